@@ -1,0 +1,130 @@
+// CTCSS and DCS tone encoding, the tone list and the typed-tone normaliser.
+#include "channels/ToneCodec.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+#include <optional>
+
+#include "util/DecimalText.h"
+
+namespace dpmr {
+
+namespace {
+
+constexpr std::array<int, 51> kCtcssTenths{
+    630,  670,  693,  719,  744,  770,  797,  825,  854,  885,  915,  948,  974,
+    1000, 1035, 1072, 1109, 1148, 1188, 1230, 1273, 1318, 1365, 1413, 1462, 1514,
+    1567, 1598, 1622, 1655, 1679, 1713, 1738, 1773, 1799, 1835, 1862, 1899, 1928,
+    1966, 1995, 2035, 2065, 2107, 2181, 2257, 2291, 2336, 2418, 2503, 2541};
+
+constexpr std::array<int, 107> kDcsCodes{
+    17,  23,  25,  26,  31,  32,  36,  43,  47,  50,  51,  53,  54,  65,  71,  72,  73,  74,
+    114, 115, 116, 122, 125, 131, 132, 134, 143, 145, 152, 155, 156, 162, 165, 172, 174, 205,
+    212, 223, 225, 226, 243, 244, 245, 246, 251, 252, 255, 261, 263, 265, 266, 271, 274, 306,
+    311, 315, 325, 331, 332, 343, 346, 351, 356, 364, 365, 371, 411, 412, 413, 423, 431, 432,
+    445, 446, 452, 454, 455, 462, 464, 465, 466, 503, 506, 516, 523, 526, 532, 546, 565, 606,
+    612, 624, 627, 631, 632, 645, 654, 662, 664, 703, 712, 723, 731, 732, 734, 743, 754};
+
+std::string DcsText(int code, char suffix) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "D%03d%c", code, suffix);
+    return buf;
+}
+
+bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+
+// scanf-style match of a literal prefix followed by "%d".
+std::optional<std::int32_t> ScanAfter(std::string_view text, std::string_view prefix) {
+    if (text.substr(0, prefix.size()) != prefix) return std::nullopt;
+    return ScanInt(text.substr(prefix.size()));
+}
+
+}  // namespace
+
+const std::vector<std::string>& ToneList() {
+    static const std::vector<std::string> list = [] {
+        std::vector<std::string> tones;
+        tones.reserve(266);
+        tones.emplace_back("None");
+        for (int t : kCtcssTenths) tones.push_back(FormatScaled(t, 1));
+        for (int c : kDcsCodes) tones.push_back(DcsText(c, 'N'));
+        for (int c : kDcsCodes) tones.push_back(DcsText(c, 'I'));
+        return tones;
+    }();
+    return list;
+}
+
+ToneCode ToneCodeFromText(std::string_view text) {
+    if (Contains(text, 'D')) {
+        // A DCS code: the number after the first character, octal digits kept
+        // as written. Numbers beyond what the two bytes can hold are limited.
+        std::int32_t n = text.size() > 1 ? ScanInt(text.substr(1)).value_or(0) : 0;
+        n = std::clamp(n, 0, 6399);
+        const unsigned base = Contains(text, 'N') ? 0x80 : 0xC0;
+        return {ToBcdByte(static_cast<unsigned>(n % 100)),
+                static_cast<std::uint8_t>(base + static_cast<unsigned>(n / 100))};
+    }
+    if (text == "None") return {0xFF, 0xFF};
+    const std::int64_t v = std::clamp<std::int64_t>(ScaleDecimalText(text, 1), 0, 9999);
+    return {ToBcdByte(static_cast<unsigned>(v % 100)),
+            ToBcdByte(static_cast<unsigned>((v / 100) % 100))};
+}
+
+std::string ToneCodeToText(ToneCode code) {
+    if (code.hi == 0xFF || code.hi == 0x00) return "None";
+    if (code.hi < 0x80) {
+        const unsigned v = FromBcdByte(code.hi) * 100 + FromBcdByte(code.lo);
+        return FormatScaled(v, 1);
+    }
+    const bool inverted = code.hi >= 0xC0;
+    const unsigned d = code.hi - (inverted ? 0xC0u : 0x80u);
+    std::string text = d == 0 ? "D0" : "D";
+    text += std::to_string(d * 100 + FromBcdByte(code.lo));
+    text += inverted ? 'I' : 'N';
+    return text;
+}
+
+void NormalizeToneText(std::string& text) {
+    if (text.empty()) return;
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+
+    if (!Contains(text, '.')) {
+        // Patterns tried in order; "%dN" takes any text that starts with a
+        // number, so a plain number is read as a DCS code.
+        std::optional<std::int32_t> n;
+        for (std::string_view prefix : {"D", "DN", "DI", "ND", "ID", "N", "I"}) {
+            n = ScanAfter(text, prefix);
+            if (n) break;
+        }
+        if (!n) n = ScanInt(text);
+        if (n) {
+            if (*n > 0 && *n < 778) {
+                char buf[16];
+                std::snprintf(buf, sizeof buf, Contains(text, 'I') ? "D%03dI" : "D%03dN",
+                              static_cast<int>(*n));
+                text = buf;
+            } else {
+                text = "None";
+            }
+            return;
+        }
+        const std::int64_t v = ScaleDecimalText(text, 1);
+        text = (v >= 600 && v <= 2800) ? FormatScaled(v, 1) : "None";
+        return;
+    }
+    const std::int64_t v = ScaleDecimalText(text, 1);
+    if (v < 600 || v > 2800) text = "None";
+}
+
+ToneCode ReadToneCode(const RadioImage& image, std::size_t off) {
+    return {image.U8(off), image.U8(off + 1)};
+}
+
+void WriteToneCode(RadioImage& image, std::size_t off, ToneCode code) {
+    image.SetU8(off, code.lo);
+    image.SetU8(off + 1, code.hi);
+}
+
+}  // namespace dpmr

@@ -1,0 +1,34 @@
+// Tone codecs: the 2-byte CTCSS / DCS code of a channel's receive and transmit
+// tone, the 266 texts of every tone list, and the normaliser for typed tones.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "image/RadioImage.h"
+
+namespace dpmr {
+
+// lo is the first byte in the image, hi the second.
+struct ToneCode {
+    std::uint8_t lo = 0xFF;
+    std::uint8_t hi = 0xFF;
+    bool operator==(const ToneCode&) const = default;
+};
+
+// "None", 51 CTCSS tones, 107 DCS codes ending in "N", the same ending in "I".
+const std::vector<std::string>& ToneList();
+
+ToneCode ToneCodeFromText(std::string_view text);
+std::string ToneCodeToText(ToneCode code);
+
+// Rewrites a typed tone into one of the accepted forms: "D023N", "D754I",
+// a CTCSS value from 60.0 to 280.0 Hz, or "None".
+void NormalizeToneText(std::string& text);
+
+ToneCode ReadToneCode(const RadioImage& image, std::size_t off);
+void WriteToneCode(RadioImage& image, std::size_t off, ToneCode code);
+
+}  // namespace dpmr

@@ -1,0 +1,83 @@
+// Start-up settings and the location of the settings file.
+#include "settings/AppSettings.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "util/DecimalText.h"
+#include "util/FileIo.h"
+
+namespace dpmr {
+
+namespace fs = std::filesystem;
+
+std::string ExecutableFolder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return "./";
+    std::string folder = exe.parent_path().string();
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::string UserSettingsPath() {
+    std::string base;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = std::string(home) + "/.config";
+    } else {
+        base = "/tmp";
+    }
+    return base + "/dpmrcps/Program.ini";
+}
+
+std::string ResolveSettingsPath(const std::string& programFolder) {
+    const std::string user = UserSettingsPath();
+    if (FileExists(user)) return user;
+    return programFolder + "Program.ini";
+}
+
+std::int32_t ParseBaudRate(const std::string& text) {
+    const auto v = ScanInt(text);
+    return v && *v > 0 ? *v : 9600;
+}
+
+AppSettings LoadAppSettings(const std::string& programFolder) {
+    AppSettings s;
+    s.programFolder = programFolder;
+    s.settingsPath = ResolveSettingsPath(programFolder);
+    const CIniFile ini = s.Ini();
+    s.portName = ini.GetString("Setup", "COM", "");
+    s.modelName = ini.GetString("Setup", "Model", "HM-842R");
+    s.baudRate = ParseBaudRate(ini.GetString("Setup", "BaudRate", "9600"));
+    s.pictureFolder = programFolder + "Img/";
+    return s;
+}
+
+bool SavePortName(AppSettings& settings) {
+    if (settings.portName.empty()) return false;
+    if (settings.Ini().WriteString("Setup", "COM", settings.portName)) return true;
+    // The program folder is read-only (an installed program): keep the
+    // settings in the user's folder, starting from what the program folder had.
+    const std::string user = UserSettingsPath();
+    if (settings.settingsPath == user) return false;
+    std::error_code ec;
+    fs::create_directories(fs::path(user).parent_path(), ec);
+    std::vector<std::uint8_t> bytes;
+    if (ReadFilePrefix(settings.settingsPath, 1 << 20, bytes).ok() && !FileExists(user)) {
+        if (!WriteFileAtomically(user, bytes).ok()) return false;
+    }
+    settings.settingsPath = user;
+    return settings.Ini().WriteString("Setup", "COM", settings.portName);
+}
+
+std::string FreqRangeSetting(const AppSettings& settings) {
+    return settings.Ini().GetString("Setup", "FreqRange", "");
+}
+
+}  // namespace dpmr

@@ -1,0 +1,97 @@
+// File reading and atomic replacement with POSIX calls.
+#include "util/FileIo.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace dpmr {
+
+namespace {
+
+std::string Reason(int err) { return std::strerror(err); }
+
+}  // namespace
+
+Status ReadFilePrefix(const std::string& path, std::size_t maxBytes,
+                      std::vector<std::uint8_t>& out) {
+    out.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Status::Error("Cannot open \"" + path + "\": " + Reason(errno) + ".");
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return Status::Error("Cannot open \"" + path + "\": it is a folder.");
+    }
+    out.resize(maxBytes);
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const ssize_t n = ::read(fd, out.data() + got, maxBytes - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int err = errno;
+            ::close(fd);
+            out.clear();
+            return Status::Error("Cannot read \"" + path + "\": " + Reason(err) + ".");
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    out.resize(got);
+    return Status::Ok();
+}
+
+Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const auto fail = [&path](const std::string& what, int err) {
+        return Status::Error("Cannot save \"" + path + "\": " + what + Reason(err) + ".");
+    };
+    // Keep the permissions of a file that is being replaced.
+    mode_t mode = 0644;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return Status::Error("Cannot save \"" + path + "\": it is a folder.");
+        mode = st.st_mode & 07777;
+    }
+    std::string tmpl = path + ".XXXXXX";
+    const int fd = ::mkstemp(tmpl.data());
+    if (fd < 0) return fail("", errno);
+    const auto abandon = [&](const std::string& what) {
+        const int err = errno;
+        ::close(fd);
+        ::unlink(tmpl.c_str());
+        return fail(what, err);
+    };
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return abandon("");
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fchmod(fd, mode) != 0) return abandon("");
+    if (::fsync(fd) != 0) return abandon("");
+    if (::close(fd) != 0) {
+        const int err = errno;
+        ::unlink(tmpl.c_str());
+        return fail("", err);
+    }
+    if (::rename(tmpl.c_str(), path.c_str()) != 0) {
+        const int err = errno;
+        ::unlink(tmpl.c_str());
+        return fail("", err);
+    }
+    return Status::Ok();
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace dpmr

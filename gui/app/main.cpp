@@ -1,0 +1,7 @@
+// dpmrcps: entry point of the desktop programming application.
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return 0;
+}
