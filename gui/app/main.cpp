@@ -1,7 +1,18 @@
 // dpmrcps: entry point of the desktop programming application.
 #include <QApplication>
 
+#include "app/CMainFrame.h"
+#include "app/CProgramApp.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName("dpmrcps");
+    QApplication::setOrganizationName("Kestrova");
+    QApplication::setApplicationVersion(DPMR_VERSION);
+
+    CProgramApp program;
+    if (!program.InitInstance(QApplication::arguments())) return 2;
+    const int status = QApplication::exec();
+    program.ExitInstance();
+    return status;
 }

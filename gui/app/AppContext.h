@@ -1,0 +1,28 @@
+// AppContext: the values that live for the whole run of dpmrcps: the settings
+// read at start-up, the one radio image, the band of the channel table and the
+// document it belongs to.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "channels/BandLimits.h"
+#include "image/DocumentSession.h"
+#include "image/RadioImage.h"
+#include "link/ProgramTransfer.h"
+#include "settings/AppSettings.h"
+
+struct AppContext {
+    dpmr::AppSettings settings;
+    dpmr::RadioImage image;
+    dpmr::BandLimits band;
+    dpmr::DocumentSession document;
+    // The two flags shared by the progress dialog and the transfer worker.
+    dpmr::TransferControl transfer;
+    // Device path of the built-in virtual radio while it runs (empty
+    // otherwise). That port is never written back to the settings file.
+    std::string demoPortName;
+    // Starts the virtual radio on demand and returns its device path (empty
+    // when it cannot be started).
+    std::function<std::string()> startDemoRadio;
+};

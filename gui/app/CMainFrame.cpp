@@ -1,0 +1,433 @@
+// CMainFrame: menu, toolbar, status bar and the document life cycle.
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/CAboutDlg.h"
+#include "channels/CProgramView.h"
+#include "dpmr/ContactChecks.h"
+#include "image/Document.h"
+#include "link/CPortSettingDlg.h"
+#include "link/CProgressDlg.h"
+
+namespace {
+
+constexpr const char* kDatFilter = "*.dat (*.dat);;All Files (*)";
+
+struct ActionSpec {
+    const char* name;
+    const char* text;
+    const char* statusTip;
+    QKeySequence shortcut;
+    QStyle::StandardPixmap icon;
+};
+
+}  // namespace
+
+CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context), printer_(std::make_unique<QPrinter>()) {
+    setWindowTitle(QString::fromStdString(context_.settings.Caption()));
+    setWindowIcon(QIcon(":/icons/dpmrcps.png"));
+    view_ = new CProgramView(context_.image, context_.band, context_.settings, this);
+    setCentralWidget(view_);
+    CreateActions();
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+    PlaceOverWorkArea();
+    qApp->installEventFilter(this);
+}
+
+CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
+}
+
+QAction* CMainFrame::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void CMainFrame::CreateActions() {
+    const ActionSpec specs[] = {
+        {"actionNew", "&New", "Create a new document\nNew", QKeySequence::New, QStyle::SP_FileIcon},
+        {"actionOpen", "&Open...", "Open an existing document\nOpen", QKeySequence::Open,
+         QStyle::SP_DialogOpenButton},
+        {"actionSave", "&Save", "Save the active document\nSave", QKeySequence::Save,
+         QStyle::SP_DialogSaveButton},
+        {"actionSaveAs",
+         "Save &As...",
+         "Save the active document with a new name\nSave As",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionPrint", "&Print...", "Print the active document\nPrint", QKeySequence::Print,
+         QStyle::SP_CustomBase},
+        {"actionPrintPreview",
+         "Print Pre&view",
+         "Display full pages\nPrint Preview",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionPrintSetup",
+         "P&rint Setup...",
+         "Change the printer and printing options\nPrint Setup",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionExit",
+         "E&xit",
+         "Quit the application; prompts to save documents\nExit",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionScanInfo", "Scan Info", "Edit the scan settings", {}, QStyle::SP_CustomBase},
+        {"actionBasicSetting",
+         "Basic setting",
+         "Edit the basic settings",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionAlarm", "Alarm", "Edit the alarm settings", {}, QStyle::SP_CustomBase},
+        {"actionDtmf", "DTMF", "Edit the DTMF settings", {}, QStyle::SP_CustomBase},
+        {"actionDpmr", "dPMR", "Edit the dPMR parameters", {}, QStyle::SP_CustomBase},
+        {"actionRead", "Read", "Read Data From Radio\nRead", {}, QStyle::SP_ArrowUp},
+        {"actionWrite", "Write", "Write Data to Radio \nWrite", {}, QStyle::SP_ArrowDown},
+        {"actionToolbar",
+         "&Toolbar",
+         "Show or hide the toolbar\nToggle ToolBar",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionStatusBar",
+         "&Status Bar",
+         "Show or hide the status bar\nToggle StatusBar",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionPort",
+         "Port",
+         "Choose the serial port of the radio\nPort",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionAbout",
+         "About ...",
+         "Display program information, version number and copyright\nAbout",
+         {},
+         QStyle::SP_MessageBoxInformation},
+    };
+    for (const ActionSpec& s : specs) {
+        auto* a = new QAction(this);
+        a->setObjectName(s.name);
+        a->setText(s.text);
+        const QString tip = s.statusTip;
+        const int nl = tip.indexOf('\n');
+        a->setStatusTip(nl < 0 ? tip : tip.left(nl));
+        a->setToolTip(nl < 0 ? QString(s.text).remove('&') : tip.mid(nl + 1));
+        if (!s.shortcut.isEmpty()) a->setShortcut(s.shortcut);
+        if (s.icon != QStyle::SP_CustomBase) a->setIcon(style()->standardIcon(s.icon));
+    }
+    connect(action("actionNew"), &QAction::triggered, this, &CMainFrame::OnFileNew);
+    connect(action("actionOpen"), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(action("actionSave"), &QAction::triggered, this, &CMainFrame::OnFileSave);
+    connect(action("actionSaveAs"), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+    connect(action("actionPrint"), &QAction::triggered, this, &CMainFrame::OnFilePrint);
+    connect(action("actionPrintPreview"), &QAction::triggered, this,
+            &CMainFrame::OnFilePrintPreview);
+    connect(action("actionPrintSetup"), &QAction::triggered, this, &CMainFrame::OnFilePrintSetup);
+    connect(action("actionExit"), &QAction::triggered, this, &QWidget::close);
+    connect(action("actionRead"), &QAction::triggered, this, &CMainFrame::OnRead);
+    connect(action("actionWrite"), &QAction::triggered, this, &CMainFrame::OnWrite);
+    connect(action("actionPort"), &QAction::triggered, this, &CMainFrame::OnPortSetting);
+    connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    // The settings editors arrive with their own dialogs; until then their
+    // menu items are present but disabled.
+    for (const char* name :
+         {"actionScanInfo", "actionBasicSetting", "actionAlarm", "actionDtmf", "actionDpmr"})
+        action(name)->setEnabled(false);
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->addAction(action("actionNew"));
+    file->addAction(action("actionOpen"));
+    file->addAction(action("actionSave"));
+    file->addAction(action("actionSaveAs"));
+    file->addSeparator();
+    file->addAction(action("actionPrint"));
+    file->addAction(action("actionPrintPreview"));
+    file->addAction(action("actionPrintSetup"));
+    file->addSeparator();
+    file->addAction(action("actionExit"));
+
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    for (const char* name :
+         {"actionScanInfo", "actionBasicSetting", "actionAlarm", "actionDtmf", "actionDpmr"})
+        edit->addAction(action(name));
+
+    QMenu* program = menuBar()->addMenu("&Program");
+    program->addAction(action("actionRead"));
+    program->addAction(action("actionWrite"));
+
+    QMenu* viewMenu = menuBar()->addMenu("&View");
+    viewMenu->addAction(action("actionToolbar"));
+    viewMenu->addAction(action("actionStatusBar"));
+
+    QMenu* setting = menuBar()->addMenu("&Setting");
+    setting->addAction(action("actionPort"));
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction(action("actionAbout"));
+}
+
+void CMainFrame::CreateToolBar() {
+    QToolBar* bar = addToolBar("Standard");
+    bar->setObjectName("toolBar");
+    bar->setMovable(true);
+    bar->setFloatable(true);
+    bar->setAllowedAreas(Qt::AllToolBarAreas);
+    bar->addAction(action("actionNew"));
+    bar->addAction(action("actionOpen"));
+    bar->addAction(action("actionSave"));
+    bar->addSeparator();
+    bar->addAction(action("actionRead"));
+    bar->addAction(action("actionWrite"));
+    bar->addSeparator();
+    bar->addAction(action("actionAbout"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+
+    QAction* toggle = action("actionToolbar");
+    toggle->setCheckable(true);
+    toggle->setChecked(true);
+    connect(toggle, &QAction::toggled, bar, &QToolBar::setVisible);
+    connect(bar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->showMessage("Ready");
+    auto indicator = [bar](const char* text) {
+        auto* label = new QLabel(text);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance("SCRL") + 12);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setEnabled(false);
+        bar->addPermanentWidget(label);
+        return label;
+    };
+    capIndicator_ = indicator("CAP");
+    numIndicator_ = indicator("NUM");
+    scrlIndicator_ = indicator("SCRL");
+    capIndicator_->setObjectName("indicatorCap");
+    numIndicator_->setObjectName("indicatorNum");
+    scrlIndicator_->setObjectName("indicatorScrl");
+
+    QAction* toggle = action("actionStatusBar");
+    toggle->setCheckable(true);
+    toggle->setChecked(true);
+    connect(toggle, &QAction::toggled, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::PlaceOverWorkArea() {
+    // The window covers the desktop's work area and cannot be resized by its
+    // border.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        setGeometry(area);
+        setFixedSize(area.size());
+    }
+}
+
+void CMainFrame::UpdateKeyIndicators(Qt::KeyboardModifiers, quint32 nativeModifiers) {
+    // On X11 the native modifier state carries Caps Lock (Lock) and Num Lock
+    // (Mod2); Scroll Lock has no modifier bit and is followed by its key.
+    if (QGuiApplication::platformName() != "xcb") return;
+    capIndicator_->setEnabled((nativeModifiers & 0x02) != 0);
+    numIndicator_->setEnabled((nativeModifiers & 0x10) != 0);
+    scrlIndicator_->setEnabled(scrollLock_);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (event->type() == QEvent::KeyPress && key->key() == Qt::Key_ScrollLock &&
+            !key->isAutoRepeat())
+            scrollLock_ = !scrollLock_;
+        UpdateKeyIndicators(key->modifiers(), key->nativeModifiers());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ShowMessage(const QString& text, QMessageBox::Icon icon) {
+    QMessageBox box(icon, windowTitle(), text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CMainFrame::ResetBaseline() {
+    dpmr::RadioImage wouldWrite = context_.image;
+    view_->StoreGridInto(wouldWrite);
+    context_.document.Reset(context_.document.path(), wouldWrite);
+}
+
+bool CMainFrame::IsModified() {
+    dpmr::RadioImage wouldWrite = context_.image;
+    view_->StoreGridInto(wouldWrite);
+    return context_.document.IsModified(wouldWrite);
+}
+
+void CMainFrame::NewDocument() {
+    dpmr::NewImage(context_.image, context_.settings.programFolder, context_.band);
+    view_->OnInitialUpdate();
+    dpmr::RadioImage wouldWrite = context_.image;
+    view_->StoreGridInto(wouldWrite);
+    context_.document.Reset("", wouldWrite);
+}
+
+bool CMainFrame::OpenDocument(const QString& path) {
+    if (dpmr::Status s = dpmr::LoadImageFile(path.toStdString(), context_.image); !s) {
+        ShowMessage(QString::fromStdString(s.message()));
+        // The document is new again, as after File > New.
+        NewDocument();
+        return false;
+    }
+    view_->OnInitialUpdate();
+    dpmr::RadioImage wouldWrite = context_.image;
+    view_->StoreGridInto(wouldWrite);
+    context_.document.Reset(QFileInfo(path).absoluteFilePath().toStdString(), wouldWrite);
+    statusBar()->showMessage(QString("Opened %1").arg(QFileInfo(path).fileName()), 4000);
+    return true;
+}
+
+bool CMainFrame::MaybeSave() {
+    if (!IsModified()) return true;
+    QMessageBox box(QMessageBox::Warning, windowTitle(), "Save changes?",
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName("saveChangesBox");
+    box.setInformativeText(QString("The radio data in \"%1\" has been changed.")
+                               .arg(QString::fromStdString(context_.document.DisplayName())));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+        case QMessageBox::Save:
+            return OnFileSave();
+        case QMessageBox::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+QString CMainFrame::ChooseFile(bool forSave, const QString& suggested) {
+    if (chooseFile_) return chooseFile_(forSave, suggested);
+    QFileDialog dialog(this, forSave ? "Save As" : "Open", suggested, kDatFilter);
+    dialog.setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix("dat");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    // A shortcut (symbolic link) opens its target.
+    const QFileInfo info(dialog.selectedFiles().first());
+    return !forSave && info.isSymLink() ? info.canonicalFilePath() : info.filePath();
+}
+
+void CMainFrame::OnFileNew() {
+    if (!MaybeSave()) return;
+    NewDocument();
+}
+
+void CMainFrame::OnFileOpen() {
+    if (!MaybeSave()) return;
+    const QString path = ChooseFile(false, {});
+    if (path.isEmpty()) return;
+    OpenDocument(path);
+}
+
+bool CMainFrame::SaveTo(const QString& path) {
+    view_->StoreGridToImage();
+    if (dpmr::Status s = dpmr::SaveImageFile(path.toStdString(), context_.image); !s) {
+        ShowMessage(QString::fromStdString(s.message()));
+        return false;
+    }
+    context_.document.Reset(QFileInfo(path).absoluteFilePath().toStdString(), context_.image);
+    statusBar()->showMessage(QString("Saved %1").arg(QFileInfo(path).fileName()), 4000);
+    return true;
+}
+
+bool CMainFrame::OnFileSave() {
+    if (context_.document.path().empty()) return OnFileSaveAs();
+    return SaveTo(QString::fromStdString(context_.document.path()));
+}
+
+bool CMainFrame::OnFileSaveAs() {
+    QString suggested = QString::fromStdString(context_.document.path());
+    if (suggested.isEmpty()) suggested = "Untitled.dat";
+    const QString path = ChooseFile(true, suggested);
+    if (path.isEmpty()) return false;
+    return SaveTo(path);
+}
+
+void CMainFrame::OnFilePrint() {
+    QPrintDialog dialog(printer_.get(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    view_->PrintTable(printer_.get());
+}
+
+void CMainFrame::OnFilePrintPreview() {
+    QPrintPreviewDialog dialog(printer_.get(), this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { view_->PrintTable(printer); });
+    dialog.resize(width() * 3 / 4, height() * 3 / 4);
+    dialog.exec();
+}
+
+void CMainFrame::OnFilePrintSetup() {
+    QPageSetupDialog dialog(printer_.get(), this);
+    dialog.exec();
+}
+
+void CMainFrame::OnAppAbout() {
+    CAboutDlg dialog(windowTitle(), this);
+    dialog.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (MaybeSave()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+dpmr::LinkSettings CMainFrame::Link() const {
+    return {context_.settings.portName, context_.settings.baudRate};
+}
+
+void CMainFrame::OnRead() {
+    CProgressDlg dialog(CProgressDlg::Direction::kRead, context_.image, Link(), context_.transfer,
+                        this);
+    dialog.exec();
+    if (!dialog.Succeeded()) return;
+    // The image was replaced underneath the table: rebuild it, then check the
+    // contacts the radio sent.
+    view_->SelectBandFromImage();
+    dpmr::CheckContactReferences(context_.image);
+    dpmr::RepairContactNames(context_.image);
+    statusBar()->showMessage("Read from the radio", 4000);
+}
+
+void CMainFrame::OnWrite() {
+    view_->StoreGridToImage();
+    CProgressDlg dialog(CProgressDlg::Direction::kWrite, context_.image, Link(), context_.transfer,
+                        this);
+    dialog.exec();
+    if (dialog.Succeeded()) statusBar()->showMessage("Written to the radio", 4000);
+}
+
+void CMainFrame::OnPortSetting() {
+    CPortSettingDlg dialog(context_.settings.portName, context_.startDemoRadio, this);
+    dialog.exec();
+}

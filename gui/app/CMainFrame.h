@@ -1,0 +1,84 @@
+// CMainFrame: the main window: menu, toolbar, status bar with the key-state
+// indicators, the channel table as its central view, and the document
+// commands (New, Open, Save, Save As, Print, Exit) with the unsaved-changes
+// question.
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <functional>
+#include <memory>
+
+#include "app/AppContext.h"
+
+class CProgramView;
+class QAction;
+class QLabel;
+class QPrinter;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit CMainFrame(AppContext& context, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // File > New without asking (start-up), or open `path` (command line).
+    void NewDocument();
+    bool OpenDocument(const QString& path);
+
+    CProgramView* view() const { return view_; }
+    AppContext& context() { return context_; }
+
+    // True when saving now would write bytes that differ from the file last
+    // opened or saved (or from what New produced).
+    bool IsModified();
+
+    // Seams for tests and scripted use: how a file name is asked for, and how
+    // the unsaved-changes question is answered. Default: the real dialogs.
+    using FileChooser = std::function<QString(bool forSave, const QString& suggested)>;
+    void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    QAction* action(const QString& objectName) const;
+
+  public slots:
+    void OnFileNew();
+    void OnFileOpen();
+    bool OnFileSave();
+    bool OnFileSaveAs();
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnFilePrintSetup();
+    void OnAppAbout();
+    void OnRead();
+    void OnWrite();
+    void OnPortSetting();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void PlaceOverWorkArea();
+    void ResetBaseline();
+    bool SaveTo(const QString& path);
+    // Asks "Save changes?" when there are changes; false when the user cancels
+    // or the save fails.
+    bool MaybeSave();
+    QString ChooseFile(bool forSave, const QString& suggested);
+    void ShowMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::Warning);
+    void UpdateKeyIndicators(Qt::KeyboardModifiers modifiers, quint32 nativeModifiers);
+    dpmr::LinkSettings Link() const;
+
+    AppContext& context_;
+    CProgramView* view_ = nullptr;
+    FileChooser chooseFile_;
+    std::unique_ptr<QPrinter> printer_;
+    QLabel* capIndicator_ = nullptr;
+    QLabel* numIndicator_ = nullptr;
+    QLabel* scrlIndicator_ = nullptr;
+    bool scrollLock_ = false;
+};

@@ -1,0 +1,89 @@
+// CProgramApp: settings, main window, command line, and the port at exit.
+#include "app/CProgramApp.h"
+
+#include <QFileInfo>
+#include <cstdio>
+
+#include "app/CMainFrame.h"
+#include "app/DemoRadio.h"
+
+namespace {
+
+void PrintUsage(std::FILE* out) {
+    std::fprintf(out,
+                 "Usage: dpmrcps [--demo] [FILE.dat]\n\n"
+                 "  FILE.dat   open this radio file instead of a new one\n"
+                 "  --demo     connect Read and Write to a built-in virtual radio that holds\n"
+                 "             a sample PMR446 configuration (the port setting is not saved)\n"
+                 "  --version  print the version\n");
+}
+
+}  // namespace
+
+CProgramApp::CProgramApp() = default;
+
+CProgramApp::~CProgramApp() {
+    // The window goes before the virtual radio it may still be talking to.
+    frame_.reset();
+    demoRadio_.reset();
+}
+
+bool CProgramApp::InitInstance(const QStringList& arguments) {
+    context_.settings = dpmr::LoadAppSettings(dpmr::ExecutableFolder());
+
+    QString file;
+    bool demo = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == "--demo") {
+            demo = true;
+        } else if (a == "--help" || a == "-h") {
+            PrintUsage(stdout);
+            return false;
+        } else if (a == "--version") {
+            std::printf("dpmrcps %s\n", DPMR_VERSION);
+            return false;
+        } else if (a.startsWith('-') || !file.isEmpty()) {
+            std::fprintf(stderr, "dpmrcps: unexpected argument '%s'\n", qPrintable(a));
+            PrintUsage(stderr);
+            return false;
+        } else {
+            file = a;
+        }
+    }
+
+    context_.startDemoRadio = [this] { return StartDemoRadio(); };
+    if (demo) {
+        const std::string path = StartDemoRadio();
+        if (path.empty()) return false;
+        context_.settings.portName = path;
+    }
+
+    frame_ = std::make_unique<CMainFrame>(context_);
+    if (file.isEmpty()) {
+        frame_->NewDocument();
+    } else {
+        frame_->OpenDocument(file);
+    }
+    frame_->show();
+    return true;
+}
+
+std::string CProgramApp::StartDemoRadio() {
+    if (demoRadio_) return context_.demoPortName;
+    std::string error;
+    demoRadio_ = StartDemoVirtualRadio(error);
+    if (!demoRadio_) {
+        std::fprintf(stderr, "dpmrcps: cannot start the virtual radio: %s\n", error.c_str());
+        return {};
+    }
+    context_.demoPortName = DemoRadioPortName(*demoRadio_);
+    return context_.demoPortName;
+}
+
+void CProgramApp::ExitInstance() {
+    // The virtual radio's port is not a choice to remember.
+    if (!context_.demoPortName.empty() && context_.settings.portName == context_.demoPortName)
+        return;
+    dpmr::SavePortName(context_.settings);
+}

@@ -1,0 +1,38 @@
+// CProgramApp: start-up and shut-down of dpmrcps: reads the settings file,
+// creates the main window, processes the command line (nothing: File > New; a
+// file name: open it; --demo: use the built-in virtual radio) and writes the
+// chosen serial port back to the settings file at exit.
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+#include "app/AppContext.h"
+
+class CMainFrame;
+
+namespace dpmr {
+class VirtualRadio;
+}
+
+class CProgramApp {
+  public:
+    CProgramApp();
+    ~CProgramApp();
+
+    // Returns false when the command line cannot be processed (the program
+    // then ends with status 2 after printing why).
+    bool InitInstance(const QStringList& arguments);
+    void ExitInstance();
+
+    CMainFrame* mainFrame() const { return frame_.get(); }
+    AppContext& context() { return context_; }
+
+  private:
+    // Starts the virtual radio once; returns its device path or empty.
+    std::string StartDemoRadio();
+
+    AppContext context_;
+    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<dpmr::VirtualRadio> demoRadio_;
+};

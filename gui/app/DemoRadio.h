@@ -1,0 +1,12 @@
+// The built-in virtual radio of demo mode: a simulated radio on a
+// pseudo-terminal that holds the sample PMR446 configuration, so that Read and
+// Write can be tried without a radio.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "link/VirtualRadio.h"
+
+std::unique_ptr<dpmr::VirtualRadio> StartDemoVirtualRadio(std::string& error);
+std::string DemoRadioPortName(const dpmr::VirtualRadio& radio);

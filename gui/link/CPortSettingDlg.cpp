@@ -1,0 +1,155 @@
+// CPortSettingDlg: listing, probing and choosing the serial port.
+#include "link/CPortSettingDlg.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+#include <map>
+
+#include "link/PortProbe.h"
+#include "link/PosixSerialPort.h"
+
+namespace {
+
+constexpr const char* kDemoLabel = "Virtual radio (demo)";
+constexpr int kPathRole = Qt::UserRole;
+constexpr int kDemoRole = Qt::UserRole + 1;
+
+// /dev/serial/by-id names, keyed by the device they point at.
+std::map<QString, QString> ByIdNames() {
+    std::map<QString, QString> names;
+    const QDir dir("/dev/serial/by-id");
+    for (const QFileInfo& link :
+         dir.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
+        names[link.canonicalFilePath()] = link.fileName();
+    return names;
+}
+
+QString Canonical(const QString& path) {
+    const QString c = QFileInfo(path).canonicalFilePath();
+    return c.isEmpty() ? path : c;
+}
+
+}  // namespace
+
+std::vector<CPortSettingDlg::PortEntry> CPortSettingDlg::SystemPorts() {
+    std::vector<PortEntry> entries;
+    const auto byId = ByIdNames();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString path = info.systemLocation();
+        const QString name = info.portName();
+        if (!name.startsWith("ttyS") && !name.startsWith("ttyUSB") && !name.startsWith("ttyACM"))
+            continue;
+        PortEntry e;
+        e.devicePath = path;
+        QStringList parts{path};
+        QString description = info.description();
+        if (!info.manufacturer().isEmpty() && !description.contains(info.manufacturer()))
+            description = info.manufacturer() + " " + description;
+        if (!description.trimmed().isEmpty()) parts << description.trimmed();
+        if (auto it = byId.find(Canonical(path)); it != byId.end()) parts << it->second;
+        e.label = parts.join("  —  ");
+        const dpmr::PortProbeResult probe = dpmr::ProbeSerialPort(path.toStdString());
+        e.available = probe.available;
+        e.reason = QString::fromStdString(probe.reason);
+        entries.push_back(e);
+    }
+    return entries;
+}
+
+CPortSettingDlg::CPortSettingDlg(std::string& portName, std::function<std::string()> startDemoRadio,
+                                 QWidget* parent)
+    : QDialog(parent), portName_(portName), startDemoRadio_(std::move(startDemoRadio)) {
+    setWindowTitle("Port setting");
+    list_ = new QListWidget;
+    list_->setObjectName("portList");
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    path_ = new QLineEdit;
+    path_->setObjectName("portPath");
+    path_->setPlaceholderText("/dev/ttyUSB0");
+
+    for (const PortEntry& e : SystemPorts()) AddPort(e);
+    auto* demo = new QListWidgetItem(kDemoLabel, list_);
+    demo->setData(kDemoRole, true);
+
+    connect(list_, &QListWidget::currentItemChanged, this,
+            [this](QListWidgetItem* item, QListWidgetItem*) { OnItemChanged(item); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        if (item->flags() & Qt::ItemIsEnabled) accept();
+    });
+
+    auto* form = new QFormLayout;
+    form->addRow("Device:", path_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPortSettingDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CPortSettingDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel("Port");
+    label->setBuddy(list_);
+    layout->addWidget(label);
+    layout->addWidget(list_, 1);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    resize(560, 340);
+    SelectCurrent();
+}
+
+void CPortSettingDlg::AddPort(const PortEntry& entry) {
+    // Keep the demo entry last.
+    int row = list_->count();
+    if (row > 0 && list_->item(row - 1)->data(kDemoRole).toBool()) --row;
+    auto* item = new QListWidgetItem(entry.label);
+    item->setData(kPathRole, entry.devicePath);
+    if (!entry.available) {
+        item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+        item->setText(entry.label + "  (" + entry.reason + ")");
+        item->setToolTip(entry.reason);
+    }
+    list_->insertItem(row, item);
+    SelectCurrent();
+}
+
+void CPortSettingDlg::SelectCurrent() {
+    const QString current = QString::fromStdString(portName_);
+    path_->setText(current);
+    if (current.isEmpty()) return;
+    const QString device =
+        Canonical(QString::fromStdString(dpmr::DevicePathForPortName(portName_)));
+    for (int i = 0; i < list_->count(); ++i) {
+        QListWidgetItem* item = list_->item(i);
+        const QString path = item->data(kPathRole).toString();
+        if (!path.isEmpty() && Canonical(path) == device && (item->flags() & Qt::ItemIsEnabled)) {
+            const QSignalBlocker block(list_);
+            list_->setCurrentItem(item);
+            return;
+        }
+    }
+}
+
+void CPortSettingDlg::OnItemChanged(QListWidgetItem* item) {
+    if (!item || !(item->flags() & Qt::ItemIsEnabled)) return;
+    if (item->data(kDemoRole).toBool()) {
+        const std::string path = startDemoRadio_ ? startDemoRadio_() : std::string();
+        if (path.empty()) {
+            item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
+            item->setText(QString(kDemoLabel) + "  (cannot be started)");
+            return;
+        }
+        item->setData(kPathRole, QString::fromStdString(path));
+    }
+    path_->setText(item->data(kPathRole).toString());
+}
+
+void CPortSettingDlg::accept() {
+    const QString chosen = path_->text().trimmed();
+    // Nothing chosen keeps the port as it was.
+    if (!chosen.isEmpty()) portName_ = chosen.toStdString();
+    QDialog::accept();
+}

@@ -1,0 +1,54 @@
+// CPortSettingDlg: "Port setting": the serial ports this computer has (with
+// their USB description and stable /dev/serial/by-id name), the demo mode's
+// virtual radio, and a field for any device path. Ports that cannot be opened
+// right now are shown disabled with the reason. OK stores the choice in the
+// port name; Cancel changes nothing.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+class CPortSettingDlg : public QDialog {
+    Q_OBJECT
+  public:
+    struct PortEntry {
+        QString devicePath;  // what is stored as the port name
+        QString label;       // shown in the list
+        bool available = true;
+        QString reason;  // why it cannot be chosen
+    };
+
+    // `portName` is read when the dialog opens and written on OK.
+    // `startDemoRadio` starts the virtual radio on demand and returns its
+    // device path (empty when it cannot be started).
+    CPortSettingDlg(std::string& portName, std::function<std::string()> startDemoRadio,
+                    QWidget* parent = nullptr);
+
+    // The serial devices of this computer: ttyS*, ttyUSB*, ttyACM*, with what
+    // the system says about them. Exposed for tests and for the list.
+    static std::vector<PortEntry> SystemPorts();
+
+    QListWidget* portList() const { return list_; }
+    QLineEdit* pathEdit() const { return path_; }
+
+    // Adds an entry (used for the system's ports; tests add pseudo-terminals).
+    void AddPort(const PortEntry& entry);
+
+  public slots:
+    void accept() override;
+
+  private:
+    void SelectCurrent();
+    void OnItemChanged(QListWidgetItem* item);
+
+    std::string& portName_;
+    std::function<std::string()> startDemoRadio_;
+    QListWidget* list_ = nullptr;
+    QLineEdit* path_ = nullptr;
+};

@@ -1,0 +1,106 @@
+// CProgressDlg: Read/Write on a worker thread with progress and cancel.
+#include "link/CProgressDlg.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::LinkSettings link,
+                           dpmr::TransferControl& control, QWidget* parent)
+    : QDialog(parent),
+      direction_(direction),
+      image_(image),
+      link_(std::move(link)),
+      control_(control) {
+    setWindowTitle(direction == Direction::kRead ? "Read data" : "Write data");
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    const int blocks = static_cast<int>(dpmr::SplitIntoBlocks(dpmr::ProgramRanges()).size());
+    bar_ = new QProgressBar;
+    bar_->setRange(0, blocks);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    percent_ = new QLabel("0%");
+    percent_->setAlignment(Qt::AlignCenter);
+    start_ = new QPushButton("Start");
+    start_->setDefault(true);
+    exit_ = new QPushButton("Exit");
+    connect(start_, &QPushButton::clicked, this, &CProgressDlg::OnStart);
+    connect(exit_, &QPushButton::clicked, this, &CProgressDlg::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(start_);
+    buttons->addWidget(exit_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(bar_);
+    layout->addWidget(percent_);
+    layout->addLayout(buttons);
+    setMinimumWidth(340);
+}
+
+CProgressDlg::~CProgressDlg() {
+    // Never leave a worker behind that still writes into the image.
+    control_.cancelRequested = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+void CProgressDlg::OnStart() {
+    if (started_ || control_.busy) return;
+    started_ = true;
+    running_ = true;
+    start_->setEnabled(false);
+    // Mark the transfer busy before the worker starts, so that "Exit" pressed
+    // right away is taken as a stop request, not as closing the dialog.
+    control_.busy = true;
+    QPointer<CProgressDlg> self(this);
+    auto progress = [self](int done, int total) {
+        QMetaObject::invokeMethod(
+            self,
+            [self, done, total] {
+                if (self) self->OnProgress(done, total);
+            },
+            Qt::QueuedConnection);
+    };
+    worker_ = std::thread([this, self, progress] {
+        dpmr::TransferResult result = direction_ == Direction::kRead
+                                          ? dpmr::ReadFromRadio(link_, image_, progress, control_)
+                                          : dpmr::WriteToRadio(link_, image_, progress, control_);
+        control_.busy = false;
+        QMetaObject::invokeMethod(
+            self,
+            [self, result] {
+                if (self) self->OnFinished(result);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CProgressDlg::OnProgress(int blocksDone, int totalBlocks) {
+    bar_->setValue(blocksDone);
+    percent_->setText(QString("%1%").arg(dpmr::ProgressPercent(blocksDone, totalBlocks)));
+}
+
+void CProgressDlg::OnFinished(dpmr::TransferResult result) {
+    if (worker_.joinable()) worker_.join();
+    running_ = false;
+    result_ = std::move(result);
+    succeeded_ = result_.succeeded();
+    if (result_.failed()) {
+        QMessageBox box(QMessageBox::Warning,
+                        parentWidget() ? parentWidget()->window()->windowTitle() : windowTitle(),
+                        QString::fromStdString(result_.message), QMessageBox::Ok, this);
+        box.exec();
+    }
+    done(succeeded_ ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void CProgressDlg::reject() {
+    control_.cancelRequested = true;
+    if (running_) return;  // the worker stops after the block in progress
+    QDialog::reject();
+}
