@@ -15,6 +15,15 @@ namespace dpmr::cli {
 
 namespace {
 
+// File messages may span lines (they are written for a message box); on
+// stderr they must stay one line so that scripts can read them.
+int FileError(const std::string& message) {
+    std::string line = message;
+    for (char& c : line)
+        if (c == '\n' || c == '\r') c = ' ';
+    return UsageError(line);
+}
+
 int RunNew(const std::vector<std::string>& args) {
     ArgParser p({"-o", "--output"}, {});
     if (!p.Parse(args)) return UsageError(p.error());
@@ -23,18 +32,20 @@ int RunNew(const std::vector<std::string>& args) {
     if (!out || !p.Positional().empty()) return UsageError("usage: dpmrtool new -o OUT.dat");
     RadioImage image;
     NewImage(image, ExecutableFolder(), BandLimits{});
-    if (Status s = SaveImageFile(*out, image); !s) return UsageError(s.message());
+    if (Status s = SaveImageFile(*out, image); !s) return FileError(s.message());
     return kExitOk;
 }
 
-std::string Mhz(std::uint32_t tensOfHz) { return FormatScaled(std::int64_t{tensOfHz} * 10, 6) + " MHz"; }
+std::string Mhz(std::uint32_t tensOfHz) {
+    return FormatScaled(std::int64_t{tensOfHz} * 10, 6) + " MHz";
+}
 
 int RunShow(const std::vector<std::string>& args) {
     ArgParser p({}, {});
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) return UsageError("usage: dpmrtool show FILE.dat");
     RadioImage image;
-    if (Status s = LoadImageFile(p.Positional()[0], image); !s) return UsageError(s.message());
+    if (Status s = LoadImageFile(p.Positional()[0], image); !s) return FileError(s.message());
 
     std::cout << "File: " << p.Positional()[0] << "\n";
     if (image.U8(layout::kTableBandLower + 3) == 0xFF) {
@@ -53,8 +64,8 @@ int RunShow(const std::vector<std::string>& args) {
             continue;
         }
         std::printf("%3d  %-11s %-11s %-7s %-7s %-5s %-4s %-9s %s\n", n, row[0].c_str(),
-                    row[1].c_str(), row[2].c_str(), row[3].c_str(), row[4].c_str(),
-                    row[5].c_str(), row[6].c_str(), row[7].c_str());
+                    row[1].c_str(), row[2].c_str(), row[3].c_str(), row[4].c_str(), row[5].c_str(),
+                    row[6].c_str(), row[7].c_str());
     }
     std::fflush(stdout);
     return kExitOk;

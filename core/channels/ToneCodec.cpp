@@ -33,12 +33,28 @@ std::string DcsText(int code, char suffix) {
     return buf;
 }
 
-bool Contains(std::string_view text, char c) { return text.find(c) != std::string_view::npos; }
+bool Contains(std::string_view text, char c) {
+    return text.find(c) != std::string_view::npos;
+}
 
 // scanf-style match of a literal prefix followed by "%d".
 std::optional<std::int32_t> ScanAfter(std::string_view text, std::string_view prefix) {
     if (text.substr(0, prefix.size()) != prefix) return std::nullopt;
     return ScanInt(text.substr(prefix.size()));
+}
+
+// Blanks, digits and at most one point: a CTCSS value kept as the user typed it.
+bool IsPlainNumber(std::string_view text) {
+    int points = 0;
+    for (char c : text) {
+        if (c == '.') {
+            ++points;
+        } else if (!std::isdigit(static_cast<unsigned char>(c)) &&
+                   !std::isspace(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return points <= 1;
 }
 
 }  // namespace
@@ -59,15 +75,18 @@ const std::vector<std::string>& ToneList() {
 ToneCode ToneCodeFromText(std::string_view text) {
     if (Contains(text, 'D')) {
         // A DCS code: the number after the first character, octal digits kept
-        // as written. Numbers beyond what the two bytes can hold are limited.
+        // as written. Numbers beyond what the two bytes can hold are limited,
+        // and an inverted code never reaches hi = 0xFF, which reads as "None".
+        const bool normal = Contains(text, 'N');
         std::int32_t n = text.size() > 1 ? ScanInt(text.substr(1)).value_or(0) : 0;
-        n = std::clamp(n, 0, 6399);
-        const unsigned base = Contains(text, 'N') ? 0x80 : 0xC0;
+        n = std::clamp(n, 0, normal ? 6399 : 6299);
+        const unsigned base = normal ? 0x80 : 0xC0;
         return {ToBcdByte(static_cast<unsigned>(n % 100)),
                 static_cast<std::uint8_t>(base + static_cast<unsigned>(n / 100))};
     }
     if (text == "None") return {0xFF, 0xFF};
-    const std::int64_t v = std::clamp<std::int64_t>(ScaleDecimalText(text, 1), 0, 9999);
+    // hi must stay below 0x80, or the bytes would read back as a DCS code.
+    const std::int64_t v = std::clamp<std::int64_t>(ScaleDecimalText(text, 1), 0, 7999);
     return {ToBcdByte(static_cast<unsigned>(v % 100)),
             ToBcdByte(static_cast<unsigned>((v / 100) % 100))};
 }
@@ -115,7 +134,12 @@ void NormalizeToneText(std::string& text) {
         return;
     }
     const std::int64_t v = ScaleDecimalText(text, 1);
-    if (v < 600 || v > 2800) text = "None";
+    if (v < 600 || v > 2800) {
+        text = "None";
+    } else if (!IsPlainNumber(text)) {
+        // "88.5D" would be stored as a DCS code: show the tone that is stored.
+        text = FormatScaled(v, 1);
+    }
 }
 
 ToneCode ReadToneCode(const RadioImage& image, std::size_t off) {

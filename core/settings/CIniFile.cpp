@@ -30,17 +30,32 @@ bool SameText(std::string_view a, std::string_view b) {
            });
 }
 
+// One line of the file and the line end it had ("\r\n", "\n" or none for a
+// last line without one), so that a rewrite gives back every other byte.
+struct Line {
+    std::string text;
+    std::string end;
+};
 
-std::vector<std::string> SplitLines(const std::string& content) {
-    std::vector<std::string> lines;
+std::vector<Line> SplitLinesKeepingEnds(const std::string& content) {
+    std::vector<Line> lines;
     std::size_t start = 0;
     while (start < content.size()) {
-        std::size_t end = content.find('\n', start);
-        if (end == std::string::npos) end = content.size();
-        std::string line = content.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::size_t nl = content.find('\n', start);
+        Line line;
+        if (nl == std::string::npos) {
+            line.text = content.substr(start);
+            start = content.size();
+        } else {
+            line.text = content.substr(start, nl - start);
+            line.end = "\n";
+            start = nl + 1;
+        }
+        if (!line.end.empty() && !line.text.empty() && line.text.back() == '\r') {
+            line.text.pop_back();
+            line.end = "\r\n";
+        }
         lines.push_back(std::move(line));
-        start = end + 1;
     }
     return lines;
 }
@@ -80,7 +95,8 @@ std::string CIniFile::GetString(const std::string& section, const std::string& k
     std::string content;
     if (!ReadContent(path_, content)) return cut(def);
     bool inSection = false;
-    for (const std::string& line : SplitLines(content)) {
+    for (const Line& entry : SplitLinesKeepingEnds(content)) {
+        const std::string& line = entry.text;
         if (auto name = SectionName(line)) {
             inSection = SameText(*name, section);
             continue;
@@ -101,42 +117,57 @@ std::string CIniFile::GetString(const std::string& section, const std::string& k
 bool CIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) const {
     if (key.empty() || value.empty()) return false;
+    // A line break would start new lines of its own, a '=' in the key or a ']'
+    // in the section name would be read back as something else.
+    const auto hasBreak = [](const std::string& t) { return t.find_first_of("\r\n") != t.npos; };
+    if (hasBreak(section) || hasBreak(key) || hasBreak(value) || key.find('=') != key.npos ||
+        section.find(']') != section.npos)
+        return false;
     std::string content;
-    const bool existed = FileExists(path_);
-    if (existed && !ReadContent(path_, content)) return false;
+    if (FileExists(path_)) {
+        // A file too large to be a settings file is never rewritten (that
+        // would cut it); the caller falls back as for any unwritable file.
+        std::vector<std::uint8_t> bytes;
+        if (!ReadFilePrefix(path_, kMaxFileSize + 1, bytes) || bytes.size() > kMaxFileSize)
+            return false;
+        content.assign(bytes.begin(), bytes.end());
+    }
     const std::string eol = content.find("\r\n") != std::string::npos ? "\r\n" : "\n";
-    std::vector<std::string> lines = SplitLines(content);
+    std::vector<Line> lines = SplitLinesKeepingEnds(content);
     const std::string entry = key + "=" + value;
 
     bool inSection = false;
     std::optional<std::size_t> sectionEnd;  // index after the section's last non-blank line
     bool written = false;
     for (std::size_t i = 0; i < lines.size() && !written; ++i) {
-        if (auto name = SectionName(lines[i])) {
+        if (auto name = SectionName(lines[i].text)) {
             if (inSection) break;
             inSection = SameText(*name, section);
             if (inSection) sectionEnd = i + 1;
             continue;
         }
         if (!inSection) continue;
-        if (auto k = KeyName(lines[i]); k && SameText(*k, key)) {
-            lines[i] = entry;
+        if (auto k = KeyName(lines[i].text); k && SameText(*k, key)) {
+            lines[i].text = entry;
             written = true;
-        } else if (!Trim(lines[i]).empty()) {
+        } else if (!Trim(lines[i].text).empty()) {
             sectionEnd = i + 1;
         }
     }
     if (!written) {
-        if (sectionEnd) {
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*sectionEnd), entry);
-        } else {
-            if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
-            lines.push_back("[" + section + "]");
-            lines.push_back(entry);
+        std::size_t at = sectionEnd.value_or(lines.size());
+        std::vector<Line> added;
+        if (!sectionEnd) {
+            if (!lines.empty() && !Trim(lines.back().text).empty()) added.push_back({"", eol});
+            added.push_back({"[" + section + "]", eol});
         }
+        added.push_back({entry, eol});
+        // The line before the new ones may be the file's last, without an end.
+        if (at > 0 && lines[at - 1].end.empty()) lines[at - 1].end = eol;
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), added.begin(), added.end());
     }
     std::string out;
-    for (const std::string& line : lines) out += line + eol;
+    for (const Line& line : lines) out += line.text + line.end;
     const auto* data = reinterpret_cast<const std::uint8_t*>(out.data());
     return WriteFileAtomically(path_, {data, out.size()}).ok();
 }

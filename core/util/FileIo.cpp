@@ -12,19 +12,25 @@ namespace dpmr {
 
 namespace {
 
-std::string Reason(int err) { return std::strerror(err); }
+std::string Reason(int err) {
+    return std::strerror(err);
+}
 
 }  // namespace
 
 Status ReadFilePrefix(const std::string& path, std::size_t maxBytes,
                       std::vector<std::uint8_t>& out) {
     out.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking open: a pipe or device chosen by mistake must not hang the
+    // program waiting for a writer; only regular files are read.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return Status::Error("Cannot open \"" + path + "\": " + Reason(errno) + ".");
     struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const bool folder = S_ISDIR(st.st_mode);
         ::close(fd);
-        return Status::Error("Cannot open \"" + path + "\": it is a folder.");
+        return Status::Error("Cannot open \"" + path +
+                             "\": " + (folder ? "it is a folder." : "it is not a regular file."));
     }
     out.resize(maxBytes);
     std::size_t got = 0;
@@ -53,8 +59,12 @@ Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t
     mode_t mode = 0644;
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return Status::Error("Cannot save \"" + path + "\": it is a folder.");
+        if (S_ISDIR(st.st_mode))
+            return Status::Error("Cannot save \"" + path + "\": it is a folder.");
         mode = st.st_mode & 07777;
+        // A file the user may not write stays as it is, even though the
+        // rename beside it would be allowed by the folder.
+        if (::access(path.c_str(), W_OK) != 0) return fail("", errno);
     }
     std::string tmpl = path + ".XXXXXX";
     const int fd = ::mkstemp(tmpl.data());
