@@ -31,14 +31,16 @@ std::string UserSettingsPath() {
     } else if (const char* home = std::getenv("HOME"); home && *home) {
         base = std::string(home) + "/.config";
     } else {
-        base = "/tmp";
+        // No home: there is no private place for the settings (a shared folder
+        // such as /tmp would let other users plant them).
+        return {};
     }
     return base + "/dpmrcps/Program.ini";
 }
 
 std::string ResolveSettingsPath(const std::string& programFolder) {
     const std::string user = UserSettingsPath();
-    if (FileExists(user)) return user;
+    if (!user.empty() && FileExists(user)) return user;
     return programFolder + "Program.ini";
 }
 
@@ -65,7 +67,7 @@ bool SavePortName(AppSettings& settings) {
     // The program folder is read-only (an installed program): keep the
     // settings in the user's folder, starting from what the program folder had.
     const std::string user = UserSettingsPath();
-    if (settings.settingsPath == user) return false;
+    if (user.empty() || settings.settingsPath == user) return false;
     std::error_code ec;
     fs::create_directories(fs::path(user).parent_path(), ec);
     std::vector<std::uint8_t> bytes;

@@ -26,7 +26,8 @@ struct AppSettings {
 // The folder of the running executable, with a trailing '/'.
 std::string ExecutableFolder();
 
-// $XDG_CONFIG_HOME/dpmrcps/Program.ini, or ~/.config/dpmrcps/Program.ini.
+// $XDG_CONFIG_HOME/dpmrcps/Program.ini, or ~/.config/dpmrcps/Program.ini;
+// empty when the user has no home folder.
 std::string UserSettingsPath();
 
 // The settings file to read: the user's copy when it exists, else the one in

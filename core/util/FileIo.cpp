@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 namespace dpmr {
@@ -51,7 +52,17 @@ Status ReadFilePrefix(const std::string& path, std::size_t maxBytes,
     return Status::Ok();
 }
 
-Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+Status WriteFileAtomically(const std::string& linkOrPath, std::span<const std::uint8_t> bytes) {
+    // Saving through a symbolic link replaces the file it points at, not the
+    // link: the user saved "that file".
+    std::string path = linkOrPath;
+    struct stat lst {};
+    if (::lstat(linkOrPath.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
+        if (char* real = ::realpath(linkOrPath.c_str(), nullptr)) {
+            path = real;
+            std::free(real);
+        }
+    }
     const auto fail = [&path](const std::string& what, int err) {
         return Status::Error("Cannot save \"" + path + "\": " + what + Reason(err) + ".");
     };

@@ -61,6 +61,19 @@ TEST(FileIoTest, AtomicWriteReplacesWholeFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+TEST(FileIoTest, SavingThroughALinkUpdatesItsTarget) {
+    test::TempDir dir;
+    fs::create_directory(dir.File("store"));
+    ASSERT_TRUE(WriteFileAtomically(dir.File("store/radio.dat"), Bytes{1, 1}).ok());
+    fs::create_symlink(dir.File("store/radio.dat"), dir.File("link.dat"));
+    ASSERT_TRUE(WriteFileAtomically(dir.File("link.dat"), Bytes{2, 2, 2}).ok());
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.dat")));
+    EXPECT_EQ(Slurp(dir.File("store/radio.dat")), (Bytes{2, 2, 2}));
+    // Nothing was left behind beside the link or the target.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("store")), fs::directory_iterator()), 1);
+}
+
 TEST(FileIoTest, ReadOnlyFileIsNotReplaced) {
     if (geteuid() == 0) GTEST_SKIP() << "root writes through file permissions";
     test::TempDir dir;
