@@ -1,11 +1,346 @@
-// CChannelEditDlg: placeholder until the dialog's controls land.
+// CChannelEditDlg: layout of the channel edit dialog and the wiring of its
+// controls to the presenter.
 #include "channels/CChannelEditDlg.h"
 
-CChannelEditDlg::CChannelEditDlg(dpmr::RadioImage& image, const dpmr::BandLimits& band,
-                                 int channel, const QString& rxText, QWidget* parent)
-    : QDialog(parent), image_(image), band_(band), channel_(channel) {
-    Q_UNUSED(rxText);
-    setWindowTitle("Channel edit");
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <tuple>
+
+using dpmr::ControlKind;
+using dpmr::EditControl;
+using C = dpmr::EditControl;
+
+namespace {
+
+QString ToQt(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-CChannelEditDlg::~CChannelEditDlg() = default;
+std::string FromQt(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+std::size_t Index(EditControl c) {
+    return static_cast<std::size_t>(c);
+}
+
+// The controls in the order the Tab key visits them.
+constexpr C kTabOrder[] = {
+    C::kChannelNo, C::kRxFreq,     C::kTxFreq,       C::kChannelType,  C::kTxPower,
+    C::kBandwidth, C::kSignalType, C::kAnalogCall1,  C::kAnalogCall2,  C::kPttid,
+    C::kRxTone,    C::kTxTone,     C::kBusy,         C::kRxColourCode, C::kTxColourCode,
+    C::kReverse,   C::kScan,       C::kTalkAround,   C::kRepeat,       C::kTxContact,
+    C::kGroupList, C::kCall1Type,  C::kCall1Contact, C::kCall2Type,    C::kCall2Contact};
+
+}  // namespace
+
+CChannelEditDlg::CChannelEditDlg(dpmr::RadioImage& image, const dpmr::BandLimits& band, int channel,
+                                 const QString& rxText, QWidget* parent)
+    : QDialog(parent), presenter_(image, band, channel, FromQt(rxText)) {
+    setWindowTitle("Channel edit");
+    for (std::size_t i = 0; i < dpmr::kEditControlCount; ++i)
+        widgets_[i] = MakeControl(static_cast<EditControl>(i));
+    BuildLayout();
+    for (std::size_t i = 0; i < dpmr::kEditControlCount; ++i) Connect(static_cast<EditControl>(i));
+    for (std::size_t k = 1; k < std::size(kTabOrder); ++k)
+        setTabOrder(Control(kTabOrder[k - 1]), Control(kTabOrder[k]));
+    Refresh();
+}
+
+CChannelEditDlg::~CChannelEditDlg() {
+    // Closing by any means keeps the channel on show.
+    presenter_.Close();
+    for (QWidget* w : widgets_) w->removeEventFilter(this);
+}
+
+QWidget* CChannelEditDlg::Control(EditControl c) const {
+    return widgets_[Index(c)];
+}
+
+void CChannelEditDlg::done(int result) {
+    presenter_.Close();
+    QDialog::done(result);
+}
+
+void CChannelEditDlg::showEvent(QShowEvent* event) {
+    presenter_.Reopen();
+    QDialog::showEvent(event);
+}
+
+QWidget* CChannelEditDlg::MakeControl(EditControl c) {
+    const dpmr::ControlState& state = presenter_.State(c);
+    switch (dpmr::KindOf(c)) {
+        case ControlKind::kEdit: {
+            auto* edit = new QLineEdit(this);
+            if (dpmr::TextLimitOf(c) != 0)
+                edit->setMaxLength(static_cast<int>(dpmr::TextLimitOf(c)));
+            return edit;
+        }
+        case ControlKind::kCheck:
+            return new QCheckBox(dpmr::LabelOf(c), this);
+        case ControlKind::kList:
+        case ControlKind::kToneBox: {
+            auto* box = new QComboBox(this);
+            box->setMaxVisibleItems(20);
+            for (const dpmr::ListItem& item : state.items) box->addItem(ToQt(item.text), item.data);
+            if (dpmr::KindOf(c) == ControlKind::kToneBox) {
+                box->setEditable(true);
+                box->setInsertPolicy(QComboBox::NoInsert);
+                box->setCompleter(nullptr);
+            }
+            return box;
+        }
+    }
+    return nullptr;
+}
+
+void CChannelEditDlg::BuildLayout() {
+    auto row = [this](QFormLayout* form, C c) {
+        if (dpmr::KindOf(c) == ControlKind::kCheck)
+            form->addRow(Control(c));
+        else
+            form->addRow(dpmr::LabelOf(c), Control(c));
+    };
+
+    // Left column: channel, frequencies, type, power, bandwidth.
+    auto* left = new QFormLayout;
+    auto* spin = new QWidget(this);
+    auto* spinLayout = new QVBoxLayout(spin);
+    spinLayout->setContentsMargins(0, 0, 0, 0);
+    spinLayout->setSpacing(0);
+    spinUp_ = new QToolButton(spin);
+    spinDown_ = new QToolButton(spin);
+    for (auto [button, arrow, step] :
+         {std::tuple{spinUp_, Qt::UpArrow, 1}, std::tuple{spinDown_, Qt::DownArrow, -1}}) {
+        button->setArrowType(arrow);
+        button->setFocusPolicy(Qt::NoFocus);  // a click leaves the focus where it is
+        button->setAutoRepeat(true);
+        button->setFixedHeight(12);
+        spinLayout->addWidget(button);
+        connect(button, &QToolButton::clicked, this, [this, s = step] { Spin(s); });
+    }
+    auto* channelRow = new QHBoxLayout;
+    channelRow->addWidget(Control(C::kChannelNo));
+    channelRow->addWidget(spin);
+    left->addRow(dpmr::LabelOf(C::kChannelNo), channelRow);
+    for (C c : {C::kRxFreq, C::kTxFreq, C::kChannelType, C::kTxPower, C::kBandwidth}) row(left, c);
+
+    auto* analog = new QGroupBox("Analog", this);
+    auto* analogForm = new QFormLayout(analog);
+    for (C c :
+         {C::kSignalType, C::kAnalogCall1, C::kAnalogCall2, C::kPttid, C::kRxTone, C::kTxTone})
+        row(analogForm, c);
+    auto* below = new QFormLayout;
+    for (C c : {C::kBusy, C::kRxColourCode, C::kTxColourCode}) row(below, c);
+
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addLayout(left);
+    leftColumn->addWidget(analog);
+    leftColumn->addLayout(below);
+    leftColumn->addStretch();
+
+    // Right column: check boxes, the hidden ones, and the "Digit" group.
+    auto* checks = new QHBoxLayout;
+    for (C c : {C::kReverse, C::kScan, C::kTalkAround}) checks->addWidget(Control(c));
+    auto* hidden = new QWidget(this);
+    auto* hiddenForm = new QFormLayout(hidden);
+    for (C c : {C::kAutoContact, C::kWorkAlone, C::kOnlyRx}) row(hiddenForm, c);
+    hidden->hide();
+
+    auto* digit = new QGroupBox("Digit", this);
+    auto* digitLayout = new QVBoxLayout(digit);
+    auto* digitForm = new QFormLayout;
+    for (C c : {C::kRepeat, C::kTxContact, C::kGroupList}) row(digitForm, c);
+    digitLayout->addLayout(digitForm);
+    for (auto [title, type, contact] : {std::tuple{"Call 1", C::kCall1Type, C::kCall1Contact},
+                                        std::tuple{"Call 2", C::kCall2Type, C::kCall2Contact}}) {
+        auto* call = new QGroupBox(title, digit);
+        auto* callForm = new QFormLayout(call);
+        row(callForm, type);
+        row(callForm, contact);
+        digitLayout->addWidget(call);
+    }
+
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addLayout(checks);
+    rightColumn->addWidget(hidden);
+    rightColumn->addWidget(digit);
+    rightColumn->addStretch();
+
+    // The strip below the dialog's edge: never shown, still loaded and stored.
+    auto* cutOff = new QWidget(this);
+    auto* cutOffForm = new QFormLayout(cutOff);
+    for (C c : {C::kOffsetDirection, C::kOffsetFreq, C::kCall1Msg, C::kCall2Msg})
+        row(cutOffForm, c);
+    cutOff->hide();
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(leftColumn);
+    columns->addLayout(rightColumn);
+}
+
+void CChannelEditDlg::Connect(EditControl c) {
+    QWidget* w = Control(c);
+    w->installEventFilter(this);
+    auto forward = [this](auto&& call) {
+        if (refreshing_) return;
+        call();
+        Refresh();
+    };
+    switch (dpmr::KindOf(c)) {
+        case ControlKind::kEdit:
+            connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
+                    [this, c, forward](const QString& text) {
+                        forward([&] { presenter_.SetText(c, FromQt(text)); });
+                    });
+            break;
+        case ControlKind::kCheck:
+            connect(
+                static_cast<QCheckBox*>(w), &QCheckBox::toggled, this,
+                [this, c, forward](bool on) { forward([&] { presenter_.SetChecked(c, on); }); });
+            break;
+        case ControlKind::kToneBox:
+            connect(static_cast<QComboBox*>(w), &QComboBox::editTextChanged, this,
+                    [this, c, forward](const QString& text) {
+                        forward([&] { presenter_.SetText(c, FromQt(text)); });
+                    });
+            [[fallthrough]];
+        case ControlKind::kList:
+            connect(
+                static_cast<QComboBox*>(w), &QComboBox::currentIndexChanged, this,
+                [this, c, forward](int index) { forward([&] { presenter_.Select(c, index); }); });
+            break;
+    }
+}
+
+std::optional<EditControl> CChannelEditDlg::ControlOf(const QObject* object) const {
+    for (std::size_t i = 0; i < widgets_.size(); ++i)
+        if (widgets_[i] == object) return static_cast<EditControl>(i);
+    return std::nullopt;
+}
+
+bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event) {
+    const auto c = ControlOf(watched);
+    if (!c) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return HandleKey(*c, static_cast<QKeyEvent*>(event));
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // A drop-down or context menu opening is not a change of control.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;
+            if (event->type() == QEvent::FocusIn)
+                presenter_.FocusIn(*c);
+            else
+                presenter_.FocusOut(*c);
+            Refresh();
+            break;
+        }
+        default:
+            break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool CChannelEditDlg::HandleKey(EditControl c, QKeyEvent* event) {
+    std::optional<dpmr::EditKey> key;
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            key = dpmr::EditKey::kEnter;
+            break;
+        case Qt::Key_Escape:
+            key = dpmr::EditKey::kEscape;
+            break;
+        case Qt::Key_Up:
+            key = dpmr::EditKey::kUp;
+            break;
+        case Qt::Key_Down:
+            key = dpmr::EditKey::kDown;
+            break;
+        default:
+            break;
+    }
+    if (key) {
+        const dpmr::KeyAction action = presenter_.Key(c, *key);
+        Refresh();
+        if (action == dpmr::KeyAction::kClose) reject();
+        return action != dpmr::KeyAction::kPassOn;
+    }
+    // Typed characters the control does not take never reach it.
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].isPrint()) {
+        const char16_t ch = text[0].unicode();
+        const char narrow = ch <= 0x7F ? static_cast<char>(ch) : '\x80';
+        return !presenter_.AcceptsChar(c, narrow);
+    }
+    return false;
+}
+
+void CChannelEditDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter and Escape never close the dialog from a control that does not
+    // handle them itself.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CChannelEditDlg::Spin(int step) {
+    presenter_.Spin(step);
+    Refresh();
+}
+
+void CChannelEditDlg::Refresh() {
+    // Disabling the focused control moves the focus, which can ask for
+    // another refresh from inside this one: run again until nothing changed.
+    if (refreshing_) {
+        refreshAgain_ = true;
+        return;
+    }
+    do {
+        refreshAgain_ = false;
+        refreshing_ = true;
+        RefreshOnce();
+        refreshing_ = false;
+    } while (refreshAgain_);
+}
+
+void CChannelEditDlg::RefreshOnce() {
+    for (std::size_t i = 0; i < widgets_.size(); ++i) {
+        const auto c = static_cast<EditControl>(i);
+        const dpmr::ControlState& s = presenter_.State(c);
+        QWidget* w = widgets_[i];
+        w->setEnabled(s.enabled);
+        switch (dpmr::KindOf(c)) {
+            case ControlKind::kEdit: {
+                auto* edit = static_cast<QLineEdit*>(w);
+                if (edit->text() != ToQt(s.text)) edit->setText(ToQt(s.text));
+                break;
+            }
+            case ControlKind::kCheck:
+                static_cast<QCheckBox*>(w)->setChecked(s.checked);
+                break;
+            case ControlKind::kList:
+                static_cast<QComboBox*>(w)->setCurrentIndex(s.selected);
+                break;
+            case ControlKind::kToneBox: {
+                auto* box = static_cast<QComboBox*>(w);
+                if (box->currentText() == ToQt(s.text)) break;
+                box->setCurrentIndex(s.selected);
+                if (s.selected < 0) box->setEditText(ToQt(s.text));
+                break;
+            }
+        }
+    }
+}

@@ -1,25 +1,57 @@
 // CChannelEditDlg: the modal "Channel edit" dialog, one channel record at a
-// time with all its analog and digital settings.
+// time with all its analog and digital settings. The rules live in
+// dpmr::ChannelEditPresenter; this class lays out the controls, forwards their
+// events and shows the presenter's state.
 #pragma once
 
 #include <QDialog>
 #include <QString>
+#include <array>
+#include <optional>
 
 #include "channels/BandLimits.h"
+#include "channels/ChannelEditPresenter.h"
 #include "image/RadioImage.h"
+
+class QToolButton;
 
 class CChannelEditDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `channel` is 1..16 (the table's current row); `rxText` that row's
     // "Rx Freq" text. The dialog edits `image` directly and stores the channel
-    // on show when it closes.
+    // on show when it closes, whichever way it is closed.
     CChannelEditDlg(dpmr::RadioImage& image, const dpmr::BandLimits& band, int channel,
                     const QString& rxText, QWidget* parent = nullptr);
     ~CChannelEditDlg() override;
 
-private:
-    dpmr::RadioImage& image_;
-    const dpmr::BandLimits& band_;
-    int channel_;
+    // The widget that shows a control (hidden ones included).
+    QWidget* Control(dpmr::EditControl c) const;
+    QToolButton* SpinUp() const { return spinUp_; }
+    QToolButton* SpinDown() const { return spinDown_; }
+    int CurrentChannel() const { return presenter_.CurrentChannel(); }
+
+    void done(int result) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QWidget* MakeControl(dpmr::EditControl c);
+    void BuildLayout();
+    void Connect(dpmr::EditControl c);
+    std::optional<dpmr::EditControl> ControlOf(const QObject* object) const;
+    bool HandleKey(dpmr::EditControl c, QKeyEvent* event);
+    void Spin(int step);
+    void Refresh();
+    void RefreshOnce();
+
+    dpmr::ChannelEditPresenter presenter_;
+    std::array<QWidget*, dpmr::kEditControlCount> widgets_{};
+    QToolButton* spinUp_ = nullptr;
+    QToolButton* spinDown_ = nullptr;
+    bool refreshing_ = false;
+    bool refreshAgain_ = false;
 };

@@ -1,0 +1,73 @@
+// Reading the dynamic list entries of the channel edit dialog from the image.
+#include "channels/ChannelEditLists.h"
+
+#include "dpmr/ContactChecks.h"
+#include "image/ImageLayout.h"
+
+namespace dpmr {
+
+namespace {
+
+constexpr std::size_t kContactNameOffset = 8;
+constexpr std::size_t kContactNameSize = 8;
+
+std::vector<int> NumbersWhoseFirstByte(const RadioImage& image, std::size_t base,
+                                       std::size_t stride, bool zeroIsEmpty) {
+    std::vector<int> numbers;
+    for (int i = 1; i <= 16; ++i) {
+        const std::uint8_t b = image.U8(base + stride * static_cast<std::size_t>(i - 1));
+        if (b == 0xFF || (zeroIsEmpty && b == 0x00)) continue;
+        numbers.push_back(i);
+    }
+    return numbers;
+}
+
+}  // namespace
+
+std::vector<ContactEntry> ContactsInIndexOrder(const RadioImage& image) {
+    std::vector<ContactEntry> contacts;
+    for (std::size_t p : ListedContactOffsets(image)) {
+        const int number =
+            static_cast<int>((p - layout::kContactRecords) / layout::kContactRecordSize) + 1;
+        contacts.push_back({number, image.Text(p + kContactNameOffset, kContactNameSize)});
+    }
+    return contacts;
+}
+
+std::vector<int> ExistingGroupLists(const RadioImage& image) {
+    return NumbersWhoseFirstByte(image, layout::kGroupLists, layout::kGroupListSize, false);
+}
+
+std::vector<int> ExistingShortMessages(const RadioImage& image) {
+    return NumbersWhoseFirstByte(image, layout::kPresetMessages, layout::kPresetMessageSize, true);
+}
+
+std::vector<int> ExistingDtmfCodes(const RadioImage& image) {
+    return NumbersWhoseFirstByte(image, layout::kDtmfCodes, layout::kDtmfCodeSize, false);
+}
+
+ListItems ContactListItems(const std::string& first, const std::vector<ContactEntry>& contacts) {
+    ListItems items{{first, 0}};
+    for (const ContactEntry& c : contacts) items.push_back({c.name, c.number});
+    return items;
+}
+
+ListItems NumberListItems(const std::string& first, const std::vector<int>& numbers) {
+    ListItems items{{first, 0}};
+    for (int n : numbers) items.push_back({std::to_string(n), n});
+    return items;
+}
+
+int FindItemText(const ListItems& items, std::string_view text) {
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].text == text) return static_cast<int>(i);
+    return -1;
+}
+
+int FindItemData(const ListItems& items, int data) {
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].data == data) return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace dpmr
