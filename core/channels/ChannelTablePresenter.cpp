@@ -1,0 +1,486 @@
+// The channel table's rules: band choice, decoding and encoding of the 16
+// rows, the in-place editors and the table's keyboard moves.
+#include "channels/ChannelTablePresenter.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <limits>
+
+#include "channels/ChannelRecord.h"
+#include "channels/ChannelRowText.h"
+#include "channels/FrequencyCodec.h"
+#include "channels/ToneCodec.h"
+#include "image/ImageLayout.h"
+#include "util/DecimalText.h"
+#include "util/FileIo.h"
+
+namespace dpmr {
+
+using namespace channel;
+
+namespace {
+
+constexpr std::int64_t kMhz = 100000;  // tens of Hz in one MHz
+constexpr const char* kFactoryFile = "Factory.dat";
+constexpr const char* kFactoryMissing = "Not find factory.dat";
+constexpr const char* kSelectorBand = "400-470MHz";
+
+const std::string kEmpty;
+
+// Band edge in tens of Hz, or false when MHz * 100000 leaves the 32-bit range.
+bool MhzToBandEdge(std::int64_t mhz, std::int32_t& edge) {
+    const std::int64_t v = mhz * kMhz;
+    if (v < 0 || v > std::numeric_limits<std::int32_t>::max()) return false;
+    edge = static_cast<std::int32_t>(v);
+    return true;
+}
+
+// "%[0-9]%*[^0-9]%[0-9]": a digit run at the very start, at least one
+// non-digit, then a second digit run.
+bool ScanDigitRuns(std::string_view text, std::int64_t& first, std::int64_t& second) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto readRun = [&](std::size_t& pos, std::int64_t& out) {
+        const std::size_t start = pos;
+        std::int64_t v = 0;
+        while (pos < text.size() && isDigit(text[pos])) {
+            if (v < 100000000000LL) v = v * 10 + (text[pos] - '0');
+            ++pos;
+        }
+        out = v;
+        return pos > start;
+    };
+    std::size_t pos = 0;
+    if (!readRun(pos, first)) return false;
+    const std::size_t gap = pos;
+    while (pos < text.size() && !isDigit(text[pos])) ++pos;
+    if (pos == gap) return false;
+    return readRun(pos, second);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// Both band edges hold decimal digits only (a file without band bytes has 0xFF).
+bool IsValidBcd4(const RadioImage& image, std::size_t off) {
+    for (std::size_t k = 0; k < 4; ++k) {
+        const std::uint8_t b = image.U8(off + k);
+        if ((b >> 4) > 9 || (b & 0x0F) > 9) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> SplitEntries(const std::string& value) {
+    std::vector<std::string> entries;
+    std::size_t start = 0;
+    while (start <= value.size()) {
+        std::size_t end = value.find(';', start);
+        if (end == std::string::npos) end = value.size();
+        if (end > start) entries.push_back(value.substr(start, end - start));
+        start = end + 1;
+    }
+    return entries;
+}
+
+const std::vector<std::string>& ListTextsOfColumn(int col) {
+    static const std::array<std::vector<std::string>, 4> lists{
+        std::vector<std::string>(kPowerTexts.begin(), kPowerTexts.end()),
+        std::vector<std::string>(kScanTexts.begin(), kScanTexts.end()),
+        std::vector<std::string>(kBandwidthTexts.begin(), kBandwidthTexts.end()),
+        std::vector<std::string>(kChannelTypeTexts.begin(), kChannelTypeTexts.end())};
+    return lists[static_cast<std::size_t>(col - ChannelTablePresenter::kPowerCol)];
+}
+
+}  // namespace
+
+bool ScanBandRange(std::string_view text, std::int64_t& lo, std::int64_t& hi) {
+    std::size_t used = 0;
+    const auto first = ScanInt(text, &used);
+    if (!first || used >= text.size() || text[used] != '-') return false;
+    const auto second = ScanInt(text.substr(used + 1));
+    if (!second) return false;
+    lo = *first;
+    hi = *second;
+    return true;
+}
+
+const std::array<const char*, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnTitles() {
+    static const std::array<const char*, kCols> titles{
+        "",      "Rx Freq", "Tx Freq",   "Rx Tone",      "Tx Tone",
+        "Power", "Scan",    "Bandwidth", "Channel type", ""};
+    return titles;
+}
+
+const std::array<int, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnWidths() {
+    static const std::array<int, kCols> widths{500,  1400, 1400, 1100, 1100,
+                                               1100, 1000, 1000, 1500, 1200};
+    return widths;
+}
+
+ChannelTablePresenter::ChannelTablePresenter(RadioImage& image, BandLimits& band,
+                                             const AppSettings& settings)
+    : image_(image), band_(band), settings_(settings) {
+    for (int c = 0; c < kCols; ++c)
+        state_.cells[0][static_cast<std::size_t>(c)] = ColumnTitles()[static_cast<std::size_t>(c)];
+    for (int r = 1; r < kRows; ++r)
+        state_.cells[static_cast<std::size_t>(r)][0] = std::to_string(r);
+}
+
+const std::string& ChannelTablePresenter::Cell(int row, int col) const {
+    if (row < 0 || row >= kRows || col < 0 || col >= kCols) return kEmpty;
+    return state_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+}
+
+void ChannelTablePresenter::SetCurrentCell(int row, int col) {
+    state_.row = std::clamp(row, 1, kLastRow);
+    state_.col = std::clamp(col, 1, kLastCol);
+}
+
+std::string ChannelTablePresenter::BandText() const {
+    if (state_.bandSelection < 0 ||
+        state_.bandSelection >= static_cast<int>(state_.bandEntries.size()))
+        return {};
+    return state_.bandEntries[static_cast<std::size_t>(state_.bandSelection)];
+}
+
+void ChannelTablePresenter::ChangeBand(int index) {
+    if (index < 0 || index >= static_cast<int>(state_.bandEntries.size())) return;
+    CommitOpenEditors();
+    state_.bandSelection = index;
+    std::int64_t lo = 0;
+    std::int64_t hi = 0;
+    BandLimits chosen;
+    // An entry without two numbers names no band: keep the one in use.
+    if (!ScanDigitRuns(state_.bandEntries[static_cast<std::size_t>(index)], lo, hi) ||
+        !MhzToBandEdge(lo, chosen.lower) || !MhzToBandEdge(hi, chosen.upper))
+        return;
+    if (chosen == band_) return;
+    band_ = chosen;
+    for (int n = 1; n <= layout::kChannelCount; ++n) ResetChannelRecord(image_, n);
+    LoadImageToGrid();
+}
+
+void ChannelTablePresenter::SelectBandFromImage() {
+    state_.editor = CellEditor::kNone;
+    state_.bandEntries = SplitEntries(FreqRangeSetting(settings_));
+    state_.bandSelection = -1;
+
+    // Band bytes that are not decimal digits (a file without them holds 0xFF)
+    // or that name no band keep the band in use.
+    BandLimits decoded = band_;
+    if (IsValidBcd4(image_, layout::kTableBandLower) &&
+        IsValidBcd4(image_, layout::kTableBandUpper)) {
+        const auto lower = static_cast<std::int32_t>(image_.Bcd4(layout::kTableBandLower));
+        const auto upper = static_cast<std::int32_t>(image_.Bcd4(layout::kTableBandUpper));
+        if (lower < upper) decoded = BandLimits{lower, upper};
+    }
+    band_ = decoded;
+    for (std::size_t k = 0; k < state_.bandEntries.size(); ++k) {
+        std::int64_t loMhz = 0;
+        std::int64_t hiMhz = 0;
+        BandLimits entry;
+        if (!ScanBandRange(state_.bandEntries[k], loMhz, hiMhz) ||
+            !MhzToBandEdge(loMhz, entry.lower) || !MhzToBandEdge(hiMhz, entry.upper))
+            continue;
+        const std::int32_t lo = entry.lower;
+        const std::int32_t hi = entry.upper;
+        const bool matches = (decoded.lower >= lo && decoded.upper <= hi) ||
+                             (decoded.lower < lo && lo < decoded.upper) ||
+                             (decoded.lower < hi && hi < decoded.upper);
+        if (matches) {
+            state_.bandSelection = static_cast<int>(k);
+            band_ = entry;
+            break;
+        }
+    }
+    LoadImageToGrid();
+}
+
+void ChannelTablePresenter::LoadImageToGrid() {
+    for (int n = 1; n <= layout::kChannelCount; ++n) {
+        const ChannelRowTexts texts = ChannelRowFromImage(image_, n);
+        auto& row = state_.cells[static_cast<std::size_t>(n)];
+        for (std::size_t k = 0; k < texts.size(); ++k) row[k + 1] = texts[k];
+        if (texts[0].empty()) row[kLastCol].clear();
+    }
+}
+
+void ChannelTablePresenter::StoreGridToImage() {
+    CommitOpenEditors();
+
+    const std::string bandText = BandText();
+    std::int64_t loMhz = 0;
+    std::int64_t hiMhz = 0;
+    BandLimits chosen;
+    if (ScanBandRange(bandText, loMhz, hiMhz) && MhzToBandEdge(loMhz, chosen.lower) &&
+        MhzToBandEdge(hiMhz, chosen.upper)) {
+        band_ = chosen;
+        SetBcdFrequency(image_, layout::kTableBandLower, chosen.lower);
+        SetBcdFrequency(image_, layout::kTableBandUpper, chosen.upper);
+    }
+    image_.SetU8(layout::kBandSelector, EqualsIgnoringCase(bandText, kSelectorBand) ? 1 : 0);
+
+    for (int n = 1; n <= layout::kChannelCount; ++n) StoreRow(n);
+    RebuildScanBitmap();
+}
+
+void ChannelTablePresenter::StoreGridInto(RadioImage& target) const {
+    BandLimits band = band_;
+    ChannelTablePresenter copy(target, band, settings_);
+    copy.state_ = state_;
+    copy.StoreGridToImage();
+}
+
+void ChannelTablePresenter::StoreRow(int n) {
+    const auto& row = state_.cells[static_cast<std::size_t>(n)];
+    const std::size_t r = RecordOffset(n);
+    if (row[kRxFreqCol].empty()) {
+        ResetChannelRecord(image_, n);
+        return;
+    }
+    const std::int64_t rx = FrequencyFromText(row[kRxFreqCol]);
+    const std::int64_t tx = FrequencyFromText(row[kTxFreqCol]);
+    SetBcdFrequency(image_, r + kRxFreq, rx);
+    SetBcdFrequency(image_, r + kTxFreq, tx);
+    if (rx == tx) image_.SetU8(r + kSameFrequency, 1);
+
+    WriteToneCode(image_, r + kRxTone, ToneCodeFromText(row[kRxToneCol]));
+    WriteToneCode(image_, r + kTxTone, ToneCodeFromText(row[kTxToneCol]));
+
+    image_.SetBits(r + kFlags, kPowerLo, 2, row[kPowerCol] == "High" ? 3 : 0);
+    image_.SetBit(r + kFlags, kScanBit, row[kScanCol] == "Add");
+    image_.SetBit(r + kFlags, kNarrowBit, row[kBandwidthCol] == "Narrow");
+
+    unsigned type = 0;
+    for (unsigned k = 1; k < kChannelTypeTexts.size(); ++k)
+        if (row[kTypeCol] == kChannelTypeTexts[k]) type = k;
+    image_.SetBits(r + kMode, kChannelTypeLo, 2, type);
+
+    const std::int64_t diff = rx - tx;
+    image_.SetBits(r + kMode, kOffsetDirectionLo, 2, diff < 0 ? 1 : (diff > 0 ? 2 : 0));
+    SetBcdFrequency(image_, r + kOffset, diff < 0 ? -diff : diff);
+}
+
+void ChannelTablePresenter::RebuildScanBitmap() {
+    image_.SetBit(layout::kToneLight2, 7, true);
+    image_.SetBit(layout::kToneLight, 7, true);
+    image_.SetU8(layout::kStoreMarker, 3);
+
+    int count = 0;
+    for (; count < 16; ++count) {
+        const std::uint16_t entry =
+            image_.U16Le(layout::kReceivedMessageIndex + 2 * static_cast<std::size_t>(count));
+        if (entry < layout::kReceivedMessagesFirst || entry > layout::kReceivedMessagesLast) break;
+    }
+    image_.SetU8(layout::kShortMessageCount, static_cast<std::uint8_t>(count));
+
+    RebuildScanMembership(image_, band_);
+}
+
+Status ChannelTablePresenter::LoadFactory() {
+    // The button takes the focus first, which commits an open editor.
+    CommitOpenEditors();
+    std::vector<std::uint8_t> bytes;
+    if (!ReadFilePrefix(settings_.programFolder + kFactoryFile, RadioImage::kSize, bytes).ok())
+        return Status::Error(kFactoryMissing);
+    std::copy(bytes.begin(), bytes.end(), image_.Data());
+    SelectBandFromImage();
+    return Status::Ok();
+}
+
+void ChannelTablePresenter::BeginCellEdit() {
+    CommitOpenEditors();
+    if (Cell(state_.row, kRxFreqCol).empty()) state_.col = kRxFreqCol;
+    const int col = state_.col;
+    const std::string& text = Cell(state_.row, col);
+    state_.editRow = state_.row;
+    state_.editCol = col;
+    state_.listItems.clear();
+    if (col == kRxFreqCol || col == kTxFreqCol) {
+        state_.editor = CellEditor::kFrequency;
+        state_.editorText = text;
+        state_.textAtEditStart = text;
+    } else if (col == kRxToneCol || col == kTxToneCol) {
+        state_.editor = CellEditor::kTone;
+        state_.editorText = text;
+    } else if (col >= kPowerCol && col <= kTypeCol) {
+        state_.editor = CellEditor::kList;
+        state_.listItems = ListTextsOfColumn(col);
+        const bool listed = std::find(state_.listItems.begin(), state_.listItems.end(), text) !=
+                            state_.listItems.end();
+        state_.editorText = listed ? text : std::string();
+    } else {
+        state_.editor = CellEditor::kNone;
+    }
+}
+
+void ChannelTablePresenter::SetEditorText(std::string text) {
+    if (state_.editor == CellEditor::kFrequency) text = FilterFrequencyText(text);
+    state_.editorText = std::move(text);
+}
+
+const std::vector<std::string>& ChannelTablePresenter::EditorItems() const {
+    static const std::vector<std::string> none;
+    if (state_.editor == CellEditor::kTone) return ToneList();
+    if (state_.editor == CellEditor::kList) return state_.listItems;
+    return none;
+}
+
+int ChannelTablePresenter::EditorSelection() const {
+    const auto& items = EditorItems();
+    const auto it = std::find(items.begin(), items.end(), state_.editorText);
+    return it == items.end() ? -1 : static_cast<int>(it - items.begin());
+}
+
+void ChannelTablePresenter::ClearRow(int row) {
+    for (int c = 1; c < kCols; ++c)
+        state_.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(c)].clear();
+}
+
+void ChannelTablePresenter::SetSameFrequency(int row, bool same) {
+    image_.SetU8(RecordOffset(row) + kSameFrequency, same ? 1 : 0);
+}
+
+void ChannelTablePresenter::CommitFrequencyEditor() {
+    if (state_.editor != CellEditor::kFrequency) return;
+    state_.editor = CellEditor::kNone;
+    // The edit belongs to the cell it was opened on, even when the current
+    // cell has moved on since.
+    const int row = state_.editRow;
+    const int col = state_.editCol;
+    auto& cells = state_.cells[static_cast<std::size_t>(row)];
+
+    std::int64_t v = FrequencyFromText(state_.editorText);
+    std::string text;
+    if (v != 0) {
+        if (v > band_.upper) v = band_.upper;
+        if (v < band_.lower) v = band_.lower;
+        if (v != 0) text = FrequencyToText(v);
+    }
+
+    if (col == kRxFreqCol) {
+        const bool hadChannel = !cells[kRxFreqCol].empty();
+        if (text.empty()) {
+            ClearRow(row);
+            if (hadChannel) ResetChannelRecord(image_, row);
+        } else if (!hadChannel) {
+            cells[kRxFreqCol] = text;
+            cells[kTxFreqCol] = text;
+            cells[kRxToneCol] = "None";
+            cells[kTxToneCol] = "None";
+            cells[kPowerCol] = "High";
+            cells[kScanCol] = "Add";
+            cells[kBandwidthCol] = "Wide";
+            cells[kTypeCol] = "Digit";
+            cells[kLastCol].clear();
+            ResetChannelRecord(image_, row);
+        } else {
+            cells[kRxFreqCol] = text;
+            if (text != state_.textAtEditStart) SetSameFrequency(row, text == cells[kTxFreqCol]);
+        }
+    } else if (col == kTxFreqCol) {
+        cells[kTxFreqCol] = cells[kRxFreqCol].empty() ? std::string() : text;
+        if (text != state_.textAtEditStart) SetSameFrequency(row, text == cells[kRxFreqCol]);
+    }
+}
+
+void ChannelTablePresenter::CommitToneEditor() {
+    if (state_.editor != CellEditor::kTone) return;
+    state_.editor = CellEditor::kNone;
+    auto& cells = state_.cells[static_cast<std::size_t>(state_.editRow)];
+    std::string text = state_.editorText;
+    if (cells[kRxFreqCol].empty()) {
+        text.clear();
+    } else {
+        NormalizeToneText(text);
+    }
+    cells[static_cast<std::size_t>(state_.editCol)] = text;
+}
+
+void ChannelTablePresenter::CommitListEditor() {
+    if (state_.editor != CellEditor::kList) return;
+    state_.editor = CellEditor::kNone;
+    auto& cells = state_.cells[static_cast<std::size_t>(state_.editRow)];
+    cells[static_cast<std::size_t>(state_.editCol)] =
+        cells[kRxFreqCol].empty() ? std::string() : state_.editorText;
+}
+
+void ChannelTablePresenter::CommitOpenEditors() {
+    CommitToneEditor();
+    CommitListEditor();
+    CommitFrequencyEditor();
+}
+
+bool ChannelTablePresenter::IsFrequencyChar(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == '\b';
+}
+
+std::string ChannelTablePresenter::FilterFrequencyText(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (out.size() >= kMaxFrequencyChars) break;
+        if (IsFrequencyChar(c) && c != '\b') out += c;
+    }
+    return out;
+}
+
+void ChannelTablePresenter::MoveRight() {
+    state_.col = std::min(state_.col + 1, kLastCol);
+}
+
+void ChannelTablePresenter::MoveDown() {
+    state_.row = std::min(state_.row + 1, kLastRow);
+}
+
+void ChannelTablePresenter::FrequencyEditorEnter() {
+    if (state_.editor != CellEditor::kFrequency) return;
+    const bool wasEmpty = state_.editorText.empty();
+    CommitFrequencyEditor();
+    if (wasEmpty)
+        MoveDown();
+    else
+        MoveRight();
+}
+
+void ChannelTablePresenter::ListEditorEnter() {
+    if (state_.editor != CellEditor::kList) return;
+    CommitListEditor();
+    MoveRight();
+}
+
+void ChannelTablePresenter::ToneEditorEnter() {
+    CommitToneEditor();
+}
+
+void ChannelTablePresenter::TableArrow(TableKey key) {
+    switch (key) {
+        case TableKey::kRight:
+            if (state_.col == kLastCol && state_.row < kLastRow) {
+                state_.row += 1;
+                state_.col = 1;
+            } else {
+                MoveRight();
+            }
+            break;
+        case TableKey::kLeft:
+            if (state_.col == 1 && state_.row > 1) {
+                state_.row -= 1;
+                state_.col = kLastCol;
+            } else {
+                state_.col = std::max(state_.col - 1, 1);
+            }
+            break;
+        case TableKey::kUp:
+            state_.row = std::max(state_.row - 1, 1);
+            break;
+        case TableKey::kDown:
+            MoveDown();
+            break;
+    }
+}
+
+}  // namespace dpmr

@@ -1,0 +1,161 @@
+// ChannelTablePresenter: every rule of the main window's channel table, kept
+// free of any user-interface toolkit. It holds the 17 x 10 cell texts (row 0
+// and column 0 are the titles and channel numbers), the current cell, the one
+// in-place editor that may be open and its text, and the "Freq range" list.
+// It reads and writes the one radio image and the run's band limits it is
+// handed; the Qt view forwards keys, clicks and focus changes and draws what
+// this class says.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "channels/BandLimits.h"
+#include "image/RadioImage.h"
+#include "settings/AppSettings.h"
+#include "util/Result.h"
+
+namespace dpmr {
+
+// Which in-place editor is shown: the frequency edit (columns 1, 2), the tone
+// combo with edit field (3, 4) or the drop-down list (5..8).
+enum class CellEditor { kNone, kFrequency, kTone, kList };
+
+// Keys the table reacts to itself.
+enum class TableKey { kLeft, kRight, kUp, kDown };
+
+class ChannelTablePresenter {
+  public:
+    static constexpr int kRows = 17;  // title row + 16 channels
+    static constexpr int kCols = 10;  // number column + 9
+    static constexpr int kLastCol = kCols - 1;
+    static constexpr int kLastRow = kRows - 1;
+    static constexpr std::size_t kMaxFrequencyChars = 10;
+
+    // Column numbers.
+    static constexpr int kRxFreqCol = 1;
+    static constexpr int kTxFreqCol = 2;
+    static constexpr int kRxToneCol = 3;
+    static constexpr int kTxToneCol = 4;
+    static constexpr int kPowerCol = 5;
+    static constexpr int kScanCol = 6;
+    static constexpr int kBandwidthCol = 7;
+    static constexpr int kTypeCol = 8;
+
+    // Column titles and relative widths (the old grid's twips).
+    static const std::array<const char*, kCols>& ColumnTitles();
+    static const std::array<int, kCols>& ColumnWidths();
+
+    ChannelTablePresenter(RadioImage& image, BandLimits& band, const AppSettings& settings);
+
+    // ---- Table texts and current cell ----
+    const std::string& Cell(int row, int col) const;
+    int CurrentRow() const { return state_.row; }
+    int CurrentCol() const { return state_.col; }
+    // Moves the current cell; rows are limited to 1..16, columns to 1..9.
+    void SetCurrentCell(int row, int col);
+
+    // ---- "Freq range" list ----
+    const std::vector<std::string>& BandEntries() const { return state_.bandEntries; }
+    int BandSelection() const { return state_.bandSelection; }  // -1: none
+    // The list's current text ("" when nothing is selected).
+    std::string BandText() const;
+    // The user picked entry `index`: a different band empties all 16
+    // channels (without asking) and rebuilds the table; the same band
+    // changes nothing.
+    void ChangeBand(int index);
+
+    // ---- Whole-table operations ----
+    // Reloads the list from the settings, selects the entry matching the
+    // image's band edges and rebuilds the table. An open editor is closed
+    // without writing: the table is rebuilt from the image anyway.
+    void SelectBandFromImage();
+    // Decodes the 16 channel records into rows 1..16.
+    void LoadImageToGrid();
+    // Commits the open editor, writes the band bytes and rows 1..16 into the
+    // channel records and rebuilds the derived bytes (scan bitmap and the
+    // rest).
+    void StoreGridToImage();
+    // The same store into `target` (normally a copy of the image), leaving
+    // the real image, the band limits and this table untouched.
+    void StoreGridInto(RadioImage& target) const;
+    // "Factroy": loads programFolder + "Factory.dat" (up to 16384 bytes) into
+    // the image and reselects the band. A missing file gives the message to
+    // show and leaves the image as it was.
+    Status LoadFactory();
+
+    // ---- In-place editors ----
+    // Enter on the table or a left click on a cell: opens the editor of the
+    // current cell (column 1 of a row without a receive frequency).
+    void BeginCellEdit();
+    CellEditor OpenEditor() const { return state_.editor; }
+    int EditRow() const { return state_.editRow; }
+    int EditCol() const { return state_.editCol; }
+    // The open editor's text; the view hands over what the user typed or
+    // picked before a commit.
+    const std::string& EditorText() const { return state_.editorText; }
+    void SetEditorText(std::string text);
+    // The open combo's entries and the entry matching the cell (-1: none).
+    const std::vector<std::string>& EditorItems() const;
+    int EditorSelection() const;
+
+    // Commit of each editor (its loss of focus); nothing when it is not open.
+    void CommitFrequencyEditor();
+    void CommitToneEditor();
+    void CommitListEditor();
+    // Commits whichever editor is open, in the order tone, list, frequency.
+    void CommitOpenEditors();
+
+    // ---- Keyboard ----
+    // Characters the frequency editor accepts: digits, the point, backspace.
+    static bool IsFrequencyChar(char c);
+    // `text` without refused characters, cut to 10 characters.
+    static std::string FilterFrequencyText(std::string_view text);
+    // Enter in the frequency editor: commit, then one column right, or one
+    // row down when the editor was empty.
+    void FrequencyEditorEnter();
+    // Enter in the drop-down list: commit, then one column right.
+    void ListEditorEnter();
+    // Enter in the tone combo: commit, the current cell stays.
+    void ToneEditorEnter();
+    // An arrow key on the table. Right in the last column wraps to column 1
+    // of the next row, Left in column 1 to the last column of the previous
+    // row; otherwise the current cell moves one step, stopping at the edges.
+    void TableArrow(TableKey key);
+
+  private:
+    struct State {
+        std::array<std::array<std::string, kCols>, kRows> cells;
+        int row = 1;
+        int col = 1;
+        std::vector<std::string> bandEntries;
+        int bandSelection = -1;
+        CellEditor editor = CellEditor::kNone;
+        int editRow = 1;
+        int editCol = 1;
+        std::string editorText;
+        std::string textAtEditStart;
+        std::vector<std::string> listItems;
+    };
+
+    void ClearRow(int row);
+    void SetSameFrequency(int row, bool same);
+    void StoreRow(int row);
+    void RebuildScanBitmap();
+    void MoveRight();
+    void MoveDown();
+
+    RadioImage& image_;
+    BandLimits& band_;
+    const AppSettings& settings_;
+    State state_;
+};
+
+// Reads "lo-hi" the way "%d-%d" does (also the start of "400-470MHz").
+// Gives false when either number is missing.
+bool ScanBandRange(std::string_view text, std::int64_t& lo, std::int64_t& hi);
+
+}  // namespace dpmr

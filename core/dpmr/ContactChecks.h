@@ -1,0 +1,34 @@
+// Image-wide checks of the dPMR contact list, run after New, Open and Read:
+// every listed contact gets a unique, non-empty name, and channels and group
+// receive lists lose references to contacts that are gone or unsuitable.
+#pragma once
+
+#include <cstddef>
+#include <set>
+#include <vector>
+
+#include "image/RadioImage.h"
+
+namespace dpmr {
+
+// Record offsets of the listed contacts, in list order: the order table's
+// entries up to the first one that is not the start of a contact record.
+std::vector<std::size_t> ListedContactOffsets(const RadioImage& image);
+
+// Slot numbers (1..64) of the listed contacts.
+std::set<int> ListedContactSlots(const RadioImage& image);
+
+// Empty names become "Name k" (smallest k not in use); a name equal to an
+// earlier one is renamed the same way. Names are written back padded with 0xFF.
+void RepairContactNames(RadioImage& image);
+
+// Clears references with the listed contacts as the valid slots.
+void CheckContactReferences(RadioImage& image);
+
+// Clears references against an explicit set of valid slot numbers:
+// a channel's transmit contact outside the set becomes 0xFF; group receive
+// lists keep only members whose record is in use and is a group call; a list
+// left without members is unassigned (0) from the channels that used it.
+void CheckContactReferences(RadioImage& image, const std::set<int>& validSlots);
+
+}  // namespace dpmr

@@ -1,0 +1,393 @@
+// CProgramView: widgets of the channel table form and the forwarding of their
+// events to the table presenter.
+#include "channels/CProgramView.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QValidator>
+#include <vector>
+
+#include "channels/CChannelEditDlg.h"
+#include "channels/ChannelTablePrinter.h"
+#include "channels/ToneCodec.h"
+#include "dpmr/ContactChecks.h"
+#include "widgets/FlexGrid.h"
+
+using dpmr::CellEditor;
+using dpmr::ChannelTablePresenter;
+
+namespace {
+
+// Lets into the frequency editor only what the table accepts there.
+class FrequencyValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        const std::string text = input.toStdString();
+        return ChannelTablePresenter::FilterFrequencyText(text) == text ? Acceptable : Invalid;
+    }
+};
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
+                           const dpmr::AppSettings& settings, QWidget* parent)
+    : QWidget(parent), image_(image), band_(band), presenter_(image, band, settings) {
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel("Freq range", this));
+    bandList_ = new QComboBox(this);
+    bandList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    bandList_->setMinimumContentsLength(12);
+    top->addWidget(bandList_);
+    top->addSpacing(24);
+    editButton_ = new QPushButton("Channel edit", this);
+    factoryButton_ = new QPushButton("Factroy", this);
+    top->addWidget(editButton_);
+    top->addWidget(factoryButton_);
+    top->addStretch(1);
+
+    grid_ = new FlexGrid(this);
+    grid_->SetSize(ChannelTablePresenter::kRows, ChannelTablePresenter::kCols);
+    const auto& widths = ChannelTablePresenter::ColumnWidths();
+    grid_->SetColWidths(std::vector<int>(widths.begin(), widths.end()));
+    for (int c = 0; c < ChannelTablePresenter::kCols; ++c)
+        grid_->SetTextMatrix(0, c, Q(presenter_.Cell(0, c)));
+    for (int r = 1; r < ChannelTablePresenter::kRows; ++r)
+        grid_->SetTextMatrix(r, 0, Q(presenter_.Cell(r, 0)));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(grid_, 1);
+
+    // The in-place editors live on the grid's viewport, over the cell edited.
+    freqEdit_ = new QLineEdit(grid_->viewport());
+    freqEdit_->setMaxLength(static_cast<int>(ChannelTablePresenter::kMaxFrequencyChars));
+    freqEdit_->setValidator(new FrequencyValidator(freqEdit_));
+    freqEdit_->setAlignment(Qt::AlignCenter);
+    toneCombo_ = new QComboBox(grid_->viewport());
+    toneCombo_->setEditable(true);
+    toneCombo_->setInsertPolicy(QComboBox::NoInsert);
+    toneCombo_->setCompleter(nullptr);  // typed tones are taken as typed
+    for (const std::string& tone : dpmr::ToneList()) toneCombo_->addItem(Q(tone));
+    toneCombo_->setMaxVisibleItems(16);
+    listCombo_ = new QComboBox(grid_->viewport());
+    for (QWidget* editor : Editors()) {
+        editor->hide();
+        editor->installEventFilter(this);
+    }
+    toneCombo_->lineEdit()->installEventFilter(this);
+    grid_->installEventFilter(this);
+
+    connect(bandList_, &QComboBox::activated, this, &CProgramView::OnBandActivated);
+    connect(editButton_, &QPushButton::clicked, this, &CProgramView::OnChannelEdit);
+    connect(factoryButton_, &QPushButton::clicked, this, &CProgramView::OnFactory);
+    connect(grid_, &FlexGrid::MouseDown, this, &CProgramView::OnGridMouseDown);
+    connect(grid_, &FlexGrid::EnterCell, this, &CProgramView::OnGridCurrentChanged);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &CProgramView::PlaceEditor);
+
+    ShowPresenterState();
+}
+
+CProgramView::~CProgramView() = default;
+
+void CProgramView::OnInitialUpdate() {
+    SelectBandFromImage();
+    dpmr::RepairContactNames(image_);
+    dpmr::CheckContactReferences(image_);
+}
+
+void CProgramView::StoreGridToImage() {
+    CopyEditorTextToPresenter();
+    presenter_.StoreGridToImage();
+    ShowPresenterState();
+}
+
+void CProgramView::StoreGridInto(dpmr::RadioImage& target) {
+    CopyEditorTextToPresenter();
+    presenter_.StoreGridInto(target);
+}
+
+void CProgramView::SelectBandFromImage() {
+    presenter_.SelectBandFromImage();
+    ShowPresenterState();
+}
+
+void CProgramView::PrintTable(QPrinter* printer) {
+    if (!printer) return;
+    CopyEditorTextToPresenter();
+    ChannelTablePrinter(presenter_).Print(*printer);
+}
+
+void CProgramView::FilePrint() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) PrintTable(&printer);
+}
+
+void CProgramView::FilePrintPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CProgramView::PrintTable);
+    preview.exec();
+}
+
+void CProgramView::OnChannelEdit() {
+    StoreGridToImage();
+    const int row = presenter_.CurrentRow();
+    const QString rxText = Q(presenter_.Cell(row, ChannelTablePresenter::kRxFreqCol));
+    {
+        CChannelEditDlg dialog(image_, band_, row, rxText, this);
+        dialog.exec();
+    }
+    SelectBandFromImage();
+    grid_->setFocus();
+}
+
+void CProgramView::OnFactory() {
+    CopyEditorTextToPresenter();
+    const dpmr::Status status = presenter_.LoadFactory();
+    ShowPresenterState();
+    if (!status) ShowMessage(status.message());
+}
+
+void CProgramView::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, window()->windowTitle(), Q(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void CProgramView::OnBandActivated(int index) {
+    CopyEditorTextToPresenter();
+    presenter_.ChangeBand(index);
+    ShowPresenterState();
+}
+
+void CProgramView::OnGridMouseDown(int row, int col, Qt::MouseButton button) {
+    if (button != Qt::LeftButton || row < 1 || col < 1) return;
+    presenter_.SetCurrentCell(row, col);
+    BeginCellEdit();
+}
+
+void CProgramView::OnGridCurrentChanged(int row, int col) {
+    if (!syncing_) presenter_.SetCurrentCell(row, col);
+}
+
+void CProgramView::BeginCellEdit() {
+    CommitEditor();
+    presenter_.BeginCellEdit();
+    const QString text = Q(presenter_.EditorText());
+    switch (presenter_.OpenEditor()) {
+        case CellEditor::kFrequency:
+            freqEdit_->setText(text);
+            break;
+        case CellEditor::kTone:
+            if (presenter_.EditorSelection() >= 0)
+                toneCombo_->setCurrentIndex(presenter_.EditorSelection());
+            else
+                toneCombo_->setEditText(text);
+            break;
+        case CellEditor::kList: {
+            const QSignalBlocker block(listCombo_);
+            listCombo_->clear();
+            for (const std::string& item : presenter_.EditorItems()) listCombo_->addItem(Q(item));
+            listCombo_->setCurrentIndex(presenter_.EditorSelection());
+            break;
+        }
+        case CellEditor::kNone:
+            break;
+    }
+    ShowPresenterState();
+    switch (presenter_.OpenEditor()) {
+        case CellEditor::kFrequency:
+            freqEdit_->setFocus();
+            freqEdit_->selectAll();
+            break;
+        case CellEditor::kTone:
+            toneCombo_->setFocus();
+            toneCombo_->lineEdit()->selectAll();
+            break;
+        case CellEditor::kList:
+            listCombo_->setFocus();
+            break;
+        case CellEditor::kNone:
+            break;
+    }
+}
+
+void CProgramView::CopyEditorTextToPresenter() {
+    switch (presenter_.OpenEditor()) {
+        case CellEditor::kFrequency:
+            presenter_.SetEditorText(freqEdit_->text().toStdString());
+            break;
+        case CellEditor::kTone:
+            presenter_.SetEditorText(toneCombo_->currentText().toStdString());
+            break;
+        case CellEditor::kList:
+            presenter_.SetEditorText(listCombo_->currentIndex() < 0
+                                         ? std::string()
+                                         : listCombo_->currentText().toStdString());
+            break;
+        case CellEditor::kNone:
+            break;
+    }
+}
+
+void CProgramView::CommitEditor() {
+    if (presenter_.OpenEditor() == CellEditor::kNone) return;
+    CopyEditorTextToPresenter();
+    presenter_.CommitOpenEditors();
+    ShowPresenterState();
+}
+
+std::array<QWidget*, 3> CProgramView::Editors() const {
+    return {freqEdit_, toneCombo_, listCombo_};
+}
+
+QWidget* CProgramView::OpenEditorWidget() const {
+    switch (presenter_.OpenEditor()) {
+        case CellEditor::kFrequency:
+            return freqEdit_;
+        case CellEditor::kTone:
+            return toneCombo_;
+        case CellEditor::kList:
+            return listCombo_;
+        case CellEditor::kNone:
+            break;
+    }
+    return nullptr;
+}
+
+bool CProgramView::IsEditorWidget(const QWidget* widget) const {
+    for (const QWidget* editor : Editors()) {
+        if (widget && (widget == editor || editor->isAncestorOf(widget))) return true;
+    }
+    return false;
+}
+
+bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && watched != grid_) {
+        // Losing the focus commits the editor; a popup of the combo itself,
+        // or a move between the combo and its own edit field, does not.
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        if (focus->reason() != Qt::PopupFocusReason && !IsEditorWidget(QApplication::focusWidget()))
+            CommitEditor();
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == grid_) return HandleGridKey(key);
+        return HandleEditorKey(watched, key);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool CProgramView::HandleGridKey(int key) {
+    if (IsEnterKey(key)) {
+        BeginCellEdit();
+        return true;
+    }
+    dpmr::TableKey move;
+    switch (key) {
+        case Qt::Key_Left:
+            move = dpmr::TableKey::kLeft;
+            break;
+        case Qt::Key_Right:
+            move = dpmr::TableKey::kRight;
+            break;
+        case Qt::Key_Up:
+            move = dpmr::TableKey::kUp;
+            break;
+        case Qt::Key_Down:
+            move = dpmr::TableKey::kDown;
+            break;
+        default:
+            return false;
+    }
+    presenter_.TableArrow(move);
+    ShowPresenterState();
+    return true;
+}
+
+bool CProgramView::HandleEditorKey(QObject* watched, int key) {
+    if (!IsEnterKey(key)) return false;
+    CopyEditorTextToPresenter();
+    if (watched == freqEdit_)
+        presenter_.FrequencyEditorEnter();
+    else if (watched == listCombo_)
+        presenter_.ListEditorEnter();
+    else
+        presenter_.ToneEditorEnter();
+    // The editor is closed already, so the focus change commits nothing more.
+    grid_->setFocus();
+    ShowPresenterState();
+    return true;
+}
+
+void CProgramView::ShowPresenterState() {
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    for (int r = 1; r < ChannelTablePresenter::kRows; ++r)
+        for (int c = 1; c < ChannelTablePresenter::kCols; ++c)
+            grid_->SetTextMatrix(r, c, Q(presenter_.Cell(r, c)));
+    grid_->SetCurrentCell(presenter_.CurrentRow(), presenter_.CurrentCol());
+
+    const auto& entries = presenter_.BandEntries();
+    {
+        const QSignalBlocker block(bandList_);
+        bool same = bandList_->count() == static_cast<int>(entries.size());
+        for (int k = 0; same && k < bandList_->count(); ++k)
+            same = bandList_->itemText(k) == Q(entries[static_cast<std::size_t>(k)]);
+        if (!same) {
+            bandList_->clear();
+            for (const std::string& entry : entries) bandList_->addItem(Q(entry));
+        }
+        bandList_->setCurrentIndex(presenter_.BandSelection());
+    }
+
+    QWidget* shown = OpenEditorWidget();
+    for (QWidget* editor : Editors()) {
+        if (editor != shown && editor->isVisible()) editor->hide();
+    }
+    if (shown) {
+        PlaceEditor();
+        shown->show();
+        shown->raise();
+    }
+    syncing_ = wasSyncing;
+}
+
+void CProgramView::PlaceEditor() {
+    QWidget* editor = OpenEditorWidget();
+    if (!editor) return;
+    const QRect cell = grid_->CellRect(presenter_.EditRow(), presenter_.EditCol());
+    if (!cell.isValid()) return;
+    // Combo boxes need their own height to draw their text; they are centred
+    // on the cell when it is lower than that.
+    QRect area = cell;
+    const int needed = editor->sizeHint().height();
+    if (editor != freqEdit_ && needed > area.height()) {
+        area.setTop(cell.center().y() - needed / 2);
+        area.setHeight(needed);
+    }
+    editor->setGeometry(area);
+}

@@ -1,0 +1,90 @@
+// CProgramView: the main window's central widget. Shows the 16 channels in a
+// grid with in-place editors, the "Freq range" band choice and the "Channel
+// edit" and "Factroy" buttons, and prints the table. Every rule lives in
+// dpmr::ChannelTablePresenter; this class forwards events and draws.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "channels/BandLimits.h"
+#include "channels/ChannelTablePresenter.h"
+#include "image/RadioImage.h"
+#include "settings/AppSettings.h"
+
+class QComboBox;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+class FlexGrid;
+
+class CProgramView : public QWidget {
+    Q_OBJECT
+  public:
+    // The view works on the one image and band of the run; it never copies them.
+    CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band, const dpmr::AppSettings& settings,
+                 QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    // After every New and every successful Open: band and table from the
+    // image, then the contact checks (names first, then references).
+    void OnInitialUpdate();
+
+    // Commits an open in-place editor and encodes the 16 rows into the image.
+    void StoreGridToImage();
+    // What StoreGridToImage would write, written into `target` instead; the
+    // real image, the band and the table stay as they are.
+    void StoreGridInto(dpmr::RadioImage& target);
+    // Reloads the "Freq range" list, selects the band of the image's band
+    // edges and rebuilds the table.
+    void SelectBandFromImage();
+
+    // Draws the band and the 16 rows onto `printer`, page after page.
+    void PrintTable(QPrinter* printer);
+
+    dpmr::ChannelTablePresenter& presenter() { return presenter_; }
+    FlexGrid* grid() const { return grid_; }
+    QComboBox* bandList() const { return bandList_; }
+    QLineEdit* frequencyEditor() const { return freqEdit_; }
+    QComboBox* toneEditor() const { return toneCombo_; }
+    QComboBox* listEditor() const { return listCombo_; }
+    QPushButton* channelEditButton() const { return editButton_; }
+    QPushButton* factoryButton() const { return factoryButton_; }
+
+  public slots:
+    void FilePrint();
+    void FilePrintPreview();
+    void OnChannelEdit();
+    void OnFactory();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void OnBandActivated(int index);
+    void OnGridMouseDown(int row, int col, Qt::MouseButton button);
+    void OnGridCurrentChanged(int row, int col);
+    void BeginCellEdit();
+    void CommitEditor();
+    void CopyEditorTextToPresenter();
+    std::array<QWidget*, 3> Editors() const;
+    QWidget* OpenEditorWidget() const;
+    bool IsEditorWidget(const QWidget* widget) const;
+    bool HandleEditorKey(QObject* watched, int key);
+    bool HandleGridKey(int key);
+    void ShowPresenterState();
+    void PlaceEditor();
+    void ShowMessage(const std::string& text);
+
+    dpmr::RadioImage& image_;
+    dpmr::BandLimits& band_;
+    dpmr::ChannelTablePresenter presenter_;
+    QComboBox* bandList_ = nullptr;
+    QPushButton* editButton_ = nullptr;
+    QPushButton* factoryButton_ = nullptr;
+    FlexGrid* grid_ = nullptr;
+    QLineEdit* freqEdit_ = nullptr;
+    QComboBox* toneCombo_ = nullptr;
+    QComboBox* listCombo_ = nullptr;
+    bool syncing_ = false;
+};
