@@ -14,7 +14,8 @@ bool ArgParser::Parse(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--") {
-            positional_.insert(positional_.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+            positional_.insert(positional_.end(), args.begin() + static_cast<long>(i) + 1,
+                               args.end());
             break;
         }
         if (a.size() > 1 && a[0] == '-') {
