@@ -28,9 +28,9 @@ std::vector<char> ReadAll(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-void WriteBytes(const std::string& path, std::size_t size, int seed) {
+void WriteBytes(const std::string& path, std::size_t size, int salt) {
     std::ofstream out(path, std::ios::binary);
-    for (std::size_t i = 0; i < size; ++i) out.put(static_cast<char>((i * 7 + seed) & 0xFF));
+    for (std::size_t i = 0; i < size; ++i) out.put(static_cast<char>((i * 7 + salt) & 0xFF));
 }
 
 }  // namespace
