@@ -1,0 +1,240 @@
+// dpmrtool read, write, read-squelch, write-squelch, read-adjust and
+// write-adjust: the radio transfers for scripts. The port and speed come from
+// --port/--baud or else from the settings file. A failed or cancelled transfer
+// creates no output file and leaves an in-place file as it was.
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <iostream>
+
+#include "ArgParser.h"
+#include "Command.h"
+#include "FileError.h"
+#include "image/Document.h"
+#include "link/ProgramTransfer.h"
+#include "link/ServiceTransfers.h"
+#include "settings/AppSettings.h"
+#include "util/DecimalText.h"
+
+namespace dpmr::cli {
+
+namespace {
+
+// The running transfer's control; Ctrl+C asks it to stop after the block in
+// progress (a lock-free atomic store is safe in a signal handler). A second
+// Ctrl+C ends the program at once; no output file has been written by then.
+TransferControl gControl;
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+void OnInterrupt(int) {
+    gControl.cancelRequested.store(true);
+}
+
+// Installs the handler for the life of a programming transfer.
+class InterruptScope {
+  public:
+    InterruptScope() {
+        struct sigaction action {};
+        action.sa_handler = OnInterrupt;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, &previous_);
+    }
+    ~InterruptScope() { ::sigaction(SIGINT, &previous_, nullptr); }
+    InterruptScope(const InterruptScope&) = delete;
+    InterruptScope& operator=(const InterruptScope&) = delete;
+
+  private:
+    struct sigaction previous_ {};
+};
+
+// True while a progress bar line is drawn but not finished.
+bool gBarOpen = false;
+
+// "[#########...........]  45%" on stderr, redrawn in place.
+ProgressCallback TerminalProgress() {
+    if (!::isatty(STDERR_FILENO)) return {};
+    return [](int done, int total) {
+        gBarOpen = done != total;
+        constexpr int kWidth = 40;
+        const int percent = ProgressPercent(done, total);
+        const int filled = total > 0 ? done * kWidth / total : 0;
+        std::fprintf(stderr, "\r[%s%s] %3d%%",
+                     std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                     std::string(static_cast<std::size_t>(kWidth - filled), '.').c_str(), percent);
+        if (done == total) std::fputc('\n', stderr);
+        std::fflush(stderr);
+    };
+}
+
+// --port and --baud, else [Setup] "COM" and "BaudRate" of the settings file.
+bool ParseLink(const ArgParser& p, LinkSettings& link, std::string& error) {
+    const AppSettings settings = LoadAppSettings(ExecutableFolder());
+    link.portName = p.Value("--port").value_or(settings.portName);
+    link.baudRate = settings.baudRate;
+    if (auto baud = p.Value("--baud")) {
+        const auto value = ParseWholeNumber(*baud);
+        if (!value || *value <= 0 || *value > 4000000) {
+            error = "--baud needs a positive number of bits per second, not '" + *baud + "'";
+            return false;
+        }
+        link.baudRate = static_cast<std::int32_t>(*value);
+    }
+    return true;
+}
+
+// Failure text on stderr, status 1; or 130 for a cancel.
+int TransferExit(const TransferResult& result) {
+    if (gBarOpen) std::fputc('\n', stderr);  // the message goes on a line of its own
+    if (result.cancelled()) return kExitCancelled;
+    std::cerr << result.message << "\n";
+    return kExitTransferFailed;
+}
+
+int RunRead(const std::vector<std::string>& args) {
+    ArgParser p({"--port", "--baud", "--base", "-o", "--output"}, {});
+    if (!p.Parse(args)) return UsageError(p.error());
+    auto out = p.Value("-o");
+    if (!out) out = p.Value("--output");
+    if (!out || out->empty() || !p.Positional().empty()) {
+        return UsageError(
+            "usage: dpmrtool read [--port DEV] [--baud N] [--base FILE.dat] -o OUT.dat");
+    }
+    LinkSettings link;
+    if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
+    RadioImage image;
+    if (auto base = p.Value("--base")) {
+        if (Status s = LoadImageFile(*base, image); !s) return FileError(s);
+    } else {
+        NewImage(image, ExecutableFolder(), BandLimits{});
+    }
+    TransferResult result;
+    {
+        InterruptScope interrupt;
+        result = ReadFromRadio(link, image, TerminalProgress(), gControl);
+    }
+    if (!result.succeeded()) return TransferExit(result);
+    if (Status s = SaveImageFile(*out, image); !s) return FileError(s);
+    return kExitOk;
+}
+
+int RunWrite(const std::vector<std::string>& args) {
+    ArgParser p({"--port", "--baud"}, {});
+    if (!p.Parse(args)) return UsageError(p.error());
+    if (p.Positional().size() != 1) {
+        return UsageError("usage: dpmrtool write [--port DEV] [--baud N] FILE.dat");
+    }
+    LinkSettings link;
+    if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
+    const std::string& file = p.Positional()[0];
+    RadioImage image;
+    if (Status s = LoadImageFile(file, image); !s) return FileError(s);
+    TransferResult result;
+    {
+        InterruptScope interrupt;
+        result = WriteToRadio(link, image, TerminalProgress(), gControl);
+    }
+    return result.succeeded() ? kExitOk : TransferExit(result);
+}
+
+using ServiceRead = TransferResult (*)(const LinkSettings&, RadioImage&);
+using ServiceWrite = TransferResult (*)(const LinkSettings&, const RadioImage&);
+
+// A service transfer on FILE.dat; a read updates the file in place on success.
+int RunService(const std::vector<std::string>& args, const std::string& name, ServiceRead read,
+               ServiceWrite write) {
+    ArgParser p({"--port", "--baud"}, {});
+    if (!p.Parse(args)) return UsageError(p.error());
+    if (p.Positional().size() != 1) {
+        return UsageError("usage: dpmrtool " + name + " [--port DEV] [--baud N] FILE.dat");
+    }
+    LinkSettings link;
+    if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
+    const std::string& file = p.Positional()[0];
+    RadioImage image;
+    if (Status s = LoadImageFile(file, image); !s) return FileError(s);
+    const TransferResult result = read ? read(link, image) : write(link, image);
+    if (!result.succeeded()) return TransferExit(result);
+    if (read) {
+        if (Status s = SaveImageFile(file, image); !s) return FileError(s);
+    }
+    if (!result.message.empty()) std::cout << result.message << "\n";
+    return kExitOk;
+}
+
+const char* const kLinkOptions =
+    "  --port DEV   serial device (/dev/ttyUSB0, a virtual radio's /dev/pts/N, or COMn\n"
+    "               meaning /dev/ttyS(n-1)); default: [Setup] COM of Program.ini\n"
+    "  --baud N     line speed in bits per second; default: [Setup] BaudRate, else 9600\n";
+
+const char* const kExitText =
+    "\nExit status: 0 success; 1 transfer failed (the radio's message on stderr);\n"
+    "2 usage or file error.\n";
+
+const RegisterCommand kRead{
+    {"read", "read the configuration from the radio into a file",
+     std::string("Usage: dpmrtool read [--port DEV] [--baud N] [--base FILE.dat] -o OUT.dat\n\n"
+                 "Reads the radio's configuration. OUT.dat is the base image (File > New's,\n"
+                 "or FILE.dat) with every range the radio sends replaced, and the radio's\n"
+                 "band edges filled in when the image has none. Ctrl+C stops after the\n"
+                 "block in progress (exit status 130). Nothing is written unless the whole\n"
+                 "read succeeded.\n\nOptions:\n") +
+         kLinkOptions + "  --base FILE  start from this file instead of File > New's image\n" +
+         "  -o, --output OUT.dat   where to save what was read\n" + kExitText +
+         "130 cancelled by Ctrl+C.\n",
+     RunRead}};
+
+const RegisterCommand kWrite{
+    {"write", "write a file's configuration into the radio",
+     std::string("Usage: dpmrtool write [--port DEV] [--baud N] FILE.dat\n\n"
+                 "Writes the configuration of FILE.dat into the radio. Ctrl+C stops after\n"
+                 "the block in progress (exit status 130).\n\nOptions:\n") +
+         kLinkOptions + kExitText + "130 cancelled by Ctrl+C.\n",
+     RunWrite}};
+
+const RegisterCommand kReadSquelch{
+    {"read-squelch", "read the squelch calibration into a file (in place)",
+     std::string("Usage: dpmrtool read-squelch [--port DEV] [--baud N] FILE.dat\n\n"
+                 "Reads the squelch values and noise thresholds from the radio and stores\n"
+                 "them in FILE.dat, which changes only when the read succeeded.\n\n"
+                 "Options:\n") +
+         kLinkOptions + kExitText,
+     [](const std::vector<std::string>& a) {
+         return RunService(a, "read-squelch", ReadSquelch, nullptr);
+     }}};
+
+const RegisterCommand kWriteSquelch{
+    {"write-squelch", "write the squelch calibration of a file into the radio",
+     std::string("Usage: dpmrtool write-squelch [--port DEV] [--baud N] FILE.dat\n\n"
+                 "Writes the squelch values and noise thresholds of FILE.dat into the\n"
+                 "radio and prints \"Success\".\n\nOptions:\n") +
+         kLinkOptions + kExitText,
+     [](const std::vector<std::string>& a) {
+         return RunService(a, "write-squelch", nullptr, WriteSquelch);
+     }}};
+
+const RegisterCommand kReadAdjust{
+    {"read-adjust", "read the factory adjustment into a file (in place)",
+     std::string("Usage: dpmrtool read-adjust [--port DEV] [--baud N] FILE.dat\n\n"
+                 "Reads the factory adjustment values from the radio and stores them in\n"
+                 "FILE.dat, which changes only when the read succeeded; prints\n"
+                 "\"Read successfully\".\n\nOptions:\n") +
+         kLinkOptions + kExitText,
+     [](const std::vector<std::string>& a) {
+         return RunService(a, "read-adjust", ReadAdjustment, nullptr);
+     }}};
+
+const RegisterCommand kWriteAdjust{
+    {"write-adjust", "write the factory adjustment of a file into the radio",
+     std::string("Usage: dpmrtool write-adjust [--port DEV] [--baud N] FILE.dat\n\n"
+                 "Writes the factory adjustment values of FILE.dat into the radio and\n"
+                 "prints \"Write successfully\".\n\nOptions:\n") +
+         kLinkOptions + kExitText,
+     [](const std::vector<std::string>& a) {
+         return RunService(a, "write-adjust", nullptr, WriteAdjustment);
+     }}};
+
+}  // namespace
+
+}  // namespace dpmr::cli

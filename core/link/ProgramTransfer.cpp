@@ -1,0 +1,213 @@
+// The programming Read and Write: two opening exchanges (the first followed by
+// the 32-byte block at 0x2160), then 504 blocks, then "ENDR", or the closing
+// block and "ENDW".
+#include "link/ProgramTransfer.h"
+
+#include <algorithm>
+#include <array>
+
+#include "image/ImageLayout.h"
+#include "link/LinkFrames.h"
+#include "link/PosixSerialPort.h"
+
+namespace dpmr {
+
+namespace {
+
+using namespace link;
+
+// The block the first pass reads and the write's closing block carries.
+constexpr std::uint16_t kPassBlock = 0x2160;
+constexpr std::uint8_t kPassBlockSize = 32;
+// Wrong or missing answers to the wake-up sequence tolerated over a transfer.
+constexpr int kWakeRetries = 3;
+// Largest value a 4-byte BCD field holds.
+constexpr std::uint64_t kMaxBcd8 = 99999999;
+
+struct Identity {
+    std::uint16_t bandLowMhz = 0;
+    std::uint16_t bandHighMhz = 0;
+};
+
+// The opening exchange. `attempts` is shared by both passes of a transfer.
+bool ProgramHandshake(SerialPort& port, int& attempts, Identity& identity) {
+    for (;;) {
+        for (std::uint8_t byte : kWakeUp) {
+            PauseMs(2);
+            port.Purge();
+            Send(port, {byte});
+        }
+        if (ReadAck(port)) break;
+        if (attempts >= kWakeRetries) return false;
+        ++attempts;
+    }
+    port.Purge();
+    Send(port, kRequestTail, sizeof kRequestTail);
+    std::array<std::uint8_t, kIdentitySize> block{};
+    if (!ReadExactly(port, block.data(), block.size())) return false;
+    identity.bandLowMhz = static_cast<std::uint16_t>(block[12] | (block[13] << 8));
+    identity.bandHighMhz = static_cast<std::uint16_t>(block[14] | (block[15] << 8));
+    PauseMs(10);
+    return Acknowledge(port);
+}
+
+// Both opening passes with the 0x2160 block between them. On a failure the
+// result to return is in `failure`.
+bool OpenSession(SerialPort& port, Identity& identity, TransferResult& failure) {
+    int attempts = 0;
+    failure = TransferResult::Failure(msg::kCommunicationError);
+    if (!ProgramHandshake(port, attempts, identity)) return false;
+    std::array<std::uint8_t, kPassBlockSize> unused{};
+    if (!RequestRead(port, kPassBlock, kPassBlockSize, unused.data()) || !Acknowledge(port)) {
+        SendEndFrame(port, kEndRead);
+        return false;
+    }
+    return ProgramHandshake(port, attempts, identity);
+}
+
+// Keeps `busy` set for the duration of a transfer.
+class BusyScope {
+  public:
+    explicit BusyScope(TransferControl& control) : control_(control) {
+        control_.busy = true;
+        control_.cancelRequested = false;
+    }
+    ~BusyScope() { control_.busy = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+  private:
+    TransferControl& control_;
+};
+
+void Report(const ProgressCallback& progress, int done, int total) {
+    if (progress) progress(done, total);
+}
+
+}  // namespace
+
+const std::vector<TransferRange>& ProgramRanges() {
+    static const std::vector<TransferRange> kRanges = {
+        {0x0100, 0x2160}, {0x2178, 0x3E30}, {0x3E50, 0x4000}};
+    return kRanges;
+}
+
+std::vector<TransferBlock> SplitIntoBlocks(const std::vector<TransferRange>& ranges) {
+    std::vector<TransferBlock> blocks;
+    for (const TransferRange& r : ranges) {
+        for (unsigned a = r.start; a < r.end;) {
+            const unsigned length = std::min(32u - a % 32u, r.end - a);
+            blocks.push_back({static_cast<std::uint16_t>(a), static_cast<std::uint8_t>(length)});
+            a += length;
+        }
+    }
+    return blocks;
+}
+
+int ProgressPercent(int blocksDone, int totalBlocks) {
+    if (totalBlocks <= 0) return 0;
+    return static_cast<int>(static_cast<long long>(blocksDone) * 100 / totalBlocks);
+}
+
+void StoreRadioBandEdges(RadioImage& image, std::uint16_t lowMhz, std::uint16_t highMhz) {
+    // 16-bit MHz times 100000 needs 64 bits, and a value past 999.99999 MHz
+    // has no 8-digit BCD form: clamp rather than wrap.
+    const auto tensOfHz = [](std::uint16_t mhz) {
+        return static_cast<std::uint32_t>(
+            std::min<std::uint64_t>(std::uint64_t{mhz} * 100000, kMaxBcd8));
+    };
+    image.SetBcd4(layout::kRadioBandLower, tensOfHz(lowMhz));
+    image.SetBcd4(layout::kRadioBandUpper, tensOfHz(highMhz));
+}
+
+TransferResult ReadFromRadio(SerialPort& port, const LinkSettings& link, RadioImage& image,
+                             const ProgressCallback& progress, TransferControl& control) {
+    BusyScope busy(control);
+    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
+        return TransferResult::Failure(msg::kProgramOpenFailed);
+    }
+    PortCloser closer(port);
+
+    Identity identity;
+    TransferResult failure;
+    if (!OpenSession(port, identity, failure)) return failure;
+
+    // Blocks land in a staging copy; the caller's image changes only when the
+    // whole read succeeded, so a failed or cancelled read loses nothing.
+    RadioImage staging = image;
+    const std::vector<TransferBlock> blocks = SplitIntoBlocks(ProgramRanges());
+    const int total = static_cast<int>(blocks.size());
+    for (int i = 0; i < total; ++i) {
+        const TransferBlock& b = blocks[static_cast<std::size_t>(i)];
+        std::array<std::uint8_t, 32> data{};
+        if (!RequestRead(port, b.address, b.length, data.data())) {
+            SendEndFrame(port, kEndRead);
+            return TransferResult::Failure(msg::kCommunicationError);
+        }
+        std::copy_n(data.begin(), b.length, staging.Span(b.address, b.length).begin());
+        if (!Acknowledge(port)) {
+            SendEndFrame(port, kEndRead);
+            return TransferResult::Failure(msg::kCommunicationError);
+        }
+        Report(progress, i + 1, total);
+        if (control.cancelRequested) {
+            SendEndFrame(port, kEndRead);
+            return TransferResult::Cancelled();
+        }
+    }
+    SendEndFrame(port, kEndRead);
+    if (staging.U8(layout::kRadioBandLower + 3) == 0xFF) {
+        StoreRadioBandEdges(staging, identity.bandLowMhz, identity.bandHighMhz);
+    }
+    image = staging;
+    return TransferResult::Success();
+}
+
+TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const RadioImage& image,
+                            const ProgressCallback& progress, TransferControl& control) {
+    BusyScope busy(control);
+    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
+        return TransferResult::Failure(msg::kProgramOpenFailed);
+    }
+    PortCloser closer(port);
+
+    Identity identity;
+    TransferResult failure;
+    if (!OpenSession(port, identity, failure)) return failure;
+
+    const std::vector<TransferBlock> blocks = SplitIntoBlocks(ProgramRanges());
+    const int total = static_cast<int>(blocks.size());
+    for (int i = 0; i < total; ++i) {
+        const TransferBlock& b = blocks[static_cast<std::size_t>(i)];
+        if (!RequestWrite(port, b.address, image.Span(b.address, b.length).data(), b.length)) {
+            SendEndFrame(port, kEndWrite);
+            return TransferResult::Failure(msg::kCommunicationError);
+        }
+        Report(progress, i + 1, total);
+        if (control.cancelRequested) {
+            SendEndFrame(port, kEndWrite);
+            return TransferResult::Cancelled();
+        }
+    }
+    if (!RequestWrite(port, kPassBlock, image.Span(kPassBlock, kPassBlockSize).data(),
+                      kPassBlockSize)) {
+        SendEndFrame(port, kEndWrite);
+        return TransferResult::Failure(msg::kCommunicationError);
+    }
+    SendEndFrame(port, kEndWrite);
+    return TransferResult::Success();
+}
+
+TransferResult ReadFromRadio(const LinkSettings& link, RadioImage& image,
+                             const ProgressCallback& progress, TransferControl& control) {
+    PosixSerialPort port;
+    return ReadFromRadio(port, link, image, progress, control);
+}
+
+TransferResult WriteToRadio(const LinkSettings& link, const RadioImage& image,
+                            const ProgressCallback& progress, TransferControl& control) {
+    PosixSerialPort port;
+    return WriteToRadio(port, link, image, progress, control);
+}
+
+}  // namespace dpmr

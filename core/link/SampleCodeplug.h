@@ -1,0 +1,15 @@
+// SampleCodeplug: a ready-made configuration for trying the program without a
+// radio: the 16 PMR446 channels with a few CTCSS/DCS tones and some dPMR
+// channels, on top of File > New's built-in defaults. Shipped as
+// res/pmr446-demo.dat; the demo mode loads it into the virtual radio.
+#pragma once
+
+#include "image/RadioImage.h"
+
+namespace dpmr {
+
+inline constexpr const char* kSampleCodeplugFileName = "pmr446-demo.dat";
+
+RadioImage BuildSampleCodeplug();
+
+}  // namespace dpmr

@@ -1,0 +1,180 @@
+// The adjustment and squelch transfers of the service dialogs: one opening
+// exchange (no 0x2160 block), then a few fixed blocks.
+#include "link/ServiceTransfers.h"
+
+#include <array>
+
+#include "image/ImageLayout.h"
+#include "link/LinkFrames.h"
+#include "link/PosixSerialPort.h"
+
+namespace dpmr {
+
+namespace {
+
+using namespace link;
+
+constexpr int kWakeRetries = 3;
+constexpr std::uint8_t kAdjustmentBlock = 8;
+constexpr std::size_t kAdjustmentEnd = layout::kAdjustment + layout::kAdjustmentSize;
+
+// Wake-up bytes 1 ms apart without purges, the answer read 2 ms later; the
+// identity block is not used.
+bool AdjustmentHandshake(SerialPort& port) {
+    port.Purge();
+    for (int attempts = 0;; ++attempts) {
+        for (std::uint8_t byte : kWakeUp) {
+            PauseMs(1);
+            Send(port, {byte});
+        }
+        PauseMs(2);
+        if (ReadAck(port)) break;
+        if (attempts >= kWakeRetries) return false;
+    }
+    port.Purge();
+    Send(port, kRequestTail, sizeof kRequestTail);
+    std::array<std::uint8_t, kIdentitySize> identity{};
+    if (!ReadExactly(port, identity.data(), identity.size())) return false;
+    return Acknowledge(port);
+}
+
+enum class SquelchOpening { kOk, kFailed, kFailedAfterIdentity };
+
+// Like the programming exchange, with one more purge right after the last
+// wake-up byte. A failure of its final 'A' needs an end frame.
+SquelchOpening SquelchHandshake(SerialPort& port) {
+    for (int attempts = 0;; ++attempts) {
+        for (std::uint8_t byte : kWakeUp) {
+            PauseMs(2);
+            port.Purge();
+            Send(port, {byte});
+        }
+        port.Purge();
+        if (ReadAck(port)) break;
+        if (attempts >= kWakeRetries) return SquelchOpening::kFailed;
+    }
+    port.Purge();
+    Send(port, kRequestTail, sizeof kRequestTail);
+    std::array<std::uint8_t, kIdentitySize> identity{};
+    if (!ReadExactly(port, identity.data(), identity.size())) return SquelchOpening::kFailed;
+    PauseMs(10);
+    return Acknowledge(port) ? SquelchOpening::kOk : SquelchOpening::kFailedAfterIdentity;
+}
+
+struct SquelchPiece {
+    std::uint16_t address;
+    std::uint8_t length;
+};
+constexpr SquelchPiece kSquelchPieces[] = {
+    {layout::kSquelchValues, layout::kSquelchValuesSize},
+    {layout::kSquelchThresholds, layout::kSquelchThresholdsSize},
+};
+
+TransferResult CommunicationError() {
+    return TransferResult::Failure(msg::kCommunicationError);
+}
+
+}  // namespace
+
+TransferResult ReadAdjustment(SerialPort& port, const LinkSettings& link, RadioImage& image) {
+    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kAdjustment)) {
+        return TransferResult::Failure(msg::kAdjustmentOpenFailed);
+    }
+    PortCloser closer(port);
+    if (!AdjustmentHandshake(port)) return CommunicationError();
+    RadioImage staging = image;
+    for (std::size_t a = layout::kAdjustment; a < kAdjustmentEnd; a += kAdjustmentBlock) {
+        std::array<std::uint8_t, kAdjustmentBlock> data{};
+        // A short block would leave stale bytes among the factory values, so
+        // it counts as a failed exchange.
+        if (!RequestRead(port, static_cast<std::uint16_t>(a), kAdjustmentBlock, data.data())) {
+            return CommunicationError();
+        }
+        std::copy(data.begin(), data.end(), staging.Span(a, kAdjustmentBlock).begin());
+        if (!Acknowledge(port)) return CommunicationError();
+    }
+    image = staging;
+    return TransferResult::Success(msg::kReadSuccessfully);
+}
+
+TransferResult WriteAdjustment(SerialPort& port, const LinkSettings& link,
+                               const RadioImage& image) {
+    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kAdjustment)) {
+        return TransferResult::Failure(msg::kAdjustmentOpenFailed);
+    }
+    PortCloser closer(port);
+    if (!AdjustmentHandshake(port)) return CommunicationError();
+    for (std::size_t a = layout::kAdjustment; a < kAdjustmentEnd; a += kAdjustmentBlock) {
+        if (!RequestWrite(port, static_cast<std::uint16_t>(a),
+                          image.Span(a, kAdjustmentBlock).data(), kAdjustmentBlock)) {
+            return CommunicationError();
+        }
+    }
+    return TransferResult::Success(msg::kWriteSuccessfully);
+}
+
+TransferResult ReadSquelch(SerialPort& port, const LinkSettings& link, RadioImage& image) {
+    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
+        return TransferResult::Failure(msg::kSquelchOpenFailed);
+    }
+    PortCloser closer(port);
+    const SquelchOpening opening = SquelchHandshake(port);
+    if (opening == SquelchOpening::kFailed) return CommunicationError();
+    if (opening == SquelchOpening::kFailedAfterIdentity) {
+        SendEndFrame(port, kEndRead);
+        return CommunicationError();
+    }
+    RadioImage staging = image;
+    for (const SquelchPiece& piece : kSquelchPieces) {
+        std::array<std::uint8_t, 32> data{};
+        if (!RequestRead(port, piece.address, piece.length, data.data()) || !Acknowledge(port)) {
+            SendEndFrame(port, kEndRead);
+            return CommunicationError();
+        }
+        std::copy_n(data.begin(), piece.length, staging.Span(piece.address, piece.length).begin());
+    }
+    SendEndFrame(port, kEndRead);
+    image = staging;
+    return TransferResult::Success();
+}
+
+TransferResult WriteSquelch(SerialPort& port, const LinkSettings& link, const RadioImage& image) {
+    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
+        return TransferResult::Failure(msg::kSquelchOpenFailed);
+    }
+    PortCloser closer(port);
+    const SquelchOpening opening = SquelchHandshake(port);
+    if (opening == SquelchOpening::kFailed) return CommunicationError();
+    if (opening == SquelchOpening::kFailedAfterIdentity) {
+        SendEndFrame(port, kEndWrite);
+        return CommunicationError();
+    }
+    for (const SquelchPiece& piece : kSquelchPieces) {
+        if (!RequestWrite(port, piece.address, image.Span(piece.address, piece.length).data(),
+                          piece.length)) {
+            SendEndFrame(port, kEndWrite);
+            return CommunicationError();
+        }
+    }
+    SendEndFrame(port, kEndWrite);
+    return TransferResult::Success(msg::kSuccess);
+}
+
+TransferResult ReadAdjustment(const LinkSettings& link, RadioImage& image) {
+    PosixSerialPort port;
+    return ReadAdjustment(port, link, image);
+}
+TransferResult WriteAdjustment(const LinkSettings& link, const RadioImage& image) {
+    PosixSerialPort port;
+    return WriteAdjustment(port, link, image);
+}
+TransferResult ReadSquelch(const LinkSettings& link, RadioImage& image) {
+    PosixSerialPort port;
+    return ReadSquelch(port, link, image);
+}
+TransferResult WriteSquelch(const LinkSettings& link, const RadioImage& image) {
+    PosixSerialPort port;
+    return WriteSquelch(port, link, image);
+}
+
+}  // namespace dpmr
