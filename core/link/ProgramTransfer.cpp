@@ -65,13 +65,12 @@ bool OpenSession(SerialPort& port, Identity& identity, TransferResult& failure) 
     return ProgramHandshake(port, attempts, identity);
 }
 
-// Keeps `busy` set for the duration of a transfer.
+// Keeps `busy` set for the duration of a transfer. The stop request is left
+// alone: the caller clears it before starting, so that a stop asked for between
+// "Start" and the first block is never lost.
 class BusyScope {
   public:
-    explicit BusyScope(TransferControl& control) : control_(control) {
-        control_.busy = true;
-        control_.cancelRequested = false;
-    }
+    explicit BusyScope(TransferControl& control) : control_(control) { control_.busy = true; }
     ~BusyScope() { control_.busy = false; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;

@@ -47,8 +47,8 @@ std::vector<TransferBlock> SplitIntoBlocks(const std::vector<TransferRange>& ran
 int ProgressPercent(int blocksDone, int totalBlocks);
 
 // Shared between the progress dialog and the worker. The transfer sets `busy`
-// while it runs and clears `cancelRequested` when it starts; the dialog sets
-// `cancelRequested` to stop it after the block in progress.
+// while it runs; the caller clears `cancelRequested` before starting it and
+// sets it to stop the transfer after the block in progress.
 struct TransferControl {
     std::atomic<bool> busy{false};
     std::atomic<bool> cancelRequested{false};

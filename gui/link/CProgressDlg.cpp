@@ -55,7 +55,9 @@ void CProgressDlg::OnStart() {
     running_ = true;
     start_->setEnabled(false);
     // Mark the transfer busy before the worker starts, so that "Exit" pressed
-    // right away is taken as a stop request, not as closing the dialog.
+    // right away is taken as a stop request, not as closing the dialog; an
+    // earlier request (from a dialog closed before it started) is forgotten.
+    control_.cancelRequested = false;
     control_.busy = true;
     QPointer<CProgressDlg> self(this);
     auto progress = [self](int done, int total) {

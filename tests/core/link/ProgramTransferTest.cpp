@@ -143,6 +143,17 @@ TEST_F(ProgramTransfer, ReadAndWritePutTheExactSequenceOnTheWire) {
         EXPECT_FALSE(control.busy);
     }
     EXPECT_EQ(radio_->CompletedSessions(), 2);
+
+    // A stop asked for before the first block is kept: the transfer ends after
+    // its first block of the loop.
+    TransferControl early;
+    early.cancelRequested = true;
+    int calls = 0;
+    RadioImage image = original_;
+    const Outcome run = Transfer(*radio_, true, image, [&](int, int) { ++calls; }, &early);
+    EXPECT_TRUE(run.result.cancelled());
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(image, original_);
 }
 
 struct FailureRow {
@@ -239,7 +250,6 @@ TEST_F(ProgramTransfer, ThreeWrongWakeAnswersAreToleratedOverTheWholeTransfer) {
 TEST_F(ProgramTransfer, CancelSendsTheEndFrameAndKeepsTheImage) {
     for (const bool read : {true, false}) {
         TransferControl control;
-        control.cancelRequested = true;  // a stale request from before the start is cleared
         int calls = 0;
         const auto progress = [&](int done, int) {
             ++calls;
