@@ -1,7 +1,6 @@
 // Read and Write through the real progress dialog against the virtual radio on
-// a pseudo-terminal: success, cancel, a port that cannot be opened, a radio
-// that disappears mid-read; the port setting dialog; and Read from the main
-// window refreshing the channel table.
+// a pseudo-terminal (success, cancel, failures), the port setting dialog, and
+// Read/Write from the main window.
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,18 +13,17 @@
 #include "channels/CProgramView.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
-#include "link/ProgramTransfer.h"
 #include "link/SampleCodeplug.h"
 #include "link/VirtualRadio.h"
 #include "support/TempDir.h"
 
 using dpmr::test::ClickOnNextMessageBox;
+using Direction = CProgressDlg::Direction;
 
 namespace {
 
-// True when the two images hold the same bytes in the ranges Read moves,
-// apart from the radio's band edges, which a Read fills in when the radio has
-// none.
+// Same bytes in the ranges Read moves, apart from the radio's band edges,
+// which a Read fills in when the radio has none.
 bool SameTransferredRanges(const dpmr::RadioImage& a, const dpmr::RadioImage& b) {
     for (const dpmr::TransferRange& r : dpmr::ProgramRanges())
         for (std::size_t off = r.start; off < r.end; ++off)
@@ -39,44 +37,40 @@ dpmr::RadioImage Filled(std::uint8_t value) {
     return image;
 }
 
+// Runs one dialog: Start is clicked, `onBlock` sees every bar position.
+int Run(CProgressDlg& dialog, std::function<void(int)> onBlock = {}) {
+    QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
+    if (onBlock)
+        QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, &dialog, onBlock);
+    return dialog.exec();
+}
+
 }  // namespace
 
 class LinkDialogsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void readFillsTheImageAndCloses() {
+    void readAndWriteMoveTheImage() {
         dpmr::VirtualRadio radio;
         radio.SetMemory(dpmr::BuildSampleCodeplug());
         QVERIFY(radio.Start().ok());
-        dpmr::RadioImage image = Filled(0x5A);
         dpmr::TransferControl control;
-        CProgressDlg dialog(CProgressDlg::Direction::kRead, image, {radio.DevicePath(), 9600},
-                            control);
-        QCOMPARE(dialog.windowTitle(), QString("Read data"));
-        QCOMPARE(dialog.percentLabel()->text(), QString("0%"));
-        QCOMPARE(dialog.progressBar()->maximum(), 504);
-        QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-        QVERIFY(dialog.Succeeded());
-        QCOMPARE(dialog.percentLabel()->text(), QString("100%"));
+        dpmr::RadioImage image = Filled(0x5A);
+        CProgressDlg read(Direction::kRead, image, {radio.DevicePath(), 9600}, control);
+        QCOMPARE(read.windowTitle(), QString("Read data"));
+        QCOMPARE(read.percentLabel()->text(), QString("0%"));
+        QCOMPARE(read.progressBar()->maximum(), 504);
+        QCOMPARE(Run(read), int(QDialog::Accepted));
+        QCOMPARE(read.percentLabel()->text(), QString("100%"));
         QVERIFY(SameTransferredRanges(image, radio.Memory()));
         QCOMPARE(image.U8(0x0000), std::uint8_t{0x5A});  // never transferred
         QCOMPARE(image.Bcd4(0x3F80), 40000000u);         // the radio's band, filled in
-        QCOMPARE(image.Bcd4(0x3F84), 47000000u);
-        QVERIFY(!control.busy);
-    }
 
-    void writeSendsTheImage() {
-        dpmr::VirtualRadio radio;
-        QVERIFY(radio.Start().ok());
-        dpmr::RadioImage image = dpmr::BuildSampleCodeplug();
-        dpmr::TransferControl control;
-        CProgressDlg dialog(CProgressDlg::Direction::kWrite, image, {radio.DevicePath(), 9600},
-                            control);
-        QCOMPARE(dialog.windowTitle(), QString("Write data"));
-        QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
-        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+        radio.SetMemory(Filled(0xFF));
+        CProgressDlg write(Direction::kWrite, image, {radio.DevicePath(), 9600}, control);
+        QCOMPARE(write.windowTitle(), QString("Write data"));
+        QCOMPARE(Run(write), int(QDialog::Accepted));
         QVERIFY(SameTransferredRanges(image, radio.Memory()));
     }
 
@@ -85,65 +79,57 @@ class LinkDialogsTest : public QObject {
         QVERIFY(radio.Start().ok());
         dpmr::RadioImage image = Filled(0x11);
         dpmr::TransferControl control;
-        CProgressDlg dialog(CProgressDlg::Direction::kRead, image, {radio.DevicePath(), 9600},
-                            control);
+        CProgressDlg dialog(Direction::kRead, image, {radio.DevicePath(), 9600}, control);
         QTimer::singleShot(0, dialog.exitButton(), &QPushButton::click);
         QCOMPARE(dialog.exec(), int(QDialog::Rejected));
         QVERIFY(radio.Traffic().empty());
         QVERIFY(image == Filled(0x11));
     }
 
-    void portThatCannotBeOpenedIsReported() {
-        dpmr::RadioImage image = Filled(0x22);
-        dpmr::TransferControl control;
-        CProgressDlg dialog(CProgressDlg::Direction::kRead, image, {"/dev/no-such-port", 9600},
-                            control);
-        auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
-        QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
-        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-        QVERIFY(ok->seen);
-        QCOMPARE(ok->text, QString("Cound not open the port."));
-        QVERIFY(image == Filled(0x22));
-    }
-
-    void cancelStopsAfterTheBlockAndKeepsTheImage() {
-        dpmr::VirtualRadioOptions options;
-        options.paceBaud = 9600;  // slow enough to press Exit in the middle
-        dpmr::VirtualRadio radio(options);
-        radio.SetMemory(dpmr::BuildSampleCodeplug());
-        QVERIFY(radio.Start().ok());
-        dpmr::RadioImage image = Filled(0x33);
-        dpmr::TransferControl control;
-        CProgressDlg dialog(CProgressDlg::Direction::kRead, image, {radio.DevicePath(), 9600},
-                            control);
-        QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
-        connect(dialog.progressBar(), &QProgressBar::valueChanged, &dialog, [&](int v) {
-            if (v == 3) dialog.exitButton()->click();
-        });
-        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-        QVERIFY(!dialog.Succeeded());
-        QVERIFY(dialog.result().cancelled());
-        QVERIFY(image == Filled(0x33));
-        QCOMPARE(radio.Traffic().back().bytes.size(), std::size_t{1});  // the final byte
-    }
-
-    void pulledCableGivesCommunicationError() {
-        auto radio = std::make_unique<dpmr::VirtualRadio>();
-        radio->SetMemory(dpmr::BuildSampleCodeplug());
-        QVERIFY(radio->Start().ok());
-        dpmr::RadioImage image = Filled(0x44);
-        dpmr::TransferControl control;
-        CProgressDlg dialog(CProgressDlg::Direction::kRead, image, {radio->DevicePath(), 9600},
-                            control);
-        QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
-        connect(dialog.progressBar(), &QProgressBar::valueChanged, &dialog, [&](int v) {
-            if (v == 20) radio.reset();
-        });
-        auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
-        QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-        QVERIFY(ok->seen);
-        QCOMPARE(ok->text, QString("Communication error"));
-        QVERIFY(image == Filled(0x44));
+    // Every way a Read can end badly leaves the image as it was; failures are
+    // shown before the dialog closes, a cancel shows nothing.
+    void failedOrCancelledReadKeepsTheImage() {
+        struct Case {
+            const char* name;
+            int paceBaud;
+            bool badPort;
+            int stopAt;      // bar position at which the radio is pulled (or Exit pressed)
+            bool pullCable;  // else: Exit
+            QString message;
+        };
+        const Case cases[] = {
+            {"no port", 0, true, 0, false, "Cound not open the port."},
+            {"pulled cable", 0, false, 20, true, "Communication error"},
+            {"exit", 9600, false, 3, false, ""},
+        };
+        for (const Case& c : cases) {
+            dpmr::VirtualRadioOptions options;
+            options.paceBaud = c.paceBaud;
+            auto radio = std::make_unique<dpmr::VirtualRadio>(options);
+            radio->SetMemory(dpmr::BuildSampleCodeplug());
+            QVERIFY(radio->Start().ok());
+            const std::string port = c.badPort ? "/dev/no-such-port" : radio->DevicePath();
+            dpmr::RadioImage image = Filled(0x44);
+            dpmr::TransferControl control;
+            CProgressDlg dialog(Direction::kRead, image, {port, 9600}, control);
+            auto box = ClickOnNextMessageBox(QMessageBox::Ok);
+            const int status = Run(dialog, [&](int v) {
+                if (v != c.stopAt) return;
+                if (c.pullCable) {
+                    radio.reset();
+                } else {
+                    dialog.exitButton()->click();
+                }
+            });
+            QCOMPARE(status, int(QDialog::Rejected));
+            QVERIFY2(image == Filled(0x44), c.name);
+            QCOMPARE(box->text, c.message);
+            QCOMPARE(dialog.result().cancelled(), c.message.isEmpty());
+            if (c.message.isEmpty()) {
+                // Exit still closed the session properly: the final byte was read.
+                QCOMPARE(radio->Traffic().back().bytes.size(), std::size_t{1});
+            }
+        }
     }
 
     void portDialogChoosesAndCancels() {
@@ -151,51 +137,34 @@ class LinkDialogsTest : public QObject {
         QVERIFY(radio.Start().ok());
         const QString pty = QString::fromStdString(radio.DevicePath());
         std::string portName = "COM3";
-        int demoStarts = 0;
-        auto startDemo = [&] {
-            ++demoStarts;
-            return radio.DevicePath();
-        };
-        {
-            CPortSettingDlg dialog(portName, startDemo);
-            QCOMPARE(dialog.windowTitle(), QString("Port setting"));
-            QCOMPARE(dialog.pathEdit()->text(), QString("COM3"));
-            dialog.AddPort({pty, pty + "  —  test port", true, {}});
-            dialog.AddPort({"/dev/ttyUSB9", "/dev/ttyUSB9", false, "not present"});
-            QListWidget* list = dialog.portList();
-            QListWidgetItem* last = list->item(list->count() - 1);
-            QCOMPARE(last->text(), QString("Virtual radio (demo)"));
-            QList<QListWidgetItem*> absent = list->findItems("/dev/ttyUSB9", Qt::MatchStartsWith);
-            QCOMPARE(absent.size(), 1);
-            QVERIFY(!(absent[0]->flags() & Qt::ItemIsEnabled));
-            QVERIFY(absent[0]->text().contains("not present"));
-            list->setCurrentItem(list->findItems(pty, Qt::MatchStartsWith).first());
-            QCOMPARE(dialog.pathEdit()->text(), pty);
-            dialog.reject();
-        }
-        QCOMPARE(portName, std::string("COM3"));
-        {
-            CPortSettingDlg dialog(portName, startDemo);
-            QListWidget* list = dialog.portList();
-            list->setCurrentItem(list->item(list->count() - 1));
-            QCOMPARE(demoStarts, 1);
-            QCOMPARE(dialog.pathEdit()->text(), pty);
-            dialog.accept();
-        }
-        QCOMPARE(portName, radio.DevicePath());
-        {
-            // The stored port is selected when the dialog opens again.
+        auto startDemo = [&] { return radio.DevicePath(); };
+        auto choose = [&](int row, bool ok) {
             CPortSettingDlg dialog(portName, startDemo);
             dialog.AddPort({pty, pty, true, {}});
-            QVERIFY(dialog.portList()->currentItem());
-            QCOMPARE(dialog.portList()->currentItem()->text(), pty);
-            dialog.pathEdit()->setText("  /dev/ttyACM0 ");
-            dialog.accept();
-        }
+            dialog.AddPort({"/dev/ttyUSB9", "/dev/ttyUSB9", false, "not present"});
+            QListWidget* list = dialog.portList();
+            QListWidgetItem* absent = list->findItems("/dev/ttyUSB9", Qt::MatchStartsWith)[0];
+            if (!(absent->text().contains("not present")) || (absent->flags() & Qt::ItemIsEnabled))
+                return QString("absent port offered");
+            if (list->item(list->count() - 1)->text() != "Virtual radio (demo)")
+                return QString("no demo entry");
+            const QString opened = dialog.pathEdit()->text();
+            list->setCurrentRow(row < 0 ? list->count() + row : row);
+            ok ? dialog.accept() : dialog.reject();
+            return opened;
+        };
+        QCOMPARE(choose(-1, false), QString("COM3"));  // Cancel changes nothing
+        QCOMPARE(portName, std::string("COM3"));
+        choose(-1, true);  // the virtual radio
+        QCOMPARE(portName, radio.DevicePath());
+        QCOMPARE(choose(-1, false), pty);  // shown again when the dialog reopens
+        CPortSettingDlg typed(portName, startDemo);
+        typed.pathEdit()->setText("  /dev/ttyACM0 ");
+        typed.accept();
         QCOMPARE(portName, std::string("/dev/ttyACM0"));
     }
 
-    void readFromTheMainWindowRefreshesTheTable() {
+    void readAndWriteFromTheMainWindow() {
         dpmr::test::TempDir dir;
         dpmr::VirtualRadio radio;
         radio.SetMemory(dpmr::BuildSampleCodeplug());
@@ -205,22 +174,18 @@ class LinkDialogsTest : public QObject {
         context.settings.portName = radio.DevicePath();
         CMainFrame frame(context);
         frame.NewDocument();
-        QVERIFY(frame.view()->presenter().Cell(1, 1).empty());
-
-        dpmr::test::OnNextModal([](QWidget* modal) {
-            auto* dialog = qobject_cast<CProgressDlg*>(modal);
-            QVERIFY(dialog);
-            dialog->startButton()->click();
-        });
+        auto clickStart = [] {
+            dpmr::test::OnNextModal(
+                [](QWidget* modal) { qobject_cast<CProgressDlg*>(modal)->startButton()->click(); });
+        };
+        clickStart();
         frame.action("actionRead")->trigger();
         QCOMPARE(frame.view()->presenter().Cell(1, 1), std::string("446.006250"));
         QCOMPARE(frame.view()->presenter().Cell(16, 1), std::string("446.193750"));
         QVERIFY(frame.IsModified());
 
-        // Write sends the table back: change a cell, write, and the radio has it.
         radio.SetMemory(Filled(0xFF));
-        dpmr::test::OnNextModal(
-            [](QWidget* modal) { qobject_cast<CProgressDlg*>(modal)->startButton()->click(); });
+        clickStart();
         frame.action("actionWrite")->trigger();
         QVERIFY(SameTransferredRanges(radio.Memory(), context.image));
     }

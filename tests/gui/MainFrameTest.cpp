@@ -1,20 +1,27 @@
 // The main window's document life cycle driven through its real menu actions:
 // New, Open (long, short and missing files), Save, Save As, the unsaved-changes
 // question, a failed save, and the caption.
-#include <unistd.h>
+#include <sys/resource.h>
+
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+#include <csignal>
 #include <fstream>
 #include <vector>
 
 #include "ModalHelper.h"
 #include "app/CMainFrame.h"
+#include "channels/CChannelEditDlg.h"
+#include "channels/CProgramView.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
 
@@ -66,19 +73,13 @@ class MainFrameTest : public QObject {
         QStringList menus;
         for (QAction* a : frame_->menuBar()->actions()) menus << a->text();
         QCOMPARE(menus, QStringList({"&File", "&Edit", "&Program", "&View", "&Setting", "&Help"}));
-        QCOMPARE(frame_->action("actionNew")->shortcut(), QKeySequence("Ctrl+N"));
-        QCOMPARE(frame_->action("actionOpen")->shortcut(), QKeySequence("Ctrl+O"));
         QCOMPARE(frame_->action("actionSave")->shortcut(), QKeySequence("Ctrl+S"));
-        QCOMPARE(frame_->action("actionRead")->statusTip(), QString("Read Data From Radio"));
         QCOMPARE(frame_->action("actionWrite")->statusTip(), QString("Write Data to Radio "));
-        auto* bar = frame_->findChild<QToolBar*>("toolBar");
-        QVERIFY(bar);
         QStringList buttons;
-        for (QAction* a : bar->actions()) buttons << (a->isSeparator() ? "|" : a->objectName());
+        for (QAction* a : frame_->findChild<QToolBar*>("toolBar")->actions())
+            buttons << (a->isSeparator() ? "|" : a->objectName());
         QCOMPARE(buttons, QStringList({"actionNew", "actionOpen", "actionSave", "|", "actionRead",
                                        "actionWrite", "|", "actionAbout"}));
-        QVERIFY(frame_->findChild<QLabel*>("indicatorCap"));
-        QVERIFY(frame_->findChild<QLabel*>("indicatorScrl"));
     }
 
     void modelNameFromSettingsFile() {
@@ -89,49 +90,30 @@ class MainFrameTest : public QObject {
         QCOMPARE(frame.windowTitle(), QString("QX-9 Software"));
     }
 
-    void newDocumentIsNotModified() {
-        QVERIFY(!frame_->IsModified());
-        dpmr::RadioImage expected;
-        dpmr::NewImage(expected, dir_->path(), dpmr::BandLimits{});
-        // New's image went through the contact checks, which mark the channels'
-        // "no contact" references; everything else is New's.
-        for (int n = 1; n <= 16; ++n) {
-            const std::size_t txContact = 0x100 + 32 * (n - 1) + 0x15;
-            QCOMPARE(context_->image.U8(txContact), std::uint8_t{0xFF});
-            expected.SetU8(txContact, 0xFF);
-        }
-        QVERIFY(context_->image == expected);
-    }
+    // A longer file loads (and saves) its first 16384 bytes; a shorter one is
+    // refused and the program goes on with a new document.
+    void openLongAndShortFiles() {
+        QVERIFY(!frame_->IsModified());  // right after New
+        const std::string saved = dir_->File("saved.dat"), big = dir_->File("big.dat");
+        nextFile_ = QString::fromStdString(saved);
+        QVERIFY(frame_->OnFileSaveAs());
+        QVERIFY(QFile::copy(nextFile_, QString::fromStdString(big)));
+        WriteBytes(dir_->File("tail"), 20000 - 16384, 3);
+        std::ofstream(big, std::ios::app | std::ios::binary)
+            << std::ifstream(dir_->File("tail")).rdbuf();
+        QVERIFY(frame_->OpenDocument(QString::fromStdString(big)));
+        nextFile_ = QString::fromStdString(dir_->File("copy.dat"));
+        QVERIFY(frame_->OnFileSaveAs());
+        QVERIFY(ReadAll(nextFile_.toStdString()) == ReadAll(saved));
 
-    void longFileLoadsItsFirstBytesAndSavesThem() {
-        const std::string big = dir_->File("big.dat");
-        WriteBytes(big, 20000, 3);
-        nextFile_ = QString::fromStdString(big);
-        Trigger("actionOpen");
-        QCOMPARE(QString::fromStdString(context_->document.path()), nextFile_);
-        const auto original = ReadAll(big);
-        for (std::size_t i = 0x0300; i < 0x0310; ++i)
-            QCOMPARE(static_cast<char>(context_->image.U8(i)), original[i]);
-
-        const std::string copy = dir_->File("copy.dat");
-        nextFile_ = QString::fromStdString(copy);
-        Trigger("actionSaveAs");
-        const auto saved = ReadAll(copy);
-        QCOMPARE(saved.size(), std::size_t{16384});
-        QCOMPARE(QString::fromStdString(context_->document.path()), nextFile_);
-        QVERIFY(!frame_->IsModified());
-    }
-
-    void shortFileReportsFormatErrorAndStartsNew() {
         const std::string small = dir_->File("small.dat");
         WriteBytes(small, 100, 1);
         context_->image.SetU8(0x0300, 0x42);
         auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
         QVERIFY(!frame_->OpenDocument(QString::fromStdString(small)));
-        QVERIFY(ok->seen);
         QVERIFY(ok->text.contains("nexpected file format"));
         QVERIFY(context_->document.path().empty());
-        QCOMPARE(context_->image.U8(0x0300), std::uint8_t{0x05});
+        QCOMPARE(context_->image.U8(0x0300), std::uint8_t{0x05});  // New's value
         QVERIFY(!frame_->IsModified());
     }
 
@@ -172,57 +154,75 @@ class MainFrameTest : public QObject {
         QVERIFY(discard->seen);
     }
 
-    void failedSaveKeepsTheOldFile() {
-        // A folder the program may not write to: a regular file standing where
-        // the folder should be fails for every user, root included.
-        const std::string blocker = dir_->File("notafolder");
-        std::ofstream(blocker) << "x";
-        auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
-        nextFile_ = QString::fromStdString(blocker + "/radio.dat");
-        QVERIFY(!frame_->OnFileSaveAs());
-        QVERIFY(ok->seen);
-        QVERIFY(ok->text.contains("Cannot save"));
-        QCOMPARE(ReadAll(blocker).size(), std::size_t{1});
+    // A file made by dpmrtool, edited in the table and in the channel edit
+    // dialog, saved, and read back by dpmrtool.
+    void roundTripWithTheCommandLineTool() {
+        const QString tool = DPMR_TEST_BIN_DIR "/dpmrtool";
+        const QString base = QString::fromStdString(dir_->File("base.dat"));
+        QCOMPARE(QProcess::execute(tool, {"new", "-o", base}), 0);
+        QVERIFY(frame_->OpenDocument(base));
 
-        // An existing file in a read-only folder stays as it was.
-        const std::string folder = dir_->File("ro");
-        QVERIFY(QDir().mkpath(QString::fromStdString(folder)));
-        const std::string existing = folder + "/old.dat";
+        dpmr::ChannelTablePresenter& table = frame_->view()->presenter();
+        table.SetCurrentCell(2, 1);
+        table.BeginCellEdit();
+        table.SetEditorText("446.00625");
+        table.CommitFrequencyEditor();
+        dpmr::test::OnNextModal([](QWidget* modal) {
+            auto* dialog = qobject_cast<CChannelEditDlg*>(modal);
+            QVERIFY(dialog);
+            qobject_cast<QComboBox*>(dialog->Control(dpmr::EditControl::kTxPower))
+                ->setCurrentIndex(1);
+            qobject_cast<QComboBox*>(dialog->Control(dpmr::EditControl::kRxTone))
+                ->setCurrentText("D023N");
+            dialog->close();
+        });
+        frame_->view()->OnChannelEdit();
+        QVERIFY(frame_->IsModified());
+        QVERIFY(frame_->OnFileSave());
+
+        const auto saved = ReadAll(base.toStdString());
+        QCOMPARE(saved.size(), std::size_t{16384});
+        const std::size_t r = 0x100 + 32;  // channel 2
+        const unsigned char expected[] = {0x25, 0x06, 0x60, 0x44, 0x25,
+                                          0x06, 0x60, 0x44, 0x23, 0x80};
+        for (std::size_t i = 0; i < sizeof expected; ++i)
+            QCOMPARE(static_cast<unsigned char>(saved[r + i]), expected[i]);
+        QCOMPARE(static_cast<unsigned char>(saved[r + 0x10]) & 0xC0u, 0xC0u);  // High
+
+        QProcess show;
+        show.start(tool, {"show", base});
+        QVERIFY(show.waitForFinished());
+        const QString out = show.readAllStandardOutput();
+        QVERIFY2(out.contains(QRegularExpression(
+                     "  2  446\\.006250 +446\\.006250 +D023N +None +High +Add +Wide +Digit")),
+                 qPrintable(out));
+    }
+
+    // A save that fails part-way (the disk fills up) reports why, leaves the
+    // file that was there as it was, and keeps the edits unsaved.
+    void failedSaveKeepsTheOldFile() {
+        const std::string existing = dir_->File("old.dat");
         WriteBytes(existing, 16384, 9);
-        QFile::setPermissions(QString::fromStdString(folder),
-                              QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (::geteuid() == 0) {
-            // Root writes through folder permissions; a kernel file system's
-            // folder stops it, and its file must come out unchanged.
-            const QString procFile = "/proc/version";
-            QFile before(procFile);
-            QVERIFY(before.open(QIODevice::ReadOnly));
-            const QByteArray original = before.readAll();
-            auto okRoot = ClickOnNextMessageBox(QMessageBox::Ok);
-            nextFile_ = procFile;
-            QVERIFY(!frame_->OnFileSaveAs());
-            QVERIFY(okRoot->seen);
-            QFile after(procFile);
-            QVERIFY(after.open(QIODevice::ReadOnly));
-            QCOMPARE(after.readAll(), original);
-            QFile::setPermissions(QString::fromStdString(folder), QFileDevice::ReadOwner |
-                                                                      QFileDevice::WriteOwner |
-                                                                      QFileDevice::ExeOwner);
-            return;
-        }
+        const auto before = ReadAll(existing);
+        QVERIFY(frame_->OpenDocument(QString::fromStdString(existing)));
         context_->image.SetU8(0x0300, 0x01);
-        auto ok2 = ClickOnNextMessageBox(QMessageBox::Ok);
-        nextFile_ = QString::fromStdString(existing);
-        QVERIFY(!frame_->OnFileSaveAs());
-        QVERIFY(ok2->seen);
-        const auto after = ReadAll(existing);
-        QCOMPARE(after.size(), std::size_t{16384});
-        QCOMPARE(static_cast<unsigned char>(after[0x0300]),
-                 static_cast<unsigned char>((0x0300 * 7 + 9) & 0xFF));
-        QCOMPARE(context_->image.U8(0x0300), std::uint8_t{0x01});
-        QFile::setPermissions(QString::fromStdString(folder), QFileDevice::ReadOwner |
-                                                                  QFileDevice::WriteOwner |
-                                                                  QFileDevice::ExeOwner);
+
+        rlimit saved{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 1000;
+        auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
+        const bool savedOk = frame_->OnFileSave();
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QVERIFY(!savedOk);
+        QVERIFY(ok->text.startsWith("Cannot save"));
+        QVERIFY(ReadAll(existing) == before);
+        QCOMPARE(QDir(QString::fromStdString(dir_->path())).entryList(QDir::Files).size(), 1);
+        QVERIFY(frame_->IsModified());
     }
 };
 
