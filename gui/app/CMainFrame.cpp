@@ -269,10 +269,10 @@ void CMainFrame::ShowMessage(const QString& text, QMessageBox::Icon icon) {
     box.exec();
 }
 
-void CMainFrame::ResetBaseline() {
+void CMainFrame::ResetBaseline(const std::string& path) {
     dpmr::RadioImage wouldWrite = context_.image;
     view_->StoreGridInto(wouldWrite);
-    context_.document.Reset(context_.document.path(), wouldWrite);
+    context_.document.Reset(path, wouldWrite);
 }
 
 bool CMainFrame::IsModified() {
@@ -284,9 +284,7 @@ bool CMainFrame::IsModified() {
 void CMainFrame::NewDocument() {
     dpmr::NewImage(context_.image, context_.settings.programFolder, context_.band);
     view_->OnInitialUpdate();
-    dpmr::RadioImage wouldWrite = context_.image;
-    view_->StoreGridInto(wouldWrite);
-    context_.document.Reset("", wouldWrite);
+    ResetBaseline({});
 }
 
 bool CMainFrame::OpenDocument(const QString& path) {
@@ -297,9 +295,7 @@ bool CMainFrame::OpenDocument(const QString& path) {
         return false;
     }
     view_->OnInitialUpdate();
-    dpmr::RadioImage wouldWrite = context_.image;
-    view_->StoreGridInto(wouldWrite);
-    context_.document.Reset(QFileInfo(path).absoluteFilePath().toStdString(), wouldWrite);
+    ResetBaseline(QFileInfo(path).absoluteFilePath().toStdString());
     statusBar()->showMessage(QString("Opened %1").arg(QFileInfo(path).fileName()), 4000);
     return true;
 }

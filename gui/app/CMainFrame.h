@@ -63,7 +63,8 @@ class CMainFrame : public QMainWindow {
     void CreateToolBar();
     void CreateStatusBar();
     void PlaceOverWorkArea();
-    void ResetBaseline();
+    // The document now belongs to `path` (empty: new) and holds no changes.
+    void ResetBaseline(const std::string& path);
     bool SaveTo(const QString& path);
     // Asks "Save changes?" when there are changes; false when the user cancels
     // or the save fails.
