@@ -12,143 +12,73 @@
 namespace dpmr {
 namespace {
 
-std::size_t SlotAt(int slot) {
-    return layout::kContactRecords + 16 * static_cast<std::size_t>(slot - 1);
+using namespace channel;
+
+std::size_t Slot(int n) {
+    return layout::kContactRecords + 16 * static_cast<std::size_t>(n - 1);
 }
 
-// Puts contacts into the given slots and lists them in that order.
+// Puts group-call contacts into the given slots and lists them in that order.
 void ListContacts(RadioImage& image, const std::vector<std::pair<int, std::string>>& contacts) {
     for (std::size_t k = 0; k < contacts.size(); ++k) {
-        const std::size_t p = SlotAt(contacts[k].first);
+        const std::size_t p = Slot(contacts[k].first);
         image.Fill(p, 7, 0);
-        image.SetU8(p + 7, 0x01);  // group call
+        image.SetU8(p + 7, 0x01);
         image.SetText(p + 8, 8, contacts[k].second);
         image.SetU16Le(layout::kContactIndex + 2 * k, static_cast<std::uint16_t>(p));
     }
 }
 
-std::size_t GroupListAt(int list) {
-    return layout::kGroupLists + 8 * static_cast<std::size_t>(list - 1);
-}
-
-std::vector<int> GroupMembers(const RadioImage& image, int list) {
-    std::vector<int> members;
-    for (std::size_t k = 0; k < 8; ++k) members.push_back(image.U8(GroupListAt(list) + k));
-    return members;
+// Puts `members` at the start of group list `n`.
+void SetGroupList(RadioImage& image, int n, const std::vector<int>& members) {
+    const std::size_t list = layout::kGroupLists + 8 * static_cast<std::size_t>(n - 1);
+    for (std::size_t k = 0; k < members.size(); ++k) image.SetU8(list + k, members[k]);
 }
 
 TEST(RepairContactNames, EmptyAndRepeatedNamesGetFreeNumberedNames) {
     RadioImage image;
-    ListContacts(image, {{1, "Fox"}, {2, ""}, {3, "Fox"}, {4, "Name 1"}});
+    ListContacts(image, {{1, "Fox"}, {2, ""}, {3, "Fox"}, {4, "Name 1"}, {5, "fox"}});
+    image.SetU8(Slot(7), 0);  // in use but not listed: never renamed
     RepairContactNames(image);
-    EXPECT_EQ(image.Text(SlotAt(1) + 8, 8), "Fox");
-    EXPECT_EQ(image.Text(SlotAt(2) + 8, 8), "Name 2");
-    EXPECT_EQ(image.Text(SlotAt(3) + 8, 8), "Name 3");
-    EXPECT_EQ(image.Text(SlotAt(4) + 8, 8), "Name 1");
-    // Padded with 0xFF after the six characters.
-    EXPECT_EQ(image.U8(SlotAt(2) + 14), 0xFF);
-    EXPECT_EQ(image.U8(SlotAt(2) + 15), 0xFF);
-}
-
-TEST(RepairContactNames, CaseMattersAndUnlistedRecordsStayUntouched) {
-    RadioImage image;
-    ListContacts(image, {{5, "fox"}, {6, "Fox"}});
-    image.SetText(SlotAt(7) + 8, 8, "");  // not listed: never renamed
-    image.SetU8(SlotAt(7), 0);
-    RepairContactNames(image);
-    EXPECT_EQ(image.Text(SlotAt(5) + 8, 8), "fox");
-    EXPECT_EQ(image.Text(SlotAt(6) + 8, 8), "Fox");
-    EXPECT_EQ(image.Text(SlotAt(7) + 8, 8), "");
+    const std::vector<std::string> names{"Fox", "Name 2", "Name 3", "Name 1", "fox", "", ""};
+    for (int n = 1; n <= 7; ++n) EXPECT_EQ(image.Text(Slot(n) + 8, 8), names[n - 1]) << n;
+    EXPECT_EQ(image.U16Le(Slot(2) + 14), 0xFFFF);  // padded after the six characters
 }
 
 TEST(ListedContacts, OrderTableEndsAtFirstEntryThatIsNoRecord) {
-    struct Case {
-        std::uint16_t second;
-        std::size_t listed;
-    };
-    for (const Case c : {Case{0x0930, 3}, Case{0x0931, 1}, Case{0x053F, 1}, Case{0xFFFF, 1},
-                         Case{0x0548, 1} /* between two records */}) {
+    for (const auto& [second, listed] : std::vector<std::pair<int, std::size_t>>{
+             {0x0930, 3}, {0x0931, 1}, {0x053F, 1}, {0xFFFF, 1}, {0x0548 /* mid-record */, 1}}) {
         RadioImage image;
-        image.SetU16Le(layout::kContactIndex, 0x0540);
-        image.SetU16Le(layout::kContactIndex + 2, c.second);
-        image.SetU16Le(layout::kContactIndex + 4, 0x0550);
-        EXPECT_EQ(ListedContactOffsets(image).size(), c.listed) << std::hex << c.second;
+        for (int k = 0; k < 3; ++k)
+            image.SetU16Le(layout::kContactIndex + 2 * k, k == 1 ? second : 0x0540 + 16 * k);
+        EXPECT_EQ(ListedContactOffsets(image).size(), listed) << std::hex << second;
     }
-    RadioImage empty;
-    empty.SetU16Le(layout::kContactIndex + 2, 0x0550);  // after a first entry of 0xFFFF
-    EXPECT_TRUE(ListedContactOffsets(empty).empty());
-    EXPECT_TRUE(ListedContactSlots(empty).empty());
 }
 
-TEST(CheckContactReferences, TxContactOutsideTheListBecomesFF) {
+// Transmit contacts outside the listed slots become 0xFF; group lists keep
+// only group calls in use, and a list left empty is unassigned.
+TEST(CheckContactReferences, ReferencesToGoneOrUnsuitableContactsAreCleared) {
     RadioImage image;
-    ListContacts(image, {{3, "A"}, {1, "B"}});
-    const std::vector<std::pair<std::uint8_t, std::uint8_t>> cases{
-        {1, 1}, {3, 3}, {2, 0xFF}, {0, 0xFF}, {64, 0xFF}, {0xFF, 0xFF}};
-    for (std::size_t k = 0; k < cases.size(); ++k)
-        image.SetU8(channel::RecordOffset(static_cast<int>(k) + 1) + channel::kTxContact,
-                    cases[k].first);
+    ListContacts(image, {{5, "G5"}, {1, "G1"}, {2, "S2"}});  // slots count, not list places
+    image.SetU8(Slot(2) + 7, 0x00);                          // slot 2 is a single call
+    SetGroupList(image, 1, {2, 5, 1, 0, 5});                 // 0 ends the list
+    SetGroupList(image, 2, {4, 70, 1});  // a free slot, a number beyond the 64 slots
+    SetGroupList(image, 4, {2});         // only the single call
+    const int tx[][2] = {{1, 1}, {5, 5}, {3, 0xFF}, {0, 0xFF}, {64, 0xFF}, {0xFF, 0xFF}};
+    for (int n = 1; n <= 6; ++n) {
+        image.SetU8(RecordOffset(n) + kTxContact, tx[n - 1][0]);
+        image.SetU8(RecordOffset(n) + kGroupList, n == 2 ? 2 : 4);
+    }
+    RadioImage expected = image;  // and nothing else changes
+    for (int n = 1; n <= 6; ++n) {
+        expected.SetU8(RecordOffset(n) + kTxContact, tx[n - 1][1]);
+        expected.SetU8(RecordOffset(n) + kGroupList, n == 2 ? 2 : 0);
+    }
+    SetGroupList(expected, 1, {5, 1, 0xFF, 0xFF, 0xFF});
+    SetGroupList(expected, 2, {1, 0xFF, 0xFF});
+    SetGroupList(expected, 4, {0xFF});
     CheckContactReferences(image);
-    for (std::size_t k = 0; k < cases.size(); ++k)
-        EXPECT_EQ(image.U8(channel::RecordOffset(static_cast<int>(k) + 1) + channel::kTxContact),
-                  cases[k].second)
-            << "channel " << k + 1;
-}
-
-TEST(CheckContactReferences, EmptyOrderTableInvalidatesEveryTxContact) {
-    RadioImage image;
-    ListContacts(image, {{1, "A"}});
-    image.SetU16Le(layout::kContactIndex, 0xFFFF);
-    image.SetU8(channel::RecordOffset(4) + channel::kTxContact, 1);
-    CheckContactReferences(image);
-    EXPECT_EQ(image.U8(channel::RecordOffset(4) + channel::kTxContact), 0xFF);
-}
-
-TEST(CheckContactReferences, GroupListsKeepOnlyGroupCallsInUse) {
-    RadioImage image;
-    ListContacts(image, {{1, "G1"}, {2, "S2"}, {3, "G3"}});
-    image.SetU8(SlotAt(2) + 7, 0x00);  // slot 2 is a single call
-    // List 1: single call 2 drops out, 3 moves up; 0 ends the list.
-    const std::uint8_t list1[8] = {2, 3, 1, 0, 3, 0xFF, 0xFF, 0xFF};
-    for (std::size_t k = 0; k < 8; ++k) image.SetU8(GroupListAt(1) + k, list1[k]);
-    // List 2: a free slot (5) and a number beyond the 64 slots (70).
-    image.SetU8(GroupListAt(2), 5);
-    image.SetU8(GroupListAt(2) + 1, 70);
-    image.SetU8(GroupListAt(2) + 2, 1);
-
-    CheckContactReferences(image);
-    EXPECT_EQ(GroupMembers(image, 1), (std::vector<int>{3, 1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(GroupMembers(image, 2),
-              (std::vector<int>{1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-}
-
-TEST(CheckContactReferences, EmptiedListIsUnassignedFromItsChannels) {
-    RadioImage image;
-    ListContacts(image, {{1, "G1"}, {2, "G2"}});
-    image.SetU8(GroupListAt(4), 2);
-    image.SetU8(GroupListAt(5), 1);
-    image.SetU8(SlotAt(2) + 7, 0x00);  // contact 2 turned into a single call
-    image.SetU8(channel::RecordOffset(1) + channel::kGroupList, 4);
-    image.SetU8(channel::RecordOffset(2) + channel::kGroupList, 5);
-    image.SetU8(channel::RecordOffset(3) + channel::kGroupList, 4);
-
-    CheckContactReferences(image);
-    EXPECT_EQ(image.U8(GroupListAt(4)), 0xFF);
-    EXPECT_EQ(image.U8(channel::RecordOffset(1) + channel::kGroupList), 0);
-    EXPECT_EQ(image.U8(channel::RecordOffset(2) + channel::kGroupList), 5);
-    EXPECT_EQ(image.U8(channel::RecordOffset(3) + channel::kGroupList), 0);
-}
-
-TEST(CheckContactReferences, ExplicitSlotSetReplacesTheOrderTable) {
-    RadioImage image;
-    ListContacts(image, {{1, "A"}, {2, "B"}});
-    image.SetU8(channel::RecordOffset(1) + channel::kTxContact, 1);
-    image.SetU8(channel::RecordOffset(2) + channel::kTxContact, 2);
-    image.SetU8(channel::RecordOffset(3) + channel::kTxContact, 9);
-    CheckContactReferences(image, std::set<int>{2, 9});
-    EXPECT_EQ(image.U8(channel::RecordOffset(1) + channel::kTxContact), 0xFF);
-    EXPECT_EQ(image.U8(channel::RecordOffset(2) + channel::kTxContact), 2);
-    EXPECT_EQ(image.U8(channel::RecordOffset(3) + channel::kTxContact), 9);
+    EXPECT_TRUE(image == expected);
 }
 
 }  // namespace
