@@ -1,11 +1,15 @@
 // dpmrtool's transfer commands and its virtual radio, run as the built program:
-// exit statuses, the exact texts on stderr, output files only on success,
-// Ctrl+C, the settings file's port, and `dpmrtool sim`.
+// exit statuses, the exact texts on stderr, output files only on success, the
+// settings file's port, Ctrl+C, and `dpmrtool sim`.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "core/link/LinkTestSupport.h"
@@ -19,156 +23,122 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
+// A dpmrtool child writing stdout and stderr to tool.out and tool.err in
+// `folder`, which also holds its settings, so the user's never apply.
+struct ToolProcess {
+    ToolProcess(std::vector<std::string> args, const std::string& folder) {
+        args.insert(args.begin(), std::string(DPMR_TEST_BIN_DIR) + "/dpmrtool");
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if ((pid = ::fork()) != 0) return;
+        ::setenv("XDG_CONFIG_HOME", (folder + "config").c_str(), 1);
+        ::setenv("HOME", folder.c_str(), 1);
+        ::dup2(::open((folder + "tool.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        ::dup2(::open((folder + "tool.err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ~ToolProcess() {
+        if (pid > 0 && status < 0 && ::kill(pid, SIGKILL) == 0) Wait();
+    }
+    // The exit status, or 128 + the signal that ended it.
+    int Wait() {
+        int s = 0;
+        ::waitpid(pid, &s, 0);
+        return status = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
+    }
+    pid_t pid = -1;
+    int status = -1;
 };
-
-ToolRun RunTool(const TempDir& dir, const std::vector<std::string>& args) {
-    ToolProcess tool(args, dir.path());
-    const int status = tool.Wait();
-    return {status, tool.Out(), tool.Err()};
-}
 
 class DpmrtoolTransfer : public ::testing::Test {
   protected:
     void SetUp() override {
-        radio_ = StartRadio({.bandLowMhz = 136, .bandHighMhz = 174});
-        memory_ = PatternImage(21);
-        memory_.FillFF(layout::kRadioBandLower, 8);
+        memory_.FillFF(layout::kRadioBandLower, 8);  // the radio holds no band edges
         radio_->SetMemory(memory_);
-        file_ = dir_.File("radio.dat");
         ASSERT_TRUE(SaveImageFile(file_, PatternImage(150)).ok());
     }
+    int Tool(std::vector<std::string> args) { return ToolProcess(args, dir_.path()).Wait(); }
+    std::string Err() const { return ReadWholeFile(dir_.File("tool.err")); }
     // What an in-process read of this radio onto `base` gives.
     RadioImage ExpectedRead(RadioImage base) {
-        TransferControl control;
-        EXPECT_TRUE(ReadFromRadio({radio_->DevicePath(), 9600}, base, {}, control).succeeded());
+        EXPECT_TRUE(RunTransfer(Kind::kRead, radio_->DevicePath(), base).succeeded());
         return base;
     }
     TempDir dir_;
-    std::unique_ptr<VirtualRadio> radio_;
-    RadioImage memory_;
-    std::string file_;
+    std::unique_ptr<VirtualRadio> radio_ = StartRadio({.bandLowMhz = 136, .bandHighMhz = 174});
+    RadioImage memory_ = PatternImage(21);
+    const std::string port_ = radio_->DevicePath();
+    const std::string file_ = dir_.File("radio.dat");
+    const std::string out_ = dir_.File("out.dat");
 };
 
-TEST_F(DpmrtoolTransfer, ReadSavesTheBaseWithTheRadiosRanges) {
-    const std::string out = dir_.File("out.dat");
-    ToolRun run = RunTool(dir_, {"read", "--port", radio_->DevicePath(), "-o", out});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.err, "");  // no progress bar when stderr is not a terminal
-    RadioImage got;
-    ASSERT_TRUE(LoadImageFile(out, got).ok());
-    RadioImage base;
+TEST_F(DpmrtoolTransfer, ReadSavesTheBaseWithTheRadiosRangesAndWriteSendsTheFile) {
+    ASSERT_EQ(Tool({"read", "--port", port_, "-o", out_}), 0) << Err();
+    EXPECT_EQ(Err(), "");  // no progress bar when stderr is not a terminal
+    RadioImage got, base;
+    ASSERT_TRUE(LoadImageFile(out_, got).ok());
     NewImage(base, std::string(DPMR_TEST_BIN_DIR) + "/", BandLimits{});
+    EXPECT_EQ(got, ExpectedRead(base));  // with the radio's band edges filled in
+
+    ASSERT_EQ(Tool({"read", "--port", port_, "--baud", "19200", "--base", file_, "--output", out_}),
+              0);
+    ASSERT_TRUE(LoadImageFile(out_, got).ok());
+    ASSERT_TRUE(LoadImageFile(file_, base).ok());
     EXPECT_EQ(got, ExpectedRead(base));
-    EXPECT_EQ(got.Bcd4(layout::kRadioBandLower), 13600000u);
 
-    run = RunTool(dir_, {"read", "--port", radio_->DevicePath(), "--baud", "19200", "--base", file_,
-                         "--output", out});
-    ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_TRUE(LoadImageFile(out, got).ok());
-    RadioImage fileImage;
-    ASSERT_TRUE(LoadImageFile(file_, fileImage).ok());
-    EXPECT_EQ(got, ExpectedRead(fileImage));
-}
-
-TEST_F(DpmrtoolTransfer, WriteSendsTheFile) {
-    const ToolRun run = RunTool(dir_, {"write", "--port", radio_->DevicePath(), file_});
-    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(Tool({"write", "--port", port_, file_}), 0) << Err();
     EXPECT_EQ(radio_->Memory().U8(0x1000), PatternImage(150).U8(0x1000));
     EXPECT_EQ(radio_->Memory().U8(0x0050), memory_.U8(0x0050));  // adjustment area not sent
 }
 
-TEST_F(DpmrtoolTransfer, FailuresPrintTheExactTextAndWriteNothing) {
-    const std::string before = ReadWholeFile(file_);
-    const std::string missing = dir_.File("no-such-port");
-    const std::string out = dir_.File("out.dat");
-    const struct {
-        std::vector<std::string> args;
-        const char* err;
-    } cases[] = {
-        {{"read", "--port", missing, "-o", out}, "Cound not open the port.\n"},
-        {{"write", "--port", missing, file_}, "Cound not open the port.\n"},
-        {{"read-adjust", "--port", missing, file_}, "Cound not open the port\n"},
-        {{"write-adjust", "--port", missing, file_}, "Cound not open the port\n"},
-        {{"read-squelch", "--port", missing, file_}, "Could ont open the port\n"},
-        {{"write-squelch", "--port", missing, file_}, "Could ont open the port\n"},
-    };
-    for (const auto& c : cases) {
-        const ToolRun run = RunTool(dir_, c.args);
-        EXPECT_EQ(run.status, 1) << c.args[0];
-        EXPECT_EQ(run.err, c.err) << c.args[0];
-    }
-    radio_->SetFaults({.shortReadAt = 0x3E3A, .nakReadAt = 0x3000});
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"read", "--port", radio_->DevicePath(), "-o", out},
-          std::vector<std::string>{"read-squelch", "--port", radio_->DevicePath(), file_}}) {
-        const ToolRun run = RunTool(dir_, args);
-        EXPECT_EQ(run.status, 1) << args[0];
-        EXPECT_EQ(run.err, "Communication error\n") << args[0];
-    }
-    EXPECT_FALSE(fs::exists(out));
-    EXPECT_EQ(ReadWholeFile(file_), before);
-}
-
-TEST_F(DpmrtoolTransfer, ServiceCommandsUpdateTheFileInPlace) {
-    ToolRun run = RunTool(dir_, {"read-squelch", "--port", radio_->DevicePath(), file_});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "");
-    RadioImage image;
-    ASSERT_TRUE(LoadImageFile(file_, image).ok());
-    EXPECT_EQ(image.U8(0x3E10), memory_.U8(0x3E10));
-    EXPECT_EQ(image.U8(0x3E3D), memory_.U8(0x3E3D));
-    EXPECT_EQ(image.U8(0x3E11), PatternImage(150).U8(0x3E11));
-
-    run = RunTool(dir_, {"read-adjust", "--port", radio_->DevicePath(), file_});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Read successfully\n");
-    ASSERT_TRUE(LoadImageFile(file_, image).ok());
-    EXPECT_EQ(image.U8(0x0087), memory_.U8(0x0087));
-
-    const struct {
-        const char* command;
-        const char* out;
-    } writes[] = {{"write-adjust", "Write successfully\n"}, {"write-squelch", "Success\n"}};
-    for (const auto& w : writes) {
-        run = RunTool(dir_, {w.command, "--port", radio_->DevicePath(), file_});
-        EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.out, w.out);
-    }
-}
-
-TEST_F(DpmrtoolTransfer, PortAndSpeedComeFromTheSettingsFile) {
+TEST_F(DpmrtoolTransfer, ServiceCommandsUpdateTheFileInPlaceAndPrintTheirText) {
+    // read-adjust takes the port, and 9600 for a bad speed, from the settings file.
     fs::create_directories(dir_.File("config/dpmrcps"));
     std::ofstream(dir_.File("config/dpmrcps/Program.ini"))
-        << "[Setup]\nCOM=" << radio_->DevicePath() << "\nBaudRate=fast\n";
-    const ToolRun run = RunTool(dir_, {"read-adjust", file_});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out, "Read successfully\n");
+        << "[Setup]\nCOM=" << port_ << "\nBaudRate=fast\n";
+    const std::pair<std::vector<std::string>, const char*> runs[] = {
+        {{"read-squelch", "--port", port_, file_}, ""},
+        {{"read-adjust", file_}, "Read successfully\n"},
+        {{"write-adjust", "--port", port_, file_}, "Write successfully\n"},
+        {{"write-squelch", "--port", port_, file_}, "Success\n"}};
+    for (const auto& [args, out] : runs) {
+        EXPECT_EQ(Tool(args), 0) << Err();
+        EXPECT_EQ(ReadWholeFile(dir_.File("tool.out")), out);
+    }
+    RadioImage image;
+    ASSERT_TRUE(LoadImageFile(file_, image).ok());
+    for (std::size_t a : {0x3E10, 0x3E3D, 0x0040, 0x0087}) EXPECT_EQ(image.U8(a), memory_.U8(a));
+    EXPECT_EQ(image.U8(0x3E11), PatternImage(150).U8(0x3E11));
 }
 
-TEST_F(DpmrtoolTransfer, UsageAndFileErrorsExitWithTwo) {
-    std::ofstream(dir_.File("short.dat")) << "short";
-    const std::vector<std::vector<std::string>> cases = {
-        {"read", "--port", radio_->DevicePath()},
-        {"read", "--port", radio_->DevicePath(), "--baud", "-5", "-o", dir_.File("x.dat")},
-        {"read", "--port", radio_->DevicePath(), "--base", dir_.File("short.dat"), "-o",
-         dir_.File("x.dat")},
-        {"write", "--port", radio_->DevicePath(), dir_.File("missing.dat")},
-        {"read-squelch", "--port", radio_->DevicePath(), dir_.File("short.dat")},
-        {"write-adjust", "--bogus", file_},
-        {"sim", "--pace-baud", "fast"},
-        {"sim", "--image", dir_.File("short.dat")},
+TEST_F(DpmrtoolTransfer, FailuresExitWithTheirStatusAndTextAndWriteNothing) {
+    const std::string before = ReadWholeFile(file_);
+    const std::string bad = dir_.File("short.dat");
+    std::ofstream(bad) << "short";
+    radio_->SetFaults({.shortReadAt = 0x3E3A, .nakReadAt = 0x3000});
+    // The arguments, the exit status and stderr (null: any one line).
+    const std::tuple<std::vector<std::string>, int, const char*> cases[] = {
+        {{"read", "--port", dir_.File("no-such-port"), "-o", out_},
+         1,
+         "Cound not open the port.\n"},
+        {{"read", "--port", port_, "-o", out_}, 1, "Communication error\n"},
+        {{"read-squelch", "--port", port_, file_}, 1, "Communication error\n"},
+        {{"read", "--port", port_}, 2, nullptr},
+        {{"read", "--port", port_, "--baud", "-5", "-o", out_}, 2, nullptr},
+        {{"read", "--port", port_, "--base", bad, "-o", out_}, 2, nullptr},
+        {{"sim", "--pace-baud", "fast"}, 2, nullptr},
     };
-    for (const auto& args : cases) {
-        const ToolRun run = RunTool(dir_, args);
-        EXPECT_EQ(run.status, 2) << args[0] << " " << args.back();
-        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    for (const auto& [args, status, text] : cases) {
+        SCOPED_TRACE(args[0] + " " + args.back());
+        EXPECT_EQ(Tool(args), status);
+        const std::string err = Err();
+        EXPECT_TRUE(text ? err == text : std::count(err.begin(), err.end(), '\n') == 1) << err;
     }
-    EXPECT_FALSE(fs::exists(dir_.File("x.dat")));
-    EXPECT_EQ(radio_->CompletedSessions(), 0);
+    EXPECT_FALSE(fs::exists(out_));
+    EXPECT_EQ(ReadWholeFile(file_), before);
+    EXPECT_EQ(radio_->CompletedSessions(), 2);  // only the two failed reads reached the radio
 }
 
 TEST(DpmrtoolInterrupt, CtrlCEndsTheTransferProperlyWith130) {
@@ -177,58 +147,39 @@ TEST(DpmrtoolInterrupt, CtrlCEndsTheTransferProperlyWith130) {
         auto radio = StartRadio({.paceBaud = 9600});  // a full transfer takes 20 s
         ASSERT_TRUE(SaveImageFile(dir.File("in.dat"), PatternImage(1)).ok());
         const std::string out = dir.File("out.dat");
-        ToolProcess tool(
-            read ? std::vector<std::string>{"read", "--port", radio->DevicePath(), "-o", out}
-                 : std::vector<std::string>{"write", "--port", radio->DevicePath(),
-                                            dir.File("in.dat")},
-            dir.path());
+        std::vector<std::string> args = {"read", "--port", radio->DevicePath(), "-o", out};
+        if (!read) args = {"write", "--port", radio->DevicePath(), dir.File("in.dat")};
+        ToolProcess tool(args, dir.path());
         std::this_thread::sleep_for(600ms);
-        tool.Signal(SIGINT);
+        ::kill(tool.pid, SIGINT);
         EXPECT_EQ(tool.Wait(), 130);
         EXPECT_FALSE(fs::exists(out));
-        const auto traffic = radio->Traffic();
-        EXPECT_EQ(SentToRadio(traffic).back(), read ? kEndR : kEndW);
-        EXPECT_EQ(traffic.back(), From({'A'}));  // the final byte was sent and read
+        ExpectEndFrame(radio->Traffic(), read ? kEndR : kEndW);
+        EXPECT_EQ(radio->Traffic().back(), kFinalByte);
         EXPECT_EQ(radio->CompletedSessions(), 1);
     }
 }
 
-TEST(DpmrtoolSim, ServesUntilStoppedAndSavesItsMemory) {
+TEST(DpmrtoolSim, PrintsItsPortFirstServesUntilStoppedAndSavesItsMemory) {
     TempDir dir;
     ASSERT_TRUE(SaveImageFile(dir.File("start.dat"), PatternImage(70)).ok());
-    ToolProcess sim({"sim", "--image", dir.File("start.dat"), "--save", dir.File("end.dat"),
-                     "--band-low", "136", "--band-high", "174"},
+    ToolProcess sim({"sim", "--image", dir.File("start.dat"), "--save", dir.File("end.dat")},
                     dir.path());
     std::string out;
     for (int i = 0; i < 200 && out.find('\n') == std::string::npos; ++i) {
         std::this_thread::sleep_for(10ms);
-        out = sim.Out();
+        out = ReadWholeFile(dir.File("tool.out"));
     }
-    ASSERT_NE(out.find('\n'), std::string::npos);
+    ASSERT_EQ(out.rfind("/dev/pts/", 0), 0u) << out;
     const std::string device = out.substr(0, out.find('\n'));
-    EXPECT_EQ(device.rfind("/dev/pts/", 0), 0u) << device;
-
-    const RadioImage written = PatternImage(222);
-    TransferControl control;
-    ASSERT_TRUE(WriteToRadio({device, 9600}, written, {}, control).succeeded());
-    RadioImage read;
-    ASSERT_TRUE(ReadFromRadio({device, 9600}, read, {}, control).succeeded());
-    EXPECT_EQ(read.U8(0x0200), written.U8(0x0200));
-
-    sim.Signal(SIGTERM);
+    RadioImage written = PatternImage(222);
+    ASSERT_TRUE(RunTransfer(Kind::kWrite, device, written).succeeded());
+    ::kill(sim.pid, SIGTERM);
     EXPECT_EQ(sim.Wait(), 0);
     RadioImage saved;
     ASSERT_TRUE(LoadImageFile(dir.File("end.dat"), saved).ok());
     EXPECT_EQ(saved.U8(0x0200), written.U8(0x0200));
     EXPECT_EQ(saved.U8(0x0010), PatternImage(70).U8(0x0010));  // never transferred
-
-    const ToolRun help = RunTool(dir, {"sim", "--help"});
-    for (const char* option :
-         {"--image", "--save", "--pace-baud", "--band-low", "--band-high", "--wrong-wake",
-          "--missing-wake", "--short-identity", "--bad-opening-ack", "--short-read", "--nak-read",
-          "--nak-write", "--silent-after"}) {
-        EXPECT_NE(help.out.find(option), std::string::npos) << option;
-    }
 }
 
 }  // namespace

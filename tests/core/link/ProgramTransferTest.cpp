@@ -1,36 +1,17 @@
 // The programming Read and Write against the virtual radio over a real
 // pseudo-terminal: the exact wire sequence, every failure row, the shared
-// wake-up retry counter, cancel, the band-edge fill and the image guarantees.
+// wake-up retry counter, cancel, the band-edge fill and the image guarantees;
+// and every transfer's answer to a port that cannot be opened or is in use,
+// including the names older settings files keep.
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <fstream>
 
 #include "core/link/LinkTestSupport.h"
 #include "image/ImageLayout.h"
-#include "link/ProgramTransfer.h"
+#include "link/PosixSerialPort.h"
 #include "support/TempDir.h"
 
 namespace dpmr::test {
 namespace {
-
-struct Outcome {
-    TransferResult result;
-    std::vector<WireFrame> traffic;
-};
-
-Outcome Transfer(VirtualRadio& radio, bool read, RadioImage& image,
-                 const ProgressCallback& progress = {}, TransferControl* control = nullptr) {
-    TransferControl local;
-    TransferControl& c = control ? *control : local;
-    radio.ClearTraffic();
-    const LinkSettings link{radio.DevicePath(), 9600};
-    Outcome out;
-    out.result =
-        read ? ReadFromRadio(link, image, progress, c) : WriteToRadio(link, image, progress, c);
-    out.traffic = radio.Traffic();
-    return out;
-}
 
 // Addresses the three ranges move (plus the closing block when `closing`).
 bool Moved(std::size_t a, bool closing) {
@@ -38,95 +19,91 @@ bool Moved(std::size_t a, bool closing) {
            a >= 0x3E50;
 }
 
-TEST(TransferBlocks, RangesCutAtThe32ByteBoundaries) {
-    const auto blocks = SplitIntoBlocks(ProgramRanges());
-    ASSERT_EQ(blocks.size(), 504u);
-    std::size_t bytes = 0;
-    for (const TransferBlock& b : blocks) {
-        ASSERT_TRUE(b.length >= 1 && b.length <= 32);
-        EXPECT_EQ(b.address / 32, (b.address + b.length - 1) / 32) << b.address;
-        bytes += b.length;
-    }
-    EXPECT_EQ(bytes, 8288u + 7352u + 432u);
-    EXPECT_EQ(blocks[258], (TransferBlock{0x2140, 32}));
-    EXPECT_EQ(blocks[259], (TransferBlock{0x2178, 8}));
-    EXPECT_EQ(blocks[489], (TransferBlock{0x3E20, 16}));
-    EXPECT_EQ(blocks[490], (TransferBlock{0x3E50, 16}));
-    EXPECT_EQ(SplitIntoBlocks({{0x45, 0x47}}), (std::vector<TransferBlock>{{0x45, 2}}));
-    // The percentage is truncated: 1% only after the sixth block.
-    for (auto [done, percent] : {std::pair{5, 0}, {6, 1}, {503, 99}, {504, 100}}) {
-        EXPECT_EQ(ProgressPercent(done, 504), percent) << done;
-    }
-    EXPECT_EQ(ProgressPercent(1, 0), 0);
+// Every frame the program sends in a whole transfer.
+std::vector<Bytes> ExpectedSent(bool read, const RadioImage& image) {
+    std::vector<Bytes> f;
+    const auto opening = [&] {
+        for (std::uint8_t b : Bytes{0x02, 'P', 'R', 'O', 'G', 'R', 'A'}) f.push_back({b});
+        f.insert(f.end(), {{'M', 0x02}, {'A'}});
+    };
+    const auto block = [&](bool isRead, std::uint16_t address, std::uint8_t length) {
+        f.push_back(Request(isRead ? 'R' : 'W', address, length));
+        const auto data = image.Span(address, length);
+        if (isRead) f.push_back({'A'});
+        if (!isRead) f.back().insert(f.back().end(), data.begin(), data.end());
+    };
+    opening();
+    block(true, 0x2160, 32);
+    opening();
+    for (const TransferBlock& b : SplitIntoBlocks(ProgramRanges()))
+        block(read, b.address, b.length);
+    if (!read) block(false, 0x2160, 32);  // the closing block
+    f.push_back(read ? kEndR : kEndW);
+    return f;
 }
 
-TEST(BandEdges, StoredAsBcdTensOfHzAndClampedToEightDigits) {
-    for (auto [mhz, stored] : {std::pair<std::uint16_t, std::uint32_t>{0, 0},
-                               {136, 13600000},
-                               {999, 99900000},
-                               {1000, 99999999},
-                               {42950, 99999999},
-                               {65535, 99999999}}) {
-        RadioImage image;
-        StoreRadioBandEdges(image, mhz, 470);
-        EXPECT_EQ(image.Bcd4(layout::kRadioBandLower), stored) << mhz;
-        EXPECT_EQ(image.Bcd4(layout::kRadioBandUpper), 47000000u);
+// The ranges are cut at the radio's 32-byte boundaries: blocks tile each range
+// exactly, never cross a boundary, and the uneven ends come out as expected.
+TEST(TransferBlocks, FollowTheRadiosBoundaries) {
+    const std::vector<TransferBlock> blocks = SplitIntoBlocks(ProgramRanges());
+    ASSERT_EQ(blocks.size(), 504u);
+    std::size_t covered = 0;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const TransferBlock& b = blocks[i];
+        EXPECT_TRUE(b.length >= 1 && b.address / 32 == (b.address + b.length - 1) / 32);
+        if (i > 0 && b.address != 0x2178 && b.address != 0x3E50) {
+            EXPECT_EQ(b.address, blocks[i - 1].address + blocks[i - 1].length);
+        }
+        covered += b.length;
     }
-    RadioImage image;
-    StoreRadioBandEdges(image, 400, 470);
-    EXPECT_EQ(image.U8(0x3F80), 0x00);
-    EXPECT_EQ(image.U8(0x3F83), 0x40);
+    EXPECT_EQ(covered, 0x2060u + 0x1CB8u + 0x01B0u);
+    auto at = [&](std::uint16_t address) {
+        for (const TransferBlock& b : blocks)
+            if (b.address == address) return int(b.length);
+        return 0;
+    };
+    EXPECT_EQ(at(0x2178), 8);
+    EXPECT_EQ(at(0x3E20), 16);
+    EXPECT_EQ(at(0x3E50), 16);
+    EXPECT_EQ(at(0x2160), 0);  // never carried by the block loops
+    EXPECT_EQ(at(0x3E30), 0);
+}
+
+TEST(TransferProgress, PercentageIsTruncated) {
+    for (auto [done, total, percent] :
+         {std::tuple{5, 504, 0}, {6, 504, 1}, {503, 504, 99}, {504, 504, 100}, {1, 0, 0}}) {
+        EXPECT_EQ(ProgressPercent(done, total), percent) << done;
+    }
 }
 
 class ProgramTransfer : public ::testing::Test {
   protected:
     void SetUp() override {
-        radio_ = StartRadio({.bandLowMhz = 136, .bandHighMhz = 174});
-        radioMemory_ = PatternImage(3);
         radioMemory_.SetU8(layout::kRadioBandLower + 3, 0x01);  // radio holds band limits
         radio_->SetMemory(radioMemory_);
-        original_ = PatternImage(91);
     }
-    std::unique_ptr<VirtualRadio> radio_;
-    RadioImage radioMemory_;
-    RadioImage original_;
+    std::unique_ptr<VirtualRadio> radio_ = StartRadio({.bandLowMhz = 136, .bandHighMhz = 174});
+    RadioImage radioMemory_ = PatternImage(3);
+    const RadioImage original_ = PatternImage(91);
 };
 
 TEST_F(ProgramTransfer, ReadAndWritePutTheExactSequenceOnTheWire) {
-    for (const bool read : {true, false}) {
+    for (const Kind kind : {Kind::kRead, Kind::kWrite}) {
+        const bool read = kind == Kind::kRead;
+        SCOPED_TRACE(read ? "read" : "write");
         radio_->SetMemory(radioMemory_);
         RadioImage image = original_;
-        std::vector<int> progress;
+        int calls = 0;
         TransferControl control;
-        bool busyDuringTransfer = true;
-        const Outcome run = Transfer(
-            *radio_, read, image,
-            [&](int done, int total) {
-                EXPECT_EQ(total, 504);
-                progress.push_back(done);
-                busyDuringTransfer = busyDuringTransfer && control.busy;
-            },
-            &control);
-        ASSERT_TRUE(run.result.succeeded()) << run.result.message;
-        EXPECT_TRUE(run.result.message.empty());
-
-        std::vector<WireFrame> expected;
-        const Bytes identity = IdentityBlock(136, 174);
-        AppendOpening(expected, identity);
-        AppendRead(expected, radioMemory_, 0x2160, 32);
-        AppendOpening(expected, identity);
-        for (const TransferBlock& b : SplitIntoBlocks(ProgramRanges())) {
-            if (read) AppendRead(expected, radioMemory_, b.address, b.length);
-            if (!read) AppendWrite(expected, image, b.address, b.length);
-        }
-        if (!read) AppendWrite(expected, image, 0x2160, 32);  // the closing block
-        expected.push_back(To(read ? kEndR : kEndW));
-        expected.push_back(From({'A'}));
-        ASSERT_EQ(run.traffic.size(), expected.size());
-        for (std::size_t i = 0; i < expected.size(); ++i) {
-            ASSERT_EQ(run.traffic[i], expected[i]) << "frame " << i;
-        }
-
+        bool busy = true;
+        const auto onBlock = [&](int done, int total) {
+            EXPECT_EQ(total, 504);
+            EXPECT_EQ(done, ++calls);
+            busy = busy && control.busy;
+        };
+        const TransferResult r = RunTransfer(kind, *radio_, image, onBlock, &control);
+        ASSERT_TRUE(r.succeeded() && r.message.empty()) << r.message;
+        ASSERT_EQ(SentToRadio(radio_->Traffic()), ExpectedSent(read, read ? radioMemory_ : image));
         // Read: the ranges replaced, the rest as before. Write: the radio got
         // the ranges and the closing block, never the header, the adjustment
         // area or 0x3E30-0x3E4F.
@@ -136,157 +113,159 @@ TEST_F(ProgramTransfer, ReadAndWritePutTheExactSequenceOnTheWire) {
                                            : (Moved(a, true) ? image : radioMemory_).U8(a);
             ASSERT_EQ((read ? image : after).U8(a), want) << a;
         }
-        ASSERT_EQ(progress.size(), 504u);
-        EXPECT_EQ(progress.back(), 504);
-        EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
-        EXPECT_TRUE(busyDuringTransfer);
+        EXPECT_EQ(calls, 504);
+        EXPECT_TRUE(busy);
         EXPECT_FALSE(control.busy);
     }
     EXPECT_EQ(radio_->CompletedSessions(), 2);
-
-    // A stop asked for before the first block is kept: the transfer ends after
-    // its first block of the loop.
-    TransferControl early;
-    early.cancelRequested = true;
-    int calls = 0;
-    RadioImage image = original_;
-    const Outcome run = Transfer(*radio_, true, image, [&](int, int) { ++calls; }, &early);
-    EXPECT_TRUE(run.result.cancelled());
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(image, original_);
 }
 
-struct FailureRow {
-    const char* name;
-    bool read;
-    VirtualRadioFaults faults;
-    Bytes endFrame;  // empty: no end frame may be sent
-};
-
-class ProgramFailure : public ::testing::TestWithParam<FailureRow> {};
-
-TEST_P(ProgramFailure, EndsWithCommunicationErrorAndLeavesTheImage) {
-    const FailureRow& row = GetParam();
-    auto radio = StartRadio();
-    radio->SetMemory(PatternImage(5));
-    radio->SetFaults(row.faults);
-    RadioImage image = PatternImage(77);
-    const Outcome run = Transfer(*radio, row.read, image);
-    EXPECT_TRUE(run.result.failed());
-    EXPECT_EQ(run.result.message, "Communication error");
-    EXPECT_EQ(image, PatternImage(77));
-    if (row.endFrame.empty()) {
-        EXPECT_EQ(CountFrames(run.traffic, kEndR) + CountFrames(run.traffic, kEndW), 0);
-    } else {
-        EXPECT_EQ(SentToRadio(run.traffic).back(), row.endFrame);
-        EXPECT_EQ(CountFrames(run.traffic, row.endFrame), 1);
+TEST(TransferFailure, EveryFailureEndsWithCommunicationErrorAndLeavesTheImage) {
+    const std::set<int> four = {1, 2, 3, 4};
+    // A transfer the radio makes fail reports "Communication error", leaves the
+    // image as it was and ends with the end frame given (none when empty).
+    const std::tuple<const char*, Kind, VirtualRadioFaults, Bytes> rows[] = {
+        {"fourth wrong wake answer", Kind::kRead, {.wrongWakeAnswers = four}, {}},
+        {"four missing wake answers", Kind::kWrite, {.missingWakeAnswers = four}, {}},
+        {"short identity", Kind::kRead, {.shortIdentities = {1}}, {}},
+        {"short identity, second pass", Kind::kWrite, {.shortIdentities = {2}}, {}},
+        {"opening ack wrong", Kind::kRead, {.badOpeningAcks = {1}}, {}},
+        {"first-pass block short on read", Kind::kRead, {.shortReadAt = 0x2160}, kEndR},
+        {"first-pass block short on write", Kind::kWrite, {.shortReadAt = 0x2160}, kEndR},
+        {"first-pass block not acknowledged", Kind::kWrite, {.nakReadAt = 0x2160}, kEndR},
+        {"read block short", Kind::kRead, {.shortReadAt = 0x1000}, kEndR},
+        {"read block not acknowledged", Kind::kRead, {.nakReadAt = 0x3FE0}, kEndR},
+        {"write block not acknowledged", Kind::kWrite, {.nakWriteAt = 0x2178}, kEndW},
+        {"closing block not acknowledged", Kind::kWrite, {.nakWriteAt = 0x2160}, kEndW},
+        {"radio falls silent during read", Kind::kRead, {.silentAfterBlocks = 260}, kEndR},
+        {"radio falls silent during write", Kind::kWrite, {.silentAfterBlocks = 300}, kEndW},
+        {"adjust: 4 wake-ups unanswered", Kind::kReadAdjust, {.missingWakeAnswers = four}, {}},
+        {"squelch: 4 wake-ups unanswered", Kind::kWriteSquelch, {.missingWakeAnswers = four}, {}},
+        {"adjust short identity", Kind::kWriteAdjust, {.shortIdentities = {1}}, {}},
+        {"squelch short identity", Kind::kReadSquelch, {.shortIdentities = {1}}, {}},
+        {"adjust opening ack wrong", Kind::kReadAdjust, {.badOpeningAcks = {1}}, {}},
+        {"squelch read opening ack", Kind::kReadSquelch, {.badOpeningAcks = {1}}, kEndR},
+        {"squelch write opening ack", Kind::kWriteSquelch, {.badOpeningAcks = {1}}, kEndW},
+        {"adjust short block", Kind::kReadAdjust, {.shortReadAt = 0x0060}, {}},
+        {"adjust read not acknowledged", Kind::kReadAdjust, {.nakReadAt = 0x0080}, {}},
+        {"adjust write not acknowledged", Kind::kWriteAdjust, {.nakWriteAt = 0x0048}, {}},
+        {"squelch second frame short", Kind::kReadSquelch, {.shortReadAt = 0x3E3A}, kEndR},
+        {"squelch first frame not acked", Kind::kReadSquelch, {.nakReadAt = 0x3E00}, kEndR},
+        {"squelch second write not acked", Kind::kWriteSquelch, {.nakWriteAt = 0x3E3A}, kEndW},
+    };
+    for (const auto& [name, kind, faults, end] : rows) {
+        SCOPED_TRACE(name);
+        auto radio = StartRadio();
+        radio->SetMemory(PatternImage(5));
+        radio->SetFaults(faults);
+        RadioImage image = PatternImage(77);
+        const TransferResult r = RunTransfer(kind, *radio, image);
+        EXPECT_TRUE(r.failed() && r.message == "Communication error") << r.message;
+        EXPECT_EQ(image, PatternImage(77));
+        ExpectEndFrame(radio->Traffic(), end);
     }
 }
 
-const std::set<int> kFourAttempts = {1, 2, 3, 4};
+TEST(DevicePath, OldWindowsNamesMapToTheSerialDevices) {
+    std::string devices;
+    for (const char* name :
+         {"COM1", "\\\\.\\COM16", "com3", "/dev/pts/4", "COM0", "COM1x", "", "COM99999999999"})
+        devices += DevicePathForPortName(name) + "|";
+    EXPECT_EQ(devices, "/dev/ttyS0|/dev/ttyS15|/dev/ttyS2|/dev/pts/4|COM0|COM1x||COM99999999999|");
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ProgramFailure,
-    ::testing::Values(
-        FailureRow{"FourthWrongWakeAnswer", true, {.wrongWakeAnswers = kFourAttempts}, {}},
-        FailureRow{"FourMissingWakeAnswers", false, {.missingWakeAnswers = kFourAttempts}, {}},
-        FailureRow{"ShortIdentity", true, {.shortIdentities = {1}}, {}},
-        FailureRow{"ShortIdentitySecondPass", false, {.shortIdentities = {2}}, {}},
-        FailureRow{"OpeningAckWrong", true, {.badOpeningAcks = {1}}, {}},
-        FailureRow{"FirstPassBlockShortOnRead", true, {.shortReadAt = 0x2160}, kEndR},
-        FailureRow{"FirstPassBlockShortOnWrite", false, {.shortReadAt = 0x2160}, kEndR},
-        FailureRow{"FirstPassBlockNotAcknowledged", false, {.nakReadAt = 0x2160}, kEndR},
-        FailureRow{"ReadBlockShort", true, {.shortReadAt = 0x1000}, kEndR},
-        FailureRow{"ReadBlockNotAcknowledged", true, {.nakReadAt = 0x3FE0}, kEndR},
-        FailureRow{"WriteBlockNotAcknowledged", false, {.nakWriteAt = 0x2178}, kEndW},
-        FailureRow{"ClosingBlockNotAcknowledged", false, {.nakWriteAt = 0x2160}, kEndW},
-        FailureRow{"RadioFallsSilentDuringRead", true, {.silentAfterBlocks = 260}, kEndR},
-        FailureRow{"RadioFallsSilentDuringWrite", false, {.silentAfterBlocks = 300}, kEndW}),
-    [](const auto& rowInfo) { return std::string(rowInfo.param.name); });
-
-TEST(ProgramOpen, PortThatCannotBeOpenedLeavesEverythingAlone) {
+TEST(TransferOpen, PortThatCannotBeOpenedLeavesEverythingAlone) {
     TempDir dir;
     std::ofstream(dir.File("plain.dat")) << "not a port";
     RadioImage image = PatternImage(1);
     TransferControl control;
-    for (const std::string& port :
-         {dir.File("no-such-device"), std::string(), dir.File("plain.dat")}) {
-        for (const bool read : {true, false}) {
-            const TransferResult r = read ? ReadFromRadio({port, 9600}, image, {}, control)
-                                          : WriteToRadio({port, 9600}, image, {}, control);
-            EXPECT_TRUE(r.failed());
-            EXPECT_EQ(r.message, "Cound not open the port.") << port;
+    // A port in use by another program (or another copy of this one) is one.
+    auto radio = StartRadio();
+    PosixSerialPort other;
+    ASSERT_TRUE(other.Open(radio->DevicePath(), 9600, TimeoutProfile::kProgramming));
+    for (const std::string& port : {dir.File("no-such-device"), std::string(),
+                                    dir.File("plain.dat"), dir.path(), radio->DevicePath()}) {
+        for (auto [kinds, text] :
+             {std::pair{std::pair{Kind::kRead, Kind::kWrite}, "Cound not open the port."},
+              {{Kind::kReadAdjust, Kind::kWriteAdjust}, "Cound not open the port"},
+              {{Kind::kReadSquelch, Kind::kWriteSquelch}, "Could ont open the port"}}) {
+            for (const Kind kind : {kinds.first, kinds.second}) {
+                const TransferResult r = RunTransfer(kind, port, image, {}, &control);
+                EXPECT_TRUE(r.failed() && r.message == text) << port << ": " << r.message;
+            }
         }
     }
     EXPECT_EQ(image, PatternImage(1));
     EXPECT_EQ(ReadWholeFile(dir.File("plain.dat")), "not a port");
     EXPECT_FALSE(control.busy);
+    other.Close();  // releases the port
+    EXPECT_TRUE(RunTransfer(Kind::kReadSquelch, *radio, image).succeeded());
 }
 
 TEST_F(ProgramTransfer, ThreeWrongWakeAnswersAreToleratedOverTheWholeTransfer) {
     // Wrong, missing, wrong in the first pass; the fourth attempt answers.
     radio_->SetFaults({.wrongWakeAnswers = {1, 3}, .missingWakeAnswers = {2}});
     RadioImage image = original_;
-    Outcome run = Transfer(*radio_, true, image);
-    ASSERT_TRUE(run.result.succeeded()) << run.result.message;
-    EXPECT_EQ(CountFrames(run.traffic, {0x02}), 5);  // 4 in the first pass, 1 in the second
-    EXPECT_EQ(image.U8(0x0100), radioMemory_.U8(0x0100));
+    ASSERT_TRUE(RunTransfer(Kind::kRead, *radio_, image).succeeded());
+    EXPECT_EQ(CountFrames(radio_->Traffic(), {0x02}), 5);  // 4 in the first pass, 1 in the second
 
     // Three used up in the first pass leave none for the second.
     radio_->SetFaults({.wrongWakeAnswers = {1, 2, 3, 5}});
     image = original_;
-    run = Transfer(*radio_, true, image);
-    EXPECT_EQ(run.result.message, "Communication error");
-    EXPECT_EQ(CountFrames(run.traffic, {0x02}), 5);
-    EXPECT_EQ(CountFrames(run.traffic, {'R', 0x21, 0x60, 0x20}), 1);  // first pass done
+    EXPECT_EQ(RunTransfer(Kind::kRead, *radio_, image).message, "Communication error");
+    EXPECT_EQ(CountFrames(radio_->Traffic(), {0x02}), 5);
+    EXPECT_EQ(CountFrames(radio_->Traffic(), Request('R', 0x2160, 32)), 1);  // first pass done
     EXPECT_EQ(image, original_);
 
     // The counter starts again with each transfer.
     radio_->SetFaults({.wrongWakeAnswers = {1, 3, 4, 6, 7}});
-    EXPECT_TRUE(Transfer(*radio_, false, image).result.succeeded());
-    EXPECT_TRUE(Transfer(*radio_, false, image).result.succeeded());
+    EXPECT_TRUE(RunTransfer(Kind::kWrite, *radio_, image).succeeded());
+    EXPECT_TRUE(RunTransfer(Kind::kWrite, *radio_, image).succeeded());
 }
 
-TEST_F(ProgramTransfer, CancelSendsTheEndFrameAndKeepsTheImage) {
-    for (const bool read : {true, false}) {
-        TransferControl control;
-        int calls = 0;
-        const auto progress = [&](int done, int) {
-            ++calls;
-            if (done == 100) control.cancelRequested = true;
-        };
-        RadioImage image = original_;
-        const Outcome run = Transfer(*radio_, read, image, progress, &control);
-        EXPECT_TRUE(run.result.cancelled()) << read;
-        EXPECT_TRUE(run.result.message.empty());
-        EXPECT_EQ(calls, 100);
-        EXPECT_EQ(image, original_);
-        EXPECT_EQ(SentToRadio(run.traffic).back(), read ? kEndR : kEndW);
-        EXPECT_EQ(run.traffic.back(), From({'A'}));  // the final byte was read
+TEST_F(ProgramTransfer, CancelEndsAfterTheBlockSendsTheEndFrameAndKeepsTheImage) {
+    // Stop asked for during block 100, or before the first block (the transfer
+    // must not clear a request made between "Start" and its first block).
+    for (const int stopAt : {100, 0}) {
+        for (const Kind kind : {Kind::kRead, Kind::kWrite}) {
+            SCOPED_TRACE(stopAt);
+            TransferControl control;
+            control.cancelRequested = stopAt == 0;
+            int calls = 0;
+            const auto progress = [&](int, int) {
+                if (++calls == stopAt) control.cancelRequested = true;
+            };
+            RadioImage image = original_;
+            const TransferResult r = RunTransfer(kind, *radio_, image, progress, &control);
+            EXPECT_TRUE(r.cancelled() && r.message.empty());
+            EXPECT_EQ(calls, std::max(stopAt, 1));
+            EXPECT_EQ(image, original_);
+            ExpectEndFrame(radio_->Traffic(), kind == Kind::kRead ? kEndR : kEndW);
+            EXPECT_EQ(radio_->Traffic().back(), kFinalByte);
+        }
     }
-    EXPECT_EQ(radio_->CompletedSessions(), 2);
+    EXPECT_EQ(radio_->CompletedSessions(), 4);
 }
 
 TEST_F(ProgramTransfer, BandEdgesAreFilledOnlyWhenTheImageHasNone) {
-    const struct {
-        std::uint32_t heldLow;  // 0: the radio holds none (0xFF)
-        std::uint16_t reportedHigh;
-        std::uint32_t low, high;
-    } cases[] = {{0, 174, 13600000, 17400000},
-                 {0, 65535, 13600000, 99999999},  // hostile radio: no overflow
-                 {44600000, 174, 44600000, 44620000}};
-    for (const auto& c : cases) {
+    using Case = std::tuple<bool, std::uint16_t, std::uint16_t, std::uint32_t, std::uint32_t>;
+    // Whether the radio's memory holds band edges, the edges it reports, the result.
+    for (auto [held, lowMhz, highMhz, low, high] :
+         {Case{false, 136, 174, 13600000, 17400000},
+          Case{false, 999, 1000, 99900000, 99999999},  // clamped to 8 BCD digits
+          Case{false, 0, 42950, 0, 99999999},          // would wrap in 32 bits
+          Case{true, 136, 174, 44600000, 44620000}}) {
         radioMemory_.FillFF(layout::kRadioBandLower, 8);
-        if (c.heldLow != 0) {
-            radioMemory_.SetBcd4(layout::kRadioBandLower, c.heldLow);
+        if (held) {
+            radioMemory_.SetBcd4(layout::kRadioBandLower, 44600000);
             radioMemory_.SetBcd4(layout::kRadioBandUpper, 44620000);
         }
         radio_->SetMemory(radioMemory_);
-        radio_->SetBandEdges(136, c.reportedHigh);
+        radio_->SetBandEdges(lowMhz, highMhz);
         RadioImage image = original_;
-        ASSERT_TRUE(Transfer(*radio_, true, image).result.succeeded());
-        EXPECT_EQ(image.Bcd4(layout::kRadioBandLower), c.low);
-        EXPECT_EQ(image.Bcd4(layout::kRadioBandUpper), c.high);
+        ASSERT_TRUE(RunTransfer(Kind::kRead, *radio_, image).succeeded());
+        EXPECT_EQ(image.Bcd4(layout::kRadioBandLower), low) << highMhz;
+        EXPECT_EQ(image.Bcd4(layout::kRadioBandUpper), high) << highMhz;
     }
 }
 
