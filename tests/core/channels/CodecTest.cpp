@@ -12,17 +12,13 @@
 #include "channels/ChannelRowText.h"
 #include "channels/FrequencyCodec.h"
 #include "channels/ToneCodec.h"
+#include "support/ImageBytes.h"
 #include "util/DecimalText.h"
 
 namespace dpmr {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Span(const RadioImage& image, std::size_t off, std::size_t len) {
-    auto s = image.Span(off, len);
-    return {s.begin(), s.end()};
-}
+using test::Bytes;
 
 TEST(ChannelRecordTest, ResetEmptinessAndScanMembership) {
     const Bytes empty{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
@@ -34,7 +30,7 @@ TEST(ChannelRecordTest, ResetEmptinessAndScanMembership) {
         ResetChannelRecord(image, n);
         const std::size_t r = channel::RecordOffset(n);
         EXPECT_TRUE(image.U8(r - 1) == 0x11 && image.U8(r + 32) == 0x11) << "neighbours kept";
-        EXPECT_EQ(Span(image, r, 32), empty) << n;
+        EXPECT_EQ(test::ImageBytes(image, r, 32), empty) << n;
         EXPECT_TRUE(IsChannelEmpty(image, n) && IsTxFrequencyEmpty(image, n));
     }
 
@@ -52,7 +48,7 @@ TEST(ChannelRecordTest, ResetEmptinessAndScanMembership) {
     image.SetBit(channel::RecordOffset(10) + channel::kFlags, channel::kScanBit, false);
     image.Fill(layout::kScanBitmap, 2, 0xAA);
     RebuildScanMembership(image, BandLimits{});
-    EXPECT_EQ(Span(image, layout::kScanBitmap, 2), (Bytes{0x03, 0x81}));
+    EXPECT_EQ(test::ImageBytes(image, layout::kScanBitmap, 2), (Bytes{0x03, 0x81}));
     setRx(5, 0);
     setRx(6, 1000000);  // top byte 0x01: not empty
     RebuildScanMembership(image, BandLimits{0, 47000000});
@@ -68,7 +64,7 @@ TEST(FrequencyCodecTest, FromTextStoreRasterAndText) {
     // Stored lowest digit pair first, limited to what four BCD bytes hold.
     RadioImage image;
     SetBcdFrequency(image, 0x100, FrequencyFromText("145.125"));
-    EXPECT_EQ(Span(image, 0x100, 4), (Bytes{0x00, 0x25, 0x51, 0x14}));
+    EXPECT_EQ(test::ImageBytes(image, 0x100, 4), (Bytes{0x00, 0x25, 0x51, 0x14}));
     SetBcdFrequency(image, 0x100, -5);
     EXPECT_EQ(BcdFrequency(image, 0x100), 0u);
     SetBcdFrequency(image, 0x100, 123456789);
@@ -113,7 +109,7 @@ TEST(ToneCodecTest, ListCodesAndOddInput) {
     RadioImage image;
     for (auto [text, lo, hi] : cases) {
         WriteToneCode(image, 0x108, ToneCodeFromText(text));
-        EXPECT_EQ(Span(image, 0x108, 2), (Bytes{lo, hi})) << text;
+        EXPECT_EQ(test::ImageBytes(image, 0x108, 2), (Bytes{lo, hi})) << text;
         EXPECT_EQ(ToneCodeToText(ReadToneCode(image, 0x108)), text);
     }
     for (unsigned v = 0; v < 0x10000; v += 17)

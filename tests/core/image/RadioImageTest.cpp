@@ -6,21 +6,17 @@
 #include <vector>
 
 #include "image/RadioImage.h"
+#include "support/ImageBytes.h"
 
 namespace dpmr {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Span(const RadioImage& image, std::size_t off, std::size_t len) {
-    auto s = image.Span(off, len);
-    return {s.begin(), s.end()};
-}
+using test::Bytes;
 
 // A new image is all 0xFF; bit fields and texts stay inside their field.
 TEST(RadioImageTest, ByteConventions) {
     RadioImage image;
-    EXPECT_EQ(Span(image, 0, RadioImage::kSize), Bytes(RadioImage::kSize, 0xFF));
+    EXPECT_EQ(test::ImageBytes(image, 0, RadioImage::kSize), Bytes(RadioImage::kSize, 0xFF));
     EXPECT_EQ(image.Bcd2(0x20), 165u * 100 + 165);  // 0xFF reads as 165, as the radio does
     for (unsigned v = 0; v < 100; ++v) ASSERT_EQ(FromBcdByte(ToBcdByte(v)), v);
     image.SetU8(0x3FFF, 0x00);
@@ -30,12 +26,13 @@ TEST(RadioImageTest, ByteConventions) {
     image.SetBits(0x200, 6, 2, 3);
     image.SetBits(0x200, 4, 2, 0xFF);  // too wide a value is masked, not spilled
     image.SetBit(0x200, 7, false);
-    EXPECT_EQ(Span(image, 0x1FF, 3), (Bytes{0xFF, 0x70, 0xFF}));
+    EXPECT_EQ(test::ImageBytes(image, 0x1FF, 3), (Bytes{0xFF, 0x70, 0xFF}));
     EXPECT_TRUE(image.Bits(0x200, 6, 2) == 1u && image.Bit(0x200, 6) && !image.Bit(0x200, 0));
 
     image.Fill(0x548, 10, 0x00);
     image.SetText(0x548, 8, "Name 1");
-    EXPECT_EQ(Span(image, 0x548, 10), (Bytes{'N', 'a', 'm', 'e', ' ', '1', 0xFF, 0xFF, 0, 0}));
+    EXPECT_EQ(test::ImageBytes(image, 0x548, 10),
+              (Bytes{'N', 'a', 'm', 'e', ' ', '1', 0xFF, 0xFF, 0, 0}));
     EXPECT_EQ(image.Text(0x548, 8), "Name 1");
     image.SetText(0x548, 8, "ABCDEFGHIJK");
     EXPECT_EQ(image.Text(0x548, 8), "ABCDEFGH");
