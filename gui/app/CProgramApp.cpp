@@ -28,7 +28,7 @@ CProgramApp::~CProgramApp() {
     demoRadio_.reset();
 }
 
-bool CProgramApp::InitInstance(const QStringList& arguments) {
+std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
     context_.settings = dpmr::LoadAppSettings(dpmr::ExecutableFolder());
 
     QString file;
@@ -39,14 +39,14 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
             demo = true;
         } else if (a == "--help" || a == "-h") {
             PrintUsage(stdout);
-            return false;
+            return 0;
         } else if (a == "--version") {
             std::printf("dpmrcps %s\n", DPMR_VERSION);
-            return false;
+            return 0;
         } else if (a.startsWith('-') || !file.isEmpty()) {
             std::fprintf(stderr, "dpmrcps: unexpected argument '%s'\n", qPrintable(a));
             PrintUsage(stderr);
-            return false;
+            return 2;
         } else {
             file = a;
         }
@@ -55,7 +55,7 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
     context_.startDemoRadio = [this] { return StartDemoRadio(); };
     if (demo) {
         const std::string path = StartDemoRadio();
-        if (path.empty()) return false;
+        if (path.empty()) return 2;
         context_.settings.portName = path;
     }
 
@@ -66,7 +66,7 @@ bool CProgramApp::InitInstance(const QStringList& arguments) {
         frame_->OpenDocument(file);
     }
     frame_->show();
-    return true;
+    return std::nullopt;
 }
 
 std::string CProgramApp::StartDemoRadio() {

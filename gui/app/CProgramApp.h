@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "app/AppContext.h"
 
@@ -20,9 +21,10 @@ class CProgramApp {
     CProgramApp();
     ~CProgramApp();
 
-    // Returns false when the command line cannot be processed (the program
-    // then ends with status 2 after printing why).
-    bool InitInstance(const QStringList& arguments);
+    // Nothing when the main window is up; otherwise the status the program
+    // ends with: 0 after --help or --version, 2 when the command line cannot
+    // be processed or the virtual radio cannot be started.
+    std::optional<int> InitInstance(const QStringList& arguments);
     void ExitInstance();
 
     CMainFrame* mainFrame() const { return frame_.get(); }

@@ -11,7 +11,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(DPMR_VERSION);
 
     CProgramApp program;
-    if (!program.InitInstance(QApplication::arguments())) return 2;
+    if (const auto status = program.InitInstance(QApplication::arguments())) return *status;
     const int status = QApplication::exec();
     program.ExitInstance();
     return status;

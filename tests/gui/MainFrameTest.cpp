@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
@@ -20,9 +21,11 @@
 
 #include "ModalHelper.h"
 #include "app/CMainFrame.h"
+#include "app/CProgramApp.h"
 #include "channels/CChannelEditDlg.h"
 #include "channels/CProgramView.h"
 #include "image/Document.h"
+#include "link/CProgressDlg.h"
 #include "support/TempDir.h"
 
 using dpmr::test::ClickOnNextMessageBox;
@@ -196,6 +199,33 @@ class MainFrameTest : public QObject {
         QVERIFY2(out.contains(QRegularExpression(
                      "  2  446\\.006250 +446\\.006250 +D023N +None +High +Add +Wide +Digit")),
                  qPrintable(out));
+    }
+
+    // The demo's virtual radio serves Read; its port is never written to the
+    // settings file, while a port the user chose is.
+    void demoPortIsNotRemembered() {
+        const std::string ini = dir_->File("dpmrcps/Program.ini");
+        QVERIFY(QDir().mkpath(QString::fromStdString(dir_->File("dpmrcps"))));
+        std::ofstream(ini) << "[Setup]\nCOM=/dev/ttyUSB3\n";
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_->path()));
+        {
+            CProgramApp demo;
+            QVERIFY(!demo.InitInstance({"dpmrcps", "--demo"}));
+            QVERIFY(demo.context().settings.portName.rfind("/dev/pts/", 0) == 0);
+            dpmr::test::OnNextModal(
+                [](QWidget* modal) { qobject_cast<CProgressDlg*>(modal)->startButton()->click(); });
+            demo.mainFrame()->action("actionRead")->trigger();
+            QCOMPARE(demo.mainFrame()->view()->presenter().Cell(1, 1), std::string("446.006250"));
+            demo.ExitInstance();
+        }
+        const auto kept = ReadAll(ini);
+        QCOMPARE(std::string(kept.begin(), kept.end()), std::string("[Setup]\nCOM=/dev/ttyUSB3\n"));
+        CProgramApp chosen;
+        QVERIFY(!chosen.InitInstance({"dpmrcps"}));
+        chosen.context().settings.portName = "/dev/ttyACM1";
+        chosen.ExitInstance();
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(dpmr::CIniFile(ini).GetString("Setup", "COM", ""), std::string("/dev/ttyACM1"));
     }
 
     // A save that fails part-way (the disk fills up) reports why, leaves the
