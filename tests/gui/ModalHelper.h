@@ -24,7 +24,7 @@ inline std::shared_ptr<ModalAnswer> OnNextModal(std::function<void(QWidget*)> ac
                                                 int timeoutMs = 10000,
                                                 std::function<bool(QWidget*)> wanted = {}) {
     auto answer = std::make_shared<ModalAnswer>();
-    auto* timer = new QTimer;
+    auto* timer = new QTimer(qApp);  // freed at exit when no modal ever came
     auto elapsed = std::make_shared<int>(0);
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, answer, act, elapsed, timeoutMs, wanted] {
