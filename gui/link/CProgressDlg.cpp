@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -59,26 +58,20 @@ void CProgressDlg::OnStart() {
     // earlier request (from a dialog closed before it started) is forgotten.
     control_.cancelRequested = false;
     control_.busy = true;
-    QPointer<CProgressDlg> self(this);
-    auto progress = [self](int done, int total) {
+    // The dialog outlives the worker (its destructor joins it), and calls
+    // queued to a dialog that is gone are dropped by Qt, so `this` is a safe
+    // receiver for the worker's reports.
+    auto progress = [this](int done, int total) {
         QMetaObject::invokeMethod(
-            self,
-            [self, done, total] {
-                if (self) self->OnProgress(done, total);
-            },
-            Qt::QueuedConnection);
+            this, [this, done, total] { OnProgress(done, total); }, Qt::QueuedConnection);
     };
-    worker_ = std::thread([this, self, progress] {
+    worker_ = std::thread([this, progress] {
         dpmr::TransferResult result = direction_ == Direction::kRead
                                           ? dpmr::ReadFromRadio(link_, image_, progress, control_)
                                           : dpmr::WriteToRadio(link_, image_, progress, control_);
         control_.busy = false;
         QMetaObject::invokeMethod(
-            self,
-            [self, result] {
-                if (self) self->OnFinished(result);
-            },
-            Qt::QueuedConnection);
+            this, [this, result] { OnFinished(result); }, Qt::QueuedConnection);
     });
 }
 
