@@ -1,7 +1,6 @@
 // The main window's document life cycle driven through its real menu actions:
 // New, Open (long, short and missing files), Save, Save As, the unsaved-changes
 // question, a failed save, and the caption.
-#include <sys/resource.h>
 
 #include <QAction>
 #include <QComboBox>
@@ -15,7 +14,6 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
-#include <csignal>
 #include <fstream>
 #include <vector>
 
@@ -26,6 +24,7 @@
 #include "channels/CProgramView.h"
 #include "image/Document.h"
 #include "link/CProgressDlg.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 using dpmr::test::ClickOnNextMessageBox;
@@ -237,16 +236,12 @@ class MainFrameTest : public QObject {
         QVERIFY(frame_->OpenDocument(QString::fromStdString(existing)));
         context_->image.SetU8(0x0300, 0x01);
 
-        rlimit saved{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = 1000;
-        auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
-        const bool savedOk = frame_->OnFileSave();
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, oldHandler);
+        bool savedOk = true;
+        {
+            dpmr::test::FileSizeLimit full(1000);
+            savedOk = frame_->OnFileSave();
+        }
 
         QVERIFY(!savedOk);
         QVERIFY(ok->text.startsWith("Cannot save"));

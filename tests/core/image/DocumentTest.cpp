@@ -1,14 +1,13 @@
 // File > New (built-in defaults and "Default.dat"), Open and Save of radio
 // files, on real files in a temporary folder.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "image/Document.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace dpmr {
@@ -120,16 +119,10 @@ TEST(DocumentFileTest, OpenAndSave) {
     for (const std::string& path :
          {dir.File("sub"), dir.File("none/x.dat"), dir.File("x.dat/y"), std::string()})
         EXPECT_FALSE(SaveImageFile(path, RadioImage{}).message().empty()) << path;
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 1000;
-    auto* oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Status s = SaveImageFile(dir.File("x.dat"), RadioImage{});
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(s.ok());
+    {
+        test::FileSizeLimit full(1000);
+        EXPECT_FALSE(SaveImageFile(dir.File("x.dat"), RadioImage{}).ok());
+    }
     EXPECT_TRUE(ReadFile(dir.File("x.dat")) == Text(image));
     EXPECT_TRUE(fs::is_empty(dir.File("sub")));
     EXPECT_EQ(EntryCount(dir.path()), 3);
