@@ -424,6 +424,7 @@ void CMainFrame::OnWrite() {
 }
 
 void CMainFrame::OnPortSetting() {
-    CPortSettingDlg dialog(context_.settings.portName, context_.startDemoRadio, this);
+    CPortSettingDlg dialog(context_.settings.portName, context_.demoPortName,
+                           context_.startDemoRadio, this);
     dialog.exec();
 }

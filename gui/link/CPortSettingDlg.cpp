@@ -63,8 +63,8 @@ std::vector<CPortSettingDlg::PortEntry> CPortSettingDlg::SystemPorts() {
     return entries;
 }
 
-CPortSettingDlg::CPortSettingDlg(std::string& portName, std::function<std::string()> startDemoRadio,
-                                 QWidget* parent)
+CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName,
+                                 std::function<std::string()> startDemoRadio, QWidget* parent)
     : QDialog(parent), portName_(portName), startDemoRadio_(std::move(startDemoRadio)) {
     setWindowTitle("Port setting");
     list_ = new QListWidget;
@@ -77,6 +77,7 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::function<std::strin
     for (const PortEntry& e : SystemPorts()) AddPort(e);
     auto* demo = new QListWidgetItem(kDemoLabel, list_);
     demo->setData(kDemoRole, true);
+    if (!demoPortName.empty()) demo->setData(kPathRole, QString::fromStdString(demoPortName));
 
     connect(list_, &QListWidget::currentItemChanged, this,
             [this](QListWidgetItem* item, QListWidgetItem*) { OnItemChanged(item); });
@@ -101,6 +102,18 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::function<std::strin
     SelectCurrent();
 }
 
+void CPortSettingDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // A list without a current item would make its first port current as
+    // soon as it takes the focus, silently replacing the port shown in the
+    // field; then the field takes the focus instead.
+    if (list_->currentItem()) {
+        list_->setFocus();
+    } else {
+        path_->setFocus();
+    }
+}
+
 void CPortSettingDlg::AddPort(const PortEntry& entry) {
     // Keep the demo entry last.
     int row = list_->count();
@@ -119,6 +132,8 @@ void CPortSettingDlg::AddPort(const PortEntry& entry) {
 void CPortSettingDlg::SelectCurrent() {
     const QString current = QString::fromStdString(portName_);
     path_->setText(current);
+    const QSignalBlocker block(list_);
+    list_->setCurrentItem(nullptr);
     if (current.isEmpty()) return;
     const QString device =
         Canonical(QString::fromStdString(dpmr::DevicePathForPortName(portName_)));
@@ -126,7 +141,6 @@ void CPortSettingDlg::SelectCurrent() {
         QListWidgetItem* item = list_->item(i);
         const QString path = item->data(kPathRole).toString();
         if (!path.isEmpty() && Canonical(path) == device && (item->flags() & Qt::ItemIsEnabled)) {
-            const QSignalBlocker block(list_);
             list_->setCurrentItem(item);
             return;
         }

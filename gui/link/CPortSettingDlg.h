@@ -25,10 +25,11 @@ class CPortSettingDlg : public QDialog {
     };
 
     // `portName` is read when the dialog opens and written on OK.
-    // `startDemoRadio` starts the virtual radio on demand and returns its
-    // device path (empty when it cannot be started).
-    CPortSettingDlg(std::string& portName, std::function<std::string()> startDemoRadio,
-                    QWidget* parent = nullptr);
+    // `demoPortName` is the virtual radio's device path while it runs (empty
+    // otherwise); `startDemoRadio` starts it on demand and returns its device
+    // path (empty when it cannot be started).
+    CPortSettingDlg(std::string& portName, std::string demoPortName,
+                    std::function<std::string()> startDemoRadio, QWidget* parent = nullptr);
 
     // The serial devices of this computer: ttyS*, ttyUSB*, ttyACM*, with what
     // the system says about them. Exposed for tests and for the list.
@@ -42,6 +43,9 @@ class CPortSettingDlg : public QDialog {
 
   public slots:
     void accept() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     void SelectCurrent();

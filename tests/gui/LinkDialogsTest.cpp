@@ -139,7 +139,7 @@ class LinkDialogsTest : public QObject {
         std::string portName = "COM3";
         auto startDemo = [&] { return radio.DevicePath(); };
         auto choose = [&](int row, bool ok) {
-            CPortSettingDlg dialog(portName, startDemo);
+            CPortSettingDlg dialog(portName, {}, startDemo);
             dialog.AddPort({pty, pty, true, {}});
             dialog.AddPort({"/dev/ttyUSB9", "/dev/ttyUSB9", false, "not present"});
             QListWidget* list = dialog.portList();
@@ -158,7 +158,22 @@ class LinkDialogsTest : public QObject {
         choose(-1, true);  // the virtual radio
         QCOMPARE(portName, radio.DevicePath());
         QCOMPARE(choose(-1, false), pty);  // shown again when the dialog reopens
-        CPortSettingDlg typed(portName, startDemo);
+        // Showing the dialog never replaces the port in the field by itself,
+        // and the running virtual radio is the current entry.
+        CPortSettingDlg shown(portName, radio.DevicePath(), {});
+        shown.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&shown));
+        QCOMPARE(shown.pathEdit()->text(), pty);
+        QCOMPARE(shown.portList()->currentItem()->text(), QString("Virtual radio (demo)"));
+        shown.reject();
+        std::string unknown = "/dev/ttyUSB7";
+        CPortSettingDlg fresh(unknown, {}, {});
+        fresh.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fresh));
+        QCOMPARE(fresh.pathEdit()->text(), QString("/dev/ttyUSB7"));
+        fresh.accept();
+        QCOMPARE(unknown, std::string("/dev/ttyUSB7"));
+        CPortSettingDlg typed(portName, {}, startDemo);
         typed.pathEdit()->setText("  /dev/ttyACM0 ");
         typed.accept();
         QCOMPARE(portName, std::string("/dev/ttyACM0"));
