@@ -83,6 +83,41 @@ void Report(const ProgressCallback& progress, int done, int total) {
     if (progress) progress(done, total);
 }
 
+// What Read and Write share: the busy flag, the port, both opening passes,
+// then `block` for every block with progress and the stop request after each,
+// then `finish`; once the session is open every way out sends `endFrame` and
+// reads the final byte.
+template <typename Block, typename Finish>
+TransferResult RunBlocks(SerialPort& port, const LinkSettings& link,
+                         const ProgressCallback& progress, TransferControl& control,
+                         const std::uint8_t (&endFrame)[4], Identity& identity, Block block,
+                         Finish finish) {
+    BusyScope busy(control);
+    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
+        return TransferResult::Failure(msg::kProgramOpenFailed);
+    }
+    PortCloser closer(port);
+    TransferResult failure;
+    if (!OpenSession(port, identity, failure)) return failure;
+
+    const std::vector<TransferBlock> blocks = SplitIntoBlocks(ProgramRanges());
+    const int total = static_cast<int>(blocks.size());
+    for (int i = 0; i < total; ++i) {
+        if (!block(blocks[static_cast<std::size_t>(i)])) {
+            SendEndFrame(port, endFrame);
+            return TransferResult::Failure(msg::kCommunicationError);
+        }
+        Report(progress, i + 1, total);
+        if (control.cancelRequested) {
+            SendEndFrame(port, endFrame);
+            return TransferResult::Cancelled();
+        }
+    }
+    const bool finished = finish();
+    SendEndFrame(port, endFrame);
+    return finished ? TransferResult::Success() : TransferResult::Failure(msg::kCommunicationError);
+}
+
 }  // namespace
 
 const std::vector<TransferRange>& ProgramRanges() {
@@ -121,80 +156,37 @@ void StoreRadioBandEdges(RadioImage& image, std::uint16_t lowMhz, std::uint16_t 
 
 TransferResult ReadFromRadio(SerialPort& port, const LinkSettings& link, RadioImage& image,
                              const ProgressCallback& progress, TransferControl& control) {
-    BusyScope busy(control);
-    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
-        return TransferResult::Failure(msg::kProgramOpenFailed);
-    }
-    PortCloser closer(port);
-
-    Identity identity;
-    TransferResult failure;
-    if (!OpenSession(port, identity, failure)) return failure;
-
     // Blocks land in a staging copy; the caller's image changes only when the
     // whole read succeeded, so a failed or cancelled read loses nothing.
     RadioImage staging = image;
-    const std::vector<TransferBlock> blocks = SplitIntoBlocks(ProgramRanges());
-    const int total = static_cast<int>(blocks.size());
-    for (int i = 0; i < total; ++i) {
-        const TransferBlock& b = blocks[static_cast<std::size_t>(i)];
-        std::array<std::uint8_t, 32> data{};
-        if (!RequestRead(port, b.address, b.length, data.data())) {
-            SendEndFrame(port, kEndRead);
-            return TransferResult::Failure(msg::kCommunicationError);
-        }
-        std::copy_n(data.begin(), b.length, staging.Span(b.address, b.length).begin());
-        if (!Acknowledge(port)) {
-            SendEndFrame(port, kEndRead);
-            return TransferResult::Failure(msg::kCommunicationError);
-        }
-        Report(progress, i + 1, total);
-        if (control.cancelRequested) {
-            SendEndFrame(port, kEndRead);
-            return TransferResult::Cancelled();
-        }
-    }
-    SendEndFrame(port, kEndRead);
+    Identity identity;
+    const TransferResult result = RunBlocks(
+        port, link, progress, control, kEndRead, identity,
+        [&](const TransferBlock& b) {
+            std::array<std::uint8_t, 32> data{};
+            if (!RequestRead(port, b.address, b.length, data.data())) return false;
+            std::copy_n(data.begin(), b.length, staging.Span(b.address, b.length).begin());
+            return Acknowledge(port);
+        },
+        [] { return true; });
+    if (!result.succeeded()) return result;
     if (staging.U8(layout::kRadioBandLower + 3) == 0xFF) {
         StoreRadioBandEdges(staging, identity.bandLowMhz, identity.bandHighMhz);
     }
     image = staging;
-    return TransferResult::Success();
+    return result;
 }
 
 TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const RadioImage& image,
                             const ProgressCallback& progress, TransferControl& control) {
-    BusyScope busy(control);
-    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
-        return TransferResult::Failure(msg::kProgramOpenFailed);
-    }
-    PortCloser closer(port);
-
     Identity identity;
-    TransferResult failure;
-    if (!OpenSession(port, identity, failure)) return failure;
-
-    const std::vector<TransferBlock> blocks = SplitIntoBlocks(ProgramRanges());
-    const int total = static_cast<int>(blocks.size());
-    for (int i = 0; i < total; ++i) {
-        const TransferBlock& b = blocks[static_cast<std::size_t>(i)];
-        if (!RequestWrite(port, b.address, image.Span(b.address, b.length).data(), b.length)) {
-            SendEndFrame(port, kEndWrite);
-            return TransferResult::Failure(msg::kCommunicationError);
-        }
-        Report(progress, i + 1, total);
-        if (control.cancelRequested) {
-            SendEndFrame(port, kEndWrite);
-            return TransferResult::Cancelled();
-        }
-    }
-    if (!RequestWrite(port, kPassBlock, image.Span(kPassBlock, kPassBlockSize).data(),
-                      kPassBlockSize)) {
-        SendEndFrame(port, kEndWrite);
-        return TransferResult::Failure(msg::kCommunicationError);
-    }
-    SendEndFrame(port, kEndWrite);
-    return TransferResult::Success();
+    const auto write = [&](std::uint16_t address, std::uint8_t length) {
+        return RequestWrite(port, address, image.Span(address, length).data(), length);
+    };
+    return RunBlocks(
+        port, link, progress, control, kEndWrite, identity,
+        [&](const TransferBlock& b) { return write(b.address, b.length); },
+        [&] { return write(kPassBlock, kPassBlockSize); });  // the closing block
 }
 
 TransferResult ReadFromRadio(const LinkSettings& link, RadioImage& image,
