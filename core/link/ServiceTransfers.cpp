@@ -3,6 +3,7 @@
 #include "link/ServiceTransfers.h"
 
 #include <array>
+#include <optional>
 
 #include "image/ImageLayout.h"
 #include "link/LinkFrames.h"
@@ -74,6 +75,20 @@ TransferResult CommunicationError() {
     return TransferResult::Failure(msg::kCommunicationError);
 }
 
+// Opens the port and runs the squelch opening exchange. Returns the failure
+// to report, or nothing when the session is open; a failure after the
+// identity block first sends `endFrame`.
+std::optional<TransferResult> OpenSquelchSession(SerialPort& port, const LinkSettings& link,
+                                                 const std::uint8_t (&endFrame)[4]) {
+    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
+        return TransferResult::Failure(msg::kSquelchOpenFailed);
+    }
+    const SquelchOpening opening = SquelchHandshake(port);
+    if (opening == SquelchOpening::kFailedAfterIdentity) SendEndFrame(port, endFrame);
+    if (opening != SquelchOpening::kOk) return CommunicationError();
+    return std::nullopt;
+}
+
 }  // namespace
 
 TransferResult ReadAdjustment(SerialPort& port, const LinkSettings& link, RadioImage& image) {
@@ -114,16 +129,8 @@ TransferResult WriteAdjustment(SerialPort& port, const LinkSettings& link,
 }
 
 TransferResult ReadSquelch(SerialPort& port, const LinkSettings& link, RadioImage& image) {
-    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
-        return TransferResult::Failure(msg::kSquelchOpenFailed);
-    }
     PortCloser closer(port);
-    const SquelchOpening opening = SquelchHandshake(port);
-    if (opening == SquelchOpening::kFailed) return CommunicationError();
-    if (opening == SquelchOpening::kFailedAfterIdentity) {
-        SendEndFrame(port, kEndRead);
-        return CommunicationError();
-    }
+    if (auto failed = OpenSquelchSession(port, link, kEndRead)) return *failed;
     RadioImage staging = image;
     for (const SquelchPiece& piece : kSquelchPieces) {
         std::array<std::uint8_t, 32> data{};
@@ -139,16 +146,8 @@ TransferResult ReadSquelch(SerialPort& port, const LinkSettings& link, RadioImag
 }
 
 TransferResult WriteSquelch(SerialPort& port, const LinkSettings& link, const RadioImage& image) {
-    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
-        return TransferResult::Failure(msg::kSquelchOpenFailed);
-    }
     PortCloser closer(port);
-    const SquelchOpening opening = SquelchHandshake(port);
-    if (opening == SquelchOpening::kFailed) return CommunicationError();
-    if (opening == SquelchOpening::kFailedAfterIdentity) {
-        SendEndFrame(port, kEndWrite);
-        return CommunicationError();
-    }
+    if (auto failed = OpenSquelchSession(port, link, kEndWrite)) return *failed;
     for (const SquelchPiece& piece : kSquelchPieces) {
         if (!RequestWrite(port, piece.address, image.Span(piece.address, piece.length).data(),
                           piece.length)) {
