@@ -16,6 +16,7 @@
 #include "link/SampleCodeplug.h"
 #include "link/VirtualRadio.h"
 #include "support/TempDir.h"
+#include "widgets/FlexGrid.h"
 
 using dpmr::test::ClickOnNextMessageBox;
 using Direction = CProgressDlg::Direction;
@@ -199,9 +200,18 @@ class LinkDialogsTest : public QObject {
         QCOMPARE(frame.view()->presenter().Cell(16, 1), std::string("446.193750"));
         QVERIFY(frame.IsModified());
 
-        radio.SetMemory(Filled(0xFF));
+        // Write stores the table first: a frequency typed and not yet stored
+        // reaches the radio.
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        FlexGrid* grid = frame.view()->grid();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(1, 1).center());
+        QLineEdit* edit = frame.view()->frequencyEditor();
+        edit->selectAll();
+        QTest::keyClicks(edit, "446.1");
         clickStart();
         frame.action("actionWrite")->trigger();
+        QCOMPARE(radio.Memory().Bcd4(0x100), 44610000u);
         QVERIFY(SameTransferredRanges(radio.Memory(), context.image));
     }
 };

@@ -82,14 +82,11 @@ class MainFrameTest : public QObject {
             buttons << (a->isSeparator() ? "|" : a->objectName());
         QCOMPARE(buttons, QStringList({"actionNew", "actionOpen", "actionSave", "|", "actionRead",
                                        "actionWrite", "|", "actionAbout"}));
-    }
 
-    void modelNameFromSettingsFile() {
         std::ofstream(dir_->File("Program.ini")) << "[Setup]\nModel=QX-9\n";
         AppContext other;
         other.settings = dpmr::LoadAppSettings(dir_->path());
-        CMainFrame frame(other);
-        QCOMPARE(frame.windowTitle(), QString("QX-9 Software"));
+        QCOMPARE(CMainFrame(other).windowTitle(), QString("QX-9 Software"));
     }
 
     // A longer file loads (and saves) its first 16384 bytes; a shorter one is
