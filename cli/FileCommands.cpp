@@ -8,7 +8,7 @@
 #include "channels/ChannelRowText.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
-#include "settings/AppSettings.h"
+#include "config/AppSettings.h"
 #include "util/DecimalText.h"
 
 namespace dpmr::cli {

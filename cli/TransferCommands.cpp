@@ -14,7 +14,7 @@
 #include "image/Document.h"
 #include "link/ProgramTransfer.h"
 #include "link/ServiceTransfers.h"
-#include "settings/AppSettings.h"
+#include "config/AppSettings.h"
 #include "util/DecimalText.h"
 
 namespace dpmr::cli {

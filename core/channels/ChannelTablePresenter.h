@@ -15,7 +15,7 @@
 
 #include "channels/BandLimits.h"
 #include "image/RadioImage.h"
-#include "settings/AppSettings.h"
+#include "config/AppSettings.h"
 #include "util/Result.h"
 
 namespace dpmr {

@@ -10,7 +10,7 @@
 #include "image/DocumentSession.h"
 #include "image/RadioImage.h"
 #include "link/ProgramTransfer.h"
-#include "settings/AppSettings.h"
+#include "config/AppSettings.h"
 
 struct AppContext {
     dpmr::AppSettings settings;

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "settings/CIniFile.h"
+#include "config/CIniFile.h"
 
 CAboutDlg::CAboutDlg(const QString& caption, QWidget* parent) : QDialog(parent) {
     setWindowTitle("About");

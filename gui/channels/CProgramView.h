@@ -10,7 +10,7 @@
 #include "channels/BandLimits.h"
 #include "channels/ChannelTablePresenter.h"
 #include "image/RadioImage.h"
-#include "settings/AppSettings.h"
+#include "config/AppSettings.h"
 
 class QComboBox;
 class QLineEdit;

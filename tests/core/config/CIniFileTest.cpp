@@ -7,7 +7,7 @@
 #include <string>
 #include <tuple>
 
-#include "settings/CIniFile.h"
+#include "config/CIniFile.h"
 #include "support/TempDir.h"
 
 namespace dpmr {

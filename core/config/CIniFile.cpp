@@ -1,5 +1,5 @@
 // Settings-file parsing and single-line rewriting.
-#include "settings/CIniFile.h"
+#include "config/CIniFile.h"
 
 #include <algorithm>
 #include <cctype>

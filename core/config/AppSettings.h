@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "settings/CIniFile.h"
+#include "config/CIniFile.h"
 
 namespace dpmr {
 

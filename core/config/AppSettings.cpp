@@ -1,5 +1,5 @@
 // Start-up settings and the location of the settings file.
-#include "settings/AppSettings.h"
+#include "config/AppSettings.h"
 
 #include <unistd.h>
 

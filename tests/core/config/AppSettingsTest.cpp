@@ -8,7 +8,7 @@
 #include <fstream>
 #include <string>
 
-#include "settings/AppSettings.h"
+#include "config/AppSettings.h"
 #include "support/TempDir.h"
 
 namespace dpmr {
