@@ -13,6 +13,7 @@
 
 #include "channels/BandLimits.h"
 #include "channels/ChannelEditLists.h"
+#include "form/ControlState.h"
 #include "image/RadioImage.h"
 
 namespace dpmr {
@@ -69,14 +70,6 @@ ControlKind KindOf(EditControl c);
 const char* LabelOf(EditControl c);
 // Most characters the control takes; 0 when it has no limit.
 std::size_t TextLimitOf(EditControl c);
-
-struct ControlState {
-    std::string text;  // edits and tone boxes
-    ListItems items;   // lists and tone boxes
-    int selected = -1;
-    bool checked = false;
-    bool enabled = true;
-};
 
 // Keys the dialog looks at before its own key handling.
 enum class EditKey { kEnter, kEscape, kUp, kDown };

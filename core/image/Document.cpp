@@ -86,6 +86,20 @@ Status LoadImageFile(const std::string& path, RadioImage& image) {
     return Status::Ok();
 }
 
+Status LoadExactImageFile(const std::string& path, RadioImage& image) {
+    std::vector<std::uint8_t> bytes;
+    if (Status s = ReadFilePrefix(path, RadioImage::kSize + 1, bytes); !s) return s;
+    if (bytes.size() != RadioImage::kSize)
+        return Status::Error("\"" + path + "\" is not a radio file: it holds " +
+                             (bytes.size() > RadioImage::kSize
+                                  ? std::string("more than ") + std::to_string(RadioImage::kSize)
+                                  : std::to_string(bytes.size())) +
+                             " bytes, a radio file holds " + std::to_string(RadioImage::kSize) +
+                             ".");
+    std::copy(bytes.begin(), bytes.end(), image.Data());
+    return Status::Ok();
+}
+
 Status SaveImageFile(const std::string& path, const RadioImage& image) {
     return WriteFileAtomically(path, image.Span(0, RadioImage::kSize));
 }

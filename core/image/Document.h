@@ -23,6 +23,10 @@ void NewImage(RadioImage& image, const std::string& programFolder, const BandLim
 // "unexpected file format" message; on any failure `image` is unchanged.
 Status LoadImageFile(const std::string& path, RadioImage& image);
 
+// The same for a file that must be exactly a radio file (one that is written
+// back in place): a file of any other size is refused.
+Status LoadExactImageFile(const std::string& path, RadioImage& image);
+
 // Writes the 16384 bytes atomically; the old file stays intact on failure.
 Status SaveImageFile(const std::string& path, const RadioImage& image);
 

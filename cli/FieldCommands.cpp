@@ -1,0 +1,195 @@
+// dpmrtool fields, get and set: the settings dialogs' fields by name. `set`
+// does what a user does in the dialogs (type, choose, spin, leave, close), so
+// every rule of the dialogs applies, and writes the file once at the end.
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ArgParser.h"
+#include "Command.h"
+#include "FileError.h"
+#include "form/DialogRegistry.h"
+#include "form/FieldKinds.h"
+#include "form/FormDialog.h"
+#include "form/FormSession.h"
+#include "image/Document.h"
+
+namespace dpmr::cli {
+
+namespace {
+
+using form::FieldRef;
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", u);
+            out += buf;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// "2-3" for a bit field, "0-7" for a byte, "0-15" for a word, "" for strings.
+std::string BitsText(const form::Location& at) {
+    if (at.size == 1) return std::to_string(at.lo) + "-" + std::to_string(at.lo + at.width - 1);
+    if (at.size == 2) return "0-15";
+    return "";
+}
+
+std::string Hex4(std::size_t v) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%04zX", v);
+    return buf;
+}
+
+const std::string& PageCaption(const FieldRef& ref) {
+    return ref.Page().caption;
+}
+
+int RunFields(const std::vector<std::string>& args) {
+    ArgParser p({}, {"--json"});
+    if (!p.Parse(args)) return UsageError(p.error());
+    if (!p.Positional().empty()) return UsageError("usage: dpmrtool fields [--json]");
+    const std::vector<FieldRef> fields = form::AllFields();
+    if (p.Has("--json")) {
+        std::cout << "[\n";
+        for (std::size_t k = 0; k < fields.size(); ++k) {
+            const FieldRef& r = fields[k];
+            const form::FieldSpec& f = r.Spec();
+            std::cout << "  {\"key\": " << JsonString(r.Key())
+                      << ", \"dialog\": " << JsonString(r.dialog->caption)
+                      << ", \"page\": " << JsonString(PageCaption(r))
+                      << ", \"group\": " << JsonString(f.group)
+                      << ", \"label\": " << JsonString(f.label)
+                      << ", \"kind\": " << JsonString(form::KindName(f.kind))
+                      << ", \"offset\": " << f.at.offset << ", \"size\": " << f.at.size
+                      << ", \"bits\": " << JsonString(BitsText(f.at))
+                      << ", \"hidden\": " << (f.hidden ? "true" : "false") << "}"
+                      << (k + 1 < fields.size() ? "," : "") << "\n";
+        }
+        std::cout << "]\n";
+        return kExitOk;
+    }
+    for (const FieldRef& r : fields) {
+        const form::FieldSpec& f = r.Spec();
+        std::string where = Hex4(f.at.offset);
+        if (f.at.IsBitField())
+            where += ":" + BitsText(f.at);
+        else if (f.at.size > 1)
+            where += "+" + std::to_string(f.at.size);
+        std::string path = r.dialog->caption;
+        if (!PageCaption(r).empty()) path += " > " + PageCaption(r);
+        if (!f.group.empty()) path += " > " + f.group;
+        std::printf("%-34s %-7s %-12s %s > \"%s\"%s\n", r.Key().c_str(), form::KindName(f.kind),
+                    where.c_str(), path.c_str(), f.label.c_str(), f.hidden ? " (hidden)" : "");
+    }
+    std::fflush(stdout);
+    return kExitOk;
+}
+
+int RunGet(const std::vector<std::string>& args) {
+    ArgParser p({}, {});
+    if (!p.Parse(args)) return UsageError(p.error());
+    if (p.Positional().empty()) return UsageError("usage: dpmrtool get FILE.dat [KEY ...]");
+    RadioImage image;
+    if (Status s = LoadExactImageFile(p.Positional()[0], image); !s) return FileError(s);
+
+    std::vector<FieldRef> wanted;
+    if (p.Positional().size() == 1) {
+        wanted = form::AllFields();
+    } else {
+        for (std::size_t k = 1; k < p.Positional().size(); ++k) {
+            const std::string& key = p.Positional()[k];
+            const std::optional<FieldRef> ref = form::FindField(key);
+            if (!ref) return UsageError("unknown key \"" + key + "\" (see dpmrtool fields)");
+            wanted.push_back(*ref);
+        }
+    }
+    // Each dialog is opened once, on a copy: looking never changes the file.
+    std::map<const form::DialogSpec*, std::unique_ptr<form::FormDialog>> open;
+    RadioImage scratch = image;
+    for (const FieldRef& r : wanted) {
+        auto& dialog = open[r.dialog];
+        if (!dialog) {
+            scratch = image;
+            dialog = std::make_unique<form::FormDialog>(*r.dialog, scratch);
+        }
+        const form::FieldPage* page = dialog->FieldPageAt(r.page);
+        std::cout << r.Key() << "=" << page->Shown(static_cast<std::size_t>(r.field)) << "\n";
+    }
+    return kExitOk;
+}
+
+int RunSet(const std::vector<std::string>& args) {
+    ArgParser p({}, {});
+    if (!p.Parse(args)) return UsageError(p.error());
+    if (p.Positional().size() < 2) return UsageError("usage: dpmrtool set FILE.dat STEP ...");
+    const std::string& path = p.Positional()[0];
+    RadioImage image;
+    if (Status s = LoadExactImageFile(path, image); !s) return FileError(s);
+
+    form::FormSession session(image);
+    for (std::size_t k = 1; k < p.Positional().size(); ++k) {
+        const std::string& text = p.Positional()[k];
+        const std::string name = "step " + std::to_string(k) + " \"" + text + "\": ";
+        const std::optional<form::Step> step = form::ParseStep(text);
+        if (!step) return UsageError(name + "expected KEY=TEXT, KEY~=TEXT, KEY++ or KEY--");
+        if (Status s = session.Apply(*step); !s) return UsageError(name + s.message());
+    }
+    session.Finish();
+    if (Status s = SaveImageFile(path, image); !s) return FileError(s);
+    return kExitOk;
+}
+
+const RegisterCommand kFields{
+    {"fields", "list the fields of the settings dialogs",
+     "Usage: dpmrtool fields [--json]\n\n"
+     "Lists every field of the settings dialogs, one a line: its key, kind,\n"
+     "place in the radio file (offset, and bits for a bit field) and where the\n"
+     "dialogs show it (dialog > page > group > \"label\"); hidden controls are\n"
+     "marked. --json prints an array of objects with the members key, dialog,\n"
+     "page, group, label, kind, offset, size, bits and hidden.\n",
+     RunFields}};
+
+const RegisterCommand kGet{
+    {"get", "print fields of a radio file as the dialogs show them",
+     "Usage: dpmrtool get FILE.dat [KEY ...]\n\n"
+     "Prints KEY=VALUE for each field (every field when no key is given) as\n"
+     "its control shows it right after the dialog has opened: a list's chosen\n"
+     "entry (empty when none), 0 or 1 for a check box, an edit's text.\n"
+     "Keys are those of 'dpmrtool fields'. The file is not changed.\n",
+     RunGet}};
+
+const RegisterCommand kSet{
+    {"set", "edit fields of a radio file as a user does in the dialogs",
+     "Usage: dpmrtool set FILE.dat STEP ...\n\n"
+     "Does what a user does in the settings dialogs, step by step, so that every\n"
+     "rule of the dialogs applies:\n"
+     "  KEY=TEXT    type TEXT into the control and leave it (its rule runs);\n"
+     "              for a list choose the entry TEXT, for a check box 0 or 1\n"
+     "  KEY~=TEXT   type TEXT and stay in the control\n"
+     "  KEY++       click the control's spin up once\n"
+     "  KEY--       click it down once\n"
+     "A step opens its dialog (which loads), clicks its tab when another page is\n"
+     "shown, and a step of another dialog closes the open one first (closing\n"
+     "stores every page). The channel table is not involved. FILE.dat must be\n"
+     "a radio file of exactly 16384 bytes; it is written once, at the end.\n"
+     "An unknown key, a text that is no entry of a list, or a spin on a control\n"
+     "without one stops with status 2 and leaves the file untouched.\n",
+     RunSet}};
+
+}  // namespace
+
+}  // namespace dpmr::cli

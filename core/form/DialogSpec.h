@@ -1,0 +1,33 @@
+// DialogSpec: a settings dialog as data: its caption, whether it has tabs, and
+// its pages in tab order. A page is either a field table (most pages) or a
+// page with behaviour of its own, made by a factory. The Qt dialogs, dpmrtool
+// and the tests all build their dialogs from these.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "form/FieldSpec.h"
+#include "form/FormPage.h"
+#include "image/RadioImage.h"
+
+namespace dpmr::form {
+
+struct PageEntry {
+    // The page's field table, when it has one (dpmrtool lists these fields).
+    const PageSpec* table = nullptr;
+    // Makes a page with behaviour of its own; empty: a FieldPage of `table`.
+    std::function<std::unique_ptr<FormPage>(RadioImage&)> make;
+};
+
+struct DialogSpec {
+    std::string caption;  // "Basic setting"
+    // A dialog without tabs closes with Enter and Escape as well as its close
+    // box; a tab dialog swallows both keys.
+    bool tabbed = true;
+    std::vector<PageEntry> pages;
+};
+
+}  // namespace dpmr::form

@@ -1,0 +1,326 @@
+// The load, store, commit, spin and typing rules of the field kinds.
+#include "form/FieldKinds.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "channels/ChannelRecord.h"
+#include "form/DtmfSymbols.h"
+#include "util/DecimalText.h"
+
+namespace dpmr::form {
+
+namespace {
+
+// ---- Raw values -----------------------------------------------------------
+
+unsigned ReadRaw(const Location& at, const RadioImage& image) {
+    if (at.size == 2) return image.U16Le(at.offset);
+    return image.Bits(at.offset, at.lo, at.width);
+}
+
+void WriteRaw(const Location& at, unsigned value, RadioImage& image) {
+    if (at.size == 2) {
+        image.SetU16Le(at.offset, static_cast<std::uint16_t>(value & 0xFFFFu));
+        return;
+    }
+    // Only the field's own bits change.
+    image.SetBits(at.offset, at.lo, at.width, value & ((1u << at.width) - 1u));
+}
+
+// ---- Numbers --------------------------------------------------------------
+
+int Multiplier(Scale scale) {
+    switch (scale) {
+        case Scale::kTimes20:
+            return 20;
+        case Scale::kTimes100:
+            return 100;
+        default:
+            return 1;
+    }
+}
+
+// Floor modulo, so that rounding down works for any typed value.
+int Mod(int v, int m) {
+    const int r = v % m;
+    return r < 0 ? r + m : r;
+}
+
+int Clamp(long long v, int lo, int hi) {
+    return static_cast<int>(std::clamp<long long>(v, lo, hi));
+}
+
+// The integer the rules work on: the number in the box, in tenths for
+// tenths boxes. A box that holds no number counts as 0; the special word
+// counts as its value.
+int ShownValue(const NumberRule& rule, const std::string& text) {
+    if (rule.special && !rule.specialWord.empty() && text == rule.specialWord)
+        return *rule.special * Multiplier(rule.scale);
+    if (rule.scale == Scale::kTenths) {
+        long long tenths = ScaleDecimalText(text, 1);
+        if (rule.byteWrap) tenths &= 0xFF;
+        return Clamp(tenths, -1000000, 1000000);
+    }
+    return ScanInt(text).value_or(0);
+}
+
+std::string ShowValue(const NumberRule& rule, int shown) {
+    if (rule.special && !rule.specialWord.empty() &&
+        shown == *rule.special * Multiplier(rule.scale))
+        return rule.specialWord;
+    if (rule.scale == Scale::kTenths) return FormatScaled(shown, 1);
+    return std::to_string(shown);
+}
+
+void LoadNumber(const FieldSpec& f, const RadioImage& image, ControlState& s) {
+    const NumberRule& rule = f.number;
+    int stored = static_cast<int>(ReadRaw(f.at, image));
+    if (rule.loadOutside && (stored < rule.min || stored > rule.max)) stored = *rule.loadOutside;
+    s.text = ShowValue(rule, stored * Multiplier(rule.scale));
+}
+
+void StoreNumber(const FieldSpec& f, const std::string& text, RadioImage& image) {
+    const NumberRule& rule = f.number;
+    long long stored = 0;
+    if (text.empty() && rule.emptyStores) {
+        stored = *rule.emptyStores;
+    } else if (rule.special && !rule.specialWord.empty() && text == rule.specialWord) {
+        stored = *rule.special;
+    } else if (rule.scale == Scale::kTenths) {
+        stored = ScaleDecimalText(text, 1);
+    } else {
+        stored = ScanInt(text).value_or(0) / Multiplier(rule.scale);
+    }
+    // The low byte(s) of the number, as the radio's byte (or word) holds it.
+    WriteRaw(f.at, static_cast<unsigned>(stored & 0xFFFF), image);
+}
+
+std::string CommitNumber(const NumberRule& rule, const std::string& text) {
+    switch (rule.commit) {
+        case NumberCommit::kNone:
+            return text;
+        case NumberCommit::kClamp:
+            return ShowValue(rule, Clamp(ShownValue(rule, text), rule.min, rule.max));
+        case NumberCommit::kStepDown: {
+            const int v = ShownValue(rule, text);
+            return ShowValue(rule, Clamp(v - Mod(v, rule.step), rule.min, rule.max));
+        }
+        case NumberCommit::kValidate: {
+            const int v = ShownValue(rule, text);
+            if (v < rule.min || v > rule.max) return rule.invalidText;
+            if (!rule.reformat) return text;
+            return ShowValue(rule, v - Mod(v, rule.step));
+        }
+    }
+    return text;
+}
+
+std::string SpinNumber(const NumberRule& rule, const std::string& text, int step) {
+    const int v = ShownValue(rule, text);
+    const int off = Mod(v, rule.step);
+    // A value on the grid moves one step; one between two grid points moves
+    // to the neighbouring point in the step's direction.
+    int next = 0;
+    if (step > 0)
+        next = v - off + rule.step;
+    else
+        next = off != 0 ? v - off : v - rule.step;
+    if (next > rule.max || next < rule.min) next = step > 0 ? rule.min : rule.max;
+    return ShowValue(rule, next);
+}
+
+// ---- Strings --------------------------------------------------------------
+
+bool InAlphabet(Alphabet alphabet, char c) {
+    const auto u = static_cast<unsigned char>(c);
+    switch (alphabet) {
+        case Alphabet::kAny:
+            return u >= 0x20 && u != 0x7F && u != 0xFF;
+        case Alphabet::kDigits:
+            return std::isdigit(u) != 0;
+        case Alphabet::kDecimal:
+            return std::isdigit(u) != 0 || c == '.';
+        case Alphabet::kDtmf:
+            return kDtmfChars.find(c) != std::string_view::npos;
+        case Alphabet::kHex:
+            return std::isxdigit(u) != 0;
+    }
+    return false;
+}
+
+Alphabet AlphabetOf(const FieldSpec& f) {
+    if (f.kind == FieldKind::kNumber)
+        return f.number.scale == Scale::kTenths ? Alphabet::kDecimal : Alphabet::kDigits;
+    return f.string.alphabet;
+}
+
+bool Uppercases(const FieldSpec& f) {
+    return f.kind != FieldKind::kNumber && f.string.upper;
+}
+
+void LoadDigits(const FieldSpec& f, const RadioImage& image, ControlState& s) {
+    const StringRule& rule = f.string;
+    const std::size_t readable = rule.terminator ? f.at.size - 1 : f.at.size;
+    std::string text = ReadDtmfSymbols(image, f.at.offset, readable);
+    if (rule.terminator && !text.empty() && text.back() == '#') text.pop_back();
+    if (rule.sevenDigits && (!text.empty() || rule.padEmptyOnLoad)) text = PadSevenDigits(text);
+    s.text = text;
+}
+
+void StoreDigits(const FieldSpec& f, std::string text, RadioImage& image) {
+    const StringRule& rule = f.string;
+    if (rule.sevenDigits) text = PadSevenDigits(text);
+    if (rule.terminator) {
+        // Up to size-1 symbols, then the "#" that ends the code.
+        const std::size_t room = f.at.size - 1;
+        if (text.size() > room) text.resize(room);
+        WriteDtmfSymbols(image, f.at.offset, room, text);
+        if (!text.empty()) image.SetU8(f.at.offset + text.size(), 0x0F);
+        return;
+    }
+    if (f.limit != 0 && text.size() > f.limit) text.resize(f.limit);
+    WriteDtmfSymbols(image, f.at.offset, f.at.size, text);
+}
+
+std::string FormatHex(unsigned value) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%X", value);
+    return buf;
+}
+
+void StoreHex(const FieldSpec& f, const std::string& text, RadioImage& image) {
+    unsigned value = f.string.emptyStores;
+    if (!text.empty()) value = static_cast<unsigned>(std::strtoul(text.c_str(), nullptr, 16));
+    if (f.at.size == 2)
+        image.SetU16Le(f.at.offset, static_cast<std::uint16_t>(value & 0xFFFFu));
+    else
+        image.SetU8(f.at.offset, static_cast<std::uint8_t>(value & 0xFFu));
+}
+
+}  // namespace
+
+ListItems ListItemsFor(const FieldSpec& f, const RadioImage& image) {
+    ListItems items;
+    if (f.list.source == ItemSource::kPresentChannels) {
+        items.push_back({"None", f.list.storeNone});
+        for (int n = 1; n <= layout::kChannelCount; ++n)
+            if (!IsChannelEmpty(image, n)) items.push_back({std::to_string(n), n});
+        return items;
+    }
+    for (std::size_t i = 0; i < f.list.items.size(); ++i) {
+        const int code = i < f.list.codes.size() ? f.list.codes[i] : static_cast<int>(i);
+        items.push_back({f.list.items[i], code});
+    }
+    return items;
+}
+
+void LoadField(const FieldSpec& f, const RadioImage& image, ControlState& s) {
+    switch (f.kind) {
+        case FieldKind::kList: {
+            const int code = static_cast<int>(ReadRaw(f.at, image));
+            int index = FindItemData(s.items, code);
+            if (index < 0) index = code < f.list.noItemBelow ? -1 : f.list.loadFallback;
+            s.selected = index < static_cast<int>(s.items.size()) ? index : -1;
+            break;
+        }
+        case FieldKind::kNumber:
+            LoadNumber(f, image, s);
+            break;
+        case FieldKind::kCheck:
+            s.checked = ReadRaw(f.at, image) != 0;
+            break;
+        case FieldKind::kText:
+            s.text = image.Text(f.at.offset, f.at.size);
+            break;
+        case FieldKind::kDigits:
+            LoadDigits(f, image, s);
+            break;
+        case FieldKind::kHex:
+            s.text = FormatHex(ReadRaw(f.at, image));
+            break;
+    }
+    if (CommitsAfterLoad(f)) s.text = CommitText(f, s.text);
+}
+
+void StoreField(const FieldSpec& f, const ControlState& s, RadioImage& image) {
+    const std::string text = CommitsBeforeStore(f) ? CommitText(f, s.text) : s.text;
+    switch (f.kind) {
+        case FieldKind::kList: {
+            const bool chosen = s.selected >= 0 && s.selected < static_cast<int>(s.items.size());
+            const int code =
+                chosen ? s.items[static_cast<std::size_t>(s.selected)].data : f.list.storeNone;
+            WriteRaw(f.at, static_cast<unsigned>(code), image);
+            break;
+        }
+        case FieldKind::kNumber:
+            StoreNumber(f, text, image);
+            break;
+        case FieldKind::kCheck:
+            WriteRaw(f.at, s.checked ? 1u : 0u, image);
+            break;
+        case FieldKind::kText:
+            image.SetText(f.at.offset, f.at.size, text);
+            break;
+        case FieldKind::kDigits:
+            StoreDigits(f, text, image);
+            break;
+        case FieldKind::kHex:
+            StoreHex(f, text, image);
+            break;
+    }
+}
+
+std::string CommitText(const FieldSpec& f, const std::string& text) {
+    if (f.kind == FieldKind::kNumber) return CommitNumber(f.number, text);
+    if (f.kind == FieldKind::kDigits && f.string.sevenDigits)
+        return NormalizeSevenDigitId(text, f.string.replacement);
+    return text;
+}
+
+bool CommitsAfterLoad(const FieldSpec& f) {
+    if (f.kind == FieldKind::kNumber) return f.number.commitAfterLoad;
+    if (f.kind == FieldKind::kDigits) return f.string.commitAfterLoad;
+    return false;
+}
+
+bool CommitsBeforeStore(const FieldSpec& f) {
+    if (f.kind == FieldKind::kNumber) return f.number.commitBeforeStore;
+    if (f.kind == FieldKind::kDigits) return f.string.commitBeforeStore;
+    return false;
+}
+
+std::optional<std::string> SpinText(const FieldSpec& f, const std::string& text, int step) {
+    if (!f.HasSpin() || step == 0) return std::nullopt;
+    return SpinNumber(f.number, text, step > 0 ? 1 : -1);
+}
+
+std::optional<char> TypedChar(const FieldSpec& f, char c) {
+    if (Uppercases(f) && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (!InAlphabet(AlphabetOf(f), c)) return std::nullopt;
+    return c;
+}
+
+std::string TypedText(const FieldSpec& f, std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (f.limit != 0 && out.size() >= f.limit) break;
+        if (const std::optional<char> t = TypedChar(f, c)) out.push_back(*t);
+    }
+    return out;
+}
+
+std::string ShownText(const FieldSpec& f, const ControlState& s) {
+    switch (f.kind) {
+        case FieldKind::kList:
+            return s.SelectedText();
+        case FieldKind::kCheck:
+            return s.checked ? "1" : "0";
+        default:
+            return s.text;
+    }
+}
+
+}  // namespace dpmr::form

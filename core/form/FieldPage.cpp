@@ -1,0 +1,73 @@
+// A settings page driven by its field table.
+#include "form/FieldPage.h"
+
+#include "form/FieldKinds.h"
+
+namespace dpmr::form {
+
+FieldPage::FieldPage(const PageSpec& spec, RadioImage& image)
+    : image_(image), spec_(spec), states_(spec.fields.size()) {
+    for (std::size_t i = 0; i < states_.size(); ++i)
+        if (Field(i).kind == FieldKind::kList) states_[i].items = ListItemsFor(Field(i), image_);
+}
+
+int FieldPage::IndexOf(const std::string& key) const {
+    for (std::size_t i = 0; i < FieldCount(); ++i)
+        if (Field(i).key == key) return static_cast<int>(i);
+    return -1;
+}
+
+std::string FieldPage::Shown(std::size_t i) const {
+    return ShownText(Field(i), states_[i]);
+}
+
+void FieldPage::LoadFromImage() {
+    for (std::size_t i = 0; i < FieldCount(); ++i) LoadField(Field(i), image_, states_[i]);
+}
+
+void FieldPage::SaveToImage() {
+    for (std::size_t i = 0; i < FieldCount(); ++i) StoreField(Field(i), states_[i], image_);
+}
+
+void FieldPage::LeaveFocus() {
+    if (focused_ >= 0) FocusOut(static_cast<std::size_t>(focused_));
+}
+
+void FieldPage::Type(std::size_t i, const std::string& text) {
+    states_[i].text = TypedText(Field(i), text);
+}
+
+void FieldPage::Choose(std::size_t i, int index) {
+    ControlState& s = states_[i];
+    s.selected = index >= 0 && index < static_cast<int>(s.items.size()) ? index : -1;
+}
+
+void FieldPage::Check(std::size_t i, bool on) {
+    states_[i].checked = on;
+}
+
+void FieldPage::FocusIn(std::size_t i) {
+    if (focused_ >= 0 && static_cast<std::size_t>(focused_) != i)
+        FocusOut(static_cast<std::size_t>(focused_));
+    focused_ = static_cast<int>(i);
+}
+
+void FieldPage::FocusOut(std::size_t i) {
+    if (focused_ == static_cast<int>(i)) focused_ = -1;
+    ControlState& s = states_[i];
+    if (Field(i).kind != FieldKind::kList && Field(i).kind != FieldKind::kCheck)
+        s.text = CommitText(Field(i), s.text);
+}
+
+bool FieldPage::Spin(std::size_t i, int step) {
+    const std::optional<std::string> next = SpinText(Field(i), states_[i].text, step);
+    if (!next) return false;
+    states_[i].text = *next;
+    return true;
+}
+
+bool FieldPage::Accepts(std::size_t i, char c) const {
+    return TypedChar(Field(i), c).has_value();
+}
+
+}  // namespace dpmr::form

@@ -1,0 +1,67 @@
+// FieldPage: a settings page made from its field table. It keeps what each
+// control shows, loads and stores them through the field kinds, and takes the
+// user's events (typing, choosing, checking, focus changes, spin clicks) the
+// same way for the Qt page, dpmrtool and the tests.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "form/ControlState.h"
+#include "form/FieldSpec.h"
+#include "form/FormPage.h"
+#include "image/RadioImage.h"
+
+namespace dpmr::form {
+
+class FieldPage : public FormPage {
+  public:
+    // Fills the lists (from the image where they come from it). The page
+    // shows nothing until its first LoadFromImage().
+    FieldPage(const PageSpec& spec, RadioImage& image);
+
+    const PageSpec& Spec() const { return spec_; }
+    const std::string& Key() const override { return spec_.key; }
+    const std::string& Caption() const override { return spec_.caption; }
+    std::size_t FieldCount() const { return spec_.fields.size(); }
+    const FieldSpec& Field(std::size_t i) const { return spec_.fields[i]; }
+    // Index of the field with this key (without the page's prefix), or -1.
+    int IndexOf(const std::string& key) const;
+
+    const ControlState& State(std::size_t i) const { return states_[i]; }
+    // What the control shows, as dpmrtool prints it.
+    std::string Shown(std::size_t i) const;
+    // The control that has the focus, or -1.
+    int Focused() const { return focused_; }
+
+    void LoadFromImage() override;
+    void SaveToImage() override;
+    void LeaveFocus() override;
+
+    // ---- The user's events ----
+    // The edit's whole text becomes `text` (refused characters dropped,
+    // letters upper-cased where the edit does it, cut to its limit).
+    void Type(std::size_t i, const std::string& text);
+    // A list entry is chosen (-1: none).
+    void Choose(std::size_t i, int index);
+    void Check(std::size_t i, bool on);
+    // The control gets the focus; the one that had it loses it first.
+    void FocusIn(std::size_t i);
+    // The control loses the focus: its commit rule runs.
+    void FocusOut(std::size_t i);
+    // One click of the control's spin (+1 up, -1 down). False when it has none.
+    bool Spin(std::size_t i, int step);
+    // Whether a typed character reaches the edit, and as which character.
+    bool Accepts(std::size_t i, char c) const;
+
+  protected:
+    RadioImage& image_;
+
+  private:
+    const PageSpec& spec_;
+    std::vector<ControlState> states_;
+    int focused_ = -1;
+};
+
+}  // namespace dpmr::form

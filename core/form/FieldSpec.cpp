@@ -1,0 +1,120 @@
+// Builders and modifiers for the field tables.
+#include "form/FieldSpec.h"
+
+#include <utility>
+
+namespace dpmr::form {
+
+const char* KindName(FieldKind kind) {
+    switch (kind) {
+        case FieldKind::kList:
+            return "list";
+        case FieldKind::kNumber:
+            return "number";
+        case FieldKind::kCheck:
+            return "check";
+        case FieldKind::kText:
+            return "text";
+        case FieldKind::kDigits:
+            return "digits";
+        case FieldKind::kHex:
+            return "hex";
+    }
+    return "?";
+}
+
+FieldSpec FieldSpec::InGroup(std::string g) const {
+    FieldSpec f = *this;
+    f.group = std::move(g);
+    return f;
+}
+
+FieldSpec FieldSpec::Hidden() const {
+    FieldSpec f = *this;
+    f.hidden = true;
+    return f;
+}
+
+FieldSpec FieldSpec::Tip(std::string t) const {
+    FieldSpec f = *this;
+    f.tip = std::move(t);
+    return f;
+}
+
+FieldSpec FieldSpec::Limit(std::size_t n) const {
+    FieldSpec f = *this;
+    f.limit = n;
+    return f;
+}
+
+namespace {
+
+FieldSpec Base(std::string key, std::string label, FieldKind kind, Location at) {
+    FieldSpec f;
+    f.key = std::move(key);
+    f.label = std::move(label);
+    f.kind = kind;
+    f.at = at;
+    return f;
+}
+
+}  // namespace
+
+FieldSpec List(std::string key, std::string label, Location at, std::vector<std::string> items,
+               int loadFallback, int storeNone) {
+    return CodedList(std::move(key), std::move(label), at, std::move(items), {}, loadFallback,
+                     storeNone);
+}
+
+FieldSpec CodedList(std::string key, std::string label, Location at, std::vector<std::string> items,
+                    std::vector<int> codes, int loadFallback, int storeNone) {
+    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kList, at);
+    f.list.items = std::move(items);
+    f.list.codes = std::move(codes);
+    f.list.loadFallback = loadFallback;
+    f.list.storeNone = storeNone;
+    return f;
+}
+
+FieldSpec Check(std::string key, std::string label, Location at) {
+    return Base(std::move(key), std::move(label), FieldKind::kCheck, at);
+}
+
+FieldSpec Number(std::string key, std::string label, Location at, NumberRule rule,
+                 std::size_t limit) {
+    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kNumber, at);
+    f.number = std::move(rule);
+    f.limit = limit;
+    return f;
+}
+
+FieldSpec Text(std::string key, std::string label, Location at, std::size_t limit) {
+    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kText, at);
+    f.limit = limit;
+    return f;
+}
+
+FieldSpec Digits(std::string key, std::string label, Location at, std::size_t limit,
+                 StringRule rule) {
+    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kDigits, at);
+    f.string = std::move(rule);
+    f.limit = limit;
+    return f;
+}
+
+FieldSpec Hex(std::string key, std::string label, Location at, unsigned emptyStores) {
+    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kHex, at);
+    f.string.alphabet = Alphabet::kHex;
+    f.string.upper = true;
+    f.string.emptyStores = emptyStores;
+    f.limit = at.size * 2;
+    return f;
+}
+
+std::vector<std::string> NumberTexts(int first, int last, int step) {
+    std::vector<std::string> texts;
+    for (int v = first; v <= last; v += step) texts.push_back(std::to_string(v));
+    return texts;
+}
+
+}  // namespace dpmr::form

@@ -1,0 +1,180 @@
+// FieldSpec: the declaration of one control of a settings page: where its
+// value lives in the image, what kind of value it is, and the few numbers and
+// words its rules need. A page is a table of these (PageSpec); the rules of
+// each kind (load, store, commit on leaving the control, one spin step) are in
+// FieldKinds, the same for the dialogs, dpmrtool and the tests.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace dpmr::form {
+
+// Where a value lives: `size` bytes from `offset`; for a field inside one
+// byte, `width` bits from bit `lo` (bit 0 is the least significant).
+struct Location {
+    std::size_t offset = 0;
+    std::size_t size = 1;
+    unsigned lo = 0;
+    unsigned width = 8;
+    bool IsBitField() const { return size == 1 && width < 8; }
+};
+constexpr Location Byte(std::size_t off) {
+    return {off, 1, 0, 8};
+}
+constexpr Location Word(std::size_t off) {
+    return {off, 2, 0, 8};
+}
+constexpr Location Bytes(std::size_t off, std::size_t n) {
+    return {off, n, 0, 8};
+}
+constexpr Location BitsAt(std::size_t off, unsigned lo, unsigned width) {
+    return {off, 1, lo, width};
+}
+constexpr Location BitAt(std::size_t off, unsigned bit) {
+    return {off, 1, bit, 1};
+}
+
+enum class FieldKind {
+    kList,    // drop list: entries stand for stored codes
+    kNumber,  // edit with a number, mostly with a spin
+    kCheck,   // check box: one bit
+    kText,    // characters one a byte, 0xFF padding
+    kDigits,  // DTMF symbol string or 7-digit identity
+    kHex,     // hexadecimal number of 1 or 2 bytes
+};
+const char* KindName(FieldKind kind);
+
+// ---- Lists ----------------------------------------------------------------
+
+// Where a list's entries come from.
+enum class ItemSource {
+    kFixed,            // the texts of the declaration
+    kPresentChannels,  // "None", then the number of every channel that holds a frequency
+};
+
+struct ListRule {
+    std::vector<std::string> items{};
+    // The stored code of each entry; empty: the entry's position.
+    std::vector<int> codes{};
+    // The entry shown when the stored code has none (-1: nothing selected).
+    int loadFallback = 0;
+    // Stored codes below this that have no entry select nothing instead of
+    // the fallback (the side-key lists: a function the list does not offer).
+    int noItemBelow = 0;
+    // Stored when nothing is selected.
+    int storeNone = 0;
+    ItemSource source = ItemSource::kFixed;
+};
+
+// ---- Numbers --------------------------------------------------------------
+
+// How a stored number is shown. The rules below work on the shown integer:
+// seconds or counts (kUnits), tenths of a second (kTenths, shown "%.1f"), or
+// milliseconds stored in steps of 20 or 100.
+enum class Scale { kUnits, kTenths, kTimes20, kTimes100 };
+
+// What leaving the box does with its text.
+enum class NumberCommit {
+    kNone,      // nothing
+    kClamp,     // the number clamped to min..max
+    kStepDown,  // rounded down to a multiple of step, then clamped
+    kValidate,  // out of min..max: `invalidText`; else kept (or rewritten, see `reformat`)
+};
+
+struct NumberRule {
+    Scale scale = Scale::kUnits;
+    int min = 0;
+    int max = 255;
+    int step = 1;
+    bool spin = true;
+    NumberCommit commit = NumberCommit::kClamp;
+    // Typed tenths are reduced to their low 8 bits before the commit and the
+    // spin (the box is a byte of tenths).
+    bool byteWrap = false;
+    std::string invalidText{};  // kValidate
+    bool reformat = false;      // kValidate: an accepted value is rewritten (rounded to step)
+    bool commitAfterLoad = false;
+    bool commitBeforeStore = false;
+    // A stored value shown as a word ("continue", "unlimited").
+    std::optional<int> special{};
+    std::string specialWord{};
+    // A stored value outside min..max loads as this one.
+    std::optional<int> loadOutside{};
+    // Stored when the box is empty (otherwise an empty box stores 0).
+    std::optional<int> emptyStores{};
+};
+
+// ---- Strings --------------------------------------------------------------
+
+// Which typed characters an edit takes.
+enum class Alphabet { kAny, kDigits, kDecimal, kDtmf, kHex };
+
+struct StringRule {
+    Alphabet alphabet = Alphabet::kAny;
+    bool upper = false;  // typed letters are upper-cased
+    // Kill code: up to size-1 symbols and one "#" (0x0F) after the last; a
+    // trailing "#" is dropped on load.
+    bool terminator = false;
+    // 7-digit identity: padded to 7 characters, replaced when invalid.
+    bool sevenDigits = false;
+    std::string replacement{};
+    bool padEmptyOnLoad = true;  // an erased identity shows "0000000"
+    bool commitAfterLoad = false;
+    bool commitBeforeStore = false;
+    unsigned emptyStores = 0;  // hexadecimal edits: stored when empty
+};
+
+// ---- The declaration ------------------------------------------------------
+
+struct FieldSpec {
+    std::string key;    // stable lower-case name inside its page ("tot")
+    std::string label;  // the text beside the control, exactly as shown
+    std::string group;  // the group box or key group ("SK1"), else ""
+    FieldKind kind = FieldKind::kNumber;
+    Location at;
+    std::size_t limit = 0;  // most characters an edit takes (0: no limit)
+    bool hidden = false;    // created invisible (or cut off): loads and stores all the same
+    std::string tip;        // tooltip
+    ListRule list;
+    NumberRule number;
+    StringRule string;
+
+    // Whether the control has a spin beside it.
+    bool HasSpin() const { return kind == FieldKind::kNumber && number.spin; }
+
+    // Chained modifiers for the tables.
+    FieldSpec InGroup(std::string g) const;
+    FieldSpec Hidden() const;
+    FieldSpec Tip(std::string t) const;
+    FieldSpec Limit(std::size_t n) const;
+};
+
+// Builders. `items` are the entries in order; codes default to positions.
+FieldSpec List(std::string key, std::string label, Location at, std::vector<std::string> items,
+               int loadFallback, int storeNone);
+FieldSpec CodedList(std::string key, std::string label, Location at, std::vector<std::string> items,
+                    std::vector<int> codes, int loadFallback, int storeNone);
+FieldSpec Check(std::string key, std::string label, Location at);
+FieldSpec Number(std::string key, std::string label, Location at, NumberRule rule,
+                 std::size_t limit);
+FieldSpec Text(std::string key, std::string label, Location at, std::size_t limit);
+FieldSpec Digits(std::string key, std::string label, Location at, std::size_t limit,
+                 StringRule rule);
+FieldSpec Hex(std::string key, std::string label, Location at, unsigned emptyStores);
+
+// "0", "1" .. the decimal texts of first..last.
+std::vector<std::string> NumberTexts(int first, int last, int step = 1);
+
+// A page: its key (the first half of every field's full key, "option"), the
+// caption of its tab ("" for a dialog without tabs) and its fields in the
+// order the dialog shows them.
+struct PageSpec {
+    std::string key;
+    std::string caption;
+    std::vector<FieldSpec> fields;
+};
+
+}  // namespace dpmr::form

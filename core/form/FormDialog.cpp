@@ -1,0 +1,36 @@
+// The tab host of the settings dialogs.
+#include "form/FormDialog.h"
+
+namespace dpmr::form {
+
+FormDialog::FormDialog(const DialogSpec& spec, RadioImage& image) : spec_(spec) {
+    for (const PageEntry& entry : spec_.pages) {
+        std::unique_ptr<FormPage> page =
+            entry.make ? entry.make(image) : std::make_unique<FieldPage>(*entry.table, image);
+        page->LoadFromImage();
+        pages_.push_back(std::move(page));
+    }
+}
+
+FormDialog::~FormDialog() = default;
+
+FieldPage* FormDialog::FieldPageAt(int i) {
+    return dynamic_cast<FieldPage*>(&Page(i));
+}
+
+void FormDialog::SelectPage(int i) {
+    if (closed_ || i == current_ || i < 0 || i >= PageCount()) return;
+    FormPage& left = Page(current_);
+    left.LeaveFocus();
+    left.SaveToImage();
+    current_ = i;
+    Page(current_).LoadFromImage();
+}
+
+void FormDialog::Close() {
+    if (closed_) return;
+    closed_ = true;
+    for (auto& page : pages_) page->SaveToImage();
+}
+
+}  // namespace dpmr::form

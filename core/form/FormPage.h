@@ -1,0 +1,23 @@
+// FormPage: one page of a settings dialog as its tab host sees it: a caption,
+// and the two operations every page has: LoadFromImage (image to controls)
+// and SaveToImage (controls to image). Pages made from a field table are
+// FieldPage; pages with behaviour of their own (a contact list, a grid)
+// implement this directly.
+#pragma once
+
+#include <string>
+
+namespace dpmr::form {
+
+class FormPage {
+  public:
+    virtual ~FormPage() = default;
+    virtual const std::string& Key() const = 0;
+    virtual const std::string& Caption() const = 0;
+    virtual void LoadFromImage() = 0;
+    virtual void SaveToImage() = 0;
+    // The control with the focus loses it (a tab is clicked): its commit runs.
+    virtual void LeaveFocus() {}
+};
+
+}  // namespace dpmr::form

@@ -1,0 +1,97 @@
+// Steps through the settings dialogs as a user would.
+#include "form/FormSession.h"
+
+namespace dpmr::form {
+
+std::optional<Step> ParseStep(std::string_view text) {
+    Step step;
+    if (const std::size_t eq = text.find('='); eq != std::string_view::npos) {
+        std::string_view key = text.substr(0, eq);
+        step.action = Step::Action::kSet;
+        if (!key.empty() && key.back() == '~') {
+            key.remove_suffix(1);
+            step.action = Step::Action::kType;
+        }
+        step.key = std::string(key);
+        step.text = std::string(text.substr(eq + 1));
+    } else if (text.size() > 2 && (text.ends_with("++") || text.ends_with("--"))) {
+        step.key = std::string(text.substr(0, text.size() - 2));
+        step.action = text.ends_with("++") ? Step::Action::kSpinUp : Step::Action::kSpinDown;
+    } else {
+        return std::nullopt;
+    }
+    if (step.key.empty()) return std::nullopt;
+    return step;
+}
+
+FormSession::FormSession(RadioImage& image) : image_(image) {}
+
+FormSession::~FormSession() = default;
+
+void FormSession::Open(const DialogSpec& dialog) {
+    Finish();
+    open_ = std::make_unique<FormDialog>(dialog, image_);
+    openSpec_ = &dialog;
+}
+
+void FormSession::Finish() {
+    if (open_) open_->Close();
+    open_.reset();
+    openSpec_ = nullptr;
+}
+
+namespace {
+
+std::string Quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+std::string EntriesOf(const ControlState& state) {
+    std::string all;
+    for (const ListItem& item : state.items) all += (all.empty() ? "" : ", ") + Quoted(item.text);
+    return all;
+}
+
+}  // namespace
+
+Status FormSession::Apply(const Step& step) {
+    const std::optional<FieldRef> ref = FindField(step.key);
+    if (!ref) return Status::Error("unknown key " + Quoted(step.key) + " (see dpmrtool fields)");
+    if (openSpec_ != ref->dialog) Open(*ref->dialog);
+    open_->SelectPage(ref->page);
+    FieldPage* page = open_->FieldPageAt(ref->page);
+    const auto i = static_cast<std::size_t>(ref->field);
+    const FieldSpec& field = page->Field(i);
+
+    switch (step.action) {
+        case Step::Action::kSpinUp:
+        case Step::Action::kSpinDown:
+            if (!field.HasSpin())
+                return Status::Error(Quoted(step.key) + " (" + field.label + ") has no spin");
+            page->FocusIn(i);
+            page->Spin(i, step.action == Step::Action::kSpinUp ? 1 : -1);
+            return Status::Ok();
+        case Step::Action::kSet:
+        case Step::Action::kType:
+            break;
+    }
+
+    page->FocusIn(i);
+    if (field.kind == FieldKind::kList) {
+        const int index = FindItemText(page->State(i).items, step.text);
+        if (index < 0)
+            return Status::Error(Quoted(step.text) + " is not an entry of " + Quoted(field.label) +
+                                 " (" + EntriesOf(page->State(i)) + ")");
+        page->Choose(i, index);
+    } else if (field.kind == FieldKind::kCheck) {
+        if (step.text != "0" && step.text != "1")
+            return Status::Error(Quoted(step.key) + " (" + field.label + ") takes 0 or 1");
+        page->Check(i, step.text == "1");
+    } else {
+        page->Type(i, step.text);
+    }
+    if (step.action == Step::Action::kSet) page->FocusOut(i);
+    return Status::Ok();
+}
+
+}  // namespace dpmr::form

@@ -1,0 +1,56 @@
+// FormSession: a user's walk through the settings dialogs, one step at a
+// time, as `dpmrtool set` (and anything else that edits by field name) drives
+// it. A step on a field opens its dialog (which loads every page), clicks its
+// tab when another page is shown, then types into, chooses in, checks or
+// spins its control; a step of another dialog first closes the open one,
+// which stores every page. Finish() closes the last dialog.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "form/DialogRegistry.h"
+#include "form/FormDialog.h"
+#include "image/RadioImage.h"
+#include "util/Result.h"
+
+namespace dpmr::form {
+
+struct Step {
+    enum class Action {
+        kSet,       // KEY=TEXT: type (or choose, or check) and leave the control
+        kType,      // KEY~=TEXT: type and stay in the control
+        kSpinUp,    // KEY++
+        kSpinDown,  // KEY--
+    };
+    std::string key;
+    Action action = Action::kSet;
+    std::string text;
+};
+
+// Reads "KEY=TEXT", "KEY~=TEXT", "KEY++" or "KEY--"; nothing for anything else.
+std::optional<Step> ParseStep(std::string_view text);
+
+class FormSession {
+  public:
+    explicit FormSession(RadioImage& image);
+    ~FormSession();
+
+    // Runs one step. A failure (unknown key, a text that is no entry of the
+    // list, a spin on a control without one) says why; the image may then
+    // hold the stores of dialogs closed before, so callers that must leave
+    // their file untouched work on a copy.
+    Status Apply(const Step& step);
+    // Closes the open dialog, if any (every page stores).
+    void Finish();
+
+  private:
+    void Open(const DialogSpec& dialog);
+
+    RadioImage& image_;
+    const DialogSpec* openSpec_ = nullptr;
+    std::unique_ptr<FormDialog> open_;
+};
+
+}  // namespace dpmr::form

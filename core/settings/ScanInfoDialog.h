@@ -1,0 +1,13 @@
+// The "Scan Info" dialog as data: scan mode, tone scan, priority channel,
+// beeps, stop time, resume delay and the (cut-off) scan transmit channel, at
+// 0x340..0x34A.
+#pragma once
+
+#include "form/DialogSpec.h"
+
+namespace dpmr {
+
+const form::PageSpec& ScanInfoPageSpec();
+const form::DialogSpec& ScanInfoDialogSpec();
+
+}  // namespace dpmr
