@@ -138,7 +138,8 @@ bool InAlphabet(Alphabet alphabet, char c) {
     const auto u = static_cast<unsigned char>(c);
     switch (alphabet) {
         case Alphabet::kAny:
-            return u >= 0x20 && u != 0x7F && u != 0xFF;
+            // The radio shows single-byte characters: printable ASCII only.
+            return u >= 0x20 && u < 0x7F;
         case Alphabet::kDigits:
             return std::isdigit(u) != 0;
         case Alphabet::kDecimal:

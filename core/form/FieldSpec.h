@@ -110,6 +110,8 @@ struct NumberRule {
 // ---- Strings --------------------------------------------------------------
 
 // Which typed characters an edit takes.
+// kAny is every printable ASCII character (the radio's display has no others);
+// kDecimal adds the point to the digits.
 enum class Alphabet { kAny, kDigits, kDecimal, kDtmf, kHex };
 
 struct StringRule {

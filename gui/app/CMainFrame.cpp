@@ -19,11 +19,14 @@
 #include <QToolBar>
 
 #include "app/CAboutDlg.h"
+#include "app/Resources.h"
 #include "channels/CProgramView.h"
 #include "dpmr/ContactChecks.h"
 #include "image/Document.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
+#include "settings/CBasicSettingDlg.h"
+#include "settings/CScanInfoDlg.h"
 
 namespace {
 
@@ -41,6 +44,7 @@ struct ActionSpec {
 
 CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), printer_(std::make_unique<QPrinter>()) {
+    InitResources();
     setWindowTitle(QString::fromStdString(context_.settings.Caption()));
     setWindowIcon(QIcon(":/icons/dpmrcps.png"));
     view_ = new CProgramView(context_.image, context_.band, context_.settings, this);
@@ -146,10 +150,11 @@ void CMainFrame::CreateActions() {
     connect(action("actionWrite"), &QAction::triggered, this, &CMainFrame::OnWrite);
     connect(action("actionPort"), &QAction::triggered, this, &CMainFrame::OnPortSetting);
     connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::OnAppAbout);
-    // The settings editors arrive with their own dialogs; until then their
-    // menu items are present but disabled.
-    for (const char* name :
-         {"actionScanInfo", "actionBasicSetting", "actionAlarm", "actionDtmf", "actionDpmr"})
+    connect(action("actionScanInfo"), &QAction::triggered, this, &CMainFrame::OnScanInfo);
+    connect(action("actionBasicSetting"), &QAction::triggered, this, &CMainFrame::OnBasicSetting);
+    // The settings editors still to come have their menu items present but
+    // disabled.
+    for (const char* name : {"actionAlarm", "actionDtmf", "actionDpmr"})
         action(name)->setEnabled(false);
 }
 
@@ -421,6 +426,21 @@ void CMainFrame::OnWrite() {
                         this);
     dialog.exec();
     if (dialog.Succeeded()) statusBar()->showMessage("Written to the radio", 4000);
+}
+
+void CMainFrame::OnScanInfo() {
+    view_->RunImageEditor([this] {
+        CScanInfoDlg dialog(context_.image, this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnBasicSetting() {
+    view_->RunImageEditor([this] {
+        CBasicSettingDlg dialog(context_.image,
+                                QString::fromStdString(context_.settings.pictureFolder), this);
+        dialog.exec();
+    });
 }
 
 void CMainFrame::OnPortSetting() {

@@ -52,6 +52,8 @@ class CMainFrame : public QMainWindow {
     void OnRead();
     void OnWrite();
     void OnPortSetting();
+    void OnScanInfo();
+    void OnBasicSetting();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

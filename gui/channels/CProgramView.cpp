@@ -154,16 +154,20 @@ void CProgramView::FilePrintPreview() {
     preview.exec();
 }
 
-void CProgramView::OnChannelEdit() {
+void CProgramView::RunImageEditor(const std::function<void()>& run) {
     StoreGridToImage();
-    const int row = presenter_.CurrentRow();
-    const QString rxText = Q(presenter_.Cell(row, ChannelTablePresenter::kRxFreqCol));
-    {
-        CChannelEditDlg dialog(image_, band_, row, rxText, this);
-        dialog.exec();
-    }
+    run();
     SelectBandFromImage();
     grid_->setFocus();
+}
+
+void CProgramView::OnChannelEdit() {
+    RunImageEditor([this] {
+        const int row = presenter_.CurrentRow();
+        const QString rxText = Q(presenter_.Cell(row, ChannelTablePresenter::kRxFreqCol));
+        CChannelEditDlg dialog(image_, band_, row, rxText, this);
+        dialog.exec();
+    });
 }
 
 void CProgramView::OnFactory() {

@@ -6,11 +6,12 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "channels/BandLimits.h"
 #include "channels/ChannelTablePresenter.h"
-#include "image/RadioImage.h"
 #include "config/AppSettings.h"
+#include "image/RadioImage.h"
 
 class QComboBox;
 class QLineEdit;
@@ -38,6 +39,12 @@ class CProgramView : public QWidget {
     // Reloads the "Freq range" list, selects the band of the image's band
     // edges and rebuilds the table.
     void SelectBandFromImage();
+
+    // Runs an editor of the image (a modal dialog): the table is stored into
+    // the channel records first, so that the editor sees what the table
+    // shows, and rebuilt from the image afterwards, so that the table shows
+    // what the editor left. Every dialog that edits the image runs here.
+    void RunImageEditor(const std::function<void()>& run);
 
     // Draws the band and the 16 rows onto `printer`, page after page.
     void PrintTable(QPrinter* printer);

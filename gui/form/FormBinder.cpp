@@ -1,0 +1,150 @@
+// The generic wiring between settings widgets and their page presenter.
+#include "form/FormBinder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "form/QtText.h"
+#include "widgets/SpinEdit.h"
+
+using dpmr::form::FieldKind;
+
+FormBinder::FormBinder(dpmr::form::FieldPage& page, QObject* parent)
+    : QObject(parent), page_(page), widgets_(page.FieldCount(), nullptr) {}
+
+namespace {
+
+QLineEdit* EditOf(QWidget* w) {
+    if (auto* spin = qobject_cast<SpinEdit*>(w)) return spin->findChild<QLineEdit*>();
+    return qobject_cast<QLineEdit*>(w);
+}
+
+}  // namespace
+
+void FormBinder::Bind(std::size_t i, QWidget* w) {
+    widgets_[i] = w;
+    w->installEventFilter(this);
+    const dpmr::form::FieldSpec& field = page_.Field(i);
+    if (!field.tip.empty()) w->setToolTip(ToQt(field.tip));
+
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->clear();
+        for (const dpmr::ListItem& item : page_.State(i).items) box->addItem(ToQt(item.text));
+        connect(box, &QComboBox::currentIndexChanged, this, [this, i](int index) {
+            if (refreshing_ || detached_) return;
+            page_.Choose(i, index);
+            Changed(i);
+        });
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+        connect(check, &QCheckBox::toggled, this, [this, i](bool on) {
+            if (refreshing_ || detached_) return;
+            page_.Check(i, on);
+            Changed(i);
+        });
+    } else if (QLineEdit* edit = EditOf(w)) {
+        if (field.limit != 0) edit->setMaxLength(static_cast<int>(field.limit));
+        connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
+            if (refreshing_ || detached_) return;
+            page_.Type(i, FromQt(text));
+            Changed(i);
+        });
+        if (auto* spin = qobject_cast<SpinEdit*>(w)) {
+            spin->onStep = [this, i](int step) {
+                if (detached_) return;
+                page_.Spin(i, step);
+                Changed(i);
+            };
+        }
+    }
+    RefreshField(i);
+}
+
+int FormBinder::FieldOf(const QObject* object) const {
+    for (std::size_t i = 0; i < widgets_.size(); ++i)
+        if (widgets_[i] == object) return static_cast<int>(i);
+    return -1;
+}
+
+void FormBinder::Changed(std::size_t i) {
+    RefreshField(i);
+    if (onChanged) onChanged(i);
+}
+
+bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
+    const int found = FieldOf(watched);
+    if (found < 0 || detached_) return QObject::eventFilter(watched, event);
+    const auto i = static_cast<std::size_t>(found);
+    switch (event->type()) {
+        case QEvent::Wheel:
+            // A list turns with the wheel only while it has the focus.
+            if (qobject_cast<QComboBox*>(widgets_[i]) && !widgets_[i]->hasFocus()) {
+                event->ignore();
+                return true;
+            }
+            break;
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            // A drop-down opening is not a change of control.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;
+            if (event->type() == QEvent::FocusIn) {
+                page_.FocusIn(i);
+                if (onFocus) onFocus(i);
+            } else {
+                page_.FocusOut(i);
+            }
+            Changed(i);
+            break;
+        }
+        case QEvent::KeyPress: {
+            // Characters the field does not take never reach the edit;
+            // shortcuts (Ctrl+A and the like) are not characters.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString text = key->text();
+            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+                break;
+            if (!EditOf(widgets_[i]) || text.size() != 1 || !text[0].isPrint()) break;
+            const char16_t ch = text[0].unicode();
+            const char narrow = ch <= 0x7F ? static_cast<char>(ch) : '\x7F';
+            if (!page_.Accepts(i, narrow)) return true;
+            break;
+        }
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void FormBinder::Refresh() {
+    for (std::size_t i = 0; i < widgets_.size(); ++i) RefreshField(i);
+}
+
+void FormBinder::RefreshField(std::size_t i) {
+    QWidget* w = widgets_[i];
+    if (!w) return;
+    const dpmr::ControlState& s = page_.State(i);
+    refreshing_ = true;
+    w->setEnabled(s.enabled);
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        box->setCurrentIndex(s.selected);
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+        check->setChecked(s.checked);
+    } else if (QLineEdit* edit = EditOf(w)) {
+        const QString text = ToQt(s.text);
+        if (edit->text() != text) {
+            const int cursor = edit->cursorPosition();
+            edit->setText(text);
+            edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+        }
+    }
+    refreshing_ = false;
+}
+
+void FormBinder::Detach() {
+    detached_ = true;
+    for (QWidget* w : widgets_)
+        if (w) w->removeEventFilter(this);
+}

@@ -1,0 +1,11 @@
+// COptionPage: the "Option" page of "Basic setting" (squelch, power saving,
+// time-out timer, VOX, STE, copy modes), built from its field table.
+#pragma once
+
+#include "form/CFormPage.h"
+
+class COptionPage : public CFormPage {
+    Q_OBJECT
+  public:
+    using CFormPage::CFormPage;
+};
