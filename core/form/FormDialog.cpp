@@ -30,6 +30,9 @@ void FormDialog::SelectPage(int i) {
 void FormDialog::Close() {
     if (closed_) return;
     closed_ = true;
+    // The control with the focus loses it as the dialog goes: its commit
+    // runs before anything is stored, as when a tab is clicked.
+    Page(current_).LeaveFocus();
     for (auto& page : pages_) page->SaveToImage();
 }
 

@@ -1,8 +1,9 @@
 // FormDialog: the rules of every settings dialog's host, without Qt. Opening
 // creates the pages in tab order, each loading as it is created; changing the
 // tab lets the control with the focus go (its commit runs), stores the page
-// left and loads the page entered; closing stores every page in tab order,
-// once, whichever way the dialog is closed.
+// left and loads the page entered; closing lets the focused control go too,
+// then stores every page in tab order, once, whichever way the dialog is
+// closed.
 #pragma once
 
 #include <memory>
