@@ -1,14 +1,16 @@
 // The catalogue of settings dialogs.
 #include "form/DialogRegistry.h"
 
+#include "settings/AlarmDialog.h"
 #include "settings/BasicSettingDialog.h"
+#include "settings/DtmfDialog.h"
 #include "settings/ScanInfoDialog.h"
 
 namespace dpmr::form {
 
 const std::vector<const DialogSpec*>& AllDialogs() {
-    static const std::vector<const DialogSpec*> dialogs{&ScanInfoDialogSpec(),
-                                                        &BasicSettingDialogSpec()};
+    static const std::vector<const DialogSpec*> dialogs{
+        &ScanInfoDialogSpec(), &BasicSettingDialogSpec(), &AlarmDialogSpec(), &DtmfDialogSpec()};
     return dialogs;
 }
 

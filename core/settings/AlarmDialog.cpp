@@ -1,0 +1,109 @@
+// Field table of the "Alarm" dialog.
+#include "settings/AlarmDialog.h"
+
+#include <string>
+#include <vector>
+
+namespace dpmr {
+
+using namespace form;
+
+namespace {
+
+const std::vector<std::string> kProhibitAllow{"prohibit", "allow"};
+
+// A box of whole seconds or minutes: leaving it with a number outside
+// min..max (or no number) puts `fallback` in; a number inside stays as typed.
+// The spin wraps over min..max.
+NumberRule Checked(int min, int max, int fallback) {
+    return {.min = min,
+            .max = max,
+            .commit = NumberCommit::kValidate,
+            .invalidText = std::to_string(fallback)};
+}
+
+// The tooltip of a field whose byte the dPMR settings also write.
+std::string SharedWithDpmr(const std::string& dpmrMeaning) {
+    return "The dPMR settings use the same byte (" + dpmrMeaning +
+           "): whichever dialog is closed last decides its value.";
+}
+
+}  // namespace
+
+const PageSpec& AlarmPageSpec() {
+    static const PageSpec page{
+        "alarm",
+        "",
+        {
+            List("alarm_type", "Alarm type", Byte(0x350),
+                 {"Off", "Only whistle", "Normal", "Secret", "Send alarm id"}, 0, 0),
+            List("id_type", "ID type", Byte(0x351), {"Off", "DTMF"}, 0, 0),
+            Number("alarm_time", "Alarm time (s)", Byte(0x354), Checked(1, 255, 10), 3),
+            Number("tx_time", "Tx time (s)", Byte(0x355), Checked(1, 255, 5), 3),
+            Number("rx_time", "Rx time (s)", Byte(0x356), Checked(1, 255, 8), 3),
+            // 0 is an endless alarm, shown as "continue"; a number outside
+            // 0..255 becomes "continue" when the box is left.
+            Number("cycle", "Cycle", Byte(0x357),
+                   {.min = 0,
+                    .max = 255,
+                    .commit = NumberCommit::kValidate,
+                    .invalidText = "continue",
+                    .special = 0,
+                    .specialWord = "continue"},
+                   3),
+            Digits("analog_id", "Analog alarm id code", Bytes(0x358, 8), 8,
+                   {.alphabet = Alphabet::kDtmf, .upper = true}),
+            // Seven digits; an erased id shows an empty box (stored back as
+            // seven zeros), an invalid one becomes "9999998". Only characters
+            // the radio can store are taken: any other would be written as
+            // 0xFF in the middle of the id and cut it short.
+            Digits("digit_id", "Digit alarm id code", Bytes(0x360, 7), 7,
+                   {.alphabet = Alphabet::kDtmf,
+                    .upper = true,
+                    .sevenDigits = true,
+                    .replacement = "9999998",
+                    .padEmptyOnLoad = false}),
+            List("work_alone", "Work alone", Byte(0x368), kProhibitAllow, 0, 0),
+            Number("work_alone_time", "Work alone time (min)", Byte(0x369), Checked(1, 255, 10), 3),
+            Number("work_alone_pre_remind", "Work alone pre-remind (s)", Byte(0x36A),
+                   Checked(0, 255, 10), 3),
+            List("upside", "Upside", Byte(0x370), kProhibitAllow, 0, 0).Hidden(),
+            Number("entry_delay", "Entry delay time (s)", Byte(0x371), Checked(1, 60, 10), 2)
+                .Hidden(),
+            Number("upside_pre_prompt", "Upside pre-prompt  (s)", Byte(0x372), Checked(0, 59, 5), 2)
+                .Hidden(),
+            // 0xFF is "unlimited"; a number outside 0..255 becomes 10.
+            Number("exit_delay", "Exit delay (s)", Byte(0x373),
+                   {.min = 0,
+                    .max = 255,
+                    .commit = NumberCommit::kValidate,
+                    .invalidText = "10",
+                    .special = 255,
+                    .specialWord = "unlimited"},
+                   3)
+                .Hidden(),
+            List("auto_contact", "Auto contact", Byte(0x378), kProhibitAllow, 0, 0)
+                .Tip(SharedWithDpmr("OACSU and data type")),
+            // Multiples of 5 from 10 to 60: leaving the box rounds down to
+            // the grid, a number outside the range becomes 25.
+            Number("tx_interval", "Tx interval (s)", Byte(0x379),
+                   {.min = 10,
+                    .max = 60,
+                    .step = 5,
+                    .commit = NumberCommit::kValidate,
+                    .invalidText = "25",
+                    .reformat = true},
+                   2)
+                .Tip(SharedWithDpmr("ACK reply delay")),
+            Number("query_interval", "Query interval (min)", Byte(0x37A), Checked(1, 10, 1), 2)
+                .Tip(SharedWithDpmr("ACK reply wait")),
+        }};
+    return page;
+}
+
+const DialogSpec& AlarmDialogSpec() {
+    static const DialogSpec dialog{"Alarm", false, {{&AlarmPageSpec(), {}}}};
+    return dialog;
+}
+
+}  // namespace dpmr

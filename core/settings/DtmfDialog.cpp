@@ -1,0 +1,128 @@
+// Field tables of the "DTMF" pages.
+#include "settings/DtmfDialog.h"
+
+#include <string>
+#include <vector>
+
+#include "image/ImageLayout.h"
+
+namespace dpmr {
+
+using namespace form;
+
+namespace {
+
+const std::vector<std::string> kInhibitAllow{"Inhibit", "Allow"};
+
+// A DTMF code edit: upper-cased, only "0".."9", "A".."D", "*" and "#".
+StringRule DtmfCode() {
+    return {.alphabet = Alphabet::kDtmf, .upper = true};
+}
+
+// Milliseconds in steps of 100, stored as a byte of hundreds: leaving the box
+// rounds down to the step and clamps, and so does every load and every store.
+FieldSpec Milliseconds(std::string key, std::string label, std::size_t off, int min) {
+    return Number(std::move(key), std::move(label), Byte(off),
+                  {.scale = Scale::kTimes100,
+                   .min = min,
+                   .max = 1000,
+                   .step = 100,
+                   .commit = NumberCommit::kStepDown,
+                   .commitAfterLoad = true,
+                   .commitBeforeStore = true},
+                  4);
+}
+
+// "Decode response": "None" 0, "Remind" 2, "Reply" 3, "Remind and Reply" 4
+// (so does nothing chosen). Above 4 shows "Remind and Reply"; 1 ("Response")
+// has no entry and shows nothing.
+FieldSpec DecodeResponse() {
+    FieldSpec f = CodedList("decode_response", "Decode response", Byte(0x2031),
+                            {"None", "Remind", "Reply", "Remind and Reply"}, {0, 2, 3, 4}, 3, 4);
+    f.list.noItemBelow = 2;
+    return f;
+}
+
+}  // namespace
+
+const PageSpec& DtmfEncodePageSpec() {
+    static const PageSpec page{
+        "dtmfencode",
+        "Encode",
+        {
+            // The entries stand for digit timing codes; any other stored code
+            // shows "10", and nothing chosen stores 10.
+            CodedList("speed", "Speed (digit/s)", Byte(0x2000), {"5", "6", "10"}, {100, 75, 50}, 2,
+                      10),
+            Milliseconds("first_digit_delay", "First digit delay (ms)", 0x2001, 100),
+            Milliseconds("first_digit", "First digit (ms)", 0x2002, 0),
+            Milliseconds("star_hash_tone", "*和# tone (ms)", 0x2003, 0)
+                .Tip("Length of the * and # tones"),
+            List("short_beep", "Short beep", BitAt(0x2007, 1), kInhibitAllow, 0, 0).Hidden(),
+            List("side_tone", "Side tone", BitAt(0x2007, 0), kInhibitAllow, 0, 1),
+            List("pttid_type", "PTTID type", Byte(0x2005), {"On line", "Off line", "Both"}, 0, 0),
+            Digits("online_code", "On-line code", Bytes(0x2010, 16), 16, DtmfCode()),
+            Digits("offline_code", "Off-line  code", Bytes(0x2020, 16), 16, DtmfCode()),
+            Number("hold_time", "Hold time (s)", Byte(0x2008),
+                   {.scale = Scale::kTenths,
+                    .min = 5,
+                    .max = 20,
+                    .commitAfterLoad = true,
+                    .commitBeforeStore = true},
+                   3),
+            List("response_wait", "Response wait", BitAt(0x2007, 7), kInhibitAllow, 0, 0),
+            Number("response_wait_time", "Response wait time (s)", Byte(0x2009),
+                   {.scale = Scale::kTenths, .min = 5, .max = 100}, 4),
+        }};
+    return page;
+}
+
+const PageSpec& DtmfDecodePageSpec() {
+    static const PageSpec page{
+        "dtmfdecode",
+        "Decode",
+        {
+            DecodeResponse(),
+            // The code's DTMF symbol; "None" (and nothing chosen) is 0xFF. The
+            // digits 0..9 and bytes that are no symbol show nothing.
+            CodedList("group_call_code", "Group call code", Byte(0x2030),
+                      {"None", "A", "B", "C", "D", "*", "#"},
+                      {0xFF, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F}, -1, 0xFF),
+            List("kill_active", "Kill Active", BitAt(0x2037, 5), {"Off", "On"}, 0, 1),
+            List("kill_type", "Kill type", BitsAt(0x2037, 6, 2),
+                 {"tx inhibit", "tx/rx inhibit", "Kill"}, 0, 0),
+            // Up to 15 symbols and a "#" after the last one.
+            Digits("kill_code", "Kill code", Bytes(0x2050, 16), 15,
+                   {.alphabet = Alphabet::kDtmf, .upper = true, .terminator = true}),
+            Digits("person_id", "Person ID", Bytes(0x2040, 16), 16, DtmfCode()),
+            Number("auto_reset_time", "Auto reset time (s)", Byte(0x2034),
+                   {.min = 0, .max = 255, .commitAfterLoad = true}, 3),
+            List("decode_display", "Decode display", BitAt(0x2037, 0), {"prohibit", "allow"}, 0, 1),
+        }};
+    return page;
+}
+
+const PageSpec& DtmfContactPageSpec() {
+    static const PageSpec page = [] {
+        PageSpec p{"dtmfcontact", "Contact", {}};
+        for (int n = 1; n <= 16; ++n) {
+            const std::size_t off = layout::kDtmfCodes + layout::kDtmfCodeSize * (n - 1);
+            p.fields.push_back(Digits("code" + std::to_string(n), "Code",
+                                      Bytes(off, layout::kDtmfCodeSize), layout::kDtmfCodeSize,
+                                      DtmfCode())
+                                   .InGroup(std::to_string(n)));
+        }
+        return p;
+    }();
+    return page;
+}
+
+const DialogSpec& DtmfDialogSpec() {
+    static const DialogSpec dialog{
+        "DTMF",
+        true,
+        {{&DtmfEncodePageSpec(), {}}, {&DtmfDecodePageSpec(), {}}, {&DtmfContactPageSpec(), {}}}};
+    return dialog;
+}
+
+}  // namespace dpmr
