@@ -25,7 +25,9 @@
 #include "image/Document.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
+#include "settings/CAlarmDlg.h"
 #include "settings/CBasicSettingDlg.h"
+#include "settings/CDtmfDlg.h"
 #include "settings/CScanInfoDlg.h"
 
 namespace {
@@ -152,10 +154,11 @@ void CMainFrame::CreateActions() {
     connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(action("actionScanInfo"), &QAction::triggered, this, &CMainFrame::OnScanInfo);
     connect(action("actionBasicSetting"), &QAction::triggered, this, &CMainFrame::OnBasicSetting);
+    connect(action("actionAlarm"), &QAction::triggered, this, &CMainFrame::OnAlarm);
+    connect(action("actionDtmf"), &QAction::triggered, this, &CMainFrame::OnDtmf);
     // The settings editors still to come have their menu items present but
     // disabled.
-    for (const char* name : {"actionAlarm", "actionDtmf", "actionDpmr"})
-        action(name)->setEnabled(false);
+    for (const char* name : {"actionDpmr"}) action(name)->setEnabled(false);
 }
 
 void CMainFrame::CreateMenus() {
@@ -439,6 +442,20 @@ void CMainFrame::OnBasicSetting() {
     view_->RunImageEditor([this] {
         CBasicSettingDlg dialog(context_.image,
                                 QString::fromStdString(context_.settings.pictureFolder), this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnAlarm() {
+    view_->RunImageEditor([this] {
+        CAlarmDlg dialog(context_.image, this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnDtmf() {
+    view_->RunImageEditor([this] {
+        CDtmfDlg dialog(context_.image, this);
         dialog.exec();
     });
 }

@@ -54,6 +54,8 @@ class CMainFrame : public QMainWindow {
     void OnPortSetting();
     void OnScanInfo();
     void OnBasicSetting();
+    void OnAlarm();
+    void OnDtmf();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 #include "form/QtText.h"
 #include "widgets/SpinEdit.h"
@@ -46,7 +47,11 @@ void FormBinder::Bind(std::size_t i, QWidget* w) {
             Changed(i);
         });
     } else if (QLineEdit* edit = EditOf(w)) {
-        if (field.limit != 0) edit->setMaxLength(static_cast<int>(field.limit));
+        // A box that shows a word ("continue") holds it whole, though no
+        // more than `limit` characters can be typed.
+        if (field.limit != 0)
+            edit->setMaxLength(
+                static_cast<int>(std::max(field.limit, field.number.specialWord.size())));
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             if (refreshing_ || detached_) return;
             page_.Type(i, FromQt(text));
@@ -99,19 +104,11 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
             Changed(i);
             break;
         }
-        case QEvent::KeyPress: {
-            // Characters the field does not take never reach the edit;
-            // shortcuts (Ctrl+A and the like) are not characters.
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const QString text = key->text();
-            if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-                break;
-            if (!EditOf(widgets_[i]) || text.size() != 1 || !text[0].isPrint()) break;
-            const char16_t ch = text[0].unicode();
-            const char narrow = ch <= 0x7F ? static_cast<char>(ch) : '\x7F';
-            if (!page_.Accepts(i, narrow)) return true;
+        case QEvent::KeyPress:
+            // Characters the field does not take never reach the edit.
+            if (EditOf(widgets_[i]) && RefusesKey(page_, i, *static_cast<QKeyEvent*>(event)))
+                return true;
             break;
-        }
         default:
             break;
     }
@@ -133,14 +130,25 @@ void FormBinder::RefreshField(std::size_t i) {
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         check->setChecked(s.checked);
     } else if (QLineEdit* edit = EditOf(w)) {
-        const QString text = ToQt(s.text);
-        if (edit->text() != text) {
-            const int cursor = edit->cursorPosition();
-            edit->setText(text);
-            edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
-        }
+        ShowEditText(edit, ToQt(s.text));
     }
     refreshing_ = false;
+}
+
+bool RefusesKey(const dpmr::form::FieldPage& page, std::size_t i, const QKeyEvent& key) {
+    const QString text = key.text();
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    if (text.size() != 1 || !text[0].isPrint()) return false;
+    const char16_t ch = text[0].unicode();
+    const char narrow = ch <= 0x7F ? static_cast<char>(ch) : '\x7F';
+    return !page.Accepts(i, narrow);
+}
+
+void ShowEditText(QLineEdit* edit, const QString& text) {
+    if (edit->text() == text) return;
+    const int cursor = edit->cursorPosition();
+    edit->setText(text);
+    edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
 }
 
 void FormBinder::Detach() {

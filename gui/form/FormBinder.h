@@ -13,7 +13,16 @@
 
 #include "form/FieldPage.h"
 
+class QKeyEvent;
+class QLineEdit;
 class QWidget;
+
+// Whether a key press would type a character that field `i` of `page` does
+// not take (shortcuts such as Ctrl+A are no characters).
+bool RefusesKey(const dpmr::form::FieldPage& page, std::size_t i, const QKeyEvent& key);
+// Shows `text` in an edit whose text the presenter has just rewritten (cut,
+// upper-cased), keeping the cursor where it was.
+void ShowEditText(QLineEdit* edit, const QString& text);
 
 class FormBinder : public QObject {
     Q_OBJECT

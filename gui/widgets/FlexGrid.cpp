@@ -3,6 +3,7 @@
 #include "widgets/FlexGrid.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <numeric>
@@ -21,6 +22,10 @@ QTableWidgetItem* CenteredItem(const QString& text) {
 }  // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
+    // First: the settings below lay the table out, which places this label.
+    corner_ = new QLabel(this);
+    corner_->setAlignment(Qt::AlignCenter);
+    corner_->setAttribute(Qt::WA_TransparentForMouseEvents);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -51,6 +56,10 @@ void FlexGrid::SetSize(int rows, int cols) {
 }
 
 void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
+    if (row == 0 && col == 0) {
+        corner_->setText(text);
+        return;
+    }
     QTableWidgetItem* target = nullptr;
     if (row == 0 && col > 0)
         target = horizontalHeaderItem(col - 1);
@@ -62,6 +71,7 @@ void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
 }
 
 QString FlexGrid::TextMatrix(int row, int col) const {
+    if (row == 0 && col == 0) return corner_->text();
     const QTableWidgetItem* source = nullptr;
     if (row == 0 && col > 0)
         source = horizontalHeaderItem(col - 1);
@@ -122,4 +132,12 @@ void FlexGrid::mousePressEvent(QMouseEvent* event) {
 void FlexGrid::resizeEvent(QResizeEvent* event) {
     QTableWidget::resizeEvent(event);
     ApplyColWidths();
+}
+
+void FlexGrid::updateGeometries() {
+    QTableWidget::updateGeometries();
+    // Where the table puts its corner: left of the titles, above the numbers.
+    corner_->setGeometry(verticalHeader()->x(), horizontalHeader()->y(), verticalHeader()->width(),
+                         horizontalHeader()->height());
+    corner_->raise();
 }

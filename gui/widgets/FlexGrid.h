@@ -18,7 +18,8 @@ class FlexGrid : public QTableWidget {
     int Rows() const { return rowCount() + 1; }
     int Cols() const { return columnCount() + 1; }
 
-    // Text of any cell; row 0 and column 0 are the titles.
+    // Text of any cell; row 0 and column 0 are the titles, (0, 0) the title
+    // of the number column.
     void SetTextMatrix(int row, int col, const QString& text);
     QString TextMatrix(int row, int col) const;
 
@@ -50,9 +51,11 @@ class FlexGrid : public QTableWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void updateGeometries() override;
 
   private:
     void ApplyColWidths();
 
     std::vector<int> widths_;
+    class QLabel* corner_ = nullptr;  // the number column's title, over the corner
 };

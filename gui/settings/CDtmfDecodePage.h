@@ -1,0 +1,12 @@
+// CDtmfDecodePage: the "Decode" page of "DTMF" (group call code, decode
+// response, remote kill, the radio's "Person ID", auto reset, display), built
+// from its field table.
+#pragma once
+
+#include "form/CFormPage.h"
+
+class CDtmfDecodePage : public CFormPage {
+    Q_OBJECT
+  public:
+    using CFormPage::CFormPage;
+};
