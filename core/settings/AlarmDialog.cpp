@@ -2,6 +2,7 @@
 #include "settings/AlarmDialog.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dpmr {
@@ -20,6 +21,17 @@ NumberRule Checked(int min, int max, int fallback) {
             .max = max,
             .commit = NumberCommit::kValidate,
             .invalidText = std::to_string(fallback)};
+}
+
+// A byte 0..255 with one value shown as a word, in the box and in its spin;
+// leaving the box with a number outside 0..255 puts `invalid` in.
+NumberRule WithWord(int value, std::string word, std::string invalid) {
+    return {.min = 0,
+            .max = 255,
+            .commit = NumberCommit::kValidate,
+            .invalidText = std::move(invalid),
+            .special = value,
+            .specialWord = std::move(word)};
 }
 
 // The tooltip of a field whose byte the dPMR settings also write.
@@ -41,16 +53,8 @@ const PageSpec& AlarmPageSpec() {
             Number("alarm_time", "Alarm time (s)", Byte(0x354), Checked(1, 255, 10), 3),
             Number("tx_time", "Tx time (s)", Byte(0x355), Checked(1, 255, 5), 3),
             Number("rx_time", "Rx time (s)", Byte(0x356), Checked(1, 255, 8), 3),
-            // 0 is an endless alarm, shown as "continue"; a number outside
-            // 0..255 becomes "continue" when the box is left.
-            Number("cycle", "Cycle", Byte(0x357),
-                   {.min = 0,
-                    .max = 255,
-                    .commit = NumberCommit::kValidate,
-                    .invalidText = "continue",
-                    .special = 0,
-                    .specialWord = "continue"},
-                   3),
+            // 0 is an endless alarm.
+            Number("cycle", "Cycle", Byte(0x357), WithWord(0, "continue", "continue"), 3),
             Digits("analog_id", "Analog alarm id code", Bytes(0x358, 8), 8,
                    {.alphabet = Alphabet::kDtmf, .upper = true}),
             // Seven digits; an erased id shows an empty box (stored back as
@@ -72,15 +76,7 @@ const PageSpec& AlarmPageSpec() {
                 .Hidden(),
             Number("upside_pre_prompt", "Upside pre-prompt  (s)", Byte(0x372), Checked(0, 59, 5), 2)
                 .Hidden(),
-            // 0xFF is "unlimited"; a number outside 0..255 becomes 10.
-            Number("exit_delay", "Exit delay (s)", Byte(0x373),
-                   {.min = 0,
-                    .max = 255,
-                    .commit = NumberCommit::kValidate,
-                    .invalidText = "10",
-                    .special = 255,
-                    .specialWord = "unlimited"},
-                   3)
+            Number("exit_delay", "Exit delay (s)", Byte(0x373), WithWord(255, "unlimited", "10"), 3)
                 .Hidden(),
             List("auto_contact", "Auto contact", Byte(0x378), kProhibitAllow, 0, 0)
                 .Tip(SharedWithDpmr("OACSU and data type")),

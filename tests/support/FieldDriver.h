@@ -7,9 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form/DialogRegistry.h"
 #include "form/FormDialog.h"
@@ -69,6 +73,82 @@ inline void SetFields(RadioImage& image, std::initializer_list<std::string_view>
 // What the field shows right after its dialog opened (as `dpmrtool get`).
 inline std::string ShownField(RadioImage image, std::string_view key) {
     return FieldDriver(image, key).Shown();
+}
+
+// ---- Tables of cases -------------------------------------------------------
+
+// A box typed into and left, and what it shows then.
+struct CommitCase {
+    const char* key;
+    const char* typed;
+    const char* shown;
+};
+inline void ExpectCommits(std::span<const CommitCase> cases) {
+    for (const CommitCase& c : cases) {
+        RadioImage image;
+        EXPECT_EQ(FieldDriver(image, c.key).Commit(c.typed), c.shown) << c.key << " " << c.typed;
+    }
+}
+
+// One spin click on a box that shows `from` (typed, unless `start` loads it).
+struct SpinCase {
+    const char* key;
+    const char* from;
+    int step;
+    const char* to;
+};
+inline void ExpectSpins(std::span<const SpinCase> cases, const RadioImage& start = {}) {
+    for (const SpinCase& c : cases) {
+        RadioImage image = start;
+        FieldDriver box(image, c.key);
+        if (box.Shown() != c.from) box.Type(c.from);
+        EXPECT_EQ(box.Spin(c.step), c.to) << c.key << " " << c.from << " " << c.step;
+    }
+}
+
+// A byte in the image, what the dialog shows for it, and what closing the
+// dialog stores back.
+struct LoadCase {
+    const char* key;
+    std::size_t off;
+    std::uint8_t stored;
+    const char* shown;
+    std::uint8_t storedBack;
+};
+inline void ExpectLoadsAndStoresBack(std::span<const LoadCase> cases) {
+    for (const LoadCase& c : cases) {
+        RadioImage image;
+        image.SetU8(c.off, c.stored);
+        FieldDriver box(image, c.key);
+        EXPECT_EQ(box.Shown(), c.shown) << c.key << " " << int(c.stored);
+        box.Close();
+        EXPECT_EQ(image.U8(c.off), c.storedBack) << c.key << " " << int(c.stored);
+    }
+}
+
+// Opens and closes a dialog (one step of it) on images of random bytes:
+// nothing outside what `mayWrite` allows changes, and a second round stores
+// what the first stored unchanged.
+inline void ExpectRoundTripsKeepOtherBytes(std::initializer_list<std::string_view> steps,
+                                           const std::function<bool(std::size_t)>& mayWrite,
+                                           unsigned seed) {
+    std::uint32_t state = seed;
+    for (int round = 0; round < 20; ++round) {
+        RadioImage image;
+        for (std::size_t off = 0; off < RadioImage::kSize; ++off) {
+            state = state * 1664525u + 1013904223u;
+            image.SetU8(off, static_cast<std::uint8_t>(state >> 24));
+        }
+        const RadioImage before = image;
+        SetFields(image, steps);
+        std::vector<std::size_t> changed;
+        for (std::size_t off = 0; off < RadioImage::kSize; ++off)
+            if (!mayWrite(off) && image.U8(off) != before.U8(off)) changed.push_back(off);
+        EXPECT_TRUE(changed.empty()) << "first at " << std::hex << changed.front();
+        const RadioImage stored = image;
+        SetFields(image, steps);
+        EXPECT_TRUE(image == stored);
+    }
 }
 
 }  // namespace dpmr::test

@@ -5,10 +5,8 @@
 // the dPMR settings, and a round trip that touches nothing else.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "support/FieldDriver.h"
 #include "support/ImageBytes.h"
@@ -17,17 +15,12 @@ namespace dpmr {
 namespace {
 
 using test::Bytes;
-using test::FieldDriver;
 using test::ImageBytes;
 using test::SetFields;
 using test::ShownField;
 
 TEST(AlarmDialogTest, LeavingABoxKeepsAValidNumberOrPutsTheDefaultIn) {
-    const struct {
-        const char* key;
-        const char* typed;
-        const char* shown;
-    } cases[] = {
+    const test::CommitCase cases[] = {
         {"alarm.alarm_time", "0", "10"},
         {"alarm.alarm_time", "300", "10"},
         {"alarm.alarm_time", "200", "200"},
@@ -67,19 +60,11 @@ TEST(AlarmDialogTest, LeavingABoxKeepsAValidNumberOrPutsTheDefaultIn) {
         {"alarm.digit_id", "1000001", "1000001"},
         {"alarm.digit_id", "12x3", "0000123"},  // only what the radio can store is taken
     };
-    for (const auto& c : cases) {
-        RadioImage image;
-        EXPECT_EQ(FieldDriver(image, c.key).Commit(c.typed), c.shown) << c.key << " " << c.typed;
-    }
+    test::ExpectCommits(cases);
 }
 
 TEST(AlarmDialogTest, SpinsWrapAndShowTheirWords) {
-    const struct {
-        const char* key;
-        const char* from;
-        int step;
-        const char* to;
-    } cases[] = {
+    const test::SpinCase cases[] = {
         {"alarm.alarm_time", "255", 1, "1"},
         {"alarm.alarm_time", "1", -1, "255"},
         {"alarm.alarm_time", "", 1, "1"},
@@ -101,26 +86,16 @@ TEST(AlarmDialogTest, SpinsWrapAndShowTheirWords) {
         {"alarm.tx_interval", "37", 1, "40"},
         {"alarm.tx_interval", "37", -1, "35"},
     };
-    for (const auto& c : cases) {
-        RadioImage image;
-        image.SetU8(0x357, 0);
-        image.SetU8(0x373, 0xFF);
-        FieldDriver box(image, c.key);
-        // The words come from the image: they cannot be typed.
-        if (box.Shown() != c.from) box.Type(c.from);
-        EXPECT_EQ(box.Spin(c.step), c.to) << c.key << " " << c.from << " " << c.step;
-    }
+    // The words come from the image: they cannot be typed.
+    RadioImage start;
+    start.SetU8(0x357, 0);
+    start.SetU8(0x373, 0xFF);
+    test::ExpectSpins(cases, start);
 }
 
 // Bytes in the image -> what the dialog shows -> what closing it stores.
 TEST(AlarmDialogTest, LoadShowsAndStoresBack) {
-    const struct {
-        const char* key;
-        std::size_t off;
-        std::uint8_t stored;
-        const char* shown;
-        std::uint8_t storedBack;
-    } cases[] = {
+    const test::LoadCase cases[] = {
         {"alarm.alarm_type", 0x350, 4, "Send alarm id", 4},
         {"alarm.alarm_type", 0x350, 5, "Off", 0},
         {"alarm.id_type", 0x351, 0xFF, "Off", 0},
@@ -138,14 +113,7 @@ TEST(AlarmDialogTest, LoadShowsAndStoresBack) {
         {"alarm.auto_contact", 0x378, 0x09, "prohibit", 0},
         {"alarm.query_interval", 0x37A, 0xFF, "255", 0xFF},
     };
-    for (const auto& c : cases) {
-        RadioImage image;
-        image.SetU8(c.off, c.stored);
-        FieldDriver box(image, c.key);
-        EXPECT_EQ(box.Shown(), c.shown) << c.key << " " << int(c.stored);
-        box.Close();
-        EXPECT_EQ(image.U8(c.off), c.storedBack) << c.key << " " << int(c.stored);
-    }
+    test::ExpectLoadsAndStoresBack(cases);
 }
 
 TEST(AlarmDialogTest, AlarmIdsLoadAndStore) {
@@ -185,23 +153,9 @@ TEST(AlarmDialogTest, ARoundTripLeavesEveryOtherByteAlone) {
     static const std::set<std::size_t> kept{0x352, 0x353, 0x367, 0x36B, 0x36C, 0x36D,
                                             0x36E, 0x36F, 0x374, 0x375, 0x376, 0x377,
                                             0x37B, 0x37C, 0x37D, 0x37E, 0x37F};
-    std::mt19937 random(43);
-    for (int round = 0; round < 20; ++round) {
-        RadioImage image;
-        for (std::size_t off = 0; off < RadioImage::kSize; ++off)
-            image.SetU8(off, static_cast<std::uint8_t>(random()));
-        const RadioImage before = image;
-        SetFields(image, {"alarm.id_type=DTMF"});
-        std::vector<std::size_t> changed;
-        for (std::size_t off = 0; off < RadioImage::kSize; ++off)
-            if ((off < 0x350 || off > 0x37F || kept.contains(off)) &&
-                image.U8(off) != before.U8(off))
-                changed.push_back(off);
-        EXPECT_TRUE(changed.empty()) << std::hex << changed.front();
-        const RadioImage stored = image;
-        SetFields(image, {"alarm.id_type=DTMF"});
-        EXPECT_TRUE(image == stored);
-    }
+    test::ExpectRoundTripsKeepOtherBytes(
+        {"alarm.id_type=DTMF"},
+        [](std::size_t off) { return off >= 0x350 && off <= 0x37F && !kept.contains(off); }, 43);
 }
 
 }  // namespace
