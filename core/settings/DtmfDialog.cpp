@@ -2,6 +2,7 @@
 #include "settings/DtmfDialog.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "image/ImageLayout.h"
