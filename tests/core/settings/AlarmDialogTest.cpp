@@ -31,6 +31,10 @@ TEST(AlarmDialogTest, LeavingABoxKeepsAValidNumberOrPutsTheDefaultIn) {
         {"alarm.work_alone_time", "0", "10"},
         {"alarm.work_alone_pre_remind", "0", "0"},
         {"alarm.work_alone_pre_remind", "256", "10"},
+        // No more characters than the box takes: the fourth is never typed.
+        {"alarm.work_alone_pre_remind", "2550", "255"},
+        {"alarm.alarm_time", "1000", "100"},
+        {"alarm.entry_delay", "600", "60"},
         {"alarm.entry_delay", "61", "10"},
         {"alarm.upside_pre_prompt", "60", "5"},
         {"alarm.upside_pre_prompt", "59", "59"},
