@@ -165,6 +165,7 @@ TEST(FieldKindsTest, EditsLoadAndStore) {
         {"tenths", Num(Byte(kAt), kVox), {3}, "0.3", "2.55", {25}},
         {"load outside", Num(Byte(kAt), longKey), {26}, "1.0", "", {10}},
         {"load inside", Num(Byte(kAt), longKey), {25}, "2.5", "0.7", {7}},
+        {"load at the minimum", Num(Byte(kAt), longKey), {5}, "0.5", "2.5", {25}},
         {"commit after load", Num(Byte(kAt), vox), {0}, "0.1", "26", {4}},
         {"commit before store", Num(Byte(kAt), vox), {30}, "2.0", "0", {1}},
         {"special",
