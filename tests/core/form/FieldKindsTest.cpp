@@ -98,6 +98,7 @@ TEST(FieldKindsTest, CommitsAndSpins) {
         {"validate and reformat", reformat, "47", "45"},
         {"no rule", {.commit = NumberCommit::kNone}, "abc", "abc"},
         {"special value", kCycle, "0", "continue"},
+        {"beside a special word", kCycle, "5", "5"},
     };
     for (const auto& [name, rule, text, shown] : rows)
         EXPECT_EQ(CommitText(Num(Byte(kAt), rule), text), shown) << name;
@@ -211,6 +212,7 @@ TEST(FieldKindsTest, EditsLoadAndStore) {
     for (const char c : std::string("0123456789ABCD*#"))
         EXPECT_EQ(DtmfCodeToChar(DtmfCharToCode(c)), c) << c;
     EXPECT_EQ(DtmfCharToCode('a'), 0x0A);
+    EXPECT_EQ(DtmfCharToCode('f'), 0x0F);
     EXPECT_EQ(DtmfCharToCode('G'), 0xFF);
 }
 
@@ -222,7 +224,7 @@ TEST(FieldKindsTest, TypingFiltersAndUpperCases) {
         {"tenths", Num(Byte(kAt), kVox).Limit(4), "1.5x0", "1.50"},
         {"dtmf", dtmf, "1a*#ef", "1A*#"},
         {"hex", Hex("h", "H", Word(kAt), 0), "fg0e12", "F0E1"},
-        {"any text", Text("t", "T", Bytes(kAt, 8), 8), "ab\x01 c", "ab c"},
+        {"any text", Text("t", "T", Bytes(kAt, 8), 8), "ab\x01 c\x7F", "ab c"},
     };
     for (const auto& [name, f, typed, got] : rows) EXPECT_EQ(TypedText(f, typed), got) << name;
     EXPECT_EQ(TypedChar(dtmf, 'b'), 'B');

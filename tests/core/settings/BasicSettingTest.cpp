@@ -60,7 +60,6 @@ TEST(BasicSettingTest, StoredValuesShowWithFallbacks) {
         {"option.saving_mode", 0x301, 13, "1:10", 10},
         {"option.apo", 0x303, 5, "Off", 0},
         {"option.vox_sense", 0x311, 10, "5", 5},
-        {"option.tot", 0x308, 45, "45", 45},  // shown and stored as it is
         {"option.ste", 0x307, 0x0C, "240", 0x0C},
         {"option.wired_copy", 0x307, 0x80, "Off", 0x80},
         {"sidekey.tk1_short", 0x322, 2, "", 9},  // "Channel display" is not offered
@@ -71,7 +70,6 @@ TEST(BasicSettingTest, StoredValuesShowWithFallbacks) {
         {"sidekey.sk2_short", 0x326, 0xFF, "None", 0},
         {"sidekey.sk2_long", 0x327, 30, "Wake", 30},
         {"tonelight.voice_broadcast", 0x319, 0xC7, "Chinese", 0xC5},
-        {"tonelight.shock", 0x31B, 0xFE, "0", 0xFE},
     };
     for (const auto& [key, at, stored, shown, after] : rows) {
         RadioImage image = NewImage();
@@ -99,6 +97,42 @@ TEST(BasicSettingTest, TabChangesStoreThePageLeftAndLoadThePageEntered) {
     d.Edit("option.tot_rekey", "9");
     d.dialog.Close();
     EXPECT_EQ(image.U8(0x30B), 9);
+}
+
+TEST(BasicSettingTest, BoxesTakeDigitsUpToTheirLimits) {
+    RadioImage image = NewImage();
+    DialogDriver d(BasicSettingDialogSpec(), image);
+    std::string lengths;
+    for (const char* key :
+         {"option.saving_delay", "option.tot", "option.tot_pre_alert", "option.tot_rekey",
+          "option.tot_reset", "option.vox_delay", "sidekey.long_key"}) {
+        d.Type(key, "1x2345");
+        lengths += std::to_string(d.Shown(key).size());
+    }
+    EXPECT_EQ(lengths, "2322233");
+}
+
+// 0x318 = 01010101, 0x319 = 10000001, 0x31A = 10101000: every check shows
+// its own bit; unchecking the checked and checking the others flips them.
+TEST(BasicSettingTest, ToneAndLightChecksShowAndStoreTheirOwnBits) {
+    RadioImage image = NewImage();
+    for (const auto& [at, value] :
+         {std::pair{0x318, 0x55}, {0x319, 0x81}, {0x31A, 0xA8}, {0x31B, 0}})
+        image.SetU8(at, static_cast<std::uint8_t>(value));
+    DialogDriver d(BasicSettingDialogSpec(), image);
+    std::string shown;
+    for (const char* key :
+         {"shutdown_pre_alert_tone", "shutdown_tone", "group_call_tone", "single_call_tone",
+          "low_voltage", "call_out_tone", "power_on_tone", "tone", "call_link_reset_tone",
+          "rx_exit_tone", "power_on_light", "low_voltage_light", "scan_state_light", "rx_light",
+          "tx_light", "light", "shock"}) {
+        const auto c = d.At(std::string("tonelight.") + key);
+        shown += c.page.Shown(c.i);
+        c.page.Check(c.i, !c.page.State(c.i).checked);
+    }
+    EXPECT_EQ(shown, "10101010010101010");  // in the order of the keys
+    d.dialog.Close();
+    EXPECT_EQ(ImageBytes(image, 0x318, 4), (Bytes{0xAA, 0x41, 0x54, 0x01}));
 }
 
 TEST(BasicSettingTest, ClosingKeepsEveryBitNoPageOwns) {

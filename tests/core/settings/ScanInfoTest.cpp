@@ -13,11 +13,11 @@ namespace {
 
 using test::DialogDriver;
 
-// A new image with channels 2 and 5 present; channel 7's receive frequency
-// ends in 0x00, which counts as empty.
+// A new image with channels 1, 5 and 16 present; channel 7's receive
+// frequency ends in 0x00, which counts as empty.
 RadioImage WithChannels() {
     RadioImage image = test::NewImage();
-    for (int n : {2, 5}) image.SetBcd4(channel::RecordOffset(n), 44600625);
+    for (int n : {1, 5, 16}) image.SetBcd4(channel::RecordOffset(n), 44600625);
     image.SetU8(channel::RecordOffset(7) + 3, 0x00);
     return image;
 }
@@ -63,12 +63,12 @@ TEST(ScanInfoTest, ListsFallBackAndStoreTheirDefaults) {
         {"scan.end_beep", 0x347, 0x3F, "On", "Off", 0x37},
         {"scan.tx_channel", 0x347, 0xFF, "Specified ch", "entry ch before scan", 0x3F},
         {"scan.tx_channel", 0x347, 0x40, "last active ch", "", 0x80},
-        {"scan.priority_channel", 0x348, 5, "5", "2", 2},
+        {"scan.priority_channel", 0x348, 5, "5", "16", 16},
         {"scan.priority_channel", 0x348, 7, "None", "None", 0xFF},  // channel 7 is empty
         {"scan.priority_channel", 0x348, 0, "None", "", 0xFF},
         {"scan.specified_channel", 0x34A, 7, "None", "None", 0},
         {"scan.specified_channel", 0x34A, 0xFF, "None", "5", 5},
-        {"scan.specified_channel", 0x34A, 2, "2", "", 0},
+        {"scan.specified_channel", 0x34A, 1, "1", "", 0},
     };
     for (const auto& [key, at, stored, shown, choose, after] : rows) {
         RadioImage image = WithChannels();
@@ -85,7 +85,8 @@ TEST(ScanInfoTest, ChannelListsHoldNoneAndThePresentChannels) {
     RadioImage image = WithChannels();
     DialogDriver d(ScanInfoDialogSpec(), image);
     const auto some = d.At("scan.priority_channel");
-    EXPECT_EQ(some.page.State(some.i).items, (ListItems{{"None", 0xFF}, {"2", 2}, {"5", 5}}));
+    EXPECT_EQ(some.page.State(some.i).items,
+              (ListItems{{"None", 0xFF}, {"1", 1}, {"5", 5}, {"16", 16}}));
     RadioImage none = test::NewImage();
     DialogDriver empty(ScanInfoDialogSpec(), none);
     for (const char* key : {"scan.priority_channel", "scan.specified_channel"}) {
