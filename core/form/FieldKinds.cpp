@@ -78,7 +78,9 @@ std::string ShowValue(const NumberRule& rule, int shown) {
 void LoadNumber(const FieldSpec& f, const RadioImage& image, ControlState& s) {
     const NumberRule& rule = f.number;
     int stored = static_cast<int>(ReadRaw(f.at, image));
-    if (rule.loadOutside && (stored < rule.min || stored > rule.max)) stored = *rule.loadOutside;
+    // The range is in shown units (milliseconds for the scaled boxes).
+    const int shown = stored * Multiplier(rule.scale);
+    if (rule.loadOutside && (shown < rule.min || shown > rule.max)) stored = *rule.loadOutside;
     s.text = ShowValue(rule, stored * Multiplier(rule.scale));
 }
 

@@ -1,0 +1,136 @@
+// dpmrtool fields, get and set run as the built program, and the errors that
+// leave the file as it was.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "form/DialogRegistry.h"
+#include "image/Document.h"
+#include "support/TempDir.h"
+
+namespace dpmr {
+namespace {
+
+std::string Get(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct ToolRun {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs dpmrtool through the shell, each argument quoted (none holds a quote).
+ToolRun Tool(const std::vector<std::string>& args) {
+    test::TempDir io;
+    std::string command = DPMR_TEST_BIN_DIR "/dpmrtool";
+    for (const std::string& a : args) command += " '" + a + "'";
+    const int rc = std::system((command + " >" + io.File("o") + " 2>" + io.File("e")).c_str());
+    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, Get(io.File("o")), Get(io.File("e"))};
+}
+
+class DpmrtoolFields : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(Tool({"new", "-o", file_}).status, 0); }
+    RadioImage Image() const {
+        RadioImage image;
+        EXPECT_TRUE(LoadImageFile(file_, image).ok());
+        return image;
+    }
+    test::TempDir dir_;
+    const std::string file_ = dir_.File("radio.dat");
+};
+
+TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
+    const ToolRun r = Tool({"fields", "--json"});
+    ASSERT_TRUE(r.status == 0 && r.err.empty()) << r.err;
+    std::istringstream lines(r.out);
+    std::vector<std::string> objects;
+    for (std::string line; std::getline(lines, line);) objects.push_back(line);
+    ASSERT_EQ(objects.size(), form::AllFields().size() + 2);
+    EXPECT_TRUE(objects.front() == "[" && objects.back() == "]");
+    for (std::size_t k = 1; k + 1 < objects.size(); ++k)  // one object a line, commas between
+        EXPECT_TRUE(objects[k].starts_with("  {\"key\": \"") &&
+                    objects[k].ends_with(k + 2 < objects.size() ? "}," : "}"))
+            << k;
+    for (const char* object : {
+             R"j({"key": "option.tot_pre_alert", "dialog": "Basic setting", "page": "Option", )j"
+             R"j("group": "", "label": "TOT pre-aleat  (s)", "kind": "number", "offset": 778, )j"
+             R"j("size": 1, "bits": "0-7", "hidden": false})j",
+             R"j({"key": "sidekey.sk1_short", "dialog": "Basic setting", "page": "Side Key", )j"
+             R"j("group": "SK1", "label": "Short press", "kind": "list", "offset": 804, )j"
+             R"j("size": 1, "bits": "0-7", "hidden": false})j",
+         })
+        EXPECT_NE(r.out.find(object), std::string::npos) << object;
+    const std::string plain = Tool({"fields"}).out;
+    for (const char* line :
+         {" number  0x0308+2     Basic setting > Option > \"TOT (s)\"\n",
+          "  0x0307:2-3   Basic setting > Option > \"STE\"\n",
+          "  0x0322       Basic setting > Side Key > TK1 > \"Short press\" (hidden)\n"})
+        EXPECT_NE(plain.find(line), std::string::npos) << line;
+}
+
+// Scan Info, then Basic setting (closing Scan Info), then Scan Info again
+// (closing Basic setting, which stores the box still being typed in as it is).
+TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
+    RadioImage expected = Image();
+    const ToolRun get = Tool({"get", file_, "option.tot_pre_alert", "scan.stop_time",
+                              "sidekey.tk1_short", "option.vox_delay"});
+    EXPECT_EQ(get.out,
+              "option.tot_pre_alert=0\nscan.stop_time=2.0\nsidekey.tk1_short=EMI\n"
+              "option.vox_delay=1.0\n");
+    EXPECT_TRUE(Image() == expected);  // get changes nothing
+    const ToolRun r =
+        Tool({"set", file_, "scan.stop_time=1.3", "scan.resume_delay++", "option.tot=95",
+              "option.vox_delay--", "sidekey.sk1_short=Hihg/Low power", "sidekey.long_key++",
+              "tonelight.shock=1", "option.tot_rekey~=99", "scan.mode=Time"});
+    ASSERT_TRUE(r.status == 0 && r.out.empty() && r.err.empty()) << r.err;
+    const std::map<std::size_t, std::uint8_t> changed{{0x342, 10}, {0x344, 31}, {0x308, 90},
+                                                      {0x312, 9},  {0x324, 7},  {0x320, 11},
+                                                      {0x31B, 1},  {0x30B, 99}, {0x340, 0}};
+    for (const auto& [at, value] : changed) expected.SetU8(at, value);
+    EXPECT_TRUE(Image() == expected);
+    EXPECT_EQ(Tool({"get", file_, "sidekey.sk1_short"}).out, "sidekey.sk1_short=Hihg/Low power\n");
+}
+
+TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {
+    const std::pair<std::vector<std::string>, const char*> rows[] = {
+        {{"option.nope=1"}, R"j(step 1 "option.nope=1": unknown key "option.nope")j"},
+        {{"scan.mode=Time", "option.apo=5H"},
+         R"j(step 2 "option.apo=5H": "5H" is not an entry of "APO" ("Off", "10M", )j"},
+        {{"option.tot=60", "option.sql++"},
+         R"j(step 2 "option.sql++": "option.sql" (SQL) has no)j"},
+        {{"tonelight.shock=2"},
+         R"j(step 1 "tonelight.shock=2": "tonelight.shock" (Shock) takes 0 or 1)j"},
+        {{"option.tot"}, R"j(step 1 "option.tot": expected KEY=TEXT)j"},
+    };
+    const std::string before = Get(file_);
+    for (const auto& [steps, part] : rows) {
+        std::vector<std::string> args{"set", file_};
+        args.insert(args.end(), steps.begin(), steps.end());
+        const ToolRun r = Tool(args);
+        EXPECT_TRUE(r.status == 2 && r.out.empty() && r.err.starts_with("dpmrtool: ") &&
+                    r.err.find('\n') == r.err.size() - 1 && r.err.find(part) != std::string::npos)
+            << part << ": " << r.status << " " << r.err;
+        EXPECT_EQ(Get(file_), before) << part;
+    }
+    for (const std::size_t size : {100, 20000}) {
+        const std::string odd = dir_.File("odd.dat"), bytes(size, '\x5A');
+        std::ofstream(odd, std::ios::binary) << bytes;
+        const ToolRun r = Tool({"set", odd, "option.tot=90"});
+        EXPECT_TRUE(r.status == 2 && r.err.find(odd) != std::string::npos &&
+                    r.err.find('\n') == r.err.size() - 1)
+            << size << ": " << r.err;
+        EXPECT_EQ(Get(odd), bytes) << size;
+    }
+}
+
+}  // namespace
+}  // namespace dpmr
