@@ -78,7 +78,8 @@ TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
 }
 
 // Scan Info, then Basic setting (closing Scan Info), then Scan Info again
-// (closing Basic setting, which stores the box still being typed in as it is).
+// (closing Basic setting, which lets the box still being typed in go first,
+// so its rule runs: 99 becomes 60).
 TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
     RadioImage expected = Image();
     const ToolRun get = Tool({"get", file_, "option.tot_pre_alert", "scan.stop_time",
@@ -94,7 +95,7 @@ TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
     ASSERT_TRUE(r.status == 0 && r.out.empty() && r.err.empty()) << r.err;
     const std::map<std::size_t, std::uint8_t> changed{{0x342, 10}, {0x344, 31}, {0x308, 90},
                                                       {0x312, 9},  {0x324, 7},  {0x320, 11},
-                                                      {0x31B, 1},  {0x30B, 99}, {0x340, 0}};
+                                                      {0x31B, 1},  {0x30B, 60}, {0x340, 0}};
     for (const auto& [at, value] : changed) expected.SetU8(at, value);
     EXPECT_TRUE(Image() == expected);
     EXPECT_EQ(Tool({"get", file_, "sidekey.sk1_short"}).out, "sidekey.sk1_short=Hihg/Low power\n");
