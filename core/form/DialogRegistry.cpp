@@ -1,14 +1,17 @@
 // The catalogue of settings dialogs.
 #include "form/DialogRegistry.h"
 
+#include "dpmr/DpmrParamDialog.h"
 #include "settings/BasicSettingDialog.h"
 #include "settings/ScanInfoDialog.h"
 
 namespace dpmr::form {
 
 const std::vector<const DialogSpec*>& AllDialogs() {
-    static const std::vector<const DialogSpec*> dialogs{&ScanInfoDialogSpec(),
-                                                        &BasicSettingDialogSpec()};
+    static const std::vector<const DialogSpec*> dialogs{
+        &ScanInfoDialogSpec(), &BasicSettingDialogSpec(),
+        &DpmrParamDialogSpec(),  // dPMR: Basic, Contact, Group rx list
+    };
     return dialogs;
 }
 

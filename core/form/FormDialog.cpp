@@ -30,7 +30,8 @@ void FormDialog::SelectPage(int i) {
 void FormDialog::Close() {
     if (closed_) return;
     closed_ = true;
-    for (auto& page : pages_) page->SaveToImage();
+    for (int i = 0; i < PageCount(); ++i)
+        if (i == current_ || Page(i).StoresWhenHidden()) Page(i).SaveToImage();
 }
 
 }  // namespace dpmr::form
