@@ -1,7 +1,6 @@
 // dpmrtool new and show, run as a real program: exit statuses, the one-line
 // error messages on stderr, the file `new` writes and what `show` prints.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,36 +10,23 @@
 #include "channels/ChannelRecord.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Runs the tool through the shell; the arguments hold no blanks or quotes.
-ToolRun Tool(const std::string& args, const std::string& exe = DPMR_TEST_BIN_DIR "/dpmrtool") {
-    test::TempDir io;
-    const int rc =
-        std::system((exe + " " + args + " >" + io.File("o") + " 2>" + io.File("e")).c_str());
-    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, Get(io.File("o")), Get(io.File("e"))};
-}
+using test::FileText;
+using test::RunTool;
+using test::ToolRun;
 
 // `new` writes the image of File > New: the built-in defaults, or
 // "Default.dat" beside the tool when there is one. `show` prints the band and
 // one line per channel.
 TEST(FileCommandsTest, NewWritesTheDefaultsAndShowListsThem) {
     test::TempDir dir;
-    const ToolRun r = Tool("new --output " + dir.File("n.dat"));
+    const ToolRun r = RunTool("new --output " + dir.File("n.dat"));
     EXPECT_TRUE(r.status == 0 && r.err.empty()) << r.err;
     RadioImage image, defaults;
     StoreBuiltInDefaults(defaults, BandLimits{});
@@ -48,13 +34,13 @@ TEST(FileCommandsTest, NewWritesTheDefaultsAndShowListsThem) {
     EXPECT_TRUE(image == defaults && fs::file_size(dir.File("n.dat")) == RadioImage::kSize);
     fs::copy_file(DPMR_TEST_BIN_DIR "/dpmrtool", dir.File("dpmrtool"));
     std::ofstream(dir.File("Default.dat"), std::ios::binary) << std::string(100, 'Q');
-    ASSERT_EQ(Tool("new -o " + dir.File("q.dat"), dir.File("dpmrtool")).status, 0);
-    EXPECT_EQ(Get(dir.File("q.dat")), std::string(100, 'Q') + std::string(16284, '\xFF'));
+    ASSERT_EQ(RunTool("new -o " + dir.File("q.dat"), dir.File("dpmrtool")).status, 0);
+    EXPECT_EQ(FileText(dir.File("q.dat")), std::string(100, 'Q') + std::string(16284, '\xFF'));
 
     image.SetBcd4(channel::RecordOffset(2), 44600625);
     image.SetBcd4(channel::RecordOffset(2) + channel::kTxFreq, 44600625);
     ASSERT_TRUE(SaveImageFile(dir.File("s.dat"), image).ok());
-    const ToolRun run = Tool("show " + dir.File("s.dat"));
+    const ToolRun run = RunTool("show " + dir.File("s.dat"));
     ASSERT_EQ(run.status, 0) << run.err;
     for (const char* part : {"\nBand: 400.000000 MHz - 470.000000 MHz\n",
                              "\n  1  (empty)\n  2  446.006250  446.006250  None ",
@@ -62,15 +48,15 @@ TEST(FileCommandsTest, NewWritesTheDefaultsAndShowListsThem) {
         EXPECT_NE(run.out.find(part), std::string::npos) << run.out;
     image.FillFF(layout::kTableBandLower, 8);
     ASSERT_TRUE(SaveImageFile(dir.File("s.dat"), image).ok());
-    EXPECT_NE(Tool("show " + dir.File("s.dat")).out.find("Band: (none)"), std::string::npos);
+    EXPECT_NE(RunTool("show " + dir.File("s.dat")).out.find("Band: (none)"), std::string::npos);
 }
 
 TEST(FileCommandsTest, HelpVersionAndErrorsWithStatus2AndOneLine) {
-    const ToolRun help = Tool("--help");
+    const ToolRun help = RunTool("--help");
     EXPECT_TRUE(help.status == 0 && help.out.find("  show ") != std::string::npos) << help.out;
-    EXPECT_EQ(Tool("new --help").out.rfind("Usage: dpmrtool new -o OUT.dat", 0), 0u);
-    EXPECT_EQ(Tool("--version").out, std::string("dpmrtool ") + DPMR_VERSION + "\n");
-    EXPECT_EQ(Tool("").status, 2);
+    EXPECT_EQ(RunTool("new --help").out.rfind("Usage: dpmrtool new -o OUT.dat", 0), 0u);
+    EXPECT_EQ(RunTool("--version").out, std::string("dpmrtool ") + DPMR_VERSION + "\n");
+    EXPECT_EQ(RunTool("").status, 2);
 
     test::TempDir dir;
     std::ofstream(dir.File("short.dat"), std::ios::binary) << std::string(100, '\0');
@@ -85,7 +71,7 @@ TEST(FileCommandsTest, HelpVersionAndErrorsWithStatus2AndOneLine) {
         {"show " + dir.File("short.dat"), "nexpected file format"},
         {"frobnicate", "unknown command"}};
     for (const auto& [args, part] : cases) {
-        const ToolRun r = Tool(args);
+        const ToolRun r = RunTool(args);
         EXPECT_TRUE(r.status == 2 && r.out.empty() && r.err.rfind("dpmrtool: ", 0) == 0 &&
                     r.err.find('\n') == r.err.size() - 1 && r.err.find(part) != std::string::npos)
             << args << ": " << r.status << " " << r.err;
