@@ -21,6 +21,7 @@
 #include "app/CAboutDlg.h"
 #include "app/Resources.h"
 #include "channels/CProgramView.h"
+#include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
 #include "image/Document.h"
 #include "link/CPortSettingDlg.h"
@@ -152,10 +153,10 @@ void CMainFrame::CreateActions() {
     connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(action("actionScanInfo"), &QAction::triggered, this, &CMainFrame::OnScanInfo);
     connect(action("actionBasicSetting"), &QAction::triggered, this, &CMainFrame::OnBasicSetting);
+    connect(action("actionDpmr"), &QAction::triggered, this, &CMainFrame::OnDpmr);
     // The settings editors still to come have their menu items present but
     // disabled.
-    for (const char* name : {"actionAlarm", "actionDtmf", "actionDpmr"})
-        action(name)->setEnabled(false);
+    for (const char* name : {"actionAlarm", "actionDtmf"}) action(name)->setEnabled(false);
 }
 
 void CMainFrame::CreateMenus() {
@@ -439,6 +440,13 @@ void CMainFrame::OnBasicSetting() {
     view_->RunImageEditor([this] {
         CBasicSettingDlg dialog(context_.image,
                                 QString::fromStdString(context_.settings.pictureFolder), this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnDpmr() {
+    view_->RunImageEditor([this] {
+        CDpmrParamDlg dialog(context_.image, this);
         dialog.exec();
     });
 }

@@ -54,6 +54,7 @@ class CMainFrame : public QMainWindow {
     void OnPortSetting();
     void OnScanInfo();
     void OnBasicSetting();
+    void OnDpmr();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
