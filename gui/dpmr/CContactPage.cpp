@@ -229,15 +229,7 @@ void CContactPage::Refresh() {
 void CContactPage::PlaceEditor() {
     QWidget* editor = OpenEditorWidget();
     if (!editor) return;
+    // 64 rows scroll: the edited cell is brought into view first.
     grid_->scrollTo(grid_->model()->index(presenter_.EditRow() - 1, presenter_.EditCol() - 1));
-    const QRect cell = grid_->CellRect(presenter_.EditRow(), presenter_.EditCol());
-    if (!cell.isValid()) return;
-    // A drop-down list needs its own height; it is centred on a lower cell.
-    QRect area = cell;
-    const int needed = editor->sizeHint().height();
-    if (editor == typeCombo_ && needed > area.height()) {
-        area.setTop(cell.center().y() - needed / 2);
-        area.setHeight(needed);
-    }
-    editor->setGeometry(area);
+    grid_->PlaceOverCell(editor, presenter_.EditRow(), presenter_.EditCol());
 }

@@ -2,6 +2,7 @@
 // proportional column widths.
 #include "widgets/FlexGrid.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -103,6 +104,18 @@ std::pair<int, int> FlexGrid::CellAt(const QPoint& pos) const {
     const QModelIndex index = indexAt(pos);
     if (!index.isValid()) return {-1, -1};
     return {index.row() + 1, index.column() + 1};
+}
+
+void FlexGrid::PlaceOverCell(QWidget* editor, int row, int col) const {
+    const QRect cell = CellRect(row, col);
+    if (!cell.isValid()) return;
+    QRect area = cell;
+    const int needed = editor->sizeHint().height();
+    if (qobject_cast<QComboBox*>(editor) && needed > area.height()) {
+        area.setTop(cell.center().y() - needed / 2);
+        area.setHeight(needed);
+    }
+    editor->setGeometry(area);
 }
 
 QSize FlexGrid::sizeHint() const {

@@ -39,6 +39,11 @@ class FlexGrid : public QTableWidget {
     // The cell (row, col) under a point of the viewport; (-1, -1) for none.
     std::pair<int, int> CellAt(const QPoint& pos) const;
 
+    // Puts an in-place editor (a child of viewport()) over a data cell: an
+    // edit fills the cell; a drop-down list keeps the height it needs to
+    // draw its text, centred on a lower cell.
+    void PlaceOverCell(QWidget* editor, int row, int col) const;
+
     QSize sizeHint() const override;
 
   signals:
