@@ -26,10 +26,6 @@ std::string Quoted(const std::string& s) {
     return "\"" + s + "\"";
 }
 
-Status RowError(const CsvRecord& record, const std::string& reason) {
-    return Status::Error("line " + std::to_string(record.line) + ": " + reason);
-}
-
 // A row read from the file, with the line it came from.
 struct ImportRow {
     ContactRow row;
@@ -37,24 +33,26 @@ struct ImportRow {
 };
 
 Status CheckName(const CsvRecord& record, const std::string& name) {
-    if (name.empty()) return RowError(record, "the name is empty");
+    if (name.empty()) return CsvLineError(record.line, "the name is empty");
     if (name.size() > ContactPagePresenter::kNameLimit)
-        return RowError(record, "the name " + Quoted(name) + " is longer than 8 bytes");
+        return CsvLineError(record.line, "the name " + Quoted(name) + " is longer than 8 bytes");
     for (char c : name) {
         const auto u = static_cast<unsigned char>(c);
         if (u < 0x20 || u == 0x7F || u == 0xFF)
-            return RowError(record, "the name " + Quoted(name) + " holds a control character");
+            return CsvLineError(record.line,
+                                "the name " + Quoted(name) + " holds a control character");
     }
     return Status::Ok();
 }
 
 Status CheckNumber(const CsvRecord& record, const std::string& number) {
-    if (number.empty()) return RowError(record, "the number is empty");
+    if (number.empty()) return CsvLineError(record.line, "the number is empty");
     if (number.size() > ContactPagePresenter::kNumberLimit)
-        return RowError(record, "the number " + Quoted(number) + " is longer than 7 characters");
+        return CsvLineError(record.line,
+                            "the number " + Quoted(number) + " is longer than 7 characters");
     if (number.find_first_not_of(kContactNumberChars) != std::string::npos)
-        return RowError(
-            record, "the number " + Quoted(number) + " may hold only the digits 0 to 9 and \"*\"");
+        return CsvLineError(record.line, "the number " + Quoted(number) +
+                                             " may hold only the digits 0 to 9 and \"*\"");
     return Status::Ok();
 }
 
@@ -65,26 +63,28 @@ Status ReadRows(const std::vector<CsvRecord>& records, std::vector<ImportRow>& r
     for (std::size_t k = 1; k < records.size(); ++k) {
         const CsvRecord& record = records[k];
         if (rows.size() == ContactPagePresenter::kMaxContacts)
-            return RowError(record, "more than 64 contacts");
+            return CsvLineError(record.line, "more than 64 contacts");
         const auto& f = record.fields;
         if (f.size() != kHeader.size())
-            return RowError(
-                record, "expected 3 fields (Name,Number,Type), found " + std::to_string(f.size()));
+            return CsvLineError(record.line, "expected 3 fields (Name,Number,Type), found " +
+                                                 std::to_string(f.size()));
         if (Status s = CheckName(record, f[0]); !s) return s;
         if (Status s = CheckNumber(record, f[1]); !s) return s;
         if (f[2] != kSingleCallText && f[2] != kGroupCallText)
-            return RowError(record, "the type " + Quoted(f[2]) + " is neither " +
-                                        Quoted(kSingleCallText) + " nor " + Quoted(kGroupCallText));
+            return CsvLineError(record.line, "the type " + Quoted(f[2]) + " is neither " +
+                                                 Quoted(kSingleCallText) + " nor " +
+                                                 Quoted(kGroupCallText));
         const std::string padded = PadSevenDigits(f[1]);
         if (auto [at, fresh] = nameLine.emplace(f[0], record.line); !fresh)
-            return RowError(record, "the name " + Quoted(f[0]) + " is already on line " +
-                                        std::to_string(at->second));
+            return CsvLineError(record.line, "the name " + Quoted(f[0]) + " is already on line " +
+                                                 std::to_string(at->second));
         if (auto [at, fresh] = numberLine.emplace(padded, record.line); !fresh)
-            return RowError(record, "the number " + padded + " is already on line " +
-                                        std::to_string(at->second));
+            return CsvLineError(record.line, "the number " + padded + " is already on line " +
+                                                 std::to_string(at->second));
         rows.push_back({{f[0], padded, f[2] == kGroupCallText, 0}, &record});
     }
-    if (rows.empty()) return RowError(records.front(), "no contact follows; the radio needs one");
+    if (rows.empty())
+        return CsvLineError(records.front().line, "no contact follows; the radio needs one");
     return Status::Ok();
 }
 
@@ -100,9 +100,9 @@ Status ImportContactsCsv(RadioImage& image, std::string_view csv) {
     std::vector<CsvRecord> records;
     if (Status s = ParseCsv(csv, records); !s) return s;
     if (records.empty())
-        return Status::Error("line 1: the file is empty; the first line must be Name,Number,Type");
+        return CsvLineError(1, "the file is empty; the first line must be Name,Number,Type");
     if (records.front().fields != kHeader)
-        return RowError(records.front(), "the first line must be Name,Number,Type");
+        return CsvLineError(records.front().line, "the first line must be Name,Number,Type");
 
     // What the image lists already, exactly as exported: nothing to do.
     const std::vector<ContactRow> listed = ReadContactList(image);
@@ -138,7 +138,8 @@ Status ImportContactsCsv(RadioImage& image, std::string_view csv) {
     for (ImportRow& r : rows) {
         if (r.row.record != 0) continue;
         const std::optional<std::size_t> free = contact::FirstFreeRecord(work, kept);
-        if (!free) return RowError(*r.source, "no free contact record is left for this contact");
+        if (!free)
+            return CsvLineError(r.source->line, "no free contact record is left for this contact");
         r.row.record = *free;
         kept.insert(*free);
         work.SetU8(*free + contact::kType, 0x01);

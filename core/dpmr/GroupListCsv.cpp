@@ -39,15 +39,11 @@ std::string Quoted(const std::string& s) {
     return "\"" + s + "\"";
 }
 
-Status RowError(const CsvRecord& record, const std::string& reason) {
-    return Status::Error("line " + std::to_string(record.line) + ": " + reason);
-}
-
 // The slots of the row's members: listed group-call contacts, each once.
 Status MembersOf(const CsvRecord& record, const RadioImage& image, std::vector<int>& slots) {
     const auto named = std::count_if(record.fields.begin() + 1, record.fields.end(),
                                      [](const std::string& f) { return !f.empty(); });
-    if (named > grouplist::kMaxMembers) return RowError(record, "more than 8 members");
+    if (named > grouplist::kMaxMembers) return CsvLineError(record.line, "more than 8 members");
     const std::vector<std::size_t> listed = contact::ListedOffsets(image);
     for (std::size_t k = 1; k < record.fields.size(); ++k) {
         const std::string& name = record.fields[k];
@@ -55,14 +51,16 @@ Status MembersOf(const CsvRecord& record, const RadioImage& image, std::vector<i
         std::vector<std::size_t> records;
         for (std::size_t p : listed)
             if (contact::Name(image, p) == name) records.push_back(p);
-        if (records.empty()) return RowError(record, "no contact is named " + Quoted(name));
+        if (records.empty())
+            return CsvLineError(record.line, "no contact is named " + Quoted(name));
         if (records.size() > 1)
-            return RowError(record, "more than one contact is named " + Quoted(name));
+            return CsvLineError(record.line, "more than one contact is named " + Quoted(name));
         if (!contact::IsGroupCall(image, records.front()))
-            return RowError(record, Quoted(name) + " is a single call; the lists take group calls");
+            return CsvLineError(record.line,
+                                Quoted(name) + " is a single call; the lists take group calls");
         const int slot = *contact::SlotAt(records.front());
         if (std::find(slots.begin(), slots.end(), slot) != slots.end())
-            return RowError(record, Quoted(name) + " is named twice");
+            return CsvLineError(record.line, Quoted(name) + " is named twice");
         slots.push_back(slot);
     }
     return Status::Ok();
@@ -80,9 +78,10 @@ Status ImportGroupListsCsv(RadioImage& image, std::string_view csv) {
     std::vector<CsvRecord> records;
     if (Status s = ParseCsv(csv, records); !s) return s;
     if (records.empty())
-        return Status::Error("line 1: the file is empty; the first line must be List,Member1,...");
+        return CsvLineError(1, "the file is empty; the first line must be List,Member1,...");
     if (records.front().fields != Header())
-        return RowError(records.front(), "the first line must be List,Member1,...,Member8");
+        return CsvLineError(records.front().line,
+                            "the first line must be List,Member1,...,Member8");
 
     RadioImage work = image;
     std::map<int, std::size_t> listLine;
@@ -90,12 +89,13 @@ Status ImportGroupListsCsv(RadioImage& image, std::string_view csv) {
         const CsvRecord& record = records[k];
         const std::optional<long long> n = ParseWholeNumber(record.fields.front());
         if (!n || *n < 1 || *n > GroupRxListPresenter::kListCount)
-            return RowError(
-                record, "the list " + Quoted(record.fields.front()) + " is no number from 1 to 16");
+            return CsvLineError(record.line, "the list " + Quoted(record.fields.front()) +
+                                                 " is no number from 1 to 16");
         const int list = static_cast<int>(*n);
         if (auto [at, fresh] = listLine.emplace(list, record.line); !fresh)
-            return RowError(record, "list " + std::to_string(list) + " is already on line " +
-                                        std::to_string(at->second));
+            return CsvLineError(record.line, "list " + std::to_string(list) +
+                                                 " is already on line " +
+                                                 std::to_string(at->second));
         // Cells that are what the image holds leave the list as it is.
         std::vector<std::string> cells = record.fields;
         if (cells.size() < kCells) cells.resize(kCells);

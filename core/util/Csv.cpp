@@ -9,11 +9,11 @@ bool IsLineBreak(char c) {
     return c == '\n' || c == '\r';
 }
 
-Status LineError(std::size_t line, const std::string& reason) {
+}  // namespace
+
+Status CsvLineError(std::size_t line, const std::string& reason) {
     return Status::Error("line " + std::to_string(line) + ": " + reason);
 }
-
-}  // namespace
 
 Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records) {
     records.clear();
@@ -31,7 +31,8 @@ Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records) {
                 const std::size_t opened = line;
                 ++i;
                 for (;;) {
-                    if (i >= text.size()) return LineError(opened, "a quoted field is not closed");
+                    if (i >= text.size())
+                        return CsvLineError(opened, "a quoted field is not closed");
                     const char c = text[i++];
                     if (c == '"') {
                         if (i < text.size() && text[i] == '"') {
@@ -46,12 +47,12 @@ Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records) {
                     field.push_back(c);
                 }
                 if (i < text.size() && text[i] != ',' && !IsLineBreak(text[i]))
-                    return LineError(line, "text after the closing quote of a field");
+                    return CsvLineError(line, "text after the closing quote of a field");
             } else {
                 while (i < text.size() && text[i] != ',' && !IsLineBreak(text[i])) {
                     if (text[i] == '"')
-                        return LineError(line,
-                                         "a quote inside a field that does not start with one");
+                        return CsvLineError(line,
+                                            "a quote inside a field that does not start with one");
                     field.push_back(text[i++]);
                 }
                 if (!field.empty()) blank = false;

@@ -23,6 +23,9 @@ struct CsvRecord {
 // line ("line 4: ...") and leaves `records` empty.
 Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records);
 
+// "line N: reason", the message of a fault on line N.
+Status CsvLineError(std::size_t line, const std::string& reason);
+
 // One record as a line ending in "\n", each field quoted when it holds a
 // comma, a quote or a line break.
 std::string CsvLine(const std::vector<std::string>& fields);
