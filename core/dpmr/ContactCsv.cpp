@@ -98,11 +98,7 @@ std::string ContactsToCsv(const RadioImage& image) {
 
 Status ImportContactsCsv(RadioImage& image, std::string_view csv) {
     std::vector<CsvRecord> records;
-    if (Status s = ParseCsv(csv, records); !s) return s;
-    if (records.empty())
-        return CsvLineError(1, "the file is empty; the first line must be Name,Number,Type");
-    if (records.front().fields != kHeader)
-        return CsvLineError(records.front().line, "the first line must be Name,Number,Type");
+    if (Status s = ParseCsvTable(csv, kHeader, records); !s) return s;
 
     // What the image lists already, exactly as exported: nothing to do.
     const std::vector<ContactRow> listed = ReadContactList(image);

@@ -76,12 +76,7 @@ std::string GroupListsToCsv(const RadioImage& image) {
 
 Status ImportGroupListsCsv(RadioImage& image, std::string_view csv) {
     std::vector<CsvRecord> records;
-    if (Status s = ParseCsv(csv, records); !s) return s;
-    if (records.empty())
-        return CsvLineError(1, "the file is empty; the first line must be List,Member1,...");
-    if (records.front().fields != Header())
-        return CsvLineError(records.front().line,
-                            "the first line must be List,Member1,...,Member8");
+    if (Status s = ParseCsvTable(csv, Header(), records); !s) return s;
 
     RadioImage work = image;
     std::map<int, std::size_t> listLine;

@@ -79,6 +79,17 @@ Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records) {
     return Status::Ok();
 }
 
+Status ParseCsvTable(std::string_view text, const std::vector<std::string>& header,
+                     std::vector<CsvRecord>& records) {
+    if (Status s = ParseCsv(text, records); !s) return s;
+    if (!records.empty() && records.front().fields == header) return Status::Ok();
+    std::string line = CsvLine(header);
+    line.pop_back();
+    const std::size_t at = records.empty() ? 1 : records.front().line;
+    records.clear();
+    return CsvLineError(at, "the first line must be " + line);
+}
+
 std::string CsvLine(const std::vector<std::string>& fields) {
     std::string line;
     for (std::size_t k = 0; k < fields.size(); ++k) {

@@ -23,6 +23,11 @@ struct CsvRecord {
 // line ("line 4: ...") and leaves `records` empty.
 Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records);
 
+// ParseCsv for a table whose first record must be `header`; a missing or
+// other first line fails with "line N: the first line must be ...".
+Status ParseCsvTable(std::string_view text, const std::vector<std::string>& header,
+                     std::vector<CsvRecord>& records);
+
 // "line N: reason", the message of a fault on line N.
 Status CsvLineError(std::size_t line, const std::string& reason);
 

@@ -368,15 +368,9 @@ void CProgramView::ShowPresenterState() {
         bandList_->setCurrentIndex(presenter_.BandSelection());
     }
 
-    QWidget* shown = OpenEditorWidget();
-    for (QWidget* editor : Editors()) {
-        if (editor != shown && editor->isVisible()) editor->hide();
-    }
-    if (shown) {
-        PlaceEditor();
-        shown->show();
-        shown->raise();
-    }
+    const auto editors = Editors();
+    grid_->ShowEditor(OpenEditorWidget(), {editors.begin(), editors.end()}, presenter_.EditRow(),
+                      presenter_.EditCol());
     syncing_ = wasSyncing;
 }
 

@@ -75,7 +75,7 @@ CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
     typeCombo_ = new QComboBox(grid_->viewport());
     for (const std::string& choice : ContactPagePresenter::TypeChoices())
         typeCombo_->addItem(ToQt(choice));
-    for (QWidget* editor : {static_cast<QWidget*>(textEdit_), static_cast<QWidget*>(typeCombo_)}) {
+    for (QWidget* editor : std::vector<QWidget*>{textEdit_, typeCombo_}) {
         editor->hide();
         editor->installEventFilter(this);
     }
@@ -215,21 +215,15 @@ void CContactPage::Refresh() {
     insertButton_->setEnabled(presenter_.CanInsert());
     deleteButton_->setEnabled(presenter_.CanDelete());
 
-    QWidget* shown = OpenEditorWidget();
-    for (QWidget* editor : {static_cast<QWidget*>(textEdit_), static_cast<QWidget*>(typeCombo_)})
-        if (editor != shown && editor->isVisible()) editor->hide();
-    if (shown) {
-        PlaceEditor();
-        shown->show();
-        shown->raise();
-    }
+    // The grid scrolls (64 rows): the edited cell is brought into view.
+    if (presenter_.OpenEditor() != ContactEditor::kNone)
+        grid_->scrollTo(grid_->model()->index(presenter_.EditRow() - 1, presenter_.EditCol() - 1));
+    grid_->ShowEditor(OpenEditorWidget(), {textEdit_, typeCombo_}, presenter_.EditRow(),
+                      presenter_.EditCol());
     syncing_ = wasSyncing;
 }
 
 void CContactPage::PlaceEditor() {
-    QWidget* editor = OpenEditorWidget();
-    if (!editor) return;
-    // 64 rows scroll: the edited cell is brought into view first.
-    grid_->scrollTo(grid_->model()->index(presenter_.EditRow() - 1, presenter_.EditCol() - 1));
-    grid_->PlaceOverCell(editor, presenter_.EditRow(), presenter_.EditCol());
+    if (QWidget* editor = OpenEditorWidget())
+        grid_->PlaceOverCell(editor, presenter_.EditRow(), presenter_.EditCol());
 }

@@ -118,6 +118,16 @@ void FlexGrid::PlaceOverCell(QWidget* editor, int row, int col) const {
     editor->setGeometry(area);
 }
 
+void FlexGrid::ShowEditor(QWidget* open, const std::vector<QWidget*>& editors, int row,
+                          int col) const {
+    for (QWidget* editor : editors)
+        if (editor != open && editor->isVisible()) editor->hide();
+    if (!open) return;
+    PlaceOverCell(open, row, col);
+    open->show();
+    open->raise();
+}
+
 QSize FlexGrid::sizeHint() const {
     const double total = std::accumulate(widths_.begin(), widths_.end(), 0.0);
     const int w = static_cast<int>(total / kTwipsPerPixel) + 2 * frameWidth() + 4;

@@ -43,6 +43,9 @@ class FlexGrid : public QTableWidget {
     // edit fills the cell; a drop-down list keeps the height it needs to
     // draw its text, centred on a lower cell.
     void PlaceOverCell(QWidget* editor, int row, int col) const;
+    // Shows `open` (one of `editors`, or nullptr for none) over the cell and
+    // hides the others.
+    void ShowEditor(QWidget* open, const std::vector<QWidget*>& editors, int row, int col) const;
 
     QSize sizeHint() const override;
 
