@@ -176,11 +176,12 @@ TEST(ContactPage, EditorOpensOnTheFocusedCellFiltersTypingAndCommitsOrDrops) {
     EXPECT_FALSE(contact::IsGroupCall(image, ContactSlot(1)));
 }
 
-// The store sorts by name byte-wise, rewrites the order table and records,
-// and keeps the type byte's other bits.
+// The store sorts by name byte-wise (a name listed twice, as a file may have
+// it, keeps its order), rewrites the order table and records, and keeps the
+// type byte's other bits.
 TEST(ContactPage, StoreSortsByNameAndRewritesTheRecords) {
     RadioImage image;
-    PutContacts(image, {{1, "b", "1"}, {2, "A", "2"}, {3, "a", "3"}});
+    PutContacts(image, {{1, "b", "1"}, {5, "a", "5"}, {2, "A", "2"}, {3, "a", "3"}});
     image.SetU8(ContactSlot(1) + 7, 0xF1);
     image.SetU8(ContactSlot(2) + 15, 'X');  // after the name's 0xFF: overwritten
     P page(image);
@@ -188,10 +189,11 @@ TEST(ContactPage, StoreSortsByNameAndRewritesTheRecords) {
     page.EndEdit(1, P::kTypeCol, "Single call");
     page.SetCurrentCell(1, P::kNumberCol);
     page.SaveToImage();
-    EXPECT_EQ(OrderTable(image, 4),
-              (std::vector<std::size_t>{ContactSlot(2), ContactSlot(3), ContactSlot(1), 0xFFFF}));
-    EXPECT_EQ(Column(page, P::kNameCol), (std::vector<std::string>{"A", "a", "b"}));
-    EXPECT_EQ(page.CurrentRow(), 3);  // the focus stays with "b"
+    EXPECT_EQ(OrderTable(image, 5),
+              (std::vector<std::size_t>{ContactSlot(2), ContactSlot(5), ContactSlot(3),
+                                        ContactSlot(1), 0xFFFF}));
+    EXPECT_EQ(Column(page, P::kNameCol), (std::vector<std::string>{"A", "a", "a", "b"}));
+    EXPECT_EQ(page.CurrentRow(), 4);  // the focus stays with "b"
     EXPECT_EQ(image.U8(ContactSlot(1) + 7), 0xF0);
     EXPECT_EQ(test::ImageBytes(image, ContactSlot(2), 16),
               (test::Bytes{0, 0, 0, 0, 0, 0, 2, 1, 'A', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
