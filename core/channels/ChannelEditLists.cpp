@@ -1,15 +1,12 @@
 // Reading the dynamic list entries of the channel edit dialog from the image.
 #include "channels/ChannelEditLists.h"
 
-#include "dpmr/ContactChecks.h"
+#include "dpmr/ContactRecord.h"
 #include "image/ImageLayout.h"
 
 namespace dpmr {
 
 namespace {
-
-constexpr std::size_t kContactNameOffset = 8;
-constexpr std::size_t kContactNameSize = 8;
 
 std::vector<int> NumbersWhoseFirstByte(const RadioImage& image, std::size_t base,
                                        std::size_t stride, bool zeroIsEmpty) {
@@ -26,11 +23,8 @@ std::vector<int> NumbersWhoseFirstByte(const RadioImage& image, std::size_t base
 
 std::vector<ContactEntry> ContactsInIndexOrder(const RadioImage& image) {
     std::vector<ContactEntry> contacts;
-    for (std::size_t p : ListedContactOffsets(image)) {
-        const int number =
-            static_cast<int>((p - layout::kContactRecords) / layout::kContactRecordSize) + 1;
-        contacts.push_back({number, image.Text(p + kContactNameOffset, kContactNameSize)});
-    }
+    for (std::size_t p : contact::ListedOffsets(image))
+        contacts.push_back({*contact::SlotAt(p), contact::Name(image, p)});
     return contacts;
 }
 

@@ -3,20 +3,20 @@
 // receive lists lose references to contacts that are gone or unsuitable.
 #pragma once
 
-#include <cstddef>
+#include <optional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "image/RadioImage.h"
 
 namespace dpmr {
 
-// Record offsets of the listed contacts, in list order: the order table's
-// entries up to the first one that is not the start of a contact record.
-std::vector<std::size_t> ListedContactOffsets(const RadioImage& image);
-
 // Slot numbers (1..64) of the listed contacts.
 std::set<int> ListedContactSlots(const RadioImage& image);
+
+// "Name k" with the smallest k (1..64) that no name of `names` has.
+std::optional<std::string> FreeContactName(const std::vector<std::string>& names);
 
 // Empty names become "Name k" (smallest k not in use); a name equal to an
 // earlier one is renamed the same way. Names are written back padded with 0xFF.

@@ -2,6 +2,7 @@
 #include "form/DialogRegistry.h"
 
 #include "settings/AlarmDialog.h"
+#include "dpmr/DpmrParamDialog.h"
 #include "settings/BasicSettingDialog.h"
 #include "settings/DtmfDialog.h"
 #include "settings/ScanInfoDialog.h"
@@ -10,7 +11,8 @@ namespace dpmr::form {
 
 const std::vector<const DialogSpec*>& AllDialogs() {
     static const std::vector<const DialogSpec*> dialogs{
-        &ScanInfoDialogSpec(), &BasicSettingDialogSpec(), &AlarmDialogSpec(), &DtmfDialogSpec()};
+        &ScanInfoDialogSpec(), &BasicSettingDialogSpec(), &AlarmDialogSpec(), &DtmfDialogSpec(),
+        &DpmrParamDialogSpec()};
     return dialogs;
 }
 

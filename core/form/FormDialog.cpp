@@ -33,7 +33,8 @@ void FormDialog::Close() {
     // The control with the focus loses it as the dialog goes: its commit
     // runs before anything is stored, as when a tab is clicked.
     Page(current_).LeaveFocus();
-    for (auto& page : pages_) page->SaveToImage();
+    for (int i = 0; i < PageCount(); ++i)
+        if (i == current_ || Page(i).StoresWhenHidden()) Page(i).SaveToImage();
 }
 
 }  // namespace dpmr::form

@@ -32,7 +32,8 @@ class FormDialog {
 
     // A tab is chosen. Nothing happens for the current tab or once closed.
     void SelectPage(int i);
-    // The dialog closes: every page stores, in tab order. Only the first call
+    // The dialog closes: every page stores, in tab order (a page that says
+    // StoresWhenHidden() false only when it is shown). Only the first call
     // does anything; events after it are the caller's to drop.
     void Close();
     bool IsClosed() const { return closed_; }

@@ -18,6 +18,11 @@ class FormPage {
     virtual void SaveToImage() = 0;
     // The control with the focus loses it (a tab is clicked): its commit runs.
     virtual void LeaveFocus() {}
+    // Whether closing the dialog stores this page while another tab is
+    // shown. A page whose content another page changes behind it (the group
+    // receive lists, which the contact page prunes) would write old content
+    // back; it stores at close only when it is the page shown.
+    virtual bool StoresWhenHidden() const { return true; }
 };
 
 }  // namespace dpmr::form

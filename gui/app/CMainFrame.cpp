@@ -21,6 +21,7 @@
 #include "app/CAboutDlg.h"
 #include "app/Resources.h"
 #include "channels/CProgramView.h"
+#include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
 #include "image/Document.h"
 #include "link/CPortSettingDlg.h"
@@ -156,9 +157,7 @@ void CMainFrame::CreateActions() {
     connect(action("actionBasicSetting"), &QAction::triggered, this, &CMainFrame::OnBasicSetting);
     connect(action("actionAlarm"), &QAction::triggered, this, &CMainFrame::OnAlarm);
     connect(action("actionDtmf"), &QAction::triggered, this, &CMainFrame::OnDtmf);
-    // The settings editors still to come have their menu items present but
-    // disabled.
-    for (const char* name : {"actionDpmr"}) action(name)->setEnabled(false);
+    connect(action("actionDpmr"), &QAction::triggered, this, &CMainFrame::OnDpmr);
 }
 
 void CMainFrame::CreateMenus() {
@@ -456,6 +455,13 @@ void CMainFrame::OnAlarm() {
 void CMainFrame::OnDtmf() {
     view_->RunImageEditor([this] {
         CDtmfDlg dialog(context_.image, this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnDpmr() {
+    view_->RunImageEditor([this] {
+        CDpmrParamDlg dialog(context_.image, this);
         dialog.exec();
     });
 }

@@ -56,6 +56,7 @@ class CMainFrame : public QMainWindow {
     void OnBasicSetting();
     void OnAlarm();
     void OnDtmf();
+    void OnDpmr();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -368,30 +368,13 @@ void CProgramView::ShowPresenterState() {
         bandList_->setCurrentIndex(presenter_.BandSelection());
     }
 
-    QWidget* shown = OpenEditorWidget();
-    for (QWidget* editor : Editors()) {
-        if (editor != shown && editor->isVisible()) editor->hide();
-    }
-    if (shown) {
-        PlaceEditor();
-        shown->show();
-        shown->raise();
-    }
+    const auto editors = Editors();
+    grid_->ShowEditor(OpenEditorWidget(), {editors.begin(), editors.end()}, presenter_.EditRow(),
+                      presenter_.EditCol());
     syncing_ = wasSyncing;
 }
 
 void CProgramView::PlaceEditor() {
-    QWidget* editor = OpenEditorWidget();
-    if (!editor) return;
-    const QRect cell = grid_->CellRect(presenter_.EditRow(), presenter_.EditCol());
-    if (!cell.isValid()) return;
-    // Combo boxes need their own height to draw their text; they are centred
-    // on the cell when it is lower than that.
-    QRect area = cell;
-    const int needed = editor->sizeHint().height();
-    if (editor != freqEdit_ && needed > area.height()) {
-        area.setTop(cell.center().y() - needed / 2);
-        area.setHeight(needed);
-    }
-    editor->setGeometry(area);
+    if (QWidget* editor = OpenEditorWidget())
+        grid_->PlaceOverCell(editor, presenter_.EditRow(), presenter_.EditCol());
 }

@@ -2,6 +2,7 @@
 // proportional column widths.
 #include "widgets/FlexGrid.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
@@ -113,6 +114,28 @@ std::pair<int, int> FlexGrid::CellAt(const QPoint& pos) const {
     const QModelIndex index = indexAt(pos);
     if (!index.isValid()) return {-1, -1};
     return {index.row() + 1, index.column() + 1};
+}
+
+void FlexGrid::PlaceOverCell(QWidget* editor, int row, int col) const {
+    const QRect cell = CellRect(row, col);
+    if (!cell.isValid()) return;
+    QRect area = cell;
+    const int needed = editor->sizeHint().height();
+    if (qobject_cast<QComboBox*>(editor) && needed > area.height()) {
+        area.setTop(cell.center().y() - needed / 2);
+        area.setHeight(needed);
+    }
+    editor->setGeometry(area);
+}
+
+void FlexGrid::ShowEditor(QWidget* open, const std::vector<QWidget*>& editors, int row,
+                          int col) const {
+    for (QWidget* editor : editors)
+        if (editor != open && editor->isVisible()) editor->hide();
+    if (!open) return;
+    PlaceOverCell(open, row, col);
+    open->show();
+    open->raise();
 }
 
 QSize FlexGrid::sizeHint() const {

@@ -40,6 +40,14 @@ class FlexGrid : public QTableWidget {
     // The cell (row, col) under a point of the viewport; (-1, -1) for none.
     std::pair<int, int> CellAt(const QPoint& pos) const;
 
+    // Puts an in-place editor (a child of viewport()) over a data cell: an
+    // edit fills the cell; a drop-down list keeps the height it needs to
+    // draw its text, centred on a lower cell.
+    void PlaceOverCell(QWidget* editor, int row, int col) const;
+    // Shows `open` (one of `editors`, or nullptr for none) over the cell and
+    // hides the others.
+    void ShowEditor(QWidget* open, const std::vector<QWidget*>& editors, int row, int col) const;
+
     QSize sizeHint() const override;
 
   signals:

@@ -1,0 +1,152 @@
+// The contact list to and from comma-separated text.
+#include "dpmr/ContactCsv.h"
+
+#include <map>
+#include <set>
+#include <vector>
+
+#include "dpmr/ContactChecks.h"
+#include "dpmr/ContactList.h"
+#include "dpmr/ContactPagePresenter.h"
+#include "dpmr/ContactRecord.h"
+#include "form/DtmfSymbols.h"
+#include "util/Csv.h"
+
+namespace dpmr {
+
+namespace {
+
+const std::vector<std::string> kHeader{"Name", "Number", "Type"};
+
+std::vector<std::string> RowFields(const ContactRow& row) {
+    return {row.name, row.number, CallTypeText(row.groupCall)};
+}
+
+std::string Quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+// A row read from the file, with the line it came from.
+struct ImportRow {
+    ContactRow row;
+    const CsvRecord* source = nullptr;
+};
+
+Status CheckName(const CsvRecord& record, const std::string& name) {
+    if (name.empty()) return CsvLineError(record.line, "the name is empty");
+    if (name.size() > ContactPagePresenter::kNameLimit)
+        return CsvLineError(record.line, "the name " + Quoted(name) + " is longer than 8 bytes");
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F || u == 0xFF)
+            return CsvLineError(record.line,
+                                "the name " + Quoted(name) + " holds a control character");
+    }
+    return Status::Ok();
+}
+
+Status CheckNumber(const CsvRecord& record, const std::string& number) {
+    if (number.empty()) return CsvLineError(record.line, "the number is empty");
+    if (number.size() > ContactPagePresenter::kNumberLimit)
+        return CsvLineError(record.line,
+                            "the number " + Quoted(number) + " is longer than 7 characters");
+    if (number.find_first_not_of(kContactNumberChars) != std::string::npos)
+        return CsvLineError(record.line, "the number " + Quoted(number) +
+                                             " may hold only the digits 0 to 9 and \"*\"");
+    return Status::Ok();
+}
+
+// Reads and checks every row; nothing is written.
+Status ReadRows(const std::vector<CsvRecord>& records, std::vector<ImportRow>& rows) {
+    std::map<std::string, std::size_t> nameLine;
+    std::map<std::string, std::size_t> numberLine;
+    for (std::size_t k = 1; k < records.size(); ++k) {
+        const CsvRecord& record = records[k];
+        if (rows.size() == ContactPagePresenter::kMaxContacts)
+            return CsvLineError(record.line, "more than 64 contacts");
+        const auto& f = record.fields;
+        if (f.size() != kHeader.size())
+            return CsvLineError(record.line, "expected 3 fields (Name,Number,Type), found " +
+                                                 std::to_string(f.size()));
+        if (Status s = CheckName(record, f[0]); !s) return s;
+        if (Status s = CheckNumber(record, f[1]); !s) return s;
+        if (f[2] != kSingleCallText && f[2] != kGroupCallText)
+            return CsvLineError(record.line, "the type " + Quoted(f[2]) + " is neither " +
+                                                 Quoted(kSingleCallText) + " nor " +
+                                                 Quoted(kGroupCallText));
+        const std::string padded = PadSevenDigits(f[1]);
+        if (auto [at, fresh] = nameLine.emplace(f[0], record.line); !fresh)
+            return CsvLineError(record.line, "the name " + Quoted(f[0]) + " is already on line " +
+                                                 std::to_string(at->second));
+        if (auto [at, fresh] = numberLine.emplace(padded, record.line); !fresh)
+            return CsvLineError(record.line, "the number " + padded + " is already on line " +
+                                                 std::to_string(at->second));
+        rows.push_back({{f[0], padded, f[2] == kGroupCallText, 0}, &record});
+    }
+    if (rows.empty())
+        return CsvLineError(records.front().line, "no contact follows; the radio needs one");
+    return Status::Ok();
+}
+
+}  // namespace
+
+std::string ContactsToCsv(const RadioImage& image) {
+    std::string csv = CsvLine(kHeader);
+    for (const ContactRow& row : ReadContactList(image)) csv += CsvLine(RowFields(row));
+    return csv;
+}
+
+Status ImportContactsCsv(RadioImage& image, std::string_view csv) {
+    std::vector<CsvRecord> records;
+    if (Status s = ParseCsvTable(csv, kHeader, records); !s) return s;
+
+    // What the image lists already, exactly as exported: nothing to do.
+    const std::vector<ContactRow> listed = ReadContactList(image);
+    if (records.size() == listed.size() + 1) {
+        bool same = true;
+        for (std::size_t k = 0; same && k < listed.size(); ++k)
+            same = records[k + 1].fields == RowFields(listed[k]);
+        if (same) return Status::Ok();
+    }
+
+    std::vector<ImportRow> rows;
+    if (Status s = ReadRows(records, rows); !s) return s;
+
+    RadioImage work = image;
+    // A number the image lists keeps its record.
+    std::map<std::string, std::size_t> recordOfNumber;
+    for (const ContactRow& c : listed) recordOfNumber.emplace(PadSevenDigits(c.number), c.record);
+    std::set<std::size_t> kept;
+    std::set<int> keptSlots;
+    for (ImportRow& r : rows) {
+        const auto at = recordOfNumber.find(r.row.number);
+        if (at == recordOfNumber.end()) continue;
+        r.row.record = at->second;
+        kept.insert(at->second);
+        keptSlots.insert(*contact::SlotAt(at->second));
+    }
+    // Contacts left out are freed, and every reference that is not to a kept
+    // contact is cleared before new contacts take free records, so that none
+    // of them inherits the channels or group lists of another.
+    for (const ContactRow& c : listed)
+        if (!kept.contains(c.record)) contact::Free(work, c.record);
+    CheckContactReferences(work, keptSlots);
+    for (ImportRow& r : rows) {
+        if (r.row.record != 0) continue;
+        const std::optional<std::size_t> free = contact::FirstFreeRecord(work, kept);
+        if (!free)
+            return CsvLineError(r.source->line, "no free contact record is left for this contact");
+        r.row.record = *free;
+        kept.insert(*free);
+        work.SetU8(*free + contact::kType, 0x01);
+        contact::WriteNumber(work, *free, r.row.number);
+    }
+
+    std::vector<ContactRow> stored;
+    for (const ImportRow& r : rows) stored.push_back(r.row);
+    StoreContactList(work, stored);
+    image = work;
+    return Status::Ok();
+}
+
+}  // namespace dpmr

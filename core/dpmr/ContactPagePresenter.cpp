@@ -1,0 +1,212 @@
+// The rules of the "Contact" page.
+#include "dpmr/ContactPagePresenter.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+#include "dpmr/ContactChecks.h"
+#include "dpmr/ContactRecord.h"
+#include "form/DtmfSymbols.h"
+
+namespace dpmr {
+
+namespace {
+
+const std::string kKey = "contact";
+const std::string kCaption = "Contact";
+
+// "%07d" with the smallest k (1..64) whose padded number no row has.
+std::string FreeNumber(const std::vector<ContactRow>& rows) {
+    for (int k = 1; k <= ContactPagePresenter::kMaxContacts; ++k) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%07d", k);
+        const bool taken = std::any_of(rows.begin(), rows.end(), [&](const ContactRow& r) {
+            return PadSevenDigits(r.number) == buf;
+        });
+        if (!taken) return buf;
+    }
+    return {};
+}
+
+}  // namespace
+
+const std::array<const char*, ContactPagePresenter::kCols>& ContactPagePresenter::ColumnTitles() {
+    static const std::array<const char*, kCols> titles{"No.", "Name", "Number", "Type"};
+    return titles;
+}
+
+const std::array<int, ContactPagePresenter::kCols>& ContactPagePresenter::ColumnWidths() {
+    static const std::array<int, kCols> widths{50, 80, 80, 80};
+    return widths;
+}
+
+const std::vector<std::string>& ContactPagePresenter::TypeChoices() {
+    static const std::vector<std::string> choices{kSingleCallText, kGroupCallText};
+    return choices;
+}
+
+ContactPagePresenter::ContactPagePresenter(RadioImage& image) : image_(image) {}
+
+const std::string& ContactPagePresenter::Key() const {
+    return kKey;
+}
+
+const std::string& ContactPagePresenter::Caption() const {
+    return kCaption;
+}
+
+void ContactPagePresenter::LoadFromImage() {
+    CancelEdit();
+    rows_ = ReadContactList(image_);
+    currentRow_ = currentCol_ = 0;
+}
+
+void ContactPagePresenter::SaveToImage() {
+    CommitEdit();
+    // The focus stays with its contact when the rows are sorted.
+    const std::size_t focused = currentRow_ > 0 ? Row(currentRow_).record : 0;
+    StoreContactList(image_, rows_);
+    for (int r = 1; r <= RowCount(); ++r)
+        if (focused != 0 && Row(r).record == focused) currentRow_ = r;
+}
+
+std::string ContactPagePresenter::Cell(int row, int col) const {
+    const ContactRow& r = Row(row);
+    switch (col) {
+        case kNoCol:
+            return std::to_string(row);
+        case kNameCol:
+            return r.name;
+        case kNumberCol:
+            return r.number;
+        case kTypeCol:
+            return CallTypeText(r.groupCall);
+        default:
+            return {};
+    }
+}
+
+void ContactPagePresenter::SetCurrentCell(int row, int col) {
+    const bool inside = row >= 1 && row <= RowCount() && col >= kNameCol && col < kCols;
+    currentRow_ = inside ? row : 0;
+    currentCol_ = inside ? col : 0;
+}
+
+bool ContactPagePresenter::NameTaken(const std::string& name) const {
+    return std::any_of(rows_.begin(), rows_.end(),
+                       [&](const ContactRow& r) { return r.name == name; });
+}
+
+bool ContactPagePresenter::NumberTaken(const std::string& padded) const {
+    return std::any_of(rows_.begin(), rows_.end(),
+                       [&](const ContactRow& r) { return PadSevenDigits(r.number) == padded; });
+}
+
+void ContactPagePresenter::Add() {
+    AddAt(rows_.size());
+}
+
+void ContactPagePresenter::Insert() {
+    AddAt(currentRow_ > 0 ? static_cast<std::size_t>(currentRow_ - 1) : rows_.size());
+}
+
+void ContactPagePresenter::AddAt(std::size_t index) {
+    if (!CanAdd()) return;
+    CommitEdit();
+    std::vector<std::string> names;
+    std::set<std::size_t> taken;
+    for (const ContactRow& r : rows_) {
+        names.push_back(r.name);
+        // A listed record whose number was erased looks free; it is not.
+        taken.insert(r.record);
+    }
+    const std::optional<std::size_t> record = contact::FirstFreeRecord(image_, taken);
+    if (!record) return;
+    ContactRow row{FreeContactName(names).value_or(""), FreeNumber(rows_), true, *record};
+    contact::WriteNumber(image_, row.record, row.number);
+    image_.SetU8(row.record + contact::kType, 0x01);
+    contact::WriteName(image_, row.record, row.name);
+    index = std::min(index, rows_.size());
+    rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), row);
+    SetCurrentCell(static_cast<int>(index) + 1, kNameCol);
+}
+
+void ContactPagePresenter::Delete() {
+    if (!CanDelete() || currentRow_ == 0) return;
+    CommitEdit();
+    contact::Free(image_, Row(currentRow_).record);
+    rows_.erase(rows_.begin() + currentRow_ - 1);
+    std::set<int> slots;
+    for (const ContactRow& r : rows_) slots.insert(*contact::SlotAt(r.record));
+    CheckContactReferences(image_, slots);
+    SetCurrentCell(std::min(currentRow_, RowCount()), currentCol_);
+}
+
+bool ContactPagePresenter::EndEdit(int row, int col, const std::string& text) {
+    if (row < 1 || row > RowCount()) return false;
+    ContactRow& r = rows_[static_cast<std::size_t>(row - 1)];
+    switch (col) {
+        case kNameCol:
+            if (text.empty() || TypedText(col, text) != text || NameTaken(text)) return false;
+            r.name = text;
+            return true;
+        case kNumberCol: {
+            if (text.empty() || TypedText(col, text) != text) return false;
+            const std::string padded = PadSevenDigits(text);
+            if (NumberTaken(padded)) return false;
+            r.number = padded;
+            return true;
+        }
+        case kTypeCol:
+            if (text != kSingleCallText && text != kGroupCallText) return false;
+            r.groupCall = text == kGroupCallText;
+            return true;
+        default:
+            return true;
+    }
+}
+
+bool ContactPagePresenter::BeginEdit() {
+    CommitEdit();
+    if (currentRow_ == 0) return false;
+    editRow_ = currentRow_;
+    editCol_ = currentCol_;
+    editor_ = editCol_ == kTypeCol ? ContactEditor::kChoice : ContactEditor::kText;
+    editorText_ = Cell(editRow_, editCol_);
+    return true;
+}
+
+void ContactPagePresenter::SetEditorText(std::string_view text) {
+    if (editor_ == ContactEditor::kNone) return;
+    editorText_ = editor_ == ContactEditor::kChoice ? std::string(text) : TypedText(editCol_, text);
+}
+
+bool ContactPagePresenter::CommitEdit() {
+    if (editor_ == ContactEditor::kNone) return false;
+    editor_ = ContactEditor::kNone;
+    return EndEdit(editRow_, editCol_, editorText_);
+}
+
+void ContactPagePresenter::CancelEdit() {
+    editor_ = ContactEditor::kNone;
+}
+
+bool ContactPagePresenter::Accepts(int col, char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (col == kNameCol) return u >= 0x20 && u < 0x7F;
+    if (col == kNumberCol) return kContactNumberChars.find(c) != std::string_view::npos;
+    return true;
+}
+
+std::string ContactPagePresenter::TypedText(int col, std::string_view text) {
+    const std::size_t limit = col == kNameCol ? kNameLimit : kNumberLimit;
+    std::string out;
+    for (char c : text) {
+        if (out.size() >= limit) break;
+        if (Accepts(col, c)) out.push_back(c);
+    }
+    return out;
+}
+
+}  // namespace dpmr

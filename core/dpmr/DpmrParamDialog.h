@@ -1,0 +1,14 @@
+// The "dPMR param" dialog as data: the "Basic" page's field table (the
+// radio's dPMR identity, call timers, codec, kill and active codes, transmit
+// timing and acknowledgements) and the "Contact" and "Group rx list" pages,
+// which have presenters of their own.
+#pragma once
+
+#include "form/DialogSpec.h"
+
+namespace dpmr {
+
+const form::PageSpec& DpmrBasicPageSpec();
+const form::DialogSpec& DpmrParamDialogSpec();
+
+}  // namespace dpmr

@@ -1,0 +1,106 @@
+// The group receive lists to and from comma-separated text.
+#include "dpmr/GroupListCsv.h"
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "dpmr/ContactRecord.h"
+#include "dpmr/GroupRxList.h"
+#include "dpmr/GroupRxListPresenter.h"
+#include "image/ImageLayout.h"
+#include "util/Csv.h"
+#include "util/DecimalText.h"
+
+namespace dpmr {
+
+namespace {
+
+constexpr std::size_t kCells = 1 + grouplist::kMaxMembers;
+
+std::vector<std::string> Header() {
+    std::vector<std::string> header{"List"};
+    for (int k = 1; k <= grouplist::kMaxMembers; ++k)
+        header.push_back("Member" + std::to_string(k));
+    return header;
+}
+
+// List n as a row, its members named as the page names them.
+std::vector<std::string> RowOf(const RadioImage& image, int n) {
+    std::vector<std::string> row{std::to_string(n)};
+    for (int slot : grouplist::Members(image, n))
+        if (slot <= layout::kContactCount)
+            row.push_back(contact::Name(image, contact::SlotOffset(slot)));
+    row.resize(kCells);
+    return row;
+}
+
+std::string Quoted(const std::string& s) {
+    return "\"" + s + "\"";
+}
+
+// The slots of the row's members: listed group-call contacts, each once.
+Status MembersOf(const CsvRecord& record, const RadioImage& image, std::vector<int>& slots) {
+    const auto named = std::count_if(record.fields.begin() + 1, record.fields.end(),
+                                     [](const std::string& f) { return !f.empty(); });
+    if (named > grouplist::kMaxMembers) return CsvLineError(record.line, "more than 8 members");
+    const std::vector<std::size_t> listed = contact::ListedOffsets(image);
+    for (std::size_t k = 1; k < record.fields.size(); ++k) {
+        const std::string& name = record.fields[k];
+        if (name.empty()) continue;
+        std::vector<std::size_t> records;
+        for (std::size_t p : listed)
+            if (contact::Name(image, p) == name) records.push_back(p);
+        if (records.empty())
+            return CsvLineError(record.line, "no contact is named " + Quoted(name));
+        if (records.size() > 1)
+            return CsvLineError(record.line, "more than one contact is named " + Quoted(name));
+        if (!contact::IsGroupCall(image, records.front()))
+            return CsvLineError(record.line,
+                                Quoted(name) + " is a single call; the lists take group calls");
+        const int slot = *contact::SlotAt(records.front());
+        if (std::find(slots.begin(), slots.end(), slot) != slots.end())
+            return CsvLineError(record.line, Quoted(name) + " is named twice");
+        slots.push_back(slot);
+    }
+    return Status::Ok();
+}
+
+}  // namespace
+
+std::string GroupListsToCsv(const RadioImage& image) {
+    std::string csv = CsvLine(Header());
+    for (int n = 1; n <= GroupRxListPresenter::kListCount; ++n) csv += CsvLine(RowOf(image, n));
+    return csv;
+}
+
+Status ImportGroupListsCsv(RadioImage& image, std::string_view csv) {
+    std::vector<CsvRecord> records;
+    if (Status s = ParseCsvTable(csv, Header(), records); !s) return s;
+
+    RadioImage work = image;
+    std::map<int, std::size_t> listLine;
+    for (std::size_t k = 1; k < records.size(); ++k) {
+        const CsvRecord& record = records[k];
+        const std::optional<long long> n = ParseWholeNumber(record.fields.front());
+        if (!n || *n < 1 || *n > GroupRxListPresenter::kListCount)
+            return CsvLineError(record.line, "the list " + Quoted(record.fields.front()) +
+                                                 " is no number from 1 to 16");
+        const int list = static_cast<int>(*n);
+        if (auto [at, fresh] = listLine.emplace(list, record.line); !fresh)
+            return CsvLineError(record.line, "list " + std::to_string(list) +
+                                                 " is already on line " +
+                                                 std::to_string(at->second));
+        // Cells that are what the image holds leave the list as it is.
+        std::vector<std::string> cells = record.fields;
+        if (cells.size() < kCells) cells.resize(kCells);
+        if (cells == RowOf(image, list)) continue;
+        std::vector<int> slots;
+        if (Status s = MembersOf(record, image, slots); !s) return s;
+        grouplist::Write(work, list, slots);
+    }
+    image = work;
+    return Status::Ok();
+}
+
+}  // namespace dpmr

@@ -1,0 +1,112 @@
+// Reading and writing comma-separated text.
+#include "util/Csv.h"
+
+namespace dpmr {
+
+namespace {
+
+bool IsLineBreak(char c) {
+    return c == '\n' || c == '\r';
+}
+
+}  // namespace
+
+Status CsvLineError(std::size_t line, const std::string& reason) {
+    return Status::Error("line " + std::to_string(line) + ": " + reason);
+}
+
+Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records) {
+    records.clear();
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    std::vector<CsvRecord> out;
+    std::size_t line = 1;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        CsvRecord record{line, {}};
+        bool blank = true;  // nothing but a line break so far
+        for (;;) {
+            std::string field;
+            if (i < text.size() && text[i] == '"') {
+                blank = false;
+                const std::size_t opened = line;
+                ++i;
+                for (;;) {
+                    if (i >= text.size())
+                        return CsvLineError(opened, "a quoted field is not closed");
+                    const char c = text[i++];
+                    if (c == '"') {
+                        if (i < text.size() && text[i] == '"') {
+                            field.push_back('"');
+                            ++i;
+                            continue;
+                        }
+                        break;
+                    }
+                    // A CRLF inside quotes counts as one line.
+                    if (c == '\n' || (c == '\r' && (i >= text.size() || text[i] != '\n'))) ++line;
+                    field.push_back(c);
+                }
+                if (i < text.size() && text[i] != ',' && !IsLineBreak(text[i]))
+                    return CsvLineError(line, "text after the closing quote of a field");
+            } else {
+                while (i < text.size() && text[i] != ',' && !IsLineBreak(text[i])) {
+                    if (text[i] == '"')
+                        return CsvLineError(line,
+                                            "a quote inside a field that does not start with one");
+                    field.push_back(text[i++]);
+                }
+                if (!field.empty()) blank = false;
+            }
+            record.fields.push_back(std::move(field));
+            if (i < text.size() && text[i] == ',') {
+                blank = false;
+                ++i;
+                continue;
+            }
+            break;
+        }
+        // The line break that ends the record: CRLF, LF or CR.
+        if (i < text.size() && text[i] == '\r') {
+            ++i;
+            if (i < text.size() && text[i] == '\n') ++i;
+        } else if (i < text.size() && text[i] == '\n') {
+            ++i;
+        }
+        ++line;
+        if (!blank) out.push_back(std::move(record));
+    }
+    records = std::move(out);
+    return Status::Ok();
+}
+
+Status ParseCsvTable(std::string_view text, const std::vector<std::string>& header,
+                     std::vector<CsvRecord>& records) {
+    if (Status s = ParseCsv(text, records); !s) return s;
+    if (!records.empty() && records.front().fields == header) return Status::Ok();
+    std::string line = CsvLine(header);
+    line.pop_back();
+    const std::size_t at = records.empty() ? 1 : records.front().line;
+    records.clear();
+    return CsvLineError(at, "the first line must be " + line);
+}
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        if (k > 0) line.push_back(',');
+        const std::string& f = fields[k];
+        if (f.find_first_of(",\"\r\n") == std::string::npos) {
+            line += f;
+            continue;
+        }
+        line.push_back('"');
+        for (char c : f) {
+            if (c == '"') line.push_back('"');
+            line.push_back(c);
+        }
+        line.push_back('"');
+    }
+    return line + "\n";
+}
+
+}  // namespace dpmr

@@ -1,0 +1,229 @@
+// The contact grid, its in-place editors and buttons, forwarding to the
+// contact page presenter.
+#include "dpmr/CContactPage.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QValidator>
+#include <vector>
+
+#include "form/QtText.h"
+#include "widgets/FlexGrid.h"
+
+using dpmr::ContactEditor;
+using dpmr::ContactPagePresenter;
+
+namespace {
+
+// Lets into the edit only what the column takes.
+class ColumnValidator : public QValidator {
+  public:
+    explicit ColumnValidator(const ContactPagePresenter& presenter, QObject* parent)
+        : QValidator(parent), presenter_(presenter) {}
+    State validate(QString& input, int&) const override {
+        const std::string text = FromQt(input);
+        return ContactPagePresenter::TypedText(presenter_.EditCol(), text) == text ? Acceptable
+                                                                                   : Invalid;
+    }
+
+  private:
+    const ContactPagePresenter& presenter_;
+};
+
+// The old page measured its columns in pixels; the grid takes twips.
+constexpr int kTwipsPerPixel = 15;
+
+bool IsEnterKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+}  // namespace
+
+CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
+    : CPageWidget(parent), presenter_(presenter) {
+    grid_ = new FlexGrid(this);
+    grid_->setObjectName("contactGrid");
+    std::vector<int> widths;
+    for (int w : ContactPagePresenter::ColumnWidths()) widths.push_back(w * kTwipsPerPixel);
+    grid_->SetColWidths(widths);
+
+    addButton_ = new QPushButton("Add", this);
+    insertButton_ = new QPushButton("Insert", this);
+    deleteButton_ = new QPushButton("Delete", this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton_);
+    buttons->addWidget(insertButton_);
+    buttons->addWidget(deleteButton_);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(buttons);
+
+    // The in-place editors live on the grid's viewport, over the cell edited.
+    textEdit_ = new QLineEdit(grid_->viewport());
+    textEdit_->setValidator(new ColumnValidator(presenter_, textEdit_));
+    textEdit_->setAlignment(Qt::AlignCenter);
+    typeCombo_ = new QComboBox(grid_->viewport());
+    for (const std::string& choice : ContactPagePresenter::TypeChoices())
+        typeCombo_->addItem(ToQt(choice));
+    for (QWidget* editor : std::vector<QWidget*>{textEdit_, typeCombo_}) {
+        editor->hide();
+        editor->installEventFilter(this);
+    }
+    grid_->installEventFilter(this);
+
+    connect(textEdit_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!detached_) presenter_.SetEditorText(FromQt(text));
+    });
+    connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!detached_ && !syncing_ && index >= 0)
+            presenter_.SetEditorText(FromQt(typeCombo_->itemText(index)));
+    });
+    connect(grid_, &FlexGrid::MouseDown, this, [this](int row, int col, Qt::MouseButton button) {
+        if (detached_ || button != Qt::LeftButton) return;
+        presenter_.SetCurrentCell(row, col);
+        BeginEdit();
+    });
+    connect(grid_, &FlexGrid::EnterCell, this, [this](int row, int col) {
+        if (!detached_ && !syncing_) presenter_.SetCurrentCell(row, col);
+        if (!detached_ && !syncing_) Refresh();
+    });
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &CContactPage::PlaceEditor);
+    connect(grid_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &CContactPage::PlaceEditor);
+    connect(addButton_, &QPushButton::clicked, this, [this] { Press(&ContactPagePresenter::Add); });
+    connect(insertButton_, &QPushButton::clicked, this,
+            [this] { Press(&ContactPagePresenter::Insert); });
+    connect(deleteButton_, &QPushButton::clicked, this,
+            [this] { Press(&ContactPagePresenter::Delete); });
+    Refresh();
+}
+
+void CContactPage::Press(void (ContactPagePresenter::*action)()) {
+    if (detached_) return;
+    (presenter_.*action)();
+    Refresh();
+    // The keyboard goes on in the grid: F2 renames the new contact.
+    grid_->setFocus();
+}
+
+void CContactPage::BeginEdit() {
+    if (!presenter_.BeginEdit()) {
+        Refresh();
+        return;
+    }
+    Refresh();
+    const QString text = ToQt(presenter_.EditorText());
+    if (presenter_.OpenEditor() == ContactEditor::kChoice) {
+        {
+            const QSignalBlocker block(typeCombo_);
+            typeCombo_->setCurrentIndex(typeCombo_->findText(text));
+        }
+        typeCombo_->setFocus();
+    } else {
+        const bool name = presenter_.EditCol() == ContactPagePresenter::kNameCol;
+        textEdit_->setMaxLength(static_cast<int>(name ? ContactPagePresenter::kNameLimit
+                                                      : ContactPagePresenter::kNumberLimit));
+        textEdit_->setText(text);
+        textEdit_->setFocus();
+        textEdit_->selectAll();
+    }
+}
+
+void CContactPage::EndEdit(bool keep) {
+    if (detached_ || presenter_.OpenEditor() == ContactEditor::kNone) return;
+    if (keep)
+        presenter_.CommitEdit();
+    else
+        presenter_.CancelEdit();
+    Refresh();
+}
+
+QWidget* CContactPage::OpenEditorWidget() const {
+    switch (presenter_.OpenEditor()) {
+        case ContactEditor::kText:
+            return textEdit_;
+        case ContactEditor::kChoice:
+            return typeCombo_;
+        case ContactEditor::kNone:
+            break;
+    }
+    return nullptr;
+}
+
+bool CContactPage::eventFilter(QObject* watched, QEvent* event) {
+    if (detached_) return CPageWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusOut && watched != grid_) {
+        // Leaving the editor ends the edit; its own drop-down opening does not.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason &&
+            QApplication::focusWidget() != watched)
+            EndEdit(true);
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (watched == grid_) return HandleGridKey(key);
+        if (IsEnterKey(key) || key == Qt::Key_Escape) {
+            EndEdit(key != Qt::Key_Escape);
+            grid_->setFocus();
+            return true;
+        }
+    } else if (event->type() == QEvent::Wheel && watched == typeCombo_ && !typeCombo_->hasFocus()) {
+        return true;
+    }
+    return CPageWidget::eventFilter(watched, event);
+}
+
+bool CContactPage::HandleGridKey(int key) {
+    if (IsEnterKey(key) || key == Qt::Key_F2) {
+        BeginEdit();
+        return true;
+    }
+    if (key == Qt::Key_Delete) {
+        if (presenter_.CanDelete()) Press(&ContactPagePresenter::Delete);
+        return true;
+    }
+    // The page swallows Escape so that it cannot close the dialog.
+    return key == Qt::Key_Escape;
+}
+
+void CContactPage::Refresh() {
+    const bool wasSyncing = syncing_;
+    syncing_ = true;
+    const int rows = presenter_.RowCount();
+    if (grid_->Rows() != rows + 1) grid_->SetSize(rows + 1, ContactPagePresenter::kCols);
+    for (int c = 1; c < ContactPagePresenter::kCols; ++c)
+        grid_->SetTextMatrix(0, c,
+                             ContactPagePresenter::ColumnTitles()[static_cast<std::size_t>(c)]);
+    for (int r = 1; r <= rows; ++r)
+        for (int c = 0; c < ContactPagePresenter::kCols; ++c)
+            grid_->SetTextMatrix(r, c, ToQt(presenter_.Cell(r, c)));
+    if (presenter_.CurrentRow() > 0)
+        grid_->SetCurrentCell(presenter_.CurrentRow(), presenter_.CurrentCol());
+    else
+        grid_->setCurrentCell(-1, -1);
+
+    addButton_->setEnabled(presenter_.CanAdd());
+    insertButton_->setEnabled(presenter_.CanInsert());
+    deleteButton_->setEnabled(presenter_.CanDelete());
+
+    // The grid scrolls (64 rows): the edited cell is brought into view.
+    if (presenter_.OpenEditor() != ContactEditor::kNone)
+        grid_->scrollTo(grid_->model()->index(presenter_.EditRow() - 1, presenter_.EditCol() - 1));
+    grid_->ShowEditor(OpenEditorWidget(), {textEdit_, typeCombo_}, presenter_.EditRow(),
+                      presenter_.EditCol());
+    syncing_ = wasSyncing;
+}
+
+void CContactPage::PlaceEditor() {
+    if (QWidget* editor = OpenEditorWidget())
+        grid_->PlaceOverCell(editor, presenter_.EditRow(), presenter_.EditCol());
+}

@@ -1,0 +1,70 @@
+// Comma-separated text as RFC 4180 has it: quoting, line breaks of every
+// kind, the byte order mark, blank lines, the line a record starts on, and
+// broken quoting named by its line.
+#include "util/Csv.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace dpmr {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+TEST(Csv, RecordsKeepTheirFieldsAndTheLineTheyStartOn) {
+    const struct {
+        std::string text;
+        std::vector<std::pair<std::size_t, Fields>> records;
+    } cases[] = {
+        {"a,b\r\nc,d\n", {{1, {"a", "b"}}, {2, {"c", "d"}}}},
+        {"\xEF\xBB\xBFName,x", {{1, {"Name", "x"}}}},
+        {"a\rb\n\n\r\nc", {{1, {"a"}}, {2, {"b"}}, {5, {"c"}}}},
+        {"\"x,\"\"y\"\"\",z\n", {{1, {"x,\"y\"", "z"}}}},
+        {"\"two\r\nlines\",1\nnext", {{1, {"two\r\nlines", "1"}}, {3, {"next"}}}},
+        {"a,,\n,\n\"\"\n", {{1, {"a", "", ""}}, {2, {"", ""}}, {3, {""}}}},
+        {" a , b ", {{1, {" a ", " b "}}}},
+        {"", {}},
+        {"\n\n", {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<CsvRecord> records;
+        ASSERT_TRUE(ParseCsv(c.text, records).ok()) << c.text;
+        ASSERT_EQ(records.size(), c.records.size()) << c.text;
+        for (std::size_t k = 0; k < records.size(); ++k) {
+            EXPECT_EQ(records[k].line, c.records[k].first) << c.text;
+            EXPECT_EQ(records[k].fields, c.records[k].second) << c.text;
+        }
+    }
+}
+
+TEST(Csv, BrokenQuotingNamesItsLine) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\n\"open,b\nc", "line 2: a quoted field is not closed"},
+        {"a\n\"x\"y,b", "line 2: text after the closing quote of a field"},
+        {"ok\n\"multi\nline\"x", "line 3: text after the closing quote of a field"},
+        {"a\nb\nsay \"hi\"", "line 3: a quote inside a field that does not start with one"},
+    };
+    for (const auto& [text, message] : cases) {
+        std::vector<CsvRecord> records{{1, {"stale"}}};
+        const Status s = ParseCsv(text, records);
+        EXPECT_FALSE(s.ok());
+        EXPECT_EQ(s.message(), message);
+        EXPECT_TRUE(records.empty());
+    }
+}
+
+TEST(Csv, LinesQuoteWhatNeedsItAndReadBackTheSame) {
+    const Fields fields{"plain", "a,b", "say \"hi\"", "two\nlines", "cr\r", " lead", ""};
+    const std::string line = CsvLine(fields);
+    EXPECT_EQ(line, "plain,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\", lead,\n");
+    std::vector<CsvRecord> records;
+    ASSERT_TRUE(ParseCsv(line + line, records).ok());
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[1].fields, fields);
+    EXPECT_EQ(records[1].line, 4u);  // a lone CR is a line break too
+}
+
+}  // namespace
+}  // namespace dpmr
