@@ -374,10 +374,12 @@ void VirtualRadio::HandleHeader() {
         }
         state_ = State::kIdle;
         if (silent_) return;  // a silent radio ends nothing
-        Send({kFinalByte});
         inSession_ = false;
         sessionBlocks_ = 0;
+        // Counted before the final byte leaves: a program that has read it
+        // must find the session complete, however late this thread runs on.
         ++completedSessions_;
+        Send({kFinalByte});
         return;
     }
     if (header[0] == 'W') {

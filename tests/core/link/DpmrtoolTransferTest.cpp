@@ -8,9 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "core/link/LinkTestSupport.h"
 #include "image/Document.h"
@@ -20,7 +18,6 @@
 namespace dpmr::test {
 namespace {
 
-using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
 // A dpmrtool child writing stdout and stderr to tool.out and tool.err in
@@ -150,7 +147,8 @@ TEST(DpmrtoolInterrupt, CtrlCEndsTheTransferProperlyWith130) {
         std::vector<std::string> args = {"read", "--port", radio->DevicePath(), "-o", out};
         if (!read) args = {"write", "--port", radio->DevicePath(), dir.File("in.dat")};
         ToolProcess tool(args, dir.path());
-        std::this_thread::sleep_for(600ms);
+        // Interrupted once the block loop runs, whenever that is.
+        ASSERT_TRUE(Eventually([&] { return Requested(*radio, 0x0100); }));
         ::kill(tool.pid, SIGINT);
         EXPECT_EQ(tool.Wait(), 130);
         EXPECT_FALSE(fs::exists(out));
@@ -166,10 +164,10 @@ TEST(DpmrtoolSim, PrintsItsPortFirstServesUntilStoppedAndSavesItsMemory) {
     ToolProcess sim({"sim", "--image", dir.File("start.dat"), "--save", dir.File("end.dat")},
                     dir.path());
     std::string out;
-    for (int i = 0; i < 200 && out.find('\n') == std::string::npos; ++i) {
-        std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(Eventually([&] {
         out = ReadWholeFile(dir.File("tool.out"));
-    }
+        return out.find('\n') != std::string::npos;
+    }));
     ASSERT_EQ(out.rfind("/dev/pts/", 0), 0u) << out;
     const std::string device = out.substr(0, out.find('\n'));
     RadioImage written = PatternImage(222);

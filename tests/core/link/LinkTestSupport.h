@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
+#include <thread>
 
 #include "image/RadioImage.h"
 #include "link/ProgramTransfer.h"
@@ -88,6 +91,27 @@ inline TransferResult RunTransfer(Kind kind, VirtualRadio& radio, RadioImage& im
 inline void ExpectEndFrame(const std::vector<WireFrame>& traffic, const Bytes& end) {
     const int ends = CountFrames(traffic, kEndR) + CountFrames(traffic, kEndW);
     EXPECT_TRUE(end.empty() ? ends == 0 : ends == 1 && SentToRadio(traffic).back() == end);
+}
+
+// Waits for something another thread or process does: true once `happened`
+// holds. The bound is only there so that a hung program fails the test.
+inline bool Eventually(const std::function<bool()>& happened) {
+    using namespace std::chrono_literals;
+    for (const auto end = std::chrono::steady_clock::now() + 30s;
+         std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(5ms)) {
+        if (happened()) return true;
+    }
+    return happened();
+}
+
+// True once the program has sent a block request ('R' or 'W') for `address`.
+inline bool Requested(const VirtualRadio& radio, std::uint16_t address) {
+    for (const WireFrame& f : radio.Traffic())
+        if (f.direction == Dir::kToRadio && f.bytes.size() >= 4 &&
+            (f.bytes[0] == 'R' || f.bytes[0] == 'W') && f.bytes[1] == (address >> 8) &&
+            f.bytes[2] == (address & 0xFF))
+            return true;
+    return false;
 }
 
 inline std::string ReadWholeFile(const std::string& path) {
