@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <thread>
+#include <tuple>
 
 #include "link/PosixSerialPort.h"
 
@@ -52,8 +53,19 @@ struct FarEnd {
     }
 };
 
-TEST(PosixSerialPort, LineIsRawEightBitsAtTheNearestSpeed) {
+// While open the line is raw 8N1 at the nearest speed; closed, it has the
+// settings it had before (a terminal named as the port by mistake keeps
+// working as one).
+TEST(PosixSerialPort, LineIsRawEightBitsAtTheNearestSpeedUntilClosed) {
     FarEnd far;
+    termios before{};
+    ASSERT_EQ(::tcgetattr(far.holder, &before), 0);
+    before.c_lflag |= ICANON | ECHO | ISIG;
+    before.c_iflag |= ICRNL | IXON;
+    before.c_oflag |= OPOST;
+    ::cfsetospeed(&before, B38400);
+    ASSERT_EQ(::tcsetattr(far.holder, TCSANOW, &before), 0);
+    ASSERT_EQ(::tcgetattr(far.holder, &before), 0);
     const std::pair<std::int32_t, speed_t> cases[] = {
         {9600, B9600}, {115200, B115200}, {1200, B1200}, {10000, B9600}, {250000, B230400}};
     for (const auto& [baud, speed] : cases) {
@@ -66,6 +78,12 @@ TEST(PosixSerialPort, LineIsRawEightBitsAtTheNearestSpeed) {
         EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
         EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL | ISTRIP), 0u);
         EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+        port.Close();
+        termios after{};
+        ASSERT_EQ(::tcgetattr(far.holder, &after), 0);
+        EXPECT_EQ(::cfgetospeed(&after), B38400) << baud;
+        EXPECT_EQ(std::tuple(after.c_iflag, after.c_oflag, after.c_cflag, after.c_lflag),
+                  std::tuple(before.c_iflag, before.c_oflag, before.c_cflag, before.c_lflag));
     }
 }
 
