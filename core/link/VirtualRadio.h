@@ -4,7 +4,9 @@
 // "ENDR"/"ENDW" the way the radio does, from a 16384-byte memory. It serves one
 // session after another until stopped. Faults can be injected to exercise
 // every failure path of the transfers, every byte can be paced at a baud rate,
-// and the wire traffic is recorded for tests.
+// and the wire traffic is recorded for tests. When a program closes the line
+// (or is killed), the radio takes back the exclusive mode that program set, so
+// that the next one can open it.
 #pragma once
 
 #include <atomic>
@@ -109,6 +111,7 @@ class VirtualRadio {
     using Clock = std::chrono::steady_clock;
 
     void Serve();
+    void ClientClosed();
     void PaceIncoming(Clock::time_point arrived);
     void HandleByte(std::uint8_t byte);
     void FinishWakeUp();
@@ -124,6 +127,7 @@ class VirtualRadio {
     VirtualRadioOptions options_;
     int master_ = -1;
     int slave_ = -1;
+    int closeWatch_ = -1;  // inotify: a program closed the slave device
     int stopPipe_[2] = {-1, -1};
     std::string devicePath_;
     std::thread thread_;
