@@ -224,6 +224,22 @@ class MainFrameTest : public QObject {
         QCOMPARE(dpmr::CIniFile(ini).GetString("Setup", "COM", ""), std::string("/dev/ttyACM1"));
     }
 
+    // --help and --version answer without a display to open the window on.
+    void helpAndVersionNeedNoDisplay() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        for (const auto& [option, start] : {std::pair{"--help", "Usage: dpmrcps "},
+                                            std::pair{"--version", "dpmrcps " DPMR_VERSION "\n"}}) {
+            QProcess program;
+            program.setProcessEnvironment(env);
+            program.start(DPMR_TEST_BIN_DIR "/dpmrcps", {option});
+            QVERIFY(program.waitForFinished());
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            QVERIFY(program.readAllStandardOutput().startsWith(start));
+        }
+    }
+
     // A save that fails part-way (the disk fills up) reports why, leaves the
     // file that was there as it was, and keeps the edits unsaved.
     void failedSaveKeepsTheOldFile() {
