@@ -70,11 +70,9 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
     }
 
     frame_ = std::make_unique<CMainFrame>(context_);
-    if (file.isEmpty()) {
-        frame_->NewDocument();
-    } else {
-        frame_->OpenDocument(file);
-    }
+    // A file that cannot be opened leaves the new document.
+    frame_->NewDocument();
+    if (!file.isEmpty()) frame_->OpenDocument(file);
     frame_->show();
     return std::nullopt;
 }

@@ -192,10 +192,15 @@ class LinkDialogsTest : public QObject {
         QCOMPARE(portName, std::string("/dev/ttyACM0"));
     }
 
+    // Read asks the unsaved-changes question first and checks the contacts it
+    // got; Write stores the table first.
     void readAndWriteFromTheMainWindow() {
         dpmr::test::TempDir dir;
         dpmr::VirtualRadio radio;
-        radio.SetMemory(dpmr::BuildSampleCodeplug());
+        dpmr::RadioImage memory = dpmr::BuildSampleCodeplug();
+        memory.FillFF(0x0548, 8);        // the contact has no name
+        memory.SetU8(0x0100 + 0x15, 9);  // channel 1 sends to a contact that is not listed
+        radio.SetMemory(memory);
         QVERIFY(radio.Start().ok());
         AppContext context;
         context.settings = dpmr::LoadAppSettings(dir.path());
@@ -206,11 +211,20 @@ class LinkDialogsTest : public QObject {
             dpmr::test::OnNextModal(
                 [](QWidget* modal) { qobject_cast<CProgressDlg*>(modal)->startButton()->click(); });
         };
+        context.image.SetU8(0x0300, 0x07);  // unsaved work
+        auto cancel = ClickOnNextMessageBox(QMessageBox::Cancel);
+        frame.action("actionRead")->trigger();
+        QCOMPARE(cancel->text, QString("Save changes?"));
+        QVERIFY(radio.Traffic().empty());
+        QCOMPARE(context.image.U8(0x0300), std::uint8_t{0x07});
+        ClickOnNextMessageBox(QMessageBox::Discard);
         clickStart();
         frame.action("actionRead")->trigger();
         QCOMPARE(frame.view()->presenter().Cell(1, 1), std::string("446.006250"));
         QCOMPARE(frame.view()->presenter().Cell(16, 1), std::string("446.193750"));
-        QVERIFY(frame.IsModified());
+        QCOMPARE(context.image.Text(0x0548, 8), std::string("Name 1"));
+        QCOMPARE(context.image.U8(0x0100 + 0x15), std::uint8_t{0xFF});
+        QVERIFY(frame.IsModified() && frame.isWindowModified());
 
         // Write stores the table first: a frequency typed and not yet stored
         // reaches the radio.
