@@ -62,8 +62,9 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel("Freq range", this));
     bandList_ = new QComboBox(this);
-    // A wheel turned over the box, or a click on it, must not change the band
-    // by itself: the box takes the focus from Tab or a click only.
+    // A wheel turned over the box while the pointer merely rests there must
+    // not change the band: the box takes the focus from Tab or a click only,
+    // and without the focus it lets the wheel pass (see eventFilter).
     bandList_->setFocusPolicy(Qt::StrongFocus);
     bandList_->installEventFilter(this);
     bandList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);

@@ -137,6 +137,18 @@ TEST(FileIoTest, TemporaryFileGoesWithTheProgram) {
             << c.signal;
         EXPECT_EQ(fs::exists(temp), c.status == 0) << c.signal;
     }
+    // Once the save is over, every signal is handled as it was before.
+    const auto handler = [](int signal) {
+        struct sigaction now {};
+        ::sigaction(signal, nullptr, &now);
+        return now.sa_handler;
+    };
+    {
+        TempFileGuard guard("unused.tmp");
+        EXPECT_EQ(handler(SIGXFSZ), SIG_IGN);
+        EXPECT_NE(handler(SIGTERM), SIG_DFL);
+    }
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGXFSZ}) EXPECT_EQ(handler(signal), SIG_DFL);
 }
 
 TEST(FileIoTest, ReadOnlyFileIsNotReplaced) {
