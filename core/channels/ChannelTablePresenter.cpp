@@ -325,7 +325,6 @@ int ChannelTablePresenter::EditColumn() const {
 
 void ChannelTablePresenter::BeginCellEdit() {
     CommitOpenEditors();
-    notice_.clear();
     state_.col = EditColumn();
     const int col = state_.col;
     const std::string& text = Cell(state_.row, col);
@@ -380,6 +379,7 @@ void ChannelTablePresenter::SetSameFrequency(int row, bool same) {
 void ChannelTablePresenter::CommitFrequencyEditor() {
     if (state_.editor != CellEditor::kFrequency) return;
     state_.editor = CellEditor::kNone;
+    notice_.clear();
     // The edit belongs to the cell it was opened on, even when the current
     // cell has moved on since.
     const int row = state_.editRow;
@@ -432,6 +432,7 @@ void ChannelTablePresenter::CommitFrequencyEditor() {
 void ChannelTablePresenter::CommitToneEditor() {
     if (state_.editor != CellEditor::kTone) return;
     state_.editor = CellEditor::kNone;
+    notice_.clear();
     auto& cells = state_.cells[static_cast<std::size_t>(state_.editRow)];
     const std::string& typed = state_.editorText;
     std::string text = typed;

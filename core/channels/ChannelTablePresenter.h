@@ -126,10 +126,10 @@ class ChannelTablePresenter {
     // the editor opened with.
     void CancelEditor();
 
-    // What the last commit changed of the text as typed (a frequency moved
-    // into the band or onto the raster, a number taken as a DCS code), in
-    // words for the status bar; empty when it took the text as typed. Taking
-    // it clears it.
+    // What the last frequency or tone commit changed of the text as typed (a
+    // frequency moved into the band or onto the raster, a number taken as a
+    // DCS code), in words for the status bar; empty when it took the text as
+    // typed. Taking it clears it.
     std::string TakeNotice();
 
     // ---- Keyboard ----

@@ -229,6 +229,9 @@ TEST_F(TableTest, CommitsThatChangeWhatWasTypedSaySo) {
         EXPECT_EQ(table.TakeNotice(), notice) << typed;
         EXPECT_EQ(table.TakeNotice(), "");  // taken once
     }
+    Type(2, 1, "200");
+    Type(2, 1, "145.125");  // the last commit took the text as typed
+    EXPECT_EQ(table.TakeNotice(), "");
 }
 
 TEST_F(TableTest, EditorCommitsToTheCellItWasOpenedOn) {
