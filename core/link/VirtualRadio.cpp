@@ -395,12 +395,12 @@ void VirtualRadio::HandleHeader() {
         }
         state_ = State::kIdle;
         if (silent_) return;  // a silent radio ends nothing
+        Send({kFinalByte});
         inSession_ = false;
         sessionBlocks_ = 0;
-        // Counted before the final byte leaves: a program that has read it
-        // must find the session complete, however late this thread runs on.
+        // Counted once the final byte is on its way: a session counted
+        // complete is one whose every frame is in the recorded traffic.
         ++completedSessions_;
-        Send({kFinalByte});
         return;
     }
     if (header[0] == 'W') {

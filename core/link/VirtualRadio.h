@@ -94,7 +94,9 @@ class VirtualRadio {
     std::vector<WireFrame> Traffic() const;
     void ClearTraffic();
 
-    // Sessions ended by "ENDR" or "ENDW".
+    // Sessions ended by "ENDR" or "ENDW" and answered. A program does not
+    // wait for that answer (it never checks it), so the count can follow the
+    // end of a transfer a little later.
     int CompletedSessions() const { return completedSessions_.load(); }
 
   private:

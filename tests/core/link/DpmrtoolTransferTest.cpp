@@ -153,7 +153,7 @@ TEST_F(DpmrtoolTransfer, FailuresExitWithTheirStatusAndTextAndWriteNothing) {
     EXPECT_EQ(ReadWholeFile(file_), before);
     // Only the two failed reads reached the radio: an output that cannot be
     // written is found before the transfer.
-    EXPECT_EQ(radio_->CompletedSessions(), 2);
+    EXPECT_TRUE(SessionsCompleted(*radio_, 2));
 }
 
 TEST(DpmrtoolInterrupt, CtrlCEndsTheTransferProperlyWith130) {
@@ -174,9 +174,9 @@ TEST(DpmrtoolInterrupt, CtrlCEndsTheTransferProperlyWith130) {
                        : "The radio may now hold a partly written configuration: write it "
                          "again before using it.\n");
         EXPECT_FALSE(fs::exists(out));
-        ExpectEndFrame(radio->Traffic(), read ? kEndR : kEndW);
+        EXPECT_TRUE(SessionsCompleted(*radio, 1));
+        ExpectEndFrame(*radio, read ? kEndR : kEndW);
         EXPECT_EQ(radio->Traffic().back(), kFinalByte);
-        EXPECT_EQ(radio->CompletedSessions(), 1);
     }
 }
 

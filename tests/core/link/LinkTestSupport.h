@@ -86,13 +86,6 @@ inline TransferResult RunTransfer(Kind kind, VirtualRadio& radio, RadioImage& im
     return RunTransfer(kind, radio.DevicePath(), image, progress, control);
 }
 
-// The transfer ended with `end` sent once as its last frame or, when `end` is
-// empty, sent no end frame at all.
-inline void ExpectEndFrame(const std::vector<WireFrame>& traffic, const Bytes& end) {
-    const int ends = CountFrames(traffic, kEndR) + CountFrames(traffic, kEndW);
-    EXPECT_TRUE(end.empty() ? ends == 0 : ends == 1 && SentToRadio(traffic).back() == end);
-}
-
 // Waits for something another thread or process does: true once `happened`
 // holds. The bound is only there so that a hung program fails the test.
 inline bool Eventually(const std::function<bool()>& happened) {
@@ -112,6 +105,24 @@ inline bool Requested(const VirtualRadio& radio, std::uint16_t address) {
             f.bytes[2] == (address & 0xFF))
             return true;
     return false;
+}
+
+// The program does not wait for the radio to take its end frame (the final
+// byte is read but never checked), so the radio's thread may still be at it
+// when a transfer returns. Waits until the radio has completed `sessions`
+// sessions in all, each answered; false when it completed another number.
+inline bool SessionsCompleted(const VirtualRadio& radio, int sessions) {
+    return Eventually([&] { return radio.CompletedSessions() >= sessions; }) &&
+           radio.CompletedSessions() == sessions;
+}
+
+// The transfer ended with `end` sent once as its last frame or, when `end` is
+// empty, sent no end frame at all.
+inline void ExpectEndFrame(const VirtualRadio& radio, const Bytes& end) {
+    if (!end.empty()) Eventually([&] { return CountFrames(radio.Traffic(), end) > 0; });
+    const std::vector<WireFrame> traffic = radio.Traffic();
+    const int ends = CountFrames(traffic, kEndR) + CountFrames(traffic, kEndW);
+    EXPECT_TRUE(end.empty() ? ends == 0 : ends == 1 && SentToRadio(traffic).back() == end);
 }
 
 inline std::string ReadWholeFile(const std::string& path) {
