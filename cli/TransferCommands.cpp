@@ -1,7 +1,9 @@
 // dpmrtool read, write, read-squelch, write-squelch, read-adjust and
 // write-adjust: the radio transfers for scripts. The port and speed come from
 // --port/--baud or else from the settings file. A failed or cancelled transfer
-// creates no output file and leaves an in-place file as it was.
+// creates no output file and leaves an in-place file as it was; a read checks
+// first that its output file can be written, so that a long transfer is not
+// lost at its end.
 #include <signal.h>
 #include <unistd.h>
 
@@ -11,11 +13,12 @@
 #include "ArgParser.h"
 #include "Command.h"
 #include "FileError.h"
+#include "config/AppSettings.h"
 #include "image/Document.h"
 #include "link/ProgramTransfer.h"
 #include "link/ServiceTransfers.h"
-#include "config/AppSettings.h"
 #include "util/DecimalText.h"
+#include "util/FileIo.h"
 
 namespace dpmr::cli {
 
@@ -81,15 +84,19 @@ bool ParseLink(const ArgParser& p, LinkSettings& link, std::string& error) {
         }
         link.baudRate = static_cast<std::int32_t>(*value);
     }
+    if (link.portName.empty()) {
+        error = "no serial port given: use --port DEV (or set COM in Program.ini)";
+        return false;
+    }
     return true;
 }
 
-// Failure text on stderr, status 1; or 130 for a cancel.
+// The failure text (its fixed first line, then the reason) on stderr, status
+// 1; or 130 for a cancel, with the partly-written warning of a Write.
 int TransferExit(const TransferResult& result) {
     if (gBarOpen) std::fputc('\n', stderr);  // the message goes on a line of its own
-    if (result.cancelled()) return kExitCancelled;
-    std::cerr << result.message << "\n";
-    return kExitTransferFailed;
+    if (!result.message.empty()) std::cerr << result.message << "\n";
+    return result.cancelled() ? kExitCancelled : kExitTransferFailed;
 }
 
 int RunRead(const std::vector<std::string>& args) {
@@ -103,6 +110,7 @@ int RunRead(const std::vector<std::string>& args) {
     }
     LinkSettings link;
     if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
+    if (Status s = CheckCanSave(*out); !s) return FileError(s);
     RadioImage image;
     if (auto base = p.Value("--base")) {
         if (Status s = LoadImageFile(*base, image); !s) return FileError(s);
@@ -169,8 +177,8 @@ const char* const kLinkOptions =
     "  --baud N     line speed in bits per second; default: [Setup] BaudRate, else 9600\n";
 
 const char* const kExitText =
-    "\nExit status: 0 success; 1 transfer failed (the radio's message on stderr);\n"
-    "2 usage or file error.\n";
+    "\nExit status: 0 success; 1 transfer failed (the message on stderr: its first\n"
+    "line the program's fixed text, then the reason); 2 usage or file error.\n";
 
 const RegisterCommand kRead{
     {"read", "read the configuration from the radio into a file",
@@ -179,7 +187,8 @@ const RegisterCommand kRead{
                  "or FILE.dat) with every range the radio sends replaced, and the radio's\n"
                  "band edges filled in when the image has none. Ctrl+C stops after the\n"
                  "block in progress (exit status 130). Nothing is written unless the whole\n"
-                 "read succeeded.\n\nOptions:\n") +
+                 "read succeeded; OUT.dat must be writable before the transfer starts.\n\n"
+                 "Options:\n") +
          kLinkOptions + "  --base FILE  start from this file instead of File > New's image\n" +
          "  -o, --output OUT.dat   where to save what was read\n" + kExitText +
          "130 cancelled by Ctrl+C.\n",
@@ -189,7 +198,9 @@ const RegisterCommand kWrite{
     {"write", "write a file's configuration into the radio",
      std::string("Usage: dpmrtool write [--port DEV] [--baud N] FILE.dat\n\n"
                  "Writes the configuration of FILE.dat into the radio. Ctrl+C stops after\n"
-                 "the block in progress (exit status 130).\n\nOptions:\n") +
+                 "the block in progress (exit status 130). A write that ends early after\n"
+                 "the radio took blocks says so: the radio then holds a partly written\n"
+                 "configuration and is to be written again.\n\nOptions:\n") +
          kLinkOptions + kExitText + "130 cancelled by Ctrl+C.\n",
      RunWrite}};
 

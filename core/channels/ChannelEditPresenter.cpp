@@ -69,7 +69,7 @@ const ControlInfo& Info(C c) {
     return kControls[static_cast<std::size_t>(c)];
 }
 
-constexpr std::string_view kFrequencyChars = "0123456789.";
+constexpr std::string_view kFrequencyChars = "0123456789.,";  // a comma is taken as the point
 constexpr int kRepeatOn = 0;
 constexpr int kRepeatOff = 1;
 constexpr std::int64_t kMaxOffset = 5000000;    // 50 MHz
@@ -270,6 +270,18 @@ void ChannelEditPresenter::LoadChannel() {
     }
     current_ = n;
     rxAtEntry_ = Text(C::kRxFreq);
+    loaded_ = controls_;
+    loadedPresent_ = image_.U8(r + kRxFreq + 3) != 0xFF;
+}
+
+bool ChannelEditPresenter::ChangedSinceLoad() const {
+    for (std::size_t i = 0; i < kEditControlCount; ++i) {
+        const ControlState& now = controls_[i];
+        const ControlState& then = loaded_[i];
+        if (now.text != then.text || now.selected != then.selected || now.checked != then.checked)
+            return true;
+    }
+    return false;
 }
 
 std::uint8_t ChannelEditPresenter::SelectedNumberOr(EditControl c, std::uint8_t none) const {
@@ -287,15 +299,21 @@ void ChannelEditPresenter::StoreCallMessage(EditControl type, EditControl msg, s
 void ChannelEditPresenter::StoreChannel() {
     const int n = current_;
     const std::size_t r = RecordOffset(n);
+    // A channel shown and left without a change keeps every byte, also those
+    // a store would write in its own way (an unused group list as 0 where
+    // the record has 0xFF).
+    if (loadedPresent_ && !ChangedSinceLoad()) return;
     const std::string rx = Text(C::kRxFreq);
-    // An empty Rx box, or one that holds no frequency at all ("." or "0"),
-    // empties the channel, as the channel table does.
-    if (rx.empty() || FrequencyFromText(rx) <= 0) {
+    // Only an empty Rx box empties the channel.
+    if (rx.empty()) {
         ResetChannelRecord(image_, n);
         return;
     }
-    // Typed texts are stored as they stand: no band clamp, no raster snap.
-    SetBcdFrequency(image_, r + kRxFreq, FrequencyFromText(rx));
+    // Typed texts are stored as they stand: no band clamp, no raster snap;
+    // but a text that holds no frequency ("." or "0") is the lower band edge,
+    // as its commit would have made it, never a channel that reads as empty.
+    const std::int64_t rxValue = FrequencyFromText(rx);
+    SetBcdFrequency(image_, r + kRxFreq, rxValue > 0 ? rxValue : band_.lower);
     const std::string tx = Text(C::kTxFreq);
     if (tx.empty())
         image_.FillFF(r + kTxFreq, 4);
@@ -414,15 +432,19 @@ void ChannelEditPresenter::ApplyNewChannelDefaults() {
 // Commits
 
 std::string ChannelEditPresenter::ClampedFrequencyText(const std::string& text) const {
-    // The band is inclusive at both ends; a box that holds no frequency (value
-    // 0) becomes empty, as in the channel table.
-    const std::int64_t value = FrequencyFromText(text);
-    if (value <= 0) return {};
-    return FrequencyToText(std::clamp<std::int64_t>(value, band_.lower, band_.upper));
+    // Any text is a frequency, an empty one too (the Tx box): below the band
+    // it becomes the lower edge, above it the upper one (both edges belong to
+    // the band).
+    std::int64_t value = FrequencyFromText(text);
+    if (value > band_.upper) value = band_.upper;
+    if (value < band_.lower) value = band_.lower;
+    return FrequencyToText(value);
 }
 
 void ChannelEditPresenter::CommitRx() {
-    const std::string text = ClampedFrequencyText(Text(C::kRxFreq));
+    // Only an empty Rx box empties the channel.
+    const std::string typed = Text(C::kRxFreq);
+    const std::string text = typed.empty() ? std::string() : ClampedFrequencyText(typed);
     if (text.empty()) {
         EnableChannelControls(false);
     } else {
@@ -495,7 +517,7 @@ void ChannelEditPresenter::SetText(EditControl c, const std::string& text) {
     if (kind != ControlKind::kEdit) return;
     std::string kept;
     for (char ch : text)
-        if (AcceptsChar(c, ch)) kept.push_back(ch);
+        if (AcceptsChar(c, ch)) kept.push_back(TypedChar(c, ch));
     if (TextLimitOf(c) != 0 && kept.size() > TextLimitOf(c)) kept.resize(TextLimitOf(c));
     At(c).text = kept;
 }
@@ -569,6 +591,10 @@ KeyAction ChannelEditPresenter::Key(EditControl focus, EditKey key) {
             return KeyAction::kConsumed;
     }
     return KeyAction::kPassOn;
+}
+
+char ChannelEditPresenter::TypedChar(EditControl c, char ch) const {
+    return ch == ',' && (c == C::kRxFreq || c == C::kTxFreq) ? '.' : ch;
 }
 
 bool ChannelEditPresenter::AcceptsChar(EditControl c, char ch) const {

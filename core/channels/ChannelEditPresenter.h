@@ -122,8 +122,10 @@ class ChannelEditPresenter {
     // One click of the Channel no. spin: +1 up, -1 down; wraps at 1 and 16.
     void Spin(int step);
     KeyAction Key(EditControl focus, EditKey key);
-    // Whether a typed character reaches the control.
+    // Whether a typed character reaches the control, and as which character
+    // (a comma typed into a frequency box is the point).
     bool AcceptsChar(EditControl c, char ch) const;
+    char TypedChar(EditControl c, char ch) const;
     // The dialog closes: stores the channel on show once. Reopen() allows
     // events (and one more Close()) again when the dialog is shown anew.
     void Close();
@@ -140,6 +142,8 @@ class ChannelEditPresenter {
     // Clamp of a committed frequency box: returns the text to show.
     std::string ClampedFrequencyText(const std::string& text) const;
     int ChannelNoValue() const;
+    // Whether any control's value differs from what LoadChannel showed.
+    bool ChangedSinceLoad() const;
     void ShowChannelNo(int n);
 
     void LoadListByText(EditControl c, int value, int fallback);
@@ -155,6 +159,9 @@ class ChannelEditPresenter {
     std::string rxAtEntry_;
     std::string txAtEntry_;
     bool closed_ = false;
+    // The controls as LoadChannel left them, and whether the channel was there.
+    std::array<ControlState, kEditControlCount> loaded_{};
+    bool loadedPresent_ = false;
 };
 
 }  // namespace dpmr

@@ -43,12 +43,17 @@ constexpr unsigned kReverseBit = 5;
 constexpr unsigned kPowerLo = 6;  // 2 bits: 00 low, 11 high
 
 // Bit fields of kMode.
-constexpr unsigned kBusyLo = 0;           // 2 bits
+constexpr unsigned kBusyLo = 0;             // 2 bits
 constexpr unsigned kOffsetDirectionLo = 4;  // 2 bits
-constexpr unsigned kChannelTypeLo = 6;    // 2 bits
+constexpr unsigned kChannelTypeLo = 6;      // 2 bits
 
 // Channel types in the order of their code.
-enum class ChannelType : std::uint8_t { kAnalog = 0, kDigit = 1, kMixedDigit = 2, kMixedAnalog = 3 };
+enum class ChannelType : std::uint8_t {
+    kAnalog = 0,
+    kDigit = 1,
+    kMixedDigit = 2,
+    kMixedAnalog = 3
+};
 
 // Image offset of the first byte of channel n (1..16).
 constexpr std::size_t RecordOffset(int n) {

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
@@ -140,6 +141,12 @@ void ChannelTablePresenter::SetCurrentCell(int row, int col) {
     state_.col = std::clamp(col, 1, kLastCol);
 }
 
+bool ChannelTablePresenter::HasChannels() const {
+    for (int r = 1; r < kRows; ++r)
+        if (!Cell(r, kRxFreqCol).empty()) return true;
+    return false;
+}
+
 std::string ChannelTablePresenter::BandText() const {
     if (state_.bandSelection < 0 ||
         state_.bandSelection >= static_cast<int>(state_.bandEntries.size()))
@@ -147,21 +154,32 @@ std::string ChannelTablePresenter::BandText() const {
     return state_.bandEntries[static_cast<std::size_t>(state_.bandSelection)];
 }
 
+std::optional<BandLimits> ChannelTablePresenter::BandOfEntry(int index) const {
+    if (index < 0 || index >= static_cast<int>(state_.bandEntries.size())) return std::nullopt;
+    std::int64_t lo = 0;
+    std::int64_t hi = 0;
+    BandLimits chosen;
+    if (!ScanDigitRuns(state_.bandEntries[static_cast<std::size_t>(index)], lo, hi) ||
+        !MhzToBandEdge(lo, chosen.lower) || !MhzToBandEdge(hi, chosen.upper))
+        return std::nullopt;
+    return chosen;
+}
+
 void ChannelTablePresenter::ChangeBand(int index) {
     if (index < 0 || index >= static_cast<int>(state_.bandEntries.size())) return;
     CommitOpenEditors();
     state_.bandSelection = index;
-    std::int64_t lo = 0;
-    std::int64_t hi = 0;
-    BandLimits chosen;
     // An entry without two numbers names no band: keep the one in use.
-    if (!ScanDigitRuns(state_.bandEntries[static_cast<std::size_t>(index)], lo, hi) ||
-        !MhzToBandEdge(lo, chosen.lower) || !MhzToBandEdge(hi, chosen.upper))
-        return;
-    if (chosen == band_) return;
-    band_ = chosen;
+    const std::optional<BandLimits> chosen = BandOfEntry(index);
+    if (!chosen || *chosen == band_) return;
+    band_ = *chosen;
     for (int n = 1; n <= layout::kChannelCount; ++n) ResetChannelRecord(image_, n);
     LoadImageToGrid();
+}
+
+bool ChannelTablePresenter::ChangeBandClearsChannels(int index) const {
+    const std::optional<BandLimits> chosen = BandOfEntry(index);
+    return chosen && *chosen != band_ && HasChannels();
 }
 
 void ChannelTablePresenter::SelectBandFromImage() {
@@ -281,20 +299,33 @@ void ChannelTablePresenter::RebuildScanBitmap() {
     RebuildScanMembership(image_, band_);
 }
 
+std::string ChannelTablePresenter::FactoryPath() const {
+    return settings_.programFolder + kFactoryFile;
+}
+
 Status ChannelTablePresenter::LoadFactory() {
     // The button takes the focus first, which commits an open editor.
     CommitOpenEditors();
     std::vector<std::uint8_t> bytes;
-    if (!ReadFilePrefix(settings_.programFolder + kFactoryFile, RadioImage::kSize, bytes).ok())
+    if (!ReadFilePrefix(FactoryPath(), RadioImage::kSize, bytes).ok())
         return Status::Error(kFactoryMissing);
     std::copy(bytes.begin(), bytes.end(), image_.Data());
     SelectBandFromImage();
     return Status::Ok();
 }
 
+bool ChannelTablePresenter::LoadFactoryReplacesChannels() const {
+    return HasChannels() && FileExists(FactoryPath());
+}
+
+int ChannelTablePresenter::EditColumn() const {
+    // A new channel always starts with its receive frequency.
+    return Cell(state_.row, kRxFreqCol).empty() ? kRxFreqCol : state_.col;
+}
+
 void ChannelTablePresenter::BeginCellEdit() {
     CommitOpenEditors();
-    if (Cell(state_.row, kRxFreqCol).empty()) state_.col = kRxFreqCol;
+    state_.col = EditColumn();
     const int col = state_.col;
     const std::string& text = Cell(state_.row, col);
     state_.editRow = state_.row;
@@ -348,18 +379,28 @@ void ChannelTablePresenter::SetSameFrequency(int row, bool same) {
 void ChannelTablePresenter::CommitFrequencyEditor() {
     if (state_.editor != CellEditor::kFrequency) return;
     state_.editor = CellEditor::kNone;
+    notice_.clear();
     // The edit belongs to the cell it was opened on, even when the current
     // cell has moved on since.
     const int row = state_.editRow;
     const int col = state_.editCol;
     auto& cells = state_.cells[static_cast<std::size_t>(row)];
 
-    std::int64_t v = FrequencyFromText(state_.editorText);
+    // A frequency outside the band moves to its nearest edge and one off the
+    // raster to the nearest raster point; the status bar says so.
+    const std::string& typed = state_.editorText;
+    const std::int64_t value = FrequencyFromText(typed);
     std::string text;
-    if (v != 0) {
+    if (value != 0) {
+        std::int64_t v = value;
         if (v > band_.upper) v = band_.upper;
         if (v < band_.lower) v = band_.lower;
         if (v != 0) text = FrequencyToText(v);
+        if (v != value)
+            notice_ = typed + " is outside " + MhzText(band_.lower) + "-" + MhzText(band_.upper) +
+                      " MHz: set to " + text;
+        else if (SnapToChannelGrid(v))
+            notice_ = typed + " is not on the channel raster: set to " + text;
     }
 
     if (col == kRxFreqCol) {
@@ -391,12 +432,21 @@ void ChannelTablePresenter::CommitFrequencyEditor() {
 void ChannelTablePresenter::CommitToneEditor() {
     if (state_.editor != CellEditor::kTone) return;
     state_.editor = CellEditor::kNone;
+    notice_.clear();
     auto& cells = state_.cells[static_cast<std::size_t>(state_.editRow)];
-    std::string text = state_.editorText;
+    const std::string& typed = state_.editorText;
+    std::string text = typed;
     if (cells[kRxFreqCol].empty()) {
         text.clear();
     } else {
         NormalizeToneText(text);
+        const bool number = !typed.empty() && std::all_of(typed.begin(), typed.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        });
+        if (text == "None" && !typed.empty() && !EqualsIgnoringCase(typed, "None"))
+            notice_ = typed + " is not a tone: set to None";
+        else if (number && text.front() == 'D')
+            notice_ = typed + " is taken as a DCS code: set to " + text;
     }
     cells[static_cast<std::size_t>(state_.editCol)] = text;
 }
@@ -415,17 +465,52 @@ void ChannelTablePresenter::CommitOpenEditors() {
     CommitFrequencyEditor();
 }
 
+void ChannelTablePresenter::CancelEditor() {
+    state_.editor = CellEditor::kNone;
+}
+
+std::string ChannelTablePresenter::TakeNotice() {
+    return std::exchange(notice_, std::string());
+}
+
 bool ChannelTablePresenter::IsFrequencyChar(char c) {
-    return (c >= '0' && c <= '9') || c == '.' || c == '\b';
+    return (c >= '0' && c <= '9') || c == '.' || c == ',' || c == '\b';
 }
 
 std::string ChannelTablePresenter::FilterFrequencyText(std::string_view text) {
     std::string out;
     for (char c : text) {
         if (out.size() >= kMaxFrequencyChars) break;
-        if (IsFrequencyChar(c) && c != '\b') out += c;
+        if (IsFrequencyChar(c) && c != '\b') out += c == ',' ? '.' : c;
     }
     return out;
+}
+
+bool ChannelTablePresenter::TypeIntoCell(char c) {
+    if (state_.editor != CellEditor::kNone) return false;
+    const int col = EditColumn();
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    std::string text(1, c);
+    if (col == kRxFreqCol || col == kTxFreqCol) {
+        if (c == '\b' || !IsFrequencyChar(c)) return false;
+        text = FilterFrequencyText(text);
+    } else if (col == kRxToneCol || col == kTxToneCol) {
+        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && upper != 'D' &&
+            upper != 'N' && upper != 'I')
+            return false;
+    } else if (col >= kPowerCol && col <= kTypeCol) {
+        const auto& items = ListTextsOfColumn(col);
+        const auto it = std::find_if(items.begin(), items.end(), [upper](const std::string& item) {
+            return std::toupper(static_cast<unsigned char>(item.front())) == upper;
+        });
+        if (it == items.end()) return false;
+        text = *it;
+    } else {
+        return false;
+    }
+    BeginCellEdit();
+    state_.editorText = text;
+    return true;
 }
 
 void ChannelTablePresenter::MoveRight() {

@@ -9,13 +9,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "channels/BandLimits.h"
-#include "image/RadioImage.h"
 #include "config/AppSettings.h"
+#include "image/RadioImage.h"
 #include "util/Result.h"
 
 namespace dpmr {
@@ -45,6 +46,12 @@ class ChannelTablePresenter {
     static constexpr int kBandwidthCol = 7;
     static constexpr int kTypeCol = 8;
 
+    // Questions asked before a choice empties the table.
+    static constexpr const char* kChangeBandQuestion =
+        "Changing the band clears all channels. Continue?";
+    static constexpr const char* kLoadFactoryQuestion =
+        "Loading factory.dat replaces all channels and settings. Continue?";
+
     // Column titles and relative widths (the old grid's twips).
     static const std::array<const char*, kCols>& ColumnTitles();
     static const std::array<int, kCols>& ColumnWidths();
@@ -57,6 +64,8 @@ class ChannelTablePresenter {
     int CurrentCol() const { return state_.col; }
     // Moves the current cell; rows are limited to 1..16, columns to 1..9.
     void SetCurrentCell(int row, int col);
+    // Whether any row holds a channel (a receive frequency).
+    bool HasChannels() const;
 
     // ---- "Freq range" list ----
     const std::vector<std::string>& BandEntries() const { return state_.bandEntries; }
@@ -64,9 +73,11 @@ class ChannelTablePresenter {
     // The list's current text ("" when nothing is selected).
     std::string BandText() const;
     // The user picked entry `index`: a different band empties all 16
-    // channels (without asking) and rebuilds the table; the same band
-    // changes nothing.
+    // channels and rebuilds the table; the same band changes nothing.
     void ChangeBand(int index);
+    // Whether ChangeBand(index) would empty channels that are there: the
+    // question kChangeBandQuestion is asked first.
+    bool ChangeBandClearsChannels(int index) const;
 
     // ---- Whole-table operations ----
     // Reloads the list from the settings, selects the entry matching the
@@ -86,6 +97,9 @@ class ChannelTablePresenter {
     // the image and reselects the band. A missing file gives the message to
     // show and leaves the image as it was.
     Status LoadFactory();
+    // Whether LoadFactory() would replace channels that are there (the file
+    // exists and the table holds a channel): kLoadFactoryQuestion is asked first.
+    bool LoadFactoryReplacesChannels() const;
 
     // ---- In-place editors ----
     // Enter on the table or a left click on a cell: opens the editor of the
@@ -108,12 +122,29 @@ class ChannelTablePresenter {
     void CommitListEditor();
     // Commits whichever editor is open, in the order tone, list, frequency.
     void CommitOpenEditors();
+    // Escape: closes the open editor without writing; the cell keeps the text
+    // the editor opened with.
+    void CancelEditor();
+
+    // What the last frequency or tone commit changed of the text as typed (a
+    // frequency moved into the band or onto the raster, a number taken as a
+    // DCS code), in words for the status bar; empty when it took the text as
+    // typed. Taking it clears it.
+    std::string TakeNotice();
 
     // ---- Keyboard ----
-    // Characters the frequency editor accepts: digits, the point, backspace.
+    // Characters the frequency editor accepts: digits, the point (or a comma,
+    // taken as the point), backspace.
     static bool IsFrequencyChar(char c);
-    // `text` without refused characters, cut to 10 characters.
+    // `text` without refused characters, commas made points, cut to 10
+    // characters.
     static std::string FilterFrequencyText(std::string_view text);
+    // A character typed on the table while no editor is open opens the
+    // current cell's editor with that character as its text, as spreadsheets
+    // do, when that editor takes it: a frequency digit, point or comma; a
+    // tone's digit, point, D, N or I; for a list the first entry that starts
+    // with it. Anything else opens nothing. True when an editor opened.
+    bool TypeIntoCell(char c);
     // Enter in the frequency editor: commit, then one column right, or one
     // row down when the editor was empty.
     void FrequencyEditorEnter();
@@ -141,6 +172,11 @@ class ChannelTablePresenter {
         std::vector<std::string> listItems;
     };
 
+    // The entry's band, or nothing when it names none.
+    std::optional<BandLimits> BandOfEntry(int index) const;
+    // The column whose editor a key or click on the current cell opens.
+    int EditColumn() const;
+    std::string FactoryPath() const;
     void ClearRow(int row);
     void SetSameFrequency(int row, bool same);
     void StoreRow(int row);
@@ -152,6 +188,7 @@ class ChannelTablePresenter {
     BandLimits& band_;
     const AppSettings& settings_;
     State state_;
+    std::string notice_;
 };
 
 // Reads "lo-hi" the way "%d-%d" does (also the start of "400-470MHz").

@@ -7,7 +7,9 @@
 
 namespace dpmr {
 
-std::int32_t FrequencyFromText(std::string_view text) { return ScaleDecimalText32(text, 5); }
+std::int32_t FrequencyFromText(std::string_view text) {
+    return ScaleDecimalText32(text, 5);
+}
 
 bool SnapToChannelGrid(std::int64_t& value) {
     value *= 10;
@@ -27,6 +29,13 @@ bool SnapToChannelGrid(std::int64_t& value) {
 std::string FrequencyToText(std::int64_t value) {
     SnapToChannelGrid(value);
     return FormatScaled(value, 6);
+}
+
+std::string MhzText(std::int64_t value) {
+    std::string text = FormatScaled(value, 5);
+    while (text.back() == '0') text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    return text;
 }
 
 void SetBcdFrequency(RadioImage& image, std::size_t off, std::int64_t value) {

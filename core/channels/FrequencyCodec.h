@@ -22,6 +22,10 @@ bool SnapToChannelGrid(std::int64_t& value);
 // 14512500 -> "145.125000": snapped to the raster, six decimals.
 std::string FrequencyToText(std::int64_t value);
 
+// A band edge in tens of Hz as short MHz text: 40000000 -> "400",
+// 44610000 -> "446.1".
+std::string MhzText(std::int64_t value);
+
 // A 4-byte BCD frequency field of the image.
 inline std::uint32_t BcdFrequency(const RadioImage& image, std::size_t off) {
     return image.Bcd4(off);

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
-#include <vector>
 
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
@@ -38,7 +37,7 @@ std::string UserSettingsPath() {
     return base + "/dpmrcps/Program.ini";
 }
 
-std::string ResolveSettingsPath(const std::string& programFolder) {
+std::string ResolvePortSettingsPath(const std::string& programFolder) {
     const std::string user = UserSettingsPath();
     if (!user.empty() && FileExists(user)) return user;
     return programFolder + "Program.ini";
@@ -52,9 +51,11 @@ std::int32_t ParseBaudRate(const std::string& text) {
 AppSettings LoadAppSettings(const std::string& programFolder) {
     AppSettings s;
     s.programFolder = programFolder;
-    s.settingsPath = ResolveSettingsPath(programFolder);
+    s.settingsPath = programFolder + "Program.ini";
+    s.portSettingsPath = ResolvePortSettingsPath(programFolder);
     const CIniFile ini = s.Ini();
-    s.portName = ini.GetString("Setup", "COM", "");
+    s.portName =
+        CIniFile(s.portSettingsPath).GetString("Setup", "COM", ini.GetString("Setup", "COM", ""));
     s.modelName = ini.GetString("Setup", "Model", "HM-842R");
     s.baudRate = ParseBaudRate(ini.GetString("Setup", "BaudRate", "9600"));
     s.pictureFolder = programFolder + "Img/";
@@ -63,19 +64,16 @@ AppSettings LoadAppSettings(const std::string& programFolder) {
 
 bool SavePortName(AppSettings& settings) {
     if (settings.portName.empty()) return false;
-    if (settings.Ini().WriteString("Setup", "COM", settings.portName)) return true;
-    // The program folder is read-only (an installed program): keep the
-    // settings in the user's folder, starting from what the program folder had.
+    if (CIniFile(settings.portSettingsPath).WriteString("Setup", "COM", settings.portName))
+        return true;
+    // The program folder is read-only (an installed program): keep the port
+    // in the user's own file from now on.
     const std::string user = UserSettingsPath();
-    if (user.empty() || settings.settingsPath == user) return false;
+    if (user.empty() || settings.portSettingsPath == user) return false;
     std::error_code ec;
     fs::create_directories(fs::path(user).parent_path(), ec);
-    std::vector<std::uint8_t> bytes;
-    if (ReadFilePrefix(settings.settingsPath, 1 << 20, bytes).ok() && !FileExists(user)) {
-        if (!WriteFileAtomically(user, bytes).ok()) return false;
-    }
-    settings.settingsPath = user;
-    return settings.Ini().WriteString("Setup", "COM", settings.portName);
+    settings.portSettingsPath = user;
+    return CIniFile(user).WriteString("Setup", "COM", settings.portName);
 }
 
 std::string FreqRangeSetting(const AppSettings& settings) {

@@ -1,7 +1,9 @@
 // AppSettings: the application-wide values read at start-up from the settings
 // file (serial port, model name, speed) and where that file lives. On Linux an
-// installed program's folder is usually read-only, so the settings file may
-// live in the user's configuration folder instead.
+// installed program's folder is usually read-only, so the port the user
+// chooses may be kept in a file of the user's own; everything else is always
+// read from the program folder's "Program.ini", so that editing it is never
+// silently overruled by an old copy.
 #pragma once
 
 #include <cstdint>
@@ -12,12 +14,13 @@
 namespace dpmr {
 
 struct AppSettings {
-    std::string programFolder;   // folder of the executable, ending with '/'
-    std::string settingsPath;    // the "Program.ini" that [Setup] is read from
-    std::string portName;        // [Setup] "COM"
+    std::string programFolder;     // folder of the executable, ending with '/'
+    std::string settingsPath;      // programFolder + "Program.ini": [Setup] of the program
+    std::string portSettingsPath;  // where [Setup] "COM" is read and written
+    std::string portName;          // [Setup] "COM"
     std::string modelName = "QT215";
     std::int32_t baudRate = 9600;
-    std::string pictureFolder;   // programFolder + "Img/"
+    std::string pictureFolder;  // programFolder + "Img/"
 
     std::string Caption() const { return modelName + " Software"; }
     CIniFile Ini() const { return CIniFile(settingsPath); }
@@ -30,19 +33,21 @@ std::string ExecutableFolder();
 // empty when the user has no home folder.
 std::string UserSettingsPath();
 
-// The settings file to read: the user's copy when it exists, else the one in
-// the program folder.
-std::string ResolveSettingsPath(const std::string& programFolder);
+// The file that keeps the port: the user's copy when it exists, else the
+// program folder's "Program.ini".
+std::string ResolvePortSettingsPath(const std::string& programFolder);
 
 // A speed that is not a positive number gives 9600.
 std::int32_t ParseBaudRate(const std::string& text);
 
-// Reads [Setup] "COM", "Model" and "BaudRate" with their defaults.
+// Reads [Setup] "Model" and "BaudRate" of the program folder's file and
+// "COM" of the port's file (the program folder's value when the user's copy
+// has none), with their defaults.
 AppSettings LoadAppSettings(const std::string& programFolder);
 
 // Writes [Setup] "COM" at exit (nothing when the port name is empty). When the
-// program folder cannot be written, the settings go to the user's copy, which
-// starts as a copy of the program folder's file so that no key is lost.
+// program folder's file cannot be written, the port goes to the user's copy,
+// which holds the port alone.
 bool SavePortName(AppSettings& settings);
 
 // The "Freq range" entries of [Setup] "FreqRange", read at each rebuild of

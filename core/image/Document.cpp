@@ -75,9 +75,11 @@ void NewImage(RadioImage& image, const std::string& programFolder, const BandLim
     StoreBuiltInDefaults(image, band);
 }
 
-Status LoadImageFile(const std::string& path, RadioImage& image) {
+Status LoadImageFile(const std::string& path, RadioImage& image, bool* tooShort) {
     std::vector<std::uint8_t> bytes;
+    if (tooShort) *tooShort = false;
     if (Status s = ReadFilePrefix(path, RadioImage::kSize, bytes); !s) return s;
+    if (tooShort) *tooShort = bytes.size() < RadioImage::kSize;
     if (bytes.size() < RadioImage::kSize)
         return Status::Error("Unexpected file format.\n\"" + path + "\" holds " +
                              std::to_string(bytes.size()) + " bytes; a radio file holds " +

@@ -20,8 +20,9 @@ void StoreBuiltInDefaults(RadioImage& image, const BandLimits& band);
 void NewImage(RadioImage& image, const std::string& programFolder, const BandLimits& band);
 
 // Reads the first 16384 bytes of a `.dat` file. A shorter file fails with an
-// "unexpected file format" message; on any failure `image` is unchanged.
-Status LoadImageFile(const std::string& path, RadioImage& image);
+// "unexpected file format" message and sets `tooShort` (when given); on any
+// failure `image` is unchanged.
+Status LoadImageFile(const std::string& path, RadioImage& image, bool* tooShort = nullptr);
 
 // The same for a file that must be exactly a radio file (one that is written
 // back in place): a file of any other size is refused.

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <thread>
 
+#include "link/TransferResult.h"
+
 namespace dpmr::link {
 
 void PauseMs(int ms) {
@@ -19,8 +21,23 @@ void Send(SerialPort& port, const std::uint8_t* data, std::size_t count) {
 }
 
 bool ReadAck(SerialPort& port) {
+    return ReadByte(port) == kAck;
+}
+
+std::optional<std::uint8_t> ReadByte(SerialPort& port) {
     std::uint8_t byte = 0;
-    return port.Read(&byte, 1) == 1 && byte == kAck;
+    if (port.Read(&byte, 1) != 1) return std::nullopt;
+    return byte;
+}
+
+bool WakeUpAnswers::Accepted(SerialPort& port) {
+    const auto answer = ReadByte(port);
+    anyAnswer_ = anyAnswer_ || answer.has_value();
+    return answer == kAck;
+}
+
+const char* WakeUpAnswers::FailureReason() const {
+    return anyAnswer_ ? msg::kWakeUpRefused : msg::kNoAnswer;
 }
 
 bool ReadExactly(SerialPort& port, std::uint8_t* out, std::size_t count) {

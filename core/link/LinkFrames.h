@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "link/SerialPort.h"
@@ -27,6 +28,22 @@ void Send(SerialPort& port, const std::uint8_t* data, std::size_t count);
 
 // Reads one byte; true when it arrived and is 'A'.
 bool ReadAck(SerialPort& port);
+
+// Reads one byte; nothing when none came.
+std::optional<std::uint8_t> ReadByte(SerialPort& port);
+
+// Counts the answers to the wake-up sequence over a transfer's opening
+// exchanges and says why the last one failed.
+class WakeUpAnswers {
+  public:
+    // Reads the answer; true when it is 'A'.
+    bool Accepted(SerialPort& port);
+    // No answer at all (radio off, cable out) or a wrong one.
+    const char* FailureReason() const;
+
+  private:
+    bool anyAnswer_ = false;
+};
 
 // Reads exactly `count` bytes into `out`; true when all arrived.
 bool ReadExactly(SerialPort& port, std::uint8_t* out, std::size_t count);

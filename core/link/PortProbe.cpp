@@ -8,33 +8,20 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
+
+#include "link/PosixSerialPort.h"
 
 namespace dpmr {
 
 PortProbeResult ProbeSerialPort(const std::string& devicePath) {
     const int fd = ::open(devicePath.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        switch (errno) {
-            case ENOENT:
-            case ENODEV:
-            case ENXIO:
-                return {false, "not present"};
-            case EACCES:
-            case EPERM:
-                return {false, "no permission: add your user to the dialout group"};
-            case EBUSY:
-                return {false, "in use by another program"};
-            default:
-                return {false, std::strerror(errno)};
-        }
-    }
+    if (fd < 0) return {false, PortOpenReason(errno)};
     PortProbeResult result{true, {}};
     termios settings{};
     if (::tcgetattr(fd, &settings) != 0) {
         result = {false, "not a serial port"};
     } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        result = {false, "in use by another program"};
+        result = {false, PortOpenReason(EWOULDBLOCK)};
     } else {
         ::flock(fd, LOCK_UN);
     }

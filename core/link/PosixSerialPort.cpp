@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
 namespace dpmr {
@@ -76,29 +77,43 @@ std::string DevicePathForPortName(const std::string& portName) {
     return portName;
 }
 
-bool PosixSerialPort::Open(const std::string& portName, std::int32_t baudRate,
-                           TimeoutProfile profile) {
+std::string PortOpenReason(int err) {
+    std::string reason = std::strerror(err);
+    if (err == EACCES || err == EPERM)
+        reason += ": add your user to the dialout group and log in again";
+    else if (err == EBUSY || err == EWOULDBLOCK)
+        reason = "in use by another program";
+    return reason;
+}
+
+Status PosixSerialPort::Open(const std::string& portName, std::int32_t baudRate,
+                             TimeoutProfile profile) {
     Close();
     const std::string path = DevicePathForPortName(portName);
-    if (path.empty()) return false;
+    if (path.empty()) return Status::Error("no port is chosen: choose one under Setting > Port");
+    const auto failed = [&path](const std::string& why) {
+        return Status::Error(path + ": " + why);
+    };
     // Non-blocking so that a modem line without carrier cannot hang the open;
     // reads and writes wait in poll() under their deadlines instead.
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return failed(PortOpenReason(errno));
     // Only a terminal device is a serial port; writing radio traffic into a
     // regular file named by mistake would damage that file.
     termios tio{};
     if (!::isatty(fd) || ::tcgetattr(fd, &tio) != 0) {
         ::close(fd);
-        return false;
+        return failed("not a serial port");
     }
     // Exclusive use: the advisory lock keeps out other programs that honour it
     // (and a second instance of this one), TIOCEXCL keeps out any other open.
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+        const int err = errno;
         ::close(fd);
-        return false;
+        return failed(PortOpenReason(err));
     }
     fd_ = fd;
+    saved_ = tio;
     timeouts_ = TimeoutsFor(profile);
 
     // Driver queue sizes: Linux serial drivers keep fixed-size buffers and
@@ -119,11 +134,14 @@ bool PosixSerialPort::Open(const std::string& portName, std::int32_t baudRate,
     ::cfsetispeed(&tio, speed);
     ::cfsetospeed(&tio, speed);
     ::tcsetattr(fd_, TCSANOW, &tio);
-    return true;
+    return Status::Ok();
 }
 
 void PosixSerialPort::Close() {
     if (fd_ < 0) return;
+    // The line as it was found: a terminal named as the port by mistake goes
+    // on working as a terminal.
+    ::tcsetattr(fd_, TCSANOW, &saved_);
     // Leave the device openable for the next transfer even when another
     // process (such as the virtual radio) keeps it open.
     ::ioctl(fd_, TIOCNXCL);

@@ -2,8 +2,11 @@
 // (TIOCEXCL and an advisory lock, so that a second instance or another program
 // cannot share the port), raw 8N1, poll()-based reads with interval and total
 // deadlines, writes that return only once the bytes have left. Closing (or
-// destroying the object) always releases the port.
+// destroying the object) always releases the port and puts back the line
+// settings it had, so that a terminal given by mistake keeps working.
 #pragma once
+
+#include <termios.h>
 
 #include <string>
 
@@ -16,6 +19,11 @@ namespace dpmr {
 // and is used as it is.
 std::string DevicePathForPortName(const std::string& portName);
 
+// Why a serial device could not be opened: the system's words for `err`, and
+// what to do where the user can do something ("Permission denied: add your
+// user to the dialout group and log in again").
+std::string PortOpenReason(int err);
+
 class PosixSerialPort final : public SerialPort {
   public:
     PosixSerialPort() = default;
@@ -23,7 +31,8 @@ class PosixSerialPort final : public SerialPort {
     PosixSerialPort(const PosixSerialPort&) = delete;
     PosixSerialPort& operator=(const PosixSerialPort&) = delete;
 
-    bool Open(const std::string& portName, std::int32_t baudRate, TimeoutProfile profile) override;
+    Status Open(const std::string& portName, std::int32_t baudRate,
+                TimeoutProfile profile) override;
     bool IsOpen() const override { return fd_ >= 0; }
     void Purge() override;
     std::size_t Read(std::uint8_t* buffer, std::size_t count) override;
@@ -34,6 +43,7 @@ class PosixSerialPort final : public SerialPort {
     bool WaitOutputDrained(int timeoutMs);
 
     int fd_ = -1;
+    termios saved_{};  // the line settings found at Open
     Timeouts timeouts_ = TimeoutsFor(TimeoutProfile::kProgramming);
 };
 

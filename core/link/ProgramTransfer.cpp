@@ -29,40 +29,51 @@ struct Identity {
     std::uint16_t bandHighMhz = 0;
 };
 
-// The opening exchange. `attempts` is shared by both passes of a transfer.
-bool ProgramHandshake(SerialPort& port, int& attempts, Identity& identity) {
+// The opening exchange. `attempts` and `answers` are shared by both passes of
+// a transfer. On a failure `reason` says what went wrong.
+bool ProgramHandshake(SerialPort& port, int& attempts, WakeUpAnswers& answers, Identity& identity,
+                      std::string& reason) {
     for (;;) {
         for (std::uint8_t byte : kWakeUp) {
             PauseMs(2);
             port.Purge();
             Send(port, {byte});
         }
-        if (ReadAck(port)) break;
-        if (attempts >= kWakeRetries) return false;
+        if (answers.Accepted(port)) break;
+        if (attempts >= kWakeRetries) {
+            reason = answers.FailureReason();
+            return false;
+        }
         ++attempts;
     }
     port.Purge();
     Send(port, kRequestTail, sizeof kRequestTail);
     std::array<std::uint8_t, kIdentitySize> block{};
-    if (!ReadExactly(port, block.data(), block.size())) return false;
+    if (!ReadExactly(port, block.data(), block.size())) {
+        reason = msg::kShortIdentity;
+        return false;
+    }
     identity.bandLowMhz = static_cast<std::uint16_t>(block[12] | (block[13] << 8));
     identity.bandHighMhz = static_cast<std::uint16_t>(block[14] | (block[15] << 8));
     PauseMs(10);
-    return Acknowledge(port);
+    if (Acknowledge(port)) return true;
+    reason = msg::kOpeningRefused;
+    return false;
 }
 
-// Both opening passes with the 0x2160 block between them. On a failure the
-// result to return is in `failure`.
-bool OpenSession(SerialPort& port, Identity& identity, TransferResult& failure) {
+// Both opening passes with the 0x2160 block between them. On a failure
+// `reason` says what went wrong.
+bool OpenSession(SerialPort& port, Identity& identity, std::string& reason) {
     int attempts = 0;
-    failure = TransferResult::Failure(msg::kCommunicationError);
-    if (!ProgramHandshake(port, attempts, identity)) return false;
+    WakeUpAnswers answers;
+    if (!ProgramHandshake(port, attempts, answers, identity, reason)) return false;
     std::array<std::uint8_t, kPassBlockSize> unused{};
     if (!RequestRead(port, kPassBlock, kPassBlockSize, unused.data()) || !Acknowledge(port)) {
         SendEndFrame(port, kEndRead);
+        reason = msg::BrokeOffAt(kPassBlock);
         return false;
     }
-    return ProgramHandshake(port, attempts, identity);
+    return ProgramHandshake(port, attempts, answers, identity, reason);
 }
 
 // Keeps `busy` set for the duration of a transfer. The stop request is left
@@ -85,37 +96,48 @@ void Report(const ProgressCallback& progress, int done, int total) {
 
 // What Read and Write share: the busy flag, the port, both opening passes,
 // then `block` for every block with progress and the stop request after each,
-// then `finish`; once the session is open every way out sends `endFrame` and
-// reads the final byte.
+// then `finish`; once the session is open every way out sends the end frame
+// ("ENDW" when it `writes`, else "ENDR") and reads the final byte. A Write
+// that ends after the radio took a block warns that the radio's configuration
+// is now partly written.
 template <typename Block, typename Finish>
 TransferResult RunBlocks(SerialPort& port, const LinkSettings& link,
-                         const ProgressCallback& progress, TransferControl& control,
-                         const std::uint8_t (&endFrame)[4], Identity& identity, Block block,
-                         Finish finish) {
+                         const ProgressCallback& progress, TransferControl& control, bool writes,
+                         Identity& identity, Block block, Finish finish) {
     BusyScope busy(control);
-    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
-        return TransferResult::Failure(msg::kProgramOpenFailed);
+    if (Status s = port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming); !s) {
+        return TransferResult::Failure(msg::WithReason(msg::kProgramOpenFailed, s.message()));
     }
     PortCloser closer(port);
-    TransferResult failure;
-    if (!OpenSession(port, identity, failure)) return failure;
+    std::string reason;
+    if (!OpenSession(port, identity, reason)) {
+        return TransferResult::Failure(msg::WithReason(msg::kCommunicationError, reason));
+    }
 
+    const auto& endFrame = writes ? kEndWrite : kEndRead;
+    const auto partly = [writes](bool blocksTaken) {
+        return writes && blocksTaken ? std::string(msg::kPartlyWritten) : std::string();
+    };
+    const auto brokeOff = [&](std::uint16_t address, bool blocksTaken) {
+        SendEndFrame(port, endFrame);
+        return TransferResult::Failure(
+            msg::WithReason(msg::WithReason(msg::kCommunicationError, msg::BrokeOffAt(address)),
+                            partly(blocksTaken)));
+    };
     const std::vector<TransferBlock> blocks = SplitIntoBlocks(ProgramRanges());
     const int total = static_cast<int>(blocks.size());
     for (int i = 0; i < total; ++i) {
-        if (!block(blocks[static_cast<std::size_t>(i)])) {
-            SendEndFrame(port, endFrame);
-            return TransferResult::Failure(msg::kCommunicationError);
-        }
+        const TransferBlock& b = blocks[static_cast<std::size_t>(i)];
+        if (!block(b)) return brokeOff(b.address, i > 0);
         Report(progress, i + 1, total);
         if (control.cancelRequested) {
             SendEndFrame(port, endFrame);
-            return TransferResult::Cancelled();
+            return TransferResult::Cancelled(partly(true));
         }
     }
-    const bool finished = finish();
+    if (!finish()) return brokeOff(kPassBlock, true);
     SendEndFrame(port, endFrame);
-    return finished ? TransferResult::Success() : TransferResult::Failure(msg::kCommunicationError);
+    return TransferResult::Success();
 }
 
 }  // namespace
@@ -161,7 +183,7 @@ TransferResult ReadFromRadio(SerialPort& port, const LinkSettings& link, RadioIm
     RadioImage staging = image;
     Identity identity;
     const TransferResult result = RunBlocks(
-        port, link, progress, control, kEndRead, identity,
+        port, link, progress, control, false, identity,
         [&](const TransferBlock& b) {
             std::array<std::uint8_t, 32> data{};
             if (!RequestRead(port, b.address, b.length, data.data())) return false;
@@ -184,7 +206,7 @@ TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const Ra
         return RequestWrite(port, address, image.Span(address, length).data(), length);
     };
     return RunBlocks(
-        port, link, progress, control, kEndWrite, identity,
+        port, link, progress, control, true, identity,
         [&](const TransferBlock& b) { return write(b.address, b.length); },
         [&] { return write(kPassBlock, kPassBlockSize); });  // the closing block
 }

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/Result.h"
+
 namespace dpmr {
 
 // The two time-out sets of the radio's transfers, in milliseconds. A read of
@@ -33,10 +35,11 @@ class SerialPort {
     virtual ~SerialPort() = default;
 
     // Opens the named port (see DevicePathForPortName) exclusively, sets raw
-    // 8N1 at `baudRate` and the profile's time-outs. False when the port cannot
-    // be opened (missing, not a serial device, or held by another program).
-    virtual bool Open(const std::string& portName, std::int32_t baudRate,
-                      TimeoutProfile profile) = 0;
+    // 8N1 at `baudRate` and the profile's time-outs. Fails, naming the device
+    // and the reason, when the port cannot be opened (missing, no permission,
+    // not a serial device, or held by another program).
+    virtual Status Open(const std::string& portName, std::int32_t baudRate,
+                        TimeoutProfile profile) = 0;
     virtual bool IsOpen() const = 0;
 
     // Discards what has arrived and not been read yet, and waits until what
@@ -51,6 +54,7 @@ class SerialPort {
     // ran out); returns how many were accepted.
     virtual std::size_t Write(const std::uint8_t* data, std::size_t count) = 0;
 
+    // Gives the line back with the settings it had before Open.
     virtual void Close() = 0;
 };
 

@@ -20,30 +20,40 @@ constexpr std::uint8_t kAdjustmentBlock = 8;
 constexpr std::size_t kAdjustmentEnd = layout::kAdjustment + layout::kAdjustmentSize;
 
 // Wake-up bytes 1 ms apart without purges, the answer read 2 ms later; the
-// identity block is not used.
-bool AdjustmentHandshake(SerialPort& port) {
+// identity block is not used. On a failure `reason` says what went wrong.
+bool AdjustmentHandshake(SerialPort& port, std::string& reason) {
     port.Purge();
+    WakeUpAnswers answers;
     for (int attempts = 0;; ++attempts) {
         for (std::uint8_t byte : kWakeUp) {
             PauseMs(1);
             Send(port, {byte});
         }
         PauseMs(2);
-        if (ReadAck(port)) break;
-        if (attempts >= kWakeRetries) return false;
+        if (answers.Accepted(port)) break;
+        if (attempts >= kWakeRetries) {
+            reason = answers.FailureReason();
+            return false;
+        }
     }
     port.Purge();
     Send(port, kRequestTail, sizeof kRequestTail);
     std::array<std::uint8_t, kIdentitySize> identity{};
-    if (!ReadExactly(port, identity.data(), identity.size())) return false;
-    return Acknowledge(port);
+    if (!ReadExactly(port, identity.data(), identity.size())) {
+        reason = msg::kShortIdentity;
+        return false;
+    }
+    if (Acknowledge(port)) return true;
+    reason = msg::kOpeningRefused;
+    return false;
 }
 
 enum class SquelchOpening { kOk, kFailed, kFailedAfterIdentity };
 
 // Like the programming exchange, with one more purge right after the last
 // wake-up byte. A failure of its final 'A' needs an end frame.
-SquelchOpening SquelchHandshake(SerialPort& port) {
+SquelchOpening SquelchHandshake(SerialPort& port, std::string& reason) {
+    WakeUpAnswers answers;
     for (int attempts = 0;; ++attempts) {
         for (std::uint8_t byte : kWakeUp) {
             PauseMs(2);
@@ -51,15 +61,23 @@ SquelchOpening SquelchHandshake(SerialPort& port) {
             Send(port, {byte});
         }
         port.Purge();
-        if (ReadAck(port)) break;
-        if (attempts >= kWakeRetries) return SquelchOpening::kFailed;
+        if (answers.Accepted(port)) break;
+        if (attempts >= kWakeRetries) {
+            reason = answers.FailureReason();
+            return SquelchOpening::kFailed;
+        }
     }
     port.Purge();
     Send(port, kRequestTail, sizeof kRequestTail);
     std::array<std::uint8_t, kIdentitySize> identity{};
-    if (!ReadExactly(port, identity.data(), identity.size())) return SquelchOpening::kFailed;
+    if (!ReadExactly(port, identity.data(), identity.size())) {
+        reason = msg::kShortIdentity;
+        return SquelchOpening::kFailed;
+    }
     PauseMs(10);
-    return Acknowledge(port) ? SquelchOpening::kOk : SquelchOpening::kFailedAfterIdentity;
+    if (Acknowledge(port)) return SquelchOpening::kOk;
+    reason = msg::kOpeningRefused;
+    return SquelchOpening::kFailedAfterIdentity;
 }
 
 struct SquelchPiece {
@@ -71,8 +89,13 @@ constexpr SquelchPiece kSquelchPieces[] = {
     {layout::kSquelchThresholds, layout::kSquelchThresholdsSize},
 };
 
-TransferResult CommunicationError() {
-    return TransferResult::Failure(msg::kCommunicationError);
+TransferResult CommunicationError(const std::string& reason) {
+    return TransferResult::Failure(msg::WithReason(msg::kCommunicationError, reason));
+}
+
+// The port's failure under the transfer's own first line.
+TransferResult OpenFailure(const char* first, const Status& status) {
+    return TransferResult::Failure(msg::WithReason(first, status.message()));
 }
 
 // Opens the port and runs the squelch opening exchange. Returns the failure
@@ -80,33 +103,41 @@ TransferResult CommunicationError() {
 // identity block first sends `endFrame`.
 std::optional<TransferResult> OpenSquelchSession(SerialPort& port, const LinkSettings& link,
                                                  const std::uint8_t (&endFrame)[4]) {
-    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming)) {
-        return TransferResult::Failure(msg::kSquelchOpenFailed);
+    if (Status s = port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming); !s) {
+        return OpenFailure(msg::kSquelchOpenFailed, s);
     }
-    const SquelchOpening opening = SquelchHandshake(port);
+    std::string reason;
+    const SquelchOpening opening = SquelchHandshake(port, reason);
     if (opening == SquelchOpening::kFailedAfterIdentity) SendEndFrame(port, endFrame);
-    if (opening != SquelchOpening::kOk) return CommunicationError();
+    if (opening != SquelchOpening::kOk) return CommunicationError(reason);
+    return std::nullopt;
+}
+
+// Opens the port for an adjustment transfer and runs its opening exchange.
+std::optional<TransferResult> OpenAdjustmentSession(SerialPort& port, const LinkSettings& link) {
+    if (Status s = port.Open(link.portName, link.baudRate, TimeoutProfile::kAdjustment); !s) {
+        return OpenFailure(msg::kAdjustmentOpenFailed, s);
+    }
+    std::string reason;
+    if (!AdjustmentHandshake(port, reason)) return CommunicationError(reason);
     return std::nullopt;
 }
 
 }  // namespace
 
 TransferResult ReadAdjustment(SerialPort& port, const LinkSettings& link, RadioImage& image) {
-    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kAdjustment)) {
-        return TransferResult::Failure(msg::kAdjustmentOpenFailed);
-    }
     PortCloser closer(port);
-    if (!AdjustmentHandshake(port)) return CommunicationError();
+    if (auto failed = OpenAdjustmentSession(port, link)) return *failed;
     RadioImage staging = image;
     for (std::size_t a = layout::kAdjustment; a < kAdjustmentEnd; a += kAdjustmentBlock) {
         std::array<std::uint8_t, kAdjustmentBlock> data{};
         // A short block would leave stale bytes among the factory values, so
         // it counts as a failed exchange.
-        if (!RequestRead(port, static_cast<std::uint16_t>(a), kAdjustmentBlock, data.data())) {
-            return CommunicationError();
+        const auto address = static_cast<std::uint16_t>(a);
+        if (!RequestRead(port, address, kAdjustmentBlock, data.data()) || !Acknowledge(port)) {
+            return CommunicationError(msg::BrokeOffAt(address));
         }
         std::copy(data.begin(), data.end(), staging.Span(a, kAdjustmentBlock).begin());
-        if (!Acknowledge(port)) return CommunicationError();
     }
     image = staging;
     return TransferResult::Success(msg::kReadSuccessfully);
@@ -114,15 +145,13 @@ TransferResult ReadAdjustment(SerialPort& port, const LinkSettings& link, RadioI
 
 TransferResult WriteAdjustment(SerialPort& port, const LinkSettings& link,
                                const RadioImage& image) {
-    if (!port.Open(link.portName, link.baudRate, TimeoutProfile::kAdjustment)) {
-        return TransferResult::Failure(msg::kAdjustmentOpenFailed);
-    }
     PortCloser closer(port);
-    if (!AdjustmentHandshake(port)) return CommunicationError();
+    if (auto failed = OpenAdjustmentSession(port, link)) return *failed;
     for (std::size_t a = layout::kAdjustment; a < kAdjustmentEnd; a += kAdjustmentBlock) {
-        if (!RequestWrite(port, static_cast<std::uint16_t>(a),
-                          image.Span(a, kAdjustmentBlock).data(), kAdjustmentBlock)) {
-            return CommunicationError();
+        const auto address = static_cast<std::uint16_t>(a);
+        if (!RequestWrite(port, address, image.Span(a, kAdjustmentBlock).data(),
+                          kAdjustmentBlock)) {
+            return CommunicationError(msg::BrokeOffAt(address));
         }
     }
     return TransferResult::Success(msg::kWriteSuccessfully);
@@ -136,7 +165,7 @@ TransferResult ReadSquelch(SerialPort& port, const LinkSettings& link, RadioImag
         std::array<std::uint8_t, 32> data{};
         if (!RequestRead(port, piece.address, piece.length, data.data()) || !Acknowledge(port)) {
             SendEndFrame(port, kEndRead);
-            return CommunicationError();
+            return CommunicationError(msg::BrokeOffAt(piece.address));
         }
         std::copy_n(data.begin(), piece.length, staging.Span(piece.address, piece.length).begin());
     }
@@ -152,7 +181,7 @@ TransferResult WriteSquelch(SerialPort& port, const LinkSettings& link, const Ra
         if (!RequestWrite(port, piece.address, image.Span(piece.address, piece.length).data(),
                           piece.length)) {
             SendEndFrame(port, kEndWrite);
-            return CommunicationError();
+            return CommunicationError(msg::BrokeOffAt(piece.address));
         }
     }
     SendEndFrame(port, kEndWrite);

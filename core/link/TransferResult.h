@@ -1,7 +1,8 @@
-// TransferResult: how a transfer with the radio ended, and the fixed texts the
-// user is shown for it.
+// TransferResult: how a transfer with the radio ended, and the texts the user
+// is shown for it: the fixed first line of a failure, then the reason.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace dpmr {
@@ -10,8 +11,10 @@ enum class TransferOutcome { kSucceeded, kFailed, kCancelled };
 
 struct TransferResult {
     TransferOutcome outcome = TransferOutcome::kFailed;
-    // Failed: the text to show. Succeeded: the completion text to show, or
-    // empty when nothing is shown. Cancelled: empty.
+    // Failed: the text to show, its first line one of the fixed texts below,
+    // then the reason. Succeeded: the completion text to show, or empty when
+    // nothing is shown. Cancelled: empty, or the warning that the radio holds
+    // a partly written configuration.
     std::string message;
 
     bool succeeded() const { return outcome == TransferOutcome::kSucceeded; }
@@ -24,7 +27,9 @@ struct TransferResult {
     static TransferResult Failure(std::string text) {
         return {TransferOutcome::kFailed, std::move(text)};
     }
-    static TransferResult Cancelled() { return {TransferOutcome::kCancelled, {}}; }
+    static TransferResult Cancelled(std::string text = {}) {
+        return {TransferOutcome::kCancelled, std::move(text)};
+    }
 };
 
 // Texts shown to the user, letter for letter.
@@ -36,6 +41,22 @@ inline constexpr const char* kCommunicationError = "Communication error";
 inline constexpr const char* kReadSuccessfully = "Read successfully";
 inline constexpr const char* kWriteSuccessfully = "Write successfully";
 inline constexpr const char* kSuccess = "Success";
+
+// Reasons given on the line after "Communication error".
+inline constexpr const char* kNoAnswer =
+    "no answer from the radio: is it switched on and the cable plugged in?";
+inline constexpr const char* kWakeUpRefused = "the radio did not answer the wake-up with 'A'";
+inline constexpr const char* kShortIdentity = "the radio's identity block was cut short";
+inline constexpr const char* kOpeningRefused = "the radio did not confirm the opening exchange";
+// After a Write that ended once the radio had taken blocks.
+inline constexpr const char* kPartlyWritten =
+    "The radio may now hold a partly written configuration: write it again before using it.";
+
+// "the transfer broke off at address 0x1000"
+std::string BrokeOffAt(std::uint16_t address);
+
+// `first` alone, or `first`, a line break and `reason`.
+std::string WithReason(const std::string& first, const std::string& reason);
 }  // namespace msg
 
 }  // namespace dpmr

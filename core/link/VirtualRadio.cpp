@@ -5,6 +5,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/inotify.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -74,6 +76,16 @@ Status VirtualRadio::Start() {
     }
     MakeRaw(slave_);
     MakeRaw(master_);
+    // A program that dies without closing its port properly leaves the line in
+    // exclusive mode (TIOCEXCL), which keeps every later open out except
+    // root's. The kernel closes the program's files all the same, and that
+    // close is seen here.
+    closeWatch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (closeWatch_ < 0 || ::inotify_add_watch(closeWatch_, devicePath_.c_str(),
+                                               IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) < 0) {
+        Stop();
+        return Status::Error("cannot watch " + devicePath_);
+    }
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     if (::pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
         Stop();
@@ -89,7 +101,7 @@ void VirtualRadio::Stop() {
         [[maybe_unused]] ssize_t n = ::write(stopPipe_[1], &stop, 1);
         thread_.join();
     }
-    for (int* fd : {&master_, &slave_, &stopPipe_[0], &stopPipe_[1]}) {
+    for (int* fd : {&master_, &slave_, &closeWatch_, &stopPipe_[0], &stopPipe_[1]}) {
         if (*fd >= 0) ::close(*fd);
         *fd = -1;
     }
@@ -150,8 +162,8 @@ void VirtualRadio::Serve() {
         // dropped after a second of quiet, so the next session starts clean.
         const bool midFrame = state_ == State::kHeader || state_ == State::kWriteData ||
                               !pending_.empty() || wakeMatched_ > 0;
-        pollfd fds[2] = {{master_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-        const int r = ::poll(fds, 2, midFrame ? 1000 : -1);
+        pollfd fds[3] = {{master_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}, {closeWatch_, POLLIN, 0}};
+        const int r = ::poll(fds, 3, midFrame ? 1000 : -1);
         if (r < 0) {
             if (errno == EINTR) continue;
             return;
@@ -164,6 +176,7 @@ void VirtualRadio::Serve() {
             continue;
         }
         if (fds[1].revents != 0) return;
+        if (fds[2].revents != 0) ClientClosed();
         if ((fds[0].revents & POLLIN) == 0) {
             // No client and nothing to read (cannot happen while we hold the
             // slave open, but never spin on it).
@@ -178,6 +191,14 @@ void VirtualRadio::Serve() {
             HandleByte(buffer[i]);
         }
     }
+}
+
+void VirtualRadio::ClientClosed() {
+    // Drain the events; which program closed does not matter.
+    alignas(inotify_event) char events[4096];
+    while (::read(closeWatch_, events, sizeof events) > 0) {
+    }
+    ::ioctl(slave_, TIOCNXCL);
 }
 
 void VirtualRadio::PaceIncoming(Clock::time_point arrived) {
@@ -377,6 +398,8 @@ void VirtualRadio::HandleHeader() {
         Send({kFinalByte});
         inSession_ = false;
         sessionBlocks_ = 0;
+        // Counted once the final byte is on its way: a session counted
+        // complete is one whose every frame is in the recorded traffic.
         ++completedSessions_;
         return;
     }

@@ -4,7 +4,9 @@
 // "ENDR"/"ENDW" the way the radio does, from a 16384-byte memory. It serves one
 // session after another until stopped. Faults can be injected to exercise
 // every failure path of the transfers, every byte can be paced at a baud rate,
-// and the wire traffic is recorded for tests.
+// and the wire traffic is recorded for tests. When a program closes the line
+// (or is killed), the radio takes back the exclusive mode that program set, so
+// that the next one can open it.
 #pragma once
 
 #include <atomic>
@@ -92,7 +94,9 @@ class VirtualRadio {
     std::vector<WireFrame> Traffic() const;
     void ClearTraffic();
 
-    // Sessions ended by "ENDR" or "ENDW".
+    // Sessions ended by "ENDR" or "ENDW" and answered. A program does not
+    // wait for that answer (it never checks it), so the count can follow the
+    // end of a transfer a little later.
     int CompletedSessions() const { return completedSessions_.load(); }
 
   private:
@@ -109,6 +113,7 @@ class VirtualRadio {
     using Clock = std::chrono::steady_clock;
 
     void Serve();
+    void ClientClosed();
     void PaceIncoming(Clock::time_point arrived);
     void HandleByte(std::uint8_t byte);
     void FinishWakeUp();
@@ -124,6 +129,7 @@ class VirtualRadio {
     VirtualRadioOptions options_;
     int master_ = -1;
     int slave_ = -1;
+    int closeWatch_ = -1;  // inotify: a program closed the slave device
     int stopPipe_[2] = {-1, -1};
     std::string devicePath_;
     std::thread thread_;

@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <random>
+
+#include "util/TempFileGuard.h"
 
 namespace dpmr {
 
@@ -52,61 +55,113 @@ Status ReadFilePrefix(const std::string& path, std::size_t maxBytes,
     return Status::Ok();
 }
 
-Status WriteFileAtomically(const std::string& linkOrPath, std::span<const std::uint8_t> bytes) {
-    // Saving through a symbolic link replaces the file it points at, not the
-    // link: the user saved "that file".
-    std::string path = linkOrPath;
-    struct stat lst {};
-    if (::lstat(linkOrPath.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-        if (char* real = ::realpath(linkOrPath.c_str(), nullptr)) {
-            path = real;
-            std::free(real);
+namespace {
+
+// Where a save goes and what it keeps of the file it replaces.
+struct SaveTarget {
+    std::string path;     // the file itself, with symbolic links followed
+    bool exists = false;  // false: a new file is made there
+    mode_t mode = 0;      // permissions of the file that exists
+};
+
+Status CannotSave(const std::string& path, const std::string& why) {
+    return Status::Error("Cannot save \"" + path + "\": " + why);
+}
+
+// Follows symbolic links to the file they name, also when it does not exist
+// yet (a dangling link makes that file, as saving through a link does). Only a
+// regular file is replaced; a folder, a pipe or a device (or a link to one)
+// is refused, since writing beside it and renaming over it would replace it
+// with a regular file.
+Status ResolveSaveTarget(const std::string& given, SaveTarget& target) {
+    if (given.empty()) return Status::Error("Cannot save: no file name given.");
+    std::string path = given;
+    for (int links = 0;; ++links) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0) {
+            if (errno != ENOENT) return CannotSave(path, Reason(errno) + ".");
+            target = {path, false, 0};
+            return Status::Ok();
         }
+        if (!S_ISLNK(st.st_mode)) {
+            if (S_ISDIR(st.st_mode)) return CannotSave(path, "it is a folder.");
+            if (!S_ISREG(st.st_mode))
+                return CannotSave(path, "it is not a regular file (a device or a pipe).");
+            // A file the user may not write stays as it is, even though the
+            // rename beside it would be allowed by the folder.
+            if (::access(path.c_str(), W_OK) != 0) return CannotSave(path, Reason(errno) + ".");
+            target = {path, true, st.st_mode & 07777};
+            return Status::Ok();
+        }
+        if (links >= 40) return CannotSave(given, Reason(ELOOP) + ".");
+        std::string next(static_cast<std::size_t>(st.st_size) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), next.data(), next.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= next.size())
+            return CannotSave(path, Reason(n < 0 ? errno : ENAMETOOLONG) + ".");
+        next.resize(static_cast<std::size_t>(n));
+        // A relative link is read from the folder that holds it.
+        const std::size_t slash = path.rfind('/');
+        if (next.front() != '/' && slash != std::string::npos)
+            next = path.substr(0, slash + 1) + next;
+        path = next;
     }
-    const auto fail = [&path](const std::string& what, int err) {
-        return Status::Error("Cannot save \"" + path + "\": " + what + Reason(err) + ".");
-    };
-    // Keep the permissions of a file that is being replaced.
-    mode_t mode = 0644;
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode))
-            return Status::Error("Cannot save \"" + path + "\": it is a folder.");
-        mode = st.st_mode & 07777;
-        // A file the user may not write stays as it is, even though the
-        // rename beside it would be allowed by the folder.
-        if (::access(path.c_str(), W_OK) != 0) return fail("", errno);
+}
+
+// Creates a new, empty temporary file beside `path`. Its mode is 0666 less
+// the umask, what any new file of the user gets.
+int CreateTempBeside(const std::string& path, std::string& tempPath) {
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, ".%08x", entropy());
+        tempPath = path + suffix + ".tmp";
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
     }
-    std::string tmpl = path + ".XXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) return fail("", errno);
-    const auto abandon = [&](const std::string& what) {
-        const int err = errno;
-        ::close(fd);
-        ::unlink(tmpl.c_str());
-        return fail(what, err);
+    return -1;
+}
+
+}  // namespace
+
+Status CheckCanSave(const std::string& path) {
+    SaveTarget target;
+    if (Status s = ResolveSaveTarget(path, target); !s) return s;
+    std::string temp;
+    const int fd = CreateTempBeside(target.path, temp);
+    if (fd < 0) return CannotSave(target.path, Reason(errno) + ".");
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return Status::Ok();
+}
+
+Status WriteFileAtomically(const std::string& linkOrPath, std::span<const std::uint8_t> bytes) {
+    SaveTarget target;
+    if (Status s = ResolveSaveTarget(linkOrPath, target); !s) return s;
+    const std::string& path = target.path;
+    std::string temp;
+    const int fd = CreateTempBeside(path, temp);
+    if (fd < 0) return CannotSave(path, Reason(errno) + ".");
+    TempFileGuard guard(temp);
+    const auto abandon = [&](int err, bool open) {
+        if (open) ::close(fd);
+        ::unlink(temp.c_str());
+        return CannotSave(path, Reason(err) + ".");
     };
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR) continue;
-            return abandon("");
+            return abandon(errno, true);
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fchmod(fd, mode) != 0) return abandon("");
-    if (::fsync(fd) != 0) return abandon("");
-    if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tmpl.c_str());
-        return fail("", err);
-    }
-    if (::rename(tmpl.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmpl.c_str());
-        return fail("", err);
-    }
+    // A file that is replaced keeps its permissions.
+    if (target.exists && ::fchmod(fd, target.mode) != 0) return abandon(errno, true);
+    if (::fsync(fd) != 0) return abandon(errno, true);
+    if (::close(fd) != 0) return abandon(errno, false);
+    if (::rename(temp.c_str(), path.c_str()) != 0) return abandon(errno, false);
+    guard.Release();
     return Status::Ok();
 }
 

@@ -1,6 +1,6 @@
 // Whole-file reads and atomic writes. A write goes to a temporary file beside
 // the target, is flushed to disk and then renamed over it, so a failed save
-// never damages the file that was there.
+// never damages the file that was there and leaves no temporary file behind.
 #pragma once
 
 #include <cstddef>
@@ -17,7 +17,15 @@ namespace dpmr {
 Status ReadFilePrefix(const std::string& path, std::size_t maxBytes,
                       std::vector<std::uint8_t>& out);
 
+// Replaces the regular file at `path` (through symbolic links, also dangling
+// ones) or makes a new one there (0666 less the umask). A folder, pipe or
+// device is refused. A file that is replaced keeps its permissions.
 Status WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+// Whether a save to `path` could start: the same checks, and a temporary
+// file made beside the target and removed again. For a long transfer whose
+// result would otherwise be lost at the end.
+Status CheckCanSave(const std::string& path);
 
 bool FileExists(const std::string& path);
 

@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QWindow>
 
 #include "app/CAboutDlg.h"
 #include "app/Resources.h"
@@ -30,6 +31,7 @@
 #include "settings/CBasicSettingDlg.h"
 #include "settings/CDtmfDlg.h"
 #include "settings/CScanInfoDlg.h"
+#include "widgets/FlexGrid.h"
 
 namespace {
 
@@ -48,7 +50,6 @@ struct ActionSpec {
 CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     : QMainWindow(parent), context_(context), printer_(std::make_unique<QPrinter>()) {
     InitResources();
-    setWindowTitle(QString::fromStdString(context_.settings.Caption()));
     setWindowIcon(QIcon(":/icons/dpmrcps.png"));
     view_ = new CProgramView(context_.image, context_.band, context_.settings, this);
     setCentralWidget(view_);
@@ -58,6 +59,10 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     CreateStatusBar();
     PlaceOverWorkArea();
     qApp->installEventFilter(this);
+    connect(view_, &CProgramView::TableChanged, this, &CMainFrame::UpdateTitle);
+    connect(view_, &CProgramView::Notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+    UpdateTitle();
 }
 
 CMainFrame::~CMainFrame() {
@@ -242,13 +247,35 @@ void CMainFrame::CreateStatusBar() {
 }
 
 void CMainFrame::PlaceOverWorkArea() {
-    // The window covers the desktop's work area and cannot be resized by its
-    // border.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        setGeometry(area);
-        setFixedSize(area.size());
+    // The window, its frame included, covers the desktop's work area and
+    // cannot be resized by its border. The frame is known once the window
+    // manager has framed the window; until then it counts as none.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    placedFrame_ = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(area.size().shrunkBy(placedFrame_));
+    move(area.topLeft());  // the frame's top left corner
+}
+
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
+        if (windowHandle() && windowHandle()->frameMargins() != placedFrame_) PlaceOverWorkArea();
+        // Back from a dialog that may have changed the image.
+        UpdateTitle();
     }
+    return QMainWindow::event(event);
+}
+
+QString CMainFrame::Caption() const {
+    return QString::fromStdString(context_.settings.Caption());
+}
+
+void CMainFrame::UpdateTitle() {
+    const QString title =
+        Caption() + " - " + QString::fromStdString(context_.document.DisplayName()) + "[*]";
+    if (windowTitle() != title) setWindowTitle(title);
+    setWindowModified(IsModified());
 }
 
 void CMainFrame::UpdateKeyIndicators(Qt::KeyboardModifiers, quint32 nativeModifiers) {
@@ -272,7 +299,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::ShowMessage(const QString& text, QMessageBox::Icon icon) {
-    QMessageBox box(icon, windowTitle(), text, QMessageBox::Ok, this);
+    QMessageBox box(icon, Caption(), text, QMessageBox::Ok, this);
     box.exec();
 }
 
@@ -280,6 +307,7 @@ void CMainFrame::ResetBaseline(const std::string& path) {
     dpmr::RadioImage wouldWrite = context_.image;
     view_->StoreGridInto(wouldWrite);
     context_.document.Reset(path, wouldWrite);
+    UpdateTitle();
 }
 
 bool CMainFrame::IsModified() {
@@ -295,10 +323,13 @@ void CMainFrame::NewDocument() {
 }
 
 bool CMainFrame::OpenDocument(const QString& path) {
-    if (dpmr::Status s = dpmr::LoadImageFile(path.toStdString(), context_.image); !s) {
+    bool tooShort = false;
+    if (dpmr::Status s = dpmr::LoadImageFile(path.toStdString(), context_.image, &tooShort); !s) {
         ShowMessage(QString::fromStdString(s.message()));
-        // The document is new again, as after File > New.
-        NewDocument();
+        // A file too short to be a radio file leaves a new document, as after
+        // File > New; one that cannot be read at all (missing, no access, a
+        // folder) leaves the open document and its file as they were.
+        if (tooShort) NewDocument();
         return false;
     }
     view_->OnInitialUpdate();
@@ -309,7 +340,7 @@ bool CMainFrame::OpenDocument(const QString& path) {
 
 bool CMainFrame::MaybeSave() {
     if (!IsModified()) return true;
-    QMessageBox box(QMessageBox::Warning, windowTitle(), "Save changes?",
+    QMessageBox box(QMessageBox::Warning, Caption(), "Save changes?",
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName("saveChangesBox");
     box.setInformativeText(QString("The radio data in \"%1\" has been changed.")
@@ -356,6 +387,7 @@ bool CMainFrame::SaveTo(const QString& path) {
         return false;
     }
     context_.document.Reset(QFileInfo(path).absoluteFilePath().toStdString(), context_.image);
+    UpdateTitle();
     statusBar()->showMessage(QString("Saved %1").arg(QFileInfo(path).fileName()), 4000);
     return true;
 }
@@ -393,7 +425,7 @@ void CMainFrame::OnFilePrintSetup() {
 }
 
 void CMainFrame::OnAppAbout() {
-    CAboutDlg dialog(windowTitle(), this);
+    CAboutDlg dialog(Caption(), this);
     dialog.exec();
 }
 
@@ -410,6 +442,8 @@ dpmr::LinkSettings CMainFrame::Link() const {
 }
 
 void CMainFrame::OnRead() {
+    // What the radio sends replaces the document, as New and Open do.
+    if (!MaybeSave()) return;
     CProgressDlg dialog(CProgressDlg::Direction::kRead, context_.image, Link(), context_.transfer,
                         this);
     dialog.exec();
@@ -419,6 +453,8 @@ void CMainFrame::OnRead() {
     view_->SelectBandFromImage();
     dpmr::CheckContactReferences(context_.image);
     dpmr::RepairContactNames(context_.image);
+    view_->grid()->setFocus();
+    UpdateTitle();
     statusBar()->showMessage("Read from the radio", 4000);
 }
 

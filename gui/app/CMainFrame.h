@@ -1,7 +1,8 @@
 // CMainFrame: the main window: menu, toolbar, status bar with the key-state
 // indicators, the channel table as its central view, and the document
 // commands (New, Open, Save, Save As, Print, Exit) with the unsaved-changes
-// question.
+// question. The title names the model, the file and whether it has unsaved
+// changes.
 #pragma once
 
 #include <QMainWindow>
@@ -23,8 +24,14 @@ class CMainFrame : public QMainWindow {
     ~CMainFrame() override;
 
     // File > New without asking (start-up), or open `path` (command line).
+    // A file that cannot be read leaves the document as it was; one too short
+    // to be a radio file gives a new document.
     void NewDocument();
     bool OpenDocument(const QString& path);
+
+    // The model name followed by " Software": the title of the program's
+    // message boxes and the start of the window title.
+    QString Caption() const;
 
     CProgramView* view() const { return view_; }
     AppContext& context() { return context_; }
@@ -61,6 +68,7 @@ class CMainFrame : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void CreateActions();
@@ -68,6 +76,8 @@ class CMainFrame : public QMainWindow {
     void CreateToolBar();
     void CreateStatusBar();
     void PlaceOverWorkArea();
+    // "HM-842R Software - radio.dat", marked when there are unsaved changes.
+    void UpdateTitle();
     // The document now belongs to `path` (empty: new) and holds no changes.
     void ResetBaseline(const std::string& path);
     bool SaveTo(const QString& path);
@@ -87,4 +97,5 @@ class CMainFrame : public QMainWindow {
     QLabel* numIndicator_ = nullptr;
     QLabel* scrlIndicator_ = nullptr;
     bool scrollLock_ = false;
+    QMargins placedFrame_;  // the window frame the last placement allowed for
 };

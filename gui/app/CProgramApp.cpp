@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <cstdio>
+#include <cstring>
 
 #include "app/CMainFrame.h"
 #include "app/DemoRadio.h"
@@ -15,10 +16,25 @@ void PrintUsage(std::FILE* out) {
                  "  FILE.dat   open this radio file instead of a new one\n"
                  "  --demo     connect Read and Write to a built-in virtual radio that holds\n"
                  "             a sample PMR446 configuration (the port setting is not saved)\n"
+                 "  --help     print this text\n"
                  "  --version  print the version\n");
 }
 
 }  // namespace
+
+std::optional<int> CProgramApp::InfoOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            PrintUsage(stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("dpmrcps %s\n", DPMR_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 CProgramApp::CProgramApp() = default;
 
@@ -37,12 +53,6 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
         const QString& a = arguments[i];
         if (a == "--demo") {
             demo = true;
-        } else if (a == "--help" || a == "-h") {
-            PrintUsage(stdout);
-            return 0;
-        } else if (a == "--version") {
-            std::printf("dpmrcps %s\n", DPMR_VERSION);
-            return 0;
         } else if (a.startsWith('-') || !file.isEmpty()) {
             std::fprintf(stderr, "dpmrcps: unexpected argument '%s'\n", qPrintable(a));
             PrintUsage(stderr);
@@ -60,11 +70,9 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
     }
 
     frame_ = std::make_unique<CMainFrame>(context_);
-    if (file.isEmpty()) {
-        frame_->NewDocument();
-    } else {
-        frame_->OpenDocument(file);
-    }
+    // A file that cannot be opened leaves the new document.
+    frame_->NewDocument();
+    if (!file.isEmpty()) frame_->OpenDocument(file);
     frame_->show();
     return std::nullopt;
 }

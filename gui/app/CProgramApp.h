@@ -21,9 +21,14 @@ class CProgramApp {
     CProgramApp();
     ~CProgramApp();
 
+    // --help and --version, answered before the application object exists,
+    // so that they work without a display: the status to end with (0), or
+    // nothing when neither was given.
+    static std::optional<int> InfoOption(int argc, char** argv);
+
     // Nothing when the main window is up; otherwise the status the program
-    // ends with: 0 after --help or --version, 2 when the command line cannot
-    // be processed or the virtual radio cannot be started.
+    // ends with: 2 when the command line cannot be processed or the virtual
+    // radio cannot be started.
     std::optional<int> InitInstance(const QStringList& arguments);
     void ExitInstance();
 

@@ -5,6 +5,7 @@
 #include "app/CProgramApp.h"
 
 int main(int argc, char** argv) {
+    if (const auto status = CProgramApp::InfoOption(argc, argv)) return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName("dpmrcps");
     QApplication::setOrganizationName("Kestrova");

@@ -275,12 +275,18 @@ bool CChannelEditDlg::HandleKey(EditControl c, QKeyEvent* event) {
         if (action == dpmr::KeyAction::kClose) reject();
         return action != dpmr::KeyAction::kPassOn;
     }
-    // Typed characters the control does not take never reach it.
+    // Typed characters the control does not take never reach it; one it
+    // takes as another character (a comma in a frequency box) goes in as that.
     const QString text = event->text();
     if (text.size() == 1 && text[0].isPrint()) {
         const char16_t ch = text[0].unicode();
         const char narrow = ch <= 0x7F ? static_cast<char>(ch) : '\x80';
-        return !presenter_.AcceptsChar(c, narrow);
+        if (!presenter_.AcceptsChar(c, narrow)) return true;
+        const char typed = presenter_.TypedChar(c, narrow);
+        auto* edit = qobject_cast<QLineEdit*>(Control(c));
+        if (typed == narrow || !edit) return false;
+        edit->insert(QString(QChar(typed)));
+        return true;
     }
     return false;
 }

@@ -32,13 +32,17 @@ using dpmr::ChannelTablePresenter;
 
 namespace {
 
-// Lets into the frequency editor only what the table accepts there.
+// Lets into the frequency editor only what the table accepts there, a comma
+// made the point.
 class FrequencyValidator : public QValidator {
   public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         const std::string text = input.toStdString();
-        return ChannelTablePresenter::FilterFrequencyText(text) == text ? Acceptable : Invalid;
+        const std::string accepted = ChannelTablePresenter::FilterFrequencyText(text);
+        if (accepted.size() != text.size()) return Invalid;
+        input = QString::fromStdString(accepted);
+        return Acceptable;
     }
 };
 
@@ -58,6 +62,11 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel("Freq range", this));
     bandList_ = new QComboBox(this);
+    // A wheel turned over the box while the pointer merely rests there must
+    // not change the band: the box takes the focus from Tab or a click only,
+    // and without the focus it lets the wheel pass (see eventFilter).
+    bandList_->setFocusPolicy(Qt::StrongFocus);
+    bandList_->installEventFilter(this);
     bandList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     bandList_->setMinimumContentsLength(12);
     top->addWidget(bandList_);
@@ -117,6 +126,7 @@ void CProgramView::OnInitialUpdate() {
     SelectBandFromImage();
     dpmr::RepairContactNames(image_);
     dpmr::CheckContactReferences(image_);
+    grid_->setFocus();
 }
 
 void CProgramView::StoreGridToImage() {
@@ -171,7 +181,10 @@ void CProgramView::OnChannelEdit() {
 }
 
 void CProgramView::OnFactory() {
-    CopyEditorTextToPresenter();
+    CommitEditor();
+    if (presenter_.LoadFactoryReplacesChannels() &&
+        !Ask(ChannelTablePresenter::kLoadFactoryQuestion))
+        return;
     const dpmr::Status status = presenter_.LoadFactory();
     ShowPresenterState();
     if (!status) ShowMessage(status.message());
@@ -182,8 +195,21 @@ void CProgramView::ShowMessage(const std::string& text) {
     box.exec();
 }
 
+bool CProgramView::Ask(const char* question) {
+    QMessageBox box(QMessageBox::Question, window()->windowTitle(), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void CProgramView::OnBandActivated(int index) {
-    CopyEditorTextToPresenter();
+    CommitEditor();
+    // No keeps the band in use, and the list shows it again.
+    if (presenter_.ChangeBandClearsChannels(index) &&
+        !Ask(ChannelTablePresenter::kChangeBandQuestion)) {
+        ShowPresenterState();
+        return;
+    }
     presenter_.ChangeBand(index);
     ShowPresenterState();
 }
@@ -201,6 +227,10 @@ void CProgramView::OnGridCurrentChanged(int row, int col) {
 void CProgramView::BeginCellEdit() {
     CommitEditor();
     presenter_.BeginCellEdit();
+    ShowOpenedEditor(true);
+}
+
+void CProgramView::ShowOpenedEditor(bool selectAll) {
     const QString text = Q(presenter_.EditorText());
     switch (presenter_.OpenEditor()) {
         case CellEditor::kFrequency:
@@ -226,11 +256,11 @@ void CProgramView::BeginCellEdit() {
     switch (presenter_.OpenEditor()) {
         case CellEditor::kFrequency:
             freqEdit_->setFocus();
-            freqEdit_->selectAll();
+            selectAll ? freqEdit_->selectAll() : freqEdit_->end(false);
             break;
         case CellEditor::kTone:
             toneCombo_->setFocus();
-            toneCombo_->lineEdit()->selectAll();
+            selectAll ? toneCombo_->lineEdit()->selectAll() : toneCombo_->lineEdit()->end(false);
             break;
         case CellEditor::kList:
             listCombo_->setFocus();
@@ -291,6 +321,14 @@ bool CProgramView::IsEditorWidget(const QWidget* widget) const {
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == bandList_) {
+        // Without the focus the wheel scrolls on past the box.
+        if (event->type() == QEvent::Wheel && !bandList_->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusOut && watched != grid_) {
         // Losing the focus commits the editor; a popup of the combo itself,
         // or a move between the combo and its own edit field, does not.
@@ -298,15 +336,16 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         if (focus->reason() != Qt::PopupFocusReason && !IsEditorWidget(QApplication::focusWidget()))
             CommitEditor();
     } else if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* key = static_cast<QKeyEvent*>(event);
         if (watched == grid_) return HandleGridKey(key);
-        return HandleEditorKey(watched, key);
+        return HandleEditorKey(watched, key->key());
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool CProgramView::HandleGridKey(int key) {
-    if (IsEnterKey(key)) {
+bool CProgramView::HandleGridKey(const QKeyEvent* event) {
+    const int key = event->key();
+    if (IsEnterKey(key) || key == Qt::Key_F2) {
         BeginCellEdit();
         return true;
     }
@@ -324,8 +363,18 @@ bool CProgramView::HandleGridKey(int key) {
         case Qt::Key_Down:
             move = dpmr::TableKey::kDown;
             break;
-        default:
-            return false;
+        default: {
+            // A character typed on a cell starts editing it with that
+            // character; one its editor does not take is dropped rather than
+            // sending the current cell to another row.
+            const QString text = event->text();
+            const bool plain = (event->modifiers() &
+                                (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
+            if (!plain || text.size() != 1 || !text[0].isPrint()) return false;
+            if (text[0].unicode() < 0x80 && presenter_.TypeIntoCell(text[0].toLatin1()))
+                ShowOpenedEditor(false);
+            return true;
+        }
     }
     presenter_.TableArrow(move);
     ShowPresenterState();
@@ -333,6 +382,13 @@ bool CProgramView::HandleGridKey(int key) {
 }
 
 bool CProgramView::HandleEditorKey(QObject* watched, int key) {
+    if (key == Qt::Key_Escape) {
+        // The cell keeps the text the editor opened with.
+        presenter_.CancelEditor();
+        grid_->setFocus();
+        ShowPresenterState();
+        return true;
+    }
     if (!IsEnterKey(key)) return false;
     CopyEditorTextToPresenter();
     if (watched == freqEdit_)
@@ -372,6 +428,8 @@ void CProgramView::ShowPresenterState() {
     grid_->ShowEditor(OpenEditorWidget(), {editors.begin(), editors.end()}, presenter_.EditRow(),
                       presenter_.EditCol());
     syncing_ = wasSyncing;
+    if (const std::string notice = presenter_.TakeNotice(); !notice.empty()) emit Notice(Q(notice));
+    emit TableChanged();
 }
 
 void CProgramView::PlaceEditor() {

@@ -1,7 +1,9 @@
 // CProgramView: the main window's central widget. Shows the 16 channels in a
 // grid with in-place editors, the "Freq range" band choice and the "Channel
 // edit" and "Factroy" buttons, and prints the table. Every rule lives in
-// dpmr::ChannelTablePresenter; this class forwards events and draws.
+// dpmr::ChannelTablePresenter; this class forwards events and draws. A choice
+// that would empty the table asks first; the band box takes the mouse wheel
+// only when it has the focus.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +16,7 @@
 #include "image/RadioImage.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QPrinter;
 class QPushButton;
@@ -28,7 +31,8 @@ class CProgramView : public QWidget {
     ~CProgramView() override;
 
     // After every New and every successful Open: band and table from the
-    // image, then the contact checks (names first, then references).
+    // image, then the contact checks (names first, then references); the
+    // table takes the keyboard focus.
     void OnInitialUpdate();
 
     // Commits an open in-place editor and encodes the 16 rows into the image.
@@ -58,6 +62,12 @@ class CProgramView : public QWidget {
     QPushButton* channelEditButton() const { return editButton_; }
     QPushButton* factoryButton() const { return factoryButton_; }
 
+  signals:
+    // The table may differ from what it showed before (for the title's mark).
+    void TableChanged();
+    // A commit changed what was typed: the words for the status bar.
+    void Notice(const QString& text);
+
   public slots:
     void FilePrint();
     void FilePrintPreview();
@@ -72,16 +82,21 @@ class CProgramView : public QWidget {
     void OnGridMouseDown(int row, int col, Qt::MouseButton button);
     void OnGridCurrentChanged(int row, int col);
     void BeginCellEdit();
+    // Shows the editor the presenter opened, with the focus; typed text keeps
+    // the cursor at its end, a cell's own text is selected whole.
+    void ShowOpenedEditor(bool selectAll);
     void CommitEditor();
     void CopyEditorTextToPresenter();
     std::array<QWidget*, 3> Editors() const;
     QWidget* OpenEditorWidget() const;
     bool IsEditorWidget(const QWidget* widget) const;
     bool HandleEditorKey(QObject* watched, int key);
-    bool HandleGridKey(int key);
+    bool HandleGridKey(const QKeyEvent* event);
     void ShowPresenterState();
     void PlaceEditor();
     void ShowMessage(const std::string& text);
+    // A Yes/No question, No by default; true for Yes.
+    bool Ask(const char* question);
 
     dpmr::RadioImage& image_;
     dpmr::BandLimits& band_;

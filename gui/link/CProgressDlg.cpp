@@ -19,6 +19,8 @@ CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::L
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     const int blocks = static_cast<int>(dpmr::SplitIntoBlocks(dpmr::ProgramRanges()).size());
+    auto* hint = new QLabel("Connect the radio, switch it on, then press Start.");
+    hint->setObjectName("hint");
     bar_ = new QProgressBar;
     bar_->setRange(0, blocks);
     bar_->setValue(0);
@@ -36,6 +38,7 @@ CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::L
     buttons->addWidget(start_);
     buttons->addWidget(exit_);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(hint);
     layout->addWidget(bar_);
     layout->addWidget(percent_);
     layout->addLayout(buttons);
@@ -85,7 +88,9 @@ void CProgressDlg::OnFinished(dpmr::TransferResult result) {
     running_ = false;
     result_ = std::move(result);
     succeeded_ = result_.succeeded();
-    if (result_.failed()) {
+    // A failure, or a Write stopped after the radio took blocks, is shown
+    // before the dialog closes; a plain cancel shows nothing.
+    if (!succeeded_ && !result_.message.empty()) {
         QMessageBox box(QMessageBox::Warning,
                         parentWidget() ? parentWidget()->window()->windowTitle() : windowTitle(),
                         QString::fromStdString(result_.message), QMessageBox::Ok, this);

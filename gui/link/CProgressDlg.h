@@ -2,7 +2,8 @@
 // transfer on a worker thread, the bar and the percentage follow it block by
 // block, "Exit" asks the transfer to stop after the block in progress (or
 // closes the dialog while nothing runs). The dialog closes itself when the
-// transfer ends; a failure is shown before it closes.
+// transfer ends; a failure, and a Write that left the radio partly written,
+// are shown before it closes.
 #pragma once
 
 #include <QDialog>

@@ -55,7 +55,7 @@ class ChannelEditDlgTest : public QObject {
         QVERIFY(!dlg_->Control(C::kTxFreq)->isEnabled());  // empty channel
         QLineEdit* rx = Get(C::kRxFreq);
         Focus(rx);
-        QTest::keyClicks(rx, "44x6.1a");
+        QTest::keyClicks(rx, "44x6,1a");  // the comma is the point
         QCOMPARE(rx->text(), QString("446.1"));
         QTest::keyClick(rx, Qt::Key_Return);
         QCOMPARE(rx->text() + " " + Get(C::kTxFreq)->text(), QString("446.100000 446.100000"));
@@ -71,6 +71,19 @@ class ChannelEditDlgTest : public QObject {
         QVERIFY(!dlg_->isVisible());
         QCOMPARE(Hex(2, 0, 8), QByteArray("00 00 61 44 00 00 61 44"));
         QCOMPARE(Hex(2, 0x10, 7), QByteArray("11 00 00 ff ff 00 01"));
+    }
+
+    // A channel made in the table (its record otherwise the reset pattern),
+    // shown and closed with the focus moved about but nothing changed, keeps
+    // every byte.
+    void closingWithoutAChangeKeepsEveryByte() {
+        image_.SetBcd4(dpmr::channel::RecordOffset(6), 44600625);
+        image_.SetBcd4(dpmr::channel::RecordOffset(6) + 4, 44600625);
+        const dpmr::RadioImage before = image_;
+        Open(6);
+        for (C c : {C::kRxFreq, C::kTxFreq, C::kRxTone, C::kChannelNo}) Focus(Get<QWidget>(c));
+        dlg_->close();
+        QVERIFY(image_ == before);
     }
 
     void spinAndChannelBoxStoreThenMove() {

@@ -88,20 +88,28 @@ class LinkDialogsTest : public QObject {
     }
 
     // Every way a Read can end badly leaves the image as it was; failures are
-    // shown before the dialog closes, a cancel shows nothing.
-    void failedOrCancelledReadKeepsTheImage() {
+    // shown with their reason before the dialog closes, a cancel shows
+    // nothing. A Write stopped after the radio took blocks warns about it.
+    void failedOrCancelledTransfersSayWhat() {
         struct Case {
             const char* name;
+            Direction direction;
             int paceBaud;
             bool badPort;
-            int stopAt;      // bar position at which the radio is pulled (or Exit pressed)
-            bool pullCable;  // else: Exit
-            QString message;
+            int stopAt;       // bar position at which the radio is pulled (or Exit pressed)
+            bool pullCable;   // else: Exit
+            QString message;  // how the message box text starts
         };
+        const QString partly =
+            "The radio may now hold a partly written configuration: write it again before "
+            "using it.";
         const Case cases[] = {
-            {"no port", 0, true, 0, false, "Cound not open the port."},
-            {"pulled cable", 0, false, 20, true, "Communication error"},
-            {"exit", 9600, false, 3, false, ""},
+            {"no port", Direction::kRead, 0, true, 0, false,
+             "Cound not open the port.\n/dev/no-such-port: No such file or directory"},
+            {"pulled cable", Direction::kRead, 0, false, 20, true,
+             "Communication error\nthe transfer broke off at address 0x"},
+            {"exit", Direction::kRead, 9600, false, 3, false, ""},
+            {"exit from a write", Direction::kWrite, 9600, false, 3, false, partly},
         };
         for (const Case& c : cases) {
             dpmr::VirtualRadioOptions options;
@@ -112,7 +120,9 @@ class LinkDialogsTest : public QObject {
             const std::string port = c.badPort ? "/dev/no-such-port" : radio->DevicePath();
             dpmr::RadioImage image = Filled(0x44);
             dpmr::TransferControl control;
-            CProgressDlg dialog(Direction::kRead, image, {port, 9600}, control);
+            CProgressDlg dialog(c.direction, image, {port, 9600}, control);
+            QCOMPARE(dialog.findChild<QLabel*>("hint")->text(),
+                     QString("Connect the radio, switch it on, then press Start."));
             auto box = ClickOnNextMessageBox(QMessageBox::Ok);
             const int status = Run(dialog, [&](int v) {
                 if (v != c.stopAt) return;
@@ -124,11 +134,14 @@ class LinkDialogsTest : public QObject {
             });
             QCOMPARE(status, int(QDialog::Rejected));
             QVERIFY2(image == Filled(0x44), c.name);
-            QCOMPARE(box->text, c.message);
-            QCOMPARE(dialog.result().cancelled(), c.message.isEmpty());
-            if (c.message.isEmpty()) {
-                // Exit still closed the session properly: the final byte was read.
-                QCOMPARE(radio->Traffic().back().bytes.size(), std::size_t{1});
+            box->stopped = true;
+            QVERIFY2(c.message.isEmpty() ? !box->seen : box->text.startsWith(c.message),
+                     qPrintable(box->text));
+            QCOMPARE(dialog.result().cancelled(), !c.pullCable && !c.badPort);
+            if (dialog.result().cancelled()) {
+                // Exit still closed the session properly (the radio answers
+                // its end frame on its own thread, whenever it gets to it).
+                QTRY_VERIFY_WITH_TIMEOUT(radio->CompletedSessions() == 1, 30000);
             }
         }
     }
@@ -180,10 +193,15 @@ class LinkDialogsTest : public QObject {
         QCOMPARE(portName, std::string("/dev/ttyACM0"));
     }
 
+    // Read asks the unsaved-changes question first and checks the contacts it
+    // got; Write stores the table first.
     void readAndWriteFromTheMainWindow() {
         dpmr::test::TempDir dir;
         dpmr::VirtualRadio radio;
-        radio.SetMemory(dpmr::BuildSampleCodeplug());
+        dpmr::RadioImage memory = dpmr::BuildSampleCodeplug();
+        memory.FillFF(0x0548, 8);        // the contact has no name
+        memory.SetU8(0x0100 + 0x15, 9);  // channel 1 sends to a contact that is not listed
+        radio.SetMemory(memory);
         QVERIFY(radio.Start().ok());
         AppContext context;
         context.settings = dpmr::LoadAppSettings(dir.path());
@@ -194,11 +212,20 @@ class LinkDialogsTest : public QObject {
             dpmr::test::OnNextModal(
                 [](QWidget* modal) { qobject_cast<CProgressDlg*>(modal)->startButton()->click(); });
         };
+        context.image.SetU8(0x0300, 0x07);  // unsaved work
+        auto cancel = ClickOnNextMessageBox(QMessageBox::Cancel);
+        frame.action("actionRead")->trigger();
+        QCOMPARE(cancel->text, QString("Save changes?"));
+        QVERIFY(radio.Traffic().empty());
+        QCOMPARE(context.image.U8(0x0300), std::uint8_t{0x07});
+        ClickOnNextMessageBox(QMessageBox::Discard);
         clickStart();
         frame.action("actionRead")->trigger();
         QCOMPARE(frame.view()->presenter().Cell(1, 1), std::string("446.006250"));
         QCOMPARE(frame.view()->presenter().Cell(16, 1), std::string("446.193750"));
-        QVERIFY(frame.IsModified());
+        QCOMPARE(context.image.Text(0x0548, 8), std::string("Name 1"));
+        QCOMPARE(context.image.U8(0x0100 + 0x15), std::uint8_t{0xFF});
+        QVERIFY(frame.IsModified() && frame.isWindowModified());
 
         // Write stores the table first: a frequency typed and not yet stored
         // reaches the radio.

@@ -26,6 +26,7 @@
 #include "link/CProgressDlg.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "widgets/FlexGrid.h"
 
 using dpmr::test::ClickOnNextMessageBox;
 using dpmr::test::TempDir;
@@ -70,8 +71,23 @@ class MainFrameTest : public QObject {
         dir_.reset();
     }
 
-    void captionMenusAndToolbar() {
-        QCOMPARE(frame_->windowTitle(), QString("HM-842R Software"));
+    // The title: model, file and a mark for unsaved changes. The window fits
+    // the work area, and the table has the keyboard focus when it opens.
+    void titleWindowMenusAndToolbar() {
+        QCOMPARE(frame_->windowTitle(), QString("HM-842R Software - Untitled[*]"));
+        QVERIFY(!frame_->isWindowModified());
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(frame_->view()->grid()));
+        QCOMPARE(frame_->frameGeometry(), frame_->screen()->availableGeometry());
+        QTest::keyClicks(frame_->view()->grid(), "4");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(frame_->isWindowModified());
+        nextFile_ = QString::fromStdString(dir_->File("named.dat"));
+        QVERIFY(frame_->OnFileSaveAs());
+        QCOMPARE(frame_->windowTitle(), QString("HM-842R Software - named.dat[*]"));
+        QVERIFY(!frame_->isWindowModified());
+
         QStringList menus;
         for (QAction* a : frame_->menuBar()->actions()) menus << a->text();
         QCOMPARE(menus, QStringList({"&File", "&Edit", "&Program", "&View", "&Setting", "&Help"}));
@@ -86,12 +102,13 @@ class MainFrameTest : public QObject {
         std::ofstream(dir_->File("Program.ini")) << "[Setup]\nModel=QX-9\n";
         AppContext other;
         other.settings = dpmr::LoadAppSettings(dir_->path());
-        QCOMPARE(CMainFrame(other).windowTitle(), QString("QX-9 Software"));
+        QCOMPARE(CMainFrame(other).Caption(), QString("QX-9 Software"));
     }
 
     // A longer file loads (and saves) its first 16384 bytes; a shorter one is
-    // refused and the program goes on with a new document.
-    void openLongAndShortFiles() {
+    // refused and the program goes on with a new document. A file that cannot
+    // be read at all leaves the open document and its file as they were.
+    void openLongShortAndUnreadableFiles() {
         QVERIFY(!frame_->IsModified());  // right after New
         const std::string saved = dir_->File("saved.dat"), big = dir_->File("big.dat");
         nextFile_ = QString::fromStdString(saved);
@@ -105,9 +122,18 @@ class MainFrameTest : public QObject {
         QVERIFY(frame_->OnFileSaveAs());
         QVERIFY(ReadAll(nextFile_.toStdString()) == ReadAll(saved));
 
+        context_->image.SetU8(0x0300, 0x42);
+        for (const std::string& unreadable : {dir_->File("missing.dat"), dir_->path()}) {
+            auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
+            QVERIFY(!frame_->OpenDocument(QString::fromStdString(unreadable)));
+            QVERIFY(ok->text.startsWith("Cannot open"));
+            QCOMPARE(context_->document.path(), dir_->File("copy.dat"));
+            QCOMPARE(context_->image.U8(0x0300), std::uint8_t{0x42});
+            QVERIFY(frame_->IsModified());
+        }
+
         const std::string small = dir_->File("small.dat");
         WriteBytes(small, 100, 1);
-        context_->image.SetU8(0x0300, 0x42);
         auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
         QVERIFY(!frame_->OpenDocument(QString::fromStdString(small)));
         QVERIFY(ok->text.contains("nexpected file format"));
@@ -222,6 +248,22 @@ class MainFrameTest : public QObject {
         chosen.ExitInstance();
         qunsetenv("XDG_CONFIG_HOME");
         QCOMPARE(dpmr::CIniFile(ini).GetString("Setup", "COM", ""), std::string("/dev/ttyACM1"));
+    }
+
+    // --help and --version answer without a display to open the window on.
+    void helpAndVersionNeedNoDisplay() {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        for (const auto& [option, start] : {std::pair{"--help", "Usage: dpmrcps "},
+                                            std::pair{"--version", "dpmrcps " DPMR_VERSION "\n"}}) {
+            QProcess program;
+            program.setProcessEnvironment(env);
+            program.start(DPMR_TEST_BIN_DIR "/dpmrcps", {option});
+            QVERIFY(program.waitForFinished());
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            QVERIFY(program.readAllStandardOutput().startsWith(start));
+        }
     }
 
     // A save that fails part-way (the disk fills up) reports why, leaves the

@@ -16,6 +16,7 @@ namespace dpmr::test {
 struct ModalAnswer {
     QString text;  // the message box text, when it was one
     bool seen = false;
+    bool stopped = false;  // set to stop waiting for a modal that did not come
 };
 
 // Polls for a modal widget (one that `wanted` accepts, when given) and hands
@@ -29,8 +30,9 @@ inline std::shared_ptr<ModalAnswer> OnNextModal(std::function<void(QWidget*)> ac
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, answer, act, elapsed, timeoutMs, wanted] {
         *elapsed += 10;
+        if (answer->stopped) *elapsed = timeoutMs;
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && wanted && !wanted(modal)) modal = nullptr;
+        if ((modal && wanted && !wanted(modal)) || answer->stopped) modal = nullptr;
         if (!modal && *elapsed < timeoutMs) return;
         timer->stop();
         timer->deleteLater();

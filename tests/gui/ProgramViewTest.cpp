@@ -6,9 +6,12 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QWheelEvent>
 #include <QtTest>
 #include <fstream>
 #include <memory>
+#include <tuple>
 
 #include "ModalHelper.h"
 #include "channels/CProgramView.h"
@@ -116,18 +119,109 @@ class ProgramViewTest : public QObject {
         QCOMPARE(view_->focusWidget(), grid());
     }
 
-    void bandListAndFactoryButton() {
-        QCOMPARE(view_->bandList()->currentText(), QString("136-174MHz"));
-        view_->bandList()->setFocus();
-        QTest::keyClick(view_->bandList(), Qt::Key_Down);
-        QCOMPARE(band_, (BandLimits{40000000, 47000000}));
-        QCOMPARE(Cell(2, 1), QString());
+    // The band box: a wheel over it without the focus changes nothing; a
+    // change that would empty present channels asks first, and No keeps
+    // band and channels. "Factroy" asks the same way when the file is there.
+    void bandBoxAndFactoryButtonAskBeforeEmptyingTheTable() {
+        QComboBox* bands = view_->bandList();
+        QCOMPARE(bands->currentText(), QString("136-174MHz"));
+        QVERIFY(grid()->hasFocus());
+        QWheelEvent wheel(QPointF(5, 5), bands->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(bands, &wheel);
+        QCOMPARE(bands->currentText(), QString("136-174MHz"));
+        QCOMPARE(bands->focusPolicy(), Qt::StrongFocus);
+
+        bands->setFocus();
+        for (const auto& [answer, band, channel] :
+             {std::tuple{QMessageBox::No, BandLimits{13600000, 17400000}, QString("145.000000")},
+              std::tuple{QMessageBox::Yes, BandLimits{40000000, 47000000}, QString()}}) {
+            auto question = test::ClickOnNextMessageBox(answer);
+            QTest::keyClick(bands, Qt::Key_Down);
+            QVERIFY(question->seen);
+            QCOMPARE(question->text, QString("Changing the band clears all channels. Continue?"));
+            QCOMPARE(band_, band);
+            QCOMPARE(Cell(2, 1), channel);
+            QCOMPARE(bands->currentIndex(), band.lower == 13600000 ? 0 : 1);
+        }
+        // Nothing left to clear: no question.
+        auto none = test::ClickOnNextMessageBox(QMessageBox::No);
+        QTest::keyClick(bands, Qt::Key_Up);
+        none->stopped = true;
+        QVERIFY(!none->seen);
+        QCOMPARE(band_, (BandLimits{13600000, 17400000}));
+
+        // "Factroy": a missing file is reported without a question.
+        image_.SetBcd4(channel::RecordOffset(3), 15000000);
+        view_->SelectBandFromImage();
         const RadioImage before = image_;
-        auto answer = test::ClickOnNextMessageBox(QMessageBox::Ok);
+        auto missing = test::ClickOnNextMessageBox(QMessageBox::Ok);
         QTest::mouseClick(view_->factoryButton(), Qt::LeftButton);
-        QTRY_VERIFY(answer->seen);
-        QCOMPARE(answer->text, QString("Not find factory.dat"));
+        QTRY_VERIFY(missing->seen);
+        QCOMPARE(missing->text, QString("Not find factory.dat"));
         QVERIFY(image_ == before);
+        RadioImage factory;
+        factory.SetBcd4(channel::RecordOffset(1), 44600625);
+        std::ofstream(dir_->File("Factory.dat"), std::ios::binary)
+            .write(reinterpret_cast<const char*>(factory.Data()), RadioImage::kSize);
+        for (auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+            auto question = test::ClickOnNextMessageBox(answer);
+            QTest::mouseClick(view_->factoryButton(), Qt::LeftButton);
+            QTRY_VERIFY(question->seen);
+            QCOMPARE(question->text,
+                     QString("Loading factory.dat replaces all channels and settings. Continue?"));
+            QVERIFY(image_ == (answer == QMessageBox::No ? before : factory));
+        }
+        QCOMPARE(Cell(3, 1), QString());
+    }
+
+    // Keys on the table as in a spreadsheet: a character opens the cell's
+    // editor with it (a comma is the point), F2 opens it with the cell's text,
+    // Escape leaves the cell as it was; a character no editor takes moves
+    // nothing. A commit that changes what was typed says so.
+    void typingEscapeF2AndCommaInTheTable() {
+        QSignalSpy notices(view_.get(), &CProgramView::Notice);
+        grid()->setFocus();
+        grid()->SetCurrentCell(2, 1);
+        QTest::keyClicks(grid(), "x");  // no editor, no jump to another row
+        QVERIFY(!view_->frequencyEditor()->isVisible());
+        QCOMPARE(QPoint(grid()->Col(), grid()->Row()), QPoint(1, 2));
+        QTest::keyClick(grid(), Qt::Key_1);
+        QLineEdit* edit = view_->frequencyEditor();
+        QVERIFY(edit->isVisible() && edit->hasFocus());
+        QTest::keyClicks(edit, "46,5");
+        QCOMPARE(edit->text(), QString("146.5"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(Cell(2, 1), QString("146.500000"));
+
+        grid()->SetCurrentCell(2, 1);
+        QTest::keyClick(grid(), Qt::Key_F2);
+        QCOMPARE(edit->text(), QString("146.500000"));
+        QTest::keyClicks(edit, "150");  // replaces the selected text
+        QTest::keyClick(edit, Qt::Key_Escape);
+        QVERIFY(!edit->isVisible() && grid()->hasFocus());
+        QCOMPARE(Cell(2, 1), QString("146.500000"));
+        QVERIFY(notices.isEmpty());
+
+        const std::pair<int, QString> typed[] = {{1, "200"}, {1, "145.126"}, {3, "67"},
+                                                 {4, "n23"}, {4, "300.0"},   {5, "l"}};
+        for (const auto& [col, keys] : typed) {
+            grid()->SetCurrentCell(2, col);
+            QTest::keyClicks(grid(), keys.left(1));
+            QTest::keyClicks(QApplication::focusWidget(), keys.mid(1));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QCOMPARE(Cell(2, 1) + " " + Cell(2, 3) + " " + Cell(2, 4) + " " + Cell(2, 5),
+                 QString("145.125000 D067N None Low"));  // "n23" was replaced by "300.0"
+        QStringList said;
+        for (const QList<QVariant>& n : notices) said << n[0].toString();
+        QCOMPARE(said, QStringList({"200 is outside 136-174 MHz: set to 174.000000",
+                                    "145.126 is not on the channel raster: set to 145.125000",
+                                    "67 is taken as a DCS code: set to D067N",
+                                    "300.0 is not a tone: set to None"}));
+        grid()->SetCurrentCell(6, 5);  // an empty row starts with its frequency
+        QTest::keyClicks(grid(), "L");
+        QVERIFY(!view_->listEditor()->isVisible() && !edit->isVisible());
     }
 
     void tableFitsTheMainWindowAndPrints() {

@@ -11,6 +11,7 @@
 
 #include "channels/ChannelEditPresenter.h"
 #include "channels/ChannelRecord.h"
+#include "channels/FrequencyCodec.h"
 #include "image/ImageLayout.h"
 
 namespace dpmr {
@@ -81,34 +82,82 @@ struct Fixture {
 };
 
 // Each record shown after the analog one (whose tones are in the list) and
-// stored back byte for byte: a free tone (100.5) never takes the tone of the
-// channel shown before, and hidden bits are kept.
+// stored back with one change (Busy) byte for byte: a free tone (100.5) never
+// takes the tone of the channel shown before, and hidden bits are kept.
 TEST(ChannelEditPresenter, RecordsRoundTripByteForByte) {
     for (const Record* rec : {&kAnalogRecord, &kDigitRecord, &kMixedRecord}) {
         Fixture f(3);
         f.Put(4, *rec);
-        const RadioImage before = f.image;
         f.p->Spin(1);
+        f.p->Select(C::kBusy, 1 - f.p->State(C::kBusy).selected);
         f.p->Close();
-        EXPECT_TRUE(f.image == before);
+        Record expected = *rec;
+        expected[0x12] ^= 0x01;
+        EXPECT_EQ(f.Stored(4), expected);
+        EXPECT_EQ(f.Stored(3), kAnalogRecord);
     }
 }
 
-// An empty record (+0x03 = 0xFF, whatever the rest), an Rx box committed with
-// no frequency and one only typed so: all store the reset pattern.
-TEST(ChannelEditPresenter, EmptyChannelsStoreTheResetPattern) {
+// A channel shown and left without a change keeps every byte, also those a
+// store would write in its own way: a channel the table made (its record the
+// reset pattern) has no group list (0xFF) and no call messages (0xFF), which
+// a store writes as 0 and 0x3F once something changed.
+TEST(ChannelEditPresenter, ChannelLeftWithoutAChangeKeepsEveryByte) {
+    Fixture f(6, nullptr);
+    SetBcdFrequency(f.image, channel::RecordOffset(6), 44600625);
+    SetBcdFrequency(f.image, channel::RecordOffset(6) + 4, 44600625);
+    f.p = std::make_unique<ChannelEditPresenter>(f.image, f.band, 6, "446.006250");
+    const RadioImage before = f.image;
+    f.p->Spin(1);
+    f.p->Spin(-1);
+    f.Type(C::kRxFreq, "446.00625");  // committed to the text it had
+    f.p->Close();
+    EXPECT_TRUE(f.image == before);
+    f.p->Reopen();
+    f.p->SetChecked(C::kPttid, true);
+    f.p->Close();
+    EXPECT_EQ(f.Stored(6, 0x11, 1), Record{0x04});
+    EXPECT_EQ(f.Stored(6, 0x17, 7), (Record{0x00, 0xFF, 0xFF, 0xFF, 0x3F, 0xFF, 0x3F}));
+}
+
+// An empty record (+0x03 = 0xFF, whatever the rest) and an Rx box emptied
+// store the reset pattern. Any other text is a frequency: one that holds none
+// ("0", ".", "00") is the lower band edge, committed or not, and the
+// channel's settings stay.
+TEST(ChannelEditPresenter, OnlyAnEmptyRxBoxEmptiesTheChannel) {
     Record junk(32, 0x5A);
     junk[3] = 0xFF;
-    for (int how : {0, 1, 2}) {
-        Fixture f(6, how == 0 ? &junk : &kAnalogRecord);
-        if (how == 1) f.Type(C::kRxFreq, "0");
-        if (how == 2) f.p->SetText(C::kRxFreq, ".");
-        for (std::size_t i = 1; how < 2 && i < kEditControlCount; ++i) {  // 0: Channel no.
-            const auto c = static_cast<C>(i);
-            EXPECT_EQ(f.Show({c}), c == C::kRxFreq || c == C::kOnlyRx ? "" : "[]") << LabelOf(c);
+    struct Case {
+        const Record* record;
+        const char* typed;
+        bool commit;
+        bool emptied;
+    };
+    for (const Case& c :
+         {Case{&junk, nullptr, false, true}, Case{&kAnalogRecord, "", true, true},
+          Case{&kAnalogRecord, "0", true, false}, Case{&kAnalogRecord, "00", true, false},
+          Case{&kAnalogRecord, ".", false, false}}) {
+        SCOPED_TRACE(c.typed ? c.typed : "junk");
+        Fixture f(6, c.record);
+        if (c.typed && c.commit) f.Type(C::kRxFreq, c.typed);
+        if (c.typed && !c.commit) f.p->SetText(C::kRxFreq, c.typed);
+        for (std::size_t i = 1; c.emptied && i < kEditControlCount; ++i) {  // 0: Channel no.
+            const auto ctl = static_cast<C>(i);
+            EXPECT_EQ(f.Show({ctl}), ctl == C::kRxFreq || ctl == C::kOnlyRx ? "" : "[]")
+                << LabelOf(ctl);
+        }
+        if (c.typed && c.commit && !c.emptied) {
+            EXPECT_EQ(f.Show({C::kRxFreq}), "400.000000");
         }
         f.p->Close();
-        EXPECT_EQ(f.Stored(6), f.Stored(7)) << how;  // channel 7 is reset
+        if (c.emptied) {
+            EXPECT_EQ(f.Stored(6), f.Stored(7));  // channel 7 is reset
+        } else {
+            Record expected = kAnalogRecord;
+            std::ranges::copy(Record{0x00, 0x00, 0x00, 0x40}, expected.begin());
+            if (c.commit) expected[0x16] = 0;  // the commit made Rx differ from Tx: Repeat "On"
+            EXPECT_EQ(f.Stored(6), expected);
+        }
     }
 }
 
@@ -139,7 +188,9 @@ TEST(ChannelEditPresenter, RepeatIsOffAndDisabledExactlyWhenTxEqualsRx) {
 
 // Typed text committed by leaving the box: frequencies are clamped to the band
 // inclusively (out of band to the nearest edge; no frequency empties the box),
-// tones normalised, the offset kept within 0..50 MHz.
+// tones normalised, the offset kept within 0..50 MHz. Any text is a frequency
+// (none, or nothing at all in the Tx box, is the lower edge); only an empty Rx
+// box stays empty. A comma is the point.
 TEST(ChannelEditPresenter, CommitsCorrectTypedText) {
     using Cases = std::vector<std::pair<std::string, std::string>>;
     const auto check = [](C box, const Cases& cases, BandLimits band = {}) {
@@ -152,9 +203,11 @@ TEST(ChannelEditPresenter, CommitsCorrectTypedText) {
     };
     const Cases frequencies = {{"470", "470.000000"},        {"470.0125", "470.000000"},
                                {"400", "400.000000"},        {"399.9", "400.000000"},
-                               {"9999999999", "470.000000"}, {"0", ""}};
+                               {"9999999999", "470.000000"}, {"0", "400.000000"},
+                               {".", "400.000000"},          {"446,1", "446.100000"}};
     for (C box : {C::kRxFreq, C::kTxFreq}) check(box, frequencies);
-    check(C::kTxFreq, {{"100", "136.000000"}}, {13600000, 17400000});
+    check(C::kTxFreq, {{"100", "136.000000"}, {"", "136.000000"}}, {13600000, 17400000});
+    check(C::kRxFreq, {{"", ""}});
     check(C::kTxTone, {{"67", "D067N"}, {"67.0", "67.0"}, {"100.5", "100.5"}, {"778", "None"}});
     check(C::kOffsetFreq, {{"60", "0.600000"}, {"50", "50.000000"}, {"1.2345", "1.234375"}});
 }
@@ -165,7 +218,7 @@ TEST(ChannelEditPresenter, CommitsCorrectTypedText) {
 // Once closed, the dialog ignores every event.
 TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
     Fixture f(5);
-    f.p->SetText(C::kRxFreq, "4a8-0.1,23 4567");  // above the band, off the raster
+    f.p->SetText(C::kRxFreq, "4a8-0.1 23 4567");  // above the band, off the raster
     f.p->SetText(C::kTxFreq, "145.126");
     EXPECT_EQ(f.p->Key(C::kTxFreq, EditKey::kEnter), KeyAction::kConsumed);  // no commit
     f.p->Spin(1);
@@ -177,24 +230,47 @@ TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
     EXPECT_EQ(f.Stored(6, 0, 4), (Record{0x00, 0x00, 0x50, 0x14}));
 }
 
-// One byte of the analog record changed: what shows, and what is stored back.
-// Group list 1 and message 3 are absent (never "10"); 5 is the second "Bob";
-// bit 7 of +0x11 (Only rx) is always cleared.
+// One byte of the analog record changed: what shows, and what is stored back
+// once something else (the Tx tone) changed. Group list 1 and message 3 are
+// absent (never "10"); 5 is the second "Bob"; 9 and 65 name no listed
+// contact; bit 7 of +0x11 (Only rx) is always cleared.
 TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
     const std::tuple<std::size_t, int, C, const char*, int> cases[] = {
-        {0x1B, 0x43, C::kCall1Msg, "Off", 0x7F},    {0x10, 0x40, C::kTxPower, "Low", 0x00},
-        {0x13, 0x05, C::kRxColourCode, "5", 0x05},  {0x1B, 0xC2, C::kCall1Type, "Off", 0x3F},
-        {0x19, 2, C::kAnalogCall2, "None", 0xFF},   {0x15, 5, C::kTxContact, "Bob", 5},
-        {0x17, 1, C::kGroupList, "None", 0},        {0x16, 5, C::kRepeat, "On", 0},
-        {0x17, 10, C::kGroupList, "10", 10},        {0x13, 0x40, C::kRxColourCode, "0", 0x00},
-        {0x11, 0xFD, C::kSignalType, "DTMF", 0x7D}, {0x14, 0xFF, C::kTxColourCode, "Auto", 0xFF}};
+        {0x1B, 0x43, C::kCall1Msg, "Off", 0x7F},     {0x10, 0x40, C::kTxPower, "Low", 0x00},
+        {0x13, 0x05, C::kRxColourCode, "5", 0x05},   {0x1B, 0xC2, C::kCall1Type, "Off", 0x3F},
+        {0x19, 2, C::kAnalogCall2, "None", 0xFF},    {0x15, 5, C::kTxContact, "Bob", 5},
+        {0x17, 1, C::kGroupList, "None", 0},         {0x16, 5, C::kRepeat, "On", 0},
+        {0x17, 10, C::kGroupList, "10", 10},         {0x13, 0x40, C::kRxColourCode, "0", 0x00},
+        {0x11, 0xFD, C::kSignalType, "DTMF", 0x7D},  {0x14, 0xFF, C::kTxColourCode, "Auto", 0xFF},
+        {0x11, 0xFE, C::kSignalType, "Off", 0x7C},   {0x12, 0x13, C::kBusy, "Off", 0x10},
+        {0x15, 9, C::kTxContact, "None", 0},         {0x15, 65, C::kTxContact, "None", 0},
+        {0x1A, 0x99, C::kCall1Contact, "None", 0xFF}};
     for (const auto& [off, byte, control, shown, stored] : cases) {
         Record rec = kAnalogRecord;
         rec[off] = static_cast<std::uint8_t>(byte);
         Fixture f(1, &rec);
         EXPECT_EQ(f.p->Text(control), shown) << off << " " << byte;
+        f.p->SetText(C::kTxTone, "100.0");
         f.p->Close();
         EXPECT_EQ(f.Stored(1)[off], stored) << off << " " << byte;
+    }
+}
+
+// A list without a selection stores its fixed value.
+TEST(ChannelEditPresenter, ListsWithoutASelectionStoreTheirFixedValue) {
+    const std::tuple<C, std::size_t, int> cases[] = {
+        {C::kBandwidth, 0x10, 0xFD},    {C::kSignalType, 0x11, 0x2C},
+        {C::kBusy, 0x12, 0x10},         {C::kChannelType, 0x12, 0x51},
+        {C::kRxColourCode, 0x13, 0xFF}, {C::kTxContact, 0x15, 0xFF},
+        {C::kRepeat, 0x16, 0},          {C::kGroupList, 0x17, 0},
+        {C::kAnalogCall1, 0x18, 0xFF},  {C::kCall1Contact, 0x1A, 0xFF},
+        {C::kCall1Type, 0x1B, 0x02},    {C::kCall1Msg, 0x1B, 0x7F}};
+    for (const auto& [control, off, stored] : cases) {
+        Fixture f;
+        f.p->Select(control, -1);
+        EXPECT_EQ(f.p->Text(control), "") << LabelOf(control);
+        f.p->Close();
+        EXPECT_EQ(f.Stored(1)[off], stored) << LabelOf(control);
     }
 }
 

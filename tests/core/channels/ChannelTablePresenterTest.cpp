@@ -112,6 +112,128 @@ TEST_F(TableTest, SplitFrequenciesStoreOffsetDirectionAndSameFlag) {
     EXPECT_EQ(image.U8(r + 0x16), 7);
 }
 
+// A store writes only the table's fields: the bits of +0x10 and +0x12 that
+// only the channel edit dialog edits are kept; every channel type and both
+// tone columns land in their bytes; +0x16 is set to 1 exactly when Rx equals
+// Tx and otherwise left as the dialog's Repeat choice had it.
+TEST_F(TableTest, StoreWritesTheTableFieldsAndKeepsTheDialogsBits) {
+    using Case = std::tuple<Texts, std::uint8_t, std::uint8_t, std::uint8_t, std::string,
+                            std::uint8_t, std::uint8_t, std::uint8_t>;
+    // Texts of columns 1..8; +0x10, +0x12 and +0x16 before the store; the
+    // tone bytes +0x08..+0x0B, +0x10, +0x12 and +0x16 after it.
+    const Case rows[] = {
+        {{"145.125000", "145.125000", "88.5", "D023N", "High", "Add", "Wide", "Analog"},
+         0x3C,
+         0x03,
+         0x00,
+         "85082380",
+         0xFD,
+         0x03,
+         1},
+        {{"145.125000", "145.725000", "None", "D754I", "Low", "Del", "Narrow", "Digit"},
+         0xFD,
+         0x33,
+         1,
+         "FFFF54C7",
+         0x3E,
+         0x53,
+         1},
+        {{"145.125000", "144.525000", "254.1", "None", "Low", "Add", "Wide", "Mixed(Digit)"},
+         0x00,
+         0x00,
+         0,
+         "4125FFFF",
+         0x01,
+         0xA0,
+         0},
+        {{"146.000000", "146.000000", "None", "None", "High", "Del", "Narrow", "Mixed(Analog)"},
+         0x3C,
+         0x01,
+         0,
+         "FFFFFFFF",
+         0xFE,
+         0xC1,
+         1},
+    };
+    for (const auto& [texts, flags, mode, same, tones, flagsAfter, modeAfter, sameAfter] : rows) {
+        const std::size_t r = channel::RecordOffset(1);
+        ResetChannelRecord(image, 1);
+        SetBcdFrequency(image, r, FrequencyFromText(texts[0]));
+        SetBcdFrequency(image, r + 4, FrequencyFromText(texts[1]));
+        table.SelectBandFromImage();
+        for (int c = 3; c <= 8; ++c) Type(1, c, texts[static_cast<std::size_t>(c - 1)]);
+        image.SetU8(r + 0x10, flags);
+        image.SetU8(r + 0x12, mode);
+        image.SetU8(r + 0x16, same);
+        table.StoreGridToImage();
+        EXPECT_EQ(Row(1), texts);
+        EXPECT_EQ(Hex(image, r + 0x08, 4), tones) << texts[7];
+        EXPECT_EQ(image.U8(r + 0x10), flagsAfter) << texts[7];
+        EXPECT_EQ(image.U8(r + 0x12), modeAfter) << texts[7];
+        EXPECT_EQ(image.U8(r + 0x16), sameAfter) << texts[7];
+    }
+}
+
+// A character typed on the table opens the editor its cell would get, with
+// that character as its text, when the editor takes it; a row without a
+// channel starts with its receive frequency.
+TEST_F(TableTest, TypingOnACellOpensItsEditorWithTheCharacter) {
+    PutChannel(2, 14512500);
+    table.SelectBandFromImage();
+    const RadioImage before = image;
+    using Case = std::tuple<int, int, char, CellEditor, std::string, int>;
+    for (const auto& [row, col, typed, editor, text, editCol] :
+         {Case{2, 1, '4', CellEditor::kFrequency, "4", 1},
+          Case{2, 2, ',', CellEditor::kFrequency, ".", 2},
+          Case{2, 2, 'x', CellEditor::kNone, "", 0}, Case{2, 1, '\b', CellEditor::kNone, "", 0},
+          Case{2, 3, 'd', CellEditor::kTone, "d", 3}, Case{2, 4, '7', CellEditor::kTone, "7", 4},
+          Case{2, 4, 'q', CellEditor::kNone, "", 0}, Case{2, 5, 'h', CellEditor::kList, "High", 5},
+          Case{2, 8, 'M', CellEditor::kList, "Mixed(Digit)", 8},
+          Case{2, 6, 'z', CellEditor::kNone, "", 0}, Case{2, 9, '1', CellEditor::kNone, "", 0},
+          Case{5, 7, '1', CellEditor::kFrequency, "1", 1},
+          Case{5, 7, 'N', CellEditor::kNone, "", 0}}) {
+        table.SetCurrentCell(row, col);
+        EXPECT_EQ(table.TypeIntoCell(typed), editor != CellEditor::kNone) << row << col << typed;
+        EXPECT_EQ(table.OpenEditor(), editor) << row << col << typed;
+        if (editor == CellEditor::kNone) continue;
+        EXPECT_EQ(table.EditorText(), text) << row << col << typed;
+        EXPECT_EQ(table.EditCol(), editCol);
+        EXPECT_FALSE(table.TypeIntoCell('5'));  // an open editor takes keys itself
+        table.CancelEditor();
+    }
+    EXPECT_EQ(Row(2), (Texts{"145.125000", "145.125000", "None", "None", "Low", "Add", "Wide",
+                             "Digit"}));  // every editor above was left with Escape
+    EXPECT_TRUE(image == before);
+}
+
+// A commit that changes the text as typed says so; one that takes it does not.
+TEST_F(TableTest, CommitsThatChangeWhatWasTypedSaySo) {
+    PutChannel(2, 14512500);
+    table.SelectBandFromImage();  // 136..174 MHz
+    using Case = std::tuple<int, std::string, std::string>;
+    for (const auto& [col, typed, notice] : {
+             Case{1, "200", "200 is outside 136-174 MHz: set to 174.000000"},
+             Case{2, "99.5", "99.5 is outside 136-174 MHz: set to 136.000000"},
+             Case{1, "145.126", "145.126 is not on the channel raster: set to 145.125000"},
+             Case{1, "145.125", ""},
+             Case{1, "174", ""},
+             Case{3, "67", "67 is taken as a DCS code: set to D067N"},
+             Case{3, "d23", ""},
+             Case{4, "67.0", ""},
+             Case{4, "xyz", "xyz is not a tone: set to None"},
+             Case{4, "300.0", "300.0 is not a tone: set to None"},
+             Case{4, "none", ""},
+             Case{3, "", ""},
+         }) {
+        Type(2, col, typed);
+        EXPECT_EQ(table.TakeNotice(), notice) << typed;
+        EXPECT_EQ(table.TakeNotice(), "");  // taken once
+    }
+    Type(2, 1, "200");
+    Type(2, 1, "145.125");  // the last commit took the text as typed
+    EXPECT_EQ(table.TakeNotice(), "");
+}
+
 TEST_F(TableTest, EditorCommitsToTheCellItWasOpenedOn) {
     PutChannel(2, 14512500);
     table.SelectBandFromImage();
@@ -167,20 +289,44 @@ TEST_F(TableTest, FreqRangeEntriesAndBandMatching) {
     }
 }
 
+// The image's band is matched against entries read as "%d-%d"; a band is
+// chosen from entries read as two digit runs with anything between them.
+TEST_F(TableTest, BandEntriesInBothFormats) {
+    using Case = std::tuple<std::string, int, BandLimits>;
+    const BandLimits vhf{13600000, 17400000};
+    const BandLimits uhf{40000000, 47000000};
+    for (const auto& [entry, fromImage, chosen] :
+         {Case{"136-174MHz", 0, vhf}, Case{"136-174", 0, vhf}, Case{"136 - 174 MHz", -1, vhf},
+          Case{"136~174MHz", -1, vhf}, Case{"VHF 136-174", -1, uhf}, Case{"136MHz", -1, uhf}}) {
+        WriteFreqRange(entry + ";400-470MHz");
+        SetImageBand(13600000, 17400000);
+        table.SelectBandFromImage();
+        EXPECT_EQ(table.BandSelection(), fromImage) << entry;
+        EXPECT_EQ(band, vhf) << entry;  // matched or not, the image's band is used
+        table.ChangeBand(1);
+        table.ChangeBand(0);
+        EXPECT_EQ(band, chosen) << entry;
+    }
+}
+
 TEST_F(TableTest, ChoosingAnotherBandClearsAllChannelsTheSameBandNothing) {
     WriteFreqRange("136-174MHz;400-470MHz;UHF");
     SetImageBand(40000000, 47000000);
     PutChannel(2, 44600625);
     table.SelectBandFromImage();
+    EXPECT_TRUE(table.HasChannels());
     for (int index : {1, 2, 7}) {  // the same band, an entry without two numbers, no entry
+        EXPECT_FALSE(table.ChangeBandClearsChannels(index)) << index;
         table.ChangeBand(index);
         EXPECT_EQ(band, (BandLimits{40000000, 47000000})) << index;
         EXPECT_FALSE(IsChannelEmpty(image, 2)) << index;
     }
+    EXPECT_TRUE(table.ChangeBandClearsChannels(0));
     table.ChangeBand(0);
     EXPECT_EQ(band, (BandLimits{13600000, 17400000}));
     EXPECT_EQ(table.Cell(2, 1), "");
     EXPECT_TRUE(IsChannelEmpty(image, 2));
+    EXPECT_FALSE(table.HasChannels() || table.ChangeBandClearsChannels(1));
     table.StoreGridToImage();  // the band bytes follow at the next store
     EXPECT_EQ(Hex(image, layout::kTableBandLower, 8), "0000601300004017");
 }

@@ -1,6 +1,7 @@
 // Start-up settings: defaults without a settings file, the baud rate text,
-// the user's copy in $XDG_CONFIG_HOME, and writing the port back at exit
-// when the program folder is read-only.
+// the port in the user's copy in $XDG_CONFIG_HOME (everything else from the
+// program folder), and writing the port back at exit when the program folder
+// is read-only.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -37,23 +38,28 @@ class AppSettingsTest : public ::testing::Test {
     const std::string userIni_ = dir_.File("config/dpmrcps/Program.ini");
 };
 
-// The user's copy is read first; an $XDG_CONFIG_HOME that is not absolute is
+// The port comes from the user's copy when it exists (from the program
+// folder's file when the copy has none); Model, BaudRate and FreqRange always
+// come from the program folder. An $XDG_CONFIG_HOME that is not absolute is
 // ignored rather than taken relative to wherever the program runs.
-TEST_F(AppSettingsTest, DefaultsSetupKeysUserCopyFirstAndBaudRate) {
+TEST_F(AppSettingsTest, DefaultsProgramFolderKeysUserPortAndBaudRate) {
     AppSettings s = LoadAppSettings(prog_);
     EXPECT_EQ(s.Caption() + s.portName + FreqRangeSetting(s), "HM-842R Software");
     EXPECT_EQ(s.baudRate, 9600);
-    EXPECT_EQ(s.settingsPath, prog_ + "Program.ini");
+    EXPECT_EQ(s.portSettingsPath, prog_ + "Program.ini");
     Put(prog_ + "Program.ini",
         "[Setup]\nCOM=/dev/ttyUSB0\nModel=QX-1\nBaudRate=19200\nFreqRange=A;B\n");
+    const auto summary = [](const AppSettings& a) {
+        return a.portName + " " + a.Caption() + " " + FreqRangeSetting(a) + " " +
+               std::to_string(a.baudRate);
+    };
+    EXPECT_EQ(summary(LoadAppSettings(prog_)), "/dev/ttyUSB0 QX-1 Software A;B 19200");
+    Put(userIni_, "[Setup]\nModel=User\nBaudRate=1200\nFreqRange=U\n");
+    EXPECT_EQ(summary(LoadAppSettings(prog_)), "/dev/ttyUSB0 QX-1 Software A;B 19200");
+    Put(userIni_, "[Setup]\nCOM=/dev/ttyACM0\nModel=User\n");
     s = LoadAppSettings(prog_);
-    EXPECT_EQ(s.portName + " " + s.Caption() + " " + FreqRangeSetting(s),
-              "/dev/ttyUSB0 QX-1 Software A;B");
-    EXPECT_EQ(s.baudRate, 19200);
-    Put(userIni_, "[Setup]\nModel=User\n");
-    s = LoadAppSettings(prog_);
-    EXPECT_EQ(s.settingsPath, userIni_);
-    EXPECT_EQ(s.modelName, "User");
+    EXPECT_EQ(summary(s), "/dev/ttyACM0 QX-1 Software A;B 19200");
+    EXPECT_EQ(s.portSettingsPath, userIni_);
     setenv("XDG_CONFIG_HOME", "relative/dir", 1);
     EXPECT_EQ(UserSettingsPath().rfind("relative", 0), std::string::npos);
     // A speed that is no positive number gives 9600.
@@ -66,9 +72,9 @@ TEST_F(AppSettingsTest, DefaultsSetupKeysUserCopyFirstAndBaudRate) {
 // With an empty port name nothing is written. When the program folder's
 // "Program.ini" can be read but not replaced (a path so long that the
 // temporary file beside it cannot be named does this for root too, for whom
-// folder permissions do not count), the user's copy starts as a copy of it, so
-// no key is lost. A program folder that is no folder at all gives a user's
-// copy with the port alone.
+// folder permissions do not count), the port goes to the user's copy, alone:
+// the program folder's other keys go on being read from there. A program
+// folder that is no folder at all gives the same.
 TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
     Put(prog_ + "Program.ini", "[Setup]\r\nCOM=COM1\r\nModel=M\r\n");
     AppSettings s = LoadAppSettings(prog_);
@@ -81,7 +87,8 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
     EXPECT_FALSE(fs::exists(userIni_));
 
     std::string folder = dir_.File("deep/");
-    const std::size_t want = 4092 - std::string("Program.ini").size();  // + ".XXXXXX" > 4095
+    const std::size_t want =
+        4092 - std::string("Program.ini").size();  // + a temporary suffix > 4095
     while (folder.size() + 201 < want) folder += std::string(200, 'd') + "/";
     folder += std::string(want - folder.size() - 1, 'e') + "/";
     Put(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Kept\n");
@@ -89,7 +96,13 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
     s.portName = "/dev/ttyUSB3";
     EXPECT_TRUE(SavePortName(s));
     EXPECT_EQ(Get(folder + "Program.ini"), "[Setup]\nCOM=COM1\nModel=Kept\n");
-    EXPECT_EQ(Get(userIni_), "[Setup]\nCOM=/dev/ttyUSB3\nModel=Kept\n");
+    EXPECT_EQ(Get(userIni_), "[Setup]\nCOM=/dev/ttyUSB3\n");
+    Put(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Edited\n");
+    s = LoadAppSettings(folder);
+    EXPECT_EQ(s.portName + " " + s.modelName, "/dev/ttyUSB3 Edited");
+    s.portName = "/dev/ttyUSB4";  // the next exit writes the user's copy again
+    EXPECT_TRUE(SavePortName(s));
+    EXPECT_EQ(Get(userIni_), "[Setup]\nCOM=/dev/ttyUSB4\n");
     fs::remove(userIni_);
     Put(dir_.File("plain"), "x");
     s = LoadAppSettings(dir_.File("plain/"));

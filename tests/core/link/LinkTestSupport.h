@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
+#include <thread>
 
 #include "image/RadioImage.h"
 #include "link/ProgramTransfer.h"
@@ -83,9 +86,41 @@ inline TransferResult RunTransfer(Kind kind, VirtualRadio& radio, RadioImage& im
     return RunTransfer(kind, radio.DevicePath(), image, progress, control);
 }
 
+// Waits for something another thread or process does: true once `happened`
+// holds. The bound is only there so that a hung program fails the test.
+inline bool Eventually(const std::function<bool()>& happened) {
+    using namespace std::chrono_literals;
+    for (const auto end = std::chrono::steady_clock::now() + 30s;
+         std::chrono::steady_clock::now() < end; std::this_thread::sleep_for(5ms)) {
+        if (happened()) return true;
+    }
+    return happened();
+}
+
+// True once the program has sent a block request ('R' or 'W') for `address`.
+inline bool Requested(const VirtualRadio& radio, std::uint16_t address) {
+    for (const WireFrame& f : radio.Traffic())
+        if (f.direction == Dir::kToRadio && f.bytes.size() >= 4 &&
+            (f.bytes[0] == 'R' || f.bytes[0] == 'W') && f.bytes[1] == (address >> 8) &&
+            f.bytes[2] == (address & 0xFF))
+            return true;
+    return false;
+}
+
+// The program does not wait for the radio to take its end frame (the final
+// byte is read but never checked), so the radio's thread may still be at it
+// when a transfer returns. Waits until the radio has completed `sessions`
+// sessions in all, each answered; false when it completed another number.
+inline bool SessionsCompleted(const VirtualRadio& radio, int sessions) {
+    return Eventually([&] { return radio.CompletedSessions() >= sessions; }) &&
+           radio.CompletedSessions() == sessions;
+}
+
 // The transfer ended with `end` sent once as its last frame or, when `end` is
 // empty, sent no end frame at all.
-inline void ExpectEndFrame(const std::vector<WireFrame>& traffic, const Bytes& end) {
+inline void ExpectEndFrame(const VirtualRadio& radio, const Bytes& end) {
+    if (!end.empty()) Eventually([&] { return CountFrames(radio.Traffic(), end) > 0; });
+    const std::vector<WireFrame> traffic = radio.Traffic();
     const int ends = CountFrames(traffic, kEndR) + CountFrames(traffic, kEndW);
     EXPECT_TRUE(end.empty() ? ends == 0 : ends == 1 && SentToRadio(traffic).back() == end);
 }

@@ -103,6 +103,7 @@ TEST_F(ProgramTransfer, ReadAndWritePutTheExactSequenceOnTheWire) {
         };
         const TransferResult r = RunTransfer(kind, *radio_, image, onBlock, &control);
         ASSERT_TRUE(r.succeeded() && r.message.empty()) << r.message;
+        ASSERT_TRUE(SessionsCompleted(*radio_, read ? 1 : 2));
         ASSERT_EQ(SentToRadio(radio_->Traffic()), ExpectedSent(read, read ? radioMemory_ : image));
         // Read: the ranges replaced, the rest as before. Write: the radio got
         // the ranges and the closing block, never the header, the adjustment
@@ -117,52 +118,127 @@ TEST_F(ProgramTransfer, ReadAndWritePutTheExactSequenceOnTheWire) {
         EXPECT_TRUE(busy);
         EXPECT_FALSE(control.busy);
     }
-    EXPECT_EQ(radio_->CompletedSessions(), 2);
 }
 
-TEST(TransferFailure, EveryFailureEndsWithCommunicationErrorAndLeavesTheImage) {
+// A transfer the radio makes fail reports "Communication error" with the
+// reason on the next line, leaves the image as it was and ends with the end
+// frame given (none when empty). A Write that fails after the radio took
+// blocks adds that the radio is now partly written.
+TEST(TransferFailure, EveryFailureSaysWhyAndLeavesTheImage) {
     const std::set<int> four = {1, 2, 3, 4};
-    // A transfer the radio makes fail reports "Communication error", leaves the
-    // image as it was and ends with the end frame given (none when empty).
-    const std::tuple<const char*, Kind, VirtualRadioFaults, Bytes> rows[] = {
-        {"fourth wrong wake answer", Kind::kRead, {.wrongWakeAnswers = four}, {}},
-        {"four missing wake answers", Kind::kWrite, {.missingWakeAnswers = four}, {}},
-        {"short identity", Kind::kRead, {.shortIdentities = {1}}, {}},
-        {"short identity, second pass", Kind::kWrite, {.shortIdentities = {2}}, {}},
-        {"opening ack wrong", Kind::kRead, {.badOpeningAcks = {1}}, {}},
-        {"first-pass block short on read", Kind::kRead, {.shortReadAt = 0x2160}, kEndR},
-        {"first-pass block short on write", Kind::kWrite, {.shortReadAt = 0x2160}, kEndR},
-        {"first-pass block not acknowledged", Kind::kWrite, {.nakReadAt = 0x2160}, kEndR},
-        {"read block short", Kind::kRead, {.shortReadAt = 0x1000}, kEndR},
-        {"read block not acknowledged", Kind::kRead, {.nakReadAt = 0x3FE0}, kEndR},
-        {"write block not acknowledged", Kind::kWrite, {.nakWriteAt = 0x2178}, kEndW},
-        {"closing block not acknowledged", Kind::kWrite, {.nakWriteAt = 0x2160}, kEndW},
-        {"radio falls silent during read", Kind::kRead, {.silentAfterBlocks = 260}, kEndR},
-        {"radio falls silent during write", Kind::kWrite, {.silentAfterBlocks = 300}, kEndW},
-        {"adjust: 4 wake-ups unanswered", Kind::kReadAdjust, {.missingWakeAnswers = four}, {}},
-        {"squelch: 4 wake-ups unanswered", Kind::kWriteSquelch, {.missingWakeAnswers = four}, {}},
-        {"adjust short identity", Kind::kWriteAdjust, {.shortIdentities = {1}}, {}},
-        {"squelch short identity", Kind::kReadSquelch, {.shortIdentities = {1}}, {}},
-        {"adjust opening ack wrong", Kind::kReadAdjust, {.badOpeningAcks = {1}}, {}},
-        {"squelch read opening ack", Kind::kReadSquelch, {.badOpeningAcks = {1}}, kEndR},
-        {"squelch write opening ack", Kind::kWriteSquelch, {.badOpeningAcks = {1}}, kEndW},
-        {"adjust short block", Kind::kReadAdjust, {.shortReadAt = 0x0060}, {}},
-        {"adjust read not acknowledged", Kind::kReadAdjust, {.nakReadAt = 0x0080}, {}},
-        {"adjust write not acknowledged", Kind::kWriteAdjust, {.nakWriteAt = 0x0048}, {}},
-        {"squelch second frame short", Kind::kReadSquelch, {.shortReadAt = 0x3E3A}, kEndR},
-        {"squelch first frame not acked", Kind::kReadSquelch, {.nakReadAt = 0x3E00}, kEndR},
-        {"squelch second write not acked", Kind::kWriteSquelch, {.nakWriteAt = 0x3E3A}, kEndW},
+    const std::string wrong = "the radio did not answer the wake-up with 'A'";
+    const std::string none =
+        "no answer from the radio: is it switched on and the cable plugged in?";
+    const std::string identity = "the radio's identity block was cut short";
+    const std::string opening = "the radio did not confirm the opening exchange";
+    const auto at = [](const char* address, bool partly = false) {
+        return std::string("the transfer broke off at address ") + address +
+               (partly ? "\nThe radio may now hold a partly written configuration: write it "
+                         "again before using it."
+                       : "");
     };
-    for (const auto& [name, kind, faults, end] : rows) {
+    const std::tuple<const char*, Kind, VirtualRadioFaults, Bytes, std::string> rows[] = {
+        {"fourth wrong wake answer", Kind::kRead, {.wrongWakeAnswers = four}, {}, wrong},
+        {"wrong, then no answers",
+         Kind::kRead,
+         {.wrongWakeAnswers = {2}, .missingWakeAnswers = {1, 3, 4}},
+         {},
+         wrong},
+        {"four missing wake answers", Kind::kWrite, {.missingWakeAnswers = four}, {}, none},
+        {"short identity", Kind::kRead, {.shortIdentities = {1}}, {}, identity},
+        {"short identity, second pass", Kind::kWrite, {.shortIdentities = {2}}, {}, identity},
+        {"opening ack wrong", Kind::kRead, {.badOpeningAcks = {1}}, {}, opening},
+        {"first-pass block short on read",
+         Kind::kRead,
+         {.shortReadAt = 0x2160},
+         kEndR,
+         at("0x2160")},
+        {"first-pass block short on write",
+         Kind::kWrite,
+         {.shortReadAt = 0x2160},
+         kEndR,
+         at("0x2160")},
+        {"first-pass block not acknowledged",
+         Kind::kWrite,
+         {.nakReadAt = 0x2160},
+         kEndR,
+         at("0x2160")},
+        {"read block short", Kind::kRead, {.shortReadAt = 0x1000}, kEndR, at("0x1000")},
+        {"read block not acknowledged", Kind::kRead, {.nakReadAt = 0x3FE0}, kEndR, at("0x3FE0")},
+        {"first write block refused", Kind::kWrite, {.nakWriteAt = 0x0100}, kEndW, at("0x0100")},
+        {"write block not acknowledged",
+         Kind::kWrite,
+         {.nakWriteAt = 0x2178},
+         kEndW,
+         at("0x2178", true)},
+        {"closing block not acknowledged",
+         Kind::kWrite,
+         {.nakWriteAt = 0x2160},
+         kEndW,
+         at("0x2160", true)},
+        {"radio falls silent during read",
+         Kind::kRead,
+         {.silentAfterBlocks = 260},
+         kEndR,
+         at("0x2178")},
+        {"radio falls silent during write",
+         Kind::kWrite,
+         {.silentAfterBlocks = 300},
+         kEndW,
+         at("0x2660", true)},
+        {"adjust: 4 wake-ups unanswered",
+         Kind::kReadAdjust,
+         {.missingWakeAnswers = four},
+         {},
+         none},
+        {"squelch: 4 wake-ups unanswered",
+         Kind::kWriteSquelch,
+         {.missingWakeAnswers = four},
+         {},
+         none},
+        {"adjust short identity", Kind::kWriteAdjust, {.shortIdentities = {1}}, {}, identity},
+        {"squelch short identity", Kind::kReadSquelch, {.shortIdentities = {1}}, {}, identity},
+        {"adjust opening ack wrong", Kind::kReadAdjust, {.badOpeningAcks = {1}}, {}, opening},
+        {"squelch read opening ack", Kind::kReadSquelch, {.badOpeningAcks = {1}}, kEndR, opening},
+        {"squelch write opening ack", Kind::kWriteSquelch, {.badOpeningAcks = {1}}, kEndW, opening},
+        {"adjust short block", Kind::kReadAdjust, {.shortReadAt = 0x0060}, {}, at("0x0060")},
+        {"adjust read not acknowledged",
+         Kind::kReadAdjust,
+         {.nakReadAt = 0x0080},
+         {},
+         at("0x0080")},
+        {"adjust write not acknowledged",
+         Kind::kWriteAdjust,
+         {.nakWriteAt = 0x0048},
+         {},
+         at("0x0048")},
+        {"squelch second frame short",
+         Kind::kReadSquelch,
+         {.shortReadAt = 0x3E3A},
+         kEndR,
+         at("0x3E3A")},
+        {"squelch first frame not acked",
+         Kind::kReadSquelch,
+         {.nakReadAt = 0x3E00},
+         kEndR,
+         at("0x3E00")},
+        {"squelch second write not acked",
+         Kind::kWriteSquelch,
+         {.nakWriteAt = 0x3E3A},
+         kEndW,
+         at("0x3E3A")},
+    };
+    for (const auto& [name, kind, faults, end, reason] : rows) {
         SCOPED_TRACE(name);
         auto radio = StartRadio();
         radio->SetMemory(PatternImage(5));
         radio->SetFaults(faults);
         RadioImage image = PatternImage(77);
         const TransferResult r = RunTransfer(kind, *radio, image);
-        EXPECT_TRUE(r.failed() && r.message == "Communication error") << r.message;
+        EXPECT_TRUE(r.failed());
+        EXPECT_EQ(r.message, "Communication error\n" + reason);
         EXPECT_EQ(image, PatternImage(77));
-        ExpectEndFrame(radio->Traffic(), end);
+        ExpectEndFrame(*radio, end);
     }
 }
 
@@ -174,7 +250,9 @@ TEST(DevicePath, OldWindowsNamesMapToTheSerialDevices) {
     EXPECT_EQ(devices, "/dev/ttyS0|/dev/ttyS15|/dev/ttyS2|/dev/pts/4|COM0|COM1x||COM99999999999|");
 }
 
-TEST(TransferOpen, PortThatCannotBeOpenedLeavesEverythingAlone) {
+// A port that cannot be opened: each transfer's own first line, then the
+// device and the reason.
+TEST(TransferOpen, PortThatCannotBeOpenedSaysWhyAndLeavesEverythingAlone) {
     TempDir dir;
     std::ofstream(dir.File("plain.dat")) << "not a port";
     RadioImage image = PatternImage(1);
@@ -183,15 +261,21 @@ TEST(TransferOpen, PortThatCannotBeOpenedLeavesEverythingAlone) {
     auto radio = StartRadio();
     PosixSerialPort other;
     ASSERT_TRUE(other.Open(radio->DevicePath(), 9600, TimeoutProfile::kProgramming));
-    for (const std::string& port : {dir.File("no-such-device"), std::string(),
-                                    dir.File("plain.dat"), dir.path(), radio->DevicePath()}) {
+    const std::pair<std::string, std::string> ports[] = {
+        {dir.File("no-such-device"), dir.File("no-such-device: No such file or directory")},
+        {"", "no port is chosen: choose one under Setting > Port"},
+        {dir.File("plain.dat"), dir.File("plain.dat: not a serial port")},
+        {dir.path(), dir.path() + ": Is a directory"},
+        {radio->DevicePath(), radio->DevicePath() + ": in use by another program"}};
+    for (const auto& [port, reason] : ports) {
         for (auto [kinds, text] :
              {std::pair{std::pair{Kind::kRead, Kind::kWrite}, "Cound not open the port."},
               {{Kind::kReadAdjust, Kind::kWriteAdjust}, "Cound not open the port"},
               {{Kind::kReadSquelch, Kind::kWriteSquelch}, "Could ont open the port"}}) {
             for (const Kind kind : {kinds.first, kinds.second}) {
                 const TransferResult r = RunTransfer(kind, port, image, {}, &control);
-                EXPECT_TRUE(r.failed() && r.message == text) << port << ": " << r.message;
+                EXPECT_TRUE(r.failed()) << port;
+                EXPECT_EQ(r.message, text + ("\n" + reason));
             }
         }
     }
@@ -212,7 +296,7 @@ TEST_F(ProgramTransfer, ThreeWrongWakeAnswersAreToleratedOverTheWholeTransfer) {
     // Three used up in the first pass leave none for the second.
     radio_->SetFaults({.wrongWakeAnswers = {1, 2, 3, 5}});
     image = original_;
-    EXPECT_EQ(RunTransfer(Kind::kRead, *radio_, image).message, "Communication error");
+    EXPECT_TRUE(RunTransfer(Kind::kRead, *radio_, image).failed());
     EXPECT_EQ(CountFrames(radio_->Traffic(), {0x02}), 5);
     EXPECT_EQ(CountFrames(radio_->Traffic(), Request('R', 0x2160, 32)), 1);  // first pass done
     EXPECT_EQ(image, original_);
@@ -225,7 +309,9 @@ TEST_F(ProgramTransfer, ThreeWrongWakeAnswersAreToleratedOverTheWholeTransfer) {
 
 TEST_F(ProgramTransfer, CancelEndsAfterTheBlockSendsTheEndFrameAndKeepsTheImage) {
     // Stop asked for during block 100, or before the first block (the transfer
-    // must not clear a request made between "Start" and its first block).
+    // must not clear a request made between "Start" and its first block). A
+    // Read says nothing; a Write warns that the radio is partly written.
+    int sessions = 0;
     for (const int stopAt : {100, 0}) {
         for (const Kind kind : {Kind::kRead, Kind::kWrite}) {
             SCOPED_TRACE(stopAt);
@@ -237,14 +323,18 @@ TEST_F(ProgramTransfer, CancelEndsAfterTheBlockSendsTheEndFrameAndKeepsTheImage)
             };
             RadioImage image = original_;
             const TransferResult r = RunTransfer(kind, *radio_, image, progress, &control);
-            EXPECT_TRUE(r.cancelled() && r.message.empty());
+            EXPECT_TRUE(r.cancelled());
+            EXPECT_EQ(r.message, kind == Kind::kRead ? ""
+                                                     : "The radio may now hold a partly written "
+                                                       "configuration: write it again before "
+                                                       "using it.");
             EXPECT_EQ(calls, std::max(stopAt, 1));
             EXPECT_EQ(image, original_);
-            ExpectEndFrame(radio_->Traffic(), kind == Kind::kRead ? kEndR : kEndW);
+            EXPECT_TRUE(SessionsCompleted(*radio_, ++sessions));
+            ExpectEndFrame(*radio_, kind == Kind::kRead ? kEndR : kEndW);
             EXPECT_EQ(radio_->Traffic().back(), kFinalByte);
         }
     }
-    EXPECT_EQ(radio_->CompletedSessions(), 4);
 }
 
 TEST_F(ProgramTransfer, BandEdgesAreFilledOnlyWhenTheImageHasNone) {

@@ -47,7 +47,7 @@ TEST(ServiceTransfer, EachMovesItsBlocksAndEndsAsTheRadioExpects) {
         for (const Bytes& f : SentToRadio(traffic))
             if (f.size() >= 4 && (f[0] == 'R' || f[0] == 'W')) requests.emplace_back(&f[0], &f[4]);
         EXPECT_EQ(requests, expectedRequests);
-        ExpectEndFrame(traffic, c.end);
+        ExpectEndFrame(*radio, c.end);
         EXPECT_EQ(CountFrames(traffic, {0x02}), 4);
     }
 }
