@@ -1,14 +1,18 @@
 // The catalogue of settings dialogs.
 #include "form/DialogRegistry.h"
 
+#include "service/AdjustParamDialog.h"
+#include "service/SqlCalibrationDialog.h"
 #include "settings/BasicSettingDialog.h"
 #include "settings/ScanInfoDialog.h"
 
 namespace dpmr::form {
 
 const std::vector<const DialogSpec*>& AllDialogs() {
-    static const std::vector<const DialogSpec*> dialogs{&ScanInfoDialogSpec(),
-                                                        &BasicSettingDialogSpec()};
+    static const std::vector<const DialogSpec*> dialogs{
+        &ScanInfoDialogSpec(), &BasicSettingDialogSpec(),
+        // The service dialogs, which no menu offers.
+        &SqlCalibrationDialogSpec(), &AdjustParamDialogSpec()};
     return dialogs;
 }
 
