@@ -1,9 +1,7 @@
 // dpmrtool new and show, run as a real program: exit statuses, the one-line
 // error messages on stderr, the file `new` writes and what `show` prints.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -11,29 +9,16 @@
 #include "channels/ChannelRecord.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Runs the tool through the shell; the arguments hold no blanks or quotes.
-ToolRun Tool(const std::string& args, const std::string& exe = DPMR_TEST_BIN_DIR "/dpmrtool") {
-    test::TempDir io;
-    const int rc =
-        std::system((exe + " " + args + " >" + io.File("o") + " 2>" + io.File("e")).c_str());
-    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, Get(io.File("o")), Get(io.File("e"))};
-}
+using test::FileText;
+using test::Tool;
+using test::ToolRun;
 
 // `new` writes the image of File > New: the built-in defaults, or
 // "Default.dat" beside the tool when there is one. `show` prints the band and
@@ -49,7 +34,7 @@ TEST(FileCommandsTest, NewWritesTheDefaultsAndShowListsThem) {
     fs::copy_file(DPMR_TEST_BIN_DIR "/dpmrtool", dir.File("dpmrtool"));
     std::ofstream(dir.File("Default.dat"), std::ios::binary) << std::string(100, 'Q');
     ASSERT_EQ(Tool("new -o " + dir.File("q.dat"), dir.File("dpmrtool")).status, 0);
-    EXPECT_EQ(Get(dir.File("q.dat")), std::string(100, 'Q') + std::string(16284, '\xFF'));
+    EXPECT_EQ(FileText(dir.File("q.dat")), std::string(100, 'Q') + std::string(16284, '\xFF'));
 
     image.SetBcd4(channel::RecordOffset(2), 44600625);
     image.SetBcd4(channel::RecordOffset(2) + channel::kTxFreq, 44600625);
