@@ -25,6 +25,10 @@
 #include "image/Document.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
+#include "service/CAdjustParamDlg.h"
+#include "service/CServicePasswordDlg.h"
+#include "service/CSqlCalibrationDlg.h"
+#include "service/ServiceKeyFilter.h"
 #include "settings/CBasicSettingDlg.h"
 #include "settings/CScanInfoDlg.h"
 
@@ -55,6 +59,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     CreateStatusBar();
     PlaceOverWorkArea();
     qApp->installEventFilter(this);
+    new ServiceKeyFilter(
+        this, [this] { OnServicePassword(); }, [this] { OnAdjustParam(); });
 }
 
 CMainFrame::~CMainFrame() {
@@ -439,6 +445,22 @@ void CMainFrame::OnBasicSetting() {
     view_->RunImageEditor([this] {
         CBasicSettingDlg dialog(context_.image,
                                 QString::fromStdString(context_.settings.pictureFolder), this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnServicePassword() {
+    CServicePasswordDlg gate(this);
+    if (gate.exec() != QDialog::Accepted) return;
+    view_->RunImageEditor([this] {
+        CSqlCalibrationDlg dialog(context_.image, Link(), this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnAdjustParam() {
+    view_->RunImageEditor([this] {
+        CAdjustParamDlg dialog(context_.image, Link(), this);
         dialog.exec();
     });
 }

@@ -54,6 +54,10 @@ class CMainFrame : public QMainWindow {
     void OnPortSetting();
     void OnScanInfo();
     void OnBasicSetting();
+    // Hidden service entries: Ctrl+F11 (password, then squelch calibration)
+    // and Ctrl+Shift+F12 or --adjust (factory adjustment).
+    void OnServicePassword();
+    void OnAdjustParam();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
