@@ -16,6 +16,7 @@
 #include <map>
 
 #include "ModalHelper.h"
+#include "TestMainWindow.h"
 #include "app/CMainFrame.h"
 #include "channels/CProgramView.h"
 #include "form/CFormPage.h"
@@ -25,12 +26,10 @@
 #include "service/CServicePasswordDlg.h"
 #include "service/CSqlCalibrationDlg.h"
 #include "service/CSqlCalibrationPage.h"
-#include "support/TempDir.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/SpinEdit.h"
 
 using dpmr::test::ClickOnNextMessageBox;
-using dpmr::test::TempDir;
 
 namespace {
 
@@ -106,28 +105,15 @@ QWidget* AdjustControl(CAdjustParamDlg* dialog, int page, const char* key) {
 class ServiceDialogsTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<dpmr::test::TestMainWindow> window_;
 
   private slots:
-    void init() {
-        dir_ = std::make_unique<TempDir>();
-        context_ = std::make_unique<AppContext>();
-        context_->settings = dpmr::LoadAppSettings(dir_->path());
-        frame_ = std::make_unique<CMainFrame>(*context_);
-        frame_->NewDocument();
-    }
-
-    void cleanup() {
-        frame_.reset();
-        context_.reset();
-        dir_.reset();
-    }
+    void init() { window_ = std::make_unique<dpmr::test::TestMainWindow>(); }
+    void cleanup() { window_.reset(); }
 
     void ctrlF11OpensTheGateFromAnyControlAndOnlyTheRightPasswordPasses() {
-        ShowActive(frame_.get());
-        CProgramView* view = frame_->view();
+        ShowActive(window_->frame.get());
+        CProgramView* view = window_->frame->view();
         const struct {
             const char* name;
             QWidget* focus;  // nullptr: the frequency editor of row 2, opened by a click
@@ -159,7 +145,7 @@ class ServiceDialogsTest : public QObject {
                 const auto which = c.password ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel;
                 buttons->button(which)->click();
             };
-            ShowActive(frame_.get());
+            ShowActive(window_->frame.get());
             QWidget* focus = c.focus;
             if (!focus) {
                 ClickCell(view->grid(), 2, 1);
@@ -324,8 +310,8 @@ class ServiceDialogsTest : public QObject {
         for (std::size_t k = 0; k < 72; ++k) memory.SetU8(0x40 + k, static_cast<std::uint8_t>(k));
         radio.SetMemory(memory);
         QVERIFY(radio.Start().ok());
-        context_->settings.portName = radio.DevicePath();
-        ShowActive(frame_.get());
+        window_->context.settings.portName = radio.DevicePath();
+        ShowActive(window_->frame.get());
 
         DialogWatcher watcher;
         QString caption, tabs, message;
@@ -334,16 +320,16 @@ class ServiceDialogsTest : public QObject {
             auto* dialog = static_cast<CAdjustParamDlg*>(d);
             caption = dialog->windowTitle();
             for (int i = 0; i < dialog->Tabs()->count(); ++i) tabs += dialog->Tabs()->tabText(i);
-            const dpmr::RadioImage before = context_->image;
+            const dpmr::RadioImage before = window_->context.image;
             radio.SetFaults({.nakReadAt = 0x60});  // the fifth of nine blocks fails
             auto box = ClickOnNextMessageBox(QMessageBox::Ok);
             dialog->readAction()->trigger();
             message = box->text;
-            unchanged = context_->image == before &&
+            unchanged = window_->context.image == before &&
                         TextOf(AdjustControl(dialog, 0, "lout_dc_offset")) == "FFFF";
             dialog->close();
         };
-        QTest::keyClick(frame_->view()->grid(), Qt::Key_F12,
+        QTest::keyClick(window_->frame->view()->grid(), Qt::Key_F12,
                         Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(watcher.shown, QStringList({"CAdjustParamDlg"}));
         QCOMPARE(caption, QString("可调节参数"));
@@ -378,10 +364,10 @@ class ServiceDialogsTest : public QObject {
             messages << box->text;
             QTest::keyClick(dialog, Qt::Key_Escape);
         };
-        QTest::keyClick(frame_->view()->grid(), Qt::Key_F12,
+        QTest::keyClick(window_->frame->view()->grid(), Qt::Key_F12,
                         Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(messages, QStringList({"Read successfully", "Write successfully"}));
-        const dpmr::RadioImage& image = context_->image;
+        const dpmr::RadioImage& image = window_->context.image;
         QCOMPARE(image.U16Le(0x40), std::uint16_t{0x000A});
         QCOMPARE(image.U16Le(0x42), std::uint16_t{0x0800});
         QCOMPARE(image.U8(0x80), std::uint8_t{0x7F});
