@@ -42,8 +42,11 @@ TEST(ServiceFieldsTool, SetChangesFactoryValuesOnlyWithService) {
             << r.err;
         EXPECT_EQ(FileText(file), before);
     }
-    // Looking needs no leave.
-    EXPECT_TRUE(Has(Tool("fields").out, "sql.row17 ") && Has(Tool("fields").out, "(service)"));
+    // Looking needs no --service; every field shows where its dialog has it.
+    const std::string fields = Tool("fields").out;
+    EXPECT_TRUE(Has(fields, "sql.row17 ") &&
+                Has(fields, "可调节参数 > Tx > 数字 > \"MIC输入增益调节 (db)\" (service)\n"))
+        << fields;
     EXPECT_EQ(Tool("get " + file + " sql.row1 adjustdtmf.amplitude").out,
               "sql.row1=255\nadjustdtmf.amplitude=FF\n");
 
@@ -69,11 +72,18 @@ TEST(ServiceFieldsTool, SquelchRowsFollowTheFilesBand) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.low);
         const std::string file = BandFile(dir, c.low, c.high);
-        const std::string got = Tool("get " + file).out;
+        const test::ToolRun got = Tool("get " + file);
         const std::string last = "sql.row" + std::to_string(c.rows);
         const std::string past = "sql.row" + std::to_string(c.rows + 1);
-        EXPECT_TRUE(Has(got, last + "=255\n") && !Has(got, past + "=")) << got;
-        EXPECT_TRUE(Has(Tool("fields " + file).out, std::string("Sql > ") + c.row2 + " > \"Sql\""));
+        // The rows the band lacks are left out, the fields after them are not.
+        EXPECT_TRUE(got.status == 0 && Has(got.out, last + "=255\n") && !Has(got.out, past + "=") &&
+                    Has(got.out, "\nadjustdtmf.tcxo_gain=0\n"))
+            << got.out;
+        const std::string shown = Tool("fields " + file).out;
+        EXPECT_TRUE(Has(shown, std::string("Sql > ") + c.row2 + " > \"Sql\"") &&
+                    Has(shown, "\nsql.wide_open ") && Has(shown, "\nadjusttx.lout_dc_offset ") &&
+                    !Has(shown, past + " "))
+            << shown;
 
         // The last row is written where it belongs; a row past it is refused.
         const std::string before = FileText(file);
