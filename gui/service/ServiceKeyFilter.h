@@ -2,8 +2,9 @@
 // opens the service password gate, Ctrl+Shift+F12 the factory adjustment
 // dialog. It watches the key presses of the whole application, so that the
 // keys work whichever control of the window has the focus (the channel
-// table, its in-place editors, the band list); keys that reach another window
-// (an open dialog) are left alone. The key is swallowed.
+// table, its in-place editors, the band list, even with its list dropped
+// down); keys that reach another window (an open dialog) are left alone. The
+// key is swallowed.
 #pragma once
 
 #include <QObject>
