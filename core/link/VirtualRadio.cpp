@@ -374,10 +374,12 @@ void VirtualRadio::HandleHeader() {
         }
         state_ = State::kIdle;
         if (silent_) return;  // a silent radio ends nothing
-        Send({kFinalByte});
+        // Counted before the answer goes out, so that a program that has read
+        // the answer always finds the session counted.
         inSession_ = false;
         sessionBlocks_ = 0;
         ++completedSessions_;
+        Send({kFinalByte});
         return;
     }
     if (header[0] == 'W') {
