@@ -54,46 +54,80 @@ std::string Hex4(std::size_t v) {
     return buf;
 }
 
-const std::string& PageCaption(const FieldRef& ref) {
-    return ref.Page().caption;
+// One line of `dpmrtool fields`: a field where its dialog shows it.
+struct FieldLine {
+    std::string key;
+    const form::DialogSpec* dialog = nullptr;
+    std::string page;  // the tab's caption
+    form::FieldSpec spec;
+};
+
+// Every field of the dialogs' tables; with an image, every field as the
+// dialogs show it for that image (the squelch rows follow its band).
+std::vector<FieldLine> ListFields(const RadioImage* image) {
+    std::vector<FieldLine> lines;
+    if (!image) {
+        for (const FieldRef& r : form::AllFields())
+            lines.push_back({r.Key(), r.dialog, r.Page().caption, r.Spec()});
+        return lines;
+    }
+    for (const form::DialogSpec* dialog : form::AllDialogs()) {
+        RadioImage copy = *image;  // looking never changes the file
+        form::FormDialog shown(*dialog, copy);
+        for (int p = 0; p < shown.PageCount(); ++p) {
+            const form::FieldPage* page = shown.FieldPageAt(p);
+            if (!page) continue;
+            for (std::size_t f = 0; f < page->FieldCount(); ++f)
+                lines.push_back({page->Key() + "." + page->Field(f).key, dialog, page->Caption(),
+                                 page->Field(f)});
+        }
+    }
+    return lines;
 }
 
 int RunFields(const std::vector<std::string>& args) {
     ArgParser p({}, {"--json"});
     if (!p.Parse(args)) return UsageError(p.error());
-    if (!p.Positional().empty()) return UsageError("usage: dpmrtool fields [--json]");
-    const std::vector<FieldRef> fields = form::AllFields();
+    if (p.Positional().size() > 1) return UsageError("usage: dpmrtool fields [--json] [FILE.dat]");
+    RadioImage image;
+    const bool withImage = !p.Positional().empty();
+    if (withImage) {
+        if (Status s = LoadExactImageFile(p.Positional()[0], image); !s) return FileError(s);
+    }
+    const std::vector<FieldLine> fields = ListFields(withImage ? &image : nullptr);
     if (p.Has("--json")) {
         std::cout << "[\n";
         for (std::size_t k = 0; k < fields.size(); ++k) {
-            const FieldRef& r = fields[k];
-            const form::FieldSpec& f = r.Spec();
-            std::cout << "  {\"key\": " << JsonString(r.Key())
+            const FieldLine& r = fields[k];
+            const form::FieldSpec& f = r.spec;
+            std::cout << "  {\"key\": " << JsonString(r.key)
                       << ", \"dialog\": " << JsonString(r.dialog->caption)
-                      << ", \"page\": " << JsonString(PageCaption(r))
+                      << ", \"page\": " << JsonString(r.page)
                       << ", \"group\": " << JsonString(f.group)
                       << ", \"label\": " << JsonString(f.label)
                       << ", \"kind\": " << JsonString(form::KindName(f.kind))
                       << ", \"offset\": " << f.at.offset << ", \"size\": " << f.at.size
                       << ", \"bits\": " << JsonString(BitsText(f.at))
-                      << ", \"hidden\": " << (f.hidden ? "true" : "false") << "}"
+                      << ", \"hidden\": " << (f.hidden ? "true" : "false")
+                      << ", \"service\": " << (r.dialog->service ? "true" : "false") << "}"
                       << (k + 1 < fields.size() ? "," : "") << "\n";
         }
         std::cout << "]\n";
         return kExitOk;
     }
-    for (const FieldRef& r : fields) {
-        const form::FieldSpec& f = r.Spec();
+    for (const FieldLine& r : fields) {
+        const form::FieldSpec& f = r.spec;
         std::string where = Hex4(f.at.offset);
         if (f.at.IsBitField())
             where += ":" + BitsText(f.at);
         else if (f.at.size > 1)
             where += "+" + std::to_string(f.at.size);
         std::string path = r.dialog->caption;
-        if (!PageCaption(r).empty()) path += " > " + PageCaption(r);
+        if (!r.page.empty()) path += " > " + r.page;
         if (!f.group.empty()) path += " > " + f.group;
-        std::printf("%-34s %-7s %-12s %s > \"%s\"%s\n", r.Key().c_str(), form::KindName(f.kind),
-                    where.c_str(), path.c_str(), f.label.c_str(), f.hidden ? " (hidden)" : "");
+        std::printf("%-34s %-7s %-12s %s > \"%s\"%s%s\n", r.key.c_str(), form::KindName(f.kind),
+                    where.c_str(), path.c_str(), f.label.c_str(), f.hidden ? " (hidden)" : "",
+                    r.dialog->service ? " (service)" : "");
     }
     std::fflush(stdout);
     return kExitOk;
@@ -127,20 +161,29 @@ int RunGet(const std::vector<std::string>& args) {
             dialog = std::make_unique<form::FormDialog>(*r.dialog, scratch);
         }
         const form::FieldPage* page = dialog->FieldPageAt(r.page);
-        std::cout << r.Key() << "=" << page->Shown(static_cast<std::size_t>(r.field)) << "\n";
+        const auto i = static_cast<std::size_t>(r.field);
+        // A field the page does not show for this image (a squelch row past
+        // the band's points) is left out of the full list.
+        if (i >= page->FieldCount()) {
+            if (p.Positional().size() == 1) continue;
+            return UsageError("\"" + r.Key() + "\" is not shown by \"" + r.dialog->caption +
+                              "\" for this image (see dpmrtool fields FILE.dat)");
+        }
+        std::cout << r.Key() << "=" << page->Shown(i) << "\n";
     }
     return kExitOk;
 }
 
 int RunSet(const std::vector<std::string>& args) {
-    ArgParser p({}, {});
+    ArgParser p({}, {"--service"});
     if (!p.Parse(args)) return UsageError(p.error());
-    if (p.Positional().size() < 2) return UsageError("usage: dpmrtool set FILE.dat STEP ...");
+    if (p.Positional().size() < 2)
+        return UsageError("usage: dpmrtool set [--service] FILE.dat STEP ...");
     const std::string& path = p.Positional()[0];
     RadioImage image;
     if (Status s = LoadExactImageFile(path, image); !s) return FileError(s);
 
-    form::FormSession session(image);
+    form::FormSession session(image, p.Has("--service"));
     for (std::size_t k = 1; k < p.Positional().size(); ++k) {
         const std::string& text = p.Positional()[k];
         const std::string name = "step " + std::to_string(k) + " \"" + text + "\": ";
@@ -155,12 +198,15 @@ int RunSet(const std::vector<std::string>& args) {
 
 const RegisterCommand kFields{
     {"fields", "list the fields of the settings dialogs",
-     "Usage: dpmrtool fields [--json]\n\n"
+     "Usage: dpmrtool fields [--json] [FILE.dat]\n\n"
      "Lists every field of the settings dialogs, one a line: its key, kind,\n"
      "place in the radio file (offset, and bits for a bit field) and where the\n"
-     "dialogs show it (dialog > page > group > \"label\"); hidden controls are\n"
-     "marked. --json prints an array of objects with the members key, dialog,\n"
-     "page, group, label, kind, offset, size, bits and hidden.\n",
+     "dialogs show it (dialog > page > group > \"label\"); hidden controls and\n"
+     "the factory values of the service dialogs are marked. With FILE.dat the\n"
+     "fields are those the dialogs show for that file: the rows of \"Sql\"\n"
+     "follow its band, one per point, grouped under their frequency.\n"
+     "--json prints an array of objects with the members key, dialog, page,\n"
+     "group, label, kind, offset, size, bits, hidden and service.\n",
      RunFields}};
 
 const RegisterCommand kGet{
@@ -169,12 +215,13 @@ const RegisterCommand kGet{
      "Prints KEY=VALUE for each field (every field when no key is given) as\n"
      "its control shows it right after the dialog has opened: a list's chosen\n"
      "entry (empty when none), 0 or 1 for a check box, an edit's text.\n"
-     "Keys are those of 'dpmrtool fields'. The file is not changed.\n",
+     "Keys are those of 'dpmrtool fields'; squelch rows the file's band does\n"
+     "not have are left out. The file is not changed.\n",
      RunGet}};
 
 const RegisterCommand kSet{
     {"set", "edit fields of a radio file as a user does in the dialogs",
-     "Usage: dpmrtool set FILE.dat STEP ...\n\n"
+     "Usage: dpmrtool set [--service] FILE.dat STEP ...\n\n"
      "Does what a user does in the settings dialogs, step by step, so that every\n"
      "rule of the dialogs applies:\n"
      "  KEY=TEXT    type TEXT into the control and leave it (its rule runs);\n"
@@ -187,8 +234,11 @@ const RegisterCommand kSet{
      "shown, and a step of another dialog closes the open one first (closing\n"
      "stores every page). The channel table is not involved. FILE.dat must be\n"
      "a radio file of exactly 16384 bytes; it is written once, at the end.\n"
-     "An unknown key, a text that is no entry of a list, or a spin on a control\n"
-     "without one stops with status 2 and leaves the file untouched.\n",
+     "The fields of the service dialogs (\"Sql\", \"可调节参数\") are factory\n"
+     "values of the radio: a step on one needs --service.\n"
+     "An unknown key, a service field without --service, a squelch row the\n"
+     "file's band does not have, a text that is no entry of a list, or a spin\n"
+     "on a control without one stops with status 2 and leaves the file untouched.\n",
      RunSet}};
 
 }  // namespace

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "image/RadioImage.h"
 
 namespace dpmr {
 
@@ -14,5 +17,10 @@ struct BandLimits {
     bool Contains(std::int64_t value) const { return value >= lower && value <= upper; }
     bool operator==(const BandLimits&) const = default;
 };
+
+// The band the image's band bytes (0x3FA0 and 0x3FA4) hold, or nothing when
+// either is not decimal digits (a file without them holds 0xFF) or the lower
+// edge is not below the upper one.
+std::optional<BandLimits> BandLimitsInImage(const RadioImage& image);
 
 }  // namespace dpmr

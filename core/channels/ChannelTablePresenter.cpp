@@ -66,15 +66,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
            });
 }
 
-// Both band edges hold decimal digits only (a file without band bytes has 0xFF).
-bool IsValidBcd4(const RadioImage& image, std::size_t off) {
-    for (std::size_t k = 0; k < 4; ++k) {
-        const std::uint8_t b = image.U8(off + k);
-        if ((b >> 4) > 9 || (b & 0x0F) > 9) return false;
-    }
-    return true;
-}
-
 std::vector<std::string> SplitEntries(const std::string& value) {
     std::vector<std::string> entries;
     std::size_t start = 0;
@@ -189,13 +180,7 @@ void ChannelTablePresenter::SelectBandFromImage() {
 
     // Band bytes that are not decimal digits (a file without them holds 0xFF)
     // or that name no band keep the band in use.
-    BandLimits decoded = band_;
-    if (IsValidBcd4(image_, layout::kTableBandLower) &&
-        IsValidBcd4(image_, layout::kTableBandUpper)) {
-        const auto lower = static_cast<std::int32_t>(image_.Bcd4(layout::kTableBandLower));
-        const auto upper = static_cast<std::int32_t>(image_.Bcd4(layout::kTableBandUpper));
-        if (lower < upper) decoded = BandLimits{lower, upper};
-    }
+    const BandLimits decoded = BandLimitsInImage(image_).value_or(band_);
     band_ = decoded;
     for (std::size_t k = 0; k < state_.bandEntries.size(); ++k) {
         std::int64_t loMhz = 0;

@@ -3,6 +3,8 @@
 
 #include "settings/AlarmDialog.h"
 #include "dpmr/DpmrParamDialog.h"
+#include "service/AdjustParamDialog.h"
+#include "service/SqlCalibrationDialog.h"
 #include "settings/BasicSettingDialog.h"
 #include "settings/DtmfDialog.h"
 #include "settings/ScanInfoDialog.h"
@@ -12,7 +14,9 @@ namespace dpmr::form {
 const std::vector<const DialogSpec*>& AllDialogs() {
     static const std::vector<const DialogSpec*> dialogs{
         &ScanInfoDialogSpec(), &BasicSettingDialogSpec(), &AlarmDialogSpec(), &DtmfDialogSpec(),
-        &DpmrParamDialogSpec()};
+        &DpmrParamDialogSpec(),
+        // The service dialogs, which no menu offers.
+        &SqlCalibrationDialogSpec(), &AdjustParamDialogSpec()};
     return dialogs;
 }
 

@@ -28,6 +28,11 @@ struct DialogSpec {
     // box; a tab dialog swallows both keys.
     bool tabbed = true;
     std::vector<PageEntry> pages;
+    // ---- Service dialogs ----
+    // The dialog edits factory values of the radio (adjustment, squelch
+    // calibration): `dpmrtool set` changes its fields only when asked to
+    // with --service.
+    bool service = false;
 };
 
 }  // namespace dpmr::form

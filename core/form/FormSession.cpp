@@ -24,7 +24,8 @@ std::optional<Step> ParseStep(std::string_view text) {
     return step;
 }
 
-FormSession::FormSession(RadioImage& image) : image_(image) {}
+FormSession::FormSession(RadioImage& image, bool serviceAllowed)
+    : image_(image), serviceAllowed_(serviceAllowed) {}
 
 FormSession::~FormSession() = default;
 
@@ -57,10 +58,19 @@ std::string EntriesOf(const ControlState& state) {
 Status FormSession::Apply(const Step& step) {
     const std::optional<FieldRef> ref = FindField(step.key);
     if (!ref) return Status::Error("unknown key " + Quoted(step.key) + " (see dpmrtool fields)");
+    if (ref->dialog->service && !serviceAllowed_)
+        return Status::Error(Quoted(step.key) +
+                             " is a factory value of the radio (service dialog " +
+                             Quoted(ref->dialog->caption) + "); add --service to change it");
     if (openSpec_ != ref->dialog) Open(*ref->dialog);
     open_->SelectPage(ref->page);
     FieldPage* page = open_->FieldPageAt(ref->page);
     const auto i = static_cast<std::size_t>(ref->field);
+    // A page whose fields follow the image (the squelch rows follow the band)
+    // may show fewer than its table lists.
+    if (i >= page->FieldCount())
+        return Status::Error(Quoted(step.key) + " is not shown by " + Quoted(ref->dialog->caption) +
+                             " for this image (see dpmrtool fields FILE.dat)");
     const FieldSpec& field = page->Field(i);
 
     switch (step.action) {

@@ -34,11 +34,15 @@ std::optional<Step> ParseStep(std::string_view text);
 
 class FormSession {
   public:
-    explicit FormSession(RadioImage& image);
+    // Steps on the fields of service dialogs (factory values) fail unless
+    // `serviceAllowed`.
+    explicit FormSession(RadioImage& image, bool serviceAllowed = false);
     ~FormSession();
 
-    // Runs one step. A failure (unknown key, a text that is no entry of the
-    // list, a spin on a control without one) says why; the image may then
+    // Runs one step. A failure (unknown key, a field of a service dialog
+    // without leave, a field its page does not show for this image, a text
+    // that is no entry of the list, a spin on a control without one) says
+    // why; the image may then
     // hold the stores of dialogs closed before, so callers that must leave
     // their file untouched work on a copy.
     Status Apply(const Step& step);
@@ -49,6 +53,7 @@ class FormSession {
     void Open(const DialogSpec& dialog);
 
     RadioImage& image_;
+    bool serviceAllowed_ = false;
     const DialogSpec* openSpec_ = nullptr;
     std::unique_ptr<FormDialog> open_;
 };

@@ -395,12 +395,14 @@ void VirtualRadio::HandleHeader() {
         }
         state_ = State::kIdle;
         if (silent_) return;  // a silent radio ends nothing
-        Send({kFinalByte});
+        // Counted before the answer goes out, so that a program that has read
+        // the answer always finds the session counted.
         inSession_ = false;
         sessionBlocks_ = 0;
         // Counted once the final byte is on its way: a session counted
         // complete is one whose every frame is in the recorded traffic.
         ++completedSessions_;
+        Send({kFinalByte});
         return;
     }
     if (header[0] == 'W') {

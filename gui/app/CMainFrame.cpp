@@ -28,6 +28,10 @@
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
 #include "settings/CAlarmDlg.h"
+#include "service/CAdjustParamDlg.h"
+#include "service/CServicePasswordDlg.h"
+#include "service/CSqlCalibrationDlg.h"
+#include "service/ServiceKeyFilter.h"
 #include "settings/CBasicSettingDlg.h"
 #include "settings/CDtmfDlg.h"
 #include "settings/CScanInfoDlg.h"
@@ -63,6 +67,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     connect(view_, &CProgramView::Notice, this,
             [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     UpdateTitle();
+    new ServiceKeyFilter(
+        this, [this] { OnServicePassword(); }, [this] { OnAdjustParam(); });
 }
 
 CMainFrame::~CMainFrame() {
@@ -498,6 +504,22 @@ void CMainFrame::OnDtmf() {
 void CMainFrame::OnDpmr() {
     view_->RunImageEditor([this] {
         CDpmrParamDlg dialog(context_.image, this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnServicePassword() {
+    CServicePasswordDlg gate(this);
+    if (gate.exec() != QDialog::Accepted) return;
+    view_->RunImageEditor([this] {
+        CSqlCalibrationDlg dialog(context_.image, Link(), this);
+        dialog.exec();
+    });
+}
+
+void CMainFrame::OnAdjustParam() {
+    view_->RunImageEditor([this] {
+        CAdjustParamDlg dialog(context_.image, Link(), this);
         dialog.exec();
     });
 }

@@ -64,6 +64,10 @@ class CMainFrame : public QMainWindow {
     void OnAlarm();
     void OnDtmf();
     void OnDpmr();
+    // Hidden service entries: Ctrl+F11 (password, then squelch calibration)
+    // and Ctrl+Shift+F12 or --adjust (factory adjustment).
+    void OnServicePassword();
+    void OnAdjustParam();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

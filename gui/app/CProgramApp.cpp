@@ -2,6 +2,7 @@
 #include "app/CProgramApp.h"
 
 #include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -12,10 +13,11 @@ namespace {
 
 void PrintUsage(std::FILE* out) {
     std::fprintf(out,
-                 "Usage: dpmrcps [--demo] [FILE.dat]\n\n"
+                 "Usage: dpmrcps [--demo] [--adjust] [FILE.dat]\n\n"
                  "  FILE.dat   open this radio file instead of a new one\n"
                  "  --demo     connect Read and Write to a built-in virtual radio that holds\n"
                  "             a sample PMR446 configuration (the port setting is not saved)\n"
+                 "  --adjust   open the factory adjustment dialog once the window is up\n"
                  "  --help     print this text\n"
                  "  --version  print the version\n");
 }
@@ -49,10 +51,13 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
 
     QString file;
     bool demo = false;
+    bool adjust = false;
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == "--demo") {
             demo = true;
+        } else if (a == "--adjust") {
+            adjust = true;
         } else if (a.startsWith('-') || !file.isEmpty()) {
             std::fprintf(stderr, "dpmrcps: unexpected argument '%s'\n", qPrintable(a));
             PrintUsage(stderr);
@@ -74,6 +79,7 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
     frame_->NewDocument();
     if (!file.isEmpty()) frame_->OpenDocument(file);
     frame_->show();
+    if (adjust) QTimer::singleShot(0, frame_.get(), &CMainFrame::OnAdjustParam);
     return std::nullopt;
 }
 

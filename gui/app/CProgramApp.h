@@ -1,7 +1,8 @@
 // CProgramApp: start-up and shut-down of dpmrcps: reads the settings file,
 // creates the main window, processes the command line (nothing: File > New; a
-// file name: open it; --demo: use the built-in virtual radio) and writes the
-// chosen serial port back to the settings file at exit.
+// file name: open it; --demo: use the built-in virtual radio; --adjust: open
+// the factory adjustment dialog) and writes the chosen serial port back to the
+// settings file at exit.
 #pragma once
 
 #include <QStringList>

@@ -1,6 +1,7 @@
 // The built-in virtual radio of demo mode: a simulated radio on a
-// pseudo-terminal that holds the sample PMR446 configuration, so that Read and
-// Write can be tried without a radio.
+// pseudo-terminal that holds the sample PMR446 configuration and made-up
+// factory adjustment and squelch values, so that Read and Write, and the
+// service dialogs' transfers, can be tried without a radio.
 #pragma once
 
 #include <memory>

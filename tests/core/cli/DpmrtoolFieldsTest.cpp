@@ -63,10 +63,10 @@ TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
     for (const char* object : {
              R"j({"key": "option.tot_pre_alert", "dialog": "Basic setting", "page": "Option", )j"
              R"j("group": "", "label": "TOT pre-aleat  (s)", "kind": "number", "offset": 778, )j"
-             R"j("size": 1, "bits": "0-7", "hidden": false})j",
+             R"j("size": 1, "bits": "0-7", "hidden": false)j",
              R"j({"key": "sidekey.sk1_short", "dialog": "Basic setting", "page": "Side Key", )j"
              R"j("group": "SK1", "label": "Short press", "kind": "list", "offset": 804, )j"
-             R"j("size": 1, "bits": "0-7", "hidden": false})j",
+             R"j("size": 1, "bits": "0-7", "hidden": false)j",
          })
         EXPECT_NE(r.out.find(object), std::string::npos) << object;
     const std::string plain = Tool({"fields"}).out;

@@ -1,0 +1,91 @@
+// Field table and band points of the squelch calibration dialog.
+#include "service/SqlCalibrationDialog.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "image/ImageLayout.h"
+#include "service/SqlCalibrationPage.h"
+
+namespace dpmr {
+
+using namespace form;
+
+namespace {
+
+constexpr std::int32_t kTensOfHzPerMhz = 100000;
+
+// Digits only, 3 characters; leaving the cell brings the value into 1..255;
+// a cell left empty (the Delete key) stores 60.
+FieldSpec RowField(int row, std::string group) {
+    return Number("row" + std::to_string(row), "Sql",
+                  Byte(layout::kSquelchValues + static_cast<std::size_t>(row - 1)),
+                  {.min = 1, .max = 255, .commit = NumberCommit::kClamp, .emptyStores = 60}, 3)
+        .InGroup(std::move(group));
+}
+
+// 0..127; leaving the box turns anything else (and an empty box) into 0.
+FieldSpec Threshold(std::string key, std::string label, std::size_t off) {
+    return Number(std::move(key), std::move(label), Byte(off),
+                  {.min = 0,
+                   .max = 127,
+                   .commit = NumberCommit::kValidate,
+                   .invalidText = "0",
+                   .reformat = true},
+                  3);
+}
+
+std::vector<FieldSpec> Thresholds() {
+    const std::size_t t = layout::kSquelchThresholds;
+    return {Threshold("wide_open", "Wide noise open", t),
+            Threshold("wide_close", "Wide noise close", t + 1),
+            Threshold("narrow_open", "Narrow noise open", t + 2),
+            Threshold("narrow_close", "Narrow noise close", t + 3)};
+}
+
+}  // namespace
+
+std::vector<int> SquelchPointsMhz(const BandLimits& band) {
+    const int low = band.lower / kTensOfHzPerMhz;
+    const int high = band.upper / kTensOfHzPerMhz;
+    std::vector<int> points{low};
+    for (int mhz = (low / 5 + 1) * 5; mhz <= high; mhz += 5) points.push_back(mhz);
+    return points;
+}
+
+BandLimits SquelchBand(const RadioImage& image) {
+    return BandLimitsInImage(image).value_or(BandLimits{});
+}
+
+PageSpec SqlCalibrationTable(const std::vector<int>& pointsMhz) {
+    PageSpec page{"sql", "", Thresholds()};
+    const int rows = std::min(static_cast<int>(pointsMhz.size()), kSquelchRows);
+    for (int r = 1; r <= rows; ++r)
+        page.fields.push_back(
+            RowField(r, std::to_string(pointsMhz[static_cast<std::size_t>(r - 1)]) + " MHz"));
+    return page;
+}
+
+const PageSpec& SqlCalibrationPageSpec() {
+    static const PageSpec page = [] {
+        PageSpec p{"sql", "", Thresholds()};
+        for (int r = 1; r <= kSquelchRows; ++r) p.fields.push_back(RowField(r, ""));
+        return p;
+    }();
+    return page;
+}
+
+const DialogSpec& SqlCalibrationDialogSpec() {
+    static const DialogSpec dialog{"Sql",
+                                   false,
+                                   {{&SqlCalibrationPageSpec(),
+                                     [](RadioImage& image) -> std::unique_ptr<FormPage> {
+                                         return std::make_unique<SqlCalibrationPage>(
+                                             image, SquelchBand(image));
+                                     }}},
+                                   true};
+    return dialog;
+}
+
+}  // namespace dpmr

@@ -1,0 +1,12 @@
+// CAdjustDtmfPage: the "DTMF" page of the adjustment dialog: the DTMF encoder
+// amplitude (one byte, two hexadecimal characters) and the VCO and TCXO
+// output gains, built from its field table.
+#pragma once
+
+#include "form/CFormPage.h"
+
+class CAdjustDtmfPage : public CFormPage {
+    Q_OBJECT
+  public:
+    using CFormPage::CFormPage;
+};

@@ -1,0 +1,59 @@
+// CSqlCalibrationPage: the Qt side of the squelch calibration page: the grid
+// of the band's points (row number, "Freq", "Sql"), the line under it when the
+// band has more points than the radio keeps, the four noise thresholds with
+// their spins, and the "Read" and "Write" buttons. A left click on a "Sql"
+// cell (or Enter on it) places that row's editor with its spin over the cell;
+// the editor's loss of focus (Enter gives the focus back to the grid) commits
+// the value into the cell. Delete empties the current "Sql" cell. The current
+// cell is drawn in red. Every rule is in dpmr::SqlCalibrationPage.
+#pragma once
+
+#include <vector>
+
+#include "form/CPageWidget.h"
+#include "form/FormBinder.h"
+#include "service/SqlCalibrationPage.h"
+
+class FlexGrid;
+class QLabel;
+class QPushButton;
+class SpinEdit;
+
+class CSqlCalibrationPage : public CPageWidget {
+    Q_OBJECT
+  public:
+    explicit CSqlCalibrationPage(dpmr::SqlCalibrationPage& page, QWidget* parent = nullptr);
+
+    dpmr::SqlCalibrationPage& Page() { return page_; }
+    FlexGrid* Grid() const { return grid_; }
+    QLabel* RowsNote() const { return note_; }
+    // The editor of row 1..RowCount() (hidden unless open).
+    SpinEdit* CellEditor(int row) const;
+    SpinEdit* Threshold(int index) const { return thresholds_[static_cast<std::size_t>(index)]; }
+    QPushButton* ReadButton() const { return read_; }
+    QPushButton* WriteButton() const { return write_; }
+
+    void Refresh() override;
+    void Detach() override { binder_.Detach(); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void OpenEditor(int row);
+    void ShowCell(int row);
+    void MarkCurrentCell(int row, int col);
+    // The row (1..) whose editor `field` is, or 0 for a threshold.
+    int RowOfField(std::size_t field) const;
+
+    dpmr::SqlCalibrationPage& page_;
+    FormBinder binder_;
+    FlexGrid* grid_ = nullptr;
+    QLabel* note_ = nullptr;
+    std::vector<SpinEdit*> editors_;
+    std::vector<SpinEdit*> thresholds_;
+    QPushButton* read_ = nullptr;
+    QPushButton* write_ = nullptr;
+    int markedRow_ = 0;
+    int markedCol_ = 0;
+};

@@ -1,0 +1,178 @@
+// The factory adjustment pages through their presenters: what an erased block
+// shows, where each control stores and what an empty or oddly typed edit
+// stores, the hexadecimal typing filter, the two list kinds at their ends and
+// past them, and that bytes no control names travel unchanged.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "form/DialogRegistry.h"
+#include "form/FieldKinds.h"
+#include "form/FormDialog.h"
+#include "form/FormSession.h"
+#include "image/ImageLayout.h"
+#include "service/AdjustParamDialog.h"
+
+namespace dpmr {
+namespace {
+
+using form::FieldKind;
+using form::FieldPage;
+using form::FormDialog;
+
+// Every field of the three pages, by full key, as `dpmrtool get` shows it.
+std::map<std::string, std::string> Shown(RadioImage image) {
+    std::map<std::string, std::string> shown;
+    FormDialog dialog(AdjustParamDialogSpec(), image);
+    for (int p = 0; p < dialog.PageCount(); ++p) {
+        const FieldPage& page = *dialog.FieldPageAt(p);
+        for (std::size_t i = 0; i < page.FieldCount(); ++i)
+            shown[page.Key() + "." + page.Field(i).key] = page.Shown(i);
+    }
+    return shown;
+}
+
+bool IsAdjustmentField(const form::FieldRef& ref, FieldKind kind) {
+    return ref.dialog == &AdjustParamDialogSpec() && ref.Spec().kind == kind;
+}
+
+TEST(AdjustParamDialog, AnErasedBlockShowsZeroEntriesAndFFFF) {
+    int lists = 0, edits = 0;
+    for (const auto& [key, text] : Shown(RadioImage())) {
+        SCOPED_TRACE(key);
+        const bool list = form::FindField(key)->Spec().kind == FieldKind::kList;
+        EXPECT_EQ(text, list ? "0" : key == "adjustdtmf.amplitude" ? "FF" : "FFFF");
+        ++(list ? lists : edits);
+    }
+    EXPECT_EQ(lists, 10);
+    EXPECT_EQ(edits, 14);
+}
+
+// Each control writes its own bytes and no other: a gain two bytes low byte
+// first, the amplitude and the lists one byte. An empty edit stores its
+// default.
+TEST(AdjustParamDialog, EachControlStoresAtItsOwnOffset) {
+    const struct {
+        const char* key;
+        std::size_t offset;
+        const char* text;
+        unsigned stored;
+    } controls[] = {
+        {"adjusttx.lout_dc_offset", 0x40, "", 0x0800},
+        {"adjusttx.rout_dc_offset", 0x42, "1a2b3", 0x1A2B},  // cut to 4, upper-cased
+        {"adjusttx.digital_mod_gain", 0x48, "g-f", 0x000F},  // g and - refused
+        {"adjusttx.digital_left_gain", 0x4C, "1234", 0x1234},
+        {"adjusttx.digital_right_gain", 0x4E, "", 0x0800},
+        {"adjusttx.digital_mic_gain", 0x50, "-11.25", 1},
+        {"adjusttx.digital_left_out", 0x52, "-57", 0},
+        {"adjusttx.digital_right_out", 0x53, "0", 57},
+        {"adjusttx.analog_left_gain", 0x5C, "ABCD", 0xABCD},
+        {"adjusttx.analog_right_gain", 0x5E, "", 0x0800},
+        {"adjusttx.analog_mic_gain", 0x60, "35.25", 63},
+        {"adjusttx.analog_left_out", 0x62, "6", 63},
+        {"adjusttx.analog_right_out", 0x63, "-1", 56},
+        {"adjusttx.analog_pre_limit_gain", 0x68, "", 0x0800},
+        {"adjusttx.analog_post_limit_gain", 0x6A, "7", 0x0007},
+        {"adjusttx.analog_ctcss_gain", 0x6C, "", 0x0800},
+        {"adjusttx.analog_dcs_gain", 0x6E, "fff", 0x0FFF},
+        {"adjustrx.digital_rx_gain", 0x70, "-12", 0},
+        {"adjustrx.digital_decode_gain", 0x74, "", 0x0000},
+        {"adjustrx.analog_rx_gain", 0x78, "0", 16},
+        {"adjustrx.analog_voice_gain", 0x7C, "", 0x0800},
+        {"adjustdtmf.amplitude", 0x80, "", 0x7F},
+        {"adjustdtmf.vco_gain", 0x81, "-56", 1},
+        {"adjustdtmf.tcxo_gain", 0x82, "5", 62},
+    };
+    ASSERT_EQ(Shown(RadioImage()).size(), std::size(controls));
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.key);
+        RadioImage before;
+        before.Fill(layout::kAdjustment, layout::kAdjustmentSize, 0x01);  // shown as it is
+        RadioImage image = before;
+        form::FormSession session(image, true);
+        ASSERT_TRUE(session.Apply({c.key, form::Step::Action::kSet, c.text}).ok());
+        session.Finish();
+        const std::size_t size = form::FindField(c.key)->Spec().at.size;
+        EXPECT_EQ(size == 2 ? image.U16Le(c.offset) : image.U8(c.offset), c.stored);
+        RadioImage others = image;
+        others.Fill(c.offset, size, 0x01);
+        EXPECT_EQ(others, before);  // nothing else was written
+    }
+}
+
+TEST(AdjustParamDialog, ListsShowTheirEntryOrTheZeroEntryFromByte64On) {
+    const struct {
+        std::size_t offset;
+        std::uint8_t stored;
+        const char* key;
+        const char* shown;
+    } cases[] = {
+        {0x50, 0, "adjusttx.digital_mic_gain", "-12"},
+        {0x60, 15, "adjusttx.analog_mic_gain", "-0.75"},
+        {0x70, 17, "adjustrx.digital_rx_gain", "0.75"},
+        {0x78, 63, "adjustrx.analog_rx_gain", "35.25"},
+        {0x78, 64, "adjustrx.analog_rx_gain", "0"},
+        {0x52, 0, "adjusttx.digital_left_out", "-57"},
+        {0x81, 63, "adjustdtmf.vco_gain", "6"},
+        {0x82, 64, "adjustdtmf.tcxo_gain", "0"},
+        {0x82, 0xFE, "adjustdtmf.tcxo_gain", "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key + std::string(" ") + std::to_string(c.stored));
+        RadioImage image;
+        image.SetU8(c.offset, c.stored);
+        EXPECT_EQ(Shown(image)[c.key], c.shown);
+    }
+
+    // A list with nothing selected stores its zero entry.
+    RadioImage image;
+    image.Fill(layout::kAdjustment, layout::kAdjustmentSize, 3);
+    FormDialog dialog(AdjustParamDialogSpec(), image);
+    for (auto [page, key] : {std::pair{0, "analog_mic_gain"}, {2, "vco_gain"}}) {
+        FieldPage& fields = *dialog.FieldPageAt(page);
+        fields.Choose(static_cast<std::size_t>(fields.IndexOf(key)), -1);
+    }
+    dialog.Close();
+    EXPECT_EQ(image.U8(0x60), kDecibelZeroEntry);
+    EXPECT_EQ(image.U8(0x81), kStepZeroEntry);
+    EXPECT_EQ(image.U8(0x82), 3);
+}
+
+TEST(AdjustParamDialog, EveryHexEditTakesHexDigitsOnlyInUpperCase) {
+    int edits = 0;
+    for (const form::FieldRef& ref : form::AllFields()) {
+        if (!IsAdjustmentField(ref, FieldKind::kHex)) continue;
+        const form::FieldSpec& f = ref.Spec();
+        SCOPED_TRACE(ref.Key());
+        ++edits;
+        EXPECT_EQ(form::TypedChar(f, 'a'), 'A');
+        EXPECT_EQ(form::TypedChar(f, '9'), '9');
+        for (char refused : {'g', 'G', '-', ' ', 'x', '.'})
+            EXPECT_FALSE(form::TypedChar(f, refused).has_value()) << refused;
+        EXPECT_EQ(f.limit, f.at.size * 2);
+    }
+    EXPECT_EQ(edits, 14);
+}
+
+// Bytes no control names travel unchanged; list bytes of 64 or more come back
+// as the zero entry, every other value as it was.
+TEST(AdjustParamDialog, OpeningAndClosingKeepsEveryValueItCanShow) {
+    RadioImage image;
+    for (std::size_t i = 0; i < RadioImage::kSize; ++i)
+        image.SetU8(i, static_cast<std::uint8_t>(i * 37 + 11));
+    RadioImage expected = image;
+    for (const form::FieldRef& ref : form::AllFields()) {
+        const form::FieldSpec& f = ref.Spec();
+        if (IsAdjustmentField(ref, FieldKind::kList) && image.U8(f.at.offset) >= 64)
+            expected.SetU8(f.at.offset,
+                           f.list.items == DecibelListTexts() ? kDecibelZeroEntry : kStepZeroEntry);
+    }
+    ASSERT_NE(expected, image);  // the pattern has list bytes past the lists
+    FormDialog dialog(AdjustParamDialogSpec(), image);
+    dialog.SelectPage(2);
+    dialog.Close();
+    EXPECT_EQ(image, expected);
+}
+
+}  // namespace
+}  // namespace dpmr
