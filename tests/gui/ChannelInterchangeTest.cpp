@@ -51,6 +51,15 @@ class ChannelInterchangeTest : public QObject {
         QTest::mouseClick(numbers->viewport(), Qt::LeftButton, modifiers,
                           QPoint(numbers->width() / 2, y));
     }
+    // Closes the next message box after checking the remarks it lists.
+    static std::shared_ptr<dpmr::test::ModalAnswer> ExpectRemarks(const QString& remarks) {
+        return dpmr::test::OnNextModal([remarks](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->informativeText(), remarks);
+            box->accept();
+        });
+    }
     QStringList MenuTexts(int menu) const {
         QStringList texts;
         for (QAction* a : frame_->menuBar()->actions()[menu]->menu()->actions())
@@ -126,12 +135,8 @@ class ChannelInterchangeTest : public QObject {
     void pasteSpreadsheetTextAndGarbage() {
         QGuiApplication::clipboard()->setText("Power\tRx Freq\tRx Tone\nhigh\t446.5\t23\n");
         ClickRowNumber(1);
-        auto report = dpmr::test::OnNextModal([](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QCOMPARE(box->informativeText(),
-                     QString("channel 1, Rx Tone: 23 is taken as a DCS code: set to D023N"));
-            box->accept();
-        });
+        auto report =
+            ExpectRemarks(QString("channel 1, Rx Tone: 23 is taken as a DCS code: set to D023N"));
         frame_->action("actionPaste")->trigger();
         QVERIFY(report->seen);
         QCOMPARE(report->text, QString("Pasted channel 1."));
@@ -146,12 +151,7 @@ class ChannelInterchangeTest : public QObject {
 
         QGuiApplication::clipboard()->setText("446.1\n446.2\n446.3\n");
         ClickRowNumber(16);
-        auto tail = dpmr::test::OnNextModal([](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QCOMPARE(box->informativeText(),
-                     QString("2 rows did not fit below channel 16: left out"));
-            box->accept();
-        });
+        auto tail = ExpectRemarks(QString("2 rows did not fit below channel 16: left out"));
         frame_->action("actionPaste")->trigger();
         QCOMPARE(tail->text, QString("Pasted channel 16."));
         QCOMPARE(grid()->TextMatrix(16, 1), QString("446.100000"));
@@ -174,13 +174,9 @@ class ChannelInterchangeTest : public QObject {
         std::ofstream(dir_->File("bad.csv")) << "Location,Frequency\n1,446.1\n2,four\n";
         const auto before = Records(1, 16);
         nextCsv_ = QString::fromStdString(dir_->File("bad.csv"));
-        auto refused = dpmr::test::OnNextModal([](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QCOMPARE(box->informativeText(),
-                     QString("line 3: Frequency \"four\" is not a frequency in MHz\n"
-                             "No channel was changed."));
-            box->accept();
-        });
+        auto refused =
+            ExpectRemarks(QString("line 3: Frequency \"four\" is not a frequency in MHz\n"
+                                  "No channel was changed."));
         frame_->action("actionImportCsv")->trigger();
         QCOMPARE(refused->text, QString("Cannot import bad.csv."));
         QCOMPARE(Records(1, 16), before);
