@@ -51,9 +51,10 @@ std::optional<PasteReport> PasteChannelRecords(ChannelTablePresenter& table, Rad
 // line that names table columns ("Rx Freq", "Power", ...) maps the columns by
 // name and may leave some out; without one, the columns are the table's in
 // its order, after the channel number when a row has nine fields. A row whose
-// "Rx Freq" is neither empty nor a frequency is left out, as are rows past
-// channel 16; an empty "Rx Freq" empties the channel, an empty tone is "None",
-// an empty list cell is left as it was.
+// "Rx Freq" is no frequency is left out, as are rows past channel 16; a row
+// with nothing in it (an empty channel copied) empties the channel, one with
+// only its "Rx Freq" empty is left out. An empty tone is "None", an empty
+// list cell is left as it was.
 PasteReport PasteChannelText(ChannelTablePresenter& table, int first, std::string_view text);
 
 }  // namespace dpmr
