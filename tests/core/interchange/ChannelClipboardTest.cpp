@@ -125,19 +125,21 @@ TEST(ClipboardText, GoesThroughTheTableCommits) {
          4,
          {"446.012500|446.012500|88.5|88.5|High|Del|Narrow|Analog"},
          {}},
-        // An empty Rx Freq empties the channel; words that are no frequency
-        // leave the row; list words not in the list leave the cell.
+        // An empty row empties the channel, an empty Rx Freq alone or words
+        // that are no frequency leave the row; list words not in the list
+        // leave the cell.
         {"Rx Freq\tTx Freq\tScan\tChannel type\n"
          "\t\t\t\n"
+         "\t446.2\tDel\tAnalog\n"
          "hello\t446.2\tAdd\tAnalog\n"
          "446.3\tsoon\tmaybe\tDMR\n",
          2,
-         {"|||||||", "438.500000|431.100000|D023I|None|Low|Add|Wide|Mixed(Digit)",
+         {"|||||||", "438.500000|431.100000|D023I|None|Low|Add|Wide|Mixed(Digit)", "|||||||",
           "446.300000|446.300000|None|None|High|Add|Wide|Digit"},
-         {"line 3: \"hello\" is no frequency: row left out",
-          "channel 4, Tx Freq: \"soon\" is no frequency: left as it was",
-          "channel 4, Scan: \"maybe\" is not Add or Del: left as it was",
-          "channel 4, Channel type: \"DMR\" is not Analog, Digit, Mixed(Digit) or "
+         {"line 3: no Rx Freq: row left out", "line 4: \"hello\" is no frequency: row left out",
+          "channel 5, Tx Freq: \"soon\" is no frequency: left as it was",
+          "channel 5, Scan: \"maybe\" is not Add or Del: left as it was",
+          "channel 5, Channel type: \"DMR\" is not Analog, Digit, Mixed(Digit) or "
           "Mixed(Analog): left as it was"}},
         // A column without a channel under it sets nothing.
         {"Rx Tone\nD023N\n", 6, {"|||||||"}, {}},
