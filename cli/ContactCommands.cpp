@@ -1,13 +1,12 @@
 // dpmrtool contacts and grouplists: the dPMR contact list and the group
 // receive lists of a radio file as comma-separated text, printed or written
 // to a file, and read back from one under the rules of the dPMR pages.
-#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "ArgParser.h"
 #include "Command.h"
+#include "CsvFiles.h"
 #include "FileError.h"
 #include "dpmr/ContactCsv.h"
 #include "dpmr/GroupListCsv.h"
@@ -18,9 +17,6 @@ namespace dpmr::cli {
 
 namespace {
 
-// A contact list is a few kilobytes; anything far larger is no such file.
-constexpr std::size_t kMaxCsvBytes = 1 << 20;
-
 struct CsvTable {
     const char* name;
     std::string (*toCsv)(const RadioImage&);
@@ -30,12 +26,9 @@ struct CsvTable {
 int Import(const CsvTable& table, const std::string& path, const std::string& csvPath) {
     RadioImage image;
     if (Status s = LoadExactImageFile(path, image); !s) return FileError(s);
-    std::vector<std::uint8_t> bytes;
-    if (Status s = ReadFilePrefix(csvPath, kMaxCsvBytes + 1, bytes); !s) return FileError(s);
-    if (bytes.size() > kMaxCsvBytes)
-        return UsageError(csvPath + ": larger than 1 MiB, no " + table.name + " file");
+    std::string text;
+    if (Status s = ReadListFile(csvPath, table.name, text); !s) return FileError(s);
     const RadioImage before = image;
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (Status s = table.import(image, text); !s) return UsageError(csvPath + ": " + s.message());
     if (image == before) return kExitOk;
     if (Status s = SaveImageFile(path, image); !s) return FileError(s);
@@ -45,28 +38,14 @@ int Import(const CsvTable& table, const std::string& path, const std::string& cs
 int Export(const CsvTable& table, const std::string& path, const std::optional<std::string>& out) {
     RadioImage image;
     if (Status s = LoadImageFile(path, image); !s) return FileError(s);
-    const std::string csv = table.toCsv(image);
-    if (!out) {
-        std::cout << csv << std::flush;
-        return kExitOk;
-    }
-    const auto* data = reinterpret_cast<const std::uint8_t*>(csv.data());
-    if (Status s = WriteFileAtomically(*out, {data, csv.size()}); !s) return FileError(s);
-    return kExitOk;
+    return WriteCsvOutput(out, table.toCsv(image));
 }
 
 int Run(const CsvTable& table, const std::vector<std::string>& args) {
-    const std::string usage =
-        std::string("usage: dpmrtool ") + table.name + " FILE.dat [-o OUT.csv | --import IN.csv]";
-    ArgParser p({"-o", "--output", "--import"}, {});
-    if (!p.Parse(args)) return UsageError(p.error());
-    if (p.Positional().size() != 1) return UsageError(usage);
-    std::optional<std::string> out = p.Value("-o");
-    if (!out) out = p.Value("--output");
-    const std::optional<std::string> in = p.Value("--import");
-    if (in && out) return UsageError(usage);
-    if (in) return Import(table, p.Positional()[0], *in);
-    return Export(table, p.Positional()[0], out);
+    CsvCommandArgs a;
+    if (int status = ParseCsvCommandArgs(table.name, args, a); status != kExitOk) return status;
+    if (a.input) return Import(table, a.file, *a.input);
+    return Export(table, a.file, a.output);
 }
 
 const CsvTable kContacts{"contacts", ContactsToCsv, ImportContactsCsv};

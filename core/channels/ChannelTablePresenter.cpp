@@ -15,6 +15,7 @@
 #include "image/ImageLayout.h"
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
+#include "util/PlainText.h"
 
 namespace dpmr {
 
@@ -57,13 +58,6 @@ bool ScanDigitRuns(std::string_view text, std::int64_t& first, std::int64_t& sec
     while (pos < text.size() && !isDigit(text[pos])) ++pos;
     if (pos == gap) return false;
     return readRun(pos, second);
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 std::vector<std::string> SplitEntries(const std::string& value) {
@@ -384,7 +378,7 @@ void ChannelTablePresenter::CommitFrequencyEditor() {
         if (v != value)
             notice_ = typed + " is outside " + MhzText(band_.lower) + "-" + MhzText(band_.upper) +
                       " MHz: set to " + text;
-        else if (SnapToChannelGrid(v))
+        else if (SnapToChannelGrid(v) && v != ScaleDecimalText(typed, 6))  // both in Hz
             notice_ = typed + " is not on the channel raster: set to " + text;
     }
 
@@ -456,6 +450,41 @@ void ChannelTablePresenter::CancelEditor() {
 
 std::string ChannelTablePresenter::TakeNotice() {
     return std::exchange(notice_, std::string());
+}
+
+std::string ChannelTablePresenter::EnterCellText(int row, int col, std::string_view text) {
+    if (row < 1 || row > kLastRow || col < kRxFreqCol || col > kTypeCol) return {};
+    CommitOpenEditors();
+    const int currentRow = state_.row;
+    const int currentCol = state_.col;
+    state_.row = row;
+    state_.col = col;
+    notice_.clear();
+    std::string typed(text);
+    bool enter = EditColumn() == col;
+    if (enter && col >= kPowerCol) {
+        const auto& items = ListTextsOfColumn(col);
+        const auto it = std::find_if(items.begin(), items.end(), [&](const std::string& item) {
+            return EqualsIgnoringCase(item, text);
+        });
+        if (it == items.end()) {
+            enter = false;
+            notice_ = "\"" + typed + "\" is not ";
+            for (std::size_t k = 0; k < items.size(); ++k)
+                notice_ += (k == 0 ? "" : k + 1 == items.size() ? " or " : ", ") + items[k];
+            notice_ += ": left as it was";
+        } else {
+            typed = *it;
+        }
+    }
+    if (enter) {
+        BeginCellEdit();
+        SetEditorText(typed);
+        CommitOpenEditors();
+    }
+    state_.row = currentRow;
+    state_.col = currentCol;
+    return TakeNotice();
 }
 
 bool ChannelTablePresenter::IsFrequencyChar(char c) {

@@ -157,6 +157,16 @@ class ChannelTablePresenter {
     // row; otherwise the current cell moves one step, stopping at the edges.
     void TableArrow(TableKey key);
 
+    // ---- Cells filled from elsewhere (a pasted row, an imported file) ----
+    // Puts `text` into cell (row, col), col 1..8, as if it were typed into the
+    // cell's editor and the editor left: that column's commit runs with all
+    // its rules (band edges, raster, new-channel defaults, tone forms). A list
+    // column takes one of its items, in any case; other text leaves the cell as
+    // it was. A row without a receive frequency takes its "Rx Freq" only. The
+    // current cell stays where it is. Returns what the commit changed of the
+    // text, in words (empty when it took the text as it was).
+    std::string EnterCellText(int row, int col, std::string_view text);
+
   private:
     struct State {
         std::array<std::array<std::string, kCols>, kRows> cells;

@@ -11,6 +11,13 @@ std::int32_t FrequencyFromText(std::string_view text) {
     return ScaleDecimalText32(text, 5);
 }
 
+std::optional<std::int64_t> FrequencyHzFromNumberText(std::string_view text) {
+    constexpr std::int64_t kLimit = 10000000000;  // 10000 MHz
+    const auto value = ParseDecimalText(text, 6);
+    if (!value || *value <= 0 || *value >= kLimit) return std::nullopt;
+    return value;
+}
+
 bool SnapToChannelGrid(std::int64_t& value) {
     value *= 10;
     const std::int64_t r1 = value % 2500;
@@ -32,7 +39,11 @@ std::string FrequencyToText(std::int64_t value) {
 }
 
 std::string MhzText(std::int64_t value) {
-    std::string text = FormatScaled(value, 5);
+    return MhzTextOfHz(value * 10);
+}
+
+std::string MhzTextOfHz(std::int64_t hz) {
+    std::string text = FormatScaled(hz, 6);
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
     return text;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,11 @@ namespace dpmr {
 // "145.125" -> 14512500 (tens of Hz), by exact decimal scaling; the fraction is
 // cut off; text that does not start with a number gives 0.
 std::int32_t FrequencyFromText(std::string_view text);
+
+// A frequency read from a file or the clipboard, where "12abc" is a fault
+// and not 12: the whole text a plain number of MHz ("446.003125"), above 0
+// and below 10000 MHz, in Hz (fraction cut off); nothing otherwise.
+std::optional<std::int64_t> FrequencyHzFromNumberText(std::string_view text);
 
 // Takes a value in tens of Hz, turns it into Hz and moves it to the nearest
 // point of the 2500 Hz or 3125 Hz raster (on a tie the earlier of the
@@ -25,6 +31,8 @@ std::string FrequencyToText(std::int64_t value);
 // A band edge in tens of Hz as short MHz text: 40000000 -> "400",
 // 44610000 -> "446.1".
 std::string MhzText(std::int64_t value);
+// The same for a value in Hz: 446003125 -> "446.003125".
+std::string MhzTextOfHz(std::int64_t hz);
 
 // A 4-byte BCD frequency field of the image.
 inline std::uint32_t BcdFrequency(const RadioImage& image, std::size_t off) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "util/FileIo.h"
+#include "util/PlainText.h"
 
 namespace dpmr {
 
@@ -16,19 +17,6 @@ namespace {
 
 // Settings files are tiny; anything larger is not one and is not read whole.
 constexpr std::size_t kMaxFileSize = 1 << 20;
-
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 // One line of the file and the line end it had ("\r\n", "\n" or none for a
 // last line without one), so that a rewrite gives back every other byte.
@@ -62,18 +50,18 @@ std::vector<Line> SplitLinesKeepingEnds(const std::string& content) {
 
 // "[name]" -> name, or nothing when the line is no section header.
 std::optional<std::string_view> SectionName(std::string_view line) {
-    line = Trim(line);
+    line = TrimBlanks(line);
     if (line.size() < 2 || line.front() != '[') return std::nullopt;
     const auto close = line.find(']');
     if (close == std::string_view::npos) return std::nullopt;
-    return Trim(line.substr(1, close - 1));
+    return TrimBlanks(line.substr(1, close - 1));
 }
 
 // "key=value" -> key, or nothing.
 std::optional<std::string_view> KeyName(std::string_view line) {
     const auto eq = line.find('=');
     if (eq == std::string_view::npos) return std::nullopt;
-    return Trim(line.substr(0, eq));
+    return TrimBlanks(line.substr(0, eq));
 }
 
 bool ReadContent(const std::string& path, std::string& content) {
@@ -98,13 +86,13 @@ std::string CIniFile::GetString(const std::string& section, const std::string& k
     for (const Line& entry : SplitLinesKeepingEnds(content)) {
         const std::string& line = entry.text;
         if (auto name = SectionName(line)) {
-            inSection = SameText(*name, section);
+            inSection = EqualsIgnoringCase(*name, section);
             continue;
         }
         if (!inSection) continue;
         auto k = KeyName(line);
-        if (!k || !SameText(*k, key)) continue;
-        std::string_view value = Trim(std::string_view(line).substr(line.find('=') + 1));
+        if (!k || !EqualsIgnoringCase(*k, key)) continue;
+        std::string_view value = TrimBlanks(std::string_view(line).substr(line.find('=') + 1));
         // A value in matching quotes is read without them.
         if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
             value.back() == value.front())
@@ -142,15 +130,15 @@ bool CIniFile::WriteString(const std::string& section, const std::string& key,
     for (std::size_t i = 0; i < lines.size() && !written; ++i) {
         if (auto name = SectionName(lines[i].text)) {
             if (inSection) break;
-            inSection = SameText(*name, section);
+            inSection = EqualsIgnoringCase(*name, section);
             if (inSection) sectionEnd = i + 1;
             continue;
         }
         if (!inSection) continue;
-        if (auto k = KeyName(lines[i].text); k && SameText(*k, key)) {
+        if (auto k = KeyName(lines[i].text); k && EqualsIgnoringCase(*k, key)) {
             lines[i].text = entry;
             written = true;
-        } else if (!Trim(lines[i].text).empty()) {
+        } else if (!TrimBlanks(lines[i].text).empty()) {
             sectionEnd = i + 1;
         }
     }
@@ -158,7 +146,8 @@ bool CIniFile::WriteString(const std::string& section, const std::string& key,
         std::size_t at = sectionEnd.value_or(lines.size());
         std::vector<Line> added;
         if (!sectionEnd) {
-            if (!lines.empty() && !Trim(lines.back().text).empty()) added.push_back({"", eol});
+            if (!lines.empty() && !TrimBlanks(lines.back().text).empty())
+                added.push_back({"", eol});
             added.push_back({"[" + section + "]", eol});
         }
         added.push_back({entry, eol});

@@ -15,7 +15,7 @@ Status CsvLineError(std::size_t line, const std::string& reason) {
     return Status::Error("line " + std::to_string(line) + ": " + reason);
 }
 
-Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records) {
+Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records, char separator) {
     records.clear();
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::vector<CsvRecord> out;
@@ -46,10 +46,10 @@ Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records) {
                     if (c == '\n' || (c == '\r' && (i >= text.size() || text[i] != '\n'))) ++line;
                     field.push_back(c);
                 }
-                if (i < text.size() && text[i] != ',' && !IsLineBreak(text[i]))
+                if (i < text.size() && text[i] != separator && !IsLineBreak(text[i]))
                     return CsvLineError(line, "text after the closing quote of a field");
             } else {
-                while (i < text.size() && text[i] != ',' && !IsLineBreak(text[i])) {
+                while (i < text.size() && text[i] != separator && !IsLineBreak(text[i])) {
                     if (text[i] == '"')
                         return CsvLineError(line,
                                             "a quote inside a field that does not start with one");
@@ -58,7 +58,7 @@ Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records) {
                 if (!field.empty()) blank = false;
             }
             record.fields.push_back(std::move(field));
-            if (i < text.size() && text[i] == ',') {
+            if (i < text.size() && text[i] == separator) {
                 blank = false;
                 ++i;
                 continue;
@@ -90,12 +90,13 @@ Status ParseCsvTable(std::string_view text, const std::vector<std::string>& head
     return CsvLineError(at, "the first line must be " + line);
 }
 
-std::string CsvLine(const std::vector<std::string>& fields) {
+std::string CsvLine(const std::vector<std::string>& fields, char separator) {
+    const char special[] = {separator, '"', '\r', '\n', '\0'};
     std::string line;
     for (std::size_t k = 0; k < fields.size(); ++k) {
-        if (k > 0) line.push_back(',');
+        if (k > 0) line.push_back(separator);
         const std::string& f = fields[k];
-        if (f.find_first_of(",\"\r\n") == std::string::npos) {
+        if (f.find_first_of(special) == std::string::npos) {
             line += f;
             continue;
         }

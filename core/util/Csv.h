@@ -20,8 +20,9 @@ struct CsvRecord {
 };
 
 // Splits `text` into records. Broken quoting fails with a message naming the
-// line ("line 4: ...") and leaves `records` empty.
-Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records);
+// line ("line 4: ...") and leaves `records` empty. `separator` is ',' for
+// CSV files and '\t' for the text spreadsheets put on the clipboard.
+Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records, char separator = ',');
 
 // ParseCsv for a table whose first record must be `header`; a missing or
 // other first line fails with "line N: the first line must be ...".
@@ -31,8 +32,8 @@ Status ParseCsvTable(std::string_view text, const std::vector<std::string>& head
 // "line N: reason", the message of a fault on line N.
 Status CsvLineError(std::size_t line, const std::string& reason);
 
-// One record as a line ending in "\n", each field quoted when it holds a
-// comma, a quote or a line break.
-std::string CsvLine(const std::vector<std::string>& fields);
+// One record as a line ending in "\n", each field quoted when it holds the
+// separator, a quote or a line break.
+std::string CsvLine(const std::vector<std::string>& fields, char separator = ',');
 
 }  // namespace dpmr

@@ -144,6 +144,23 @@ std::string FormatScaled(std::int64_t value, int decimals) {
     return text;
 }
 
+std::optional<std::int64_t> ParseDecimalText(std::string_view text, int power) {
+    std::string_view rest = text;
+    if (!rest.empty() && rest.front() == '-') rest.remove_prefix(1);
+    int digits = 0;
+    int points = 0;
+    for (char c : rest) {
+        if (IsDigit(c))
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0 || points > 1) return std::nullopt;
+    return ScaleDecimalText(text, power);
+}
+
 std::optional<long long> ParseWholeNumber(std::string_view text) {
     if (text.empty() || text.size() > 18) return std::nullopt;
     long long v = 0;

@@ -31,6 +31,12 @@ std::optional<std::int32_t> ScanInt(std::string_view text, std::size_t* consumed
 // "145.125000".
 std::string FormatScaled(std::int64_t value, int decimals);
 
+// The whole of `text` as a plain decimal number (an optional minus, digits
+// with at most one point, at least one digit; no blanks, no exponent), scaled
+// as ScaleDecimalText does; anything else gives nothing. For numbers read from
+// files, where "12abc" is a fault and not 12.
+std::optional<std::int64_t> ParseDecimalText(std::string_view text, int power);
+
 // Parses a whole text as a non-negative decimal integer (no sign, no blanks).
 std::optional<long long> ParseWholeNumber(std::string_view text);
 

@@ -134,6 +134,16 @@ Status CheckCanSave(const std::string& path) {
     return Status::Ok();
 }
 
+Status ReadListFile(const std::string& path, const std::string& what, std::string& text) {
+    constexpr std::size_t kMaxBytes = 1 << 20;
+    std::vector<std::uint8_t> bytes;
+    if (Status s = ReadFilePrefix(path, kMaxBytes + 1, bytes); !s) return s;
+    if (bytes.size() > kMaxBytes)
+        return Status::Error(path + ": larger than 1 MiB, no " + what + " file");
+    text.assign(bytes.begin(), bytes.end());
+    return Status::Ok();
+}
+
 Status WriteFileAtomically(const std::string& linkOrPath, std::span<const std::uint8_t> bytes) {
     SaveTarget target;
     if (Status s = ResolveSaveTarget(linkOrPath, target); !s) return s;

@@ -21,6 +21,8 @@
 
 #include "app/CAboutDlg.h"
 #include "app/Resources.h"
+#include "channels/CChannelClipboard.h"
+#include "channels/CChannelCsvCommands.h"
 #include "channels/CProgramView.h"
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
@@ -57,6 +59,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     setWindowIcon(QIcon(":/icons/dpmrcps.png"));
     view_ = new CProgramView(context_.image, context_.band, context_.settings, this);
     setCentralWidget(view_);
+    csvCommands_ = new CChannelCsvCommands(context_.image, *view_, this);
+    clipboard_ = new CChannelClipboard(context_.image, *view_, this);
     CreateActions();
     CreateMenus();
     CreateToolBar();
@@ -64,8 +68,10 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     PlaceOverWorkArea();
     qApp->installEventFilter(this);
     connect(view_, &CProgramView::TableChanged, this, &CMainFrame::UpdateTitle);
-    connect(view_, &CProgramView::Notice, this,
-            [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+    const auto notice = [this](const QString& text) { statusBar()->showMessage(text, 10000); };
+    connect(view_, &CProgramView::Notice, this, notice);
+    connect(csvCommands_, &CChannelCsvCommands::Notice, this, notice);
+    connect(clipboard_, &CChannelClipboard::Notice, this, notice);
     UpdateTitle();
     new ServiceKeyFilter(
         this, [this] { OnServicePassword(); }, [this] { OnAdjustParam(); });
@@ -91,6 +97,20 @@ void CMainFrame::CreateActions() {
          "Save the active document with a new name\nSave As",
          {},
          QStyle::SP_CustomBase},
+        {"actionExportCsv",
+         "Export Channels as CS&V...",
+         "Write the channels to a CSV file in CHIRP's format",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionImportCsv",
+         "Import Channels from CSV...",
+         "Set channels from a CSV file in CHIRP's format",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionCopy", "&Copy", "Copy the selected channels\nCopy", QKeySequence::Copy,
+         QStyle::SP_CustomBase},
+        {"actionPaste", "&Paste", "Paste channels from the current row down\nPaste",
+         QKeySequence::Paste, QStyle::SP_CustomBase},
         {"actionPrint", "&Print...", "Print the active document\nPrint", QKeySequence::Print,
          QStyle::SP_CustomBase},
         {"actionPrintPreview",
@@ -155,6 +175,12 @@ void CMainFrame::CreateActions() {
     connect(action("actionOpen"), &QAction::triggered, this, &CMainFrame::OnFileOpen);
     connect(action("actionSave"), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(action("actionSaveAs"), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+    connect(action("actionExportCsv"), &QAction::triggered, csvCommands_,
+            &CChannelCsvCommands::OnExportCsv);
+    connect(action("actionImportCsv"), &QAction::triggered, csvCommands_,
+            &CChannelCsvCommands::OnImportCsv);
+    connect(action("actionCopy"), &QAction::triggered, clipboard_, &CChannelClipboard::Copy);
+    connect(action("actionPaste"), &QAction::triggered, clipboard_, &CChannelClipboard::Paste);
     connect(action("actionPrint"), &QAction::triggered, this, &CMainFrame::OnFilePrint);
     connect(action("actionPrintPreview"), &QAction::triggered, this,
             &CMainFrame::OnFilePrintPreview);
@@ -178,6 +204,9 @@ void CMainFrame::CreateMenus() {
     file->addAction(action("actionSave"));
     file->addAction(action("actionSaveAs"));
     file->addSeparator();
+    file->addAction(action("actionExportCsv"));
+    file->addAction(action("actionImportCsv"));
+    file->addSeparator();
     file->addAction(action("actionPrint"));
     file->addAction(action("actionPrintPreview"));
     file->addAction(action("actionPrintSetup"));
@@ -185,6 +214,9 @@ void CMainFrame::CreateMenus() {
     file->addAction(action("actionExit"));
 
     QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->addAction(action("actionCopy"));
+    edit->addAction(action("actionPaste"));
+    edit->addSeparator();
     for (const char* name :
          {"actionScanInfo", "actionBasicSetting", "actionAlarm", "actionDtmf", "actionDpmr"})
         edit->addAction(action(name));

@@ -12,6 +12,8 @@
 
 #include "app/AppContext.h"
 
+class CChannelClipboard;
+class CChannelCsvCommands;
 class CProgramView;
 class QAction;
 class QLabel;
@@ -95,6 +97,8 @@ class CMainFrame : public QMainWindow {
 
     AppContext& context_;
     CProgramView* view_ = nullptr;
+    CChannelCsvCommands* csvCommands_ = nullptr;  // File > Export / Import Channels
+    CChannelClipboard* clipboard_ = nullptr;      // Edit > Copy / Paste
     FileChooser chooseFile_;
     std::unique_ptr<QPrinter> printer_;
     QLabel* capIndicator_ = nullptr;

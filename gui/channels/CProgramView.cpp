@@ -86,6 +86,11 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     for (int r = 1; r < ChannelTablePresenter::kRows; ++r)
         grid_->SetTextMatrix(r, 0, Q(presenter_.Cell(r, 0)));
 
+    // Rows are selected for Copy by their numbers, by Shift with the arrows
+    // or the mouse, or by Ctrl+A.
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    grid_->verticalHeader()->setSectionsClickable(true);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(grid_, 1);
@@ -349,6 +354,10 @@ bool CProgramView::HandleGridKey(const QKeyEvent* event) {
         BeginCellEdit();
         return true;
     }
+    // Shift with Up or Down extends the selection of rows (the grid's own
+    // handling).
+    if ((event->modifiers() & Qt::ShiftModifier) && (key == Qt::Key_Up || key == Qt::Key_Down))
+        return false;
     dpmr::TableKey move;
     switch (key) {
         case Qt::Key_Left:

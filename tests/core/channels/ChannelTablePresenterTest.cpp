@@ -216,6 +216,10 @@ TEST_F(TableTest, CommitsThatChangeWhatWasTypedSaySo) {
              Case{2, "99.5", "99.5 is outside 136-174 MHz: set to 136.000000"},
              Case{1, "145.126", "145.126 is not on the channel raster: set to 145.125000"},
              Case{1, "145.125", ""},
+             // A 3.125 kHz point is on the raster although the record keeps
+             // tens of Hz; a digit short of it is not.
+             Case{1, "145.003125", ""},
+             Case{1, "145.00312", "145.00312 is not on the channel raster: set to 145.003125"},
              Case{1, "174", ""},
              Case{3, "67", "67 is taken as a DCS code: set to D067N"},
              Case{3, "d23", ""},

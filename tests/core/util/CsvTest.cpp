@@ -66,5 +66,15 @@ TEST(Csv, LinesQuoteWhatNeedsItAndReadBackTheSame) {
     EXPECT_EQ(records[1].line, 4u);  // a lone CR is a line break too
 }
 
+// Spreadsheets put tab-separated text on the clipboard: commas are text there.
+TEST(Csv, TabsSeparateClipboardText) {
+    std::vector<CsvRecord> records;
+    ASSERT_TRUE(ParseCsv("a,b\t\"c\td\"\t\r\nx", records, '\t').ok());
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].fields, (Fields{"a,b", "c\td", ""}));
+    EXPECT_EQ(records[1].fields, Fields{"x"});
+    EXPECT_EQ(CsvLine({"a,b", "c\td", "e"}, '\t'), "a,b\t\"c\td\"\te\n");
+}
+
 }  // namespace
 }  // namespace dpmr

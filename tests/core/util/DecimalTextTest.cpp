@@ -53,5 +53,15 @@ TEST(DecimalTextTest, ScanIntFormatScaledAndWholeNumbers) {
         EXPECT_FALSE(ParseWholeNumber(bad).has_value()) << bad;
 }
 
+// Numbers read from files: the whole text or nothing.
+TEST(DecimalTextTest, ParseDecimalTextTakesWholePlainNumbersOnly) {
+    const std::tuple<const char*, std::int64_t> good[] = {
+        {"446.00625", 44600625}, {"-7.6", -760000}, {"5.", 500000}, {".5", 50000}, {"007", 700000}};
+    for (auto [text, value] : good) EXPECT_EQ(ParseDecimalText(text, 5), value) << text;
+    for (const char* bad :
+         {"", "-", ".", "-.", "1.2.3", " 1", "1 ", "+1", "1e3", "4x6", "--1", "1-"})
+        EXPECT_FALSE(ParseDecimalText(bad, 5).has_value()) << bad;
+}
+
 }  // namespace
 }  // namespace dpmr

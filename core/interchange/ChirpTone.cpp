@@ -1,0 +1,153 @@
+// A channel's tone pair to CHIRP's tone mode, cross mode and value columns,
+// and back.
+#include "interchange/ChirpTone.h"
+
+#include <cstdio>
+
+#include "util/DecimalText.h"
+#include "util/PlainText.h"
+
+namespace dpmr {
+
+namespace {
+
+// One direction's tone.
+struct Tone {
+    enum class Kind { kNone, kCtcss, kDcs } kind = Kind::kNone;
+    std::string value;    // CTCSS text ("88.5") or DCS code ("023")
+    char polarity = 'N';  // DCS: 'N' normal, 'R' reversed (the radio's "I")
+    bool operator==(const Tone&) const = default;
+};
+
+Tone ToneOfText(const std::string& text) {
+    if (text.empty() || text == "None") return {};
+    if (text.front() != 'D') return {Tone::Kind::kCtcss, text};
+    // "D023N", "D754I", "D05N": the digits between the letters, three wide.
+    const int code = ScanInt(text.substr(1)).value_or(0);
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%03d", code);
+    return {Tone::Kind::kDcs, digits, text.back() == 'I' ? 'R' : 'N'};
+}
+
+std::string Trimmed(std::string_view text) {
+    return std::string(TrimBlanks(text));
+}
+
+// A CTCSS column as the table's tone text: a number is written with one
+// decimal ("88.50" -> "88.5"); anything else is passed on for the table to
+// judge.
+Status CtcssText(const std::string& column, const std::string& value, std::string& text) {
+    text = Trimmed(value);
+    if (text.empty()) return Status::Error(column + " is empty");
+    if (const auto tenths = ParseDecimalText(text, 1)) text = FormatScaled(*tenths, 1);
+    return Status::Ok();
+}
+
+// A DCS column with its polarity letter as the table's tone text ("D023N").
+Status DcsText(const std::string& column, const std::string& code, char polarity,
+               std::string& text) {
+    const std::string digits = Trimmed(code);
+    if (digits.empty()) return Status::Error(column + " is empty");
+    text = "D" + digits + (polarity == 'R' ? "I" : "N");
+    return Status::Ok();
+}
+
+}  // namespace
+
+ChirpToneFields ChirpTonesOf(const ChannelTones& tones) {
+    const Tone rx = ToneOfText(tones.rx);
+    const Tone tx = ToneOfText(tones.tx);
+    using Kind = Tone::Kind;
+    ChirpToneFields f;
+    // The DCS code for receiving goes into both code columns where the
+    // transmit side has none, so that readers taking either column agree.
+    const auto rxCode = [&f, &rx, &tx] {
+        f.rxDtcsCode = rx.value;
+        if (tx.kind != Kind::kDcs) f.dtcsCode = rx.value;
+    };
+    if (tx.kind == Kind::kCtcss) f.rToneFreq = tx.value;
+    if (rx.kind == Kind::kCtcss) f.cToneFreq = rx.value;
+    if (tx.kind == Kind::kDcs) f.dtcsCode = tx.value;
+    if (rx.kind == Kind::kDcs) rxCode();
+    f.dtcsPolarity = {tx.kind == Kind::kDcs ? tx.polarity : 'N',
+                      rx.kind == Kind::kDcs ? rx.polarity : 'N'};
+
+    if (tx.kind == Kind::kNone && rx.kind == Kind::kNone) {
+        f.tone = "";
+    } else if (tx.kind == Kind::kCtcss && rx.kind == Kind::kNone) {
+        f.tone = "Tone";
+    } else if (tx.kind == Kind::kCtcss && rx == Tone{Kind::kCtcss, tx.value}) {
+        f.tone = "TSQL";
+        f.rToneFreq = f.cToneFreq = tx.value;
+    } else if (tx.kind == Kind::kDcs && rx.kind == Kind::kDcs && tx.value == rx.value) {
+        f.tone = "DTCS";
+    } else {
+        const auto side = [](const Tone& t) {
+            return t.kind == Kind::kCtcss ? "Tone" : t.kind == Kind::kDcs ? "DTCS" : "";
+        };
+        f.tone = "Cross";
+        f.crossMode = std::string(side(tx)) + "->" + side(rx);
+    }
+    return f;
+}
+
+Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::string& note) {
+    tones = ChannelTones{};
+    note.clear();
+    // "NN" when empty; each letter N or R in either case.
+    std::string polarity = Trimmed(fields.dtcsPolarity);
+    if (polarity.empty()) polarity = "NN";
+    for (char& c : polarity) c = c == 'n' ? 'N' : c == 'r' ? 'R' : c;
+    const auto isPolarity = [](char c) { return c == 'N' || c == 'R'; };
+    if (polarity.size() != 2 || !isPolarity(polarity[0]) || !isPolarity(polarity[1]))
+        return Status::Error("DtcsPolarity \"" + fields.dtcsPolarity +
+                             "\" is not NN, NR, RN or RR");
+    // Files written before CHIRP had RxDtcsCode receive on DtcsCode.
+    const std::string& rxCode =
+        TrimBlanks(fields.rxDtcsCode).empty() ? fields.dtcsCode : fields.rxDtcsCode;
+    const auto txCtcss = [&] { return CtcssText("rToneFreq", fields.rToneFreq, tones.tx); };
+    const auto rxCtcss = [&] { return CtcssText("cToneFreq", fields.cToneFreq, tones.rx); };
+    const auto txDcs = [&] { return DcsText("DtcsCode", fields.dtcsCode, polarity[0], tones.tx); };
+    const auto rxDcs = [&] { return DcsText("RxDtcsCode", rxCode, polarity[1], tones.rx); };
+
+    const std::string_view mode = TrimBlanks(fields.tone);
+    const auto is = [&mode](std::string_view name) { return EqualsIgnoringCase(mode, name); };
+    Status s = Status::Ok();
+    if (mode.empty()) return s;
+    if (is("Tone")) return txCtcss();
+    if (is("TSQL")) {
+        if ((s = rxCtcss())) tones.tx = tones.rx;
+        return s;
+    }
+    if (is("DTCS")) {
+        if (!(s = txDcs())) return s;
+        return DcsText("DtcsCode", fields.dtcsCode, polarity[1], tones.rx);
+    }
+    if (is("TSQL-R") || is("DTCS-R")) {
+        note = "tone mode " + std::string(mode) + " (reverse squelch) is not available: no tones";
+        return s;
+    }
+    if (!is("Cross"))
+        return Status::Error("Tone \"" + fields.tone +
+                             "\" is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross");
+
+    // "send->receive", each side empty, Tone or DTCS, not both empty.
+    const std::string_view cross = TrimBlanks(fields.crossMode);
+    const std::size_t arrow = cross.find("->");
+    const std::string_view txSide = cross.substr(0, arrow);
+    const std::string_view rxSide = arrow == std::string_view::npos ? "?" : cross.substr(arrow + 2);
+    const auto known = [](std::string_view side) {
+        return side.empty() || EqualsIgnoringCase(side, "Tone") || EqualsIgnoringCase(side, "DTCS");
+    };
+    if (!known(txSide) || !known(rxSide) || (txSide.empty() && rxSide.empty()))
+        return Status::Error("CrossMode \"" + fields.crossMode +
+                             "\" is not one of Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, "
+                             "->DTCS, DTCS->, DTCS->DTCS, Tone->");
+    if (EqualsIgnoringCase(txSide, "Tone")) s = txCtcss();
+    if (s && EqualsIgnoringCase(txSide, "DTCS")) s = txDcs();
+    if (s && EqualsIgnoringCase(rxSide, "Tone")) s = rxCtcss();
+    if (s && EqualsIgnoringCase(rxSide, "DTCS")) s = rxDcs();
+    return s;
+}
+
+}  // namespace dpmr

@@ -1,0 +1,79 @@
+// CChannelClipboard: the channel table's rows to and from the system clipboard.
+#include "channels/CChannelClipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QMimeData>
+#include <algorithm>
+#include <optional>
+
+#include "channels/CProgramView.h"
+#include "channels/ReportBox.h"
+#include "interchange/ChannelClipboard.h"
+#include "widgets/FlexGrid.h"
+
+namespace {
+
+QString Channels(int first, int last) {
+    return first == last ? QString("channel %1").arg(first)
+                         : QString("channels %1-%2").arg(first).arg(last);
+}
+
+}  // namespace
+
+CChannelClipboard::CChannelClipboard(dpmr::RadioImage& image, CProgramView& view, QObject* parent)
+    : QObject(parent), image_(image), view_(view) {}
+
+std::pair<int, int> CChannelClipboard::SelectedRows() const {
+    int first = dpmr::ChannelTablePresenter::kLastRow;
+    int last = 1;
+    const FlexGrid* grid = view_.grid();
+    for (const QModelIndex& index : grid->selectionModel()->selectedIndexes()) {
+        first = std::min(first, index.row() + 1);
+        last = std::max(last, index.row() + 1);
+    }
+    if (first >= last) first = last = view_.presenter().CurrentRow();
+    return {first, last};
+}
+
+void CChannelClipboard::Copy() {
+    const auto [first, last] = SelectedRows();
+    // What the table shows, with a cell still being typed in.
+    dpmr::RadioImage shown = image_;
+    view_.StoreGridInto(shown);
+    const dpmr::ChannelClipboard clip = dpmr::CopyChannels(shown, first, last);
+    auto* mime = new QMimeData;
+    mime->setText(QString::fromStdString(clip.text));
+    mime->setData(dpmr::kChannelRecordsMime,
+                  QByteArray(reinterpret_cast<const char*>(clip.records.data()),
+                             static_cast<qsizetype>(clip.records.size())));
+    QGuiApplication::clipboard()->setMimeData(mime);
+    emit Notice("Copied " + Channels(first, last));
+}
+
+void CChannelClipboard::Paste() {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (!mime) return;
+    const QByteArray records = mime->data(dpmr::kChannelRecordsMime);
+    const std::string text = mime->text().toStdString();
+    const int first = SelectedRows().first;
+    std::optional<dpmr::PasteReport> report;
+    view_.RunImageEditor([&] {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(records.constData());
+        report = dpmr::PasteChannelRecords(view_.presenter(), image_, first,
+                                           {bytes, static_cast<std::size_t>(records.size())});
+        if (!report) report = dpmr::PasteChannelText(view_.presenter(), first, text);
+    });
+    const bool pasted = report->last >= report->first;
+    // The rows pasted are shown selected, ready to be copied on.
+    if (pasted)
+        view_.grid()->setRangeSelected(
+            {report->first - 1, 0, report->last - 1, view_.grid()->columnCount() - 1}, true);
+    const QString summary =
+        pasted ? "Pasted " + Channels(report->first, report->last) : QString("Nothing pasted");
+    emit Notice(summary);
+    if (!report->lines.empty())
+        ShowReport(&view_, pasted ? QMessageBox::Information : QMessageBox::Warning, summary + ".",
+                   report->lines);
+}

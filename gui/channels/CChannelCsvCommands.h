@@ -1,0 +1,42 @@
+// CChannelCsvCommands: File > "Export Channels as CSV..." and "Import Channels
+// from CSV..." with CHIRP's CSV format. Export writes what the table shows;
+// import checks the whole file first (a broken file changes nothing and is
+// named with its line), then sets the channels it names through the table's
+// rules as one change of the document and lists every row it changed or left
+// out. The format and the rules live in core/interchange/ChirpCsv.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "image/RadioImage.h"
+
+class CProgramView;
+
+class CChannelCsvCommands : public QObject {
+    Q_OBJECT
+  public:
+    CChannelCsvCommands(dpmr::RadioImage& image, CProgramView& view, QWidget* parent);
+
+    // How the file is asked for (a seam for tests); default: the file dialog.
+    // An empty name cancels.
+    using FileChooser = std::function<QString(bool forSave)>;
+    void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+  public slots:
+    void OnExportCsv();
+    void OnImportCsv();
+
+  signals:
+    // A short account for the status bar.
+    void Notice(const QString& text);
+
+  private:
+    QString ChooseFile(bool forSave);
+
+    dpmr::RadioImage& image_;
+    CProgramView& view_;
+    QWidget* parent_;
+    FileChooser chooseFile_;
+};
