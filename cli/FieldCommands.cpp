@@ -57,9 +57,9 @@ std::string Hex4(std::size_t v) {
 // One line of `dpmrtool fields`: a field where its dialog shows it.
 struct FieldLine {
     std::string key;
-    const form::DialogSpec* dialog = nullptr;
+    const form::DialogDecl* dialog = nullptr;
     std::string page;  // the tab's caption
-    form::FieldSpec spec;
+    form::FieldDecl decl;
 };
 
 // Every field of the dialogs' tables; with an image, every field as the
@@ -68,10 +68,10 @@ std::vector<FieldLine> ListFields(const RadioImage* image) {
     std::vector<FieldLine> lines;
     if (!image) {
         for (const FieldRef& r : form::AllFields())
-            lines.push_back({r.Key(), r.dialog, r.Page().caption, r.Spec()});
+            lines.push_back({r.Key(), r.dialog, r.Page().caption, r.Decl()});
         return lines;
     }
-    for (const form::DialogSpec* dialog : form::AllDialogs()) {
+    for (const form::DialogDecl* dialog : form::AllDialogs()) {
         RadioImage copy = *image;  // looking never changes the file
         form::FormDialog shown(*dialog, copy);
         for (int p = 0; p < shown.PageCount(); ++p) {
@@ -99,7 +99,7 @@ int RunFields(const std::vector<std::string>& args) {
         std::cout << "[\n";
         for (std::size_t k = 0; k < fields.size(); ++k) {
             const FieldLine& r = fields[k];
-            const form::FieldSpec& f = r.spec;
+            const form::FieldDecl& f = r.decl;
             std::cout << "  {\"key\": " << JsonString(r.key)
                       << ", \"dialog\": " << JsonString(r.dialog->caption)
                       << ", \"page\": " << JsonString(r.page)
@@ -116,7 +116,7 @@ int RunFields(const std::vector<std::string>& args) {
         return kExitOk;
     }
     for (const FieldLine& r : fields) {
-        const form::FieldSpec& f = r.spec;
+        const form::FieldDecl& f = r.decl;
         std::string where = Hex4(f.at.offset);
         if (f.at.IsBitField())
             where += ":" + BitsText(f.at);
@@ -152,7 +152,7 @@ int RunGet(const std::vector<std::string>& args) {
         }
     }
     // Each dialog is opened once, on a copy: looking never changes the file.
-    std::map<const form::DialogSpec*, std::unique_ptr<form::FormDialog>> open;
+    std::map<const form::DialogDecl*, std::unique_ptr<form::FormDialog>> open;
     RadioImage scratch = image;
     for (const FieldRef& r : wanted) {
         auto& dialog = open[r.dialog];

@@ -57,7 +57,7 @@ bool ParseList(const std::string& text, std::set<int>& out) {
 int RunSim(const std::vector<std::string>& args) {
     ArgParser p({"--image", "--save", "--pace-baud", "--band-low", "--band-high", "--wrong-wake",
                  "--missing-wake", "--short-identity", "--bad-opening-ack", "--short-read",
-                 "--nak-read", "--nak-write", "--silent-after"},
+                 "--nak-read", "--nak-write", "--corrupt-byte", "--silent-after"},
                 {});
     if (!p.Parse(args)) return UsageError(p.error());
     if (!p.Positional().empty()) return UsageError("sim takes no file arguments (see --help)");
@@ -95,6 +95,9 @@ int RunSim(const std::vector<std::string>& args) {
                               [&](long long v) { f.nakReadAt = static_cast<std::uint16_t>(v); })},
         {"--nak-write", number("--nak-write", 0xFFFF,
                                [&](long long v) { f.nakWriteAt = static_cast<std::uint16_t>(v); })},
+        {"--corrupt-byte",
+         number("--corrupt-byte", 0xFFFF,
+                [&](long long v) { f.corruptByteAt = static_cast<std::uint16_t>(v); })},
         {"--silent-after", number("--silent-after", 100000,
                                   [&](long long v) { f.silentAfterBlocks = static_cast<int>(v); })},
         {"--wrong-wake", list("--wrong-wake", f.wrongWakeAnswers)},
@@ -162,6 +165,8 @@ const RegisterCommand kSim{
      "  --nak-read ADDR        answer the acknowledgement after a read of ADDR wrongly\n"
      "  --nak-write ADDR       answer a write of ADDR with a wrong byte (and keep\n"
      "                         the old data)\n"
+     "  --corrupt-byte ADDR    keep the byte at ADDR inverted whenever a write\n"
+     "                         carries it (and answer 'A' as usual)\n"
      "  --silent-after N       fall silent after N blocks of a session (the block at\n"
      "                         0x2160 counts) until the next wake-up sequence\n\n"
      "Exit status: 0 after a stop by signal; 2 usage or file error.\n",

@@ -3,16 +3,21 @@
 // --port/--baud or else from the settings file. A failed or cancelled transfer
 // creates no output file and leaves an in-place file as it was; a read checks
 // first that its output file can be written, so that a long transfer is not
-// lost at its end.
+// lost at its end. Every programming read and write keeps a backup of the
+// image in the user's state folder; a write is checked first and refused
+// with errors unless forced, and can be read back and compared (--verify).
 #include <signal.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 
 #include "ArgParser.h"
 #include "Command.h"
 #include "FileError.h"
+#include "backup/BackupStore.h"
+#include "check/WriteCheck.h"
 #include "config/AppSettings.h"
 #include "image/Document.h"
 #include "link/ProgramTransfer.h"
@@ -99,6 +104,13 @@ int TransferExit(const TransferResult& result) {
     return result.cancelled() ? kExitCancelled : kExitTransferFailed;
 }
 
+// A backup of `image` in the user's state folder; one that cannot be kept is
+// reported on stderr and the command goes on.
+void KeepBackup(const RadioImage& image, BackupKind kind) {
+    const Status s = BackupStore(DefaultBackupFolder()).Save(image, kind, std::time(nullptr));
+    if (!s) std::cerr << "dpmrtool: " << s.message() << "\n";
+}
+
 int RunRead(const std::vector<std::string>& args) {
     ArgParser p({"--port", "--baud", "--base", "-o", "--output"}, {});
     if (!p.Parse(args)) return UsageError(p.error());
@@ -123,27 +135,38 @@ int RunRead(const std::vector<std::string>& args) {
         result = ReadFromRadio(link, image, TerminalProgress(), gControl);
     }
     if (!result.succeeded()) return TransferExit(result);
+    KeepBackup(image, BackupKind::kRead);
     if (Status s = SaveImageFile(*out, image); !s) return FileError(s);
     return kExitOk;
 }
 
 int RunWrite(const std::vector<std::string>& args) {
-    ArgParser p({"--port", "--baud"}, {});
+    ArgParser p({"--port", "--baud"}, {"--verify", "--force"});
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) {
-        return UsageError("usage: dpmrtool write [--port DEV] [--baud N] FILE.dat");
+        return UsageError(
+            "usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force] FILE.dat");
     }
     LinkSettings link;
     if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
     const std::string& file = p.Positional()[0];
     RadioImage image;
     if (Status s = LoadImageFile(file, image); !s) return FileError(s);
+    const std::vector<WriteProblem> problems = CheckBeforeWrite(image);
+    for (const WriteProblem& problem : problems) std::cerr << ProblemLine(problem) << "\n";
+    if (HasErrors(problems) && !p.Has("--force"))
+        return UsageError(file + " has errors and was not written (--force writes it anyway)");
+    KeepBackup(image, BackupKind::kWrite);
     TransferResult result;
     {
         InterruptScope interrupt;
         result = WriteToRadio(link, image, TerminalProgress(), gControl);
+        if (result.succeeded() && p.Has("--verify"))
+            result = VerifyRadio(link, image, TerminalProgress(), gControl);
     }
-    return result.succeeded() ? kExitOk : TransferExit(result);
+    if (!result.succeeded()) return TransferExit(result);
+    if (!result.message.empty()) std::cout << result.message << "\n";
+    return kExitOk;
 }
 
 using ServiceRead = TransferResult (*)(const LinkSettings&, RadioImage&);
@@ -187,7 +210,8 @@ const RegisterCommand kRead{
                  "or FILE.dat) with every range the radio sends replaced, and the radio's\n"
                  "band edges filled in when the image has none. Ctrl+C stops after the\n"
                  "block in progress (exit status 130). Nothing is written unless the whole\n"
-                 "read succeeded; OUT.dat must be writable before the transfer starts.\n\n"
+                 "read succeeded; OUT.dat must be writable before the transfer starts.\n"
+                 "A copy of what was read is also kept (see dpmrtool backups).\n\n"
                  "Options:\n") +
          kLinkOptions + "  --base FILE  start from this file instead of File > New's image\n" +
          "  -o, --output OUT.dat   where to save what was read\n" + kExitText +
@@ -196,12 +220,21 @@ const RegisterCommand kRead{
 
 const RegisterCommand kWrite{
     {"write", "write a file's configuration into the radio",
-     std::string("Usage: dpmrtool write [--port DEV] [--baud N] FILE.dat\n\n"
+     std::string("Usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force] FILE.dat\n\n"
                  "Writes the configuration of FILE.dat into the radio. Ctrl+C stops after\n"
                  "the block in progress (exit status 130). A write that ends early after\n"
                  "the radio took blocks says so: the radio then holds a partly written\n"
-                 "configuration and is to be written again.\n\nOptions:\n") +
-         kLinkOptions + kExitText + "130 cancelled by Ctrl+C.\n",
+                 "configuration and is to be written again.\n\n"
+                 "The file is checked first (see dpmrtool check): its problems are listed on\n"
+                 "stderr, and a file with errors is not written (exit status 2) unless\n"
+                 "--force is given. A copy of what is written is kept beforehand (see\n"
+                 "dpmrtool backups).\n\nOptions:\n") +
+         kLinkOptions +
+         "  --verify     read the radio back afterwards and compare: prints \"Write\n"
+         "               verified\", or fails with \"Verify failed\" and the first\n"
+         "               addresses that differ (this doubles the time taken)\n"
+         "  --force      write a file that has errors\n" +
+         kExitText + "130 cancelled by Ctrl+C.\n",
      RunWrite}};
 
 const RegisterCommand kReadSquelch{

@@ -14,6 +14,10 @@ namespace dpmr {
 
 namespace fs = std::filesystem;
 
+namespace {
+constexpr const char* kVerifyKey = "VerifyAfterWrite";
+}  // namespace
+
 std::string ExecutableFolder() {
     std::error_code ec;
     fs::path exe = fs::read_symlink("/proc/self/exe", ec);
@@ -23,18 +27,15 @@ std::string ExecutableFolder() {
     return folder;
 }
 
+std::string UserFolder(const char* variable, const char* underHome) {
+    if (const char* xdg = std::getenv(variable); xdg && *xdg == '/') return xdg;
+    if (const char* home = std::getenv("HOME"); home && *home) return std::string(home) + underHome;
+    return {};
+}
+
 std::string UserSettingsPath() {
-    std::string base;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/') {
-        base = xdg;
-    } else if (const char* home = std::getenv("HOME"); home && *home) {
-        base = std::string(home) + "/.config";
-    } else {
-        // No home: there is no private place for the settings (a shared folder
-        // such as /tmp would let other users plant them).
-        return {};
-    }
-    return base + "/dpmrcps/Program.ini";
+    const std::string base = UserFolder("XDG_CONFIG_HOME", "/.config");
+    return base.empty() ? base : base + "/dpmrcps/Program.ini";
 }
 
 std::string ResolvePortSettingsPath(const std::string& programFolder) {
@@ -54,26 +55,40 @@ AppSettings LoadAppSettings(const std::string& programFolder) {
     s.settingsPath = programFolder + "Program.ini";
     s.portSettingsPath = ResolvePortSettingsPath(programFolder);
     const CIniFile ini = s.Ini();
-    s.portName =
-        CIniFile(s.portSettingsPath).GetString("Setup", "COM", ini.GetString("Setup", "COM", ""));
+    const CIniFile user(s.portSettingsPath);
+    s.portName = user.GetString("Setup", "COM", ini.GetString("Setup", "COM", ""));
+    s.verifyAfterWrite =
+        user.GetString("Setup", kVerifyKey, ini.GetString("Setup", kVerifyKey, "0")) == "1";
     s.modelName = ini.GetString("Setup", "Model", "HM-842R");
     s.baudRate = ParseBaudRate(ini.GetString("Setup", "BaudRate", "9600"));
     s.pictureFolder = programFolder + "Img/";
     return s;
 }
 
-bool SavePortName(AppSettings& settings) {
-    if (settings.portName.empty()) return false;
-    if (CIniFile(settings.portSettingsPath).WriteString("Setup", "COM", settings.portName))
-        return true;
-    // The program folder is read-only (an installed program): keep the port
-    // in the user's own file from now on.
+namespace {
+
+// Writes one of the user's choices into [Setup] of the file that keeps them.
+bool SaveUserChoice(AppSettings& settings, const char* key, const std::string& value) {
+    if (CIniFile(settings.portSettingsPath).WriteString("Setup", key, value)) return true;
+    // The program folder is read-only (an installed program): keep the
+    // choices in the user's own file from now on.
     const std::string user = UserSettingsPath();
     if (user.empty() || settings.portSettingsPath == user) return false;
     std::error_code ec;
     fs::create_directories(fs::path(user).parent_path(), ec);
     settings.portSettingsPath = user;
-    return CIniFile(user).WriteString("Setup", "COM", settings.portName);
+    return CIniFile(user).WriteString("Setup", key, value);
+}
+
+}  // namespace
+
+bool SavePortName(AppSettings& settings) {
+    if (settings.portName.empty()) return false;
+    return SaveUserChoice(settings, "COM", settings.portName);
+}
+
+bool SaveVerifyAfterWrite(AppSettings& settings) {
+    return SaveUserChoice(settings, kVerifyKey, settings.verifyAfterWrite ? "1" : "0");
 }
 
 std::string FreqRangeSetting(const AppSettings& settings) {

@@ -14,10 +14,12 @@
 namespace dpmr {
 
 struct AppSettings {
-    std::string programFolder;     // folder of the executable, ending with '/'
-    std::string settingsPath;      // programFolder + "Program.ini": [Setup] of the program
-    std::string portSettingsPath;  // where [Setup] "COM" is read and written
-    std::string portName;          // [Setup] "COM"
+    std::string programFolder;      // folder of the executable, ending with '/'
+    std::string settingsPath;       // programFolder + "Program.ini": [Setup] of the program
+    std::string portSettingsPath;   // where the user's choices ([Setup] "COM",
+                                    // "VerifyAfterWrite") are read and written
+    std::string portName;           // [Setup] "COM"
+    bool verifyAfterWrite = false;  // [Setup] "VerifyAfterWrite": 1 reads the radio back
     std::string modelName = "QT215";
     std::int32_t baudRate = 9600;
     std::string pictureFolder;  // programFolder + "Img/"
@@ -28,6 +30,11 @@ struct AppSettings {
 
 // The folder of the running executable, with a trailing '/'.
 std::string ExecutableFolder();
+
+// The user's own folder of a kind: $`variable` when it is an absolute path,
+// else $HOME + `underHome` ("/.config"); empty when the user has no home
+// folder (a shared folder such as /tmp would let other users plant files).
+std::string UserFolder(const char* variable, const char* underHome);
 
 // $XDG_CONFIG_HOME/dpmrcps/Program.ini, or ~/.config/dpmrcps/Program.ini;
 // empty when the user has no home folder.
@@ -49,6 +56,10 @@ AppSettings LoadAppSettings(const std::string& programFolder);
 // program folder's file cannot be written, the port goes to the user's copy,
 // which holds the port alone.
 bool SavePortName(AppSettings& settings);
+
+// Writes [Setup] "VerifyAfterWrite" (1 or 0) where the port is kept, with the
+// same move to the user's copy when the program folder is read-only.
+bool SaveVerifyAfterWrite(AppSettings& settings);
 
 // The "Freq range" entries of [Setup] "FreqRange", read at each rebuild of
 // the channel table.

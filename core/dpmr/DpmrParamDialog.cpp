@@ -32,7 +32,7 @@ NumberRule Tenths() {
 }
 
 // A 7-digit identity: padded to 7 digits, `replacement` when it breaks the rule.
-FieldSpec Identity(std::string key, std::string label, std::size_t off, Alphabet alphabet,
+FieldDecl Identity(std::string key, std::string label, std::size_t off, Alphabet alphabet,
                    std::string replacement, bool marked) {
     return Digits(std::move(key), std::move(label), Bytes(off, 7), 7,
                   {.alphabet = alphabet,
@@ -50,8 +50,8 @@ std::string SharedWithAlarm(const char* offset, const char* alarmLabel) {
 
 }  // namespace
 
-const PageSpec& DpmrBasicPageSpec() {
-    static const PageSpec page{
+const PageDecl& DpmrBasicPageDecl() {
+    static const PageDecl page{
         "dpmr",
         "Basic",
         {
@@ -102,10 +102,10 @@ const PageSpec& DpmrBasicPageSpec() {
     return page;
 }
 
-const DialogSpec& DpmrParamDialogSpec() {
-    static const DialogSpec dialog{"dPMR param",
+const DialogDecl& DpmrParamDialogDecl() {
+    static const DialogDecl dialog{"dPMR param",
                                    true,
-                                   {{&DpmrBasicPageSpec(), {}},
+                                   {{&DpmrBasicPageDecl(), {}},
                                     {nullptr,
                                      [](RadioImage& image) -> std::unique_ptr<FormPage> {
                                          return std::make_unique<ContactPagePresenter>(image);

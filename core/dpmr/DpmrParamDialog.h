@@ -4,11 +4,11 @@
 // which have presenters of their own.
 #pragma once
 
-#include "form/DialogSpec.h"
+#include "form/DialogDecl.h"
 
 namespace dpmr {
 
-const form::PageSpec& DpmrBasicPageSpec();
-const form::DialogSpec& DpmrParamDialogSpec();
+const form::PageDecl& DpmrBasicPageDecl();
+const form::DialogDecl& DpmrParamDialogDecl();
 
 }  // namespace dpmr

@@ -1,30 +1,31 @@
 // The catalogue of settings dialogs.
 #include "form/DialogRegistry.h"
 
-#include "settings/AlarmDialog.h"
 #include "dpmr/DpmrParamDialog.h"
+#include "form/FieldKinds.h"
 #include "service/AdjustParamDialog.h"
 #include "service/SqlCalibrationDialog.h"
+#include "settings/AlarmDialog.h"
 #include "settings/BasicSettingDialog.h"
 #include "settings/DtmfDialog.h"
 #include "settings/ScanInfoDialog.h"
 
 namespace dpmr::form {
 
-const std::vector<const DialogSpec*>& AllDialogs() {
-    static const std::vector<const DialogSpec*> dialogs{
-        &ScanInfoDialogSpec(), &BasicSettingDialogSpec(), &AlarmDialogSpec(), &DtmfDialogSpec(),
-        &DpmrParamDialogSpec(),
+const std::vector<const DialogDecl*>& AllDialogs() {
+    static const std::vector<const DialogDecl*> dialogs{
+        &ScanInfoDialogDecl(), &BasicSettingDialogDecl(), &AlarmDialogDecl(), &DtmfDialogDecl(),
+        &DpmrParamDialogDecl(),
         // The service dialogs, which no menu offers.
-        &SqlCalibrationDialogSpec(), &AdjustParamDialogSpec()};
+        &SqlCalibrationDialogDecl(), &AdjustParamDialogDecl()};
     return dialogs;
 }
 
 std::vector<FieldRef> AllFields() {
     std::vector<FieldRef> fields;
-    for (const DialogSpec* dialog : AllDialogs()) {
+    for (const DialogDecl* dialog : AllDialogs()) {
         for (std::size_t p = 0; p < dialog->pages.size(); ++p) {
-            const PageSpec* table = dialog->pages[p].table;
+            const PageDecl* table = dialog->pages[p].table;
             if (!table) continue;
             for (std::size_t f = 0; f < table->fields.size(); ++f)
                 fields.push_back({dialog, static_cast<int>(p), static_cast<int>(f)});
@@ -37,6 +38,16 @@ std::optional<FieldRef> FindField(std::string_view fullKey) {
     for (const FieldRef& ref : AllFields())
         if (ref.Key() == fullKey) return ref;
     return std::nullopt;
+}
+
+std::optional<std::string> ShownFieldText(const RadioImage& image, std::string_view fullKey) {
+    const std::optional<FieldRef> ref = FindField(fullKey);
+    if (!ref) return std::nullopt;
+    const FieldDecl& decl = ref->Decl();
+    ControlState state;
+    if (decl.kind == FieldKind::kList) state.items = ListItemsFor(decl, image);
+    LoadField(decl, image, state);
+    return ShownText(decl, state);
 }
 
 }  // namespace dpmr::form

@@ -75,7 +75,7 @@ std::string ShowValue(const NumberRule& rule, int shown) {
     return std::to_string(shown);
 }
 
-void LoadNumber(const FieldSpec& f, const RadioImage& image, ControlState& s) {
+void LoadNumber(const FieldDecl& f, const RadioImage& image, ControlState& s) {
     const NumberRule& rule = f.number;
     int stored = static_cast<int>(ReadRaw(f.at, image));
     // The range is in shown units (milliseconds for the scaled boxes).
@@ -84,7 +84,7 @@ void LoadNumber(const FieldSpec& f, const RadioImage& image, ControlState& s) {
     s.text = ShowValue(rule, stored * Multiplier(rule.scale));
 }
 
-void StoreNumber(const FieldSpec& f, const std::string& text, RadioImage& image) {
+void StoreNumber(const FieldDecl& f, const std::string& text, RadioImage& image) {
     const NumberRule& rule = f.number;
     long long stored = 0;
     if (text.empty() && rule.emptyStores) {
@@ -154,17 +154,17 @@ bool InAlphabet(Alphabet alphabet, char c) {
     return false;
 }
 
-Alphabet AlphabetOf(const FieldSpec& f) {
+Alphabet AlphabetOf(const FieldDecl& f) {
     if (f.kind == FieldKind::kNumber)
         return f.number.scale == Scale::kTenths ? Alphabet::kDecimal : Alphabet::kDigits;
     return f.string.alphabet;
 }
 
-bool Uppercases(const FieldSpec& f) {
+bool Uppercases(const FieldDecl& f) {
     return f.kind != FieldKind::kNumber && f.string.upper;
 }
 
-void LoadDigits(const FieldSpec& f, const RadioImage& image, ControlState& s) {
+void LoadDigits(const FieldDecl& f, const RadioImage& image, ControlState& s) {
     const StringRule& rule = f.string;
     const std::size_t readable = rule.terminator ? f.at.size - 1 : f.at.size;
     std::string text = ReadDtmfSymbols(image, f.at.offset, readable);
@@ -173,7 +173,7 @@ void LoadDigits(const FieldSpec& f, const RadioImage& image, ControlState& s) {
     s.text = text;
 }
 
-void StoreDigits(const FieldSpec& f, std::string text, RadioImage& image) {
+void StoreDigits(const FieldDecl& f, std::string text, RadioImage& image) {
     const StringRule& rule = f.string;
     if (rule.sevenDigits) text = PadSevenDigits(text);
     if (rule.terminator) {
@@ -194,7 +194,7 @@ std::string FormatHex(unsigned value) {
     return buf;
 }
 
-void StoreHex(const FieldSpec& f, const std::string& text, RadioImage& image) {
+void StoreHex(const FieldDecl& f, const std::string& text, RadioImage& image) {
     unsigned value = f.string.emptyStores;
     if (!text.empty()) value = static_cast<unsigned>(std::strtoul(text.c_str(), nullptr, 16));
     if (f.at.size == 2)
@@ -205,7 +205,7 @@ void StoreHex(const FieldSpec& f, const std::string& text, RadioImage& image) {
 
 }  // namespace
 
-ListItems ListItemsFor(const FieldSpec& f, const RadioImage& image) {
+ListItems ListItemsFor(const FieldDecl& f, const RadioImage& image) {
     ListItems items;
     if (f.list.source == ItemSource::kPresentChannels) {
         items.push_back({"None", f.list.storeNone});
@@ -220,7 +220,7 @@ ListItems ListItemsFor(const FieldSpec& f, const RadioImage& image) {
     return items;
 }
 
-void LoadField(const FieldSpec& f, const RadioImage& image, ControlState& s) {
+void LoadField(const FieldDecl& f, const RadioImage& image, ControlState& s) {
     switch (f.kind) {
         case FieldKind::kList: {
             const int code = static_cast<int>(ReadRaw(f.at, image));
@@ -248,7 +248,7 @@ void LoadField(const FieldSpec& f, const RadioImage& image, ControlState& s) {
     if (CommitsAfterLoad(f)) s.text = CommitText(f, s.text);
 }
 
-void StoreField(const FieldSpec& f, const ControlState& s, RadioImage& image) {
+void StoreField(const FieldDecl& f, const ControlState& s, RadioImage& image) {
     const std::string text = CommitsBeforeStore(f) ? CommitText(f, s.text) : s.text;
     switch (f.kind) {
         case FieldKind::kList: {
@@ -276,37 +276,37 @@ void StoreField(const FieldSpec& f, const ControlState& s, RadioImage& image) {
     }
 }
 
-std::string CommitText(const FieldSpec& f, const std::string& text) {
+std::string CommitText(const FieldDecl& f, const std::string& text) {
     if (f.kind == FieldKind::kNumber) return CommitNumber(f.number, text);
     if (f.kind == FieldKind::kDigits && f.string.sevenDigits)
         return NormalizeSevenDigitId(text, f.string.replacement);
     return text;
 }
 
-bool CommitsAfterLoad(const FieldSpec& f) {
+bool CommitsAfterLoad(const FieldDecl& f) {
     if (f.kind == FieldKind::kNumber) return f.number.commitAfterLoad;
     if (f.kind == FieldKind::kDigits) return f.string.commitAfterLoad;
     return false;
 }
 
-bool CommitsBeforeStore(const FieldSpec& f) {
+bool CommitsBeforeStore(const FieldDecl& f) {
     if (f.kind == FieldKind::kNumber) return f.number.commitBeforeStore;
     if (f.kind == FieldKind::kDigits) return f.string.commitBeforeStore;
     return false;
 }
 
-std::optional<std::string> SpinText(const FieldSpec& f, const std::string& text, int step) {
+std::optional<std::string> SpinText(const FieldDecl& f, const std::string& text, int step) {
     if (!f.HasSpin() || step == 0) return std::nullopt;
     return SpinNumber(f.number, text, step > 0 ? 1 : -1);
 }
 
-std::optional<char> TypedChar(const FieldSpec& f, char c) {
+std::optional<char> TypedChar(const FieldDecl& f, char c) {
     if (Uppercases(f) && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (!InAlphabet(AlphabetOf(f), c)) return std::nullopt;
     return c;
 }
 
-std::string TypedText(const FieldSpec& f, std::string_view text) {
+std::string TypedText(const FieldDecl& f, std::string_view text) {
     std::string out;
     for (char c : text) {
         if (f.limit != 0 && out.size() >= f.limit) break;
@@ -315,7 +315,7 @@ std::string TypedText(const FieldSpec& f, std::string_view text) {
     return out;
 }
 
-std::string ShownText(const FieldSpec& f, const ControlState& s) {
+std::string ShownText(const FieldDecl& f, const ControlState& s) {
     switch (f.kind) {
         case FieldKind::kList:
             return s.SelectedText();

@@ -10,39 +10,39 @@
 #include <string_view>
 
 #include "form/ControlState.h"
-#include "form/FieldSpec.h"
+#include "form/FieldDecl.h"
 #include "image/RadioImage.h"
 
 namespace dpmr::form {
 
 // The entries of a list as the dialog fills it when it opens: the fixed texts
 // with their codes, or the entries built from the image.
-ListItems ListItemsFor(const FieldSpec& field, const RadioImage& image);
+ListItems ListItemsFor(const FieldDecl& field, const RadioImage& image);
 
 // Shows the stored value in `state` (its items must already be filled).
-void LoadField(const FieldSpec& field, const RadioImage& image, ControlState& state);
+void LoadField(const FieldDecl& field, const RadioImage& image, ControlState& state);
 // Writes what `state` shows into the image.
-void StoreField(const FieldSpec& field, const ControlState& state, RadioImage& image);
+void StoreField(const FieldDecl& field, const ControlState& state, RadioImage& image);
 
 // The text an edit shows after it lost the focus.
-std::string CommitText(const FieldSpec& field, const std::string& text);
+std::string CommitText(const FieldDecl& field, const std::string& text);
 // Whether the commit also runs after each load and before each store.
-bool CommitsAfterLoad(const FieldSpec& field);
-bool CommitsBeforeStore(const FieldSpec& field);
+bool CommitsAfterLoad(const FieldDecl& field);
+bool CommitsBeforeStore(const FieldDecl& field);
 
 // One click of the spin (+1 up, -1 down) on the text as it stands; nothing
 // when the control has no spin.
-std::optional<std::string> SpinText(const FieldSpec& field, const std::string& text, int step);
+std::optional<std::string> SpinText(const FieldDecl& field, const std::string& text, int step);
 
 // A typed character as the edit takes it (upper-cased where the edit does),
 // or nothing when the edit refuses it.
-std::optional<char> TypedChar(const FieldSpec& field, char c);
+std::optional<char> TypedChar(const FieldDecl& field, char c);
 // A whole text typed or pasted: refused characters dropped, letters
 // upper-cased where the edit does it, cut to the edit's limit.
-std::string TypedText(const FieldSpec& field, std::string_view text);
+std::string TypedText(const FieldDecl& field, std::string_view text);
 
 // The text a control shows, as `dpmrtool get` prints it: a list's selected
 // entry ("" when none), "0"/"1" for a check box, an edit's text.
-std::string ShownText(const FieldSpec& field, const ControlState& state);
+std::string ShownText(const FieldDecl& field, const ControlState& state);
 
 }  // namespace dpmr::form

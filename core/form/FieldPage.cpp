@@ -5,8 +5,8 @@
 
 namespace dpmr::form {
 
-FieldPage::FieldPage(const PageSpec& spec, RadioImage& image)
-    : image_(image), spec_(spec), states_(spec.fields.size()) {
+FieldPage::FieldPage(const PageDecl& decl, RadioImage& image)
+    : image_(image), decl_(decl), states_(decl.fields.size()) {
     for (std::size_t i = 0; i < states_.size(); ++i)
         if (Field(i).kind == FieldKind::kList) states_[i].items = ListItemsFor(Field(i), image_);
 }

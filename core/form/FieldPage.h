@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "form/ControlState.h"
-#include "form/FieldSpec.h"
+#include "form/FieldDecl.h"
 #include "form/FormPage.h"
 #include "image/RadioImage.h"
 
@@ -19,13 +19,13 @@ class FieldPage : public FormPage {
   public:
     // Fills the lists (from the image where they come from it). The page
     // shows nothing until its first LoadFromImage().
-    FieldPage(const PageSpec& spec, RadioImage& image);
+    FieldPage(const PageDecl& decl, RadioImage& image);
 
-    const PageSpec& Spec() const { return spec_; }
-    const std::string& Key() const override { return spec_.key; }
-    const std::string& Caption() const override { return spec_.caption; }
-    std::size_t FieldCount() const { return spec_.fields.size(); }
-    const FieldSpec& Field(std::size_t i) const { return spec_.fields[i]; }
+    const PageDecl& Decl() const { return decl_; }
+    const std::string& Key() const override { return decl_.key; }
+    const std::string& Caption() const override { return decl_.caption; }
+    std::size_t FieldCount() const { return decl_.fields.size(); }
+    const FieldDecl& Field(std::size_t i) const { return decl_.fields[i]; }
     // Index of the field with this key (without the page's prefix), or -1.
     int IndexOf(const std::string& key) const;
 
@@ -59,7 +59,7 @@ class FieldPage : public FormPage {
     RadioImage& image_;
 
   private:
-    const PageSpec& spec_;
+    const PageDecl& decl_;
     std::vector<ControlState> states_;
     int focused_ = -1;
 };

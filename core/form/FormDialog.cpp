@@ -3,8 +3,8 @@
 
 namespace dpmr::form {
 
-FormDialog::FormDialog(const DialogSpec& spec, RadioImage& image) : spec_(spec) {
-    for (const PageEntry& entry : spec_.pages) {
+FormDialog::FormDialog(const DialogDecl& decl, RadioImage& image) : decl_(decl) {
+    for (const PageEntry& entry : decl_.pages) {
         std::unique_ptr<FormPage> page =
             entry.make ? entry.make(image) : std::make_unique<FieldPage>(*entry.table, image);
         page->LoadFromImage();

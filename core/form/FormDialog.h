@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "form/DialogSpec.h"
+#include "form/DialogDecl.h"
 #include "form/FieldPage.h"
 #include "form/FormPage.h"
 #include "image/RadioImage.h"
@@ -18,12 +18,12 @@ namespace dpmr::form {
 
 class FormDialog {
   public:
-    FormDialog(const DialogSpec& spec, RadioImage& image);
+    FormDialog(const DialogDecl& decl, RadioImage& image);
     ~FormDialog();
     FormDialog(const FormDialog&) = delete;
     FormDialog& operator=(const FormDialog&) = delete;
 
-    const DialogSpec& Spec() const { return spec_; }
+    const DialogDecl& Decl() const { return decl_; }
     int PageCount() const { return static_cast<int>(pages_.size()); }
     FormPage& Page(int i) { return *pages_[static_cast<std::size_t>(i)]; }
     // The page as a field table, or nullptr for a page of its own kind.
@@ -39,7 +39,7 @@ class FormDialog {
     bool IsClosed() const { return closed_; }
 
   private:
-    const DialogSpec& spec_;
+    const DialogDecl& decl_;
     std::vector<std::unique_ptr<FormPage>> pages_;
     int current_ = 0;
     bool closed_ = false;

@@ -29,16 +29,16 @@ FormSession::FormSession(RadioImage& image, bool serviceAllowed)
 
 FormSession::~FormSession() = default;
 
-void FormSession::Open(const DialogSpec& dialog) {
+void FormSession::Open(const DialogDecl& dialog) {
     Finish();
     open_ = std::make_unique<FormDialog>(dialog, image_);
-    openSpec_ = &dialog;
+    openDecl_ = &dialog;
 }
 
 void FormSession::Finish() {
     if (open_) open_->Close();
     open_.reset();
-    openSpec_ = nullptr;
+    openDecl_ = nullptr;
 }
 
 namespace {
@@ -62,7 +62,7 @@ Status FormSession::Apply(const Step& step) {
         return Status::Error(Quoted(step.key) +
                              " is a factory value of the radio (service dialog " +
                              Quoted(ref->dialog->caption) + "); add --service to change it");
-    if (openSpec_ != ref->dialog) Open(*ref->dialog);
+    if (openDecl_ != ref->dialog) Open(*ref->dialog);
     open_->SelectPage(ref->page);
     FieldPage* page = open_->FieldPageAt(ref->page);
     const auto i = static_cast<std::size_t>(ref->field);
@@ -71,7 +71,7 @@ Status FormSession::Apply(const Step& step) {
     if (i >= page->FieldCount())
         return Status::Error(Quoted(step.key) + " is not shown by " + Quoted(ref->dialog->caption) +
                              " for this image (see dpmrtool fields FILE.dat)");
-    const FieldSpec& field = page->Field(i);
+    const FieldDecl& field = page->Field(i);
 
     switch (step.action) {
         case Step::Action::kSpinUp:

@@ -50,11 +50,11 @@ class FormSession {
     void Finish();
 
   private:
-    void Open(const DialogSpec& dialog);
+    void Open(const DialogDecl& dialog);
 
     RadioImage& image_;
     bool serviceAllowed_ = false;
-    const DialogSpec* openSpec_ = nullptr;
+    const DialogDecl* openDecl_ = nullptr;
     std::unique_ptr<FormDialog> open_;
 };
 

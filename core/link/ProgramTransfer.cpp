@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 #include "image/ImageLayout.h"
 #include "link/LinkFrames.h"
@@ -176,13 +177,14 @@ void StoreRadioBandEdges(RadioImage& image, std::uint16_t lowMhz, std::uint16_t 
     image.SetBcd4(layout::kRadioBandUpper, tensOfHz(highMhz));
 }
 
-TransferResult ReadFromRadio(SerialPort& port, const LinkSettings& link, RadioImage& image,
-                             const ProgressCallback& progress, TransferControl& control) {
-    // Blocks land in a staging copy; the caller's image changes only when the
-    // whole read succeeded, so a failed or cancelled read loses nothing.
-    RadioImage staging = image;
-    Identity identity;
-    const TransferResult result = RunBlocks(
+namespace {
+
+// The read session: every block of the three ranges into `staging`, as the
+// radio sent it.
+TransferResult ReadBlocks(SerialPort& port, const LinkSettings& link, RadioImage& staging,
+                          const ProgressCallback& progress, TransferControl& control,
+                          Identity& identity) {
+    return RunBlocks(
         port, link, progress, control, false, identity,
         [&](const TransferBlock& b) {
             std::array<std::uint8_t, 32> data{};
@@ -191,6 +193,40 @@ TransferResult ReadFromRadio(SerialPort& port, const LinkSettings& link, RadioIm
             return Acknowledge(port);
         },
         [] { return true; });
+}
+
+// "the radio holds other bytes at 0x0105, 0x0300 (2 bytes differ)"; at most
+// the first eight addresses are named.
+std::string DifferenceText(const std::vector<std::uint16_t>& addresses) {
+    constexpr std::size_t kNamed = 8;
+    std::string text = "the radio holds other bytes at ";
+    for (std::size_t i = 0; i < addresses.size() && i < kNamed; ++i) {
+        char address[8];
+        std::snprintf(address, sizeof address, "0x%04X", addresses[i]);
+        text += (i > 0 ? ", " : "") + std::string(address);
+    }
+    if (addresses.size() > kNamed) text += ", ...";
+    const std::size_t n = addresses.size();
+    return text + " (" + std::to_string(n) + (n == 1 ? " byte differs)" : " bytes differ)");
+}
+
+}  // namespace
+
+std::vector<std::uint16_t> DifferingAddresses(const RadioImage& a, const RadioImage& b) {
+    std::vector<std::uint16_t> addresses;
+    for (const TransferRange& r : ProgramRanges())
+        for (unsigned off = r.start; off < r.end; ++off)
+            if (a.U8(off) != b.U8(off)) addresses.push_back(static_cast<std::uint16_t>(off));
+    return addresses;
+}
+
+TransferResult ReadFromRadio(SerialPort& port, const LinkSettings& link, RadioImage& image,
+                             const ProgressCallback& progress, TransferControl& control) {
+    // Blocks land in a staging copy; the caller's image changes only when the
+    // whole read succeeded, so a failed or cancelled read loses nothing.
+    RadioImage staging = image;
+    Identity identity;
+    const TransferResult result = ReadBlocks(port, link, staging, progress, control, identity);
     if (!result.succeeded()) return result;
     if (staging.U8(layout::kRadioBandLower + 3) == 0xFF) {
         StoreRadioBandEdges(staging, identity.bandLowMhz, identity.bandHighMhz);
@@ -211,6 +247,21 @@ TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const Ra
         [&] { return write(kPassBlock, kPassBlockSize); });  // the closing block
 }
 
+TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const RadioImage& sent,
+                           const ProgressCallback& progress, TransferControl& control) {
+    // The bytes as the radio holds them, without the band edges a Read would
+    // fill in, so that they compare with what was sent.
+    RadioImage readBack = sent;
+    Identity identity;
+    const TransferResult result = ReadBlocks(port, link, readBack, progress, control, identity);
+    if (result.cancelled()) return TransferResult::Cancelled(msg::kVerifyStopped);
+    if (result.failed())
+        return TransferResult::Failure(msg::WithReason(msg::kVerifyFailed, result.message));
+    const std::vector<std::uint16_t> differ = DifferingAddresses(sent, readBack);
+    if (differ.empty()) return TransferResult::Success(msg::kWriteVerified);
+    return TransferResult::Failure(msg::WithReason(msg::kVerifyFailed, DifferenceText(differ)));
+}
+
 TransferResult ReadFromRadio(const LinkSettings& link, RadioImage& image,
                              const ProgressCallback& progress, TransferControl& control) {
     PosixSerialPort port;
@@ -221,6 +272,12 @@ TransferResult WriteToRadio(const LinkSettings& link, const RadioImage& image,
                             const ProgressCallback& progress, TransferControl& control) {
     PosixSerialPort port;
     return WriteToRadio(port, link, image, progress, control);
+}
+
+TransferResult VerifyRadio(const LinkSettings& link, const RadioImage& sent,
+                           const ProgressCallback& progress, TransferControl& control) {
+    PosixSerialPort port;
+    return VerifyRadio(port, link, sent, progress, control);
 }
 
 }  // namespace dpmr

@@ -66,11 +66,23 @@ TransferResult ReadFromRadio(SerialPort& port, const LinkSettings& link, RadioIm
 TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const RadioImage& image,
                             const ProgressCallback& progress, TransferControl& control);
 
+// Verify after a Write: reads the three ranges back in a session of its own
+// and compares them with `sent`. Succeeds with "Write verified"; a difference
+// fails with "Verify failed" and the first addresses that differ, and so does
+// a read-back that fails (with its reason). `sent` is never changed.
+TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const RadioImage& sent,
+                           const ProgressCallback& progress, TransferControl& control);
+
 // The same over the system's serial port (PosixSerialPort).
 TransferResult ReadFromRadio(const LinkSettings& link, RadioImage& image,
                              const ProgressCallback& progress, TransferControl& control);
 TransferResult WriteToRadio(const LinkSettings& link, const RadioImage& image,
                             const ProgressCallback& progress, TransferControl& control);
+TransferResult VerifyRadio(const LinkSettings& link, const RadioImage& sent,
+                           const ProgressCallback& progress, TransferControl& control);
+
+// The addresses of the three ranges at which `a` and `b` differ, in order.
+std::vector<std::uint16_t> DifferingAddresses(const RadioImage& a, const RadioImage& b);
 
 // Writes the radio's band edges (whole MHz) into image 0x3F80..0x3F87 as two
 // 4-byte BCD values in tens of Hz, clamped to 8 digits. Used after a Read when

@@ -41,6 +41,11 @@ inline constexpr const char* kCommunicationError = "Communication error";
 inline constexpr const char* kReadSuccessfully = "Read successfully";
 inline constexpr const char* kWriteSuccessfully = "Write successfully";
 inline constexpr const char* kSuccess = "Success";
+// The read-back after a Write.
+inline constexpr const char* kVerifyFailed = "Verify failed";
+inline constexpr const char* kWriteVerified = "Write verified";
+inline constexpr const char* kVerifyStopped =
+    "The write was completed; checking it was stopped before the end.";
 
 // Reasons given on the line after "Communication error".
 inline constexpr const char* kNoAnswer =

@@ -445,7 +445,9 @@ void VirtualRadio::HandleWriteData() {
         if (!nak) {
             for (std::size_t i = 0; i < blockLength_ && blockAddress_ + i < RadioImage::kSize;
                  ++i) {
-                memory_.SetU8(blockAddress_ + i, frame[4 + i]);
+                const bool corrupt = options_.faults.corruptByteAt == blockAddress_ + i;
+                memory_.SetU8(blockAddress_ + i,
+                              static_cast<std::uint8_t>(corrupt ? ~frame[4 + i] : frame[4 + i]));
             }
         }
     }

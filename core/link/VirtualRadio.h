@@ -40,6 +40,9 @@ struct VirtualRadioFaults {
     std::optional<std::uint16_t> nakReadAt{};
     // 'W' at this address: answered with a wrong byte instead of 'A'.
     std::optional<std::uint16_t> nakWriteAt{};
+    // A 'W' that carries the byte at this address stores it inverted (every
+    // bit flipped) and answers 'A' as usual: a radio that keeps a byte wrongly.
+    std::optional<std::uint16_t> corruptByteAt{};
     // After serving this many 'R'/'W' blocks in a session (the first-pass block
     // at 0x2160 included) the radio falls silent: it answers nothing, not even
     // "ENDR"/"ENDW", until the next complete wake-up sequence, which starts a

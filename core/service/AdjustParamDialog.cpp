@@ -14,17 +14,17 @@ constexpr const char* kAnalog = "模拟";
 constexpr unsigned kGainDefault = 0x0800;  // what an empty gain edit stores
 
 // A two-byte gain or offset typed in hexadecimal.
-FieldSpec Gain(std::string key, std::string label, std::size_t off,
+FieldDecl Gain(std::string key, std::string label, std::size_t off,
                unsigned emptyStores = kGainDefault) {
     return Hex(std::move(key), std::move(label), Word(off), emptyStores);
 }
 
-FieldSpec DecibelList(std::string key, std::string label, std::size_t off) {
+FieldDecl DecibelList(std::string key, std::string label, std::size_t off) {
     return List(std::move(key), std::move(label), Byte(off), DecibelListTexts(), kDecibelZeroEntry,
                 kDecibelZeroEntry);
 }
 
-FieldSpec StepList(std::string key, std::string label, std::size_t off) {
+FieldDecl StepList(std::string key, std::string label, std::size_t off) {
     return List(std::move(key), std::move(label), Byte(off), StepListTexts(), kStepZeroEntry,
                 kStepZeroEntry);
 }
@@ -50,8 +50,8 @@ const std::vector<std::string>& StepListTexts() {
     return texts;
 }
 
-const PageSpec& AdjustTxPageSpec() {
-    static const PageSpec page{
+const PageDecl& AdjustTxPageDecl() {
+    static const PageDecl page{
         "adjusttx",
         "Tx",
         {
@@ -76,8 +76,8 @@ const PageSpec& AdjustTxPageSpec() {
     return page;
 }
 
-const PageSpec& AdjustRxPageSpec() {
-    static const PageSpec page{
+const PageDecl& AdjustRxPageDecl() {
+    static const PageDecl page{
         "adjustrx",
         "Rx",
         {
@@ -89,8 +89,8 @@ const PageSpec& AdjustRxPageSpec() {
     return page;
 }
 
-const PageSpec& AdjustDtmfPageSpec() {
-    static const PageSpec page{"adjustdtmf",
+const PageDecl& AdjustDtmfPageDecl() {
+    static const PageDecl page{"adjustdtmf",
                                "DTMF",
                                {
                                    // One byte: two hexadecimal characters.
@@ -101,11 +101,11 @@ const PageSpec& AdjustDtmfPageSpec() {
     return page;
 }
 
-const DialogSpec& AdjustParamDialogSpec() {
-    static const DialogSpec dialog{
+const DialogDecl& AdjustParamDialogDecl() {
+    static const DialogDecl dialog{
         "可调节参数",
         true,
-        {{&AdjustTxPageSpec(), {}}, {&AdjustRxPageSpec(), {}}, {&AdjustDtmfPageSpec(), {}}},
+        {{&AdjustTxPageDecl(), {}}, {&AdjustRxPageDecl(), {}}, {&AdjustDtmfPageDecl(), {}}},
         true};
     return dialog;
 }

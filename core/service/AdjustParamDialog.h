@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "form/DialogSpec.h"
+#include "form/DialogDecl.h"
 
 namespace dpmr {
 
@@ -20,9 +20,9 @@ const std::vector<std::string>& StepListTexts();
 constexpr int kDecibelZeroEntry = 16;
 constexpr int kStepZeroEntry = 57;
 
-const form::PageSpec& AdjustTxPageSpec();
-const form::PageSpec& AdjustRxPageSpec();
-const form::PageSpec& AdjustDtmfPageSpec();
-const form::DialogSpec& AdjustParamDialogSpec();
+const form::PageDecl& AdjustTxPageDecl();
+const form::PageDecl& AdjustRxPageDecl();
+const form::PageDecl& AdjustDtmfPageDecl();
+const form::DialogDecl& AdjustParamDialogDecl();
 
 }  // namespace dpmr

@@ -18,7 +18,7 @@ constexpr std::int32_t kTensOfHzPerMhz = 100000;
 
 // Digits only, 3 characters; leaving the cell brings the value into 1..255;
 // a cell left empty (the Delete key) stores 60.
-FieldSpec RowField(int row, std::string group) {
+FieldDecl RowField(int row, std::string group) {
     return Number("row" + std::to_string(row), "Sql",
                   Byte(layout::kSquelchValues + static_cast<std::size_t>(row - 1)),
                   {.min = 1, .max = 255, .commit = NumberCommit::kClamp, .emptyStores = 60}, 3)
@@ -26,7 +26,7 @@ FieldSpec RowField(int row, std::string group) {
 }
 
 // 0..127; leaving the box turns anything else (and an empty box) into 0.
-FieldSpec Threshold(std::string key, std::string label, std::size_t off) {
+FieldDecl Threshold(std::string key, std::string label, std::size_t off) {
     return Number(std::move(key), std::move(label), Byte(off),
                   {.min = 0,
                    .max = 127,
@@ -36,7 +36,7 @@ FieldSpec Threshold(std::string key, std::string label, std::size_t off) {
                   3);
 }
 
-std::vector<FieldSpec> Thresholds() {
+std::vector<FieldDecl> Thresholds() {
     const std::size_t t = layout::kSquelchThresholds;
     return {Threshold("wide_open", "Wide noise open", t),
             Threshold("wide_close", "Wide noise close", t + 1),
@@ -58,8 +58,8 @@ BandLimits SquelchBand(const RadioImage& image) {
     return BandLimitsInImage(image).value_or(BandLimits{});
 }
 
-PageSpec SqlCalibrationTable(const std::vector<int>& pointsMhz) {
-    PageSpec page{"sql", "", Thresholds()};
+PageDecl SqlCalibrationTable(const std::vector<int>& pointsMhz) {
+    PageDecl page{"sql", "", Thresholds()};
     const int rows = std::min(static_cast<int>(pointsMhz.size()), kSquelchRows);
     for (int r = 1; r <= rows; ++r)
         page.fields.push_back(
@@ -67,19 +67,19 @@ PageSpec SqlCalibrationTable(const std::vector<int>& pointsMhz) {
     return page;
 }
 
-const PageSpec& SqlCalibrationPageSpec() {
-    static const PageSpec page = [] {
-        PageSpec p{"sql", "", Thresholds()};
+const PageDecl& SqlCalibrationPageDecl() {
+    static const PageDecl page = [] {
+        PageDecl p{"sql", "", Thresholds()};
         for (int r = 1; r <= kSquelchRows; ++r) p.fields.push_back(RowField(r, ""));
         return p;
     }();
     return page;
 }
 
-const DialogSpec& SqlCalibrationDialogSpec() {
-    static const DialogSpec dialog{"Sql",
+const DialogDecl& SqlCalibrationDialogDecl() {
+    static const DialogDecl dialog{"Sql",
                                    false,
-                                   {{&SqlCalibrationPageSpec(),
+                                   {{&SqlCalibrationPageDecl(),
                                      [](RadioImage& image) -> std::unique_ptr<FormPage> {
                                          return std::make_unique<SqlCalibrationPage>(
                                              image, SquelchBand(image));

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "channels/BandLimits.h"
-#include "form/DialogSpec.h"
+#include "form/DialogDecl.h"
 #include "image/RadioImage.h"
 
 namespace dpmr {
@@ -32,10 +32,10 @@ BandLimits SquelchBand(const RadioImage& image);
 
 // The thresholds and the rows of the given points (at most 17 are taken),
 // each row grouped under its frequency ("405 MHz").
-form::PageSpec SqlCalibrationTable(const std::vector<int>& pointsMhz);
+form::PageDecl SqlCalibrationTable(const std::vector<int>& pointsMhz);
 // The table with all 17 rows and no frequencies, as dpmrtool lists it.
-const form::PageSpec& SqlCalibrationPageSpec();
+const form::PageDecl& SqlCalibrationPageDecl();
 // The dialog; its page follows the band of the image it opens on.
-const form::DialogSpec& SqlCalibrationDialogSpec();
+const form::DialogDecl& SqlCalibrationDialogDecl();
 
 }  // namespace dpmr

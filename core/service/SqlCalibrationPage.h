@@ -20,7 +20,7 @@ namespace detail {
 // Holds the page's own table; a base listed before FieldPage, so that the
 // table is built before FieldPage keeps a reference to it.
 struct SqlCalibrationTableHolder {
-    form::PageSpec table;
+    form::PageDecl table;
 };
 }  // namespace detail
 

@@ -42,8 +42,8 @@ std::string SharedWithDpmr(const std::string& dpmrMeaning) {
 
 }  // namespace
 
-const PageSpec& AlarmPageSpec() {
-    static const PageSpec page{
+const PageDecl& AlarmPageDecl() {
+    static const PageDecl page{
         "alarm",
         "",
         {
@@ -97,8 +97,8 @@ const PageSpec& AlarmPageSpec() {
     return page;
 }
 
-const DialogSpec& AlarmDialogSpec() {
-    static const DialogSpec dialog{"Alarm", false, {{&AlarmPageSpec(), {}}}};
+const DialogDecl& AlarmDialogDecl() {
+    static const DialogDecl dialog{"Alarm", false, {{&AlarmPageDecl(), {}}}};
     return dialog;
 }
 

@@ -4,11 +4,11 @@
 // dPMR settings also write with meanings of their own).
 #pragma once
 
-#include "form/DialogSpec.h"
+#include "form/DialogDecl.h"
 
 namespace dpmr {
 
-const form::PageSpec& AlarmPageSpec();
-const form::DialogSpec& AlarmDialogSpec();
+const form::PageDecl& AlarmPageDecl();
+const form::DialogDecl& AlarmDialogDecl();
 
 }  // namespace dpmr

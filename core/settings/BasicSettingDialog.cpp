@@ -23,7 +23,7 @@ std::vector<std::string> SavingModeTexts() {
 // A side-key list: entries linked to the function codes by name. A stored
 // code above the table shows the list's default; a function the list does not
 // offer shows nothing; nothing selected stores the default.
-FieldSpec KeyList(std::string key, std::string label, std::size_t off, bool longPress,
+FieldDecl KeyList(std::string key, std::string label, std::size_t off, bool longPress,
                   int defaultCode) {
     std::vector<std::string> items = longPress ? LongPressFunctions() : ShortPressFunctions();
     std::vector<int> codes;
@@ -32,7 +32,7 @@ FieldSpec KeyList(std::string key, std::string label, std::size_t off, bool long
         codes.push_back(KeyFunctionCode(items[i]));
         if (codes.back() == defaultCode) fallback = static_cast<int>(i);
     }
-    FieldSpec f = CodedList(std::move(key), std::move(label), Byte(off), std::move(items),
+    FieldDecl f = CodedList(std::move(key), std::move(label), Byte(off), std::move(items),
                             std::move(codes), fallback, defaultCode);
     f.list.noItemBelow = kKeyFunctionCount;
     return f;
@@ -40,8 +40,8 @@ FieldSpec KeyList(std::string key, std::string label, std::size_t off, bool long
 
 }  // namespace
 
-const PageSpec& OptionPageSpec() {
-    static const PageSpec page{
+const PageDecl& OptionPageDecl() {
+    static const PageDecl page{
         "option",
         "Option",
         {
@@ -72,8 +72,8 @@ const PageSpec& OptionPageSpec() {
     return page;
 }
 
-const PageSpec& SideKeyPageSpec() {
-    static const PageSpec page{
+const PageDecl& SideKeyPageDecl() {
+    static const PageDecl page{
         "sidekey",
         "Side Key",
         {
@@ -95,8 +95,8 @@ const PageSpec& SideKeyPageSpec() {
     return page;
 }
 
-const PageSpec& ToneLightPageSpec() {
-    static const PageSpec page{
+const PageDecl& ToneLightPageDecl() {
+    static const PageDecl page{
         "tonelight",
         "Tone and Light",
         {
@@ -127,11 +127,11 @@ const PageSpec& ToneLightPageSpec() {
     return page;
 }
 
-const DialogSpec& BasicSettingDialogSpec() {
-    static const DialogSpec dialog{
+const DialogDecl& BasicSettingDialogDecl() {
+    static const DialogDecl dialog{
         "Basic setting",
         true,
-        {{&OptionPageSpec(), {}}, {&SideKeyPageSpec(), {}}, {&ToneLightPageSpec(), {}}}};
+        {{&OptionPageDecl(), {}}, {&SideKeyPageDecl(), {}}, {&ToneLightPageDecl(), {}}}};
     return dialog;
 }
 

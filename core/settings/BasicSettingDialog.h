@@ -3,13 +3,13 @@
 // tones and lights (0x318..0x31B) and side keys (0x320..0x327).
 #pragma once
 
-#include "form/DialogSpec.h"
+#include "form/DialogDecl.h"
 
 namespace dpmr {
 
-const form::PageSpec& OptionPageSpec();
-const form::PageSpec& SideKeyPageSpec();
-const form::PageSpec& ToneLightPageSpec();
-const form::DialogSpec& BasicSettingDialogSpec();
+const form::PageDecl& OptionPageDecl();
+const form::PageDecl& SideKeyPageDecl();
+const form::PageDecl& ToneLightPageDecl();
+const form::DialogDecl& BasicSettingDialogDecl();
 
 }  // namespace dpmr

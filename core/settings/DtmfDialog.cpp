@@ -22,7 +22,7 @@ StringRule DtmfCode() {
 
 // Milliseconds in steps of 100, stored as a byte of hundreds: leaving the box
 // rounds down to the step and clamps, and so does every load and every store.
-FieldSpec Milliseconds(std::string key, std::string label, std::size_t off, int min) {
+FieldDecl Milliseconds(std::string key, std::string label, std::size_t off, int min) {
     return Number(std::move(key), std::move(label), Byte(off),
                   {.scale = Scale::kTimes100,
                    .min = min,
@@ -37,8 +37,8 @@ FieldSpec Milliseconds(std::string key, std::string label, std::size_t off, int 
 // "Decode response": "None" 0, "Remind" 2, "Reply" 3, "Remind and Reply" 4
 // (so does nothing chosen). Above 4 shows "Remind and Reply"; 1 ("Response")
 // has no entry and shows nothing.
-FieldSpec DecodeResponse() {
-    FieldSpec f = CodedList("decode_response", "Decode response", Byte(0x2031),
+FieldDecl DecodeResponse() {
+    FieldDecl f = CodedList("decode_response", "Decode response", Byte(0x2031),
                             {"None", "Remind", "Reply", "Remind and Reply"}, {0, 2, 3, 4}, 3, 4);
     f.list.noItemBelow = 2;
     return f;
@@ -46,8 +46,8 @@ FieldSpec DecodeResponse() {
 
 }  // namespace
 
-const PageSpec& DtmfEncodePageSpec() {
-    static const PageSpec page{
+const PageDecl& DtmfEncodePageDecl() {
+    static const PageDecl page{
         "dtmfencode",
         "Encode",
         {
@@ -78,8 +78,8 @@ const PageSpec& DtmfEncodePageSpec() {
     return page;
 }
 
-const PageSpec& DtmfDecodePageSpec() {
-    static const PageSpec page{
+const PageDecl& DtmfDecodePageDecl() {
+    static const PageDecl page{
         "dtmfdecode",
         "Decode",
         {
@@ -103,9 +103,9 @@ const PageSpec& DtmfDecodePageSpec() {
     return page;
 }
 
-const PageSpec& DtmfContactPageSpec() {
-    static const PageSpec page = [] {
-        PageSpec p{"dtmfcontact", "Contact", {}};
+const PageDecl& DtmfContactPageDecl() {
+    static const PageDecl page = [] {
+        PageDecl p{"dtmfcontact", "Contact", {}};
         for (int n = 1; n <= 16; ++n) {
             const std::size_t off = layout::kDtmfCodes + layout::kDtmfCodeSize * (n - 1);
             p.fields.push_back(Digits("code" + std::to_string(n), "Code",
@@ -118,11 +118,11 @@ const PageSpec& DtmfContactPageSpec() {
     return page;
 }
 
-const DialogSpec& DtmfDialogSpec() {
-    static const DialogSpec dialog{
+const DialogDecl& DtmfDialogDecl() {
+    static const DialogDecl dialog{
         "DTMF",
         true,
-        {{&DtmfEncodePageSpec(), {}}, {&DtmfDecodePageSpec(), {}}, {&DtmfContactPageSpec(), {}}}};
+        {{&DtmfEncodePageDecl(), {}}, {&DtmfDecodePageDecl(), {}}, {&DtmfContactPageDecl(), {}}}};
     return dialog;
 }
 

@@ -4,14 +4,14 @@
 // select as their analog calls, 0x2060..0x215F).
 #pragma once
 
-#include "form/DialogSpec.h"
+#include "form/DialogDecl.h"
 
 namespace dpmr {
 
-const form::PageSpec& DtmfEncodePageSpec();
-const form::PageSpec& DtmfDecodePageSpec();
+const form::PageDecl& DtmfEncodePageDecl();
+const form::PageDecl& DtmfDecodePageDecl();
 // 16 fields "code1".."code16", in the group of their row number ("1".."16").
-const form::PageSpec& DtmfContactPageSpec();
-const form::DialogSpec& DtmfDialogSpec();
+const form::PageDecl& DtmfContactPageDecl();
+const form::DialogDecl& DtmfDialogDecl();
 
 }  // namespace dpmr

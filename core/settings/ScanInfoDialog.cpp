@@ -11,16 +11,16 @@ const std::vector<std::string> kOffOn{"Off", "On"};
 
 // "None" followed by the numbers of the channels that hold a frequency, built
 // when the dialog opens. `none` is what "None" (and no selection) stores.
-FieldSpec ChannelList(std::string key, std::string label, std::size_t off, int none) {
-    FieldSpec f = List(std::move(key), std::move(label), Byte(off), {}, 0, none);
+FieldDecl ChannelList(std::string key, std::string label, std::size_t off, int none) {
+    FieldDecl f = List(std::move(key), std::move(label), Byte(off), {}, 0, none);
     f.list.source = ItemSource::kPresentChannels;
     return f;
 }
 
 }  // namespace
 
-const PageSpec& ScanInfoPageSpec() {
-    static const PageSpec page{
+const PageDecl& ScanInfoPageDecl() {
+    static const PageDecl page{
         "scan",
         "",
         {
@@ -49,8 +49,8 @@ const PageSpec& ScanInfoPageSpec() {
     return page;
 }
 
-const DialogSpec& ScanInfoDialogSpec() {
-    static const DialogSpec dialog{"Scan Info", false, {{&ScanInfoPageSpec(), {}}}};
+const DialogDecl& ScanInfoDialogDecl() {
+    static const DialogDecl dialog{"Scan Info", false, {{&ScanInfoPageDecl(), {}}}};
     return dialog;
 }
 

@@ -3,11 +3,11 @@
 // 0x340..0x34A.
 #pragma once
 
-#include "form/DialogSpec.h"
+#include "form/DialogDecl.h"
 
 namespace dpmr {
 
-const form::PageSpec& ScanInfoPageSpec();
-const form::DialogSpec& ScanInfoDialogSpec();
+const form::PageDecl& ScanInfoPageDecl();
+const form::DialogDecl& ScanInfoDialogDecl();
 
 }  // namespace dpmr

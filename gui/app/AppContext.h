@@ -7,16 +7,19 @@
 #include <string>
 
 #include "channels/BandLimits.h"
+#include "config/AppSettings.h"
 #include "image/DocumentSession.h"
 #include "image/RadioImage.h"
 #include "link/ProgramTransfer.h"
-#include "config/AppSettings.h"
 
 struct AppContext {
     dpmr::AppSettings settings;
     dpmr::RadioImage image;
     dpmr::BandLimits band;
     dpmr::DocumentSession document;
+    // Where Read and Write keep their backups (set at start-up; empty: no
+    // place for them, which the status bar then says).
+    std::string backupFolder;
     // The two flags shared by the progress dialog and the transfer worker.
     dpmr::TransferControl transfer;
     // Device path of the built-in virtual radio while it runs (empty

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -18,22 +19,24 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QWindow>
+#include <ctime>
 
 #include "app/CAboutDlg.h"
 #include "app/Resources.h"
 #include "channels/CChannelClipboard.h"
 #include "channels/CChannelCsvCommands.h"
 #include "channels/CProgramView.h"
+#include "check/WriteCheck.h"
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
 #include "image/Document.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
-#include "settings/CAlarmDlg.h"
 #include "service/CAdjustParamDlg.h"
 #include "service/CServicePasswordDlg.h"
 #include "service/CSqlCalibrationDlg.h"
 #include "service/ServiceKeyFilter.h"
+#include "settings/CAlarmDlg.h"
 #include "settings/CBasicSettingDlg.h"
 #include "settings/CDtmfDlg.h"
 #include "settings/CScanInfoDlg.h"
@@ -43,7 +46,7 @@ namespace {
 
 constexpr const char* kDatFilter = "*.dat (*.dat);;All Files (*)";
 
-struct ActionSpec {
+struct ActionDecl {
     const char* name;
     const char* text;
     const char* statusTip;
@@ -62,12 +65,14 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     csvCommands_ = new CChannelCsvCommands(context_.image, *view_, this);
     clipboard_ = new CChannelClipboard(context_.image, *view_, this);
     CreateActions();
+    CreateUndoActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
     PlaceOverWorkArea();
     qApp->installEventFilter(this);
     connect(view_, &CProgramView::TableChanged, this, &CMainFrame::UpdateTitle);
+    connect(view_, &CProgramView::Edited, this, &CMainFrame::RecordStep);
     const auto notice = [this](const QString& text) { statusBar()->showMessage(text, 10000); };
     connect(view_, &CProgramView::Notice, this, notice);
     connect(csvCommands_, &CChannelCsvCommands::Notice, this, notice);
@@ -86,10 +91,15 @@ QAction* CMainFrame::action(const QString& objectName) const {
 }
 
 void CMainFrame::CreateActions() {
-    const ActionSpec specs[] = {
+    const ActionDecl decls[] = {
         {"actionNew", "&New", "Create a new document\nNew", QKeySequence::New, QStyle::SP_FileIcon},
         {"actionOpen", "&Open...", "Open an existing document\nOpen", QKeySequence::Open,
          QStyle::SP_DialogOpenButton},
+        {"actionOpenBackup",
+         "Open &Backup...",
+         "Open a copy kept by an earlier Read or Write\nOpen Backup",
+         {},
+         QStyle::SP_CustomBase},
         {"actionSave", "&Save", "Save the active document\nSave", QKeySequence::Save,
          QStyle::SP_DialogSaveButton},
         {"actionSaveAs",
@@ -160,7 +170,7 @@ void CMainFrame::CreateActions() {
          {},
          QStyle::SP_MessageBoxInformation},
     };
-    for (const ActionSpec& s : specs) {
+    for (const ActionDecl& s : decls) {
         auto* a = new QAction(this);
         a->setObjectName(s.name);
         a->setText(s.text);
@@ -173,6 +183,7 @@ void CMainFrame::CreateActions() {
     }
     connect(action("actionNew"), &QAction::triggered, this, &CMainFrame::OnFileNew);
     connect(action("actionOpen"), &QAction::triggered, this, &CMainFrame::OnFileOpen);
+    connect(action("actionOpenBackup"), &QAction::triggered, this, &CMainFrame::OnFileOpenBackup);
     connect(action("actionSave"), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(action("actionSaveAs"), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
     connect(action("actionExportCsv"), &QAction::triggered, csvCommands_,
@@ -197,10 +208,76 @@ void CMainFrame::CreateActions() {
     connect(action("actionDpmr"), &QAction::triggered, this, &CMainFrame::OnDpmr);
 }
 
+void CMainFrame::CreateUndoActions() {
+    auto* undo = new QAction("Undo", this);
+    undo->setObjectName("actionUndo");
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setStatusTip("Take back the last change");
+    undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    auto* redo = new QAction("Redo", this);
+    redo->setObjectName("actionRedo");
+    redo->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+    redo->setStatusTip("Make the change taken back last again");
+    redo->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    connect(undo, &QAction::triggered, this, &CMainFrame::OnUndo);
+    connect(redo, &QAction::triggered, this, &CMainFrame::OnRedo);
+    UpdateUndoActions();
+}
+
+void CMainFrame::UpdateUndoActions() {
+    QAction* undo = action("actionUndo");
+    QAction* redo = action("actionRedo");
+    const QString undoName = QString::fromStdString(history_.UndoName());
+    const QString redoName = QString::fromStdString(history_.RedoName());
+    undo->setEnabled(history_.CanUndo());
+    undo->setText(history_.CanUndo() ? "Undo " + undoName : "Undo");
+    redo->setEnabled(history_.CanRedo());
+    redo->setText(history_.CanRedo() ? "Redo " + redoName : "Redo");
+}
+
+dpmr::RadioImage CMainFrame::WouldWrite() {
+    dpmr::RadioImage wouldWrite = context_.image;
+    view_->StoreGridInto(wouldWrite);
+    return wouldWrite;
+}
+
+void CMainFrame::RecordStep(const QString& name) {
+    if (history_.Record(name.toStdString(), WouldWrite())) UpdateUndoActions();
+    UpdateTitle();
+}
+
+bool CMainFrame::CanChangeHistoryNow() const {
+    return !context_.transfer.busy && !QApplication::activeModalWidget();
+}
+
+void CMainFrame::RestoreFromHistory(const dpmr::RadioImage& state) {
+    context_.image = state;
+    view_->SelectBandFromImage();
+    UpdateUndoActions();
+    UpdateTitle();
+}
+
+void CMainFrame::OnUndo() {
+    if (!CanChangeHistoryNow()) return;
+    // A cell being typed in is committed first and is the step taken back;
+    // a change that no step recorded becomes one, so that Redo brings it back.
+    view_->CommitEditor();
+    RecordStep("Edit");
+    if (auto state = history_.Undo()) RestoreFromHistory(*state);
+}
+
+void CMainFrame::OnRedo() {
+    if (!CanChangeHistoryNow()) return;
+    view_->CommitEditor();
+    RecordStep("Edit");
+    if (auto state = history_.Redo()) RestoreFromHistory(*state);
+}
+
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     file->addAction(action("actionNew"));
     file->addAction(action("actionOpen"));
+    file->addAction(action("actionOpenBackup"));
     file->addAction(action("actionSave"));
     file->addAction(action("actionSaveAs"));
     file->addSeparator();
@@ -214,6 +291,9 @@ void CMainFrame::CreateMenus() {
     file->addAction(action("actionExit"));
 
     QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->addAction(action("actionUndo"));
+    edit->addAction(action("actionRedo"));
+    edit->addSeparator();
     edit->addAction(action("actionCopy"));
     edit->addAction(action("actionPaste"));
     edit->addSeparator();
@@ -342,16 +422,15 @@ void CMainFrame::ShowMessage(const QString& text, QMessageBox::Icon icon) {
 }
 
 void CMainFrame::ResetBaseline(const std::string& path) {
-    dpmr::RadioImage wouldWrite = context_.image;
-    view_->StoreGridInto(wouldWrite);
+    const dpmr::RadioImage wouldWrite = WouldWrite();
     context_.document.Reset(path, wouldWrite);
+    history_.Reset(wouldWrite);
+    UpdateUndoActions();
     UpdateTitle();
 }
 
 bool CMainFrame::IsModified() {
-    dpmr::RadioImage wouldWrite = context_.image;
-    view_->StoreGridInto(wouldWrite);
-    return context_.document.IsModified(wouldWrite);
+    return context_.document.IsModified(WouldWrite());
 }
 
 void CMainFrame::NewDocument() {
@@ -418,6 +497,23 @@ void CMainFrame::OnFileOpen() {
     OpenDocument(path);
 }
 
+void CMainFrame::OnFileOpenBackup() {
+    if (!MaybeSave()) return;
+    // Made when missing, so that the file dialog opens there even before the
+    // first backup.
+    const QString folder = QString::fromStdString(context_.backupFolder);
+    if (!folder.isEmpty()) QDir().mkpath(folder);
+    const QString path = ChooseFile(false, folder);
+    if (path.isEmpty() || !OpenDocument(path)) return;
+    // A backup opens as a new document: Save asks for a name, so that an
+    // edit never replaces the copy kept (nor goes where old copies are
+    // deleted).
+    ResetBaseline({});
+    statusBar()->showMessage(
+        QString("Opened the backup %1; Save asks for a new name").arg(QFileInfo(path).fileName()),
+        10000);
+}
+
 bool CMainFrame::SaveTo(const QString& path) {
     view_->StoreGridToImage();
     if (dpmr::Status s = dpmr::SaveImageFile(path.toStdString(), context_.image); !s) {
@@ -479,6 +575,12 @@ dpmr::LinkSettings CMainFrame::Link() const {
     return {context_.settings.portName, context_.settings.baudRate};
 }
 
+QString CMainFrame::KeepBackup(dpmr::BackupKind kind) {
+    const dpmr::Status s =
+        dpmr::BackupStore(context_.backupFolder).Save(context_.image, kind, std::time(nullptr));
+    return s ? QString() : QString::fromStdString(s.message());
+}
+
 void CMainFrame::OnRead() {
     // What the radio sends replaces the document, as New and Open do.
     if (!MaybeSave()) return;
@@ -486,22 +588,67 @@ void CMainFrame::OnRead() {
                         this);
     dialog.exec();
     if (!dialog.Succeeded()) return;
+    // The copy is what the radio sent, before the checks below touch it.
+    const QString backupFailure = KeepBackup(dpmr::BackupKind::kRead);
     // The image was replaced underneath the table: rebuild it, then check the
     // contacts the radio sent.
     view_->SelectBandFromImage();
     dpmr::CheckContactReferences(context_.image);
     dpmr::RepairContactNames(context_.image);
     view_->grid()->setFocus();
-    UpdateTitle();
-    statusBar()->showMessage("Read from the radio", 4000);
+    RecordStep("Read");
+    if (backupFailure.isEmpty())
+        statusBar()->showMessage("Read from the radio", 4000);
+    else
+        statusBar()->showMessage("Read from the radio. " + backupFailure, 30000);
+}
+
+bool CMainFrame::CheckBeforeWrite(QString& notice) {
+    const std::vector<dpmr::WriteProblem> problems = dpmr::CheckBeforeWrite(context_.image);
+    QStringList lines;
+    for (const dpmr::WriteProblem& p : problems)
+        lines << QString::fromStdString(dpmr::ProblemLine(p));
+    // A long list is cut where it is shown; the box's "Show Details..." has
+    // it all.
+    constexpr int kShown = 12;
+    QStringList shown = lines.mid(0, kShown);
+    if (lines.size() > kShown) shown << QString("... and %1 more").arg(lines.size() - kShown);
+    notice = shown.join('\n');
+    if (!dpmr::HasErrors(problems)) return true;
+    QMessageBox box(QMessageBox::Warning, Caption(), "Write anyway?",
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName("writeAnywayBox");
+    box.setInformativeText("The radio cannot use this configuration as it stands:\n\n" + notice);
+    if (lines.size() > kShown) box.setDetailedText(lines.join('\n'));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void CMainFrame::OnWrite() {
+    // The check sees what is written: the table stored first.
     view_->StoreGridToImage();
+    QString notice;
+    if (!CheckBeforeWrite(notice)) return;
     CProgressDlg dialog(CProgressDlg::Direction::kWrite, context_.image, Link(), context_.transfer,
                         this);
+    dialog.SetVerify(context_.settings.verifyAfterWrite);
+    if (!notice.isEmpty()) dialog.SetNotice("Note before writing:\n" + notice);
+    QString backupFailure;
+    dialog.SetBeforeStart([&] {
+        backupFailure = KeepBackup(dpmr::BackupKind::kWrite);
+        if (!backupFailure.isEmpty()) statusBar()->showMessage(backupFailure);
+    });
     dialog.exec();
-    if (dialog.Succeeded()) statusBar()->showMessage("Written to the radio", 4000);
+    if (dialog.VerifyChecked() != context_.settings.verifyAfterWrite) {
+        context_.settings.verifyAfterWrite = dialog.VerifyChecked();
+        dpmr::SaveVerifyAfterWrite(context_.settings);
+    }
+    if (!dialog.Succeeded()) return;
+    QString done = dialog.result().message.empty()
+                       ? QString("Written to the radio")
+                       : QString::fromStdString(dialog.result().message);
+    if (!backupFailure.isEmpty()) done += ". " + backupFailure;
+    statusBar()->showMessage(done, backupFailure.isEmpty() ? 10000 : 30000);
 }
 
 void CMainFrame::OnScanInfo() {

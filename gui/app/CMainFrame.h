@@ -2,7 +2,8 @@
 // indicators, the channel table as its central view, and the document
 // commands (New, Open, Save, Save As, Print, Exit) with the unsaved-changes
 // question. The title names the model, the file and whether it has unsaved
-// changes.
+// changes. Edit > Undo and Redo step through the document's history; Read and
+// Write keep backups, and Write checks the image first.
 #pragma once
 
 #include <QMainWindow>
@@ -11,6 +12,8 @@
 #include <memory>
 
 #include "app/AppContext.h"
+#include "backup/BackupStore.h"
+#include "history/UndoHistory.h"
 
 class CChannelClipboard;
 class CChannelCsvCommands;
@@ -49,9 +52,17 @@ class CMainFrame : public QMainWindow {
 
     QAction* action(const QString& objectName) const;
 
+    const dpmr::UndoHistory& history() const { return history_; }
+    // After an action named `name` (a table cell, a dialog's caption, "Read"):
+    // one undo step when the document changed.
+    void RecordStep(const QString& name);
+
   public slots:
     void OnFileNew();
     void OnFileOpen();
+    void OnFileOpenBackup();
+    void OnUndo();
+    void OnRedo();
     bool OnFileSave();
     bool OnFileSaveAs();
     void OnFilePrint();
@@ -78,6 +89,18 @@ class CMainFrame : public QMainWindow {
 
   private:
     void CreateActions();
+    void CreateUndoActions();
+    void UpdateUndoActions();
+    // Undo and Redo wait while a transfer or a dialog is open.
+    bool CanChangeHistoryNow() const;
+    void RestoreFromHistory(const dpmr::RadioImage& state);
+    // What Save would write now.
+    dpmr::RadioImage WouldWrite();
+    // Keeps a backup of the image; the reason when it could not be kept.
+    QString KeepBackup(dpmr::BackupKind kind);
+    // The check before a Write: false when it has errors and the user does
+    // not want to write anyway. `notice` receives the problems to show.
+    bool CheckBeforeWrite(QString& notice);
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
@@ -96,6 +119,7 @@ class CMainFrame : public QMainWindow {
     dpmr::LinkSettings Link() const;
 
     AppContext& context_;
+    dpmr::UndoHistory history_;
     CProgramView* view_ = nullptr;
     CChannelCsvCommands* csvCommands_ = nullptr;  // File > Export / Import Channels
     CChannelClipboard* clipboard_ = nullptr;      // Edit > Copy / Paste

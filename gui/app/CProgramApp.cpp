@@ -8,6 +8,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/DemoRadio.h"
+#include "backup/BackupStore.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ CProgramApp::~CProgramApp() {
 
 std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
     context_.settings = dpmr::LoadAppSettings(dpmr::ExecutableFolder());
+    context_.backupFolder = dpmr::DefaultBackupFolder();
 
     QString file;
     bool demo = false;

@@ -13,7 +13,7 @@ namespace {
 // of the adjustment dialog stores), every list at 0 dB, and squelch values and
 // noise thresholds that rise with the frequency.
 void AddDemoFactoryValues(dpmr::RadioImage& memory) {
-    dpmr::form::FormDialog adjustment(dpmr::AdjustParamDialogSpec(), memory);
+    dpmr::form::FormDialog adjustment(dpmr::AdjustParamDialogDecl(), memory);
     for (int p = 0; p < adjustment.PageCount(); ++p) {
         dpmr::form::FieldPage& page = *adjustment.FieldPageAt(p);
         for (std::size_t i = 0; i < page.FieldCount(); ++i)

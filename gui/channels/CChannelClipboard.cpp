@@ -59,12 +59,14 @@ void CChannelClipboard::Paste() {
     const std::string text = mime->text().toStdString();
     const int first = SelectedRows().first;
     std::optional<dpmr::PasteReport> report;
-    view_.RunImageEditor([&] {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(records.constData());
-        report = dpmr::PasteChannelRecords(view_.presenter(), image_, first,
-                                           {bytes, static_cast<std::size_t>(records.size())});
-        if (!report) report = dpmr::PasteChannelText(view_.presenter(), first, text);
-    });
+    view_.RunImageEditor(
+        [&] {
+            const auto* bytes = reinterpret_cast<const std::uint8_t*>(records.constData());
+            report = dpmr::PasteChannelRecords(view_.presenter(), image_, first,
+                                               {bytes, static_cast<std::size_t>(records.size())});
+            if (!report) report = dpmr::PasteChannelText(view_.presenter(), first, text);
+        },
+        "Paste");
     const bool pasted = report->last >= report->first;
     // The rows pasted are shown selected, ready to be copied on.
     if (pasted)

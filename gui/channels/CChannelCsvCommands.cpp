@@ -63,7 +63,8 @@ void CChannelCsvCommands::OnImportCsv() {
         return;
     }
     dpmr::ChirpImportReport report;
-    view_.RunImageEditor([&] { report = dpmr::ImportChirpRows(view_.presenter(), rows); });
+    view_.RunImageEditor([&] { report = dpmr::ImportChirpRows(view_.presenter(), rows); },
+                         "Import Channels from CSV");
     const QString summary = "Imported " + Count(report.channels) + " from " + name;
     emit Notice(summary);
     if (!report.lines.empty())

@@ -25,6 +25,7 @@
 #include "channels/ChannelTablePrinter.h"
 #include "channels/ToneCodec.h"
 #include "dpmr/ContactChecks.h"
+#include "widgets/DialogCaptionWatcher.h"
 #include "widgets/FlexGrid.h"
 
 using dpmr::CellEditor;
@@ -135,9 +136,11 @@ void CProgramView::OnInitialUpdate() {
 }
 
 void CProgramView::StoreGridToImage() {
+    const bool editing = presenter_.OpenEditor() != CellEditor::kNone;
     CopyEditorTextToPresenter();
     presenter_.StoreGridToImage();
     ShowPresenterState();
+    if (editing) AnnounceCellEdit();
 }
 
 void CProgramView::StoreGridInto(dpmr::RadioImage& target) {
@@ -169,11 +172,16 @@ void CProgramView::FilePrintPreview() {
     preview.exec();
 }
 
-void CProgramView::RunImageEditor(const std::function<void()>& run) {
+void CProgramView::RunImageEditor(const std::function<void()>& run, const QString& name) {
     StoreGridToImage();
+    DialogCaptionWatcher caption;
     run();
     SelectBandFromImage();
     grid_->setFocus();
+    if (!name.isEmpty())
+        emit Edited(name);
+    else
+        emit Edited(caption.Caption().isEmpty() ? QString("Edit") : caption.Caption());
 }
 
 void CProgramView::OnChannelEdit() {
@@ -193,6 +201,7 @@ void CProgramView::OnFactory() {
     const dpmr::Status status = presenter_.LoadFactory();
     ShowPresenterState();
     if (!status) ShowMessage(status.message());
+    emit Edited(factoryButton_->text());
 }
 
 void CProgramView::ShowMessage(const std::string& text) {
@@ -217,6 +226,7 @@ void CProgramView::OnBandActivated(int index) {
     }
     presenter_.ChangeBand(index);
     ShowPresenterState();
+    emit Edited("Freq range");
 }
 
 void CProgramView::OnGridMouseDown(int row, int col, Qt::MouseButton button) {
@@ -298,6 +308,14 @@ void CProgramView::CommitEditor() {
     CopyEditorTextToPresenter();
     presenter_.CommitOpenEditors();
     ShowPresenterState();
+    AnnounceCellEdit();
+}
+
+void CProgramView::AnnounceCellEdit() {
+    const auto& titles = ChannelTablePresenter::ColumnTitles();
+    emit Edited(QString("Channel %1 %2")
+                    .arg(presenter_.EditRow())
+                    .arg(titles[static_cast<std::size_t>(presenter_.EditCol())]));
 }
 
 std::array<QWidget*, 3> CProgramView::Editors() const {
@@ -409,6 +427,7 @@ bool CProgramView::HandleEditorKey(QObject* watched, int key) {
     // The editor is closed already, so the focus change commits nothing more.
     grid_->setFocus();
     ShowPresenterState();
+    AnnounceCellEdit();
     return true;
 }
 

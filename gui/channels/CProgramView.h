@@ -3,7 +3,9 @@
 // edit" and "Factroy" buttons, and prints the table. Every rule lives in
 // dpmr::ChannelTablePresenter; this class forwards events and draws. A choice
 // that would empty the table asks first; the band box takes the mouse wheel
-// only when it has the focus.
+// only when it has the focus. Every change of the document made here (a
+// committed cell, a band change, "Factroy", a dialog run through
+// RunImageEditor) is announced by Edited with the name of its undo step.
 #pragma once
 
 #include <QWidget>
@@ -47,8 +49,12 @@ class CProgramView : public QWidget {
     // Runs an editor of the image (a modal dialog): the table is stored into
     // the channel records first, so that the editor sees what the table
     // shows, and rebuilt from the image afterwards, so that the table shows
-    // what the editor left. Every dialog that edits the image runs here.
-    void RunImageEditor(const std::function<void()>& run);
+    // what the editor left. Every dialog that edits the image runs here; its
+    // undo step is named by the caption of the first dialog it shows.
+    void RunImageEditor(const std::function<void()>& run, const QString& name = {});
+
+    // Commits the open in-place editor (as the editor losing the focus does).
+    void CommitEditor();
 
     // Draws the band and the 16 rows onto `printer`, page after page.
     void PrintTable(QPrinter* printer);
@@ -67,6 +73,10 @@ class CProgramView : public QWidget {
     void TableChanged();
     // A commit changed what was typed: the words for the status bar.
     void Notice(const QString& text);
+    // An action that may have changed the document ended: `stepName` names
+    // its undo step ("Channel 3 Rx Freq", "Freq range", "Factroy", a
+    // dialog's caption).
+    void Edited(const QString& stepName);
 
   public slots:
     void FilePrint();
@@ -85,7 +95,8 @@ class CProgramView : public QWidget {
     // Shows the editor the presenter opened, with the focus; typed text keeps
     // the cursor at its end, a cell's own text is selected whole.
     void ShowOpenedEditor(bool selectAll);
-    void CommitEditor();
+    // Edited for the cell the last editor was open on.
+    void AnnounceCellEdit();
     void CopyEditorTextToPresenter();
     std::array<QWidget*, 3> Editors() const;
     QWidget* OpenEditorWidget() const;

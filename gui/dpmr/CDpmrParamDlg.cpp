@@ -8,7 +8,7 @@
 
 CDpmrParamDlg::CDpmrParamDlg(dpmr::RadioImage& image, QWidget* parent)
     : CTabDialog(
-          dpmr::DpmrParamDialogSpec(), image, parent,
+          dpmr::DpmrParamDialogDecl(), image, parent,
           [](dpmr::form::FormPage& page, int index) -> CPageWidget* {
               switch (index) {
                   case 0:

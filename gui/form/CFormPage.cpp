@@ -14,12 +14,12 @@
 #include "form/QtText.h"
 #include "widgets/SpinEdit.h"
 
+using dpmr::form::FieldDecl;
 using dpmr::form::FieldKind;
-using dpmr::form::FieldSpec;
 
 namespace {
 
-void AddRow(QFormLayout* form, const FieldSpec& field, QWidget* control) {
+void AddRow(QFormLayout* form, const FieldDecl& field, QWidget* control) {
     if (field.kind == FieldKind::kCheck) {
         form->addRow(control);
         return;
@@ -41,7 +41,7 @@ CFormPage::CFormPage(dpmr::form::FieldPage& page, QWidget* parent)
     std::vector<QWidget*> blocks;
     auto* loose = static_cast<QFormLayout*>(nullptr);
     for (std::size_t i = 0; i < page_.FieldCount(); ++i) {
-        const FieldSpec& field = page_.Field(i);
+        const FieldDecl& field = page_.Field(i);
         if (field.hidden) {
             controls[i]->hide();
             continue;
@@ -86,7 +86,7 @@ CFormPage::CFormPage(dpmr::form::FieldPage& page, QWidget* parent)
 }
 
 QWidget* CFormPage::MakeControl(std::size_t i) {
-    const FieldSpec& field = page_.Field(i);
+    const FieldDecl& field = page_.Field(i);
     QWidget* control = nullptr;
     switch (field.kind) {
         case FieldKind::kList: {

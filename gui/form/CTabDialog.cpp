@@ -8,10 +8,10 @@
 #include "form/CFormPage.h"
 #include "form/QtText.h"
 
-CTabDialog::CTabDialog(const dpmr::form::DialogSpec& spec, dpmr::RadioImage& image, QWidget* parent,
+CTabDialog::CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& image, QWidget* parent,
                        const PageMaker& makePage)
-    : QDialog(parent), presenter_(spec, image) {
-    setWindowTitle(ToQt(spec.caption));
+    : QDialog(parent), presenter_(decl, image) {
+    setWindowTitle(ToQt(decl.caption));
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < presenter_.PageCount(); ++i) {
         dpmr::form::FormPage& page = presenter_.Page(i);
@@ -19,7 +19,7 @@ CTabDialog::CTabDialog(const dpmr::form::DialogSpec& spec, dpmr::RadioImage& ima
         if (!widget) widget = new CFormPage(*presenter_.FieldPageAt(i));
         pages_.push_back(widget);
     }
-    if (spec.tabbed) {
+    if (decl.tabbed) {
         tabs_ = new QTabWidget(this);
         for (int i = 0; i < presenter_.PageCount(); ++i)
             tabs_->addTab(pages_[static_cast<std::size_t>(i)], ToQt(presenter_.Page(i).Caption()));
@@ -62,5 +62,5 @@ void CTabDialog::keyPressEvent(QKeyEvent* event) {
     event->accept();
     // A dialog without tabs closes with either key (and stores); a tab dialog
     // is closed only from its caption.
-    if (!presenter_.Spec().tabbed) done(QDialog::Accepted);
+    if (!presenter_.Decl().tabbed) done(QDialog::Accepted);
 }

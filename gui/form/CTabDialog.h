@@ -22,7 +22,7 @@ class CTabDialog : public QDialog {
     // field table.
     using PageMaker = std::function<CPageWidget*(dpmr::form::FormPage& page, int index)>;
 
-    CTabDialog(const dpmr::form::DialogSpec& spec, dpmr::RadioImage& image,
+    CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& image,
                QWidget* parent = nullptr, const PageMaker& makePage = {});
     ~CTabDialog() override;
 

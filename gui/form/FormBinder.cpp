@@ -28,7 +28,7 @@ QLineEdit* EditOf(QWidget* w) {
 void FormBinder::Bind(std::size_t i, QWidget* w) {
     widgets_[i] = w;
     w->installEventFilter(this);
-    const dpmr::form::FieldSpec& field = page_.Field(i);
+    const dpmr::form::FieldDecl& field = page_.Field(i);
     if (!field.tip.empty()) w->setToolTip(ToQt(field.tip));
 
     if (auto* box = qobject_cast<QComboBox*>(w)) {

@@ -1,6 +1,7 @@
 // CProgressDlg: Read/Write on a worker thread with progress and cancel.
 #include "link/CProgressDlg.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -19,8 +20,12 @@ CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::L
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     const int blocks = static_cast<int>(dpmr::SplitIntoBlocks(dpmr::ProgramRanges()).size());
-    auto* hint = new QLabel("Connect the radio, switch it on, then press Start.");
-    hint->setObjectName("hint");
+    hint_ = new QLabel("Connect the radio, switch it on, then press Start.");
+    hint_->setObjectName("hint");
+    notice_ = new QLabel;
+    notice_->setObjectName("notice");
+    notice_->setWordWrap(true);
+    notice_->hide();
     bar_ = new QProgressBar;
     bar_->setRange(0, blocks);
     bar_->setValue(0);
@@ -34,11 +39,17 @@ CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::L
     connect(exit_, &QPushButton::clicked, this, &CProgressDlg::reject);
 
     auto* buttons = new QHBoxLayout;
+    if (direction == Direction::kWrite) {
+        // Off by default: reading back doubles the time a Write takes.
+        verify_ = new QCheckBox("Verify after writing");
+        buttons->addWidget(verify_);
+    }
     buttons->addStretch();
     buttons->addWidget(start_);
     buttons->addWidget(exit_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(hint);
+    layout->addWidget(hint_);
+    layout->addWidget(notice_);
     layout->addWidget(bar_);
     layout->addWidget(percent_);
     layout->addLayout(buttons);
@@ -51,11 +62,26 @@ CProgressDlg::~CProgressDlg() {
     if (worker_.joinable()) worker_.join();
 }
 
+void CProgressDlg::SetVerify(bool on) {
+    if (verify_) verify_->setChecked(on);
+}
+
+bool CProgressDlg::VerifyChecked() const {
+    return verify_ && verify_->isChecked();
+}
+
+void CProgressDlg::SetNotice(const QString& text) {
+    notice_->setText(text);
+    notice_->setVisible(!text.isEmpty());
+}
+
 void CProgressDlg::OnStart() {
     if (started_ || control_.busy) return;
     started_ = true;
     running_ = true;
     start_->setEnabled(false);
+    if (verify_) verify_->setEnabled(false);
+    if (beforeStart_) beforeStart_();
     // Mark the transfer busy before the worker starts, so that "Exit" pressed
     // right away is taken as a stop request, not as closing the dialog; an
     // earlier request (from a dialog closed before it started) is forgotten.
@@ -68,10 +94,16 @@ void CProgressDlg::OnStart() {
         QMetaObject::invokeMethod(
             this, [this, done, total] { OnProgress(done, total); }, Qt::QueuedConnection);
     };
-    worker_ = std::thread([this, progress] {
+    const bool verify = VerifyChecked();
+    worker_ = std::thread([this, progress, verify] {
         dpmr::TransferResult result = direction_ == Direction::kRead
                                           ? dpmr::ReadFromRadio(link_, image_, progress, control_)
                                           : dpmr::WriteToRadio(link_, image_, progress, control_);
+        if (verify && result.succeeded()) {
+            QMetaObject::invokeMethod(
+                this, [this] { OnVerifying(); }, Qt::QueuedConnection);
+            result = dpmr::VerifyRadio(link_, image_, progress, control_);
+        }
         control_.busy = false;
         QMetaObject::invokeMethod(
             this, [this, result] { OnFinished(result); }, Qt::QueuedConnection);
@@ -81,6 +113,12 @@ void CProgressDlg::OnStart() {
 void CProgressDlg::OnProgress(int blocksDone, int totalBlocks) {
     bar_->setValue(blocksDone);
     percent_->setText(QString("%1%").arg(dpmr::ProgressPercent(blocksDone, totalBlocks)));
+}
+
+void CProgressDlg::OnVerifying() {
+    hint_->setText("Written. Reading the radio back to verify...");
+    bar_->setValue(0);
+    percent_->setText("0%");
 }
 
 void CProgressDlg::OnFinished(dpmr::TransferResult result) {

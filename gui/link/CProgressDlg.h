@@ -3,15 +3,19 @@
 // block, "Exit" asks the transfer to stop after the block in progress (or
 // closes the dialog while nothing runs). The dialog closes itself when the
 // transfer ends; a failure, and a Write that left the radio partly written,
-// are shown before it closes.
+// are shown before it closes. The Write dialog can read the radio back after
+// a successful write and compare ("Verify after writing"); a difference is a
+// failure like any other.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <thread>
 
 #include "image/RadioImage.h"
 #include "link/ProgramTransfer.h"
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -30,10 +34,21 @@ class CProgressDlg : public QDialog {
     bool Succeeded() const { return succeeded_; }
     const dpmr::TransferResult& result() const { return result_; }
 
+    // Write only: the "Verify after writing" box and its state.
+    void SetVerify(bool on);
+    bool VerifyChecked() const;
+    // Runs on the user-interface thread when "Start" starts the transfer,
+    // before the first byte is sent (Write keeps its backup there).
+    void SetBeforeStart(std::function<void()> hook) { beforeStart_ = std::move(hook); }
+    // Words shown above the bar (the problems found before a Write); none
+    // when empty.
+    void SetNotice(const QString& text);
+
     QPushButton* startButton() const { return start_; }
     QPushButton* exitButton() const { return exit_; }
     QProgressBar* progressBar() const { return bar_; }
     QLabel* percentLabel() const { return percent_; }
+    QCheckBox* verifyBox() const { return verify_; }
 
   public slots:
     void OnStart();
@@ -42,6 +57,7 @@ class CProgressDlg : public QDialog {
 
   private:
     void OnProgress(int blocksDone, int totalBlocks);
+    void OnVerifying();
     void OnFinished(dpmr::TransferResult result);
 
     Direction direction_;
@@ -53,6 +69,10 @@ class CProgressDlg : public QDialog {
     bool running_ = false;
     bool succeeded_ = false;
     dpmr::TransferResult result_;
+    std::function<void()> beforeStart_;
+    QLabel* hint_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QCheckBox* verify_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QLabel* percent_ = nullptr;
     QPushButton* start_ = nullptr;

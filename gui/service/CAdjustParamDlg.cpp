@@ -15,7 +15,7 @@
 #include "service/ServiceTransfer.h"
 
 CAdjustParamDlg::CAdjustParamDlg(dpmr::RadioImage& image, dpmr::LinkSettings link, QWidget* parent)
-    : CTabDialog(dpmr::AdjustParamDialogSpec(), image, parent,
+    : CTabDialog(dpmr::AdjustParamDialogDecl(), image, parent,
                  [](dpmr::form::FormPage& page, int index) -> CPageWidget* {
                      auto& fields = static_cast<dpmr::form::FieldPage&>(page);
                      switch (index) {

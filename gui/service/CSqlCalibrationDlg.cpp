@@ -10,7 +10,7 @@
 
 CSqlCalibrationDlg::CSqlCalibrationDlg(dpmr::RadioImage& image, dpmr::LinkSettings link,
                                        QWidget* parent)
-    : CTabDialog(dpmr::SqlCalibrationDialogSpec(), image, parent,
+    : CTabDialog(dpmr::SqlCalibrationDialogDecl(), image, parent,
                  [](dpmr::form::FormPage& page, int) -> CPageWidget* {
                      return new CSqlCalibrationPage(static_cast<dpmr::SqlCalibrationPage&>(page));
                  }),

@@ -4,4 +4,4 @@
 #include "settings/AlarmDialog.h"
 
 CAlarmDlg::CAlarmDlg(dpmr::RadioImage& image, QWidget* parent)
-    : CTabDialog(dpmr::AlarmDialogSpec(), image, parent) {}
+    : CTabDialog(dpmr::AlarmDialogDecl(), image, parent) {}

@@ -8,7 +8,7 @@
 
 CBasicSettingDlg::CBasicSettingDlg(dpmr::RadioImage& image, const QString& pictureFolder,
                                    QWidget* parent)
-    : CTabDialog(dpmr::BasicSettingDialogSpec(), image, parent,
+    : CTabDialog(dpmr::BasicSettingDialogDecl(), image, parent,
                  [pictureFolder](dpmr::form::FormPage& page, int index) -> CPageWidget* {
                      auto& fields = static_cast<dpmr::form::FieldPage&>(page);
                      switch (index) {

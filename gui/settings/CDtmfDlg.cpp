@@ -7,7 +7,7 @@
 #include "settings/DtmfDialog.h"
 
 CDtmfDlg::CDtmfDlg(dpmr::RadioImage& image, QWidget* parent)
-    : CTabDialog(dpmr::DtmfDialogSpec(), image, parent,
+    : CTabDialog(dpmr::DtmfDialogDecl(), image, parent,
                  [](dpmr::form::FormPage& page, int index) -> CPageWidget* {
                      auto& fields = static_cast<dpmr::form::FieldPage&>(page);
                      switch (index) {

@@ -4,4 +4,4 @@
 #include "settings/ScanInfoDialog.h"
 
 CScanInfoDlg::CScanInfoDlg(dpmr::RadioImage& image, QWidget* parent)
-    : CTabDialog(dpmr::ScanInfoDialogSpec(), image, parent) {}
+    : CTabDialog(dpmr::ScanInfoDialogDecl(), image, parent) {}

@@ -230,6 +230,8 @@ class MainFrameTest : public QObject {
         QVERIFY(QDir().mkpath(QString::fromStdString(dir_->File("dpmrcps"))));
         std::ofstream(ini) << "[Setup]\nCOM=/dev/ttyUSB3\n";
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_->path()));
+        const QByteArray state = qgetenv("XDG_STATE_HOME");
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString(dir_->path()));  // the Read's backup
         {
             CProgramApp demo;
             QVERIFY(!demo.InitInstance({"dpmrcps", "--demo"}));
@@ -247,6 +249,7 @@ class MainFrameTest : public QObject {
         chosen.context().settings.portName = "/dev/ttyACM1";
         chosen.ExitInstance();
         qunsetenv("XDG_CONFIG_HOME");
+        state.isEmpty() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", state);
         QCOMPARE(dpmr::CIniFile(ini).GetString("Setup", "COM", ""), std::string("/dev/ttyACM1"));
     }
 

@@ -17,7 +17,7 @@ namespace dpmr::test {
 
 class DialogDriver {
   public:
-    DialogDriver(const form::DialogSpec& spec, RadioImage& image) : dialog(spec, image) {}
+    DialogDriver(const form::DialogDecl& decl, RadioImage& image) : dialog(decl, image) {}
 
     struct Control {
         form::FieldPage& page;
@@ -25,7 +25,7 @@ class DialogDriver {
     };
     Control At(const std::string& key) {
         const std::optional<form::FieldRef> ref = form::FindField(key);
-        EXPECT_TRUE(ref && ref->dialog == &dialog.Spec()) << key;
+        EXPECT_TRUE(ref && ref->dialog == &dialog.Decl()) << key;
         dialog.SelectPage(ref->page);
         return {*dialog.FieldPageAt(ref->page), static_cast<std::size_t>(ref->field)};
     }
@@ -66,16 +66,16 @@ inline RadioImage NewImage() {
 // Opens and closes the dialog on `image` and on an image of random bytes:
 // the first comes back unchanged, the second differs at most in the bits of
 // `owned` (offset -> mask).
-inline void ExpectClosingKeepsWhatIsNotOwned(const form::DialogSpec& spec, RadioImage image,
+inline void ExpectClosingKeepsWhatIsNotOwned(const form::DialogDecl& decl, RadioImage image,
                                              const std::map<std::size_t, std::uint8_t>& owned) {
     const RadioImage fresh = image;
-    DialogDriver(spec, image).dialog.Close();
+    DialogDriver(decl, image).dialog.Close();
     EXPECT_TRUE(image == fresh);
     std::mt19937 random(7);
     for (std::size_t off = 0; off < RadioImage::kSize; ++off)
         image.SetU8(off, static_cast<std::uint8_t>(random()));
     const RadioImage before = image;
-    DialogDriver(spec, image).dialog.Close();
+    DialogDriver(decl, image).dialog.Close();
     for (std::size_t off = 0; off < RadioImage::kSize; ++off) {
         const auto it = owned.find(off);
         const std::uint8_t mask = it == owned.end() ? 0 : it->second;

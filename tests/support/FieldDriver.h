@@ -131,8 +131,8 @@ inline void ExpectLoadsAndStoresBack(std::span<const LoadCase> cases) {
 // what the first stored unchanged.
 inline void ExpectRoundTripsKeepOtherBytes(std::initializer_list<std::string_view> steps,
                                            const std::function<bool(std::size_t)>& mayWrite,
-                                           unsigned seed) {
-    std::uint32_t state = seed;
+                                           unsigned salt) {
+    std::uint32_t state = salt;
     for (int round = 0; round < 20; ++round) {
         RadioImage image;
         for (std::size_t off = 0; off < RadioImage::kSize; ++off) {

@@ -112,5 +112,36 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
     EXPECT_EQ(Get(dir_.File("plain")), "x");
 }
 
+// "Verify after writing" is off unless a file says 1; it is read and kept
+// where the port is, and moves to the user's copy with it.
+TEST_F(AppSettingsTest, VerifyAfterWriteIsKeptWhereThePortIs) {
+    EXPECT_FALSE(LoadAppSettings(prog_).verifyAfterWrite);
+    Put(prog_ + "Program.ini", "[Setup]\nCOM=COM1\nVerifyAfterWrite=1\n");
+    AppSettings s = LoadAppSettings(prog_);
+    EXPECT_TRUE(s.verifyAfterWrite);
+    s.verifyAfterWrite = false;
+    EXPECT_TRUE(SaveVerifyAfterWrite(s));
+    EXPECT_EQ(Get(prog_ + "Program.ini"), "[Setup]\nCOM=COM1\nVerifyAfterWrite=0\n");
+    EXPECT_FALSE(LoadAppSettings(prog_).verifyAfterWrite);
+
+    Put(userIni_, "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=yes\n");  // only 1 is on
+    EXPECT_FALSE(LoadAppSettings(prog_).verifyAfterWrite);
+    Put(userIni_, "[Setup]\nCOM=/dev/ttyUSB0\n");  // the program folder's value then
+    Put(prog_ + "Program.ini", "[Setup]\nVerifyAfterWrite=1\n");
+    s = LoadAppSettings(prog_);
+    EXPECT_TRUE(s.verifyAfterWrite);
+    EXPECT_TRUE(SaveVerifyAfterWrite(s));
+    EXPECT_EQ(Get(userIni_), "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=1\n");
+
+    // A program folder that is no folder: the choice goes to a new user's copy.
+    fs::remove(userIni_);
+    Put(dir_.File("plain"), "x");
+    s = LoadAppSettings(dir_.File("plain/"));
+    s.verifyAfterWrite = true;
+    EXPECT_TRUE(SaveVerifyAfterWrite(s));
+    EXPECT_EQ(Get(userIni_), "[Setup]\nVerifyAfterWrite=1\n");
+    EXPECT_TRUE(LoadAppSettings(dir_.File("plain/")).verifyAfterWrite);
+}
+
 }  // namespace
 }  // namespace dpmr

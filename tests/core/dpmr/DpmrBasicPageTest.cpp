@@ -103,7 +103,7 @@ TEST(DpmrBasicPage, LoadEditAndStoreEachField) {
         const std::string what = std::string(c.key) + " " + c.typed.value_or("-");
         RadioImage image;
         for (std::size_t k = 0; k < c.before.size(); ++k) image.SetU8(c.offset + k, c.before[k]);
-        form::FieldPage page(DpmrBasicPageSpec(), image);
+        form::FieldPage page(DpmrBasicPageDecl(), image);
         page.LoadFromImage();
         const int found = page.IndexOf(c.key);
         ASSERT_GE(found, 0) << c.key;
@@ -124,7 +124,7 @@ TEST(DpmrBasicPage, LoadEditAndStoreEachField) {
 TEST(DpmrBasicPage, ListsOf0x39FShareTheByte) {
     RadioImage image;
     image.SetU8(0x39F, 0x00);
-    form::FieldPage page(DpmrBasicPageSpec(), image);
+    form::FieldPage page(DpmrBasicPageDecl(), image);
     page.LoadFromImage();
     const std::pair<const char*, int> choices[] = {{"codec_type", 2},  {"kill_decode", 1},
                                                    {"voice_store", 1}, {"kill_type", 1},

@@ -136,7 +136,7 @@ TEST(DpmrParamDialog, ClosingKeepsTheContactPagesCleanUpOfTheLists) {
     for (const int shownAtClose : {1, 2}) {
         RadioImage image = EightGroupCalls();
         PutGroupList(image, 1, {1, 2});
-        form::FormDialog dialog(DpmrParamDialogSpec(), image);
+        form::FormDialog dialog(DpmrParamDialogDecl(), image);
         dialog.SelectPage(2);
         dialog.SelectPage(1);
         auto& contacts = static_cast<ContactPagePresenter&>(dialog.Page(1));

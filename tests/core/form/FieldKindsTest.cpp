@@ -18,7 +18,7 @@ using test::ImageBytes;
 
 constexpr std::size_t kAt = 0x10;
 
-ControlState Loaded(const FieldSpec& f, const RadioImage& image) {
+ControlState Loaded(const FieldDecl& f, const RadioImage& image) {
     ControlState s;
     s.items = ListItemsFor(f, image);
     LoadField(f, image, s);
@@ -31,18 +31,18 @@ RadioImage WithBytes(const Raw& bytes) {
     return image;
 }
 
-void Store(const FieldSpec& f, const std::string& text, RadioImage& image) {
+void Store(const FieldDecl& f, const std::string& text, RadioImage& image) {
     ControlState s;
     s.text = text;
     StoreField(f, s, image);
 }
 
-FieldSpec Num(Location at, NumberRule rule) {
+FieldDecl Num(Location at, NumberRule rule) {
     return Number("n", "N", at, rule, 0);
 }
 
-FieldSpec Coded(int noItemBelow) {
-    FieldSpec f = CodedList("c", "C", Byte(kAt), {"x", "y"}, {9, 4}, 0, 4);
+FieldDecl Coded(int noItemBelow) {
+    FieldDecl f = CodedList("c", "C", Byte(kAt), {"x", "y"}, {9, 4}, 0, 4);
     f.list.noItemBelow = noItemBelow;
     return f;
 }
@@ -55,9 +55,9 @@ const NumberRule kMs{
 
 // Each row loads `stored`, then stores entry `choose` (-1: nothing selected).
 TEST(FieldKindsTest, ListsLoadWithFallbacksAndStoreCodes) {
-    const FieldSpec plain = List("l", "L", Byte(kAt), {"a", "b", "c"}, 2, 1);
-    const FieldSpec bits = List("b", "B", BitsAt(kAt, 2, 2), {"p", "q", "r"}, 1, 2);
-    const std::tuple<const char*, FieldSpec, std::uint8_t, const char*, int, std::uint8_t> rows[] =
+    const FieldDecl plain = List("l", "L", Byte(kAt), {"a", "b", "c"}, 2, 1);
+    const FieldDecl bits = List("b", "B", BitsAt(kAt, 2, 2), {"p", "q", "r"}, 1, 2);
+    const std::tuple<const char*, FieldDecl, std::uint8_t, const char*, int, std::uint8_t> rows[] =
         {
             {"position", plain, 1, "b", 0, 0x00},
             {"invalid code: fallback", plain, 7, "c", -1, 0x01},
@@ -102,7 +102,7 @@ TEST(FieldKindsTest, CommitsAndSpins) {
     };
     for (const auto& [name, rule, text, shown] : rows)
         EXPECT_EQ(CommitText(Num(Byte(kAt), rule), text), shown) << name;
-    const FieldSpec id =  // a 7-digit identity: padded, or replaced when it breaks the rule
+    const FieldDecl id =  // a 7-digit identity: padded, or replaced when it breaks the rule
         Digits("k", "K", Bytes(kAt, 7), 7, {.sevenDigits = true, .replacement = "9999990"});
     const std::pair<const char*, const char*> ids[] = {
         {"12345", "0012345"},   {"12345678", "1234567"}, {"8999999", "8999999"},
@@ -120,7 +120,7 @@ TEST(FieldKindsTest, CommitsAndSpins) {
 }
 
 TEST(FieldKindsTest, BitFieldsKeepTheOtherBitsOfTheirByte) {
-    const FieldSpec check = Check("c", "C", BitAt(kAt, 5));
+    const FieldDecl check = Check("c", "C", BitAt(kAt, 5));
     RadioImage image = WithBytes({0xDF});
     ControlState s = Loaded(check, image);
     EXPECT_FALSE(s.checked);
@@ -148,18 +148,18 @@ TEST(FieldKindsTest, EditsLoadAndStore) {
     vox.commitAfterLoad = vox.commitBeforeStore = true;
     NumberRule ms = kMs;
     ms.loadOutside = 0;
-    const FieldSpec kill =
+    const FieldDecl kill =
         Digits("k", "K", Bytes(kAt, 16), 15, {.alphabet = Alphabet::kDtmf, .terminator = true});
     StringRule idRule{.alphabet = Alphabet::kDigits, .sevenDigits = true};
-    const FieldSpec id = Digits("i", "I", Bytes(kAt, 7), 7, idRule);
+    const FieldDecl id = Digits("i", "I", Bytes(kAt, 7), 7, idRule);
     idRule.padEmptyOnLoad = false;
-    const FieldSpec alarmId = Digits("a", "A", Bytes(kAt, 7), 7, idRule);
+    const FieldDecl alarmId = Digits("a", "A", Bytes(kAt, 7), 7, idRule);
     idRule.padEmptyOnLoad = idRule.commitAfterLoad = true;
     idRule.replacement = "0000001";
-    const FieldSpec radioId = Digits("r", "R", Bytes(kAt, 7), 7, idRule);
-    const FieldSpec hex = Hex("h", "H", Word(kAt), 0x0800);
+    const FieldDecl radioId = Digits("r", "R", Bytes(kAt, 7), 7, idRule);
+    const FieldDecl hex = Hex("h", "H", Word(kAt), 0x0800);
     const Raw zeros(7, 0);
-    const std::tuple<const char*, FieldSpec, Raw, const char*, const char*, Raw> rows[] = {
+    const std::tuple<const char*, FieldDecl, Raw, const char*, const char*, Raw> rows[] = {
         {"word", Num(Word(kAt), kTot), {0x58, 0x02}, "600", "90", {0x5A, 0x00}},
         {"word, empty", Num(Word(kAt), kTot), {0x58, 0x02}, "600", "", {0x00, 0x00}},
         {"low 8 bits", Num(Byte(kAt), {}), {7}, "7", "300", {0x2C}},
@@ -217,9 +217,9 @@ TEST(FieldKindsTest, EditsLoadAndStore) {
 }
 
 TEST(FieldKindsTest, TypingFiltersAndUpperCases) {
-    const FieldSpec dtmf =
+    const FieldDecl dtmf =
         Digits("d", "D", Bytes(kAt, 16), 16, {.alphabet = Alphabet::kDtmf, .upper = true});
-    const std::tuple<const char*, FieldSpec, const char*, const char*> rows[] = {
+    const std::tuple<const char*, FieldDecl, const char*, const char*> rows[] = {
         {"digits, limit 3", Num(Byte(kAt), {}).Limit(3), "1a.2 34", "123"},
         {"tenths", Num(Byte(kAt), kVox).Limit(4), "1.5x0", "1.50"},
         {"dtmf", dtmf, "1a*#ef", "1A*#"},

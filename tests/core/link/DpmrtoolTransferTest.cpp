@@ -14,40 +14,12 @@
 #include "image/Document.h"
 #include "image/ImageLayout.h"
 #include "support/TempDir.h"
+#include "support/ToolProcess.h"
 
 namespace dpmr::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A dpmrtool child writing stdout and stderr to tool.out and tool.err in
-// `folder`, which also holds its settings, so the user's never apply.
-struct ToolProcess {
-    ToolProcess(std::vector<std::string> args, const std::string& folder) {
-        args.insert(args.begin(), std::string(DPMR_TEST_BIN_DIR) + "/dpmrtool");
-        std::vector<char*> argv;
-        for (auto& a : args) argv.push_back(a.data());
-        argv.push_back(nullptr);
-        if ((pid = ::fork()) != 0) return;
-        ::setenv("XDG_CONFIG_HOME", (folder + "config").c_str(), 1);
-        ::setenv("HOME", folder.c_str(), 1);
-        ::dup2(::open((folder + "tool.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-        ::dup2(::open((folder + "tool.err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    ~ToolProcess() {
-        if (pid > 0 && status < 0 && ::kill(pid, SIGKILL) == 0) Wait();
-    }
-    // The exit status, or 128 + the signal that ended it.
-    int Wait() {
-        int s = 0;
-        ::waitpid(pid, &s, 0);
-        return status = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
-    }
-    pid_t pid = -1;
-    int status = -1;
-};
 
 class DpmrtoolTransfer : public ::testing::Test {
   protected:
@@ -85,7 +57,9 @@ TEST_F(DpmrtoolTransfer, ReadSavesTheBaseWithTheRadiosRangesAndWriteSendsTheFile
     ASSERT_TRUE(LoadImageFile(file_, base).ok());
     EXPECT_EQ(got, ExpectedRead(base));
 
-    ASSERT_EQ(Tool({"write", "--port", port_, file_}), 0) << Err();
+    // The pattern is no sensible configuration: the check before writing
+    // would refuse it.
+    ASSERT_EQ(Tool({"write", "--force", "--port", port_, file_}), 0) << Err();
     EXPECT_EQ(radio_->Memory().U8(0x1000), PatternImage(150).U8(0x1000));
     EXPECT_EQ(radio_->Memory().U8(0x0050), memory_.U8(0x0050));  // adjustment area not sent
 }
@@ -160,7 +134,10 @@ TEST(DpmrtoolInterrupt, CtrlCEndsTheTransferProperlyWith130) {
     for (const bool read : {true, false}) {
         TempDir dir;
         auto radio = StartRadio({.paceBaud = 9600});  // a full transfer takes 20 s
-        ASSERT_TRUE(SaveImageFile(dir.File("in.dat"), PatternImage(1)).ok());
+        RadioImage in;  // a configuration the check before writing finds nothing in
+        StoreBuiltInDefaults(in, BandLimits{});
+        in.SetText(layout::kRadioName, 8, "Unit 1");
+        ASSERT_TRUE(SaveImageFile(dir.File("in.dat"), in).ok());
         const std::string out = dir.File("out.dat");
         std::vector<std::string> args = {"read", "--port", radio->DevicePath(), "-o", out};
         if (!read) args = {"write", "--port", radio->DevicePath(), dir.File("in.dat")};

@@ -23,7 +23,7 @@ using form::FormDialog;
 // Every field of the three pages, by full key, as `dpmrtool get` shows it.
 std::map<std::string, std::string> Shown(RadioImage image) {
     std::map<std::string, std::string> shown;
-    FormDialog dialog(AdjustParamDialogSpec(), image);
+    FormDialog dialog(AdjustParamDialogDecl(), image);
     for (int p = 0; p < dialog.PageCount(); ++p) {
         const FieldPage& page = *dialog.FieldPageAt(p);
         for (std::size_t i = 0; i < page.FieldCount(); ++i)
@@ -33,14 +33,14 @@ std::map<std::string, std::string> Shown(RadioImage image) {
 }
 
 bool IsAdjustmentField(const form::FieldRef& ref, FieldKind kind) {
-    return ref.dialog == &AdjustParamDialogSpec() && ref.Spec().kind == kind;
+    return ref.dialog == &AdjustParamDialogDecl() && ref.Decl().kind == kind;
 }
 
 TEST(AdjustParamDialog, AnErasedBlockShowsZeroEntriesAndFFFF) {
     int lists = 0, edits = 0;
     for (const auto& [key, text] : Shown(RadioImage())) {
         SCOPED_TRACE(key);
-        const bool list = form::FindField(key)->Spec().kind == FieldKind::kList;
+        const bool list = form::FindField(key)->Decl().kind == FieldKind::kList;
         EXPECT_EQ(text, list ? "0" : key == "adjustdtmf.amplitude" ? "FF" : "FFFF");
         ++(list ? lists : edits);
     }
@@ -92,7 +92,7 @@ TEST(AdjustParamDialog, EachControlStoresAtItsOwnOffset) {
         form::FormSession session(image, true);
         ASSERT_TRUE(session.Apply({c.key, form::Step::Action::kSet, c.text}).ok());
         session.Finish();
-        const std::size_t size = form::FindField(c.key)->Spec().at.size;
+        const std::size_t size = form::FindField(c.key)->Decl().at.size;
         EXPECT_EQ(size == 2 ? image.U16Le(c.offset) : image.U8(c.offset), c.stored);
         RadioImage others = image;
         others.Fill(c.offset, size, 0x01);
@@ -127,7 +127,7 @@ TEST(AdjustParamDialog, ListsShowTheirEntryOrTheZeroEntryFromByte64On) {
     // A list with nothing selected stores its zero entry.
     RadioImage image;
     image.Fill(layout::kAdjustment, layout::kAdjustmentSize, 3);
-    FormDialog dialog(AdjustParamDialogSpec(), image);
+    FormDialog dialog(AdjustParamDialogDecl(), image);
     for (auto [page, key] : {std::pair{0, "analog_mic_gain"}, {2, "vco_gain"}}) {
         FieldPage& fields = *dialog.FieldPageAt(page);
         fields.Choose(static_cast<std::size_t>(fields.IndexOf(key)), -1);
@@ -142,7 +142,7 @@ TEST(AdjustParamDialog, EveryHexEditTakesHexDigitsOnlyInUpperCase) {
     int edits = 0;
     for (const form::FieldRef& ref : form::AllFields()) {
         if (!IsAdjustmentField(ref, FieldKind::kHex)) continue;
-        const form::FieldSpec& f = ref.Spec();
+        const form::FieldDecl& f = ref.Decl();
         SCOPED_TRACE(ref.Key());
         ++edits;
         EXPECT_EQ(form::TypedChar(f, 'a'), 'A');
@@ -162,13 +162,13 @@ TEST(AdjustParamDialog, OpeningAndClosingKeepsEveryValueItCanShow) {
         image.SetU8(i, static_cast<std::uint8_t>(i * 37 + 11));
     RadioImage expected = image;
     for (const form::FieldRef& ref : form::AllFields()) {
-        const form::FieldSpec& f = ref.Spec();
+        const form::FieldDecl& f = ref.Decl();
         if (IsAdjustmentField(ref, FieldKind::kList) && image.U8(f.at.offset) >= 64)
             expected.SetU8(f.at.offset,
                            f.list.items == DecibelListTexts() ? kDecibelZeroEntry : kStepZeroEntry);
     }
     ASSERT_NE(expected, image);  // the pattern has list bytes past the lists
-    FormDialog dialog(AdjustParamDialogSpec(), image);
+    FormDialog dialog(AdjustParamDialogDecl(), image);
     dialog.SelectPage(2);
     dialog.Close();
     EXPECT_EQ(image, expected);

@@ -116,7 +116,7 @@ TEST(SqlCalibration, StoringWritesTheShownRowsOnlyAndCommitsWhatIsBeingTyped) {
         image.SetU8(off, static_cast<std::uint8_t>(off));
     const RadioImage before = image;
     {
-        form::FormDialog dialog(SqlCalibrationDialogSpec(), image);  // 400-470: 15 rows
+        form::FormDialog dialog(SqlCalibrationDialogDecl(), image);  // 400-470: 15 rows
         auto& page = static_cast<SqlCalibrationPage&>(dialog.Page(0));
         EXPECT_EQ(page.CellText(1), "0");  // the byte as it is
         EXPECT_EQ(page.CellText(15), "14");

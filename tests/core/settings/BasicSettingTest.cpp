@@ -42,7 +42,7 @@ TEST(BasicSettingTest, BoxesAndSpins) {
     };
     for (const auto& [key, typed, step, shown, at, stored] : rows) {
         RadioImage image = NewImage();
-        DialogDriver d(BasicSettingDialogSpec(), image);
+        DialogDriver d(BasicSettingDialogDecl(), image);
         d.Edit(key, typed, step);
         EXPECT_EQ(d.Shown(key), shown) << key << " " << typed << " " << step;
         d.dialog.Close();
@@ -74,7 +74,7 @@ TEST(BasicSettingTest, StoredValuesShowWithFallbacks) {
     for (const auto& [key, at, stored, shown, after] : rows) {
         RadioImage image = NewImage();
         image.SetU8(at, static_cast<std::uint8_t>(stored));
-        DialogDriver d(BasicSettingDialogSpec(), image);
+        DialogDriver d(BasicSettingDialogDecl(), image);
         EXPECT_EQ(d.Shown(key), shown) << key << " " << stored;
         d.dialog.Close();
         EXPECT_EQ(image.U8(at), after) << key << " " << stored;
@@ -83,7 +83,7 @@ TEST(BasicSettingTest, StoredValuesShowWithFallbacks) {
 
 TEST(BasicSettingTest, TabChangesStoreThePageLeftAndLoadThePageEntered) {
     RadioImage image = NewImage();
-    DialogDriver d(BasicSettingDialogSpec(), image);
+    DialogDriver d(BasicSettingDialogDecl(), image);
     d.Type("option.tot", "95");  // still in the box when the tab is clicked
     d.Choose("sidekey.sk1_short", "Scan");
     EXPECT_EQ(ImageBytes(image, 0x308, 2), (Bytes{0x5A, 0x00}));
@@ -101,7 +101,7 @@ TEST(BasicSettingTest, TabChangesStoreThePageLeftAndLoadThePageEntered) {
 
 TEST(BasicSettingTest, BoxesTakeDigitsUpToTheirLimits) {
     RadioImage image = NewImage();
-    DialogDriver d(BasicSettingDialogSpec(), image);
+    DialogDriver d(BasicSettingDialogDecl(), image);
     std::string lengths;
     for (const char* key :
          {"option.saving_delay", "option.tot", "option.tot_pre_alert", "option.tot_rekey",
@@ -119,7 +119,7 @@ TEST(BasicSettingTest, ToneAndLightChecksShowAndStoreTheirOwnBits) {
     for (const auto& [at, value] :
          {std::pair{0x318, 0x55}, {0x319, 0x81}, {0x31A, 0xA8}, {0x31B, 0}})
         image.SetU8(at, static_cast<std::uint8_t>(value));
-    DialogDriver d(BasicSettingDialogSpec(), image);
+    DialogDriver d(BasicSettingDialogDecl(), image);
     std::string shown;
     for (const char* key :
          {"shutdown_pre_alert_tone", "shutdown_tone", "group_call_tone", "single_call_tone",
@@ -141,7 +141,7 @@ TEST(BasicSettingTest, ClosingKeepsEveryBitNoPageOwns) {
     for (std::size_t off : {0x300, 0x301, 0x302, 0x303, 0x308, 0x309, 0x30A, 0x30B, 0x30C, 0x310,
                             0x311, 0x312, 0x320, 0x322, 0x323, 0x324, 0x325, 0x326, 0x327})
         owned[off] = 0xFF;
-    test::ExpectClosingKeepsWhatIsNotOwned(BasicSettingDialogSpec(), NewImage(), owned);
+    test::ExpectClosingKeepsWhatIsNotOwned(BasicSettingDialogDecl(), NewImage(), owned);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ TEST(ScanInfoTest, TimeBoxesAndSpins) {
     for (const auto& [key, typed, step, shown, at, stored] : rows) {
         RadioImage image = WithChannels();
         const RadioImage before = image;
-        DialogDriver d(ScanInfoDialogSpec(), image);
+        DialogDriver d(ScanInfoDialogDecl(), image);
         d.Edit(key, typed, step);
         EXPECT_EQ(d.Shown(key), shown) << key << " " << typed << " " << step;
         EXPECT_TRUE(image == before);
@@ -73,7 +73,7 @@ TEST(ScanInfoTest, ListsFallBackAndStoreTheirDefaults) {
     for (const auto& [key, at, stored, shown, choose, after] : rows) {
         RadioImage image = WithChannels();
         image.SetU8(at, static_cast<std::uint8_t>(stored));
-        DialogDriver d(ScanInfoDialogSpec(), image);
+        DialogDriver d(ScanInfoDialogDecl(), image);
         EXPECT_EQ(d.Shown(key), shown) << key << " " << stored;
         d.Choose(key, choose);
         d.dialog.Close();
@@ -83,12 +83,12 @@ TEST(ScanInfoTest, ListsFallBackAndStoreTheirDefaults) {
 
 TEST(ScanInfoTest, ChannelListsHoldNoneAndThePresentChannels) {
     RadioImage image = WithChannels();
-    DialogDriver d(ScanInfoDialogSpec(), image);
+    DialogDriver d(ScanInfoDialogDecl(), image);
     const auto some = d.At("scan.priority_channel");
     EXPECT_EQ(some.page.State(some.i).items,
               (ListItems{{"None", 0xFF}, {"1", 1}, {"5", 5}, {"16", 16}}));
     RadioImage none = test::NewImage();
-    DialogDriver empty(ScanInfoDialogSpec(), none);
+    DialogDriver empty(ScanInfoDialogDecl(), none);
     for (const char* key : {"scan.priority_channel", "scan.specified_channel"}) {
         const auto c = empty.At(key);
         EXPECT_TRUE(c.page.State(c.i).items.size() == 1 && c.page.Shown(c.i) == "None") << key;
@@ -98,7 +98,7 @@ TEST(ScanInfoTest, ChannelListsHoldNoneAndThePresentChannels) {
 // The time boxes are not owned: they are shown and stored back as they are.
 TEST(ScanInfoTest, ClosingKeepsEveryBitTheDialogDoesNotOwn) {
     test::ExpectClosingKeepsWhatIsNotOwned(
-        ScanInfoDialogSpec(), WithChannels(),
+        ScanInfoDialogDecl(), WithChannels(),
         {{0x340, 0xFF}, {0x341, 0xFF}, {0x347, 0xCD}, {0x348, 0xFF}, {0x34A, 0xFF}});
 }
 

@@ -1,5 +1,5 @@
 // Builders and modifiers for the field tables.
-#include "form/FieldSpec.h"
+#include "form/FieldDecl.h"
 
 #include <utility>
 
@@ -23,34 +23,34 @@ const char* KindName(FieldKind kind) {
     return "?";
 }
 
-FieldSpec FieldSpec::InGroup(std::string g) const {
-    FieldSpec f = *this;
+FieldDecl FieldDecl::InGroup(std::string g) const {
+    FieldDecl f = *this;
     f.group = std::move(g);
     return f;
 }
 
-FieldSpec FieldSpec::Hidden() const {
-    FieldSpec f = *this;
+FieldDecl FieldDecl::Hidden() const {
+    FieldDecl f = *this;
     f.hidden = true;
     return f;
 }
 
-FieldSpec FieldSpec::Tip(std::string t) const {
-    FieldSpec f = *this;
+FieldDecl FieldDecl::Tip(std::string t) const {
+    FieldDecl f = *this;
     f.tip = std::move(t);
     return f;
 }
 
-FieldSpec FieldSpec::Limit(std::size_t n) const {
-    FieldSpec f = *this;
+FieldDecl FieldDecl::Limit(std::size_t n) const {
+    FieldDecl f = *this;
     f.limit = n;
     return f;
 }
 
 namespace {
 
-FieldSpec Base(std::string key, std::string label, FieldKind kind, Location at) {
-    FieldSpec f;
+FieldDecl Base(std::string key, std::string label, FieldKind kind, Location at) {
+    FieldDecl f;
     f.key = std::move(key);
     f.label = std::move(label);
     f.kind = kind;
@@ -60,15 +60,15 @@ FieldSpec Base(std::string key, std::string label, FieldKind kind, Location at) 
 
 }  // namespace
 
-FieldSpec List(std::string key, std::string label, Location at, std::vector<std::string> items,
+FieldDecl List(std::string key, std::string label, Location at, std::vector<std::string> items,
                int loadFallback, int storeNone) {
     return CodedList(std::move(key), std::move(label), at, std::move(items), {}, loadFallback,
                      storeNone);
 }
 
-FieldSpec CodedList(std::string key, std::string label, Location at, std::vector<std::string> items,
+FieldDecl CodedList(std::string key, std::string label, Location at, std::vector<std::string> items,
                     std::vector<int> codes, int loadFallback, int storeNone) {
-    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kList, at);
+    FieldDecl f = Base(std::move(key), std::move(label), FieldKind::kList, at);
     f.list.items = std::move(items);
     f.list.codes = std::move(codes);
     f.list.loadFallback = loadFallback;
@@ -76,34 +76,34 @@ FieldSpec CodedList(std::string key, std::string label, Location at, std::vector
     return f;
 }
 
-FieldSpec Check(std::string key, std::string label, Location at) {
+FieldDecl Check(std::string key, std::string label, Location at) {
     return Base(std::move(key), std::move(label), FieldKind::kCheck, at);
 }
 
-FieldSpec Number(std::string key, std::string label, Location at, NumberRule rule,
+FieldDecl Number(std::string key, std::string label, Location at, NumberRule rule,
                  std::size_t limit) {
-    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kNumber, at);
+    FieldDecl f = Base(std::move(key), std::move(label), FieldKind::kNumber, at);
     f.number = std::move(rule);
     f.limit = limit;
     return f;
 }
 
-FieldSpec Text(std::string key, std::string label, Location at, std::size_t limit) {
-    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kText, at);
+FieldDecl Text(std::string key, std::string label, Location at, std::size_t limit) {
+    FieldDecl f = Base(std::move(key), std::move(label), FieldKind::kText, at);
     f.limit = limit;
     return f;
 }
 
-FieldSpec Digits(std::string key, std::string label, Location at, std::size_t limit,
+FieldDecl Digits(std::string key, std::string label, Location at, std::size_t limit,
                  StringRule rule) {
-    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kDigits, at);
+    FieldDecl f = Base(std::move(key), std::move(label), FieldKind::kDigits, at);
     f.string = std::move(rule);
     f.limit = limit;
     return f;
 }
 
-FieldSpec Hex(std::string key, std::string label, Location at, unsigned emptyStores) {
-    FieldSpec f = Base(std::move(key), std::move(label), FieldKind::kHex, at);
+FieldDecl Hex(std::string key, std::string label, Location at, unsigned emptyStores) {
+    FieldDecl f = Base(std::move(key), std::move(label), FieldKind::kHex, at);
     f.string.alphabet = Alphabet::kHex;
     f.string.upper = true;
     f.string.emptyStores = emptyStores;

@@ -1,4 +1,4 @@
-// DialogSpec: a settings dialog as data: its caption, whether it has tabs, and
+// DialogDecl: a settings dialog as data: its caption, whether it has tabs, and
 // its pages in tab order. A page is either a field table (most pages) or a
 // page with behaviour of its own, made by a factory. The Qt dialogs, dpmrtool
 // and the tests all build their dialogs from these.
@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "form/FieldSpec.h"
+#include "form/FieldDecl.h"
 #include "form/FormPage.h"
 #include "image/RadioImage.h"
 
@@ -17,12 +17,12 @@ namespace dpmr::form {
 
 struct PageEntry {
     // The page's field table, when it has one (dpmrtool lists these fields).
-    const PageSpec* table = nullptr;
+    const PageDecl* table = nullptr;
     // Makes a page with behaviour of its own; empty: a FieldPage of `table`.
     std::function<std::unique_ptr<FormPage>(RadioImage&)> make;
 };
 
-struct DialogSpec {
+struct DialogDecl {
     std::string caption;  // "Basic setting"
     // A dialog without tabs closes with Enter and Escape as well as its close
     // box; a tab dialog swallows both keys.

@@ -1,6 +1,6 @@
-// FieldSpec: the declaration of one control of a settings page: where its
+// FieldDecl: the declaration of one control of a settings page: where its
 // value lives in the image, what kind of value it is, and the few numbers and
-// words its rules need. A page is a table of these (PageSpec); the rules of
+// words its rules need. A page is a table of these (PageDecl); the rules of
 // each kind (load, store, commit on leaving the control, one spin step) are in
 // FieldKinds, the same for the dialogs, dpmrtool and the tests.
 #pragma once
@@ -131,7 +131,7 @@ struct StringRule {
 
 // ---- The declaration ------------------------------------------------------
 
-struct FieldSpec {
+struct FieldDecl {
     std::string key;    // stable lower-case name inside its page ("tot")
     std::string label;  // the text beside the control, exactly as shown
     std::string group;  // the group box or key group ("SK1"), else ""
@@ -148,24 +148,24 @@ struct FieldSpec {
     bool HasSpin() const { return kind == FieldKind::kNumber && number.spin; }
 
     // Chained modifiers for the tables.
-    FieldSpec InGroup(std::string g) const;
-    FieldSpec Hidden() const;
-    FieldSpec Tip(std::string t) const;
-    FieldSpec Limit(std::size_t n) const;
+    FieldDecl InGroup(std::string g) const;
+    FieldDecl Hidden() const;
+    FieldDecl Tip(std::string t) const;
+    FieldDecl Limit(std::size_t n) const;
 };
 
 // Builders. `items` are the entries in order; codes default to positions.
-FieldSpec List(std::string key, std::string label, Location at, std::vector<std::string> items,
+FieldDecl List(std::string key, std::string label, Location at, std::vector<std::string> items,
                int loadFallback, int storeNone);
-FieldSpec CodedList(std::string key, std::string label, Location at, std::vector<std::string> items,
+FieldDecl CodedList(std::string key, std::string label, Location at, std::vector<std::string> items,
                     std::vector<int> codes, int loadFallback, int storeNone);
-FieldSpec Check(std::string key, std::string label, Location at);
-FieldSpec Number(std::string key, std::string label, Location at, NumberRule rule,
+FieldDecl Check(std::string key, std::string label, Location at);
+FieldDecl Number(std::string key, std::string label, Location at, NumberRule rule,
                  std::size_t limit);
-FieldSpec Text(std::string key, std::string label, Location at, std::size_t limit);
-FieldSpec Digits(std::string key, std::string label, Location at, std::size_t limit,
+FieldDecl Text(std::string key, std::string label, Location at, std::size_t limit);
+FieldDecl Digits(std::string key, std::string label, Location at, std::size_t limit,
                  StringRule rule);
-FieldSpec Hex(std::string key, std::string label, Location at, unsigned emptyStores);
+FieldDecl Hex(std::string key, std::string label, Location at, unsigned emptyStores);
 
 // "0", "1" .. the decimal texts of first..last.
 std::vector<std::string> NumberTexts(int first, int last, int step = 1);
@@ -173,10 +173,10 @@ std::vector<std::string> NumberTexts(int first, int last, int step = 1);
 // A page: its key (the first half of every field's full key, "option"), the
 // caption of its tab ("" for a dialog without tabs) and its fields in the
 // order the dialog shows them.
-struct PageSpec {
+struct PageDecl {
     std::string key;
     std::string caption;
-    std::vector<FieldSpec> fields;
+    std::vector<FieldDecl> fields;
 };
 
 }  // namespace dpmr::form

@@ -1,0 +1,174 @@
+// dpmrtool's safety net, run as the built program against the virtual radio:
+// the backups of read and write (kept before the first byte is sent, never in
+// the way of a transfer), `backups`, `write --verify` with a radio that keeps
+// a byte wrongly, a write refused for errors unless --force, and `check`.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "backup/BackupStore.h"
+#include "channels/ChannelRecord.h"
+#include "channels/FrequencyCodec.h"
+#include "core/link/LinkTestSupport.h"
+#include "form/DtmfSymbols.h"
+#include "image/Document.h"
+#include "support/TempDir.h"
+#include "support/ToolProcess.h"
+
+namespace dpmr::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Defaults, a radio name and ID, and channel 1 at `rx` (tens of Hz).
+RadioImage Codeplug(const std::string& name, std::int64_t rx = 44600625) {
+    RadioImage image;
+    StoreBuiltInDefaults(image, BandLimits{});
+    image.SetText(0x3F88, 8, name);
+    WriteDtmfSymbols(image, 0x388, 7, "1234567");
+    SetBcdFrequency(image, channel::RecordOffset(1), rx);
+    SetBcdFrequency(image, channel::RecordOffset(1) + channel::kTxFreq, rx);
+    return image;
+}
+
+class DpmrtoolSafety : public ::testing::Test {
+  protected:
+    int Tool(std::vector<std::string> args) { return ToolProcess(args, dir_.path()).Wait(); }
+    std::string Out() const { return ReadWholeFile(dir_.File("tool.out")); }
+    std::string Err() const { return ReadWholeFile(dir_.File("tool.err")); }
+    std::vector<BackupEntry> Backups() const {
+        std::vector<BackupEntry> entries;
+        EXPECT_TRUE(BackupStore(folder_).List(entries).ok());
+        return entries;
+    }
+    std::string Bytes(const RadioImage& image) const {
+        return {reinterpret_cast<const char*>(image.Data()), RadioImage::kSize};
+    }
+    TempDir dir_;
+    const std::string folder_ = dir_.File("state/dpmrcps/backups/");
+    std::unique_ptr<VirtualRadio> radio_ = StartRadio();
+    const std::string port_ = radio_->DevicePath();
+    const std::string file_ = dir_.File("radio.dat");
+    const std::string out_ = dir_.File("out.dat");
+};
+
+TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
+    radio_->SetMemory(Codeplug("Unit 7"));
+    ASSERT_EQ(Tool({"read", "--port", port_, "-o", out_}), 0) << Err();
+    std::vector<BackupEntry> backups = Backups();
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].kind, BackupKind::kRead);
+    EXPECT_EQ(ReadWholeFile(backups[0].path), ReadWholeFile(out_));
+
+    // A write keeps its copy before the first byte goes out: even when the
+    // port cannot be opened.
+    RadioImage sent = Codeplug("Unit 8");
+    sent.FillFF(0x388, 7);  // no radio ID
+    ASSERT_TRUE(SaveImageFile(file_, sent).ok());
+    EXPECT_EQ(Tool({"write", "--port", dir_.File("no-port"), file_}), 1);
+    backups = Backups();
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_EQ(backups[0].kind, BackupKind::kWrite);
+    EXPECT_EQ(ReadWholeFile(backups[0].path), Bytes(sent));
+
+    ASSERT_EQ(Tool({"backups"}), 0) << Err();
+    EXPECT_EQ(Out(), backups[0].time + "  write  Unit 8             " + backups[0].path + "\n" +
+                         backups[1].time + "  read   Unit 7    1234567  " + backups[1].path + "\n");
+}
+
+// A backup that cannot be kept (here: a file where its folder belongs) is
+// reported and the transfer goes on.
+TEST_F(DpmrtoolSafety, ABackupThatCannotBeKeptNeverStopsTheTransfer) {
+    fs::create_directories(dir_.File("state"));
+    std::ofstream(dir_.File("state/dpmrcps")) << "in the way";
+    radio_->SetMemory(Codeplug("Unit 7"));
+    ASSERT_EQ(Tool({"read", "--port", port_, "-o", out_}), 0);
+    EXPECT_EQ(Err(), "dpmrtool: No backup of the read was kept: cannot make the folder \"" +
+                         dir_.File("state/dpmrcps/backups") + "\": Not a directory.\n");
+    RadioImage got;
+    ASSERT_TRUE(LoadImageFile(out_, got).ok());
+    EXPECT_EQ(got.Text(0x3F88, 8), "Unit 7");
+
+    ASSERT_TRUE(SaveImageFile(file_, Codeplug("Unit 9")).ok());
+    ASSERT_EQ(Tool({"write", "--port", port_, file_}), 0);
+    EXPECT_EQ(Err(), "dpmrtool: No backup of the write was kept: cannot make the folder \"" +
+                         dir_.File("state/dpmrcps/backups") + "\": Not a directory.\n");
+    EXPECT_EQ(radio_->Memory().Text(0x3F88, 8), "Unit 9");
+    EXPECT_EQ(ReadWholeFile(dir_.File("state/dpmrcps")), "in the way");
+}
+
+TEST_F(DpmrtoolSafety, WriteVerifyMatchesOrNamesTheByteKeptWrongly) {
+    ASSERT_TRUE(SaveImageFile(file_, Codeplug("Unit 7")).ok());
+    ASSERT_EQ(Tool({"write", "--verify", "--port", port_, file_}), 0) << Err();
+    EXPECT_EQ(Out(), "Write verified\n");
+    EXPECT_EQ(Err(), "");
+    EXPECT_TRUE(SessionsCompleted(*radio_, 2));  // the write, then the read-back
+
+    radio_->SetFaults({.corruptByteAt = 0x0105});
+    EXPECT_EQ(Tool({"write", "--port", port_, "--verify", file_}), 1);
+    EXPECT_EQ(Out(), "");
+    EXPECT_EQ(Err(), "Verify failed\nthe radio holds other bytes at 0x0105 (1 byte differs)\n");
+    // Without --verify the same radio seems to take the write.
+    EXPECT_EQ(Tool({"write", "--port", port_, file_}), 0);
+    EXPECT_EQ(Out(), "");
+}
+
+TEST_F(DpmrtoolSafety, WriteRefusesErrorsUnlessForcedAndShowsWarnings) {
+    ASSERT_TRUE(SaveImageFile(file_, Codeplug("Unit 7", 48000000)).ok());
+    const std::string error =
+        "error: Channel 1: Rx 480.000000 MHz is outside the band 400-470 MHz\n"
+        "error: Channel 1: Tx 480.000000 MHz is outside the band 400-470 MHz\n";
+    EXPECT_EQ(Tool({"write", "--port", port_, file_}), 2);
+    EXPECT_EQ(Err(), error + "dpmrtool: " + file_ +
+                         " has errors and was not written (--force writes it anyway)\n");
+    EXPECT_TRUE(radio_->Traffic().empty());
+    EXPECT_TRUE(Backups().empty());
+
+    EXPECT_EQ(Tool({"write", "--force", "--port", port_, file_}), 0);
+    EXPECT_EQ(Err(), error);
+    EXPECT_EQ(radio_->Memory().Bcd4(0x0100), 48000000u);
+
+    ASSERT_TRUE(SaveImageFile(file_, Codeplug("")).ok());
+    EXPECT_EQ(Tool({"write", "--port", port_, file_}), 0);
+    EXPECT_EQ(Err(), "warning: The dPMR radio name is empty\n");
+}
+
+TEST_F(DpmrtoolSafety, CheckListsProblemsWithItsExitStatus) {
+    ASSERT_TRUE(SaveImageFile(dir_.File("clean.dat"), Codeplug("Unit 7")).ok());
+    ASSERT_TRUE(SaveImageFile(dir_.File("unnamed.dat"), Codeplug("")).ok());
+    ASSERT_TRUE(SaveImageFile(dir_.File("out.dat"), Codeplug("", 39000000)).ok());
+    std::ofstream(dir_.File("short.dat")) << "short";
+    const struct {
+        std::string file;
+        int status;
+        std::string out;
+    } cases[] = {
+        {"clean.dat", 0, "No problems found.\n"},
+        {"unnamed.dat", 1, "warning: The dPMR radio name is empty\n"},
+        {"out.dat", 1,
+         "error: Channel 1: Rx 390.000000 MHz is outside the band 400-470 MHz\n"
+         "error: Channel 1: Tx 390.000000 MHz is outside the band 400-470 MHz\n"
+         "warning: The dPMR radio name is empty\n"},
+        {"short.dat", 2, ""},
+        {"missing.dat", 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(Tool({"check", dir_.File(c.file)}), c.status);
+        EXPECT_EQ(Out(), c.out);
+    }
+}
+
+TEST_F(DpmrtoolSafety, BackupsWithNoneOrAnUnreadableFolder) {
+    EXPECT_EQ(Tool({"backups"}), 0);
+    EXPECT_EQ(Out(), "");
+    EXPECT_EQ(Err(), "No backups in " + folder_ + "\n");
+    fs::create_directories(dir_.File("state/dpmrcps"));
+    std::ofstream(dir_.File("state/dpmrcps/backups")) << "in the way";
+    EXPECT_EQ(Tool({"backups"}), 2);
+    EXPECT_EQ(Err(),
+              "dpmrtool: Cannot read the backup folder \"" + folder_ + "\": Not a directory.\n");
+}
+
+}  // namespace
+}  // namespace dpmr::test

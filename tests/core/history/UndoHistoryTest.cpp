@@ -1,0 +1,83 @@
+// The undo history: steps only for real changes, undo and redo walking the
+// snapshots, a new step forgetting what could be redone, the oldest steps
+// going once 100 are kept, and New/Open starting afresh.
+#include <gtest/gtest.h>
+
+#include "history/UndoHistory.h"
+
+namespace dpmr {
+namespace {
+
+// An image that differs from the others by one byte.
+RadioImage State(std::uint8_t value) {
+    RadioImage image;
+    image.SetU8(0x0300, value);
+    return image;
+}
+
+TEST(UndoHistoryTest, UndoAndRedoWalkTheStepsByName) {
+    UndoHistory history;
+    history.Reset(State(0));
+    EXPECT_FALSE(history.CanUndo() || history.CanRedo());
+    EXPECT_FALSE(history.Undo() || history.Redo());
+    EXPECT_FALSE(history.Record("Basic setting", State(0)));  // a dialog closed without change
+    ASSERT_TRUE(history.Record("Channel 3 Rx Freq", State(1)));
+    ASSERT_TRUE(history.Record("Basic setting", State(2)));
+    EXPECT_EQ(history.UndoName(), "Basic setting");
+    EXPECT_EQ(history.RedoName(), "");
+
+    // Each undo hands back the state before its step, each redo the one after.
+    const struct {
+        bool undo;
+        std::uint8_t state;
+        const char* undoName;
+        const char* redoName;
+    } walk[] = {
+        {true, 1, "Channel 3 Rx Freq", "Basic setting"},
+        {true, 0, "", "Channel 3 Rx Freq"},
+        {false, 1, "Channel 3 Rx Freq", "Basic setting"},
+        {false, 2, "Basic setting", ""},
+    };
+    for (const auto& w : walk) {
+        const std::optional<RadioImage> state = w.undo ? history.Undo() : history.Redo();
+        ASSERT_TRUE(state);
+        EXPECT_EQ(*state, State(w.state));
+        EXPECT_EQ(history.Current(), State(w.state));
+        EXPECT_EQ(history.UndoName(), w.undoName);
+        EXPECT_EQ(history.RedoName(), w.redoName);
+    }
+    EXPECT_FALSE(history.Redo());
+
+    // A new step after an undo forgets the step that could have been redone.
+    history.Undo();
+    ASSERT_TRUE(history.Record("Read", State(9)));
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_EQ(history.StepCount(), 2u);
+    EXPECT_EQ(*history.Undo(), State(1));
+
+    history.Reset(State(7));  // New or Open
+    EXPECT_FALSE(history.CanUndo() || history.CanRedo());
+    EXPECT_EQ(history.Current(), State(7));
+}
+
+TEST(UndoHistoryTest, KeepsTheNewestHundredSteps) {
+    UndoHistory history;
+    history.Reset(State(0));
+    for (int k = 1; k <= 105; ++k) history.Record("step " + std::to_string(k), State(k));
+    EXPECT_EQ(history.StepCount(), 100u);
+    int undone = 0;
+    while (history.Undo()) ++undone;
+    EXPECT_EQ(undone, 100);
+    // The oldest state left is the one after step 5.
+    EXPECT_EQ(history.Current(), State(5));
+    EXPECT_EQ(history.RedoName(), "step 6");
+
+    UndoHistory one(0);  // a limit below one still keeps one step
+    one.Record("a", State(1));
+    one.Record("b", State(2));
+    EXPECT_EQ(one.StepCount(), 1u);
+    EXPECT_EQ(*one.Undo(), State(1));
+}
+
+}  // namespace
+}  // namespace dpmr

@@ -1,0 +1,48 @@
+// ToolProcess: dpmrtool started as a child process whose stdout and stderr go
+// to tool.out and tool.err in a test folder, which also holds its home,
+// settings and state (so its backups), so that the user's never apply and
+// nothing reaches the user's own folders.
+#pragma once
+
+#include <fcntl.h>
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace dpmr::test {
+
+struct ToolProcess {
+    ToolProcess(std::vector<std::string> args, const std::string& folder) {
+        args.insert(args.begin(), std::string(DPMR_TEST_BIN_DIR) + "/dpmrtool");
+        std::vector<char*> argv;
+        for (auto& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        if ((pid = ::fork()) != 0) return;
+        ::setenv("XDG_CONFIG_HOME", (folder + "config").c_str(), 1);
+        ::setenv("XDG_STATE_HOME", (folder + "state").c_str(), 1);
+        ::setenv("HOME", folder.c_str(), 1);
+        ::dup2(::open((folder + "tool.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        ::dup2(::open((folder + "tool.err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ~ToolProcess() {
+        if (pid > 0 && status < 0 && ::kill(pid, SIGKILL) == 0) Wait();
+    }
+    ToolProcess(const ToolProcess&) = delete;
+    ToolProcess& operator=(const ToolProcess&) = delete;
+    // The exit status, or 128 + the signal that ended it.
+    int Wait() {
+        int s = 0;
+        ::waitpid(pid, &s, 0);
+        return status = WIFEXITED(s) ? WEXITSTATUS(s) : 128 + WTERMSIG(s);
+    }
+    pid_t pid = -1;
+    int status = -1;
+};
+
+}  // namespace dpmr::test
