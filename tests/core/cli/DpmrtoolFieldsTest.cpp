@@ -1,9 +1,7 @@
 // dpmrtool fields, get and set run as the built program, and the errors that
 // leave the file as it was.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -13,27 +11,19 @@
 #include "form/DialogRegistry.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
 
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::FileText;
+using test::ToolRun;
 
-struct ToolRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Runs dpmrtool through the shell, each argument quoted (none holds a quote).
+// Runs dpmrtool, each argument quoted (none holds a quote).
 ToolRun Tool(const std::vector<std::string>& args) {
-    test::TempDir io;
-    std::string command = DPMR_TEST_BIN_DIR "/dpmrtool";
-    for (const std::string& a : args) command += " '" + a + "'";
-    const int rc = std::system((command + " >" + io.File("o") + " 2>" + io.File("e")).c_str());
-    return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, Get(io.File("o")), Get(io.File("e"))};
+    std::string line;
+    for (const std::string& a : args) line += " '" + a + "'";
+    return test::Tool(line);
 }
 
 class DpmrtoolFields : public ::testing::Test {
@@ -112,7 +102,7 @@ TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {
          R"j(step 1 "tonelight.shock=2": "tonelight.shock" (Shock) takes 0 or 1)j"},
         {{"option.tot"}, R"j(step 1 "option.tot": expected KEY=TEXT)j"},
     };
-    const std::string before = Get(file_);
+    const std::string before = FileText(file_);
     for (const auto& [steps, part] : rows) {
         std::vector<std::string> args{"set", file_};
         args.insert(args.end(), steps.begin(), steps.end());
@@ -120,7 +110,7 @@ TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {
         EXPECT_TRUE(r.status == 2 && r.out.empty() && r.err.starts_with("dpmrtool: ") &&
                     r.err.find('\n') == r.err.size() - 1 && r.err.find(part) != std::string::npos)
             << part << ": " << r.status << " " << r.err;
-        EXPECT_EQ(Get(file_), before) << part;
+        EXPECT_EQ(FileText(file_), before) << part;
     }
     for (const std::size_t size : {100, 20000}) {
         const std::string odd = dir_.File("odd.dat"), bytes(size, '\x5A');
@@ -129,7 +119,7 @@ TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {
         EXPECT_TRUE(r.status == 2 && r.err.find(odd) != std::string::npos &&
                     r.err.find('\n') == r.err.size() - 1)
             << size << ": " << r.err;
-        EXPECT_EQ(Get(odd), bytes) << size;
+        EXPECT_EQ(FileText(odd), bytes) << size;
     }
 }
 

@@ -20,24 +20,18 @@ using test::Tool;
 TEST(DtmfAlarmToolTest, FieldsSayWhereTheDialogsShowThem) {
     const test::ToolRun run = Tool("fields --json");
     ASSERT_EQ(run.status, 0) << run.err;
-    for (
-        const char* entry : {
-            R"j({"key": "dtmfcontact.code7", "dialog": "DTMF", "page": "Contact", "group": "7", )j"
-            R"j("label": "Code", "kind": "digits", "offset": 8384, "size": 16, "bits": "", )j"
-            R"j("hidden": false)j",
-            R"j({"key": "dtmfencode.star_hash_tone", "dialog": "DTMF", "page": "Encode", )j"
-            R"j("group": "", "label": "*和# tone (ms)", "kind": "number", "offset": 8195, )j",
-            R"j("key": "dtmfencode.short_beep", "dialog": "DTMF", "page": "Encode", "group": "", )j"
-            R"j("label": "Short beep", "kind": "list", "offset": 8199, "size": 1, "bits": "1-1", )j"
-            R"j("hidden": true)j",
-            R"j("key": "dtmfdecode.kill_type", "dialog": "DTMF", "page": "Decode", "group": "", )j"
-            R"j("label": "Kill type", "kind": "list", "offset": 8247, "size": 1, "bits": "6-7")j",
-            R"j({"key": "alarm.exit_delay", "dialog": "Alarm", "page": "", "group": "", )j"
-            R"j("label": "Exit delay (s)", "kind": "number", "offset": 883, "size": 1, )j"
-            R"j("bits": "0-7", "hidden": true)j",
-            R"j("label": "Upside pre-prompt  (s)")j",
-            R"j("label": "Off-line  code")j",
-        })
+    for (const char* entry : {
+             R"j({"key": "dtmfcontact.code7", "dialog": "DTMF", "page": "Contact", "group": "7", )j"
+             R"j("label": "Code", "kind": "digits", "offset": 8384, "size": 16, "bits": "", )j"
+             R"j("hidden": false)j",
+             R"j("key": "dtmfdecode.kill_type", "dialog": "DTMF", "page": "Decode", "group": "", )j"
+             R"j("label": "Kill type", "kind": "list", "offset": 8247, "size": 1, "bits": "6-7")j",
+             R"j({"key": "alarm.exit_delay", "dialog": "Alarm", "page": "", "group": "", )j"
+             R"j("label": "Exit delay (s)", "kind": "number", "offset": 883, "size": 1, )j"
+             R"j("bits": "0-7", "hidden": true)j",
+             R"j("label": "Upside pre-prompt  (s)")j",
+             R"j("label": "Off-line  code")j",
+         })
         EXPECT_NE(run.out.find(entry), std::string::npos) << entry;
 }
 

@@ -48,21 +48,6 @@ TEST(ContactRecord, NumbersAreReadAndWrittenSymbolBySymbol) {
     EXPECT_EQ(ContactCharToCode('#'), 0xFF);
 }
 
-TEST(ContactRecord, OrderTableEndsAtFirstEntryThatIsNoRecordAndSkipsRepeats) {
-    for (const auto& [second, listed] :
-         std::vector<std::pair<int, std::size_t>>{{0x0930, 3},
-                                                  {0x0931, 1},
-                                                  {0x053F, 1},
-                                                  {0xFFFF, 1},
-                                                  {0x0548 /* mid-record */, 1},
-                                                  {0x0540 /* the first again */, 2}}) {
-        RadioImage image;
-        for (int k = 0; k < 3; ++k)
-            image.SetU16Le(layout::kContactIndex + 2 * k, k == 1 ? second : 0x0540 + 16 * k);
-        EXPECT_EQ(contact::ListedOffsets(image).size(), listed) << std::hex << second;
-    }
-}
-
 TEST(RepairContactNames, EmptyAndRepeatedNamesGetFreeNumberedNames) {
     RadioImage image;
     PutContacts(image, {{1, "Fox"}, {2, ""}, {3, "Fox"}, {4, "Name 1"}, {5, "fox"}});

@@ -65,10 +65,7 @@ TEST(ServiceFieldsTool, SquelchRowsFollowTheFilesBand) {
         std::uint32_t low, high;
         int rows;
         const char* row2;  // the group of row 2 in `fields FILE`
-    } cases[] = {{400, 470, 15, "405 MHz"},
-                 {403, 470, 15, "405 MHz"},
-                 {405, 410, 2, "410 MHz"},
-                 {400, 520, 17, "405 MHz"}};
+    } cases[] = {{403, 470, 15, "405 MHz"}, {405, 410, 2, "410 MHz"}, {400, 520, 17, "405 MHz"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.low);
         const std::string file = BandFile(dir, c.low, c.high);
