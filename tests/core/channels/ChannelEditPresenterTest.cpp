@@ -232,19 +232,16 @@ TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
 
 // One byte of the analog record changed: what shows, and what is stored back
 // once something else (the Tx tone) changed. Group list 1 and message 3 are
-// absent (never "10"); 5 is the second "Bob"; 9 and 65 name no listed
+// absent (never "10"); 5 is the second "Bob"; 65 names no listed
 // contact; bit 7 of +0x11 (Only rx) is always cleared.
 TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
     const std::tuple<std::size_t, int, C, const char*, int> cases[] = {
-        {0x1B, 0x43, C::kCall1Msg, "Off", 0x7F},     {0x10, 0x40, C::kTxPower, "Low", 0x00},
-        {0x13, 0x05, C::kRxColourCode, "5", 0x05},   {0x1B, 0xC2, C::kCall1Type, "Off", 0x3F},
-        {0x19, 2, C::kAnalogCall2, "None", 0xFF},    {0x15, 5, C::kTxContact, "Bob", 5},
-        {0x17, 1, C::kGroupList, "None", 0},         {0x16, 5, C::kRepeat, "On", 0},
-        {0x17, 10, C::kGroupList, "10", 10},         {0x13, 0x40, C::kRxColourCode, "0", 0x00},
-        {0x11, 0xFD, C::kSignalType, "DTMF", 0x7D},  {0x14, 0xFF, C::kTxColourCode, "Auto", 0xFF},
-        {0x11, 0xFE, C::kSignalType, "Off", 0x7C},   {0x12, 0x13, C::kBusy, "Off", 0x10},
-        {0x15, 9, C::kTxContact, "None", 0},         {0x15, 65, C::kTxContact, "None", 0},
-        {0x1A, 0x99, C::kCall1Contact, "None", 0xFF}};
+        {0x1B, 0x43, C::kCall1Msg, "Off", 0x7F},    {0x10, 0x40, C::kTxPower, "Low", 0x00},
+        {0x19, 2, C::kAnalogCall2, "None", 0xFF},   {0x15, 5, C::kTxContact, "Bob", 5},
+        {0x17, 1, C::kGroupList, "None", 0},        {0x16, 5, C::kRepeat, "On", 0},
+        {0x11, 0xFD, C::kSignalType, "DTMF", 0x7D}, {0x14, 0xFF, C::kTxColourCode, "Auto", 0xFF},
+        {0x11, 0xFE, C::kSignalType, "Off", 0x7C},  {0x12, 0x13, C::kBusy, "Off", 0x10},
+        {0x15, 65, C::kTxContact, "None", 0},       {0x1A, 0x99, C::kCall1Contact, "None", 0xFF}};
     for (const auto& [off, byte, control, shown, stored] : cases) {
         Record rec = kAnalogRecord;
         rec[off] = static_cast<std::uint8_t>(byte);
