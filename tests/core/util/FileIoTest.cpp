@@ -47,7 +47,6 @@ TEST(FileIoTest, ReadFailuresAndSavingThroughALink) {
         EXPECT_NE(s.message().find(path), std::string::npos) << s.message();
         EXPECT_TRUE(out.empty());
     }
-    EXPECT_FALSE(FileExists(dir.File("d")) || FileExists(dir.File("missing")));
 
     // Saving through a symbolic link replaces the file it points at, not the link.
     fs::create_directory(dir.File("store"));
@@ -115,8 +114,7 @@ TEST(FileIoTest, TemporaryFileGoesWithTheProgram) {
         bool released;  // the file was renamed into place already
         int status;     // the child's: 128 + signal when the signal ended it
     };
-    for (const Case c : {Case{SIGINT, false, false, 128 + SIGINT},
-                         Case{SIGTERM, false, false, 128 + SIGTERM}, Case{SIGINT, true, false, 0},
+    for (const Case c : {Case{SIGINT, false, false, 128 + SIGINT}, Case{SIGINT, true, false, 0},
                          Case{SIGXFSZ, false, false, 0}, Case{SIGHUP, false, true, 128 + SIGHUP}}) {
         test::TempDir dir;
         const std::string temp = dir.File("radio.dat.1234.tmp");
