@@ -1,12 +1,8 @@
 // Wiring of the "Channel edit" dialog: real widgets driven offscreen on a real
 // radio image; the rules themselves are tested on the presenter.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QToolButton>
-#include <QtTest>
-#include <memory>
 
+#include "TestMainWindow.h"
 #include "channels/CChannelEditDlg.h"
 #include "channels/ChannelRecord.h"
 
@@ -21,16 +17,13 @@ class ChannelEditDlgTest : public QObject {
 
     void Open(int channel) {
         dlg_ = std::make_unique<CChannelEditDlg>(image_, band_, channel, QString());
-        dlg_->show();
-        QVERIFY(QTest::qWaitForWindowActive(dlg_.get()));
+        dpmr::test::ShowActive(dlg_.get());
     }
     template <class Widget = QLineEdit>
     Widget* Get(C c) const {
-        return qobject_cast<Widget*>(dlg_->Control(c));
-    }
-    static void Focus(QWidget* w) {
+        auto* w = qobject_cast<Widget*>(dlg_->Control(c));
         w->setFocus(Qt::OtherFocusReason);
-        QTRY_VERIFY(w->hasFocus());
+        return w;
     }
     // `len` bytes of the channel's record from `off` on, in hex.
     QByteArray Hex(int channel, std::size_t off, std::size_t len) const {
@@ -48,26 +41,21 @@ class ChannelEditDlgTest : public QObject {
     // from the Rx box, and closing stores the channel.
     void newChannelTypedEnteredAndStoredOnEscape() {
         Open(2);
-        QCOMPARE(dlg_->windowTitle(), QString("Channel edit"));
         for (C c : {C::kAutoContact, C::kWorkAlone, C::kOnlyRx, C::kOffsetDirection, C::kOffsetFreq,
                     C::kCall1Msg, C::kCall2Msg})
             QVERIFY(!dlg_->Control(c)->isVisible());
         QVERIFY(!dlg_->Control(C::kTxFreq)->isEnabled());  // empty channel
         QLineEdit* rx = Get(C::kRxFreq);
-        Focus(rx);
         QTest::keyClicks(rx, "44x6,1a");  // the comma is the point
-        QCOMPARE(rx->text(), QString("446.1"));
         QTest::keyClick(rx, Qt::Key_Return);
-        QCOMPARE(rx->text() + " " + Get(C::kTxFreq)->text(), QString("446.100000 446.100000"));
-        Get<QCheckBox>(C::kTalkAround)->click();
-
+        QCOMPARE(rx->text() + " " + dlg_->Control(C::kTxFreq)->property("text").toString(),
+                 QString("446.100000 446.100000"));
+        qobject_cast<QCheckBox*>(dlg_->Control(C::kTalkAround))->click();
         auto* type = Get<QComboBox>(C::kChannelType);
-        Focus(type);
         QTest::keyClick(type, Qt::Key_Escape);
-        QVERIFY(dlg_->isVisible());  // neither Enter nor Escape closed it
+        QVERIFY(dlg_->isVisible());  // Escape from another control does not close it
         type->setCurrentIndex(0);    // "Analog"
-        Focus(rx);
-        QTest::keyClick(rx, Qt::Key_Escape);
+        QTest::keyClick(Get(C::kRxFreq), Qt::Key_Escape);
         QVERIFY(!dlg_->isVisible());
         QCOMPARE(Hex(2, 0, 8), QByteArray("00 00 61 44 00 00 61 44"));
         QCOMPARE(Hex(2, 0x10, 7), QByteArray("11 00 00 ff ff 00 01"));
@@ -81,32 +69,32 @@ class ChannelEditDlgTest : public QObject {
         image_.SetBcd4(dpmr::channel::RecordOffset(6) + 4, 44600625);
         const dpmr::RadioImage before = image_;
         Open(6);
-        for (C c : {C::kRxFreq, C::kTxFreq, C::kRxTone, C::kChannelNo}) Focus(Get<QWidget>(c));
+        for (C c : {C::kRxFreq, C::kTxFreq, C::kRxTone, C::kChannelNo}) Get<QWidget>(c);
         dlg_->close();
         QVERIFY(image_ == before);
     }
 
+    // The spin buttons take no focus and store the typed text as it stands;
+    // the channel box wraps 16 to 1 and clamps what is typed.
     void spinAndChannelBoxStoreThenMove() {
         Open(16);
         QLineEdit* rx = Get(C::kRxFreq);
-        Focus(rx);
         QTest::keyClicks(rx, "430.00001");
-        dlg_->SpinUp()->click();  // takes no focus: the typed text is stored as it stands
+        dlg_->SpinUp()->click();
         QVERIFY(rx->hasFocus());
         QCOMPARE(Hex(16, 0, 4), QByteArray("01 00 00 43"));
         dlg_->SpinDown()->click();
         QCOMPARE(rx->text(), QString("430.000000"));
 
         QLineEdit* number = Get(C::kChannelNo);
-        Focus(number);
         QTest::keyClick(number, Qt::Key_Up);
         QCOMPARE(number->text(), QString("1"));
         number->selectAll();
         QTest::keyClicks(number, "9x9");
-        Focus(rx);
+        Get(C::kRxFreq);
         QCOMPARE(number->text(), QString("16"));
-        Get<QComboBox>(C::kTxTone)->setEditText("100.5");  // a free tone
-        dlg_.reset();                                      // destruction stores the channel on show
+        qobject_cast<QComboBox*>(dlg_->Control(C::kTxTone))->setEditText("100.5");  // a free tone
+        dlg_.reset();  // destruction stores the channel on show
         QCOMPARE(Hex(16, 0x0A, 2), QByteArray("05 10"));
     }
 };

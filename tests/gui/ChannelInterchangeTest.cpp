@@ -1,47 +1,33 @@
 // Copy and paste of channel rows and the CHIRP CSV commands, driven through
 // the main window's real menu actions, keys, row numbers and the real
 // clipboard, offscreen. The rules behind them are tested in the core tests.
-#include <QAction>
 #include <QClipboard>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QMenuBar>
 #include <QMimeData>
-#include <QTest>
 #include <fstream>
 
-#include "ModalHelper.h"
-#include "app/CMainFrame.h"
+#include "TestMainWindow.h"
 #include "channels/CChannelClipboard.h"
 #include "channels/CChannelCsvCommands.h"
-#include "channels/CProgramView.h"
-#include "image/ImageLayout.h"
 #include "interchange/ChannelClipboard.h"
 #include "interchange/ChirpCsv.h"
 #include "support/ImageBytes.h"
-#include "support/TempDir.h"
 #include "support/ToolRun.h"
-#include "widgets/FlexGrid.h"
-
-using dpmr::test::TempDir;
 
 class ChannelInterchangeTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<AppContext> context_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<dpmr::test::TestMainWindow> w_;
     QString nextCsv_;
 
-    FlexGrid* grid() const { return frame_->view()->grid(); }
-    dpmr::ChannelTablePresenter& table() const { return frame_->view()->presenter(); }
+    FlexGrid* grid() const { return w_->view()->grid(); }
     QString Row(int n) const {
         QStringList cells;
         for (int c = 1; c <= 8; ++c) cells << grid()->TextMatrix(n, c);
         return cells.join('|');
     }
     dpmr::test::Bytes Records(int first, int count) const {
-        return dpmr::test::ImageBytes(context_->image, 0x100 + 32 * std::size_t(first - 1),
+        return dpmr::test::ImageBytes(w_->context.image, 0x100 + 32 * std::size_t(first - 1),
                                       32 * std::size_t(count));
     }
     // A click on the number of row n, as a user selects rows.
@@ -51,52 +37,28 @@ class ChannelInterchangeTest : public QObject {
         QTest::mouseClick(numbers->viewport(), Qt::LeftButton, modifiers,
                           QPoint(numbers->width() / 2, y));
     }
-    // Closes the next message box after checking the remarks it lists.
-    static std::shared_ptr<dpmr::test::ModalAnswer> ExpectRemarks(const QString& remarks) {
-        return dpmr::test::OnNextModal([remarks](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box);
-            QCOMPARE(box->informativeText(), remarks);
-            box->accept();
+    // Triggers the action, closes the message box it shows and returns its
+    // text (and remarks).
+    QString Answer(const char* action, bool withRemarks = true) {
+        auto remarks = std::make_shared<QString>();
+        auto box = dpmr::test::OnNextModal([remarks](QWidget* modal) {
+            *remarks = qobject_cast<QMessageBox*>(modal)->informativeText();
+            qobject_cast<QMessageBox*>(modal)->accept();
         });
-    }
-    QStringList MenuTexts(int menu) const {
-        QStringList texts;
-        for (QAction* a : frame_->menuBar()->actions()[menu]->menu()->actions())
-            texts << (a->isSeparator() ? "|" : a->text());
-        return texts;
+        w_->Action(action)->trigger();
+        return !withRemarks || remarks->isEmpty() ? box->text : box->text + " / " + *remarks;
     }
 
   private slots:
     // The demo codeplug: 16 channels on 446 MHz, analog and dPMR.
     void init() {
-        dir_ = std::make_unique<TempDir>();
-        context_ = std::make_unique<AppContext>();
-        context_->settings = dpmr::LoadAppSettings(DPMR_TEST_BIN_DIR "/");
-        frame_ = std::make_unique<CMainFrame>(*context_);
-        frame_->findChild<CChannelCsvCommands*>()->SetFileChooser(
+        w_ = std::make_unique<dpmr::test::TestMainWindow>();
+        w_->frame->findChild<CChannelCsvCommands*>()->SetFileChooser(
             [this](bool) { return nextCsv_; });
-        QVERIFY(frame_->OpenDocument(DPMR_SOURCE_DIR "/res/pmr446-demo.dat"));
-        frame_->show();
-        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+        QVERIFY(w_->frame->OpenDocument(DPMR_SOURCE_DIR "/res/pmr446-demo.dat"));
+        dpmr::test::ShowActive(w_->frame.get());
     }
-
-    void cleanup() {
-        frame_.reset();
-        context_.reset();
-        dir_.reset();
-    }
-
-    void menusAndShortcuts() {
-        const QStringList file = MenuTexts(0);
-        const qsizetype exportAt = file.indexOf("Export Channels as CS&V...");
-        QCOMPARE(file.mid(exportAt - 1, 4), QStringList({"|", "Export Channels as CS&V...",
-                                                         "Import Channels from CSV...", "|"}));
-        const QStringList edit = MenuTexts(1);
-        QCOMPARE(edit.mid(edit.indexOf("&Copy"), 3), QStringList({"&Copy", "&Paste", "|"}));
-        QCOMPARE(frame_->action("actionCopy")->shortcut(), QKeySequence("Ctrl+C"));
-        QCOMPARE(frame_->action("actionPaste")->shortcut(), QKeySequence("Ctrl+V"));
-    }
+    void cleanup() { w_.reset(); }
 
     // Rows 2-4 picked by their numbers, copied with Ctrl+C, pasted with
     // Ctrl+V from row 10: every byte of the three records, one change of the
@@ -116,17 +78,17 @@ class ChannelInterchangeTest : public QObject {
         const QByteArray records = mime->data(dpmr::kChannelRecordsMime);
         QCOMPARE(dpmr::test::Bytes(records.begin(), records.end()), Records(2, 3));
 
-        QVERIFY(!frame_->isWindowModified());
+        QVERIFY(!w_->frame->isWindowModified());
         ClickRowNumber(10);
         QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(Records(10, 3), Records(2, 3));
         QCOMPARE(Row(12), Row(4));
-        QCOMPARE(frame_->findChild<CChannelClipboard*>()->SelectedRows(), std::pair(10, 12));
-        QVERIFY(frame_->isWindowModified());
+        QCOMPARE(w_->frame->findChild<CChannelClipboard*>()->SelectedRows(), std::pair(10, 12));
+        QVERIFY(w_->frame->isWindowModified());
 
-        table().SetCurrentCell(1, 1);
+        w_->view()->presenter().SetCurrentCell(1, 1);
         QTest::keyClick(grid(), Qt::Key_Return);
-        QLineEdit* edit = frame_->view()->frequencyEditor();
+        QLineEdit* edit = w_->view()->frequencyEditor();
         QVERIFY(edit->hasFocus() && edit->selectedText() == "446.006250");
         QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("446.006250"));
@@ -138,25 +100,20 @@ class ChannelInterchangeTest : public QObject {
     void pasteSpreadsheetTextAndGarbage() {
         QGuiApplication::clipboard()->setText("Power\tRx Freq\tRx Tone\nhigh\t446.5\t23\n");
         ClickRowNumber(1);
-        auto report =
-            ExpectRemarks(QString("channel 1, Rx Tone: 23 is taken as a DCS code: set to D023N"));
-        frame_->action("actionPaste")->trigger();
-        QVERIFY(report->seen);
-        QCOMPARE(report->text, QString("Pasted channel 1."));
+        QCOMPARE(Answer("actionPaste"),
+                 QString("Pasted channel 1. / channel 1, Rx Tone: 23 is taken as a DCS code: set "
+                         "to D023N"));
         QCOMPARE(Row(1), QString("446.500000|446.006250|D023N|None|High|Add|Narrow|Analog"));
 
         const auto before = Records(1, 16);
         QGuiApplication::clipboard()->setText("Dear all,\nthe repeater is down.");
-        auto nothing = dpmr::test::ClickOnNextMessageBox(QMessageBox::Ok);
-        frame_->action("actionPaste")->trigger();
-        QCOMPARE(nothing->text, QString("Nothing pasted."));
+        QCOMPARE(Answer("actionPaste", false), QString("Nothing pasted."));
         QCOMPARE(Records(1, 16), before);
 
         QGuiApplication::clipboard()->setText("446.1\n446.2\n446.3\n");
         ClickRowNumber(16);
-        auto tail = ExpectRemarks(QString("2 rows did not fit below channel 16: left out"));
-        frame_->action("actionPaste")->trigger();
-        QCOMPARE(tail->text, QString("Pasted channel 16."));
+        QCOMPARE(Answer("actionPaste"),
+                 QString("Pasted channel 16. / 2 rows did not fit below channel 16: left out"));
         QCOMPARE(grid()->TextMatrix(16, 1), QString("446.100000"));
     }
 
@@ -164,38 +121,33 @@ class ChannelInterchangeTest : public QObject {
     // back through the table's rules with a report; a broken one changes
     // nothing and names its line.
     void exportAndImportCsv() {
-        table().EnterCellText(5, 2, "446.1");  // typed, not stored yet
-        nextCsv_ = QString::fromStdString(dir_->File("out.csv"));
-        frame_->action("actionExportCsv")->trigger();
-        dpmr::RadioImage shown = context_->image;
-        frame_->view()->StoreGridInto(shown);
-        QCOMPARE(dpmr::test::FileText(dir_->File("out.csv")), dpmr::ChannelsToChirpCsv(shown));
-        QVERIFY(
-            dpmr::test::FileText(dir_->File("out.csv")).find("\n5,,446.056250,split,446.100000,") !=
-            std::string::npos);
+        w_->view()->presenter().EnterCellText(5, 2, "446.1");  // typed, not stored yet
+        nextCsv_ = QString::fromStdString(w_->dir.File("out.csv"));
+        w_->Action("actionExportCsv")->trigger();
+        dpmr::RadioImage shown = w_->context.image;
+        w_->view()->StoreGridInto(shown);
+        QCOMPARE(dpmr::test::FileText(w_->dir.File("out.csv")), dpmr::ChannelsToChirpCsv(shown));
+        QVERIFY(!(shown == w_->context.image));
 
-        std::ofstream(dir_->File("bad.csv")) << "Location,Frequency\n1,446.1\n2,four\n";
+        std::ofstream(w_->dir.File("bad.csv")) << "Location,Frequency\n1,446.1\n2,four\n";
         const auto before = Records(1, 16);
-        nextCsv_ = QString::fromStdString(dir_->File("bad.csv"));
-        auto refused =
-            ExpectRemarks(QString("line 3: Frequency \"four\" is not a frequency in MHz\n"
-                                  "No channel was changed."));
-        frame_->action("actionImportCsv")->trigger();
-        QCOMPARE(refused->text, QString("Cannot import bad.csv."));
+        nextCsv_ = QString::fromStdString(w_->dir.File("bad.csv"));
+        QCOMPARE(
+            Answer("actionImportCsv"),
+            QString("Cannot import bad.csv. / line 3: Frequency \"four\" is not a frequency in "
+                    "MHz\nNo channel was changed."));
         QCOMPARE(Records(1, 16), before);
 
-        std::ofstream(dir_->File("other.csv"))
+        std::ofstream(w_->dir.File("other.csv"))
             << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Power\n"
                "1,Rpt,439.5,-,7.6,TSQL,88.5,88.5,FM,4.0W\n"
                "2,2m,145.5,,,,,,NFM,1.0W\n"
                "99,Far,446.1,,,,,,FM,4.0W\n";
-        nextCsv_ = QString::fromStdString(dir_->File("other.csv"));
-        auto imported = dpmr::test::ClickOnNextMessageBox(QMessageBox::Ok);
-        frame_->action("actionImportCsv")->trigger();
-        QCOMPARE(imported->text, QString("Imported 2 channels from other.csv."));
+        nextCsv_ = QString::fromStdString(w_->dir.File("other.csv"));
+        QCOMPARE(Answer("actionImportCsv", false), QString("Imported 2 channels from other.csv."));
         QCOMPARE(Row(1), QString("439.500000|431.900000|88.5|88.5|High|Add|Wide|Analog"));
         QCOMPARE(Row(2), QString("400.000000|400.000000|None|None|Low|Add|Narrow|Analog"));
-        QVERIFY(frame_->isWindowModified());
+        QVERIFY(w_->frame->isWindowModified());
     }
 };
 

@@ -4,47 +4,30 @@
 // place with the mouse and the keyboard and refuses duplicates; the Delete
 // key does what the enabled Delete button does; the group lists move
 // contacts with several selected; tab changes and closing store.
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
 #include <QTreeWidget>
 
-#include "ModalHelper.h"
-#include "app/CMainFrame.h"
-#include "channels/CProgramView.h"
+#include "TestMainWindow.h"
 #include "dpmr/CContactPage.h"
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/CGroupRxListPage.h"
 #include "dpmr/ContactRecord.h"
-#include "form/CFormPage.h"
 #include "support/ContactImages.h"
-#include "support/TempDir.h"
-#include "widgets/FlexGrid.h"
 
-using dpmr::test::ContactSlot;
+using namespace dpmr::test;
 
 namespace {
-
-void ShowActive(QWidget* dialog) {
-    dialog->show();
-    QApplication::setActiveWindow(dialog);
-    QVERIFY(QTest::qWaitForWindowActive(dialog));
-}
-
-void ClickCell(FlexGrid* grid, int row, int col) {
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(row, col).center());
-}
 
 QString Column(FlexGrid* grid, int col) {
     QStringList texts;
     for (int r = 1; r < grid->Rows(); ++r) texts << grid->TextMatrix(r, col);
     return texts.join(",");
+}
+
+// Selects all of the editor's text and types `text` over it.
+void Retype(QWidget* edit, const char* text) {
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
 }
 
 }  // namespace
@@ -53,47 +36,43 @@ class DpmrParamDlgTest : public QObject {
     Q_OBJECT
 
     dpmr::RadioImage image_;
+    std::unique_ptr<CDpmrParamDlg> dialog_;
 
-    CContactPage* Contacts(CDpmrParamDlg& dialog) {
-        dialog.Tabs()->setCurrentIndex(1);
-        return static_cast<CContactPage*>(dialog.PageWidget(1));
+    // The dialog open on the image, showing page `tab`.
+    template <class Page>
+    Page* Open(int tab) {
+        dialog_ = std::make_unique<CDpmrParamDlg>(image_);
+        ShowActive(dialog_.get());
+        dialog_->Tabs()->setCurrentIndex(tab);
+        return static_cast<Page*>(dialog_->PageWidget(tab));
     }
 
   private slots:
     void init() {
         image_ = dpmr::RadioImage();
-        dpmr::test::PutContacts(image_, {{1, "Ann", "1"}, {2, "Bob", "2"}, {3, "Cy", "3", false}});
+        PutContacts(image_, {{1, "Ann", "1"}, {2, "Bob", "2"}, {3, "Cy", "3", false}});
     }
+    void cleanup() { dialog_.reset(); }
 
     void basicBoxesRunTheirRulesAndTellOfTheAlarmDialog() {
-        CDpmrParamDlg dialog(image_);
-        ShowActive(&dialog);
-        QCOMPARE(dialog.windowTitle(), QString("dPMR param"));
+        auto* page = Open<CFormPage>(0);
         QStringList tabs;
-        for (int i = 0; i < dialog.Tabs()->count(); ++i) tabs << dialog.Tabs()->tabText(i);
+        for (int i = 0; i < dialog_->Tabs()->count(); ++i) tabs << dialog_->Tabs()->tabText(i);
         QCOMPARE(tabs, QStringList({"Basic", "Contact", "Group rx list"}));
-        auto* page = static_cast<CFormPage*>(dialog.PageWidget(0));
         auto* id = static_cast<QLineEdit*>(page->Control("radio_id"));
         QCOMPARE(id->text(), QString("0000001"));  // erased: the replacement
-        id->setFocus();
-        QTest::keyClick(id, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(id, "1x23");
-        id->clearFocus();
+        Type(id, "1x23");
         QCOMPARE(id->text(), QString("0000123"));
         for (const char* key : {"oacsu", "data_type", "ack_reply_delay", "ack_reply_wait"})
             QVERIFY2(page->Control(key)->toolTip().contains("Alarm dialog"), key);
         QVERIFY(!page->Control("group_code")->isVisible());
         QVERIFY(!page->Control("ack_reply_times")->isVisible());
-        QTest::keyClick(&dialog, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-        dialog.close();
+        dialog_->close();
         QCOMPARE(image_.U8(0x38E), 3);
     }
 
     void gridEditsInPlaceWithMouseAndKeyboard() {
-        CDpmrParamDlg dialog(image_);
-        ShowActive(&dialog);
-        CContactPage* page = Contacts(dialog);
+        auto* page = Open<CContactPage>(1);
         FlexGrid* grid = page->Grid();
         QLineEdit* edit = page->TextEditor();
         QCOMPARE(Column(grid, 1), QString("Ann,Bob,Cy"));
@@ -101,23 +80,19 @@ class DpmrParamDlgTest : public QObject {
         ClickCell(grid, 2, 1);  // a click opens the editor over the cell
         QVERIFY(edit->isVisible() && edit->hasFocus());
         QCOMPARE(edit->geometry(), grid->CellRect(2, 1));
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(edit, "Ann");
+        Retype(edit, "Ann");
         QTest::keyClick(edit, Qt::Key_Return);  // a duplicate: refused
         QVERIFY(!edit->isVisible() && grid->hasFocus());
         QCOMPARE(grid->TextMatrix(2, 1), QString("Bob"));
 
         QTest::keyClick(grid, Qt::Key_Right);
         QTest::keyClick(grid, Qt::Key_F2);
-        QVERIFY(edit->isVisible());
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(edit, "1a2*34567890");  // only digits and "*", at most 7
+        Retype(edit, "1a2*34567890");  // only digits and "*", at most 7
         QCOMPARE(edit->text(), QString("12*3456"));
         QTest::keyClick(edit, Qt::Key_Escape);
         QCOMPARE(grid->TextMatrix(2, 2), QString("2"));
         QTest::keyClick(grid, Qt::Key_Enter);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(edit, "12");
+        Retype(edit, "12");
         page->AddButton()->setFocus();  // leaving the editor ends the edit
         QCOMPARE(grid->TextMatrix(2, 2), QString("0000012"));
 
@@ -132,49 +107,38 @@ class DpmrParamDlgTest : public QObject {
 
         // A name typed and still in its editor goes with the tab change.
         ClickCell(grid, 3, 1);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(edit, "Al");
-        dialog.Tabs()->setCurrentIndex(2);
+        Retype(edit, "Al");
+        dialog_->Tabs()->setCurrentIndex(2);
         QCOMPARE(dpmr::contact::Name(image_, ContactSlot(3)), std::string("Al"));
         QCOMPARE(dpmr::contact::Number(image_, ContactSlot(2)), std::string("0000012"));
         QVERIFY(!dpmr::contact::IsGroupCall(image_, ContactSlot(2)));
-        dialog.close();
     }
 
+    // Add appends, Insert goes before the current row; Delete (key or
+    // button) frees the record at once but never the last contact.
     void deleteKeyActsOnlyWhileTheButtonIsEnabled() {
-        CDpmrParamDlg dialog(image_);
-        ShowActive(&dialog);
-        CContactPage* page = Contacts(dialog);
+        auto* page = Open<CContactPage>(1);
         FlexGrid* grid = page->Grid();
         page->AddButton()->click();
-        QCOMPARE(Column(grid, 1), QString("Ann,Bob,Cy,Name 1"));
         QVERIFY(grid->hasFocus() && grid->Row() == 4);  // F2 would rename it
         grid->SetCurrentCell(1, 1);
         page->InsertButton()->click();
         QCOMPARE(Column(grid, 1), QString("Name 2,Ann,Bob,Cy,Name 1"));
         for (int k = 0; k < 6; ++k) QTest::keyClick(grid, Qt::Key_Delete);
-        QCOMPARE(grid->Rows(), 2);  // the last contact stays
+        QCOMPARE(Column(grid, 1), QString("Name 1"));  // the last contact stays
         QVERIFY(!page->DeleteButton()->isEnabled());
-        QCOMPARE(Column(grid, 1), QString("Name 1"));
         QCOMPARE(image_.U8(ContactSlot(1)), 0xFF);  // Ann's record freed at once
-        QTest::keyClick(grid, Qt::Key_Escape);
-        QVERIFY(dialog.isVisible());
-        dialog.close();
+        dialog_->close();
         QCOMPARE(image_.U16Le(dpmr::layout::kContactIndex + 2), 0xFFFF);
     }
 
     void groupListsMoveSeveralContactsAndStoreOnTreeChangeAndClose() {
-        dpmr::test::PutGroupList(image_, 2, {2});
-        CDpmrParamDlg dialog(image_);
-        ShowActive(&dialog);
-        dialog.Tabs()->setCurrentIndex(2);
-        auto* page = static_cast<CGroupRxListPage*>(dialog.PageWidget(2));
+        PutGroupList(image_, 2, {2});
+        auto* page = Open<CGroupRxListPage>(2);
         QCOMPARE(page->Tree()->topLevelItemCount(), 16);
         QCOMPARE(page->UnallocatedBox()->count(), 2);  // Cy is a single call
         page->UnallocatedBox()->selectAll();
-        QVERIFY(page->AddButton()->isEnabled());
         QTest::mouseClick(page->AddButton(), Qt::LeftButton);
-        QCOMPARE(page->AllocatedBox()->count(), 2);
         QCOMPARE(page->AllocatedBox()->selectedItems().size(), 2);
         QVERIFY(!page->UpButton()->isEnabled() && !page->AddButton()->isEnabled());
         page->AllocatedBox()->item(0)->setSelected(false);
@@ -182,30 +146,24 @@ class DpmrParamDlgTest : public QObject {
         QCOMPARE(page->AllocatedBox()->item(0)->text(), QString("Bob"));
 
         page->Tree()->setCurrentItem(page->Tree()->topLevelItem(1));
-        QCOMPARE(dpmr::test::GroupListBytes(image_, 1, 3), (std::vector<int>{2, 1, 0xFF}));
+        QCOMPARE(GroupListBytes(image_, 1, 3), (std::vector<int>{2, 1, 0xFF}));
         QCOMPARE(page->AllocatedBox()->item(0)->text(), QString("Bob"));
         QTest::mouseClick(page->DelButton(), Qt::LeftButton);
-        dialog.close();
-        QCOMPARE(dpmr::test::GroupListBytes(image_, 2, 1), (std::vector<int>{0xFF}));
+        dialog_->close();
+        QCOMPARE(GroupListBytes(image_, 2, 1), (std::vector<int>{0xFF}));
     }
 
     void editMenuOpensTheDialogOverTheStoredTable() {
-        dpmr::test::TempDir dir;
-        AppContext context;
-        context.settings = dpmr::LoadAppSettings(dir.path());
-        CMainFrame frame(context);
-        frame.NewDocument();
-        QVERIFY(frame.action("actionDpmr")->isEnabled());
-        dpmr::test::OnNextModal([](QWidget* modal) {
+        TestMainWindow w;
+        OnNextModal([](QWidget* modal) {
             auto* dialog = static_cast<CDpmrParamDlg*>(modal);
-            CContactPage* page = static_cast<CContactPage*>(dialog->PageWidget(1));
             dialog->Tabs()->setCurrentIndex(1);
-            page->AddButton()->click();
+            static_cast<CContactPage*>(dialog->PageWidget(1))->AddButton()->click();
             dialog->close();
         });
-        frame.action("actionDpmr")->trigger();
-        QCOMPARE(dpmr::contact::Name(context.image, ContactSlot(2)), std::string("Name 2"));
-        QVERIFY(frame.IsModified());
+        w.Action("actionDpmr")->trigger();
+        QCOMPARE(dpmr::contact::Name(w.context.image, ContactSlot(2)), std::string("Name 2"));
+        QVERIFY(w.frame->IsModified());
     }
 };
 
