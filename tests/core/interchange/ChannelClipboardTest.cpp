@@ -137,13 +137,13 @@ TEST(ClipboardText, GoesThroughTheTableCommits) {
 // Text that is no table: nothing changes, and the report says so.
 TEST_F(Clipboard, GarbageChangesNothing) {
     const RadioImage before = t.image;
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {"", "the clipboard holds no channel rows"},
-        {"say \"hi\"",
-         "the clipboard text is no table of channels: line 1: a quote inside a "
-         "field that does not start with one"},
+        {"say \"hi\"", "the clipboard text is no table of channels: line 1: a quote inside a field that does not start with one"},
         {"Dear all,\nthe repeater is down.", "line 1: \"Dear all,\" is no frequency: row left out"},
     };
+    // clang-format on
     for (const auto& [text, line] : cases) {
         const PasteReport report = PasteChannelText(t.table, 1, text);
         EXPECT_LT(report.last, report.first) << text;

@@ -21,7 +21,6 @@ TEST(ChirpTone, EveryPairGoesOutAsCHIRPReadsItAndComesBack) {
         // {rx, tx}, the row
         {{"None", "None"}, ",88.5,88.5,023,NN,023,Tone->Tone"},
         {{"None", "254.1"}, "Tone,254.1,88.5,023,NN,023,Tone->Tone"},
-        {{"67.0", "67.0"}, "TSQL,67.0,67.0,023,NN,023,Tone->Tone"},
         {{"100.0", "123.0"}, "Cross,123.0,100.0,023,NN,023,Tone->Tone"},
         {{"D023I", "D023N"}, "DTCS,88.5,88.5,023,NR,023,Tone->Tone"},
         {{"D025N", "D023I"}, "Cross,88.5,88.5,023,RN,025,DTCS->DTCS"},

@@ -1,5 +1,5 @@
 // Whole-file reads and atomic writes on real files: what a save refuses,
-// where it goes through a link, a read-only file kept, and the temporary file
+// where it goes through a link, and the temporary file
 // when a signal ends the program. Reading a prefix and replacing a whole file
 // are covered through Open and Save of radio files.
 #include <gtest/gtest.h>
@@ -110,15 +110,6 @@ TEST(FileIoTest, TemporaryFileGoesWithTheProgram) {
             << c.signal;
         EXPECT_EQ(fs::exists(temp), c.status == 0 || c.released) << c.signal;
     }
-}
-
-TEST(FileIoTest, ReadOnlyFileIsNotReplaced) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes through file permissions";
-    test::TempDir dir;
-    ASSERT_TRUE(WriteFileAtomically(dir.File("f"), Bytes{1, 2}).ok());
-    fs::permissions(dir.File("f"), fs::perms::owner_read);
-    EXPECT_FALSE(WriteFileAtomically(dir.File("f"), Bytes{3}).ok());
-    EXPECT_EQ(Slurp(dir.File("f")), (Bytes{1, 2}));
 }
 
 }  // namespace
