@@ -1,7 +1,7 @@
 // Channel rows on the clipboard: the text and records a copy makes, records
-// pasted back whole (and fitted to another band), text from spreadsheets
-// pasted through the table's commits by header or in table order, and what
-// is left out or changed reported; garbage never crashes or empties a channel.
+// pasted back whole, text from spreadsheets pasted through the table's commits
+// by header or in table order, and what is left out or changed reported;
+// garbage never crashes or empties a channel.
 #include "interchange/ChannelClipboard.h"
 
 #include <gtest/gtest.h>
@@ -64,21 +64,6 @@ TEST_F(Clipboard, CopyGivesTextAndRecordsThatPasteBackWhole) {
     for (std::size_t size : {0u, 31u, 17u * 32u})
         EXPECT_FALSE(PasteChannelRecords(t.table, t.image, 1, test::Bytes(size, 0x44))) << size;
     EXPECT_TRUE(t.image == before);
-}
-
-// Records copied from a file of another band keep every byte but their
-// frequencies, which the table moves into this band.
-TEST_F(Clipboard, RecordsFromAnotherBandAreFittedToThisOne) {
-    test::ChannelTable vhf(13600000, 17400000);
-    vhf.PutChannel(1, 14550000, 14610000);
-    vhf.image.SetU8(channel::RecordOffset(1) + channel::kTxContact, 3);
-    const ChannelClipboard clip = CopyChannels(vhf.image, 1, 1);
-    const auto report = PasteChannelRecords(t.table, t.image, 5, clip.records);
-    EXPECT_EQ(report->lines,
-              (Lines{"channel 5, Rx Freq: 145.500000 is outside 400-470 MHz: set to 400.000000",
-                     "channel 5, Tx Freq: 146.100000 is outside 400-470 MHz: set to 400.000000"}));
-    EXPECT_EQ(t.Row(5), "400.000000|400.000000|None|None|Low|Add|Wide|Digit");
-    EXPECT_EQ(t.image.U8(channel::RecordOffset(5) + channel::kTxContact), 3);
 }
 
 TEST(ClipboardText, GoesThroughTheTableCommits) {
