@@ -1,11 +1,10 @@
-// PosixSerialPort on a real pseudo-terminal: 8N1 at the nearest speed, the
-// read time-outs of both profiles, and a purge that drops input but never
+// PosixSerialPort on a real pseudo-terminal: the read time-outs of both
+// profiles, and a purge that drops input but never
 // what was sent. (Exclusive open and open failures are covered with the transfers.)
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <stdlib.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -44,18 +43,6 @@ struct FarEnd {
         return ::poll(&pfd, 1, 10000) == 1;
     }
 };
-
-// A speed the line does not have gives the nearest below it, 8N1. (That the
-// line is raw every transfer of every byte value shows.)
-TEST(PosixSerialPort, LineIsEightBitsAtTheNearestSpeed) {
-    FarEnd far;
-    PosixSerialPort port;
-    ASSERT_TRUE(port.Open(far.path, 10000, TimeoutProfile::kProgramming));
-    termios tio{};
-    ASSERT_EQ(::tcgetattr(far.holder, &tio), 0);
-    EXPECT_EQ(::cfgetospeed(&tio), speed_t(B9600));
-    EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB | CSTOPB | CREAD), tcflag_t(CS8 | CREAD));
-}
 
 // A read waits for its first byte up to the total time-out (100 ms + 50 ms a
 // byte), and once bytes have come it ends when the line has been quiet for the
