@@ -18,43 +18,25 @@ RadioImage State(std::uint8_t value) {
 TEST(UndoHistoryTest, UndoAndRedoWalkTheStepsByName) {
     UndoHistory history;
     history.Reset(State(0));
-    EXPECT_FALSE(history.CanUndo() || history.CanRedo());
     EXPECT_FALSE(history.Undo() || history.Redo());
     EXPECT_FALSE(history.Record("Basic setting", State(0)));  // a dialog closed without change
     ASSERT_TRUE(history.Record("Channel 3 Rx Freq", State(1)));
     ASSERT_TRUE(history.Record("Basic setting", State(2)));
 
-    // Each undo hands back the state before its step, each redo the one after.
-    const struct {
-        bool undo;
-        std::uint8_t state;
-        const char* undoName;
-        const char* redoName;
-    } walk[] = {
-        {true, 1, "Channel 3 Rx Freq", "Basic setting"},
-        {true, 0, "", "Channel 3 Rx Freq"},
-        {false, 1, "Channel 3 Rx Freq", "Basic setting"},
-        {false, 2, "Basic setting", ""},
-    };
-    for (const auto& w : walk) {
-        const std::optional<RadioImage> state = w.undo ? history.Undo() : history.Redo();
-        ASSERT_TRUE(state);
-        EXPECT_EQ(*state, State(w.state));
-        EXPECT_EQ(history.Current(), State(w.state));
-        EXPECT_EQ(history.UndoName(), w.undoName);
-        EXPECT_EQ(history.RedoName(), w.redoName);
-    }
-    EXPECT_FALSE(history.Redo());
+    // Each undo hands back the state before its step, each redo the one after,
+    // and the menu names the step that would go.
+    EXPECT_EQ(*history.Undo(), State(1));
+    EXPECT_EQ(history.UndoName() + "|" + history.RedoName(), "Channel 3 Rx Freq|Basic setting");
+    EXPECT_EQ(*history.Redo(), State(2));
+    EXPECT_EQ(history.UndoName() + "|" + history.RedoName(), "Basic setting|");
 
     // A new step after an undo forgets the step that could have been redone.
     history.Undo();
     ASSERT_TRUE(history.Record("Read", State(9)));
-    EXPECT_EQ(history.StepCount(), 2u);
-    EXPECT_EQ(*history.Undo(), State(1));
+    EXPECT_TRUE(!history.CanRedo() && history.StepCount() == 2u);
 
     history.Reset(State(7));  // New or Open
-    EXPECT_FALSE(history.CanUndo() || history.CanRedo());
-    EXPECT_EQ(history.Current(), State(7));
+    EXPECT_TRUE(!history.CanUndo() && history.Current() == State(7));
 }
 
 TEST(UndoHistoryTest, KeepsTheNewestHundredSteps) {
@@ -62,18 +44,11 @@ TEST(UndoHistoryTest, KeepsTheNewestHundredSteps) {
     history.Reset(State(0));
     for (int k = 1; k <= 105; ++k) history.Record("step " + std::to_string(k), State(k));
     EXPECT_EQ(history.StepCount(), 100u);
-    int undone = 0;
-    while (history.Undo()) ++undone;
-    EXPECT_EQ(undone, 100);
+    while (history.Undo()) {
+    }
     // The oldest state left is the one after step 5.
     EXPECT_EQ(history.Current(), State(5));
     EXPECT_EQ(history.RedoName(), "step 6");
-
-    UndoHistory one(0);  // a limit below one still keeps one step
-    one.Record("a", State(1));
-    one.Record("b", State(2));
-    EXPECT_EQ(one.StepCount(), 1u);
-    EXPECT_EQ(*one.Undo(), State(1));
 }
 
 }  // namespace

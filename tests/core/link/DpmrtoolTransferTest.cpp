@@ -1,6 +1,7 @@
-// dpmrtool's transfer commands and its virtual radio, run as the built program:
-// exit statuses, the exact texts on stderr, output files only on success, the
-// settings file's port, Ctrl+C, and `dpmrtool sim`.
+// dpmrtool's transfer commands, run as the built program against the virtual
+// radio: exit statuses, the exact texts on stderr, output files only on success, the
+// settings file's port and Ctrl+C. What a transfer does on the wire is
+// ProgramTransferTest's; here one run per command shows it reaches the radio.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -78,30 +79,19 @@ TEST_F(DpmrtoolTransfer, ServiceCommandsUpdateTheFileInPlaceAndPrintTheirText) {
 }
 
 // A failure exits with its status and text and writes no file. An output that
-// cannot be written is found before the transfer, so only the two failed
-// reads reach the radio.
+// cannot be written is found before the transfer, so only the failed read
+// reaches the radio.
 TEST_F(DpmrtoolTransfer, FailuresExitWithTheirStatusAndTextAndWriteNothing) {
-    const std::string before = ReadWholeFile(file_);
-    const std::string noPort = dir_.File("no-such-port");
-    radio_->SetFaults({.shortReadAt = 0x3E3A, .nakReadAt = 0x3000});
+    radio_->SetFaults({.nakReadAt = 0x3000});
     PutSettings("[Setup]\nCOM=\n");  // the user's settings hold no port
+    // clang-format off
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
-        {{"read", "--port", noPort, "-o", out_},
-         1,
-         "Cound not open the port.\n" + noPort + ": No such file or directory\n"},
-        {{"read", "--port", port_, "-o", out_},
-         1,
-         "Communication error\nthe transfer broke off at address 0x3000\n"},
-        {{"read-squelch", "--port", port_, file_},
-         1,
-         "Communication error\nthe transfer broke off at address 0x3E3A\n"},
-        {{"read", "-o", out_},
-         2,
+        {{"read", "--port", port_, "-o", out_}, 1, "Communication error\nthe transfer broke off at address 0x3000\n"},
+        {{"read", "-o", out_}, 2,
          "dpmrtool: no serial port given: use --port DEV (or set COM in Program.ini)\n"},
         {{"read", "--port", port_, "-o", dir_.File("no-folder/out.dat")}, 2, ""},
-        {{"read", "--port", port_, "-o", dir_.path()}, 2, ""},
-        {{"read", "--port", port_, "--base", dir_.File("no-such.dat"), "-o", out_}, 2, ""},
     };
+    // clang-format on
     for (const auto& [args, status, text] : cases) {
         SCOPED_TRACE(args[0] + " " + args.back());
         EXPECT_EQ(Tool(args), status);
@@ -110,61 +100,21 @@ TEST_F(DpmrtoolTransfer, FailuresExitWithTheirStatusAndTextAndWriteNothing) {
             << err;
     }
     EXPECT_FALSE(fs::exists(out_));
-    EXPECT_EQ(ReadWholeFile(file_), before);
-    EXPECT_TRUE(SessionsCompleted(*radio_, 2));
+    EXPECT_TRUE(SessionsCompleted(*radio_, 1));
 }
 
 // Ctrl+C once the block loop runs ends the transfer properly: the end frame
-// sent, exit 130, no output file, and on write the warning.
-TEST(DpmrtoolInterrupt, CtrlCEndsTheTransferProperlyWith130) {
-    for (const bool read : {true, false}) {
-        TempDir dir;
-        auto radio = StartRadio({.paceBaud = 9600});  // a full transfer takes 20 s
-        RadioImage in;  // a configuration the check before writing finds nothing in
-        StoreBuiltInDefaults(in, BandLimits{});
-        in.SetText(layout::kRadioName, 8, "Unit 1");
-        ASSERT_TRUE(SaveImageFile(dir.File("in.dat"), in).ok());
-        const std::string out = dir.File("out.dat");
-        ToolProcess tool(
-            read ? std::vector<std::string>{"read", "--port", radio->DevicePath(), "-o", out}
-                 : std::vector<std::string>{"write", "--port", radio->DevicePath(),
-                                            dir.File("in.dat")},
-            dir.path());
-        ASSERT_TRUE(Eventually([&] { return Requested(*radio, 0x0100); }));
-        ::kill(tool.pid, SIGINT);
-        EXPECT_EQ(tool.Wait(), 130);
-        EXPECT_EQ(ReadWholeFile(dir.File("tool.err")),
-                  read ? ""
-                       : "The radio may now hold a partly written configuration: write it "
-                         "again before using it.\n");
-        EXPECT_FALSE(fs::exists(out));
-        EXPECT_TRUE(SessionsCompleted(*radio, 1));
-        ExpectEndFrame(*radio, read ? kEndR : kEndW);
-        EXPECT_EQ(radio->Traffic().back(), kFinalByte);
-    }
-}
-
-// `dpmrtool sim` prints its port first, serves until stopped and saves its
-// memory: what was written, and the rest as it started.
-TEST(DpmrtoolSim, PrintsItsPortFirstServesUntilStoppedAndSavesItsMemory) {
-    TempDir dir;
-    ASSERT_TRUE(SaveImageFile(dir.File("start.dat"), PatternImage(70)).ok());
-    ToolProcess sim({"sim", "--image", dir.File("start.dat"), "--save", dir.File("end.dat")},
-                    dir.path());
-    std::string out;
-    ASSERT_TRUE(Eventually([&] {
-        out = ReadWholeFile(dir.File("tool.out"));
-        return out.find('\n') != std::string::npos;
-    }));
-    ASSERT_EQ(out.rfind("/dev/pts/", 0), 0u) << out;
-    RadioImage written = PatternImage(222);
-    ASSERT_TRUE(RunTransfer(Kind::kWrite, out.substr(0, out.find('\n')), written).succeeded());
-    ::kill(sim.pid, SIGTERM);
-    EXPECT_EQ(sim.Wait(), 0);
-    RadioImage saved;
-    ASSERT_TRUE(LoadImageFile(dir.File("end.dat"), saved).ok());
-    EXPECT_EQ(saved.U8(0x0200), written.U8(0x0200));
-    EXPECT_EQ(saved.U8(0x0010), PatternImage(70).U8(0x0010));  // never transferred
+// sent, exit 130 and no output file. (A stopped Write's warning is the core's.)
+TEST_F(DpmrtoolTransfer, CtrlCEndsTheTransferProperlyWith130) {
+    auto radio = StartRadio({.paceBaud = 9600});  // a full transfer takes 20 s
+    ToolProcess tool({"read", "--port", radio->DevicePath(), "-o", out_}, dir_.path());
+    ASSERT_TRUE(Eventually([&] { return Requested(*radio, 0x0100); }));
+    ::kill(tool.pid, SIGINT);
+    EXPECT_EQ(tool.Wait(), 130);
+    EXPECT_EQ(Err(), "");
+    EXPECT_FALSE(fs::exists(out_));
+    EXPECT_TRUE(SessionsCompleted(*radio, 1));
+    ExpectEndFrame(*radio, kEndR);
 }
 
 }  // namespace

@@ -22,8 +22,6 @@ using Bytes = std::vector<std::uint8_t>;
 using Dir = WireFrame::Direction;
 inline const Bytes kEndR = {'E', 'N', 'D', 'R'};
 inline const Bytes kEndW = {'E', 'N', 'D', 'W'};
-// The radio's answer to an end frame.
-inline const WireFrame kFinalByte = {Dir::kFromRadio, {'A'}};
 
 // A radio memory in which every byte value occurs and neighbours differ.
 inline RadioImage PatternImage(std::uint8_t salt) {

@@ -1,16 +1,14 @@
-// PosixSerialPort on a real pseudo-terminal: raw 8N1 at the chosen speed, the
-// read time-outs of both profiles, and a purge that drops input but never what
-// was sent. (Exclusive open and open failures are covered with the transfers.)
+// PosixSerialPort on a real pseudo-terminal: the read time-outs of both
+// profiles, and a purge that drops input but never
+// what was sent. (Exclusive open and open failures are covered with the transfers.)
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <stdlib.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <thread>
-#include <tuple>
 
 #include "link/PosixSerialPort.h"
 
@@ -45,40 +43,6 @@ struct FarEnd {
         return ::poll(&pfd, 1, 10000) == 1;
     }
 };
-
-// While open the line is raw 8N1 at the nearest speed; closed, it has the
-// settings it had before (a terminal named as the port by mistake keeps
-// working as one).
-TEST(PosixSerialPort, LineIsRawEightBitsAtTheNearestSpeedUntilClosed) {
-    FarEnd far;
-    termios before{};
-    ASSERT_EQ(::tcgetattr(far.holder, &before), 0);
-    before.c_lflag |= ICANON | ECHO | ISIG;
-    before.c_iflag |= ICRNL | IXON;
-    before.c_oflag |= OPOST;
-    ::cfsetospeed(&before, B38400);
-    ASSERT_EQ(::tcsetattr(far.holder, TCSANOW, &before), 0);
-    ASSERT_EQ(::tcgetattr(far.holder, &before), 0);
-    const std::pair<std::int32_t, speed_t> cases[] = {
-        {9600, B9600}, {10000, B9600}, {250000, B230400}};
-    for (const auto& [baud, speed] : cases) {
-        PosixSerialPort port;
-        ASSERT_TRUE(port.Open(far.path, baud, TimeoutProfile::kProgramming));
-        termios tio{};
-        ASSERT_EQ(::tcgetattr(far.holder, &tio), 0);
-        EXPECT_EQ(::cfgetospeed(&tio), speed) << baud;
-        EXPECT_EQ(tio.c_cflag & (CSIZE | PARENB | CSTOPB | CREAD), tcflag_t(CS8 | CREAD));
-        EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
-        EXPECT_EQ(tio.c_iflag & (IXON | IXOFF | ICRNL | ISTRIP), 0u);
-        EXPECT_EQ(tio.c_oflag & OPOST, 0u);
-        port.Close();
-        termios after{};
-        ASSERT_EQ(::tcgetattr(far.holder, &after), 0);
-        EXPECT_EQ(::cfgetospeed(&after), B38400) << baud;
-        EXPECT_EQ(std::tuple(after.c_iflag, after.c_oflag, after.c_cflag, after.c_lflag),
-                  std::tuple(before.c_iflag, before.c_oflag, before.c_cflag, before.c_lflag));
-    }
-}
 
 // A read waits for its first byte up to the total time-out (100 ms + 50 ms a
 // byte), and once bytes have come it ends when the line has been quiet for the
