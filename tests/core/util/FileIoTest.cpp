@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,16 +58,18 @@ TEST(FileIoTest, ReadFailuresAndSavingThroughALink) {
     EXPECT_EQ(EntryCount(dir.File("store")), 1);
 }
 
-// Only a regular file, or a new path, is saved to: a pipe, a folder and a link
-// to a pipe stay what they are, and so does everything beside them. The check
+// Only a regular file, or a new path, is saved to: a pipe, a device and links
+// to them stay what they are, and so does everything beside them. The check
 // a long transfer makes first gives the same answers and leaves nothing.
 TEST(FileIoTest, SaveRefusesWhatIsNoRegularFile) {
     test::TempDir dir;
     ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
     fs::create_symlink(dir.File("fifo"), dir.File("to-fifo"));
     fs::create_directory(dir.File("d"));
+    const bool device = ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
     std::vector<std::string> refused = {dir.File("fifo"), dir.File("to-fifo"), dir.File("d"),
                                         dir.File("none/x"), ""};
+    if (device) refused.push_back(dir.File("null"));
     const auto entries = EntryCount(dir.path());
     for (const std::string& path : refused) {
         EXPECT_FALSE(CheckCanSave(path).ok()) << path;
@@ -74,9 +77,30 @@ TEST(FileIoTest, SaveRefusesWhatIsNoRegularFile) {
         EXPECT_TRUE(!s.ok() && s.message().rfind("Cannot save", 0) == 0) << path;
     }
     EXPECT_TRUE(fs::is_fifo(dir.File("fifo")) && fs::is_symlink(dir.File("to-fifo")));
+    EXPECT_TRUE(!device || fs::is_character_file(dir.File("null")));
     EXPECT_EQ(EntryCount(dir.path()), entries);
     EXPECT_TRUE(CheckCanSave(dir.File("new.dat")).ok());
     EXPECT_EQ(EntryCount(dir.path()), entries);
+}
+
+// A dangling link (relative, through a second link) makes the file it names;
+// a new file gets 0666 less the umask, a replaced one keeps its mode.
+TEST(FileIoTest, NewFilesFollowLinksAndTheUmask) {
+    test::TempDir dir;
+    fs::create_directory(dir.File("store"));
+    fs::create_symlink("store/later.dat", dir.File("inner"));
+    fs::create_symlink("inner", dir.File("outer"));
+    const mode_t old = ::umask(027);
+    const Status s = WriteFileAtomically(dir.File("outer"), Bytes{7});
+    ::umask(old);
+    ASSERT_TRUE(s.ok()) << s.message();
+    EXPECT_TRUE(fs::is_symlink(dir.File("outer")) && fs::is_symlink(dir.File("inner")));
+    EXPECT_EQ(Slurp(dir.File("store/later.dat")), Bytes{7});
+    EXPECT_EQ(fs::status(dir.File("store/later.dat")).permissions(), fs::perms{0640});
+    fs::permissions(dir.File("store/later.dat"), fs::perms{0604});
+    ASSERT_TRUE(WriteFileAtomically(dir.File("store/later.dat"), Bytes{8}).ok());
+    EXPECT_EQ(fs::status(dir.File("store/later.dat")).permissions(), fs::perms{0604});
+    EXPECT_EQ(EntryCount(dir.File("store")), 1);
 }
 
 // A signal that ends the program while a save's temporary file exists removes
