@@ -94,6 +94,11 @@ std::string ShownValue(const form::FieldRef& ref, const RadioImage& image) {
 // and its page stored: only the field's own bits change.
 Status ApplyTyped(const form::FieldRef& ref, const std::string& text, RadioImage& image) {
     RadioImage work = image;
+    // The field's bits start as 1s (nothing here), as in a new image: a
+    // control may leave some of them unwritten (the byte after a kill code's
+    // "#"), and what it stores must not depend on what was there before.
+    const std::uint8_t ones = 0xFF;
+    CopyFieldBits(ref.Decl(), ByteString(ref.Decl().at.size, ones).data(), work);
     form::FieldPage page(ref.Page(), work);
     page.LoadFromImage();
     const auto i = static_cast<std::size_t>(ref.field);
@@ -377,11 +382,18 @@ std::string ReadableText(const std::string& text) {
             out += text[k++];
             continue;
         }
-        // A whole UTF-8 character of 2 to 4 bytes (list texts may hold some).
+        // A whole, well-formed UTF-8 character of 2 to 4 bytes (list texts
+        // may hold some); surrogates and overlong forms are not.
         const std::size_t len = u >= 0xF0 && u < 0xF5 ? 4 : u >= 0xE0 ? 3 : u >= 0xC2 ? 2 : 0;
         bool whole = len > 0 && u < 0xF5 && k + len <= text.size();
         for (std::size_t j = 1; whole && j < len; ++j)
             whole = (static_cast<unsigned char>(text[k + j]) & 0xC0) == 0x80;
+        if (whole && len > 2) {
+            const auto second = static_cast<unsigned char>(text[k + 1]);
+            const unsigned lo = u == 0xE0 ? 0xA0 : u == 0xF0 ? 0x90 : 0x80;
+            const unsigned hi = u == 0xED ? 0x9F : u == 0xF4 ? 0x8F : 0xBF;
+            whole = second >= lo && second <= hi;
+        }
         if (whole) {
             out += text.substr(k, len);
             k += len;

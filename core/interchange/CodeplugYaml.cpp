@@ -3,9 +3,11 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <set>
+#include <string_view>
 
 #include "dpmr/ContactList.h"
 #include "interchange/CodeplugModel.h"
@@ -28,6 +30,24 @@ std::string Hex(const ByteString& bytes) {
 
 // ---- Writing ------------------------------------------------------------------
 
+// Texts are written plain only when they cannot be taken for anything else;
+// all others double-quoted, with escapes, so that they read back as written.
+struct Text {
+    const std::string& text;
+};
+
+YAML::Emitter& operator<<(YAML::Emitter& out, Text t) {
+    const std::string& s = t.text;
+    bool plain = !s.empty() && std::isalnum(static_cast<unsigned char>(s.front())) &&
+                 s.back() != ' ' && s != "null" && s != "true" && s != "false" && s != "yes" &&
+                 s != "no" && s != "on" && s != "off" && s != "y" && s != "n";
+    for (char c : s)
+        plain = plain && (std::isalnum(static_cast<unsigned char>(c)) ||
+                          std::string_view(" .+-_()/").find(c) != std::string_view::npos);
+    if (!plain) out << YAML::DoubleQuoted;
+    return out << s;
+}
+
 void EmitRuns(YAML::Emitter& out, const std::vector<ByteRun>& runs) {
     out << YAML::BeginMap;
     for (const ByteRun& run : runs)
@@ -45,7 +65,7 @@ void EmitChannels(YAML::Emitter& out, const CodeplugModel& model) {
         out << YAML::BeginMap;
         for (int c = 0; c < kChannelColumns; ++c)
             out << YAML::Key << ChannelColumnNames()[static_cast<std::size_t>(c)] << YAML::Value
-                << ch.cells[static_cast<std::size_t>(c)].value_or("");
+                << Text{ch.cells[static_cast<std::size_t>(c)].value_or("")};
         if (ch.record) out << YAML::Key << kRecordKey << YAML::Value << Hex(*ch.record);
         out << YAML::EndMap;
     }
@@ -64,10 +84,11 @@ void EmitSettings(YAML::Emitter& out, const CodeplugModel& model) {
         }
         out << YAML::Key << f.ref.Decl().key << YAML::Value;
         if (f.bytes)
-            out << YAML::Flow << YAML::BeginMap << YAML::Key << "value" << YAML::Value << f.value
-                << YAML::Key << "bytes" << YAML::Value << Hex(*f.bytes) << YAML::EndMap;
+            out << YAML::Flow << YAML::BeginMap << YAML::Key << "value" << YAML::Value
+                << Text{f.value} << YAML::Key << "bytes" << YAML::Value << Hex(*f.bytes)
+                << YAML::EndMap;
         else
-            out << f.value;
+            out << Text{f.value};
     }
     if (!page.empty()) out << YAML::EndMap;
     out << YAML::EndMap;
@@ -76,8 +97,8 @@ void EmitSettings(YAML::Emitter& out, const CodeplugModel& model) {
 void EmitContacts(YAML::Emitter& out, const CodeplugModel& model) {
     out << YAML::Key << "contacts" << YAML::Value << YAML::BeginSeq;
     for (const ContactEntry& c : model.contacts)
-        out << YAML::Flow << YAML::BeginMap << YAML::Key << "name" << YAML::Value << c.name
-            << YAML::Key << "number" << YAML::Value << c.number << YAML::Key << "type"
+        out << YAML::Flow << YAML::BeginMap << YAML::Key << "name" << YAML::Value << Text{c.name}
+            << YAML::Key << "number" << YAML::Value << Text{c.number} << YAML::Key << "type"
             << YAML::Value << CallTypeText(c.groupCall) << YAML::Key << "slot" << YAML::Value
             << c.slot << YAML::EndMap;
     out << YAML::EndSeq;
@@ -87,15 +108,22 @@ void EmitContacts(YAML::Emitter& out, const CodeplugModel& model) {
     }
 }
 
+void EmitNames(YAML::Emitter& out, const std::vector<std::string>& names) {
+    out << YAML::Flow << YAML::BeginSeq;
+    for (const std::string& name : names) out << Text{name};
+    out << YAML::EndSeq;
+}
+
 void EmitGroupLists(YAML::Emitter& out, const CodeplugModel& model) {
     out << YAML::Key << "group_rx_lists" << YAML::Value << YAML::BeginSeq;
     for (const GroupListEntry& g : model.groupLists) {
-        if (g.bytes)
-            out << YAML::Flow << YAML::BeginMap << YAML::Key << "members" << YAML::Value
-                << YAML::Flow << g.members << YAML::Key << "bytes" << YAML::Value << Hex(*g.bytes)
-                << YAML::EndMap;
-        else
-            out << YAML::Flow << g.members;
+        if (!g.bytes) {
+            EmitNames(out, g.members);
+            continue;
+        }
+        out << YAML::Flow << YAML::BeginMap << YAML::Key << "members" << YAML::Value;
+        EmitNames(out, g.members);
+        out << YAML::Key << "bytes" << YAML::Value << Hex(*g.bytes) << YAML::EndMap;
     }
     out << YAML::EndSeq;
 }
