@@ -300,6 +300,7 @@ void CMainFrame::CreateMenus() {
     file->addSeparator();
     file->addAction(action("actionExportCodeplug"));
     file->addAction(action("actionImportCodeplug"));
+    file->addSeparator();
     file->addAction(action("actionExportCsv"));
     file->addAction(action("actionImportCsv"));
     file->addSeparator();
