@@ -124,9 +124,7 @@ void ContactPagePresenter::AddAt(std::size_t index) {
     const std::optional<std::size_t> record = contact::FirstFreeRecord(image_, taken);
     if (!record) return;
     ContactRow row{FreeContactName(names).value_or(""), FreeNumber(rows_), true, *record};
-    contact::WriteNumber(image_, row.record, row.number);
-    image_.SetU8(row.record + contact::kType, 0x01);
-    contact::WriteName(image_, row.record, row.name);
+    contact::WriteNew(image_, row.record, row.number, row.name);
     index = std::min(index, rows_.size());
     rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), row);
     SetCurrentCell(static_cast<int>(index) + 1, kNameCol);

@@ -85,6 +85,13 @@ void SetGroupCall(RadioImage& image, std::size_t record, bool group) {
     image.SetBit(record + kType, kGroupCallBit, group);
 }
 
+void WriteNew(RadioImage& image, std::size_t record, std::string_view number,
+              const std::string& name) {
+    WriteNumber(image, record, number);
+    image.SetU8(record + kType, 0x01);
+    WriteName(image, record, name);
+}
+
 void Free(RadioImage& image, std::size_t record) {
     image.FillFF(record, layout::kContactRecordSize);
 }

@@ -59,6 +59,10 @@ void WriteNumber(RadioImage& image, std::size_t record, std::string_view number)
 void WriteName(RadioImage& image, std::size_t record, const std::string& name);
 // Sets or clears the group-call bit; the other bits of the byte stay.
 void SetGroupCall(RadioImage& image, std::size_t record, bool group);
+// Writes a contact into a free record as the contact page's Add does: the
+// number, the type byte 0x01 (group call) and the name.
+void WriteNew(RadioImage& image, std::size_t record, std::string_view number,
+              const std::string& name);
 // Fills the whole record with 0xFF.
 void Free(RadioImage& image, std::size_t record);
 

@@ -55,6 +55,25 @@ std::string EntriesOf(const ControlState& state) {
 
 }  // namespace
 
+Status EnterControlText(FieldPage& page, std::size_t i, const std::string& key,
+                        const std::string& text) {
+    const FieldDecl& field = page.Field(i);
+    if (field.kind == FieldKind::kList) {
+        const int index = FindItemText(page.State(i).items, text);
+        if (index < 0)
+            return Status::Error(Quoted(text) + " is not an entry of " + Quoted(field.label) +
+                                 " (" + EntriesOf(page.State(i)) + ")");
+        page.Choose(i, index);
+    } else if (field.kind == FieldKind::kCheck) {
+        if (text != "0" && text != "1")
+            return Status::Error(Quoted(key) + " (" + field.label + ") takes 0 or 1");
+        page.Check(i, text == "1");
+    } else {
+        page.Type(i, text);
+    }
+    return Status::Ok();
+}
+
 Status FormSession::Apply(const Step& step) {
     const std::optional<FieldRef> ref = FindField(step.key);
     if (!ref) return Status::Error("unknown key " + Quoted(step.key) + " (see dpmrtool fields)");
@@ -87,19 +106,7 @@ Status FormSession::Apply(const Step& step) {
     }
 
     page->FocusIn(i);
-    if (field.kind == FieldKind::kList) {
-        const int index = FindItemText(page->State(i).items, step.text);
-        if (index < 0)
-            return Status::Error(Quoted(step.text) + " is not an entry of " + Quoted(field.label) +
-                                 " (" + EntriesOf(page->State(i)) + ")");
-        page->Choose(i, index);
-    } else if (field.kind == FieldKind::kCheck) {
-        if (step.text != "0" && step.text != "1")
-            return Status::Error(Quoted(step.key) + " (" + field.label + ") takes 0 or 1");
-        page->Check(i, step.text == "1");
-    } else {
-        page->Type(i, step.text);
-    }
+    if (Status s = EnterControlText(*page, i, step.key, step.text); !s) return s;
     if (step.action == Step::Action::kSet) page->FocusOut(i);
     return Status::Ok();
 }

@@ -32,6 +32,14 @@ struct Step {
 // Reads "KEY=TEXT", "KEY~=TEXT", "KEY++" or "KEY--"; nothing for anything else.
 std::optional<Step> ParseStep(std::string_view text);
 
+// Puts `text` into control i of `page` as a user does: chooses the list entry
+// with that text, checks ("1") or clears ("0") a check box, or types it
+// into an edit. The control keeps the focus; the caller lets it go. Fails,
+// saying why, for a text that is no entry of the list or a check box text
+// other than 0 and 1; `key` names the field in the message.
+Status EnterControlText(FieldPage& page, std::size_t i, const std::string& key,
+                        const std::string& text);
+
 class FormSession {
   public:
     // Steps on the fields of service dialogs (factory values) fail unless

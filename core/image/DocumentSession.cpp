@@ -12,6 +12,12 @@ std::string DocumentSession::DisplayName() const {
 void DocumentSession::Reset(std::string path, const RadioImage& wouldWrite) {
     path_ = std::move(path);
     baseline_ = wouldWrite;
+    unsaved_ = false;
+}
+
+void DocumentSession::ResetUnsaved(const RadioImage& wouldWrite) {
+    Reset({}, wouldWrite);
+    unsaved_ = true;
 }
 
 }  // namespace dpmr

@@ -22,12 +22,20 @@ class DocumentSession {
     // write at that moment.
     void Reset(std::string path, const RadioImage& wouldWrite);
 
-    // True when saving now would write bytes that differ from the baseline.
-    bool IsModified(const RadioImage& wouldWrite) const { return wouldWrite != baseline_; }
+    // After an import: a new document that was never saved. It counts as
+    // modified, whatever it holds, until the next Reset.
+    void ResetUnsaved(const RadioImage& wouldWrite);
+
+    // True when saving now would write bytes that differ from the baseline
+    // (always after ResetUnsaved).
+    bool IsModified(const RadioImage& wouldWrite) const {
+        return unsaved_ || wouldWrite != baseline_;
+    }
 
   private:
     std::string path_;
     RadioImage baseline_;
+    bool unsaved_ = false;
 };
 
 }  // namespace dpmr

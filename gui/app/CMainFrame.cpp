@@ -30,6 +30,7 @@
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
 #include "image/Document.h"
+#include "interchange/CodeplugYaml.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
 #include "service/CAdjustParamDlg.h"
@@ -40,11 +41,13 @@
 #include "settings/CBasicSettingDlg.h"
 #include "settings/CDtmfDlg.h"
 #include "settings/CScanInfoDlg.h"
+#include "util/FileIo.h"
 #include "widgets/FlexGrid.h"
 
 namespace {
 
 constexpr const char* kDatFilter = "*.dat (*.dat);;All Files (*)";
+constexpr const char* kCodeplugFilter = "Codeplug (*.yaml *.yml);;All Files (*)";
 
 struct ActionDecl {
     const char* name;
@@ -105,6 +108,16 @@ void CMainFrame::CreateActions() {
         {"actionSaveAs",
          "Save &As...",
          "Save the active document with a new name\nSave As",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionExportCodeplug",
+         "Export...",
+         "Write the whole configuration to a readable YAML file",
+         {},
+         QStyle::SP_CustomBase},
+        {"actionImportCodeplug",
+         "Import...",
+         "Open a YAML file written by Export as a new document",
          {},
          QStyle::SP_CustomBase},
         {"actionExportCsv",
@@ -186,6 +199,10 @@ void CMainFrame::CreateActions() {
     connect(action("actionOpenBackup"), &QAction::triggered, this, &CMainFrame::OnFileOpenBackup);
     connect(action("actionSave"), &QAction::triggered, this, &CMainFrame::OnFileSave);
     connect(action("actionSaveAs"), &QAction::triggered, this, &CMainFrame::OnFileSaveAs);
+    connect(action("actionExportCodeplug"), &QAction::triggered, this,
+            &CMainFrame::OnExportCodeplug);
+    connect(action("actionImportCodeplug"), &QAction::triggered, this,
+            &CMainFrame::OnImportCodeplug);
     connect(action("actionExportCsv"), &QAction::triggered, csvCommands_,
             &CChannelCsvCommands::OnExportCsv);
     connect(action("actionImportCsv"), &QAction::triggered, csvCommands_,
@@ -280,6 +297,9 @@ void CMainFrame::CreateMenus() {
     file->addAction(action("actionOpenBackup"));
     file->addAction(action("actionSave"));
     file->addAction(action("actionSaveAs"));
+    file->addSeparator();
+    file->addAction(action("actionExportCodeplug"));
+    file->addAction(action("actionImportCodeplug"));
     file->addSeparator();
     file->addAction(action("actionExportCsv"));
     file->addAction(action("actionImportCsv"));
@@ -483,6 +503,52 @@ QString CMainFrame::ChooseFile(bool forSave, const QString& suggested) {
     // A shortcut (symbolic link) opens its target.
     const QFileInfo info(dialog.selectedFiles().first());
     return !forSave && info.isSymLink() ? info.canonicalFilePath() : info.filePath();
+}
+
+QString CMainFrame::ChooseCodeplugFile(bool forSave) {
+    if (chooseFile_) return chooseFile_(forSave, "codeplug.yaml");
+    QFileDialog dialog(this, forSave ? "Export" : "Import", {}, kCodeplugFilter);
+    dialog.setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix("yaml");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+void CMainFrame::OnExportCodeplug() {
+    const QString path = ChooseCodeplugFile(true);
+    if (path.isEmpty()) return;
+    view_->StoreGridToImage();
+    const std::string text = dpmr::CodeplugToYaml(context_.image);
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+    if (dpmr::Status s = dpmr::WriteFileAtomically(path.toStdString(), {bytes, text.size()}); !s) {
+        ShowMessage(QString::fromStdString(s.message()));
+        return;
+    }
+    statusBar()->showMessage(QString("Exported %1").arg(QFileInfo(path).fileName()), 4000);
+}
+
+void CMainFrame::OnImportCodeplug() {
+    if (!MaybeSave()) return;
+    const QString path = ChooseCodeplugFile(false);
+    if (path.isEmpty()) return;
+    std::string text;
+    dpmr::RadioImage image;
+    dpmr::Status s = dpmr::ReadListFile(path.toStdString(), "codeplug", text);
+    if (s) s = dpmr::CodeplugFromYaml(text, context_.settings, image);
+    if (!s) {
+        ShowMessage("Cannot import " + QFileInfo(path).fileName() + ":\n" +
+                    QString::fromStdString(s.message()));
+        return;
+    }
+    // Like Open of a file nobody saved yet: the table is rebuilt, the
+    // contact checks run, the history starts afresh, and Save asks for a name.
+    context_.image = image;
+    view_->OnInitialUpdate();
+    ResetBaseline({});
+    context_.document.ResetUnsaved(WouldWrite());
+    UpdateTitle();
+    statusBar()->showMessage(QString("Imported %1").arg(QFileInfo(path).fileName()), 4000);
 }
 
 void CMainFrame::OnFileNew() {

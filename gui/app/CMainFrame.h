@@ -1,6 +1,6 @@
 // CMainFrame: the main window: menu, toolbar, status bar with the key-state
 // indicators, the channel table as its central view, and the document
-// commands (New, Open, Save, Save As, Print, Exit) with the unsaved-changes
+// commands (New, Open, Save, Save As, Export, Import, Print, Exit) with the unsaved-changes
 // question. The title names the model, the file and whether it has unsaved
 // changes. Edit > Undo and Redo step through the document's history; Read and
 // Write keep backups, and Write checks the image first.
@@ -61,6 +61,11 @@ class CMainFrame : public QMainWindow {
     void OnFileNew();
     void OnFileOpen();
     void OnFileOpenBackup();
+    // File > "Export...": the document as a YAML codeplug (the table stored
+    // first, as Save does). "Import...": a codeplug opened as a new, modified
+    // document, after the unsaved-changes question; an error changes nothing.
+    void OnExportCodeplug();
+    void OnImportCodeplug();
     void OnUndo();
     void OnRedo();
     bool OnFileSave();
@@ -114,6 +119,8 @@ class CMainFrame : public QMainWindow {
     // or the save fails.
     bool MaybeSave();
     QString ChooseFile(bool forSave, const QString& suggested);
+    // The same for a codeplug (.yaml); the test seam gets "codeplug.yaml".
+    QString ChooseCodeplugFile(bool forSave);
     void ShowMessage(const QString& text, QMessageBox::Icon icon = QMessageBox::Warning);
     void UpdateKeyIndicators(Qt::KeyboardModifiers modifiers, quint32 nativeModifiers);
     dpmr::LinkSettings Link() const;

@@ -1,0 +1,560 @@
+// The image as channels, fields, contacts, group lists and raw bytes, and the
+// image built back from them.
+#include "interchange/CodeplugModel.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <set>
+
+#include "channels/ChannelRecord.h"
+#include "channels/ChannelRowText.h"
+#include "channels/ChannelTablePresenter.h"
+#include "dpmr/ContactList.h"
+#include "dpmr/ContactRecord.h"
+#include "dpmr/GroupRxList.h"
+#include "form/FieldKinds.h"
+#include "form/FieldPage.h"
+#include "form/FormSession.h"
+#include "util/PlainText.h"
+
+namespace dpmr {
+
+namespace {
+
+constexpr std::size_t kContactRegion = layout::kContactIndex;
+constexpr std::size_t kContactRegionEnd =
+    layout::kContactRecords + layout::kContactRecordSize * layout::kContactCount;
+constexpr std::size_t kChannelRegionEnd =
+    layout::kChannels + layout::kChannelSize * layout::kChannelCount;
+constexpr std::size_t kGroupListRegionEnd =
+    layout::kGroupLists + layout::kGroupListSize * layout::kGroupListCount;
+// Raw runs are cut into lines of this many bytes.
+constexpr std::size_t kRunBytes = 32;
+
+// ---- Which bits the fields own --------------------------------------------
+
+std::uint8_t FieldMaskAt(const form::Location& at) {
+    if (!at.IsBitField()) return 0xFF;
+    return static_cast<std::uint8_t>(((1u << at.width) - 1u) << at.lo);
+}
+
+struct Ownership {
+    std::vector<form::FieldRef> fields;
+    std::array<std::uint8_t, RadioImage::kSize> mask{};
+    // Fields that share bits with another field keep their bytes, so that
+    // an edit of one is not undone by the other one's bytes.
+    std::vector<bool> shared;
+};
+
+const Ownership& Owners() {
+    static const Ownership owners = [] {
+        Ownership o;
+        o.fields = form::AllFields();
+        std::array<std::uint8_t, RadioImage::kSize> seenTwice{};
+        for (const form::FieldRef& ref : o.fields) {
+            const form::Location& at = ref.Decl().at;
+            for (std::size_t k = at.offset; k < at.offset + at.size; ++k) {
+                seenTwice[k] |= static_cast<std::uint8_t>(o.mask[k] & FieldMaskAt(at));
+                o.mask[k] |= FieldMaskAt(at);
+            }
+        }
+        for (const form::FieldRef& ref : o.fields) {
+            const form::Location& at = ref.Decl().at;
+            bool shared = false;
+            for (std::size_t k = at.offset; k < at.offset + at.size; ++k)
+                shared = shared || (seenTwice[k] & FieldMaskAt(at)) != 0;
+            o.shared.push_back(shared);
+        }
+        return o;
+    }();
+    return owners;
+}
+
+// Copies the field's bits from one image into the other.
+void CopyFieldBits(const form::FieldDecl& decl, const std::uint8_t* from, RadioImage& to) {
+    const std::uint8_t mask = FieldMaskAt(decl.at);
+    for (std::size_t k = 0; k < decl.at.size; ++k) {
+        const std::size_t off = decl.at.offset + k;
+        to.SetU8(off, static_cast<std::uint8_t>((to.U8(off) & ~mask) | (from[k] & mask)));
+    }
+}
+
+// ---- Fields ----------------------------------------------------------------
+
+std::string ShownValue(const form::FieldRef& ref, const RadioImage& image) {
+    const form::FieldDecl& decl = ref.Decl();
+    ControlState state;
+    if (decl.kind == form::FieldKind::kList) state.items = form::ListItemsFor(decl, image);
+    form::LoadField(decl, image, state);
+    return ReadableText(form::ShownText(decl, state));
+}
+
+// The value typed into (or chosen in) the field's control, the control left
+// and its page stored: only the field's own bits change.
+Status ApplyTyped(const form::FieldRef& ref, const std::string& text, RadioImage& image) {
+    RadioImage work = image;
+    // The field's bits start as 1s (nothing here), as in a new image: a
+    // control may leave some of them unwritten (the byte after a kill code's
+    // "#"), and what it stores must not depend on what was there before.
+    const std::uint8_t ones = 0xFF;
+    CopyFieldBits(ref.Decl(), ByteString(ref.Decl().at.size, ones).data(), work);
+    form::FieldPage page(ref.Page(), work);
+    page.LoadFromImage();
+    const auto i = static_cast<std::size_t>(ref.field);
+    page.FocusIn(i);
+    if (Status s = form::EnterControlText(page, i, ref.Key(), text); !s) return s;
+    page.FocusOut(i);
+    form::StoreField(ref.Decl(), page.State(i), work);
+    CopyFieldBits(ref.Decl(), work.Data() + ref.Decl().at.offset, image);
+    return Status::Ok();
+}
+
+ByteString BytesAt(const RadioImage& image, std::size_t at, std::size_t size) {
+    const auto span = image.Span(at, size);
+    return {span.begin(), span.end()};
+}
+
+// ---- Byte runs -------------------------------------------------------------
+
+// Runs of bytes other than 0xFF among [from, to) where `take` says so.
+template <typename Take>
+std::vector<ByteRun> RunsOf(const RadioImage& image, std::size_t from, std::size_t to, Take take) {
+    std::vector<ByteRun> runs;
+    for (std::size_t k = from; k < to; ++k) {
+        if (!take(k) || image.U8(k) == 0xFF) continue;
+        if (runs.empty() || runs.back().at + runs.back().bytes.size() != k ||
+            runs.back().bytes.size() == kRunBytes)
+            runs.push_back({k, {}, {}});
+        runs.back().bytes.push_back(image.U8(k));
+    }
+    return runs;
+}
+
+template <typename Allowed>
+Status WriteRuns(const std::vector<ByteRun>& runs, Allowed allowed, const std::string& what,
+                 RadioImage& image) {
+    for (const ByteRun& run : runs) {
+        for (std::size_t k = 0; k < run.bytes.size(); ++k) {
+            const std::size_t off = run.at + k;
+            if (off >= RadioImage::kSize || !allowed(off)) {
+                char where[16];
+                std::snprintf(where, sizeof where, "0x%04zX", off);
+                return ErrorAt(run.place, std::string("the byte at ") + where + " is not " + what);
+            }
+            image.SetU8(off, run.bytes[k]);
+        }
+    }
+    return Status::Ok();
+}
+
+bool InContactRegion(std::size_t k) {
+    return k >= kContactRegion && k < kContactRegionEnd;
+}
+
+// ---- Contacts ---------------------------------------------------------------
+
+std::vector<ContactEntry> ContactEntriesOf(const RadioImage& image) {
+    std::vector<ContactEntry> entries;
+    for (const ContactRow& row : ReadContactList(image))
+        entries.push_back({ReadableText(row.name),
+                           ReadableText(row.number),
+                           row.groupCall,
+                           contact::SlotAt(row.record).value_or(0),
+                           {}});
+    return entries;
+}
+
+bool SameContacts(const std::vector<ContactEntry>& a, const std::vector<ContactEntry>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const ContactEntry& x, const ContactEntry& y) {
+                          return x.name == y.name && x.number == y.number &&
+                                 x.groupCall == y.groupCall && x.slot == y.slot;
+                      });
+}
+
+// The slot of each entry: its own, else the lowest one no entry names.
+std::vector<int> AssignedSlots(const std::vector<ContactEntry>& contacts) {
+    std::set<int> named;
+    for (const ContactEntry& c : contacts)
+        if (c.slot > 0) named.insert(c.slot);
+    std::vector<int> slots;
+    int next = 1;
+    for (const ContactEntry& c : contacts) {
+        if (c.slot > 0) {
+            slots.push_back(c.slot);
+            continue;
+        }
+        while (named.contains(next)) ++next;
+        slots.push_back(next);
+        named.insert(next);
+    }
+    return slots;
+}
+
+// Stores the contacts as the contact page does (sorted by name, the order
+// table rewritten), each record written as the page's Add writes one, and
+// changes nothing else: references to contacts that are gone are cleared by
+// the contact checks when the file is opened. Refuses what the page refuses:
+// an empty or repeated name or number.
+Status StoreContactEntries(const std::vector<ContactEntry>& contacts, RadioImage& image) {
+    if (contacts.size() > static_cast<std::size_t>(layout::kContactCount))
+        return ErrorAt(contacts[layout::kContactCount].place,
+                       "more than " + std::to_string(layout::kContactCount) + " contacts");
+    const std::vector<int> slots = AssignedSlots(contacts);
+    RadioImage work = image;
+    std::set<std::string> names, numbers;
+    std::set<int> taken;
+    std::vector<ContactRow> rows;
+    for (std::size_t k = 0; k < contacts.size(); ++k) {
+        const ContactEntry& c = contacts[k];
+        const std::string name = c.name.substr(0, contact::kNameSize);
+        if (name.empty()) return ErrorAt(c.place, "a contact needs a name");
+        if (!names.insert(name).second)
+            return ErrorAt(c.place, "contact name \"" + name + "\" is there twice");
+        if (c.number.empty() || c.number.size() > contact::kNumberSize ||
+            c.number.find_first_not_of(kContactNumberChars) != std::string::npos)
+            return ErrorAt(c.place, "contact \"" + name + "\": number \"" + c.number +
+                                        "\" is not 1 to 7 of 0-9 and *");
+        std::string padded = c.number;
+        padded.insert(0, contact::kNumberSize - padded.size(), '0');
+        if (!numbers.insert(padded).second)
+            return ErrorAt(c.place, "contact number " + padded + " is there twice");
+        if (slots[k] < 1 || slots[k] > layout::kContactCount || !taken.insert(slots[k]).second)
+            return ErrorAt(c.place, "contact \"" + name + "\": slot " + std::to_string(slots[k]) +
+                                        " is not a free slot 1 to 64");
+        const std::size_t record = contact::SlotOffset(slots[k]);
+        contact::WriteNew(work, record, c.number, name);
+        rows.push_back({name, c.number, c.groupCall, record});
+    }
+    StoreContactList(work, rows);
+    std::copy(work.Data() + kContactRegion, work.Data() + kContactRegionEnd,
+              image.Data() + kContactRegion);
+    return Status::Ok();
+}
+
+// ---- Group receive lists ----------------------------------------------------
+
+std::map<int, std::string> NamesBySlot(const std::vector<ContactEntry>& contacts) {
+    std::map<int, std::string> names;
+    const std::vector<int> slots = AssignedSlots(contacts);
+    for (std::size_t k = 0; k < contacts.size(); ++k) names.emplace(slots[k], contacts[k].name);
+    return names;
+}
+
+std::vector<std::string> MemberNames(const std::vector<int>& slots,
+                                     const std::map<int, std::string>& names) {
+    std::vector<std::string> out;
+    for (int slot : slots) {
+        const auto it = names.find(slot);
+        out.push_back(it == names.end() ? "?" : it->second);
+    }
+    return out;
+}
+
+// The slots of the named contacts; nothing when a name is not exactly one
+// contact's.
+std::optional<std::vector<int>> MemberSlots(const std::vector<std::string>& members,
+                                            const std::map<int, std::string>& names,
+                                            std::string* unknown = nullptr) {
+    std::vector<int> slots;
+    for (const std::string& member : members) {
+        int found = 0, count = 0;
+        for (const auto& [slot, name] : names)
+            if (name == member) found = slot, ++count;
+        if (count != 1) {
+            if (unknown) *unknown = member;
+            return std::nullopt;
+        }
+        slots.push_back(found);
+    }
+    return slots;
+}
+
+// ---- Channels ---------------------------------------------------------------
+
+bool IsListColumn(int c) {
+    return c >= ChannelTablePresenter::kPowerCol - 1;
+}
+
+std::optional<std::string> ListColumnItem(int c, const std::string& text) {
+    auto find = [&](const auto& items) -> std::optional<std::string> {
+        for (const char* item : items)
+            if (EqualsIgnoringCase(item, text)) return std::string(item);
+        return std::nullopt;
+    };
+    switch (c + 1) {
+        case ChannelTablePresenter::kPowerCol:
+            return find(kPowerTexts);
+        case ChannelTablePresenter::kScanCol:
+            return find(kScanTexts);
+        case ChannelTablePresenter::kBandwidthCol:
+            return find(kBandwidthTexts);
+        default:
+            return find(kChannelTypeTexts);
+    }
+}
+
+struct CellEdit {
+    int channel;
+    int column;  // 0-based
+    std::string text;
+};
+
+Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, RadioImage& image) {
+    std::vector<CellEdit> edits;
+    for (int n = 1; n <= layout::kChannelCount; ++n) {
+        const ChannelEntry& entry = model.channels[static_cast<std::size_t>(n - 1)];
+        ResetChannelRecord(image, n);
+        if (!entry.present) continue;
+        ChannelRowTexts shown{};
+        if (entry.record) {
+            std::copy(entry.record->begin(), entry.record->end(),
+                      image.Data() + channel::RecordOffset(n));
+            shown = ChannelRowFromImage(image, n);
+        }
+        for (int c = 0; c < kChannelColumns; ++c) {
+            const auto& cell = entry.cells[static_cast<std::size_t>(c)];
+            if (!cell) continue;
+            if (entry.record && *cell == ReadableText(shown[static_cast<std::size_t>(c)])) continue;
+            std::string text = *cell;
+            if (IsListColumn(c)) {
+                const std::optional<std::string> item = ListColumnItem(c, text);
+                if (!item && !(text.empty() && c > 0))
+                    return ErrorAt(entry.cellPlaces[static_cast<std::size_t>(c)],
+                                   "channel " + std::to_string(n) + ": \"" + text +
+                                       "\" is not an entry of \"" +
+                                       ChannelColumnNames()[static_cast<std::size_t>(c)] + "\"");
+                if (item) text = *item;
+            }
+            edits.push_back({n, c, text});
+        }
+    }
+    if (edits.empty()) return Status::Ok();
+
+    // The cells the user changed are typed into the channel table of the
+    // image's band and left; only the channels they belong to take the
+    // table's store, and the scan bitmap follows them.
+    RadioImage work = image;
+    BandLimits band;
+    ChannelTablePresenter table(work, band, settings);
+    table.SelectBandFromImage();
+    for (const CellEdit& e : edits) table.EnterCellText(e.channel, e.column + 1, e.text);
+    RadioImage stored = work;
+    table.StoreGridInto(stored);
+    std::set<int> changed;
+    for (const CellEdit& e : edits) changed.insert(e.channel);
+    for (int n : changed) {
+        const std::size_t at = channel::RecordOffset(n);
+        std::copy_n(stored.Data() + at, layout::kChannelSize, image.Data() + at);
+    }
+    RebuildScanMembership(image, band);
+    return Status::Ok();
+}
+
+}  // namespace
+
+// ---- Public helpers -----------------------------------------------------------
+
+const std::array<std::string, kChannelColumns>& ChannelColumnNames() {
+    static const std::array<std::string, kChannelColumns> names = [] {
+        std::array<std::string, kChannelColumns> n;
+        for (int c = 0; c < kChannelColumns; ++c)
+            n[static_cast<std::size_t>(c)] =
+                ChannelTablePresenter::ColumnTitles()[static_cast<std::size_t>(c + 1)];
+        return n;
+    }();
+    return names;
+}
+
+bool IsRawByte(std::size_t k) {
+    if (k >= layout::kChannels && k < kChannelRegionEnd) return false;
+    if (InContactRegion(k)) return false;
+    if (k >= layout::kGroupLists && k < kGroupListRegionEnd) return false;
+    return Owners().mask[k] != 0xFF;
+}
+
+std::string ReadableText(const std::string& text) {
+    std::string out;
+    for (std::size_t k = 0; k < text.size();) {
+        const auto u = static_cast<unsigned char>(text[k]);
+        if (u >= 0x20 && u < 0x7F) {
+            out += text[k++];
+            continue;
+        }
+        // A whole, well-formed UTF-8 character of 2 to 4 bytes (list texts
+        // may hold some); surrogates and overlong forms are not.
+        const std::size_t len = u >= 0xF0 && u < 0xF5 ? 4 : u >= 0xE0 ? 3 : u >= 0xC2 ? 2 : 0;
+        bool whole = len > 0 && u < 0xF5 && k + len <= text.size();
+        for (std::size_t j = 1; whole && j < len; ++j)
+            whole = (static_cast<unsigned char>(text[k + j]) & 0xC0) == 0x80;
+        if (whole && len > 2) {
+            const auto second = static_cast<unsigned char>(text[k + 1]);
+            const unsigned lo = u == 0xE0 ? 0xA0 : u == 0xF0 ? 0x90 : 0x80;
+            const unsigned hi = u == 0xED ? 0x9F : u == 0xF4 ? 0x8F : 0xBF;
+            whole = second >= lo && second <= hi;
+        }
+        if (whole) {
+            out += text.substr(k, len);
+            k += len;
+        } else {
+            out += '?';
+            ++k;
+        }
+    }
+    return out;
+}
+
+std::string HexText(const std::uint8_t* data, std::size_t size) {
+    static const char* digits = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t k = 0; k < size; ++k) {
+        out += digits[data[k] >> 4];
+        out += digits[data[k] & 0x0F];
+    }
+    return out;
+}
+
+std::optional<ByteString> ParseHexText(const std::string& text) {
+    if (text.size() % 2 != 0) return std::nullopt;
+    ByteString bytes;
+    for (std::size_t k = 0; k < text.size(); k += 2) {
+        unsigned value = 0;
+        for (std::size_t j = 0; j < 2; ++j) {
+            const char c = text[k + j];
+            const int d = c >= '0' && c <= '9'   ? c - '0'
+                          : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                          : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                 : -1;
+            if (d < 0) return std::nullopt;
+            value = value * 16 + static_cast<unsigned>(d);
+        }
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    }
+    return bytes;
+}
+
+Status ErrorAt(const SourcePlace& place, const std::string& message) {
+    if (place.line == 0) return Status::Error(message);
+    return Status::Error("line " + std::to_string(place.line) + ", column " +
+                         std::to_string(place.column) + ": " + message);
+}
+
+// ---- Export -------------------------------------------------------------------
+
+CodeplugModel ExportCodeplug(const RadioImage& image) {
+    CodeplugModel model;
+
+    for (int n = 1; n <= layout::kChannelCount; ++n) {
+        ChannelEntry& entry = model.channels[static_cast<std::size_t>(n - 1)];
+        RadioImage reset = image;
+        ResetChannelRecord(reset, n);
+        const std::size_t at = channel::RecordOffset(n);
+        entry.present = !std::equal(reset.Data() + at, reset.Data() + at + layout::kChannelSize,
+                                    image.Data() + at);
+        if (!entry.present) continue;
+        const ChannelRowTexts row = ChannelRowFromImage(image, n);
+        for (int c = 0; c < kChannelColumns; ++c)
+            entry.cells[static_cast<std::size_t>(c)] =
+                ReadableText(row[static_cast<std::size_t>(c)]);
+        entry.record = BytesAt(image, at, layout::kChannelSize);
+    }
+
+    const Ownership& owners = Owners();
+    for (std::size_t k = 0; k < owners.fields.size(); ++k) {
+        const form::FieldRef& ref = owners.fields[k];
+        FieldEntry entry{ref, ShownValue(ref, image), std::nullopt, {}};
+        RadioImage again = image;
+        const bool stores =
+            !owners.shared[k] && ApplyTyped(ref, entry.value, again) && again == image;
+        if (!stores) entry.bytes = BytesAt(image, ref.Decl().at.offset, ref.Decl().at.size);
+        model.fields.push_back(std::move(entry));
+    }
+
+    model.contacts = ContactEntriesOf(image);
+    RadioImage contactsAgain = image;
+    contactsAgain.FillFF(kContactRegion, kContactRegionEnd - kContactRegion);
+    if (!StoreContactEntries(model.contacts, contactsAgain) || !(contactsAgain == image))
+        model.contactBytes =
+            RunsOf(image, kContactRegion, kContactRegionEnd, [](std::size_t) { return true; });
+
+    const std::map<int, std::string> names = NamesBySlot(model.contacts);
+    for (int n = 1; n <= layout::kGroupListCount; ++n) {
+        GroupListEntry& entry = model.groupLists[static_cast<std::size_t>(n - 1)];
+        const std::vector<int> slots = grouplist::Members(image, n);
+        entry.members = MemberNames(slots, names);
+        RadioImage again = image;
+        grouplist::Write(again, n, slots);
+        if (MemberSlots(entry.members, names) != slots || !(again == image))
+            entry.bytes = BytesAt(image, grouplist::ListOffset(n), layout::kGroupListSize);
+    }
+
+    model.raw = RunsOf(image, 0, RadioImage::kSize, IsRawByte);
+    return model;
+}
+
+// ---- Import -------------------------------------------------------------------
+
+Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& settings,
+                          RadioImage& image) {
+    RadioImage built;  // all 0xFF
+    if (Status s = WriteRuns(model.raw, IsRawByte, "one no field owns", built); !s) return s;
+    if (Status s = BuildChannels(model, settings, built); !s) return s;
+
+    const std::map<int, std::string> names = NamesBySlot(model.contacts);
+    for (int n = 1; n <= layout::kGroupListCount; ++n) {
+        const GroupListEntry& entry = model.groupLists[static_cast<std::size_t>(n - 1)];
+        if (entry.bytes) {
+            std::copy(entry.bytes->begin(), entry.bytes->end(),
+                      built.Data() + grouplist::ListOffset(n));
+            if (MemberNames(grouplist::Members(built, n), names) == entry.members) continue;
+        }
+        std::string unknown;
+        const std::optional<std::vector<int>> slots = MemberSlots(entry.members, names, &unknown);
+        if (!slots)
+            return ErrorAt(entry.place, "group rx list " + std::to_string(n) + ": \"" + unknown +
+                                            "\" is not the name of one contact");
+        if (slots->size() > static_cast<std::size_t>(grouplist::kMaxMembers))
+            return ErrorAt(entry.place,
+                           "group rx list " + std::to_string(n) + ": more than 8 members");
+        grouplist::Write(built, n, *slots);
+    }
+
+    bool contactsAsStored = false;
+    if (model.contactBytes) {
+        if (Status s =
+                WriteRuns(*model.contactBytes, InContactRegion, "a byte of the contacts", built);
+            !s)
+            return s;
+        contactsAsStored = SameContacts(ContactEntriesOf(built), model.contacts);
+    }
+    if (!contactsAsStored) {
+        if (Status s = StoreContactEntries(model.contacts, built); !s) return s;
+    }
+
+    // Values as exported first (their bytes, or the value through its
+    // control), then the values the user changed, so that a changed value
+    // wins over another field on the same bits.
+    std::vector<const FieldEntry*> changed;
+    for (const FieldEntry& f : model.fields) {
+        if (f.bytes) {
+            RadioImage shown = built;
+            CopyFieldBits(f.ref.Decl(), f.bytes->data(), shown);
+            if (ShownValue(f.ref, shown) != f.value) {
+                changed.push_back(&f);
+                continue;
+            }
+            CopyFieldBits(f.ref.Decl(), f.bytes->data(), built);
+            continue;
+        }
+        if (Status s = ApplyTyped(f.ref, f.value, built); !s) return ErrorAt(f.place, s.message());
+    }
+    for (const FieldEntry* f : changed)
+        if (Status s = ApplyTyped(f->ref, f->value, built); !s)
+            return ErrorAt(f->place, s.message());
+
+    image = built;
+    return Status::Ok();
+}
+
+}  // namespace dpmr

@@ -1,0 +1,405 @@
+// Writing the codeplug model as YAML and reading it back, with yaml-cpp.
+#include "interchange/CodeplugYaml.h"
+
+#include <yaml-cpp/yaml.h>
+
+#include <cctype>
+#include <cstdio>
+#include <map>
+#include <set>
+#include <string_view>
+
+#include "dpmr/ContactList.h"
+#include "interchange/CodeplugModel.h"
+
+namespace dpmr {
+
+namespace {
+
+constexpr const char* kRecordKey = "record";
+
+std::string Address(std::size_t at) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "0x%04zX", at);
+    return buf;
+}
+
+std::string Hex(const ByteString& bytes) {
+    return HexText(bytes.data(), bytes.size());
+}
+
+// ---- Writing ------------------------------------------------------------------
+
+// Texts are written plain only when they cannot be taken for anything else;
+// all others double-quoted, with escapes, so that they read back as written.
+struct Text {
+    const std::string& text;
+};
+
+YAML::Emitter& operator<<(YAML::Emitter& out, Text t) {
+    const std::string& s = t.text;
+    bool plain = !s.empty() && std::isalnum(static_cast<unsigned char>(s.front())) &&
+                 s.back() != ' ' && s != "null" && s != "true" && s != "false" && s != "yes" &&
+                 s != "no" && s != "on" && s != "off" && s != "y" && s != "n";
+    for (char c : s)
+        plain = plain && (std::isalnum(static_cast<unsigned char>(c)) ||
+                          std::string_view(" .+-_()/").find(c) != std::string_view::npos);
+    if (!plain) out << YAML::DoubleQuoted;
+    return out << s;
+}
+
+void EmitRuns(YAML::Emitter& out, const std::vector<ByteRun>& runs) {
+    out << YAML::BeginMap;
+    for (const ByteRun& run : runs)
+        out << YAML::Key << Address(run.at) << YAML::Value << Hex(run.bytes);
+    out << YAML::EndMap;
+}
+
+void EmitChannels(YAML::Emitter& out, const CodeplugModel& model) {
+    out << YAML::Key << "channels" << YAML::Value << YAML::BeginSeq;
+    for (const ChannelEntry& ch : model.channels) {
+        if (!ch.present) {
+            out << YAML::Null;
+            continue;
+        }
+        out << YAML::BeginMap;
+        for (int c = 0; c < kChannelColumns; ++c)
+            out << YAML::Key << ChannelColumnNames()[static_cast<std::size_t>(c)] << YAML::Value
+                << Text{ch.cells[static_cast<std::size_t>(c)].value_or("")};
+        if (ch.record) out << YAML::Key << kRecordKey << YAML::Value << Hex(*ch.record);
+        out << YAML::EndMap;
+    }
+    out << YAML::EndSeq;
+}
+
+void EmitSettings(YAML::Emitter& out, const CodeplugModel& model) {
+    out << YAML::Key << "settings" << YAML::Value << YAML::BeginMap;
+    std::string page;
+    for (const FieldEntry& f : model.fields) {
+        const std::string& pageKey = f.ref.Page().key;
+        if (pageKey != page) {
+            if (!page.empty()) out << YAML::EndMap;
+            page = pageKey;
+            out << YAML::Key << page << YAML::Value << YAML::BeginMap;
+        }
+        out << YAML::Key << f.ref.Decl().key << YAML::Value;
+        if (f.bytes)
+            out << YAML::Flow << YAML::BeginMap << YAML::Key << "value" << YAML::Value
+                << Text{f.value} << YAML::Key << "bytes" << YAML::Value << Hex(*f.bytes)
+                << YAML::EndMap;
+        else
+            out << Text{f.value};
+    }
+    if (!page.empty()) out << YAML::EndMap;
+    out << YAML::EndMap;
+}
+
+void EmitContacts(YAML::Emitter& out, const CodeplugModel& model) {
+    out << YAML::Key << "contacts" << YAML::Value << YAML::BeginSeq;
+    for (const ContactEntry& c : model.contacts)
+        out << YAML::Flow << YAML::BeginMap << YAML::Key << "name" << YAML::Value << Text{c.name}
+            << YAML::Key << "number" << YAML::Value << Text{c.number} << YAML::Key << "type"
+            << YAML::Value << CallTypeText(c.groupCall) << YAML::Key << "slot" << YAML::Value
+            << c.slot << YAML::EndMap;
+    out << YAML::EndSeq;
+    if (model.contactBytes) {
+        out << YAML::Key << "contact_bytes" << YAML::Value;
+        EmitRuns(out, *model.contactBytes);
+    }
+}
+
+void EmitNames(YAML::Emitter& out, const std::vector<std::string>& names) {
+    out << YAML::Flow << YAML::BeginSeq;
+    for (const std::string& name : names) out << Text{name};
+    out << YAML::EndSeq;
+}
+
+void EmitGroupLists(YAML::Emitter& out, const CodeplugModel& model) {
+    out << YAML::Key << "group_rx_lists" << YAML::Value << YAML::BeginSeq;
+    for (const GroupListEntry& g : model.groupLists) {
+        if (!g.bytes) {
+            EmitNames(out, g.members);
+            continue;
+        }
+        out << YAML::Flow << YAML::BeginMap << YAML::Key << "members" << YAML::Value;
+        EmitNames(out, g.members);
+        out << YAML::Key << "bytes" << YAML::Value << Hex(*g.bytes) << YAML::EndMap;
+    }
+    out << YAML::EndSeq;
+}
+
+// ---- Reading ------------------------------------------------------------------
+
+SourcePlace PlaceOf(const YAML::Mark& mark) {
+    // A place yaml-cpp does not know (an empty file) is the file's start.
+    if (mark.is_null()) return {1, 1};
+    return {mark.line + 1, mark.column + 1};
+}
+
+SourcePlace PlaceOf(const YAML::Node& node) {
+    return PlaceOf(node.Mark());
+}
+
+// A failure that carries its place, to leave the reader at once.
+struct ReadError {
+    Status status;
+};
+
+[[noreturn]] void Fail(const YAML::Node& node, const std::string& message) {
+    throw ReadError{ErrorAt(PlaceOf(node), message)};
+}
+
+std::string TextOf(const YAML::Node& node, const std::string& what) {
+    if (node.IsNull()) return "";
+    if (!node.IsScalar()) Fail(node, what + ": expected a text, not a list or mapping");
+    return node.Scalar();
+}
+
+int NumberOf(const YAML::Node& node, const std::string& what, int lo, int hi) {
+    const std::string text = TextOf(node, what);
+    std::size_t used = 0;
+    int value = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size() || value < lo || value > hi)
+        Fail(node,
+             what + ": expected a number from " + std::to_string(lo) + " to " + std::to_string(hi));
+    return value;
+}
+
+ByteString HexOf(const YAML::Node& node, const std::string& what, std::size_t size = 0) {
+    const std::optional<ByteString> bytes = ParseHexText(TextOf(node, what));
+    if (!bytes || bytes->empty() || (size != 0 && bytes->size() != size))
+        Fail(node, what + ": expected " +
+                       (size ? std::to_string(size) + " bytes" : std::string("bytes")) +
+                       " as hexadecimal digits");
+    return *bytes;
+}
+
+void ExpectMap(const YAML::Node& node, const std::string& what) {
+    if (!node.IsMap()) Fail(node, what + ": expected a mapping");
+}
+
+void ExpectSeq(const YAML::Node& node, const std::string& what, std::size_t most) {
+    if (!node.IsSequence()) Fail(node, what + ": expected a list");
+    if (node.size() > most)
+        Fail(node[most], what + ": more than " + std::to_string(most) + " entries");
+}
+
+std::vector<ByteRun> RunsOf(const YAML::Node& node, const std::string& what) {
+    ExpectMap(node, what);
+    std::vector<ByteRun> runs;
+    for (const auto& kv : node) {
+        const std::string key = TextOf(kv.first, what);
+        std::size_t at = 0;
+        std::size_t used = 0;
+        try {
+            at = std::stoul(key, &used, 16);
+        } catch (const std::exception&) {
+            used = 0;
+        }
+        if (key.size() < 3 || key.substr(0, 2) != "0x" || used != key.size() ||
+            at >= RadioImage::kSize)
+            Fail(kv.first, what + ": \"" + key + "\" is not an address 0x0000 to 0x3FFF");
+        runs.push_back({at, HexOf(kv.second, what + " " + key), PlaceOf(kv.first)});
+    }
+    return runs;
+}
+
+void ReadChannels(const YAML::Node& node, CodeplugModel& model) {
+    ExpectSeq(node, "channels", layout::kChannelCount);
+    for (std::size_t n = 0; n < node.size(); ++n) {
+        const YAML::Node entry = node[n];
+        const std::string what = "channel " + std::to_string(n + 1);
+        ChannelEntry& ch = model.channels[n];
+        ch.place = PlaceOf(entry);
+        if (entry.IsNull()) continue;
+        ExpectMap(entry, what);
+        ch.present = true;
+        for (const auto& kv : entry) {
+            const std::string key = TextOf(kv.first, what);
+            if (key == kRecordKey) {
+                ch.record = HexOf(kv.second, what + " record", layout::kChannelSize);
+                continue;
+            }
+            std::size_t c = 0;
+            while (c < kChannelColumns && ChannelColumnNames()[c] != key) ++c;
+            if (c == kChannelColumns) Fail(kv.first, what + ": unknown key \"" + key + "\"");
+            ch.cells[c] = TextOf(kv.second, what + " " + key);
+            ch.cellPlaces[c] = PlaceOf(kv.second);
+        }
+    }
+}
+
+const std::map<std::string, form::FieldRef>& FieldsByKey() {
+    static const std::map<std::string, form::FieldRef> fields = [] {
+        std::map<std::string, form::FieldRef> m;
+        for (const form::FieldRef& ref : form::AllFields()) m.emplace(ref.Key(), ref);
+        return m;
+    }();
+    return fields;
+}
+
+void ReadSettings(const YAML::Node& node, CodeplugModel& model) {
+    ExpectMap(node, "settings");
+    std::set<std::string> pages;
+    for (const auto& ref : form::AllFields()) pages.insert(ref.Page().key);
+    for (const auto& page : node) {
+        const std::string pageKey = TextOf(page.first, "settings");
+        if (!pages.contains(pageKey))
+            Fail(page.first, "unknown settings page \"" + pageKey + "\" (see dpmrtool fields)");
+        ExpectMap(page.second, pageKey);
+        for (const auto& kv : page.second) {
+            const std::string key = pageKey + "." + TextOf(kv.first, pageKey);
+            const auto it = FieldsByKey().find(key);
+            if (it == FieldsByKey().end())
+                Fail(kv.first, "unknown key \"" + key + "\" (see dpmrtool fields)");
+            FieldEntry f{it->second, {}, std::nullopt, PlaceOf(kv.second)};
+            if (kv.second.IsMap()) {
+                for (const auto& part : kv.second) {
+                    const std::string name = TextOf(part.first, key);
+                    if (name == "value")
+                        f.value = TextOf(part.second, key);
+                    else if (name == "bytes")
+                        f.bytes = HexOf(part.second, key + " bytes", it->second.Decl().at.size);
+                    else
+                        Fail(part.first, key + ": unknown key \"" + name + "\" (value or bytes)");
+                }
+            } else {
+                f.value = TextOf(kv.second, key);
+            }
+            model.fields.push_back(std::move(f));
+        }
+    }
+}
+
+void ReadContacts(const YAML::Node& node, CodeplugModel& model) {
+    ExpectSeq(node, "contacts", layout::kContactCount);
+    for (std::size_t k = 0; k < node.size(); ++k) {
+        const YAML::Node entry = node[k];
+        ExpectMap(entry, "contact");
+        ContactEntry c;
+        c.place = PlaceOf(entry);
+        for (const auto& kv : entry) {
+            const std::string key = TextOf(kv.first, "contact");
+            if (key == "name") {
+                c.name = TextOf(kv.second, "contact name");
+            } else if (key == "number") {
+                c.number = TextOf(kv.second, "contact number");
+            } else if (key == "type") {
+                const std::string type = TextOf(kv.second, "contact type");
+                if (type != kGroupCallText && type != kSingleCallText)
+                    Fail(kv.second, "contact type: \"" + type +
+                                        "\" is not an entry of \"Type\" (\"" + kSingleCallText +
+                                        "\", \"" + kGroupCallText + "\")");
+                c.groupCall = type == kGroupCallText;
+            } else if (key == "slot") {
+                c.slot = NumberOf(kv.second, "contact slot", 1, layout::kContactCount);
+            } else {
+                Fail(kv.first, "contact: unknown key \"" + key + "\" (name, number, type, slot)");
+            }
+        }
+        model.contacts.push_back(std::move(c));
+    }
+}
+
+void ReadGroupLists(const YAML::Node& node, CodeplugModel& model) {
+    ExpectSeq(node, "group_rx_lists", layout::kGroupListCount);
+    for (std::size_t n = 0; n < node.size(); ++n) {
+        const YAML::Node entry = node[n];
+        const std::string what = "group rx list " + std::to_string(n + 1);
+        GroupListEntry& g = model.groupLists[n];
+        g.place = PlaceOf(entry);
+        // (A YAML::Node assigned to refers to the same node: it is only
+        // ever constructed here.)
+        std::optional<YAML::Node> members;
+        if (entry.IsMap()) {
+            for (const auto& kv : entry) {
+                const std::string key = TextOf(kv.first, what);
+                if (key == "members")
+                    members.emplace(kv.second);
+                else if (key == "bytes")
+                    g.bytes = HexOf(kv.second, what + " bytes", layout::kGroupListSize);
+                else
+                    Fail(kv.first, what + ": unknown key \"" + key + "\" (members or bytes)");
+            }
+        } else {
+            members.emplace(entry);
+        }
+        if (!members || members->IsNull()) continue;
+        if (!members->IsSequence()) Fail(*members, what + ": expected a list of contact names");
+        for (std::size_t k = 0; k < members->size(); ++k)
+            g.members.push_back(TextOf((*members)[k], what));
+    }
+}
+
+void ReadModel(const YAML::Node& root, CodeplugModel& model) {
+    if (!root.IsMap()) Fail(root, "expected a dpmrcps codeplug (a mapping with format: 1)");
+    bool hasFormat = false;
+    for (const auto& kv : root) {
+        const std::string key = TextOf(kv.first, "codeplug");
+        if (key == "format") {
+            hasFormat = true;
+            if (TextOf(kv.second, "format") != std::to_string(kCodeplugFormat))
+                Fail(kv.second, "format " + TextOf(kv.second, "format") +
+                                    " is not one this program reads (" +
+                                    std::to_string(kCodeplugFormat) + ")");
+        } else if (key == "program") {
+            TextOf(kv.second, "program");
+        } else if (key == "channels") {
+            ReadChannels(kv.second, model);
+        } else if (key == "settings") {
+            ReadSettings(kv.second, model);
+        } else if (key == "contacts") {
+            ReadContacts(kv.second, model);
+        } else if (key == "contact_bytes") {
+            model.contactBytes = RunsOf(kv.second, "contact_bytes");
+        } else if (key == "group_rx_lists") {
+            ReadGroupLists(kv.second, model);
+        } else if (key == "raw") {
+            model.raw = RunsOf(kv.second, "raw");
+        } else {
+            Fail(kv.first, "unknown key \"" + key + "\"");
+        }
+    }
+    if (!hasFormat) Fail(root, "no \"format\": not a dpmrcps codeplug");
+}
+
+}  // namespace
+
+std::string CodeplugToYaml(const RadioImage& image) {
+    const CodeplugModel model = ExportCodeplug(image);
+    YAML::Emitter out;
+    out << YAML::Comment(
+        "dpmrcps codeplug: the radio's whole configuration. Values are as the\n"
+        "program shows them; a value beside \"bytes\" is kept as those bytes\n"
+        "unless you change it. raw: bytes no field owns (others are FF).");
+    out << YAML::BeginMap;
+    out << YAML::Key << "format" << YAML::Value << kCodeplugFormat;
+    out << YAML::Key << "program" << YAML::Value << std::string("dpmrcps ") + DPMR_VERSION;
+    EmitChannels(out, model);
+    EmitSettings(out, model);
+    EmitContacts(out, model);
+    EmitGroupLists(out, model);
+    out << YAML::Key << "raw" << YAML::Value;
+    EmitRuns(out, model.raw);
+    out << YAML::EndMap;
+    return std::string(out.c_str()) + "\n";
+}
+
+Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, RadioImage& image) {
+    CodeplugModel model;
+    try {
+        ReadModel(YAML::Load(std::string(text)), model);
+    } catch (const ReadError& e) {
+        return e.status;
+    } catch (const YAML::Exception& e) {
+        return ErrorAt(PlaceOf(e.mark), e.msg);
+    }
+    return BuildCodeplugImage(model, settings, image);
+}
+
+}  // namespace dpmr

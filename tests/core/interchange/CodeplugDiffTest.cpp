@@ -1,0 +1,45 @@
+// The differences of two images as a user reads them: a channel cell and a
+// field only the channel dialog shows, a settings field, a contact, a group
+// list and a raw byte, each named once, and nothing for equal images.
+#include <gtest/gtest.h>
+
+#include "channels/ChannelRecord.h"
+#include "dpmr/ContactRecord.h"
+#include "dpmr/GroupRxList.h"
+#include "image/Document.h"
+#include "interchange/CodeplugDiff.h"
+
+namespace dpmr {
+namespace {
+
+RadioImage Demo() {
+    RadioImage image;
+    EXPECT_TRUE(LoadImageFile(DPMR_SOURCE_DIR "/res/pmr446-demo.dat", image).ok());
+    return image;
+}
+
+TEST(CodeplugDiff, NamesEachDifferenceAsTheProgramShowsIt) {
+    const RadioImage a = Demo();
+    EXPECT_TRUE(DiffCodeplugs(a, a).empty());
+
+    RadioImage b = a;
+    b.SetBcd4(channel::RecordOffset(3), 44601875);  // Rx Freq in tens of Hz
+    b.SetU8(channel::RecordOffset(3) + channel::kRxColourCode, 0x07);
+    b.SetU16Le(0x0308, 90);  // option.tot
+    contact::WriteNumber(b, contact::SlotOffset(1), "0000102");
+    grouplist::Write(b, 2, {1});
+    b.SetU8(0x0001, 0x02);  // a header byte no field owns
+
+    EXPECT_EQ(DifferencesAsText(DiffCodeplugs(a, b)),
+              "channel 3 Rx Freq: 446.031250 -> 446.018750\n"
+              "channel 3 record +0x13: FF -> 07\n"
+              "option.tot: 0 -> 90\n"
+              "contact \"Name 1\": number 0000001 -> 0000102\n"
+              "group rx list 2: (empty) -> Name 1\n"
+              "raw 0x0001: 00 -> 02\n");
+    EXPECT_EQ(DifferencesAsYaml(DiffCodeplugs(a, b)).substr(0, 65),
+              "- {what: channel 3 Rx Freq, from: 446.031250, to: 446.018750}\n- {");
+}
+
+}  // namespace
+}  // namespace dpmr

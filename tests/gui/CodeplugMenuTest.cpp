@@ -1,0 +1,101 @@
+// File > "Export..." and "Import..." driven through the main window's real
+// actions, offscreen: an export imported back gives the same bytes as a new,
+// modified document; the unsaved-changes question comes first; a broken file
+// is reported with its line and column and changes nothing.
+#include <QAction>
+#include <QMenuBar>
+#include <QTest>
+#include <fstream>
+
+#include "ModalHelper.h"
+#include "app/CMainFrame.h"
+#include "channels/CProgramView.h"
+#include "image/Document.h"
+#include "support/TempDir.h"
+#include "support/ToolRun.h"
+#include "widgets/FlexGrid.h"
+
+using dpmr::test::TempDir;
+
+class CodeplugMenuTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDir> dir_;
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<CMainFrame> frame_;
+    QString nextFile_;
+    dpmr::RadioImage demo_;  // the document as opened (or exported)
+
+    void Trigger(const char* name) { frame_->action(name)->trigger(); }
+
+  private slots:
+    void init() {
+        dir_ = std::make_unique<TempDir>();
+        context_ = std::make_unique<AppContext>();
+        context_->settings = dpmr::LoadAppSettings(DPMR_TEST_BIN_DIR "/");
+        frame_ = std::make_unique<CMainFrame>(*context_);
+        frame_->SetFileChooser([this](bool, const QString&) { return nextFile_; });
+        QVERIFY(frame_->OpenDocument(DPMR_SOURCE_DIR "/res/pmr446-demo.dat"));
+        demo_ = context_->image;  // as opened: the contact checks have run
+        frame_->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
+    }
+
+    void cleanup() {
+        frame_.reset();
+        context_.reset();
+        dir_.reset();
+    }
+
+    void exportThenImportOpensTheSameBytesAsANewModifiedDocument() {
+        QStringList file;
+        for (QAction* a : frame_->menuBar()->actions()[0]->menu()->actions())
+            file << (a->isSeparator() ? "|" : a->text());
+        const qsizetype at = file.indexOf("Export...");
+        QCOMPARE(file.mid(at - 1, 4), QStringList({"|", "Export...", "Import...", "|"}));
+
+        nextFile_ = QString::fromStdString(dir_->File("radio.yaml"));
+        Trigger("actionExportCodeplug");
+        QVERIFY(!dpmr::test::FileText(dir_->File("radio.yaml")).empty());
+        demo_ = context_->image;  // as exported: the table stored first
+
+        frame_->NewDocument();
+        QVERIFY(!(context_->image == demo_));
+        Trigger("actionImportCodeplug");
+        QVERIFY(context_->image == demo_);
+        QVERIFY(frame_->isWindowModified());
+        QCOMPARE(frame_->windowTitle(), QString("HM-842R Software - Untitled[*]"));
+        QCOMPARE(frame_->view()->grid()->TextMatrix(1, 1), QString("446.006250"));
+
+        // With changes, the question comes first; Cancel leaves all as it was.
+        frame_->NewDocument();
+        QTest::keyClicks(frame_->view()->grid(), "4");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(frame_->isWindowModified());
+        const auto asked = dpmr::test::ClickOnNextMessageBox(QMessageBox::Cancel);
+        Trigger("actionImportCodeplug");
+        QVERIFY(asked->seen);
+        QCOMPARE(asked->text, QString("Save changes?"));
+        QVERIFY(!(context_->image == demo_));
+    }
+
+    void brokenFileIsReportedAndChangesNothing() {
+        nextFile_ = QString::fromStdString(dir_->File("bad.yaml"));
+        std::ofstream(dir_->File("bad.yaml")) << "format: 1\nsettings:\n  option:\n    tot: [9]\n";
+        QString message;
+        const auto box = dpmr::test::OnNextModal([&message](QWidget* modal) {
+            auto* mb = qobject_cast<QMessageBox*>(modal);
+            if (mb) message = mb->text();
+            qobject_cast<QDialog*>(modal)->accept();
+        });
+        Trigger("actionImportCodeplug");
+        QVERIFY(box->seen);
+        QVERIFY2(message.contains("line 4, column 10: option.tot: expected a text"),
+                 qPrintable(message));
+        QVERIFY(context_->image == demo_);
+        QVERIFY(!frame_->isWindowModified());
+    }
+};
+
+QTEST_MAIN(CodeplugMenuTest)
+#include "CodeplugMenuTest.moc"
