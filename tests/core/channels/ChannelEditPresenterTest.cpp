@@ -185,31 +185,6 @@ TEST(ChannelEditPresenter, RepeatIsOffAndDisabledExactlyWhenTxEqualsRx) {
     EXPECT_EQ(f.Show({C::kRepeat}), "Off");
 }
 
-// Typed text committed by leaving the box: frequencies are clamped to the band
-// inclusively (out of band to the nearest edge; no frequency empties the box),
-// tones normalised, the offset kept within 0..50 MHz. Any text is a frequency
-// (none, or nothing at all in the Tx box, is the lower edge); only an empty Rx
-// box stays empty. A comma is the point.
-TEST(ChannelEditPresenter, CommitsCorrectTypedText) {
-    using Cases = std::vector<std::pair<std::string, std::string>>;
-    const auto check = [](C box, const Cases& cases, BandLimits band = {}) {
-        for (const auto& [typed, shown] : cases) {
-            Fixture f;
-            f.band = band;
-            f.Type(box, typed);
-            EXPECT_EQ(f.p->Text(box), shown) << typed << " in " << LabelOf(box);
-        }
-    };
-    // clang-format off
-    check(C::kRxFreq, {{"470", "470.000000"}, {"470.0125", "470.000000"}, {"399.9", "400.000000"},
-                       {"9999999999", "470.000000"}, {".", "400.000000"}, {"446,1", "446.100000"},
-                       {"", ""}});
-    check(C::kTxFreq, {{"100", "136.000000"}, {"", "136.000000"}}, {13600000, 17400000});
-    check(C::kTxTone, {{"67", "D067N"}, {"100.5", "100.5"}});
-    check(C::kOffsetFreq, {{"60", "0.600000"}, {"50", "50.000000"}, {"1.2345", "1.234375"}});
-    // clang-format on
-}
-
 // Text typed and not committed (the spin clicked, or the dialog closed, while
 // the box has the focus) is stored as typed: truncated to 10 Hz, neither
 // clamped nor snapped. Only digits and the point reach the box, 10 at most.
@@ -249,34 +224,6 @@ TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
         f.p->Close();
         EXPECT_EQ(f.Stored(1)[off], stored) << off << " " << byte;
     }
-}
-
-// A list without a selection stores its fixed value.
-TEST(ChannelEditPresenter, ListsWithoutASelectionStoreTheirFixedValue) {
-    // clang-format off
-    const std::tuple<C, std::size_t, int> cases[] = {
-        {C::kBandwidth, 0x10, 0xFD}, {C::kSignalType, 0x11, 0x2C}, {C::kChannelType, 0x12, 0x51},
-        {C::kTxContact, 0x15, 0xFF}, {C::kRepeat, 0x16, 0}, {C::kCall1Type, 0x1B, 0x02}};
-    // clang-format on
-    for (const auto& [control, off, stored] : cases) {
-        Fixture f;
-        f.p->Select(control, -1);
-        EXPECT_EQ(f.p->Text(control), "") << LabelOf(control);
-        f.p->Close();
-        EXPECT_EQ(f.Stored(1)[off], stored) << LabelOf(control);
-    }
-}
-
-TEST(ChannelEditPresenter, SignalAndCallTypeRules) {
-    Fixture f;
-    f.p->Select(C::kSignalType, 0);
-    f.p->Select(C::kCall1Type, 0);
-    EXPECT_EQ(f.Show({C::kAnalogCall1, C::kCall1Contact, C::kCall1Msg, C::kCall2Contact}),
-              "[None] [None] [Off] Bob");
-    f.p->Select(C::kCall1Type, 2);
-    f.p->Select(C::kCall1Contact, 3);  // "Ann"
-    f.p->Close();
-    EXPECT_EQ(f.Stored(1, 0x18, 4), (Record{0xFF, 0xFF, 0x07, 0xBF}));
 }
 
 TEST(ChannelEditPresenter, NavigationStoresFirstAndWraps) {

@@ -48,7 +48,7 @@ TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
     EXPECT_NE(r.out.find(R"j(  {"key": "option.tot_pre_alert", "dialog": "Basic setting", )j"
                          R"j("page": "Option", "group": "", "label": "TOT pre-aleat  (s)", )j"
                          R"j("kind": "number", "offset": 778, "size": 1, "bits": "0-7", )j"
-                         R"j("hidden": false},)j"),
+                         R"j("hidden": false, "service": false},)j"),
               std::string::npos);
     const std::string plain = Tool({"fields"}).out;
     for (const char* line :

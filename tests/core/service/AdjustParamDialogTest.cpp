@@ -102,19 +102,6 @@ TEST(AdjustParamDialog, ListsShowTheirEntryOrTheZeroEntryFromByte64On) {
         image.SetU8(c.offset, c.stored);
         EXPECT_EQ(Shown(image)[c.key], c.shown);
     }
-
-    // A list with nothing selected stores its zero entry.
-    RadioImage image;
-    image.Fill(layout::kAdjustment, layout::kAdjustmentSize, 3);
-    FormDialog dialog(AdjustParamDialogDecl(), image);
-    for (auto [page, key] : {std::pair{0, "analog_mic_gain"}, {2, "vco_gain"}}) {
-        FieldPage& fields = *dialog.FieldPageAt(page);
-        fields.Choose(static_cast<std::size_t>(fields.IndexOf(key)), -1);
-    }
-    dialog.Close();
-    EXPECT_EQ(image.U8(0x60), kDecibelZeroEntry);
-    EXPECT_EQ(image.U8(0x81), kStepZeroEntry);
-    EXPECT_EQ(image.U8(0x82), 3);
 }
 
 // Bytes no control names travel unchanged; list bytes of 64 or more come back

@@ -53,22 +53,6 @@ TEST(DtmfDialogTest, LoadShowsAndStoresBack) {
     test::ExpectLoadsAndStoresBack(cases);
 }
 
-TEST(DtmfDialogTest, ListsStoreTheirCodesAndKeepTheOtherBits) {
-    RadioImage image;
-    image.SetU8(0x2007, 0x7E);
-    image.SetU8(0x2037, 0x1E);
-    SetFields(image, {"dtmfencode.side_tone=Allow", "dtmfencode.response_wait=Allow",
-                      "dtmfencode.short_beep=Inhibit", "dtmfdecode.group_call_code=*",
-                      "dtmfdecode.decode_response=Reply", "dtmfdecode.decode_display=allow",
-                      "dtmfdecode.kill_active=On", "dtmfdecode.kill_type=Kill"});
-    EXPECT_EQ(image.U8(0x2007), 0xFD);
-    EXPECT_EQ(ImageBytes(image, 0x2030, 2), (Bytes{0x0E, 3}));
-    EXPECT_EQ(image.U8(0x2037), 0xBF);
-    SetFields(image, {"dtmfdecode.kill_type=tx/rx inhibit", "dtmfencode.side_tone=Inhibit"});
-    EXPECT_EQ(image.U8(0x2037), 0x7F);
-    EXPECT_EQ(image.U8(0x2007), 0xFC);
-}
-
 Bytes Padded(Bytes symbols, std::size_t size = 16) {
     symbols.resize(size, 0xFF);
     return symbols;
@@ -110,7 +94,6 @@ TEST(DtmfDialogTest, DigitStringsStoreOneSymbolAByteAndTheKillCodeItsTerminator)
     image.SetU8(0x2081, 0xFF);
     image.SetU8(0x2041, 0x10);
     EXPECT_EQ(ShownField(image, "dtmfdecode.kill_code"), "##############");
-    EXPECT_EQ(ShownField(image, "dtmfcontact.code3"), "2");
     image.Fill(0x2050, 16, 0x01);
     EXPECT_EQ(ShownField(image, "dtmfdecode.kill_code"), "111111111111111");
 }
