@@ -173,18 +173,6 @@ TEST(ChannelEditPresenter, NewChannelGetsDefaultsAndStoresThem) {
     EXPECT_EQ(f.Stored(3), expected);
 }
 
-TEST(ChannelEditPresenter, RepeatIsOffAndDisabledExactlyWhenTxEqualsRx) {
-    Record same = kDigitRecord;
-    same[0x16] = 0x00;  // stored "On", but Rx = Tx
-    Fixture f(1, &same);
-    f.Put(2, kAnalogRecord);  // stored "Off" with Rx != Tx: kept and enabled
-    EXPECT_EQ(f.Show({C::kRepeat}), "[Off]");
-    f.Type(C::kTxFreq, "446.5");
-    EXPECT_EQ(f.Show({C::kTxFreq, C::kRepeat}), "446.500000 On");
-    f.p->Spin(1);
-    EXPECT_EQ(f.Show({C::kRepeat}), "Off");
-}
-
 // Text typed and not committed (the spin clicked, or the dialog closed, while
 // the box has the focus) is stored as typed: truncated to 10 Hz, neither
 // clamped nor snapped. Only digits and the point reach the box, 10 at most.

@@ -17,7 +17,6 @@ namespace dpmr {
 namespace {
 
 using Texts = std::vector<std::string>;
-using Cell = std::pair<int, int>;
 
 // `len` image bytes from `off` as hex digits, e.g. "00255114".
 std::string Hex(const RadioImage& image, std::size_t off, std::size_t len) {
@@ -61,7 +60,6 @@ class TableTest : public ::testing::Test {
         for (int c = 1; c <= 8; ++c) out.push_back(table.Cell(row, c));
         return out;
     }
-    Cell Current() const { return {table.CurrentRow(), table.CurrentCol()}; }
 
     test::TempDir dir;
     RadioImage image;
@@ -161,18 +159,6 @@ TEST_F(TableTest, EditorCommitsToTheCellItWasOpenedOn) {
     table.CommitOpenEditors();
     EXPECT_EQ(table.Cell(2, 4), "D023N");
     EXPECT_EQ(table.Cell(5, 6), "");
-}
-
-TEST_F(TableTest, KeysMoveTheCurrentCellWithinTheTable) {
-    using enum TableKey;
-    using M = std::tuple<int, int, TableKey, int, int>;
-    for (const auto& [row, col, key, toRow, toCol] :
-         {M{3, 9, kRight, 4, 1}, M{16, 9, kRight, 16, 9}, M{5, 4, kRight, 5, 5},
-          M{2, 1, kLeft, 1, 9}, M{1, 1, kLeft, 1, 1}, M{1, 5, kUp, 1, 5}, M{16, 5, kDown, 16, 5}}) {
-        table.SetCurrentCell(row, col);
-        table.TableArrow(key);
-        EXPECT_EQ(Current(), Cell(toRow, toCol)) << row << "," << col;
-    }
 }
 
 // The first entry holding the image's band is chosen; band bytes that are no

@@ -37,15 +37,10 @@ bool IsAdjustmentField(const form::FieldRef& ref, FieldKind kind) {
 }
 
 TEST(AdjustParamDialog, AnErasedBlockShowsZeroEntriesAndFFFF) {
-    int lists = 0, edits = 0;
     for (const auto& [key, text] : Shown(RadioImage())) {
-        SCOPED_TRACE(key);
         const bool list = form::FindField(key)->Decl().kind == FieldKind::kList;
-        EXPECT_EQ(text, list ? "0" : key == "adjustdtmf.amplitude" ? "FF" : "FFFF");
-        ++(list ? lists : edits);
+        EXPECT_EQ(text, list ? "0" : key == "adjustdtmf.amplitude" ? "FF" : "FFFF") << key;
     }
-    EXPECT_EQ(lists, 10);
-    EXPECT_EQ(edits, 14);
 }
 
 // Each control writes its own bytes and no other: a gain two bytes low byte

@@ -45,10 +45,6 @@ TEST(ScanInfoTest, ListsFallBackAndStoreTheirDefaults) {
         {"scan.specified_channel", 0x34A, 1, "1", 0, ""}};
     // clang-format on
     test::ExpectLoadsAndStoresBack(cases, WithChannels());
-    RadioImage none = test::NewImage();
-    test::DialogDriver empty(ScanInfoDialogDecl(), none);
-    const auto c = empty.At("scan.priority_channel");
-    EXPECT_EQ(c.page.State(c.i).items, (ListItems{{"None", 0xFF}}));
 }
 
 // The time boxes are not owned: they are shown and stored back as they are.
