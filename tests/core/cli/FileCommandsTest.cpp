@@ -51,8 +51,6 @@ TEST(FileCommandsTest, NewWritesTheDefaultsAndShowListsThem) {
 }
 
 TEST(FileCommandsTest, HelpVersionAndErrorsWithStatus2AndOneLine) {
-    const ToolRun help = Tool("--help");
-    EXPECT_TRUE(help.status == 0 && help.out.find("  show ") != std::string::npos) << help.out;
     EXPECT_EQ(Tool("--version").out, std::string("dpmrtool ") + DPMR_VERSION + "\n");
 
     test::TempDir dir;

@@ -155,22 +155,5 @@ TEST(FieldKindsTest, EditsLoadAndStore) {
     }
 }
 
-TEST(FieldKindsTest, TypingFiltersAndUpperCases) {
-    const FieldDecl dtmf =
-        Digits("d", "D", Bytes(kAt, 16), 16, {.alphabet = Alphabet::kDtmf, .upper = true});
-    // clang-format off
-    const std::tuple<const char*, FieldDecl, const char*, const char*> rows[] = {
-        {"digits, limit 3", Num(Byte(kAt), {}).Limit(3), "1a.2 34", "123"},
-        {"tenths", Num(Byte(kAt), kVox).Limit(4), "1.5x0", "1.50"},
-        {"dtmf", dtmf, "1a*#ef", "1A*#"},
-        {"hex", Hex("h", "H", Word(kAt), 0), "fg0e12", "F0E1"},
-        {"any text", Text("t", "T", Bytes(kAt, 8), 8), "ab\x01 c\x7F", "ab c"},
-    };
-    // clang-format on
-    for (const auto& [name, f, typed, got] : rows) EXPECT_EQ(TypedText(f, typed), got) << name;
-    EXPECT_EQ(TypedChar(dtmf, 'b'), 'B');
-    EXPECT_EQ(TypedChar(std::get<1>(rows[0]), '-'), std::nullopt);
-}
-
 }  // namespace
 }  // namespace dpmr::form

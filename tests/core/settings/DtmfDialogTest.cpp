@@ -68,7 +68,6 @@ TEST(DtmfDialogTest, DigitStringsStoreOneSymbolAByteAndTheKillCodeItsTerminator)
         std::size_t off;
         Bytes after;
     } cases[] = {
-        {"dtmfencode.online_code", "1A*#", 0x2010, Padded({1, 0x0A, 0x0E, 0x0F})},
         {"dtmfdecode.kill_code", "12#", 0x2050, Padded({1, 2, 0x0F, 0x0F}, 15)},
         {"dtmfdecode.kill_code",
          "123456789ABCD*1",
