@@ -121,27 +121,17 @@ TEST_F(DpmrtoolSafety, WriteRefusesErrorsUnlessForcedAndShowsWarnings) {
     EXPECT_EQ(Err(), "warning: The dPMR radio name is empty\n");
 }
 
+// `check` says 0 for a clean file, 1 for problems (listed as `write` lists
+// them) and 2 for a file it cannot read.
 TEST_F(DpmrtoolSafety, CheckListsProblemsWithItsExitStatus) {
     ASSERT_TRUE(SaveImageFile(dir_.File("clean.dat"), Codeplug("Unit 7")).ok());
-    ASSERT_TRUE(SaveImageFile(dir_.File("out.dat"), Codeplug("", 39000000)).ok());
+    ASSERT_TRUE(SaveImageFile(dir_.File("unnamed.dat"), Codeplug("")).ok());
     std::ofstream(dir_.File("short.dat")) << "short";
-    const struct {
-        std::string file;
-        int status;
-        std::string out;
-    } cases[] = {
-        {"clean.dat", 0, "No problems found.\n"},
-        {"out.dat", 1,
-         "error: Channel 1: Rx 390.000000 MHz is outside the band 400-470 MHz\n"
-         "error: Channel 1: Tx 390.000000 MHz is outside the band 400-470 MHz\n"
-         "warning: The dPMR radio name is empty\n"},
-        {"short.dat", 2, ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
-        EXPECT_EQ(Tool({"check", dir_.File(c.file)}), c.status);
-        EXPECT_EQ(Out(), c.out);
-    }
+    EXPECT_EQ(Tool({"check", dir_.File("clean.dat")}), 0);
+    EXPECT_EQ(Out(), "No problems found.\n");
+    EXPECT_EQ(Tool({"check", dir_.File("unnamed.dat")}), 1);
+    EXPECT_EQ(Out(), "warning: The dPMR radio name is empty\n");
+    EXPECT_EQ(Tool({"check", dir_.File("short.dat")}), 2);
 }
 
 TEST_F(DpmrtoolSafety, BackupsWithNoneOrAnUnreadableFolder) {
