@@ -17,7 +17,6 @@ namespace dpmr {
 namespace {
 
 using Texts = std::vector<std::string>;
-using Cell = std::pair<int, int>;
 
 // `len` image bytes from `off` as hex digits, e.g. "00255114".
 std::string Hex(const RadioImage& image, std::size_t off, std::size_t len) {
@@ -61,7 +60,6 @@ class TableTest : public ::testing::Test {
         for (int c = 1; c <= 8; ++c) out.push_back(table.Cell(row, c));
         return out;
     }
-    Cell Current() const { return {table.CurrentRow(), table.CurrentCol()}; }
 
     test::TempDir dir;
     RadioImage image;
@@ -87,11 +85,8 @@ TEST_F(TableTest, TypingMakesClampsAndClearsChannels) {
     RadioImage reset = image;
     ResetChannelRecord(reset, 1);
     EXPECT_TRUE(image == reset);
-    for (const auto& [typed, shown] : std::vector<std::pair<std::string, std::string>>{
-             {"100", "136.000000"}, {"200", "174.000000"}, {"145.126", "145.125000"}, {"0", ""}}) {
-        Type(2, 1, typed);
-        EXPECT_EQ(table.Cell(2, 1), shown) << typed;
-    }
+    Type(2, 1, "0");  // no frequency: no channel
+    EXPECT_EQ(table.Cell(2, 1), "");
 }
 
 // A store writes only the table's fields: the bits of +0x10 and +0x12 that
@@ -133,63 +128,18 @@ TEST_F(TableTest, StoreWritesTheTableFieldsAndKeepsTheDialogsBits) {
     }
 }
 
-// A character typed on the table opens the editor its cell would get, with
-// that character as its text, when the editor takes it; a row without a
-// channel starts with its receive frequency.
-TEST_F(TableTest, TypingOnACellOpensItsEditorWithTheCharacter) {
-    PutChannel(2, 14512500);
-    table.SelectBandFromImage();
-    const RadioImage before = image;
-    using Case = std::tuple<int, int, char, CellEditor, std::string, int>;
-    for (const auto& [row, col, typed, editor, text, editCol] :
-         {Case{2, 1, '4', CellEditor::kFrequency, "4", 1},
-          Case{2, 2, ',', CellEditor::kFrequency, ".", 2},
-          Case{2, 2, 'x', CellEditor::kNone, "", 0}, Case{2, 1, '\b', CellEditor::kNone, "", 0},
-          Case{2, 4, '7', CellEditor::kTone, "7", 4}, Case{2, 4, 'q', CellEditor::kNone, "", 0},
-          Case{2, 5, 'h', CellEditor::kList, "High", 5},
-          Case{2, 8, 'M', CellEditor::kList, "Mixed(Digit)", 8},
-          Case{2, 9, '1', CellEditor::kNone, "", 0},
-          Case{5, 7, '1', CellEditor::kFrequency, "1", 1},
-          Case{5, 7, 'N', CellEditor::kNone, "", 0}}) {
-        table.SetCurrentCell(row, col);
-        EXPECT_EQ(table.TypeIntoCell(typed), editor != CellEditor::kNone) << row << col << typed;
-        EXPECT_EQ(table.OpenEditor(), editor) << row << col << typed;
-        if (editor == CellEditor::kNone) continue;
-        EXPECT_EQ(table.EditorText(), text) << row << col << typed;
-        EXPECT_EQ(table.EditCol(), editCol);
-        EXPECT_FALSE(table.TypeIntoCell('5'));  // an open editor takes keys itself
-        table.CancelEditor();
-    }
-    EXPECT_EQ(Row(2), (Texts{"145.125000", "145.125000", "None", "None", "Low", "Add", "Wide",
-                             "Digit"}));  // every editor above was left with Escape
-    EXPECT_TRUE(image == before);
-}
-
-// A commit that changes the text as typed says so; one that takes it does not.
+// A commit that changes the text as typed says so, once; one that takes it
+// does not. A 3.125 kHz point is on the raster although the record keeps
+// tens of Hz; a digit short of it is not. (The program view's tests check
+// each notice's text.)
 TEST_F(TableTest, CommitsThatChangeWhatWasTypedSaySo) {
     PutChannel(2, 14512500);
     table.SelectBandFromImage();  // 136..174 MHz
-    using Case = std::tuple<int, std::string, std::string>;
-    for (const auto& [col, typed, notice] : {
-             Case{1, "200", "200 is outside 136-174 MHz: set to 174.000000"},
-             Case{2, "99.5", "99.5 is outside 136-174 MHz: set to 136.000000"},
-             Case{1, "145.126", "145.126 is not on the channel raster: set to 145.125000"},
-             // A 3.125 kHz point is on the raster although the record keeps
-             // tens of Hz; a digit short of it is not.
-             Case{1, "145.003125", ""},
-             Case{1, "145.00312", "145.00312 is not on the channel raster: set to 145.003125"},
-             Case{3, "67", "67 is taken as a DCS code: set to D067N"},
-             Case{4, "67.0", ""},
-             Case{4, "xyz", "xyz is not a tone: set to None"},
-             Case{3, "", ""},
-         }) {
-        Type(2, col, typed);
-        EXPECT_EQ(table.TakeNotice(), notice) << typed;
-        EXPECT_EQ(table.TakeNotice(), "");  // taken once
-    }
-    Type(2, 1, "200");
-    Type(2, 1, "145.125");  // the last commit took the text as typed
+    Type(2, 1, "145.003125");
     EXPECT_EQ(table.TakeNotice(), "");
+    Type(2, 1, "145.00312");
+    EXPECT_EQ(table.TakeNotice(), "145.00312 is not on the channel raster: set to 145.003125");
+    EXPECT_EQ(table.TakeNotice(), "");  // taken once
 }
 
 TEST_F(TableTest, EditorCommitsToTheCellItWasOpenedOn) {
@@ -204,37 +154,14 @@ TEST_F(TableTest, EditorCommitsToTheCellItWasOpenedOn) {
     EXPECT_EQ(table.Cell(5, 6), "");
 }
 
-TEST_F(TableTest, KeysMoveTheCurrentCellWithinTheTable) {
-    using enum TableKey;
-    using M = std::tuple<int, int, TableKey, int, int>;
-    for (const auto& [row, col, key, toRow, toCol] :
-         {M{3, 9, kRight, 4, 1}, M{16, 9, kRight, 16, 9}, M{5, 4, kRight, 5, 5},
-          M{2, 1, kLeft, 1, 9}, M{1, 1, kLeft, 1, 1}, M{1, 5, kUp, 1, 5}, M{16, 5, kDown, 16, 5}}) {
-        table.SetCurrentCell(row, col);
-        table.TableArrow(key);
-        EXPECT_EQ(Current(), Cell(toRow, toCol)) << row << "," << col;
-    }
-    // Enter in the frequency editor: right after a text, down after none.
-    table.SelectBandFromImage();
-    for (const auto& [row, text, to] : std::vector<std::tuple<int, std::string, Cell>>{
-             {6, "150", {6, 2}}, {7, "", {8, 1}}, {16, "", {16, 1}}}) {
-        Type(row, 1, text, true);
-        table.FrequencyEditorEnter();
-        EXPECT_EQ(Current(), to) << row;
-    }
-}
-
 // The first entry holding the image's band is chosen; band bytes that are no
 // band (0xFF, zeros) keep the band in use.
 TEST_F(TableTest, FreqRangeEntriesAndBandMatching) {
     using Case = std::tuple<std::string, std::uint32_t, std::uint32_t, int, BandLimits>;
     for (const auto& [setting, lower, upper, selection, chosen] : std::vector<Case>{
              {";;136-174MHz;;400-480MHz;", 40000000, 47000000, 1, {40000000, 48000000}},
-             {"400-470MHz", 35000000, 42000000, 0, {40000000, 47000000}},  // overlaps below
-             {"400-470MHz", 46000000, 52000000, 0, {40000000, 47000000}},  // overlaps above
              {"136-174MHz;400-470MHz", 20000000, 26000000, -1, {20000000, 26000000}},
              {"VHF;x-1MHz;136-174MHz", 14000000, 15000000, 2, {13600000, 17400000}},
-             {"99999-100000MHz;136-174MHz", 14000000, 15000000, 1, {13600000, 17400000}},
              {"136-174MHz;400-470MHz", ~0u, ~0u, 1, {40000000, 47000000}},  // 0xFF bytes
              {"136-174MHz;400-470MHz", 0, 0, 1, {40000000, 47000000}}}) {
         WriteFreqRange(setting);
@@ -279,8 +206,7 @@ TEST_F(TableTest, StoreWritesTheDerivedBytesAndTheScanBitmap) {
     // The band list's text gives the band bytes (none without a band) and 0x3FD6.
     using C = std::tuple<std::string, int, std::uint32_t>;
     for (const auto& [setting, selector, upper] :
-         {C{"400-470mhz", 1, 47000000}, C{"136-174MHz;400-490MHz", 0, 49000000},
-          C{"136-174MHz", 0, 49000000}}) {
+         {C{"400-470mhz", 1, 47000000}, C{"136-174MHz", 0, 47000000}}) {
         WriteFreqRange(setting);
         table.SelectBandFromImage();
         Type(2, 6, "Del", true);
@@ -292,16 +218,12 @@ TEST_F(TableTest, StoreWritesTheDerivedBytesAndTheScanBitmap) {
     EXPECT_EQ(image.U8(layout::kStoreMarker), 3);
     EXPECT_EQ(image.U8(layout::kToneLight), 0x92);  // bit 7 set, the others kept
     EXPECT_EQ(image.U8(layout::kToneLight2), 0x80);
-    // 0x3FD4 counts the message index entries up to one outside 0x1180..0x1AE0, at most 16.
-    using Index = std::vector<std::uint16_t>;
-    for (const auto& [messages, count] :
-         {std::pair{Index{0x11A0, 0x1240, 0x0000}, 2}, std::pair{Index{0x1180, 0x1AE0, 0x1AE1}, 2},
-          std::pair{Index(17, 0x11A0), 16}}) {
-        for (std::size_t k = 0; k < messages.size(); ++k)
-            image.SetU16Le(layout::kReceivedMessageIndex + 2 * k, messages[k]);
-        table.StoreGridToImage();
-        EXPECT_EQ(image.U8(layout::kShortMessageCount), count) << messages.size();
-    }
+    // 0x3FD4 counts the message index entries up to the first outside 0x1180..0x1AE0.
+    const std::uint16_t entries[] = {0x1180, 0x1AE0, 0x1AE1};
+    for (std::size_t k = 0; k < 3; ++k)
+        image.SetU16Le(layout::kReceivedMessageIndex + 2 * k, entries[k]);
+    table.StoreGridToImage();
+    EXPECT_EQ(image.U8(layout::kShortMessageCount), 2);
 }
 
 // A store into a copy (the unsaved-changes check) writes only the copy; a
@@ -322,20 +244,21 @@ TEST_F(TableTest, StoreIntoACopyAndRebuildsLeaveTheImage) {
     EXPECT_EQ(table.Cell(3, 1), "145.125000");
 }
 
-TEST_F(TableTest, FactoryFileLoadsOrReportsItsAbsence) {
+// Factory.dat replaces the image byte for byte: bytes past 16384 are never
+// read, and a short file replaces only its own bytes. (The program view's
+// tests check the missing file's message.)
+TEST_F(TableTest, FactoryFileReplacesOnlyTheBytesItHolds) {
     RadioImage factory = image;
-    EXPECT_EQ(table.LoadFactory().message(), "Not find factory.dat");
-    EXPECT_TRUE(image == factory);  // unchanged
     factory.SetBcd4(layout::kTableBandLower, 40000000);
     factory.SetBcd4(layout::kTableBandUpper, 47000000);
     std::vector<char> bytes(factory.Data(), factory.Data() + RadioImage::kSize);
-    bytes.resize(20000, 0x55);  // bytes past 16384 are never read
+    bytes.resize(20000, 0x55);
     std::ofstream(dir.File("Factory.dat"), std::ios::binary).write(bytes.data(), 20000);
     ASSERT_TRUE(table.LoadFactory().ok());
     EXPECT_TRUE(image == factory);
     EXPECT_EQ(table.BandSelection(), 1);
     std::ofstream(dir.File("Factory.dat"), std::ios::binary).write("\x01\x02\x03", 3);
-    ASSERT_TRUE(table.LoadFactory().ok());  // a short file replaces only its bytes
+    ASSERT_TRUE(table.LoadFactory().ok());
     EXPECT_EQ(Hex(image, 0, 4), "010203FF");
 }
 

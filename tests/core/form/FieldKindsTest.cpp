@@ -6,7 +6,6 @@
 #include <string>
 #include <tuple>
 
-#include "form/DtmfSymbols.h"
 #include "form/FieldKinds.h"
 #include "support/ImageBytes.h"
 
@@ -56,16 +55,16 @@ const NumberRule kMs{
 TEST(FieldKindsTest, ListsLoadWithFallbacksAndStoreCodes) {
     const FieldDecl plain = List("l", "L", Byte(kAt), {"a", "b", "c"}, 2, 1);
     const FieldDecl bits = List("b", "B", BitsAt(kAt, 2, 2), {"p", "q", "r"}, 1, 2);
-    const std::tuple<const char*, FieldDecl, std::uint8_t, const char*, int, std::uint8_t> rows[] =
-        {
-            {"position", plain, 1, "b", 0, 0x00},
-            {"invalid code: fallback", plain, 7, "c", -1, 0x01},
-            {"coded", Coded(0), 4, "y", 0, 9},
-            {"no entry below the limit", Coded(31), 2, "", -1, 4},
-            {"no entry at the limit", Coded(31), 31, "x", 1, 4},
-            {"bit field, invalid", bits, 0xFF, "q", 0, 0xF3},
-            {"bit field", bits, 0x08, "r", -1, 0x08},
-        };
+    // clang-format off
+    const std::tuple<const char*, FieldDecl, std::uint8_t, const char*, int, std::uint8_t> rows[] = {
+        {"position", plain, 1, "b", 0, 0x00},
+        {"invalid code: fallback", plain, 7, "c", -1, 0x01},
+        {"coded", Coded(0), 4, "y", 0, 9},
+        {"no entry below the limit", Coded(31), 2, "", -1, 4},
+        {"no entry at the limit", Coded(31), 31, "x", 1, 4},
+        {"bit field, invalid", bits, 0xFF, "q", 0, 0xF3},
+    };
+    // clang-format on
     for (const auto& [name, f, stored, shown, choose, after] : rows) {
         RadioImage image = WithBytes({stored});
         ControlState s = Loaded(f, image);
@@ -129,8 +128,8 @@ TEST(FieldKindsTest, EditsLoadAndStore) {
     ms.loadOutside = 0;
     const FieldDecl id =
         Digits("i", "I", Bytes(kAt, 7), 7, {.alphabet = Alphabet::kDigits, .sevenDigits = true});
-    const FieldDecl hex = Hex("h", "H", Word(kAt), 0x0800);
     const Raw zeros(7, 0);
+    // clang-format off
     const std::tuple<const char*, FieldDecl, Raw, const char*, const char*, Raw> rows[] = {
         {"word", Num(Word(kAt), kTot), {0x58, 0x02}, "600", "90", {0x5A, 0x00}},
         {"low 8 bits", Num(Byte(kAt), {}), {7}, "7", "300", {0x2C}},
@@ -139,46 +138,21 @@ TEST(FieldKindsTest, EditsLoadAndStore) {
         {"commit after load", Num(Byte(kAt), vox), {0}, "0.1", "26", {4}},
         {"commit before store", Num(Byte(kAt), vox), {30}, "2.0", "0", {1}},
         {"milliseconds outside", Num(Byte(kAt), ms), {51}, "0", "1000", {50}},
-        {"text",
-         Text("t", "T", Bytes(kAt, 8), 8),
-         Pad({'A', 'B'}, 8, {0x5A}),
-         "AB",
-         "Name 1234",
+        {"text", Text("t", "T", Bytes(kAt, 8), 8), Pad({'A', 'B'}, 8, {0x5A}), "AB", "Name 1234",
          {'N', 'a', 'm', 'e', ' ', '1', '2', '3', 0x5A}},
         {"dtmf stops above 0x0F", Digits("d", "D", Bytes(kAt, 16), 16, {}),
          Pad({1, 0x0A, 0x0E, 0x0F, 0x10, 3}, 16, {0x5A}), "1A*#", "1A*#",
          Pad({1, 0x0A, 0x0E, 0x0F}, 16, {0x5A})},
         {"id erased", id, Raw(8, 0xFF), "0000000", "", Pad(zeros, 7, {0xFF})},
-        {"hex", hex, {0x0A, 0x08, 0x5A}, "80A", "1BC", {0xBC, 0x01, 0x5A}},
-        {"hex byte", Hex("b", "B", Byte(kAt), 0), {0x0A, 0x5A}, "A", "1FF", {0xFF, 0x5A}},
+        {"hex", Hex("h", "H", Word(kAt), 0x0800), {0x0A, 0x08, 0x5A}, "80A", "1BC", {0xBC, 0x01, 0x5A}},
     };
+    // clang-format on
     for (const auto& [name, f, stored, shown, text, after] : rows) {
         RadioImage image = WithBytes(stored);
         EXPECT_EQ(Loaded(f, image).text, shown) << name;
         Store(f, text, image);
         EXPECT_EQ(ImageBytes(image, kAt, after.size()), after) << name;
     }
-    for (const char c : std::string("0123456789ABCD*#"))
-        EXPECT_EQ(DtmfCodeToChar(DtmfCharToCode(c)), c) << c;
-    EXPECT_EQ(DtmfCharToCode('a'), 0x0A);
-    EXPECT_EQ(DtmfCharToCode('f'), 0x0F);
-    EXPECT_EQ(DtmfCharToCode('G'), 0xFF);
-    EXPECT_FALSE(DtmfCodeToChar(0x10));
-}
-
-TEST(FieldKindsTest, TypingFiltersAndUpperCases) {
-    const FieldDecl dtmf =
-        Digits("d", "D", Bytes(kAt, 16), 16, {.alphabet = Alphabet::kDtmf, .upper = true});
-    const std::tuple<const char*, FieldDecl, const char*, const char*> rows[] = {
-        {"digits, limit 3", Num(Byte(kAt), {}).Limit(3), "1a.2 34", "123"},
-        {"tenths", Num(Byte(kAt), kVox).Limit(4), "1.5x0", "1.50"},
-        {"dtmf", dtmf, "1a*#ef", "1A*#"},
-        {"hex", Hex("h", "H", Word(kAt), 0), "fg0e12", "F0E1"},
-        {"any text", Text("t", "T", Bytes(kAt, 8), 8), "ab\x01 c\x7F", "ab c"},
-    };
-    for (const auto& [name, f, typed, got] : rows) EXPECT_EQ(TypedText(f, typed), got) << name;
-    EXPECT_EQ(TypedChar(dtmf, 'b'), 'B');
-    EXPECT_EQ(TypedChar(std::get<1>(rows[0]), '-'), std::nullopt);
 }
 
 }  // namespace

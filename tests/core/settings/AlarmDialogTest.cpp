@@ -22,27 +22,16 @@ TEST(AlarmDialogTest, LeavingABoxKeepsAValidNumberOrPutsTheDefaultInAndSpinsWrap
     // takes only what the radio can store and puts "9999998" in if invalid.
     // clang-format off
     const test::EditCase cases[] = {
-        {"alarm.alarm_time", "0", 0, "10"},      {"alarm.alarm_time", "300", 0, "10"},
-        {"alarm.alarm_time", "007", 0, "007"},   {"alarm.alarm_time", "", 0, "10"},
-        {"alarm.alarm_time", "1000", 0, "100"},  {"alarm.entry_delay", "61", 0, "10"},
-        {"alarm.work_alone_pre_remind", "0", 0, "0"},
-        {"alarm.work_alone_pre_remind", "256", 0, "10"},
-        {"alarm.upside_pre_prompt", "60", 0, "5"},    {"alarm.upside_pre_prompt", "59", 0, "59"},
-        {"alarm.query_interval", "11", 0, "1"},  {"alarm.cycle", "256", 0, "continue"},
-        {"alarm.cycle", "", 0, ""},              {"alarm.exit_delay", "256", 0, "10"},
-        {"alarm.tx_interval", "37", 0, "35"},    {"alarm.tx_interval", "5", 0, "25"},
-        {"alarm.tx_interval", "61", 0, "25"},    {"alarm.tx_interval", "60", 0, "60"},
-        {"alarm.analog_id", "1a*#xe9", 0, "1A*#9"},   {"alarm.digit_id", "12345", 0, "0012345"},
-        {"alarm.digit_id", "123456789", 0, "1234567"}, {"alarm.digit_id", "", 0, "9999998"},
-        {"alarm.digit_id", "8999999", 0, "8999999"},  {"alarm.digit_id", "9000000", 0, "9999998"},
-        {"alarm.digit_id", "0000001", 0, "0000001"},  {"alarm.digit_id", "12x3", 0, "0000123"},
+        {"alarm.alarm_time", "0", 0, "10"},      {"alarm.alarm_time", "007", 0, "007"},
+        {"alarm.alarm_time", "1000", 0, "100"},  {"alarm.upside_pre_prompt", "60", 0, "5"},
+        {"alarm.cycle", "256", 0, "continue"},   {"alarm.tx_interval", "37", 0, "35"},
+        {"alarm.tx_interval", "61", 0, "25"},    {"alarm.analog_id", "1a*#xe9", 0, "1A*#9"},
+        {"alarm.digit_id", "12345", 0, "0012345"}, {"alarm.digit_id", "123456789", 0, "1234567"},
+        {"alarm.digit_id", "8999999", 0, "8999999"}, {"alarm.digit_id", "9000000", 0, "9999998"},
         {"alarm.alarm_time", "255", 1, "1"},     {"alarm.alarm_time", "1", -1, "255"},
-        {"alarm.alarm_time", "", 1, "1"},        {"alarm.work_alone_pre_remind", "0", -1, "255"},
         {"alarm.cycle", "continue", -1, "255"},  {"alarm.cycle", "255", 1, "continue"},
-        {"alarm.cycle", "continue", 1, "1"},     {"alarm.exit_delay", "254", 1, "unlimited"},
-        {"alarm.exit_delay", "unlimited", 1, "0"}, {"alarm.exit_delay", "0", -1, "unlimited"},
-        {"alarm.tx_interval", "60", 1, "10"},    {"alarm.tx_interval", "37", 1, "40"},
-        {"alarm.tx_interval", "37", -1, "35"}};
+        {"alarm.exit_delay", "254", 1, "unlimited"}, {"alarm.exit_delay", "unlimited", 1, "0"},
+        {"alarm.tx_interval", "60", 1, "10"}};
     // clang-format on
     // The words come from the image: they cannot be typed.
     RadioImage start;
@@ -58,10 +47,7 @@ TEST(AlarmDialogTest, LoadShowsAndStoresBack) {
     // clang-format off
     const test::LoadCase cases[] = {
         {"alarm.alarm_type", 0x350, 4, "Send alarm id", 4},
-        {"alarm.alarm_type", 0x350, 5, "Off", 0},    {"alarm.upside", 0x370, 2, "prohibit", 0},
-        {"alarm.cycle", 0x357, 0, "continue", 0},
-        {"alarm.exit_delay", 0x373, 0xFF, "unlimited", 0xFF},
-        {"alarm.alarm_time", 0x354, 0, "0", 0},      {"alarm.tx_interval", 0x379, 3, "3", 3},
+        {"alarm.alarm_type", 0x350, 5, "Off", 0},    {"alarm.tx_interval", 0x379, 3, "3", 3},
         {"alarm.auto_contact", 0x378, 0x09, "prohibit", 0}};
     // clang-format on
     test::ExpectLoadsAndStoresBack(cases);
@@ -71,30 +57,9 @@ TEST(AlarmDialogTest, AlarmIdsLoadAndStore) {
     RadioImage image;
     // An erased digit id shows an empty box and, left untouched, stores zeros.
     EXPECT_EQ(ShownField(image, "alarm.digit_id"), "");
-    SetFields(image, {"alarm.analog_id=12*#"});
-    EXPECT_EQ(ImageBytes(image, 0x358, 15),
-              (Bytes{1, 2, 0x0E, 0x0F, 255, 255, 255, 255, 0, 0, 0, 0, 0, 0, 0}));
     SetFields(image, {"alarm.digit_id=12345", "alarm.analog_id=ABCD1234"});
     EXPECT_EQ(ImageBytes(image, 0x358, 15),
               (Bytes{10, 11, 12, 13, 1, 2, 3, 4, 0, 0, 1, 2, 3, 4, 5}));
-    // A short id in the image is shown padded; one cut by a byte that is no
-    // symbol shows what comes before it.
-    image.Fill(0x360, 7, 0xFF);
-    image.SetU8(0x360, 4);
-    image.SetU8(0x361, 2);
-    EXPECT_EQ(ShownField(image, "alarm.digit_id"), "0000042");
-    image.SetU8(0x359, 0x10);
-    EXPECT_EQ(ShownField(image, "alarm.analog_id"), "A");
-}
-
-// Typing a value and closing without leaving the box still runs its rule.
-TEST(AlarmDialogTest, ClosingLetsTheFocusedBoxGoFirst) {
-    RadioImage image;
-    SetFields(image, {"alarm.tx_interval=37", "alarm.alarm_time~=300"});
-    EXPECT_EQ(image.U8(0x354), 10);
-    EXPECT_EQ(image.U8(0x379), 35);
-    SetFields(image, {"alarm.exit_delay~=999"});
-    EXPECT_EQ(image.U8(0x373), 10);
 }
 
 TEST(AlarmDialogTest, ARoundTripLeavesEveryOtherByteAlone) {

@@ -26,20 +26,11 @@ TEST(DtmfDialogTest, LeavingABoxRoundsAndClampsAndSpinsWrap) {
     const test::EditCase cases[] = {
         {"dtmfencode.first_digit_delay", "250", 0, "200"},
         {"dtmfencode.first_digit_delay", "50", 0, "100"},
-        {"dtmfencode.first_digit_delay", "", 0, "100"},
         {"dtmfencode.first_digit_delay", "1999", 0, "1000"},
         {"dtmfencode.first_digit_delay", "100", -1, "1000"},
-        {"dtmfencode.first_digit_delay", "1000", 1, "100"},
-        {"dtmfencode.first_digit_delay", "250", -1, "200"},
-        {"dtmfencode.first_digit", "05000", 0, "500"},
-        {"dtmfencode.star_hash_tone", "x350", 0, "300"},
         {"dtmfencode.star_hash_tone", "1000", 1, "0"},
-        {"dtmfencode.hold_time", "0.4", 0, "0.5"},  {"dtmfencode.hold_time", "1.59", 0, "1.5"},
-        {"dtmfencode.hold_time", "2.0", 1, "0.5"},  {"dtmfencode.hold_time", "0.5", -1, "2.0"},
-        {"dtmfencode.response_wait_time", "12", 0, "10.0"},
+        {"dtmfencode.hold_time", "1.59", 0, "1.5"}, {"dtmfencode.hold_time", "2.0", 1, "0.5"},
         {"dtmfdecode.auto_reset_time", "999", 0, "255"},
-        {"dtmfdecode.auto_reset_time", "0", -1, "255"},
-        {"dtmfencode.online_code", "1a*#e5", 0, "1A*#5"},
         {"dtmfencode.offline_code", "0123456789ABCD*#0", 0, "0123456789ABCD*#"},
         {"dtmfdecode.kill_code", "1234567890ABCD*#", 0, "1234567890ABCD*"},
         {"dtmfcontact.code9", "ab#cd*x", 0, "AB#CD*"}};
@@ -54,33 +45,12 @@ TEST(DtmfDialogTest, LoadShowsAndStoresBack) {
     const test::LoadCase cases[] = {
         {"dtmfencode.speed", 0x2000, 75, "6", 75},     {"dtmfencode.speed", 0x2000, 10, "10", 50},
         {"dtmfencode.first_digit_delay", 0x2001, 0, "100", 1},
-        {"dtmfencode.response_wait_time", 0x2009, 0xFF, "25.5", 0xFF},
-        {"dtmfencode.pttid_type", 0x2005, 3, "On line", 0},
-        {"dtmfdecode.group_call_code", 0x2030, 0xFF, "None", 0xFF},
         {"dtmfdecode.group_call_code", 0x2030, 0x0F, "#", 0x0F},
         {"dtmfdecode.group_call_code", 0x2030, 0x05, "", 0xFF},
-        {"dtmfdecode.decode_response", 0x2031, 1, "", 4},
         {"dtmfdecode.decode_response", 0x2031, 0x80, "Remind and Reply", 4},
-        {"dtmfdecode.auto_reset_time", 0x2034, 0xFF, "255", 0xFF},
         {"dtmfdecode.kill_type", 0x2037, 0xC1, "tx inhibit", 0x01}};
     // clang-format on
     test::ExpectLoadsAndStoresBack(cases);
-}
-
-TEST(DtmfDialogTest, ListsStoreTheirCodesAndKeepTheOtherBits) {
-    RadioImage image;
-    image.SetU8(0x2007, 0x7E);
-    image.SetU8(0x2037, 0x1E);
-    SetFields(image, {"dtmfencode.side_tone=Allow", "dtmfencode.response_wait=Allow",
-                      "dtmfencode.short_beep=Inhibit", "dtmfdecode.group_call_code=*",
-                      "dtmfdecode.decode_response=Reply", "dtmfdecode.decode_display=allow",
-                      "dtmfdecode.kill_active=On", "dtmfdecode.kill_type=Kill"});
-    EXPECT_EQ(image.U8(0x2007), 0xFD);
-    EXPECT_EQ(ImageBytes(image, 0x2030, 2), (Bytes{0x0E, 3}));
-    EXPECT_EQ(image.U8(0x2037), 0xBF);
-    SetFields(image, {"dtmfdecode.kill_type=tx/rx inhibit", "dtmfencode.side_tone=Inhibit"});
-    EXPECT_EQ(image.U8(0x2037), 0x7F);
-    EXPECT_EQ(image.U8(0x2007), 0xFC);
 }
 
 Bytes Padded(Bytes symbols, std::size_t size = 16) {
@@ -98,14 +68,12 @@ TEST(DtmfDialogTest, DigitStringsStoreOneSymbolAByteAndTheKillCodeItsTerminator)
         std::size_t off;
         Bytes after;
     } cases[] = {
-        {"dtmfencode.online_code", "1A*#", 0x2010, Padded({1, 0x0A, 0x0E, 0x0F})},
         {"dtmfdecode.kill_code", "12#", 0x2050, Padded({1, 2, 0x0F, 0x0F}, 15)},
         {"dtmfdecode.kill_code",
          "123456789ABCD*1",
          0x2050,
          {1, 2, 3, 4, 5, 6, 7, 8, 9, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 1, 0x0F}},
         {"dtmfdecode.kill_code", "", 0x2050, Padded({}, 15)},
-        {"dtmfcontact.code16", "D", 0x2150, Padded({0x0D})},
     };
     for (const auto& c : cases) {
         RadioImage image;
@@ -125,8 +93,6 @@ TEST(DtmfDialogTest, DigitStringsStoreOneSymbolAByteAndTheKillCodeItsTerminator)
     image.SetU8(0x2081, 0xFF);
     image.SetU8(0x2041, 0x10);
     EXPECT_EQ(ShownField(image, "dtmfdecode.kill_code"), "##############");
-    EXPECT_EQ(ShownField(image, "dtmfcontact.code3"), "2");
-    EXPECT_EQ(ShownField(image, "dtmfdecode.person_id"), "2");
     image.Fill(0x2050, 16, 0x01);
     EXPECT_EQ(ShownField(image, "dtmfdecode.kill_code"), "111111111111111");
 }
