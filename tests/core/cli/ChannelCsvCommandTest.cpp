@@ -5,19 +5,14 @@
 // file untouched.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "channels/ChannelRowText.h"
-#include "image/Document.h"
-#include "support/TempDir.h"
+#include "support/DemoCodeplug.h"
 #include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
-
-namespace fs = std::filesystem;
 
 using test::FileText;
 using test::Tool;
@@ -27,21 +22,13 @@ const std::string kHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\n";
 
-class ChannelCsvCommand : public ::testing::Test {
+class ChannelCsvCommand : public test::DemoFileTest {
   protected:
-    void SetUp() override { fs::copy_file(DPMR_SOURCE_DIR "/res/pmr446-demo.dat", file_); }
-    std::string Csv(const std::string& name, const std::string& text) {
-        std::ofstream(dir_.File(name), std::ios::binary) << text;
-        return dir_.File(name);
-    }
     ChannelRowTexts Row(int n) {
         RadioImage image;
         EXPECT_TRUE(LoadImageFile(file_, image).ok());
         return ChannelRowFromImage(image, n);
     }
-
-    test::TempDir dir_;
-    const std::string file_ = dir_.File("radio.dat");
 };
 
 TEST_F(ChannelCsvCommand, ExportPrintsEveryChannelAndItsImportChangesNoByte) {
@@ -64,9 +51,9 @@ TEST_F(ChannelCsvCommand, ExportPrintsEveryChannelAndItsImportChangesNoByte) {
 // The core's rules run in the file's own band (here 400-470 MHz), each
 // change on stderr, the file named before each line, and the channels set.
 TEST_F(ChannelCsvCommand, ImportSetsChannelsInTheFilesBandAndListsEveryChange) {
-    const std::string csv = Csv("other.csv", kHeader +
-                                                 "3,RPT,145.600000,-,0.600000,Tone,88.5,88.5,023,"
-                                                 "NN,023,Tone->Tone,FM,5.00,S,5.0W,,,,,\n");
+    const std::string csv = Write("other.csv", kHeader +
+                                                   "3,RPT,145.600000,-,0.600000,Tone,88.5,88.5,023,"
+                                                   "NN,023,Tone->Tone,FM,5.00,S,5.0W,,,,,\n");
     const ToolRun r = Tool("csv " + file_ + " --import " + csv);
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, csv +
@@ -85,7 +72,7 @@ TEST_F(ChannelCsvCommand, ImportSetsChannelsInTheFilesBandAndListsEveryChange) {
 // Each refusal: status 2, one line naming the file, and the file untouched.
 TEST_F(ChannelCsvCommand, BrokenFilesStopWithStatus2AndTheFileUntouched) {
     const std::string before = FileText(file_);
-    const std::string bad = Csv("a.csv", kHeader + "2,,446.2,+,0.6x,,,,,,,,FM,,,,,,,,\n");
+    const std::string bad = Write("a.csv", kHeader + "2,,446.2,+,0.6x,,,,,,,,FM,,,,,,,,\n");
     const ToolRun r = Tool("csv " + file_ + " --import " + bad);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "dpmrtool: " + bad + ": line 2: Offset \"0.6x\" is not a number of MHz\n");

@@ -4,16 +4,14 @@
 // with status 2, their line named and the file untouched.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "channels/ChannelRecord.h"
 #include "dpmr/ContactRecord.h"
-#include "image/Document.h"
 #include "support/ContactImages.h"
+#include "support/DemoCodeplug.h"
 #include "support/ImageBytes.h"
-#include "support/TempDir.h"
 #include "support/ToolRun.h"
 
 namespace dpmr {
@@ -24,7 +22,8 @@ using test::FileText;
 using test::Tool;
 using test::ToolRun;
 
-class ContactCommands : public ::testing::Test {
+// The folder and file of the demo fixture, the demo itself not used.
+class ContactCommands : public test::DemoFileTest {
   protected:
     void SetUp() override {
         // Unsorted, a short number, names a CSV must quote, a single call,
@@ -48,13 +47,6 @@ class ContactCommands : public ::testing::Test {
         EXPECT_TRUE(LoadImageFile(file_, image).ok());
         return image;
     }
-    std::string Csv(const std::string& name, const std::string& text) {
-        std::ofstream(dir_.File(name), std::ios::binary) << text;
-        return dir_.File(name);
-    }
-
-    test::TempDir dir_;
-    const std::string file_ = dir_.File("radio.dat");
     RadioImage image_;
 };
 
@@ -83,11 +75,11 @@ TEST_F(ContactCommands, ExportPrintsTheListAndItsImportChangesNoByte) {
 // Known numbers keep their records; left-out contacts are freed and lose
 // their channels and list places before a new contact takes a record.
 TEST_F(ContactCommands, ImportKeepsRecordsOfKnownNumbersAndChecksReferences) {
-    const std::string csv = Csv("c.csv",
-                                "\xEF\xBB\xBFName,Number,Type\r\n"
-                                "Bo,7,Single call\r\n"
-                                "\"Zed, Z\",0000012,Group call\r\n"
-                                "New,999,Group call\r\n");
+    const std::string csv = Write("c.csv",
+                                  "\xEF\xBB\xBFName,Number,Type\r\n"
+                                  "Bo,7,Single call\r\n"
+                                  "\"Zed, Z\",0000012,Group call\r\n"
+                                  "New,999,Group call\r\n");
     ASSERT_EQ(Tool("contacts " + file_ + " --import " + csv).status, 0);
     const RadioImage got = Load();
     // Sorted by name: Bo (slot 7), New (slot 1, the first free record once
@@ -106,9 +98,9 @@ TEST_F(ContactCommands, ImportKeepsRecordsOfKnownNumbersAndChecksReferences) {
 
     // Group lists by name: only listed group calls, each once, at most 8.
     const std::string g =
-        Csv("g.csv",
-            "List,Member1,Member2,Member3,Member4,Member5,Member6,Member7,Member8\n"
-            "3,New,,\"Zed, Z\"\n16\n");
+        Write("g.csv",
+              "List,Member1,Member2,Member3,Member4,Member5,Member6,Member7,Member8\n"
+              "3,New,,\"Zed, Z\"\n16\n");
     ASSERT_EQ(Tool("grouplists " + file_ + " --import " + g).status, 0);
     const RadioImage lists2 = Load();
     EXPECT_EQ(test::GroupListBytes(lists2, 3),
@@ -149,7 +141,7 @@ TEST_F(ContactCommands, BadRowsStopWithStatus2TheirLineAndTheFileUntouched) {
           std::pair{"grouplists", std::vector(std::begin(groups), std::end(groups))}}) {
         for (const auto& [text, reason] : cases) {
             const ToolRun r =
-                Tool(std::string(command) + " " + file_ + " --import " + Csv("in.csv", text));
+                Tool(std::string(command) + " " + file_ + " --import " + Write("in.csv", text));
             EXPECT_EQ(r.status, 2) << reason;
             EXPECT_EQ(r.err.rfind("dpmrtool: " + dir_.File("in.csv") + ": " + reason, 0), 0u)
                 << r.err;

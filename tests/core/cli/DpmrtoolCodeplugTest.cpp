@@ -4,33 +4,19 @@
 // naming its place and no file written, and diff's output and exit statuses.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "support/TempDir.h"
+#include "support/DemoCodeplug.h"
 #include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
 
-namespace fs = std::filesystem;
-
 using test::FileText;
 using test::Tool;
 using test::ToolRun;
 
-class DpmrtoolCodeplug : public ::testing::Test {
-  protected:
-    void SetUp() override { fs::copy_file(DPMR_SOURCE_DIR "/res/pmr446-demo.dat", file_); }
-    std::string Write(const std::string& name, const std::string& text) {
-        std::ofstream(dir_.File(name), std::ios::binary) << text;
-        return dir_.File(name);
-    }
-
-    test::TempDir dir_;
-    const std::string file_ = dir_.File("radio.dat");
-};
+using DpmrtoolCodeplug = test::DemoFileTest;
 
 TEST_F(DpmrtoolCodeplug, ExportImportAndAnEditedValue) {
     const ToolRun out = Tool("export " + file_);
@@ -69,9 +55,9 @@ TEST_F(DpmrtoolCodeplug, BrokenFileWritesNothing) {
     EXPECT_NE(run.err.find(", column 10: \"55\" is not an entry of \"SQL\""), std::string::npos)
         << run.err;
     EXPECT_EQ(run.err.find('\n'), run.err.size() - 1);  // one line
-    EXPECT_FALSE(fs::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(Tool("import " + file_ + " -o " + out).status, 2);  // not YAML at all
-    EXPECT_FALSE(fs::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 }  // namespace

@@ -6,20 +6,16 @@
 #include "channels/ChannelRecord.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
-#include "image/Document.h"
 #include "interchange/CodeplugDiff.h"
+#include "support/DemoCodeplug.h"
 
 namespace dpmr {
 namespace {
 
-RadioImage Demo() {
-    RadioImage image;
-    EXPECT_TRUE(LoadImageFile(DPMR_SOURCE_DIR "/res/pmr446-demo.dat", image).ok());
-    return image;
-}
+using test::DemoImage;
 
 TEST(CodeplugDiff, NamesEachDifferenceAsTheProgramShowsIt) {
-    const RadioImage a = Demo();
+    const RadioImage a = DemoImage();
     EXPECT_TRUE(DiffCodeplugs(a, a).empty());
 
     RadioImage b = a;
