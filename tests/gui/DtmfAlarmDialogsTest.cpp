@@ -1,7 +1,6 @@
 // The "DTMF" and "Alarm" dialogs driven as a user drives them, offscreen: the
 // DTMF code grid edited with the mouse and the keyboard, the encode page that
-// loads when shown and stores when hidden, its Chinese label, and both
-// dialogs opened from the Edit menu and closed with what was typed stored.
+// loads when shown and stores when hidden, and its Chinese label.
 #include <QFontDatabase>
 
 #include "TestMainWindow.h"
@@ -122,40 +121,6 @@ class DtmfAlarmDialogsTest : public QObject {
         QVERIFY(found && found->isVisible());
         // A font that draws the label: installed with the program's packages.
         QVERIFY(!QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty());
-    }
-
-    void editMenuOpensBothDialogsAndClosingStores() {
-        TestMainWindow w;
-        w.context.image.SetU8(0x357, 0);
-        QStringList seen;
-        OnNextModal([&seen](QWidget* modal) {
-            auto* dialog = static_cast<CTabDialog*>(modal);
-            ShowActive(dialog);
-            seen << dialog->windowTitle();
-            seen << TextOf(Control(*dialog, 0, "cycle"));
-            if (Control(*dialog, 0, "auto_contact")->toolTip().contains("dPMR")) seen << "tip";
-            // Typed, not left: Escape closes, and the box's rule still runs.
-            QWidget* alarmTime = Control(*dialog, 0, "alarm_time");
-            Type(alarmTime, "300", false);
-            QTest::keyClick(EditOf(alarmTime), Qt::Key_Escape);
-        });
-        w.Action("actionAlarm")->trigger();
-        QCOMPARE(seen, QStringList({"Alarm", "continue", "tip"}));
-        QCOMPARE(w.context.image.U8(0x354), 10);
-
-        seen.clear();
-        OnNextModal([&seen](QWidget* modal) {
-            auto* dialog = static_cast<CDtmfDlg*>(modal);
-            seen << dialog->windowTitle();
-            for (int i = 0; i < dialog->Tabs()->count(); ++i) seen << dialog->Tabs()->tabText(i);
-            static_cast<QComboBox*>(Control(*dialog, 1, "kill_type"))->setCurrentIndex(2);
-            dialog->close();
-        });
-        w.Action("actionDtmf")->trigger();
-        QCOMPARE(seen, QStringList({"DTMF", "Encode", "Decode", "Contact"}));
-        QCOMPARE(w.context.image.Bits(0x2037, 6, 2), 2u);
-        QCOMPARE(w.context.image.U8(0x2000), 50);  // speed "10" of the defaults stored
-        QVERIFY(w.frame->IsModified());
     }
 };
 
