@@ -3,7 +3,6 @@
 // modified document; the unsaved-changes question comes first; a broken file
 // is reported with its line and column and changes nothing.
 #include <QAction>
-#include <QMenuBar>
 #include <QTest>
 #include <fstream>
 
@@ -48,12 +47,6 @@ class CodeplugMenuTest : public QObject {
     }
 
     void exportThenImportOpensTheSameBytesAsANewModifiedDocument() {
-        QStringList file;
-        for (QAction* a : frame_->menuBar()->actions()[0]->menu()->actions())
-            file << (a->isSeparator() ? "|" : a->text());
-        const qsizetype at = file.indexOf("Export...");
-        QCOMPARE(file.mid(at - 1, 4), QStringList({"|", "Export...", "Import...", "|"}));
-
         nextFile_ = QString::fromStdString(dir_->File("radio.yaml"));
         Trigger("actionExportCodeplug");
         QVERIFY(!dpmr::test::FileText(dir_->File("radio.yaml")).empty());
@@ -64,7 +57,6 @@ class CodeplugMenuTest : public QObject {
         Trigger("actionImportCodeplug");
         QVERIFY(context_->image == demo_);
         QVERIFY(frame_->isWindowModified());
-        QCOMPARE(frame_->windowTitle(), QString("HM-842R Software - Untitled[*]"));
         QCOMPARE(frame_->view()->grid()->TextMatrix(1, 1), QString("446.006250"));
 
         // With changes, the question comes first; Cancel leaves all as it was.

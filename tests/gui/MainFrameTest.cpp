@@ -3,21 +3,17 @@
 // question, a failed save, and the caption.
 #include <QDir>
 #include <QProcess>
-#include <QRegularExpression>
 #include <fstream>
 
 #include "TestMainWindow.h"
 #include "app/CProgramApp.h"
 #include "support/FileSizeLimit.h"
+#include "support/ToolRun.h"
 
 using dpmr::test::ClickOnNextMessageBox;
+using dpmr::test::FileText;
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 void WriteBytes(const std::string& path, std::size_t size, int salt) {
     std::ofstream out(path, std::ios::binary);
@@ -58,18 +54,12 @@ class MainFrameTest : public QObject {
         QVERIFY(!frame()->isWindowModified());
     }
 
-    // A longer file loads (and saves) its first 16384 bytes; a shorter one is
-    // refused and the program goes on with a new document. A file that cannot
-    // be read at all leaves the open document and its file as they were.
-    void openLongShortAndUnreadableFiles() {
+    // A file that cannot be read at all leaves the open document and its file
+    // as they were; one too short is refused and the program goes on with a
+    // new document. (Which files load: DocumentTest.)
+    void openShortAndUnreadableFiles() {
         QVERIFY(!frame()->IsModified());  // right after New
-        SaveAs(File("saved.dat"));
-        std::ofstream(File("big.dat"), std::ios::binary)
-            << ReadAll(File("saved.dat")) << std::string(20000 - 16384, '\x5A');
-        QVERIFY(frame()->OpenDocument(QString::fromStdString(File("big.dat"))));
         SaveAs(File("copy.dat"));
-        QVERIFY(ReadAll(File("copy.dat")) == ReadAll(File("saved.dat")));
-
         image().SetU8(0x0300, 0x42);
         for (const std::string& unreadable : {File("missing.dat"), w_->dir.path()}) {
             auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
@@ -102,7 +92,7 @@ class MainFrameTest : public QObject {
         auto save = ClickOnNextMessageBox(QMessageBox::Save);
         w_->Action("actionNew")->trigger();
         QVERIFY(save->seen);
-        QCOMPARE(ReadAll(File("kept.dat"))[0x0300], '\x07');
+        QCOMPARE(FileText(File("kept.dat"))[0x0300], '\x07');
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x05});
 
         // Changing a byte back to what was saved is no change at all.
@@ -118,25 +108,6 @@ class MainFrameTest : public QObject {
         auto discard = ClickOnNextMessageBox(QMessageBox::Discard);
         QVERIFY(frame()->close());
         QVERIFY(discard->seen);
-    }
-
-    // A file made by dpmrtool, edited in the table, saved, and read back by
-    // dpmrtool.
-    void roundTripWithTheCommandLineTool() {
-        const QString tool = DPMR_TEST_BIN_DIR "/dpmrtool";
-        const QString base = QString::fromStdString(File("base.dat"));
-        QCOMPARE(QProcess::execute(tool, {"new", "-o", base}), 0);
-        QVERIFY(frame()->OpenDocument(base));
-        w_->view()->presenter().EnterCellText(2, 1, "446.00625");
-        QVERIFY(frame()->OnFileSave());
-        QCOMPARE(ReadAll(base.toStdString()).size(), std::size_t{16384});
-
-        QProcess show;
-        show.start(tool, {"show", base});
-        QVERIFY(show.waitForFinished());
-        const QString out = show.readAllStandardOutput();
-        QVERIFY2(out.contains(QRegularExpression("\n  2  446\\.006250 +446\\.006250 ")),
-                 qPrintable(out));
     }
 
     // The demo's virtual radio serves Read; its port is never written to the
@@ -157,7 +128,7 @@ class MainFrameTest : public QObject {
             QCOMPARE(demo.mainFrame()->view()->presenter().Cell(1, 1), std::string("446.006250"));
             demo.ExitInstance();
         }
-        QCOMPARE(ReadAll(ini), std::string("[Setup]\nCOM=/dev/ttyUSB3\n"));
+        QCOMPARE(FileText(ini), std::string("[Setup]\nCOM=/dev/ttyUSB3\n"));
         CProgramApp chosen;
         QVERIFY(!chosen.InitInstance({"dpmrcps"}));
         chosen.context().settings.portName = "/dev/ttyACM1";
@@ -185,7 +156,7 @@ class MainFrameTest : public QObject {
     // file that was there as it was, and keeps the edits unsaved.
     void failedSaveKeepsTheOldFile() {
         WriteBytes(File("old.dat"), 16384, 9);
-        const std::string before = ReadAll(File("old.dat"));
+        const std::string before = FileText(File("old.dat"));
         QVERIFY(frame()->OpenDocument(QString::fromStdString(File("old.dat"))));
         image().SetU8(0x0300, 0x01);
         const QStringList files = QDir(QString::fromStdString(w_->dir.path())).entryList();
@@ -197,7 +168,7 @@ class MainFrameTest : public QObject {
         }
         QVERIFY(!saved);
         QVERIFY(ok->text.startsWith("Cannot save"));
-        QVERIFY(ReadAll(File("old.dat")) == before);
+        QVERIFY(FileText(File("old.dat")) == before);
         QCOMPARE(QDir(QString::fromStdString(w_->dir.path())).entryList(), files);  // no temp left
         QVERIFY(frame()->IsModified());
     }
