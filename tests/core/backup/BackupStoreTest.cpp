@@ -9,11 +9,11 @@
 #include <time.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "backup/BackupStore.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
@@ -26,11 +26,6 @@ RadioImage Image(std::uint8_t salt) {
     RadioImage image;
     image.SetU8(0x1000, salt);
     return image;
-}
-
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class BackupStoreTest : public ::testing::Test {
@@ -55,13 +50,13 @@ TEST_F(BackupStoreTest, NamesCarryTimeAndKindAndNeverReplaceAnother) {
     std::string written;
     ASSERT_TRUE(store_.Save(Image(1), BackupKind::kRead, kWhen, &written).ok());
     EXPECT_EQ(written, folder_ + "/2026-12-06_21-30-05_read.dat");
-    EXPECT_EQ(Slurp(written),
+    EXPECT_EQ(test::FileText(written),
               std::string(reinterpret_cast<const char*>(Image(1).Data()), RadioImage::kSize));
     EXPECT_EQ(fs::status(folder_).permissions() & fs::perms::all, fs::perms::owner_all);
     ASSERT_TRUE(store_.Save(Image(2), BackupKind::kRead, kWhen, &written).ok());
     EXPECT_EQ(written, folder_ + "/2026-12-06_21-30-05_read-2.dat");
     ASSERT_TRUE(store_.Save(Image(4), BackupKind::kWrite, kWhen + 1).ok());
-    EXPECT_EQ(Slurp(folder_ + "/2026-12-06_21-30-05_read.dat")[0x1000], 1);
+    EXPECT_EQ(test::FileText(folder_ + "/2026-12-06_21-30-05_read.dat")[0x1000], 1);
 
     const std::vector<BackupEntry> entries = List();
     ASSERT_EQ(entries.size(), 3u);
@@ -86,7 +81,7 @@ TEST_F(BackupStoreTest, KeepsTheNewestHundredAndLeavesOtherFilesAlone) {
     ASSERT_EQ(entries.size(), 100u);
     EXPECT_EQ(entries.front().fileName, "2026-12-06_23-11-05_write.dat");  // k = 101
     EXPECT_EQ(entries.back().fileName, "2026-12-06_21-32-05_read.dat");    // k = 2
-    for (const std::string& name : others) EXPECT_EQ(Slurp(folder_ + "/" + name), "mine");
+    for (const std::string& name : others) EXPECT_EQ(test::FileText(folder_ + "/" + name), "mine");
 }
 
 // A backup that cannot be kept says which and why, and leaves nothing.
@@ -113,7 +108,7 @@ TEST_F(BackupStoreTest, FailuresSayWhyAndLeaveNothingBehind) {
         EXPECT_EQ(s.message(), message);
     }
     EXPECT_TRUE(fs::is_empty(dir_.File("full")));
-    EXPECT_EQ(Slurp(dir_.File("file")), "x");
+    EXPECT_EQ(test::FileText(dir_.File("file")), "x");
 
     std::vector<BackupEntry> entries{{}};
     EXPECT_TRUE(BackupStore(dir_.File("missing")).List(entries).ok() && entries.empty());

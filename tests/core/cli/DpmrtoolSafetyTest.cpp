@@ -34,8 +34,8 @@ RadioImage Codeplug(const std::string& name, std::int64_t rx = 44600625) {
 class DpmrtoolSafety : public ::testing::Test {
   protected:
     int Tool(std::vector<std::string> args) { return ToolProcess(args, dir_.path()).Wait(); }
-    std::string Out() const { return ReadWholeFile(dir_.File("tool.out")); }
-    std::string Err() const { return ReadWholeFile(dir_.File("tool.err")); }
+    std::string Out() const { return FileText(dir_.File("tool.out")); }
+    std::string Err() const { return FileText(dir_.File("tool.err")); }
     std::vector<BackupEntry> Backups() const {
         std::vector<BackupEntry> entries;
         EXPECT_TRUE(BackupStore(folder_).List(entries).ok());
@@ -58,7 +58,7 @@ TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
     std::vector<BackupEntry> backups = Backups();
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_EQ(backups[0].kind, BackupKind::kRead);
-    EXPECT_EQ(ReadWholeFile(backups[0].path), ReadWholeFile(out_));
+    EXPECT_EQ(FileText(backups[0].path), FileText(out_));
 
     // A write keeps its copy before the first byte goes out: even when the
     // port cannot be opened.
@@ -69,7 +69,7 @@ TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
     backups = Backups();
     ASSERT_EQ(backups.size(), 2u);
     EXPECT_EQ(backups[0].kind, BackupKind::kWrite);
-    EXPECT_EQ(ReadWholeFile(backups[0].path), Bytes(sent));
+    EXPECT_EQ(FileText(backups[0].path), Bytes(sent));
 
     ASSERT_EQ(Tool({"backups"}), 0) << Err();
     EXPECT_EQ(Out(), backups[0].time + "  write  Unit 8             " + backups[0].path + "\n" +

@@ -11,6 +11,7 @@
 
 #include "config/AppSettings.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
@@ -20,11 +21,6 @@ namespace fs = std::filesystem;
 void Put(const std::string& path, const std::string& text) {
     fs::create_directories(fs::path(path).parent_path());
     std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Each test gets its own program folder and its own $XDG_CONFIG_HOME.
@@ -75,10 +71,10 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
     AppSettings s = LoadAppSettings(prog_);
     s.portName = "";
     EXPECT_FALSE(SavePortName(s));
-    EXPECT_EQ(Get(prog_ + "Program.ini"), "[Setup]\r\nCOM=COM1\r\nModel=M\r\n");
+    EXPECT_EQ(test::FileText(prog_ + "Program.ini"), "[Setup]\r\nCOM=COM1\r\nModel=M\r\n");
     s.portName = "/dev/ttyS1";
     EXPECT_TRUE(SavePortName(s));
-    EXPECT_EQ(Get(prog_ + "Program.ini"), "[Setup]\r\nCOM=/dev/ttyS1\r\nModel=M\r\n");
+    EXPECT_EQ(test::FileText(prog_ + "Program.ini"), "[Setup]\r\nCOM=/dev/ttyS1\r\nModel=M\r\n");
     EXPECT_FALSE(fs::exists(userIni_));
 
     std::string folder = dir_.File("deep/");
@@ -90,8 +86,8 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
     s = LoadAppSettings(folder);
     s.portName = "/dev/ttyUSB3";
     EXPECT_TRUE(SavePortName(s));
-    EXPECT_EQ(Get(folder + "Program.ini"), "[Setup]\nCOM=COM1\nModel=Kept\n");
-    EXPECT_EQ(Get(userIni_), "[Setup]\nCOM=/dev/ttyUSB3\n");
+    EXPECT_EQ(test::FileText(folder + "Program.ini"), "[Setup]\nCOM=COM1\nModel=Kept\n");
+    EXPECT_EQ(test::FileText(userIni_), "[Setup]\nCOM=/dev/ttyUSB3\n");
     Put(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Edited\n");
     s = LoadAppSettings(folder);
     EXPECT_EQ(s.portName + " " + s.modelName, "/dev/ttyUSB3 Edited");
@@ -109,8 +105,8 @@ TEST_F(AppSettingsTest, VerifyAfterWriteIsKeptWhereThePortIs) {
     EXPECT_TRUE(s.verifyAfterWrite);
     s.verifyAfterWrite = false;
     EXPECT_TRUE(SaveVerifyAfterWrite(s));
-    EXPECT_EQ(Get(userIni_), "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=0\n");
-    EXPECT_EQ(Get(prog_ + "Program.ini"), "[Setup]\nVerifyAfterWrite=1\n");
+    EXPECT_EQ(test::FileText(userIni_), "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=0\n");
+    EXPECT_EQ(test::FileText(prog_ + "Program.ini"), "[Setup]\nVerifyAfterWrite=1\n");
 }
 
 }  // namespace

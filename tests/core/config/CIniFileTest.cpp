@@ -9,6 +9,7 @@
 
 #include "config/CIniFile.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
@@ -17,11 +18,6 @@ namespace fs = std::filesystem;
 
 void Put(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string Get(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Sections and keys match without regard to case or blanks, quotes are
@@ -60,7 +56,7 @@ TEST(CIniFileTest, WriteKeepsEveryOtherByteOrIsRefused) {
         fs::remove(ini.path());
         if (before) Put(ini.path(), before);
         EXPECT_TRUE(ini.WriteString("Setup", "COM", "ttyUSB0")) << (before ? before : "no file");
-        EXPECT_EQ(Get(ini.path()), after);
+        EXPECT_EQ(test::FileText(ini.path()), after);
         EXPECT_EQ(ini.GetString("Setup", "COM", ""), "ttyUSB0");
     }
     // Empty keys or values, line breaks, '=' in a key and ']' in a section
@@ -71,7 +67,7 @@ TEST(CIniFileTest, WriteKeepsEveryOtherByteOrIsRefused) {
                                        {"Setup", "A=B", "x"},
                                        {"Se]tup", "COM", "x"}})
         EXPECT_FALSE(ini.WriteString(section, key, value)) << key << value;
-    EXPECT_EQ(Get(ini.path()), "[Setup]\nCOM=ttyUSB0\n");
+    EXPECT_EQ(test::FileText(ini.path()), "[Setup]\nCOM=ttyUSB0\n");
     EXPECT_FALSE(CIniFile(dir.path()).WriteString("Setup", "COM", "x"));  // a folder
 
     // A file too large to be a settings file is read but never rewritten

@@ -1,6 +1,6 @@
 // The rules of the "Group rx list" page on real images: members and
 // candidates, the moves between the boxes with their selections, Up and Down
-// with their blocks, the button states, storing on a tree change, and the
+// with their blocks, the button states, and the
 // "dPMR param" dialog closing with the contact page's clean-up kept.
 #include "dpmr/GroupRxListPresenter.h"
 
@@ -98,21 +98,6 @@ TEST(GroupRxListPage, UpAndDownMoveTheSelectionUnlessItIsABlockAtTheEnd) {
             page.Down();
         EXPECT_EQ(Show(page.Allocated()), c.after);
     }
-}
-
-TEST(GroupRxListPage, TreeChangeStoresTheListLeft) {
-    RadioImage image = EightGroupCalls();
-    PutGroupList(image, 1, {1, 0xFF, 7, 7, 7, 7, 7, 7});
-    GroupRxListPresenter page(image);
-    page.LoadFromImage();
-    page.SelectUnallocated({0, 1});
-    page.Add();
-    page.SelectAllocated({2});
-    page.Up();
-    page.SelectList(2);
-    EXPECT_EQ(test::GroupListBytes(image, 1),
-              (std::vector<int>{1, 3, 2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(Show(page.Unallocated()), "A* B C D E F G H");  // list 1's members are offered here
 }
 
 // A contact deleted on the "Contact" tab leaves the lists when the dialog

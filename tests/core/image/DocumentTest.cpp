@@ -8,6 +8,7 @@
 #include "image/Document.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace dpmr {
 namespace {
@@ -23,11 +24,6 @@ std::string Pattern(std::size_t size) {
     std::string b(size, '\0');
     for (std::size_t k = 0; k < size; ++k) b[k] = static_cast<char>(k * 7 + k / 251);
     return b;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::ptrdiff_t EntryCount(const std::string& folder) {
@@ -76,7 +72,7 @@ TEST(DocumentFileTest, OpenAndSave) {
     }
     image.SetU8(0x3FFF, 0x5A);
     ASSERT_TRUE(SaveImageFile(dir.File("x.dat"), image).ok());
-    EXPECT_TRUE(ReadFile(dir.File("x.dat")) == Text(image));
+    EXPECT_TRUE(test::FileText(dir.File("x.dat")) == Text(image));
     EXPECT_EQ(fs::status(dir.File("x.dat")).permissions(), fs::perms{0640});
     EXPECT_EQ(EntryCount(dir.path()), 2);  // x.dat and short.dat
 
@@ -90,7 +86,7 @@ TEST(DocumentFileTest, OpenAndSave) {
         test::FileSizeLimit full(1000);
         EXPECT_FALSE(SaveImageFile(dir.File("x.dat"), RadioImage{}).ok());
     }
-    EXPECT_TRUE(ReadFile(dir.File("x.dat")) == Text(image));
+    EXPECT_TRUE(test::FileText(dir.File("x.dat")) == Text(image));
     EXPECT_TRUE(fs::is_empty(dir.File("sub")));
     EXPECT_EQ(EntryCount(dir.path()), 3);
 }

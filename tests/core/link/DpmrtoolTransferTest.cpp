@@ -27,7 +27,7 @@ class DpmrtoolTransfer : public ::testing::Test {
         ASSERT_TRUE(SaveImageFile(file_, PatternImage(150)).ok());
     }
     int Tool(std::vector<std::string> args) { return ToolProcess(args, dir_.path()).Wait(); }
-    std::string Err() const { return ReadWholeFile(dir_.File("tool.err")); }
+    std::string Err() const { return FileText(dir_.File("tool.err")); }
     void PutSettings(const std::string& text) {
         fs::create_directories(dir_.File("config/dpmrcps"));
         std::ofstream(dir_.File("config/dpmrcps/Program.ini")) << text;
@@ -70,7 +70,7 @@ TEST_F(DpmrtoolTransfer, ServiceCommandsUpdateTheFileInPlaceAndPrintTheirText) {
         {{"write-squelch", "--port", port_, file_}, "Success\n"}};
     for (const auto& [args, out] : runs) {
         EXPECT_EQ(Tool(args), 0) << Err();
-        EXPECT_EQ(ReadWholeFile(dir_.File("tool.out")), out);
+        EXPECT_EQ(FileText(dir_.File("tool.out")), out);
     }
     RadioImage image;
     ASSERT_TRUE(LoadImageFile(file_, image).ok());

@@ -7,7 +7,6 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -15,6 +14,7 @@
 #include "link/ProgramTransfer.h"
 #include "link/ServiceTransfers.h"
 #include "link/VirtualRadio.h"
+#include "support/ToolRun.h"
 
 namespace dpmr::test {
 
@@ -121,11 +121,6 @@ inline void ExpectEndFrame(const VirtualRadio& radio, const Bytes& end) {
     const std::vector<WireFrame> traffic = radio.Traffic();
     const int ends = CountFrames(traffic, kEndR) + CountFrames(traffic, kEndW);
     EXPECT_TRUE(end.empty() ? ends == 0 : ends == 1 && SentToRadio(traffic).back() == end);
-}
-
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace dpmr::test
