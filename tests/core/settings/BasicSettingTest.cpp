@@ -58,6 +58,29 @@ TEST(BasicSettingTest, TabChangesStoreThePageLeftAndLoadThePageEntered) {
     EXPECT_EQ(image.U8(0x31B) & 1, 1);
 }
 
+// 0x318 = 01010101, 0x319 = 10000001, 0x31A = 10101000: every check shows
+// its own bit; unchecking the checked and checking the others flips them.
+TEST(BasicSettingTest, ToneAndLightChecksShowAndStoreTheirOwnBits) {
+    RadioImage image = NewImage();
+    for (const auto& [at, value] :
+         {std::pair{0x318, 0x55}, {0x319, 0x81}, {0x31A, 0xA8}, {0x31B, 0}})
+        image.SetU8(at, static_cast<std::uint8_t>(value));
+    DialogDriver d(BasicSettingDialogDecl(), image);
+    std::string shown;
+    for (const char* key :
+         {"shutdown_pre_alert_tone", "shutdown_tone", "group_call_tone", "single_call_tone",
+          "low_voltage", "call_out_tone", "power_on_tone", "tone", "call_link_reset_tone",
+          "rx_exit_tone", "power_on_light", "low_voltage_light", "scan_state_light", "rx_light",
+          "tx_light", "light", "shock"}) {
+        const auto c = d.At(std::string("tonelight.") + key);
+        shown += c.page.Shown(c.i);
+        c.page.Check(c.i, !c.page.State(c.i).checked);
+    }
+    EXPECT_EQ(shown, "10101010010101010");  // in the order of the keys
+    d.dialog.Close();
+    EXPECT_EQ(ImageBytes(image, 0x318, 4), (Bytes{0xAA, 0x41, 0x54, 0x01}));
+}
+
 TEST(BasicSettingTest, ClosingKeepsEveryBitNoPageOwns) {
     std::map<std::size_t, std::uint8_t> owned{
         {0x307, 0xCC}, {0x318, 0xFF}, {0x319, 0xC3}, {0x31A, 0xFC}, {0x31B, 0x01}};
