@@ -129,6 +129,9 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
         {"slot: 1}", "slot: 1}\n  - {name: Name 1, number: 2}", "\"Name 1\" is there twice"},
         {"group_rx_lists:\n  - []", "group_rx_lists:\n  - [Nobody]",
          "\"Nobody\" is not the name of one contact"},
+        // A 17th list has no place in the radio: refused, never written past the 16.
+        {"group_rx_lists:\n  - []", "group_rx_lists:\n  - []\n  - []",
+         "group_rx_lists: more than 16 entries"},
         {"  0x3FA0:", "  0x0100:", "the byte at 0x0100 is not one no field owns"},
         {"format: 1", "format: 7", "format 7 is not one this program reads"},
         {"format: 1", "colour: 1", "unknown key \"colour\""},
