@@ -91,6 +91,9 @@ TEST_F(CodeplugYaml, ChangedValuesGoThroughTheirControlsRules) {
     const RadioImage tot =
         ImportOk(Edited(yaml, "    tot: {value: 0, bytes: 0000}", "    tot: 95"));
     EXPECT_EQ(form::ShownFieldText(tot, "option.tot"), "90");
+    // A list is chosen by its entry's text, as the box shows it.
+    const RadioImage apo = ImportOk(Edited(yaml, "    apo: Off\n", "    apo: 1H\n"));
+    EXPECT_EQ(form::ShownFieldText(apo, "option.apo"), "1H");
     // Two fields on one byte: the one the user changed wins over the other's
     // bytes, and the other's bits stay.
     const RadioImage oacsu = ImportOk(Edited(yaml, "oacsu: {value: 0,", "oacsu: {value: 1,"));
