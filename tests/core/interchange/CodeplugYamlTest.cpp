@@ -70,6 +70,10 @@ TEST_F(CodeplugYaml, RoundTripsEveryImageByteForByte) {
     RadioImage fresh;
     NewImage(fresh, dir_.path(), BandLimits{});
     ExpectRoundTrip(fresh, "new image");
+    // A new file's 16 channels are empty: each is written as null.
+    std::string empty = "channels:\n";
+    for (int n = 0; n < 16; ++n) empty += "  - ~\n";
+    EXPECT_NE(CodeplugToYaml(fresh).find(empty), std::string::npos);
     ExpectRoundTrip(DemoImage(), "demo codeplug");
 }
 
