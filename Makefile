@@ -4,7 +4,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools \
-           libqt6serialport6-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
+           qt6-serialport-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
            libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
