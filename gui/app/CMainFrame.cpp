@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,6 +41,7 @@
 #include "settings/CDtmfDlg.h"
 #include "settings/CScanInfoDlg.h"
 #include "util/FileIo.h"
+#include "widgets/FileChoice.h"
 #include "widgets/FlexGrid.h"
 
 namespace {
@@ -111,12 +111,12 @@ void CMainFrame::CreateActions() {
          {},
          QStyle::SP_CustomBase},
         {"actionExportCodeplug",
-         "Export...",
+         "Expor&t...",
          "Write the whole configuration to a readable YAML file",
          {},
          QStyle::SP_CustomBase},
         {"actionImportCodeplug",
-         "Import...",
+         "I&mport...",
          "Open a YAML file written by Export as a new document",
          {},
          QStyle::SP_CustomBase},
@@ -495,24 +495,19 @@ bool CMainFrame::MaybeSave() {
 
 QString CMainFrame::ChooseFile(bool forSave, const QString& suggested) {
     if (chooseFile_) return chooseFile_(forSave, suggested);
-    QFileDialog dialog(this, forSave ? "Save As" : "Open", suggested, kDatFilter);
-    dialog.setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix("dat");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    // A shortcut (symbolic link) opens its target.
-    const QFileInfo info(dialog.selectedFiles().first());
-    return !forSave && info.isSymLink() ? info.canonicalFilePath() : info.filePath();
+    return ChooseFileInDialog(this, forSave, {forSave ? "Save As" : "Open", kDatFilter, "dat"},
+                              suggested);
 }
 
 QString CMainFrame::ChooseCodeplugFile(bool forSave) {
-    if (chooseFile_) return chooseFile_(forSave, "codeplug.yaml");
-    QFileDialog dialog(this, forSave ? "Export" : "Import", {}, kCodeplugFilter);
-    dialog.setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix("yaml");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    // Beside the document, named after it: radio.dat <-> radio.yaml.
+    const QString document = QString::fromStdString(context_.document.path());
+    const QString suggested =
+        forSave ? SuggestBesideDocument(document, "yaml", "codeplug.yaml")
+                : (document.isEmpty() ? QString() : QFileInfo(document).absolutePath());
+    if (chooseFile_) return chooseFile_(forSave, suggested);
+    return ChooseFileInDialog(this, forSave,
+                              {forSave ? "Export" : "Import", kCodeplugFilter, "yaml"}, suggested);
 }
 
 void CMainFrame::OnExportCodeplug() {

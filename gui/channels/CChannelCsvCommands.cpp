@@ -1,13 +1,13 @@
 // CChannelCsvCommands: the channel table to and from CHIRP's CSV files.
 #include "channels/CChannelCsvCommands.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 
 #include "channels/CProgramView.h"
 #include "channels/ReportBox.h"
 #include "interchange/ChirpCsv.h"
 #include "util/FileIo.h"
+#include "widgets/FileChoice.h"
 
 namespace {
 
@@ -25,13 +25,10 @@ CChannelCsvCommands::CChannelCsvCommands(dpmr::RadioImage& image, CProgramView& 
 
 QString CChannelCsvCommands::ChooseFile(bool forSave) {
     if (chooseFile_) return chooseFile_(forSave);
-    QFileDialog dialog(parent_, forSave ? "Export Channels as CSV" : "Import Channels from CSV",
-                       forSave ? "channels.csv" : QString(), kCsvFilter);
-    dialog.setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix("csv");
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
+    return ChooseFileInDialog(
+        parent_, forSave,
+        {forSave ? "Export Channels as CSV" : "Import Channels from CSV", kCsvFilter, "csv"},
+        forSave ? "channels.csv" : QString());
 }
 
 void CChannelCsvCommands::OnExportCsv() {

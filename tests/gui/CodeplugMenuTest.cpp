@@ -23,6 +23,7 @@ class CodeplugMenuTest : public QObject {
     std::unique_ptr<AppContext> context_;
     std::unique_ptr<CMainFrame> frame_;
     QString nextFile_;
+    QString suggested_;      // what the last file dialog offered
     dpmr::RadioImage demo_;  // the document as opened (or exported)
 
     void Trigger(const char* name) { frame_->action(name)->trigger(); }
@@ -33,7 +34,10 @@ class CodeplugMenuTest : public QObject {
         context_ = std::make_unique<AppContext>();
         context_->settings = dpmr::LoadAppSettings(DPMR_TEST_BIN_DIR "/");
         frame_ = std::make_unique<CMainFrame>(*context_);
-        frame_->SetFileChooser([this](bool, const QString&) { return nextFile_; });
+        frame_->SetFileChooser([this](bool, const QString& suggested) {
+            suggested_ = suggested;
+            return nextFile_;
+        });
         QVERIFY(frame_->OpenDocument(DPMR_SOURCE_DIR "/res/pmr446-demo.dat"));
         demo_ = context_->image;  // as opened: the contact checks have run
         frame_->show();
@@ -50,6 +54,8 @@ class CodeplugMenuTest : public QObject {
         nextFile_ = QString::fromStdString(dir_->File("radio.yaml"));
         Trigger("actionExportCodeplug");
         QVERIFY(!dpmr::test::FileText(dir_->File("radio.yaml")).empty());
+        // Offered beside the open file, named after it.
+        QCOMPARE(suggested_, QString(DPMR_SOURCE_DIR "/res/pmr446-demo.yaml"));
         demo_ = context_->image;  // as exported: the table stored first
 
         frame_->NewDocument();
