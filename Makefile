@@ -1,14 +1,16 @@
 # Two entry points for a fresh Debian 12 machine:
 #   make run   installs what is missing, builds, starts dpmrcps with the virtual radio
-#   make test  installs what is missing, builds, runs every test
+#   make test  installs what is missing, builds the checking configuration
+#              (assertions, AddressSanitizer, UndefinedBehaviorSanitizer) and runs every test
 BUILD ?= build
+CHECK_BUILD ?= build-check
 JOBS ?= $(shell nproc)
-PACKAGES = cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools \
+PACKAGES = cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools \
            qt6-serialport-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
-           libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth
+           libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test check-build bench buildtimes format clean
 
 all: build
 
@@ -31,14 +33,28 @@ build: configure
 run: build
 	cd $(BUILD)/bin && ./dpmrcps --demo
 
-test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+# The tests run in a build of their own: assertions on, sanitizers stopping at
+# the first report, low optimisation. The times are printed so that they can
+# be followed from change to change.
+check-build: deps
+	@[ -f $(CHECK_BUILD)/build.ninja ] || cmake -S . -B $(CHECK_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Check
+	@echo "Checking configuration: $$(grep -E '^CMAKE_CXX_FLAGS_CHECK' $(CHECK_BUILD)/CMakeCache.txt | cut -d= -f2-)"
+	@start=$$(date +%s); cmake --build $(CHECK_BUILD) -j $(JOBS) || exit 1; \
+	  echo "Build time (checking configuration): $$(( $$(date +%s) - start )) s"
+
+test: check-build
+	@start=$$(date +%s); cd $(CHECK_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS); \
+	  rc=$$?; echo "Test time: $$(( $$(date +%s) - start )) s"; exit $$rc
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+# Clean clone with a cold and a warm compiler cache, then one core file touched.
+buildtimes: deps
+	bench/build_times.sh
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(CHECK_BUILD)

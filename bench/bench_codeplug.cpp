@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ProjectPaths.h"
 #include "config/AppSettings.h"
 #include "image/Document.h"
 #include "interchange/CodeplugDiff.h"

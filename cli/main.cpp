@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ArgParser.h"
+#include "BuildInfo.h"
 #include "Command.h"
 
 using dpmr::cli::CommandRegistry;

@@ -21,8 +21,8 @@ std::vector<int> NumbersWhoseFirstByte(const RadioImage& image, std::size_t base
 
 }  // namespace
 
-std::vector<ContactEntry> ContactsInIndexOrder(const RadioImage& image) {
-    std::vector<ContactEntry> contacts;
+std::vector<ContactChoice> ContactsInIndexOrder(const RadioImage& image) {
+    std::vector<ContactChoice> contacts;
     for (std::size_t p : contact::ListedOffsets(image))
         contacts.push_back({*contact::SlotAt(p), contact::Name(image, p)});
     return contacts;
@@ -40,9 +40,9 @@ std::vector<int> ExistingDtmfCodes(const RadioImage& image) {
     return NumbersWhoseFirstByte(image, layout::kDtmfCodes, layout::kDtmfCodeSize, false);
 }
 
-ListItems ContactListItems(const std::string& first, const std::vector<ContactEntry>& contacts) {
+ListItems ContactListItems(const std::string& first, const std::vector<ContactChoice>& contacts) {
     ListItems items{{first, 0}};
-    for (const ContactEntry& c : contacts) items.push_back({c.name, c.number});
+    for (const ContactChoice& c : contacts) items.push_back({c.name, c.number});
     return items;
 }
 

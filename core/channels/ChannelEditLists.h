@@ -14,7 +14,7 @@
 namespace dpmr {
 
 // A contact as the lists show it: its slot number (1..64) and its name.
-struct ContactEntry {
+struct ContactChoice {
     int number = 0;
     std::string name;
 };
@@ -22,7 +22,7 @@ struct ContactEntry {
 // The listed contacts in the order of the contact index (the same contacts the
 // contact checks see). The name is the last 8 bytes of the record, up to the
 // first 0xFF.
-std::vector<ContactEntry> ContactsInIndexOrder(const RadioImage& image);
+std::vector<ContactChoice> ContactsInIndexOrder(const RadioImage& image);
 
 // Numbers 1..16 of the group receive lists, preset short messages and DTMF
 // codes that exist.
@@ -31,7 +31,7 @@ std::vector<int> ExistingShortMessages(const RadioImage& image);
 std::vector<int> ExistingDtmfCodes(const RadioImage& image);
 
 // `first` (data 0) followed by the contacts' names (data = contact number).
-ListItems ContactListItems(const std::string& first, const std::vector<ContactEntry>& contacts);
+ListItems ContactListItems(const std::string& first, const std::vector<ContactChoice>& contacts);
 // `first` (data 0) followed by the decimal texts of `numbers` (data = number).
 ListItems NumberListItems(const std::string& first, const std::vector<int>& numbers);
 

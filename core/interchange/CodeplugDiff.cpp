@@ -89,10 +89,10 @@ void DiffFields(const CodeplugModel& ma, const CodeplugModel& mb, const RadioIma
 
 void DiffContacts(const CodeplugModel& ma, const CodeplugModel& mb,
                   std::vector<CodeplugDifference>& out) {
-    std::map<std::string, const ContactEntry*> byName;
-    for (const ContactEntry& c : mb.contacts) byName.emplace(c.name, &c);
+    std::map<std::string, const CodeplugContact*> byName;
+    for (const CodeplugContact& c : mb.contacts) byName.emplace(c.name, &c);
     std::map<std::string, bool> seen;
-    for (const ContactEntry& ca : ma.contacts) {
+    for (const CodeplugContact& ca : ma.contacts) {
         const std::string what = "contact \"" + ca.name + "\"";
         if (seen[ca.name]) continue;
         seen[ca.name] = true;
@@ -101,14 +101,14 @@ void DiffContacts(const CodeplugModel& ma, const CodeplugModel& mb,
             out.push_back({what, "", ca.number, "(none)"});
             continue;
         }
-        const ContactEntry& cb = *it->second;
+        const CodeplugContact& cb = *it->second;
         if (ca.number != cb.number) out.push_back({what, "number", ca.number, cb.number});
         if (ca.groupCall != cb.groupCall)
             out.push_back({what, "type", CallTypeText(ca.groupCall), CallTypeText(cb.groupCall)});
         if (ca.slot != cb.slot)
             out.push_back({what, "slot", std::to_string(ca.slot), std::to_string(cb.slot)});
     }
-    for (const ContactEntry& cb : mb.contacts)
+    for (const CodeplugContact& cb : mb.contacts)
         if (!seen.contains(cb.name)) {
             seen[cb.name] = true;
             out.push_back({"contact \"" + cb.name + "\"", "", "(none)", cb.number});

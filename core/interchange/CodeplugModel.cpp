@@ -154,8 +154,8 @@ bool InContactRegion(std::size_t k) {
 
 // ---- Contacts ---------------------------------------------------------------
 
-std::vector<ContactEntry> ContactEntriesOf(const RadioImage& image) {
-    std::vector<ContactEntry> entries;
+std::vector<CodeplugContact> ContactEntriesOf(const RadioImage& image) {
+    std::vector<CodeplugContact> entries;
     for (const ContactRow& row : ReadContactList(image))
         entries.push_back({ReadableText(row.name),
                            ReadableText(row.number),
@@ -165,22 +165,22 @@ std::vector<ContactEntry> ContactEntriesOf(const RadioImage& image) {
     return entries;
 }
 
-bool SameContacts(const std::vector<ContactEntry>& a, const std::vector<ContactEntry>& b) {
+bool SameContacts(const std::vector<CodeplugContact>& a, const std::vector<CodeplugContact>& b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const ContactEntry& x, const ContactEntry& y) {
+                      [](const CodeplugContact& x, const CodeplugContact& y) {
                           return x.name == y.name && x.number == y.number &&
                                  x.groupCall == y.groupCall && x.slot == y.slot;
                       });
 }
 
 // The slot of each entry: its own, else the lowest one no entry names.
-std::vector<int> AssignedSlots(const std::vector<ContactEntry>& contacts) {
+std::vector<int> AssignedSlots(const std::vector<CodeplugContact>& contacts) {
     std::set<int> named;
-    for (const ContactEntry& c : contacts)
+    for (const CodeplugContact& c : contacts)
         if (c.slot > 0) named.insert(c.slot);
     std::vector<int> slots;
     int next = 1;
-    for (const ContactEntry& c : contacts) {
+    for (const CodeplugContact& c : contacts) {
         if (c.slot > 0) {
             slots.push_back(c.slot);
             continue;
@@ -197,7 +197,7 @@ std::vector<int> AssignedSlots(const std::vector<ContactEntry>& contacts) {
 // changes nothing else: references to contacts that are gone are cleared by
 // the contact checks when the file is opened. Refuses what the page refuses:
 // an empty or repeated name or number.
-Status StoreContactEntries(const std::vector<ContactEntry>& contacts, RadioImage& image) {
+Status StoreContactEntries(const std::vector<CodeplugContact>& contacts, RadioImage& image) {
     if (contacts.size() > static_cast<std::size_t>(layout::kContactCount))
         return ErrorAt(contacts[layout::kContactCount].place,
                        "more than " + std::to_string(layout::kContactCount) + " contacts");
@@ -207,7 +207,7 @@ Status StoreContactEntries(const std::vector<ContactEntry>& contacts, RadioImage
     std::set<int> taken;
     std::vector<ContactRow> rows;
     for (std::size_t k = 0; k < contacts.size(); ++k) {
-        const ContactEntry& c = contacts[k];
+        const CodeplugContact& c = contacts[k];
         const std::string name = c.name.substr(0, contact::kNameSize);
         if (name.empty()) return ErrorAt(c.place, "a contact needs a name");
         if (!names.insert(name).second)
@@ -235,7 +235,7 @@ Status StoreContactEntries(const std::vector<ContactEntry>& contacts, RadioImage
 
 // ---- Group receive lists ----------------------------------------------------
 
-std::map<int, std::string> NamesBySlot(const std::vector<ContactEntry>& contacts) {
+std::map<int, std::string> NamesBySlot(const std::vector<CodeplugContact>& contacts) {
     std::map<int, std::string> names;
     const std::vector<int> slots = AssignedSlots(contacts);
     for (std::size_t k = 0; k < contacts.size(); ++k) names.emplace(slots[k], contacts[k].name);

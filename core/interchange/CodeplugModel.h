@@ -56,7 +56,7 @@ struct FieldEntry {
     SourcePlace place;
 };
 
-struct ContactEntry {
+struct CodeplugContact {
     std::string name;
     std::string number;
     bool groupCall = true;
@@ -80,7 +80,7 @@ struct ByteRun {
 struct CodeplugModel {
     std::array<ChannelEntry, layout::kChannelCount> channels{};
     std::vector<FieldEntry> fields;
-    std::vector<ContactEntry> contacts;
+    std::vector<CodeplugContact> contacts;
     // The contact index and records, when the contacts above would not store
     // them again; bytes not listed are 0xFF.
     std::optional<std::vector<ByteRun>> contactBytes;

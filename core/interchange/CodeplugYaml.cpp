@@ -9,6 +9,7 @@
 #include <set>
 #include <string_view>
 
+#include "BuildInfo.h"
 #include "dpmr/ContactList.h"
 #include "interchange/CodeplugModel.h"
 
@@ -96,7 +97,7 @@ void EmitSettings(YAML::Emitter& out, const CodeplugModel& model) {
 
 void EmitContacts(YAML::Emitter& out, const CodeplugModel& model) {
     out << YAML::Key << "contacts" << YAML::Value << YAML::BeginSeq;
-    for (const ContactEntry& c : model.contacts)
+    for (const CodeplugContact& c : model.contacts)
         out << YAML::Flow << YAML::BeginMap << YAML::Key << "name" << YAML::Value << Text{c.name}
             << YAML::Key << "number" << YAML::Value << Text{c.number} << YAML::Key << "type"
             << YAML::Value << CallTypeText(c.groupCall) << YAML::Key << "slot" << YAML::Value
@@ -281,7 +282,7 @@ void ReadContacts(const YAML::Node& node, CodeplugModel& model) {
     for (std::size_t k = 0; k < node.size(); ++k) {
         const YAML::Node entry = node[k];
         ExpectMap(entry, "contact");
-        ContactEntry c;
+        CodeplugContact c;
         c.place = PlaceOf(entry);
         for (const auto& kv : entry) {
             const std::string key = TextOf(kv.first, "contact");

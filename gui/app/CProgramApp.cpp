@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "BuildInfo.h"
 #include "app/CMainFrame.h"
 #include "app/DemoRadio.h"
 #include "backup/BackupStore.h"

@@ -1,6 +1,7 @@
 // dpmrcps: entry point of the desktop programming application.
 #include <QApplication>
 
+#include "BuildInfo.h"
 #include "app/CMainFrame.h"
 #include "app/CProgramApp.h"
 

@@ -6,7 +6,6 @@
 #include "form/CFormPage.h"
 
 class CDpmrBasicPage : public CFormPage {
-    Q_OBJECT
   public:
     explicit CDpmrBasicPage(dpmr::form::FieldPage& page, QWidget* parent = nullptr);
 };

@@ -6,7 +6,6 @@
 #include "form/CTabDialog.h"
 
 class CDpmrParamDlg : public CTabDialog {
-    Q_OBJECT
   public:
     explicit CDpmrParamDlg(dpmr::RadioImage& image, QWidget* parent = nullptr);
 };

@@ -6,7 +6,6 @@
 #include "form/CFormPage.h"
 
 class CAdjustRxPage : public CFormPage {
-    Q_OBJECT
   public:
     using CFormPage::CFormPage;
 };

@@ -6,7 +6,6 @@
 #include "form/CFormPage.h"
 
 class CAdjustTxPage : public CFormPage {
-    Q_OBJECT
   public:
     explicit CAdjustTxPage(dpmr::form::FieldPage& page, QWidget* parent = nullptr);
 };

@@ -13,7 +13,6 @@
 class QWidget;
 
 class ServiceKeyFilter : public QObject {
-    Q_OBJECT
   public:
     ServiceKeyFilter(QWidget* window, std::function<void()> openPasswordGate,
                      std::function<void()> openAdjustment);

@@ -7,7 +7,6 @@
 #include "form/CTabDialog.h"
 
 class CAlarmDlg : public CTabDialog {
-    Q_OBJECT
   public:
     explicit CAlarmDlg(dpmr::RadioImage& image, QWidget* parent = nullptr);
 };

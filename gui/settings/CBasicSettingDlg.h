@@ -5,7 +5,6 @@
 #include "form/CTabDialog.h"
 
 class CBasicSettingDlg : public CTabDialog {
-    Q_OBJECT
   public:
     CBasicSettingDlg(dpmr::RadioImage& image, const QString& pictureFolder,
                      QWidget* parent = nullptr);

@@ -16,7 +16,6 @@ class FlexGrid;
 class QLineEdit;
 
 class CDtmfContactPage : public CPageWidget {
-    Q_OBJECT
   public:
     explicit CDtmfContactPage(dpmr::form::FieldPage& page, QWidget* parent = nullptr);
 

@@ -6,7 +6,6 @@
 #include "form/CTabDialog.h"
 
 class CDtmfDlg : public CTabDialog {
-    Q_OBJECT
   public:
     explicit CDtmfDlg(dpmr::RadioImage& image, QWidget* parent = nullptr);
 };

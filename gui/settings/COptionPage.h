@@ -5,7 +5,6 @@
 #include "form/CFormPage.h"
 
 class COptionPage : public CFormPage {
-    Q_OBJECT
   public:
     using CFormPage::CFormPage;
 };

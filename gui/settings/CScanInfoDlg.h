@@ -7,7 +7,6 @@
 #include "form/CTabDialog.h"
 
 class CScanInfoDlg : public CTabDialog {
-    Q_OBJECT
   public:
     explicit CScanInfoDlg(dpmr::RadioImage& image, QWidget* parent = nullptr);
 };

@@ -14,7 +14,6 @@
 class QLabel;
 
 class CSideKeyPage : public CFormPage {
-    Q_OBJECT
   public:
     enum class Key { kTk, kSk1, kSk2 };
 

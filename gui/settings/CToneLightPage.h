@@ -7,7 +7,6 @@
 #include "form/CFormPage.h"
 
 class CToneLightPage : public CFormPage {
-    Q_OBJECT
   public:
     using CFormPage::CFormPage;
 };

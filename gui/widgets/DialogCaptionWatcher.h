@@ -7,7 +7,6 @@
 #include <QString>
 
 class DialogCaptionWatcher : public QObject {
-    Q_OBJECT
   public:
     // Watches the whole application from now on.
     DialogCaptionWatcher();

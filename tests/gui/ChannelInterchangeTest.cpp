@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <fstream>
 
+#include "ProjectPaths.h"
 #include "TestMainWindow.h"
 #include "channels/CChannelClipboard.h"
 #include "channels/CChannelCsvCommands.h"

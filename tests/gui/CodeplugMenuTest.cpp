@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "ModalHelper.h"
+#include "ProjectPaths.h"
 #include "app/CMainFrame.h"
 #include "channels/CProgramView.h"
 #include "image/Document.h"

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <fstream>
 
+#include "BuildInfo.h"
+#include "ProjectPaths.h"
 #include "TestMainWindow.h"
 #include "app/CProgramApp.h"
 #include "support/FileSizeLimit.h"

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "ModalHelper.h"
+#include "ProjectPaths.h"
 #include "app/CMainFrame.h"
 #include "channels/CProgramView.h"
 #include "form/CFormPage.h"

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "ProjectPaths.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
 

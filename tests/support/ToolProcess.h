@@ -12,6 +12,7 @@
 
 #include <string>
 #include <vector>
+#include "ProjectPaths.h"
 
 namespace dpmr::test {
 

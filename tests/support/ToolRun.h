@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 
+#include "ProjectPaths.h"
 #include "support/TempDir.h"
 
 namespace dpmr::test {

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include "BuildInfo.h"
+#include "ProjectPaths.h"
 #include "channels/ChannelRecord.h"
 #include "image/Document.h"
 #include "support/TempDir.h"

@@ -2,6 +2,7 @@
 // makes: a change to one without the other is caught here.
 #include <gtest/gtest.h>
 
+#include "ProjectPaths.h"
 #include "image/Document.h"
 #include "link/SampleCodeplug.h"
 
