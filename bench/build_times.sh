@@ -22,7 +22,7 @@ run() {  # run FOLDER: seconds of `make test` there
         exit 1
     fi
     end=$(date +%s.%N)
-    echo "$end - $start" | bc
+    awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
 }
 
 git clone -q "$here" "$work/cold" && git -C "$work/cold" checkout -q "$rev"
