@@ -12,17 +12,15 @@ work=$(mktemp -d /tmp/dpmr-buildtimes.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 export CCACHE_DIR="$work/ccache"
 
-run() {  # run FOLDER: seconds of `make test` there
-    local start end
-    start=$(date +%s.%N)
-    if ! make -C "$1" test >"$1.log" 2>&1; then
+run() {  # run FOLDER: "wall cpu" seconds of `make test` there
+    local TIMEFORMAT='%R %U %S' t
+    if ! t=$( { time make -C "$1" test >"$1.log" 2>&1; } 2>&1); then
         echo "make test failed in $1 (log: $1.log)" >&2
         tail -20 "$1.log" >&2
         trap - EXIT
         exit 1
     fi
-    end=$(date +%s.%N)
-    awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
+    awk '{ printf "%6.1f s wall, %6.1f s CPU", $1, $2 + $3 }' <<<"$t"
 }
 
 git clone -q "$here" "$work/cold" && git -C "$work/cold" checkout -q "$rev"
@@ -32,6 +30,6 @@ warm=$(run "$work/warm")
 echo "// touched by bench/build_times.sh" >>"$work/warm/core/util/PlainText.cpp"
 touch=$(run "$work/warm")
 
-printf 'make test, clean clone, cold cache:  %6.1f s\n' "$cold"
-printf 'make test, clean clone, warm cache:  %6.1f s\n' "$warm"
-printf 'make test, one core file touched:    %6.1f s\n' "$touch"
+echo "make test, clean clone, cold cache:  $cold"
+echo "make test, clean clone, warm cache:  $warm"
+echo "make test, one core file touched:    $touch"
