@@ -2,6 +2,10 @@
 #   make run   installs what is missing, builds, starts dpmrcps with the virtual radio
 #   make test  installs what is missing, builds the checking configuration
 #              (assertions, AddressSanitizer, UndefinedBehaviorSanitizer) and runs every test
+#              (also every kept fuzz input, replayed)
+# and, for the inputs the program reads from users:
+#   make fuzz  builds the fuzz targets with clang and libFuzzer and runs each
+#              for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=10)
 BUILD ?= build
 CHECK_BUILD ?= build-check
 JOBS ?= $(shell nproc)
@@ -9,13 +13,17 @@ PACKAGES = cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-too
            qt6-serialport-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
            libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES = clang libclang-rt-14-dev
+FUZZ_TARGETS = $(basename $(notdir $(wildcard fuzz/Fuzz*.cpp)))
 
-.PHONY: all deps configure build run test check-build bench buildtimes format clean
+.PHONY: all deps fuzz-deps configure build run test check-build fuzz bench buildtimes format clean
 
 all: build
 
-deps:
-	@missing=""; for p in $(PACKAGES); do \
+deps fuzz-deps:
+	@missing=""; for p in $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(PACKAGES)); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -46,6 +54,24 @@ test: check-build
 	@start=$$(date +%s); cd $(CHECK_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS); \
 	  rc=$$?; echo "Test time: $$(( $$(date +%s) - start )) s"; exit $$rc
 
+# Each target runs for FUZZ_SECONDS from its kept inputs (fuzz/corpus/NAME);
+# what libFuzzer finds new goes to $(FUZZ_BUILD)/corpus/NAME, a failing input
+# to $(FUZZ_BUILD)/crashes/NAME/. A failing input is fixed and then kept in
+# fuzz/corpus/NAME, where `make test` replays it.
+fuzz: deps fuzz-deps
+	@[ -f $(FUZZ_BUILD)/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Fuzz -DDPMR_BUILD_GUI=OFF -DDPMR_BUILD_TESTS=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@failed=""; for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/crashes/$$t; \
+	  echo "== $$t: $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/bin/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    $$([ $$t = FuzzDialogs ] && echo -max_len=16384) \
+	    -artifact_prefix=$(FUZZ_BUILD)/crashes/$$t/ $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t \
+	    || failed="$$failed $$t"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Failed:$$failed (inputs in $(FUZZ_BUILD)/crashes/)"; exit 1; fi
+
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
 
@@ -57,4 +83,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(CHECK_BUILD)
+	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD)

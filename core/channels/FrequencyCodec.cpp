@@ -12,9 +12,8 @@ std::int32_t FrequencyFromText(std::string_view text) {
 }
 
 std::optional<std::int64_t> FrequencyHzFromNumberText(std::string_view text) {
-    constexpr std::int64_t kLimit = 10000000000;  // 10000 MHz
     const auto value = ParseDecimalText(text, 6);
-    if (!value || *value <= 0 || *value >= kLimit) return std::nullopt;
+    if (!value || *value <= 0 || *value >= kFrequencyLimitHz) return std::nullopt;
     return value;
 }
 

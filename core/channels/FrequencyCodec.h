@@ -15,9 +15,12 @@ namespace dpmr {
 // cut off; text that does not start with a number gives 0.
 std::int32_t FrequencyFromText(std::string_view text);
 
+// No frequency a file names is this high (10000 MHz, in Hz).
+inline constexpr std::int64_t kFrequencyLimitHz = 10000000000;
+
 // A frequency read from a file or the clipboard, where "12abc" is a fault
 // and not 12: the whole text a plain number of MHz ("446.003125"), above 0
-// and below 10000 MHz, in Hz (fraction cut off); nothing otherwise.
+// and below kFrequencyLimitHz, in Hz (fraction cut off); nothing otherwise.
 std::optional<std::int64_t> FrequencyHzFromNumberText(std::string_view text);
 
 // Takes a value in tens of Hz, turns it into Hz and moves it to the nearest

@@ -137,6 +137,12 @@ Status TxFrequency(const RowFields& f, std::int64_t rx, std::string& tx) {
         const auto shift = ParseDecimalText(offset, 6);
         if (!shift || *shift < 0)
             return Status::Error("Offset \"" + offset + "\" is not a number of MHz");
+        // A shift this wide leaves no frequency either way; refused before
+        // the sum, which it could carry past the 64-bit range (the text's
+        // value saturates there).
+        if (*shift >= kFrequencyLimitHz)
+            return Status::Error("Offset \"" + offset +
+                                 "\" is 10000 MHz or more, no frequency to transmit on");
         hz = duplex == "+" ? rx + *shift : rx - *shift;
         if (!FrequencyHzFromNumberText(FormatScaled(hz, 6)))
             return Status::Error("Frequency " + duplex + " Offset gives " + MhzTextOfHz(hz) +

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -36,10 +37,14 @@ Status ReadFilePrefix(const std::string& path, std::size_t maxBytes,
         return Status::Error("Cannot open \"" + path +
                              "\": " + (folder ? "it is a folder." : "it is not a regular file."));
     }
-    out.resize(maxBytes);
+    // The buffer holds what the file holds (one byte more, to see its end
+    // at once) and grows only for a file that grows while it is read: a
+    // small file read often (the settings) costs no more than its size.
+    out.resize(std::min(maxBytes, static_cast<std::size_t>(st.st_size) + 1));
     std::size_t got = 0;
     while (got < maxBytes) {
-        const ssize_t n = ::read(fd, out.data() + got, maxBytes - got);
+        if (got == out.size()) out.resize(std::min(maxBytes, 2 * got + 4096));
+        const ssize_t n = ::read(fd, out.data() + got, out.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             const int err = errno;

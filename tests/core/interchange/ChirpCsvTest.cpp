@@ -148,6 +148,9 @@ TEST(ChirpCsv, BrokenFilesNameTheirLine) {
         {"", "line 1: the first line must name the columns, Location and Frequency among them, as CHIRP writes it"},
         {head + "1,446,x,0,,\n", "line 2: Duplex \"x\" is not empty, +, -, split or off"},
         {head + "1,446,-,500,,\n", "line 2: Frequency - Offset gives -54 MHz, no frequency to transmit on"},
+        {head + "1,446,+,99999999999999999999,,\n", "line 2: Offset \"99999999999999999999\" is 10000 MHz or more, no frequency to transmit on"},
+        {head + "1,446,-,99999999999999999999,,\n", "line 2: Offset \"99999999999999999999\" is 10000 MHz or more, no frequency to transmit on"},
+        {head + "1,446,+,9554,,\n", "line 2: Frequency + Offset gives 10000 MHz, no frequency to transmit on"},
         {head + "1,446,,,,Y\n", "line 2: Skip \"Y\" is not empty, S or P"},
         {head + "\r\n2,446,,,,\r\n\r\n3,4x6,,,,\r\n", "line 5: Frequency \"4x6\" is not a frequency in MHz"},
     };
