@@ -40,13 +40,21 @@ std::string Joined(const std::vector<std::string>& names) {
     return out;
 }
 
-// The bits of a channel record's byte that the table's columns show.
-std::uint8_t TableBits(std::size_t k) {
+// The bits of a channel record's byte that the table's cells show, and the
+// cells that show them (bit c: column c). A cell may show less than its bits
+// hold: a frequency off the raster reads as its raster channel, power codes
+// 01 and 10 read as "Low".
+struct TableView {
+    std::uint8_t bits = 0;
+    unsigned columns = 0;
+};
+TableView ShownByTable(std::size_t k) {
     using namespace channel;
-    if (k < kFlags || k == kSameFrequency) return 0xFF;  // frequencies, tones, offset
-    if (k == kFlags) return 0xC3;                        // power, scan, bandwidth
-    if (k == kMode) return 0xF0;                         // type, offset direction
-    return 0;
+    if (k < kRxTone) return {0xFF, 1u << (k / 4)};                  // Rx and Tx frequency
+    if (k < kOffset) return {0xFF, 1u << (2 + (k - kRxTone) / 2)};  // Rx and Tx tone
+    if (k == kFlags) return {0xC3, 0x70};                           // power, scan, bandwidth
+    if (k == kMode) return {0xC0, 0x80};                            // channel type
+    return {};
 }
 
 void DiffChannels(const CodeplugModel& ma, const CodeplugModel& mb, const RadioImage& a,
@@ -55,18 +63,23 @@ void DiffChannels(const CodeplugModel& ma, const CodeplugModel& mb, const RadioI
         const ChannelEntry& ea = ma.channels[static_cast<std::size_t>(n - 1)];
         const ChannelEntry& eb = mb.channels[static_cast<std::size_t>(n - 1)];
         const std::string name = "channel " + std::to_string(n);
+        unsigned changedCells = 0;
         for (int c = 0; c < kChannelColumns; ++c) {
             const std::string from = ea.cells[static_cast<std::size_t>(c)].value_or("");
             const std::string to = eb.cells[static_cast<std::size_t>(c)].value_or("");
-            if (from != to)
-                out.push_back(
-                    {name + " " + ChannelColumnNames()[static_cast<std::size_t>(c)], "", from, to});
+            if (from == to) continue;
+            changedCells |= 1u << c;
+            out.push_back(
+                {name + " " + ChannelColumnNames()[static_cast<std::size_t>(c)], "", from, to});
         }
-        // What only the channel dialog shows, by the record's byte.
+        // What only the channel dialog shows, and what the table's cells do
+        // not show of their bytes, by the record's byte.
         const std::size_t at = channel::RecordOffset(n);
         for (std::size_t k = 0; k < layout::kChannelSize; ++k) {
-            const std::uint8_t hidden = static_cast<std::uint8_t>(~TableBits(k));
-            if ((a.U8(at + k) & hidden) != (b.U8(at + k) & hidden))
+            const unsigned changed = a.U8(at + k) ^ b.U8(at + k);
+            const TableView shown = ShownByTable(k);
+            if ((changed & ~unsigned{shown.bits}) != 0 ||
+                (changed != 0 && (changedCells & shown.columns) == 0))
                 out.push_back(
                     {name + " record " + RecordByte(k), "", Hex(a, at + k, 1), Hex(b, at + k, 1)});
         }

@@ -180,6 +180,7 @@ TEST(ChannelEditPresenter, NewChannelGetsDefaultsAndStoresThem) {
 TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
     Fixture f(5);
     f.p->SetText(C::kRxFreq, "4a8-0.1 23 4567");  // above the band, off the raster
+    EXPECT_EQ(f.p->Text(C::kRxFreq), "480.123456");
     f.p->SetText(C::kTxFreq, "145.126");
     EXPECT_EQ(f.p->Key(C::kTxFreq, EditKey::kEnter), KeyAction::kConsumed);  // no commit
     f.p->Spin(1);
@@ -189,6 +190,17 @@ TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
     f.p->FocusOut(C::kRxFreq);  // a commit would clamp to 400
     EXPECT_EQ(f.p->Text(C::kRxFreq), "145");
     EXPECT_EQ(f.Stored(6, 0, 4), (Record{0x00, 0x00, 0x50, 0x14}));
+
+    // Every edit box takes as many characters as its field holds, no more.
+    Fixture g(5);
+    g.p->Select(C::kRepeat, 0);  // "On": the offset box is open
+    for (auto [c, kept] : {std::pair{C::kChannelNo, "1234"},
+                           {C::kRxFreq, "123456789."},
+                           {C::kTxFreq, "123456789."},
+                           {C::kOffsetFreq, "123456789"}}) {
+        g.p->SetText(c, "123456789.12");
+        EXPECT_EQ(g.p->Text(c), kept) << LabelOf(c);
+    }
 }
 
 // One byte of the analog record changed: what shows, and what is stored back

@@ -59,13 +59,14 @@ TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
 
 // Scan Info, then Basic setting (closing Scan Info), then Scan Info again
 // (closing Basic setting, which lets the box still being typed in go first,
-// so its rule runs: 99 becomes 60).
+// so its rule runs: 99 becomes 60). Steps within one dialog keep it open: a
+// spin after typing steps from the typed 95 (to 90), not from its commit.
 TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
     RadioImage expected = Image();
     EXPECT_EQ(Tool({"get", file_, "scan.stop_time", "sidekey.tk1_short"}).out,
               "scan.stop_time=2.0\nsidekey.tk1_short=EMI\n");
     EXPECT_TRUE(Image() == expected);  // get changes nothing
-    const ToolRun r = Tool({"set", file_, "scan.stop_time=1.3", "option.tot=95",
+    const ToolRun r = Tool({"set", file_, "scan.stop_time=1.3", "option.tot~=95", "option.tot--",
                             "option.vox_delay--", "option.tot_rekey~=99", "scan.mode=Time"});
     ASSERT_TRUE(r.status == 0 && r.out.empty() && r.err.empty()) << r.err;
     for (const auto& [at, value] :

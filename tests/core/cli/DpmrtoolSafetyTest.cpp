@@ -62,7 +62,8 @@ TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
 
     // A write keeps its copy before the first byte goes out: even when the
     // port cannot be opened.
-    RadioImage sent = Codeplug("Unit 8");
+    // Bytes of the name that would upset a terminal are listed as "?".
+    RadioImage sent = Codeplug("U ~\x1F\x7F\x80");
     sent.FillFF(0x388, 7);  // no radio ID
     ASSERT_TRUE(SaveImageFile(file_, sent).ok());
     EXPECT_EQ(Tool({"write", "--port", dir_.File("no-port"), file_}), 1);
@@ -72,7 +73,7 @@ TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
     EXPECT_EQ(FileText(backups[0].path), Bytes(sent));
 
     ASSERT_EQ(Tool({"backups"}), 0) << Err();
-    EXPECT_EQ(Out(), backups[0].time + "  write  Unit 8             " + backups[0].path + "\n" +
+    EXPECT_EQ(Out(), backups[0].time + "  write  U ~???             " + backups[0].path + "\n" +
                          backups[1].time + "  read   Unit 7    1234567  " + backups[1].path + "\n");
 }
 

@@ -1,6 +1,6 @@
 // The undo history: steps only for real changes, undo and redo walking the
 // snapshots, a new step forgetting what could be redone, the oldest steps
-// going once 100 are kept, and New/Open starting afresh.
+// going once the limit (100) is reached, and New/Open starting afresh.
 #include <gtest/gtest.h>
 
 #include "history/UndoHistory.h"
@@ -39,16 +39,20 @@ TEST(UndoHistoryTest, UndoAndRedoWalkTheStepsByName) {
     EXPECT_TRUE(!history.CanUndo() && history.Current() == State(7));
 }
 
-TEST(UndoHistoryTest, KeepsTheNewestHundredSteps) {
-    UndoHistory history;
-    history.Reset(State(0));
-    for (int k = 1; k <= 105; ++k) history.Record("step " + std::to_string(k), State(k));
-    EXPECT_EQ(history.StepCount(), 100u);
-    while (history.Undo()) {
+// 105 steps recorded: the newest `limit` are kept (100 unless told, and
+// never fewer than one), and undo walks back to the state after the oldest
+// step dropped.
+TEST(UndoHistoryTest, KeepsTheNewestStepsUpToTheLimit) {
+    for (auto [limit, kept] : {std::pair<std::size_t, int>{0, 1}, {1, 1}, {3, 3}, {100, 100}}) {
+        UndoHistory history = limit == 100 ? UndoHistory() : UndoHistory(limit);
+        history.Reset(State(0));
+        for (int k = 1; k <= 105; ++k) history.Record("step " + std::to_string(k), State(k));
+        EXPECT_EQ(history.StepCount(), static_cast<std::size_t>(kept)) << limit;
+        while (history.Undo()) {
+        }
+        EXPECT_EQ(history.Current(), State(105 - kept)) << limit;
+        EXPECT_EQ(history.RedoName(), "step " + std::to_string(106 - kept)) << limit;
     }
-    // The oldest state left is the one after step 5.
-    EXPECT_EQ(history.Current(), State(5));
-    EXPECT_EQ(history.RedoName(), "step 6");
 }
 
 }  // namespace

@@ -58,6 +58,19 @@ TEST(BasicSettingTest, TabChangesStoreThePageLeftAndLoadThePageEntered) {
     EXPECT_EQ(image.U8(0x31B) & 1, 1);
 }
 
+// A choice the list does not hold selects nothing; the first and the last
+// entry are choices like any other.
+TEST(BasicSettingTest, ChoicesOutsideTheListSelectNothing) {
+    RadioImage image = NewImage();
+    DialogDriver d(BasicSettingDialogDecl(), image);
+    const auto c = d.At("option.apo");
+    const int n = static_cast<int>(c.page.State(c.i).items.size());
+    for (auto [index, selected] : {std::pair{-2, -1}, {0, 0}, {n - 1, n - 1}, {n, -1}}) {
+        c.page.Choose(c.i, index);
+        EXPECT_EQ(c.page.State(c.i).selected, selected) << index;
+    }
+}
+
 // 0x318 = 01010101, 0x319 = 10000001, 0x31A = 10101000: every check shows
 // its own bit; unchecking the checked and checking the others flips them.
 TEST(BasicSettingTest, ToneAndLightChecksShowAndStoreTheirOwnBits) {
