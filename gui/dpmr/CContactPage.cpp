@@ -115,6 +115,13 @@ CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
     Refresh();
 }
 
+void CContactPage::Detach() {
+    detached_ = true;
+    // The presenter goes before the widgets: an editor that still has the
+    // focus when the dialog is destroyed must not ask it about its text.
+    textEdit_->setValidator(nullptr);
+}
+
 void CContactPage::Press(void (ContactPagePresenter::*action)()) {
     if (detached_) return;
     (presenter_.*action)();

@@ -22,7 +22,7 @@ class CContactPage : public CPageWidget {
     explicit CContactPage(dpmr::ContactPagePresenter& presenter, QWidget* parent = nullptr);
 
     void Refresh() override;
-    void Detach() override { detached_ = true; }
+    void Detach() override;
 
     FlexGrid* Grid() const { return grid_; }
     // The edit over name and number cells, the drop-down list over type cells.
