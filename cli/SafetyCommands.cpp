@@ -56,7 +56,7 @@ int RunBackups(const std::vector<std::string>& args) {
     }
     for (const BackupEntry& b : backups) {
         const auto [name, id] = RadioNameAndId(b.path);
-        std::printf("%s  %-5s  %-8s  %-7s  %s\n", b.time.c_str(), BackupKindName(b.kind),
+        std::printf("%s  %-12s  %-8s  %-7s  %s\n", b.time.c_str(), BackupKindName(b.kind),
                     name.c_str(), id.c_str(), b.path.c_str());
     }
     std::fflush(stdout);
@@ -82,8 +82,9 @@ const RegisterCommand kBackups{
      "the configuration read, and every write a copy of the configuration sent,\n"
      "in $XDG_STATE_HOME/dpmrcps/backups/ (else ~/.local/state/dpmrcps/backups/);\n"
      "the newest 100 are kept. Lists them newest first, one a line: date and\n"
-     "time, read or write, the dPMR radio name and radio ID when the copy holds\n"
-     "them, and the file.\n\n"
+     "time, read, write or write-failed (a write that never reached the radio,\n"
+     "broke off, was stopped or failed its verify), the dPMR radio name and\n"
+     "radio ID when the copy holds them, and the file.\n\n"
      "Exit status: 0 success (also when there are none); 2 the folder cannot be read.\n",
      RunBackups}};
 

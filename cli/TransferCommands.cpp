@@ -105,10 +105,14 @@ int TransferExit(const TransferResult& result) {
 }
 
 // A backup of `image` in the user's state folder; one that cannot be kept is
-// reported on stderr and the command goes on.
-void KeepBackup(const RadioImage& image, BackupKind kind) {
-    const Status s = BackupStore(DefaultBackupFolder()).Save(image, kind, std::time(nullptr));
+// reported on stderr and the command goes on. Returns the backup's path
+// (empty when none was kept).
+std::string KeepBackup(const RadioImage& image, BackupKind kind) {
+    std::string path;
+    const Status s =
+        BackupStore(DefaultBackupFolder()).Save(image, kind, std::time(nullptr), &path);
     if (!s) std::cerr << "dpmrtool: " << s.message() << "\n";
+    return path;
 }
 
 int RunRead(const std::vector<std::string>& args) {
@@ -156,7 +160,7 @@ int RunWrite(const std::vector<std::string>& args) {
     for (const WriteProblem& problem : problems) std::cerr << ProblemLine(problem) << "\n";
     if (HasErrors(problems) && !p.Has("--force"))
         return UsageError(file + " has errors and was not written (--force writes it anyway)");
-    KeepBackup(image, BackupKind::kWrite);
+    const std::string backup = KeepBackup(image, BackupKind::kWrite);
     TransferResult result;
     {
         InterruptScope interrupt;
@@ -164,7 +168,15 @@ int RunWrite(const std::vector<std::string>& args) {
         if (result.succeeded() && p.Has("--verify"))
             result = VerifyRadio(link, image, TerminalProgress(), gControl);
     }
-    if (!result.succeeded()) return TransferExit(result);
+    if (!result.succeeded()) {
+        // The copy kept beforehand is not what the radio holds: the list of
+        // backups says so.
+        if (!backup.empty()) {
+            if (Status s = BackupStore(DefaultBackupFolder()).MarkFailed(backup); !s)
+                std::cerr << "dpmrtool: " << s.message() << "\n";
+        }
+        return TransferExit(result);
+    }
     if (!result.message.empty()) std::cout << result.message << "\n";
     return kExitOk;
 }
@@ -228,11 +240,13 @@ const RegisterCommand kWrite{
                  "The file is checked first (see dpmrtool check): its problems are listed on\n"
                  "stderr, and a file with errors is not written (exit status 2) unless\n"
                  "--force is given. A copy of what is written is kept beforehand (see\n"
-                 "dpmrtool backups).\n\nOptions:\n") +
+                 "dpmrtool backups); it is marked as a failed write when the write does\n"
+                 "not end well.\n\nOptions:\n") +
          kLinkOptions +
          "  --verify     read the radio back afterwards and compare: prints \"Write\n"
-         "               verified\", or fails with \"Verify failed\" and the first\n"
-         "               addresses that differ (this doubles the time taken)\n"
+         "               verified\", or fails with \"Verify failed\" and the settings\n"
+         "               that differ, as dpmrtool diff names them (this doubles the\n"
+         "               time taken)\n"
          "  --force      write a file that has errors\n" +
          kExitText + "130 cancelled by Ctrl+C.\n",
      RunWrite}};

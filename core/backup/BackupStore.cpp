@@ -61,6 +61,9 @@ std::optional<ParsedName> ParseName(std::string_view name) {
     std::string_view rest = name.substr(kTimeLength);
     if (rest.starts_with("_read")) {
         rest.remove_prefix(5);
+    } else if (rest.starts_with("_write-failed")) {
+        parsed.kind = BackupKind::kFailedWrite;
+        rest.remove_prefix(13);
     } else if (rest.starts_with("_write")) {
         parsed.kind = BackupKind::kWrite;
         rest.remove_prefix(6);
@@ -137,7 +140,15 @@ int WriteNewFile(const std::string& path, const RadioImage& image) {
 }  // namespace
 
 const char* BackupKindName(BackupKind kind) {
-    return kind == BackupKind::kRead ? "read" : "write";
+    switch (kind) {
+        case BackupKind::kRead:
+            return "read";
+        case BackupKind::kWrite:
+            return "write";
+        case BackupKind::kFailedWrite:
+            break;
+    }
+    return "write-failed";
 }
 
 std::string DefaultBackupFolder() {
@@ -172,6 +183,31 @@ Status BackupStore::Save(const RadioImage& image, BackupKind kind, std::time_t w
         return Status::Ok();
     }
     return Status::Error(NotKept(kind, "too many backups made within the same second."));
+}
+
+Status BackupStore::MarkFailed(const std::string& path, std::string* renamed) const {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = path.substr(0, slash == std::string::npos ? 0 : slash + 1);
+    const std::optional<ParsedName> parsed = ParseName(path.substr(folder.size()));
+    const auto fail = [&](const std::string& why) {
+        return Status::Error("The backup \"" + path +
+                             "\" could not be marked as a failed write: " + why);
+    };
+    if (!parsed || parsed->kind != BackupKind::kWrite) return fail("it is no write backup.");
+    for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
+        const std::string target =
+            folder + FileName(parsed->time, BackupKind::kFailedWrite, sequence);
+        // A hard link never replaces a file that is there; the old name goes
+        // once the new one exists.
+        if (::link(path.c_str(), target.c_str()) != 0) {
+            if (errno == EEXIST) continue;
+            return fail(Reason(errno) + ".");
+        }
+        ::unlink(path.c_str());
+        if (renamed) *renamed = target;
+        return Status::Ok();
+    }
+    return fail("too many backups made within the same second.");
 }
 
 Status BackupStore::List(std::vector<BackupEntry>& out) const {

@@ -16,9 +16,12 @@
 
 namespace dpmr {
 
-enum class BackupKind { kRead, kWrite };
+// A write that did not end well (it never reached the radio, broke off, was
+// stopped or failed its verify) is kept as a failed write, so that the list
+// of backups is a true log of what the radio was given.
+enum class BackupKind { kRead, kWrite, kFailedWrite };
 
-// "read" or "write".
+// "read", "write" or "write-failed".
 const char* BackupKindName(BackupKind kind);
 
 // $XDG_STATE_HOME/dpmrcps/backups/ when XDG_STATE_HOME is an absolute path,
@@ -48,6 +51,12 @@ class BackupStore {
     // of backup was not kept and why. `written` receives the file's path.
     Status Save(const RadioImage& image, BackupKind kind, std::time_t when,
                 std::string* written = nullptr) const;
+
+    // Marks the write backup at `path` (as Save gave it) as a failed write:
+    // renamed to "..._write-failed.dat" with the same time, never replacing
+    // another file. `renamed` receives the new path. The message says why
+    // the mark could not be made.
+    Status MarkFailed(const std::string& path, std::string* renamed = nullptr) const;
 
     // The backups in the folder, newest first. A folder that does not exist
     // holds none; one that cannot be read gives the failure.

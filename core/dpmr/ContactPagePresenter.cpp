@@ -127,7 +127,10 @@ void ContactPagePresenter::AddAt(std::size_t index) {
     contact::WriteNew(image_, row.record, row.number, row.name);
     index = std::min(index, rows_.size());
     rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), row);
-    SetCurrentCell(static_cast<int>(index) + 1, kNameCol);
+    // The focus stays with the contact that had it (a row inserted before it
+    // moves it down), so that a Delete right after acts on that contact, not
+    // on the new one.
+    if (currentRow_ > static_cast<int>(index)) ++currentRow_;
 }
 
 void ContactPagePresenter::Delete() {
@@ -142,6 +145,7 @@ void ContactPagePresenter::Delete() {
 }
 
 bool ContactPagePresenter::EndEdit(int row, int col, const std::string& text) {
+    notice_.clear();
     if (row < 1 || row > RowCount()) return false;
     ContactRow& r = rows_[static_cast<std::size_t>(row - 1)];
     switch (col) {
@@ -152,7 +156,15 @@ bool ContactPagePresenter::EndEdit(int row, int col, const std::string& text) {
         case kNumberCol: {
             if (text.empty() || TypedText(col, text) != text) return false;
             const std::string padded = PadSevenDigits(text);
-            if (NumberTaken(padded)) return false;
+            if (NumberTaken(padded)) {
+                // Retyping the row's own number changes nothing; another
+                // contact's number is refused with whose it is.
+                const auto owner = std::find_if(
+                    rows_.begin(), rows_.end(),
+                    [&](const ContactRow& o) { return PadSevenDigits(o.number) == padded; });
+                if (&*owner != &r) notice_ = padded + " is already " + owner->name + "'s";
+                return false;
+            }
             r.number = padded;
             return true;
         }
@@ -167,6 +179,7 @@ bool ContactPagePresenter::EndEdit(int row, int col, const std::string& text) {
 
 bool ContactPagePresenter::BeginEdit() {
     CommitEdit();
+    notice_.clear();
     if (currentRow_ == 0) return false;
     editRow_ = currentRow_;
     editCol_ = currentCol_;

@@ -72,8 +72,9 @@ class ContactPagePresenter : public form::FormPage {
     bool CanDelete() const { return RowCount() >= 2; }
     // A new group-call contact ("Name k", the smallest free "%07d" number) in
     // the first free record, written at once: appended (Add) or put before
-    // the focused row (Insert; appended when no cell has the focus). The new
-    // row's name cell gets the focus. Nothing without a free record.
+    // the focused row (Insert; appended when no cell has the focus). The
+    // focus stays with the contact that had it. Nothing without a free
+    // record.
     void Add();
     void Insert();
     // Frees the focused row's record at once and clears the references to
@@ -84,6 +85,10 @@ class ContactPagePresenter : public form::FormPage {
     // ---- End of a cell edit ----
     // True when the cell takes `text` (a number is padded to 7 characters).
     bool EndEdit(int row, int col, const std::string& text);
+    // Why the last edit was refused, for the user ("1000002 is already
+    // Alice's"); empty when there is nothing to say. Cleared when an edit
+    // begins or ends.
+    const std::string& Notice() const { return notice_; }
 
     // ---- In-place editor ----
     // Opens the editor of the focused cell with the cell's text.
@@ -120,6 +125,7 @@ class ContactPagePresenter : public form::FormPage {
     int editRow_ = 0;
     int editCol_ = 0;
     std::string editorText_;
+    std::string notice_;
 };
 
 }  // namespace dpmr

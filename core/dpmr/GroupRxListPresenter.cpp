@@ -154,18 +154,25 @@ void GroupRxListPresenter::Del() {
 
 void GroupRxListPresenter::Up() {
     if (IsBlockAtTop(allocated_)) return;
-    // A selected member moves past an unselected one only, so that the
-    // selected members keep their order among themselves.
-    for (std::size_t i = 1; i < allocated_.size(); ++i)
-        if (allocated_[i].selected && !allocated_[i - 1].selected)
-            std::swap(allocated_[i], allocated_[i - 1]);
+    // Each selected member, first to last, moves one place up, past a
+    // selected one too; a member at the top stays. Selecting 1, 2 and 4 of
+    // four gives 2 1 4 3.
+    for (int i : SelectedIndexes(allocated_))
+        if (i > 0)
+            std::swap(allocated_[static_cast<std::size_t>(i)],
+                      allocated_[static_cast<std::size_t>(i - 1)]);
 }
 
 void GroupRxListPresenter::Down() {
     if (IsBlockAtBottom(allocated_)) return;
-    for (std::size_t i = allocated_.size(); i-- > 1;)
-        if (allocated_[i - 1].selected && !allocated_[i].selected)
-            std::swap(allocated_[i], allocated_[i - 1]);
+    // Each selected member, last to first, moves one place down; a member at
+    // the bottom stays.
+    const std::vector<int> sel = SelectedIndexes(allocated_);
+    const int last = static_cast<int>(allocated_.size()) - 1;
+    for (auto it = sel.rbegin(); it != sel.rend(); ++it)
+        if (*it < last)
+            std::swap(allocated_[static_cast<std::size_t>(*it)],
+                      allocated_[static_cast<std::size_t>(*it + 1)]);
 }
 
 }  // namespace dpmr

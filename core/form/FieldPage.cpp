@@ -34,7 +34,12 @@ void FieldPage::LeaveFocus() {
 }
 
 void FieldPage::Type(std::size_t i, const std::string& text) {
-    states_[i].text = TypedText(Field(i), text);
+    const FieldDecl& f = Field(i);
+    // The limit is for typing: a box that holds more (a stored 65535 in a
+    // three-digit box, shown whole) is edited down without being cut.
+    const std::size_t shown = states_[i].text.size();
+    states_[i].text =
+        f.limit != 0 && shown > f.limit ? TypedText(f.Limit(shown), text) : TypedText(f, text);
 }
 
 void FieldPage::Choose(std::size_t i, int index) {

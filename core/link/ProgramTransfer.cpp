@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "image/ImageLayout.h"
+#include "interchange/CodeplugDiff.h"
 #include "link/LinkFrames.h"
 #include "link/PosixSerialPort.h"
 
@@ -197,17 +198,28 @@ TransferResult ReadBlocks(SerialPort& port, const LinkSettings& link, RadioImage
 
 // "the radio holds other bytes at 0x0105, 0x0300 (2 bytes differ)"; at most
 // the first eight addresses are named.
-std::string DifferenceText(const std::vector<std::uint16_t>& addresses) {
-    constexpr std::size_t kNamed = 8;
-    std::string text = "the radio holds other bytes at ";
-    for (std::size_t i = 0; i < addresses.size() && i < kNamed; ++i) {
-        char address[8];
-        std::snprintf(address, sizeof address, "0x%04X", addresses[i]);
-        text += (i > 0 ? ", " : "") + std::string(address);
+// What a failed verify tells the user: the settings the radio holds
+// otherwise, named as `dpmrtool diff` names them, and to write again.
+std::string DifferenceText(const RadioImage& sent, const RadioImage& readBack) {
+    constexpr std::size_t kNamed = 10;
+    std::vector<std::string> names;
+    for (const CodeplugDifference& d : DiffCodeplugs(sent, readBack)) {
+        const std::string name = d.part.empty() ? d.what : d.what + " " + d.part;
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     }
-    if (addresses.size() > kNamed) text += ", ...";
-    const std::size_t n = addresses.size();
-    return text + " (" + std::to_string(n) + (n == 1 ? " byte differs)" : " bytes differ)");
+    // Every byte compared is named by the diff; should one not be, the
+    // addresses still tell the user something is wrong.
+    if (names.empty())
+        for (std::uint16_t a : DifferingAddresses(sent, readBack)) {
+            char address[8];
+            std::snprintf(address, sizeof address, "0x%04X", a);
+            names.push_back(address);
+        }
+    std::string text = "the radio holds other values for ";
+    for (std::size_t i = 0; i < names.size() && i < kNamed; ++i)
+        text += (i > 0 ? ", " : "") + names[i];
+    if (names.size() > kNamed) text += " and " + std::to_string(names.size() - kNamed) + " more";
+    return text + ".\n" + msg::kWriteAgain;
 }
 
 }  // namespace
@@ -257,9 +269,10 @@ TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const Rad
     if (result.cancelled()) return TransferResult::Cancelled(msg::kVerifyStopped);
     if (result.failed())
         return TransferResult::Failure(msg::WithReason(msg::kVerifyFailed, result.message));
-    const std::vector<std::uint16_t> differ = DifferingAddresses(sent, readBack);
-    if (differ.empty()) return TransferResult::Success(msg::kWriteVerified);
-    return TransferResult::Failure(msg::WithReason(msg::kVerifyFailed, DifferenceText(differ)));
+    if (DifferingAddresses(sent, readBack).empty())
+        return TransferResult::Success(msg::kWriteVerified);
+    return TransferResult::Failure(
+        msg::WithReason(msg::kVerifyFailed, DifferenceText(sent, readBack)));
 }
 
 TransferResult ReadFromRadio(const LinkSettings& link, RadioImage& image,

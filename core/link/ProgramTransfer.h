@@ -68,8 +68,9 @@ TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const Ra
 
 // Verify after a Write: reads the three ranges back in a session of its own
 // and compares them with `sent`. Succeeds with "Write verified"; a difference
-// fails with "Verify failed" and the first addresses that differ, and so does
-// a read-back that fails (with its reason). `sent` is never changed.
+// fails with "Verify failed", the settings that differ (named as `dpmrtool
+// diff` names them) and the advice to write again, and so does a read-back
+// that fails (with its reason). `sent` is never changed.
 TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const RadioImage& sent,
                            const ProgressCallback& progress, TransferControl& control);
 

@@ -44,6 +44,8 @@ inline constexpr const char* kSuccess = "Success";
 // The read-back after a Write.
 inline constexpr const char* kVerifyFailed = "Verify failed";
 inline constexpr const char* kWriteVerified = "Write verified";
+// The last line of a verify that found differences.
+inline constexpr const char* kWriteAgain = "Write again before using the radio.";
 inline constexpr const char* kVerifyStopped =
     "The write was completed; checking it was stopped before the end.";
 

@@ -640,9 +640,9 @@ dpmr::LinkSettings CMainFrame::Link() const {
     return {context_.settings.portName, context_.settings.baudRate};
 }
 
-QString CMainFrame::KeepBackup(dpmr::BackupKind kind) {
-    const dpmr::Status s =
-        dpmr::BackupStore(context_.backupFolder).Save(context_.image, kind, std::time(nullptr));
+QString CMainFrame::KeepBackup(dpmr::BackupKind kind, std::string* written) {
+    const dpmr::Status s = dpmr::BackupStore(context_.backupFolder)
+                               .Save(context_.image, kind, std::time(nullptr), written);
     return s ? QString() : QString::fromStdString(s.message());
 }
 
@@ -699,8 +699,9 @@ void CMainFrame::OnWrite() {
     dialog.SetVerify(context_.settings.verifyAfterWrite);
     if (!notice.isEmpty()) dialog.SetNotice("Note before writing:\n" + notice);
     QString backupFailure;
+    std::string backup;
     dialog.SetBeforeStart([&] {
-        backupFailure = KeepBackup(dpmr::BackupKind::kWrite);
+        backupFailure = KeepBackup(dpmr::BackupKind::kWrite, &backup);
         if (!backupFailure.isEmpty()) statusBar()->showMessage(backupFailure);
     });
     dialog.exec();
@@ -708,7 +709,15 @@ void CMainFrame::OnWrite() {
         context_.settings.verifyAfterWrite = dialog.VerifyChecked();
         dpmr::SaveVerifyAfterWrite(context_.settings);
     }
-    if (!dialog.Succeeded()) return;
+    if (!dialog.Succeeded()) {
+        // The copy kept before the first byte is not what the radio holds:
+        // File > Open Backup and `dpmrtool backups` show it as a failed write.
+        if (!backup.empty()) {
+            const dpmr::Status s = dpmr::BackupStore(context_.backupFolder).MarkFailed(backup);
+            if (!s) statusBar()->showMessage(QString::fromStdString(s.message()), 30000);
+        }
+        return;
+    }
     QString done = dialog.result().message.empty()
                        ? QString("Written to the radio")
                        : QString::fromStdString(dialog.result().message);

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 #include <tuple>
 
+#include "form/FormBinder.h"
+
 using dpmr::ControlKind;
 using dpmr::EditControl;
 using C = dpmr::EditControl;
@@ -79,10 +81,7 @@ QWidget* CChannelEditDlg::MakeControl(EditControl c) {
     const dpmr::ControlState& state = presenter_.State(c);
     switch (dpmr::KindOf(c)) {
         case ControlKind::kEdit: {
-            auto* edit = new QLineEdit(this);
-            if (dpmr::TextLimitOf(c) != 0)
-                edit->setMaxLength(static_cast<int>(dpmr::TextLimitOf(c)));
-            return edit;
+            return new QLineEdit(this);  // its typing limit is set as it is shown
         }
         case ControlKind::kCheck:
             return new QCheckBox(dpmr::LabelOf(c), this);
@@ -330,8 +329,7 @@ void CChannelEditDlg::RefreshOnce() {
         w->setEnabled(s.enabled);
         switch (dpmr::KindOf(c)) {
             case ControlKind::kEdit: {
-                auto* edit = static_cast<QLineEdit*>(w);
-                if (edit->text() != ToQt(s.text)) edit->setText(ToQt(s.text));
+                ShowEditText(static_cast<QLineEdit*>(w), ToQt(s.text), dpmr::TextLimitOf(c));
                 break;
             }
             case ControlKind::kCheck:

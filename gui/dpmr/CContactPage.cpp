@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -64,8 +65,13 @@ CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
     buttons->addWidget(insertButton_);
     buttons->addWidget(deleteButton_);
     buttons->addStretch(1);
+    // Why an edit was refused ("1000002 is already Alice's").
+    notice_ = new QLabel(this);
+    notice_->setObjectName("contactNotice");
+    notice_->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 1);
+    layout->addWidget(notice_);
     layout->addLayout(buttons);
 
     // The in-place editors live on the grid's viewport, over the cell edited.
@@ -109,11 +115,18 @@ CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
     Refresh();
 }
 
+void CContactPage::Detach() {
+    detached_ = true;
+    // The presenter goes before the widgets: an editor that still has the
+    // focus when the dialog is destroyed must not ask it about its text.
+    textEdit_->setValidator(nullptr);
+}
+
 void CContactPage::Press(void (ContactPagePresenter::*action)()) {
     if (detached_) return;
     (presenter_.*action)();
     Refresh();
-    // The keyboard goes on in the grid: F2 renames the new contact.
+    // The keyboard goes on in the grid, on the cell that had the focus.
     grid_->setFocus();
 }
 
@@ -200,7 +213,7 @@ void CContactPage::Refresh() {
     syncing_ = true;
     const int rows = presenter_.RowCount();
     if (grid_->Rows() != rows + 1) grid_->SetSize(rows + 1, ContactPagePresenter::kCols);
-    for (int c = 1; c < ContactPagePresenter::kCols; ++c)
+    for (int c = 0; c < ContactPagePresenter::kCols; ++c)
         grid_->SetTextMatrix(0, c,
                              ContactPagePresenter::ColumnTitles()[static_cast<std::size_t>(c)]);
     for (int r = 1; r <= rows; ++r)
@@ -211,6 +224,7 @@ void CContactPage::Refresh() {
     else
         grid_->setCurrentCell(-1, -1);
 
+    notice_->setText(ToQt(presenter_.Notice()));
     addButton_->setEnabled(presenter_.CanAdd());
     insertButton_->setEnabled(presenter_.CanInsert());
     deleteButton_->setEnabled(presenter_.CanDelete());

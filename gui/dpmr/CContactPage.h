@@ -2,8 +2,8 @@
 // "Name", "Number", "Type") with its in-place editors and the "Add",
 // "Insert" and "Delete" buttons. A click, Enter or F2 opens the editor of the
 // focused cell; Enter or leaving the editor ends the edit (the page may
-// refuse it), Escape drops it; the Delete key does what the "Delete" button
-// does, and only while that button is enabled. Every rule lives in
+// refuse it, and says why under the grid), Escape drops it; the Delete key does what the "Delete"
+// button does, and only while that button is enabled. Every rule lives in
 // dpmr::ContactPagePresenter; this class forwards events and draws.
 #pragma once
 
@@ -12,6 +12,7 @@
 
 class FlexGrid;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -21,7 +22,7 @@ class CContactPage : public CPageWidget {
     explicit CContactPage(dpmr::ContactPagePresenter& presenter, QWidget* parent = nullptr);
 
     void Refresh() override;
-    void Detach() override { detached_ = true; }
+    void Detach() override;
 
     FlexGrid* Grid() const { return grid_; }
     // The edit over name and number cells, the drop-down list over type cells.
@@ -30,6 +31,8 @@ class CContactPage : public CPageWidget {
     QPushButton* AddButton() const { return addButton_; }
     QPushButton* InsertButton() const { return insertButton_; }
     QPushButton* DeleteButton() const { return deleteButton_; }
+    // The line under the grid that says why an edit was refused.
+    QLabel* Notice() const { return notice_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +52,7 @@ class CContactPage : public CPageWidget {
     QPushButton* addButton_ = nullptr;
     QPushButton* insertButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
+    QLabel* notice_ = nullptr;
     bool syncing_ = false;
     bool detached_ = false;
 };

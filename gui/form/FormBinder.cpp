@@ -47,11 +47,6 @@ void FormBinder::Bind(std::size_t i, QWidget* w) {
             Changed(i);
         });
     } else if (QLineEdit* edit = EditOf(w)) {
-        // A box that shows a word ("continue") holds it whole, though no
-        // more than `limit` characters can be typed.
-        if (field.limit != 0)
-            edit->setMaxLength(
-                static_cast<int>(std::max(field.limit, field.number.specialWord.size())));
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             if (refreshing_ || detached_) return;
             page_.Type(i, FromQt(text));
@@ -130,7 +125,12 @@ void FormBinder::RefreshField(std::size_t i) {
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         check->setChecked(s.checked);
     } else if (QLineEdit* edit = EditOf(w)) {
-        ShowEditText(edit, ToQt(s.text));
+        // A box that shows a word ("continue") holds it whole, though no
+        // more than `limit` characters can be typed.
+        const dpmr::form::FieldDecl& field = page_.Field(i);
+        const std::size_t limit =
+            field.limit == 0 ? 0 : std::max(field.limit, field.number.specialWord.size());
+        ShowEditText(edit, ToQt(s.text), limit);
     }
     refreshing_ = false;
 }
@@ -144,7 +144,12 @@ bool RefusesKey(const dpmr::form::FieldPage& page, std::size_t i, const QKeyEven
     return !page.Accepts(i, narrow);
 }
 
-void ShowEditText(QLineEdit* edit, const QString& text) {
+void ShowEditText(QLineEdit* edit, const QString& text, std::size_t typingLimit) {
+    // The limit is for typing only: a box shows what it holds whole (a stored
+    // 255 in a two-digit box), and takes no more characters than the longer
+    // of that and the limit.
+    if (typingLimit != 0)
+        edit->setMaxLength(static_cast<int>(std::max(typingLimit, std::size_t(text.size()))));
     if (edit->text() == text) return;
     const int cursor = edit->cursorPosition();
     edit->setText(text);

@@ -21,8 +21,9 @@ class QWidget;
 // not take (shortcuts such as Ctrl+A are no characters).
 bool RefusesKey(const dpmr::form::FieldPage& page, std::size_t i, const QKeyEvent& key);
 // Shows `text` in an edit whose text the presenter has just rewritten (cut,
-// upper-cased), keeping the cursor where it was.
-void ShowEditText(QLineEdit* edit, const QString& text);
+// upper-cased), keeping the cursor where it was. `typingLimit` (0: none) is
+// the most characters that can be typed; a longer text is still shown whole.
+void ShowEditText(QLineEdit* edit, const QString& text, std::size_t typingLimit = 0);
 
 class FormBinder : public QObject {
     Q_OBJECT

@@ -4,10 +4,10 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <vector>
 
 CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::LinkSettings link,
                            dpmr::TransferControl& control, QWidget* parent)
@@ -22,6 +22,7 @@ CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::L
     const int blocks = static_cast<int>(dpmr::SplitIntoBlocks(dpmr::ProgramRanges()).size());
     hint_ = new QLabel("Connect the radio, switch it on, then press Start.");
     hint_->setObjectName("hint");
+    hint_->setWordWrap(true);
     notice_ = new QLabel;
     notice_->setObjectName("notice");
     notice_->setWordWrap(true);
@@ -95,6 +96,7 @@ void CProgressDlg::OnStart() {
             this, [this, done, total] { OnProgress(done, total); }, Qt::QueuedConnection);
     };
     const bool verify = VerifyChecked();
+    hint_->setText("Connecting to the radio...");
     worker_ = std::thread([this, progress, verify] {
         dpmr::TransferResult result = direction_ == Direction::kRead
                                           ? dpmr::ReadFromRadio(link_, image_, progress, control_)
@@ -111,14 +113,39 @@ void CProgressDlg::OnStart() {
 }
 
 void CProgressDlg::OnProgress(int blocksDone, int totalBlocks) {
+    if (!running_) return;  // a report queued behind the end
     bar_->setValue(blocksDone);
     percent_->setText(QString("%1%").arg(dpmr::ProgressPercent(blocksDone, totalBlocks)));
+    // The line says what the transfer does now: the block after the one done.
+    const std::vector<dpmr::TransferBlock> blocks = dpmr::SplitIntoBlocks(dpmr::ProgramRanges());
+    if (blocksDone < 0 || blocksDone >= static_cast<int>(blocks.size())) {
+        hint_->setText("Ending the session...");
+        return;
+    }
+    const char* doing = verifying_                        ? "Verifying"
+                        : direction_ == Direction::kWrite ? "Writing"
+                                                          : "Reading";
+    const QString address =
+        QString("%1").arg(blocks[static_cast<std::size_t>(blocksDone)].address, 4, 16, QChar('0'));
+    hint_->setText(QString("%1 block 0x%2...").arg(doing, address.toUpper()));
 }
 
 void CProgressDlg::OnVerifying() {
+    verifying_ = true;
     hint_->setText("Written. Reading the radio back to verify...");
     bar_->setValue(0);
     percent_->setText("0%");
+}
+
+QString CProgressDlg::ResultText() const {
+    const QString message = QString::fromStdString(result_.message);
+    const bool write = direction_ == Direction::kWrite;
+    if (result_.succeeded()) {
+        if (!write) return "Read from the radio";
+        return verifying_ ? "Written and verified" : "Written";
+    }
+    if (!message.isEmpty()) return message;
+    return write ? "Stopped." : "Stopped: the document is as it was.";
 }
 
 void CProgressDlg::OnFinished(dpmr::TransferResult result) {
@@ -126,19 +153,24 @@ void CProgressDlg::OnFinished(dpmr::TransferResult result) {
     running_ = false;
     result_ = std::move(result);
     succeeded_ = result_.succeeded();
-    // A failure, or a Write stopped after the radio took blocks, is shown
-    // before the dialog closes; a plain cancel shows nothing.
-    if (!succeeded_ && !result_.message.empty()) {
-        QMessageBox box(QMessageBox::Warning,
-                        parentWidget() ? parentWidget()->window()->windowTitle() : windowTitle(),
-                        QString::fromStdString(result_.message), QMessageBox::Ok, this);
-        box.exec();
-    }
-    done(succeeded_ ? QDialog::Accepted : QDialog::Rejected);
+    // The dialog stays open with the result (success, or the failure and its
+    // reason) until the user closes it.
+    hint_->setText(ResultText());
+    hint_->setProperty("outcome", succeeded_ ? "succeeded" : "failed");
+    hint_->setStyleSheet(succeeded_ ? "font-weight: bold" : "font-weight: bold; color: #b00000");
+    start_->hide();
+    exit_->setText("Close");
+    exit_->setDefault(true);
+    exit_->setFocus();
+    emit TransferEnded();
 }
 
 void CProgressDlg::reject() {
     control_.cancelRequested = true;
     if (running_) return;  // the worker stops after the block in progress
+    if (Ended()) {
+        done(succeeded_ ? QDialog::Accepted : QDialog::Rejected);
+        return;
+    }
     QDialog::reject();
 }

@@ -1,11 +1,12 @@
 // CProgressDlg: the small modal dialog of Read and Write. "Start" runs the
 // transfer on a worker thread, the bar and the percentage follow it block by
 // block, "Exit" asks the transfer to stop after the block in progress (or
-// closes the dialog while nothing runs). The dialog closes itself when the
-// transfer ends; a failure, and a Write that left the radio partly written,
-// are shown before it closes. The Write dialog can read the radio back after
-// a successful write and compare ("Verify after writing"); a difference is a
-// failure like any other.
+// closes the dialog while nothing runs). While the transfer runs, the line
+// above the bar says what it does ("Writing block 0x1200..."); when it ends,
+// the dialog stays open with the result ("Written and verified", "Written",
+// "Read from the radio", or the failure with its reason) until "Close". The
+// Write dialog can read the radio back after a successful write and compare
+// ("Verify after writing"); a difference is a failure like any other.
 #pragma once
 
 #include <QDialog>
@@ -32,6 +33,8 @@ class CProgressDlg : public QDialog {
     ~CProgressDlg() override;
 
     bool Succeeded() const { return succeeded_; }
+    // Whether the transfer has ended (the result is shown).
+    bool Ended() const { return started_ && !running_; }
     const dpmr::TransferResult& result() const { return result_; }
 
     // Write only: the "Verify after writing" box and its state.
@@ -44,11 +47,17 @@ class CProgressDlg : public QDialog {
     // when empty.
     void SetNotice(const QString& text);
 
+    // The line above the bar: the hint, what the transfer does, its result.
+    QLabel* hintLabel() const { return hint_; }
     QPushButton* startButton() const { return start_; }
     QPushButton* exitButton() const { return exit_; }
     QProgressBar* progressBar() const { return bar_; }
     QLabel* percentLabel() const { return percent_; }
     QCheckBox* verifyBox() const { return verify_; }
+
+  signals:
+    // The transfer ended; its result is shown and "Close" closes the dialog.
+    void TransferEnded();
 
   public slots:
     void OnStart();
@@ -59,6 +68,7 @@ class CProgressDlg : public QDialog {
     void OnProgress(int blocksDone, int totalBlocks);
     void OnVerifying();
     void OnFinished(dpmr::TransferResult result);
+    QString ResultText() const;
 
     Direction direction_;
     dpmr::RadioImage& image_;
@@ -68,6 +78,7 @@ class CProgressDlg : public QDialog {
     bool started_ = false;
     bool running_ = false;
     bool succeeded_ = false;
+    bool verifying_ = false;
     dpmr::TransferResult result_;
     std::function<void()> beforeStart_;
     QLabel* hint_ = nullptr;

@@ -109,18 +109,49 @@ class DpmrParamDlgTest : public QObject {
         QVERIFY(!dpmr::contact::IsGroupCall(image_, ContactSlot(2)));
     }
 
-    // Add appends, Insert goes before the current row; Delete (key or
-    // button) frees the record at once but never the last contact.
+    // A number another contact has is refused with whose it is; the focus
+    // stays on the cell edited, and the next edit clears the words.
+    void duplicateNumberSaysWhoseItIs() {
+        auto* page = Open<CContactPage>(1);
+        FlexGrid* grid = page->Grid();
+        QLineEdit* edit = page->TextEditor();
+        QCOMPARE(grid->TextMatrix(0, 0), QString("No."));
+        for (bool byEnter : {true, false}) {
+            ClickCell(grid, 3, 2);
+            Retype(edit, "0000001");
+            if (byEnter)
+                QTest::keyClick(edit, Qt::Key_Return);
+            else
+                QTest::keyClick(edit, Qt::Key_Tab);  // leaving the editor
+            QCOMPARE(page->Notice()->text(), QString("0000001 is already Ann's"));
+            QCOMPARE(grid->TextMatrix(3, 2), QString("3"));
+            QVERIFY(!edit->isVisible());
+            QCOMPARE(grid->Row(), 3);
+            QCOMPARE(grid->Col(), 2);
+        }
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_F2);
+        QVERIFY(page->Notice()->text().isEmpty());
+    }
+
+    // Add appends, Insert goes before the current row, and the focus stays
+    // with its contact; Delete (key or button) frees the record at once but
+    // never the last contact.
     void deleteKeyActsOnlyWhileTheButtonIsEnabled() {
         auto* page = Open<CContactPage>(1);
         FlexGrid* grid = page->Grid();
+        grid->SetCurrentCell(2, 1);
         page->AddButton()->click();
-        QVERIFY(grid->hasFocus() && grid->Row() == 4);  // F2 would rename it
+        QVERIFY(grid->hasFocus() && grid->Row() == 2);
+        QTest::keyClick(grid, Qt::Key_Delete);  // Bob's, not the new contact
+        QCOMPARE(Column(grid, 1), QString("Ann,Cy,Name 1"));
         grid->SetCurrentCell(1, 1);
         page->InsertButton()->click();
-        QCOMPARE(Column(grid, 1), QString("Name 2,Ann,Bob,Cy,Name 1"));
+        QCOMPARE(Column(grid, 1), QString("Name 2,Ann,Cy,Name 1"));
+        QCOMPARE(grid->Row(), 2);  // still Ann
+        page->AddButton()->click();
         for (int k = 0; k < 6; ++k) QTest::keyClick(grid, Qt::Key_Delete);
-        QCOMPARE(Column(grid, 1), QString("Name 1"));  // the last contact stays
+        QCOMPARE(Column(grid, 1), QString("Name 2"));  // the last contact stays
         QVERIFY(!page->DeleteButton()->isEnabled());
         QCOMPARE(image_.U8(ContactSlot(1)), 0xFF);  // Ann's record freed at once
         dialog_->close();

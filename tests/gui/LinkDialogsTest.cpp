@@ -24,11 +24,22 @@ bool SameTransferredRanges(const dpmr::RadioImage& a, const dpmr::RadioImage& b)
     return true;
 }
 
-// Runs one dialog: Start is clicked, `onBlock` sees every bar position.
-int Run(CProgressDlg& dialog, std::function<void(int)> onBlock = {}) {
+// Runs one dialog: Start is clicked, `onBlock` sees every bar position; when
+// the transfer has ended, the dialog is still open with its result, which
+// `result` receives before Close is clicked.
+int Run(CProgressDlg& dialog, std::function<void(int)> onBlock = {}, QString* result = nullptr) {
     QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
     if (onBlock)
         QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, &dialog, onBlock);
+    QObject::connect(
+        &dialog, &CProgressDlg::TransferEnded, &dialog,
+        [&dialog, result] {
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(dialog.exitButton()->text(), QString("Close"));
+            if (result) *result = dialog.hintLabel()->text();
+            dialog.exitButton()->click();
+        },
+        Qt::QueuedConnection);
     return dialog.exec();
 }
 
@@ -46,7 +57,17 @@ class LinkDialogsTest : public QObject {
         dpmr::RadioImage image = Filled(0x5A);
         CProgressDlg read(Direction::kRead, image, {radio.DevicePath(), 9600}, control);
         QCOMPARE(read.progressBar()->maximum(), 504);
-        QCOMPARE(Run(read), int(QDialog::Accepted));
+        QString result;
+        QStringList doing;
+        QCOMPARE(Run(
+                     read, [&](int) { doing << read.hintLabel()->text(); }, &result),
+                 int(QDialog::Accepted));
+        QCOMPARE(result, QString("Read from the radio"));
+        // The line said what the transfer did, block by block (the bar moves
+        // before the line follows).
+        QCOMPARE(doing.at(0), QString("Connecting to the radio..."));
+        QCOMPARE(doing.at(1), QString("Reading block 0x0120..."));
+        QVERIFY(doing.contains("Reading block 0x2178..."));
         QCOMPARE(read.percentLabel()->text(), QString("100%"));
         QVERIFY(SameTransferredRanges(image, radio.Memory()));
         QCOMPARE(image.U8(0x0000), std::uint8_t{0x5A});  // never transferred
@@ -54,7 +75,8 @@ class LinkDialogsTest : public QObject {
 
         radio.SetMemory(Filled(0xFF));
         CProgressDlg write(Direction::kWrite, image, {radio.DevicePath(), 9600}, control);
-        QCOMPARE(Run(write), int(QDialog::Accepted));
+        QCOMPARE(Run(write, {}, &result), int(QDialog::Accepted));
+        QCOMPARE(result, QString("Written"));
         QVERIFY(SameTransferredRanges(image, radio.Memory()));
     }
 
@@ -71,8 +93,9 @@ class LinkDialogsTest : public QObject {
     }
 
     // Every way a Read can end badly leaves the image as it was; failures are
-    // shown with their reason before the dialog closes, a cancel shows
-    // nothing. A Write stopped after the radio took blocks warns about it.
+    // shown with their reason in the dialog, which stays open until Close; a
+    // cancel says it stopped. A Write stopped after the radio took blocks
+    // warns about it.
     void failedOrCancelledTransfersSayWhat() {
         struct Case {
             Direction direction;
@@ -80,14 +103,14 @@ class LinkDialogsTest : public QObject {
             bool badPort;
             int stopAt;       // bar position at which the radio is pulled (or Exit pressed)
             bool pullCable;   // else: Exit
-            QString message;  // how the message box text starts
+            QString message;  // how the result shown starts
         };
         const Case cases[] = {
             {Direction::kRead, 0, true, 0, false,
              "Cound not open the port.\n/dev/no-such-port: No such file or directory"},
             {Direction::kRead, 0, false, 20, true,
              "Communication error\nthe transfer broke off at address 0x"},
-            {Direction::kRead, 9600, false, 3, false, ""},
+            {Direction::kRead, 9600, false, 3, false, "Stopped: the document is as it was."},
             {Direction::kWrite, 9600, false, 3, false,
              "The radio may now hold a partly written configuration: write it again before "
              "using it."},
@@ -104,15 +127,19 @@ class LinkDialogsTest : public QObject {
             QCOMPARE(dialog.findChild<QLabel*>("hint")->text(),
                      QString("Connect the radio, switch it on, then press Start."));
             auto box = ClickOnNextMessageBox(QMessageBox::Ok);
-            const int status = Run(dialog, [&](int v) {
-                if (v != c.stopAt) return;
-                c.pullCable ? radio.reset() : dialog.exitButton()->click();
-            });
+            QString result;
+            const int status = Run(
+                dialog,
+                [&](int v) {
+                    if (v != c.stopAt) return;
+                    c.pullCable ? radio.reset() : dialog.exitButton()->click();
+                },
+                &result);
             QCOMPARE(status, int(QDialog::Rejected));
             QVERIFY(image == Filled(0x44));
             box->stopped = true;
-            QVERIFY2(c.message.isEmpty() ? !box->seen : box->text.startsWith(c.message),
-                     qPrintable(box->text));
+            QVERIFY(!box->seen);  // the result is in the dialog, not in a box over it
+            QVERIFY2(result.startsWith(c.message), qPrintable(result));
             QCOMPARE(dialog.result().cancelled(), !c.pullCable && !c.badPort);
             // Exit still closed the session properly (the radio answers its
             // end frame on its own thread, whenever it gets to it).

@@ -3,6 +3,7 @@
 // across table edits, the band, a dialog and a Read with the modified mark
 // following; the check before a Write; "Verify after writing"; the backups
 // of Read and Write and File > Open Backup.
+#include <QProgressBar>
 #include <QStatusBar>
 #include <fstream>
 
@@ -195,20 +196,35 @@ class SafeProgrammingTest : public QObject {
     }
 
     // The box is remembered in Program.ini; a radio that keeps a byte
-    // wrongly fails the write with the address, a good one says so.
+    // wrongly fails the write naming the setting, and the dialog stays open
+    // with that result until Close; a good one says so. The backup of the
+    // failed write is marked as such.
     void verifyAfterWritingIsRememberedAndFindsAWrongByte() {
         w_->context.image.SetText(0x3F88, 8, "Unit 1");
-        radio_->SetFaults({.corruptByteAt = 0x0300});
-        auto failed = ClickOnNextMessageBox(QMessageBox::Ok);
-        StartNextTransfer([](CProgressDlg* dialog) {
-            QVERIFY(!dialog->verifyBox()->isChecked());  // off at first
-            QCOMPARE(dialog->verifyBox()->text(), QString("Verify after writing"));
-            dialog->verifyBox()->setChecked(true);
-        });
+        radio_->SetFaults({.corruptByteAt = 0x0308});  // TOT
+        QString result;
+        QStringList doing;
+        StartNextTransfer(
+            [&doing](CProgressDlg* dialog) {
+                QVERIFY(!dialog->verifyBox()->isChecked());  // off at first
+                QCOMPARE(dialog->verifyBox()->text(), QString("Verify after writing"));
+                dialog->verifyBox()->setChecked(true);
+                QObject::connect(dialog->progressBar(), &QProgressBar::valueChanged, dialog,
+                                 [&doing, dialog] { doing << dialog->hintLabel()->text(); });
+            },
+            [&result](CProgressDlg* dialog) {
+                QVERIFY(dialog->isVisible() && !dialog->startButton()->isVisible());
+                QCOMPARE(dialog->exitButton()->text(), QString("Close"));
+                result = dialog->hintLabel()->text();
+            });
         w_->Action("actionWrite")->trigger();
-        QTRY_VERIFY(failed->seen);
-        QCOMPARE(failed->text,
-                 QString("Verify failed\nthe radio holds other bytes at 0x0300 (1 byte differs)"));
+        QCOMPARE(result, QString("Verify failed\nthe radio holds other values for option.tot.\n"
+                                 "Write again before using the radio."));
+        // While it runs, the line says which block it is at.
+        QVERIFY2(doing.contains("Writing block 0x1200...") &&
+                     doing.contains("Verifying block 0x1200..."),
+                 qPrintable(doing.join('|')));
+        QCOMPARE(Backups().at(0).kind, dpmr::BackupKind::kFailedWrite);
         QCOMPARE(
             dpmr::CIniFile(w_->dir.File("Program.ini")).GetString("Setup", "VerifyAfterWrite", ""),
             std::string("1"));
@@ -216,10 +232,25 @@ class SafeProgrammingTest : public QObject {
         radio_->SetFaults({});
         bool checked = false;
         StartNextTransfer(
-            [&checked](CProgressDlg* dialog) { checked = dialog->verifyBox()->isChecked(); });
+            [&checked](CProgressDlg* dialog) { checked = dialog->verifyBox()->isChecked(); },
+            [&result](CProgressDlg* dialog) { result = dialog->hintLabel()->text(); });
         w_->Action("actionWrite")->trigger();
         QVERIFY(checked);
+        QCOMPARE(result, QString("Written and verified"));
         QCOMPARE(w_->frame->statusBar()->currentMessage(), QString("Write verified"));
+        QCOMPARE(Backups().at(0).kind, dpmr::BackupKind::kWrite);
+
+        // A write that never reached the radio is kept as a failed write.
+        w_->context.settings.portName = w_->dir.File("no-such-port");
+        StartNextTransfer(
+            {}, [&result](CProgressDlg* dialog) { result = dialog->hintLabel()->text(); });
+        w_->Action("actionWrite")->trigger();
+        QVERIFY(result.startsWith("Cound not open the port.\n"));
+        const std::vector<dpmr::BackupEntry> backups = Backups();
+        QCOMPARE(backups.size(), std::size_t{3});
+        QCOMPARE(backups[0].kind, dpmr::BackupKind::kFailedWrite);
+        QVERIFY(backups[0].fileName.ends_with("_write-failed.dat") ||
+                backups[0].fileName.ends_with("_write-failed-2.dat"));
     }
 
     // Read and Write keep their copies; a copy that cannot be kept is said

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "TestMainWindow.h"
+#include "form/DialogRegistry.h"
 #include "settings/CBasicSettingDlg.h"
 #include "settings/CScanInfoDlg.h"
 #include "settings/CSideKeyPage.h"
@@ -48,6 +49,36 @@ class SettingsDialogsTest : public QObject {
         QVERIFY(dialog.isVisible());
         dialog.close();
         QCOMPARE(image_.U8(0x318) & 0x3F, 0x20);  // the other bits stay as they were
+    }
+
+    // A box shows the value it holds whole, as `dpmrtool get` reports it,
+    // though more than its limit cannot be typed into it.
+    void boxesShowStoredValuesWholeAndLimitOnlyTyping() {
+        image_.SetU16Le(0x308, 65535);  // TOT
+        image_.SetU8(0x30B, 255);       // TOT re-key time
+        image_.SetU8(0x344, 255);       // scan resume delay, 25.5 s
+        CBasicSettingDlg basic(image_, {});
+        CScanInfoDlg scan(image_);
+        const struct {
+            CTabDialog* dialog;
+            const char* key;
+            const char* fullKey;
+            QString typed;
+            QString kept;
+        } cases[] = {
+            {&basic, "tot", "option.tot", "12345", "123"},
+            {&basic, "tot_rekey", "option.tot_rekey", "123", "12"},
+            {&scan, "resume_delay", "scan.resume_delay", "1.25", "1.2"},
+        };
+        for (const auto& c : cases) {
+            ShowActive(c.dialog);
+            QWidget* box = Control(*c.dialog, 0, c.key);
+            const std::optional<std::string> stored = dpmr::form::ShownFieldText(image_, c.fullKey);
+            QVERIFY2(stored && stored->size() > 2, c.key);
+            QCOMPARE(TextOf(box), QString::fromStdString(*stored));
+            Type(box, c.typed, false);
+            QCOMPARE(TextOf(box), c.kept);
+        }
     }
 
     // The wheel turns neither a list nor a spin box without the focus.

@@ -104,13 +104,21 @@ inline RadioImage Filled(std::uint8_t value) {
     return image;
 }
 
-// Clicks Start in the next progress dialog, after `before` has seen it.
+// Clicks Start in the next progress dialog, after `before` has seen it, and
+// Close once the transfer has ended and `ended` has seen the result.
 inline std::shared_ptr<ModalAnswer> StartNextTransfer(
-    std::function<void(CProgressDlg*)> before = {}) {
+    std::function<void(CProgressDlg*)> before = {}, std::function<void(CProgressDlg*)> ended = {}) {
     return OnNextModal(
-        [before](QWidget* modal) {
+        [before, ended](QWidget* modal) {
             auto* dialog = qobject_cast<CProgressDlg*>(modal);
             if (before) before(dialog);
+            QObject::connect(
+                dialog, &CProgressDlg::TransferEnded, dialog,
+                [dialog, ended] {
+                    if (ended) ended(dialog);
+                    dialog->exitButton()->click();
+                },
+                Qt::QueuedConnection);
             dialog->startButton()->click();
         },
         10000, [](QWidget* modal) { return qobject_cast<CProgressDlg*>(modal) != nullptr; });

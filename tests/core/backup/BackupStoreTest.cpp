@@ -65,6 +65,35 @@ TEST_F(BackupStoreTest, NamesCarryTimeAndKindAndNeverReplaceAnother) {
     EXPECT_EQ(entries[1].fileName, "2026-12-06_21-30-05_read-2.dat");
 }
 
+// A write that did not end well is marked as failed under the same time,
+// never replacing another file, and lists as such; only write backups are
+// marked.
+TEST_F(BackupStoreTest, AFailedWriteIsMarkedAndListedAsSuch) {
+    std::string first, second, read, marked;
+    ASSERT_TRUE(store_.Save(Image(1), BackupKind::kWrite, kWhen, &first).ok());
+    ASSERT_TRUE(store_.Save(Image(2), BackupKind::kWrite, kWhen, &second).ok());
+    ASSERT_TRUE(store_.Save(Image(3), BackupKind::kRead, kWhen + 1, &read).ok());
+    ASSERT_TRUE(store_.MarkFailed(first, &marked).ok());
+    EXPECT_EQ(marked, folder_ + "/2026-12-06_21-30-05_write-failed.dat");
+    ASSERT_TRUE(store_.MarkFailed(second, &marked).ok());
+    EXPECT_EQ(marked, folder_ + "/2026-12-06_21-30-05_write-failed-2.dat");
+    EXPECT_EQ(test::FileText(marked)[0x1000], 2);
+    EXPECT_FALSE(fs::exists(first) || fs::exists(second));
+    EXPECT_EQ(store_.MarkFailed(read).message(),
+              "The backup \"" + read +
+                  "\" could not be marked as a failed write: it is no "
+                  "write backup.");
+    EXPECT_FALSE(store_.MarkFailed(first).ok());  // gone already
+
+    const std::vector<BackupEntry> entries = List();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].kind, BackupKind::kRead);
+    EXPECT_EQ(entries[1].kind, BackupKind::kFailedWrite);
+    EXPECT_EQ(entries[1].fileName, "2026-12-06_21-30-05_write-failed-2.dat");
+    EXPECT_EQ(entries[2].kind, BackupKind::kFailedWrite);
+    EXPECT_STREQ(BackupKindName(BackupKind::kFailedWrite), "write-failed");
+}
+
 // Only backups count towards the 100: the user's own files in the folder,
 // even those named like one, are never deleted.
 TEST_F(BackupStoreTest, KeepsTheNewestHundredAndLeavesOtherFilesAlone) {

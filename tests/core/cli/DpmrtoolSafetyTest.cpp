@@ -61,20 +61,27 @@ TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
     EXPECT_EQ(FileText(backups[0].path), FileText(out_));
 
     // A write keeps its copy before the first byte goes out: even when the
-    // port cannot be opened.
-    // Bytes of the name that would upset a terminal are listed as "?".
+    // port cannot be opened; such a write is listed as failed, a good one
+    // as a write. Bytes of the name that would upset a terminal are listed
+    // as "?".
     RadioImage sent = Codeplug("U ~\x1F\x7F\x80");
     sent.FillFF(0x388, 7);  // no radio ID
     ASSERT_TRUE(SaveImageFile(file_, sent).ok());
     EXPECT_EQ(Tool({"write", "--port", dir_.File("no-port"), file_}), 1);
     backups = Backups();
     ASSERT_EQ(backups.size(), 2u);
-    EXPECT_EQ(backups[0].kind, BackupKind::kWrite);
+    EXPECT_EQ(backups[0].kind, BackupKind::kFailedWrite);
     EXPECT_EQ(FileText(backups[0].path), Bytes(sent));
+    ASSERT_EQ(Tool({"write", "--port", port_, file_}), 0) << Err();
+    backups = Backups();
+    ASSERT_EQ(backups.size(), 3u);
+    EXPECT_EQ(backups[0].kind, BackupKind::kWrite);
 
     ASSERT_EQ(Tool({"backups"}), 0) << Err();
-    EXPECT_EQ(Out(), backups[0].time + "  write  U ~???             " + backups[0].path + "\n" +
-                         backups[1].time + "  read   Unit 7    1234567  " + backups[1].path + "\n");
+    EXPECT_EQ(Out(), backups[0].time + "  write         U ~???             " + backups[0].path +
+                         "\n" + backups[1].time + "  write-failed  U ~???             " +
+                         backups[1].path + "\n" + backups[2].time +
+                         "  read          Unit 7    1234567  " + backups[2].path + "\n");
 }
 
 // A backup that cannot be kept (here: a file where its folder belongs) is
@@ -91,7 +98,7 @@ TEST_F(DpmrtoolSafety, ABackupThatCannotBeKeptNeverStopsTheTransfer) {
     EXPECT_EQ(got.Text(0x3F88, 8), "Unit 7");
 }
 
-TEST_F(DpmrtoolSafety, WriteVerifyMatchesOrNamesTheByteKeptWrongly) {
+TEST_F(DpmrtoolSafety, WriteVerifyMatchesOrNamesTheSettingKeptWrongly) {
     ASSERT_TRUE(SaveImageFile(file_, Codeplug("Unit 7")).ok());
     ASSERT_EQ(Tool({"write", "--verify", "--port", port_, file_}), 0) << Err();
     EXPECT_EQ(Out(), "Write verified\n");
@@ -99,7 +106,9 @@ TEST_F(DpmrtoolSafety, WriteVerifyMatchesOrNamesTheByteKeptWrongly) {
     radio_->SetFaults({.corruptByteAt = 0x0105});
     EXPECT_EQ(Tool({"write", "--port", port_, "--verify", file_}), 1);
     EXPECT_EQ(Out(), "");
-    EXPECT_EQ(Err(), "Verify failed\nthe radio holds other bytes at 0x0105 (1 byte differs)\n");
+    EXPECT_EQ(Err(),
+              "Verify failed\nthe radio holds other values for channel 1 Tx Freq.\nWrite again "
+              "before using the radio.\n");
 }
 
 TEST_F(DpmrtoolSafety, WriteRefusesErrorsUnlessForcedAndShowsWarnings) {

@@ -68,12 +68,23 @@ TEST(ContactPage, AddTakesTheFirstFreeNameNumberAndRecordAtOnce) {
     EXPECT_EQ(test::ImageBytes(image, ContactSlot(3), 16),
               (test::Bytes{0, 0, 0, 0, 0, 0, 3, 0x01, 'N', 'a', 'm', 'e', ' ', '2', 0xFF, 0xFF}));
 
-    // Insert goes before the focused row, or to the end without one.
+    EXPECT_EQ(page.CurrentRow(), 0);  // no cell had the focus: none has it now
+
+    // Insert goes before the focused row, or to the end without one; the
+    // focus stays with its contact either way, so a Delete right after acts
+    // on that contact, not on the new one.
     page.SetCurrentCell(2, P::kTypeCol);
     page.Insert();
     EXPECT_EQ(Column(page, P::kNameCol),
               (std::vector<std::string>{"Name 1", "Name 4", "Name 3", "Zed", "Name 2"}));
     EXPECT_EQ(page.Row(2).record, ContactSlot(5));
+    EXPECT_EQ(page.CurrentRow(), 3);
+    EXPECT_EQ(page.CurrentCol(), P::kTypeCol);
+    page.Add();
+    EXPECT_EQ(page.CurrentRow(), 3);
+    page.Delete();
+    EXPECT_EQ(Column(page, P::kNameCol),
+              (std::vector<std::string>{"Name 1", "Name 4", "Zed", "Name 2", "Name 5"}));
 }
 
 TEST(ContactPage, ButtonsStopAt64ContactsAndAtTheLastOne) {
@@ -110,19 +121,23 @@ TEST(ContactPage, EndOfEditRefusesEmptyOrRepeatedValuesAndPadsNumbers) {
         std::string text;
         bool taken;
         std::string shown;
+        std::string notice = {};
     } cases[] = {
         // clang-format off
         {1, P::kNameCol, "", false, "Ann"},          {1, P::kNameCol, "Bob", false, "Ann"},
         {1, P::kNameCol, "ann", true, "ann"},        {1, P::kNameCol, "TooLongName", false, "ann"},
-        {1, P::kNumberCol, "12", false, "1"},  // 0000012 is Bob's
-        {1, P::kNumberCol, "1", false, "1"},   // its own, padded
+        {1, P::kNumberCol, "12", false, "1", "0000012 is already Bob's"},
+        {1, P::kNumberCol, "1", false, "1"},   // its own, padded: nothing to say
         {1, P::kNumberCol, "3*", true, "000003*"},   {2, P::kTypeCol, "Group", false, "Group call"},
+        {2, P::kNumberCol, "0000003*", false, "0000012"},  // too long: typing never gives it
+        {2, P::kNumberCol, "3*", false, "0000012", "000003* is already ann's"},
         {2, P::kNoCol, "9", true, "2"},
         // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(page.EndEdit(c.row, c.col, c.text), c.taken) << c.text;
         EXPECT_EQ(page.Cell(c.row, c.col), c.shown) << c.text;
+        EXPECT_EQ(page.Notice(), c.notice) << c.text;
     }
 }
 

@@ -81,9 +81,17 @@ TEST(GroupRxListPage, UpAndDownMoveTheSelectionUnlessItIsABlockAtTheEnd) {
         bool enabled;
         std::string after;
     } cases[] = {
-        {{1, 2}, false, true, "A D B* C*"},  {{0, 1}, true, false, "A* B* C D"},
-        {{2, 3}, false, false, "A B C* D*"}, {{0, 1, 3}, true, true, "A* B* D* C"},
-        {{0, 3}, false, true, "B A* C D*"},  {{}, true, false, "A B C D"},
+        {{1, 2}, false, true, "A D B* C*"},
+        {{0, 1}, true, false, "A* B* C D"},
+        {{2, 3}, false, false, "A B C* D*"},
+        {{}, true, false, "A B C D"},
+        // A selection touching an end but not one block: every selected
+        // member moves one place, past a selected one too; the one at the
+        // end stays.
+        {{0, 1, 3}, true, true, "B* A* D* C"},
+        {{0, 2, 3}, false, true, "B A* D* C*"},
+        {{0, 3}, false, true, "B A* C D*"},
+        {{0, 2}, true, true, "A* C* B D"},
     };
     for (const auto& c : cases) {
         RadioImage image = EightGroupCalls();

@@ -1,6 +1,6 @@
 // Verify after a Write against the virtual radio over a real pseudo-terminal:
 // a radio that keeps what it was sent matches; one that holds other bytes
-// fails naming the first addresses; a read-back that
+// fails naming the settings that differ, as `dpmrtool diff` does; a read-back that
 // breaks off or is stopped says so; bytes outside the three ranges never count.
 #include <gtest/gtest.h>
 
@@ -36,15 +36,23 @@ void Flip(RadioImage& m, std::size_t a) {
 TEST(VerifyAfterWriteTest, MatchAndEveryWayToFail) {
     const auto differ = [](RadioImage& m) {
         for (std::size_t a : {0x0050, 0x2165, 0x3E40}) Flip(m, a);  // never compared
-        for (std::size_t a = 0x2170; a < 0x2188; a += 2) Flip(m, a);
-        Flip(m, 0x0100);
+        m.SetU16Le(0x308, static_cast<std::uint16_t>(~m.U16Le(0x308)));
     };
+    // Twelve channels and a setting: the first ten are named.
+    const auto many = [&](RadioImage& m) {
+        differ(m);
+        for (int n = 1; n <= 12; ++n) m.SetBcd4(0x0100 + 32 * (n - 1), 44600000 + 125 * n);
+    };
+    std::string channels;
+    for (int n = 1; n <= 10; ++n)
+        channels += (n > 1 ? ", " : "") + std::string("channel ") + std::to_string(n) + " Rx Freq";
+    const std::string again = ".\nWrite again before using the radio.";
     const std::tuple<VirtualRadioFaults, std::function<void(RadioImage&)>, std::string> cases[] = {
         {{}, {}, "Write verified"},
+        {{}, differ, "Verify failed\nthe radio holds other values for option.tot" + again},
         {{},
-         differ,
-         "Verify failed\nthe radio holds other bytes at 0x0100, 0x2178, 0x217A, 0x217C, 0x217E, "
-         "0x2180, 0x2182, 0x2184, ... (9 bytes differ)"},
+         many,
+         "Verify failed\nthe radio holds other values for " + channels + " and 3 more" + again},
         {{.nakReadAt = 0x3000},
          {},
          "Verify failed\nCommunication error\nthe transfer broke off at address 0x3000"},

@@ -26,6 +26,35 @@ TEST(BasicSettingTest, BoxesAndSpins) {
     test::ExpectEdits(cases, NewImage());
 }
 
+// A box shows a stored value whole, though it is longer than what can be
+// typed, and editing it down does not cut it further; once it is within the
+// limit, the limit holds again.
+TEST(BasicSettingTest, StoredValuesLongerThanTheTypingLimitShowWhole) {
+    RadioImage image = NewImage();
+    image.SetU16Le(0x308, 65535);
+    image.SetU8(0x30B, 255);
+    image.SetU8(0x344, 255);
+    const struct {
+        const char* key;
+        const char* shown;
+        const char* typed;
+        const char* after;
+    } cases[] = {
+        {"option.tot", "65535", "6553", "6553"},
+        {"option.tot_rekey", "255", "25", "25"},
+        {"scan.resume_delay", "25.5", "25.", "25."},
+    };
+    for (const auto& c : cases) {
+        DialogDriver dialog(image, c.key);
+        EXPECT_EQ(dialog.Shown(c.key), c.shown);
+        EXPECT_EQ(dialog.Type(c.key, c.typed), c.after);
+        EXPECT_EQ(dialog.Type(c.key, std::string(c.typed) + "99"), c.after);
+    }
+    DialogDriver dialog(image, "option.tot_rekey");
+    dialog.Type("option.tot_rekey", "2");
+    EXPECT_EQ(dialog.Type("option.tot_rekey", "255"), "25");
+}
+
 // A stored value the dialog does not offer shows its fallback (or nothing)
 // and closing writes the fallback back.
 TEST(BasicSettingTest, StoredValuesShowWithFallbacks) {
