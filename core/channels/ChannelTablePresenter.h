@@ -142,7 +142,7 @@ class ChannelTablePresenter {
     // A character typed on the table while no editor is open opens the
     // current cell's editor with that character as its text, as spreadsheets
     // do, when that editor takes it: a frequency digit, point or comma; a
-    // tone's digit, point, D, N or I; for a list the first entry that starts
+    // tone's digit, point, comma, D, N or I; for a list the first entry that starts
     // with it. Anything else opens nothing. True when an editor opened.
     bool TypeIntoCell(char c);
     // Enter in the frequency editor: commit, then one column right, or one

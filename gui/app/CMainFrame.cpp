@@ -750,7 +750,12 @@ void CMainFrame::OnDpmr() {
 
 void CMainFrame::OnServicePassword() {
     CServicePasswordDlg gate(this);
-    if (gate.exec() != QDialog::Accepted) return;
+    if (gate.exec() != QDialog::Accepted) {
+        if (gate.WrongPassword())
+            statusBar()->showMessage("Wrong service password: squelch calibration not opened",
+                                     10000);
+        return;
+    }
     view_->RunImageEditor([this] {
         CSqlCalibrationDlg dialog(context_.image, Link(), this);
         dialog.exec();

@@ -180,7 +180,7 @@ class ProgramViewTest : public QObject {
         QStringList said;
         for (const QList<QVariant>& n : notices) said << n[0].toString();
         QCOMPARE(said, QStringList({"200 is outside 136-174 MHz: set to 174.000000",
-                                    "67 is taken as a DCS code: set to D067N"}));
+                                    "67 was taken as DCS D067N; type 67.0 for 67.0 Hz"}));
         grid()->SetCurrentCell(6, 5);  // an empty row starts with its frequency
         QTest::keyClicks(grid(), "L");
         QVERIFY(!view_->listEditor()->isVisible() && !edit->isVisible());

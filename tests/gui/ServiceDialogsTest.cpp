@@ -4,6 +4,7 @@
 // adjustment dialog through its key, and the Read and Write of both dialogs
 // against the virtual radio, with the document unchanged after a failed read.
 #include <QDialogButtonBox>
+#include <QStatusBar>
 #include <map>
 
 #include "TestMainWindow.h"
@@ -112,6 +113,12 @@ class ServiceDialogsTest : public QObject {
             // From a dropped-down list the gate opens once the list has closed.
             QTRY_COMPARE(watcher.shown, dialogs.first(c.dialogs));
             QVERIFY(!view->bandList()->view()->isVisible());
+            // A wrong password is said; Cancel is not a wrong password.
+            const bool wrong = c.dialogs == 1 && c.password;
+            QCOMPARE(window_->frame->statusBar()->currentMessage().startsWith(
+                         "Wrong service password"),
+                     wrong);
+            window_->frame->statusBar()->clearMessage();
         }
         // The value typed in the cell editor was committed, not lost; the
         // dropped-down list closed without changing its cell.
