@@ -545,7 +545,9 @@ void ChannelTablePresenter::ListEditorEnter() {
 }
 
 void ChannelTablePresenter::ToneEditorEnter() {
+    if (state_.editor != CellEditor::kTone) return;
     CommitToneEditor();
+    MoveRight();
 }
 
 void ChannelTablePresenter::TableArrow(TableKey key) {

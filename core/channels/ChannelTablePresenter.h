@@ -150,7 +150,7 @@ class ChannelTablePresenter {
     void FrequencyEditorEnter();
     // Enter in the drop-down list: commit, then one column right.
     void ListEditorEnter();
-    // Enter in the tone combo: commit, the current cell stays.
+    // Enter in the tone combo: commit, then one column right (as the list).
     void ToneEditorEnter();
     // An arrow key on the table. Right in the last column wraps to column 1
     // of the next row, Left in column 1 to the last column of the previous

@@ -177,13 +177,51 @@ class ProgramViewTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         QCOMPARE(Cell(2, 1) + " " + Cell(2, 3) + " " + Cell(2, 5), QString("174.000000 D067N Low"));
-        QStringList said;
-        for (const QList<QVariant>& n : notices) said << n[0].toString();
+        QStringList said;  // an empty notice: the last one is over
+        for (const QList<QVariant>& n : notices)
+            if (!n[0].toString().isEmpty()) said << n[0].toString();
         QCOMPARE(said, QStringList({"200 is outside 136-174 MHz: set to 174.000000",
                                     "67 was taken as DCS D067N; type 67.0 for 67.0 Hz"}));
         grid()->SetCurrentCell(6, 5);  // an empty row starts with its frequency
         QTest::keyClicks(grid(), "L");
         QVERIFY(!view_->listEditor()->isVisible() && !edit->isVisible());
+    }
+
+    // Tab and Shift+Tab move between cells as in a spreadsheet, on the table
+    // and from an open editor (which commits); Ctrl+Tab leaves the table. A
+    // corrected cell stays marked, its reason as its tooltip, and the notice
+    // stands, until the next edit begins.
+    void tabMovesBetweenCellsAndCorrectionsStayMarked() {
+        QSignalSpy notices(view_.get(), &CProgramView::Notice);
+        grid()->setFocus();
+        grid()->SetCurrentCell(2, 9);
+        QTest::keyClick(grid(), Qt::Key_Tab);
+        QCOMPARE(Current(), QPoint(1, 3));
+        QTest::keyClick(grid(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Current(), QPoint(9, 2));
+        QTest::keyClick(grid(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(Current(), QPoint(8, 2));
+
+        grid()->SetCurrentCell(2, 1);
+        QTest::keyClicks(grid(), "500");
+        QTest::keyClick(view_->frequencyEditor(), Qt::Key_Tab);
+        QVERIFY(grid()->hasFocus());
+        QCOMPARE(Current(), QPoint(2, 2));
+        QCOMPARE(Cell(2, 1), QString("174.000000"));
+        const QString why = "500 is outside 136-174 MHz: set to 174.000000";
+        QVERIFY(grid()->HasCellMark(2, 1) && !grid()->HasCellMark(2, 2));
+        QCOMPARE(grid()->item(1, 0)->toolTip(), why);
+        QCOMPARE(notices.size(), 1);
+        QTest::keyClick(grid(), Qt::Key_Right);  // moving is no edit
+        QVERIFY(grid()->HasCellMark(2, 1));
+        QTest::keyClick(grid(), Qt::Key_F2);  // the next edit begins
+        QVERIFY(!grid()->HasCellMark(2, 1));
+        QCOMPARE(notices.size(), 2);
+        QCOMPARE(notices.last()[0].toString(), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+        QTest::keyClick(grid(), Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(!grid()->hasFocus());
     }
 
     void tableFitsTheMainWindowAndPrints() {

@@ -163,6 +163,11 @@ TEST_F(TableTest, ToneCellsTakeCommasAndRefuseCodesThatDoNotExist) {
     table.SetCurrentCell(2, 3);
     EXPECT_TRUE(table.TypeIntoCell(','));
     EXPECT_EQ(table.EditorText(), ",");
+    // Enter in the tone editor commits and moves on, as in the other editors.
+    table.SetEditorText("D023N");
+    table.ToneEditorEnter();
+    EXPECT_EQ(table.Cell(2, 3), "D023N");
+    EXPECT_EQ(table.CurrentCol(), 4);
 }
 
 TEST_F(TableTest, EditorCommitsToTheCellItWasOpenedOn) {
