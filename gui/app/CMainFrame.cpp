@@ -71,6 +71,8 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     view_ = new CProgramView(context_.image, context_.band, context_.settings, this);
     setCentralWidget(view_);
     csvCommands_ = new CChannelCsvCommands(context_.image, *view_, this);
+    csvCommands_->SetDocumentPath(
+        [this] { return QString::fromStdString(context_.document.path()); });
     clipboard_ = new CChannelClipboard(context_.image, *view_, this);
     recent_ = std::make_unique<dpmr::RecentFiles>(dpmr::RecentFilesPath());
     setAcceptDrops(true);

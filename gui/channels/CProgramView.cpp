@@ -165,7 +165,7 @@ void CProgramView::SelectBandFromImage() {
 void CProgramView::PrintTable(QPrinter* printer) {
     if (!printer) return;
     CopyEditorTextToPresenter();
-    ChannelTablePrinter(presenter_).Print(*printer);
+    ChannelTablePrinter(presenter_, image_).Print(*printer);
 }
 
 void CProgramView::FilePrint() {

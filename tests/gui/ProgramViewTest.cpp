@@ -2,9 +2,11 @@
 // typing, Enter and arrow keys, focus changes, the band list, "Factroy" and
 // printing. The table's rules themselves are tested in the core tests.
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSignalSpy>
 #include <fstream>
+#include <numeric>
 #include <tuple>
 
 #include "TestMainWindow.h"
@@ -236,7 +238,32 @@ class ProgramViewTest : public QObject {
         QPdfWriter small(QString::fromStdString(dir_->File("small.pdf")));
         small.setPageSize(QPageSize(QSizeF(120, 40), QPageSize::Millimeter));
         small.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
-        QVERIFY(ChannelTablePrinter(view_->presenter()).Print(small) > 2);
+        QVERIFY(ChannelTablePrinter(view_->presenter(), image_).Print(small) > 2);
+    }
+
+    // The printout's heading names the radio by its dPMR name and ID; on an
+    // A4 page every column title shows whole ("Bandwidth" did not).
+    void printoutNamesTheRadioAndFitsItsTitles() {
+        image_.SetText(layout::kRadioName, 8, "Base 1");
+        const ChannelTablePrinter printer(view_->presenter(), image_);
+        QCOMPARE(printer.Heading(),
+                 QString("Radio name: Base 1    Radio id: 0000001    Freq range: 136-174MHz"));
+        QPdfWriter a4(QString::fromStdString(dir_->File("a4.pdf")));
+        a4.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter(&a4);
+        QFont font = painter.font();
+        font.setPointSizeF(10);
+        font.setBold(true);
+        const int width = painter.viewport().width();
+        const auto& widths = ChannelTablePresenter::ColumnWidths();
+        const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+        for (int c = 1; c < ChannelTablePresenter::kCols; ++c) {
+            const QString title = ChannelTablePresenter::ColumnTitles()[std::size_t(c)];
+            const int column = int(widths[std::size_t(c)] * width / total);
+            const QFont fitted = ChannelTablePrinter::FittingFont(font, title, column, &a4);
+            QVERIFY2(QFontMetrics(fitted, &a4).horizontalAdvance(title) < column,
+                     qPrintable(title));
+        }
     }
 };
 
