@@ -102,6 +102,10 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
+    // The children go after this object has stopped being a CMainFrame: a
+    // cell editor losing the focus then must not reach the title or history.
+    for (QObject* sender : std::initializer_list<QObject*>{view_, csvCommands_, clipboard_})
+        disconnect(sender, nullptr, this, nullptr);
 }
 
 QAction* CMainFrame::action(const QString& objectName) const {

@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <cctype>
 #include <vector>
 
 #include "form/QtText.h"
@@ -48,7 +49,9 @@ constexpr int kTwipsPerPixel = 15;
 bool StartsEdit(int col, char c) {
     if (col != ContactPagePresenter::kTypeCol) return ContactPagePresenter::Accepts(col, c);
     for (const std::string& choice : ContactPagePresenter::TypeChoices())
-        if (!choice.empty() && QChar(choice.front()).toUpper() == QChar(c).toUpper()) return true;
+        if (!choice.empty() && std::toupper(static_cast<unsigned char>(choice.front())) ==
+                                   std::toupper(static_cast<unsigned char>(c)))
+            return true;
     return false;
 }
 

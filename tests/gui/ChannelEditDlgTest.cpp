@@ -69,6 +69,7 @@ class ChannelEditDlgTest : public QObject {
         QLabel* notice = dlg_->Notice();
         QVERIFY(!notice->isVisible());
         auto* rxTone = Get<QComboBox>(C::kRxTone);
+        rxTone->lineEdit()->selectAll();
         QTest::keyClicks(rxTone->lineEdit(), "67");
         Get<QWidget>(C::kTxTone);
         QCOMPARE(rxTone->currentText(), QString("D067N"));

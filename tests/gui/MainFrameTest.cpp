@@ -80,7 +80,8 @@ class MainFrameTest : public QObject {
         dpmr::test::ShowActive(frame());
         FlexGrid* grid = w_->view()->grid();
         grid->SetCurrentCell(1, 1);
-        QTest::keyClicks(grid, "4461");
+        QTest::keyClicks(grid, "4");
+        QTest::keyClicks(QApplication::focusWidget(), "461");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         const QString said = frame()->statusBar()->currentMessage();
         QVERIFY2(said.startsWith("4461 is outside"), qPrintable(said));

@@ -205,7 +205,8 @@ class ProgramViewTest : public QObject {
         QCOMPARE(Current(), QPoint(8, 2));
 
         grid()->SetCurrentCell(2, 1);
-        QTest::keyClicks(grid(), "500");
+        QTest::keyClicks(grid(), "5");
+        QTest::keyClicks(view_->frequencyEditor(), "00");
         QTest::keyClick(view_->frequencyEditor(), Qt::Key_Tab);
         QVERIFY(grid()->hasFocus());
         QCOMPARE(Current(), QPoint(2, 2));

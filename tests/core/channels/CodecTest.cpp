@@ -172,7 +172,9 @@ TEST(ToneCodecTest, TypedTonesAndWhatIsSaid) {
     for (const Case& c : cases) {
         const TypedTone tone = TakeTypedTone(c.typed);
         EXPECT_EQ(tone.refused, c.refused) << c.typed;
-        if (!c.refused) EXPECT_EQ(tone.text, c.text) << c.typed;
+        if (!c.refused) {
+            EXPECT_EQ(tone.text, c.text) << c.typed;
+        }
         EXPECT_EQ(tone.notice, c.notice) << c.typed;
     }
 }
