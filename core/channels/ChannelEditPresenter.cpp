@@ -480,9 +480,13 @@ void ChannelEditPresenter::CommitOffset() {
 
 void ChannelEditPresenter::CommitTone(EditControl toneBox) {
     if (KindOf(toneBox) != ControlKind::kToneBox || Text(C::kRxFreq).empty()) return;
-    std::string text = Text(toneBox);
-    NormalizeToneText(text);
-    SetToneText(toneBox, text);
+    TypedTone tone = TakeTypedTone(Text(toneBox));
+    notice_ = std::move(tone.notice);
+    SetToneText(toneBox, tone.refused ? toneAtEntry_ : tone.text);
+}
+
+std::string ChannelEditPresenter::TakeNotice() {
+    return std::exchange(notice_, std::string());
 }
 
 int ChannelEditPresenter::ChannelNoValue() const {
@@ -541,6 +545,7 @@ void ChannelEditPresenter::FocusIn(EditControl c) {
     if (closed_) return;
     if (c == C::kRxFreq) rxAtEntry_ = Text(C::kRxFreq);
     if (c == C::kTxFreq) txAtEntry_ = Text(C::kTxFreq);
+    if (c == C::kRxTone || c == C::kTxTone) toneAtEntry_ = Text(c);
 }
 
 void ChannelEditPresenter::FocusOut(EditControl c) {

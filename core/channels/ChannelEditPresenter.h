@@ -109,8 +109,14 @@ class ChannelEditPresenter {
     void CommitRx();
     void CommitTx();
     void CommitOffset();
+    // A tone box's commit: a tone that does not exist is refused and the box
+    // shows again what it showed when it took the focus.
     void CommitTone(EditControl toneBox);
     void CommitChannelNo();
+    // What the last tone commit changed or refused of the text as typed, in
+    // words for the dialog's notice line; empty when it took the text as
+    // typed. Taking it clears it.
+    std::string TakeNotice();
 
     // Events from the dialog. Events for disabled or unknown controls, and
     // every event after Close(), are ignored.
@@ -158,6 +164,8 @@ class ChannelEditPresenter {
     int current_ = kFirstChannel;
     std::string rxAtEntry_;
     std::string txAtEntry_;
+    std::string toneAtEntry_;
+    std::string notice_;
     bool closed_ = false;
     // The controls as LoadChannel left them, and whether the channel was there.
     std::array<ControlState, kEditControlCount> loaded_{};

@@ -413,21 +413,14 @@ void ChannelTablePresenter::CommitToneEditor() {
     state_.editor = CellEditor::kNone;
     notice_.clear();
     auto& cells = state_.cells[static_cast<std::size_t>(state_.editRow)];
-    const std::string& typed = state_.editorText;
-    std::string text = typed;
+    std::string& cell = cells[static_cast<std::size_t>(state_.editCol)];
     if (cells[kRxFreqCol].empty()) {
-        text.clear();
-    } else {
-        NormalizeToneText(text);
-        const bool number = !typed.empty() && std::all_of(typed.begin(), typed.end(), [](char c) {
-            return std::isdigit(static_cast<unsigned char>(c));
-        });
-        if (text == "None" && !typed.empty() && !EqualsIgnoringCase(typed, "None"))
-            notice_ = typed + " is not a tone: set to None";
-        else if (number && text.front() == 'D')
-            notice_ = typed + " is taken as a DCS code: set to " + text;
+        cell.clear();
+        return;
     }
-    cells[static_cast<std::size_t>(state_.editCol)] = text;
+    TypedTone tone = TakeTypedTone(state_.editorText);
+    notice_ = std::move(tone.notice);
+    if (!tone.refused) cell = std::move(tone.text);
 }
 
 void ChannelTablePresenter::CommitListEditor() {
@@ -509,7 +502,7 @@ bool ChannelTablePresenter::TypeIntoCell(char c) {
         if (c == '\b' || !IsFrequencyChar(c)) return false;
         text = FilterFrequencyText(text);
     } else if (col == kRxToneCol || col == kTxToneCol) {
-        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && upper != 'D' &&
+        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != ',' && upper != 'D' &&
             upper != 'N' && upper != 'I')
             return false;
     } else if (col >= kPowerCol && col <= kTypeCol) {
@@ -552,7 +545,9 @@ void ChannelTablePresenter::ListEditorEnter() {
 }
 
 void ChannelTablePresenter::ToneEditorEnter() {
+    if (state_.editor != CellEditor::kTone) return;
     CommitToneEditor();
+    MoveRight();
 }
 
 void ChannelTablePresenter::TableArrow(TableKey key) {

@@ -142,7 +142,7 @@ class ChannelTablePresenter {
     // A character typed on the table while no editor is open opens the
     // current cell's editor with that character as its text, as spreadsheets
     // do, when that editor takes it: a frequency digit, point or comma; a
-    // tone's digit, point, D, N or I; for a list the first entry that starts
+    // tone's digit, point, comma, D, N or I; for a list the first entry that starts
     // with it. Anything else opens nothing. True when an editor opened.
     bool TypeIntoCell(char c);
     // Enter in the frequency editor: commit, then one column right, or one
@@ -150,7 +150,7 @@ class ChannelTablePresenter {
     void FrequencyEditorEnter();
     // Enter in the drop-down list: commit, then one column right.
     void ListEditorEnter();
-    // Enter in the tone combo: commit, the current cell stays.
+    // Enter in the tone combo: commit, then one column right (as the list).
     void ToneEditorEnter();
     // An arrow key on the table. Right in the last column wraps to column 1
     // of the next row, Left in column 1 to the last column of the previous

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "util/DecimalText.h"
+#include "util/PlainText.h"
 
 namespace dpmr {
 
@@ -55,6 +56,15 @@ bool IsPlainNumber(std::string_view text) {
         }
     }
     return points <= 1;
+}
+
+// The DCS number of a typed tone without a point, upper-cased: patterns tried
+// in order; "%dN" takes any text that starts with a number, so a plain number
+// is read as a DCS code.
+std::optional<std::int32_t> TypedDcsNumber(std::string_view upper) {
+    for (std::string_view prefix : {"D", "DN", "DI", "ND", "ID", "N", "I"})
+        if (auto n = ScanAfter(upper, prefix)) return n;
+    return ScanInt(upper);
 }
 
 }  // namespace
@@ -107,17 +117,11 @@ std::string ToneCodeToText(ToneCode code) {
 
 void NormalizeToneText(std::string& text) {
     if (text.empty()) return;
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : text)
+        c = c == ',' ? '.' : static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 
     if (!Contains(text, '.')) {
-        // Patterns tried in order; "%dN" takes any text that starts with a
-        // number, so a plain number is read as a DCS code.
-        std::optional<std::int32_t> n;
-        for (std::string_view prefix : {"D", "DN", "DI", "ND", "ID", "N", "I"}) {
-            n = ScanAfter(text, prefix);
-            if (n) break;
-        }
-        if (!n) n = ScanInt(text);
+        const std::optional<std::int32_t> n = TypedDcsNumber(text);
         if (n) {
             if (*n > 0 && *n < 778) {
                 char buf[16];
@@ -140,6 +144,37 @@ void NormalizeToneText(std::string& text) {
         // "88.5D" would be stored as a DCS code: show the tone that is stored.
         text = FormatScaled(v, 1);
     }
+}
+
+TypedTone TakeTypedTone(std::string_view typed) {
+    TypedTone tone;
+    tone.text = typed;
+    NormalizeToneText(tone.text);
+    const std::string said(typed);
+    if (tone.text.empty()) return tone;
+    // The CTCSS tone a plain number also names, when it is one: 67 -> 67.0.
+    const bool number = std::all_of(typed.begin(), typed.end(), [](char c) {
+        return std::isdigit(static_cast<unsigned char>(c));
+    });
+    const std::int64_t tenths = number ? ScaleDecimalText(typed, 1) : 0;
+    const std::string ctcss =
+        tenths >= 600 && tenths <= 2800 ? FormatScaled(tenths, 1) : std::string();
+    const std::string ctcssHint = ctcss.empty() ? "" : "; type " + ctcss + " for " + ctcss + " Hz";
+    // DCS codes are octal: "D088N" names no code the radio can send.
+    std::string upper(typed);
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::optional<std::int32_t> dcs =
+        Contains(upper, '.') || Contains(upper, ',') ? std::nullopt : TypedDcsNumber(upper);
+    if (dcs && std::to_string(*dcs).find_first_of("89") != std::string::npos) {
+        tone.refused = true;
+        tone.notice = said + " is not a DCS code (DCS codes use the digits 0 to 7)" + ctcssHint +
+                      ": left as it was";
+    } else if (tone.text.front() == 'D') {
+        if (number) tone.notice = said + " was taken as DCS " + tone.text + ctcssHint;
+    } else if (tone.text == "None" && !EqualsIgnoringCase(typed, "None")) {
+        tone.notice = said + " is not a tone: set to None";
+    }
+    return tone;
 }
 
 ToneCode ReadToneCode(const RadioImage& image, std::size_t off) {

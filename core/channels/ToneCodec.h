@@ -25,8 +25,21 @@ ToneCode ToneCodeFromText(std::string_view text);
 std::string ToneCodeToText(ToneCode code);
 
 // Rewrites a typed tone into one of the accepted forms: "D023N", "D754I",
-// a CTCSS value from 60.0 to 280.0 Hz, or "None".
+// a CTCSS value from 60.0 to 280.0 Hz, or "None". A comma is the decimal
+// point, as in the frequency cells.
 void NormalizeToneText(std::string& text);
+
+// A tone the user typed into a tone cell of the channel table or a tone box
+// of the channel dialog, after the normaliser: the text the field takes, or a
+// refusal (a DCS code with a digit 8 or 9 does not exist; the field keeps its
+// value), and what was changed or refused, in words for the user (empty when
+// the text was taken as typed).
+struct TypedTone {
+    bool refused = false;
+    std::string text;
+    std::string notice;
+};
+TypedTone TakeTypedTone(std::string_view typed);
 
 ToneCode ReadToneCode(const RadioImage& image, std::size_t off);
 void WriteToneCode(RadioImage& image, std::size_t off, ToneCode code);

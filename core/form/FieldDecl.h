@@ -79,7 +79,7 @@ enum class Scale { kUnits, kTenths, kTimes20, kTimes100 };
 // What leaving the box does with its text.
 enum class NumberCommit {
     kNone,      // nothing
-    kClamp,     // the number clamped to min..max
+    kClamp,     // the number clamped to min..max (see `keepTyped`)
     kStepDown,  // rounded down to a multiple of step, then clamped
     kValidate,  // out of min..max: `invalidText`; else kept (or rewritten, see `reformat`)
 };
@@ -96,6 +96,7 @@ struct NumberRule {
     bool byteWrap = false;
     std::string invalidText{};  // kValidate
     bool reformat = false;      // kValidate: an accepted value is rewritten (rounded to step)
+    bool keepTyped = false;     // kClamp: a value within min..max keeps the text as typed
     bool commitAfterLoad = false;
     bool commitBeforeStore = false;
     // A stored value shown as a word ("continue", "unlimited").

@@ -104,8 +104,11 @@ std::string CommitNumber(const NumberRule& rule, const std::string& text) {
     switch (rule.commit) {
         case NumberCommit::kNone:
             return text;
-        case NumberCommit::kClamp:
-            return ShowValue(rule, Clamp(ShownValue(rule, text), rule.min, rule.max));
+        case NumberCommit::kClamp: {
+            const int v = ShownValue(rule, text);
+            if (rule.keepTyped && !text.empty() && v >= rule.min && v <= rule.max) return text;
+            return ShowValue(rule, Clamp(v, rule.min, rule.max));
+        }
         case NumberCommit::kStepDown: {
             const int v = ShownValue(rule, text);
             return ShowValue(rule, Clamp(v - Mod(v, rule.step), rule.min, rule.max));

@@ -16,12 +16,18 @@ namespace {
 
 constexpr std::int32_t kTensOfHzPerMhz = 100000;
 
-// Digits only, 3 characters; leaving the cell brings the value into 1..255;
-// a cell left empty (the Delete key) stores 60.
+// Digits only, 3 characters; leaving the cell brings the value into 1..255
+// (a value within it keeps the text as typed); a cell left empty (the Delete
+// key) stores 60.
 FieldDecl RowField(int row, std::string group) {
     return Number("row" + std::to_string(row), "Sql",
                   Byte(layout::kSquelchValues + static_cast<std::size_t>(row - 1)),
-                  {.min = 1, .max = 255, .commit = NumberCommit::kClamp, .emptyStores = 60}, 3)
+                  {.min = 1,
+                   .max = 255,
+                   .commit = NumberCommit::kClamp,
+                   .keepTyped = true,
+                   .emptyStores = 60},
+                  3)
         .InGroup(std::move(group));
 }
 

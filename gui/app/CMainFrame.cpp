@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -16,7 +19,9 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <QWindow>
 #include <ctime>
 
@@ -66,7 +71,11 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     view_ = new CProgramView(context_.image, context_.band, context_.settings, this);
     setCentralWidget(view_);
     csvCommands_ = new CChannelCsvCommands(context_.image, *view_, this);
+    csvCommands_->SetDocumentPath(
+        [this] { return QString::fromStdString(context_.document.path()); });
     clipboard_ = new CChannelClipboard(context_.image, *view_, this);
+    recent_ = std::make_unique<dpmr::RecentFiles>(dpmr::RecentFilesPath());
+    setAcceptDrops(true);
     CreateActions();
     CreateUndoActions();
     CreateMenus();
@@ -77,7 +86,13 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
     connect(view_, &CProgramView::TableChanged, this, &CMainFrame::UpdateTitle);
     connect(view_, &CProgramView::Edited, this, &CMainFrame::RecordStep);
     const auto notice = [this](const QString& text) { statusBar()->showMessage(text, 10000); };
-    connect(view_, &CProgramView::Notice, this, notice);
+    // A cell's correction stays said until the next edit (an empty text).
+    connect(view_, &CProgramView::Notice, this, [this](const QString& text) {
+        if (text.isEmpty())
+            statusBar()->clearMessage();
+        else
+            statusBar()->showMessage(text);
+    });
     connect(csvCommands_, &CChannelCsvCommands::Notice, this, notice);
     connect(clipboard_, &CChannelClipboard::Notice, this, notice);
     UpdateTitle();
@@ -109,11 +124,8 @@ void CMainFrame::CreateActions() {
          QStyle::SP_CustomBase},
         {"actionSave", "&Save", "Save the active document\nSave", QKeySequence::Save,
          QStyle::SP_DialogSaveButton},
-        {"actionSaveAs",
-         "Save &As...",
-         "Save the active document with a new name\nSave As",
-         {},
-         QStyle::SP_CustomBase},
+        {"actionSaveAs", "Save &As...", "Save the active document with a new name\nSave As",
+         QKeySequence("Ctrl+Shift+S"), QStyle::SP_CustomBase},
         {"actionExportCodeplug",
          "Expor&t...",
          "Write the whole configuration to a readable YAML file",
@@ -164,8 +176,10 @@ void CMainFrame::CreateActions() {
         {"actionAlarm", "Alarm", "Edit the alarm settings", {}, QStyle::SP_CustomBase},
         {"actionDtmf", "DTMF", "Edit the DTMF settings", {}, QStyle::SP_CustomBase},
         {"actionDpmr", "dPMR", "Edit the dPMR parameters", {}, QStyle::SP_CustomBase},
-        {"actionRead", "Read", "Read Data From Radio\nRead", {}, QStyle::SP_ArrowUp},
-        {"actionWrite", "Write", "Write Data to Radio \nWrite", {}, QStyle::SP_ArrowDown},
+        {"actionRead", "Read", "Read Data From Radio\nRead", QKeySequence("Ctrl+R"),
+         QStyle::SP_ArrowUp},
+        {"actionWrite", "Write", "Write Data to Radio \nWrite", QKeySequence("Ctrl+W"),
+         QStyle::SP_ArrowDown},
         {"actionToolbar",
          "&Toolbar",
          "Show or hide the toolbar\nToggle ToolBar",
@@ -301,6 +315,9 @@ void CMainFrame::CreateMenus() {
     file->addAction(action("actionOpenBackup"));
     file->addAction(action("actionSave"));
     file->addAction(action("actionSaveAs"));
+    recentMenu_ = file->addMenu("Recent &Files");
+    recentMenu_->setObjectName("menuRecentFiles");
+    UpdateRecentMenu();
     file->addSeparator();
     file->addAction(action("actionExportCodeplug"));
     file->addAction(action("actionImportCodeplug"));
@@ -464,6 +481,12 @@ void CMainFrame::NewDocument() {
 }
 
 bool CMainFrame::OpenDocument(const QString& path) {
+    if (!LoadDocument(path)) return false;
+    RememberFile(path);
+    return true;
+}
+
+bool CMainFrame::LoadDocument(const QString& path) {
     bool tooShort = false;
     if (dpmr::Status s = dpmr::LoadImageFile(path.toStdString(), context_.image, &tooShort); !s) {
         ShowMessage(QString::fromStdString(s.message()));
@@ -531,6 +554,10 @@ void CMainFrame::OnImportCodeplug() {
     if (!MaybeSave()) return;
     const QString path = ChooseCodeplugFile(false);
     if (path.isEmpty()) return;
+    ImportCodeplug(path);
+}
+
+void CMainFrame::ImportCodeplug(const QString& path) {
     std::string text;
     dpmr::RadioImage image;
     dpmr::Status s = dpmr::ReadListFile(path.toStdString(), "codeplug", text);
@@ -569,7 +596,7 @@ void CMainFrame::OnFileOpenBackup() {
     const QString folder = QString::fromStdString(context_.backupFolder);
     if (!folder.isEmpty()) QDir().mkpath(folder);
     const QString path = ChooseFile(false, folder);
-    if (path.isEmpty() || !OpenDocument(path)) return;
+    if (path.isEmpty() || !LoadDocument(path)) return;
     // A backup opens as a new document: Save asks for a name, so that an
     // edit never replaces the copy kept (nor goes where old copies are
     // deleted).
@@ -579,6 +606,71 @@ void CMainFrame::OnFileOpenBackup() {
         10000);
 }
 
+void CMainFrame::RememberFile(const QString& path) {
+    recent_->Add(QFileInfo(path).absoluteFilePath().toStdString());
+    UpdateRecentMenu();
+}
+
+void CMainFrame::UpdateRecentMenu() {
+    recentMenu_->clear();
+    const std::vector<std::string>& paths = recent_->Paths();
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        const QString path = QString::fromStdString(paths[k]);
+        // "&1 radio.dat": the digit chooses it from the keyboard.
+        QAction* a = recentMenu_->addAction(
+            QString("&%1 %2").arg(k + 1).arg(QFileInfo(path).fileName().replace('&', "&&")));
+        a->setObjectName(QString("actionRecentFile%1").arg(k + 1));
+        a->setStatusTip(path);
+        a->setToolTip(path);
+        connect(a, &QAction::triggered, this, [this, path] { OnOpenRecent(path); });
+    }
+    recentMenu_->setEnabled(!paths.empty());
+}
+
+void CMainFrame::OnOpenRecent(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        recent_->Remove(path.toStdString());
+        UpdateRecentMenu();
+        ShowMessage(
+            QString("%1 no longer exists; it was removed from the recent files.").arg(path));
+        return;
+    }
+    if (!MaybeSave()) return;
+    OpenDocument(path);
+}
+
+QString CMainFrame::DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().first();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == "dat" || suffix == "yaml" || suffix == "yml" ? path : QString();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty() && !QApplication::activeModalWidget())
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty() || QApplication::activeModalWidget() || context_.transfer.busy) return;
+    event->acceptProposedAction();
+    // Run after the drop has ended, so that the question and any message box
+    // do not run inside the drag's own event handling.
+    QTimer::singleShot(0, this, [this, path] { OpenDroppedFile(path); });
+}
+
+void CMainFrame::OpenDroppedFile(const QString& path) {
+    if (!MaybeSave()) return;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "dat")
+        OpenDocument(path);
+    else
+        ImportCodeplug(path);
+}
+
 bool CMainFrame::SaveTo(const QString& path) {
     view_->StoreGridToImage();
     if (dpmr::Status s = dpmr::SaveImageFile(path.toStdString(), context_.image); !s) {
@@ -586,6 +678,7 @@ bool CMainFrame::SaveTo(const QString& path) {
         return false;
     }
     context_.document.Reset(QFileInfo(path).absoluteFilePath().toStdString(), context_.image);
+    RememberFile(path);
     UpdateTitle();
     statusBar()->showMessage(QString("Saved %1").arg(QFileInfo(path).fileName()), 4000);
     return true;
@@ -763,7 +856,12 @@ void CMainFrame::OnDpmr() {
 
 void CMainFrame::OnServicePassword() {
     CServicePasswordDlg gate(this);
-    if (gate.exec() != QDialog::Accepted) return;
+    if (gate.exec() != QDialog::Accepted) {
+        if (gate.WrongPassword())
+            statusBar()->showMessage("Wrong service password: squelch calibration not opened",
+                                     10000);
+        return;
+    }
     view_->RunImageEditor([this] {
         CSqlCalibrationDlg dialog(context_.image, Link(), this);
         dialog.exec();

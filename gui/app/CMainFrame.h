@@ -1,9 +1,9 @@
 // CMainFrame: the main window: menu, toolbar, status bar with the key-state
 // indicators, the channel table as its central view, and the document
-// commands (New, Open, Save, Save As, Export, Import, Print, Exit) with the unsaved-changes
-// question. The title names the model, the file and whether it has unsaved
-// changes. Edit > Undo and Redo step through the document's history; Read and
-// Write keep backups, and Write checks the image first.
+// commands (New, Open, Recent Files, Save, Save As, Export, Import, Print,
+// Exit, a file dropped on the window) with the unsaved-changes question. The title names the model,
+// the file and whether it has unsaved changes. Edit > Undo and Redo step through the document's
+// history; Read and Write keep backups, and Write checks the image first.
 #pragma once
 
 #include <QMainWindow>
@@ -13,6 +13,7 @@
 
 #include "app/AppContext.h"
 #include "backup/BackupStore.h"
+#include "config/RecentFiles.h"
 #include "history/UndoHistory.h"
 
 class CChannelClipboard;
@@ -20,6 +21,8 @@ class CChannelCsvCommands;
 class CProgramView;
 class QAction;
 class QLabel;
+class QMenu;
+class QMimeData;
 class QPrinter;
 
 class CMainFrame : public QMainWindow {
@@ -30,9 +33,16 @@ class CMainFrame : public QMainWindow {
 
     // File > New without asking (start-up), or open `path` (command line).
     // A file that cannot be read leaves the document as it was; one too short
-    // to be a radio file gives a new document.
+    // to be a radio file gives a new document. An opened file goes to the
+    // top of File > Recent Files.
     void NewDocument();
     bool OpenDocument(const QString& path);
+    // A file of File > Recent Files: one that no longer exists is said and
+    // dropped from the list; else it opens after the unsaved-changes question.
+    void OnOpenRecent(const QString& path);
+    // A .dat file dropped on the window opens, a .yaml (or .yml) file is
+    // imported, after the unsaved-changes question.
+    void OpenDroppedFile(const QString& path);
 
     // The model name followed by " Software": the title of the program's
     // message boxes and the start of the window title.
@@ -89,6 +99,8 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -115,6 +127,14 @@ class CMainFrame : public QMainWindow {
     // The document now belongs to `path` (empty: new) and holds no changes.
     void ResetBaseline(const std::string& path);
     bool SaveTo(const QString& path);
+    // Open without remembering the file (a backup opens as a new document).
+    bool LoadDocument(const QString& path);
+    // A codeplug file as a new, modified document; an error changes nothing.
+    void ImportCodeplug(const QString& path);
+    void RememberFile(const QString& path);
+    void UpdateRecentMenu();
+    // The one local .dat or .yaml file a drag carries, else empty.
+    static QString DroppedFile(const QMimeData* data);
     // Asks "Save changes?" when there are changes; false when the user cancels
     // or the save fails.
     bool MaybeSave();
@@ -132,6 +152,8 @@ class CMainFrame : public QMainWindow {
     CChannelClipboard* clipboard_ = nullptr;      // Edit > Copy / Paste
     FileChooser chooseFile_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<dpmr::RecentFiles> recent_;
+    QMenu* recentMenu_ = nullptr;
     QLabel* capIndicator_ = nullptr;
     QLabel* numIndicator_ = nullptr;
     QLabel* scrlIndicator_ = nullptr;

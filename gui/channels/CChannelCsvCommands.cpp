@@ -24,11 +24,15 @@ CChannelCsvCommands::CChannelCsvCommands(dpmr::RadioImage& image, CProgramView& 
     : QObject(parent), image_(image), view_(view), parent_(parent) {}
 
 QString CChannelCsvCommands::ChooseFile(bool forSave) {
-    if (chooseFile_) return chooseFile_(forSave);
+    const QString document = documentPath_ ? documentPath_() : QString();
+    const QString suggested =
+        forSave ? SuggestBesideDocument(document, "csv", "channels.csv")
+                : (document.isEmpty() ? QString() : QFileInfo(document).absolutePath());
+    if (chooseFile_) return chooseFile_(forSave, suggested);
     return ChooseFileInDialog(
         parent_, forSave,
         {forSave ? "Export Channels as CSV" : "Import Channels from CSV", kCsvFilter, "csv"},
-        forSave ? "channels.csv" : QString());
+        suggested);
 }
 
 void CChannelCsvCommands::OnExportCsv() {

@@ -19,10 +19,16 @@ class CChannelCsvCommands : public QObject {
   public:
     CChannelCsvCommands(dpmr::RadioImage& image, CProgramView& view, QWidget* parent);
 
-    // How the file is asked for (a seam for tests); default: the file dialog.
-    // An empty name cancels.
-    using FileChooser = std::function<QString(bool forSave)>;
+    // How the file is asked for (a seam for tests); default: the file dialog,
+    // opened on `suggested`. An empty name cancels.
+    using FileChooser = std::function<QString(bool forSave, const QString& suggested)>;
     void SetFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+    // The open document's file (empty for a new one): export offers a CSV
+    // beside it, named after it, and import starts in its folder, as the
+    // codeplug commands do.
+    void SetDocumentPath(std::function<QString()> documentPath) {
+        documentPath_ = std::move(documentPath);
+    }
 
   public slots:
     void OnExportCsv();
@@ -39,4 +45,5 @@ class CChannelCsvCommands : public QObject {
     CProgramView& view_;
     QWidget* parent_;
     FileChooser chooseFile_;
+    std::function<QString()> documentPath_;
 };

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -181,9 +182,18 @@ void CChannelEditDlg::BuildLayout() {
         row(cutOffForm, c);
     cutOff->hide();
 
-    auto* columns = new QHBoxLayout(this);
+    auto* columns = new QHBoxLayout;
     columns->addLayout(leftColumn);
     columns->addLayout(rightColumn);
+
+    // What a tone box's commit changed or refused of the text as typed.
+    notice_ = new QLabel(this);
+    notice_->setObjectName("notice");
+    notice_->setWordWrap(true);
+    notice_->hide();
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(columns);
+    page->addWidget(notice_);
 }
 
 void CChannelEditDlg::Connect(EditControl c) {
@@ -240,6 +250,11 @@ bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event) {
                 presenter_.FocusIn(*c);
             else
                 presenter_.FocusOut(*c);
+            if (event->type() == QEvent::FocusOut && dpmr::KindOf(*c) == ControlKind::kToneBox) {
+                const QString notice = ToQt(presenter_.TakeNotice());
+                notice_->setText(notice);
+                notice_->setVisible(!notice.isEmpty());
+            }
             Refresh();
             break;
         }

@@ -13,6 +13,7 @@
 #include "channels/ChannelEditPresenter.h"
 #include "image/RadioImage.h"
 
+class QLabel;
 class QToolButton;
 
 class CChannelEditDlg : public QDialog {
@@ -28,6 +29,9 @@ class CChannelEditDlg : public QDialog {
     QWidget* Control(dpmr::EditControl c) const;
     QToolButton* SpinUp() const { return spinUp_; }
     QToolButton* SpinDown() const { return spinDown_; }
+    // The line under the controls that says what a tone commit changed or
+    // refused; hidden while there is nothing to say.
+    QLabel* Notice() const { return notice_; }
     int CurrentChannel() const { return presenter_.CurrentChannel(); }
 
     void done(int result) override;
@@ -51,6 +55,7 @@ class CChannelEditDlg : public QDialog {
     std::array<QWidget*, dpmr::kEditControlCount> widgets_{};
     QToolButton* spinUp_ = nullptr;
     QToolButton* spinDown_ = nullptr;
+    QLabel* notice_ = nullptr;
     bool refreshing_ = false;
     bool refreshAgain_ = false;
 };

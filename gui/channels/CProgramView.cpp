@@ -27,6 +27,7 @@
 #include "dpmr/ContactChecks.h"
 #include "widgets/DialogCaptionWatcher.h"
 #include "widgets/FlexGrid.h"
+#include "widgets/GridKeys.h"
 
 using dpmr::CellEditor;
 using dpmr::ChannelTablePresenter;
@@ -53,6 +54,13 @@ QString Q(const std::string& text) {
 
 bool IsEnterKey(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Tab moves one cell on (+1), Shift+Tab one back (-1); 0 for other keys.
+int TabStep(const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Backtab) return -1;
+    if (event.key() != Qt::Key_Tab) return 0;
+    return (event.modifiers() & Qt::ShiftModifier) ? -1 : 1;
 }
 
 }  // namespace
@@ -149,6 +157,7 @@ void CProgramView::StoreGridInto(dpmr::RadioImage& target) {
 }
 
 void CProgramView::SelectBandFromImage() {
+    ClearCorrection();
     presenter_.SelectBandFromImage();
     ShowPresenterState();
 }
@@ -156,7 +165,7 @@ void CProgramView::SelectBandFromImage() {
 void CProgramView::PrintTable(QPrinter* printer) {
     if (!printer) return;
     CopyEditorTextToPresenter();
-    ChannelTablePrinter(presenter_).Print(*printer);
+    ChannelTablePrinter(presenter_, image_).Print(*printer);
 }
 
 void CProgramView::FilePrint() {
@@ -245,7 +254,16 @@ void CProgramView::BeginCellEdit() {
     ShowOpenedEditor(true);
 }
 
+void CProgramView::ClearCorrection() {
+    if (markedRow_ == 0) return;
+    grid_->SetCellMark(markedRow_, markedCol_, {});
+    markedRow_ = markedCol_ = 0;
+    emit Notice(QString());
+}
+
 void CProgramView::ShowOpenedEditor(bool selectAll) {
+    // The next edit begins: the last correction has been seen.
+    ClearCorrection();
     const QString text = Q(presenter_.EditorText());
     switch (presenter_.OpenEditor()) {
         case CellEditor::kFrequency:
@@ -361,6 +379,15 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (watched == grid_) return HandleGridKey(key);
+        if (const int step = TabStep(*key); step != 0) {
+            // As in a spreadsheet: the cell is committed and the next one
+            // (the previous one for Shift+Tab) becomes current.
+            CommitEditor();
+            presenter_.TableArrow(step > 0 ? dpmr::TableKey::kRight : dpmr::TableKey::kLeft);
+            grid_->setFocus();
+            ShowPresenterState();
+            return true;
+        }
         return HandleEditorKey(watched, key->key());
     }
     return QWidget::eventFilter(watched, event);
@@ -370,6 +397,17 @@ bool CProgramView::HandleGridKey(const QKeyEvent* event) {
     const int key = event->key();
     if (IsEnterKey(key) || key == Qt::Key_F2) {
         BeginCellEdit();
+        return true;
+    }
+    if (const int step = TabStep(*event); step != 0) {
+        // Tab and Shift+Tab move between cells as in a spreadsheet (wrapping
+        // to the next or previous row); Ctrl+Tab leaves the table.
+        if (event->modifiers() & Qt::ControlModifier) {
+            focusNextPrevChild(step > 0);
+        } else {
+            presenter_.TableArrow(step > 0 ? dpmr::TableKey::kRight : dpmr::TableKey::kLeft);
+            ShowPresenterState();
+        }
         return true;
     }
     // Shift with Up or Down extends the selection of rows (the grid's own
@@ -394,12 +432,8 @@ bool CProgramView::HandleGridKey(const QKeyEvent* event) {
             // A character typed on a cell starts editing it with that
             // character; one its editor does not take is dropped rather than
             // sending the current cell to another row.
-            const QString text = event->text();
-            const bool plain = (event->modifiers() &
-                                (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0;
-            if (!plain || text.size() != 1 || !text[0].isPrint()) return false;
-            if (text[0].unicode() < 0x80 && presenter_.TypeIntoCell(text[0].toLatin1()))
-                ShowOpenedEditor(false);
+            if (grid_keys::OnGrid(*event) != grid_keys::Action::kTypeInto) return false;
+            if (presenter_.TypeIntoCell(grid_keys::Typed(*event))) ShowOpenedEditor(false);
             return true;
         }
     }
@@ -456,7 +490,15 @@ void CProgramView::ShowPresenterState() {
     grid_->ShowEditor(OpenEditorWidget(), {editors.begin(), editors.end()}, presenter_.EditRow(),
                       presenter_.EditCol());
     syncing_ = wasSyncing;
-    if (const std::string notice = presenter_.TakeNotice(); !notice.empty()) emit Notice(Q(notice));
+    if (const std::string notice = presenter_.TakeNotice(); !notice.empty()) {
+        // The corrected cell stays marked, and the notice stays, until the
+        // next edit begins.
+        ClearCorrection();
+        markedRow_ = presenter_.EditRow();
+        markedCol_ = presenter_.EditCol();
+        grid_->SetCellMark(markedRow_, markedCol_, Q(notice));
+        emit Notice(Q(notice));
+    }
     emit TableChanged();
 }
 

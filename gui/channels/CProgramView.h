@@ -71,7 +71,9 @@ class CProgramView : public QWidget {
   signals:
     // The table may differ from what it showed before (for the title's mark).
     void TableChanged();
-    // A commit changed what was typed: the words for the status bar.
+    // A commit changed (or refused) what was typed: the words for the status
+    // bar, which stay until the next edit begins; then an empty text. The
+    // cell carries the words as its tooltip, on a marked background, as long.
     void Notice(const QString& text);
     // An action that may have changed the document ended: `stepName` names
     // its undo step ("Channel 3 Rx Freq", "Freq range", "Factroy", a
@@ -95,6 +97,8 @@ class CProgramView : public QWidget {
     // Shows the editor the presenter opened, with the focus; typed text keeps
     // the cursor at its end, a cell's own text is selected whole.
     void ShowOpenedEditor(bool selectAll);
+    // Takes the mark off the cell last corrected and ends its notice.
+    void ClearCorrection();
     // Edited for the cell the last editor was open on.
     void AnnounceCellEdit();
     void CopyEditorTextToPresenter();
@@ -120,4 +124,6 @@ class CProgramView : public QWidget {
     QComboBox* toneCombo_ = nullptr;
     QComboBox* listCombo_ = nullptr;
     bool syncing_ = false;
+    int markedRow_ = 0;  // the cell last corrected (0: none)
+    int markedCol_ = 0;
 };

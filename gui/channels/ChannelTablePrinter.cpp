@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <numeric>
 
+#include "form/DialogRegistry.h"
+
 using dpmr::ChannelTablePresenter;
 
 namespace {
@@ -36,8 +38,7 @@ int ChannelTablePrinter::Print(QPagedPaintDevice& device) const {
     const int rowHeight = metrics.height() * 8 / 5;
     const int pageHeight = painter.viewport().height();
 
-    const QString band = QString::fromStdString(table_.BandText());
-    const QString heading = "Freq range: " + (band.isEmpty() ? QStringLiteral("-") : band);
+    const QString heading = Heading();
 
     int pages = 0;
     int row = 1;
@@ -61,6 +62,25 @@ int ChannelTablePrinter::Print(QPagedPaintDevice& device) const {
     return pages;
 }
 
+QString ChannelTablePrinter::Heading() const {
+    const auto shown = [this](const char* key) {
+        const QString text =
+            QString::fromStdString(dpmr::form::ShownFieldText(image_, key).value_or(""));
+        return text.isEmpty() ? QStringLiteral("-") : text;
+    };
+    const QString band = QString::fromStdString(table_.BandText());
+    return "Radio name: " + shown("dpmr.radio_name") + "    Radio id: " + shown("dpmr.radio_id") +
+           "    Freq range: " + (band.isEmpty() ? QStringLiteral("-") : band);
+}
+
+QFont ChannelTablePrinter::FittingFont(QFont font, const QString& text, int width,
+                                       QPaintDevice* device) {
+    const int room = width - QFontMetrics(font, device).averageCharWidth();
+    for (int k = 0; k < 20 && QFontMetrics(font, device).horizontalAdvance(text) > room; ++k)
+        font.setPointSizeF(font.pointSizeF() * 0.9);
+    return font;
+}
+
 void ChannelTablePrinter::DrawRow(QPainter& painter, int row, int top, int height,
                                   bool titles) const {
     const auto edges = ColumnEdges(painter.viewport().width() - 1);
@@ -72,6 +92,9 @@ void ChannelTablePrinter::DrawRow(QPainter& painter, int row, int top, int heigh
             edges[static_cast<std::size_t>(c)], top,
             edges[static_cast<std::size_t>(c) + 1] - edges[static_cast<std::size_t>(c)], height);
         painter.drawRect(cell);
-        painter.drawText(cell, Qt::AlignCenter, QString::fromStdString(table_.Cell(row, c)));
+        const QString text = QString::fromStdString(table_.Cell(row, c));
+        painter.setFont(FittingFont(font, text, cell.width(), painter.device()));
+        painter.drawText(cell, Qt::AlignCenter, text);
     }
+    painter.setFont(font);
 }

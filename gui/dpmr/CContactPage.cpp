@@ -15,10 +15,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <cctype>
 #include <vector>
 
 #include "form/QtText.h"
 #include "widgets/FlexGrid.h"
+#include "widgets/GridKeys.h"
 
 using dpmr::ContactEditor;
 using dpmr::ContactPagePresenter;
@@ -43,8 +45,15 @@ class ColumnValidator : public QValidator {
 // The old page measured its columns in pixels; the grid takes twips.
 constexpr int kTwipsPerPixel = 15;
 
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
+// Whether a character typed on a cell of `col` starts editing it: one the
+// name or number takes, or the first letter of a type.
+bool StartsEdit(int col, char c) {
+    if (col != ContactPagePresenter::kTypeCol) return ContactPagePresenter::Accepts(col, c);
+    for (const std::string& choice : ContactPagePresenter::TypeChoices())
+        if (!choice.empty() && std::toupper(static_cast<unsigned char>(choice.front())) ==
+                                   std::toupper(static_cast<unsigned char>(c)))
+            return true;
+    return false;
 }
 
 }  // namespace
@@ -182,10 +191,27 @@ bool CContactPage::eventFilter(QObject* watched, QEvent* event) {
             QApplication::focusWidget() != watched)
             EndEdit(true);
     } else if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == grid_) return HandleGridKey(key);
-        if (IsEnterKey(key) || key == Qt::Key_Escape) {
-            EndEdit(key != Qt::Key_Escape);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == grid_) return HandleGridKey(*key);
+        const grid_keys::Action action = grid_keys::InEditor(*key);
+        if (action == grid_keys::Action::kCancel) {
+            EndEdit(false);
+            grid_->setFocus();
+            return true;
+        }
+        if (action == grid_keys::Action::kCommit) {
+            // A refused edit (an empty or repeated name or number) stays on
+            // its cell.
+            const int row = presenter_.EditRow();
+            const int col = presenter_.EditCol();
+            if (presenter_.CommitEdit()) {
+                const auto [r, c] = grid_keys::NextCell(
+                    row, col, presenter_.RowCount(),
+                    {ContactPagePresenter::kNameCol, ContactPagePresenter::kNumberCol,
+                     ContactPagePresenter::kTypeCol});
+                presenter_.SetCurrentCell(r, c);
+            }
+            Refresh();
             grid_->setFocus();
             return true;
         }
@@ -195,10 +221,20 @@ bool CContactPage::eventFilter(QObject* watched, QEvent* event) {
     return CPageWidget::eventFilter(watched, event);
 }
 
-bool CContactPage::HandleGridKey(int key) {
-    if (IsEnterKey(key) || key == Qt::Key_F2) {
-        BeginEdit();
-        return true;
+bool CContactPage::HandleGridKey(const QKeyEvent& event) {
+    const int key = event.key();
+    switch (grid_keys::OnGrid(event)) {
+        case grid_keys::Action::kEdit:
+            BeginEdit();
+            return true;
+        case grid_keys::Action::kTypeInto:
+            if (StartsEdit(presenter_.CurrentCol(), grid_keys::Typed(event))) {
+                BeginEdit();
+                if (QWidget* editor = OpenEditorWidget()) grid_keys::SendTo(editor, event);
+            }
+            return true;
+        default:
+            break;
     }
     if (key == Qt::Key_Delete) {
         if (presenter_.CanDelete()) Press(&ContactPagePresenter::Delete);

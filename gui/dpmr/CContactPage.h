@@ -1,9 +1,12 @@
 // CContactPage: the "Contact" page of "dPMR param": the contact grid ("No.",
 // "Name", "Number", "Type") with its in-place editors and the "Add",
-// "Insert" and "Delete" buttons. A click, Enter or F2 opens the editor of the
-// focused cell; Enter or leaving the editor ends the edit (the page may
-// refuse it, and says why under the grid), Escape drops it; the Delete key does what the "Delete"
-// button does, and only while that button is enabled. Every rule lives in
+// "Insert" and "Delete" buttons, keyed like every grid (GridKeys). A click,
+// Enter or F2 opens the editor of the focused cell, and a character the cell
+// takes opens it with that character; Enter ends the edit (the page may
+// refuse it, and says why under the grid) and moves to the next cell,
+// leaving the editor ends it too, Escape drops it; the Delete key does what
+// the "Delete" button does, and only while that button is enabled. Every
+// rule lives in
 // dpmr::ContactPagePresenter; this class forwards events and draws.
 #pragma once
 
@@ -12,6 +15,7 @@
 
 class FlexGrid;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,7 +44,7 @@ class CContactPage : public CPageWidget {
   private:
     void BeginEdit();
     void EndEdit(bool keep);
-    bool HandleGridKey(int key);
+    bool HandleGridKey(const QKeyEvent& event);
     QWidget* OpenEditorWidget() const;
     void PlaceEditor();
     void Press(void (dpmr::ContactPagePresenter::*action)());

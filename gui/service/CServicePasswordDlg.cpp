@@ -37,6 +37,7 @@ void CServicePasswordDlg::accept() {
     if (dpmr::IsServicePassword(edit_->text().toStdString())) {
         QDialog::accept();
     } else {
+        wrongPassword_ = true;
         reject();
     }
 }

@@ -11,6 +11,7 @@
 
 #include "form/QtText.h"
 #include "widgets/FlexGrid.h"
+#include "widgets/GridKeys.h"
 #include "widgets/SpinEdit.h"
 
 namespace {
@@ -108,6 +109,12 @@ SpinEdit* CSqlCalibrationPage::CellEditor(int row) const {
     return editors_[static_cast<std::size_t>(row - 1)];
 }
 
+int CSqlCalibrationPage::EditorRow(const QObject* object) const {
+    for (std::size_t k = 0; k < editors_.size(); ++k)
+        if (editors_[k] == object) return static_cast<int>(k) + 1;
+    return 0;
+}
+
 int CSqlCalibrationPage::RowOfField(std::size_t field) const {
     if (field < dpmr::kThresholdCount) return 0;
     return static_cast<int>(field - dpmr::kThresholdCount) + 1;
@@ -125,6 +132,7 @@ void CSqlCalibrationPage::Refresh() {
 void CSqlCalibrationPage::OpenEditor(int row) {
     if (row < 1 || row > page_.RowCount()) return;
     SpinEdit* editor = CellEditor(row);
+    textAtOpen_ = page_.CellText(row);
     editor->setGeometry(grid_->CellRect(row, kSqlCol));
     editor->show();
     editor->setFocus(Qt::MouseFocusReason);
@@ -143,15 +151,24 @@ void CSqlCalibrationPage::MarkCurrentCell(int row, int col) {
 
 bool CSqlCalibrationPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return CPageWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto& keyEvent = *static_cast<QKeyEvent*>(event);
+    const int key = keyEvent.key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (watched == grid_) {
-        // Enter opens the current "Sql" cell and never closes the dialog;
-        // Delete empties it.
-        if (enter) {
-            if (grid_->Col() == kSqlCol) OpenEditor(grid_->Row());
+        // Enter and F2 open the current "Sql" cell (Enter never closes the
+        // dialog), a digit opens it with that digit; Delete empties it.
+        const grid_keys::Action action = grid_keys::OnGrid(keyEvent);
+        if (action != grid_keys::Action::kNone && grid_->Col() == kSqlCol) {
+            const int row = grid_->Row();
+            if (action == grid_keys::Action::kTypeInto &&
+                !page_.Accepts(dpmr::SquelchRowField(row), grid_keys::Typed(keyEvent)))
+                return true;
+            OpenEditor(row);
+            if (action == grid_keys::Action::kTypeInto)
+                grid_keys::SendTo(CellEditor(row), keyEvent);
             return true;
         }
+        if (enter) return true;
         if (key == Qt::Key_Delete && grid_->Col() == kSqlCol) {
             page_.ClearCell(grid_->Row());
             ShowCell(grid_->Row());
@@ -160,11 +177,26 @@ bool CSqlCalibrationPage::eventFilter(QObject* watched, QEvent* event) {
     } else if (enter && (watched == read_ || watched == write_)) {
         static_cast<QPushButton*>(watched)->click();
         return true;
-    } else if (enter) {
-        // Enter in a cell editor gives the focus back to the grid: the value
-        // is committed and the dialog stays open.
-        grid_->setFocus(Qt::OtherFocusReason);
-        return true;
+    } else if (const int row = EditorRow(watched); row != 0) {
+        switch (grid_keys::InEditor(keyEvent)) {
+            case grid_keys::Action::kCancel:
+                // The value as it was when the editor opened; the focus going
+                // back to the grid commits it unchanged.
+                page_.Type(dpmr::SquelchRowField(row), textAtOpen_);
+                grid_->setFocus(Qt::OtherFocusReason);
+                return true;
+            case grid_keys::Action::kCommit: {
+                // The value is committed, the dialog stays open, and the next
+                // row's cell becomes current.
+                const auto [next, col] =
+                    grid_keys::NextCell(row, kSqlCol, page_.RowCount(), {kSqlCol});
+                grid_->setFocus(Qt::OtherFocusReason);
+                grid_->SetCurrentCell(next, col);
+                return true;
+            }
+            default:
+                break;
+        }
     }
     return CPageWidget::eventFilter(watched, event);
 }

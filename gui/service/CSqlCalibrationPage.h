@@ -1,10 +1,12 @@
 // CSqlCalibrationPage: the Qt side of the squelch calibration page: the grid
 // of the band's points (row number, "Freq", "Sql"), the line under it when the
 // band has more points than the radio keeps, the four noise thresholds with
-// their spins, and the "Read" and "Write" buttons. A left click on a "Sql"
-// cell (or Enter on it) places that row's editor with its spin over the cell;
-// the editor's loss of focus (Enter gives the focus back to the grid) commits
-// the value into the cell. Delete empties the current "Sql" cell. The current
+// their spins, and the "Read" and "Write" buttons. The grid is keyed like
+// every grid (GridKeys): a left click on a "Sql" cell (or Enter or F2 on it,
+// or a digit typed on it) places that row's editor with its spin over the
+// cell; the editor's loss of focus commits the value into the cell; Enter
+// gives the focus back to the grid and moves down a row, Escape gives it back
+// with the value as it was. Delete empties the current "Sql" cell. The current
 // cell is drawn in red. Every rule is in dpmr::SqlCalibrationPage.
 #pragma once
 
@@ -45,6 +47,8 @@ class CSqlCalibrationPage : public CPageWidget {
     void MarkCurrentCell(int row, int col);
     // The row (1..) whose editor `field` is, or 0 for a threshold.
     int RowOfField(std::size_t field) const;
+    // The row (1..) whose cell editor `object` is, or 0.
+    int EditorRow(const QObject* object) const;
 
     dpmr::SqlCalibrationPage& page_;
     FormBinder binder_;
@@ -56,4 +60,5 @@ class CSqlCalibrationPage : public CPageWidget {
     QPushButton* write_ = nullptr;
     int markedRow_ = 0;
     int markedCol_ = 0;
+    std::string textAtOpen_;  // the cell's text when its editor opened (Escape)
 };

@@ -10,14 +10,11 @@
 #include "form/FormBinder.h"
 #include "form/QtText.h"
 #include "widgets/FlexGrid.h"
+#include "widgets/GridKeys.h"
 
 namespace {
 
 constexpr int kCodeCol = 1;
-
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 }  // namespace
 
@@ -76,6 +73,7 @@ void CDtmfContactPage::OpenEditor() {
     editRow_ = grid_->Row();
     const auto i = static_cast<std::size_t>(editRow_ - 1);
     page_.FocusIn(i);
+    textAtOpen_ = page_.State(i).text;
     editor_->setText(ToQt(page_.State(i).text));
     editor_->setGeometry(grid_->CellRect(editRow_, kCodeCol));
     editor_->show();
@@ -95,16 +93,34 @@ void CDtmfContactPage::CloseEditor() {
     grid_->SetTextMatrix(row, kCodeCol, ToQt(page_.State(i).text));
 }
 
-bool CDtmfContactPage::HandleEditorKey(int key) {
-    if (key == Qt::Key_Escape) {
-        // The focus goes back to the grid; losing it keeps the text typed.
-        grid_->setFocus();
-        return true;
+bool CDtmfContactPage::HandleEditorKey(const QKeyEvent& event) {
+    switch (grid_keys::InEditor(event)) {
+        case grid_keys::Action::kCancel:
+            // The code as it was before the editor opened; the focus going
+            // back to the grid commits it unchanged.
+            page_.Type(static_cast<std::size_t>(editRow_ - 1), textAtOpen_);
+            grid_->setFocus();
+            return true;
+        case grid_keys::Action::kCommit: {
+            const auto [row, col] =
+                grid_keys::NextCell(editRow_, kCodeCol, grid_->Rows() - 1, {kCodeCol});
+            grid_->setFocus();
+            grid_->SetCurrentCell(row, col);
+            return true;
+        }
+        default:
+            return false;
     }
-    if (!IsEnterKey(key)) return false;
-    const int row = editRow_;
-    grid_->setFocus();
-    grid_->SetCurrentCell(std::min(row + 1, grid_->Rows() - 1), kCodeCol);
+}
+
+bool CDtmfContactPage::HandleGridKey(const QKeyEvent& event) {
+    const grid_keys::Action action = grid_keys::OnGrid(event);
+    if (action == grid_keys::Action::kNone || grid_->Col() != kCodeCol) return false;
+    const auto i = static_cast<std::size_t>(grid_->Row() - 1);
+    if (action == grid_keys::Action::kTypeInto && !page_.Accepts(i, grid_keys::Typed(event)))
+        return true;
+    OpenEditor();
+    if (action == grid_keys::Action::kTypeInto) grid_keys::SendTo(editor_, event);
     return true;
 }
 
@@ -115,13 +131,11 @@ bool CDtmfContactPage::eventFilter(QObject* watched, QEvent* event) {
             CloseEditor();
         } else if (event->type() == QEvent::KeyPress && editRow_ != 0) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (HandleEditorKey(key->key())) return true;
+            if (HandleEditorKey(*key)) return true;
             if (RefusesKey(page_, static_cast<std::size_t>(editRow_ - 1), *key)) return true;
         }
-    } else if (watched == grid_ && event->type() == QEvent::KeyPress &&
-               IsEnterKey(static_cast<QKeyEvent*>(event)->key())) {
-        OpenEditor();
-        return true;
+    } else if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        if (HandleGridKey(*static_cast<QKeyEvent*>(event))) return true;
     }
     return CPageWidget::eventFilter(watched, event);
 }

@@ -3,6 +3,8 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 QString ChooseFileInDialog(QWidget* parent, bool forSave, const FileChoice& choice,
                            const QString& suggested) {
@@ -10,9 +12,18 @@ QString ChooseFileInDialog(QWidget* parent, bool forSave, const FileChoice& choi
     dialog.setAcceptMode(forSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(choice.suffix);
+    // Large enough for the size, type and date columns beside the names.
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.resize(FileDialogSize(parent));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QFileInfo info(dialog.selectedFiles().first());
     return !forSave && info.isSymLink() ? info.canonicalFilePath() : info.filePath();
+}
+
+QSize FileDialogSize(const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize wanted(960, 600);
+    return screen ? wanted.boundedTo(screen->availableSize() * 9 / 10) : wanted;
 }
 
 QString SuggestBesideDocument(const QString& documentPath, const QString& suffix,

@@ -5,6 +5,7 @@
 // opening its target.
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class QWidget;
@@ -18,6 +19,10 @@ struct FileChoice {
 // The file the user chose, or an empty string when they cancelled.
 QString ChooseFileInDialog(QWidget* parent, bool forSave, const FileChoice& choice,
                            const QString& suggested);
+
+// The size a file dialog opens with: room for the names with their sizes,
+// types and dates, within nine tenths of the screen.
+QSize FileDialogSize(const QWidget* parent);
 
 // Where a file made from the document should be suggested: beside the
 // document, with its name and `suffix` ("radio.dat" -> "radio.yaml"), or

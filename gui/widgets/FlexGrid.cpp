@@ -71,6 +71,20 @@ void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
     if (target && target->text() != text) target->setText(text);
 }
 
+void FlexGrid::SetCellMark(int row, int col, const QString& why) {
+    QTableWidgetItem* target = item(row - 1, col - 1);
+    if (!target) return;
+    // Light amber: seen at a glance, the text stays readable.
+    target->setData(Qt::BackgroundRole,
+                    why.isEmpty() ? QVariant() : QVariant(QColor(255, 224, 150)));
+    target->setToolTip(why);
+}
+
+bool FlexGrid::HasCellMark(int row, int col) const {
+    const QTableWidgetItem* target = item(row - 1, col - 1);
+    return target && !target->toolTip().isEmpty();
+}
+
 QString FlexGrid::TextMatrix(int row, int col) const {
     if (row == 0 && col == 0) return corner_->text();
     const QTableWidgetItem* source = nullptr;

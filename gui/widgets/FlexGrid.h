@@ -23,6 +23,11 @@ class FlexGrid : public QTableWidget {
     void SetTextMatrix(int row, int col, const QString& text);
     QString TextMatrix(int row, int col) const;
 
+    // Marks a data cell whose text the program corrected: a coloured
+    // background and `why` as its tooltip. An empty `why` takes the mark off.
+    void SetCellMark(int row, int col, const QString& why);
+    bool HasCellMark(int row, int col) const;
+
     // The current cell (1-based; 0 when there is none).
     int Row() const { return currentRow() + 1; }
     int Col() const { return currentColumn() + 1; }

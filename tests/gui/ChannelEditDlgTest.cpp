@@ -61,6 +61,34 @@ class ChannelEditDlgTest : public QObject {
         QCOMPARE(Hex(2, 0x10, 7), QByteArray("11 00 00 ff ff 00 01"));
     }
 
+    // A tone box says under the controls what its commit changed or refused;
+    // a refused code leaves the box showing its tone.
+    void toneBoxesSayWhatTheyChanged() {
+        image_.SetBcd4(dpmr::channel::RecordOffset(3), 44600625);
+        Open(3);
+        QLabel* notice = dlg_->Notice();
+        QVERIFY(!notice->isVisible());
+        auto* rxTone = Get<QComboBox>(C::kRxTone);
+        rxTone->lineEdit()->selectAll();
+        QTest::keyClicks(rxTone->lineEdit(), "67");
+        Get<QWidget>(C::kTxTone);
+        QCOMPARE(rxTone->currentText(), QString("D067N"));
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QString("67 was taken as DCS D067N; type 67.0 for 67.0 Hz"));
+        rxTone = Get<QComboBox>(C::kRxTone);
+        rxTone->lineEdit()->selectAll();
+        QTest::keyClicks(rxTone->lineEdit(), "D089N");
+        Get<QWidget>(C::kTxTone);
+        QCOMPARE(rxTone->currentText(), QString("D067N"));
+        QVERIFY(notice->text().startsWith("D089N is not a DCS code"));
+        rxTone = Get<QComboBox>(C::kRxTone);
+        rxTone->lineEdit()->selectAll();
+        QTest::keyClicks(rxTone->lineEdit(), "88,5");
+        Get<QWidget>(C::kTxTone);
+        QCOMPARE(rxTone->currentText(), QString("88.5"));
+        QVERIFY(!notice->isVisible());
+    }
+
     // A channel made in the table (its record otherwise the reset pattern),
     // shown and closed with the focus moved about but nothing changed, keeps
     // every byte.

@@ -20,6 +20,7 @@ class ChannelInterchangeTest : public QObject {
 
     std::unique_ptr<dpmr::test::TestMainWindow> w_;
     QString nextCsv_;
+    QString suggestedCsv_;  // where the last CSV command offered to look
 
     FlexGrid* grid() const { return w_->view()->grid(); }
     QString Row(int n) const {
@@ -55,7 +56,10 @@ class ChannelInterchangeTest : public QObject {
     void init() {
         w_ = std::make_unique<dpmr::test::TestMainWindow>();
         w_->frame->findChild<CChannelCsvCommands*>()->SetFileChooser(
-            [this](bool) { return nextCsv_; });
+            [this](bool, const QString& suggested) {
+                suggestedCsv_ = suggested;
+                return nextCsv_;
+            });
         QVERIFY(w_->frame->OpenDocument(DPMR_SOURCE_DIR "/res/pmr446-demo.dat"));
         dpmr::test::ShowActive(w_->frame.get());
     }
@@ -123,6 +127,9 @@ class ChannelInterchangeTest : public QObject {
         w_->view()->StoreGridInto(shown);
         QCOMPARE(dpmr::test::FileText(w_->dir.File("out.csv")), dpmr::ChannelsToChirpCsv(shown));
         QVERIFY(!(shown == w_->context.image));
+        // Offered beside the open file, named after it, as Export does; the
+        // import starts in the file's folder.
+        QCOMPARE(suggestedCsv_, QString(DPMR_SOURCE_DIR "/res/pmr446-demo.csv"));
 
         std::ofstream(w_->dir.File("bad.csv")) << "Location,Frequency\n1,446.1\n2,four\n";
         const auto before = Records(1, 16);
@@ -132,6 +139,7 @@ class ChannelInterchangeTest : public QObject {
             QString("Cannot import bad.csv. / line 3: Frequency \"four\" is not a frequency in "
                     "MHz\nNo channel was changed."));
         QCOMPARE(Records(1, 16), before);
+        QCOMPARE(suggestedCsv_, QString(DPMR_SOURCE_DIR "/res"));
 
         std::ofstream(w_->dir.File("other.csv"))
             << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Power\n"

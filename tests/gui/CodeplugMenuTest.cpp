@@ -32,6 +32,8 @@ class CodeplugMenuTest : public QObject {
   private slots:
     void init() {
         dir_ = std::make_unique<TempDir>();
+        // The recent files list goes to the test's own settings folder.
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_->File("config")));
         context_ = std::make_unique<AppContext>();
         context_->settings = dpmr::LoadAppSettings(DPMR_TEST_BIN_DIR "/");
         frame_ = std::make_unique<CMainFrame>(*context_);
@@ -49,6 +51,7 @@ class CodeplugMenuTest : public QObject {
         frame_.reset();
         context_.reset();
         dir_.reset();
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void exportThenImportOpensTheSameBytesAsANewModifiedDocument() {

@@ -100,6 +100,21 @@ class DpmrParamDlgTest : public QObject {
         QTest::keyClick(type, Qt::Key_Return);
         QCOMPARE(grid->TextMatrix(2, 3), QString("Single call"));
 
+        // Enter moved on to the next row's name. A character typed on a cell
+        // opens its editor with it; Enter commits and moves to the next cell;
+        // a character the cell does not take opens nothing.
+        QCOMPARE(QPoint(grid->Col(), grid->Row()), QPoint(1, 3));
+        QVERIFY(grid->hasFocus());
+        QTest::keyClicks(grid, "D");
+        QVERIFY(edit->isVisible());
+        QCOMPARE(edit->text(), QString("D"));
+        QTest::keyClicks(edit, "an");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(grid->TextMatrix(3, 1), QString("Dan"));
+        QCOMPARE(QPoint(grid->Col(), grid->Row()), QPoint(2, 3));
+        QTest::keyClicks(grid, "x");
+        QVERIFY(!edit->isVisible());
+
         // A name typed and still in its editor goes with the tab change.
         ClickCell(grid, 3, 1);
         Retype(edit, "Al");

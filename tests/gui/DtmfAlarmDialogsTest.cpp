@@ -54,12 +54,28 @@ class DtmfAlarmDialogsTest : public QObject {
         QCOMPARE(grid->Row(), 2);
         QCOMPARE(image_.U8(0x2061), 0xFF);
 
-        // Enter on the grid opens the editor; Escape keeps what was typed.
+        // Enter on the grid opens the editor; Escape puts the code back.
         QTest::keyClick(grid, Qt::Key_Return);
         QCOMPARE(page->EditRow(), 2);
         QTest::keyClicks(editor, "c");
         QTest::keyClick(editor, Qt::Key_Escape);
-        QVERIFY(!editor->isVisible() && dialog.isVisible());
+        QVERIFY(!editor->isVisible() && dialog.isVisible() && grid->hasFocus());
+        QCOMPARE(grid->TextMatrix(2, 1), QString());
+        // A symbol typed on the grid opens the editor with it (one the code
+        // does not take opens nothing); F2 opens it with the code.
+        QTest::keyClicks(grid, "x");
+        QCOMPARE(page->EditRow(), 0);
+        QTest::keyClicks(grid, "d");
+        QCOMPARE(page->EditRow(), 2);
+        QCOMPARE(editor->text(), QString("D"));
+        QTest::keyClicks(editor, "1");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(grid->Row(), 3);
+        grid->SetCurrentCell(2, 1);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QCOMPARE(editor->selectedText(), QString("D1"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(grid->TextMatrix(2, 1), QString("D1"));
 
         // A click elsewhere writes the open cell and opens the one clicked;
         // a right click only ends the edit. 16 symbols at most.
@@ -76,7 +92,7 @@ class DtmfAlarmDialogsTest : public QObject {
         QTest::keyClicks(editor, "#");
         dialog.Tabs()->setCurrentIndex(0);
         QCOMPARE(ImageBytes(image_, 0x2060, 16), Code({1, 2, 0x0A, 0x0B, 0x0E, 0x0F, 9}));
-        QCOMPARE(ImageBytes(image_, 0x2070, 16), Code({0x0C}));
+        QCOMPARE(ImageBytes(image_, 0x2070, 16), Code({0x0D, 1}));
         QCOMPARE(ImageBytes(image_, 0x20A0, 16), Code({5}));
         QCOMPARE(ImageBytes(image_, 0x20C0, 16), Code({0x0F}));
         QCOMPARE(ImageBytes(image_, 0x2150, 16),

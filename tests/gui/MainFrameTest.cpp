@@ -2,7 +2,11 @@
 // New, Open (long, short and missing files), Save, Save As, the unsaved-changes
 // question, a failed save, and the caption.
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QProcess>
+#include <QStatusBar>
 #include <fstream>
 
 #include "BuildInfo.h"
@@ -54,6 +58,93 @@ class MainFrameTest : public QObject {
         SaveAs(File("named.dat"));
         QCOMPARE(frame()->windowTitle(), QString("HM-842R Software - named.dat[*]"));
         QVERIFY(!frame()->isWindowModified());
+    }
+
+    // The keys of the commands a user repeats: each taken once, none of the
+    // service keys.
+    void shortcuts() {
+        const std::pair<const char*, const char*> keys[] = {
+            {"actionSaveAs", "Ctrl+Shift+S"}, {"actionRead", "Ctrl+R"}, {"actionWrite", "Ctrl+W"}};
+        for (auto [name, key] : keys) QCOMPARE(w_->Action(name)->shortcut(), QKeySequence(key));
+        QSet<QKeySequence> taken;
+        for (QAction* a : frame()->findChildren<QAction*>())
+            for (const QKeySequence& key : a->shortcuts()) {
+                QVERIFY2(!taken.contains(key), qPrintable(key.toString()));
+                QVERIFY(key != QKeySequence("Ctrl+F11") && key != QKeySequence("Ctrl+Shift+F12"));
+                taken.insert(key);
+            }
+    }
+
+    // A cell's correction stays in the status bar until the next edit.
+    void correctionNoticeStaysUntilTheNextEdit() {
+        dpmr::test::ShowActive(frame());
+        FlexGrid* grid = w_->view()->grid();
+        grid->SetCurrentCell(1, 1);
+        QTest::keyClicks(grid, "4");
+        QTest::keyClicks(QApplication::focusWidget(), "461");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const QString said = frame()->statusBar()->currentMessage();
+        QVERIFY2(said.startsWith("4461 is outside"), qPrintable(said));
+        grid->SetCurrentCell(1, 1);
+        QTest::keyClick(grid, Qt::Key_F2);
+        QCOMPARE(frame()->statusBar()->currentMessage(), QString());
+    }
+
+    // File > Recent Files lists the files opened or saved, newest first; one
+    // that no longer exists is said and dropped. A .dat dropped on the window
+    // opens and a .yaml is imported, after the unsaved-changes question;
+    // other files are not taken.
+    void recentFilesAndDroppedFiles() {
+        QMenu* menu = frame()->findChild<QMenu*>("menuRecentFiles");
+        QVERIFY(!menu->isEnabled());
+        SaveAs(File("a.dat"));
+        SaveAs(File("b.dat"));
+        const auto titles = [menu] {
+            QStringList out;
+            for (QAction* a : menu->actions()) out << a->text();
+            return out.join(' ');
+        };
+        QCOMPARE(titles(), QString("&1 b.dat &2 a.dat"));
+        QVERIFY(std::filesystem::remove(File("a.dat")));
+        auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
+        menu->actions()[1]->trigger();
+        QVERIFY(ok->text.contains("no longer exists"));
+        QCOMPARE(titles(), QString("&1 b.dat"));
+        QCOMPARE(w_->context.document.path(), File("b.dat"));
+
+        // A drop: the document has a change, so the question comes first.
+        const auto drop = [this](const std::string& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(frame(), &enter);
+            if (!enter.isAccepted()) return false;
+            QDropEvent dropped(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(frame(), &dropped);
+            return dropped.isAccepted();
+        };
+        std::ofstream(File("notes.txt")) << "x";
+        QVERIFY(!drop(File("notes.txt")));
+        w_->nextFile = QString::fromStdString(File("b.yaml"));
+        frame()->OnExportCodeplug();
+        image().SetU8(0x0300, 0x42);
+        SaveAs(File("c.dat"));
+        image().SetU8(0x0300, 0x43);
+        auto cancel = ClickOnNextMessageBox(QMessageBox::Cancel);
+        QVERIFY(drop(File("b.dat")));
+        QTRY_VERIFY(cancel->seen);
+        QCOMPARE(image().U8(0x0300), std::uint8_t{0x43});
+        auto discard = ClickOnNextMessageBox(QMessageBox::Discard);
+        QVERIFY(drop(File("b.dat")));
+        QTRY_COMPARE(w_->context.document.path(), File("b.dat"));
+        QCOMPARE(image().U8(0x0300), std::uint8_t{0x05});
+        QCOMPARE(titles(), QString("&1 b.dat &2 c.dat"));
+        image().SetU8(0x0300, 0x44);
+        discard = ClickOnNextMessageBox(QMessageBox::Discard);
+        QVERIFY(drop(File("b.yaml")));
+        QTRY_VERIFY(w_->context.document.path().empty());
+        QCOMPARE(image().U8(0x0300), std::uint8_t{0x05});
+        QVERIFY(frame()->IsModified());  // an import is a document nobody saved
     }
 
     // A file that cannot be read at all leaves the open document and its file

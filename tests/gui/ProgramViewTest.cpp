@@ -2,9 +2,11 @@
 // typing, Enter and arrow keys, focus changes, the band list, "Factroy" and
 // printing. The table's rules themselves are tested in the core tests.
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSignalSpy>
 #include <fstream>
+#include <numeric>
 #include <tuple>
 
 #include "TestMainWindow.h"
@@ -177,13 +179,52 @@ class ProgramViewTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         }
         QCOMPARE(Cell(2, 1) + " " + Cell(2, 3) + " " + Cell(2, 5), QString("174.000000 D067N Low"));
-        QStringList said;
-        for (const QList<QVariant>& n : notices) said << n[0].toString();
+        QStringList said;  // an empty notice: the last one is over
+        for (const QList<QVariant>& n : notices)
+            if (!n[0].toString().isEmpty()) said << n[0].toString();
         QCOMPARE(said, QStringList({"200 is outside 136-174 MHz: set to 174.000000",
-                                    "67 is taken as a DCS code: set to D067N"}));
+                                    "67 was taken as DCS D067N; type 67.0 for 67.0 Hz"}));
         grid()->SetCurrentCell(6, 5);  // an empty row starts with its frequency
         QTest::keyClicks(grid(), "L");
         QVERIFY(!view_->listEditor()->isVisible() && !edit->isVisible());
+    }
+
+    // Tab and Shift+Tab move between cells as in a spreadsheet, on the table
+    // and from an open editor (which commits); Ctrl+Tab leaves the table. A
+    // corrected cell stays marked, its reason as its tooltip, and the notice
+    // stands, until the next edit begins.
+    void tabMovesBetweenCellsAndCorrectionsStayMarked() {
+        QSignalSpy notices(view_.get(), &CProgramView::Notice);
+        grid()->setFocus();
+        grid()->SetCurrentCell(2, 9);
+        QTest::keyClick(grid(), Qt::Key_Tab);
+        QCOMPARE(Current(), QPoint(1, 3));
+        QTest::keyClick(grid(), Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(Current(), QPoint(9, 2));
+        QTest::keyClick(grid(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(Current(), QPoint(8, 2));
+
+        grid()->SetCurrentCell(2, 1);
+        QTest::keyClicks(grid(), "5");
+        QTest::keyClicks(view_->frequencyEditor(), "00");
+        QTest::keyClick(view_->frequencyEditor(), Qt::Key_Tab);
+        QVERIFY(grid()->hasFocus());
+        QCOMPARE(Current(), QPoint(2, 2));
+        QCOMPARE(Cell(2, 1), QString("174.000000"));
+        const QString why = "500 is outside 136-174 MHz: set to 174.000000";
+        QVERIFY(grid()->HasCellMark(2, 1) && !grid()->HasCellMark(2, 2));
+        QCOMPARE(grid()->item(1, 0)->toolTip(), why);
+        QCOMPARE(notices.size(), 1);
+        QTest::keyClick(grid(), Qt::Key_Right);  // moving is no edit
+        QVERIFY(grid()->HasCellMark(2, 1));
+        QTest::keyClick(grid(), Qt::Key_F2);  // the next edit begins
+        QVERIFY(!grid()->HasCellMark(2, 1));
+        QCOMPARE(notices.size(), 2);
+        QCOMPARE(notices.last()[0].toString(), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+
+        QTest::keyClick(grid(), Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(!grid()->hasFocus());
     }
 
     void tableFitsTheMainWindowAndPrints() {
@@ -198,7 +239,32 @@ class ProgramViewTest : public QObject {
         QPdfWriter small(QString::fromStdString(dir_->File("small.pdf")));
         small.setPageSize(QPageSize(QSizeF(120, 40), QPageSize::Millimeter));
         small.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);
-        QVERIFY(ChannelTablePrinter(view_->presenter()).Print(small) > 2);
+        QVERIFY(ChannelTablePrinter(view_->presenter(), image_).Print(small) > 2);
+    }
+
+    // The printout's heading names the radio by its dPMR name and ID; on an
+    // A4 page every column title shows whole ("Bandwidth" did not).
+    void printoutNamesTheRadioAndFitsItsTitles() {
+        image_.SetText(layout::kRadioName, 8, "Base 1");
+        const ChannelTablePrinter printer(view_->presenter(), image_);
+        QCOMPARE(printer.Heading(),
+                 QString("Radio name: Base 1    Radio id: 0000001    Freq range: 136-174MHz"));
+        QPdfWriter a4(QString::fromStdString(dir_->File("a4.pdf")));
+        a4.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter(&a4);
+        QFont font = painter.font();
+        font.setPointSizeF(10);
+        font.setBold(true);
+        const int width = painter.viewport().width();
+        const auto& widths = ChannelTablePresenter::ColumnWidths();
+        const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+        for (int c = 1; c < ChannelTablePresenter::kCols; ++c) {
+            const QString title = ChannelTablePresenter::ColumnTitles()[std::size_t(c)];
+            const int column = int(widths[std::size_t(c)] * width / total);
+            const QFont fitted = ChannelTablePrinter::FittingFont(font, title, column, &a4);
+            QVERIFY2(QFontMetrics(fitted, &a4).horizontalAdvance(title) < column,
+                     qPrintable(title));
+        }
     }
 };
 

@@ -4,6 +4,7 @@
 // adjustment dialog through its key, and the Read and Write of both dialogs
 // against the virtual radio, with the document unchanged after a failed read.
 #include <QDialogButtonBox>
+#include <QStatusBar>
 #include <map>
 
 #include "TestMainWindow.h"
@@ -112,6 +113,12 @@ class ServiceDialogsTest : public QObject {
             // From a dropped-down list the gate opens once the list has closed.
             QTRY_COMPARE(watcher.shown, dialogs.first(c.dialogs));
             QVERIFY(!view->bandList()->view()->isVisible());
+            // A wrong password is said; Cancel is not a wrong password.
+            const bool wrong = c.dialogs == 1 && c.password;
+            QCOMPARE(
+                window_->frame->statusBar()->currentMessage().startsWith("Wrong service password"),
+                wrong);
+            window_->frame->statusBar()->clearMessage();
         }
         // The value typed in the cell editor was committed, not lost; the
         // dropped-down list closed without changing its cell.
@@ -139,6 +146,19 @@ class ServiceDialogsTest : public QObject {
         QTest::keyClicks(page->CellEditor(2), "150");
         QTest::keyClick(page->CellEditor(2), Qt::Key_Return);
         QVERIFY(dialog.isVisible() && grid->hasFocus());
+        // Enter moved down a row. A digit typed on the cell opens its editor
+        // with it; Escape puts the value back and keeps the dialog open; F2
+        // opens the editor with the cell's value.
+        QCOMPARE(grid->Row(), 3);
+        QTest::keyClicks(grid, "x9");
+        QVERIFY(page->CellEditor(3)->hasFocus());
+        QCOMPARE(TextOf(page->CellEditor(3)), QString("9"));
+        QTest::keyClick(page->CellEditor(3), Qt::Key_Escape);
+        QVERIFY(dialog.isVisible() && grid->hasFocus());
+        QCOMPARE(grid->TextMatrix(3, 2), QString("34"));
+        QTest::keyClick(grid, Qt::Key_F2);
+        QCOMPARE(EditOf(page->CellEditor(3))->selectedText(), QString("34"));
+        grid->setFocus();
         ClickCell(grid, 3, 2);
         QTest::keyClicks(page->CellEditor(3), "7");
         ClickCell(grid, 4, 2);

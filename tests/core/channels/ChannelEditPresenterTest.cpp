@@ -226,6 +226,27 @@ TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
     }
 }
 
+// The tone boxes follow the table's tone cells: a comma is the point, a DCS
+// code with a digit 8 or 9 is refused (the box shows its old tone again and
+// the channel keeps its bytes), and each commit says what it changed.
+TEST(ChannelEditPresenter, ToneBoxesRefuseCodesThatDoNotExist) {
+    Fixture f(1);
+    const std::tuple<C, const char*, const char*, bool> cases[] = {
+        {C::kRxTone, "D098N", "88.5", true},
+        {C::kTxTone, "67", "D067N", true},
+        {C::kRxTone, "71,9", "71.9", false},
+    };
+    for (const auto& [box, typed, shown, said] : cases) {
+        f.Type(box, typed);
+        EXPECT_EQ(f.p->Text(box), shown) << typed;
+        EXPECT_EQ(f.p->TakeNotice().empty(), !said) << typed;
+    }
+    f.Type(C::kTxTone, "D778");
+    EXPECT_EQ(f.p->Text(C::kTxTone), "D067N");
+    f.p->Close();
+    EXPECT_EQ(f.Stored(1, 8, 4), (Record{0x19, 0x07, 0x67, 0x80}));
+}
+
 TEST(ChannelEditPresenter, NavigationStoresFirstAndWraps) {
     // "+" and "-": one click of the spin; else typed into the Channel no. box.
     const std::tuple<int, std::string, int> cases[] = {

@@ -142,6 +142,34 @@ TEST_F(TableTest, CommitsThatChangeWhatWasTypedSaySo) {
     EXPECT_EQ(table.TakeNotice(), "");  // taken once
 }
 
+// Tone cells: a comma is the point, a DCS code that does not exist leaves
+// the cell as it was and says why, a plain number says which CTCSS tone to
+// type instead. A pasted or imported tone goes the same way.
+TEST_F(TableTest, ToneCellsTakeCommasAndRefuseCodesThatDoNotExist) {
+    PutChannel(2, 14512500);
+    table.SelectBandFromImage();
+    Type(2, 3, "88,5");
+    EXPECT_EQ(table.Cell(2, 3), "88.5");
+    EXPECT_EQ(table.TakeNotice(), "");
+    Type(2, 3, "D089N");
+    EXPECT_EQ(table.Cell(2, 3), "88.5");
+    EXPECT_EQ(table.TakeNotice(),
+              "D089N is not a DCS code (DCS codes use the digits 0 to 7): left as it was");
+    Type(2, 4, "67");
+    EXPECT_EQ(table.Cell(2, 4), "D067N");
+    EXPECT_EQ(table.TakeNotice(), "67 was taken as DCS D067N; type 67.0 for 67.0 Hz");
+    EXPECT_NE(table.EnterCellText(2, 4, "98"), "");
+    EXPECT_EQ(table.Cell(2, 4), "D067N");
+    table.SetCurrentCell(2, 3);
+    EXPECT_TRUE(table.TypeIntoCell(','));
+    EXPECT_EQ(table.EditorText(), ",");
+    // Enter in the tone editor commits and moves on, as in the other editors.
+    table.SetEditorText("D023N");
+    table.ToneEditorEnter();
+    EXPECT_EQ(table.Cell(2, 3), "D023N");
+    EXPECT_EQ(table.CurrentCol(), 4);
+}
+
 TEST_F(TableTest, EditorCommitsToTheCellItWasOpenedOn) {
     PutChannel(2, 14512500);
     table.SelectBandFromImage();

@@ -180,5 +180,50 @@ TEST(ToneCodecTest, NormaliseTypedTones) {
     }
 }
 
+// What a typed tone becomes in a tone cell or box, and what the user is told.
+// A comma is the decimal point; a plain number is a DCS code, and the note
+// names the CTCSS tone it also spells when there is one; a DCS code with a
+// digit 8 or 9 does not exist and is refused.
+TEST(ToneCodecTest, TypedTonesAndWhatIsSaid) {
+    struct Case {
+        const char* typed;
+        bool refused;
+        const char* text;
+        const char* notice;
+    };
+    const Case cases[] = {
+        {"88,5", false, "88.5", ""},
+        {"88.5", false, "88.5", ""},
+        {"67,0", false, "67.0", ""},
+        {"D023N", false, "D023N", ""},
+        {"i754", false, "D754I", ""},
+        {"", false, "", ""},
+        {"none", false, "None", ""},
+        {"67", false, "D067N", "67 was taken as DCS D067N; type 67.0 for 67.0 Hz"},
+        {"100", false, "D100N", "100 was taken as DCS D100N; type 100.0 for 100.0 Hz"},
+        {"23", false, "D023N", "23 was taken as DCS D023N"},
+        {"88", true, "",
+         "88 is not a DCS code (DCS codes use the digits 0 to 7); type 88.0 for "
+         "88.0 Hz: left as it was"},
+        {"D088N", true, "",
+         "D088N is not a DCS code (DCS codes use the digits 0 to 7): left as it was"},
+        {"d109i", true, "",
+         "d109i is not a DCS code (DCS codes use the digits 0 to 7): left as it was"},
+        {"19", true, "", "19 is not a DCS code (DCS codes use the digits 0 to 7): left as it was"},
+        {"778", true, "",
+         "778 is not a DCS code (DCS codes use the digits 0 to 7): left as it was"},
+        {"1000", false, "None", "1000 is not a tone: set to None"},
+        {"300.0", false, "None", "300.0 is not a tone: set to None"},
+    };
+    for (const Case& c : cases) {
+        const TypedTone tone = TakeTypedTone(c.typed);
+        EXPECT_EQ(tone.refused, c.refused) << c.typed;
+        if (!c.refused) {
+            EXPECT_EQ(tone.text, c.text) << c.typed;
+        }
+        EXPECT_EQ(tone.notice, c.notice) << c.typed;
+    }
+}
+
 }  // namespace
 }  // namespace dpmr

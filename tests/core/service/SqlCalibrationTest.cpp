@@ -52,9 +52,10 @@ TEST(SqlCalibration, CellsAndThresholdsNormaliseWhenLeftAndWrapWhenSpun) {
         int spin;  // 0: leave the control instead
         const char* shown;
     } cases[] = {
-        {cell, "300", 0, "255"},    {cell, "0", 0, "1"},         {cell, "x7", 0, "7"},
-        {cell, "255", +1, "1"},     {cell, "1", -1, "255"},      {threshold, "128", 0, "0"},
-        {threshold, "007", 0, "7"}, {threshold, "127", +1, "0"},
+        {cell, "300", 0, "255"},     {cell, "0", 0, "1"},        {cell, "x7", 0, "7"},
+        {cell, "007", 0, "007"},     {cell, "", 0, "1"},         {cell, "255", +1, "1"},
+        {cell, "1", -1, "255"},      {threshold, "128", 0, "0"}, {threshold, "007", 0, "7"},
+        {threshold, "127", +1, "0"},
     };
     RadioImage image;
     for (const auto& c : cases) {
