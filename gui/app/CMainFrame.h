@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -18,6 +19,7 @@
 class CChannelClipboard;
 class CChannelCsvCommands;
 class CProgramView;
+class CUserGuideDlg;
 class QAction;
 class QLabel;
 class QPrinter;
@@ -74,6 +76,7 @@ class CMainFrame : public QMainWindow {
     void OnFilePrintPreview();
     void OnFilePrintSetup();
     void OnAppAbout();
+    void OnUserGuide();  // Help > User Guide (F1)
     void OnRead();
     void OnWrite();
     void OnPortSetting();
@@ -137,4 +140,5 @@ class CMainFrame : public QMainWindow {
     QLabel* scrlIndicator_ = nullptr;
     bool scrollLock_ = false;
     QMargins placedFrame_;  // the window frame the last placement allowed for
+    QPointer<CUserGuideDlg> userGuide_;
 };
