@@ -66,15 +66,15 @@ install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 # The Debian package, from a build of its own with Debian's compiler and
-# linker flags (hardening included), installed under /usr. lintian's
-# remaining notes are explained in docs/PACKAGING.md.
+# linker flags (hardening included), installed under /usr; lintian must
+# find no error or warning.
 deb: deb-deps
-	@[ -f $(DEB_BUILD)/build.ninja ] || \
-	  DEB_BUILD_MAINT_OPTIONS=hardening=+all; export DEB_BUILD_MAINT_OPTIONS; \
+	@[ -f $(DEB_BUILD)/build.ninja ] || { \
+	  export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
 	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
 	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
 	  cmake -S . -B $(DEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=None -DDPMR_BUILD_TESTS=OFF \
-	    -DCMAKE_INSTALL_PREFIX=/usr
+	    -DCMAKE_INSTALL_PREFIX=/usr; }
 	cmake --build $(DEB_BUILD) -j $(JOBS)
 	rm -f $(DEB_BUILD)/dpmrcps_*.deb
 	cd $(DEB_BUILD) && cpack -G DEB

@@ -1,7 +1,9 @@
 // The help texts of both programs, and their two forms: --help and roff.
 #include "help/ProgramHelp.h"
 
+#include <algorithm>
 #include <sstream>
+#include <utility>
 
 namespace dpmr::help {
 
@@ -121,6 +123,7 @@ std::string ManPage(const ProgramHelp& help, const std::string& version) {
     out << ".SH SYNOPSIS\n.nf\n";
     for (std::string line : Lines(help.synopsis)) {
         if (line.rfind("Usage: ", 0) == 0) line = line.substr(7);
+        line.erase(0, line.find_first_not_of(' '));
         if (line.empty()) continue;
         out << RoffEscape(line) << "\n";
     }

@@ -153,11 +153,11 @@ class MainFrameTest : public QObject {
         QCOMPARE(help.last(), w_->Action("actionAbout"));
         for (int press = 0; press < 2; ++press) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
-            QTRY_COMPARE(frame()->findChildren<CUserGuideDlg*>().size(), 1);
+            QTRY_VERIFY(frame()->findChildren<QDialog*>("userGuide").size() == 1);
         }
-        CUserGuideDlg* guide = frame()->findChildren<CUserGuideDlg*>().first();
+        QDialog* guide = frame()->findChildren<QDialog*>("userGuide").first();
         QVERIFY(guide->isVisible() && !guide->isModal());
-        const QString text = guide->browser()->toPlainText();
+        const QString text = guide->findChild<QTextBrowser*>("guideText")->toPlainText();
         for (const char* part :
              {"The first Read", "Editing", "Save", "Write", "Backups", "Undo", "YAML and CSV",
               "Troubleshooting the port", "dialout", "ModemManager", "60-dpmrcps.rules"})

@@ -100,6 +100,16 @@ sed 's/ATTRS{idVendor}=="1a86"/ATTRS{idVendor}="1a86/' "$rule" >"$work/broken.ru
 python3 "$source/tests/install/check_udev_rules.py" "$work/broken.rules" >/dev/null &&
     fail "the udev syntax check passes a broken rule"
 grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$rule" || fail "the udev rule does not set ID_MM_DEVICE_IGNORE"
+# Each chip of the rule is a modalias of the metainfo, so software centres
+# offer the program for the cable.
+grep -o 'idVendor}=="[0-9a-f]*", ATTRS{idProduct}=="[0-9a-f]*"' "$rule" |
+    sed 's/idVendor}=="\(....\)", ATTRS{idProduct}=="\(....\)"/\1 \2/' |
+    while read -r vendor product; do
+        modalias=usb:v$(echo "$vendor" | tr a-f A-F)p$(echo "$product" | tr a-f A-F)d*
+        grep -qF "<modalias>$modalias</modalias>" "$stage/usr/share/metainfo/$app_id.metainfo.xml" ||
+            echo "$modalias"
+    done >"$work/modalias.missing"
+[ -s "$work/modalias.missing" ] && fail "metainfo lacks the modaliases $(cat "$work/modalias.missing")"
 
 # The staged programs run and find their shipped files in share/dpmrcps and
 # the user's settings in XDG_CONFIG_HOME.
