@@ -6,19 +6,29 @@
 # and, for the inputs the program reads from users:
 #   make fuzz  builds the fuzz targets with clang and libFuzzer and runs each
 #              for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=10)
+# and two for installing it:
+#   make install [PREFIX=/usr/local] [DESTDIR=/tmp/stage]
+#   make deb   builds dpmrcps_VERSION-1_ARCH.deb with Debian's hardening flags and runs lintian
 BUILD ?= build
 CHECK_BUILD ?= build-check
+DEB_BUILD ?= build-deb
+PREFIX ?= /usr/local
+DESTDIR ?=
 JOBS ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools \
            qt6-serialport-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
-           libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml
+           libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml \
+           desktop-file-utils appstream man-db groff-base file bsdextrautils gzip
+# What `make deb` needs beyond that.
+DEB_PACKAGES = dpkg-dev lintian
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FUZZ_TARGETS = $(basename $(notdir $(wildcard fuzz/Fuzz*.cpp)))
 
-.PHONY: all deps fuzz-deps configure build run test check-build fuzz bench buildtimes format clean
+.PHONY: all deps fuzz-deps deb-deps configure build run test check-build fuzz install deb bench \
+        buildtimes format clean
 
 all: build
 
@@ -31,6 +41,9 @@ deps fuzz-deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
 	fi
+
+deb-deps: deps
+	@$(MAKE) --no-print-directory deps PACKAGES="$(DEB_PACKAGES)"
 
 configure: deps
 	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -71,6 +84,27 @@ fuzz: deps fuzz-deps
 	    || failed="$$failed $$t"; \
 	done; \
 	if [ -n "$$failed" ]; then echo "Failed:$$failed (inputs in $(FUZZ_BUILD)/crashes/)"; exit 1; fi
+# Installs the programs, the shipped files, menu entry, icons, metainfo,
+# manual pages, user guide and udev rule under PREFIX (staged under DESTDIR
+# when given).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, from a build of its own with Debian's compiler and
+# linker flags (hardening included), installed under /usr; lintian must
+# find no error or warning.
+deb: deb-deps
+	@[ -f $(DEB_BUILD)/build.ninja ] || { \
+	  export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	  CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(DEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=None -DDPMR_BUILD_TESTS=OFF \
+	    -DCMAKE_INSTALL_PREFIX=/usr; }
+	cmake --build $(DEB_BUILD) -j $(JOBS)
+	rm -f $(DEB_BUILD)/dpmrcps_*.deb
+	cd $(DEB_BUILD) && cpack -G DEB
+	cp $(DEB_BUILD)/dpmrcps_*.deb .
+	lintian --fail-on error,warning dpmrcps_*.deb
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
@@ -83,4 +117,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(CHECK_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

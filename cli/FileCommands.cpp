@@ -6,9 +6,9 @@
 #include "ArgParser.h"
 #include "Command.h"
 #include "channels/ChannelRowText.h"
+#include "config/AppSettings.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
-#include "config/AppSettings.h"
 #include "util/DecimalText.h"
 
 namespace dpmr::cli {
@@ -31,7 +31,7 @@ int RunNew(const std::vector<std::string>& args) {
     if (!out) out = p.Value("--output");
     if (!out || !p.Positional().empty()) return UsageError("usage: dpmrtool new -o OUT.dat");
     RadioImage image;
-    NewImage(image, ExecutableFolder(), BandLimits{});
+    NewImage(image, ProgramFolder(), BandLimits{});
     if (Status s = SaveImageFile(*out, image); !s) return FileError(s.message());
     return kExitOk;
 }
@@ -73,8 +73,9 @@ int RunShow(const std::vector<std::string>& args) {
 
 const RegisterCommand kNew{{"new", "write the image of File > New to a file",
                             "Usage: dpmrtool new -o OUT.dat\n\n"
-                            "Writes a new radio file: \"Default.dat\" beside dpmrtool when there\n"
-                            "is one, else the built-in defaults.\n",
+                            "Writes a new radio file: \"Default.dat\" of the program folder when\n"
+                            "there is one (beside dpmrtool, or PREFIX/share/dpmrcps/ once\n"
+                            "installed), else the built-in defaults.\n",
                             RunNew}};
 
 const RegisterCommand kShow{{"show", "print the band and the 16 channels of a file",

@@ -131,7 +131,7 @@ int RunRead(const std::vector<std::string>& args) {
     if (auto base = p.Value("--base")) {
         if (Status s = LoadImageFile(*base, image); !s) return FileError(s);
     } else {
-        NewImage(image, ExecutableFolder(), BandLimits{});
+        NewImage(image, ProgramFolder(), BandLimits{});
     }
     TransferResult result;
     {

@@ -7,43 +7,18 @@
 #include "ArgParser.h"
 #include "BuildInfo.h"
 #include "Command.h"
+#include "ToolHelp.h"
 
 using dpmr::cli::CommandRegistry;
-
-namespace {
-
-void PrintHelp() {
-    std::cout << "Usage: dpmrtool COMMAND [OPTIONS] [ARGS]\n\n"
-                 "Reads, edits and transfers the configuration of an FM/dPMR handheld radio.\n\n"
-                 "Commands:\n";
-    for (const auto& c : CommandRegistry()) {
-        std::cout << "  " << c.name << std::string(c.name.size() < 14 ? 14 - c.name.size() : 1, ' ')
-                  << c.summary << "\n";
-    }
-    std::cout << "\n'dpmrtool COMMAND --help' describes one command.\n"
-                 "Exit status: 0 success, 1 transfer failed, 2 usage or file error,\n"
-                 "130 transfer cancelled.\n";
-}
-
-}  // namespace
-
-namespace dpmr::cli {
-
-std::vector<Command>& CommandRegistry() {
-    static std::vector<Command> commands;
-    return commands;
-}
-
-}  // namespace dpmr::cli
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        PrintHelp();
+        std::cout << dpmr::help::HelpText(dpmr::cli::ToolHelp());
         return dpmr::cli::kExitUsage;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintHelp();
+        std::cout << dpmr::help::HelpText(dpmr::cli::ToolHelp());
         return dpmr::cli::kExitOk;
     }
     if (args[0] == "--version") {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "InstallPaths.h"
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
 
@@ -25,6 +26,18 @@ std::string ExecutableFolder() {
     std::string folder = exe.parent_path().string();
     if (folder.empty() || folder.back() != '/') folder += '/';
     return folder;
+}
+
+ProgramLocation LocateProgram(const std::string& executableFolder) {
+    if (FileExists(executableFolder + "Program.ini")) return {executableFolder, false};
+    const std::string data =
+        fs::path(executableFolder + DPMR_DATA_FROM_BIN).lexically_normal().string();
+    if (FileExists(data + "Program.ini")) return {data, true};
+    return {executableFolder, false};
+}
+
+std::string ProgramFolder() {
+    return LocateProgram(ExecutableFolder()).folder;
 }
 
 std::string UserFolder(const char* variable, const char* underHome) {
@@ -49,32 +62,48 @@ std::int32_t ParseBaudRate(const std::string& text) {
     return v && *v > 0 ? *v : 9600;
 }
 
-AppSettings LoadAppSettings(const std::string& programFolder) {
+AppSettings LoadAppSettings(const std::string& executableFolder) {
     AppSettings s;
-    s.programFolder = programFolder;
-    s.settingsPath = programFolder + "Program.ini";
-    s.portSettingsPath = ResolvePortSettingsPath(programFolder);
+    const ProgramLocation location = LocateProgram(executableFolder);
+    s.programFolder = location.folder;
+    s.installed = location.installed;
+    s.settingsPath = s.programFolder + "Program.ini";
+    // The installed template is never written: the user's file keeps the
+    // choices even when the folder could be written (as root).
+    s.portSettingsPath =
+        s.installed ? UserSettingsPath() : ResolvePortSettingsPath(s.programFolder);
     const CIniFile ini = s.Ini();
     const CIniFile user(s.portSettingsPath);
     s.portName = user.GetString("Setup", "COM", ini.GetString("Setup", "COM", ""));
     s.verifyAfterWrite =
         user.GetString("Setup", kVerifyKey, ini.GetString("Setup", kVerifyKey, "0")) == "1";
-    s.modelName = ini.GetString("Setup", "Model", "HM-842R");
-    s.baudRate = ParseBaudRate(ini.GetString("Setup", "BaudRate", "9600"));
-    s.pictureFolder = programFolder + "Img/";
+    s.modelName = SetupValue(s, "Model", "HM-842R");
+    s.baudRate = ParseBaudRate(SetupValue(s, "BaudRate", "9600"));
+    s.pictureFolder = s.programFolder + "Img/";
     return s;
+}
+
+std::string SetupValue(const AppSettings& settings, const std::string& key,
+                       const std::string& def) {
+    const std::string value = settings.Ini().GetString("Setup", key, def);
+    if (!settings.installed || settings.portSettingsPath.empty()) return value;
+    return CIniFile(settings.portSettingsPath).GetString("Setup", key, value);
 }
 
 namespace {
 
 // Writes one of the user's choices into [Setup] of the file that keeps them.
 bool SaveUserChoice(AppSettings& settings, const char* key, const std::string& value) {
-    if (CIniFile(settings.portSettingsPath).WriteString("Setup", key, value)) return true;
-    // The program folder is read-only (an installed program): keep the
-    // choices in the user's own file from now on.
     const std::string user = UserSettingsPath();
-    if (user.empty() || settings.portSettingsPath == user) return false;
     std::error_code ec;
+    if (!user.empty() && settings.portSettingsPath == user)
+        fs::create_directories(fs::path(user).parent_path(), ec);
+    if (!settings.portSettingsPath.empty() &&
+        CIniFile(settings.portSettingsPath).WriteString("Setup", key, value))
+        return true;
+    // The program folder is read-only: keep the choices in the user's own
+    // file from now on.
+    if (user.empty() || settings.portSettingsPath == user) return false;
     fs::create_directories(fs::path(user).parent_path(), ec);
     settings.portSettingsPath = user;
     return CIniFile(user).WriteString("Setup", key, value);
@@ -92,7 +121,7 @@ bool SaveVerifyAfterWrite(AppSettings& settings) {
 }
 
 std::string FreqRangeSetting(const AppSettings& settings) {
-    return settings.Ini().GetString("Setup", "FreqRange", "");
+    return SetupValue(settings, "FreqRange", "");
 }
 
 }  // namespace dpmr

@@ -1,9 +1,12 @@
 // AppSettings: the application-wide values read at start-up from the settings
-// file (serial port, model name, speed) and where that file lives. On Linux an
-// installed program's folder is usually read-only, so the port the user
-// chooses may be kept in a file of the user's own; everything else is always
-// read from the program folder's "Program.ini", so that editing it is never
-// silently overruled by an old copy.
+// file (serial port, model name, speed), where that file lives, and the
+// program folder that holds the files shipped with the program. Run from its
+// build or an unpacked folder, the program keeps the rules of "Program.ini"
+// beside it: the port the user chooses may be kept in a file of the user's
+// own, everything else is always read from the program folder's file, so that
+// editing it is never silently overruled by an old copy. Installed under a
+// prefix, its folder is read-only: the user's file keeps the choices, and
+// values written there win over the installed template.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +17,10 @@
 namespace dpmr {
 
 struct AppSettings {
-    std::string programFolder;      // folder of the executable, ending with '/'
+    // Where the shipped files are ("Program.ini", "Default.dat", "Factory.dat",
+    // the demo codeplug, "Img/"), ending with '/'; see LocateProgram.
+    std::string programFolder;
+    bool installed = false;         // programFolder is <prefix>/share/dpmrcps/
     std::string settingsPath;       // programFolder + "Program.ini": [Setup] of the program
     std::string portSettingsPath;   // where the user's choices ([Setup] "COM",
                                     // "VerifyAfterWrite") are read and written
@@ -31,6 +37,20 @@ struct AppSettings {
 // The folder of the running executable, with a trailing '/'.
 std::string ExecutableFolder();
 
+// Where the files shipped with a program are. A folder that holds
+// "Program.ini" beside the executable (a build or an unpacked folder) is
+// the program folder itself; an executable installed under a prefix finds
+// them in <prefix>/share/dpmrcps/, from its own bin folder. Without either,
+// the executable's folder (and the built-in defaults).
+struct ProgramLocation {
+    std::string folder;  // ending with '/'
+    bool installed = false;
+};
+ProgramLocation LocateProgram(const std::string& executableFolder);
+
+// The program folder of the running executable: LocateProgram's folder.
+std::string ProgramFolder();
+
 // The user's own folder of a kind: $`variable` when it is an absolute path,
 // else $HOME + `underHome` ("/.config"); empty when the user has no home
 // folder (a shared folder such as /tmp would let other users plant files).
@@ -40,17 +60,23 @@ std::string UserFolder(const char* variable, const char* underHome);
 // empty when the user has no home folder.
 std::string UserSettingsPath();
 
-// The file that keeps the port: the user's copy when it exists, else the
-// program folder's "Program.ini".
+// The file that keeps the port of a program run from its own folder: the
+// user's copy when it exists, else the program folder's "Program.ini".
 std::string ResolvePortSettingsPath(const std::string& programFolder);
 
 // A speed that is not a positive number gives 9600.
 std::int32_t ParseBaudRate(const std::string& text);
 
-// Reads [Setup] "Model" and "BaudRate" of the program folder's file and
-// "COM" of the port's file (the program folder's value when the user's copy
-// has none), with their defaults.
-AppSettings LoadAppSettings(const std::string& programFolder);
+// Locates the program from the executable's folder (LocateProgram) and reads
+// [Setup] "Model" and "BaudRate" of the program folder's file and "COM" of the
+// port's file (the program folder's value when the user's copy has none),
+// with their defaults. Installed, the user's copy keeps the port and its
+// Model and BaudRate win over the template's.
+AppSettings LoadAppSettings(const std::string& executableFolder);
+
+// A [Setup] value: installed, the user's copy when it has the key, else the
+// program folder's file; run from its own folder, that file alone.
+std::string SetupValue(const AppSettings& settings, const std::string& key, const std::string& def);
 
 // Writes [Setup] "COM" at exit (nothing when the port name is empty). When the
 // program folder's file cannot be written, the port goes to the user's copy,

@@ -15,6 +15,8 @@
 #include <cstring>
 #include <thread>
 
+#include "link/ModemManagerCheck.h"
+
 namespace dpmr {
 
 namespace {
@@ -92,7 +94,9 @@ Status PosixSerialPort::Open(const std::string& portName, std::int32_t baudRate,
     const std::string path = DevicePathForPortName(portName);
     if (path.empty()) return Status::Error("no port is chosen: choose one under Setting > Port");
     const auto failed = [&path](const std::string& why) {
-        return Status::Error(path + ": " + why);
+        // A cable that ModemManager may be probing says so, with the fix.
+        const std::string note = ModemManagerNoteFor(path);
+        return Status::Error(path + ": " + why + (note.empty() ? "" : "\n" + note));
     };
     // Non-blocking so that a modem line without carrier cannot hang the open;
     // reads and writes wait in poll() under their deadlines instead.

@@ -90,4 +90,10 @@ RadioImage BuildSampleCodeplug() {
     return image;
 }
 
+RadioImage LoadSampleCodeplug(const std::string& programFolder) {
+    RadioImage image;
+    if (LoadImageFile(programFolder + kSampleCodeplugFileName, image).ok()) return image;
+    return BuildSampleCodeplug();
+}
+
 }  // namespace dpmr

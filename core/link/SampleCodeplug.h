@@ -4,6 +4,8 @@
 // res/pmr446-demo.dat; the demo mode loads it into the virtual radio.
 #pragma once
 
+#include <string>
+
 #include "image/RadioImage.h"
 
 namespace dpmr {
@@ -11,5 +13,10 @@ namespace dpmr {
 inline constexpr const char* kSampleCodeplugFileName = "pmr446-demo.dat";
 
 RadioImage BuildSampleCodeplug();
+
+// The demo mode's configuration: the shipped file kSampleCodeplugFileName in
+// the program folder (AppSettings) when it reads as a whole image, else the
+// one BuildSampleCodeplug makes.
+RadioImage LoadSampleCodeplug(const std::string& programFolder);
 
 }  // namespace dpmr

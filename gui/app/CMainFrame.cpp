@@ -26,6 +26,7 @@
 #include <ctime>
 
 #include "app/CAboutDlg.h"
+#include "app/CUserGuideDlg.h"
 #include "app/Resources.h"
 #include "channels/CChannelClipboard.h"
 #include "channels/CChannelCsvCommands.h"
@@ -195,6 +196,9 @@ void CMainFrame::CreateActions() {
          "Choose the serial port of the radio\nPort",
          {},
          QStyle::SP_CustomBase},
+        {"actionUserGuide", "User Guide",
+         "Open the guide to a first Read, editing, Save and Write\nUser Guide",
+         QKeySequence(Qt::Key_F1), QStyle::SP_DialogHelpButton},
         {"actionAbout",
          "About ...",
          "Display program information, version number and copyright\nAbout",
@@ -236,6 +240,7 @@ void CMainFrame::CreateActions() {
     connect(action("actionWrite"), &QAction::triggered, this, &CMainFrame::OnWrite);
     connect(action("actionPort"), &QAction::triggered, this, &CMainFrame::OnPortSetting);
     connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::OnAppAbout);
+    connect(action("actionUserGuide"), &QAction::triggered, this, &CMainFrame::OnUserGuide);
     connect(action("actionScanInfo"), &QAction::triggered, this, &CMainFrame::OnScanInfo);
     connect(action("actionBasicSetting"), &QAction::triggered, this, &CMainFrame::OnBasicSetting);
     connect(action("actionAlarm"), &QAction::triggered, this, &CMainFrame::OnAlarm);
@@ -354,6 +359,7 @@ void CMainFrame::CreateMenus() {
     setting->addAction(action("actionPort"));
 
     QMenu* help = menuBar()->addMenu("&Help");
+    help->addAction(action("actionUserGuide"));
     help->addAction(action("actionAbout"));
 }
 
@@ -719,6 +725,19 @@ void CMainFrame::OnFilePrintSetup() {
 void CMainFrame::OnAppAbout() {
     CAboutDlg dialog(Caption(), this);
     dialog.exec();
+}
+
+void CMainFrame::OnUserGuide() {
+    // One guide window, kept open beside the main window while the user works.
+    if (!userGuide_) {
+        bool withFleet = false;
+        for (const QAction* a : findChildren<QAction*>())
+            if (a->text().startsWith("Write to Several Radios")) withFleet = true;
+        userGuide_ = new CUserGuideDlg(withFleet, this);
+    }
+    userGuide_->show();
+    userGuide_->raise();
+    userGuide_->activateWindow();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -19,6 +20,7 @@
 class CChannelClipboard;
 class CChannelCsvCommands;
 class CProgramView;
+class CUserGuideDlg;
 class QAction;
 class QLabel;
 class QMenu;
@@ -84,6 +86,7 @@ class CMainFrame : public QMainWindow {
     void OnFilePrintPreview();
     void OnFilePrintSetup();
     void OnAppAbout();
+    void OnUserGuide();  // Help > User Guide (F1)
     void OnRead();
     void OnWrite();
     void OnPortSetting();
@@ -159,4 +162,5 @@ class CMainFrame : public QMainWindow {
     QLabel* scrlIndicator_ = nullptr;
     bool scrollLock_ = false;
     QMargins placedFrame_;  // the window frame the last placement allowed for
+    QPointer<CUserGuideDlg> userGuide_;
 };

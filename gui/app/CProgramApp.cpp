@@ -10,18 +10,12 @@
 #include "app/CMainFrame.h"
 #include "app/DemoRadio.h"
 #include "backup/BackupStore.h"
+#include "help/ProgramHelp.h"
 
 namespace {
 
 void PrintUsage(std::FILE* out) {
-    std::fprintf(out,
-                 "Usage: dpmrcps [--demo] [--adjust] [FILE.dat]\n\n"
-                 "  FILE.dat   open this radio file instead of a new one\n"
-                 "  --demo     connect Read and Write to a built-in virtual radio that holds\n"
-                 "             a sample PMR446 configuration (the port setting is not saved)\n"
-                 "  --adjust   open the factory adjustment dialog once the window is up\n"
-                 "  --help     print this text\n"
-                 "  --version  print the version\n");
+    std::fputs(dpmr::help::HelpText(dpmr::help::DesktopHelp()).c_str(), out);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Starting the demo mode's virtual radio with the sample configuration.
 #include "app/DemoRadio.h"
 
+#include "config/AppSettings.h"
 #include "form/FormDialog.h"
 #include "image/ImageLayout.h"
 #include "link/SampleCodeplug.h"
@@ -31,7 +32,7 @@ void AddDemoFactoryValues(dpmr::RadioImage& memory) {
 
 std::unique_ptr<dpmr::VirtualRadio> StartDemoVirtualRadio(std::string& error) {
     auto radio = std::make_unique<dpmr::VirtualRadio>();
-    dpmr::RadioImage memory = dpmr::BuildSampleCodeplug();
+    dpmr::RadioImage memory = dpmr::LoadSampleCodeplug(dpmr::ProgramFolder());
     AddDemoFactoryValues(memory);
     radio->SetMemory(memory);
     if (dpmr::Status s = radio->Start(); !s) {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "link/ModemManagerCheck.h"
 #include "link/PortProbe.h"
 #include "link/PosixSerialPort.h"
 
@@ -73,6 +74,13 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     path_ = new QLineEdit;
     path_->setObjectName("portPath");
     path_->setPlaceholderText("/dev/ttyUSB0");
+    modemNote_ = new QLabel;
+    modemNote_->setObjectName("modemManagerNote");
+    modemNote_->setWordWrap(true);
+    modemNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    modemNote_->hide();
+    modemManagerCheck_ = dpmr::ModemManagerNoteFor;
+    connect(path_, &QLineEdit::textChanged, this, &CPortSettingDlg::UpdateModemManagerNote);
 
     for (const PortEntry& e : SystemPorts()) AddPort(e);
     auto* demo = new QListWidgetItem(kDemoLabel, list_);
@@ -97,6 +105,7 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     layout->addWidget(label);
     layout->addWidget(list_, 1);
     layout->addLayout(form);
+    layout->addWidget(modemNote_);
     layout->addWidget(buttons);
     resize(560, 340);
     SelectCurrent();
@@ -159,6 +168,21 @@ void CPortSettingDlg::OnItemChanged(QListWidgetItem* item) {
         item->setData(kPathRole, QString::fromStdString(path));
     }
     path_->setText(item->data(kPathRole).toString());
+}
+
+void CPortSettingDlg::SetModemManagerCheck(std::function<std::string(const std::string&)> check) {
+    modemManagerCheck_ = std::move(check);
+    UpdateModemManagerNote();
+}
+
+void CPortSettingDlg::UpdateModemManagerNote() {
+    const QString chosen = path_->text().trimmed();
+    const std::string note =
+        chosen.isEmpty() || !modemManagerCheck_
+            ? std::string()
+            : modemManagerCheck_(dpmr::DevicePathForPortName(chosen.toStdString()));
+    modemNote_->setText(QString::fromStdString(note));
+    modemNote_->setVisible(!note.empty());
 }
 
 void CPortSettingDlg::accept() {

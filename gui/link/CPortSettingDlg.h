@@ -1,8 +1,9 @@
 // CPortSettingDlg: "Port setting": the serial ports this computer has (with
 // their USB description and stable /dev/serial/by-id name), the demo mode's
 // virtual radio, and a field for any device path. Ports that cannot be opened
-// right now are shown disabled with the reason. OK stores the choice in the
-// port name; Cancel changes nothing.
+// right now are shown disabled with the reason. Under the list, a note says
+// when ModemManager may probe the chosen port, and how to stop it. OK stores
+// the choice in the port name; Cancel changes nothing.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
@@ -37,6 +39,11 @@ class CPortSettingDlg : public QDialog {
 
     QListWidget* portList() const { return list_; }
     QLineEdit* pathEdit() const { return path_; }
+    QLabel* modemManagerNote() const { return modemNote_; }
+
+    // What is said of a device path about ModemManager (empty: nothing);
+    // dpmr::ModemManagerNoteFor unless a test hands in facts of its own.
+    void SetModemManagerCheck(std::function<std::string(const std::string&)> check);
 
     // Adds an entry (used for the system's ports; tests add pseudo-terminals).
     void AddPort(const PortEntry& entry);
@@ -50,9 +57,12 @@ class CPortSettingDlg : public QDialog {
   private:
     void SelectCurrent();
     void OnItemChanged(QListWidgetItem* item);
+    void UpdateModemManagerNote();
 
     std::string& portName_;
     std::function<std::string()> startDemoRadio_;
     QListWidget* list_ = nullptr;
     QLineEdit* path_ = nullptr;
+    QLabel* modemNote_ = nullptr;
+    std::function<std::string(const std::string&)> modemManagerCheck_;
 };

@@ -183,6 +183,34 @@ class LinkDialogsTest : public QObject {
         QCOMPARE(unknown, std::string("/dev/ttyUSB7"));
     }
 
+    // Choosing a port asks about ModemManager for its device (a COM name
+    // through its device path) and shows the answer under the list; a port
+    // with nothing to say, or no port, shows no note.
+    void portDialogSaysWhenModemManagerMayProbe() {
+        std::string portName = "/dev/ttyS0";
+        CPortSettingDlg dialog(portName, {}, {});
+        std::vector<std::string> asked;
+        dialog.SetModemManagerCheck([&asked](const std::string& device) {
+            asked.push_back(device);
+            return device == "/dev/ttyUSB4" ? std::string("ModemManager is running ... Fix: ...")
+                                            : std::string();
+        });
+        dpmr::test::ShowActive(&dialog);
+        QVERIFY(dialog.modemManagerNote()->isHidden());
+        dialog.AddPort({"/dev/ttyUSB4", "/dev/ttyUSB4  —  CH340", true, {}});
+        QListWidget* list = dialog.portList();
+        list->setCurrentItem(list->findItems("/dev/ttyUSB4", Qt::MatchStartsWith)[0]);
+        QVERIFY(dialog.modemManagerNote()->isVisible());
+        QVERIFY(dialog.modemManagerNote()->text().contains("Fix:"));
+        dialog.pathEdit()->setText("COM2");
+        QCOMPARE(asked.back(), std::string("/dev/ttyS1"));
+        QVERIFY(dialog.modemManagerNote()->isHidden());
+        dialog.pathEdit()->clear();
+        QVERIFY(dialog.modemManagerNote()->isHidden());
+        dialog.reject();
+        QCOMPARE(portName, std::string("/dev/ttyS0"));
+    }
+
     // Read asks the unsaved-changes question first and checks the contacts it
     // got. (Write from the main window: SafeProgrammingTest.)
     void readFromTheMainWindow() {

@@ -6,13 +6,16 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <fstream>
 
 #include "BuildInfo.h"
 #include "ProjectPaths.h"
 #include "TestMainWindow.h"
 #include "app/CProgramApp.h"
+#include "app/CUserGuideDlg.h"
 #include "support/FileSizeLimit.h"
 #include "support/ToolRun.h"
 
@@ -228,6 +231,35 @@ class MainFrameTest : public QObject {
         chosen.ExitInstance();
         qputenv("XDG_STATE_HOME", state);
         QCOMPARE(dpmr::CIniFile(ini).GetString("Setup", "COM", ""), std::string("/dev/ttyACM1"));
+    }
+
+    // F1 opens the user guide that ships inside the program, in one window
+    // that stays open beside the main window; it covers the first session and
+    // the port's troubles, and its fleet section only when the program has
+    // fleet programming. The document is not touched.
+    void userGuideOnF1() {
+        dpmr::test::ShowActive(frame());
+        const QList<QAction*> help = frame()->menuBar()->actions().last()->menu()->actions();
+        QCOMPARE(help.first(), w_->Action("actionUserGuide"));
+        QCOMPARE(help.last(), w_->Action("actionAbout"));
+        for (int press = 0; press < 2; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+            QTRY_VERIFY(frame()->findChildren<QDialog*>("userGuide").size() == 1);
+        }
+        QDialog* guide = frame()->findChildren<QDialog*>("userGuide").first();
+        QVERIFY(guide->isVisible() && !guide->isModal());
+        const QString text = guide->findChild<QTextBrowser*>("guideText")->toPlainText();
+        for (const char* part :
+             {"The first Read", "Editing", "Save", "Write", "Backups", "Undo", "YAML and CSV",
+              "Troubleshooting the port", "dialout", "ModemManager", "60-dpmrcps.rules"})
+            QVERIFY2(text.contains(part), part);
+        bool fleet = false;
+        for (const QAction* a : frame()->findChildren<QAction*>())
+            fleet = fleet || a->text().startsWith("Write to Several Radios");
+        QCOMPARE(text.contains("Several radios"), fleet);
+        QVERIFY(CUserGuideDlg::GuideHtml(true).contains("Write to Several Radios"));
+        QVERIFY(!CUserGuideDlg::GuideHtml(false).contains("Several"));
+        QVERIFY(!frame()->IsModified());
     }
 
     // --help and --version answer without a display to open the window on.

@@ -1,7 +1,8 @@
 // Start-up settings: defaults without a settings file, the baud rate text,
 // the port in the user's copy in $XDG_CONFIG_HOME (everything else from the
 // program folder), and writing the port back at exit when the program folder
-// is read-only.
+// is read-only; the program installed under a prefix: its shipped files in
+// share/dpmrcps/ and the user's settings winning over the installed ones.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -10,6 +11,8 @@
 #include <string>
 
 #include "config/AppSettings.h"
+#include "image/Document.h"
+#include "link/SampleCodeplug.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
 
@@ -107,6 +110,71 @@ TEST_F(AppSettingsTest, VerifyAfterWriteIsKeptWhereThePortIs) {
     EXPECT_TRUE(SaveVerifyAfterWrite(s));
     EXPECT_EQ(test::FileText(userIni_), "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=0\n");
     EXPECT_EQ(test::FileText(prog_ + "Program.ini"), "[Setup]\nVerifyAfterWrite=1\n");
+}
+
+// Where the shipped files are: beside the executable when "Program.ini" is
+// there (a build or an unpacked folder, even with an installed tree around
+// it), else share/dpmrcps/ of the prefix the executable is installed under,
+// else the executable's folder.
+TEST_F(AppSettingsTest, ProgramFolderBesideTheExecutableOrUnderThePrefix) {
+    const std::string bin = dir_.File("usr/bin/");
+    const std::string data = dir_.File("usr/share/dpmrcps/");
+    fs::create_directories(bin);
+    const auto located = [&bin] {
+        const ProgramLocation l = LocateProgram(bin);
+        return l.folder + (l.installed ? " installed" : " portable");
+    };
+    EXPECT_EQ(located(), bin + " portable");
+    Put(data + "Program.ini", "[Setup]\n");
+    EXPECT_EQ(located(), data + " installed");
+    Put(bin + "Program.ini", "[Setup]\n");
+    EXPECT_EQ(located(), bin + " portable");
+}
+
+// Installed: Model, BaudRate and FreqRange come from the installed template
+// unless the user's copy says otherwise; the port is read from the user's
+// copy (else the template) and always written there, never into the
+// template, even when it could be written (as root).
+TEST_F(AppSettingsTest, InstalledTemplateAndUsersSettings) {
+    const std::string bin = dir_.File("usr/bin/");
+    const std::string data = dir_.File("usr/share/dpmrcps/");
+    fs::create_directories(bin);
+    const std::string shipped = "[Setup]\nCOM=\nModel=T-1\nBaudRate=19200\nFreqRange=A;B\n";
+    Put(data + "Program.ini", shipped);
+    AppSettings s = LoadAppSettings(bin);
+    EXPECT_TRUE(s.installed);
+    EXPECT_EQ(s.programFolder, data);
+    EXPECT_EQ(s.portSettingsPath, userIni_);
+    EXPECT_EQ(s.Caption() + " " + FreqRangeSetting(s) + " " + std::to_string(s.baudRate) + " [" +
+                  s.portName + "]",
+              "T-1 Software A;B 19200 []");
+    s.portName = "/dev/ttyUSB0";
+    EXPECT_TRUE(SavePortName(s));
+    EXPECT_EQ(test::FileText(userIni_), "[Setup]\nCOM=/dev/ttyUSB0\n");
+    EXPECT_EQ(test::FileText(data + "Program.ini"), shipped);
+
+    Put(userIni_, "[Setup]\nCOM=/dev/ttyACM1\nModel=Mine\nFreqRange=C\n");
+    s = LoadAppSettings(bin);
+    EXPECT_EQ(s.Caption() + " " + FreqRangeSetting(s) + " " + std::to_string(s.baudRate) + " [" +
+                  s.portName + "]",
+              "Mine Software C 19200 [/dev/ttyACM1]");
+
+    // The shipped files are looked up in the same folder: Default.dat for
+    // File > New, the demo codeplug (else the one built in).
+    RadioImage image;
+    NewImage(image, s.programFolder, BandLimits{});
+    RadioImage defaults = image;
+    EXPECT_TRUE(LoadSampleCodeplug(s.programFolder) == BuildSampleCodeplug());
+    const auto put = [](const std::string& path, const RadioImage& bytes) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.Data()), RadioImage::kSize);
+    };
+    put(data + kSampleCodeplugFileName, defaults);
+    EXPECT_TRUE(LoadSampleCodeplug(s.programFolder) == defaults);
+    defaults.SetU8(0x0300, 0x42);
+    put(data + "Default.dat", defaults);
+    NewImage(image, LoadAppSettings(bin).programFolder, BandLimits{});
+    EXPECT_EQ(image.U8(0x0300), 0x42);
 }
 
 }  // namespace

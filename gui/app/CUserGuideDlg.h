@@ -1,0 +1,24 @@
+// CUserGuideDlg: Help > User Guide (F1): the short guide that ships with the
+// program (res/guide/user-guide.html, compiled in, so it reads offline), in
+// a window that stays open beside the main window.
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+class CUserGuideDlg : public QDialog {
+  public:
+    // `withFleet`: the program has fleet programming; without it, the guide's
+    // section on it is left out.
+    explicit CUserGuideDlg(bool withFleet, QWidget* parent = nullptr);
+
+    QTextBrowser* browser() const { return browser_; }
+
+    // The guide's HTML, without the section between <!-- fleet --> and
+    // <!-- /fleet --> unless `withFleet`.
+    static QString GuideHtml(bool withFleet);
+
+  private:
+    QTextBrowser* browser_ = nullptr;
+};
