@@ -28,6 +28,11 @@ std::string ToneCodeToText(ToneCode code);
 // a CTCSS value from 60.0 to 280.0 Hz, or "None".
 void NormalizeToneText(std::string& text);
 
+// Whether the code is a DCS code (normal or inverted) other than the 107 of
+// the tone list: radios of other makes may not decode it. False for CTCSS
+// tones and "None".
+bool IsNonStandardDcs(ToneCode code);
+
 ToneCode ReadToneCode(const RadioImage& image, std::size_t off);
 void WriteToneCode(RadioImage& image, std::size_t off, ToneCode code);
 
