@@ -119,6 +119,8 @@ Status FormSession::Apply(const Step& step) {
                 return Status::Error(Quoted(step.key) + " (" + field.label + ") has no spin");
             page->FocusIn(i);
             page->Spin(i, step.action == Step::Action::kSpinUp ? 1 : -1);
+            // A value spun to was never given as a text.
+            std::erase_if(given_, [&](const auto& g) { return g.first.Key() == ref->Key(); });
             return Status::Ok();
         case Step::Action::kSet:
         case Step::Action::kType:

@@ -145,9 +145,14 @@ SourcePlace PlaceOf(const YAML::Node& node) {
 }
 
 // The line and column of byte `pos` of the file (yaml-cpp's own line and
-// column are not kept for every failure: deep nesting reports 1, 1).
+// column are not kept for every failure: deep nesting reports 1, 1). A fault
+// found at the end of the file is placed on its last character.
 SourcePlace PlaceOfByte(std::string_view text, std::size_t pos) {
-    pos = std::min(pos, text.size());
+    if (pos >= text.size()) {
+        pos = text.size();
+        while (pos > 0 && (text[pos - 1] == '\n' || text[pos - 1] == '\r')) --pos;
+        if (pos > 0) --pos;
+    }
     const std::size_t lineStart = text.rfind('\n', pos == 0 ? 0 : pos - 1);
     const std::size_t from = pos == 0 || lineStart == std::string_view::npos ? 0 : lineStart + 1;
     const auto line =

@@ -123,6 +123,7 @@ TEST_F(DpmrtoolFields, SetSaysEveryCorrectionAndStrictRefusesIt) {
         {{"dpmr.radio_name=\x1b[2J"},
          "dpmr.radio_name: \"\\x1b[2J\" stored as [2J (printable ASCII characters only)\n"},
         {{"option.tot=abc", "option.tot=090"}, ""},
+        {{"option.tot=abc", "option.tot++"}, ""},  // spun to: no text was given
         {{"dpmr.radio_id=123", "option.apo=1H", "tonelight.shock=1", "scan.stop_time=2.50"}, ""},
     };
     for (const auto& [steps, err] : rows) {

@@ -142,7 +142,7 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
         {"group_rx_lists:\n  - []", "group_rx_lists:\n  - []\n  - []",
          "group_rx_lists: more than 16 entries"},
         {"  0x3FA0:", "  0x0100:", "the byte at 0x0100 is not one no field owns"},
-        {"format: 1", "format: 7", "format 7 is not one this program reads"},
+        {"format: 1", "format: 7", "format \"7\" is not one this program reads"},
         {"format: 1", "colour: 1", "unknown key \"colour\""},
     };
     for (const Case& c : cases) {
@@ -176,7 +176,7 @@ TEST_F(CodeplugYaml, ValuesStoredOtherThanWrittenAreListed) {
         {"    tot: abc",
          "option.tot: \"abc\" stored as 30 (digits only; 30 to 600 in steps of 30)"},
         // The same value written another way is no correction.
-        {"    tot: 0120", ""},
+        {"    tot: 090", ""},
     };
     for (const auto& [line, note] : cases) {
         corrections.clear();
@@ -194,13 +194,13 @@ TEST_F(CodeplugYaml, ValuesStoredOtherThanWrittenAreListed) {
         EXPECT_EQ(corrections[0], "line " + std::to_string(row) + ", column 10: " + note);
     }
     corrections.clear();
-    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "  - Rx Freq: 446.006250", "  - Rx Freq: 446.3"),
+    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "  - Rx Freq: 446.006250", "  - Rx Freq: 446.0101"),
                                  settings_, image, &corrections)
                     .ok());
     ASSERT_EQ(corrections.size(), 1u);
-    EXPECT_NE(
-        corrections[0].find(", column 14: channel 1 Rx Freq: 446.3 is not on the channel raster"),
-        std::string::npos)
+    EXPECT_NE(corrections[0].find(
+                  ", column 14: channel 1 Rx Freq: 446.0101 is not on the channel raster"),
+              std::string::npos)
         << corrections[0];
 }
 
@@ -253,10 +253,10 @@ TEST_F(CodeplugYaml, MessagesShowTheFileSafelyAndSayWhere) {
         {head + "tot: \"1\0\"\n" + std::string(1, '\0'),
          "line 4, column 12: the control character \"\\x00\" is not allowed in a YAML file"},
         {head + "tot: \"a\\qb\"\n",
-         "line 4, column 13: a backslash before \"q\" starts no YAML escape sequence (a backslash "
+         "line 4, column 14: a backslash before \"q\" starts no YAML escape sequence (a backslash "
          "itself is written \\\\)"},
         {"format: 1\nraw: " + std::string(3000, '[') + "\n",
-         "line 2, column 3006: lists and mappings are nested 500 deep here; a codeplug nests at "
+         "line 2, column 3005: lists and mappings are nested 500 deep here; a codeplug nests at "
          "most 4"},
     };
     for (const auto& [text, message] : cases) {
