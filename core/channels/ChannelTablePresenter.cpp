@@ -424,7 +424,7 @@ void ChannelTablePresenter::CommitToneEditor() {
             return std::isdigit(static_cast<unsigned char>(c));
         });
         if (text == "None" && !typed.empty() && !EqualsIgnoringCase(typed, "None"))
-            notice_ = typed + " is not a tone: set to None";
+            notice_ = QuoteInput(typed) + " is not a tone: set to None";
         else if (number && text.front() == 'D')
             notice_ = typed + " is taken as a DCS code: set to " + text;
     }

@@ -193,6 +193,15 @@ TEST_F(CodeplugYaml, ValuesStoredOtherThanWrittenAreListed) {
         ASSERT_EQ(corrections.size(), 1u) << line;
         EXPECT_EQ(corrections[0], "line " + std::to_string(row) + ", column 10: " + note);
     }
+    // A cell's text is quoted escaped, whatever the file's escapes made of it.
+    corrections.clear();
+    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "Rx Tone: None", "Rx Tone: \"\\e[31m\""), settings_,
+                                 image, &corrections)
+                    .ok());
+    ASSERT_EQ(corrections.size(), 1u);
+    EXPECT_NE(corrections[0].find("channel 1 Rx Tone: \"\\x1b[31m\" is not a tone: set to None"),
+              std::string::npos)
+        << corrections[0];
     corrections.clear();
     ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "  - Rx Freq: 446.006250", "  - Rx Freq: 446.0101"),
                                  settings_, image, &corrections)
