@@ -45,9 +45,12 @@ int RunImport(const std::vector<std::string>& args) {
     std::string text;
     if (Status s = ReadListFile(in, "codeplug", text); !s) return FileError(s);
     RadioImage image;
-    if (Status s = CodeplugFromYaml(text, LoadAppSettings(ExecutableFolder()), image); !s)
+    std::vector<std::string> corrections;
+    if (Status s = CodeplugFromYaml(text, LoadAppSettings(ExecutableFolder()), image, &corrections);
+        !s)
         return FileError(Status::Error(in + ": " + s.message()));
     if (Status s = SaveImageFile(*out, image); !s) return FileError(s);
+    for (const std::string& line : corrections) std::cerr << in << ": " << line << "\n";
     return kExitOk;
 }
 
@@ -98,7 +101,9 @@ const RegisterCommand kImport{
      "contacts are stored as the contact page stores them. Keys left out stay FF.\n"
      "An unknown key, a value of the wrong type, a text that is no entry of its\n"
      "list, an unknown contact name or a YAML syntax error stops with status 2 and\n"
-     "one line \"dpmrtool: IN.yaml: line L, column C: ...\"; no file is written.\n",
+     "one line \"dpmrtool: IN.yaml: line L, column C: ...\"; no file is written.\n"
+     "A value stored other than written is listed on stderr, one a line:\n"
+     "  IN.yaml: line L, column C: option.tot: \"125\" stored as 120 (...)\n",
      RunImport}};
 
 const RegisterCommand kDiff{

@@ -16,6 +16,7 @@
 #include "form/FormDialog.h"
 #include "form/FormSession.h"
 #include "image/Document.h"
+#include "util/PlainText.h"
 
 namespace dpmr::cli {
 
@@ -175,10 +176,10 @@ int RunGet(const std::vector<std::string>& args) {
 }
 
 int RunSet(const std::vector<std::string>& args) {
-    ArgParser p({}, {"--service"});
+    ArgParser p({}, {"--service", "--strict"});
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() < 2)
-        return UsageError("usage: dpmrtool set [--service] FILE.dat STEP ...");
+        return UsageError("usage: dpmrtool set [--service] [--strict] FILE.dat STEP ...");
     const std::string& path = p.Positional()[0];
     RadioImage image;
     if (Status s = LoadExactImageFile(path, image); !s) return FileError(s);
@@ -186,12 +187,19 @@ int RunSet(const std::vector<std::string>& args) {
     form::FormSession session(image, p.Has("--service"));
     for (std::size_t k = 1; k < p.Positional().size(); ++k) {
         const std::string& text = p.Positional()[k];
-        const std::string name = "step " + std::to_string(k) + " \"" + text + "\": ";
+        const std::string name = "step " + std::to_string(k) + " " + QuoteInput(text) + ": ";
         const std::optional<form::Step> step = form::ParseStep(text);
         if (!step) return UsageError(name + "expected KEY=TEXT, KEY~=TEXT, KEY++ or KEY--");
         if (Status s = session.Apply(*step); !s) return UsageError(name + s.message());
     }
     session.Finish();
+    // A value stored other than given is said, never silently different.
+    const std::vector<std::string> corrections = session.Corrections();
+    for (const std::string& line : corrections) std::cerr << line << "\n";
+    if (p.Has("--strict") && !corrections.empty())
+        return UsageError(
+            path + " not written: --strict and " + std::to_string(corrections.size()) +
+            (corrections.size() == 1 ? " value" : " values") + " stored other than given");
     if (Status s = SaveImageFile(path, image); !s) return FileError(s);
     return kExitOk;
 }
@@ -221,7 +229,7 @@ const RegisterCommand kGet{
 
 const RegisterCommand kSet{
     {"set", "edit fields of a radio file as a user does in the dialogs",
-     "Usage: dpmrtool set [--service] FILE.dat STEP ...\n\n"
+     "Usage: dpmrtool set [--service] [--strict] FILE.dat STEP ...\n\n"
      "Does what a user does in the settings dialogs, step by step, so that every\n"
      "rule of the dialogs applies:\n"
      "  KEY=TEXT    type TEXT into the control and leave it (its rule runs);\n"
@@ -238,7 +246,11 @@ const RegisterCommand kSet{
      "values of the radio: a step on one needs --service.\n"
      "An unknown key, a service field without --service, a squelch row the\n"
      "file's band does not have, a text that is no entry of a list, or a spin\n"
-     "on a control without one stops with status 2 and leaves the file untouched.\n",
+     "on a control without one stops with status 2 and leaves the file untouched.\n"
+     "A value the dialog stores other than given (cut, refused characters\n"
+     "dropped, brought into range) is said on stderr, one line a field:\n"
+     "  dpmr.radio_id: \"10000011\" stored as 1000001 (at most 7 digits)\n"
+     "--strict makes any such correction stop with status 2, the file untouched.\n",
      RunSet}};
 
 }  // namespace

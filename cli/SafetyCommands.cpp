@@ -64,15 +64,17 @@ int RunBackups(const std::vector<std::string>& args) {
 }
 
 int RunCheck(const std::vector<std::string>& args) {
-    ArgParser p({}, {});
+    ArgParser p({}, {"--strict"});
     if (!p.Parse(args)) return UsageError(p.error());
-    if (p.Positional().size() != 1) return UsageError("usage: dpmrtool check FILE.dat");
+    if (p.Positional().size() != 1) return UsageError("usage: dpmrtool check [--strict] FILE.dat");
     RadioImage image;
     if (Status s = LoadImageFile(p.Positional()[0], image); !s) return FileError(s);
     const std::vector<WriteProblem> problems = CheckBeforeWrite(image);
     for (const WriteProblem& problem : problems) std::cout << ProblemLine(problem) << "\n";
     if (problems.empty()) std::cout << "No problems found.\n";
-    return problems.empty() ? kExitOk : kExitTransferFailed;
+    // Warnings are settings that work: they fail the check only when asked to.
+    const bool failed = p.Has("--strict") ? !problems.empty() : HasErrors(problems);
+    return failed ? kExitTransferFailed : kExitOk;
 }
 
 const RegisterCommand kBackups{
@@ -90,16 +92,19 @@ const RegisterCommand kBackups{
 
 const RegisterCommand kCheck{
     {"check", "check a file for problems before writing it",
-     "Usage: dpmrtool check FILE.dat\n\n"
+     "Usage: dpmrtool check [--strict] FILE.dat\n\n"
      "Prints the problems a write would report, one a line, errors first:\n"
      "  error:   a channel outside the band the file holds; a channel's Tx\n"
      "           contact that is a free slot or above 64; a group receive list\n"
      "           naming a free slot or a single-call contact; a channel that\n"
      "           selects a group receive list without members\n"
      "  warning: an analog call that selects an empty DTMF code; a channel with\n"
-     "           an Rx but no Tx frequency; an empty dPMR radio name\n"
-     "dpmrtool write refuses a file with errors unless given --force.\n\n"
-     "Exit status: 0 no problems; 1 problems listed; 2 usage or file error.\n",
+     "           an Rx but no Tx frequency; a DCS code that is not one of the\n"
+     "           107 standard codes; an empty dPMR radio name\n"
+     "dpmrtool write refuses a file with errors unless given --force.\n"
+     "--strict counts warnings as errors.\n\n"
+     "Exit status: 0 no errors (warnings only, or no problems); 1 errors listed\n"
+     "(with --strict: any problem listed); 2 usage or file error.\n",
      RunCheck}};
 
 }  // namespace

@@ -286,8 +286,9 @@ Status ChannelTablePresenter::LoadFactory() {
     // The button takes the focus first, which commits an open editor.
     CommitOpenEditors();
     std::vector<std::uint8_t> bytes;
-    if (!ReadFilePrefix(FactoryPath(), RadioImage::kSize, bytes).ok())
-        return Status::Error(kFactoryMissing);
+    // The message names the file tried and why it could not be read.
+    if (Status s = ReadFilePrefix(FactoryPath(), RadioImage::kSize, bytes); !s)
+        return Status::Error(std::string(kFactoryMissing) + "\n" + s.message());
     std::copy(bytes.begin(), bytes.end(), image_.Data());
     SelectBandFromImage();
     return Status::Ok();
@@ -462,7 +463,7 @@ std::string ChannelTablePresenter::EnterCellText(int row, int col, std::string_v
         });
         if (it == items.end()) {
             enter = false;
-            notice_ = "\"" + typed + "\" is not ";
+            notice_ = QuoteInput(typed) + " is not ";
             for (std::size_t k = 0; k < items.size(); ++k)
                 notice_ += (k == 0 ? "" : k + 1 == items.size() ? " or " : ", ") + items[k];
             notice_ += ": left as it was";

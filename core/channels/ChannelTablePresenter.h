@@ -95,7 +95,8 @@ class ChannelTablePresenter {
     void StoreGridInto(RadioImage& target) const;
     // "Factroy": loads programFolder + "Factory.dat" (up to 16384 bytes) into
     // the image and reselects the band. A missing file gives the message to
-    // show and leaves the image as it was.
+    // show ("Not find factory.dat", then the path tried and why) and leaves
+    // the image as it was. The project ships one beside the programs.
     Status LoadFactory();
     // Whether LoadFactory() would replace channels that are there (the file
     // exists and the table holds a channel): kLoadFactoryQuestion is asked first.
@@ -186,6 +187,7 @@ class ChannelTablePresenter {
     std::optional<BandLimits> BandOfEntry(int index) const;
     // The column whose editor a key or click on the current cell opens.
     int EditColumn() const;
+    // Where "Factroy" looks for Factory.dat: the one place that decides it.
     std::string FactoryPath() const;
     void ClearRow(int row);
     void SetSameFrequency(int row, bool same);

@@ -172,9 +172,18 @@ TypedTone TakeTypedTone(std::string_view typed) {
     } else if (tone.text.front() == 'D') {
         if (number) tone.notice = said + " was taken as DCS " + tone.text + ctcssHint;
     } else if (tone.text == "None" && !EqualsIgnoringCase(typed, "None")) {
-        tone.notice = said + " is not a tone: set to None";
+        tone.notice = QuoteInput(typed) + " is not a tone: set to None";
     }
     return tone;
+}
+
+bool IsNonStandardDcs(ToneCode code) {
+    if (code.hi == 0xFF || code.hi < 0x80) return false;
+    const unsigned d = code.hi - (code.hi >= 0xC0 ? 0xC0u : 0x80u);
+    // The number as its text shows it: octal digits read as decimal ones.
+    const auto number = static_cast<int>(d * 100 + FromBcdByte(code.lo));
+    return std::find(kDcsCodes.begin(), kDcsCodes.end(), number) == kDcsCodes.end() ||
+           (code.lo & 0x0F) > 9 || (code.lo >> 4) > 9;
 }
 
 ToneCode ReadToneCode(const RadioImage& image, std::size_t off) {

@@ -41,6 +41,11 @@ struct TypedTone {
 };
 TypedTone TakeTypedTone(std::string_view typed);
 
+// Whether the code is a DCS code (normal or inverted) other than the 107 of
+// the tone list: radios of other makes may not decode it. False for CTCSS
+// tones and "None".
+bool IsNonStandardDcs(ToneCode code);
+
 ToneCode ReadToneCode(const RadioImage& image, std::size_t off);
 void WriteToneCode(RadioImage& image, std::size_t off, ToneCode code);
 

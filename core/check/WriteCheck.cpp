@@ -6,6 +6,7 @@
 
 #include "channels/ChannelRecord.h"
 #include "channels/FrequencyCodec.h"
+#include "channels/ToneCodec.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
 #include "form/DialogRegistry.h"
@@ -46,6 +47,7 @@ class Checker {
             if (IsChannelEmpty(image_, n)) continue;
             CheckFrequencies(n, band);
             CheckChannelReferences(n);
+            CheckTones(n);
         }
         for (int n = 1; n <= layout::kGroupListCount; ++n) CheckGroupList(n);
         const std::string name = form::ShownFieldText(image_, "dpmr.radio_name").value_or("");
@@ -77,6 +79,16 @@ class Checker {
             if (band->Contains(value)) continue;
             Add(Severity::kError, ChannelName(n) + which + " " + FrequencyToText(value) +
                                       " MHz is outside the band " + bandText);
+        }
+    }
+
+    // A DCS code off the standard list may not open another radio's squelch.
+    void CheckTones(int n) {
+        for (auto [which, off] : {std::pair{"Rx", kRxTone}, std::pair{"Tx", kTxTone}}) {
+            const ToneCode code = ReadToneCode(image_, RecordOffset(n) + off);
+            if (IsNonStandardDcs(code))
+                Add(Severity::kWarning, ChannelName(n) + which + " tone " + ToneCodeToText(code) +
+                                            " is not a standard DCS code");
         }
     }
 

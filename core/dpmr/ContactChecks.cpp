@@ -4,11 +4,57 @@
 #include <algorithm>
 
 #include "channels/ChannelRecord.h"
+#include "dpmr/ContactPagePresenter.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
 #include "image/ImageLayout.h"
+#include "util/PlainText.h"
 
 namespace dpmr {
+
+std::string ContactNameFault(std::string_view name) {
+    if (name.empty()) return "the name is empty";
+    if (name.size() > ContactPagePresenter::kNameLimit)
+        return "the name " + QuoteInput(name) + " is longer than 8 bytes";
+    // 0xFF pads a stored name: one inside would cut it short.
+    for (char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F || u == 0xFF)
+            return "the name " + QuoteInput(name) + " holds a control character";
+    }
+    return {};
+}
+
+std::string ContactNumberFault(std::string_view number) {
+    if (number.empty()) return "the number is empty";
+    if (number.size() > ContactPagePresenter::kNumberLimit)
+        return "the number " + QuoteInput(number) + " is longer than 7 characters";
+    if (number.find_first_not_of(kContactNumberChars) != std::string_view::npos)
+        return "the number " + QuoteInput(number) + " may hold only the digits 0 to 9 and \"*\"";
+    return {};
+}
+
+std::string GroupListMembersFault(const std::vector<std::string>& members,
+                                  const std::vector<NamedContact>& contacts,
+                                  std::vector<int>& slots) {
+    slots.clear();
+    if (members.size() > static_cast<std::size_t>(grouplist::kMaxMembers))
+        return "more than 8 members";
+    for (const std::string& name : members) {
+        const NamedContact* found = nullptr;
+        int count = 0;
+        for (const NamedContact& c : contacts)
+            if (c.name == name) found = &c, ++count;
+        if (count == 0) return "no contact is named " + QuoteInput(name);
+        if (count > 1) return "more than one contact is named " + QuoteInput(name);
+        if (!found->groupCall)
+            return QuoteInput(name) + " is a single call; the lists take group calls";
+        if (std::find(slots.begin(), slots.end(), found->slot) != slots.end())
+            return QuoteInput(name) + " is named twice";
+        slots.push_back(found->slot);
+    }
+    return {};
+}
 
 std::optional<std::string> FreeContactName(const std::vector<std::string>& names) {
     for (int k = 1; k <= layout::kContactCount; ++k) {

@@ -6,11 +6,33 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "image/RadioImage.h"
 
 namespace dpmr {
+
+// Why a contact cannot have this name or this number, or "" when it can. The
+// same rules, with the same words, for every way contacts come in: the
+// contact page's limits, `contacts --import` and a codeplug import.
+std::string ContactNameFault(std::string_view name);
+std::string ContactNumberFault(std::string_view number);
+
+// A listed contact as a group receive list names it.
+struct NamedContact {
+    std::string name;
+    int slot = 0;
+    bool groupCall = true;
+};
+
+// The slots of the members named for one group receive list, or why they
+// cannot be its members: at most 8, each the name of exactly one contact, a
+// group call, named once. The same for `grouplists --import` and a codeplug
+// import.
+std::string GroupListMembersFault(const std::vector<std::string>& members,
+                                  const std::vector<NamedContact>& contacts,
+                                  std::vector<int>& slots);
 
 // Slot numbers (1..64) of the listed contacts.
 std::set<int> ListedContactSlots(const RadioImage& image);

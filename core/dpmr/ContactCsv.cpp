@@ -11,6 +11,7 @@
 #include "dpmr/ContactRecord.h"
 #include "form/DtmfSymbols.h"
 #include "util/Csv.h"
+#include "util/PlainText.h"
 
 namespace dpmr {
 
@@ -22,38 +23,18 @@ std::vector<std::string> RowFields(const ContactRow& row) {
     return {row.name, row.number, CallTypeText(row.groupCall)};
 }
 
-std::string Quoted(const std::string& s) {
-    return "\"" + s + "\"";
-}
-
 // A row read from the file, with the line it came from.
 struct ImportRow {
     ContactRow row;
     const CsvRecord* source = nullptr;
 };
 
-Status CheckName(const CsvRecord& record, const std::string& name) {
-    if (name.empty()) return CsvLineError(record.line, "the name is empty");
-    if (name.size() > ContactPagePresenter::kNameLimit)
-        return CsvLineError(record.line, "the name " + Quoted(name) + " is longer than 8 bytes");
-    for (char c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F || u == 0xFF)
-            return CsvLineError(record.line,
-                                "the name " + Quoted(name) + " holds a control character");
-    }
-    return Status::Ok();
-}
-
-Status CheckNumber(const CsvRecord& record, const std::string& number) {
-    if (number.empty()) return CsvLineError(record.line, "the number is empty");
-    if (number.size() > ContactPagePresenter::kNumberLimit)
-        return CsvLineError(record.line,
-                            "the number " + Quoted(number) + " is longer than 7 characters");
-    if (number.find_first_not_of(kContactNumberChars) != std::string::npos)
-        return CsvLineError(record.line, "the number " + Quoted(number) +
-                                             " may hold only the digits 0 to 9 and \"*\"");
-    return Status::Ok();
+// "line N: " and why the name or number cannot be stored, when it cannot.
+Status CheckContact(const CsvRecord& record, const std::string& name, const std::string& number) {
+    std::string fault = ContactNameFault(name);
+    if (fault.empty()) fault = ContactNumberFault(number);
+    if (fault.empty()) return Status::Ok();
+    return CsvLineError(record.line, fault);
 }
 
 // Reads and checks every row; nothing is written.
@@ -68,15 +49,15 @@ Status ReadRows(const std::vector<CsvRecord>& records, std::vector<ImportRow>& r
         if (f.size() != kHeader.size())
             return CsvLineError(record.line, "expected 3 fields (Name,Number,Type), found " +
                                                  std::to_string(f.size()));
-        if (Status s = CheckName(record, f[0]); !s) return s;
-        if (Status s = CheckNumber(record, f[1]); !s) return s;
+        if (Status s = CheckContact(record, f[0], f[1]); !s) return s;
         if (f[2] != kSingleCallText && f[2] != kGroupCallText)
-            return CsvLineError(record.line, "the type " + Quoted(f[2]) + " is neither " +
-                                                 Quoted(kSingleCallText) + " nor " +
-                                                 Quoted(kGroupCallText));
+            return CsvLineError(record.line, "the type " + QuoteInput(f[2]) + " is neither " +
+                                                 QuoteInput(kSingleCallText) + " nor " +
+                                                 QuoteInput(kGroupCallText));
         const std::string padded = PadSevenDigits(f[1]);
         if (auto [at, fresh] = nameLine.emplace(f[0], record.line); !fresh)
-            return CsvLineError(record.line, "the name " + Quoted(f[0]) + " is already on line " +
+            return CsvLineError(record.line, "the name " + QuoteInput(f[0]) +
+                                                 " is already on line " +
                                                  std::to_string(at->second));
         if (auto [at, fresh] = numberLine.emplace(padded, record.line); !fresh)
             return CsvLineError(record.line, "the number " + padded + " is already on line " +

@@ -5,12 +5,14 @@
 #include <map>
 #include <vector>
 
+#include "dpmr/ContactChecks.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
 #include "dpmr/GroupRxListPresenter.h"
 #include "image/ImageLayout.h"
 #include "util/Csv.h"
 #include "util/DecimalText.h"
+#include "util/PlainText.h"
 
 namespace dpmr {
 
@@ -35,34 +37,17 @@ std::vector<std::string> RowOf(const RadioImage& image, int n) {
     return row;
 }
 
-std::string Quoted(const std::string& s) {
-    return "\"" + s + "\"";
-}
-
 // The slots of the row's members: listed group-call contacts, each once.
 Status MembersOf(const CsvRecord& record, const RadioImage& image, std::vector<int>& slots) {
-    const auto named = std::count_if(record.fields.begin() + 1, record.fields.end(),
-                                     [](const std::string& f) { return !f.empty(); });
-    if (named > grouplist::kMaxMembers) return CsvLineError(record.line, "more than 8 members");
-    const std::vector<std::size_t> listed = contact::ListedOffsets(image);
-    for (std::size_t k = 1; k < record.fields.size(); ++k) {
-        const std::string& name = record.fields[k];
-        if (name.empty()) continue;
-        std::vector<std::size_t> records;
-        for (std::size_t p : listed)
-            if (contact::Name(image, p) == name) records.push_back(p);
-        if (records.empty())
-            return CsvLineError(record.line, "no contact is named " + Quoted(name));
-        if (records.size() > 1)
-            return CsvLineError(record.line, "more than one contact is named " + Quoted(name));
-        if (!contact::IsGroupCall(image, records.front()))
-            return CsvLineError(record.line,
-                                Quoted(name) + " is a single call; the lists take group calls");
-        const int slot = *contact::SlotAt(records.front());
-        if (std::find(slots.begin(), slots.end(), slot) != slots.end())
-            return CsvLineError(record.line, Quoted(name) + " is named twice");
-        slots.push_back(slot);
-    }
+    std::vector<std::string> members;
+    for (std::size_t k = 1; k < record.fields.size(); ++k)
+        if (!record.fields[k].empty()) members.push_back(record.fields[k]);
+    std::vector<NamedContact> contacts;
+    for (std::size_t p : contact::ListedOffsets(image))
+        contacts.push_back(
+            {contact::Name(image, p), *contact::SlotAt(p), contact::IsGroupCall(image, p)});
+    if (const std::string fault = GroupListMembersFault(members, contacts, slots); !fault.empty())
+        return CsvLineError(record.line, fault);
     return Status::Ok();
 }
 
@@ -84,7 +69,7 @@ Status ImportGroupListsCsv(RadioImage& image, std::string_view csv) {
         const CsvRecord& record = records[k];
         const std::optional<long long> n = ParseWholeNumber(record.fields.front());
         if (!n || *n < 1 || *n > GroupRxListPresenter::kListCount)
-            return CsvLineError(record.line, "the list " + Quoted(record.fields.front()) +
+            return CsvLineError(record.line, "the list " + QuoteInput(record.fields.front()) +
                                                  " is no number from 1 to 16");
         const int list = static_cast<int>(*n);
         if (auto [at, fresh] = listLine.emplace(list, record.line); !fresh)

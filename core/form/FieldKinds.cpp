@@ -5,10 +5,12 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "channels/ChannelRecord.h"
 #include "form/DtmfSymbols.h"
 #include "util/DecimalText.h"
+#include "util/PlainText.h"
 
 namespace dpmr::form {
 
@@ -316,6 +318,104 @@ std::string TypedText(const FieldDecl& f, std::string_view text) {
         if (const std::optional<char> t = TypedChar(f, c)) out.push_back(*t);
     }
     return out;
+}
+
+namespace {
+
+// Whether `shown` is the value `text` stands for, in the field's own terms.
+bool SameValue(const FieldDecl& f, const std::string& text, const std::string& shown) {
+    if (text == shown) return true;
+    const auto allOf = [&](Alphabet a) {
+        return !text.empty() &&
+               std::all_of(text.begin(), text.end(), [&](char c) { return InAlphabet(a, c); });
+    };
+    switch (f.kind) {
+        case FieldKind::kNumber: {
+            if (!allOf(AlphabetOf(f))) return false;
+            // Compared as exact decimals: "1.50" is 1.5, "1.05" is not 1.0.
+            const auto a = ParseDecimalText(text, 6);
+            return a && a == ParseDecimalText(shown, 6);
+        }
+        case FieldKind::kHex:
+            return allOf(Alphabet::kHex) && text.size() <= 8 &&
+                   std::strtoul(text.c_str(), nullptr, 16) ==
+                       std::strtoul(shown.c_str(), nullptr, 16) &&
+                   !shown.empty();
+        case FieldKind::kDigits:
+            if (f.string.sevenDigits)
+                return allOf(Alphabet::kDigits) && text.size() < 7 && PadSevenDigits(text) == shown;
+            [[fallthrough]];
+        default:
+            // A box that upper-cases what is typed.
+            return Uppercases(f) && EqualsIgnoringCase(text, shown);
+    }
+}
+
+const char* AlphabetWords(Alphabet a) {
+    switch (a) {
+        case Alphabet::kAny:
+            return "printable ASCII characters only";
+        case Alphabet::kDigits:
+            return "digits only";
+        case Alphabet::kDecimal:
+            return "digits and a point only";
+        case Alphabet::kDtmf:
+            return "0-9, A-D, * and # only";
+        case Alphabet::kHex:
+            return "hexadecimal digits only";
+    }
+    return "";
+}
+
+std::string RangeWords(const NumberRule& rule) {
+    const auto show = [&](int v) {
+        return rule.scale == Scale::kTenths ? FormatScaled(v, 1) : std::to_string(v);
+    };
+    std::string words = show(rule.min) + " to " + show(rule.max);
+    if (rule.commit == NumberCommit::kStepDown && rule.step > 1)
+        words += " in steps of " + show(rule.step);
+    return words;
+}
+
+// Why the control changed what was typed: each rule that did, in order.
+std::string CorrectionReason(const FieldDecl& f, const std::string& text) {
+    if (f.kind == FieldKind::kList) return "no entry of the list";
+    if (f.kind == FieldKind::kCheck) return "0 or 1";
+    std::vector<std::string> reasons;
+    const Alphabet alphabet = AlphabetOf(f);
+    const auto accepted = static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [&](char c) { return TypedChar(f, c); }));
+    if (accepted < text.size()) reasons.push_back(AlphabetWords(alphabet));
+    const std::string typed = TypedText(f, text);
+    if (f.limit != 0 && accepted > f.limit) {
+        const bool digits = alphabet == Alphabet::kDigits || alphabet == Alphabet::kHex;
+        reasons.push_back("at most " + std::to_string(f.limit) +
+                          (digits ? " digits" : " characters"));
+    }
+    if (CommitText(f, typed) != typed) {
+        if (f.kind == FieldKind::kNumber)
+            reasons.push_back(RangeWords(f.number));
+        else if (f.kind == FieldKind::kDigits && f.string.sevenDigits &&
+                 CommitText(f, typed) != PadSevenDigits(typed))
+            reasons.push_back("7 digits up to 9000000, not one digit and six 0s");
+    }
+    if (reasons.empty()) return "as the radio keeps it";
+    std::string all;
+    for (const std::string& r : reasons) all += (all.empty() ? "" : "; ") + r;
+    return all;
+}
+
+}  // namespace
+
+std::optional<std::string> CorrectionNote(const FieldDecl& f, const std::string& key,
+                                          const std::string& text, const std::string& shown) {
+    if (SameValue(f, text, shown)) return std::nullopt;
+    // The stored value is the program's own text, shown plainly unless it
+    // could be misread (empty, blanks at an end).
+    const bool plain = !shown.empty() && shown.front() != ' ' && shown.back() != ' ' &&
+                       QuoteInput(shown) == "\"" + shown + "\"";
+    return key + ": " + QuoteInput(text) + " stored as " + (plain ? shown : QuoteInput(shown)) +
+           " (" + CorrectionReason(f, text) + ")";
 }
 
 std::string ShownText(const FieldDecl& f, const ControlState& s) {

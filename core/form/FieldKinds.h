@@ -41,6 +41,15 @@ std::optional<char> TypedChar(const FieldDecl& field, char c);
 // upper-cased where the edit does it, cut to the edit's limit.
 std::string TypedText(const FieldDecl& field, std::string_view text);
 
+// When the control of a field shows `shown` after `text` was typed into (or
+// chosen in) it and left, and that is not the value typed, the line that says
+// so: `dpmr.radio_id: "10000011" stored as 1000001 (at most 7 digits)`, with
+// the rule that changed it. Nothing when `shown` is the value typed, also
+// written another way ("030" for 30, "a" for A in a hexadecimal box, "123"
+// for the identity 0000123). `key` names the field.
+std::optional<std::string> CorrectionNote(const FieldDecl& field, const std::string& key,
+                                          const std::string& text, const std::string& shown);
+
 // The text a control shows, as `dpmrtool get` prints it: a list's selected
 // entry ("" when none), "0"/"1" for a check box, an edit's text.
 std::string ShownText(const FieldDecl& field, const ControlState& state);

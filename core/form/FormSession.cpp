@@ -1,6 +1,9 @@
 // Steps through the settings dialogs as a user would.
 #include "form/FormSession.h"
 
+#include "form/FieldKinds.h"
+#include "util/PlainText.h"
+
 namespace dpmr::form {
 
 std::optional<Step> ParseStep(std::string_view text) {
@@ -41,6 +44,22 @@ void FormSession::Finish() {
     openDecl_ = nullptr;
 }
 
+std::vector<std::string> FormSession::Corrections() const {
+    std::vector<std::string> notes;
+    for (const auto& [ref, text] : given_) {
+        // What the control shows when its dialog opens again, as `get`
+        // prints it; opened on a copy, since opening may tidy the image.
+        RadioImage copy = image_;
+        FormDialog reopened(*ref.dialog, copy);
+        const FieldPage* page = reopened.FieldPageAt(ref.page);
+        const auto i = static_cast<std::size_t>(ref.field);
+        if (!page || i >= page->FieldCount()) continue;
+        if (auto note = CorrectionNote(page->Field(i), ref.Key(), text, page->Shown(i)))
+            notes.push_back(*note);
+    }
+    return notes;
+}
+
 namespace {
 
 std::string Quoted(const std::string& s) {
@@ -61,7 +80,7 @@ Status EnterControlText(FieldPage& page, std::size_t i, const std::string& key,
     if (field.kind == FieldKind::kList) {
         const int index = FindItemText(page.State(i).items, text);
         if (index < 0)
-            return Status::Error(Quoted(text) + " is not an entry of " + Quoted(field.label) +
+            return Status::Error(QuoteInput(text) + " is not an entry of " + Quoted(field.label) +
                                  " (" + EntriesOf(page.State(i)) + ")");
         page.Choose(i, index);
     } else if (field.kind == FieldKind::kCheck) {
@@ -76,7 +95,8 @@ Status EnterControlText(FieldPage& page, std::size_t i, const std::string& key,
 
 Status FormSession::Apply(const Step& step) {
     const std::optional<FieldRef> ref = FindField(step.key);
-    if (!ref) return Status::Error("unknown key " + Quoted(step.key) + " (see dpmrtool fields)");
+    if (!ref)
+        return Status::Error("unknown key " + QuoteInput(step.key) + " (see dpmrtool fields)");
     if (ref->dialog->service && !serviceAllowed_)
         return Status::Error(Quoted(step.key) +
                              " is a factory value of the radio (service dialog " +
@@ -99,6 +119,8 @@ Status FormSession::Apply(const Step& step) {
                 return Status::Error(Quoted(step.key) + " (" + field.label + ") has no spin");
             page->FocusIn(i);
             page->Spin(i, step.action == Step::Action::kSpinUp ? 1 : -1);
+            // A value spun to was never given as a text.
+            std::erase_if(given_, [&](const auto& g) { return g.first.Key() == ref->Key(); });
             return Status::Ok();
         case Step::Action::kSet:
         case Step::Action::kType:
@@ -107,6 +129,8 @@ Status FormSession::Apply(const Step& step) {
 
     page->FocusIn(i);
     if (Status s = EnterControlText(*page, i, step.key, step.text); !s) return s;
+    std::erase_if(given_, [&](const auto& g) { return g.first.Key() == ref->Key(); });
+    given_.emplace_back(*ref, step.text);
     if (step.action == Step::Action::kSet) page->FocusOut(i);
     return Status::Ok();
 }

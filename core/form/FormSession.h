@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form/DialogRegistry.h"
 #include "form/FormDialog.h"
@@ -56,6 +57,10 @@ class FormSession {
     Status Apply(const Step& step);
     // Closes the open dialog, if any (every page stores).
     void Finish();
+    // After Finish(): for each field a step typed a text into or chose a
+    // text in (its last such step), the line that says how the value the
+    // image now holds differs from that text, as CorrectionNote words it.
+    std::vector<std::string> Corrections() const;
 
   private:
     void Open(const DialogDecl& dialog);
@@ -63,6 +68,8 @@ class FormSession {
     RadioImage& image_;
     bool serviceAllowed_ = false;
     const DialogDecl* openDecl_ = nullptr;
+    // The texts given, by full key, the last one of each field.
+    std::vector<std::pair<FieldRef, std::string>> given_;
     std::unique_ptr<FormDialog> open_;
 };
 

@@ -95,7 +95,7 @@ bool PasteRow(Table& table, int n, const CsvRecord& record, const ColumnMap& map
     };
     if (const auto rx = cells.find(Table::kRxFreqCol); rx != cells.end()) {
         const auto text = FrequencyCellText(rx->second);
-        if (!text) return leaveOut("\"" + rx->second + "\" is no frequency");
+        if (!text) return leaveOut(QuoteInput(rx->second) + " is no frequency");
         if (text->empty() && !empty) return leaveOut("no Rx Freq");
         Note(report, n, Table::kRxFreqCol, table.EnterCellText(n, Table::kRxFreqCol, *text));
     }
@@ -105,7 +105,7 @@ bool PasteRow(Table& table, int n, const CsvRecord& record, const ColumnMap& map
         if (col == Table::kTxFreqCol) {
             const auto tx = FrequencyCellText(text);
             if (!tx) {
-                Note(report, n, col, "\"" + text + "\" is no frequency: left as it was");
+                Note(report, n, col, QuoteInput(text) + " is no frequency: left as it was");
                 continue;
             }
             typed = *tx;

@@ -109,7 +109,7 @@ class RowFields {
 // MHz text to Hz; a fault names the column.
 Status Frequency(const std::string& column, const std::string& text, std::int64_t& hz) {
     const auto v = FrequencyHzFromNumberText(text);
-    if (!v) return Status::Error(column + " \"" + text + "\" is not a frequency in MHz");
+    if (!v) return Status::Error(column + " " + QuoteInput(text) + " is not a frequency in MHz");
     hz = *v;
     return Status::Ok();
 }
@@ -128,7 +128,8 @@ Status TxFrequency(const RowFields& f, std::int64_t rx, std::string& tx) {
     }
     const bool split = EqualsIgnoringCase(duplex, "split");
     if (duplex != "+" && duplex != "-" && !split)
-        return Status::Error("Duplex \"" + f[kDuplex] + "\" is not empty, +, -, split or off");
+        return Status::Error("Duplex " + QuoteInput(f[kDuplex]) +
+                             " is not empty, +, -, split or off");
     std::int64_t hz = 0;
     if (split) {
         if (Status s = Frequency("Offset", f[kOffset], hz); !s) return s;
@@ -136,13 +137,13 @@ Status TxFrequency(const RowFields& f, std::int64_t rx, std::string& tx) {
         const std::string offset = f[kOffset].empty() ? "0" : f[kOffset];
         const auto shift = ParseDecimalText(offset, 6);
         if (!shift || *shift < 0)
-            return Status::Error("Offset \"" + offset + "\" is not a number of MHz");
+            return Status::Error("Offset " + QuoteInput(offset) + " is not a number of MHz");
         // A shift this wide leaves no frequency either way; refused before
         // the sum, which it could carry past the 64-bit range (the text's
         // value saturates there).
         if (*shift >= kFrequencyLimitHz)
-            return Status::Error("Offset \"" + offset +
-                                 "\" is 10000 MHz or more, no frequency to transmit on");
+            return Status::Error("Offset " + QuoteInput(offset) +
+                                 " is 10000 MHz or more, no frequency to transmit on");
         hz = duplex == "+" ? rx + *shift : rx - *shift;
         if (!FrequencyHzFromNumberText(FormatScaled(hz, 6)))
             return Status::Error("Frequency " + duplex + " Offset gives " + MhzTextOfHz(hz) +
@@ -165,7 +166,7 @@ std::string PowerOf(const std::string& text, std::string& note) {
     const char first = static_cast<char>(std::tolower(static_cast<unsigned char>(text.front())));
     if (first == 'h') return high;
     if (first == 'l' || first == 'm') return low;
-    note = "Power \"" + text + "\" is not understood: set to " + high;
+    note = "Power " + QuoteInput(text) + " is not understood: set to " + high;
     return high;
 }
 
@@ -213,7 +214,7 @@ Status ReadChannelRow(const RowFields& f, ChirpChannelRow& row, std::vector<std:
 
     const std::string skip = f[kSkip];
     if (!skip.empty() && skip != "S" && skip != "P")
-        return Status::Error("Skip \"" + skip + "\" is not empty, S or P");
+        return Status::Error("Skip " + QuoteInput(skip) + " is not empty, S or P");
     row.scan = skip != "S";
     note.clear();
     row.power = PowerOf(f[kPower], note);
@@ -310,7 +311,7 @@ Status ReadChirpCsv(std::string_view text, ChirpCsvRows& rows) {
         const std::string location = f[kLocation];
         const auto n = ParseWholeNumber(location);
         if (!n || *n < 1 || *n > layout::kChannelCount) {
-            leaveOut("Location \"" + location + "\" is no channel of this radio (1-16)");
+            leaveOut("Location " + QuoteInput(location) + " is no channel of this radio (1-16)");
             continue;
         }
         const int channel = static_cast<int>(*n);

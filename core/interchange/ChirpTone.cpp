@@ -100,8 +100,8 @@ Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::s
     for (char& c : polarity) c = c == 'n' ? 'N' : c == 'r' ? 'R' : c;
     const auto isPolarity = [](char c) { return c == 'N' || c == 'R'; };
     if (polarity.size() != 2 || !isPolarity(polarity[0]) || !isPolarity(polarity[1]))
-        return Status::Error("DtcsPolarity \"" + fields.dtcsPolarity +
-                             "\" is not NN, NR, RN or RR");
+        return Status::Error("DtcsPolarity " + QuoteInput(fields.dtcsPolarity) +
+                             " is not NN, NR, RN or RR");
     // Files written before CHIRP had RxDtcsCode receive on DtcsCode.
     const std::string& rxCode =
         TrimBlanks(fields.rxDtcsCode).empty() ? fields.dtcsCode : fields.rxDtcsCode;
@@ -128,8 +128,8 @@ Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::s
         return s;
     }
     if (!is("Cross"))
-        return Status::Error("Tone \"" + fields.tone +
-                             "\" is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross");
+        return Status::Error("Tone " + QuoteInput(fields.tone) +
+                             " is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross");
 
     // "send->receive", each side empty, Tone or DTCS, not both empty.
     const std::string_view cross = TrimBlanks(fields.crossMode);
@@ -140,8 +140,8 @@ Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::s
         return side.empty() || EqualsIgnoringCase(side, "Tone") || EqualsIgnoringCase(side, "DTCS");
     };
     if (!known(txSide) || !known(rxSide) || (txSide.empty() && rxSide.empty()))
-        return Status::Error("CrossMode \"" + fields.crossMode +
-                             "\" is not one of Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, "
+        return Status::Error("CrossMode " + QuoteInput(fields.crossMode) +
+                             " is not one of Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, "
                              "->DTCS, DTCS->, DTCS->DTCS, Tone->");
     if (EqualsIgnoringCase(txSide, "Tone")) s = txCtcss();
     if (s && EqualsIgnoringCase(txSide, "DTCS")) s = txDcs();

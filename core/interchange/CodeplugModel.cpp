@@ -10,6 +10,7 @@
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
 #include "channels/ChannelTablePresenter.h"
+#include "dpmr/ContactChecks.h"
 #include "dpmr/ContactList.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
@@ -195,34 +196,36 @@ std::vector<int> AssignedSlots(const std::vector<CodeplugContact>& contacts) {
 // Stores the contacts as the contact page does (sorted by name, the order
 // table rewritten), each record written as the page's Add writes one, and
 // changes nothing else: references to contacts that are gone are cleared by
-// the contact checks when the file is opened. Refuses what the page refuses:
-// an empty or repeated name or number.
+// the contact checks when the file is opened. Refuses what the page and
+// `contacts --import` refuse, in their words: an empty, long or repeated
+// name or number, a name with a control character (or the 0xFF that pads it).
 Status StoreContactEntries(const std::vector<CodeplugContact>& contacts, RadioImage& image) {
     if (contacts.size() > static_cast<std::size_t>(layout::kContactCount))
         return ErrorAt(contacts[layout::kContactCount].place,
                        "more than " + std::to_string(layout::kContactCount) + " contacts");
     const std::vector<int> slots = AssignedSlots(contacts);
     RadioImage work = image;
-    std::set<std::string> names, numbers;
+    std::map<std::string, SourcePlace> names, numbers;
     std::set<int> taken;
+    const auto already = [](const SourcePlace& at) {
+        return at.line > 0 ? " is already on line " + std::to_string(at.line) : " is there twice";
+    };
     std::vector<ContactRow> rows;
     for (std::size_t k = 0; k < contacts.size(); ++k) {
         const CodeplugContact& c = contacts[k];
-        const std::string name = c.name.substr(0, contact::kNameSize);
-        if (name.empty()) return ErrorAt(c.place, "a contact needs a name");
-        if (!names.insert(name).second)
-            return ErrorAt(c.place, "contact name \"" + name + "\" is there twice");
-        if (c.number.empty() || c.number.size() > contact::kNumberSize ||
-            c.number.find_first_not_of(kContactNumberChars) != std::string::npos)
-            return ErrorAt(c.place, "contact \"" + name + "\": number \"" + c.number +
-                                        "\" is not 1 to 7 of 0-9 and *");
+        const std::string& name = c.name;
+        std::string fault = ContactNameFault(name);
+        if (fault.empty()) fault = ContactNumberFault(c.number);
+        if (!fault.empty()) return ErrorAt(c.place, fault);
+        if (auto [at, fresh] = names.emplace(name, c.place); !fresh)
+            return ErrorAt(c.place, "the name " + QuoteInput(name) + already(at->second));
         std::string padded = c.number;
         padded.insert(0, contact::kNumberSize - padded.size(), '0');
-        if (!numbers.insert(padded).second)
-            return ErrorAt(c.place, "contact number " + padded + " is there twice");
+        if (auto [at, fresh] = numbers.emplace(padded, c.place); !fresh)
+            return ErrorAt(c.place, "the number " + padded + already(at->second));
         if (slots[k] < 1 || slots[k] > layout::kContactCount || !taken.insert(slots[k]).second)
-            return ErrorAt(c.place, "contact \"" + name + "\": slot " + std::to_string(slots[k]) +
-                                        " is not a free slot 1 to 64");
+            return ErrorAt(c.place, "contact " + QuoteInput(name) + ": slot " +
+                                        std::to_string(slots[k]) + " is not a free slot 1 to 64");
         const std::size_t record = contact::SlotOffset(slots[k]);
         contact::WriteNew(work, record, c.number, name);
         rows.push_back({name, c.number, c.groupCall, record});
@@ -252,23 +255,14 @@ std::vector<std::string> MemberNames(const std::vector<int>& slots,
     return out;
 }
 
-// The slots of the named contacts; nothing when a name is not exactly one
-// contact's.
-std::optional<std::vector<int>> MemberSlots(const std::vector<std::string>& members,
-                                            const std::map<int, std::string>& names,
-                                            std::string* unknown = nullptr) {
-    std::vector<int> slots;
-    for (const std::string& member : members) {
-        int found = 0, count = 0;
-        for (const auto& [slot, name] : names)
-            if (name == member) found = slot, ++count;
-        if (count != 1) {
-            if (unknown) *unknown = member;
-            return std::nullopt;
-        }
-        slots.push_back(found);
-    }
-    return slots;
+// The contacts as a group receive list names them: by name, with the slot
+// each takes.
+std::vector<NamedContact> NamedContacts(const std::vector<CodeplugContact>& contacts) {
+    std::vector<NamedContact> named;
+    const std::vector<int> slots = AssignedSlots(contacts);
+    for (std::size_t k = 0; k < contacts.size(); ++k)
+        named.push_back({contacts[k].name, slots[k], contacts[k].groupCall});
+    return named;
 }
 
 // ---- Channels ---------------------------------------------------------------
@@ -301,7 +295,8 @@ struct CellEdit {
     std::string text;
 };
 
-Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, RadioImage& image) {
+Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, RadioImage& image,
+                     std::vector<std::string>* corrections) {
     std::vector<CellEdit> edits;
     for (int n = 1; n <= layout::kChannelCount; ++n) {
         const ChannelEntry& entry = model.channels[static_cast<std::size_t>(n - 1)];
@@ -322,8 +317,8 @@ Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, Ra
                 const std::optional<std::string> item = ListColumnItem(c, text);
                 if (!item && !(text.empty() && c > 0))
                     return ErrorAt(entry.cellPlaces[static_cast<std::size_t>(c)],
-                                   "channel " + std::to_string(n) + ": \"" + text +
-                                       "\" is not an entry of \"" +
+                                   "channel " + std::to_string(n) + ": " + QuoteInput(text) +
+                                       " is not an entry of \"" +
                                        ChannelColumnNames()[static_cast<std::size_t>(c)] + "\"");
                 if (item) text = *item;
             }
@@ -339,7 +334,15 @@ Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, Ra
     BandLimits band;
     ChannelTablePresenter table(work, band, settings);
     table.SelectBandFromImage();
-    for (const CellEdit& e : edits) table.EnterCellText(e.channel, e.column + 1, e.text);
+    for (const CellEdit& e : edits) {
+        const std::string notice = table.EnterCellText(e.channel, e.column + 1, e.text);
+        if (!notice.empty() && corrections)
+            corrections->push_back(TextAt(
+                model.channels[static_cast<std::size_t>(e.channel - 1)]
+                    .cellPlaces[static_cast<std::size_t>(e.column)],
+                "channel " + std::to_string(e.channel) + " " +
+                    ChannelColumnNames()[static_cast<std::size_t>(e.column)] + ": " + notice));
+    }
     RadioImage stored = work;
     table.StoreGridInto(stored);
     std::set<int> changed;
@@ -384,17 +387,7 @@ std::string ReadableText(const std::string& text) {
         }
         // A whole, well-formed UTF-8 character of 2 to 4 bytes (list texts
         // may hold some); surrogates and overlong forms are not.
-        const std::size_t len = u >= 0xF0 && u < 0xF5 ? 4 : u >= 0xE0 ? 3 : u >= 0xC2 ? 2 : 0;
-        bool whole = len > 0 && u < 0xF5 && k + len <= text.size();
-        for (std::size_t j = 1; whole && j < len; ++j)
-            whole = (static_cast<unsigned char>(text[k + j]) & 0xC0) == 0x80;
-        if (whole && len > 2) {
-            const auto second = static_cast<unsigned char>(text[k + 1]);
-            const unsigned lo = u == 0xE0 ? 0xA0 : u == 0xF0 ? 0x90 : 0x80;
-            const unsigned hi = u == 0xED ? 0x9F : u == 0xF4 ? 0x8F : 0xBF;
-            whole = second >= lo && second <= hi;
-        }
-        if (whole) {
+        if (const std::size_t len = Utf8CharLength(text, k); len > 0) {
             out += text.substr(k, len);
             k += len;
         } else {
@@ -434,10 +427,14 @@ std::optional<ByteString> ParseHexText(const std::string& text) {
     return bytes;
 }
 
+std::string TextAt(const SourcePlace& place, const std::string& message) {
+    if (place.line == 0) return message;
+    return "line " + std::to_string(place.line) + ", column " + std::to_string(place.column) +
+           ": " + message;
+}
+
 Status ErrorAt(const SourcePlace& place, const std::string& message) {
-    if (place.line == 0) return Status::Error(message);
-    return Status::Error("line " + std::to_string(place.line) + ", column " +
-                         std::to_string(place.column) + ": " + message);
+    return Status::Error(TextAt(place, message));
 }
 
 // ---- Export -------------------------------------------------------------------
@@ -479,13 +476,16 @@ CodeplugModel ExportCodeplug(const RadioImage& image) {
             RunsOf(image, kContactRegion, kContactRegionEnd, [](std::size_t) { return true; });
 
     const std::map<int, std::string> names = NamesBySlot(model.contacts);
+    const std::vector<NamedContact> named = NamedContacts(model.contacts);
     for (int n = 1; n <= layout::kGroupListCount; ++n) {
         GroupListEntry& entry = model.groupLists[static_cast<std::size_t>(n - 1)];
         const std::vector<int> slots = grouplist::Members(image, n);
         entry.members = MemberNames(slots, names);
         RadioImage again = image;
         grouplist::Write(again, n, slots);
-        if (MemberSlots(entry.members, names) != slots || !(again == image))
+        std::vector<int> fromNames;
+        if (!GroupListMembersFault(entry.members, named, fromNames).empty() || fromNames != slots ||
+            !(again == image))
             entry.bytes = BytesAt(image, grouplist::ListOffset(n), layout::kGroupListSize);
     }
 
@@ -496,12 +496,13 @@ CodeplugModel ExportCodeplug(const RadioImage& image) {
 // ---- Import -------------------------------------------------------------------
 
 Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& settings,
-                          RadioImage& image) {
+                          RadioImage& image, std::vector<std::string>* corrections) {
     RadioImage built;  // all 0xFF
     if (Status s = WriteRuns(model.raw, IsRawByte, "one no field owns", built); !s) return s;
-    if (Status s = BuildChannels(model, settings, built); !s) return s;
+    if (Status s = BuildChannels(model, settings, built, corrections); !s) return s;
 
     const std::map<int, std::string> names = NamesBySlot(model.contacts);
+    const std::vector<NamedContact> named = NamedContacts(model.contacts);
     for (int n = 1; n <= layout::kGroupListCount; ++n) {
         const GroupListEntry& entry = model.groupLists[static_cast<std::size_t>(n - 1)];
         if (entry.bytes) {
@@ -509,15 +510,11 @@ Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& setting
                       built.Data() + grouplist::ListOffset(n));
             if (MemberNames(grouplist::Members(built, n), names) == entry.members) continue;
         }
-        std::string unknown;
-        const std::optional<std::vector<int>> slots = MemberSlots(entry.members, names, &unknown);
-        if (!slots)
-            return ErrorAt(entry.place, "group rx list " + std::to_string(n) + ": \"" + unknown +
-                                            "\" is not the name of one contact");
-        if (slots->size() > static_cast<std::size_t>(grouplist::kMaxMembers))
-            return ErrorAt(entry.place,
-                           "group rx list " + std::to_string(n) + ": more than 8 members");
-        grouplist::Write(built, n, *slots);
+        std::vector<int> slots;
+        if (const std::string fault = GroupListMembersFault(entry.members, named, slots);
+            !fault.empty())
+            return ErrorAt(entry.place, "group rx list " + std::to_string(n) + ": " + fault);
+        grouplist::Write(built, n, slots);
     }
 
     bool contactsAsStored = false;
@@ -536,6 +533,14 @@ Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& setting
     // control), then the values the user changed, so that a changed value
     // wins over another field on the same bits.
     std::vector<const FieldEntry*> changed;
+    std::vector<std::string> notes;
+    const auto apply = [&](const FieldEntry& f) {
+        if (Status s = ApplyTyped(f.ref, f.value, built); !s) return ErrorAt(f.place, s.message());
+        if (auto note =
+                form::CorrectionNote(f.ref.Decl(), f.ref.Key(), f.value, ShownValue(f.ref, built)))
+            notes.push_back(TextAt(f.place, *note));
+        return Status::Ok();
+    };
     for (const FieldEntry& f : model.fields) {
         if (f.bytes) {
             RadioImage shown = built;
@@ -547,13 +552,13 @@ Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& setting
             CopyFieldBits(f.ref.Decl(), f.bytes->data(), built);
             continue;
         }
-        if (Status s = ApplyTyped(f.ref, f.value, built); !s) return ErrorAt(f.place, s.message());
+        if (Status s = apply(f); !s) return s;
     }
     for (const FieldEntry* f : changed)
-        if (Status s = ApplyTyped(f->ref, f->value, built); !s)
-            return ErrorAt(f->place, s.message());
+        if (Status s = apply(*f); !s) return s;
 
     image = built;
+    if (corrections) corrections->insert(corrections->end(), notes.begin(), notes.end());
     return Status::Ok();
 }
 

@@ -96,8 +96,11 @@ CodeplugModel ExportCodeplug(const RadioImage& image);
 // of it stay 0xFF). Edited channel cells go through the channel table of
 // `settings`. A value that is no entry of its list, an unknown contact name, a
 // contact page edit it would refuse: the message starts "line L, column C: ".
+// A value its control stores other than written (a number brought into
+// range, a frequency moved to the raster) adds a line to `corrections`:
+// "line L, column C: option.tot: "125" stored as 120 (30 to 600 in steps of 10)".
 Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& settings,
-                          RadioImage& image);
+                          RadioImage& image, std::vector<std::string>* corrections = nullptr);
 
 // Whether a byte belongs to no entry of the model (raw).
 bool IsRawByte(std::size_t offset);
@@ -112,5 +115,6 @@ std::optional<ByteString> ParseHexText(const std::string& text);
 
 // "line L, column C: message" (just the message without a place).
 Status ErrorAt(const SourcePlace& place, const std::string& message);
+std::string TextAt(const SourcePlace& place, const std::string& message);
 
 }  // namespace dpmr

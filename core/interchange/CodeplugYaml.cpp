@@ -1,8 +1,10 @@
 // Writing the codeplug model as YAML and reading it back, with yaml-cpp.
 #include "interchange/CodeplugYaml.h"
 
+#include <yaml-cpp/depthguard.h>
 #include <yaml-cpp/yaml.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <map>
@@ -12,6 +14,7 @@
 #include "BuildInfo.h"
 #include "dpmr/ContactList.h"
 #include "interchange/CodeplugModel.h"
+#include "util/PlainText.h"
 
 namespace dpmr {
 
@@ -141,6 +144,50 @@ SourcePlace PlaceOf(const YAML::Node& node) {
     return PlaceOf(node.Mark());
 }
 
+// The line and column of byte `pos` of the file (yaml-cpp's own line and
+// column are not kept for every failure: deep nesting reports 1, 1). A fault
+// found at the end of the file is placed on its last character.
+SourcePlace PlaceOfByte(std::string_view text, std::size_t pos) {
+    if (pos >= text.size()) {
+        pos = text.size();
+        while (pos > 0 && (text[pos - 1] == '\n' || text[pos - 1] == '\r')) --pos;
+        if (pos > 0) --pos;
+    }
+    const std::size_t lineStart = text.rfind('\n', pos == 0 ? 0 : pos - 1);
+    const std::size_t from = pos == 0 || lineStart == std::string_view::npos ? 0 : lineStart + 1;
+    const auto line =
+        std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(pos), '\n');
+    return {static_cast<int>(line) + 1, static_cast<int>(pos - from) + 1};
+}
+
+// YAML allows no control character in a file but tab and line breaks; a
+// codeplug never holds one. (yaml-cpp stops at a NUL with a misleading
+// message and passes the others into texts.)
+Status CheckCharacters(std::string_view text) {
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const auto u = static_cast<unsigned char>(text[k]);
+        if ((u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0x7F)
+            return ErrorAt(PlaceOfByte(text, k), "the control character " +
+                                                     QuoteInput(text.substr(k, 1)) +
+                                                     " is not allowed in a YAML file");
+    }
+    return Status::Ok();
+}
+
+// yaml-cpp's message for a syntax error, said plainly where it is terse.
+std::string SyntaxMessage(const YAML::Exception& e) {
+    static const std::string escape = "unknown escape character: ";
+    if (e.msg.starts_with(escape))
+        return "a backslash before " + QuoteInput(e.msg.substr(escape.size())) +
+               " starts no YAML escape sequence (a backslash itself is written \\\\)";
+    std::string plain;
+    for (char c : e.msg) {
+        const auto u = static_cast<unsigned char>(c);
+        plain += u >= 0x20 && u < 0x7F ? c : '?';
+    }
+    return "YAML syntax: " + plain;
+}
+
 // A failure that carries its place, to leave the reader at once.
 struct ReadError {
     Status status;
@@ -204,7 +251,7 @@ std::vector<ByteRun> RunsOf(const YAML::Node& node, const std::string& what) {
         }
         if (key.size() < 3 || key.substr(0, 2) != "0x" || used != key.size() ||
             at >= RadioImage::kSize)
-            Fail(kv.first, what + ": \"" + key + "\" is not an address 0x0000 to 0x3FFF");
+            Fail(kv.first, what + ": " + QuoteInput(key) + " is not an address 0x0000 to 0x3FFF");
         runs.push_back({at, HexOf(kv.second, what + " " + key), PlaceOf(kv.first)});
     }
     return runs;
@@ -228,7 +275,7 @@ void ReadChannels(const YAML::Node& node, CodeplugModel& model) {
             }
             std::size_t c = 0;
             while (c < kChannelColumns && ChannelColumnNames()[c] != key) ++c;
-            if (c == kChannelColumns) Fail(kv.first, what + ": unknown key \"" + key + "\"");
+            if (c == kChannelColumns) Fail(kv.first, what + ": unknown key " + QuoteInput(key));
             ch.cells[c] = TextOf(kv.second, what + " " + key);
             ch.cellPlaces[c] = PlaceOf(kv.second);
         }
@@ -251,13 +298,14 @@ void ReadSettings(const YAML::Node& node, CodeplugModel& model) {
     for (const auto& page : node) {
         const std::string pageKey = TextOf(page.first, "settings");
         if (!pages.contains(pageKey))
-            Fail(page.first, "unknown settings page \"" + pageKey + "\" (see dpmrtool fields)");
+            Fail(page.first,
+                 "unknown settings page " + QuoteInput(pageKey) + " (see dpmrtool fields)");
         ExpectMap(page.second, pageKey);
         for (const auto& kv : page.second) {
             const std::string key = pageKey + "." + TextOf(kv.first, pageKey);
             const auto it = FieldsByKey().find(key);
             if (it == FieldsByKey().end())
-                Fail(kv.first, "unknown key \"" + key + "\" (see dpmrtool fields)");
+                Fail(kv.first, "unknown key " + QuoteInput(key) + " (see dpmrtool fields)");
             FieldEntry f{it->second, {}, std::nullopt, PlaceOf(kv.second)};
             if (kv.second.IsMap()) {
                 for (const auto& part : kv.second) {
@@ -267,7 +315,8 @@ void ReadSettings(const YAML::Node& node, CodeplugModel& model) {
                     else if (name == "bytes")
                         f.bytes = HexOf(part.second, key + " bytes", it->second.Decl().at.size);
                     else
-                        Fail(part.first, key + ": unknown key \"" + name + "\" (value or bytes)");
+                        Fail(part.first,
+                             key + ": unknown key " + QuoteInput(name) + " (value or bytes)");
                 }
             } else {
                 f.value = TextOf(kv.second, key);
@@ -293,14 +342,15 @@ void ReadContacts(const YAML::Node& node, CodeplugModel& model) {
             } else if (key == "type") {
                 const std::string type = TextOf(kv.second, "contact type");
                 if (type != kGroupCallText && type != kSingleCallText)
-                    Fail(kv.second, "contact type: \"" + type +
-                                        "\" is not an entry of \"Type\" (\"" + kSingleCallText +
+                    Fail(kv.second, "contact type: " + QuoteInput(type) +
+                                        " is not an entry of \"Type\" (\"" + kSingleCallText +
                                         "\", \"" + kGroupCallText + "\")");
                 c.groupCall = type == kGroupCallText;
             } else if (key == "slot") {
                 c.slot = NumberOf(kv.second, "contact slot", 1, layout::kContactCount);
             } else {
-                Fail(kv.first, "contact: unknown key \"" + key + "\" (name, number, type, slot)");
+                Fail(kv.first,
+                     "contact: unknown key " + QuoteInput(key) + " (name, number, type, slot)");
             }
         }
         model.contacts.push_back(std::move(c));
@@ -325,7 +375,8 @@ void ReadGroupLists(const YAML::Node& node, CodeplugModel& model) {
                 else if (key == "bytes")
                     g.bytes = HexOf(kv.second, what + " bytes", layout::kGroupListSize);
                 else
-                    Fail(kv.first, what + ": unknown key \"" + key + "\" (members or bytes)");
+                    Fail(kv.first,
+                         what + ": unknown key " + QuoteInput(key) + " (members or bytes)");
             }
         } else {
             members.emplace(entry);
@@ -345,7 +396,7 @@ void ReadModel(const YAML::Node& root, CodeplugModel& model) {
         if (key == "format") {
             hasFormat = true;
             if (TextOf(kv.second, "format") != std::to_string(kCodeplugFormat))
-                Fail(kv.second, "format " + TextOf(kv.second, "format") +
+                Fail(kv.second, "format " + QuoteInput(TextOf(kv.second, "format")) +
                                     " is not one this program reads (" +
                                     std::to_string(kCodeplugFormat) + ")");
         } else if (key == "program") {
@@ -363,7 +414,7 @@ void ReadModel(const YAML::Node& root, CodeplugModel& model) {
         } else if (key == "raw") {
             model.raw = RunsOf(kv.second, "raw");
         } else {
-            Fail(kv.first, "unknown key \"" + key + "\"");
+            Fail(kv.first, "unknown key " + QuoteInput(key));
         }
     }
     if (!hasFormat) Fail(root, "no \"format\": not a dpmrcps codeplug");
@@ -391,16 +442,25 @@ std::string CodeplugToYaml(const RadioImage& image) {
     return std::string(out.c_str()) + "\n";
 }
 
-Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, RadioImage& image) {
+Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, RadioImage& image,
+                        std::vector<std::string>* corrections) {
     CodeplugModel model;
+    if (Status s = CheckCharacters(text); !s) return s;
     try {
         ReadModel(YAML::Load(std::string(text)), model);
     } catch (const ReadError& e) {
         return e.status;
+    } catch (const YAML::DeepRecursion& e) {
+        return ErrorAt(PlaceOfByte(text, static_cast<std::size_t>(e.mark.pos)),
+                       "lists and mappings are nested " + std::to_string(e.depth()) +
+                           " deep here; a codeplug nests at most 4");
     } catch (const YAML::Exception& e) {
-        return ErrorAt(PlaceOf(e.mark), e.msg);
+        const SourcePlace place = e.mark.is_null()
+                                      ? SourcePlace{1, 1}
+                                      : PlaceOfByte(text, static_cast<std::size_t>(e.mark.pos));
+        return ErrorAt(place, SyntaxMessage(e));
     }
-    return BuildCodeplugImage(model, settings, image);
+    return BuildCodeplugImage(model, settings, image, corrections);
 }
 
 }  // namespace dpmr

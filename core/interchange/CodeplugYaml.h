@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "config/AppSettings.h"
 #include "image/RadioImage.h"
@@ -22,7 +23,9 @@ std::string CodeplugToYaml(const RadioImage& image);
 // Builds the image a YAML file describes. A syntax error, an unknown key, a
 // value of the wrong type (a list where a text belongs), a value that is no
 // entry of its list: the message names the place as "line L, column C: ..."
-// and `image` is left as it was.
-Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, RadioImage& image);
+// and `image` is left as it was. Values stored other than written are listed
+// in `corrections` (see BuildCodeplugImage).
+Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, RadioImage& image,
+                        std::vector<std::string>* corrections = nullptr);
 
 }  // namespace dpmr

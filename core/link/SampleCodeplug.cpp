@@ -78,6 +78,9 @@ RadioImage BuildSampleCodeplug() {
         }
     }
 
+    // A dPMR radio name, so that the check before a Write finds nothing.
+    image.SetText(layout::kRadioName, 8, "PMR446");
+
     // What a store of the channel table leaves behind: the light bits, the
     // store marker, the short-message count (none), the band selector and the
     // scan membership.

@@ -1,6 +1,7 @@
 // SampleCodeplug: a ready-made configuration for trying the program without a
 // radio: the 16 PMR446 channels with a few CTCSS/DCS tones and some dPMR
-// channels, on top of File > New's built-in defaults. Shipped as
+// channels and the dPMR radio name "PMR446", on top of File > New's built-in
+// defaults: `dpmrtool check` finds nothing in it. Shipped as
 // res/pmr446-demo.dat; the demo mode loads it into the virtual radio.
 #pragma once
 

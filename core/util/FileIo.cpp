@@ -143,8 +143,17 @@ Status ReadListFile(const std::string& path, const std::string& what, std::strin
     constexpr std::size_t kMaxBytes = 1 << 20;
     std::vector<std::uint8_t> bytes;
     if (Status s = ReadFilePrefix(path, kMaxBytes + 1, bytes); !s) return s;
-    if (bytes.size() > kMaxBytes)
-        return Status::Error(path + ": larger than 1 MiB, no " + what + " file");
+    if (bytes.size() > kMaxBytes) {
+        // The place of the first byte past the limit, like any other fault
+        // of the file.
+        const auto end = bytes.begin() + kMaxBytes;
+        const auto lineStart =
+            std::find(std::make_reverse_iterator(end), bytes.rend(), '\n').base();
+        const auto line = 1 + std::count(bytes.begin(), end, '\n');
+        const auto column = 1 + (end - lineStart);
+        return Status::Error(path + ": line " + std::to_string(line) + ", column " +
+                             std::to_string(column) + ": larger than 1 MiB, no " + what + " file");
+    }
     text.assign(bytes.begin(), bytes.end());
     return Status::Ok();
 }

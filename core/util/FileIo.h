@@ -18,8 +18,9 @@ Status ReadFilePrefix(const std::string& path, std::size_t maxBytes,
                       std::vector<std::uint8_t>& out);
 
 // A file people make and edit (a CSV list) read whole into `text`. One
-// larger than 1 MiB is no such file ("<path>: larger than 1 MiB, no <what>
-// file"): a channel or contact list is a few kilobytes.
+// larger than 1 MiB is no such file ("<path>: line L, column C: larger than
+// 1 MiB, no <what> file", the place of its first byte past 1 MiB): a channel
+// or contact list is a few kilobytes.
 Status ReadListFile(const std::string& path, const std::string& what, std::string& text);
 
 // Replaces the regular file at `path` (through symbolic links, also dangling

@@ -31,6 +31,7 @@
 #include "channels/CChannelClipboard.h"
 #include "channels/CChannelCsvCommands.h"
 #include "channels/CProgramView.h"
+#include "channels/ReportBox.h"
 #include "check/WriteCheck.h"
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
@@ -566,8 +567,9 @@ void CMainFrame::OnImportCodeplug() {
 void CMainFrame::ImportCodeplug(const QString& path) {
     std::string text;
     dpmr::RadioImage image;
+    std::vector<std::string> corrections;
     dpmr::Status s = dpmr::ReadListFile(path.toStdString(), "codeplug", text);
-    if (s) s = dpmr::CodeplugFromYaml(text, context_.settings, image);
+    if (s) s = dpmr::CodeplugFromYaml(text, context_.settings, image, &corrections);
     if (!s) {
         ShowMessage("Cannot import " + QFileInfo(path).fileName() + ":\n" +
                     QString::fromStdString(s.message()));
@@ -580,7 +582,14 @@ void CMainFrame::ImportCodeplug(const QString& path) {
     ResetBaseline({});
     context_.document.ResetUnsaved(WouldWrite());
     UpdateTitle();
-    statusBar()->showMessage(QString("Imported %1").arg(QFileInfo(path).fileName()), 4000);
+    const QString summary = QString("Imported %1").arg(QFileInfo(path).fileName());
+    statusBar()->showMessage(summary, 4000);
+    // Values stored other than the file has them are said, never silent.
+    if (!corrections.empty())
+        ShowReport(
+            this, QMessageBox::Information,
+            summary + QString(": %1 value(s) stored other than written.").arg(corrections.size()),
+            corrections);
 }
 
 void CMainFrame::OnFileNew() {

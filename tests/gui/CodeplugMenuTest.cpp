@@ -1,7 +1,8 @@
 // File > "Export..." and "Import..." driven through the main window's real
 // actions, offscreen: an export imported back gives the same bytes as a new,
 // modified document; the unsaved-changes question comes first; a broken file
-// is reported with its line and column and changes nothing.
+// is reported with its line and column and changes nothing; values stored
+// other than written are listed.
 #include <QAction>
 #include <QTest>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include "ProjectPaths.h"
 #include "app/CMainFrame.h"
 #include "channels/CProgramView.h"
+#include "form/DialogRegistry.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
@@ -96,6 +98,29 @@ class CodeplugMenuTest : public QObject {
                  qPrintable(message));
         QVERIFY(context_->image == demo_);
         QVERIFY(!frame_->isWindowModified());
+    }
+
+    // A value stored other than the file has it is listed in a report box
+    // after the import; the import itself goes through.
+    void correctedValuesAreReported() {
+        nextFile_ = QString::fromStdString(dir_->File("tot.yaml"));
+        std::ofstream(dir_->File("tot.yaml")) << "format: 1\nsettings:\n  option:\n    tot: 125\n";
+        QString summary, lines;
+        const auto box = dpmr::test::OnNextModal([&](QWidget* modal) {
+            if (auto* mb = qobject_cast<QMessageBox*>(modal)) {
+                summary = mb->text();
+                lines = mb->informativeText();
+            }
+            qobject_cast<QDialog*>(modal)->accept();
+        });
+        Trigger("actionImportCodeplug");
+        QVERIFY(box->seen);
+        QCOMPARE(summary, QString("Imported tot.yaml: 1 value(s) stored other than written."));
+        QCOMPARE(lines,
+                 QString("line 4, column 10: option.tot: \"125\" stored as 120 (30 to 600 in "
+                         "steps of 30)"));
+        QCOMPARE(dpmr::form::ShownFieldText(context_->image, "option.tot"),
+                 std::optional<std::string>("120"));
     }
 };
 

@@ -129,7 +129,9 @@ class ProgramViewTest : public QObject {
         image_.SetBcd4(channel::RecordOffset(3), 15000000);
         view_->SelectBandFromImage();
         const RadioImage before = image_;
-        Expect(QMessageBox::Ok, "Not find factory.dat",
+        Expect(QMessageBox::Ok,
+               QString::fromStdString("Not find factory.dat\nCannot open \"" +
+                                      dir_->File("Factory.dat") + "\": No such file or directory."),
                [&] { QTest::mouseClick(view_->factoryButton(), Qt::LeftButton); });
         QVERIFY(image_ == before);
         RadioImage factory;

@@ -8,8 +8,10 @@
 #include <tuple>
 #include <vector>
 
+#include "ProjectPaths.h"
 #include "channels/ChannelRecord.h"
 #include "channels/FrequencyCodec.h"
+#include "image/Document.h"
 #include "image/ImageLayout.h"
 #include "support/TempDir.h"
 
@@ -288,6 +290,29 @@ TEST_F(TableTest, FactoryFileReplacesOnlyTheBytesItHolds) {
     std::ofstream(dir.File("Factory.dat"), std::ios::binary).write("\x01\x02\x03", 3);
     ASSERT_TRUE(table.LoadFactory().ok());
     EXPECT_EQ(Hex(image, 0, 4), "010203FF");
+}
+
+// A missing Factory.dat is reported with the path tried and why; the image
+// stays as it was.
+TEST_F(TableTest, MissingFactoryFileNamesThePathTried) {
+    const RadioImage before = image;
+    EXPECT_EQ(table.LoadFactory().message(), "Not find factory.dat\nCannot open \"" +
+                                                 dir.File("Factory.dat") +
+                                                 "\": No such file or directory.");
+    EXPECT_TRUE(image == before);
+}
+
+// The project ships a Factory.dat: File > New's built-in defaults for the
+// first band of Program.ini, copied beside the programs by the build.
+TEST(FactoryFile, ShippedBesideTheProgramsIsTheNewImage) {
+    RadioImage fresh;
+    StoreBuiltInDefaults(fresh, BandLimits{});
+    for (const char* path :
+         {DPMR_SOURCE_DIR "/res/Factory.dat", DPMR_TEST_BIN_DIR "/Factory.dat"}) {
+        RadioImage shipped;
+        ASSERT_TRUE(LoadExactImageFile(path, shipped).ok()) << path;
+        EXPECT_TRUE(shipped == fresh) << path;
+    }
 }
 
 }  // namespace

@@ -212,8 +212,8 @@ TEST(ToneCodecTest, TypedTonesAndWhatIsSaid) {
         {"19", true, "", "19 is not a DCS code (DCS codes use the digits 0 to 7): left as it was"},
         {"778", true, "",
          "778 is not a DCS code (DCS codes use the digits 0 to 7): left as it was"},
-        {"1000", false, "None", "1000 is not a tone: set to None"},
-        {"300.0", false, "None", "300.0 is not a tone: set to None"},
+        {"1000", false, "None", "\"1000\" is not a tone: set to None"},
+        {"300.0", false, "None", "\"300.0\" is not a tone: set to None"},
     };
     for (const Case& c : cases) {
         const TypedTone tone = TakeTypedTone(c.typed);

@@ -8,9 +8,11 @@
 
 #include "channels/ChannelRecord.h"
 #include "channels/FrequencyCodec.h"
+#include "channels/ToneCodec.h"
 #include "check/WriteCheck.h"
 #include "form/DtmfSymbols.h"
 #include "image/Document.h"
+#include "link/SampleCodeplug.h"
 #include "support/ContactImages.h"
 
 namespace dpmr {
@@ -86,6 +88,12 @@ TEST(WriteCheckTest, EachProblemWithItsWords) {
         {[](I i) { i.SetU8(At(2, kAnalogCall2), 4); }, {{kWarning, "Channel 2: Analog call 2 selects DTMF code 4, which is empty"}}},
         {[](I i) { i.SetU8(At(2, kAnalogCall1), 20); }, {{kWarning, "Channel 2: Analog call 1 selects DTMF code 20, which does not exist (codes are 1-16)"}}},
         {[](I i) { i.Fill(At(1, kTxFreq), 4, 0); }, {noTx}},  // zeros are empty too
+        // DCS codes off the standard list (normal and inverted); the 107 of the list are none.
+        {[](I i) { WriteToneCode(i, At(1, kRxTone), {0x24, 0x80}), WriteToneCode(i, At(1, kTxTone), {0x77, 0xC7}); },
+         {{kWarning, "Channel 1: Rx tone D024N is not a standard DCS code"}, {kWarning, "Channel 1: Tx tone D777I is not a standard DCS code"}}},
+        {[](I i) { WriteToneCode(i, At(1, kRxTone), {0x1A, 0x80}); }, {{kWarning, "Channel 1: Rx tone D020N is not a standard DCS code"}}},
+        {[](I i) { WriteToneCode(i, At(1, kRxTone), ToneCodeFromText("D023N")), WriteToneCode(i, At(1, kTxTone), ToneCodeFromText("D754I")); }, {}},
+        {[](I i) { WriteToneCode(i, At(1, kRxTone), ToneCodeFromText("67.0")), WriteToneCode(i, At(1, kTxTone), {0xFF, 0xFF}); }, {}},
         {[](I i) { i.SetText(0x3F88, 8, "   "); }, {noName}},  // blanks are no name
         // An empty channel is never looked at.
         {[](I i) { i.SetU8(At(5, kTxContact), 70), i.SetU8(At(5, kGroupList), 9); }, {}},
@@ -104,6 +112,17 @@ TEST(WriteCheckTest, EachProblemWithItsWords) {
         EXPECT_EQ(HasErrors(problems), !expected.empty() && expected[0].severity == kError);
     }
     EXPECT_EQ(ProblemLine({kError, "x"}) + ProblemLine({kWarning, "y"}), "error: xwarning: y");
+}
+
+// Every standard DCS code passes, as normal and inverted; the demo codeplug
+// (what `make run` shows) is clean.
+TEST(WriteCheckTest, StandardDcsCodesAndTheDemoCodeplugAreClean) {
+    for (const std::string& tone : ToneList()) {
+        RadioImage image = CleanImage();
+        WriteToneCode(image, At(1, kRxTone), ToneCodeFromText(tone));
+        EXPECT_TRUE(CheckBeforeWrite(image).empty()) << tone;
+    }
+    EXPECT_EQ(CheckBeforeWrite(BuildSampleCodeplug()), std::vector<WriteProblem>{});
 }
 
 }  // namespace

@@ -79,8 +79,8 @@ TEST_F(ChannelCsvCommand, BrokenFilesStopWithStatus2AndTheFileUntouched) {
     std::ofstream(dir_.File("big.csv")) << std::string((1 << 20) + 1, '\n');
     const ToolRun big = Tool("csv " + file_ + " --import " + dir_.File("big.csv"));
     EXPECT_EQ(big.status, 2);
-    EXPECT_EQ(big.err,
-              "dpmrtool: " + dir_.File("big.csv") + ": larger than 1 MiB, no CHIRP CSV file\n");
+    EXPECT_EQ(big.err, "dpmrtool: " + dir_.File("big.csv") +
+                           ": line 1048577, column 1: larger than 1 MiB, no CHIRP CSV file\n");
     EXPECT_EQ(Tool("csv " + file_ + " --import " + dir_.File("none.csv")).status, 2);
     EXPECT_EQ(Tool("csv " + file_ + " -o x.csv --import y.csv").err,
               "dpmrtool: usage: dpmrtool csv FILE.dat [-o OUT.csv | --import IN.csv]\n");

@@ -123,7 +123,11 @@ TEST_F(ContactCommands, BadRowsStopWithStatus2TheirLineAndTheFileUntouched) {
         {header + "A,12345678,Group call\n", "line 2: the number \"12345678\" is longer"},
         {header + "A,,Group call\n", "line 2: the number is empty"},
         {header + "A,1,group call\n", "line 2: the type \"group call\" is neither"},
-        {header + "\"A\tB\",1,Group call\n", "line 2: the name \"A\tB\" holds a control character"},
+        {header + "\"A\tB\",1,Group call\n",
+         "line 2: the name \"A\\tB\" holds a control character"},
+        // A line break in a quoted cell is shown escaped: the message stays one line.
+        {header + "\"A\nB\",1,Group call\n",
+         "line 2: the name \"A\\nB\" holds a control character"},
         {many, "line 66: more than 64 contacts"},
     };
     const std::string lists =
@@ -132,7 +136,8 @@ TEST_F(ContactCommands, BadRowsStopWithStatus2TheirLineAndTheFileUntouched) {
         {"List,Member1\n", "line 1: the first line must be List,Member1,Member2,"},
         {lists + "17,Ann\n", "line 2: the list \"17\" is no number from 1 to 16"},
         {lists + "1,Nobody\n", "line 2: no contact is named \"Nobody\""},
-        {lists + "1,\"say \"\"x\"\"\"\n", "line 2: \"say \"x\"\" is a single call"},
+        {lists + "1,\"say \"\"x\"\"\"\n", "line 2: \"say \\\"x\\\"\" is a single call"},
+        {lists + "1,\"\x1b[2J\nNo\"\n", "line 2: no contact is named \"\\x1b[2J\\nNo\"\n"},
         {lists + "1,a,b,c,d,e,f,g,h,i\n", "line 2: more than 8 members"},
     };
     const std::string before = FileText(file_);

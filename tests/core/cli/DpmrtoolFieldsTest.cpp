@@ -61,6 +61,7 @@ TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
 // (closing Basic setting, which lets the box still being typed in go first,
 // so its rule runs: 99 becomes 60). Steps within one dialog keep it open: a
 // spin after typing steps from the typed 95 (to 90), not from its commit.
+// Each value stored other than typed is said.
 TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
     RadioImage expected = Image();
     EXPECT_EQ(Tool({"get", file_, "scan.stop_time", "sidekey.tk1_short"}).out,
@@ -68,7 +69,11 @@ TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
     EXPECT_TRUE(Image() == expected);  // get changes nothing
     const ToolRun r = Tool({"set", file_, "scan.stop_time=1.3", "option.tot~=95", "option.tot--",
                             "option.vox_delay--", "option.tot_rekey~=99", "scan.mode=Time"});
-    ASSERT_TRUE(r.status == 0 && r.out.empty() && r.err.empty()) << r.err;
+    ASSERT_TRUE(r.status == 0 && r.out.empty()) << r.err;
+    EXPECT_EQ(r.err,
+              "scan.stop_time: \"1.3\" stored as 1.0 (0.5 to 10.0 in steps of 0.5)\n"
+              "option.tot: \"95\" stored as 90 (30 to 600 in steps of 30)\n"
+              "option.tot_rekey: \"99\" stored as 60 (0 to 60)\n");
     for (const auto& [at, value] :
          {std::pair{0x342, 10}, {0x308, 90}, {0x312, 9}, {0x30B, 60}, {0x340, 0}})
         expected.SetU8(static_cast<std::size_t>(at), static_cast<std::uint8_t>(value));
@@ -102,6 +107,47 @@ TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {
     const ToolRun r = Tool({"set", odd, "option.tot=90"});
     EXPECT_TRUE(r.status == 2 && r.err.find(odd) != std::string::npos) << r.err;
     EXPECT_EQ(FileText(odd), bytes);
+}
+
+// A value stored other than given is said on stderr, one line a field (its
+// last step); the same value written another way is not. --strict refuses
+// any such correction and leaves the file as it was.
+TEST_F(DpmrtoolFields, SetSaysEveryCorrectionAndStrictRefusesIt) {
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"dpmr.radio_id=10000011"},
+         "dpmr.radio_id: \"10000011\" stored as 1000001 (at most 7 digits)\n"},
+        {{"dpmr.radio_id=1000O10"}, "dpmr.radio_id: \"1000O10\" stored as 0100010 (digits only)\n"},
+        {{"dpmr.radio_id=0000000"},
+         "dpmr.radio_id: \"0000000\" stored as 0000001 (7 digits up to 9000000, not one digit "
+         "and six 0s)\n"},
+        {{"option.tot=abc"},
+         "option.tot: \"abc\" stored as 30 (digits only; 30 to 600 in steps of 30)\n"},
+        {{"dpmr.radio_name=\x1b[2J"},
+         "dpmr.radio_name: \"\\x1b[2J\" stored as [2J (printable ASCII characters only)\n"},
+        {{"option.tot=abc", "option.tot=090"}, ""},
+        {{"option.tot=abc", "option.tot++"}, ""},  // spun to: no text was given
+        {{"dpmr.radio_id=123", "option.apo=1H", "tonelight.shock=1", "scan.stop_time=2.50"}, ""},
+    };
+    for (const auto& [steps, err] : rows) {
+        ASSERT_EQ(Tool({"new", "-o", file_}).status, 0);
+        std::vector<std::string> args{"set", file_};
+        args.insert(args.end(), steps.begin(), steps.end());
+        const ToolRun r = Tool(args);
+        EXPECT_EQ(r.status, 0) << steps.front();
+        EXPECT_EQ(r.err, err);
+
+        ASSERT_EQ(Tool({"new", "-o", file_}).status, 0);
+        const std::string before = FileText(file_);
+        args.insert(args.begin() + 1, "--strict");
+        const ToolRun strict = Tool(args);
+        EXPECT_EQ(strict.status, err.empty() ? 0 : 2) << steps.front();
+        if (!err.empty()) {
+            EXPECT_EQ(strict.err,
+                      err + "dpmrtool: " + file_ +
+                          " not written: --strict and 1 value stored other than given\n");
+            EXPECT_EQ(FileText(file_), before);
+        }
+    }
 }
 
 }  // namespace

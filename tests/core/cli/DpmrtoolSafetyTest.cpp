@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
+#include "ProjectPaths.h"
 #include "backup/BackupStore.h"
 #include "channels/ChannelRecord.h"
 #include "channels/FrequencyCodec.h"
@@ -131,17 +133,35 @@ TEST_F(DpmrtoolSafety, WriteRefusesErrorsUnlessForcedAndShowsWarnings) {
     EXPECT_EQ(Err(), "warning: The dPMR radio name is empty\n");
 }
 
-// `check` says 0 for a clean file, 1 for problems (listed as `write` lists
-// them) and 2 for a file it cannot read.
+// `check` lists the problems as `write` lists them and says 0 for a file
+// without errors (warnings are settings that work), 1 for errors, and with
+// --strict 1 for warnings too; 2 for a file it cannot read.
 TEST_F(DpmrtoolSafety, CheckListsProblemsWithItsExitStatus) {
     ASSERT_TRUE(SaveImageFile(dir_.File("clean.dat"), Codeplug("Unit 7")).ok());
     ASSERT_TRUE(SaveImageFile(dir_.File("unnamed.dat"), Codeplug("")).ok());
+    ASSERT_TRUE(SaveImageFile(dir_.File("outside.dat"), Codeplug("Unit 7", 48000000)).ok());
     std::ofstream(dir_.File("short.dat")) << "short";
-    EXPECT_EQ(Tool({"check", dir_.File("clean.dat")}), 0);
-    EXPECT_EQ(Out(), "No problems found.\n");
-    EXPECT_EQ(Tool({"check", dir_.File("unnamed.dat")}), 1);
-    EXPECT_EQ(Out(), "warning: The dPMR radio name is empty\n");
+    const std::string outside =
+        "error: Channel 1: Rx 480.000000 MHz is outside the band 400-470 MHz\n"
+        "error: Channel 1: Tx 480.000000 MHz is outside the band 400-470 MHz\n";
+    const std::tuple<const char*, const char*, int, std::string> rows[] = {
+        {"clean.dat", "", 0, "No problems found.\n"},
+        {"clean.dat", "--strict", 0, "No problems found.\n"},
+        {"unnamed.dat", "", 0, "warning: The dPMR radio name is empty\n"},
+        {"unnamed.dat", "--strict", 1, "warning: The dPMR radio name is empty\n"},
+        {"outside.dat", "", 1, outside},
+        {"outside.dat", "--strict", 1, outside},
+    };
+    for (const auto& [file, option, status, out] : rows) {
+        std::vector<std::string> args{"check", dir_.File(file)};
+        if (*option) args.insert(args.begin() + 1, option);
+        EXPECT_EQ(Tool(args), status) << file << " " << option;
+        EXPECT_EQ(Out(), out);
+    }
     EXPECT_EQ(Tool({"check", dir_.File("short.dat")}), 2);
+    // The demo codeplug a fresh `make run` shows is clean.
+    EXPECT_EQ(Tool({"check", "--strict", DPMR_SOURCE_DIR "/res/pmr446-demo.dat"}), 0);
+    EXPECT_EQ(Out(), "No problems found.\n");
 }
 
 TEST_F(DpmrtoolSafety, BackupsWithNoneOrAnUnreadableFolder) {

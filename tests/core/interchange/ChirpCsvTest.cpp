@@ -147,6 +147,8 @@ TEST(ChirpCsv, BrokenFilesNameTheirLine) {
     const std::pair<std::string, std::string> cases[] = {
         {"", "line 1: the first line must name the columns, Location and Frequency among them, as CHIRP writes it"},
         {head + "1,446,x,0,,\n", "line 2: Duplex \"x\" is not empty, +, -, split or off"},
+        // A cell is quoted escaped: a line break in it keeps the message on one line.
+        {head + "1,446,\"x\ny\x1b[0m\",0,,\n", "line 2: Duplex \"x\\ny\\x1b[0m\" is not empty, +, -, split or off"},
         {head + "1,446,-,500,,\n", "line 2: Frequency - Offset gives -54 MHz, no frequency to transmit on"},
         {head + "1,446,+,99999999999999999999,,\n", "line 2: Offset \"99999999999999999999\" is 10000 MHz or more, no frequency to transmit on"},
         {head + "1,446,-,99999999999999999999,,\n", "line 2: Offset \"99999999999999999999\" is 10000 MHz or more, no frequency to transmit on"},

@@ -5,8 +5,10 @@
 // refused with its line and column and the image left alone.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "channels/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
@@ -142,14 +144,14 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
         {"    Power: Low\n", "    Colour: Low\n", "channel 1: unknown key \"Colour\""},
         {"format: 1", "format: [1]", "format: expected a text"},
         {"group_rx_lists:\n  - []", "group_rx_lists:\n  - 5", "expected a list of contact names"},
-        {"slot: 1}", "slot: 1}\n  - {name: Name 1, number: 2}", "\"Name 1\" is there twice"},
+        {"slot: 1}", "slot: 1}\n  - {name: Name 1, number: 2}", "\"Name 1\" is already on line"},
         {"group_rx_lists:\n  - []", "group_rx_lists:\n  - [Nobody]",
-         "\"Nobody\" is not the name of one contact"},
+         "no contact is named \"Nobody\""},
         // A 17th list has no place in the radio: refused, never written past the 16.
         {"group_rx_lists:\n  - []", "group_rx_lists:\n  - []\n  - []",
          "group_rx_lists: more than 16 entries"},
         {"  0x3FA0:", "  0x0100:", "the byte at 0x0100 is not one no field owns"},
-        {"format: 1", "format: 7", "format 7 is not one this program reads"},
+        {"format: 1", "format: 7", "format \"7\" is not one this program reads"},
         {"format: 1", "colour: 1", "unknown key \"colour\""},
     };
     for (const Case& c : cases) {
@@ -164,6 +166,122 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
     RadioImage image;
     EXPECT_EQ(Import("", image).message().rfind("line 1, column 1: ", 0), 0u);
     EXPECT_EQ(Import("sql: 5\n  bad: [", image).message().rfind("line 2, column ", 0), 0u);
+}
+
+// Every value stored other than written is listed with its place: a number
+// brought into its range, a frequency moved to the raster. A file as
+// exported lists nothing.
+TEST_F(CodeplugYaml, ValuesStoredOtherThanWrittenAreListed) {
+    const std::string yaml = CodeplugToYaml(DemoImage());
+    std::vector<std::string> corrections;
+    RadioImage image;
+    ASSERT_TRUE(CodeplugFromYaml(yaml, settings_, image, &corrections).ok());
+    EXPECT_TRUE(corrections.empty()) << corrections.front();
+
+    const std::pair<std::string, std::string> cases[] = {
+        {"    tot: 125", "option.tot: \"125\" stored as 120 (30 to 600 in steps of 30)"},
+        {"    tot: 99999",
+         "option.tot: \"99999\" stored as 600 (at most 3 digits; 30 to 600 in steps of 30)"},
+        {"    tot: abc",
+         "option.tot: \"abc\" stored as 30 (digits only; 30 to 600 in steps of 30)"},
+        // The same value written another way is no correction.
+        {"    tot: 090", ""},
+    };
+    for (const auto& [line, note] : cases) {
+        corrections.clear();
+        const std::string text = Edited(yaml, "    tot: {value: 0, bytes: 0000}", line);
+        const std::size_t row =
+            1 +
+            static_cast<std::size_t>(std::count(
+                text.begin(), text.begin() + static_cast<std::ptrdiff_t>(text.find(line)), '\n'));
+        ASSERT_TRUE(CodeplugFromYaml(text, settings_, image, &corrections).ok()) << line;
+        if (note.empty()) {
+            EXPECT_TRUE(corrections.empty()) << line;
+            continue;
+        }
+        ASSERT_EQ(corrections.size(), 1u) << line;
+        EXPECT_EQ(corrections[0], "line " + std::to_string(row) + ", column 10: " + note);
+    }
+    // A cell's text is quoted escaped, whatever the file's escapes made of it.
+    corrections.clear();
+    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "Rx Tone: None", "Rx Tone: \"\\e[31m\""), settings_,
+                                 image, &corrections)
+                    .ok());
+    ASSERT_EQ(corrections.size(), 1u);
+    EXPECT_NE(corrections[0].find("channel 1 Rx Tone: \"\\x1b[31m\" is not a tone: set to None"),
+              std::string::npos)
+        << corrections[0];
+    corrections.clear();
+    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "  - Rx Freq: 446.006250", "  - Rx Freq: 446.0101"),
+                                 settings_, image, &corrections)
+                    .ok());
+    ASSERT_EQ(corrections.size(), 1u);
+    EXPECT_NE(corrections[0].find(
+                  ", column 14: channel 1 Rx Freq: 446.0101 is not on the channel raster"),
+              std::string::npos)
+        << corrections[0];
+}
+
+// Contacts and group lists from a codeplug meet the checks of the contact
+// page and of `contacts --import` / `grouplists --import`, in their words.
+TEST_F(CodeplugYaml, ContactsAndListsMeetTheChecksOfEveryWayIn) {
+    const std::string head =
+        "format: 1\ncontacts:\n  - {name: ab, number: \"1\", type: Group call}\n";
+    const std::pair<std::string, std::string> cases[] = {
+        // A raw 0xFF would cut the stored name to "ab", a second "ab".
+        {"  - {name: \"ab\xff\", number: \"2\"}\n",
+         "line 4, column 5: the name \"ab\\xff\" holds a control character"},
+        {"  - {name: ab, number: \"2\"}\n",
+         "line 4, column 5: the name \"ab\" is already on line 3"},
+        {"  - {name: \"\", number: \"2\"}\n", "line 4, column 5: the name is empty"},
+        {"  - {name: \"a\\tb\", number: \"2\"}\n",
+         "line 4, column 5: the name \"a\\tb\" holds a control character"},
+        {"  - {name: abcdefghi, number: \"2\"}\n",
+         "line 4, column 5: the name \"abcdefghi\" is longer than 8 bytes"},
+        {"  - {name: cd, number: \"0001\"}\n",
+         "line 4, column 5: the number 0000001 is already on line 3"},
+        {"  - {name: cd, number: \"1x\"}\n",
+         "line 4, column 5: the number \"1x\" may hold only the digits 0 to 9 and \"*\""},
+        {"  - {name: cd, number: \"2\"}\ngroup_rx_lists:\n  - [ab, ab]\n",
+         "line 6, column 5: group rx list 1: \"ab\" is named twice"},
+        {"  - {name: cd, number: \"2\", type: Single call}\ngroup_rx_lists:\n  - [cd]\n",
+         "line 6, column 5: group rx list 1: \"cd\" is a single call; the lists take group calls"},
+        {"group_rx_lists:\n  - [ab, ab, ab, ab, ab, ab, ab, ab, ab]\n",
+         "line 5, column 5: group rx list 1: more than 8 members"},
+    };
+    for (const auto& [tail, message] : cases) {
+        RadioImage image = DemoImage();
+        EXPECT_EQ(Import(head + tail, image).message(), message);
+        EXPECT_EQ(image, DemoImage()) << message;
+    }
+}
+
+// A message quotes what the file holds so that it can neither recolour the
+// terminal nor split the message, cuts a long text, and gives the place of
+// every fault in words a user can act on.
+TEST_F(CodeplugYaml, MessagesShowTheFileSafelyAndSayWhere) {
+    const std::string head = "format: 1\nsettings:\n  option:\n    ";
+    const std::string huge(900000, 'k');
+    const std::pair<std::string, std::string> cases[] = {
+        {head + "\"\\e[31mred\": 1\n",
+         "line 4, column 5: unknown key \"option.\\x1b[31mred\" (see dpmrtool fields)"},
+        {head + "apo: \"" + huge + "\"\n", "line 4, column 10: \"" + std::string(64, 'k') +
+                                               "\"... (900000 bytes) is not an entry of \"APO\" "
+                                               "(\"Off\", \"10M\", \"30M\", \"1H\", \"2H\")"},
+        {head + "tot: \"1\0\"\n" + std::string(1, '\0'),
+         "line 4, column 12: the control character \"\\x00\" is not allowed in a YAML file"},
+        {head + "tot: \"a\\qb\"\n",
+         "line 4, column 14: a backslash before \"q\" starts no YAML escape sequence (a backslash "
+         "itself is written \\\\)"},
+        {"format: 1\nraw: " + std::string(3000, '[') + "\n",
+         "line 2, column 3005: lists and mappings are nested 500 deep here; a codeplug nests at "
+         "most 4"},
+    };
+    for (const auto& [text, message] : cases) {
+        RadioImage image;
+        const std::string got = Import(text, image).message();
+        EXPECT_EQ(got.substr(0, 400), message.substr(0, 400));
+    }
 }
 
 }  // namespace
