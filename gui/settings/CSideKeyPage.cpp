@@ -42,6 +42,16 @@ CSideKeyPage::CSideKeyPage(dpmr::form::FieldPage& page, const QString& pictureFo
     picture_->setObjectName("keyPicture");
     picture_->setAlignment(Qt::AlignCenter);
     picture_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // Room for the largest picture inside the frame, so that neither is cut
+    // (a picture from the folder larger than half the screen is shown smaller).
+    const QSize most(640, 400);
+    QSize room;
+    for (QPixmap& pixmap : pixmaps_) {
+        if (pixmap.width() > most.width() || pixmap.height() > most.height())
+            pixmap = pixmap.scaled(most, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        room = room.expandedTo(pixmap.size());
+    }
+    picture_->setMinimumSize(room + 2 * QSize(picture_->frameWidth(), picture_->frameWidth()));
     Columns()->addWidget(picture_);
 
     // The picture follows the key whose list has the focus.

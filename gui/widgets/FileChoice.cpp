@@ -4,7 +4,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QScreen>
+#include <QTreeView>
 
 QString ChooseFileInDialog(QWidget* parent, bool forSave, const FileChoice& choice,
                            const QString& suggested) {
@@ -15,6 +17,13 @@ QString ChooseFileInDialog(QWidget* parent, bool forSave, const FileChoice& choi
     // Large enough for the size, type and date columns beside the names.
     dialog.setViewMode(QFileDialog::Detail);
     dialog.resize(FileDialogSize(parent));
+    // Qt's own dialog keeps its columns narrow however wide it is: the size,
+    // type and date take what they need, the name the rest.
+    if (auto* tree = dialog.findChild<QTreeView*>("treeView")) {
+        tree->header()->setStretchLastSection(false);
+        tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     const QFileInfo info(dialog.selectedFiles().first());
     return !forSave && info.isSymLink() ? info.canonicalFilePath() : info.filePath();

@@ -106,8 +106,7 @@ class ChannelInterchangeTest : public QObject {
         QGuiApplication::clipboard()->setText("Power\tRx Freq\tRx Tone\nhigh\t446.5\t23\n");
         ClickRowNumber(1);
         QCOMPARE(Answer("actionPaste"),
-                 QString("Pasted channel 1. / channel 1, Rx Tone: 23 is taken as a DCS code: set "
-                         "to D023N"));
+                 QString("Pasted channel 1. / channel 1, Rx Tone: 23 was taken as DCS D023N"));
         QCOMPARE(Row(1), QString("446.500000|446.006250|D023N|None|High|Add|Narrow|Analog"));
 
         const auto before = Records(1, 16);

@@ -112,6 +112,9 @@ class SettingsDialogsTest : public QObject {
         page->Control("sk1_short")->setFocus();
         QCOMPARE(page->Picture()->pixmap().width(), 20);  // the folder's
         QVERIFY(!page->Control("tk1_short")->isVisible());
+        // The frame holds the largest picture whole.
+        QVERIFY(page->Picture()->contentsRect().width() >= 160 &&
+                page->Picture()->contentsRect().height() >= 300);
     }
 
     void scanInfoClosesWithEnterOrEscapeAndStores() {

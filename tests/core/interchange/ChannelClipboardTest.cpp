@@ -84,7 +84,7 @@ TEST(ClipboardText, GoesThroughTheTableCommits) {
         {"Power\trx freq\tRX TONE\nlow\t446.1\t23\nHIGH\t145.5\tD754I\n", 1,
          {"446.100000|446.100000|D023N|None|Low|Add|Wide|Digit",
           "400.000000|446.006250|D754I|None|High|Add|Wide|Digit"},
-         {"channel 1, Rx Tone: 23 is taken as a DCS code: set to D023N",
+         {"channel 1, Rx Tone: 23 was taken as DCS D023N",
           "channel 2, Rx Freq: 145.5 is outside 400-470 MHz: set to 400.000000"}},
         // No titles: the table's columns, after the number when there are nine.
         {"446.0125\t446.0125\t88.5\t88.5\tHigh\tDel\tNarrow\tAnalog\n12\t446.025\t\t\t\tLow\t\t\t\n", 4,
