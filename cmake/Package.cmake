@@ -16,6 +16,9 @@ add_custom_command(OUTPUT ${DPMR_DEB_DOC}/changelog.Debian.gz
 add_custom_target(debian_changelog ALL DEPENDS ${DPMR_DEB_DOC}/changelog.Debian.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/res/linux/copyright ${DPMR_DEB_DOC}/changelog.Debian.gz
         DESTINATION ${DPMR_DOC_DIR})
+# lintian's one remaining warning, with its reason in the file.
+install(FILES ${PROJECT_SOURCE_DIR}/res/linux/dpmrcps.lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME dpmrcps)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dpmrcps)

@@ -40,6 +40,7 @@ app_id=$(sed -n 's/^DPMR_APP_ID:STRING=//p' "$build/CMakeCache.txt")
     echo usr/share/doc/dpmrcps/user-guide.html
     echo usr/share/doc/dpmrcps/copyright
     echo usr/share/doc/dpmrcps/changelog.Debian.gz
+    echo usr/share/lintian/overrides/dpmrcps
     echo usr/share/man/man1/dpmrcps.1.gz
     echo usr/share/man/man1/dpmrtool.1.gz
 } | sort >"$work/expected"
