@@ -61,6 +61,7 @@ TEST(BasicSettingTest, StoredValuesShowWithFallbacks) {
     // clang-format off
     const test::LoadCase cases[] = {
         {"option.vox_delay", 0x312, 0, "0.1", 1},  {"sidekey.long_key", 0x320, 3, "1.0", 10},
+        {"option.sql", 0x300, 10, "5", 5},
         {"option.saving_mode", 0x301, 13, "1:10", 10},
         {"option.ste", 0x307, 0x0C, "240", 0x0C},  {"option.wired_copy", 0x307, 0x80, "Off", 0x80},
         {"sidekey.tk1_short", 0x322, 2, "", 9},    // "Channel display" is not offered
