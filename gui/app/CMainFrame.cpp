@@ -26,12 +26,14 @@
 #include "channels/CChannelCsvCommands.h"
 #include "channels/CProgramView.h"
 #include "check/WriteCheck.h"
+#include "fleet/CFleetWriteDlg.h"
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
 #include "image/Document.h"
 #include "interchange/CodeplugYaml.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
+#include "link/PosixSerialPort.h"
 #include "service/CAdjustParamDlg.h"
 #include "service/CServicePasswordDlg.h"
 #include "service/CSqlCalibrationDlg.h"
@@ -162,6 +164,12 @@ void CMainFrame::CreateActions() {
         {"actionDpmr", "dPMR", "Edit the dPMR parameters", {}, QStyle::SP_CustomBase},
         {"actionRead", "Read", "Read Data From Radio\nRead", {}, QStyle::SP_ArrowUp},
         {"actionWrite", "Write", "Write Data to Radio \nWrite", {}, QStyle::SP_ArrowDown},
+        {"actionFleetWrite",
+         "Write to Several Radios...",
+         "Write this configuration to several radios at once, each with its own ID\nWrite to "
+         "Several Radios",
+         {},
+         QStyle::SP_CustomBase},
         {"actionToolbar",
          "&Toolbar",
          "Show or hide the toolbar\nToggle ToolBar",
@@ -216,6 +224,7 @@ void CMainFrame::CreateActions() {
     connect(action("actionExit"), &QAction::triggered, this, &QWidget::close);
     connect(action("actionRead"), &QAction::triggered, this, &CMainFrame::OnRead);
     connect(action("actionWrite"), &QAction::triggered, this, &CMainFrame::OnWrite);
+    connect(action("actionFleetWrite"), &QAction::triggered, this, &CMainFrame::OnFleetWrite);
     connect(action("actionPort"), &QAction::triggered, this, &CMainFrame::OnPortSetting);
     connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(action("actionScanInfo"), &QAction::triggered, this, &CMainFrame::OnScanInfo);
@@ -324,6 +333,7 @@ void CMainFrame::CreateMenus() {
     QMenu* program = menuBar()->addMenu("&Program");
     program->addAction(action("actionRead"));
     program->addAction(action("actionWrite"));
+    program->addAction(action("actionFleetWrite"));
 
     QMenu* viewMenu = menuBar()->addMenu("&View");
     viewMenu->addAction(action("actionToolbar"));
@@ -693,6 +703,7 @@ void CMainFrame::OnWrite() {
     CProgressDlg dialog(CProgressDlg::Direction::kWrite, context_.image, Link(), context_.transfer,
                         this);
     dialog.SetVerify(context_.settings.verifyAfterWrite);
+    dialog.SetKeepCalibration(context_.settings.keepCalibration);
     if (!notice.isEmpty()) dialog.SetNotice("Note before writing:\n" + notice);
     QString backupFailure;
     dialog.SetBeforeStart([&] {
@@ -704,12 +715,37 @@ void CMainFrame::OnWrite() {
         context_.settings.verifyAfterWrite = dialog.VerifyChecked();
         dpmr::SaveVerifyAfterWrite(context_.settings);
     }
+    if (dialog.KeepCalibrationChecked() != context_.settings.keepCalibration) {
+        context_.settings.keepCalibration = dialog.KeepCalibrationChecked();
+        dpmr::SaveKeepCalibration(context_.settings);
+    }
     if (!dialog.Succeeded()) return;
     QString done = dialog.result().message.empty()
                        ? QString("Written to the radio")
                        : QString::fromStdString(dialog.result().message);
     if (!backupFailure.isEmpty()) done += ". " + backupFailure;
     statusBar()->showMessage(done, backupFailure.isEmpty() ? 10000 : 30000);
+}
+
+void CMainFrame::OnFleetWrite() {
+    // The check sees what is written: the table stored first.
+    view_->StoreGridToImage();
+    QString notice;
+    if (!CheckBeforeWrite(notice)) return;
+    CFleetWriteDlg dialog(context_.image, context_.settings.baudRate, context_.backupFolder,
+                          context_.settings.verifyAfterWrite, /*force=*/true, this);
+    for (std::size_t k = 0; k < context_.demoFleetPorts.size(); ++k) {
+        dialog.AddPort({QString::fromStdString(context_.demoFleetPorts[k]),
+                        QString("Virtual radio %1 (demo)").arg(k + 1), true, {}});
+    }
+    for (const CPortSettingDlg::PortEntry& e : CPortSettingDlg::SystemPorts())
+        dialog.AddPort({e.devicePath, e.label, e.available, e.reason});
+    if (!context_.settings.portName.empty()) {
+        dialog.AddPort({QString::fromStdString(
+                            dpmr::DevicePathForPortName(context_.settings.portName)),
+                        "the port of Read and Write", true, {}});
+    }
+    dialog.exec();
 }
 
 void CMainFrame::OnScanInfo() {

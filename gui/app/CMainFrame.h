@@ -76,6 +76,7 @@ class CMainFrame : public QMainWindow {
     void OnAppAbout();
     void OnRead();
     void OnWrite();
+    void OnFleetWrite();
     void OnPortSetting();
     void OnScanInfo();
     void OnBasicSetting();

@@ -18,11 +18,15 @@ void PrintUsage(std::FILE* out) {
                  "Usage: dpmrcps [--demo] [--adjust] [FILE.dat]\n\n"
                  "  FILE.dat   open this radio file instead of a new one\n"
                  "  --demo     connect Read and Write to a built-in virtual radio that holds\n"
-                 "             a sample PMR446 configuration (the port setting is not saved)\n"
+                 "             a sample PMR446 configuration (the port setting is not saved),\n"
+                 "             and offer four virtual radios to Write to Several Radios\n"
                  "  --adjust   open the factory adjustment dialog once the window is up\n"
                  "  --help     print this text\n"
                  "  --version  print the version\n");
 }
+
+// The virtual radios of demo mode.
+constexpr int kDemoFleetSize = 4;
 
 }  // namespace
 
@@ -46,6 +50,7 @@ CProgramApp::~CProgramApp() {
     // The window goes before the virtual radio it may still be talking to.
     frame_.reset();
     demoRadio_.reset();
+    demoFleet_.clear();
 }
 
 std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
@@ -75,6 +80,18 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
         const std::string path = StartDemoRadio();
         if (path.empty()) return 2;
         context_.settings.portName = path;
+        // Three more radios, so that "Write to Several Radios..." has a fleet.
+        context_.demoFleetPorts = {path};
+        for (int k = 1; k < kDemoFleetSize; ++k) {
+            std::string error;
+            auto radio = StartDemoVirtualRadio(error, k);
+            if (!radio) {
+                std::fprintf(stderr, "dpmrcps: cannot start a virtual radio: %s\n", error.c_str());
+                return 2;
+            }
+            context_.demoFleetPorts.push_back(DemoRadioPortName(*radio));
+            demoFleet_.push_back(std::move(radio));
+        }
     }
 
     frame_ = std::make_unique<CMainFrame>(context_);
