@@ -147,13 +147,13 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel("Radios (one per port, all written at the same time):", this));
-    layout->addWidget(ports_, 2);
+    layout->addWidget(ports_, 1);
     layout->addLayout(addRow);
     layout->addWidget(identity);
     layout->addWidget(message_);
     layout->addWidget(summary_, 1);
     layout->addLayout(buttons);
-    resize(720, 640);
+    resize(760, 720);
     UpdateButtons();
 }
 
