@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "link/PortProbe.h"
+#include "link/PosixSerialPort.h"
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
 #include "widgets/FileChoice.h"
@@ -57,10 +59,14 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
     addPath_->setObjectName("fleetAddPath");
     addPath_->setPlaceholderText("/dev/ttyUSB1 or a virtual radio's /dev/pts/N");
     auto* add = new QPushButton("Add Port", this);
+    add->setObjectName("fleetAddPort");
     connect(add, &QPushButton::clicked, this, [this] {
         const QString path = addPath_->text().trimmed();
         if (path.isEmpty()) return;
-        AddPort({path, "added by hand", true, {}});
+        // A port that cannot be opened now is listed with the reason, unticked.
+        const dpmr::PortProbeResult probe =
+            dpmr::ProbeSerialPort(dpmr::DevicePathForPortName(path.toStdString()));
+        AddPort({path, "added by hand", probe.available, QString::fromStdString(probe.reason)});
         SetPortChecked(path, true);
         addPath_->clear();
     });

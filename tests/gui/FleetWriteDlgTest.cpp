@@ -72,6 +72,12 @@ class FleetWriteDlgTest : public QObject {
         QVERIFY(!(ports->item(4, 0)->flags() & Qt::ItemIsEnabled));
         QCOMPARE(ports->item(4, 0)->checkState(), Qt::Unchecked);
         QCOMPARE(Cell(ports, 4, 3), QString("in use by another program"));
+        // A path typed in is probed: one that is not there cannot be ticked.
+        dialog->findChild<QLineEdit*>("fleetAddPath")->setText("/dev/no-such-port");
+        dialog->findChild<QPushButton*>("fleetAddPort")->click();
+        QCOMPARE(ports->rowCount(), 6);
+        QCOMPARE(ports->item(5, 0)->checkState(), Qt::Unchecked);
+        QVERIFY(!Cell(ports, 5, 3).isEmpty());
 
         dialog->idFromEdit()->setText("1000001");
         dialog->namePatternEdit()->setText("Unit {n}");
@@ -85,7 +91,7 @@ class FleetWriteDlgTest : public QObject {
 
         QTableWidget* summary = dialog->summaryTable();
         QVERIFY(summary->isVisible());
-        QCOMPARE(summary->rowCount(), 4);
+        QCOMPARE(summary->rowCount(), 4);  // the two unusable ports were not run
         for (int k : {0, 1, 3}) {
             QCOMPARE(Cell(summary, k, 0), fleet.Port(k));
             QCOMPARE(Cell(summary, k, 1), QString("100000%1").arg(k + 1));
