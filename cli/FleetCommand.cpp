@@ -186,8 +186,15 @@ int RunFleetCommand(const std::vector<std::string>& args) {
         return UsageError(s.message());
     for (const std::string& note : notes) std::cerr << "dpmrtool: " << note << "\n";
 
-    // The document's own problems, once, before anything is sent.
-    const std::vector<WriteProblem> problems = CheckBeforeWrite(document);
+    // The problems of what the first radio gets (the document with that
+    // radio's identity), once, before anything is sent.
+    RadioImage first = document;
+    if (!targets[0].radioId.empty() || targets[0].name) {
+        StoreRadioIdentity(first,
+                           targets[0].radioId.empty() ? ImageRadioId(first) : targets[0].radioId,
+                           targets[0].name.value_or(ImageRadioName(first)));
+    }
+    const std::vector<WriteProblem> problems = CheckBeforeWrite(first);
     std::set<std::string> shown;
     for (const WriteProblem& problem : problems) {
         std::cerr << ProblemLine(problem) << "\n";
