@@ -34,6 +34,7 @@ bool ArgParser::Parse(const std::vector<std::string>& args) {
                     error_ = "option " + name + " needs a value";
                     return false;
                 }
+                repeated_[name].push_back(values_[name]);
             } else if (flags_.count(name) && !inlineValue) {
                 flagsSeen_.insert(name);
             } else {
@@ -45,6 +46,11 @@ bool ArgParser::Parse(const std::vector<std::string>& args) {
         }
     }
     return true;
+}
+
+std::vector<std::string> ArgParser::Values(const std::string& name) const {
+    auto it = repeated_.find(name);
+    return it == repeated_.end() ? std::vector<std::string>{} : it->second;
 }
 
 std::optional<std::string> ArgParser::Value(const std::string& name) const {

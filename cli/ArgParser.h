@@ -20,7 +20,10 @@ public:
     bool Parse(const std::vector<std::string>& args);
 
     bool Has(const std::string& name) const { return values_.count(name) || flagsSeen_.count(name); }
+    // The last value given for the option.
     std::optional<std::string> Value(const std::string& name) const;
+    // Every value given for an option that may be repeated, in order.
+    std::vector<std::string> Values(const std::string& name) const;
     const std::vector<std::string>& Positional() const { return positional_; }
     const std::string& error() const { return error_; }
 
@@ -28,6 +31,7 @@ private:
     std::set<std::string> valued_;
     std::set<std::string> flags_;
     std::map<std::string, std::string> values_;
+    std::map<std::string, std::vector<std::string>> repeated_;
     std::set<std::string> flagsSeen_;
     std::vector<std::string> positional_;
     std::string error_;

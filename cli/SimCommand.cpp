@@ -1,11 +1,12 @@
-// dpmrtool sim: a virtual radio on a pseudo-terminal for trying the program
-// and for scripts. Prints the device path on its first line, serves until
-// SIGINT or SIGTERM, then saves the radio's memory when asked to.
+// dpmrtool sim: virtual radios on pseudo-terminals for trying the program and
+// for scripts. Prints each radio's device path on a line of its own, serves
+// until SIGINT or SIGTERM, then saves the radios' memories when asked to.
 #include <pthread.h>
 #include <signal.h>
 
 #include <cctype>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -54,11 +55,25 @@ bool ParseList(const std::string& text, std::set<int>& out) {
     return !out.empty();
 }
 
+// Most radios one sim serves.
+constexpr long long kMaxRadios = 64;
+
+// "out.dat" for radio 3 -> "out-3.dat" (the number before the extension).
+std::string NumberedPath(const std::string& path, int n) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    const bool hasExtension =
+        dot != std::string::npos && dot > (slash == std::string::npos ? 0 : slash + 1);
+    const std::string suffix = "-" + std::to_string(n);
+    return hasExtension ? path.substr(0, dot) + suffix + path.substr(dot) : path + suffix;
+}
+
 int RunSim(const std::vector<std::string>& args) {
-    ArgParser p({"--image", "--save", "--pace-baud", "--band-low", "--band-high", "--wrong-wake",
-                 "--missing-wake", "--short-identity", "--bad-opening-ack", "--short-read",
-                 "--nak-read", "--nak-write", "--corrupt-byte", "--silent-after"},
-                {});
+    ArgParser p(
+        {"--image", "--save", "--pace-baud", "--band-low", "--band-high", "--wrong-wake",
+         "--missing-wake", "--short-identity", "--bad-opening-ack", "--short-read", "--nak-read",
+         "--nak-write", "--corrupt-byte", "--silent-after", "--count", "--radio"},
+        {"--silent"});
     if (!p.Parse(args)) return UsageError(p.error());
     if (!p.Positional().empty()) return UsageError("sim takes no file arguments (see --help)");
 
@@ -76,6 +91,9 @@ int RunSim(const std::vector<std::string>& args) {
         return !text || ParseList(*text, out);
     };
     VirtualRadioFaults& f = options.faults;
+    f.silent = p.Has("--silent");
+    int count = 1;
+    int faultyRadio = 0;  // 0: the faults apply to every radio
     const struct {
         const char* name;
         bool ok;
@@ -100,6 +118,10 @@ int RunSim(const std::vector<std::string>& args) {
                 [&](long long v) { f.corruptByteAt = static_cast<std::uint16_t>(v); })},
         {"--silent-after", number("--silent-after", 100000,
                                   [&](long long v) { f.silentAfterBlocks = static_cast<int>(v); })},
+        {"--count",
+         number("--count", kMaxRadios, [&](long long v) { count = static_cast<int>(v); })},
+        {"--radio",
+         number("--radio", kMaxRadios, [&](long long v) { faultyRadio = static_cast<int>(v); })},
         {"--wrong-wake", list("--wrong-wake", f.wrongWakeAnswers)},
         {"--missing-wake", list("--missing-wake", f.missingWakeAnswers)},
         {"--short-identity", list("--short-identity", f.shortIdentities)},
@@ -110,6 +132,11 @@ int RunSim(const std::vector<std::string>& args) {
             return UsageError(std::string("bad value for ") + c.name +
                               " (see dpmrtool sim --help)");
     }
+    if (count < 1)
+        return UsageError("--count needs 1 to " + std::to_string(kMaxRadios) + " radios");
+    if (p.Has("--radio") && (faultyRadio < 1 || faultyRadio > count))
+        return UsageError("--radio names one of the " + std::to_string(count) + " radios (1 to " +
+                          std::to_string(count) + ")");
 
     RadioImage memory;
     if (auto image = p.Value("--image")) {
@@ -126,36 +153,51 @@ int RunSim(const std::vector<std::string>& args) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    VirtualRadio radio(options);
-    radio.SetMemory(memory);
-    if (Status s = radio.Start(); !s) return UsageError(s.message());
-    std::cout << radio.DevicePath() << std::endl;  // first line, flushed
+    std::vector<std::unique_ptr<VirtualRadio>> radios;
+    for (int n = 1; n <= count; ++n) {
+        VirtualRadioOptions own = options;
+        if (faultyRadio != 0 && n != faultyRadio) own.faults = {};
+        radios.push_back(std::make_unique<VirtualRadio>(own));
+        radios.back()->SetMemory(memory);
+        if (Status s = radios.back()->Start(); !s) return UsageError(s.message());
+    }
+    for (const auto& radio : radios) std::cout << radio->DevicePath() << "\n";
+    std::cout.flush();
 
     int signal = 0;
     sigwait(&stopSignals, &signal);
-    radio.Stop();
+    for (const auto& radio : radios) radio->Stop();
     if (auto save = p.Value("--save")) {
-        if (Status s = radio.SaveMemory(*save); !s) return FileError(s);
+        for (int n = 1; n <= count; ++n) {
+            const std::string path = count == 1 ? *save : NumberedPath(*save, n);
+            if (Status s = radios[static_cast<std::size_t>(n - 1)]->SaveMemory(path); !s)
+                return FileError(s);
+        }
     }
     return kExitOk;
 }
 
 const RegisterCommand kSim{
     {"sim", "run a virtual radio on a pseudo-terminal",
-     "Usage: dpmrtool sim [--image FILE.dat] [--save FILE.dat] [--pace-baud N]\n"
-     "                    [--band-low MHz --band-high MHz] [fault options]\n\n"
-     "Runs a simulated radio on a pseudo-terminal. The first line printed is the\n"
-     "device to give as --port (or as the port name of the desktop program). The\n"
-     "radio serves one transfer after another until SIGINT or SIGTERM.\n\n"
+     "Usage: dpmrtool sim [--count N] [--image FILE.dat] [--save FILE.dat]\n"
+     "                    [--pace-baud N] [--band-low MHz --band-high MHz]\n"
+     "                    [--radio K] [fault options]\n\n"
+     "Runs simulated radios on pseudo-terminals. Each radio's device is printed on\n"
+     "a line of its own, in order, to give as --port (or as the port name of the\n"
+     "desktop program). The radios serve one transfer after another until SIGINT\n"
+     "or SIGTERM.\n\n"
      "Options:\n"
+     "  --count N           run N independent radios (1 to 64; default 1)\n"
      "  --image FILE.dat    the radio's memory at start (default: the built-in\n"
      "                      defaults of File > New)\n"
-     "  --save FILE.dat     save the radio's memory there when stopped\n"
+     "  --save FILE.dat     save the radio's memory there when stopped; with several\n"
+     "                      radios, radio K's goes to FILE-K.dat\n"
      "  --pace-baud N       send and take every byte at N bits per second (10 bits\n"
      "                      a byte) like a real serial line; default: full speed\n"
      "  --band-low MHz      lower band edge the radio reports (default 400)\n"
      "  --band-high MHz     upper band edge the radio reports (default 470)\n\n"
-     "Fault options (LIST is a comma-separated list of counts, 1 = the first one\n"
+     "Fault options apply to every radio, or with --radio K to radio K alone\n"
+     "(LIST is a comma-separated list of counts, 1 = the first one\n"
      "since the start; ADDR is decimal or 0x hexadecimal):\n"
      "  --wrong-wake LIST      answer these wake-up sequences with a wrong byte\n"
      "  --missing-wake LIST    do not answer these wake-up sequences\n"
@@ -168,7 +210,8 @@ const RegisterCommand kSim{
      "  --corrupt-byte ADDR    keep the byte at ADDR inverted whenever a write\n"
      "                         carries it (and answer 'A' as usual)\n"
      "  --silent-after N       fall silent after N blocks of a session (the block at\n"
-     "                         0x2160 counts) until the next wake-up sequence\n\n"
+     "                         0x2160 counts) until the next wake-up sequence\n"
+     "  --silent               never answer, like a radio switched off\n\n"
      "Exit status: 0 after a stop by signal; 2 usage or file error.\n",
      RunSim}};
 

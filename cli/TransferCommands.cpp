@@ -19,6 +19,7 @@
 #include "backup/BackupStore.h"
 #include "check/WriteCheck.h"
 #include "config/AppSettings.h"
+#include "fleet/FleetPlan.h"
 #include "image/Document.h"
 #include "link/ProgramTransfer.h"
 #include "link/ServiceTransfers.h"
@@ -145,11 +146,12 @@ int RunRead(const std::vector<std::string>& args) {
 }
 
 int RunWrite(const std::vector<std::string>& args) {
-    ArgParser p({"--port", "--baud"}, {"--verify", "--force"});
+    ArgParser p({"--port", "--baud"}, {"--verify", "--force", "--keep-calibration"});
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) {
         return UsageError(
-            "usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force] FILE.dat");
+            "usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force] "
+            "[--keep-calibration] FILE.dat");
     }
     LinkSettings link;
     if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
@@ -160,6 +162,13 @@ int RunWrite(const std::vector<std::string>& args) {
     for (const WriteProblem& problem : problems) std::cerr << ProblemLine(problem) << "\n";
     if (HasErrors(problems) && !p.Has("--force"))
         return UsageError(file + " has errors and was not written (--force writes it anyway)");
+    if (p.Has("--keep-calibration")) {
+        // The radio's own squelch calibration goes back into it unchanged.
+        RadioImage radio = image;
+        if (const TransferResult read = ReadSquelch(link, radio); !read.succeeded())
+            return TransferExit(read);
+        CopySquelchCalibration(radio, image);
+    }
     const std::string backup = KeepBackup(image, BackupKind::kWrite);
     TransferResult result;
     {
@@ -232,7 +241,8 @@ const RegisterCommand kRead{
 
 const RegisterCommand kWrite{
     {"write", "write a file's configuration into the radio",
-     std::string("Usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force] FILE.dat\n\n"
+     std::string("Usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force]\n"
+                 "                      [--keep-calibration] FILE.dat\n\n"
                  "Writes the configuration of FILE.dat into the radio. Ctrl+C stops after\n"
                  "the block in progress (exit status 130). A write that ends early after\n"
                  "the radio took blocks says so: the radio then holds a partly written\n"
@@ -247,7 +257,10 @@ const RegisterCommand kWrite{
          "               verified\", or fails with \"Verify failed\" and the settings\n"
          "               that differ, as dpmrtool diff names them (this doubles the\n"
          "               time taken)\n"
-         "  --force      write a file that has errors\n" +
+         "  --force      write a file that has errors\n"
+         "  --keep-calibration  read the radio's squelch calibration first and write\n"
+         "               it back unchanged instead of the file's (the file's is the\n"
+         "               radio's it was read from, set for that radio at the factory)\n" +
          kExitText + "130 cancelled by Ctrl+C.\n",
      RunWrite}};
 

@@ -17,6 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kVerifyKey = "VerifyAfterWrite";
+constexpr const char* kKeepCalibrationKey = "KeepCalibration";
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -77,6 +78,8 @@ AppSettings LoadAppSettings(const std::string& executableFolder) {
     s.portName = user.GetString("Setup", "COM", ini.GetString("Setup", "COM", ""));
     s.verifyAfterWrite =
         user.GetString("Setup", kVerifyKey, ini.GetString("Setup", kVerifyKey, "0")) == "1";
+    s.keepCalibration = user.GetString("Setup", kKeepCalibrationKey,
+                                       ini.GetString("Setup", kKeepCalibrationKey, "0")) == "1";
     s.modelName = SetupValue(s, "Model", "HM-842R");
     s.baudRate = ParseBaudRate(SetupValue(s, "BaudRate", "9600"));
     s.pictureFolder = s.programFolder + "Img/";
@@ -118,6 +121,10 @@ bool SavePortName(AppSettings& settings) {
 
 bool SaveVerifyAfterWrite(AppSettings& settings) {
     return SaveUserChoice(settings, kVerifyKey, settings.verifyAfterWrite ? "1" : "0");
+}
+
+bool SaveKeepCalibration(AppSettings& settings) {
+    return SaveUserChoice(settings, kKeepCalibrationKey, settings.keepCalibration ? "1" : "0");
 }
 
 std::string FreqRangeSetting(const AppSettings& settings) {

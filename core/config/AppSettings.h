@@ -26,6 +26,9 @@ struct AppSettings {
                                     // "VerifyAfterWrite") are read and written
     std::string portName;           // [Setup] "COM"
     bool verifyAfterWrite = false;  // [Setup] "VerifyAfterWrite": 1 reads the radio back
+    // [Setup] "KeepCalibration": 1 makes Write read the radio's squelch
+    // calibration first and send it back unchanged.
+    bool keepCalibration = false;
     std::string modelName = "QT215";
     std::int32_t baudRate = 9600;
     std::string pictureFolder;  // programFolder + "Img/"
@@ -86,6 +89,9 @@ bool SavePortName(AppSettings& settings);
 // Writes [Setup] "VerifyAfterWrite" (1 or 0) where the port is kept, with the
 // same move to the user's copy when the program folder is read-only.
 bool SaveVerifyAfterWrite(AppSettings& settings);
+
+// Writes [Setup] "KeepCalibration" (1 or 0) the same way.
+bool SaveKeepCalibration(AppSettings& settings);
 
 // The "Freq range" entries of [Setup] "FreqRange", read at each rebuild of
 // the channel table.

@@ -230,7 +230,8 @@ ProgramHelp DesktopHelp() {
         {"FILE.dat", "open this radio file instead of a new one"},
         {"--demo",
          "connect Read and Write to a built-in virtual radio that holds\n"
-         "a sample PMR446 configuration (the port setting is not saved)"},
+         "a sample PMR446 configuration (the port setting is not saved),\n"
+         "and offer four virtual radios to Write to Several Radios"},
         {"--adjust", "open the factory adjustment dialog once the window is up"},
         {"--help", "print this text"},
         {"--version", "print the version"},

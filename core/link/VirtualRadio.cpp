@@ -341,7 +341,8 @@ void VirtualRadio::FinishWakeUp() {
         std::lock_guard lock(mutex_);
         ++wakeCount_;
         wrong = options_.faults.wrongWakeAnswers.count(wakeCount_) != 0;
-        missing = options_.faults.missingWakeAnswers.count(wakeCount_) != 0;
+        missing =
+            options_.faults.silent || options_.faults.missingWakeAnswers.count(wakeCount_) != 0;
     }
     pending_.clear();
     if (missing) {

@@ -48,6 +48,9 @@ struct VirtualRadioFaults {
     // "ENDR"/"ENDW", until the next complete wake-up sequence, which starts a
     // new session.
     std::optional<int> silentAfterBlocks{};
+    // A radio that is switched off or not plugged in: no wake-up sequence is
+    // ever answered.
+    bool silent = false;
 };
 
 struct VirtualRadioOptions {

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "channels/BandLimits.h"
 #include "config/AppSettings.h"
@@ -25,6 +26,9 @@ struct AppContext {
     // Device path of the built-in virtual radio while it runs (empty
     // otherwise). That port is never written back to the settings file.
     std::string demoPortName;
+    // In demo mode, the four virtual radios "Write to Several Radios..."
+    // offers (the first is the one above).
+    std::vector<std::string> demoFleetPorts;
     // Starts the virtual radio on demand and returns its device path (empty
     // when it cannot be started).
     std::function<std::string()> startDemoRadio;

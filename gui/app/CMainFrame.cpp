@@ -33,12 +33,14 @@
 #include "channels/CProgramView.h"
 #include "channels/ReportBox.h"
 #include "check/WriteCheck.h"
+#include "fleet/CFleetWriteDlg.h"
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
 #include "image/Document.h"
 #include "interchange/CodeplugYaml.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
+#include "link/PosixSerialPort.h"
 #include "service/CAdjustParamDlg.h"
 #include "service/CServicePasswordDlg.h"
 #include "service/CSqlCalibrationDlg.h"
@@ -182,6 +184,12 @@ void CMainFrame::CreateActions() {
          QStyle::SP_ArrowUp},
         {"actionWrite", "Write", "Write Data to Radio \nWrite", QKeySequence("Ctrl+W"),
          QStyle::SP_ArrowDown},
+        {"actionFleetWrite",
+         "Write to Several Radios...",
+         "Write this configuration to several radios at once, each with its own ID\nWrite to "
+         "Several Radios",
+         {},
+         QStyle::SP_CustomBase},
         {"actionToolbar",
          "&Toolbar",
          "Show or hide the toolbar\nToggle ToolBar",
@@ -239,6 +247,7 @@ void CMainFrame::CreateActions() {
     connect(action("actionExit"), &QAction::triggered, this, &QWidget::close);
     connect(action("actionRead"), &QAction::triggered, this, &CMainFrame::OnRead);
     connect(action("actionWrite"), &QAction::triggered, this, &CMainFrame::OnWrite);
+    connect(action("actionFleetWrite"), &QAction::triggered, this, &CMainFrame::OnFleetWrite);
     connect(action("actionPort"), &QAction::triggered, this, &CMainFrame::OnPortSetting);
     connect(action("actionAbout"), &QAction::triggered, this, &CMainFrame::OnAppAbout);
     connect(action("actionUserGuide"), &QAction::triggered, this, &CMainFrame::OnUserGuide);
@@ -351,6 +360,7 @@ void CMainFrame::CreateMenus() {
     QMenu* program = menuBar()->addMenu("&Program");
     program->addAction(action("actionRead"));
     program->addAction(action("actionWrite"));
+    program->addAction(action("actionFleetWrite"));
 
     QMenu* viewMenu = menuBar()->addMenu("&View");
     viewMenu->addAction(action("actionToolbar"));
@@ -818,6 +828,7 @@ void CMainFrame::OnWrite() {
     CProgressDlg dialog(CProgressDlg::Direction::kWrite, context_.image, Link(), context_.transfer,
                         this);
     dialog.SetVerify(context_.settings.verifyAfterWrite);
+    dialog.SetKeepCalibration(context_.settings.keepCalibration);
     if (!notice.isEmpty()) dialog.SetNotice("Note before writing:\n" + notice);
     QString backupFailure;
     std::string backup;
@@ -829,6 +840,10 @@ void CMainFrame::OnWrite() {
     if (dialog.VerifyChecked() != context_.settings.verifyAfterWrite) {
         context_.settings.verifyAfterWrite = dialog.VerifyChecked();
         dpmr::SaveVerifyAfterWrite(context_.settings);
+    }
+    if (dialog.KeepCalibrationChecked() != context_.settings.keepCalibration) {
+        context_.settings.keepCalibration = dialog.KeepCalibrationChecked();
+        dpmr::SaveKeepCalibration(context_.settings);
     }
     if (!dialog.Succeeded()) {
         // The copy kept before the first byte is not what the radio holds:
@@ -844,6 +859,27 @@ void CMainFrame::OnWrite() {
                        : QString::fromStdString(dialog.result().message);
     if (!backupFailure.isEmpty()) done += ". " + backupFailure;
     statusBar()->showMessage(done, backupFailure.isEmpty() ? 10000 : 30000);
+}
+
+void CMainFrame::OnFleetWrite() {
+    // The check sees what is written: the table stored first.
+    view_->StoreGridToImage();
+    QString notice;
+    if (!CheckBeforeWrite(notice)) return;
+    CFleetWriteDlg dialog(context_.image, context_.settings.baudRate, context_.backupFolder,
+                          context_.settings.verifyAfterWrite, /*force=*/true, this);
+    for (std::size_t k = 0; k < context_.demoFleetPorts.size(); ++k) {
+        dialog.AddPort({QString::fromStdString(context_.demoFleetPorts[k]),
+                        QString("Virtual radio %1 (demo)").arg(k + 1), true, {}});
+    }
+    for (const CPortSettingDlg::PortEntry& e : CPortSettingDlg::SystemPorts())
+        dialog.AddPort({e.devicePath, e.label, e.available, e.reason});
+    if (!context_.settings.portName.empty()) {
+        dialog.AddPort({QString::fromStdString(
+                            dpmr::DevicePathForPortName(context_.settings.portName)),
+                        "the port of Read and Write", true, {}});
+    }
+    dialog.exec();
 }
 
 void CMainFrame::OnScanInfo() {

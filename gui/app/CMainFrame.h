@@ -89,6 +89,7 @@ class CMainFrame : public QMainWindow {
     void OnUserGuide();  // Help > User Guide (F1)
     void OnRead();
     void OnWrite();
+    void OnFleetWrite();
     void OnPortSetting();
     void OnScanInfo();
     void OnBasicSetting();

@@ -18,6 +18,9 @@ void PrintUsage(std::FILE* out) {
     std::fputs(dpmr::help::HelpText(dpmr::help::DesktopHelp()).c_str(), out);
 }
 
+// The virtual radios of demo mode.
+constexpr int kDemoFleetSize = 4;
+
 }  // namespace
 
 std::optional<int> CProgramApp::InfoOption(int argc, char** argv) {
@@ -40,6 +43,7 @@ CProgramApp::~CProgramApp() {
     // The window goes before the virtual radio it may still be talking to.
     frame_.reset();
     demoRadio_.reset();
+    demoFleet_.clear();
 }
 
 std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
@@ -69,6 +73,18 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
         const std::string path = StartDemoRadio();
         if (path.empty()) return 2;
         context_.settings.portName = path;
+        // Three more radios, so that "Write to Several Radios..." has a fleet.
+        context_.demoFleetPorts = {path};
+        for (int k = 1; k < kDemoFleetSize; ++k) {
+            std::string error;
+            auto radio = StartDemoVirtualRadio(error, k);
+            if (!radio) {
+                std::fprintf(stderr, "dpmrcps: cannot start a virtual radio: %s\n", error.c_str());
+                return 2;
+            }
+            context_.demoFleetPorts.push_back(DemoRadioPortName(*radio));
+            demoFleet_.push_back(std::move(radio));
+        }
     }
 
     frame_ = std::make_unique<CMainFrame>(context_);

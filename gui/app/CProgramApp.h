@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/AppContext.h"
 
@@ -43,4 +44,5 @@ class CProgramApp {
     AppContext context_;
     std::unique_ptr<CMainFrame> frame_;
     std::unique_ptr<dpmr::VirtualRadio> demoRadio_;
+    std::vector<std::unique_ptr<dpmr::VirtualRadio>> demoFleet_;  // radios 2 to 4 of --demo
 };

@@ -13,7 +13,7 @@ namespace {
 // has been adjusted: every gain at its usual middle value (what an empty edit
 // of the adjustment dialog stores), every list at 0 dB, and squelch values and
 // noise thresholds that rise with the frequency.
-void AddDemoFactoryValues(dpmr::RadioImage& memory) {
+void AddDemoFactoryValues(dpmr::RadioImage& memory, int variant) {
     dpmr::form::FormDialog adjustment(dpmr::AdjustParamDialogDecl(), memory);
     for (int p = 0; p < adjustment.PageCount(); ++p) {
         dpmr::form::FieldPage& page = *adjustment.FieldPageAt(p);
@@ -22,7 +22,8 @@ void AddDemoFactoryValues(dpmr::RadioImage& memory) {
     }
     adjustment.Close();
     for (std::size_t k = 0; k < dpmr::layout::kSquelchValuesSize; ++k)
-        memory.SetU8(dpmr::layout::kSquelchValues + k, static_cast<std::uint8_t>(52 + k));
+        memory.SetU8(dpmr::layout::kSquelchValues + k,
+                     static_cast<std::uint8_t>(52 + k + 3 * variant));
     const std::uint8_t thresholds[] = {40, 46, 36, 42};
     for (std::size_t k = 0; k < dpmr::layout::kSquelchThresholdsSize; ++k)
         memory.SetU8(dpmr::layout::kSquelchThresholds + k, thresholds[k]);
@@ -30,10 +31,10 @@ void AddDemoFactoryValues(dpmr::RadioImage& memory) {
 
 }  // namespace
 
-std::unique_ptr<dpmr::VirtualRadio> StartDemoVirtualRadio(std::string& error) {
+std::unique_ptr<dpmr::VirtualRadio> StartDemoVirtualRadio(std::string& error, int variant) {
     auto radio = std::make_unique<dpmr::VirtualRadio>();
     dpmr::RadioImage memory = dpmr::LoadSampleCodeplug(dpmr::ProgramFolder());
-    AddDemoFactoryValues(memory);
+    AddDemoFactoryValues(memory, variant);
     radio->SetMemory(memory);
     if (dpmr::Status s = radio->Start(); !s) {
         error = s.message();

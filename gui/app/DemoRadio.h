@@ -9,5 +9,7 @@
 
 #include "link/VirtualRadio.h"
 
-std::unique_ptr<dpmr::VirtualRadio> StartDemoVirtualRadio(std::string& error);
+// `variant` gives each radio of the demo fleet squelch values of its own, as
+// the factory would have set them.
+std::unique_ptr<dpmr::VirtualRadio> StartDemoVirtualRadio(std::string& error, int variant = 0);
 std::string DemoRadioPortName(const dpmr::VirtualRadio& radio);

@@ -9,6 +9,9 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "fleet/FleetPlan.h"
+#include "link/ServiceTransfers.h"
+
 CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::LinkSettings link,
                            dpmr::TransferControl& control, QWidget* parent)
     : QDialog(parent),
@@ -44,6 +47,11 @@ CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::L
         // Off by default: reading back doubles the time a Write takes.
         verify_ = new QCheckBox("Verify after writing");
         buttons->addWidget(verify_);
+        keepCalibration_ = new QCheckBox("Keep the radio's squelch calibration");
+        keepCalibration_->setToolTip(
+            "Read the radio's own squelch calibration first and write it back unchanged, "
+            "instead of the one in this file (set at the factory for the radio it came from)");
+        buttons->addWidget(keepCalibration_);
     }
     buttons->addStretch();
     buttons->addWidget(start_);
@@ -71,6 +79,14 @@ bool CProgressDlg::VerifyChecked() const {
     return verify_ && verify_->isChecked();
 }
 
+void CProgressDlg::SetKeepCalibration(bool on) {
+    if (keepCalibration_) keepCalibration_->setChecked(on);
+}
+
+bool CProgressDlg::KeepCalibrationChecked() const {
+    return keepCalibration_ && keepCalibration_->isChecked();
+}
+
 void CProgressDlg::SetNotice(const QString& text) {
     notice_->setText(text);
     notice_->setVisible(!text.isEmpty());
@@ -82,6 +98,7 @@ void CProgressDlg::OnStart() {
     running_ = true;
     start_->setEnabled(false);
     if (verify_) verify_->setEnabled(false);
+    if (keepCalibration_) keepCalibration_->setEnabled(false);
     if (beforeStart_) beforeStart_();
     // Mark the transfer busy before the worker starts, so that "Exit" pressed
     // right away is taken as a stop request, not as closing the dialog; an
@@ -97,14 +114,26 @@ void CProgressDlg::OnStart() {
     };
     const bool verify = VerifyChecked();
     hint_->setText("Connecting to the radio...");
-    worker_ = std::thread([this, progress, verify] {
-        dpmr::TransferResult result = direction_ == Direction::kRead
-                                          ? dpmr::ReadFromRadio(link_, image_, progress, control_)
-                                          : dpmr::WriteToRadio(link_, image_, progress, control_);
+    const bool keepCalibration = KeepCalibrationChecked();
+    worker_ = std::thread([this, progress, verify, keepCalibration] {
+        // With the radio's calibration kept, what is sent is a copy of the
+        // image holding it; the document itself stays as it is.
+        dpmr::RadioImage sent = image_;
+        dpmr::TransferResult result = dpmr::TransferResult::Success();
+        if (keepCalibration) {
+            dpmr::RadioImage radio = image_;
+            result = dpmr::ReadSquelch(link_, radio);
+            if (result.succeeded()) dpmr::CopySquelchCalibration(radio, sent);
+        }
+        if (result.succeeded()) {
+            result = direction_ == Direction::kRead
+                         ? dpmr::ReadFromRadio(link_, image_, progress, control_)
+                         : dpmr::WriteToRadio(link_, sent, progress, control_);
+        }
         if (verify && result.succeeded()) {
             QMetaObject::invokeMethod(
                 this, [this] { OnVerifying(); }, Qt::QueuedConnection);
-            result = dpmr::VerifyRadio(link_, image_, progress, control_);
+            result = dpmr::VerifyRadio(link_, sent, progress, control_);
         }
         control_.busy = false;
         QMetaObject::invokeMethod(

@@ -40,6 +40,10 @@ class CProgressDlg : public QDialog {
     // Write only: the "Verify after writing" box and its state.
     void SetVerify(bool on);
     bool VerifyChecked() const;
+    // Write only: "Keep the radio's squelch calibration": the radio's own is
+    // read first and written back unchanged instead of the image's.
+    void SetKeepCalibration(bool on);
+    bool KeepCalibrationChecked() const;
     // Runs on the user-interface thread when "Start" starts the transfer,
     // before the first byte is sent (Write keeps its backup there).
     void SetBeforeStart(std::function<void()> hook) { beforeStart_ = std::move(hook); }
@@ -54,6 +58,7 @@ class CProgressDlg : public QDialog {
     QProgressBar* progressBar() const { return bar_; }
     QLabel* percentLabel() const { return percent_; }
     QCheckBox* verifyBox() const { return verify_; }
+    QCheckBox* keepCalibrationBox() const { return keepCalibration_; }
 
   signals:
     // The transfer ended; its result is shown and "Close" closes the dialog.
@@ -84,6 +89,7 @@ class CProgressDlg : public QDialog {
     QLabel* hint_ = nullptr;
     QLabel* notice_ = nullptr;
     QCheckBox* verify_ = nullptr;
+    QCheckBox* keepCalibration_ = nullptr;
     QProgressBar* bar_ = nullptr;
     QLabel* percent_ = nullptr;
     QPushButton* start_ = nullptr;

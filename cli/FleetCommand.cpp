@@ -1,0 +1,290 @@
+// dpmrtool fleet: one configuration written to several radios at once, each
+// with its own radio ID and name (or its own identity kept), each keeping its
+// factory squelch calibration. One progress line per radio while it runs,
+// then a summary table; the exit status says whether every radio succeeded.
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <iomanip>
+#include <iostream>
+#include <set>
+#include <sstream>
+
+#include "ArgParser.h"
+#include "Command.h"
+#include "FileError.h"
+#include "backup/BackupStore.h"
+#include "check/WriteCheck.h"
+#include "config/AppSettings.h"
+#include "fleet/FleetWrite.h"
+#include "image/Document.h"
+#include "util/DecimalText.h"
+#include "util/FileIo.h"
+
+namespace dpmr::cli {
+
+namespace {
+
+// Ctrl+C asks every transfer to stop after its block in progress (a
+// lock-free atomic store is safe in a signal handler); a second one ends the
+// program at once.
+std::atomic<bool> gFleetStop{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+void OnFleetInterrupt(int) {
+    gFleetStop.store(true);
+}
+
+class FleetInterruptScope {
+  public:
+    FleetInterruptScope() {
+        struct sigaction action {};
+        action.sa_handler = OnFleetInterrupt;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, &previous_);
+    }
+    ~FleetInterruptScope() { ::sigaction(SIGINT, &previous_, nullptr); }
+    FleetInterruptScope(const FleetInterruptScope&) = delete;
+    FleetInterruptScope& operator=(const FleetInterruptScope&) = delete;
+
+  private:
+    struct sigaction previous_ {};
+};
+
+// A whole number, possibly negative (for the step).
+std::optional<long long> ParseSigned(const std::string& text) {
+    if (!text.empty() && text[0] == '-') {
+        const auto v = ParseWholeNumber(text.substr(1));
+        if (!v) return std::nullopt;
+        return -*v;
+    }
+    return ParseWholeNumber(text);
+}
+
+// The progress lines on stderr: on a terminal one line per radio redrawn in
+// place; otherwise a line whenever a radio enters a new stage.
+class ProgressLines {
+  public:
+    explicit ProgressLines(const std::vector<FleetTarget>& targets)
+        : targets_(targets), states_(targets.size()), live_(::isatty(STDERR_FILENO) != 0) {
+        if (!live_) return;
+        for (std::size_t i = 0; i < targets_.size(); ++i)
+            std::fprintf(stderr, "%s\n", Line(i).c_str());
+        std::fflush(stderr);
+    }
+
+    void Update(const FleetProgress& p) {
+        State& s = states_[p.index];
+        const bool newStage = s.stage != p.stage;
+        if (!newStage && s.percent == p.percent) return;
+        s.stage = p.stage;
+        s.percent = p.percent;
+        if (live_) {
+            // Up to the radio's line, redraw it, back down below the last line.
+            const std::size_t up = targets_.size() - p.index;
+            std::fprintf(stderr, "\x1b[%zuA\r\x1b[2K%s\x1b[%zuB\r", up, Line(p.index).c_str(), up);
+        } else if (newStage) {
+            std::fprintf(stderr, "%s\n", Line(p.index).c_str());
+        }
+        std::fflush(stderr);
+    }
+
+  private:
+    struct State {
+        FleetStage stage = FleetStage::kWaiting;
+        int percent = 0;
+    };
+
+    std::string Line(std::size_t i) const {
+        const State& s = states_[i];
+        std::ostringstream out;
+        out << "radio " << targets_[i].number << " " << targets_[i].port << ": "
+            << FleetStageText(s.stage);
+        if (s.stage == FleetStage::kReadingRadio || s.stage == FleetStage::kWriting ||
+            s.stage == FleetStage::kVerifying)
+            out << " " << s.percent << "%";
+        return out.str();
+    }
+
+    const std::vector<FleetTarget>& targets_;
+    std::vector<State> states_;
+    bool live_;
+};
+
+// The summary table on stdout.
+void PrintSummary(const std::vector<FleetRadioResult>& results) {
+    std::size_t portWidth = 4;
+    for (const FleetRadioResult& r : results) portWidth = std::max(portWidth, r.target.port.size());
+    std::cout << std::left << std::setw(static_cast<int>(portWidth) + 2) << "port" << std::setw(10)
+              << "radio ID" << std::setw(10) << "name" << std::setw(9) << "seconds"
+              << "result\n";
+    for (const FleetRadioResult& r : results) {
+        std::ostringstream seconds;
+        seconds << std::fixed << std::setprecision(1) << r.seconds;
+        std::cout << std::left << std::setw(static_cast<int>(portWidth) + 2) << r.target.port
+                  << std::setw(10) << r.radioId << std::setw(10) << r.name << std::setw(9)
+                  << seconds.str() << FleetResultText(r) << "\n";
+    }
+}
+
+int RunFleetCommand(const std::vector<std::string>& args) {
+    ArgParser p({"--port", "--baud", "--id-from", "--id-step", "--name", "--log"},
+                {"--keep-identity", "--verify", "--force", "--copy-calibration"});
+    if (!p.Parse(args)) return UsageError(p.error());
+    if (p.Positional().size() != 1) {
+        return UsageError(
+            "usage: dpmrtool fleet FILE.dat --port P1 --port P2 ... [--id-from N] [--id-step K] "
+            "[--name PATTERN] [--keep-identity] [--verify] [--force] [--log LOG.csv]");
+    }
+    const std::vector<std::string> ports = p.Values("--port");
+    if (ports.empty()) return UsageError("no radio given: name each radio's port with --port");
+
+    FleetIdentityOptions identity;
+    identity.keepIdentity = p.Has("--keep-identity");
+    identity.namePattern = p.Value("--name").value_or("");
+    if (auto from = p.Value("--id-from")) {
+        identity.idFrom = ParseWholeNumber(*from);
+        if (!identity.idFrom) return UsageError("--id-from needs a radio ID, not '" + *from + "'");
+    }
+    if (auto step = p.Value("--id-step")) {
+        const auto v = ParseSigned(*step);
+        if (!v) return UsageError("--id-step needs a whole number, not '" + *step + "'");
+        identity.idStep = *v;
+        if (!identity.idFrom) return UsageError("--id-step needs --id-from");
+    }
+
+    FleetRunOptions run;
+    run.baudRate = LoadAppSettings(ExecutableFolder()).baudRate;
+    if (auto baud = p.Value("--baud")) {
+        const auto value = ParseWholeNumber(*baud);
+        if (!value || *value <= 0 || *value > 4000000)
+            return UsageError("--baud needs a positive number of bits per second, not '" + *baud +
+                              "'");
+        run.baudRate = static_cast<std::int32_t>(*value);
+    }
+    run.keepIdentity = identity.keepIdentity;
+    run.namePattern = identity.namePattern;
+    run.verify = p.Has("--verify");
+    run.force = p.Has("--force");
+    run.copyCalibration = p.Has("--copy-calibration");
+    run.backupFolder = DefaultBackupFolder();
+
+    const std::string& file = p.Positional()[0];
+    RadioImage document;
+    if (Status s = LoadImageFile(file, document); !s) return FileError(s);
+    const auto log = p.Value("--log");
+    if (log) {
+        if (Status s = CheckCanSave(*log); !s) return FileError(s);
+    }
+
+    std::vector<FleetTarget> targets;
+    std::vector<std::string> notes;
+    if (Status s = PlanFleet(ports, identity, document, targets, notes); !s)
+        return UsageError(s.message());
+    for (const std::string& note : notes) std::cerr << "dpmrtool: " << note << "\n";
+
+    // The problems of what the first radio gets (the document with that
+    // radio's identity), once, before anything is sent.
+    RadioImage first = document;
+    if (!targets[0].radioId.empty() || targets[0].name) {
+        StoreRadioIdentity(first,
+                           targets[0].radioId.empty() ? ImageRadioId(first) : targets[0].radioId,
+                           targets[0].name.value_or(ImageRadioName(first)));
+    }
+    const std::vector<WriteProblem> problems = CheckBeforeWrite(first);
+    std::set<std::string> shown;
+    for (const WriteProblem& problem : problems) {
+        std::cerr << ProblemLine(problem) << "\n";
+        shown.insert(ProblemLine(problem));
+    }
+    if (HasErrors(problems) && !run.force)
+        return UsageError(file + " has errors and was not written (--force writes it anyway)");
+
+    std::vector<FleetRadioResult> results;
+    {
+        ProgressLines lines(targets);
+        FleetInterruptScope interrupt;
+        gFleetStop = false;
+        results = RunFleet(
+            document, targets, run,
+            [&lines](const FleetProgress& progress) { lines.Update(progress); }, gFleetStop);
+    }
+    for (const FleetRadioResult& r : results) {
+        for (const std::string& note : r.notes) {
+            if (!shown.count(note))
+                std::cerr << "radio " << r.target.number << " " << r.target.port << ": " << note
+                          << "\n";
+        }
+    }
+    PrintSummary(results);
+    if (const auto partly = PartlyWrittenPorts(results); !partly.empty()) {
+        std::cerr << "These radios may now hold a partly written configuration: write them "
+                     "again before using them:";
+        for (const std::string& port : partly) std::cerr << " " << port;
+        std::cerr << "\n";
+    }
+    int status = kExitOk;
+    for (const FleetRadioResult& r : results)
+        if (!r.succeeded()) status = kExitTransferFailed;
+    if (gFleetStop.load()) status = kExitCancelled;
+    if (log) {
+        const std::string text = FleetLogCsv(results);
+        if (Status s = WriteFileAtomically(
+                *log, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+            !s) {
+            std::cerr << "dpmrtool: the log was not written: " << s.message() << "\n";
+            if (status == kExitOk) status = kExitUsage;
+        }
+    }
+    return status;
+}
+
+const RegisterCommand kFleet{
+    {"fleet", "write one configuration to several radios at once",
+     "Usage: dpmrtool fleet FILE.dat --port P1 --port P2 ... [--baud N]\n"
+     "                      [--id-from N] [--id-step K] [--name PATTERN]\n"
+     "                      [--keep-identity] [--copy-calibration] [--verify]\n"
+     "                      [--force] [--log LOG.csv]\n\n"
+     "Writes the configuration of FILE.dat into every radio named with --port,\n"
+     "all at the same time (one transfer per port). Each radio gets its own\n"
+     "image: the file with that radio's dPMR radio ID and name, and the radio's\n"
+     "own factory squelch calibration, read from it first with the squelch\n"
+     "transfer and written back unchanged.\n\n"
+     "Every radio needs an ID of its own: an ID the radio would not take\n"
+     "(0000001 to 9000000, not 1000000, 2000000, ... 9000000) or one that\n"
+     "repeats is refused before anything is sent. Each radio's image is checked\n"
+     "(see dpmrtool check) and backed up (see dpmrtool backups) before it is\n"
+     "sent. A failure on one port never stops the others. Ctrl+C stops every\n"
+     "transfer after its block in progress and names the radios that may now\n"
+     "hold a partly written configuration.\n\n"
+     "While it runs, one line per radio on stderr shows what it is doing; at the\n"
+     "end a table on stdout gives each radio's port, radio ID, name, seconds and\n"
+     "result.\n\n"
+     "Options:\n"
+     "  --port DEV          a radio's serial device; repeat for every radio\n"
+     "  --baud N            line speed; default: [Setup] BaudRate, else 9600\n"
+     "  --id-from N         the first radio's ID; radio k gets N + (k-1) * step\n"
+     "  --id-step K         the step between IDs (default 1; needs --id-from)\n"
+     "  --name PATTERN      each radio's name: {n} is its number (1 for the first\n"
+     "                      --port), {id} its 7-digit ID, {id:4} the ID's last 4\n"
+     "                      digits, {{ and }} braces; cut to 8 characters (said)\n"
+     "  --keep-identity     read each radio first and keep its own ID and name\n"
+     "                      (how an existing fleet gets new channels); two radios\n"
+     "                      found with the same ID are reported and none is written\n"
+     "  --copy-calibration  write the file's squelch calibration into every radio\n"
+     "                      instead of each radio's own\n"
+     "  --verify            read each radio back afterwards and compare\n"
+     "  --force             write a file that has errors\n"
+     "  --log LOG.csv       write a log: time, port, radio ID, name, result,\n"
+     "                      backup file\n\n"
+     "Without --id-from or --keep-identity, a single radio keeps the file's ID.\n\n"
+     "Exit status: 0 every radio succeeded; 1 a radio failed (the table says\n"
+     "which); 2 usage or file error, nothing sent; 130 cancelled by Ctrl+C.\n",
+     RunFleetCommand}};
+
+}  // namespace
+
+}  // namespace dpmr::cli

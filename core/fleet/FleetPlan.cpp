@@ -1,0 +1,211 @@
+// The identities of a fleet write: IDs from a start value and a step, names
+// from a pattern, all refused or accepted before the first byte goes out.
+#include "fleet/FleetPlan.h"
+
+#include <map>
+#include <set>
+
+#include "form/DtmfSymbols.h"
+#include "image/ImageLayout.h"
+#include "util/DecimalText.h"
+
+namespace dpmr {
+
+namespace {
+
+constexpr long long kLargestSevenDigits = 9999999;
+
+std::string SevenDigits(long long value) {
+    return PadSevenDigits(std::to_string(value));
+}
+
+}  // namespace
+
+Status ExpandNamePattern(const std::string& pattern, int number, const std::string& radioId,
+                         std::string& name) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E) {
+            return Status::Error("the name pattern '" + pattern +
+                                 "' holds a character the radio cannot show (only plain ASCII "
+                                 "letters, digits and signs)");
+        }
+        if ((c == '{' || c == '}') && i + 1 < pattern.size() && pattern[i + 1] == c) {
+            out += c;
+            ++i;
+            continue;
+        }
+        if (c == '}') return Status::Error("the name pattern '" + pattern + "' has a lone '}'");
+        if (c != '{') {
+            out += c;
+            continue;
+        }
+        const std::size_t close = pattern.find('}', i);
+        if (close == std::string::npos)
+            return Status::Error("the name pattern '" + pattern + "' has a '{' without '}'");
+        const std::string field = pattern.substr(i + 1, close - i - 1);
+        if (field == "n") {
+            out += std::to_string(number);
+        } else if (field == "id") {
+            out += radioId;
+        } else if (field.rfind("id:", 0) == 0) {
+            const auto digits = ParseWholeNumber(field.substr(3));
+            if (!digits || *digits < 1 || *digits > 7) {
+                return Status::Error("{" + field +
+                                     "} in the name pattern: the ID has 1 to 7 digits to keep");
+            }
+            const auto keep = static_cast<std::size_t>(*digits);
+            out += radioId.size() > keep ? radioId.substr(radioId.size() - keep) : radioId;
+        } else {
+            return Status::Error("{" + field +
+                                 "} in the name pattern is not known: use {n}, {id} or {id:4}");
+        }
+        i = close;
+    }
+    name = std::move(out);
+    return Status::Ok();
+}
+
+Status FleetRadioName(const std::string& pattern, int number, const std::string& radioId,
+                      std::string& name, std::string& note) {
+    std::string full;
+    if (Status s = ExpandNamePattern(pattern, number, radioId, full); !s) return s;
+    note.clear();
+    if (full.size() > kFleetRadioNameSize) {
+        note = "radio " + std::to_string(number) + ": the name \"" + full +
+               "\" is cut to the radio's 8 characters: \"" + full.substr(0, kFleetRadioNameSize) +
+               "\"";
+        full.resize(kFleetRadioNameSize);
+    }
+    name = std::move(full);
+    return Status::Ok();
+}
+
+Status PlanFleet(const std::vector<std::string>& ports, const FleetIdentityOptions& options,
+                 const RadioImage& document, std::vector<FleetTarget>& targets,
+                 std::vector<std::string>& notes) {
+    std::vector<FleetTarget> planned;
+    std::vector<std::string> said;
+    if (ports.empty()) return Status::Error("no port given: name at least one radio's port");
+    std::set<std::string> seen;
+    for (const std::string& port : ports) {
+        if (port.empty()) return Status::Error("an empty port name was given");
+        if (!seen.insert(port).second) return Status::Error("the port " + port + " is given twice");
+    }
+    if (options.keepIdentity && options.idFrom)
+        return Status::Error(
+            "an ID start value and keeping each radio's identity exclude "
+            "each other");
+    if (options.idFrom && (*options.idFrom < 1 || *options.idFrom > kLargestSevenDigits))
+        return Status::Error("the first radio ID must have at most 7 digits (1 to 9999999)");
+    if (options.idStep < -kLargestSevenDigits || options.idStep > kLargestSevenDigits)
+        return Status::Error("the ID step must have at most 7 digits");
+
+    if (!options.idFrom && !options.keepIdentity && ports.size() > 1) {
+        return Status::Error("every radio needs an ID of its own, but all " +
+                             std::to_string(ports.size()) + " would get the document's ID " +
+                             ImageRadioId(document) +
+                             ": give a first ID and a step, or keep each radio's identity");
+    }
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        FleetTarget t;
+        t.number = static_cast<int>(i) + 1;
+        t.port = ports[i];
+        if (options.idFrom) {
+            const long long id = *options.idFrom + options.idStep * static_cast<long long>(i);
+            if (id < 1 || id > kLargestSevenDigits) {
+                return Status::Error("radio " + std::to_string(t.number) + " (" + t.port +
+                                     ") would get the ID " + std::to_string(id) +
+                                     ", which has no 7-digit form");
+            }
+            t.radioId = SevenDigits(id);
+            if (!IsValidSevenDigitId(t.radioId)) {
+                return Status::Error("radio " + std::to_string(t.number) + " (" + t.port +
+                                     ") would get the ID " + t.radioId +
+                                     ", which the radio does not take (0000001 to 9000000, "
+                                     "not 1000000, 2000000, ... 9000000): choose another start "
+                                     "or step");
+            }
+        }
+        if (!options.keepIdentity) {
+            if (!options.namePattern.empty()) {
+                std::string name, note;
+                const std::string id = t.radioId.empty() ? ImageRadioId(document) : t.radioId;
+                if (Status s = FleetRadioName(options.namePattern, t.number, id, name, note); !s)
+                    return s;
+                if (!note.empty()) said.push_back(note);
+                t.name = name;
+            }
+        } else if (!options.namePattern.empty()) {
+            // Checked now, applied once each radio's own ID is known.
+            std::string name;
+            if (Status s = ExpandNamePattern(options.namePattern, t.number, "0000001", name); !s)
+                return s;
+        }
+        planned.push_back(std::move(t));
+    }
+    if (const auto repeats = RepeatedIds(planned); !repeats.empty()) {
+        std::string text = "every radio needs an ID of its own, but the step repeats ";
+        for (std::size_t i = 0; i < repeats.size(); ++i) text += (i ? "; " : "") + repeats[i];
+        return Status::Error(text);
+    }
+    targets = std::move(planned);
+    notes.insert(notes.end(), said.begin(), said.end());
+    return Status::Ok();
+}
+
+std::string ImageRadioId(const RadioImage& image) {
+    return NormalizeSevenDigitId(ReadDtmfSymbols(image, kFleetRadioIdOffset, kFleetRadioIdSize),
+                                 "0000001");
+}
+
+std::string ImageRadioName(const RadioImage& image) {
+    return image.Text(layout::kRadioName, kFleetRadioNameSize);
+}
+
+void StoreRadioIdentity(RadioImage& image, const std::string& radioId, const std::string& name) {
+    WriteDtmfSymbols(image, kFleetRadioIdOffset, kFleetRadioIdSize, PadSevenDigits(radioId));
+    StoreRadioName(image, name);
+}
+
+void StoreRadioName(RadioImage& image, const std::string& name) {
+    image.FillFF(layout::kRadioName, kFleetRadioNameSize);
+    image.SetText(layout::kRadioName, kFleetRadioNameSize, name.substr(0, kFleetRadioNameSize));
+}
+
+void CopyRadioIdentity(const RadioImage& from, RadioImage& to) {
+    for (std::size_t i = 0; i < kFleetRadioIdSize; ++i)
+        to.SetU8(kFleetRadioIdOffset + i, from.U8(kFleetRadioIdOffset + i));
+    for (std::size_t i = 0; i < kFleetRadioNameSize; ++i)
+        to.SetU8(layout::kRadioName + i, from.U8(layout::kRadioName + i));
+}
+
+void CopySquelchCalibration(const RadioImage& from, RadioImage& to) {
+    for (std::size_t i = 0; i < layout::kSquelchValuesSize; ++i)
+        to.SetU8(layout::kSquelchValues + i, from.U8(layout::kSquelchValues + i));
+    for (std::size_t i = 0; i < layout::kSquelchThresholdsSize; ++i)
+        to.SetU8(layout::kSquelchThresholds + i, from.U8(layout::kSquelchThresholds + i));
+}
+
+std::vector<std::string> RepeatedIds(const std::vector<FleetTarget>& targets) {
+    std::map<std::string, std::vector<std::string>> byId;
+    std::vector<std::string> order;
+    for (const FleetTarget& t : targets) {
+        if (t.radioId.empty()) continue;
+        auto& ports = byId[t.radioId];
+        if (ports.size() == 1) order.push_back(t.radioId);
+        ports.push_back(t.port);
+    }
+    std::vector<std::string> out;
+    for (const std::string& id : order) {
+        const auto& ports = byId[id];
+        std::string text = "ID " + id + " on ";
+        for (std::size_t i = 0; i < ports.size(); ++i)
+            text += (i == 0 ? "" : i + 1 == ports.size() ? " and " : ", ") + ports[i];
+        out.push_back(text);
+    }
+    return out;
+}
+
+}  // namespace dpmr

@@ -1,0 +1,106 @@
+// FleetWrite: one configuration written to several radios at once, one worker
+// thread per port, each running the ordinary transfer engine on its own port.
+// Every radio gets its own image: the document with that radio's identity
+// (FleetPlan) and, unless the user opts out, its own factory squelch
+// calibration, read from it first and written back unchanged. Each radio's
+// image is checked before it is written, backed up (what was read and what is
+// sent), and read back when asked. A failure on one port never stops the
+// others; a stop request stops every transfer and the results name the
+// radios that may now hold a partly written configuration.
+#pragma once
+
+#include <atomic>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "fleet/FleetPlan.h"
+#include "image/RadioImage.h"
+
+namespace dpmr {
+
+// What one radio is doing, as its progress line shows it.
+enum class FleetStage {
+    kWaiting,
+    kReadingRadio,        // keeping its identity: the whole configuration
+    kReadingCalibration,  // its squelch calibration
+    kWriting,
+    kVerifying,
+    kDone,
+    kFailed,
+    kCancelled,
+    kNotWritten,  // refused before its write started (a repeated identity)
+};
+
+// "waiting", "reading the radio", "reading its calibration", "writing",
+// "verifying", "done", "failed", "cancelled", "not written".
+const char* FleetStageText(FleetStage stage);
+
+struct FleetRunOptions {
+    std::int32_t baudRate = 9600;
+    // Read each radio first and write back its own ID and name (a name
+    // pattern, when given, still names it from its own ID).
+    bool keepIdentity = false;
+    std::string namePattern{};
+    bool verify = false;
+    // Write the document's squelch calibration into every radio instead of
+    // each radio's own (the user's deliberate choice).
+    bool copyCalibration = false;
+    // Write an image that has errors in the check before writing.
+    bool force = false;
+    // Where the backups go; empty: none are kept (each radio's notes say so).
+    std::string backupFolder{};
+};
+
+// One radio's progress: its index in the targets, stage and percentage of
+// the stage (0 to 100).
+struct FleetProgress {
+    std::size_t index = 0;
+    FleetStage stage = FleetStage::kWaiting;
+    int percent = 0;
+};
+
+struct FleetRadioResult {
+    FleetTarget target;
+    std::string radioId;  // what the radio got (or holds, when not written)
+    std::string name;
+    FleetStage outcome = FleetStage::kWaiting;  // kDone, kFailed, kCancelled or kNotWritten
+    std::string message;                        // the reason, for every outcome but kDone
+    // The write had begun and did not complete: the radio may hold a partly
+    // written configuration.
+    bool partlyWritten = false;
+    double seconds = 0;
+    std::time_t finishedAt = 0;
+    std::string backupFile;  // the backup of what was sent (empty: none kept)
+    // What the user should know besides: the check's warnings, a backup that
+    // could not be kept, a name cut to 8 characters.
+    std::vector<std::string> notes;
+
+    bool succeeded() const { return outcome == FleetStage::kDone; }
+};
+
+// Called from the workers (never two calls at a time).
+using FleetProgressCallback = std::function<void(const FleetProgress&)>;
+
+// Runs the fleet write and returns one result per target, in order. Blocks
+// until every worker has ended. `cancel` may be set from any thread or a
+// signal handler: every transfer stops after its block in progress.
+std::vector<FleetRadioResult> RunFleet(const RadioImage& document,
+                                       const std::vector<FleetTarget>& targets,
+                                       const FleetRunOptions& options,
+                                       const FleetProgressCallback& progress,
+                                       const std::atomic<bool>& cancel);
+
+// The result's words for a table or a log: "done", or the outcome and its
+// reason on one line ("failed: Communication error: no answer ...").
+std::string FleetResultText(const FleetRadioResult& result);
+
+// The ports of the results that may hold a partly written configuration.
+std::vector<std::string> PartlyWrittenPorts(const std::vector<FleetRadioResult>& results);
+
+// The log as CSV: a title line, then one line per radio: time, port, radio
+// ID, name, result, backup file.
+std::string FleetLogCsv(const std::vector<FleetRadioResult>& results);
+
+}  // namespace dpmr

@@ -1,0 +1,195 @@
+// dpmrtool fleet, sim --count and write --keep-calibration, run as the built
+// programs against virtual radios: the radios' memories afterwards, the
+// summary table, the exit statuses, the log file, Ctrl+C. What each radio's
+// image holds in detail is FleetWriteTest's.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "core/link/LinkTestSupport.h"
+#include "fleet/FleetPlan.h"
+#include "image/ImageLayout.h"
+#include "support/DemoCodeplug.h"
+#include "support/TempDir.h"
+#include "support/ToolProcess.h"
+#include "util/Csv.h"
+
+namespace dpmr::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class DpmrtoolFleet : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(SaveImageFile(file_, DemoImage()).ok()); }
+    void StartRadios(std::size_t count, VirtualRadioOptions options = {}) {
+        for (std::size_t k = 0; k < count; ++k) {
+            radios_.push_back(StartRadio(options));
+            radios_.back()->SetMemory(PatternImage(static_cast<std::uint8_t>(k)));
+        }
+    }
+    std::vector<std::string> Args(std::vector<std::string> extra) const {
+        std::vector<std::string> args{"fleet", file_};
+        for (const auto& r : radios_) {
+            args.push_back("--port");
+            args.push_back(r->DevicePath());
+        }
+        args.insert(args.end(), extra.begin(), extra.end());
+        return args;
+    }
+    int Tool(std::vector<std::string> args) { return ToolProcess(args, dir_.path()).Wait(); }
+    std::string Out() const { return FileText(dir_.File("tool.out")); }
+    std::string Err() const { return FileText(dir_.File("tool.err")); }
+    // The table's line for a port.
+    std::string Row(const std::string& port) const {
+        std::istringstream in(Out());
+        for (std::string line; std::getline(in, line);)
+            if (line.rfind(port + " ", 0) == 0) return line;
+        return {};
+    }
+
+    TempDir dir_;
+    const std::string file_ = dir_.File("demo.dat");
+    std::vector<std::unique_ptr<VirtualRadio>> radios_;
+};
+
+TEST_F(DpmrtoolFleet, FourRadiosGetTheirOwnIdsAndNamesAndTheLogSaysSo) {
+    StartRadios(4);
+    const std::string log = dir_.File("fleet.csv");
+    ASSERT_EQ(Tool(Args({"--id-from", "1000001", "--name", "Unit {n}", "--verify", "--log", log})),
+              0)
+        << Err();
+    const RadioImage document = DemoImage();
+    for (std::size_t k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        const RadioImage memory = radios_[k]->Memory();
+        EXPECT_EQ(ImageRadioId(memory), "100000" + std::to_string(k + 1));
+        EXPECT_EQ(memory.Text(layout::kRadioName, 8), "Unit " + std::to_string(k + 1));
+        // Every other byte of the three ranges is the document's, but the
+        // radio's own squelch values.
+        for (const TransferRange& r : ProgramRanges()) {
+            for (std::size_t a = r.start; a < r.end; ++a) {
+                const bool identity = (a >= kFleetRadioIdOffset && a < kFleetRadioIdOffset + 7) ||
+                                      (a >= layout::kRadioName && a < layout::kRadioName + 8);
+                const bool squelch = a >= layout::kSquelchValues &&
+                                     a < layout::kSquelchValues + layout::kSquelchValuesSize;
+                if (identity) continue;
+                ASSERT_EQ(memory.U8(a), squelch ? PatternImage(static_cast<std::uint8_t>(k)).U8(a)
+                                                : document.U8(a))
+                    << "address " << a;
+            }
+        }
+        const std::string row = Row(radios_[k]->DevicePath());
+        EXPECT_NE(row.find("100000" + std::to_string(k + 1)), std::string::npos) << Out();
+        EXPECT_NE(row.find(" done"), std::string::npos) << row;
+    }
+    std::vector<CsvRecord> rows;
+    ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[4].fields[1], radios_[3]->DevicePath());
+    EXPECT_EQ(rows[4].fields[4], "done");
+    EXPECT_TRUE(fs::exists(rows[4].fields[5])) << rows[4].fields[5];
+}
+
+// Refusals come before anything is sent, with status 2 and one line.
+TEST_F(DpmrtoolFleet, RefusedIdsAndBadOptionsSendNothing) {
+    StartRadios(2);
+    const std::vector<std::vector<std::string>> cases = {
+        {"--id-from", "8999999", "--id-step", "1000001"},  // 9999999 > 9000000
+        {"--id-from", "0999999"},                          // then 1000000
+        {"--id-from", "5", "--id-step", "0"},
+        {},  // both would keep the document's ID
+        {"--id-from", "5", "--name", "{bad}"},
+        {"--id-from", "5", "--keep-identity"},
+        {"--id-step", "2"},
+        {"--id-from", "12x"},
+        {"--id-from", "5", "--log", dir_.File("no/such/folder/log.csv")},
+    };
+    for (const auto& extra : cases) {
+        SCOPED_TRACE(::testing::PrintToString(extra));
+        EXPECT_EQ(Tool(Args(extra)), 2);
+        const std::string err = Err();
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_EQ(Out(), "");
+    }
+    EXPECT_EQ(Tool({"fleet", file_, "--port", "/dev/a", "--port", "/dev/a", "--id-from", "9"}), 2);
+    EXPECT_EQ(Err(), "dpmrtool: the port /dev/a is given twice\n");
+    for (const auto& r : radios_) EXPECT_TRUE(r->Traffic().empty());
+}
+
+// The acceptance run with radio 3 silent, on radios of `dpmrtool sim --count`:
+// radios 1, 2 and 4 are done, radio 3 failed with its reason, status 1; a rerun
+// with that port, once it answers, finishes it.
+TEST_F(DpmrtoolFleet, ASilentSimRadioFailsAloneAndARerunFinishesIt) {
+    TempDir simDir;
+    const std::string saved = simDir.File("radio.dat");
+    ToolProcess sim({"sim", "--count", "4", "--radio", "3", "--silent", "--save", saved},
+                    simDir.path());
+    std::vector<std::string> ports;
+    ASSERT_TRUE(Eventually([&] {
+        std::istringstream in(FileText(simDir.File("tool.out")));
+        ports.clear();
+        for (std::string line; std::getline(in, line);) ports.push_back(line);
+        return ports.size() == 4;
+    }));
+    std::vector<std::string> args{"fleet", file_, "--id-from", "1000001", "--name", "Unit {n}"};
+    for (const auto& p : ports) args.insert(args.end(), {"--port", p});
+    EXPECT_EQ(Tool(args), 1) << Err();
+    for (int k : {0, 1, 3}) EXPECT_NE(Row(ports[k]).find(" done"), std::string::npos) << Out();
+    EXPECT_NE(Row(ports[2]).find(std::string("failed: ") + "its squelch calibration could not "
+                                                           "be read"),
+              std::string::npos)
+        << Out();
+    EXPECT_NE(Row(ports[2]).find(msg::kNoAnswer), std::string::npos);
+    ::kill(sim.pid, SIGTERM);
+    EXPECT_EQ(sim.Wait(), 0);
+    for (int k : {1, 2, 4}) {
+        RadioImage memory;
+        ASSERT_TRUE(LoadImageFile(simDir.File("radio-" + std::to_string(k) + ".dat"), memory).ok());
+        EXPECT_EQ(memory.Text(layout::kRadioName, 8), "Unit " + std::to_string(k));
+    }
+
+    // The rerun of the failed port with its own ID and number.
+    StartRadios(1);
+    EXPECT_EQ(Tool({"fleet", file_, "--port", radios_[0]->DevicePath(), "--id-from", "1000003",
+                    "--name", "Unit 3"}),
+              0)
+        << Err();
+    EXPECT_EQ(ImageRadioId(radios_[0]->Memory()), "1000003");
+}
+
+TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
+    StartRadios(2, {.paceBaud = 9600});
+    ToolProcess tool(Args({"--id-from", "1000001"}), dir_.path());
+    ASSERT_TRUE(Eventually(
+        [&] { return Requested(*radios_[0], 0x0120) && Requested(*radios_[1], 0x0120); }));
+    ::kill(tool.pid, SIGINT);
+    EXPECT_EQ(tool.Wait(), 130);
+    const std::string err = Err();
+    EXPECT_NE(err.find("partly written configuration: write them again before using them: " +
+                       radios_[0]->DevicePath() + " " + radios_[1]->DevicePath()),
+              std::string::npos)
+        << err;
+    for (const auto& r : radios_) {
+        EXPECT_TRUE(Eventually([&] { return CountFrames(r->Traffic(), kEndW) == 1; }));
+        EXPECT_EQ(SentToRadio(r->Traffic()).back(), kEndW);
+    }
+}
+
+// The single Write keeps the radio's calibration only when asked.
+TEST_F(DpmrtoolFleet, WriteKeepCalibrationSendsTheRadiosOwnSquelchValues) {
+    StartRadios(1);
+    const RadioImage before = radios_[0]->Memory();
+    const std::string port = radios_[0]->DevicePath();
+    ASSERT_EQ(Tool({"write", "--port", port, "--keep-calibration", file_}), 0) << Err();
+    EXPECT_EQ(radios_[0]->Memory().U8(layout::kSquelchValues), before.U8(layout::kSquelchValues));
+    EXPECT_TRUE(Requested(*radios_[0], layout::kSquelchThresholds));  // the squelch read
+    ASSERT_EQ(Tool({"write", "--port", port, file_}), 0) << Err();
+    EXPECT_EQ(radios_[0]->Memory().U8(layout::kSquelchValues),
+              DemoImage().U8(layout::kSquelchValues));
+}
+
+}  // namespace
+}  // namespace dpmr::test

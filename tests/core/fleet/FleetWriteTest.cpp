@@ -1,0 +1,357 @@
+// The fleet write: the identities planned before anything is sent (refused
+// IDs, name patterns), then real parallel writes against virtual radios on
+// pseudo-terminals: every radio's image, its calibration kept, one failing
+// radio among good ones, a stop, identities kept with a repeated ID, the log.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "backup/BackupStore.h"
+#include "core/link/LinkTestSupport.h"
+#include "fleet/FleetWrite.h"
+#include "image/ImageLayout.h"
+#include "support/DemoCodeplug.h"
+#include "support/TempDir.h"
+#include "util/Csv.h"
+
+namespace dpmr::test {
+namespace {
+
+// ---- planning -------------------------------------------------------------
+
+struct PlanCase {
+    const char* what;
+    int radios;
+    FleetIdentityOptions options;
+    std::vector<std::string> ids;    // expected, or empty when refused
+    std::vector<std::string> names;  // expected ("-" for none given)
+    const char* refusal;             // a part of the refusal
+};
+
+TEST(FleetPlan, IdsAndNamesOrTheRefusalBeforeAnythingIsSent) {
+    using O = FleetIdentityOptions;
+    const PlanCase cases[] = {
+        {"ids and numbered names",
+         4,
+         O{1000001, 1, "Unit {n}", false},
+         {"1000001", "1000002", "1000003", "1000004"},
+         {"Unit 1", "Unit 2", "Unit 3", "Unit 4"},
+         nullptr},
+        {"step and last digits",
+         3,
+         O{123, 10, "R{id:4}", false},
+         {"0000123", "0000133", "0000143"},
+         {"R0123", "R0133", "R0143"},
+         nullptr},
+        {"braces",
+         1,
+         O{8999999, 1, "{{{id:6}}}", false},
+         {"8999999"},
+         {"{999999}"},
+         nullptr},
+        {"negative step",
+         2,
+         O{5000002, -1, "", false},
+         {"5000002", "5000001"},
+         {"-", "-"},
+         nullptr},
+        {"one radio keeps the document's id",
+         1,
+         O{std::nullopt, 1, "Base", false},
+         {""},
+         {"Base"},
+         nullptr},
+        {"the rule refuses a round million",
+         3,
+         O{1999999, 1, "", false},
+         {},
+         {},
+         "would get the ID 2000000, which the radio does not take"},
+        {"above 9000000",
+         2,
+         O{8999999, 2, "", false},
+         {},
+         {},
+         "radio 2 (p2) would get the ID 9000001"},
+        {"a round million", 1, O{9000000, 1, "", false}, {}, {}, "ID 9000000, which"},
+        {"past 7 digits",
+         2,
+         O{8999999, 1000001, "", false},
+         {},
+         {},
+         "10000000, which has no 7-digit"},
+        {"below 1", 2, O{1, -1, "", false}, {}, {}, "no 7-digit form"},
+        {"a step of 0 repeats", 2, O{1234, 0, "", false}, {}, {}, "ID 0001234 on p1 and p2"},
+        {"several radios, the document's id", 2, O{}, {}, {}, "would get the document's ID"},
+        {"start and keep exclude each other", 2, O{7, 1, "", true}, {}, {}, "exclude"},
+        {"unknown field", 1, O{7, 1, "{name}", false}, {}, {}, "{name} in the name pattern"},
+        {"digits to keep", 1, O{7, 1, "{id:8}", false}, {}, {}, "1 to 7 digits"},
+        {"open brace", 1, O{7, 1, "Unit {n", false}, {}, {}, "without '}'"},
+        {"lone close brace", 1, O{7, 1, "Unit }", false}, {}, {}, "lone '}'"},
+        {"not ASCII", 1, O{7, 1, "Ünit", false}, {}, {}, "cannot show"},
+        {"keep: pattern checked now", 2, O{std::nullopt, 1, "{x}", true}, {}, {}, "{x}"},
+    };
+    RadioImage document = DemoImage();
+    for (const PlanCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> ports;
+        for (int i = 1; i <= c.radios; ++i) ports.push_back("p" + std::to_string(i));
+        std::vector<FleetTarget> targets;
+        std::vector<std::string> notes;
+        const Status s = PlanFleet(ports, c.options, document, targets, notes);
+        if (c.refusal) {
+            ASSERT_FALSE(s.ok());
+            EXPECT_NE(s.message().find(c.refusal), std::string::npos) << s.message();
+            EXPECT_TRUE(targets.empty());
+            continue;
+        }
+        ASSERT_TRUE(s.ok()) << s.message();
+        ASSERT_EQ(targets.size(), c.ids.size());
+        for (std::size_t i = 0; i < targets.size(); ++i) {
+            EXPECT_EQ(targets[i].number, static_cast<int>(i) + 1);
+            EXPECT_EQ(targets[i].port, ports[i]);
+            EXPECT_EQ(targets[i].radioId, c.ids[i]);
+            EXPECT_EQ(targets[i].name.value_or("-"), c.names[i]);
+        }
+        EXPECT_TRUE(notes.empty());
+    }
+}
+
+TEST(FleetPlan, ANameLongerThanTheFieldIsCutAndSaidAndAPortTwiceIsRefused) {
+    std::vector<FleetTarget> targets;
+    std::vector<std::string> notes;
+    ASSERT_TRUE(
+        PlanFleet({"a", "b"}, {1000001, 1, "Station {id}", false}, DemoImage(), targets, notes)
+            .ok());
+    EXPECT_EQ(targets[1].name, "Station ");
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[1],
+              "radio 2: the name \"Station 1000002\" is cut to the radio's 8 characters: "
+              "\"Station \"");
+
+    const Status twice = PlanFleet({"a", "b", "a"}, {1, 1, "", false}, DemoImage(), targets, notes);
+    EXPECT_EQ(twice.message(), "the port a is given twice");
+}
+
+TEST(FleetPlan, IdentityBytesAreWrittenAsTheDpmrSettingsKeepThem) {
+    RadioImage image = DemoImage();
+    StoreRadioIdentity(image, "0012345", "Unit 7");
+    const std::uint8_t id[] = {0, 0, 1, 2, 3, 4, 5};
+    for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(image.U8(kFleetRadioIdOffset + i), id[i]);
+    EXPECT_EQ(image.Text(layout::kRadioName, 8), "Unit 7");
+    EXPECT_EQ(image.U8(layout::kRadioName + 6), 0xFF);
+    EXPECT_EQ(ImageRadioId(image), "0012345");
+    image.FillFF(kFleetRadioIdOffset, 7);  // erased: shown as the replacement
+    EXPECT_EQ(ImageRadioId(image), "0000001");
+}
+
+// ---- writes against virtual radios -----------------------------------------
+
+class FleetWrite : public ::testing::Test {
+  protected:
+    // `count` radios, radio k (from 0) holding PatternImage(40 + k).
+    void StartRadios(std::size_t count, std::vector<VirtualRadioOptions> options = {}) {
+        options.resize(count);
+        for (std::size_t k = 0; k < count; ++k) {
+            radios_.push_back(StartRadio(options[k]));
+            radios_.back()->SetMemory(Before(k));
+            ports_.push_back(radios_.back()->DevicePath());
+        }
+    }
+    static RadioImage Before(std::size_t k) {
+        return PatternImage(static_cast<std::uint8_t>(40 + k));
+    }
+
+    std::vector<FleetRadioResult> Run(const FleetIdentityOptions& identity, FleetRunOptions run,
+                                      const FleetProgressCallback& progress = {}) {
+        std::vector<FleetTarget> targets;
+        std::vector<std::string> notes;
+        const Status s = PlanFleet(ports_, identity, document_, targets, notes);
+        EXPECT_TRUE(s.ok()) << s.message();
+        run.keepIdentity = identity.keepIdentity;
+        run.namePattern = identity.namePattern;
+        run.backupFolder = dir_.File("backups");
+        return RunFleet(document_, targets, run, progress, cancel_);
+    }
+
+    // The image radio k should hold: the document in the three ranges with
+    // `id` and `name`, and its own squelch values; outside them, as before.
+    RadioImage Expected(std::size_t k, const std::string& id, const std::string& name,
+                        bool ownCalibration = true) const {
+        RadioImage document = document_;
+        StoreRadioIdentity(document, id, name);
+        if (ownCalibration) CopySquelchCalibration(Before(k), document);
+        RadioImage expected = Before(k);
+        std::vector<TransferRange> sent = ProgramRanges();
+        sent.push_back({0x2160, 0x2180});  // the closing block
+        for (const TransferRange& r : sent)
+            for (std::size_t a = r.start; a < r.end; ++a) expected.SetU8(a, document.U8(a));
+        return expected;
+    }
+
+    TempDir dir_;
+    RadioImage document_ = DemoImage();
+    std::vector<std::unique_ptr<VirtualRadio>> radios_;
+    std::vector<std::string> ports_;
+    std::atomic<bool> cancel_{false};
+};
+
+TEST_F(FleetWrite, EveryRadioGetsTheDocumentWithItsOwnIdentityAndKeepsItsCalibration) {
+    StartRadios(4);
+    std::vector<int> lastPercent(4, -1);
+    const auto results =
+        Run({1000001, 1, "Unit {n}", false}, {.verify = true}, [&](const FleetProgress& p) {
+            if (p.stage == FleetStage::kWriting) lastPercent[p.index] = p.percent;
+        });
+    ASSERT_EQ(results.size(), 4u);
+    std::vector<BackupEntry> backups;
+    ASSERT_TRUE(BackupStore(dir_.File("backups")).List(backups).ok());
+    EXPECT_EQ(backups.size(), 4u);
+    for (std::size_t k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        const std::string id = "100000" + std::to_string(k + 1);
+        const std::string name = "Unit " + std::to_string(k + 1);
+        EXPECT_EQ(FleetResultText(results[k]), "done");
+        EXPECT_EQ(results[k].radioId, id);
+        EXPECT_EQ(results[k].name, name);
+        EXPECT_FALSE(results[k].partlyWritten);
+        EXPECT_EQ(lastPercent[k], 100);
+        EXPECT_EQ(radios_[k]->Memory(), Expected(k, id, name));
+        // The calibration the radio had, not the document's.
+        EXPECT_NE(radios_[k]->Memory().U8(layout::kSquelchValues),
+                  document_.U8(layout::kSquelchValues));
+        // The backup holds what was sent.
+        RadioImage sent;
+        ASSERT_TRUE(LoadImageFile(results[k].backupFile, sent).ok());
+        EXPECT_EQ(sent.Text(layout::kRadioName, 8), name);
+        EXPECT_EQ(CountFrames(radios_[k]->Traffic(), kEndW), 1);
+    }
+}
+
+TEST_F(FleetWrite, CopyCalibrationWritesTheDocumentsSquelchValuesAndReadsNoSquelch) {
+    StartRadios(2);
+    const auto results = Run({1000001, 1, "", false}, {.copyCalibration = true});
+    for (std::size_t k = 0; k < 2; ++k) {
+        ASSERT_TRUE(results[k].succeeded()) << results[k].message;
+        EXPECT_EQ(radios_[k]->Memory(),
+                  Expected(k, results[k].radioId, ImageRadioName(document_), false));
+        EXPECT_FALSE(Requested(*radios_[k], layout::kSquelchThresholds));
+    }
+}
+
+TEST_F(FleetWrite, ASilentRadioFailsWithItsReasonAndTheOthersAreWritten) {
+    StartRadios(4, {{}, {}, {.faults = {.silent = true}}, {}});
+    const auto results = Run({1000001, 1, "Unit {n}", false}, {.verify = true});
+    for (std::size_t k : {0u, 1u, 3u}) {
+        EXPECT_TRUE(results[k].succeeded()) << results[k].message;
+        EXPECT_EQ(radios_[k]->Memory().Text(layout::kRadioName, 8),
+                  "Unit " + std::to_string(k + 1));
+    }
+    EXPECT_EQ(FleetResultText(results[2]),
+              std::string("failed: its squelch calibration could not be read, so nothing was "
+                          "sent: Communication error: ") +
+                  msg::kNoAnswer);
+    EXPECT_FALSE(results[2].partlyWritten);
+    EXPECT_EQ(radios_[2]->Memory(), Before(2));
+
+    // Retrying the failed radio alone, once it answers, finishes the fleet.
+    radios_[2]->SetFaults({});
+    std::vector<FleetTarget> targets;
+    std::vector<std::string> notes;
+    ASSERT_TRUE(PlanFleet(ports_, {1000001, 1, "Unit {n}", false}, document_, targets, notes).ok());
+    const auto retry = RunFleet(document_, {targets[2]}, {}, {}, cancel_);
+    ASSERT_TRUE(retry[0].succeeded()) << retry[0].message;
+    EXPECT_EQ(radios_[2]->Memory(), Expected(2, "1000003", "Unit 3"));
+}
+
+TEST_F(FleetWrite, ARadioFallingSilentMidwayIsNamedAsPartlyWritten) {
+    StartRadios(2, {{}, {.faults = {.silentAfterBlocks = 100}}});
+    const auto results = Run({1000001, 1, "", false}, {});
+    EXPECT_TRUE(results[0].succeeded());
+    EXPECT_EQ(results[1].outcome, FleetStage::kFailed);
+    EXPECT_TRUE(results[1].partlyWritten);
+    EXPECT_EQ(PartlyWrittenPorts(results), std::vector<std::string>{ports_[1]});
+}
+
+TEST_F(FleetWrite, AStopEndsEveryTransferAndNamesThePartlyWrittenRadios) {
+    // Paced radios, so that the stop comes while every write is running.
+    StartRadios(3, {{.paceBaud = 9600}, {.paceBaud = 9600}, {.paceBaud = 9600}});
+    std::vector<FleetRadioResult> results;
+    std::thread worker([&] { results = Run({1000001, 1, "", false}, {}); });
+    EXPECT_TRUE(Eventually([&] {
+        for (const auto& r : radios_)
+            if (!Requested(*r, 0x0120)) return false;
+        return true;
+    }));
+    cancel_ = true;
+    worker.join();
+    for (std::size_t k = 0; k < 3; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(results[k].outcome, FleetStage::kCancelled);
+        EXPECT_TRUE(results[k].partlyWritten);
+        EXPECT_EQ(results[k].message, msg::kPartlyWritten);
+        // The write ended properly, after the squelch read's session.
+        EXPECT_TRUE(Eventually([&] { return CountFrames(radios_[k]->Traffic(), kEndW) == 1; }));
+        EXPECT_EQ(SentToRadio(radios_[k]->Traffic()).back(), kEndW);
+    }
+    EXPECT_EQ(PartlyWrittenPorts(results), ports_);
+}
+
+TEST_F(FleetWrite, KeptIdentitiesGoBackIntoEachRadio) {
+    StartRadios(2);
+    for (std::size_t k = 0; k < 2; ++k) {
+        RadioImage memory = Before(k);
+        StoreRadioIdentity(memory, "000777" + std::to_string(k), "Old " + std::to_string(k));
+        radios_[k]->SetMemory(memory);
+    }
+    const auto results = Run({std::nullopt, 1, "", true}, {});
+    for (std::size_t k = 0; k < 2; ++k) {
+        ASSERT_TRUE(results[k].succeeded()) << results[k].message;
+        EXPECT_EQ(results[k].radioId, "000777" + std::to_string(k));
+        RadioImage expected = Expected(k, results[k].radioId, "Old " + std::to_string(k));
+        EXPECT_EQ(radios_[k]->Memory(), expected);
+    }
+    // A read backup and a write backup per radio.
+    std::vector<BackupEntry> backups;
+    ASSERT_TRUE(BackupStore(dir_.File("backups")).List(backups).ok());
+    EXPECT_EQ(backups.size(), 4u);
+}
+
+TEST_F(FleetWrite, TwoRadiosWithTheSameIdAreReportedAndNoneIsWritten) {
+    StartRadios(3);
+    for (std::size_t k = 0; k < 3; ++k) {
+        RadioImage memory = Before(k);
+        StoreRadioIdentity(memory, k == 1 ? "0000042" : "0000077", "R");
+        radios_[k]->SetMemory(memory);
+    }
+    const auto results = Run({std::nullopt, 1, "", true}, {});
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(results[k].outcome, FleetStage::kNotWritten);
+        EXPECT_EQ(results[k].message,
+                  "two radios hold the same ID, so none was written: ID 0000077 on " + ports_[0] +
+                      " and " + ports_[2]);
+        EXPECT_EQ(CountFrames(radios_[k]->Traffic(), kEndW), 0);
+    }
+}
+
+TEST_F(FleetWrite, TheLogHasALinePerRadio) {
+    StartRadios(2, {{}, {.faults = {.silent = true}}});
+    const auto results = Run({1000001, 1, "U{n}", false}, {});
+    std::vector<CsvRecord> rows;
+    ASSERT_TRUE(ParseCsv(FleetLogCsv(results), rows).ok());
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].fields, (std::vector<std::string>{"time", "port", "radio ID", "name",
+                                                        "result", "backup file"}));
+    EXPECT_EQ(rows[1].fields[1], ports_[0]);
+    EXPECT_EQ(rows[1].fields[2], "1000001");
+    EXPECT_EQ(rows[1].fields[3], "U1");
+    EXPECT_EQ(rows[1].fields[4], "done");
+    EXPECT_EQ(rows[1].fields[5], results[0].backupFile);
+    EXPECT_EQ(rows[1].fields[0].size(), 19u);  // 2026-12-07 03:30:05
+    EXPECT_EQ(rows[2].fields[2], "1000002");
+    EXPECT_EQ(rows[2].fields[4].rfind("failed: ", 0), 0u);
+    EXPECT_EQ(rows[2].fields[5], "");
+}
+
+}  // namespace
+}  // namespace dpmr::test
