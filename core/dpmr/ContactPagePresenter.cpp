@@ -127,6 +127,7 @@ void ContactPagePresenter::AddAt(std::size_t index) {
     contact::WriteNew(image_, row.record, row.number, row.name);
     index = std::min(index, rows_.size());
     rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), row);
+    changed_ = true;
     SetCurrentCell(static_cast<int>(index) + 1, kNameCol);
 }
 
@@ -135,6 +136,7 @@ void ContactPagePresenter::Delete() {
     CommitEdit();
     contact::Free(image_, Row(currentRow_).record);
     rows_.erase(rows_.begin() + currentRow_ - 1);
+    changed_ = true;
     std::set<int> slots;
     for (const ContactRow& r : rows_) slots.insert(*contact::SlotAt(r.record));
     CheckContactReferences(image_, slots);
@@ -148,16 +150,19 @@ bool ContactPagePresenter::EndEdit(int row, int col, const std::string& text) {
         case kNameCol:
             if (text.empty() || TypedText(col, text) != text || NameTaken(text)) return false;
             r.name = text;
+            changed_ = true;
             return true;
         case kNumberCol: {
             if (text.empty() || TypedText(col, text) != text) return false;
             const std::string padded = PadSevenDigits(text);
             if (NumberTaken(padded)) return false;
+            changed_ = changed_ || r.number != padded;
             r.number = padded;
             return true;
         }
         case kTypeCol:
             if (text != kSingleCallText && text != kGroupCallText) return false;
+            changed_ = changed_ || r.groupCall != (text == kGroupCallText);
             r.groupCall = text == kGroupCallText;
             return true;
         default:

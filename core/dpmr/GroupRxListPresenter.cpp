@@ -136,7 +136,10 @@ void GroupRxListPresenter::Add() {
         allocated_.push_back(moved);
         ++removed;
     }
-    if (removed > 0) SelectBefore(unallocated_, chosen.front());
+    if (removed > 0) {
+        SelectBefore(unallocated_, chosen.front());
+        changed_ = true;
+    }
 }
 
 void GroupRxListPresenter::Del() {
@@ -149,7 +152,10 @@ void GroupRxListPresenter::Del() {
         moved.selected = true;
         unallocated_.push_back(moved);
     }
-    if (!chosen.empty()) SelectBefore(allocated_, chosen.front());
+    if (!chosen.empty()) {
+        SelectBefore(allocated_, chosen.front());
+        changed_ = true;
+    }
 }
 
 void GroupRxListPresenter::Up() {
@@ -157,15 +163,19 @@ void GroupRxListPresenter::Up() {
     // A selected member moves past an unselected one only, so that the
     // selected members keep their order among themselves.
     for (std::size_t i = 1; i < allocated_.size(); ++i)
-        if (allocated_[i].selected && !allocated_[i - 1].selected)
+        if (allocated_[i].selected && !allocated_[i - 1].selected) {
             std::swap(allocated_[i], allocated_[i - 1]);
+            changed_ = true;
+        }
 }
 
 void GroupRxListPresenter::Down() {
     if (IsBlockAtBottom(allocated_)) return;
     for (std::size_t i = allocated_.size(); i-- > 1;)
-        if (allocated_[i - 1].selected && !allocated_[i].selected)
+        if (allocated_[i - 1].selected && !allocated_[i].selected) {
             std::swap(allocated_[i], allocated_[i - 1]);
+            changed_ = true;
+        }
 }
 
 }  // namespace dpmr

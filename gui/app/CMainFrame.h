@@ -29,8 +29,8 @@ class CMainFrame : public QMainWindow {
     ~CMainFrame() override;
 
     // File > New without asking (start-up), or open `path` (command line).
-    // A file that cannot be read leaves the document as it was; one too short
-    // to be a radio file gives a new document.
+    // A file that cannot be read, or is too short to be a radio file, leaves
+    // the document, its unsaved changes and its undo history as they were.
     void NewDocument();
     bool OpenDocument(const QString& path);
 
