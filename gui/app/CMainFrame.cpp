@@ -87,6 +87,10 @@ CMainFrame::CMainFrame(AppContext& context, QWidget* parent)
 
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
+    // While QWidget tears the window down, its widgets may still signal (the
+    // table commits an open editor when it loses the focus); this frame is
+    // already gone by then and must not hear them.
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
 QAction* CMainFrame::action(const QString& objectName) const {
