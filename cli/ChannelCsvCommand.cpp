@@ -46,7 +46,7 @@ int Run(const std::vector<std::string>& args) {
     if (int status = ParseCsvCommandArgs("csv", args, a); status != kExitOk) return status;
     if (a.input) return Import(a);
     RadioImage image;
-    if (Status s = LoadImageFile(a.file, image); !s) return FileError(s);
+    if (Status s = LoadExactImageFile(a.file, image); !s) return FileError(s);
     return WriteCsvOutput(a.output, ChannelsToChirpCsv(image));
 }
 

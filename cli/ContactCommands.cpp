@@ -37,7 +37,7 @@ int Import(const CsvTable& table, const std::string& path, const std::string& cs
 
 int Export(const CsvTable& table, const std::string& path, const std::optional<std::string>& out) {
     RadioImage image;
-    if (Status s = LoadImageFile(path, image); !s) return FileError(s);
+    if (Status s = LoadExactImageFile(path, image); !s) return FileError(s);
     return WriteCsvOutput(out, table.toCsv(image));
 }
 

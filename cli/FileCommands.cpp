@@ -45,7 +45,7 @@ int RunShow(const std::vector<std::string>& args) {
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) return UsageError("usage: dpmrtool show FILE.dat");
     RadioImage image;
-    if (Status s = LoadImageFile(p.Positional()[0], image); !s) return FileError(s.message());
+    if (Status s = LoadExactImageFile(p.Positional()[0], image); !s) return FileError(s.message());
 
     std::cout << "File: " << p.Positional()[0] << "\n";
     if (image.U8(layout::kTableBandLower + 3) == 0xFF) {

@@ -29,7 +29,7 @@ std::string Printable(std::string text) {
 // none (an erased ID would only show the dialog's fallback).
 std::pair<std::string, std::string> RadioNameAndId(const std::string& path) {
     RadioImage image;
-    if (!LoadImageFile(path, image)) return {};
+    if (!LoadExactImageFile(path, image)) return {};
     std::string name = form::ShownFieldText(image, "dpmr.radio_name").value_or("");
     std::string id;
     if (const auto ref = form::FindField("dpmr.radio_id")) {
@@ -68,7 +68,7 @@ int RunCheck(const std::vector<std::string>& args) {
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) return UsageError("usage: dpmrtool check [--strict] FILE.dat");
     RadioImage image;
-    if (Status s = LoadImageFile(p.Positional()[0], image); !s) return FileError(s);
+    if (Status s = LoadExactImageFile(p.Positional()[0], image); !s) return FileError(s);
     const std::vector<WriteProblem> problems = CheckBeforeWrite(image);
     for (const WriteProblem& problem : problems) std::cout << ProblemLine(problem) << "\n";
     if (problems.empty()) std::cout << "No problems found.\n";

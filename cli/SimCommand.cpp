@@ -140,7 +140,7 @@ int RunSim(const std::vector<std::string>& args) {
 
     RadioImage memory;
     if (auto image = p.Value("--image")) {
-        if (Status s = LoadImageFile(*image, memory); !s) return FileError(s);
+        if (Status s = LoadExactImageFile(*image, memory); !s) return FileError(s);
     } else {
         StoreBuiltInDefaults(memory, BandLimits{});
     }

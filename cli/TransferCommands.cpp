@@ -130,7 +130,7 @@ int RunRead(const std::vector<std::string>& args) {
     if (Status s = CheckCanSave(*out); !s) return FileError(s);
     RadioImage image;
     if (auto base = p.Value("--base")) {
-        if (Status s = LoadImageFile(*base, image); !s) return FileError(s);
+        if (Status s = LoadExactImageFile(*base, image); !s) return FileError(s);
     } else {
         NewImage(image, ProgramFolder(), BandLimits{});
     }
@@ -157,7 +157,7 @@ int RunWrite(const std::vector<std::string>& args) {
     if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
     const std::string& file = p.Positional()[0];
     RadioImage image;
-    if (Status s = LoadImageFile(file, image); !s) return FileError(s);
+    if (Status s = LoadExactImageFile(file, image); !s) return FileError(s);
     const std::vector<WriteProblem> problems = CheckBeforeWrite(image);
     for (const WriteProblem& problem : problems) std::cerr << ProblemLine(problem) << "\n";
     if (HasErrors(problems) && !p.Has("--force"))
@@ -205,7 +205,7 @@ int RunService(const std::vector<std::string>& args, const std::string& name, Se
     if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
     const std::string& file = p.Positional()[0];
     RadioImage image;
-    if (Status s = LoadImageFile(file, image); !s) return FileError(s);
+    if (Status s = LoadExactImageFile(file, image); !s) return FileError(s);
     const TransferResult result = read ? read(link, image) : write(link, image);
     if (!result.succeeded()) return TransferExit(result);
     if (read) {

@@ -29,13 +29,15 @@ bool IsTxFrequencyEmpty(const RadioImage& image, int n) {
 void RebuildScanMembership(RadioImage& image, const BandLimits& band) {
     image.SetU8(layout::kScanBitmap, 0);
     image.SetU8(layout::kScanBitmap + 1, 0);
-    for (int n = 1; n <= layout::kChannelCount; ++n) {
-        const std::size_t r = RecordOffset(n);
-        if (IsChannelEmpty(image, n) || !image.Bit(r + kFlags, kScanBit)) continue;
-        if (!band.Contains(image.Bcd4(r + kRxFreq))) continue;
-        const auto byte = layout::kScanBitmap + static_cast<std::size_t>((n - 1) / 8);
-        image.SetBit(byte, static_cast<unsigned>((n - 1) % 8), true);
-    }
+    for (int n = 1; n <= layout::kChannelCount; ++n) UpdateScanMembership(image, band, n);
+}
+
+void UpdateScanMembership(RadioImage& image, const BandLimits& band, int n) {
+    const std::size_t r = RecordOffset(n);
+    const bool member = !IsChannelEmpty(image, n) && image.Bit(r + kFlags, kScanBit) &&
+                        band.Contains(image.Bcd4(r + kRxFreq));
+    const auto byte = layout::kScanBitmap + static_cast<std::size_t>((n - 1) / 8);
+    image.SetBit(byte, static_cast<unsigned>((n - 1) % 8), member);
 }
 
 }  // namespace dpmr

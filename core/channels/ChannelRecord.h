@@ -78,5 +78,7 @@ bool IsTxFrequencyEmpty(const RadioImage& image, int n);
 // channel n scans and its receive frequency lies within `band` (both edges
 // included). Empty channels never lie in the band.
 void RebuildScanMembership(RadioImage& image, const BandLimits& band);
+// Sets or clears the bit of channel n alone by the same rule.
+void UpdateScanMembership(RadioImage& image, const BandLimits& band, int n);
 
 }  // namespace dpmr

@@ -232,6 +232,15 @@ void ChannelTablePresenter::StoreGridInto(RadioImage& target) const {
     copy.StoreGridToImage();
 }
 
+void ChannelTablePresenter::StoreRowsToImage(const std::set<int>& rows) {
+    CommitOpenEditors();
+    for (int n : rows) {
+        if (n < 1 || n > layout::kChannelCount) continue;
+        StoreRow(n);
+        UpdateScanMembership(image_, band_, n);
+    }
+}
+
 void ChannelTablePresenter::StoreRow(int n) {
     const auto& row = state_.cells[static_cast<std::size_t>(n)];
     const std::size_t r = RecordOffset(n);

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,6 +94,10 @@ class ChannelTablePresenter {
     // The same store into `target` (normally a copy of the image), leaving
     // the real image, the band limits and this table untouched.
     void StoreGridInto(RadioImage& target) const;
+    // Commits the open editor and writes the given rows alone into their
+    // channel records, with their bits of the scan bitmap: every other byte
+    // stays as it is (an import changes the channels it names, nothing else).
+    void StoreRowsToImage(const std::set<int>& rows);
     // "Factroy": loads programFolder + "Factory.dat" (up to 16384 bytes) into
     // the image and reselects the band. A missing file gives the message to
     // show ("Not find factory.dat", then the path tried and why) and leaves

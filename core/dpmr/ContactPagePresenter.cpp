@@ -127,6 +127,7 @@ void ContactPagePresenter::AddAt(std::size_t index) {
     contact::WriteNew(image_, row.record, row.number, row.name);
     index = std::min(index, rows_.size());
     rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), row);
+    changed_ = true;
     // The focus stays with the contact that had it (a row inserted before it
     // moves it down), so that a Delete right after acts on that contact, not
     // on the new one.
@@ -138,6 +139,7 @@ void ContactPagePresenter::Delete() {
     CommitEdit();
     contact::Free(image_, Row(currentRow_).record);
     rows_.erase(rows_.begin() + currentRow_ - 1);
+    changed_ = true;
     std::set<int> slots;
     for (const ContactRow& r : rows_) slots.insert(*contact::SlotAt(r.record));
     CheckContactReferences(image_, slots);
@@ -152,6 +154,7 @@ bool ContactPagePresenter::EndEdit(int row, int col, const std::string& text) {
         case kNameCol:
             if (text.empty() || TypedText(col, text) != text || NameTaken(text)) return false;
             r.name = text;
+            changed_ = true;
             return true;
         case kNumberCol: {
             if (text.empty() || TypedText(col, text) != text) return false;
@@ -165,11 +168,13 @@ bool ContactPagePresenter::EndEdit(int row, int col, const std::string& text) {
                 if (&*owner != &r) notice_ = padded + " is already " + owner->name + "'s";
                 return false;
             }
+            changed_ = changed_ || r.number != padded;
             r.number = padded;
             return true;
         }
         case kTypeCol:
             if (text != kSingleCallText && text != kGroupCallText) return false;
+            changed_ = changed_ || r.groupCall != (text == kGroupCallText);
             r.groupCall = text == kGroupCallText;
             return true;
         default:

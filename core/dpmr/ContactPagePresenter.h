@@ -52,6 +52,8 @@ class ContactPagePresenter : public form::FormPage {
     // references to contacts no longer listed.
     void SaveToImage() override;
     void LeaveFocus() override { CommitEdit(); }
+    // A contact added, inserted or deleted, or a cell edit that changed it.
+    bool UserChanged() const override { return changed_; }
 
     // ---- Rows (1..RowCount) ----
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -126,6 +128,7 @@ class ContactPagePresenter : public form::FormPage {
     int editCol_ = 0;
     std::string editorText_;
     std::string notice_;
+    bool changed_ = false;
 };
 
 }  // namespace dpmr

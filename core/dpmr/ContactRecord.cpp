@@ -98,9 +98,15 @@ void Free(RadioImage& image, std::size_t record) {
 
 std::optional<std::size_t> FirstFreeRecord(const RadioImage& image,
                                            const std::set<std::size_t>& taken) {
+    // A record the order table does not list holds no contact anyone sees
+    // (an all-00 or random image has 64 of them): it is as free as an erased
+    // one.
+    const std::vector<std::size_t> listed = ListedOffsets(image);
     for (int slot = 1; slot <= layout::kContactCount; ++slot) {
         const std::size_t p = SlotOffset(slot);
-        if (!InUse(image, p) && !taken.contains(p)) return p;
+        if (taken.contains(p)) continue;
+        if (!InUse(image, p) || std::find(listed.begin(), listed.end(), p) == listed.end())
+            return p;
     }
     return std::nullopt;
 }
@@ -109,9 +115,12 @@ std::vector<std::size_t> ListedOffsets(const RadioImage& image) {
     std::vector<std::size_t> offsets;
     for (int k = 0; k < layout::kContactCount; ++k) {
         const std::size_t p = image.U16Le(layout::kContactIndex + 2 * static_cast<std::size_t>(k));
-        // An entry that points between records would make every later write
-        // straddle two contacts; it ends the list like an unused entry.
-        if (!SlotAt(p)) break;
+        // An entry outside the record area (0xFFFF, unused) ends the list.
+        if (p < layout::kContactRecords || p > layout::kContactLastRecord) break;
+        // One that points between records would make every later write
+        // straddle two contacts: it alone is passed over, so that the
+        // contacts after it, and the channels that call them, are kept.
+        if (!SlotAt(p)) continue;
         if (std::find(offsets.begin(), offsets.end(), p) == offsets.end()) offsets.push_back(p);
     }
     return offsets;

@@ -66,14 +66,15 @@ void WriteNew(RadioImage& image, std::size_t record, std::string_view number,
 // Fills the whole record with 0xFF.
 void Free(RadioImage& image, std::size_t record);
 
-// The first free record (lowest slot) whose offset is not in `taken`.
+// The first free record (lowest slot) whose offset is not in `taken`: one
+// that is erased, or that the order table does not list.
 std::optional<std::size_t> FirstFreeRecord(const RadioImage& image,
                                            const std::set<std::size_t>& taken = {});
 
 // Record offsets of the listed contacts, in list order: the order table's
-// entries up to the first one that is not the start of a contact record. An
-// entry that repeats an earlier one is passed over, so that two rows never
-// share one record.
+// entries up to the first one outside the record area (0x0540..0x0930). An
+// entry inside it that is not the start of a record is passed over, and so is
+// one that repeats an earlier entry, so that two rows never share one record.
 std::vector<std::size_t> ListedOffsets(const RadioImage& image);
 
 }  // namespace contact

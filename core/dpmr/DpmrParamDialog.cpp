@@ -45,7 +45,12 @@ FieldDecl Identity(std::string key, std::string label, std::size_t off, Alphabet
 // The alarm dialog keeps other settings in 0x378..0x37A.
 std::string SharedWithAlarm(const char* offset, const char* alarmLabel) {
     return std::string("The Alarm dialog uses the same byte (") + offset + ") for \"" + alarmLabel +
-           "\": whichever dialog is closed last decides what the radio gets.";
+           "\"; it writes the byte only when that control is changed there.";
+}
+
+// The line under such a control.
+std::string AlarmNote(const char* alarmLabel) {
+    return std::string("Same byte as Alarm > ") + alarmLabel;
 }
 
 }  // namespace
@@ -87,17 +92,22 @@ const PageDecl& DpmrBasicPageDecl() {
             List("repeat_mode", "Repeat mode", BitAt(0x39F, 6), {"Direct", "Repeat"}, 0, 0),
             // Bits 3-4: 01 is "1", 10 is "2"; 00 and 11 show "1".
             CodedList("data_type", "Data type", BitsAt(0x378, 3, 2), {"1", "2"}, {1, 2}, 0, 1)
-                .Tip(SharedWithAlarm("0x378", "Auto contact")),
+                .Tip(SharedWithAlarm("0x378", "Auto contact"))
+                .Note(AlarmNote("Auto contact")),
             Number("ack_reply_delay", "ACK reply delay", Byte(0x379), Tenths(), 3)
-                .Tip(SharedWithAlarm("0x379", "Tx interval (s)")),
+                .Tip(SharedWithAlarm("0x379", "Tx interval (s)"))
+                .Note(AlarmNote("Tx interval (s)")),
             // Two characters, so that the 10 the spin reaches can be shown.
             Number("ack_reply_wait", "ACK reply wait", Byte(0x37A), Clamped(0, 10), 2)
-                .Tip(SharedWithAlarm("0x37A", "Query interval (min)")),
+                .Tip(SharedWithAlarm("0x37A", "Query interval (min)"))
+                .Note(AlarmNote("Query interval (min)")),
             CodedList("ack_reply_times", "ACK reply times", Byte(0x39E), NumberTexts(1, 10),
                       {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 0, 1)
                 .Hidden(),
             Number("tx_delay", "Tx delay time", Byte(0x37B), Tenths(), 3),
-            Check("oacsu", "OACSU", BitAt(0x378, 0)).Tip(SharedWithAlarm("0x378", "Auto contact")),
+            Check("oacsu", "OACSU", BitAt(0x378, 0))
+                .Tip(SharedWithAlarm("0x378", "Auto contact"))
+                .Note(AlarmNote("Auto contact")),
         }};
     return page;
 }

@@ -136,7 +136,10 @@ void GroupRxListPresenter::Add() {
         allocated_.push_back(moved);
         ++removed;
     }
-    if (removed > 0) SelectBefore(unallocated_, chosen.front());
+    if (removed > 0) {
+        SelectBefore(unallocated_, chosen.front());
+        changed_ = true;
+    }
 }
 
 void GroupRxListPresenter::Del() {
@@ -149,7 +152,10 @@ void GroupRxListPresenter::Del() {
         moved.selected = true;
         unallocated_.push_back(moved);
     }
-    if (!chosen.empty()) SelectBefore(allocated_, chosen.front());
+    if (!chosen.empty()) {
+        SelectBefore(allocated_, chosen.front());
+        changed_ = true;
+    }
 }
 
 void GroupRxListPresenter::Up() {
@@ -158,9 +164,11 @@ void GroupRxListPresenter::Up() {
     // selected one too; a member at the top stays. Selecting 1, 2 and 4 of
     // four gives 2 1 4 3.
     for (int i : SelectedIndexes(allocated_))
-        if (i > 0)
+        if (i > 0) {
             std::swap(allocated_[static_cast<std::size_t>(i)],
                       allocated_[static_cast<std::size_t>(i - 1)]);
+            changed_ = true;
+        }
 }
 
 void GroupRxListPresenter::Down() {
@@ -170,9 +178,11 @@ void GroupRxListPresenter::Down() {
     const std::vector<int> sel = SelectedIndexes(allocated_);
     const int last = static_cast<int>(allocated_.size()) - 1;
     for (auto it = sel.rbegin(); it != sel.rend(); ++it)
-        if (*it < last)
+        if (*it < last) {
             std::swap(allocated_[static_cast<std::size_t>(*it)],
                       allocated_[static_cast<std::size_t>(*it + 1)]);
+            changed_ = true;
+        }
 }
 
 }  // namespace dpmr

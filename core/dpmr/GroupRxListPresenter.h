@@ -44,6 +44,8 @@ class GroupRxListPresenter : public form::FormPage {
     // The contact page prunes the lists when it stores; once this page has
     // been left, its boxes are out of date and must not be written back.
     bool StoresWhenHidden() const override { return false; }
+    // A member added, removed or moved in any list.
+    bool UserChanged() const override { return changed_; }
 
     // ---- Tree ----
     int SelectedList() const { return list_; }
@@ -78,6 +80,7 @@ class GroupRxListPresenter : public form::FormPage {
     int list_ = 1;
     std::vector<Entry> allocated_;
     std::vector<Entry> unallocated_;
+    bool changed_ = false;
 };
 
 }  // namespace dpmr

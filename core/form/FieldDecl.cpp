@@ -47,6 +47,18 @@ FieldDecl FieldDecl::Limit(std::size_t n) const {
     return f;
 }
 
+FieldDecl FieldDecl::Note(std::string n) const {
+    FieldDecl f = *this;
+    f.note = std::move(n);
+    return f;
+}
+
+FieldDecl FieldDecl::StoredOnlyWhenChanged() const {
+    FieldDecl f = *this;
+    f.storedOnlyWhenChanged = true;
+    return f;
+}
+
 namespace {
 
 FieldDecl Base(std::string key, std::string label, FieldKind kind, Location at) {

@@ -141,6 +141,11 @@ struct FieldDecl {
     std::size_t limit = 0;  // most characters an edit takes (0: no limit)
     bool hidden = false;    // created invisible (or cut off): loads and stores all the same
     std::string tip;        // tooltip
+    // A line shown under the control (bytes another dialog also writes).
+    std::string note;
+    // The byte is another dialog's too, with another meaning: the page writes
+    // it only when the user changed this control while the dialog was open.
+    bool storedOnlyWhenChanged = false;
     ListRule list;
     NumberRule number;
     StringRule string;
@@ -153,6 +158,8 @@ struct FieldDecl {
     FieldDecl Hidden() const;
     FieldDecl Tip(std::string t) const;
     FieldDecl Limit(std::size_t n) const;
+    FieldDecl Note(std::string n) const;
+    FieldDecl StoredOnlyWhenChanged() const;
 };
 
 // Builders. `items` are the entries in order; codes default to positions.

@@ -6,7 +6,7 @@
 namespace dpmr::form {
 
 FieldPage::FieldPage(const PageDecl& decl, RadioImage& image)
-    : image_(image), decl_(decl), states_(decl.fields.size()) {
+    : image_(image), decl_(decl), states_(decl.fields.size()), touched_(decl.fields.size(), false) {
     for (std::size_t i = 0; i < states_.size(); ++i)
         if (Field(i).kind == FieldKind::kList) states_[i].items = ListItemsFor(Field(i), image_);
 }
@@ -26,7 +26,25 @@ void FieldPage::LoadFromImage() {
 }
 
 void FieldPage::SaveToImage() {
-    for (std::size_t i = 0; i < FieldCount(); ++i) StoreField(Field(i), states_[i], image_);
+    for (std::size_t i = 0; i < FieldCount(); ++i)
+        if (!Field(i).storedOnlyWhenChanged || touched_[i])
+            StoreField(Field(i), states_[i], image_);
+}
+
+bool FieldPage::UserChanged() const {
+    for (bool touched : touched_)
+        if (touched) return true;
+    return false;
+}
+
+template <typename Event>
+void FieldPage::UserEvent(std::size_t i, Event event) {
+    const ControlState before = states_[i];
+    event(states_[i]);
+    const ControlState& after = states_[i];
+    if (after.text != before.text || after.selected != before.selected ||
+        after.checked != before.checked)
+        touched_[i] = true;
 }
 
 void FieldPage::LeaveFocus() {
@@ -34,21 +52,24 @@ void FieldPage::LeaveFocus() {
 }
 
 void FieldPage::Type(std::size_t i, const std::string& text) {
-    const FieldDecl& f = Field(i);
-    // The limit is for typing: a box that holds more (a stored 65535 in a
-    // three-digit box, shown whole) is edited down without being cut.
-    const std::size_t shown = states_[i].text.size();
-    states_[i].text =
-        f.limit != 0 && shown > f.limit ? TypedText(f.Limit(shown), text) : TypedText(f, text);
+    UserEvent(i, [&](ControlState& s) {
+        const FieldDecl& f = Field(i);
+        // The limit is for typing: a box that holds more (a stored 65535 in a
+        // three-digit box, shown whole) is edited down without being cut.
+        const std::size_t shown = s.text.size();
+        s.text = f.limit != 0 && shown > f.limit ? TypedText(f.Limit(shown), text)
+                                                 : TypedText(f, text);
+    });
 }
 
 void FieldPage::Choose(std::size_t i, int index) {
-    ControlState& s = states_[i];
-    s.selected = index >= 0 && index < static_cast<int>(s.items.size()) ? index : -1;
+    UserEvent(i, [&](ControlState& s) {
+        s.selected = index >= 0 && index < static_cast<int>(s.items.size()) ? index : -1;
+    });
 }
 
 void FieldPage::Check(std::size_t i, bool on) {
-    states_[i].checked = on;
+    UserEvent(i, [&](ControlState& s) { s.checked = on; });
 }
 
 void FieldPage::FocusIn(std::size_t i) {
@@ -67,7 +88,7 @@ void FieldPage::FocusOut(std::size_t i) {
 bool FieldPage::Spin(std::size_t i, int step) {
     const std::optional<std::string> next = SpinText(Field(i), states_[i].text, step);
     if (!next) return false;
-    states_[i].text = *next;
+    UserEvent(i, [&](ControlState& s) { s.text = *next; });
     return true;
 }
 

@@ -36,8 +36,13 @@ class FieldPage : public FormPage {
     int Focused() const { return focused_; }
 
     void LoadFromImage() override;
+    // Stores every field, except a field marked StoredOnlyWhenChanged that
+    // the user has not changed.
     void SaveToImage() override;
     void LeaveFocus() override;
+    bool UserChanged() const override;
+    // Whether the user changed control i since the page was made.
+    bool UserChanged(std::size_t i) const { return touched_[i]; }
 
     // ---- The user's events ----
     // The edit's whole text becomes `text` (refused characters dropped,
@@ -59,8 +64,14 @@ class FieldPage : public FormPage {
     RadioImage& image_;
 
   private:
+    // Runs one user event on control i and notes whether it changed what the
+    // control shows.
+    template <typename Event>
+    void UserEvent(std::size_t i, Event event);
+
     const PageDecl& decl_;
     std::vector<ControlState> states_;
+    std::vector<bool> touched_;
     int focused_ = -1;
 };
 

@@ -3,7 +3,8 @@
 
 namespace dpmr::form {
 
-FormDialog::FormDialog(const DialogDecl& decl, RadioImage& image) : decl_(decl) {
+FormDialog::FormDialog(const DialogDecl& decl, RadioImage& image)
+    : decl_(decl), image_(image), atOpen_(image) {
     for (const PageEntry& entry : decl_.pages) {
         std::unique_ptr<FormPage> page =
             entry.make ? entry.make(image) : std::make_unique<FieldPage>(*entry.table, image);
@@ -33,8 +34,19 @@ void FormDialog::Close() {
     // The control with the focus loses it as the dialog goes: its commit
     // runs before anything is stored, as when a tab is clicked.
     Page(current_).LeaveFocus();
+    if (!UserChanged()) {
+        image_ = atOpen_;
+        return;
+    }
     for (int i = 0; i < PageCount(); ++i)
         if (i == current_ || Page(i).StoresWhenHidden()) Page(i).SaveToImage();
+}
+
+bool FormDialog::UserChanged() const {
+    if (changed_) return true;
+    for (const std::unique_ptr<FormPage>& page : pages_)
+        if (page->UserChanged()) return true;
+    return false;
 }
 
 }  // namespace dpmr::form

@@ -23,6 +23,10 @@ class FormPage {
     // receive lists, which the contact page prunes) would write old content
     // back; it stores at close only when it is the page shown.
     virtual bool StoresWhenHidden() const { return true; }
+    // Whether the user changed anything on this page since it was made
+    // (typing, choosing, a button that changes the list). Loads, stores and
+    // the commits of controls the user did not change do not count.
+    virtual bool UserChanged() const { return false; }
 };
 
 }  // namespace dpmr::form

@@ -41,6 +41,7 @@
 #include <cctype>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "channels/ChannelRowText.h"
 #include "channels/FrequencyCodec.h"
@@ -348,7 +349,9 @@ Status ReadChirpCsv(std::string_view text, ChirpCsvRows& rows) {
 ChirpImportReport ImportChirpRows(ChannelTablePresenter& table, const ChirpCsvRows& rows) {
     std::vector<ChirpNote> notes = rows.notes;
     ChirpImportReport report;
+    std::set<int> named;
     for (const ChirpChannelRow& row : rows.channels) {
+        named.insert(row.channel);
         const std::pair<int, std::string> cells[] = {
             {Table::kRxFreqCol, row.rxFreq},
             {Table::kTxFreqCol, row.txFreq},
@@ -368,7 +371,7 @@ ChirpImportReport ImportChirpRows(ChannelTablePresenter& table, const ChirpCsvRo
         }
         ++report.channels;
     }
-    table.StoreGridToImage();
+    table.StoreRowsToImage(named);
 
     // Remarks on the whole file after those on its lines.
     std::stable_sort(notes.begin(), notes.end(), [](const ChirpNote& a, const ChirpNote& b) {

@@ -64,9 +64,11 @@ struct ChirpImportReport {
 };
 
 // Sets each row's channel through the table's commits, as if its cells were
-// typed (band edges, raster, new-channel defaults, tone forms), and stores the
-// table into the image. Channels the file does not name keep what they hold;
-// a channel that was there keeps the fields CHIRP has no column for.
+// typed (band edges, raster, new-channel defaults, tone forms), and stores
+// those channels' rows alone into the image. Channels the file does not name
+// keep every byte they hold, and so does the rest of the image (a file with
+// no rows changes nothing); a channel that was there keeps the fields CHIRP
+// has no column for.
 ChirpImportReport ImportChirpRows(ChannelTablePresenter& table, const ChirpCsvRows& rows);
 
 }  // namespace dpmr

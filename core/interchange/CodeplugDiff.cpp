@@ -5,9 +5,13 @@
 
 #include <cstdio>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "channels/ChannelRecord.h"
+#include "channels/ChannelTablePresenter.h"
 #include "dpmr/ContactList.h"
+#include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
 #include "interchange/CodeplugModel.h"
 
@@ -40,54 +44,71 @@ std::string Joined(const std::vector<std::string>& names) {
     return out;
 }
 
-// The bits of a channel record's byte that the table's cells show, and the
-// cells that show them (bit c: column c). A cell may show less than its bits
-// hold: a frequency off the raster reads as its raster channel, power codes
-// 01 and 10 read as "Low".
-struct TableView {
-    std::uint8_t bits = 0;
-    unsigned columns = 0;
-};
-TableView ShownByTable(std::size_t k) {
+// Bytes of the image that a difference listed so far names, so that every
+// other byte that differs is listed raw: no difference goes unsaid.
+using NamedBytes = std::vector<bool>;
+
+void Name(NamedBytes& named, std::size_t at, std::size_t size) {
+    for (std::size_t k = at; k < at + size && k < named.size(); ++k) named[k] = true;
+}
+
+// The record bytes a channel table cell (0: Rx Freq .. 7: Channel type) is read from.
+std::pair<std::size_t, std::size_t> CellBytes(int cell) {
     using namespace channel;
-    if (k < kRxTone) return {0xFF, 1u << (k / 4)};                  // Rx and Tx frequency
-    if (k < kOffset) return {0xFF, 1u << (2 + (k - kRxTone) / 2)};  // Rx and Tx tone
-    if (k == kFlags) return {0xC3, 0x70};                           // power, scan, bandwidth
-    if (k == kMode) return {0xC0, 0x80};                            // channel type
-    return {};
+    switch (cell + 1) {
+        case ChannelTablePresenter::kRxFreqCol:
+            return {kRxFreq, 4};
+        case ChannelTablePresenter::kTxFreqCol:
+            return {kTxFreq, 4};
+        case ChannelTablePresenter::kRxToneCol:
+            return {kRxTone, 2};
+        case ChannelTablePresenter::kTxToneCol:
+            return {kTxTone, 2};
+        case ChannelTablePresenter::kTypeCol:
+            return {kMode, 1};
+        default:  // power, scan, bandwidth
+            return {kFlags, 1};
+    }
+}
+
+// The bits of a channel record's byte that the table's columns show.
+std::uint8_t TableBits(std::size_t k) {
+    using namespace channel;
+    if (k < kFlags || k == kSameFrequency) return 0xFF;  // frequencies, tones, offset
+    if (k == kFlags) return 0xC3;                        // power, scan, bandwidth
+    if (k == kMode) return 0xF0;                         // type, offset direction
+    return 0;
 }
 
 void DiffChannels(const CodeplugModel& ma, const CodeplugModel& mb, const RadioImage& a,
-                  const RadioImage& b, std::vector<CodeplugDifference>& out) {
+                  const RadioImage& b, std::vector<CodeplugDifference>& out, NamedBytes& named) {
     for (int n = 1; n <= layout::kChannelCount; ++n) {
         const ChannelEntry& ea = ma.channels[static_cast<std::size_t>(n - 1)];
         const ChannelEntry& eb = mb.channels[static_cast<std::size_t>(n - 1)];
         const std::string name = "channel " + std::to_string(n);
-        unsigned changedCells = 0;
         for (int c = 0; c < kChannelColumns; ++c) {
             const std::string from = ea.cells[static_cast<std::size_t>(c)].value_or("");
             const std::string to = eb.cells[static_cast<std::size_t>(c)].value_or("");
             if (from == to) continue;
-            changedCells |= 1u << c;
             out.push_back(
                 {name + " " + ChannelColumnNames()[static_cast<std::size_t>(c)], "", from, to});
+            const auto [first, size] = CellBytes(c);
+            Name(named, channel::RecordOffset(n) + first, size);
         }
-        // What only the channel dialog shows, and what the table's cells do
-        // not show of their bytes, by the record's byte.
+        // What only the channel dialog shows, by the record's byte.
         const std::size_t at = channel::RecordOffset(n);
         for (std::size_t k = 0; k < layout::kChannelSize; ++k) {
-            const unsigned changed = a.U8(at + k) ^ b.U8(at + k);
-            const TableView shown = ShownByTable(k);
-            if ((changed & ~unsigned{shown.bits}) != 0 ||
-                (changed != 0 && (changedCells & shown.columns) == 0))
-                out.push_back(
-                    {name + " record " + RecordByte(k), "", Hex(a, at + k, 1), Hex(b, at + k, 1)});
+            const std::uint8_t hidden = static_cast<std::uint8_t>(~TableBits(k));
+            if ((a.U8(at + k) & hidden) == (b.U8(at + k) & hidden)) continue;
+            out.push_back(
+                {name + " record " + RecordByte(k), "", Hex(a, at + k, 1), Hex(b, at + k, 1)});
+            Name(named, at + k, 1);
         }
     }
 }
 
 void DiffFields(const CodeplugModel& ma, const CodeplugModel& mb, const RadioImage& a,
-                const RadioImage& b, std::vector<CodeplugDifference>& out) {
+                const RadioImage& b, std::vector<CodeplugDifference>& out, NamedBytes& named) {
     for (std::size_t k = 0; k < ma.fields.size() && k < mb.fields.size(); ++k) {
         const FieldEntry& fa = ma.fields[k];
         const FieldEntry& fb = mb.fields[k];
@@ -97,11 +118,20 @@ void DiffFields(const CodeplugModel& ma, const CodeplugModel& mb, const RadioIma
         else if (Hex(a, at.offset, at.size) != Hex(b, at.offset, at.size) && (fa.bytes || fb.bytes))
             out.push_back({fa.ref.Key() + " bytes", "", Hex(a, at.offset, at.size),
                            Hex(b, at.offset, at.size)});
+        else
+            continue;
+        Name(named, at.offset, at.size);
     }
 }
 
+// A contact that differs names its records (in both images); what else of
+// the contact area differs (the order table) is left to the raw bytes.
 void DiffContacts(const CodeplugModel& ma, const CodeplugModel& mb,
-                  std::vector<CodeplugDifference>& out) {
+                  std::vector<CodeplugDifference>& out, NamedBytes& named) {
+    const auto nameRecord = [&](int slot) {
+        if (slot >= 1 && slot <= layout::kContactCount)
+            Name(named, contact::SlotOffset(slot), layout::kContactRecordSize);
+    };
     std::map<std::string, const CodeplugContact*> byName;
     for (const CodeplugContact& c : mb.contacts) byName.emplace(c.name, &c);
     std::map<std::string, bool> seen;
@@ -112,24 +142,31 @@ void DiffContacts(const CodeplugModel& ma, const CodeplugModel& mb,
         const auto it = byName.find(ca.name);
         if (it == byName.end()) {
             out.push_back({what, "", ca.number, "(none)"});
+            nameRecord(ca.slot);
             continue;
         }
         const CodeplugContact& cb = *it->second;
+        const std::size_t before = out.size();
         if (ca.number != cb.number) out.push_back({what, "number", ca.number, cb.number});
         if (ca.groupCall != cb.groupCall)
             out.push_back({what, "type", CallTypeText(ca.groupCall), CallTypeText(cb.groupCall)});
         if (ca.slot != cb.slot)
             out.push_back({what, "slot", std::to_string(ca.slot), std::to_string(cb.slot)});
+        if (out.size() != before) {
+            nameRecord(ca.slot);
+            nameRecord(cb.slot);
+        }
     }
     for (const CodeplugContact& cb : mb.contacts)
         if (!seen.contains(cb.name)) {
             seen[cb.name] = true;
             out.push_back({"contact \"" + cb.name + "\"", "", "(none)", cb.number});
+            nameRecord(cb.slot);
         }
 }
 
 void DiffGroupLists(const CodeplugModel& ma, const CodeplugModel& mb, const RadioImage& a,
-                    const RadioImage& b, std::vector<CodeplugDifference>& out) {
+                    const RadioImage& b, std::vector<CodeplugDifference>& out, NamedBytes& named) {
     for (int n = 1; n <= layout::kGroupListCount; ++n) {
         const auto& ga = ma.groupLists[static_cast<std::size_t>(n - 1)];
         const auto& gb = mb.groupLists[static_cast<std::size_t>(n - 1)];
@@ -140,17 +177,23 @@ void DiffGroupLists(const CodeplugModel& ma, const CodeplugModel& mb, const Radi
         else if (Hex(a, at, layout::kGroupListSize) != Hex(b, at, layout::kGroupListSize))
             out.push_back({what + " bytes", "", Hex(a, at, layout::kGroupListSize),
                            Hex(b, at, layout::kGroupListSize)});
+        else
+            continue;
+        Name(named, at, layout::kGroupListSize);
     }
 }
 
 // Bytes that differ where no value above shows the difference: raw bytes,
-// and the contact index and records when the contacts read the same.
-void DiffBytes(bool contactsSame, const RadioImage& a, const RadioImage& b,
+// the contact index and records when the contacts read the same, and every
+// other byte no difference above names (a channel's offset, a bit no cell
+// shows, a value the model reads the same from two byte patterns), so that
+// two images that differ never give an empty list.
+void DiffBytes(bool contactsSame, const NamedBytes& named, const RadioImage& a, const RadioImage& b,
                std::vector<CodeplugDifference>& out) {
     const std::size_t contactsEnd =
         layout::kContactRecords + layout::kContactRecordSize * layout::kContactCount;
     auto shown = [&](std::size_t k) {
-        if (IsRawByte(k)) return true;
+        if (IsRawByte(k) || !named[k]) return true;
         return contactsSame && k >= layout::kContactIndex && k < contactsEnd;
     };
     for (std::size_t k = 0; k < RadioImage::kSize;) {
@@ -178,13 +221,14 @@ std::vector<CodeplugDifference> DiffCodeplugs(const RadioImage& a, const RadioIm
     if (a == b) return out;
     const CodeplugModel ma = ExportCodeplug(a);
     const CodeplugModel mb = ExportCodeplug(b);
-    DiffChannels(ma, mb, a, b, out);
-    DiffFields(ma, mb, a, b, out);
+    NamedBytes named(RadioImage::kSize, false);
+    DiffChannels(ma, mb, a, b, out, named);
+    DiffFields(ma, mb, a, b, out, named);
     const std::size_t before = out.size();
-    DiffContacts(ma, mb, out);
+    DiffContacts(ma, mb, out, named);
     const bool contactsSame = out.size() == before;
-    DiffGroupLists(ma, mb, a, b, out);
-    DiffBytes(contactsSame, a, b, out);
+    DiffGroupLists(ma, mb, a, b, out, named);
+    DiffBytes(contactsSame, named, a, b, out);
     return out;
 }
 

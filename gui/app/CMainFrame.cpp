@@ -504,13 +504,12 @@ bool CMainFrame::OpenDocument(const QString& path) {
 }
 
 bool CMainFrame::LoadDocument(const QString& path) {
-    bool tooShort = false;
-    if (dpmr::Status s = dpmr::LoadImageFile(path.toStdString(), context_.image, &tooShort); !s) {
+    // A file that is no radio file (too short) or cannot be read at all
+    // (missing, no access, a folder) leaves the open document, its file, its
+    // unsaved changes and its undo history as they were, whatever the
+    // unsaved-changes question was answered.
+    if (dpmr::Status s = dpmr::LoadImageFile(path.toStdString(), context_.image); !s) {
         ShowMessage(QString::fromStdString(s.message()));
-        // A file too short to be a radio file leaves a new document, as after
-        // File > New; one that cannot be read at all (missing, no access, a
-        // folder) leaves the open document and its file as they were.
-        if (tooShort) NewDocument();
         return false;
     }
     view_->OnInitialUpdate();

@@ -34,9 +34,9 @@ class CMainFrame : public QMainWindow {
     ~CMainFrame() override;
 
     // File > New without asking (start-up), or open `path` (command line).
-    // A file that cannot be read leaves the document as it was; one too short
-    // to be a radio file gives a new document. An opened file goes to the
-    // top of File > Recent Files.
+    // A file that cannot be read, or is too short to be a radio file, leaves
+    // the document, its unsaved changes and its undo history as they were.
+    // An opened file goes to the top of File > Recent Files.
     void NewDocument();
     bool OpenDocument(const QString& path);
     // A file of File > Recent Files: one that no longer exists is said and

@@ -182,10 +182,17 @@ void CProgramView::FilePrintPreview() {
 }
 
 void CProgramView::RunImageEditor(const std::function<void()>& run, const QString& name) {
+    const dpmr::RadioImage before = image_;
     StoreGridToImage();
+    const dpmr::RadioImage stored = image_;
     DialogCaptionWatcher caption;
     run();
-    SelectBandFromImage();
+    // An editor that changed nothing leaves every byte as it was, and the
+    // table too (it may hold what the image does not yet).
+    if (image_ == stored)
+        image_ = before;
+    else
+        SelectBandFromImage();
     grid_->setFocus();
     if (!name.isEmpty())
         emit Edited(name);

@@ -49,8 +49,10 @@ class CProgramView : public QWidget {
     // Runs an editor of the image (a modal dialog): the table is stored into
     // the channel records first, so that the editor sees what the table
     // shows, and rebuilt from the image afterwards, so that the table shows
-    // what the editor left. Every dialog that edits the image runs here; its
-    // undo step is named by the caption of the first dialog it shows.
+    // what the editor left. An editor that changed nothing gets the image
+    // back as it was before the table was stored, and the table stays. Every
+    // dialog that edits the image runs here; its undo step is named by the
+    // caption of the first dialog it shows.
     void RunImageEditor(const std::function<void()>& run, const QString& name = {});
 
     // Commits the open in-place editor (as the editor losing the focus does).

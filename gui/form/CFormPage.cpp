@@ -22,12 +22,25 @@ namespace {
 void AddRow(QFormLayout* form, const FieldDecl& field, QWidget* control) {
     if (field.kind == FieldKind::kCheck) {
         form->addRow(control);
-        return;
+    } else {
+        auto* label = new QLabel(ToQt(field.label));
+        label->setTextFormat(Qt::PlainText);
+        label->setBuddy(control);
+        form->addRow(label, control);
     }
-    auto* label = new QLabel(ToQt(field.label));
-    label->setTextFormat(Qt::PlainText);
-    label->setBuddy(control);
-    form->addRow(label, control);
+    // A field's note stands on the line under it, in a smaller font.
+    if (!field.note.empty()) {
+        auto* note = new QLabel(ToQt(field.note));
+        note->setObjectName(control->objectName() + ".note");
+        note->setTextFormat(Qt::PlainText);
+        note->setWordWrap(true);
+        QFont font = note->font();
+        if (font.pointSizeF() > 0) {
+            font.setPointSizeF(font.pointSizeF() * 0.85);
+            note->setFont(font);
+        }
+        form->addRow(note);
+    }
 }
 
 }  // namespace

@@ -47,6 +47,8 @@ void CAdjustParamDlg::OnRead() {
         this, "Reading the adjustment values from the radio...", image_,
         [link](dpmr::RadioImage& image) { return dpmr::ReadAdjustment(link, image); });
     if (!result.succeeded()) return;
+    // What the radio sent is the user's change: the dialog keeps it at close.
+    Presenter().MarkChanged();
     for (int i = 0; i < Presenter().PageCount(); ++i) {
         Presenter().Page(i).LoadFromImage();
         PageWidget(i)->Refresh();
@@ -54,6 +56,8 @@ void CAdjustParamDlg::OnRead() {
 }
 
 void CAdjustParamDlg::OnWrite() {
+    // The values sent are stored, and stay stored when the dialog closes.
+    Presenter().MarkChanged();
     for (int i = 0; i < Presenter().PageCount(); ++i) Presenter().Page(i).SaveToImage();
     const dpmr::LinkSettings link = link_;
     RunServiceTransfer(

@@ -30,11 +30,15 @@ void CSqlCalibrationDlg::OnRead() {
         this, "Reading the squelch calibration from the radio...", image_,
         [link](dpmr::RadioImage& image) { return dpmr::ReadSquelch(link, image); });
     if (!result.succeeded()) return;
+    // What the radio sent is the user's change: the dialog keeps it at close.
+    Presenter().MarkChanged();
     Presenter().Page(0).LoadFromImage();
     Page()->Refresh();
 }
 
 void CSqlCalibrationDlg::OnWrite() {
+    // The values sent are stored, and stay stored when the dialog closes.
+    Presenter().MarkChanged();
     Presenter().Page(0).SaveToImage();
     const dpmr::LinkSettings link = link_;
     RunServiceTransfer(this, "Writing the squelch calibration to the radio...", image_,

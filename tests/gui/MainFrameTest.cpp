@@ -150,9 +150,9 @@ class MainFrameTest : public QObject {
         QVERIFY(frame()->IsModified());  // an import is a document nobody saved
     }
 
-    // A file that cannot be read at all leaves the open document and its file
-    // as they were; one too short is refused and the program goes on with a
-    // new document. (Which files load: DocumentTest.)
+    // A file that cannot be read at all, or is too short to be a radio file,
+    // leaves the open document, its file and its unsaved changes as they
+    // were. (Which files load: DocumentTest.)
     void openShortAndUnreadableFiles() {
         QVERIFY(!frame()->IsModified());  // right after New
         SaveAs(File("copy.dat"));
@@ -170,9 +170,40 @@ class MainFrameTest : public QObject {
         auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
         QVERIFY(!frame()->OpenDocument(QString::fromStdString(File("small.dat"))));
         QVERIFY(ok->text.contains("nexpected file format"));
-        QVERIFY(w_->context.document.path().empty());
-        QCOMPARE(image().U8(0x0300), std::uint8_t{0x05});  // New's value
-        QVERIFY(!frame()->IsModified());
+        QCOMPARE(w_->context.document.path(), File("copy.dat"));
+        QCOMPARE(image().U8(0x0300), std::uint8_t{0x42});
+        QVERIFY(frame()->IsModified());
+    }
+
+    // File > Open on a modified document, "Discard" answered, then a file
+    // that is no radio file: the document keeps its unsaved change, its mark
+    // and its undo history.
+    void discardThenAFailedOpenKeepsTheDocument() {
+        dpmr::test::ShowActive(frame());
+        dpmr::test::ClickCell(w_->view()->grid(), 1, 1);
+        QTest::keyClicks(w_->view()->frequencyEditor(), "446.1");
+        QTest::keyClick(w_->view()->frequencyEditor(), Qt::Key_Return);
+        QVERIFY(frame()->IsModified());
+        const std::size_t steps = frame()->history().StepCount();
+        QVERIFY(steps > 0);
+        const dpmr::RadioImage before = image();
+        WriteBytes(File("small.dat"), 100, 1);
+        w_->nextFile = QString::fromStdString(File("small.dat"));
+        auto ok = std::make_shared<std::shared_ptr<dpmr::test::ModalAnswer>>();
+        auto discard = dpmr::test::OnNextModal(
+            [ok](QWidget* modal) {
+                *ok = ClickOnNextMessageBox(QMessageBox::Ok);
+                static_cast<QMessageBox*>(modal)->button(QMessageBox::Discard)->click();
+            },
+            10000, [](QWidget* modal) { return qobject_cast<QMessageBox*>(modal) != nullptr; });
+        w_->Action("actionOpen")->trigger();
+        QVERIFY(discard->seen);
+        QVERIFY(*ok && (*ok)->seen && (*ok)->text.contains("nexpected file format"));
+        QVERIFY(frame()->IsModified());
+        QVERIFY(image() == before);
+        QCOMPARE(frame()->history().StepCount(), steps);
+        QCOMPARE(QString::fromStdString(w_->view()->presenter().Cell(1, 1)), QString("446.100000"));
+        QVERIFY(frame()->windowTitle().contains("Untitled"));
     }
 
     // New and closing the window ask first: Cancel keeps everything, Save

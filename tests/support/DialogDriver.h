@@ -119,7 +119,9 @@ inline void ExpectEdits(std::span<const EditCase> cases, const RadioImage& start
 }
 
 // A byte put into `start`, what the dialog shows for it, the entry chosen
-// then (if any; "" chooses nothing), and what closing the dialog stores back.
+// then (if any; "" chooses nothing), and what closing the dialog stores back
+// once the user changed something in it. Looked at only, the dialog leaves
+// the byte as it was.
 struct LoadCase {
     const char* key;
     std::size_t off;
@@ -134,8 +136,12 @@ inline void ExpectLoadsAndStoresBack(std::span<const LoadCase> cases,
         SCOPED_TRACE(std::string(c.key) + " " + std::to_string(c.stored));
         RadioImage image = start;
         image.SetU8(c.off, c.stored);
+        const RadioImage loaded = image;
+        DialogDriver(image, c.key).dialog.Close();
+        EXPECT_TRUE(image == loaded) << "looking changed the image";
         DialogDriver d(image, c.key);
         EXPECT_EQ(d.Shown(c.key), c.shown);
+        d.dialog.MarkChanged();
         if (c.choose) d.Choose(c.key, c.choose);
         d.dialog.Close();
         EXPECT_EQ(image.U8(c.off), c.storedBack);
@@ -152,9 +158,9 @@ inline std::map<std::size_t, std::uint8_t> OwnedBytes(std::size_t first, std::si
 }
 
 // Opens and closes the dialog on `image`: it comes back unchanged. Then, on
-// an image of every byte value, opens and closes it (and applies `steps`):
-// only the bits of `owned` change, and a second round stores what the first
-// stored unchanged.
+// an image of every byte value, opens it, changes something (so that every
+// page stores) and closes it (and applies `steps`): only the bits of `owned`
+// change, and a second round stores what the first stored unchanged.
 inline void ExpectClosingKeepsWhatIsNotOwned(const form::DialogDecl& decl, RadioImage image,
                                              const std::map<std::size_t, std::uint8_t>& owned,
                                              std::initializer_list<std::string_view> steps = {}) {
@@ -172,7 +178,9 @@ inline void ExpectClosingKeepsWhatIsNotOwned(const form::DialogDecl& decl, Radio
         image.SetU8(off, static_cast<std::uint8_t>(off * 37 + 11));
     for (int round = 0; round < 2; ++round) {
         const RadioImage before = image;
-        DialogDriver(decl, image).dialog.Close();
+        DialogDriver changed(decl, image);
+        changed.dialog.MarkChanged();
+        changed.dialog.Close();
         if (steps.size() > 0) SetFields(image, steps);
         if (round == 0) {
             changedOutside(before, true);

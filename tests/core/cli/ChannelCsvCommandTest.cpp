@@ -7,8 +7,11 @@
 
 #include <string>
 
+#include "channels/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
+#include "image/Document.h"
 #include "support/DemoCodeplug.h"
+#include "support/ImageBytes.h"
 #include "support/ToolRun.h"
 
 namespace dpmr {
@@ -67,6 +70,46 @@ TEST_F(ChannelCsvCommand, ImportSetsChannelsInTheFilesBandAndListsEveryChange) {
     EXPECT_EQ(Row(3), (ChannelRowTexts{"400.000000", "400.000000", "None", "88.5", "High", "Del",
                                        "Wide", "Analog"}));
     EXPECT_EQ(Row(4)[0], "446.043750");  // left as it was
+}
+
+// An import changes the records of the channels its rows name (and their
+// scan bits) and no other byte: a file of only the header line leaves a new
+// file and a random one as they were, twice; one row on a random image
+// changes that channel's record and bit 2 of 0x034C alone.
+TEST_F(ChannelCsvCommand, ImportChangesTheNamedChannelsAndNothingElse) {
+    RadioImage random;
+    std::uint32_t x = 88172645u;
+    for (std::size_t k = 0; k < RadioImage::kSize; ++k) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        random.SetU8(k, static_cast<std::uint8_t>(x));
+    }
+    RadioImage fresh;
+    ASSERT_EQ(Tool("new -o " + dir_.File("new.dat")).status, 0);
+    ASSERT_TRUE(LoadImageFile(dir_.File("new.dat"), fresh).ok());
+    const std::string header = Write("h.csv", kHeader);
+    for (const RadioImage& start : {fresh, random}) {
+        ASSERT_TRUE(SaveImageFile(file_, start).ok());
+        const std::string before = FileText(file_);
+        for (int round = 0; round < 2; ++round) {
+            const ToolRun r = Tool("csv " + file_ + " --import " + header);
+            EXPECT_EQ(r.status, 0) << r.err;
+            EXPECT_EQ(r.err, header + ": 0 channels set\n");
+            EXPECT_TRUE(FileText(file_) == before);
+        }
+    }
+
+    ASSERT_TRUE(SaveImageFile(file_, random).ok());
+    const std::string one = Write("one.csv", kHeader + "3,,446.1,,,,,,,,,,NFM,,,5.0W,,,,,\n");
+    ASSERT_EQ(Tool("csv " + file_ + " --import " + one).status, 0);
+    RadioImage got;
+    ASSERT_TRUE(LoadImageFile(file_, got).ok());
+    const std::size_t record = channel::RecordOffset(3);
+    for (std::size_t k = 0; k < RadioImage::kSize; ++k) {
+        if (k >= record && k < record + layout::kChannelSize) continue;
+        const std::uint8_t mask = k == layout::kScanBitmap ? 0xFB : 0xFF;
+        EXPECT_EQ(got.U8(k) & mask, random.U8(k) & mask) << "0x" << std::hex << k;
+    }
+    EXPECT_NE(test::ImageBytes(got, record, 4), test::ImageBytes(random, record, 4));
 }
 
 // Each refusal: status 2, one line naming the file, and the file untouched.

@@ -108,6 +108,32 @@ TEST_F(ContactCommands, ImportKeepsRecordsOfKnownNumbersAndChecksReferences) {
     EXPECT_EQ(test::GroupListBytes(lists2, 1, 2), (std::vector<int>{4, 0xFF}));  // no row: kept
 }
 
+// On an image of zeros or of random bytes the order table lists nothing, so
+// every record is free to take, although most do not look erased.
+TEST_F(ContactCommands, ImportIntoAnImageWhoseTableListsNothingTakesTheFirstRecords) {
+    RadioImage random;
+    std::uint32_t x = 2463534242u;
+    for (std::size_t k = 0; k < RadioImage::kSize; ++k) {
+        x ^= x << 13, x ^= x >> 17, x ^= x << 5;
+        random.SetU8(k, static_cast<std::uint8_t>(x));
+    }
+    random.SetU16Le(layout::kContactIndex, 0x0000);  // lists nothing, whatever else it holds
+    RadioImage zeros;
+    zeros.Fill(0, RadioImage::kSize, 0x00);
+    const std::string csv = Write("one.csv", "Name,Number,Type\nBase,101,Group call\n");
+    for (const RadioImage& start : {zeros, random}) {
+        Save(start);
+        const ToolRun r = Tool("contacts " + file_ + " --import " + csv);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const RadioImage got = Load();
+        EXPECT_EQ(test::ImageBytes(got, layout::kContactIndex, 4),
+                  (test::Bytes{0x40, 0x05, 0xFF, 0xFF}));
+        EXPECT_EQ(
+            test::ImageBytes(got, ContactSlot(1), 16),
+            (test::Bytes{0, 0, 0, 0, 1, 0, 1, 1, 'B', 'a', 's', 'e', 0xFF, 0xFF, 0xFF, 0xFF}));
+    }
+}
+
 TEST_F(ContactCommands, BadRowsStopWithStatus2TheirLineAndTheFileUntouched) {
     std::string many = "Name,Number,Type\n";
     for (int k = 1; k <= 65; ++k)

@@ -64,7 +64,7 @@ TEST(FileCommandsTest, HelpVersionAndErrorsWithStatus2AndOneLine) {
         {"new -o " + dir.File("a.dat") + " extra", "usage"},
         {"new -o " + dir.File("plain/a.dat"), "plain/a.dat"},  // spans lines in a window
         {"show " + dir.File("missing.dat"), "missing.dat"},
-        {"show " + dir.File("short.dat"), "nexpected file format"},
+        {"show " + dir.File("short.dat"), "holds 100 bytes"},
         {"frobnicate", "unknown command"}};
     for (const auto& [args, part] : cases) {
         const ToolRun r = Tool(args);
@@ -73,6 +73,30 @@ TEST(FileCommandsTest, HelpVersionAndErrorsWithStatus2AndOneLine) {
             << args << ": " << r.status << " " << r.err;
     }
     EXPECT_FALSE(fs::exists(dir.File("a.dat")));
+}
+
+// Every command reads a radio file by one rule: a file of more than 16384
+// bytes is no radio file, refused with status 2 and one line, never read in
+// part.
+TEST(FileCommandsTest, EveryCommandRefusesAFileLongerThanARadioFile) {
+    test::TempDir dir;
+    const std::string big = dir.File("big.dat");
+    std::ofstream(big, std::ios::binary) << std::string(16385, '\xFF');
+    const std::string commands[] = {"show " + big,
+                                    "check " + big,
+                                    "csv " + big,
+                                    "contacts " + big,
+                                    "grouplists " + big,
+                                    "export " + big,
+                                    "diff " + big + " " + big,
+                                    "get " + big + " option.tot",
+                                    "write " + big + " --port /dev/null"};
+    for (const std::string& args : commands) {
+        const ToolRun r = Tool(args);
+        EXPECT_TRUE(r.status == 2 && r.err.find("more than 16384") != std::string::npos &&
+                    r.err.find('\n') == r.err.size() - 1)
+            << args << ": " << r.status << " " << r.err;
+    }
 }
 
 }  // namespace

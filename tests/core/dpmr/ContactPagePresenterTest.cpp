@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "channels/ChannelRecord.h"
+#include "dpmr/ContactChecks.h"
 #include "dpmr/ContactRecord.h"
 #include "support/ContactImages.h"
 #include "support/ImageBytes.h"
@@ -52,6 +53,47 @@ TEST(ContactPage, LoadsInListOrderUpToTheFirstEntryThatIsNoRecord) {
     image.SetU16Le(layout::kContactIndex, 0xFFFF);
     page.LoadFromImage();
     EXPECT_EQ(page.RowCount(), 0);
+}
+
+// An entry inside the record area but not on a record start is passed over
+// alone: the contacts after it stay listed, and so do the channels' and group
+// lists' references to them, through Open's checks and the page's store. The
+// record it pointed into is free for Add.
+TEST(ContactPage, AnEntryBetweenRecordsIsPassedOverAndTheContactsAfterItKept) {
+    RadioImage image;
+    PutContacts(image, {{1, "Ann", "1"}, {2, "Bob", "2"}, {3, "Cat", "3"}, {4, "Dan", "4"}});
+    image.SetU16Le(layout::kContactIndex + 2, static_cast<std::uint16_t>(ContactSlot(2) + 8));
+    image.SetU8(channel::RecordOffset(1) + channel::kTxContact, 3);
+    test::PutGroupList(image, 1, {4});
+    image.SetU8(channel::RecordOffset(1) + channel::kGroupList, 1);
+    RepairContactNames(image);
+    CheckContactReferences(image);
+    P page(image);
+    page.LoadFromImage();
+    EXPECT_EQ(Column(page, P::kNameCol), (std::vector<std::string>{"Ann", "Cat", "Dan"}));
+    page.SaveToImage();
+    EXPECT_EQ(OrderTable(image, 4),
+              (std::vector<std::size_t>{ContactSlot(1), ContactSlot(3), ContactSlot(4), 0xFFFF}));
+    EXPECT_EQ(image.U8(channel::RecordOffset(1) + channel::kTxContact), 3);
+    EXPECT_EQ(image.U8(channel::RecordOffset(1) + channel::kGroupList), 1);
+    EXPECT_EQ(test::GroupListBytes(image, 1, 2), (std::vector<int>{4, 0xFF}));
+    page.Add();
+    EXPECT_EQ(page.Row(4).record, ContactSlot(2));
+}
+
+// On an image of zeros every record looks in use, but the order table (all
+// entries 0x0000) lists none: Add takes the first record all the same.
+TEST(ContactPage, AddReusesRecordsTheOrderTableDoesNotList) {
+    RadioImage image;
+    image.Fill(0, RadioImage::kSize, 0x00);
+    P page(image);
+    page.LoadFromImage();
+    ASSERT_EQ(page.RowCount(), 0);
+    page.Add();
+    ASSERT_EQ(page.RowCount(), 1);
+    EXPECT_EQ(page.Row(1).record, ContactSlot(1));
+    page.Add();
+    EXPECT_EQ(page.Row(2).record, ContactSlot(2));
 }
 
 TEST(ContactPage, AddTakesTheFirstFreeNameNumberAndRecordAtOnce) {
@@ -101,14 +143,18 @@ TEST(ContactPage, ButtonsStopAt64ContactsAndAtTheLastOne) {
     EXPECT_EQ(page.RowCount(), 64);
     EXPECT_FALSE(page.CanAdd() || page.CanInsert());
 
-    // With every record in use (one of them unlisted), Add finds no record.
+    // With every record in use but one listed, the unlisted ones hold no
+    // contact anyone sees: Add takes them in slot order, up to 64 rows.
     RadioImage full;
     for (int slot = 1; slot <= 64; ++slot) full.SetU8(ContactSlot(slot), 0);
     PutContacts(full, {{1, "A"}});
     P crowded(full);
     crowded.LoadFromImage();
     crowded.Add();
-    EXPECT_EQ(crowded.RowCount(), 1);
+    ASSERT_EQ(crowded.RowCount(), 2);
+    EXPECT_EQ(crowded.Row(2).record, ContactSlot(2));
+    for (int k = 0; k < 70; ++k) crowded.Add();
+    EXPECT_EQ(crowded.RowCount(), 64);
 }
 
 TEST(ContactPage, EndOfEditRefusesEmptyOrRepeatedValuesAndPadsNumbers) {

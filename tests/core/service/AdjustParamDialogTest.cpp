@@ -99,8 +99,9 @@ TEST(AdjustParamDialog, ListsShowTheirEntryOrTheZeroEntryFromByte64On) {
     }
 }
 
-// Bytes no control names travel unchanged; list bytes of 64 or more come back
-// as the zero entry, every other value as it was.
+// Looked at only, the dialog changes nothing. Once the user changed
+// something, bytes no control names travel unchanged; list bytes of 64 or
+// more come back as the zero entry, every other value as it was.
 TEST(AdjustParamDialog, OpeningAndClosingKeepsEveryValueItCanShow) {
     RadioImage image;
     for (std::size_t i = 0; i < RadioImage::kSize; ++i)
@@ -113,8 +114,14 @@ TEST(AdjustParamDialog, OpeningAndClosingKeepsEveryValueItCanShow) {
                            f.list.items == DecibelListTexts() ? kDecibelZeroEntry : kStepZeroEntry);
     }
     ASSERT_NE(expected, image);  // the pattern has list bytes past the lists
+    const RadioImage before = image;
+    FormDialog looked(AdjustParamDialogDecl(), image);
+    looked.SelectPage(2);
+    looked.Close();
+    EXPECT_EQ(image, before);
     FormDialog dialog(AdjustParamDialogDecl(), image);
     dialog.SelectPage(2);
+    dialog.MarkChanged();
     dialog.Close();
     EXPECT_EQ(image, expected);
 }

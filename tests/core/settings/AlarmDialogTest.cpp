@@ -48,7 +48,10 @@ TEST(AlarmDialogTest, LoadShowsAndStoresBack) {
     const test::LoadCase cases[] = {
         {"alarm.alarm_type", 0x350, 4, "Send alarm id", 4},
         {"alarm.alarm_type", 0x350, 5, "Off", 0},    {"alarm.tx_interval", 0x379, 3, "3", 3},
-        {"alarm.auto_contact", 0x378, 0x09, "prohibit", 0}};
+        // The dPMR settings' byte: written only when this list is changed.
+        {"alarm.auto_contact", 0x378, 0x09, "prohibit", 0x09},
+        {"alarm.auto_contact", 0x378, 0x09, "prohibit", 0x09, "prohibit"},
+        {"alarm.auto_contact", 0x378, 0x09, "prohibit", 0x01, "allow"}};
     // clang-format on
     test::ExpectLoadsAndStoresBack(cases);
 }
