@@ -11,7 +11,7 @@
 namespace dpmr::cli {
 
 class ArgParser {
-public:
+  public:
     // `valued` are options that take a value ("--port", "-o"), `flags` those that
     // do not ("--help").
     ArgParser(std::set<std::string> valued, std::set<std::string> flags);
@@ -19,7 +19,9 @@ public:
     // Returns false and sets error() on an unknown option or a missing value.
     bool Parse(const std::vector<std::string>& args);
 
-    bool Has(const std::string& name) const { return values_.count(name) || flagsSeen_.count(name); }
+    bool Has(const std::string& name) const {
+        return values_.count(name) || flagsSeen_.count(name);
+    }
     // The last value given for the option.
     std::optional<std::string> Value(const std::string& name) const;
     // Every value given for an option that may be repeated, in order.
@@ -27,7 +29,7 @@ public:
     const std::vector<std::string>& Positional() const { return positional_; }
     const std::string& error() const { return error_; }
 
-private:
+  private:
     std::set<std::string> valued_;
     std::set<std::string> flags_;
     std::map<std::string, std::string> values_;

@@ -57,8 +57,8 @@ void FieldPage::Type(std::size_t i, const std::string& text) {
         // The limit is for typing: a box that holds more (a stored 65535 in a
         // three-digit box, shown whole) is edited down without being cut.
         const std::size_t shown = s.text.size();
-        s.text = f.limit != 0 && shown > f.limit ? TypedText(f.Limit(shown), text)
-                                                 : TypedText(f, text);
+        s.text =
+            f.limit != 0 && shown > f.limit ? TypedText(f.Limit(shown), text) : TypedText(f, text);
     });
 }
 

@@ -33,9 +33,9 @@
 #include "channels/CProgramView.h"
 #include "channels/ReportBox.h"
 #include "check/WriteCheck.h"
-#include "fleet/CFleetWriteDlg.h"
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
+#include "fleet/CFleetWriteDlg.h"
 #include "image/Document.h"
 #include "interchange/CodeplugYaml.h"
 #include "link/CPortSettingDlg.h"
@@ -869,14 +869,18 @@ void CMainFrame::OnFleetWrite() {
                           context_.settings.verifyAfterWrite, /*force=*/true, this);
     for (std::size_t k = 0; k < context_.demoFleetPorts.size(); ++k) {
         dialog.AddPort({QString::fromStdString(context_.demoFleetPorts[k]),
-                        QString("Virtual radio %1 (demo)").arg(k + 1), true, {}});
+                        QString("Virtual radio %1 (demo)").arg(k + 1),
+                        true,
+                        {}});
     }
     for (const CPortSettingDlg::PortEntry& e : CPortSettingDlg::SystemPorts())
         dialog.AddPort({e.devicePath, e.label, e.available, e.reason});
     if (!context_.settings.portName.empty()) {
-        dialog.AddPort({QString::fromStdString(
-                            dpmr::DevicePathForPortName(context_.settings.portName)),
-                        "the port of Read and Write", true, {}});
+        dialog.AddPort(
+            {QString::fromStdString(dpmr::DevicePathForPortName(context_.settings.portName)),
+             "the port of Read and Write",
+             true,
+             {}});
     }
     dialog.exec();
 }

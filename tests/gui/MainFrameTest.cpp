@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QTextBrowser>
 #include <fstream>
