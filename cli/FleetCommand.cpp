@@ -15,6 +15,7 @@
 #include "ArgParser.h"
 #include "Command.h"
 #include "FileError.h"
+#include "InterruptScope.h"
 #include "backup/BackupStore.h"
 #include "check/WriteCheck.h"
 #include "config/AppSettings.h"
@@ -36,23 +37,6 @@ static_assert(std::atomic<bool>::is_always_lock_free);
 void OnFleetInterrupt(int) {
     gFleetStop.store(true);
 }
-
-class FleetInterruptScope {
-  public:
-    FleetInterruptScope() {
-        struct sigaction action {};
-        action.sa_handler = OnFleetInterrupt;
-        action.sa_flags = SA_RESETHAND;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &previous_);
-    }
-    ~FleetInterruptScope() { ::sigaction(SIGINT, &previous_, nullptr); }
-    FleetInterruptScope(const FleetInterruptScope&) = delete;
-    FleetInterruptScope& operator=(const FleetInterruptScope&) = delete;
-
-  private:
-    struct sigaction previous_ {};
-};
 
 // A whole number, possibly negative (for the step).
 std::optional<long long> ParseSigned(const std::string& text) {
@@ -206,7 +190,7 @@ int RunFleetCommand(const std::vector<std::string>& args) {
     std::vector<FleetRadioResult> results;
     {
         ProgressLines lines(targets);
-        FleetInterruptScope interrupt;
+        InterruptScope interrupt(OnFleetInterrupt);
         gFleetStop = false;
         results = RunFleet(
             document, targets, run,

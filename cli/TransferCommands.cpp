@@ -16,6 +16,7 @@
 #include "ArgParser.h"
 #include "Command.h"
 #include "FileError.h"
+#include "InterruptScope.h"
 #include "backup/BackupStore.h"
 #include "check/WriteCheck.h"
 #include "config/AppSettings.h"
@@ -39,24 +40,6 @@ static_assert(std::atomic<bool>::is_always_lock_free);
 void OnInterrupt(int) {
     gControl.cancelRequested.store(true);
 }
-
-// Installs the handler for the life of a programming transfer.
-class InterruptScope {
-  public:
-    InterruptScope() {
-        struct sigaction action {};
-        action.sa_handler = OnInterrupt;
-        action.sa_flags = SA_RESETHAND;
-        sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &previous_);
-    }
-    ~InterruptScope() { ::sigaction(SIGINT, &previous_, nullptr); }
-    InterruptScope(const InterruptScope&) = delete;
-    InterruptScope& operator=(const InterruptScope&) = delete;
-
-  private:
-    struct sigaction previous_ {};
-};
 
 // True while a progress bar line is drawn but not finished.
 bool gBarOpen = false;
@@ -136,7 +119,7 @@ int RunRead(const std::vector<std::string>& args) {
     }
     TransferResult result;
     {
-        InterruptScope interrupt;
+        InterruptScope interrupt(OnInterrupt);
         result = ReadFromRadio(link, image, TerminalProgress(), gControl);
     }
     if (!result.succeeded()) return TransferExit(result);
@@ -172,7 +155,7 @@ int RunWrite(const std::vector<std::string>& args) {
     const std::string backup = KeepBackup(image, BackupKind::kWrite);
     TransferResult result;
     {
-        InterruptScope interrupt;
+        InterruptScope interrupt(OnInterrupt);
         result = WriteToRadio(link, image, TerminalProgress(), gControl);
         if (result.succeeded() && p.Has("--verify"))
             result = VerifyRadio(link, image, TerminalProgress(), gControl);
