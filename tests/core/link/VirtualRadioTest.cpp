@@ -11,7 +11,8 @@ namespace {
 
 TEST(SampleCodeplug, ShippedFileIsWhatTheBuilderMakes) {
     RadioImage shipped;
-    const std::string path = std::string(DPMR_SOURCE_DIR) + "/res/" + kSampleCodeplugFileName;
+    std::string path = DPMR_SOURCE_DIR "/res/";
+    path += kSampleCodeplugFileName;
     ASSERT_TRUE(LoadImageFile(path, shipped).ok()) << path;
     EXPECT_EQ(shipped, BuildSampleCodeplug());
 }
