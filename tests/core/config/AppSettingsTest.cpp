@@ -83,7 +83,7 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
     std::string folder = dir_.File("deep/");
     const std::size_t want =
         4092 - std::string("Program.ini").size();  // + a temporary suffix > 4095
-    while (folder.size() + 201 < want) folder += std::string(200, 'd') + "/";
+    while (folder.size() + 201 < want) folder.append(200, 'd').append("/");
     folder += std::string(want - folder.size() - 1, 'e') + "/";
     Put(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Kept\n");
     s = LoadAppSettings(folder);
