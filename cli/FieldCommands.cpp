@@ -11,10 +11,10 @@
 #include "ArgParser.h"
 #include "Command.h"
 #include "FileError.h"
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "form/FieldKinds.h"
 #include "form/FormDialog.h"
-#include "form/FormSession.h"
+#include "dialogs/FormSession.h"
 #include "image/Document.h"
 #include "util/PlainText.h"
 

@@ -7,6 +7,7 @@
 #include "Command.h"
 #include "channels/ChannelRowText.h"
 #include "config/AppSettings.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
 #include "util/DecimalText.h"

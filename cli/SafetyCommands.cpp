@@ -9,7 +9,7 @@
 #include "FileError.h"
 #include "backup/BackupStore.h"
 #include "check/WriteCheck.h"
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "image/Document.h"
 
 namespace dpmr::cli {

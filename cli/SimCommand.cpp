@@ -14,6 +14,7 @@
 #include "ArgParser.h"
 #include "Command.h"
 #include "FileError.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "link/VirtualRadio.h"
 #include "util/DecimalText.h"

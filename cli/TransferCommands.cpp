@@ -21,6 +21,7 @@
 #include "check/WriteCheck.h"
 #include "config/AppSettings.h"
 #include "fleet/FleetPlan.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "link/ProgramTransfer.h"
 #include "link/ServiceTransfers.h"

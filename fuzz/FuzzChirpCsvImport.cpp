@@ -3,7 +3,7 @@
 // read and checked whole, then every row's cells entered into the channel
 // table. What the import leaves exports to a file that reads back.
 #include "TargetSupport.h"
-#include "channels/BandLimits.h"
+#include "image/BandLimits.h"
 #include "channels/ChannelTablePresenter.h"
 #include "interchange/ChirpCsv.h"
 

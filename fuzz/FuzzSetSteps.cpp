@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "TargetSupport.h"
-#include "form/FormSession.h"
+#include "dialogs/FormSession.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace dpmr;

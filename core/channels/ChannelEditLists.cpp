@@ -2,6 +2,7 @@
 #include "channels/ChannelEditLists.h"
 
 #include "dpmr/ContactRecord.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 
 namespace dpmr {
@@ -40,16 +41,39 @@ std::vector<int> ExistingDtmfCodes(const RadioImage& image) {
     return NumbersWhoseFirstByte(image, layout::kDtmfCodes, layout::kDtmfCodeSize, false);
 }
 
-ListItems ContactListItems(const std::string& first, const std::vector<ContactChoice>& contacts) {
-    ListItems items{{first, 0}};
-    for (const ContactChoice& c : contacts) items.push_back({c.name, c.number});
+namespace {
+
+ListItems Numbered(const std::vector<int>& numbers) {
+    ListItems items;
+    for (int n : numbers) items.push_back({std::to_string(n), n});
     return items;
 }
 
-ListItems NumberListItems(const std::string& first, const std::vector<int>& numbers) {
-    ListItems items{{first, 0}};
-    for (int n : numbers) items.push_back({std::to_string(n), n});
+}  // namespace
+
+ListItems ContactItems(const RadioImage& image) {
+    ListItems items;
+    for (const ContactChoice& c : ContactsInIndexOrder(image)) items.push_back({c.name, c.number});
     return items;
+}
+
+ListItems GroupListItems(const RadioImage& image) {
+    return Numbered(ExistingGroupLists(image));
+}
+
+ListItems DtmfCodeItems(const RadioImage& image) {
+    return Numbered(ExistingDtmfCodes(image));
+}
+
+ListItems ShortMessageItems(const RadioImage& image) {
+    return Numbered(ExistingShortMessages(image));
+}
+
+ListItems PresentChannelItems(const RadioImage& image) {
+    std::vector<int> present;
+    for (int n = 1; n <= layout::kChannelCount; ++n)
+        if (!IsChannelEmpty(image, n)) present.push_back(n);
+    return Numbered(present);
 }
 
 }  // namespace dpmr

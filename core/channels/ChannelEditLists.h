@@ -30,9 +30,14 @@ std::vector<int> ExistingGroupLists(const RadioImage& image);
 std::vector<int> ExistingShortMessages(const RadioImage& image);
 std::vector<int> ExistingDtmfCodes(const RadioImage& image);
 
-// `first` (data 0) followed by the contacts' names (data = contact number).
-ListItems ContactListItems(const std::string& first, const std::vector<ContactChoice>& contacts);
-// `first` (data 0) followed by the decimal texts of `numbers` (data = number).
-ListItems NumberListItems(const std::string& first, const std::vector<int>& numbers);
+// The entries the document supplies to the channel fields' lists (and the
+// scan dialog's channel lists): the contacts' names (data = contact number),
+// the numbers of the group receive lists, DTMF codes and short messages that
+// exist, and of the channels that hold a frequency (data = the number).
+ListItems ContactItems(const RadioImage& image);
+ListItems GroupListItems(const RadioImage& image);
+ListItems DtmfCodeItems(const RadioImage& image);
+ListItems ShortMessageItems(const RadioImage& image);
+ListItems PresentChannelItems(const RadioImage& image);
 
 }  // namespace dpmr

@@ -1,180 +1,89 @@
-// The channel edit dialog's rules: record mapping, commits, enabling rules,
-// navigation and keyboard handling.
+// The channel edit dialog's joining rules: enabling, commits, new-channel
+// defaults, Repeat and navigation. Loading and storing are the field kinds'.
 #include "channels/ChannelEditPresenter.h"
 
 #include <algorithm>
-#include <initializer_list>
-#include <span>
-#include <string_view>
 #include <tuple>
 #include <utility>
 
-#include "channels/ChannelRecord.h"
-#include "channels/ChannelRowText.h"
-#include "channels/FrequencyCodec.h"
-#include "channels/ToneCodec.h"
+#include "codec/FrequencyCodec.h"
+#include "codec/ToneCodec.h"
+#include "form/FieldKinds.h"
+#include "image/ChannelRecord.h"
 #include "util/DecimalText.h"
 
 namespace dpmr {
 
-using namespace channel;
 using C = EditControl;
+using form::FieldKind;
 
 namespace {
 
-struct ControlInfo {
-    ControlKind kind;
-    const char* label;
-    std::size_t limit;
-    bool valueControl;  // enabled and cleared with the channel
-};
-
-// Indexed by EditControl.
-constexpr std::array<ControlInfo, kEditControlCount> kControls{{
-    {ControlKind::kEdit, "Channel no.", 4, false},
-    {ControlKind::kEdit, "Rx freq (MHz)", 10, false},
-    {ControlKind::kEdit, "Tx freq (MHz)", 10, true},
-    {ControlKind::kList, "Channel type", 0, true},
-    {ControlKind::kList, "Tx power", 0, true},
-    {ControlKind::kList, "Bandwidth", 0, true},
-    {ControlKind::kCheck, "Reverse", 0, true},
-    {ControlKind::kCheck, "Scan", 0, true},
-    {ControlKind::kCheck, "Talk around", 0, true},
-    {ControlKind::kCheck, "Auto contact", 0, true},
-    {ControlKind::kCheck, "Work alone", 0, true},
-    {ControlKind::kList, "Only rx", 0, false},
-    {ControlKind::kList, "Repeat", 0, true},
-    {ControlKind::kList, "Tx contact", 0, true},
-    {ControlKind::kList, "Group rx list", 0, true},
-    {ControlKind::kList, "Type", 0, true},
-    {ControlKind::kList, "Contact", 0, true},
-    {ControlKind::kList, "Msg no.", 0, true},
-    {ControlKind::kList, "Type", 0, true},
-    {ControlKind::kList, "Contact", 0, true},
-    {ControlKind::kList, "Msg no.", 0, true},
-    {ControlKind::kList, "Signal type", 0, true},
-    {ControlKind::kList, "Analog call 1", 0, true},
-    {ControlKind::kList, "Analog call 2", 0, true},
-    {ControlKind::kCheck, "PTTID", 0, true},
-    {ControlKind::kToneBox, "Rx tone", 0, true},
-    {ControlKind::kToneBox, "Tx tone", 0, true},
-    {ControlKind::kList, "Busy", 0, true},
-    {ControlKind::kList, "Rx color code", 0, true},
-    {ControlKind::kList, "Tx color code", 0, true},
-    {ControlKind::kList, "Offset direction", 0, true},
-    {ControlKind::kEdit, "Offset freq (MHz)", 9, true},
-}};
-
-const ControlInfo& Info(C c) {
-    return kControls[static_cast<std::size_t>(c)];
-}
-
-constexpr std::string_view kFrequencyChars = "0123456789.,";  // a comma is taken as the point
 constexpr int kRepeatOn = 0;
 constexpr int kRepeatOff = 1;
 constexpr std::int64_t kMaxOffset = 5000000;    // 50 MHz
 constexpr std::int64_t kDefaultOffset = 60000;  // 0.6 MHz
 constexpr const char* kDefaultOffsetText = "0.600000";
-constexpr std::uint8_t kNoMessage = 63;
-constexpr unsigned kOnlyRxBit = 7;
-constexpr unsigned kPttidBit = 2;
-constexpr unsigned kCallMessageLo = 0;  // 6 bits
-constexpr unsigned kCallTypeLo = 6;     // 2 bits
 
-// List items numbered by their index.
-ListItems TextItems(std::span<const char* const> texts) {
-    ListItems items;
-    int k = 0;
-    for (const char* t : texts) items.push_back({t, k++});
-    return items;
-}
-ListItems TextItems(std::initializer_list<const char*> texts) {
-    return TextItems(std::span<const char* const>(texts.begin(), texts.size()));
+const form::FieldDecl& FieldOf(EditControl c) {
+    return ChannelRecordDecl().fields[FieldIndex(c)];
 }
 
-std::uint8_t U8Of(int v) {
-    return static_cast<std::uint8_t>(v);
+// The controls an empty channel disables and clears: all but the channel
+// number, the Rx box and the hidden Only rx list.
+bool IsValueControl(EditControl c) {
+    return c != C::kChannelNo && c != C::kRxFreq && c != C::kOnlyRx;
 }
 
 }  // namespace
 
 ControlKind KindOf(EditControl c) {
-    return Info(c).kind;
+    switch (FieldOf(c).kind) {
+        case FieldKind::kList:
+            return ControlKind::kList;
+        case FieldKind::kCheck:
+            return ControlKind::kCheck;
+        case FieldKind::kTone:
+            return ControlKind::kToneBox;
+        default:
+            return ControlKind::kEdit;
+    }
 }
+
 const char* LabelOf(EditControl c) {
-    return Info(c).label;
+    return FieldOf(c).label.c_str();
 }
+
 std::size_t TextLimitOf(EditControl c) {
-    return Info(c).limit;
+    return FieldOf(c).limit;
 }
 
 ChannelEditPresenter::ChannelEditPresenter(RadioImage& image, const BandLimits& band, int channel,
                                            std::string rxTextAtEntry)
-    : image_(image),
+    : form::FieldPage(ChannelPageDecl(channel), image),
       band_(band),
       current_(std::clamp(channel, kFirstChannel, kLastChannel)),
       rxAtEntry_(std::move(rxTextAtEntry)) {
-    BuildLists();
+    // The receive-only bit is always written as 0: its hidden list is never
+    // given a selection.
+    At(C::kOnlyRx).enabled = false;
     ShowChannelNo(current_);
     LoadChannel();
 }
 
-const ControlState& ChannelEditPresenter::State(EditControl c) const {
-    return controls_[static_cast<std::size_t>(c)];
-}
-
-ControlState& ChannelEditPresenter::At(EditControl c) {
-    return controls_[static_cast<std::size_t>(c)];
-}
-
 std::string ChannelEditPresenter::Text(EditControl c) const {
     const ControlState& s = State(c);
-    if (KindOf(c) != ControlKind::kList) return s.text;
-    if (s.selected < 0 || s.selected >= static_cast<int>(s.items.size())) return {};
-    return s.items[static_cast<std::size_t>(s.selected)].text;
+    return KindOf(c) == ControlKind::kList ? s.SelectedText() : s.text;
 }
 
 // ---------------------------------------------------------------------------
-// Lists
-
-void ChannelEditPresenter::BuildLists() {
-    ListItems tones;
-    for (const std::string& t : ToneList()) tones.push_back({t, static_cast<int>(tones.size())});
-    At(C::kRxTone).items = tones;
-    At(C::kTxTone).items = tones;
-
-    At(C::kChannelType).items = TextItems(kChannelTypeTexts);
-    At(C::kTxPower).items = TextItems(kPowerTexts);
-    At(C::kBandwidth).items = TextItems(kBandwidthTexts);
-    At(C::kOnlyRx).items = TextItems({"Off", "Only rx"});
-    At(C::kRepeat).items = TextItems({"On", "Off"});
-    At(C::kSignalType).items = TextItems({"Off", "DTMF"});
-    At(C::kBusy).items = TextItems({"Off", "Carrier"});
-    At(C::kOffsetDirection).items = TextItems({"Off", "+", "-"});
-    for (C c : {C::kCall1Type, C::kCall2Type}) At(c).items = TextItems({"Off", "Call", "Msg"});
-
-    ListItems colours{{"Auto", 0xFF}};
-    for (int k = 0; k <= 63; ++k) colours.push_back({std::to_string(k), k});
-    At(C::kRxColourCode).items = colours;
-    At(C::kTxColourCode).items = colours;
-
-    const ListItems contacts = ContactListItems("None", ContactsInIndexOrder(image_));
-    for (C c : {C::kTxContact, C::kCall1Contact, C::kCall2Contact}) At(c).items = contacts;
-    At(C::kGroupList).items = NumberListItems("None", ExistingGroupLists(image_));
-    const ListItems messages = NumberListItems("Off", ExistingShortMessages(image_));
-    At(C::kCall1Msg).items = messages;
-    At(C::kCall2Msg).items = messages;
-    const ListItems dtmf = NumberListItems("None", ExistingDtmfCodes(image_));
-    At(C::kAnalogCall1).items = dtmf;
-    At(C::kAnalogCall2).items = dtmf;
-}
+// Selections
 
 void ChannelEditPresenter::SelectIndex(EditControl c, int index) {
     ControlState& s = At(c);
     if (index < 0 || index >= static_cast<int>(s.items.size())) index = -1;
     s.selected = index;
-    if (KindOf(c) == ControlKind::kToneBox)
-        s.text = index < 0 ? std::string() : s.items[static_cast<std::size_t>(index)].text;
+    if (KindOf(c) == ControlKind::kToneBox) s.text = s.SelectedText();
 }
 
 void ChannelEditPresenter::SetToneText(EditControl c, const std::string& text) {
@@ -186,83 +95,18 @@ void ChannelEditPresenter::SetToneText(EditControl c, const std::string& text) {
 // ---------------------------------------------------------------------------
 // Load and store
 
-void ChannelEditPresenter::LoadListByText(EditControl c, int value, int fallback) {
-    const int index = FindItemText(State(c).items, std::to_string(value));
-    SelectIndex(c, index >= 0 ? index : fallback);
-}
-
-void ChannelEditPresenter::LoadContact(EditControl c, std::uint8_t byte) {
-    // Contacts are found by their number, so two contacts of one name stay apart.
-    int index = 0;
-    if (byte != 0 && byte <= 64) index = std::max(0, FindItemData(State(c).items, byte));
-    SelectIndex(c, index);
-}
-
-void ChannelEditPresenter::LoadCallMessage(EditControl type, EditControl msg, std::uint8_t byte) {
-    const unsigned number = byte & 0x3Fu;
-    const unsigned callType = byte >> kCallTypeLo;
-    int index = 0;
-    if (number >= 1 && number <= 16)
-        index = std::max(0, FindItemText(State(msg).items, std::to_string(number)));
-    SelectIndex(msg, index);
-    SelectIndex(type, callType == 3 ? 0 : static_cast<int>(callType));
-}
-
 void ChannelEditPresenter::LoadChannel() {
     const int n = std::clamp(ChannelNoValue(), kFirstChannel, kLastChannel);
     if (n != ChannelNoValue()) ShowChannelNo(n);
-    const std::size_t r = RecordOffset(n);
+    MoveTo(ChannelPageDecl(n));
+    const bool present = image_.U8(channel::RecordOffset(n) + channel::kRxFreq + 3) != 0xFF;
 
-    if (image_.U8(r + kRxFreq + 3) == 0xFF) {
+    if (!present) {
         EnableChannelControls(false);
     } else {
         EnableChannelControls(true);
-        At(C::kRxFreq).text = image_.U8(r + kRxFreq + 3) == 0x00
-                                  ? std::string()
-                                  : FrequencyToText(BcdFrequency(image_, r + kRxFreq));
-        At(C::kTxFreq).text = IsTxFrequencyEmpty(image_, n)
-                                  ? std::string()
-                                  : FrequencyToText(BcdFrequency(image_, r + kTxFreq));
-        // A tone the list lacks (a free CTCSS value) shows its own text.
-        SetToneText(C::kRxTone, ToneCodeToText(ReadToneCode(image_, r + kRxTone)));
-        SetToneText(C::kTxTone, ToneCodeToText(ReadToneCode(image_, r + kTxTone)));
-
-        const std::size_t flags = r + kFlags;
-        At(C::kScan).checked = image_.Bit(flags, kScanBit);
-        SelectIndex(C::kBandwidth, image_.Bit(flags, kNarrowBit) ? 1 : 0);
-        At(C::kAutoContact).checked = image_.Bit(flags, kAutoContactBit);
-        At(C::kWorkAlone).checked = image_.Bit(flags, kWorkAloneBit);
-        At(C::kTalkAround).checked = image_.Bit(flags, kTalkAroundBit);
-        At(C::kReverse).checked = image_.Bit(flags, kReverseBit);
-        SelectIndex(C::kTxPower, image_.Bits(flags, kPowerLo, 2) == 3 ? 1 : 0);
-
-        const unsigned signal = image_.Bits(r + kSignalling, 0, 2);
-        SelectIndex(C::kSignalType, signal >= 2 ? 0 : static_cast<int>(signal));
-        At(C::kPttid).checked = image_.Bit(r + kSignalling, kPttidBit);
-
-        const unsigned busy = image_.Bits(r + kMode, kBusyLo, 2);
-        SelectIndex(C::kBusy, busy >= 2 ? 0 : static_cast<int>(busy));
-        SelectIndex(C::kChannelType, static_cast<int>(image_.Bits(r + kMode, kChannelTypeLo, 2)));
-
-        for (auto [c, off] : {std::pair{C::kRxColourCode, kRxColourCode},
-                              std::pair{C::kTxColourCode, kTxColourCode}}) {
-            const std::uint8_t b = image_.U8(r + off);
-            if (b == 0xFF)
-                SelectIndex(c, 0);
-            else
-                LoadListByText(c, b, FindItemText(State(c).items, "0"));
-        }
-        LoadContact(C::kTxContact, image_.U8(r + kTxContact));
-        const std::uint8_t repeat = image_.U8(r + kSameFrequency);
-        SelectIndex(C::kRepeat, repeat > 1 ? 0 : repeat);
-        LoadListByText(C::kGroupList, image_.U8(r + kGroupList), 0);
-        LoadListByText(C::kAnalogCall1, image_.U8(r + kAnalogCall1), 0);
-        LoadListByText(C::kAnalogCall2, image_.U8(r + kAnalogCall2), 0);
-        LoadContact(C::kCall1Contact, image_.U8(r + kCall1Contact));
-        LoadCallMessage(C::kCall1Type, C::kCall1Msg, image_.U8(r + kCall1Message));
-        LoadContact(C::kCall2Contact, image_.U8(r + kCall2Contact));
-        LoadCallMessage(C::kCall2Type, C::kCall2Msg, image_.U8(r + kCall2Message));
-
+        for (std::size_t i = 0; i < FieldCount(); ++i)
+            form::LoadField(Field(i), image_, MutableState(i));
         ApplySignalTypeRule();
         ApplyCallTypeRule(C::kCall1Type, C::kCall1Contact, C::kCall1Msg);
         ApplyCallTypeRule(C::kCall2Type, C::kCall2Contact, C::kCall2Msg);
@@ -270,13 +114,13 @@ void ChannelEditPresenter::LoadChannel() {
     }
     current_ = n;
     rxAtEntry_ = Text(C::kRxFreq);
-    loaded_ = controls_;
-    loadedPresent_ = image_.U8(r + kRxFreq + 3) != 0xFF;
+    for (std::size_t i = 0; i < kEditControlCount; ++i) loaded_[i] = State(i);
+    loadedPresent_ = present;
 }
 
 bool ChannelEditPresenter::ChangedSinceLoad() const {
     for (std::size_t i = 0; i < kEditControlCount; ++i) {
-        const ControlState& now = controls_[i];
+        const ControlState& now = State(i);
         const ControlState& then = loaded_[i];
         if (now.text != then.text || now.selected != then.selected || now.checked != then.checked)
             return true;
@@ -284,84 +128,27 @@ bool ChannelEditPresenter::ChangedSinceLoad() const {
     return false;
 }
 
-std::uint8_t ChannelEditPresenter::SelectedNumberOr(EditControl c, std::uint8_t none) const {
-    const auto n = ScanInt(Text(c));
-    return n ? U8Of(*n) : none;
-}
-
-void ChannelEditPresenter::StoreCallMessage(EditControl type, EditControl msg, std::size_t off) {
-    const auto n = ScanInt(Text(msg));
-    const unsigned number = (n && *n >= 1 && *n <= 16) ? static_cast<unsigned>(*n) : kNoMessage;
-    image_.SetBits(off, kCallMessageLo, 6, number);
-    image_.SetBits(off, kCallTypeLo, 2, static_cast<unsigned>(std::max(0, State(type).selected)));
-}
-
 void ChannelEditPresenter::StoreChannel() {
     const int n = current_;
-    const std::size_t r = RecordOffset(n);
     // A channel shown and left without a change keeps every byte, also those
     // a store would write in its own way (an unused group list as 0 where
     // the record has 0xFF).
     if (loadedPresent_ && !ChangedSinceLoad()) return;
-    const std::string rx = Text(C::kRxFreq);
     // Only an empty Rx box empties the channel.
-    if (rx.empty()) {
+    if (Text(C::kRxFreq).empty()) {
         ResetChannelRecord(image_, n);
         return;
     }
+    for (std::size_t i = 0; i < FieldCount(); ++i) form::StoreField(Field(i), State(i), image_);
     // Typed texts are stored as they stand: no band clamp, no raster snap;
     // but a text that holds no frequency ("." or "0") is the lower band edge,
     // as its commit would have made it, never a channel that reads as empty.
-    const std::int64_t rxValue = FrequencyFromText(rx);
-    SetBcdFrequency(image_, r + kRxFreq, rxValue > 0 ? rxValue : band_.lower);
-    const std::string tx = Text(C::kTxFreq);
-    if (tx.empty())
-        image_.FillFF(r + kTxFreq, 4);
-    else
-        SetBcdFrequency(image_, r + kTxFreq, FrequencyFromText(tx));
-    WriteToneCode(image_, r + kRxTone, ToneCodeFromText(Text(C::kRxTone)));
-    WriteToneCode(image_, r + kTxTone, ToneCodeFromText(Text(C::kTxTone)));
+    if (FrequencyFromText(Text(C::kRxFreq)) <= 0)
+        SetBcdFrequency(image_, channel::RecordOffset(n) + channel::kRxFreq, band_.lower);
+}
 
-    const std::size_t flags = r + kFlags;
-    image_.SetBit(flags, kScanBit, State(C::kScan).checked);
-    image_.SetBit(flags, kNarrowBit, State(C::kBandwidth).selected == 1);
-    image_.SetBit(flags, kAutoContactBit, State(C::kAutoContact).checked);
-    image_.SetBit(flags, kWorkAloneBit, State(C::kWorkAlone).checked);
-    image_.SetBit(flags, kTalkAroundBit, State(C::kTalkAround).checked);
-    image_.SetBit(flags, kReverseBit, State(C::kReverse).checked);
-    image_.SetBits(flags, kPowerLo, 2, State(C::kTxPower).selected == 1 ? 3 : 0);
-
-    image_.SetBits(r + kSignalling, 0, 2,
-                   static_cast<unsigned>(std::max(0, State(C::kSignalType).selected)));
-    image_.SetBit(r + kSignalling, kPttidBit, State(C::kPttid).checked);
-    // Receive only is never set from this dialog.
-    image_.SetBit(r + kSignalling, kOnlyRxBit, false);
-
-    image_.SetBits(r + kMode, kBusyLo, 2,
-                   static_cast<unsigned>(std::max(0, State(C::kBusy).selected)));
-    const int channelType = State(C::kChannelType).selected;
-    image_.SetBits(r + kMode, kChannelTypeLo, 2,
-                   static_cast<unsigned>(channelType < 0 ? 1 : channelType));
-
-    image_.SetU8(r + kRxColourCode, SelectedNumberOr(C::kRxColourCode, 0xFF));
-    image_.SetU8(r + kTxColourCode, SelectedNumberOr(C::kTxColourCode, 0xFF));
-    image_.SetU8(r + kGroupList, SelectedNumberOr(C::kGroupList, 0));
-    const ControlState& txContact = State(C::kTxContact);
-    image_.SetU8(r + kTxContact,
-                 txContact.selected < 0
-                     ? 0xFF
-                     : U8Of(txContact.items[static_cast<std::size_t>(txContact.selected)].data));
-    image_.SetU8(r + kSameFrequency, U8Of(std::max(0, State(C::kRepeat).selected)));
-    image_.SetU8(r + kAnalogCall1, SelectedNumberOr(C::kAnalogCall1, 0xFF));
-    image_.SetU8(r + kAnalogCall2, SelectedNumberOr(C::kAnalogCall2, 0xFF));
-    for (auto [contact, type, msg, off] :
-         {std::tuple{C::kCall1Contact, C::kCall1Type, C::kCall1Msg, kCall1Contact},
-          std::tuple{C::kCall2Contact, C::kCall2Type, C::kCall2Msg, kCall2Contact}}) {
-        const ControlState& s = State(contact);
-        const int data = s.selected < 0 ? 0 : s.items[static_cast<std::size_t>(s.selected)].data;
-        image_.SetU8(r + off, data >= 1 && data <= 64 ? U8Of(data) : 0xFF);
-        StoreCallMessage(type, msg, r + off + 1);
-    }
+void ChannelEditPresenter::SaveToImage() {
+    if (form::FieldPage::UserChanged()) StoreChannel();
 }
 
 // ---------------------------------------------------------------------------
@@ -370,8 +157,8 @@ void ChannelEditPresenter::StoreChannel() {
 void ChannelEditPresenter::EnableChannelControls(bool on) {
     for (std::size_t i = 0; i < kEditControlCount; ++i) {
         const auto c = static_cast<C>(i);
-        if (!Info(c).valueControl) continue;
-        ControlState& s = controls_[i];
+        if (!IsValueControl(c)) continue;
+        ControlState& s = At(c);
         s.enabled = on;
         if (on) continue;
         if (KindOf(c) == ControlKind::kCheck) s.checked = false;
@@ -511,46 +298,44 @@ void ChannelEditPresenter::CommitChannelNo() {
 // ---------------------------------------------------------------------------
 // Events
 
-void ChannelEditPresenter::SetText(EditControl c, const std::string& text) {
-    if (closed_ || !State(c).enabled) return;
-    const ControlKind kind = KindOf(c);
-    if (kind == ControlKind::kToneBox) {
-        SetToneText(c, text);
-        return;
-    }
-    if (kind != ControlKind::kEdit) return;
-    std::string kept;
-    for (char ch : text)
-        if (AcceptsChar(c, ch)) kept.push_back(TypedChar(c, ch));
-    if (TextLimitOf(c) != 0 && kept.size() > TextLimitOf(c)) kept.resize(TextLimitOf(c));
-    At(c).text = kept;
+bool ChannelEditPresenter::Usable(std::size_t i) const {
+    return !closed_ && i < FieldCount() && State(i).enabled;
 }
 
-void ChannelEditPresenter::Select(EditControl c, int index) {
-    if (closed_ || !State(c).enabled) return;
-    const ControlKind kind = KindOf(c);
-    if (kind != ControlKind::kList && kind != ControlKind::kToneBox) return;
-    SelectIndex(c, index);
+void ChannelEditPresenter::Type(std::size_t i, const std::string& text) {
+    if (!Usable(i) || KindOf(static_cast<C>(i)) == ControlKind::kList ||
+        KindOf(static_cast<C>(i)) == ControlKind::kCheck)
+        return;
+    form::FieldPage::Type(i, text);
+}
+
+void ChannelEditPresenter::Choose(std::size_t i, int index) {
+    const auto c = static_cast<C>(i);
+    if (!Usable(i) || KindOf(c) == ControlKind::kEdit || KindOf(c) == ControlKind::kCheck) return;
+    form::FieldPage::Choose(i, index);
     if (c == C::kSignalType) ApplySignalTypeRule();
     if (c == C::kCall1Type) ApplyCallTypeRule(C::kCall1Type, C::kCall1Contact, C::kCall1Msg);
     if (c == C::kCall2Type) ApplyCallTypeRule(C::kCall2Type, C::kCall2Contact, C::kCall2Msg);
 }
 
-void ChannelEditPresenter::SetChecked(EditControl c, bool checked) {
-    if (closed_ || !State(c).enabled || KindOf(c) != ControlKind::kCheck) return;
-    At(c).checked = checked;
+void ChannelEditPresenter::Check(std::size_t i, bool on) {
+    if (!Usable(i) || KindOf(static_cast<C>(i)) != ControlKind::kCheck) return;
+    form::FieldPage::Check(i, on);
 }
 
-void ChannelEditPresenter::FocusIn(EditControl c) {
-    if (closed_) return;
+void ChannelEditPresenter::FocusIn(std::size_t i) {
+    if (closed_ || i >= FieldCount()) return;
+    form::FieldPage::FocusIn(i);
+    const auto c = static_cast<C>(i);
     if (c == C::kRxFreq) rxAtEntry_ = Text(C::kRxFreq);
     if (c == C::kTxFreq) txAtEntry_ = Text(C::kTxFreq);
     if (c == C::kRxTone || c == C::kTxTone) toneAtEntry_ = Text(c);
 }
 
-void ChannelEditPresenter::FocusOut(EditControl c) {
-    if (closed_) return;
-    switch (c) {
+void ChannelEditPresenter::FocusOut(std::size_t i) {
+    if (closed_ || i >= FieldCount()) return;
+    form::FieldPage::FocusOut(i);
+    switch (static_cast<C>(i)) {
         case C::kChannelNo:
             CommitChannelNo();
             break;
@@ -565,11 +350,17 @@ void ChannelEditPresenter::FocusOut(EditControl c) {
             break;
         case C::kRxTone:
         case C::kTxTone:
-            CommitTone(c);
+            CommitTone(static_cast<C>(i));
             break;
         default:
             break;
     }
+}
+
+bool ChannelEditPresenter::Spin(std::size_t i, int step) {
+    if (static_cast<C>(i) != C::kChannelNo) return false;
+    Spin(step);
+    return true;
 }
 
 void ChannelEditPresenter::Spin(int step) {
@@ -579,6 +370,30 @@ void ChannelEditPresenter::Spin(int step) {
     if (k < kFirstChannel || k > kLastChannel) k = step > 0 ? kFirstChannel : kLastChannel;
     ShowChannelNo(k);
     LoadChannel();
+}
+
+std::string ChannelEditPresenter::WhyDisabled(std::size_t i) const {
+    if (i >= FieldCount() || State(i).enabled) return {};
+    switch (static_cast<C>(i)) {
+        case C::kOnlyRx:
+            return "the channel's receive-only bit is always written as 0";
+        case C::kAnalogCall1:
+        case C::kAnalogCall2:
+            if (!Text(C::kRxFreq).empty()) return "\"Signal type\" is \"Off\"";
+            break;
+        case C::kCall1Contact:
+        case C::kCall1Msg:
+        case C::kCall2Contact:
+        case C::kCall2Msg:
+            if (!Text(C::kRxFreq).empty()) return "the call's \"Type\" is \"Off\"";
+            break;
+        case C::kRepeat:
+            if (!Text(C::kRxFreq).empty()) return "Rx and Tx freq are equal";
+            break;
+        default:
+            break;
+    }
+    return "the channel is empty: give it an Rx freq first";
 }
 
 KeyAction ChannelEditPresenter::Key(EditControl focus, EditKey key) {
@@ -599,14 +414,13 @@ KeyAction ChannelEditPresenter::Key(EditControl focus, EditKey key) {
 }
 
 char ChannelEditPresenter::TypedChar(EditControl c, char ch) const {
-    return ch == ',' && (c == C::kRxFreq || c == C::kTxFreq) ? '.' : ch;
+    return form::TypedChar(FieldOf(c), ch).value_or(ch);
 }
 
 bool ChannelEditPresenter::AcceptsChar(EditControl c, char ch) const {
-    if (c == C::kRxFreq || c == C::kTxFreq)
-        return kFrequencyChars.find(ch) != std::string_view::npos;
-    if (c == C::kChannelNo) return ch >= '0' && ch <= '9';
-    return true;
+    // The lists take no typing; the other edits take what their kind takes.
+    if (KindOf(c) == ControlKind::kList || KindOf(c) == ControlKind::kCheck) return true;
+    return Accepts(FieldIndex(c), ch);
 }
 
 void ChannelEditPresenter::Close() {

@@ -1,62 +1,24 @@
-// ChannelEditPresenter: every rule of the "Channel edit" dialog, without Qt.
-// It holds what the dialog's controls show (texts, list items and selections,
-// check marks, enabled flags), the channel on show and the Rx/Tx texts at focus
-// entry, loads one channel record of the image into the controls and stores the
-// controls back into it. The Qt dialog forwards its events here and draws the
-// resulting state.
+// ChannelEditPresenter: the "Channel edit" dialog without Qt. Its controls are
+// the channel record's field rows (ChannelFields), loaded and stored by the
+// field kinds like every settings page; this class keeps only the rules that
+// join fields: which controls an empty channel, the signal type and the call
+// types enable, the Rx commit with its new-channel defaults, Repeat, the tone
+// and offset commits, and the navigation between channels. The Qt dialog binds
+// its widgets with FormBinder and draws the state kept here; dpmrtool edits a
+// channel through the same object.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <string>
-#include <vector>
 
-#include "channels/BandLimits.h"
-#include "channels/ChannelEditLists.h"
+#include "channels/ChannelFields.h"
 #include "form/ControlState.h"
+#include "form/FieldPage.h"
+#include "image/BandLimits.h"
 #include "image/RadioImage.h"
 
 namespace dpmr {
-
-// The dialog's controls. Auto contact, Work alone and Only rx are hidden;
-// Offset direction, Offset freq and both Msg no. lists are never visible. All
-// of them still load, store and enable like the others.
-enum class EditControl : int {
-    kChannelNo,
-    kRxFreq,
-    kTxFreq,
-    kChannelType,
-    kTxPower,
-    kBandwidth,
-    kReverse,
-    kScan,
-    kTalkAround,
-    kAutoContact,
-    kWorkAlone,
-    kOnlyRx,
-    kRepeat,
-    kTxContact,
-    kGroupList,
-    kCall1Type,
-    kCall1Contact,
-    kCall1Msg,
-    kCall2Type,
-    kCall2Contact,
-    kCall2Msg,
-    kSignalType,
-    kAnalogCall1,
-    kAnalogCall2,
-    kPttid,
-    kRxTone,
-    kTxTone,
-    kBusy,
-    kRxColourCode,
-    kTxColourCode,
-    kOffsetDirection,
-    kOffsetFreq,
-};
-inline constexpr std::size_t kEditControlCount =
-    static_cast<std::size_t>(EditControl::kOffsetFreq) + 1;
 
 enum class ControlKind {
     kEdit,     // one-line text
@@ -79,7 +41,7 @@ enum class KeyAction {
     kClose,     // the dialog is to close (which stores the channel)
 };
 
-class ChannelEditPresenter {
+class ChannelEditPresenter : public form::FieldPage {
   public:
     static constexpr int kFirstChannel = 1;
     static constexpr int kLastChannel = 16;
@@ -89,8 +51,8 @@ class ChannelEditPresenter {
     ChannelEditPresenter(RadioImage& image, const BandLimits& band, int channel,
                          std::string rxTextAtEntry);
 
-    // What the controls show.
-    const ControlState& State(EditControl c) const;
+    using form::FieldPage::State;
+    const ControlState& State(EditControl c) const { return State(FieldIndex(c)); }
     // An edit's or tone box's text, or the selected item's text of a list
     // (empty with no selection).
     std::string Text(EditControl c) const;
@@ -99,7 +61,6 @@ class ChannelEditPresenter {
     const std::string& TxTextAtEntry() const { return txAtEntry_; }
 
     // The dialog's operations.
-    void BuildLists();
     void LoadChannel();
     void StoreChannel();
     void EnableChannelControls(bool on);
@@ -118,15 +79,16 @@ class ChannelEditPresenter {
     // typed. Taking it clears it.
     std::string TakeNotice();
 
-    // Events from the dialog. Events for disabled or unknown controls, and
-    // every event after Close(), are ignored.
-    void SetText(EditControl c, const std::string& text);  // filtered and limited
-    void Select(EditControl c, int index);
-    void SetChecked(EditControl c, bool checked);
-    void FocusIn(EditControl c);
-    void FocusOut(EditControl c);
+    // Events by control. Events for disabled controls, and every event after
+    // Close(), are ignored.
+    void SetText(EditControl c, const std::string& text) { Type(FieldIndex(c), text); }
+    void Select(EditControl c, int index) { Choose(FieldIndex(c), index); }
+    void SetChecked(EditControl c, bool checked) { Check(FieldIndex(c), checked); }
+    void FocusIn(EditControl c) { FocusIn(FieldIndex(c)); }
+    void FocusOut(EditControl c) { FocusOut(FieldIndex(c)); }
     // One click of the Channel no. spin: +1 up, -1 down; wraps at 1 and 16.
     void Spin(int step);
+    using form::FieldPage::Key;
     KeyAction Key(EditControl focus, EditKey key);
     // Whether a typed character reaches the control, and as which character
     // (a comma typed into a frequency box is the point).
@@ -138,8 +100,20 @@ class ChannelEditPresenter {
     void Reopen() { closed_ = false; }
     bool IsClosed() const { return closed_; }
 
+    // ---- As a page of dpmrtool's "Channel edit" (one channel a page) ----
+    void LoadFromImage() override { LoadChannel(); }
+    // Stores the channel when the user changed it.
+    void SaveToImage() override;
+    void Type(std::size_t i, const std::string& text) override;
+    void Choose(std::size_t i, int index) override;
+    void Check(std::size_t i, bool on) override;
+    void FocusIn(std::size_t i) override;
+    void FocusOut(std::size_t i) override;
+    bool Spin(std::size_t i, int step) override;
+    std::string WhyDisabled(std::size_t i) const override;
+
   private:
-    ControlState& At(EditControl c);
+    ControlState& At(EditControl c) { return MutableState(FieldIndex(c)); }
     void SelectIndex(EditControl c, int index);
     void SetToneText(EditControl c, const std::string& text);
     void ApplySignalTypeRule();
@@ -151,16 +125,10 @@ class ChannelEditPresenter {
     // Whether any control's value differs from what LoadChannel showed.
     bool ChangedSinceLoad() const;
     void ShowChannelNo(int n);
+    // Whether events reach control i.
+    bool Usable(std::size_t i) const;
 
-    void LoadListByText(EditControl c, int value, int fallback);
-    void LoadContact(EditControl c, std::uint8_t byte);
-    void LoadCallMessage(EditControl type, EditControl msg, std::uint8_t byte);
-    void StoreCallMessage(EditControl type, EditControl msg, std::size_t off);
-    std::uint8_t SelectedNumberOr(EditControl c, std::uint8_t none) const;
-
-    RadioImage& image_;
-    const BandLimits& band_;
-    std::array<ControlState, kEditControlCount> controls_{};
+    BandLimits band_;
     int current_ = kFirstChannel;
     std::string rxAtEntry_;
     std::string txAtEntry_;

@@ -1,27 +1,72 @@
-// Decoding of one channel record into the channel table's texts.
+// The channel table's row texts and row store, from the channel record's
+// field rows: each column is the field of the same name, loaded and stored
+// by its field kind, except where the table's own rules differ (below).
 #include "channels/ChannelRowText.h"
 
-#include "channels/ChannelRecord.h"
-#include "channels/FrequencyCodec.h"
-#include "channels/ToneCodec.h"
+#include "channels/ChannelFields.h"
+#include "codec/FrequencyCodec.h"
+#include "form/FieldKinds.h"
+#include "image/ChannelRecord.h"
 
 namespace dpmr {
 
-using namespace channel;
+namespace {
+
+using C = EditControl;
+
+// The field of each column (index 0 is "Rx Freq").
+constexpr std::array<C, 8> kColumnFields{C::kRxFreq,  C::kTxFreq, C::kRxTone,    C::kTxTone,
+                                         C::kTxPower, C::kScan,   C::kBandwidth, C::kChannelType};
+
+const form::FieldDecl& ColumnField(int n, std::size_t column) {
+    return ChannelPageDecl(n).fields[FieldIndex(kColumnFields[column])];
+}
+
+}  // namespace
 
 ChannelRowTexts ChannelRowFromImage(const RadioImage& image, int n) {
     ChannelRowTexts row;
     if (IsChannelEmpty(image, n)) return row;
-    const std::size_t r = RecordOffset(n);
-    row[0] = FrequencyToText(BcdFrequency(image, r + kRxFreq));
-    if (!IsTxFrequencyEmpty(image, n)) row[1] = FrequencyToText(BcdFrequency(image, r + kTxFreq));
-    row[2] = ToneCodeToText(ReadToneCode(image, r + kRxTone));
-    row[3] = ToneCodeToText(ReadToneCode(image, r + kTxTone));
-    row[4] = kPowerTexts[image.Bits(r + kFlags, kPowerLo, 2) == 3 ? 1 : 0];
-    row[5] = kScanTexts[image.Bit(r + kFlags, kScanBit) ? 0 : 1];
-    row[6] = kBandwidthTexts[image.Bit(r + kFlags, kNarrowBit) ? 1 : 0];
-    row[7] = kChannelTypeTexts[image.Bits(r + kMode, kChannelTypeLo, 2)];
+    for (std::size_t c = 0; c < row.size(); ++c) {
+        const form::FieldDecl& f = ColumnField(n, c);
+        ControlState s;
+        if (f.kind == form::FieldKind::kList) s.items = form::ListItemsFor(f, image);
+        form::LoadField(f, image, s);
+        // The table shows the scan bit as "Add" or "Del", not as a check mark.
+        row[c] =
+            kColumnFields[c] == C::kScan ? kScanTexts[s.checked ? 0 : 1] : form::ShownText(f, s);
+    }
     return row;
+}
+
+void StoreChannelRow(RadioImage& image, int n, const ChannelRowTexts& row) {
+    if (row[0].empty()) {
+        ResetChannelRecord(image, n);
+        return;
+    }
+    for (std::size_t c = 0; c < row.size(); ++c) {
+        const form::FieldDecl& f = ColumnField(n, c);
+        ControlState s;
+        if (f.kind == form::FieldKind::kList) s.items = form::ListItemsFor(f, image);
+        s.text = row[c];
+        s.selected = FindItemText(s.items, row[c]);
+        s.checked = row[c] == kScanTexts[0];
+        // A text the list lacks is "Analog" in the table (the dialog: "Digit").
+        if (kColumnFields[c] == C::kChannelType && s.selected < 0) s.selected = 0;
+        form::StoreField(f, s, image);
+    }
+    const std::size_t r = channel::RecordOffset(n);
+    // The table stores an empty Tx Freq as 0 (the dialog: as FF FF FF FF).
+    const std::int64_t rx = FrequencyFromText(row[0]);
+    const std::int64_t tx = FrequencyFromText(row[1]);
+    SetBcdFrequency(image, r + channel::kTxFreq, tx);
+    // Same frequency is set, never cleared, and the offset and its direction
+    // follow the two frequencies.
+    if (rx == tx) image.SetU8(r + channel::kSameFrequency, 1);
+    const std::int64_t diff = rx - tx;
+    image.SetBits(r + channel::kMode, channel::kOffsetDirectionLo, 2,
+                  diff < 0 ? 1 : (diff > 0 ? 2 : 0));
+    SetBcdFrequency(image, r + channel::kOffset, diff < 0 ? -diff : diff);
 }
 
 }  // namespace dpmr

@@ -1,4 +1,4 @@
-// The texts the channel table shows for one channel record: Rx and Tx
+// The texts the channel table shows for one channel record, and its store of them: Rx and Tx
 // frequency, Rx and Tx tone, power, scan, bandwidth and channel type. Shared by
 // the table, printing and `dpmrtool show`.
 #pragma once
@@ -15,6 +15,10 @@ namespace dpmr {
 using ChannelRowTexts = std::array<std::string, 8>;
 
 ChannelRowTexts ChannelRowFromImage(const RadioImage& image, int n);
+// The table's store of one row into record n: an empty "Rx Freq" resets the
+// record; otherwise the eight columns, then the offset, its direction and the
+// same-frequency byte from the two frequencies. Other bits keep their values.
+void StoreChannelRow(RadioImage& image, int n, const ChannelRowTexts& row);
 
 // The item texts of the table's four list columns.
 inline constexpr std::array<const char*, 2> kPowerTexts{"Low", "High"};

@@ -8,10 +8,10 @@
 #include <limits>
 #include <utility>
 
-#include "channels/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
-#include "channels/FrequencyCodec.h"
-#include "channels/ToneCodec.h"
+#include "codec/FrequencyCodec.h"
+#include "codec/ToneCodec.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
@@ -243,32 +243,9 @@ void ChannelTablePresenter::StoreRowsToImage(const std::set<int>& rows) {
 
 void ChannelTablePresenter::StoreRow(int n) {
     const auto& row = state_.cells[static_cast<std::size_t>(n)];
-    const std::size_t r = RecordOffset(n);
-    if (row[kRxFreqCol].empty()) {
-        ResetChannelRecord(image_, n);
-        return;
-    }
-    const std::int64_t rx = FrequencyFromText(row[kRxFreqCol]);
-    const std::int64_t tx = FrequencyFromText(row[kTxFreqCol]);
-    SetBcdFrequency(image_, r + kRxFreq, rx);
-    SetBcdFrequency(image_, r + kTxFreq, tx);
-    if (rx == tx) image_.SetU8(r + kSameFrequency, 1);
-
-    WriteToneCode(image_, r + kRxTone, ToneCodeFromText(row[kRxToneCol]));
-    WriteToneCode(image_, r + kTxTone, ToneCodeFromText(row[kTxToneCol]));
-
-    image_.SetBits(r + kFlags, kPowerLo, 2, row[kPowerCol] == "High" ? 3 : 0);
-    image_.SetBit(r + kFlags, kScanBit, row[kScanCol] == "Add");
-    image_.SetBit(r + kFlags, kNarrowBit, row[kBandwidthCol] == "Narrow");
-
-    unsigned type = 0;
-    for (unsigned k = 1; k < kChannelTypeTexts.size(); ++k)
-        if (row[kTypeCol] == kChannelTypeTexts[k]) type = k;
-    image_.SetBits(r + kMode, kChannelTypeLo, 2, type);
-
-    const std::int64_t diff = rx - tx;
-    image_.SetBits(r + kMode, kOffsetDirectionLo, 2, diff < 0 ? 1 : (diff > 0 ? 2 : 0));
-    SetBcdFrequency(image_, r + kOffset, diff < 0 ? -diff : diff);
+    ChannelRowTexts texts;
+    std::copy_n(row.begin() + kRxFreqCol, texts.size(), texts.begin());
+    StoreChannelRow(image_, n, texts);
 }
 
 void ChannelTablePresenter::RebuildScanBitmap() {

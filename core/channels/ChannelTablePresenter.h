@@ -15,8 +15,8 @@
 #include <string_view>
 #include <vector>
 
-#include "channels/BandLimits.h"
 #include "config/AppSettings.h"
+#include "image/BandLimits.h"
 #include "image/RadioImage.h"
 #include "util/Result.h"
 

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "channels/ChannelRecord.h"
-#include "channels/FrequencyCodec.h"
-#include "channels/ToneCodec.h"
+#include "image/ChannelRecord.h"
+#include "codec/FrequencyCodec.h"
+#include "codec/ToneCodec.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "form/DtmfSymbols.h"
 #include "image/ImageLayout.h"
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "dpmr/ContactPagePresenter.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"

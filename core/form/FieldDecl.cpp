@@ -19,6 +19,10 @@ const char* KindName(FieldKind kind) {
             return "digits";
         case FieldKind::kHex:
             return "hex";
+        case FieldKind::kFrequency:
+            return "freq";
+        case FieldKind::kTone:
+            return "tone";
     }
     return "?";
 }
@@ -121,6 +125,24 @@ FieldDecl Hex(std::string key, std::string label, Location at, unsigned emptySto
     f.string.emptyStores = emptyStores;
     f.limit = at.size * 2;
     return f;
+}
+
+FieldDecl Frequency(std::string key, std::string label, Location at, std::size_t limit) {
+    FieldDecl f = Base(std::move(key), std::move(label), FieldKind::kFrequency, at);
+    f.string.alphabet = Alphabet::kDecimal;
+    f.limit = limit;
+    return f;
+}
+
+FieldDecl Tone(std::string key, std::string label, Location at) {
+    return Base(std::move(key), std::move(label), FieldKind::kTone, at);
+}
+
+PageDecl AtRecord(const PageDecl& record, std::string key, std::string caption, std::size_t base) {
+    PageDecl page{std::move(key), std::move(caption), record.fields};
+    for (FieldDecl& f : page.fields)
+        if (f.at.size != 0) f.at.offset += base;
+    return page;
 }
 
 std::vector<std::string> NumberTexts(int first, int last, int step) {

@@ -10,10 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "form/ListItems.h"
+
+namespace dpmr {
+class RadioImage;
+}
+
 namespace dpmr::form {
 
 // Where a value lives: `size` bytes from `offset`; for a field inside one
-// byte, `width` bits from bit `lo` (bit 0 is the least significant).
+// byte, `width` bits from bit `lo` (bit 0 is the least significant). A size
+// of 0 is a control that only shows a value and stores nothing.
 struct Location {
     std::size_t offset = 0;
     std::size_t size = 1;
@@ -36,24 +43,28 @@ constexpr Location BitsAt(std::size_t off, unsigned lo, unsigned width) {
 constexpr Location BitAt(std::size_t off, unsigned bit) {
     return {off, 1, bit, 1};
 }
+constexpr Location OnScreenOnly() {
+    return {0, 0, 0, 8};
+}
 
 enum class FieldKind {
-    kList,    // drop list: entries stand for stored codes
-    kNumber,  // edit with a number, mostly with a spin
-    kCheck,   // check box: one bit
-    kText,    // characters one a byte, 0xFF padding
-    kDigits,  // DTMF symbol string or 7-digit identity
-    kHex,     // hexadecimal number of 1 or 2 bytes
+    kList,       // drop list: entries stand for stored codes
+    kNumber,     // edit with a number, mostly with a spin
+    kCheck,      // check box: one bit
+    kText,       // characters one a byte, 0xFF padding
+    kDigits,     // DTMF symbol string or 7-digit identity
+    kHex,        // hexadecimal number of 1 or 2 bytes
+    kFrequency,  // 4-byte BCD frequency in units of 10 Hz, shown in MHz
+    kTone,       // 2-byte tone code, an editable list of the tone texts
 };
 const char* KindName(FieldKind kind);
 
 // ---- Lists ----------------------------------------------------------------
 
-// Where a list's entries come from.
-enum class ItemSource {
-    kFixed,            // the texts of the declaration
-    kPresentChannels,  // "None", then the number of every channel that holds a frequency
-};
+// Entries a list takes from the document when the dialog opens (the
+// contacts, the channels that hold a frequency, ...); they follow the fixed
+// entries of the declaration. The layer that declares the field supplies it.
+using ItemSource = ListItems (*)(const RadioImage& image);
 
 struct ListRule {
     std::vector<std::string> items{};
@@ -66,7 +77,9 @@ struct ListRule {
     int noItemBelow = 0;
     // Stored when nothing is selected.
     int storeNone = 0;
-    ItemSource source = ItemSource::kFixed;
+    ItemSource source = nullptr;
+    // False: the list is never set from the image (it keeps what it shows).
+    bool loaded = true;
 };
 
 // ---- Numbers --------------------------------------------------------------
@@ -174,6 +187,8 @@ FieldDecl Text(std::string key, std::string label, Location at, std::size_t limi
 FieldDecl Digits(std::string key, std::string label, Location at, std::size_t limit,
                  StringRule rule);
 FieldDecl Hex(std::string key, std::string label, Location at, unsigned emptyStores);
+FieldDecl Frequency(std::string key, std::string label, Location at, std::size_t limit);
+FieldDecl Tone(std::string key, std::string label, Location at);
 
 // "0", "1" .. the decimal texts of first..last.
 std::vector<std::string> NumberTexts(int first, int last, int step = 1);
@@ -186,5 +201,10 @@ struct PageDecl {
     std::string caption;
     std::vector<FieldDecl> fields;
 };
+
+// A page of one record among several alike (a channel): `record` declares its
+// fields at offsets relative to the record's first byte; the page returned
+// has them at `base` on, under the key `key`.
+PageDecl AtRecord(const PageDecl& record, std::string key, std::string caption, std::size_t base);
 
 }  // namespace dpmr::form

@@ -7,7 +7,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "channels/ChannelRecord.h"
+#include "codec/FrequencyCodec.h"
+#include "codec/ToneCodec.h"
 #include "form/DtmfSymbols.h"
 #include "util/DecimalText.h"
 #include "util/PlainText.h"
@@ -17,6 +18,12 @@ namespace dpmr::form {
 namespace {
 
 // ---- Raw values -----------------------------------------------------------
+
+// A frequency is empty when its last byte is 0xFF or 0x00.
+bool IsFrequencyEmpty(const Location& at, const RadioImage& image) {
+    const std::uint8_t last = image.U8(at.offset + 3);
+    return last == 0xFF || last == 0x00;
+}
 
 unsigned ReadRaw(const Location& at, const RadioImage& image) {
     if (at.size == 2) return image.U16Le(at.offset);
@@ -162,6 +169,7 @@ bool InAlphabet(Alphabet alphabet, char c) {
 Alphabet AlphabetOf(const FieldDecl& f) {
     if (f.kind == FieldKind::kNumber)
         return f.number.scale == Scale::kTenths ? Alphabet::kDecimal : Alphabet::kDigits;
+    if (f.kind == FieldKind::kFrequency) return Alphabet::kDecimal;
     return f.string.alphabet;
 }
 
@@ -212,22 +220,32 @@ void StoreHex(const FieldDecl& f, const std::string& text, RadioImage& image) {
 
 ListItems ListItemsFor(const FieldDecl& f, const RadioImage& image) {
     ListItems items;
-    if (f.list.source == ItemSource::kPresentChannels) {
-        items.push_back({"None", f.list.storeNone});
-        for (int n = 1; n <= layout::kChannelCount; ++n)
-            if (!IsChannelEmpty(image, n)) items.push_back({std::to_string(n), n});
+    if (f.kind == FieldKind::kTone) {
+        for (const std::string& t : ToneList())
+            items.push_back({t, static_cast<int>(items.size())});
         return items;
     }
     for (std::size_t i = 0; i < f.list.items.size(); ++i) {
         const int code = i < f.list.codes.size() ? f.list.codes[i] : static_cast<int>(i);
         items.push_back({f.list.items[i], code});
     }
+    if (f.list.source) {
+        const ListItems more = f.list.source(image);
+        items.insert(items.end(), more.begin(), more.end());
+    }
     return items;
 }
 
+bool HasItems(const FieldDecl& f) {
+    return f.kind == FieldKind::kList || f.kind == FieldKind::kTone;
+}
+
 void LoadField(const FieldDecl& f, const RadioImage& image, ControlState& s) {
+    // A control that stores nothing keeps what it shows.
+    if (f.at.size == 0) return;
     switch (f.kind) {
         case FieldKind::kList: {
+            if (!f.list.loaded) break;
             const int code = static_cast<int>(ReadRaw(f.at, image));
             int index = FindItemData(s.items, code);
             if (index < 0) index = code < f.list.noItemBelow ? -1 : f.list.loadFallback;
@@ -249,11 +267,22 @@ void LoadField(const FieldDecl& f, const RadioImage& image, ControlState& s) {
         case FieldKind::kHex:
             s.text = FormatHex(ReadRaw(f.at, image));
             break;
+        case FieldKind::kFrequency:
+            s.text = IsFrequencyEmpty(f.at, image)
+                         ? std::string()
+                         : FrequencyToText(BcdFrequency(image, f.at.offset));
+            break;
+        case FieldKind::kTone:
+            // A tone the list lacks (a free CTCSS value) shows its own text.
+            s.text = ToneCodeToText(ReadToneCode(image, f.at.offset));
+            s.selected = FindItemText(s.items, s.text);
+            break;
     }
     if (CommitsAfterLoad(f)) s.text = CommitText(f, s.text);
 }
 
 void StoreField(const FieldDecl& f, const ControlState& s, RadioImage& image) {
+    if (f.at.size == 0) return;
     const std::string text = CommitsBeforeStore(f) ? CommitText(f, s.text) : s.text;
     switch (f.kind) {
         case FieldKind::kList: {
@@ -277,6 +306,17 @@ void StoreField(const FieldDecl& f, const ControlState& s, RadioImage& image) {
             break;
         case FieldKind::kHex:
             StoreHex(f, text, image);
+            break;
+        case FieldKind::kFrequency:
+            // Typed text is stored as it stands: no band clamp, no raster snap.
+            if (text.empty())
+                image.FillFF(f.at.offset, 4);
+            else
+                SetBcdFrequency(image, f.at.offset, FrequencyFromText(text));
+            break;
+        case FieldKind::kTone:
+            // No text (nothing chosen) is a CTCSS code of 0, which shows as "None".
+            WriteToneCode(image, f.at.offset, ToneCodeFromText(text));
             break;
     }
 }
@@ -306,6 +346,8 @@ std::optional<std::string> SpinText(const FieldDecl& f, const std::string& text,
 }
 
 std::optional<char> TypedChar(const FieldDecl& f, char c) {
+    // A comma typed into a frequency is its decimal point.
+    if (f.kind == FieldKind::kFrequency && c == ',') c = '.';
     if (Uppercases(f) && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     if (!InAlphabet(AlphabetOf(f), c)) return std::nullopt;
     return c;
@@ -330,6 +372,7 @@ bool SameValue(const FieldDecl& f, const std::string& text, const std::string& s
                std::all_of(text.begin(), text.end(), [&](char c) { return InAlphabet(a, c); });
     };
     switch (f.kind) {
+        case FieldKind::kFrequency:
         case FieldKind::kNumber: {
             if (!allOf(AlphabetOf(f))) return false;
             // Compared as exact decimals: "1.50" is 1.5, "1.05" is not 1.0.
@@ -341,6 +384,8 @@ bool SameValue(const FieldDecl& f, const std::string& text, const std::string& s
                    std::strtoul(text.c_str(), nullptr, 16) ==
                        std::strtoul(shown.c_str(), nullptr, 16) &&
                    !shown.empty();
+        case FieldKind::kTone:
+            return EqualsIgnoringCase(text, shown);
         case FieldKind::kDigits:
             if (f.string.sevenDigits)
                 return allOf(Alphabet::kDigits) && text.size() < 7 && PadSevenDigits(text) == shown;
@@ -380,6 +425,8 @@ std::string RangeWords(const NumberRule& rule) {
 // Why the control changed what was typed: each rule that did, in order.
 std::string CorrectionReason(const FieldDecl& f, const std::string& text) {
     if (f.kind == FieldKind::kList) return "no entry of the list";
+    if (f.kind == FieldKind::kFrequency) return "band edges and the channel raster";
+    if (f.kind == FieldKind::kTone) return "a CTCSS tone 60.0 to 280.0 Hz or a DCS code";
     if (f.kind == FieldKind::kCheck) return "0 or 1";
     std::vector<std::string> reasons;
     const Alphabet alphabet = AlphabetOf(f);

@@ -18,6 +18,8 @@ namespace dpmr::form {
 // The entries of a list as the dialog fills it when it opens: the fixed texts
 // with their codes, or the entries built from the image.
 ListItems ListItemsFor(const FieldDecl& field, const RadioImage& image);
+// Whether the control has entries (a list or a tone box).
+bool HasItems(const FieldDecl& field);
 
 // Shows the stored value in `state` (its items must already be filled).
 void LoadField(const FieldDecl& field, const RadioImage& image, ControlState& state);

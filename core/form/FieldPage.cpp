@@ -6,9 +6,12 @@
 namespace dpmr::form {
 
 FieldPage::FieldPage(const PageDecl& decl, RadioImage& image)
-    : image_(image), decl_(decl), states_(decl.fields.size()), touched_(decl.fields.size(), false) {
+    : image_(image),
+      decl_(&decl),
+      states_(decl.fields.size()),
+      touched_(decl.fields.size(), false) {
     for (std::size_t i = 0; i < states_.size(); ++i)
-        if (Field(i).kind == FieldKind::kList) states_[i].items = ListItemsFor(Field(i), image_);
+        if (HasItems(Field(i))) states_[i].items = ListItemsFor(Field(i), image_);
 }
 
 int FieldPage::IndexOf(const std::string& key) const {
@@ -59,12 +62,14 @@ void FieldPage::Type(std::size_t i, const std::string& text) {
         const std::size_t shown = s.text.size();
         s.text =
             f.limit != 0 && shown > f.limit ? TypedText(f.Limit(shown), text) : TypedText(f, text);
+        if (f.kind == FieldKind::kTone) s.selected = FindItemText(s.items, s.text);
     });
 }
 
 void FieldPage::Choose(std::size_t i, int index) {
     UserEvent(i, [&](ControlState& s) {
         s.selected = index >= 0 && index < static_cast<int>(s.items.size()) ? index : -1;
+        if (Field(i).kind == FieldKind::kTone) s.text = s.SelectedText();
     });
 }
 

@@ -21,11 +21,11 @@ class FieldPage : public FormPage {
     // shows nothing until its first LoadFromImage().
     FieldPage(const PageDecl& decl, RadioImage& image);
 
-    const PageDecl& Decl() const { return decl_; }
-    const std::string& Key() const override { return decl_.key; }
-    const std::string& Caption() const override { return decl_.caption; }
-    std::size_t FieldCount() const { return decl_.fields.size(); }
-    const FieldDecl& Field(std::size_t i) const { return decl_.fields[i]; }
+    const PageDecl& Decl() const { return *decl_; }
+    const std::string& Key() const override { return decl_->key; }
+    const std::string& Caption() const override { return decl_->caption; }
+    std::size_t FieldCount() const { return decl_->fields.size(); }
+    const FieldDecl& Field(std::size_t i) const { return decl_->fields[i]; }
     // Index of the field with this key (without the page's prefix), or -1.
     int IndexOf(const std::string& key) const;
 
@@ -45,22 +45,32 @@ class FieldPage : public FormPage {
     bool UserChanged(std::size_t i) const { return touched_[i]; }
 
     // ---- The user's events ----
+    // A page with rules that join fields (the channel dialog) takes them
+    // first and hands each on to these.
     // The edit's whole text becomes `text` (refused characters dropped,
-    // letters upper-cased where the edit does it, cut to its limit).
-    void Type(std::size_t i, const std::string& text);
-    // A list entry is chosen (-1: none).
-    void Choose(std::size_t i, int index);
-    void Check(std::size_t i, bool on);
+    // letters upper-cased where the edit does it, cut to its limit); in a
+    // tone box the entry of that text is selected, if there is one.
+    virtual void Type(std::size_t i, const std::string& text);
+    // A list entry is chosen (-1: none); a tone box shows its text.
+    virtual void Choose(std::size_t i, int index);
+    virtual void Check(std::size_t i, bool on);
     // The control gets the focus; the one that had it loses it first.
-    void FocusIn(std::size_t i);
+    virtual void FocusIn(std::size_t i);
     // The control loses the focus: its commit rule runs.
-    void FocusOut(std::size_t i);
+    virtual void FocusOut(std::size_t i);
     // One click of the control's spin (+1 up, -1 down). False when it has none.
-    bool Spin(std::size_t i, int step);
+    virtual bool Spin(std::size_t i, int step);
     // Whether a typed character reaches the edit, and as which character.
     bool Accepts(std::size_t i, char c) const;
+    // Why control i cannot be used now ("" when it can, or when the page
+    // gives no reason).
+    virtual std::string WhyDisabled(std::size_t) const { return {}; }
 
   protected:
+    // The same fields at another place of the image (the next record).
+    void MoveTo(const PageDecl& decl) { decl_ = &decl; }
+    ControlState& MutableState(std::size_t i) { return states_[i]; }
+
     RadioImage& image_;
 
   private:
@@ -69,7 +79,7 @@ class FieldPage : public FormPage {
     template <typename Event>
     void UserEvent(std::size_t i, Event event);
 
-    const PageDecl& decl_;
+    const PageDecl* decl_;
     std::vector<ControlState> states_;
     std::vector<bool> touched_;
     int focused_ = -1;

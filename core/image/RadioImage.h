@@ -13,7 +13,7 @@
 namespace dpmr {
 
 class RadioImage {
-public:
+  public:
     static constexpr std::size_t kSize = 16384;
 
     RadioImage() { bytes_.fill(0xFF); }
@@ -57,7 +57,7 @@ public:
 
     bool operator==(const RadioImage& other) const = default;
 
-private:
+  private:
     static void CheckRange(std::size_t off, std::size_t len);
     std::array<std::uint8_t, kSize> bytes_{};
 };
@@ -66,6 +66,8 @@ private:
 constexpr std::uint8_t ToBcdByte(unsigned value) {
     return static_cast<std::uint8_t>((value / 10) * 16 + value % 10);
 }
-constexpr unsigned FromBcdByte(std::uint8_t byte) { return (byte >> 4) * 10u + (byte & 0x0Fu); }
+constexpr unsigned FromBcdByte(std::uint8_t byte) {
+    return (byte >> 4) * 10u + (byte & 0x0Fu);
+}
 
 }  // namespace dpmr

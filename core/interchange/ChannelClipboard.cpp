@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <map>
 
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
-#include "channels/FrequencyCodec.h"
+#include "codec/FrequencyCodec.h"
 #include "image/ImageLayout.h"
 #include "util/Csv.h"
 #include "util/PlainText.h"

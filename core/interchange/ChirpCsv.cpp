@@ -44,7 +44,7 @@
 #include <set>
 
 #include "channels/ChannelRowText.h"
-#include "channels/FrequencyCodec.h"
+#include "codec/FrequencyCodec.h"
 #include "image/ImageLayout.h"
 #include "interchange/ChirpTone.h"
 #include "util/Csv.h"

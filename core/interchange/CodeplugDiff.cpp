@@ -3,16 +3,17 @@
 
 #include <yaml-cpp/yaml.h>
 
+#include <array>
 #include <cstdio>
 #include <map>
 #include <utility>
 #include <vector>
 
-#include "channels/ChannelRecord.h"
-#include "channels/ChannelTablePresenter.h"
+#include "channels/ChannelFields.h"
 #include "dpmr/ContactList.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
+#include "image/ChannelRecord.h"
 #include "interchange/CodeplugModel.h"
 
 namespace dpmr {
@@ -52,32 +53,17 @@ void Name(NamedBytes& named, std::size_t at, std::size_t size) {
     for (std::size_t k = at; k < at + size && k < named.size(); ++k) named[k] = true;
 }
 
-// The record bytes a channel table cell (0: Rx Freq .. 7: Channel type) is read from.
-std::pair<std::size_t, std::size_t> CellBytes(int cell) {
-    using namespace channel;
-    switch (cell + 1) {
-        case ChannelTablePresenter::kRxFreqCol:
-            return {kRxFreq, 4};
-        case ChannelTablePresenter::kTxFreqCol:
-            return {kTxFreq, 4};
-        case ChannelTablePresenter::kRxToneCol:
-            return {kRxTone, 2};
-        case ChannelTablePresenter::kTxToneCol:
-            return {kTxTone, 2};
-        case ChannelTablePresenter::kTypeCol:
-            return {kMode, 1};
-        default:  // power, scan, bandwidth
-            return {kFlags, 1};
-    }
+// How a difference names a channel field: its label, after its group box
+// where the label alone is ambiguous ("Call 1 Type").
+std::string ChannelFieldName(const form::FieldDecl& field) {
+    if (field.group == "Call 1" || field.group == "Call 2") return field.group + " " + field.label;
+    return field.label;
 }
 
-// The bits of a channel record's byte that the table's columns show.
-std::uint8_t TableBits(std::size_t k) {
-    using namespace channel;
-    if (k < kFlags || k == kSameFrequency) return 0xFF;  // frequencies, tones, offset
-    if (k == kFlags) return 0xC3;                        // power, scan, bandwidth
-    if (k == kMode) return 0xF0;                         // type, offset direction
-    return 0;
+std::string ChannelValue(const ChannelEntry& entry, const std::string& key) {
+    for (const ChannelFieldValue& v : entry.fields)
+        if (v.key == key) return v.value;
+    return "";
 }
 
 void DiffChannels(const CodeplugModel& ma, const CodeplugModel& mb, const RadioImage& a,
@@ -86,23 +72,30 @@ void DiffChannels(const CodeplugModel& ma, const CodeplugModel& mb, const RadioI
         const ChannelEntry& ea = ma.channels[static_cast<std::size_t>(n - 1)];
         const ChannelEntry& eb = mb.channels[static_cast<std::size_t>(n - 1)];
         const std::string name = "channel " + std::to_string(n);
-        for (int c = 0; c < kChannelColumns; ++c) {
-            const std::string from = ea.cells[static_cast<std::size_t>(c)].value_or("");
-            const std::string to = eb.cells[static_cast<std::size_t>(c)].value_or("");
-            if (from == to) continue;
-            out.push_back(
-                {name + " " + ChannelColumnNames()[static_cast<std::size_t>(c)], "", from, to});
-            const auto [first, size] = CellBytes(c);
-            Name(named, channel::RecordOffset(n) + first, size);
-        }
-        // What only the channel dialog shows, by the record's byte.
         const std::size_t at = channel::RecordOffset(n);
+        // The bits of each record byte that a difference below names.
+        std::array<std::uint8_t, layout::kChannelSize> said{};
+        for (std::size_t i : ChannelFileFields()) {
+            const form::FieldDecl& field = ChannelRecordDecl().fields[i];
+            const std::string from = ChannelValue(ea, field.key);
+            const std::string to = ChannelValue(eb, field.key);
+            if (from == to) continue;
+            out.push_back({name + " " + ChannelFieldName(field), "", from, to});
+            const std::uint8_t mask =
+                field.at.IsBitField()
+                    ? static_cast<std::uint8_t>(((1u << field.at.width) - 1u) << field.at.lo)
+                    : 0xFF;
+            for (std::size_t k = 0; k < field.at.size; ++k) said[field.at.offset + k] |= mask;
+        }
+        // Every other bit of the record that differs, by the record's byte.
         for (std::size_t k = 0; k < layout::kChannelSize; ++k) {
-            const std::uint8_t hidden = static_cast<std::uint8_t>(~TableBits(k));
-            if ((a.U8(at + k) & hidden) == (b.U8(at + k) & hidden)) continue;
-            out.push_back(
-                {name + " record " + RecordByte(k), "", Hex(a, at + k, 1), Hex(b, at + k, 1)});
-            Name(named, at + k, 1);
+            const auto unsaid = static_cast<std::uint8_t>((a.U8(at + k) ^ b.U8(at + k)) & ~said[k]);
+            if (unsaid != 0) {
+                out.push_back(
+                    {name + " record " + RecordByte(k), "", Hex(a, at + k, 1), Hex(b, at + k, 1)});
+                said[k] = 0xFF;
+            }
+            if (a.U8(at + k) != b.U8(at + k)) Name(named, at + k, 1);
         }
     }
 }

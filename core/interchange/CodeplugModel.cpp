@@ -7,16 +7,19 @@
 #include <map>
 #include <set>
 
-#include "channels/ChannelRecord.h"
+#include "channels/ChannelEditDialog.h"
+#include "channels/ChannelEditPresenter.h"
+#include "channels/ChannelFields.h"
 #include "channels/ChannelRowText.h"
 #include "channels/ChannelTablePresenter.h"
+#include "dialogs/FormSession.h"
 #include "dpmr/ContactChecks.h"
 #include "dpmr/ContactList.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
 #include "form/FieldKinds.h"
 #include "form/FieldPage.h"
-#include "form/FormSession.h"
+#include "image/ChannelRecord.h"
 #include "util/PlainText.h"
 
 namespace dpmr {
@@ -51,7 +54,7 @@ struct Ownership {
 const Ownership& Owners() {
     static const Ownership owners = [] {
         Ownership o;
-        o.fields = form::AllFields();
+        o.fields = SettingsFields();
         std::array<std::uint8_t, RadioImage::kSize> seenTwice{};
         for (const form::FieldRef& ref : o.fields) {
             const form::Location& at = ref.Decl().at;
@@ -86,7 +89,7 @@ void CopyFieldBits(const form::FieldDecl& decl, const std::uint8_t* from, RadioI
 std::string ShownValue(const form::FieldRef& ref, const RadioImage& image) {
     const form::FieldDecl& decl = ref.Decl();
     ControlState state;
-    if (decl.kind == form::FieldKind::kList) state.items = form::ListItemsFor(decl, image);
+    if (form::HasItems(decl)) state.items = form::ListItemsFor(decl, image);
     form::LoadField(decl, image, state);
     return ReadableText(form::ShownText(decl, state));
 }
@@ -355,9 +358,143 @@ Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, Ra
     return Status::Ok();
 }
 
+// ---- Channel fields -----------------------------------------------------------
+
+// The band the channel table works in for this image: the "Freq range"
+// entry of the settings that matches the image's band bytes.
+BandLimits TableBand(const RadioImage& image, const AppSettings& settings) {
+    RadioImage work = image;
+    BandLimits band;
+    ChannelTablePresenter table(work, band, settings);
+    table.SelectBandFromImage();
+    return band;
+}
+
+// The band of the image's own band bytes, where no settings are at hand.
+BandLimits ImageBand(const RadioImage& image) {
+    return BandLimitsInImage(image).value_or(BandLimits{});
+}
+
+// The dialog opened on channel n of a copy of the image.
+struct OpenChannel {
+    OpenChannel(const RadioImage& image, const BandLimits& band, int n)
+        : work(image), dialog(work, band, n, std::string()) {}
+    RadioImage work;
+    ChannelEditPresenter dialog;
+};
+
+std::vector<ChannelFieldValue> ChannelFieldsShown(const RadioImage& image, int n) {
+    OpenChannel open(image, ImageBand(image), n);
+    std::vector<ChannelFieldValue> values;
+    for (std::size_t i : ChannelFileFields())
+        values.push_back(
+            {ChannelRecordDecl().fields[i].key, ReadableText(open.dialog.Shown(i)), {}});
+    return values;
+}
+
+// Types the file's values into the channel dialog opened on channel n, after
+// everything else of the image was built (the lists name its contacts, group
+// lists and codes), as a user does: a value the control already shows is
+// left alone, any other is entered and its control left, in the dialog's
+// order (Rx freq first). When the record's bytes came with the file
+// (`exact`), only the fields whose shown value changed take the dialog's
+// store; otherwise the whole record does. A record built from its values, or
+// one whose frequency changed, then takes the channel table's store of its
+// row, as every Save does.
+Status ApplyChannelFields(const ChannelEntry& entry, int n, bool exact, const BandLimits& band,
+                          RadioImage& image, std::vector<std::string>* notes) {
+    OpenChannel open(image, band, n);
+    ChannelEditPresenter& dialog = open.dialog;
+    std::vector<std::string> before;
+    for (std::size_t i = 0; i < kEditControlCount; ++i) before.push_back(dialog.Shown(i));
+    const std::string name = "channel" + std::to_string(n);
+    std::vector<std::pair<std::size_t, const ChannelFieldValue*>> entered;
+    for (std::size_t i : ChannelFileFields()) {
+        const form::FieldDecl& field = ChannelRecordDecl().fields[i];
+        const ChannelFieldValue* given = nullptr;
+        for (const ChannelFieldValue& v : entry.fields)
+            if (v.key == field.key) given = &v;
+        if (!given || given->value == ReadableText(dialog.Shown(i))) continue;
+        const std::string key = name + "." + field.key;
+        if (!dialog.State(i).enabled) {
+            const std::string why = dialog.WhyDisabled(i);
+            return ErrorAt(given->place, key + " (" + field.label +
+                                             ") is greyed out in the dialog" +
+                                             (why.empty() ? "" : ": " + why));
+        }
+        dialog.FocusIn(i);
+        if (Status s = form::EnterControlText(dialog, i, key, given->value); !s)
+            return ErrorAt(given->place, s.message());
+        dialog.FocusOut(i);
+        entered.emplace_back(i, given);
+    }
+    dialog.Close();
+    if (notes) {
+        for (const auto& [i, given] : entered) {
+            const form::FieldDecl& field = ChannelRecordDecl().fields[i];
+            if (auto note = form::CorrectionNote(field, name + "." + field.key, given->value,
+                                                 dialog.Shown(i)))
+                notes->push_back(TextAt(given->place, *note));
+        }
+    }
+    const std::size_t at = channel::RecordOffset(n);
+    bool frequencyChanged = !exact;
+    if (!exact) {
+        std::copy_n(open.work.Data() + at, layout::kChannelSize, image.Data() + at);
+    } else {
+        for (std::size_t i = 0; i < kEditControlCount; ++i) {
+            if (dialog.Shown(i) == before[i]) continue;
+            const form::FieldDecl& field = ChannelPageDecl(n).fields[i];
+            if (field.at.size == 0) continue;
+            CopyFieldBits(field, open.work.Data() + field.at.offset, image);
+            frequencyChanged = frequencyChanged ||
+                               static_cast<EditControl>(i) == EditControl::kRxFreq ||
+                               static_cast<EditControl>(i) == EditControl::kTxFreq;
+        }
+        // A channel emptied in the dialog is reset whole.
+        if (IsChannelEmpty(open.work, n))
+            std::copy_n(open.work.Data() + at, layout::kChannelSize, image.Data() + at);
+    }
+    if (frequencyChanged && !IsChannelEmpty(image, n))
+        StoreChannelRow(image, n, ChannelRowFromImage(image, n));
+    return Status::Ok();
+}
+
+// Whether the values alone give back the record's bytes.
+bool FieldsGiveBackRecord(const RadioImage& image, int n, const ChannelEntry& entry) {
+    RadioImage again = image;
+    ResetChannelRecord(again, n);
+    if (!ApplyChannelFields(entry, n, false, ImageBand(image), again, nullptr)) return false;
+    const std::size_t at = channel::RecordOffset(n);
+    return std::equal(again.Data() + at, again.Data() + at + layout::kChannelSize,
+                      image.Data() + at);
+}
+
 }  // namespace
 
 // ---- Public helpers -----------------------------------------------------------
+
+const std::vector<form::FieldRef>& SettingsFields() {
+    static const std::vector<form::FieldRef> fields = [] {
+        std::vector<form::FieldRef> all = form::AllFields();
+        std::erase_if(
+            all, [](const form::FieldRef& ref) { return ref.dialog == &ChannelEditDialogDecl(); });
+        return all;
+    }();
+    return fields;
+}
+
+const std::vector<std::size_t>& ChannelFileFields() {
+    static const std::vector<std::size_t> fields = [] {
+        std::vector<std::size_t> all;
+        const form::PageDecl& decl = ChannelRecordDecl();
+        for (std::size_t i = 0; i < decl.fields.size(); ++i)
+            if (decl.fields[i].at.size != 0 && static_cast<EditControl>(i) != EditControl::kOnlyRx)
+                all.push_back(i);
+        return all;
+    }();
+    return fields;
+}
 
 const std::array<std::string, kChannelColumns>& ChannelColumnNames() {
     static const std::array<std::string, kChannelColumns> names = [] {
@@ -450,11 +587,11 @@ CodeplugModel ExportCodeplug(const RadioImage& image) {
         entry.present = !std::equal(reset.Data() + at, reset.Data() + at + layout::kChannelSize,
                                     image.Data() + at);
         if (!entry.present) continue;
-        const ChannelRowTexts row = ChannelRowFromImage(image, n);
-        for (int c = 0; c < kChannelColumns; ++c)
-            entry.cells[static_cast<std::size_t>(c)] =
-                ReadableText(row[static_cast<std::size_t>(c)]);
-        entry.record = BytesAt(image, at, layout::kChannelSize);
+        entry.fields = ChannelFieldsShown(image, n);
+        // A record the dialog shows as an empty channel is its bytes alone.
+        if (entry.fields.front().value.empty()) entry.fields.clear();
+        if (entry.fields.empty() || !FieldsGiveBackRecord(image, n, entry))
+            entry.record = BytesAt(image, at, layout::kChannelSize);
     }
 
     const Ownership& owners = Owners();
@@ -556,6 +693,21 @@ Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& setting
     }
     for (const FieldEntry* f : changed)
         if (Status s = apply(*f); !s) return s;
+
+    // The channels' dialog fields last: their lists name what is built above.
+    // Records they change take the scan bitmap along, as the table's store does.
+    const RadioImage channelsBefore = built;
+    const BandLimits band = TableBand(built, settings);
+    for (int n = 1; n <= layout::kChannelCount; ++n) {
+        const ChannelEntry& entry = model.channels[static_cast<std::size_t>(n - 1)];
+        if (!entry.present || entry.fields.empty()) continue;
+        if (Status s = ApplyChannelFields(entry, n, entry.record.has_value(), band, built, &notes);
+            !s)
+            return s;
+    }
+    if (!std::equal(built.Data() + layout::kChannels, built.Data() + kChannelRegionEnd,
+                    channelsBefore.Data() + layout::kChannels))
+        RebuildScanMembership(built, band);
 
     image = built;
     if (corrections) corrections->insert(corrections->end(), notes.begin(), notes.end());

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "config/AppSettings.h"
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "image/ImageLayout.h"
 #include "image/RadioImage.h"
 #include "util/Result.h"
@@ -38,12 +38,24 @@ struct SourcePlace {
 inline constexpr int kChannelColumns = 8;
 const std::array<std::string, kChannelColumns>& ChannelColumnNames();
 
+// One field of the "Channel edit" dialog by its key ("tx_contact") and the
+// text its control shows ("Base").
+struct ChannelFieldValue {
+    std::string key;
+    std::string value;
+    SourcePlace place;
+};
+
 struct ChannelEntry {
     // False: the record is in its empty state (`null` in the file).
     bool present = false;
-    // The cells as the table shows them; nothing for a cell the file leaves out.
+    // The dialog's fields, in its order; a file may leave any out.
+    std::vector<ChannelFieldValue> fields;
+    // Files of earlier releases: the cells as the table shows them; nothing
+    // for a cell the file leaves out.
     std::array<std::optional<std::string>, kChannelColumns> cells{};
-    // The 32 bytes of the record: the table shows only part of it.
+    // The 32 bytes of the record, where the fields would not store them again
+    // (earlier releases always wrote them).
     std::optional<ByteString> record;
     SourcePlace place;
     std::array<SourcePlace, kChannelColumns> cellPlaces{};
@@ -91,6 +103,12 @@ struct CodeplugModel {
 
 // The model of an image.
 CodeplugModel ExportCodeplug(const RadioImage& image);
+
+// The fields of the settings dialogs (all fields but the channels').
+const std::vector<form::FieldRef>& SettingsFields();
+// The channel dialog's fields a file names, in the dialog's order: every
+// field that stores something, but the hidden "Only rx" list (always 0).
+const std::vector<std::size_t>& ChannelFileFields();
 
 // Builds an image from a model (fields, channels, contacts or lists left out
 // of it stay 0xFF). Edited channel cells go through the channel table of

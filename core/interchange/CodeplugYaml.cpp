@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "BuildInfo.h"
+#include "channels/ChannelFields.h"
 #include "dpmr/ContactList.h"
 #include "interchange/CodeplugModel.h"
 #include "util/PlainText.h"
@@ -20,7 +21,10 @@ namespace dpmr {
 
 namespace {
 
-constexpr const char* kRecordKey = "record";
+// A channel's 32 bytes: "bytes" since channels are written by their fields,
+// "record" in files of earlier releases.
+constexpr const char* kRecordKey = "bytes";
+constexpr const char* kOldRecordKey = "record";
 
 std::string Address(std::size_t at) {
     char buf[16];
@@ -67,9 +71,8 @@ void EmitChannels(YAML::Emitter& out, const CodeplugModel& model) {
             continue;
         }
         out << YAML::BeginMap;
-        for (int c = 0; c < kChannelColumns; ++c)
-            out << YAML::Key << ChannelColumnNames()[static_cast<std::size_t>(c)] << YAML::Value
-                << Text{ch.cells[static_cast<std::size_t>(c)].value_or("")};
+        for (const ChannelFieldValue& f : ch.fields)
+            out << YAML::Key << f.key << YAML::Value << Text{f.value};
         if (ch.record) out << YAML::Key << kRecordKey << YAML::Value << Hex(*ch.record);
         out << YAML::EndMap;
     }
@@ -257,6 +260,12 @@ std::vector<ByteRun> RunsOf(const YAML::Node& node, const std::string& what) {
     return runs;
 }
 
+bool IsChannelFieldKey(const std::string& key) {
+    for (std::size_t i : ChannelFileFields())
+        if (ChannelRecordDecl().fields[i].key == key) return true;
+    return false;
+}
+
 void ReadChannels(const YAML::Node& node, CodeplugModel& model) {
     ExpectSeq(node, "channels", layout::kChannelCount);
     for (std::size_t n = 0; n < node.size(); ++n) {
@@ -269,13 +278,21 @@ void ReadChannels(const YAML::Node& node, CodeplugModel& model) {
         ch.present = true;
         for (const auto& kv : entry) {
             const std::string key = TextOf(kv.first, what);
-            if (key == kRecordKey) {
-                ch.record = HexOf(kv.second, what + " record", layout::kChannelSize);
+            if (key == kRecordKey || key == kOldRecordKey) {
+                ch.record = HexOf(kv.second, what + " " + key, layout::kChannelSize);
                 continue;
             }
+            if (IsChannelFieldKey(key)) {
+                ch.fields.push_back({key, TextOf(kv.second, what + " " + key), PlaceOf(kv.second)});
+                continue;
+            }
+            // Files of earlier releases: the channel table's columns.
             std::size_t c = 0;
             while (c < kChannelColumns && ChannelColumnNames()[c] != key) ++c;
-            if (c == kChannelColumns) Fail(kv.first, what + ": unknown key " + QuoteInput(key));
+            if (c == kChannelColumns)
+                Fail(kv.first, what + ": unknown key " + QuoteInput(key) +
+                                   " (see dpmrtool fields: the keys after \"channel" +
+                                   std::to_string(n + 1) + ".\")");
             ch.cells[c] = TextOf(kv.second, what + " " + key);
             ch.cellPlaces[c] = PlaceOf(kv.second);
         }
@@ -285,7 +302,7 @@ void ReadChannels(const YAML::Node& node, CodeplugModel& model) {
 const std::map<std::string, form::FieldRef>& FieldsByKey() {
     static const std::map<std::string, form::FieldRef> fields = [] {
         std::map<std::string, form::FieldRef> m;
-        for (const form::FieldRef& ref : form::AllFields()) m.emplace(ref.Key(), ref);
+        for (const form::FieldRef& ref : SettingsFields()) m.emplace(ref.Key(), ref);
         return m;
     }();
     return fields;
@@ -294,7 +311,7 @@ const std::map<std::string, form::FieldRef>& FieldsByKey() {
 void ReadSettings(const YAML::Node& node, CodeplugModel& model) {
     ExpectMap(node, "settings");
     std::set<std::string> pages;
-    for (const auto& ref : form::AllFields()) pages.insert(ref.Page().key);
+    for (const auto& ref : SettingsFields()) pages.insert(ref.Page().key);
     for (const auto& page : node) {
         const std::string pageKey = TextOf(page.first, "settings");
         if (!pages.contains(pageKey))

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "channels/BandLimits.h"
+#include "image/BandLimits.h"
 #include "form/DialogDecl.h"
 #include "image/RadioImage.h"
 

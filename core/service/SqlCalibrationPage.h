@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/BandLimits.h"
+#include "image/BandLimits.h"
 #include "form/FieldPage.h"
 #include "service/SqlCalibrationDialog.h"
 

@@ -1,6 +1,8 @@
 // Field table of the "Scan Info" dialog.
 #include "settings/ScanInfoDialog.h"
 
+#include "channels/ChannelEditLists.h"
+
 namespace dpmr {
 
 using namespace form;
@@ -12,8 +14,8 @@ const std::vector<std::string> kOffOn{"Off", "On"};
 // "None" followed by the numbers of the channels that hold a frequency, built
 // when the dialog opens. `none` is what "None" (and no selection) stores.
 FieldDecl ChannelList(std::string key, std::string label, std::size_t off, int none) {
-    FieldDecl f = List(std::move(key), std::move(label), Byte(off), {}, 0, none);
-    f.list.source = ItemSource::kPresentChannels;
+    FieldDecl f = CodedList(std::move(key), std::move(label), Byte(off), {"None"}, {none}, 0, none);
+    f.list.source = PresentChannelItems;
     return f;
 }
 

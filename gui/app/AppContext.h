@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/BandLimits.h"
+#include "image/BandLimits.h"
 #include "config/AppSettings.h"
 #include "image/DocumentSession.h"
 #include "image/RadioImage.h"

@@ -36,6 +36,7 @@
 #include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/ContactChecks.h"
 #include "fleet/CFleetWriteDlg.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "interchange/CodeplugYaml.h"
 #include "link/CPortSettingDlg.h"

@@ -1,10 +1,9 @@
 // CChannelEditDlg: layout of the channel edit dialog and the wiring of its
-// controls to the presenter.
+// controls to the presenter through FormBinder.
 #include "channels/CChannelEditDlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,27 +12,17 @@
 #include <QLineEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 #include <tuple>
 
 #include "form/FormBinder.h"
+#include "form/QtText.h"
 
 using dpmr::ControlKind;
 using dpmr::EditControl;
 using C = dpmr::EditControl;
 
 namespace {
-
-QString ToQt(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string FromQt(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
-std::size_t Index(EditControl c) {
-    return static_cast<std::size_t>(c);
-}
 
 // The controls in the order the Tab key visits them.
 constexpr C kTabOrder[] = {
@@ -49,10 +38,23 @@ CChannelEditDlg::CChannelEditDlg(dpmr::RadioImage& image, const dpmr::BandLimits
                                  const QString& rxText, QWidget* parent)
     : QDialog(parent), presenter_(image, band, channel, FromQt(rxText)) {
     setWindowTitle("Channel edit");
+    binder_ = new FormBinder(presenter_, this);
     for (std::size_t i = 0; i < dpmr::kEditControlCount; ++i)
         widgets_[i] = MakeControl(static_cast<EditControl>(i));
     BuildLayout();
-    for (std::size_t i = 0; i < dpmr::kEditControlCount; ++i) Connect(static_cast<EditControl>(i));
+    for (std::size_t i = 0; i < dpmr::kEditControlCount; ++i) {
+        binder_->Bind(i, widgets_[i]);
+        // After the binder: keys reach this dialog's filter first.
+        widgets_[i]->installEventFilter(this);
+    }
+    // A rule of one control changes others: every event shows them all again.
+    binder_->onChanged = [this](std::size_t) { Refresh(); };
+    binder_->onLeave = [this](std::size_t i) {
+        if (dpmr::KindOf(static_cast<EditControl>(i)) != ControlKind::kToneBox) return;
+        const QString notice = ToQt(presenter_.TakeNotice());
+        notice_->setText(notice);
+        notice_->setVisible(!notice.isEmpty());
+    };
     for (std::size_t k = 1; k < std::size(kTabOrder); ++k)
         setTabOrder(Control(kTabOrder[k - 1]), Control(kTabOrder[k]));
     Refresh();
@@ -61,11 +63,12 @@ CChannelEditDlg::CChannelEditDlg(dpmr::RadioImage& image, const dpmr::BandLimits
 CChannelEditDlg::~CChannelEditDlg() {
     // Closing by any means keeps the channel on show.
     presenter_.Close();
+    binder_->Detach();
     for (QWidget* w : widgets_) w->removeEventFilter(this);
 }
 
 QWidget* CChannelEditDlg::Control(EditControl c) const {
-    return widgets_[Index(c)];
+    return widgets_[dpmr::FieldIndex(c)];
 }
 
 void CChannelEditDlg::done(int result) {
@@ -79,27 +82,19 @@ void CChannelEditDlg::showEvent(QShowEvent* event) {
 }
 
 QWidget* CChannelEditDlg::MakeControl(EditControl c) {
-    const dpmr::ControlState& state = presenter_.State(c);
     switch (dpmr::KindOf(c)) {
-        case ControlKind::kEdit: {
-            return new QLineEdit(this);  // its typing limit is set as it is shown
-        }
         case ControlKind::kCheck:
             return new QCheckBox(dpmr::LabelOf(c), this);
         case ControlKind::kList:
         case ControlKind::kToneBox: {
             auto* box = new QComboBox(this);
             box->setMaxVisibleItems(20);
-            for (const dpmr::ListItem& item : state.items) box->addItem(ToQt(item.text), item.data);
-            if (dpmr::KindOf(c) == ControlKind::kToneBox) {
-                box->setEditable(true);
-                box->setInsertPolicy(QComboBox::NoInsert);
-                box->setCompleter(nullptr);
-            }
             return box;
         }
+        case ControlKind::kEdit:
+            break;
     }
-    return nullptr;
+    return new QLineEdit(this);  // its typing limit is set as it is shown
 }
 
 void CChannelEditDlg::BuildLayout() {
@@ -196,70 +191,11 @@ void CChannelEditDlg::BuildLayout() {
     page->addWidget(notice_);
 }
 
-void CChannelEditDlg::Connect(EditControl c) {
-    QWidget* w = Control(c);
-    w->installEventFilter(this);
-    auto forward = [this](auto&& call) {
-        if (refreshing_) return;
-        call();
-        Refresh();
-    };
-    switch (dpmr::KindOf(c)) {
-        case ControlKind::kEdit:
-            connect(static_cast<QLineEdit*>(w), &QLineEdit::textEdited, this,
-                    [this, c, forward](const QString& text) {
-                        forward([&] { presenter_.SetText(c, FromQt(text)); });
-                    });
-            break;
-        case ControlKind::kCheck:
-            connect(
-                static_cast<QCheckBox*>(w), &QCheckBox::toggled, this,
-                [this, c, forward](bool on) { forward([&] { presenter_.SetChecked(c, on); }); });
-            break;
-        case ControlKind::kToneBox:
-            connect(static_cast<QComboBox*>(w), &QComboBox::editTextChanged, this,
-                    [this, c, forward](const QString& text) {
-                        forward([&] { presenter_.SetText(c, FromQt(text)); });
-                    });
-            [[fallthrough]];
-        case ControlKind::kList:
-            connect(
-                static_cast<QComboBox*>(w), &QComboBox::currentIndexChanged, this,
-                [this, c, forward](int index) { forward([&] { presenter_.Select(c, index); }); });
-            break;
-    }
-}
-
-std::optional<EditControl> CChannelEditDlg::ControlOf(const QObject* object) const {
-    for (std::size_t i = 0; i < widgets_.size(); ++i)
-        if (widgets_[i] == object) return static_cast<EditControl>(i);
-    return std::nullopt;
-}
-
 bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event) {
-    const auto c = ControlOf(watched);
-    if (!c) return QDialog::eventFilter(watched, event);
-    switch (event->type()) {
-        case QEvent::KeyPress:
-            return HandleKey(*c, static_cast<QKeyEvent*>(event));
-        case QEvent::FocusIn:
-        case QEvent::FocusOut: {
-            // A drop-down or context menu opening is not a change of control.
-            if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;
-            if (event->type() == QEvent::FocusIn)
-                presenter_.FocusIn(*c);
-            else
-                presenter_.FocusOut(*c);
-            if (event->type() == QEvent::FocusOut && dpmr::KindOf(*c) == ControlKind::kToneBox) {
-                const QString notice = ToQt(presenter_.TakeNotice());
-                notice_->setText(notice);
-                notice_->setVisible(!notice.isEmpty());
-            }
-            Refresh();
-            break;
-        }
-        default:
-            break;
+    if (event->type() == QEvent::KeyPress) {
+        for (std::size_t i = 0; i < widgets_.size(); ++i)
+            if (widgets_[i] == watched)
+                return HandleKey(static_cast<EditControl>(i), static_cast<QKeyEvent*>(event));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -288,19 +224,6 @@ bool CChannelEditDlg::HandleKey(EditControl c, QKeyEvent* event) {
         Refresh();
         if (action == dpmr::KeyAction::kClose) reject();
         return action != dpmr::KeyAction::kPassOn;
-    }
-    // Typed characters the control does not take never reach it; one it
-    // takes as another character (a comma in a frequency box) goes in as that.
-    const QString text = event->text();
-    if (text.size() == 1 && text[0].isPrint()) {
-        const char16_t ch = text[0].unicode();
-        const char narrow = ch <= 0x7F ? static_cast<char>(ch) : '\x80';
-        if (!presenter_.AcceptsChar(c, narrow)) return true;
-        const char typed = presenter_.TypedChar(c, narrow);
-        auto* edit = qobject_cast<QLineEdit*>(Control(c));
-        if (typed == narrow || !edit) return false;
-        edit->insert(QString(QChar(typed)));
-        return true;
     }
     return false;
 }
@@ -331,35 +254,7 @@ void CChannelEditDlg::Refresh() {
     do {
         refreshAgain_ = false;
         refreshing_ = true;
-        RefreshOnce();
+        binder_->Refresh();
         refreshing_ = false;
     } while (refreshAgain_);
-}
-
-void CChannelEditDlg::RefreshOnce() {
-    for (std::size_t i = 0; i < widgets_.size(); ++i) {
-        const auto c = static_cast<EditControl>(i);
-        const dpmr::ControlState& s = presenter_.State(c);
-        QWidget* w = widgets_[i];
-        w->setEnabled(s.enabled);
-        switch (dpmr::KindOf(c)) {
-            case ControlKind::kEdit: {
-                ShowEditText(static_cast<QLineEdit*>(w), ToQt(s.text), dpmr::TextLimitOf(c));
-                break;
-            }
-            case ControlKind::kCheck:
-                static_cast<QCheckBox*>(w)->setChecked(s.checked);
-                break;
-            case ControlKind::kList:
-                static_cast<QComboBox*>(w)->setCurrentIndex(s.selected);
-                break;
-            case ControlKind::kToneBox: {
-                auto* box = static_cast<QComboBox*>(w);
-                if (box->currentText() == ToQt(s.text)) break;
-                box->setCurrentIndex(s.selected);
-                if (s.selected < 0) box->setEditText(ToQt(s.text));
-                break;
-            }
-        }
-    }
 }

@@ -1,18 +1,19 @@
 // CChannelEditDlg: the modal "Channel edit" dialog, one channel record at a
 // time with all its analog and digital settings. The rules live in
-// dpmr::ChannelEditPresenter; this class lays out the controls, forwards their
-// events and shows the presenter's state.
+// dpmr::ChannelEditPresenter; this class lays out one widget per field row,
+// binds them with FormBinder like every settings page, and adds what only this
+// dialog has: the channel spin, its keys and the tone notice line.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 #include <array>
-#include <optional>
 
-#include "channels/BandLimits.h"
 #include "channels/ChannelEditPresenter.h"
+#include "image/BandLimits.h"
 #include "image/RadioImage.h"
 
+class FormBinder;
 class QLabel;
 class QToolButton;
 
@@ -44,14 +45,12 @@ class CChannelEditDlg : public QDialog {
   private:
     QWidget* MakeControl(dpmr::EditControl c);
     void BuildLayout();
-    void Connect(dpmr::EditControl c);
-    std::optional<dpmr::EditControl> ControlOf(const QObject* object) const;
     bool HandleKey(dpmr::EditControl c, QKeyEvent* event);
     void Spin(int step);
     void Refresh();
-    void RefreshOnce();
 
     dpmr::ChannelEditPresenter presenter_;
+    FormBinder* binder_ = nullptr;
     std::array<QWidget*, dpmr::kEditControlCount> widgets_{};
     QToolButton* spinUp_ = nullptr;
     QToolButton* spinDown_ = nullptr;

@@ -23,7 +23,7 @@
 
 #include "channels/CChannelEditDlg.h"
 #include "channels/ChannelTablePrinter.h"
-#include "channels/ToneCodec.h"
+#include "codec/ToneCodec.h"
 #include "dpmr/ContactChecks.h"
 #include "widgets/DialogCaptionWatcher.h"
 #include "widgets/FlexGrid.h"

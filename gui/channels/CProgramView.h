@@ -12,7 +12,7 @@
 #include <array>
 #include <functional>
 
-#include "channels/BandLimits.h"
+#include "image/BandLimits.h"
 #include "channels/ChannelTablePresenter.h"
 #include "config/AppSettings.h"
 #include "image/RadioImage.h"

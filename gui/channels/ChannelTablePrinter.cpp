@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <numeric>
 
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 
 using dpmr::ChannelTablePresenter;
 

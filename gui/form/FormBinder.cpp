@@ -35,6 +35,17 @@ void FormBinder::Bind(std::size_t i, QWidget* w) {
         box->setFocusPolicy(Qt::StrongFocus);
         box->clear();
         for (const dpmr::ListItem& item : page_.State(i).items) box->addItem(ToQt(item.text));
+        if (field.kind == FieldKind::kTone) {
+            // A tone box takes any text besides its entries.
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setCompleter(nullptr);
+            connect(box, &QComboBox::editTextChanged, this, [this, i](const QString& text) {
+                if (refreshing_ || detached_) return;
+                page_.Type(i, FromQt(text));
+                Changed(i);
+            });
+        }
         connect(box, &QComboBox::currentIndexChanged, this, [this, i](int index) {
             if (refreshing_ || detached_) return;
             page_.Choose(i, index);
@@ -97,6 +108,7 @@ bool FormBinder::eventFilter(QObject* watched, QEvent* event) {
                 page_.FocusOut(i);
             }
             Changed(i);
+            if (event->type() == QEvent::FocusOut && onLeave) onLeave(i);
             break;
         }
         case QEvent::KeyPress:
@@ -121,7 +133,13 @@ void FormBinder::RefreshField(std::size_t i) {
     refreshing_ = true;
     w->setEnabled(s.enabled);
     if (auto* box = qobject_cast<QComboBox*>(w)) {
-        box->setCurrentIndex(s.selected);
+        if (!box->isEditable()) {
+            box->setCurrentIndex(s.selected);
+        } else if (box->currentText() != ToQt(s.text)) {
+            // A tone the list lacks shows as typed text.
+            box->setCurrentIndex(s.selected);
+            if (s.selected < 0) box->setEditText(ToQt(s.text));
+        }
     } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
         check->setChecked(s.checked);
     } else if (QLineEdit* edit = EditOf(w)) {

@@ -30,8 +30,9 @@ class FormBinder : public QObject {
   public:
     explicit FormBinder(dpmr::form::FieldPage& page, QObject* parent = nullptr);
 
-    // Binds field `i` to `widget`: a QComboBox (lists), a QCheckBox, a
-    // SpinEdit (numbers with a spin) or a QLineEdit (other edits).
+    // Binds field `i` to `widget`: a QComboBox (lists; made editable for a
+    // tone box), a QCheckBox, a SpinEdit (numbers with a spin) or a QLineEdit
+    // (other edits).
     void Bind(std::size_t i, QWidget* widget);
     QWidget* Widget(std::size_t i) const { return widgets_[i]; }
     dpmr::form::FieldPage& Page() { return page_; }
@@ -43,8 +44,10 @@ class FormBinder : public QObject {
 
     // Called after every event handed to the presenter.
     std::function<void(std::size_t field)> onChanged;
-    // Called when a bound widget gets the focus.
+    // Called when a bound widget gets the focus, and after it lost it (its
+    // commit ran).
     std::function<void(std::size_t field)> onFocus;
+    std::function<void(std::size_t field)> onLeave;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,7 +4,7 @@
 
 #include "TestMainWindow.h"
 #include "channels/CChannelEditDlg.h"
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 
 using C = dpmr::EditControl;
 

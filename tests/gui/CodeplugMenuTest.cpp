@@ -11,7 +11,7 @@
 #include "ProjectPaths.h"
 #include "app/CMainFrame.h"
 #include "channels/CProgramView.h"
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"

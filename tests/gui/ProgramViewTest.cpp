@@ -10,7 +10,7 @@
 #include <tuple>
 
 #include "TestMainWindow.h"
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "channels/ChannelTablePrinter.h"
 #include "image/ImageLayout.h"
 

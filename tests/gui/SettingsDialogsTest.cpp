@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "TestMainWindow.h"
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "settings/CBasicSettingDlg.h"
 #include "settings/CScanInfoDlg.h"
 #include "settings/CSideKeyPage.h"

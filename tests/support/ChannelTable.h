@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "channels/ChannelTablePresenter.h"
-#include "channels/FrequencyCodec.h"
+#include "codec/FrequencyCodec.h"
 #include "image/ImageLayout.h"
 #include "support/TempDir.h"
 

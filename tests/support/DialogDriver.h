@@ -15,9 +15,10 @@
 #include <string_view>
 #include <vector>
 
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "form/FormDialog.h"
-#include "form/FormSession.h"
+#include "dialogs/FormSession.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "support/ImageBytes.h"
 

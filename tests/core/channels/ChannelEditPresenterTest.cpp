@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "channels/ChannelEditPresenter.h"
-#include "channels/ChannelRecord.h"
-#include "channels/FrequencyCodec.h"
+#include "codec/FrequencyCodec.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 
 namespace dpmr {
@@ -142,8 +142,8 @@ TEST(ChannelEditPresenter, OnlyAnEmptyRxBoxEmptiesTheChannel) {
         if (c.typed && !c.commit) f.p->SetText(C::kRxFreq, c.typed);
         for (std::size_t i = 1; c.emptied && i < kEditControlCount; ++i) {  // 0: Channel no.
             const auto ctl = static_cast<C>(i);
-            EXPECT_EQ(f.Show({ctl}), ctl == C::kRxFreq || ctl == C::kOnlyRx ? "" : "[]")
-                << LabelOf(ctl);
+            // Only rx is never usable: its bit is always written as 0.
+            EXPECT_EQ(f.Show({ctl}), ctl == C::kRxFreq ? "" : "[]") << LabelOf(ctl);
         }
         if (c.typed && c.commit && !c.emptied) {
             EXPECT_EQ(f.Show({C::kRxFreq}), "400.000000");

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "ProjectPaths.h"
-#include "channels/ChannelRecord.h"
-#include "channels/FrequencyCodec.h"
+#include "image/ChannelRecord.h"
+#include "codec/FrequencyCodec.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
 #include "support/TempDir.h"

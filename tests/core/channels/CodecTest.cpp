@@ -9,9 +9,9 @@
 #include <tuple>
 #include <vector>
 
-#include "channels/ChannelRecord.h"
-#include "channels/FrequencyCodec.h"
-#include "channels/ToneCodec.h"
+#include "image/ChannelRecord.h"
+#include "codec/FrequencyCodec.h"
+#include "codec/ToneCodec.h"
 #include "support/ImageBytes.h"
 #include "util/DecimalText.h"
 

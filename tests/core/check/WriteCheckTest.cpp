@@ -6,11 +6,12 @@
 
 #include <functional>
 
-#include "channels/ChannelRecord.h"
-#include "channels/FrequencyCodec.h"
-#include "channels/ToneCodec.h"
+#include "image/ChannelRecord.h"
+#include "codec/FrequencyCodec.h"
+#include "codec/ToneCodec.h"
 #include "check/WriteCheck.h"
 #include "form/DtmfSymbols.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "link/SampleCodeplug.h"
 #include "support/ContactImages.h"

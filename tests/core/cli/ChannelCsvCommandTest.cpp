@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
 #include "image/Document.h"
 #include "support/DemoCodeplug.h"

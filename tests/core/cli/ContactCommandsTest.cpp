@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "dpmr/ContactRecord.h"
 #include "support/ContactImages.h"
 #include "support/DemoCodeplug.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"

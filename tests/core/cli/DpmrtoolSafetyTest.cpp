@@ -9,10 +9,11 @@
 
 #include "ProjectPaths.h"
 #include "backup/BackupStore.h"
-#include "channels/ChannelRecord.h"
-#include "channels/FrequencyCodec.h"
+#include "image/ChannelRecord.h"
+#include "codec/FrequencyCodec.h"
 #include "core/link/LinkTestSupport.h"
 #include "form/DtmfSymbols.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
 #include "support/ToolProcess.h"

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "config/AppSettings.h"
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "link/SampleCodeplug.h"
 #include "support/TempDir.h"

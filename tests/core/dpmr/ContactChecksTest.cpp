@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "dpmr/ContactRecord.h"
 #include "image/ImageLayout.h"
 #include "support/ContactImages.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "dpmr/ContactChecks.h"
 #include "dpmr/ContactRecord.h"
 #include "support/ContactImages.h"

@@ -3,6 +3,7 @@
 // control entered and left, closed. A dialog the user changed stores every
 // page as before. The alarm dialog writes the bytes it shares with the dPMR
 // settings only through a control the user changed.
+#include "document/NewDocument.h"
 #include "form/FormDialog.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "support/DemoCodeplug.h"
 #include "support/DialogDriver.h"
 #include "support/ImageBytes.h"

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/NewDocument.h"
 #include "image/Document.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"

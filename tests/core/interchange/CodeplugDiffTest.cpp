@@ -11,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
 #include "interchange/CodeplugDiff.h"

@@ -10,10 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "channels/ChannelRecord.h"
+#include "document/NewDocument.h"
+#include "image/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
 #include "config/AppSettings.h"
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "interchange/CodeplugYaml.h"
 #include "support/DemoCodeplug.h"
 

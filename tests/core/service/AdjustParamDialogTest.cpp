@@ -6,10 +6,10 @@
 
 #include <map>
 
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "form/FieldKinds.h"
 #include "form/FormDialog.h"
-#include "form/FormSession.h"
+#include "dialogs/FormSession.h"
 #include "image/ImageLayout.h"
 #include "service/AdjustParamDialog.h"
 

@@ -5,6 +5,7 @@
 // the dPMR settings, and a round trip that touches nothing else.
 #include <gtest/gtest.h>
 
+#include "document/NewDocument.h"
 #include "settings/AlarmDialog.h"
 #include "support/DialogDriver.h"
 

@@ -2,6 +2,7 @@
 // fallbacks, tab changes, and the bits no page owns.
 #include <gtest/gtest.h>
 
+#include "document/NewDocument.h"
 #include "settings/BasicSettingDialog.h"
 #include "support/DialogDriver.h"
 

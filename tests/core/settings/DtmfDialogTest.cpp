@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "document/NewDocument.h"
 #include "settings/DtmfDialog.h"
 #include "support/DialogDriver.h"
 

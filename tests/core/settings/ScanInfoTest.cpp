@@ -2,7 +2,8 @@
 // the channel lists, and the bits the dialog does not own.
 #include <gtest/gtest.h>
 
-#include "channels/ChannelRecord.h"
+#include "document/NewDocument.h"
+#include "image/ChannelRecord.h"
 #include "settings/ScanInfoDialog.h"
 #include "support/DialogDriver.h"
 

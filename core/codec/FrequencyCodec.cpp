@@ -1,5 +1,5 @@
 // Frequency text parsing, raster snapping and formatting.
-#include "channels/FrequencyCodec.h"
+#include "codec/FrequencyCodec.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
 // The catalogue of settings dialogs.
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 
+#include "channels/ChannelEditDialog.h"
 #include "dpmr/DpmrParamDialog.h"
 #include "form/FieldKinds.h"
 #include "service/AdjustParamDialog.h"
@@ -14,8 +15,8 @@ namespace dpmr::form {
 
 const std::vector<const DialogDecl*>& AllDialogs() {
     static const std::vector<const DialogDecl*> dialogs{
-        &ScanInfoDialogDecl(), &BasicSettingDialogDecl(), &AlarmDialogDecl(), &DtmfDialogDecl(),
-        &DpmrParamDialogDecl(),
+        &ChannelEditDialogDecl(), &ScanInfoDialogDecl(), &BasicSettingDialogDecl(),
+        &AlarmDialogDecl(), &DtmfDialogDecl(), &DpmrParamDialogDecl(),
         // The service dialogs, which no menu offers.
         &SqlCalibrationDialogDecl(), &AdjustParamDialogDecl()};
     return dialogs;
@@ -27,8 +28,10 @@ std::vector<FieldRef> AllFields() {
         for (std::size_t p = 0; p < dialog->pages.size(); ++p) {
             const PageDecl* table = dialog->pages[p].table;
             if (!table) continue;
+            // Controls that only show a value (the channel number) are no fields.
             for (std::size_t f = 0; f < table->fields.size(); ++f)
-                fields.push_back({dialog, static_cast<int>(p), static_cast<int>(f)});
+                if (table->fields[f].at.size != 0)
+                    fields.push_back({dialog, static_cast<int>(p), static_cast<int>(f)});
         }
     }
     return fields;
@@ -45,7 +48,7 @@ std::optional<std::string> ShownFieldText(const RadioImage& image, std::string_v
     if (!ref) return std::nullopt;
     const FieldDecl& decl = ref->Decl();
     ControlState state;
-    if (decl.kind == FieldKind::kList) state.items = ListItemsFor(decl, image);
+    if (HasItems(decl)) state.items = ListItemsFor(decl, image);
     LoadField(decl, image, state);
     return ShownText(decl, state);
 }

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "channels/BandLimits.h"
+#include "image/BandLimits.h"
 #include "image/ImageLayout.h"
 #include "image/RadioImage.h"
 

@@ -1,5 +1,5 @@
 // Reading the band edges the image holds.
-#include "channels/BandLimits.h"
+#include "image/BandLimits.h"
 
 #include "image/ImageLayout.h"
 

@@ -1,5 +1,5 @@
 // CTCSS and DCS tone encoding, the tone list and the typed-tone normaliser.
-#include "channels/ToneCodec.h"
+#include "codec/ToneCodec.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // Channel record reset, emptiness tests and the scan membership bitmap.
-#include "channels/ChannelRecord.h"
+#include "image/ChannelRecord.h"
 
 namespace dpmr {
 

@@ -1,5 +1,5 @@
 // Steps through the settings dialogs as a user would.
-#include "form/FormSession.h"
+#include "dialogs/FormSession.h"
 
 #include "form/FieldKinds.h"
 #include "util/PlainText.h"
@@ -111,6 +111,11 @@ Status FormSession::Apply(const Step& step) {
         return Status::Error(Quoted(step.key) + " is not shown by " + Quoted(ref->dialog->caption) +
                              " for this image (see dpmrtool fields FILE.dat)");
     const FieldDecl& field = page->Field(i);
+    if (!page->State(i).enabled) {
+        const std::string why = page->WhyDisabled(i);
+        return Status::Error(Quoted(step.key) + " (" + field.label + ") is greyed out in " +
+                             Quoted(ref->dialog->caption) + (why.empty() ? "" : ": " + why));
+    }
 
     switch (step.action) {
         case Step::Action::kSpinUp:

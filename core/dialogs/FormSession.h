@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "form/DialogRegistry.h"
+#include "dialogs/DialogRegistry.h"
 #include "form/FormDialog.h"
 #include "image/RadioImage.h"
 #include "util/Result.h"
