@@ -86,7 +86,10 @@ const RegisterCommand kExport{
      "Where a value would not give its bytes back (a number out of range, a code\n"
      "no list has), the bytes are written beside it ({value: .., bytes: ..});\n"
      "contact_bytes keeps a contact list the contact page would store otherwise.\n"
-     "'dpmrtool import' gives the same 16384 bytes back.\n",
+     "Texts another YAML tool would read as a number, a truth value, null or a\n"
+     "date (Off, 0000100, 446.006250) are double-quoted, so that they stay texts.\n"
+     "'dpmrtool import' gives the same 16384 bytes back, also after a YAML tool\n"
+     "such as Python's PyYAML has loaded and written the file again.\n",
      RunExport}};
 
 const RegisterCommand kImport{

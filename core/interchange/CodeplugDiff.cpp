@@ -15,6 +15,7 @@
 #include "dpmr/GroupRxList.h"
 #include "image/ChannelRecord.h"
 #include "interchange/CodeplugModel.h"
+#include "interchange/YamlText.h"
 
 namespace dpmr {
 
@@ -237,9 +238,10 @@ std::string DifferencesAsYaml(const std::vector<CodeplugDifference>& diffs) {
     YAML::Emitter out;
     out << YAML::BeginSeq;
     for (const CodeplugDifference& d : diffs)
-        out << YAML::Flow << YAML::BeginMap << YAML::Key << "what" << YAML::Value
-            << (d.part.empty() ? d.what : d.what + " " + d.part) << YAML::Key << "from"
-            << YAML::Value << d.from << YAML::Key << "to" << YAML::Value << d.to << YAML::EndMap;
+        out << YAML::Flow << YAML::BeginMap << YAML::Key << YamlText{"what"} << YAML::Value
+            << YamlText{d.part.empty() ? d.what : d.what + " " + d.part} << YAML::Key
+            << YamlText{"from"} << YAML::Value << YamlText{d.from} << YAML::Key << YamlText{"to"}
+            << YAML::Value << YamlText{d.to} << YAML::EndMap;
     out << YAML::EndSeq;
     return std::string(out.c_str()) + "\n";
 }

@@ -5,7 +5,6 @@
 #include <yaml-cpp/yaml.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -15,6 +14,7 @@
 #include "channels/ChannelFields.h"
 #include "dpmr/ContactList.h"
 #include "interchange/CodeplugModel.h"
+#include "interchange/YamlText.h"
 #include "util/PlainText.h"
 
 namespace dpmr {
@@ -26,35 +26,21 @@ namespace {
 constexpr const char* kRecordKey = "bytes";
 constexpr const char* kOldRecordKey = "record";
 
-std::string Address(std::size_t at) {
+YamlText Address(std::size_t at) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%04zX", at);
-    return buf;
+    return {buf};
 }
 
-std::string Hex(const ByteString& bytes) {
-    return HexText(bytes.data(), bytes.size());
+YamlText Hex(const ByteString& bytes) {
+    return {HexText(bytes.data(), bytes.size())};
 }
 
 // ---- Writing ------------------------------------------------------------------
 
-// Texts are written plain only when they cannot be taken for anything else;
-// all others double-quoted, with escapes, so that they read back as written.
-struct Text {
-    const std::string& text;
-};
-
-YAML::Emitter& operator<<(YAML::Emitter& out, Text t) {
-    const std::string& s = t.text;
-    bool plain = !s.empty() && std::isalnum(static_cast<unsigned char>(s.front())) &&
-                 s.back() != ' ' && s != "null" && s != "true" && s != "false" && s != "yes" &&
-                 s != "no" && s != "on" && s != "off" && s != "y" && s != "n";
-    for (char c : s)
-        plain = plain && (std::isalnum(static_cast<unsigned char>(c)) ||
-                          std::string_view(" .+-_()/").find(c) != std::string_view::npos);
-    if (!plain) out << YAML::DoubleQuoted;
-    return out << s;
-}
+// Every text, key or value, is written through YamlText, which quotes what
+// another YAML reader would take for something else.
+using Text = YamlText;
 
 void EmitRuns(YAML::Emitter& out, const std::vector<ByteRun>& runs) {
     out << YAML::BeginMap;
@@ -64,7 +50,7 @@ void EmitRuns(YAML::Emitter& out, const std::vector<ByteRun>& runs) {
 }
 
 void EmitChannels(YAML::Emitter& out, const CodeplugModel& model) {
-    out << YAML::Key << "channels" << YAML::Value << YAML::BeginSeq;
+    out << YAML::Key << Text{"channels"} << YAML::Value << YAML::BeginSeq;
     for (const ChannelEntry& ch : model.channels) {
         if (!ch.present) {
             out << YAML::Null;
@@ -72,27 +58,27 @@ void EmitChannels(YAML::Emitter& out, const CodeplugModel& model) {
         }
         out << YAML::BeginMap;
         for (const ChannelFieldValue& f : ch.fields)
-            out << YAML::Key << f.key << YAML::Value << Text{f.value};
-        if (ch.record) out << YAML::Key << kRecordKey << YAML::Value << Hex(*ch.record);
+            out << YAML::Key << Text{f.key} << YAML::Value << Text{f.value};
+        if (ch.record) out << YAML::Key << Text{kRecordKey} << YAML::Value << Hex(*ch.record);
         out << YAML::EndMap;
     }
     out << YAML::EndSeq;
 }
 
 void EmitSettings(YAML::Emitter& out, const CodeplugModel& model) {
-    out << YAML::Key << "settings" << YAML::Value << YAML::BeginMap;
+    out << YAML::Key << Text{"settings"} << YAML::Value << YAML::BeginMap;
     std::string page;
     for (const FieldEntry& f : model.fields) {
         const std::string& pageKey = f.ref.Page().key;
         if (pageKey != page) {
             if (!page.empty()) out << YAML::EndMap;
             page = pageKey;
-            out << YAML::Key << page << YAML::Value << YAML::BeginMap;
+            out << YAML::Key << Text{page} << YAML::Value << YAML::BeginMap;
         }
-        out << YAML::Key << f.ref.Decl().key << YAML::Value;
+        out << YAML::Key << Text{f.ref.Decl().key} << YAML::Value;
         if (f.bytes)
-            out << YAML::Flow << YAML::BeginMap << YAML::Key << "value" << YAML::Value
-                << Text{f.value} << YAML::Key << "bytes" << YAML::Value << Hex(*f.bytes)
+            out << YAML::Flow << YAML::BeginMap << YAML::Key << Text{"value"} << YAML::Value
+                << Text{f.value} << YAML::Key << Text{"bytes"} << YAML::Value << Hex(*f.bytes)
                 << YAML::EndMap;
         else
             out << Text{f.value};
@@ -102,15 +88,15 @@ void EmitSettings(YAML::Emitter& out, const CodeplugModel& model) {
 }
 
 void EmitContacts(YAML::Emitter& out, const CodeplugModel& model) {
-    out << YAML::Key << "contacts" << YAML::Value << YAML::BeginSeq;
+    out << YAML::Key << Text{"contacts"} << YAML::Value << YAML::BeginSeq;
     for (const CodeplugContact& c : model.contacts)
-        out << YAML::Flow << YAML::BeginMap << YAML::Key << "name" << YAML::Value << Text{c.name}
-            << YAML::Key << "number" << YAML::Value << Text{c.number} << YAML::Key << "type"
-            << YAML::Value << CallTypeText(c.groupCall) << YAML::Key << "slot" << YAML::Value
-            << c.slot << YAML::EndMap;
+        out << YAML::Flow << YAML::BeginMap << YAML::Key << Text{"name"} << YAML::Value
+            << Text{c.name} << YAML::Key << Text{"number"} << YAML::Value << Text{c.number}
+            << YAML::Key << Text{"type"} << YAML::Value << Text{CallTypeText(c.groupCall)}
+            << YAML::Key << Text{"slot"} << YAML::Value << c.slot << YAML::EndMap;
     out << YAML::EndSeq;
     if (model.contactBytes) {
-        out << YAML::Key << "contact_bytes" << YAML::Value;
+        out << YAML::Key << Text{"contact_bytes"} << YAML::Value;
         EmitRuns(out, *model.contactBytes);
     }
 }
@@ -122,15 +108,15 @@ void EmitNames(YAML::Emitter& out, const std::vector<std::string>& names) {
 }
 
 void EmitGroupLists(YAML::Emitter& out, const CodeplugModel& model) {
-    out << YAML::Key << "group_rx_lists" << YAML::Value << YAML::BeginSeq;
+    out << YAML::Key << Text{"group_rx_lists"} << YAML::Value << YAML::BeginSeq;
     for (const GroupListEntry& g : model.groupLists) {
         if (!g.bytes) {
             EmitNames(out, g.members);
             continue;
         }
-        out << YAML::Flow << YAML::BeginMap << YAML::Key << "members" << YAML::Value;
+        out << YAML::Flow << YAML::BeginMap << YAML::Key << Text{"members"} << YAML::Value;
         EmitNames(out, g.members);
-        out << YAML::Key << "bytes" << YAML::Value << Hex(*g.bytes) << YAML::EndMap;
+        out << YAML::Key << Text{"bytes"} << YAML::Value << Hex(*g.bytes) << YAML::EndMap;
     }
     out << YAML::EndSeq;
 }
@@ -447,13 +433,14 @@ std::string CodeplugToYaml(const RadioImage& image) {
         "program shows them; a value beside \"bytes\" is kept as those bytes\n"
         "unless you change it. raw: bytes no field owns (others are FF).");
     out << YAML::BeginMap;
-    out << YAML::Key << "format" << YAML::Value << kCodeplugFormat;
-    out << YAML::Key << "program" << YAML::Value << std::string("dpmrcps ") + DPMR_VERSION;
+    out << YAML::Key << Text{"format"} << YAML::Value << kCodeplugFormat;
+    out << YAML::Key << Text{"program"} << YAML::Value
+        << Text{std::string("dpmrcps ") + DPMR_VERSION};
     EmitChannels(out, model);
     EmitSettings(out, model);
     EmitContacts(out, model);
     EmitGroupLists(out, model);
-    out << YAML::Key << "raw" << YAML::Value;
+    out << YAML::Key << Text{"raw"} << YAML::Value;
     EmitRuns(out, model.raw);
     out << YAML::EndMap;
     return std::string(out.c_str()) + "\n";

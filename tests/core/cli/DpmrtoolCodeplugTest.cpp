@@ -29,7 +29,7 @@ TEST_F(DpmrtoolCodeplug, ExportImportAndAnEditedValue) {
     EXPECT_EQ(FileText(dir_.File("back.dat")), FileText(file_));
 
     std::string edited = out.out;
-    edited.replace(edited.find("    tot: {value: 0, bytes: 0000}"), 32, "    tot: 95");
+    edited.replace(edited.find("    tot: {value: \"0\", bytes: \"0000\"}"), 36, "    tot: 95");
     ASSERT_EQ(Tool("import " + Write("e.yaml", edited) + " -o " + dir_.File("e.dat")).status, 0);
     EXPECT_EQ(Tool("get " + dir_.File("e.dat") + " option.tot").out, "option.tot=90\n");
 
@@ -38,7 +38,7 @@ TEST_F(DpmrtoolCodeplug, ExportImportAndAnEditedValue) {
     EXPECT_EQ(diff.status, 1);
     EXPECT_EQ(diff.out, "option.tot: 0 -> 90\n");
     EXPECT_EQ(Tool("diff --yaml " + file_ + " " + dir_.File("e.dat")).out,
-              "- {what: option.tot, from: 0, to: 90}\n");
+              "- {what: option.tot, from: \"0\", to: \"90\"}\n");
     EXPECT_EQ(Tool("diff " + file_ + " " + dir_.File("back.dat")).status, 0);
     const ToolRun missing = Tool("diff " + file_ + " " + dir_.File("none.dat"));
     EXPECT_EQ(missing.status, 2);
@@ -48,7 +48,7 @@ TEST_F(DpmrtoolCodeplug, ExportImportAndAnEditedValue) {
 TEST_F(DpmrtoolCodeplug, BrokenFileWritesNothing) {
     const std::string out = dir_.File("out.dat");
     std::string text = Tool("export " + file_).out;
-    text.replace(text.find("    sql: 5\n"), 11, "    sql: 55\n");
+    text.replace(text.find("    sql: \"5\"\n"), 13, "    sql: 55\n");
     const ToolRun run = Tool("import " + Write("bad.yaml", text) + " -o " + out);
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("bad.yaml: line "), std::string::npos) << run.err;

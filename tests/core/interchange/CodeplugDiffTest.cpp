@@ -46,8 +46,8 @@ TEST(CodeplugDiff, NamesEachDifferenceAsTheProgramShowsIt) {
               "contact \"Name 1\": number 0000001 -> 0000102\n"
               "group rx list 2: (empty) -> Name 1\n"
               "raw 0x0001: 00 -> 02\n");
-    EXPECT_EQ(DifferencesAsYaml(DiffCodeplugs(a, b)).substr(0, 65),
-              "- {what: channel 3 Rx Freq, from: 446.031250, to: 446.018750}\n- {");
+    EXPECT_EQ(DifferencesAsYaml(DiffCodeplugs(a, b)).substr(0, 69),
+              "- {what: channel 3 Rx Freq, from: \"446.031250\", to: \"446.018750\"}\n- {");
 }
 
 // Any one bit of a channel record changed is named (by the table's cells, by

@@ -2,11 +2,16 @@
 // of one repeated byte (every code every field can hold), edits applied
 // through the rules of their controls (a field, fields sharing a byte, a
 // channel cell), and every kind of broken file
-// refused with its line and column and the image left alone.
+// refused with its line and column and the image left alone; texts another
+// YAML reader would take for other types quoted, and the first release's
+// plain files read alike.
 #include <gtest/gtest.h>
+#include <yaml-cpp/yaml.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,7 +21,10 @@
 #include "config/AppSettings.h"
 #include "dialogs/DialogRegistry.h"
 #include "interchange/CodeplugYaml.h"
+#include "interchange/YamlText.h"
+#include "support/ContactImages.h"
 #include "support/DemoCodeplug.h"
+#include "util/PlainText.h"
 
 namespace dpmr {
 namespace {
@@ -92,11 +100,12 @@ TEST_F(CodeplugYaml, RoundTripsEveryImageByteForByte) {
 TEST_F(CodeplugYaml, ProgramsOwnFilesAreValuesWithoutBytes) {
     const std::string yaml = CodeplugToYaml(DemoImage());
     EXPECT_NE(yaml.find("format: 1\nprogram: dpmrcps "), std::string::npos);
-    EXPECT_NE(yaml.find("    sql: 5\n"), std::string::npos);
-    EXPECT_NE(yaml.find("  - {name: Name 1, number: 0000001, type: Group call, slot: 1}"),
+    EXPECT_NE(yaml.find("    sql: \"5\"\n"), std::string::npos);
+    EXPECT_NE(yaml.find("  - {name: Name 1, number: \"0000001\", type: Group call, slot: 1}"),
               std::string::npos);
     EXPECT_EQ(yaml.find("contact_bytes"), std::string::npos);
     EXPECT_EQ(yaml.find("members:"), std::string::npos);
+    EXPECT_NE(yaml.find("raw:\n  \"0x0000\": \"01000000\"\n"), std::string::npos);
 }
 
 TEST_F(CodeplugYaml, ChangedValuesGoThroughTheirControlsRules) {
@@ -105,21 +114,21 @@ TEST_F(CodeplugYaml, ChangedValuesGoThroughTheirControlsRules) {
 
     // A value (here beside its bytes) typed into its box and left.
     const RadioImage tot =
-        ImportOk(Edited(yaml, "    tot: {value: 0, bytes: 0000}", "    tot: 95"));
+        ImportOk(Edited(yaml, "    tot: {value: \"0\", bytes: \"0000\"}", "    tot: 95"));
     EXPECT_EQ(form::ShownFieldText(tot, "option.tot"), "90");
     // A list is chosen by its entry's text, as the box shows it.
-    const RadioImage apo = ImportOk(Edited(yaml, "    apo: Off\n", "    apo: 1H\n"));
+    const RadioImage apo = ImportOk(Edited(yaml, "    apo: \"Off\"\n", "    apo: 1H\n"));
     EXPECT_EQ(form::ShownFieldText(apo, "option.apo"), "1H");
     // Two fields on one byte: the one the user changed wins over the other's
     // bytes, and the other's bits stay.
-    const RadioImage oacsu = ImportOk(Edited(yaml, "oacsu: {value: 0,", "oacsu: {value: 1,"));
+    const RadioImage oacsu = ImportOk(Edited(yaml, "oacsu: {value: \"0\",", "oacsu: {value: 1,"));
     EXPECT_EQ(form::ShownFieldText(oacsu, "dpmr.oacsu"), "1");
     EXPECT_EQ(oacsu.U8(0x378), demo.U8(0x378) | 0x01);
 
     // A channel cell is typed into the channel table; the rest of the record
     // stays.
     const RadioImage moved =
-        ImportOk(Edited(yaml, "  - Rx Freq: 446.006250", "  - Rx Freq: 446.01875"));
+        ImportOk(Edited(yaml, "  - Rx Freq: \"446.006250\"", "  - Rx Freq: 446.01875"));
     EXPECT_EQ(ChannelRowFromImage(moved, 1)[0], "446.018750");
     const std::size_t rec = channel::RecordOffset(1);
     // Tones, flags and what only the channel dialog shows stay.
@@ -136,12 +145,12 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
         std::string from, to, message;
     };
     const Case cases[] = {
-        {"    sql: 5\n", "    sqll: 5\n", "column 5: unknown key \"option.sqll\""},
+        {"    sql: \"5\"\n", "    sqll: 5\n", "column 5: unknown key \"option.sqll\""},
         {"  option:\n", "  options:\n", "column 3: unknown settings page \"options\""},
-        {"    apo: Off\n", "    apo: Sometimes\n", "\"Sometimes\" is not an entry of \"APO\""},
-        {"    sql: 5\n", "    sql: [1, 2]\n", "option.sql: expected a text"},
-        {"    vox: Off\n", "    vox: {value: Off, bytes: XY}\n", "expected 1 bytes"},
-        {"    wired_copy: On\n", "    wired_copy: \"On\n", "line"},
+        {"    apo: \"Off\"\n", "    apo: Sometimes\n", "\"Sometimes\" is not an entry of \"APO\""},
+        {"    sql: \"5\"\n", "    sql: [1, 2]\n", "option.sql: expected a text"},
+        {"    vox: \"Off\"\n", "    vox: {value: Off, bytes: XY}\n", "expected 1 bytes"},
+        {"    wired_copy: \"On\"\n", "    wired_copy: \"On\n", "line"},
         {"    Power: Low\n", "    Colour: Low\n", "channel 1: unknown key \"Colour\""},
         {"format: 1", "format: [1]", "format: expected a text"},
         {"group_rx_lists:\n  - []", "group_rx_lists:\n  - 5", "expected a list of contact names"},
@@ -151,7 +160,7 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
         // A 17th list has no place in the radio: refused, never written past the 16.
         {"group_rx_lists:\n  - []", "group_rx_lists:\n  - []\n  - []",
          "group_rx_lists: more than 16 entries"},
-        {"  0x3FA0:", "  0x0100:", "the byte at 0x0100 is not one no field owns"},
+        {"  \"0x3FA0\":", "  0x0100:", "the byte at 0x0100 is not one no field owns"},
         {"format: 1", "format: 7", "format \"7\" is not one this program reads"},
         {"format: 1", "colour: 1", "unknown key \"colour\""},
     };
@@ -167,6 +176,116 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
     RadioImage image;
     EXPECT_EQ(Import("", image).message().rfind("line 1, column 1: ", 0), 0u);
     EXPECT_EQ(Import("sql: 5\n  bad: [", image).message().rfind("line 2, column ", 0), 0u);
+}
+
+// A text another YAML reader would take for a truth value, null, a number or
+// a date (YAML 1.1 as PyYAML reads it, or YAML 1.2's core schema) is quoted;
+// one that looks like nothing else stays plain. Either way yaml-cpp reads it
+// back as written, as a key and as a value, in block and in flow style.
+TEST(YamlText, QuotesWhatAReaderWouldTakeForAnotherType) {
+    const std::vector<std::string> quotedTexts = {
+        // Truth values and null of YAML 1.1, in any letter case.
+        "Off", "off", "OFF", "On", "oN", "y", "Y", "n", "N", "yes", "Yes", "YES", "no", "No",
+        "true", "True", "FALSE", "null", "Null", "NULL", "~", "",
+        // Integers: decimal, leading-0 octal, 0x, 0o, 0b, "_", base 60, signs.
+        "5", "255", "05", "0000100", "0000", "0999998", "0x0000", "0x10", "0X1f", "0o17", "0b101",
+        "1_000", "1:20", "-1", "+1",
+        // Floats: fractions, exponents with and without a dot or sign, inf, nan.
+        "446.006250", "67.0", "1.", ".5", "1.2.3", "1e3", "1E10", "0E00", "1e-3", "1.0E+5", ".inf",
+        "-.Inf", ".NaN",
+        // Dates, and what plain YAML cannot hold or would read differently.
+        "2001-12-14", "2001-12-14 21:59:43", "<<", "=", " lead", "trail ", "a: b", "a #b", "#x",
+        "a,b", "[x]", "{x}", "*x", "&x", "!x", "|x", ">x", "'x'", "\"x\"", "%x", "@x", "-x", "? x",
+        "a\tb", "a\nb", "Gr\u00F6\u00DFe"};
+    // Texts that look like nothing else.
+    const std::vector<std::string> plainTexts = {
+        "Base",         "D023N",    "D754I",      "High",    "Name 1",  "Group call",
+        "Mixed(Digit)", "AMBE+2C",  "Not detect", "On line", "Offline", "None",
+        "1H",           "10M",      "8C",         "C5FC00",  "0A",      "FF",
+        "1E",           "1E0F",     "0x",         "e3",      "1 000",   "dpmrcps 0.1.0",
+        "12-14",        "a/b_c-d.e"};
+    std::vector<std::pair<std::string, bool>> cases;
+    for (const std::string& text : quotedTexts) cases.emplace_back(text, true);
+    for (const std::string& text : plainTexts) cases.emplace_back(text, false);
+    for (const auto& [text, quoted] : cases) {
+        EXPECT_EQ(YamlTextNeedsQuotes(text), quoted) << QuoteInput(text);
+        YAML::Emitter out;
+        out << YAML::BeginMap << YAML::Key << YamlText{text} << YAML::Value << YamlText{text}
+            << YAML::Key << YamlText{"list"} << YAML::Value << YAML::Flow << YAML::BeginSeq
+            << YamlText{text} << YAML::EndSeq << YAML::EndMap;
+        const std::string written = out.c_str();
+        EXPECT_EQ(written.front() == '"', quoted) << written;
+        const YAML::Node back = YAML::Load(written);
+        ASSERT_TRUE(back.IsMap() && back.size() == 2) << written;
+        const auto first = back.begin();
+        for (const YAML::Node& node : {first->first, first->second, back["list"][0]}) {
+            ASSERT_TRUE(node.IsScalar()) << written;
+            EXPECT_EQ(node.Scalar(), text) << written;
+        }
+    }
+}
+
+// Contact names and numbers that look like other types are written quoted,
+// in the contact list and in the group lists, and read back as written.
+TEST_F(CodeplugYaml, NamesAndNumbersLikeOtherTypesRoundTrip) {
+    RadioImage image = DemoImage();
+    test::PutContacts(image, {{1, "Off", "0000100"},
+                              {2, "NULL", "0000012"},
+                              {3, "Null", "0000010"},
+                              {4, "yes", "0000008"},
+                              {5, "0x10", "1000000"},
+                              {6, "1e3", "0000011"},
+                              {7, "~", "0000013"},
+                              {8, "1:20", "0000014"}});
+    test::PutGroupList(image, 1, {1, 2, 3});
+    const std::string yaml = CodeplugToYaml(image);
+    for (const char* shown : {"name: \"Off\", number: \"0000100\"", "name: \"NULL\"", "name: \"~\"",
+                              "[\"Off\", \"NULL\", \"Null\"]"})
+        EXPECT_NE(yaml.find(shown), std::string::npos) << shown;
+    ExpectRoundTrip(image, "contacts named like other types");
+}
+
+// Files of the first release, which wrote these texts plain ("Off",
+// "0x0000", "0000100", "446.006250"), still import to the same bytes.
+TEST_F(CodeplugYaml, PlainFilesOfTheFirstReleaseImportAlike) {
+    // Its writer quoted only texts that hold other characters than letters,
+    // digits and " .+-_()/", start with neither, end in a space, or are one
+    // of its lowercase truth and null words or yaml-cpp's null words.
+    const auto firstReleaseQuoted = [](const std::string& text) {
+        static const std::set<std::string> words = {"null", "true", "false", "yes",  "no",  "on",
+                                                    "off",  "y",    "n",     "Null", "NULL"};
+        const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)); };
+        return text.empty() || !alnum(text.front()) || text.back() == ' ' || words.contains(text) ||
+               !std::all_of(text.begin(), text.end(), [&](char c) {
+                   return alnum(c) || std::string_view(" .+-_()/").find(c) != std::string::npos;
+               });
+    };
+    // (The files below hold no escaped quote: quotes pair up in order.)
+    const auto asFirstReleaseWroteIt = [&](const std::string& yaml) {
+        std::string old;
+        std::size_t k = 0;
+        for (std::size_t open, close; (open = yaml.find('"', k)) != std::string::npos &&
+                                      (close = yaml.find('"', open + 1)) != std::string::npos;
+             k = close + 1) {
+            const std::string text = yaml.substr(open + 1, close - open - 1);
+            old += yaml.substr(k, open - k);
+            old += firstReleaseQuoted(text) ? '"' + text + '"' : text;
+        }
+        return old + yaml.substr(k);
+    };
+    RadioImage nasty = DemoImage();
+    test::PutContacts(nasty,
+                      {{1, "Off", "0000100"}, {2, "0x10", "0000010"}, {3, "1e3", "1000000"}});
+    for (const RadioImage& image : {DemoImage(), nasty}) {
+        const std::string old = asFirstReleaseWroteIt(CodeplugToYaml(image));
+        for (const char* plain : {"    apo: Off\n", "  - Rx Freq: 446.006250\n",
+                                  "    tot: {value: 0, bytes: 0000}\n", "  0x0000: 01000000\n"})
+            ASSERT_NE(old.find(plain), std::string::npos) << plain;
+        RadioImage back;
+        const Status s = Import(old, back);
+        ASSERT_TRUE(s.ok()) << s.message();
+        EXPECT_EQ(back, image);
+    }
 }
 
 // Every value stored other than written is listed with its place: a number
@@ -190,7 +309,7 @@ TEST_F(CodeplugYaml, ValuesStoredOtherThanWrittenAreListed) {
     };
     for (const auto& [line, note] : cases) {
         corrections.clear();
-        const std::string text = Edited(yaml, "    tot: {value: 0, bytes: 0000}", line);
+        const std::string text = Edited(yaml, "    tot: {value: \"0\", bytes: \"0000\"}", line);
         const std::size_t row =
             1 +
             static_cast<std::size_t>(std::count(
@@ -213,9 +332,10 @@ TEST_F(CodeplugYaml, ValuesStoredOtherThanWrittenAreListed) {
               std::string::npos)
         << corrections[0];
     corrections.clear();
-    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "  - Rx Freq: 446.006250", "  - Rx Freq: 446.0101"),
-                                 settings_, image, &corrections)
-                    .ok());
+    ASSERT_TRUE(
+        CodeplugFromYaml(Edited(yaml, "  - Rx Freq: \"446.006250\"", "  - Rx Freq: 446.0101"),
+                         settings_, image, &corrections)
+            .ok());
     ASSERT_EQ(corrections.size(), 1u);
     EXPECT_NE(corrections[0].find(
                   ", column 14: channel 1 Rx Freq: 446.0101 is not on the channel raster"),
