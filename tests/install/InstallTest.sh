@@ -1,9 +1,10 @@
 #!/bin/sh
 # The install, staged into a temporary DESTDIR as a package build does it:
-# the expected files, the menu entry and metainfo validators, the manual pages
-# (rendered without warnings, and naming every command and option --help
-# names), the udev rule's syntax, and the staged dpmrtool finding its shipped
-# files and the user's settings.
+# the expected files, the menu entry and metainfo validators, the program
+# naming its menu entry, the metainfo's screenshot, the manual pages (rendered
+# without warnings, and naming every command and option --help names), the
+# udev rule's syntax, and the staged dpmrtool finding its shipped files and the
+# user's settings.
 #   InstallTest.sh BUILD_DIR SOURCE_DIR
 set -u
 build=$1
