@@ -9,6 +9,7 @@
 # and two for installing it:
 #   make install [PREFIX=/usr/local] [DESTDIR=/tmp/stage]
 #   make deb   builds dpmrcps_VERSION-1_ARCH.deb with Debian's hardening flags and runs lintian
+#   make deb-test  installs that package on this machine, tries it and purges it (root)
 BUILD ?= build
 CHECK_BUILD ?= build-check
 DEB_BUILD ?= build-deb
@@ -19,15 +20,15 @@ PACKAGES = cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-too
            qt6-serialport-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
            libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml \
            desktop-file-utils appstream man-db groff-base file bsdextrautils gzip
-# What `make deb` needs beyond that.
-DEB_PACKAGES = dpkg-dev lintian
+# What `make deb` and `make deb-test` need beyond that.
+DEB_PACKAGES = dpkg-dev lintian x11-utils
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_PACKAGES = clang libclang-rt-14-dev
 FUZZ_TARGETS = $(basename $(notdir $(wildcard fuzz/Fuzz*.cpp)))
 
-.PHONY: all deps fuzz-deps deb-deps configure build run test check-build fuzz install deb bench \
+.PHONY: all deps fuzz-deps deb-deps configure build run test check-build fuzz install deb deb-test bench \
         buildtimes format clean
 
 all: build
@@ -103,10 +104,17 @@ deb: deb-deps
 	  cmake -S . -B $(DEB_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=None -DDPMR_BUILD_TESTS=OFF \
 	    -DCMAKE_INSTALL_PREFIX=/usr; }
 	cmake --build $(DEB_BUILD) -j $(JOBS)
-	rm -f $(DEB_BUILD)/dpmrcps_*.deb
+	rm -f $(DEB_BUILD)/dpmrcps_*.deb dpmrcps_*.deb
 	cd $(DEB_BUILD) && cpack -G DEB
 	cp $(DEB_BUILD)/dpmrcps_*.deb .
 	lintian --fail-on error,warning dpmrcps_*.deb
+
+# The package as a user gets it: installed with apt-get, its programs, manual
+# page, menu entry (started from its Exec line under Xvfb) and icon tried,
+# then purged, leaving none of its files. Not part of `make test`: it needs
+# the release build of `make deb` and installs into this machine's /usr.
+deb-test: deb
+	$(SUDO) sh tests/install/DebTest.sh dpmrcps_*.deb
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done

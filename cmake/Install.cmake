@@ -19,6 +19,8 @@ configure_file(${PROJECT_SOURCE_DIR}/res/linux/dpmrcps.metainfo.xml.in
                ${CMAKE_BINARY_DIR}/linux/${DPMR_APP_ID}.metainfo.xml @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/res/linux/dpmrcps.desktop
                ${CMAKE_BINARY_DIR}/linux/${DPMR_APP_ID}.desktop COPYONLY)
+configure_file(${PROJECT_SOURCE_DIR}/cmake/DesktopEntry.h.in
+               ${CMAKE_BINARY_DIR}/generated/DesktopEntry.h @ONLY)
 
 install(TARGETS dpmrtool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(DPMR_BUILD_GUI)

@@ -34,15 +34,18 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${DPMR_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# The summary, then the long description as plain lines: CPack indents each
+# line by one space and writes an empty line as " .", as Debian's control
+# file wants them.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "programming software for FM/dPMR handheld radios
- dpmrcps reads the configuration of an FM/dPMR handheld two-way radio over
- a USB-serial programming cable, edits it (channels and tones, options, side
- keys, scan, alarm, DTMF, dPMR identity, contacts and group receive lists)
- and writes it back. It keeps a backup of every Read and Write, can verify a
- Write, and has undo, a check before writing, CHIRP CSV and YAML files, and
- a virtual radio to try it without one.
- .
- The package also holds dpmrtool, the same functions on the command line,
- and a udev rule that keeps ModemManager away from the programming cables.")
+dpmrcps reads the configuration of an FM/dPMR handheld two-way radio over
+a USB-serial programming cable, edits it (channels and tones, options, side
+keys, scan, alarm, DTMF, dPMR identity, contacts and group receive lists)
+and writes it back. It keeps a backup of every Read and Write, can verify a
+Write, and has undo, a check before writing, CHIRP CSV and YAML files, and
+a virtual radio to try it without one.
+
+The package also holds dpmrtool, the same functions on the command line,
+and a udev rule that keeps ModemManager away from the programming cables.")
 include(CPack)

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "BuildInfo.h"
+#include "DesktopEntry.h"
 #include "app/CMainFrame.h"
 #include "app/CProgramApp.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("dpmrcps");
     QApplication::setOrganizationName("Kestrova");
     QApplication::setApplicationVersion(DPMR_VERSION);
+    // The installed menu entry, so that the desktop shows the window with
+    // its icon and groups it under the entry (Wayland's application ID).
+    QApplication::setDesktopFileName(DPMR_APP_ID);
 
     CProgramApp program;
     if (const auto status = program.InitInstance(QApplication::arguments())) return *status;

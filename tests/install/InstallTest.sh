@@ -1,9 +1,10 @@
 #!/bin/sh
 # The install, staged into a temporary DESTDIR as a package build does it:
-# the expected files, the menu entry and metainfo validators, the manual pages
-# (rendered without warnings, and naming every command and option --help
-# names), the udev rule's syntax, and the staged dpmrtool finding its shipped
-# files and the user's settings.
+# the expected files, the menu entry and metainfo validators, the program
+# naming its menu entry, the metainfo's screenshot, the manual pages (rendered
+# without warnings, and naming every command and option --help names), the
+# udev rule's syntax, and the staged dpmrtool finding its shipped files and the
+# user's settings.
 #   InstallTest.sh BUILD_DIR SOURCE_DIR
 set -u
 build=$1
@@ -64,6 +65,18 @@ out=$(appstreamcli validate --no-net "$stage/usr/share/metainfo/$app_id.metainfo
     fail "appstreamcli validate: $out"
 grep -q "^Exec=dpmrcps" "$stage/usr/share/applications/$app_id.desktop" ||
     fail "the menu entry does not start dpmrcps"
+# The window names its menu entry (Wayland's application ID), so that the
+# desktop shows it with the entry's icon.
+grep -qF "$app_id" "$stage/usr/bin/dpmrcps" || fail "dpmrcps does not name its menu entry $app_id"
+# Each screenshot of the metainfo is a picture in res/screenshots/ of the size
+# the metainfo gives, so that the home page can serve it at that address.
+sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">.*/\([^/]*\)</image>.*|\1 \2 \3|p' \
+    "$stage/usr/share/metainfo/$app_id.metainfo.xml" >"$work/screenshots"
+[ -s "$work/screenshots" ] || fail "the metainfo has no screenshot with its size"
+while read -r width height name; do
+    file "$source/res/screenshots/$name" | grep -q "PNG image data, $width x $height," ||
+        fail "screenshot $name is not a $width x $height PNG in res/screenshots"
+done <"$work/screenshots"
 
 # The manual pages render at the usual width without a warning, and say every
 # command and option that --help says.
