@@ -39,6 +39,11 @@ ChannelRowTexts ChannelRowFromImage(const RadioImage& image, int n) {
     return row;
 }
 
+ChannelRowTexts NewTableRow(const std::string& frequency) {
+    return {frequency,          frequency,           "None", "None", kPowerTexts[1], kScanTexts[0],
+            kBandwidthTexts[0], kChannelTypeTexts[1]};
+}
+
 void StoreChannelRow(RadioImage& image, int n, const ChannelRowTexts& row) {
     if (row[0].empty()) {
         ResetChannelRecord(image, n);

@@ -15,6 +15,11 @@ namespace dpmr {
 using ChannelRowTexts = std::array<std::string, 8>;
 
 ChannelRowTexts ChannelRowFromImage(const RadioImage& image, int n);
+// The row the table makes when a frequency is typed into the "Rx Freq" of an
+// empty row: that frequency twice, no tones, "High", "Add", "Wide", "Digit".
+// (The channel dialog makes a new channel "Low"; see ChannelEditPresenter.)
+ChannelRowTexts NewTableRow(const std::string& frequency);
+
 // The table's store of one row into record n: an empty "Rx Freq" resets the
 // record; otherwise the eight columns, then the offset, its direction and the
 // same-frequency byte from the two frequencies. Other bits keep their values.

@@ -375,14 +375,8 @@ void ChannelTablePresenter::CommitFrequencyEditor() {
             ClearRow(row);
             if (hadChannel) ResetChannelRecord(image_, row);
         } else if (!hadChannel) {
-            cells[kRxFreqCol] = text;
-            cells[kTxFreqCol] = text;
-            cells[kRxToneCol] = "None";
-            cells[kTxToneCol] = "None";
-            cells[kPowerCol] = "High";
-            cells[kScanCol] = "Add";
-            cells[kBandwidthCol] = "Wide";
-            cells[kTypeCol] = "Digit";
+            const ChannelRowTexts fresh = NewTableRow(text);
+            std::copy(fresh.begin(), fresh.end(), cells.begin() + kRxFreqCol);
             cells[kLastCol].clear();
             ResetChannelRecord(image_, row);
         } else {

@@ -88,16 +88,23 @@ void DiffChannels(const CodeplugModel& ma, const CodeplugModel& mb, const RadioI
                     : 0xFF;
             for (std::size_t k = 0; k < field.at.size; ++k) said[field.at.offset + k] |= mask;
         }
-        // Every other bit of the record that differs, by the record's byte.
-        for (std::size_t k = 0; k < layout::kChannelSize; ++k) {
-            const auto unsaid = static_cast<std::uint8_t>((a.U8(at + k) ^ b.U8(at + k)) & ~said[k]);
-            if (unsaid != 0) {
-                out.push_back(
-                    {name + " record " + RecordByte(k), "", Hex(a, at + k, 1), Hex(b, at + k, 1)});
-                said[k] = 0xFF;
+        // Every other bit of the record that differs, by the record's bytes
+        // (neighbouring bytes in one line, like a tone's two).
+        const auto unsaid = [&](std::size_t k) {
+            return ((a.U8(at + k) ^ b.U8(at + k)) & ~said[k]) != 0;
+        };
+        for (std::size_t k = 0; k < layout::kChannelSize;) {
+            if (!unsaid(k)) {
+                ++k;
+                continue;
             }
-            if (a.U8(at + k) != b.U8(at + k)) Name(named, at + k, 1);
+            std::size_t end = k + 1;
+            while (end < layout::kChannelSize && unsaid(end)) ++end;
+            out.push_back({name + " record " + RecordByte(k), "", Hex(a, at + k, end - k),
+                           Hex(b, at + k, end - k)});
+            k = end;
         }
+        Name(named, at, layout::kChannelSize);
     }
 }
 
@@ -179,9 +186,9 @@ void DiffGroupLists(const CodeplugModel& ma, const CodeplugModel& mb, const Radi
 
 // Bytes that differ where no value above shows the difference: raw bytes,
 // the contact index and records when the contacts read the same, and every
-// other byte no difference above names (a channel's offset, a bit no cell
-// shows, a value the model reads the same from two byte patterns), so that
-// two images that differ never give an empty list.
+// other byte no difference above names (a value the model reads the same
+// from two byte patterns), so that two images that differ never give an
+// empty list. A channel record's bytes are all listed by its channel.
 void DiffBytes(bool contactsSame, const NamedBytes& named, const RadioImage& a, const RadioImage& b,
                std::vector<CodeplugDifference>& out) {
     const std::size_t contactsEnd =

@@ -12,6 +12,7 @@
 #include "channels/ChannelFields.h"
 #include "channels/ChannelRowText.h"
 #include "channels/ChannelTablePresenter.h"
+#include "codec/FrequencyCodec.h"
 #include "dialogs/FormSession.h"
 #include "dpmr/ContactChecks.h"
 #include "dpmr/ContactList.h"
@@ -396,13 +397,28 @@ std::vector<ChannelFieldValue> ChannelFieldsShown(const RadioImage& image, int n
 // everything else of the image was built (the lists name its contacts, group
 // lists and codes), as a user does: a value the control already shows is
 // left alone, any other is entered and its control left, in the dialog's
-// order (Rx freq first). When the record's bytes came with the file
-// (`exact`), only the fields whose shown value changed take the dialog's
-// store; otherwise the whole record does. A record built from its values, or
-// one whose frequency changed, then takes the channel table's store of its
-// row, as every Save does.
-Status ApplyChannelFields(const ChannelEntry& entry, int n, bool exact, const BandLimits& band,
+// order (Rx freq first). A record whose frequency changed then takes the
+// channel table's store of its row, as every Save does.
+Status ApplyChannelFields(const ChannelEntry& entry, int n, bool bytesGiven, const BandLimits& band,
                           RadioImage& image, std::vector<std::string>* notes) {
+    // Without its bytes, the channel starts as the table makes it when its
+    // frequencies are typed into an empty row and saved; the dialog then
+    // takes the values that differ from that.
+    if (!bytesGiven) {
+        std::optional<std::string> rx, tx;
+        for (const ChannelFieldValue& v : entry.fields) {
+            if (v.key == ChannelRecordDecl().fields[FieldIndex(EditControl::kRxFreq)].key)
+                rx = v.value;
+            if (v.key == ChannelRecordDecl().fields[FieldIndex(EditControl::kTxFreq)].key)
+                tx = v.value;
+        }
+        ResetChannelRecord(image, n);
+        if (rx && FrequencyFromText(*rx) > 0) {
+            ChannelRowTexts row = NewTableRow(*rx);
+            if (tx) row[1] = *tx;
+            StoreChannelRow(image, n, row);
+        }
+    }
     OpenChannel open(image, band, n);
     ChannelEditPresenter& dialog = open.dialog;
     std::vector<std::string> before;
@@ -437,23 +453,24 @@ Status ApplyChannelFields(const ChannelEntry& entry, int n, bool exact, const Ba
                 notes->push_back(TextAt(given->place, *note));
         }
     }
+    // Only the fields whose shown value changed take the dialog's store; the
+    // others keep their bytes. A channel the dialog made or emptied is its
+    // record whole.
     const std::size_t at = channel::RecordOffset(n);
-    bool frequencyChanged = !exact;
-    if (!exact) {
+    bool frequencyChanged = false;
+    if (before[FieldIndex(EditControl::kRxFreq)].empty() || IsChannelEmpty(open.work, n)) {
         std::copy_n(open.work.Data() + at, layout::kChannelSize, image.Data() + at);
+        frequencyChanged = true;
     } else {
         for (std::size_t i = 0; i < kEditControlCount; ++i) {
             if (dialog.Shown(i) == before[i]) continue;
             const form::FieldDecl& field = ChannelPageDecl(n).fields[i];
             if (field.at.size == 0) continue;
             CopyFieldBits(field, open.work.Data() + field.at.offset, image);
-            frequencyChanged = frequencyChanged ||
-                               static_cast<EditControl>(i) == EditControl::kRxFreq ||
-                               static_cast<EditControl>(i) == EditControl::kTxFreq;
+            const auto c = static_cast<EditControl>(i);
+            frequencyChanged =
+                frequencyChanged || c == EditControl::kRxFreq || c == EditControl::kTxFreq;
         }
-        // A channel emptied in the dialog is reset whole.
-        if (IsChannelEmpty(open.work, n))
-            std::copy_n(open.work.Data() + at, layout::kChannelSize, image.Data() + at);
     }
     if (frequencyChanged && !IsChannelEmpty(image, n))
         StoreChannelRow(image, n, ChannelRowFromImage(image, n));

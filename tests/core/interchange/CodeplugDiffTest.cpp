@@ -38,16 +38,16 @@ TEST(CodeplugDiff, NamesEachDifferenceAsTheProgramShowsIt) {
     b.SetU8(0x0001, 0x02);  // a header byte no field owns
 
     EXPECT_EQ(DifferencesAsText(DiffCodeplugs(a, b)),
-              "channel 3 Rx Freq: 446.031250 -> 446.018750\n"
-              "channel 3 record +0x13: FF -> 07\n"
+              "channel 3 Rx freq (MHz): 446.031250 -> 446.018750\n"
+              "channel 3 Rx color code: Auto -> 7\n"
               "channel 4 Channel type: Analog -> Digit\n"
-              "channel 4 record +0x12: 00 -> 41\n"
+              "channel 4 Busy: Off -> Carrier\n"
               "option.tot: 0 -> 90\n"
               "contact \"Name 1\": number 0000001 -> 0000102\n"
               "group rx list 2: (empty) -> Name 1\n"
               "raw 0x0001: 00 -> 02\n");
-    EXPECT_EQ(DifferencesAsYaml(DiffCodeplugs(a, b)).substr(0, 69),
-              "- {what: channel 3 Rx Freq, from: \"446.031250\", to: \"446.018750\"}\n- {");
+    EXPECT_EQ(DifferencesAsYaml(DiffCodeplugs(a, b)).substr(0, 75),
+              "- {what: channel 3 Rx freq (MHz), from: \"446.031250\", to: \"446.018750\"}\n- {");
 }
 
 // Any one bit of a channel record changed is named (by the table's cells, by
@@ -95,13 +95,19 @@ TEST(CodeplugDiff, ABytePatternTheModelReadsAlikeIsListedRaw) {
         EXPECT_TRUE(named) << text;
     }
 
-    // A tone of FF FF and one of 00 00 both read "None".
+    // A tone of FF FF and one of 00 00 both read "None": the record's bytes
+    // are listed, in one line.
     RadioImage c = a;
     RadioImage d = a;
     c.Fill(ch + channel::kTxTone, 2, 0xFF);
     d.Fill(ch + channel::kTxTone, 2, 0x00);
-    std::snprintf(buf, sizeof buf, "raw 0x%04zX: FFFF -> 0000\n", ch + channel::kTxTone);
+    std::snprintf(buf, sizeof buf, "channel 1 record +0x%02zX: FFFF -> 0000\n",
+                  channel::kTxTone);
     EXPECT_EQ(DifferencesAsText(DiffCodeplugs(c, d)), buf);
+    // The diff names Tx contact changes by the contact's name.
+    RadioImage e = DemoImage();
+    e.SetU8(channel::RecordOffset(9) + channel::kTxContact, 0x00);
+    EXPECT_EQ(DifferencesAsText(DiffCodeplugs(a, e)), "channel 9 Tx contact: Name 1 -> None\n");
 }
 
 // Any two images that differ, in any bytes, give at least one line.

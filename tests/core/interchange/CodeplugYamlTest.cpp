@@ -125,13 +125,34 @@ TEST_F(CodeplugYaml, ChangedValuesGoThroughTheirControlsRules) {
     EXPECT_EQ(form::ShownFieldText(oacsu, "dpmr.oacsu"), "1");
     EXPECT_EQ(oacsu.U8(0x378), demo.U8(0x378) | 0x01);
 
-    // A channel cell is typed into the channel table; the rest of the record
-    // stays.
-    const RadioImage moved =
-        ImportOk(Edited(yaml, "  - Rx Freq: \"446.006250\"", "  - Rx Freq: 446.01875"));
+    // A channel field is entered into the channel dialog: only its bits of
+    // the record change. Channel 9 (the first digital one) is the one whose
+    // Tx contact is the first "tx_contact" in the file.
+    const std::size_t ch9 = channel::RecordOffset(9);
+    const auto expectOnly = [&](const RadioImage& image, std::size_t at, std::uint8_t value) {
+        EXPECT_EQ(image.U8(at), value);
+        for (std::size_t k = 0; k < RadioImage::kSize; ++k)
+            if (k != at) ASSERT_EQ(image.U8(k), demo.U8(k)) << "offset " << k;
+    };
+    const std::string nine = "    tx_contact: Name 1\n";
+    expectOnly(ImportOk(Edited(yaml, nine, "    tx_contact: None\n")),
+               ch9 + channel::kTxContact, 0x00);
+    const std::size_t at9 = yaml.find(nine);
+    const std::string after9 = yaml.substr(at9);
+    expectOnly(ImportOk(yaml.substr(0, at9) + Edited(after9, "    rx_color_code: Auto\n",
+                                                     "    rx_color_code: 5\n")),
+               ch9 + channel::kRxColourCode, 0x05);
+    expectOnly(ImportOk(yaml.substr(0, at9) +
+                        Edited(after9, "    call1_type: \"Off\"\n", "    call1_type: Call\n")),
+               ch9 + channel::kCall1Message, static_cast<std::uint8_t>((demo.U8(ch9 + channel::kCall1Message) & 0x3F) | 0x40));
+
+    // A changed frequency is stored as the channel table stores its row (the
+    // offset follows); tones, flags and what only the dialog shows stay.
+    const RadioImage moved = ImportOk(
+        Edited(yaml, "  - rx_freq: \"446.006250\"", "  - rx_freq: 446.01875"));
     EXPECT_EQ(ChannelRowFromImage(moved, 1)[0], "446.018750");
+    EXPECT_EQ(ChannelRowFromImage(moved, 1)[1], "446.006250");
     const std::size_t rec = channel::RecordOffset(1);
-    // Tones, flags and what only the channel dialog shows stay.
     for (std::size_t k : {channel::kRxTone, channel::kTxTone, channel::kFlags, channel::kSignalling,
                           channel::kRxColourCode, channel::kTxContact, channel::kGroupList,
                           channel::kCall2Message}) {
@@ -151,7 +172,10 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
         {"    sql: \"5\"\n", "    sql: [1, 2]\n", "option.sql: expected a text"},
         {"    vox: \"Off\"\n", "    vox: {value: Off, bytes: XY}\n", "expected 1 bytes"},
         {"    wired_copy: \"On\"\n", "    wired_copy: \"On\n", "line"},
-        {"    Power: Low\n", "    Colour: Low\n", "channel 1: unknown key \"Colour\""},
+        {"    power: Low\n", "    colour: Low\n", "channel 1: unknown key \"colour\""},
+        {"    power: Low\n", "    power: Medium\n",
+         "\"Medium\" is not an entry of \"Tx power\" (\"Low\", \"High\")"},
+        {"    tx_contact: Name 1\n", "    tx_contact: Nobody\n", "\"Nobody\" is not an entry of"},
         {"format: 1", "format: [1]", "format: expected a text"},
         {"group_rx_lists:\n  - []", "group_rx_lists:\n  - 5", "expected a list of contact names"},
         {"slot: 1}", "slot: 1}\n  - {name: Name 1, number: 2}", "\"Name 1\" is already on line"},
@@ -278,7 +302,7 @@ TEST_F(CodeplugYaml, PlainFilesOfTheFirstReleaseImportAlike) {
                       {{1, "Off", "0000100"}, {2, "0x10", "0000010"}, {3, "1e3", "1000000"}});
     for (const RadioImage& image : {DemoImage(), nasty}) {
         const std::string old = asFirstReleaseWroteIt(CodeplugToYaml(image));
-        for (const char* plain : {"    apo: Off\n", "  - Rx Freq: 446.006250\n",
+        for (const char* plain : {"    apo: Off\n", "  - rx_freq: 446.006250\n",
                                   "    tot: {value: 0, bytes: 0000}\n", "  0x0000: 01000000\n"})
             ASSERT_NE(old.find(plain), std::string::npos) << plain;
         RadioImage back;
@@ -322,23 +346,24 @@ TEST_F(CodeplugYaml, ValuesStoredOtherThanWrittenAreListed) {
         ASSERT_EQ(corrections.size(), 1u) << line;
         EXPECT_EQ(corrections[0], "line " + std::to_string(row) + ", column 10: " + note);
     }
-    // A cell's text is quoted escaped, whatever the file's escapes made of it.
+    // A channel field's text is quoted escaped, whatever the file's escapes
+    // made of it.
     corrections.clear();
-    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "Rx Tone: None", "Rx Tone: \"\\e[31m\""), settings_,
-                                 image, &corrections)
+    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, "    rx_tone: None\n", "    rx_tone: \"\\e[31m\"\n"),
+                                 settings_, image, &corrections)
                     .ok());
     ASSERT_EQ(corrections.size(), 1u);
-    EXPECT_NE(corrections[0].find("channel 1 Rx Tone: \"\\x1b[31m\" is not a tone: set to None"),
+    EXPECT_NE(corrections[0].find(", column 14: channel1.rx_tone: \"\\x1b[31m\" stored as None"),
               std::string::npos)
         << corrections[0];
     corrections.clear();
     ASSERT_TRUE(
-        CodeplugFromYaml(Edited(yaml, "  - Rx Freq: \"446.006250\"", "  - Rx Freq: 446.0101"),
+        CodeplugFromYaml(Edited(yaml, "  - rx_freq: \"446.006250\"", "  - rx_freq: 446.0101"),
                          settings_, image, &corrections)
             .ok());
     ASSERT_EQ(corrections.size(), 1u);
-    EXPECT_NE(corrections[0].find(
-                  ", column 14: channel 1 Rx Freq: 446.0101 is not on the channel raster"),
+    EXPECT_NE(corrections[0].find("line 7, column 14: channel1.rx_freq: \"446.0101\" stored as "
+                                  "446.010000 (band edges and the channel raster)"),
               std::string::npos)
         << corrections[0];
 }
