@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     Run("random", randomImages, settings);
 
     RadioImage demo;
-    if (LoadImageFile(DPMR_SOURCE_DIR "/res/pmr446-demo.dat", demo).ok())
+    if (LoadImageFile(SourceDir() + "/res/pmr446-demo.dat", demo).ok())
         Run("demo codeplug", std::vector<RadioImage>(static_cast<std::size_t>(count), demo),
             settings);
     return 0;

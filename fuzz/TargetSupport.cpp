@@ -13,7 +13,7 @@
 namespace dpmr::fuzz {
 
 const AppSettings& ShippedSettings() {
-    static const AppSettings settings = LoadAppSettings(DPMR_SOURCE_DIR "/res/");
+    static const AppSettings settings = LoadAppSettings(SourceDir() + "/res/");
     return settings;
 }
 

@@ -15,6 +15,8 @@
 #include "support/ImageBytes.h"
 #include "support/ToolRun.h"
 
+using dpmr::SourceDir;
+
 class ChannelInterchangeTest : public QObject {
     Q_OBJECT
 
@@ -60,7 +62,8 @@ class ChannelInterchangeTest : public QObject {
                 suggestedCsv_ = suggested;
                 return nextCsv_;
             });
-        QVERIFY(w_->frame->OpenDocument(DPMR_SOURCE_DIR "/res/pmr446-demo.dat"));
+        QVERIFY(
+            w_->frame->OpenDocument(QString::fromStdString(SourceDir() + "/res/pmr446-demo.dat")));
         dpmr::test::ShowActive(w_->frame.get());
     }
     void cleanup() { w_.reset(); }
@@ -128,7 +131,7 @@ class ChannelInterchangeTest : public QObject {
         QVERIFY(!(shown == w_->context.image));
         // Offered beside the open file, named after it, as Export does; the
         // import starts in the file's folder.
-        QCOMPARE(suggestedCsv_, QString(DPMR_SOURCE_DIR "/res/pmr446-demo.csv"));
+        QCOMPARE(suggestedCsv_, QString::fromStdString(SourceDir() + "/res/pmr446-demo.csv"));
 
         std::ofstream(w_->dir.File("bad.csv")) << "Location,Frequency\n1,446.1\n2,four\n";
         const auto before = Records(1, 16);
@@ -138,7 +141,7 @@ class ChannelInterchangeTest : public QObject {
             QString("Cannot import bad.csv. / line 3: Frequency \"four\" is not a frequency in "
                     "MHz\nNo channel was changed."));
         QCOMPARE(Records(1, 16), before);
-        QCOMPARE(suggestedCsv_, QString(DPMR_SOURCE_DIR "/res"));
+        QCOMPARE(suggestedCsv_, QString::fromStdString(SourceDir() + "/res"));
 
         std::ofstream(w_->dir.File("other.csv"))
             << "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Power\n"

@@ -17,6 +17,8 @@
 #include "support/ToolRun.h"
 #include "widgets/FlexGrid.h"
 
+using dpmr::ProgramDir;
+using dpmr::SourceDir;
 using dpmr::test::TempDir;
 
 class CodeplugMenuTest : public QObject {
@@ -37,13 +39,13 @@ class CodeplugMenuTest : public QObject {
         // The recent files list goes to the test's own settings folder.
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_->File("config")));
         context_ = std::make_unique<AppContext>();
-        context_->settings = dpmr::LoadAppSettings(DPMR_TEST_BIN_DIR "/");
+        context_->settings = dpmr::LoadAppSettings(ProgramDir() + "/");
         frame_ = std::make_unique<CMainFrame>(*context_);
         frame_->SetFileChooser([this](bool, const QString& suggested) {
             suggested_ = suggested;
             return nextFile_;
         });
-        QVERIFY(frame_->OpenDocument(DPMR_SOURCE_DIR "/res/pmr446-demo.dat"));
+        QVERIFY(frame_->OpenDocument(QString::fromStdString(SourceDir() + "/res/pmr446-demo.dat")));
         demo_ = context_->image;  // as opened: the contact checks have run
         frame_->show();
         QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
@@ -61,7 +63,7 @@ class CodeplugMenuTest : public QObject {
         Trigger("actionExportCodeplug");
         QVERIFY(!dpmr::test::FileText(dir_->File("radio.yaml")).empty());
         // Offered beside the open file, named after it.
-        QCOMPARE(suggested_, QString(DPMR_SOURCE_DIR "/res/pmr446-demo.yaml"));
+        QCOMPARE(suggested_, QString::fromStdString(SourceDir() + "/res/pmr446-demo.yaml"));
         demo_ = context_->image;  // as exported: the table stored first
 
         frame_->NewDocument();

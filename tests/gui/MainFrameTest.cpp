@@ -301,7 +301,7 @@ class MainFrameTest : public QObject {
                                             std::pair{"--version", "dpmrcps " DPMR_VERSION "\n"}}) {
             QProcess program;
             program.setProcessEnvironment(env);
-            program.start(DPMR_TEST_BIN_DIR "/dpmrcps", {option});
+            program.start(QString::fromStdString(dpmr::ProgramDir() + "/dpmrcps"), {option});
             QVERIFY(program.waitForFinished());
             QCOMPARE(program.exitCode(), 0);
             QVERIFY(program.readAllStandardOutput().startsWith(start));

@@ -38,7 +38,7 @@ struct TestMainWindow {
     QString offeredFolder;  // where they were offered to look
 
     explicit TestMainWindow(const std::string& port = {}) {
-        std::filesystem::copy_file(DPMR_SOURCE_DIR "/res/Program.ini", dir.File("Program.ini"));
+        std::filesystem::copy_file(SourceDir() + "/res/Program.ini", dir.File("Program.ini"));
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir.File("config")));
         context.settings = LoadAppSettings(dir.path());
         if (!port.empty()) context.settings.portName = port;

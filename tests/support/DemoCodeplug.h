@@ -16,14 +16,14 @@ namespace dpmr::test {
 
 inline RadioImage DemoImage() {
     RadioImage image;
-    EXPECT_TRUE(LoadImageFile(DPMR_SOURCE_DIR "/res/pmr446-demo.dat", image).ok());
+    EXPECT_TRUE(LoadImageFile(SourceDir() + "/res/pmr446-demo.dat", image).ok());
     return image;
 }
 
 class DemoFileTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::filesystem::copy_file(DPMR_SOURCE_DIR "/res/pmr446-demo.dat", file_);
+        std::filesystem::copy_file(SourceDir() + "/res/pmr446-demo.dat", file_);
     }
     // Writes `text` to `name` in the folder and returns its path.
     std::string Write(const std::string& name, const std::string& text) {

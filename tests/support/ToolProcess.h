@@ -18,7 +18,7 @@ namespace dpmr::test {
 
 struct ToolProcess {
     ToolProcess(std::vector<std::string> args, const std::string& folder) {
-        args.insert(args.begin(), std::string(DPMR_TEST_BIN_DIR "/dpmrtool"));
+        args.insert(args.begin(), ProgramDir() + "/dpmrtool");
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);

@@ -27,8 +27,7 @@ struct ToolRun {
 
 // Runs the tool through the shell: `args` is shell text, so an argument with
 // blanks, quotes or "*" is quoted by the caller.
-inline ToolRun Tool(const std::string& args,
-                    const std::string& exe = DPMR_TEST_BIN_DIR "/dpmrtool") {
+inline ToolRun Tool(const std::string& args, const std::string& exe = ProgramDir() + "/dpmrtool") {
     TempDir io;
     const int rc =
         std::system((exe + " " + args + " >" + io.File("o") + " 2>" + io.File("e")).c_str());

@@ -308,8 +308,8 @@ TEST_F(TableTest, MissingFactoryFileNamesThePathTried) {
 TEST(FactoryFile, ShippedBesideTheProgramsIsTheNewImage) {
     RadioImage fresh;
     StoreBuiltInDefaults(fresh, BandLimits{});
-    for (const char* path :
-         {DPMR_SOURCE_DIR "/res/Factory.dat", DPMR_TEST_BIN_DIR "/Factory.dat"}) {
+    for (const std::string& path :
+         {SourceDir() + "/res/Factory.dat", ProgramDir() + "/Factory.dat"}) {
         RadioImage shipped;
         ASSERT_TRUE(LoadExactImageFile(path, shipped).ok()) << path;
         EXPECT_TRUE(shipped == fresh) << path;

@@ -161,7 +161,7 @@ TEST_F(DpmrtoolSafety, CheckListsProblemsWithItsExitStatus) {
     }
     EXPECT_EQ(Tool({"check", dir_.File("short.dat")}), 2);
     // The demo codeplug a fresh `make run` shows is clean.
-    EXPECT_EQ(Tool({"check", "--strict", DPMR_SOURCE_DIR "/res/pmr446-demo.dat"}), 0);
+    EXPECT_EQ(Tool({"check", "--strict", SourceDir() + "/res/pmr446-demo.dat"}), 0);
     EXPECT_EQ(Out(), "No problems found.\n");
 }
 

@@ -33,7 +33,7 @@ TEST(FileCommandsTest, NewWritesTheDefaultsAndShowListsThem) {
     StoreBuiltInDefaults(defaults, BandLimits{});
     ASSERT_TRUE(LoadImageFile(dir.File("n.dat"), image).ok());
     EXPECT_TRUE(image == defaults && fs::file_size(dir.File("n.dat")) == RadioImage::kSize);
-    fs::copy_file(DPMR_TEST_BIN_DIR "/dpmrtool", dir.File("dpmrtool"));
+    fs::copy_file(ProgramDir() + "/dpmrtool", dir.File("dpmrtool"));
     std::ofstream(dir.File("Default.dat"), std::ios::binary) << std::string(100, 'Q');
     ASSERT_EQ(Tool("new -o " + dir.File("q.dat"), dir.File("dpmrtool")).status, 0);
     EXPECT_EQ(test::FileText(dir.File("q.dat")),

@@ -11,7 +11,7 @@ namespace {
 
 TEST(SampleCodeplug, ShippedFileIsWhatTheBuilderMakes) {
     RadioImage shipped;
-    std::string path = DPMR_SOURCE_DIR "/res/";
+    std::string path = SourceDir() + "/res/";
     path += kSampleCodeplugFileName;
     ASSERT_TRUE(LoadImageFile(path, shipped).ok()) << path;
     EXPECT_EQ(shipped, BuildSampleCodeplug());
