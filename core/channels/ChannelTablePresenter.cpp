@@ -38,28 +38,6 @@ bool MhzToBandEdge(std::int64_t mhz, std::int32_t& edge) {
     return true;
 }
 
-// "%[0-9]%*[^0-9]%[0-9]": a digit run at the very start, at least one
-// non-digit, then a second digit run.
-bool ScanDigitRuns(std::string_view text, std::int64_t& first, std::int64_t& second) {
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    const auto readRun = [&](std::size_t& pos, std::int64_t& out) {
-        const std::size_t start = pos;
-        std::int64_t v = 0;
-        while (pos < text.size() && isDigit(text[pos])) {
-            if (v < 100000000000LL) v = v * 10 + (text[pos] - '0');
-            ++pos;
-        }
-        out = v;
-        return pos > start;
-    };
-    std::size_t pos = 0;
-    if (!readRun(pos, first)) return false;
-    const std::size_t gap = pos;
-    while (pos < text.size() && !isDigit(text[pos])) ++pos;
-    if (pos == gap) return false;
-    return readRun(pos, second);
-}
-
 std::vector<std::string> SplitEntries(const std::string& value) {
     std::vector<std::string> entries;
     std::size_t start = 0;
@@ -83,15 +61,24 @@ const std::vector<std::string>& ListTextsOfColumn(int col) {
 
 }  // namespace
 
-bool ScanBandRange(std::string_view text, std::int64_t& lo, std::int64_t& hi) {
-    std::size_t used = 0;
-    const auto first = ScanInt(text, &used);
-    if (!first || used >= text.size() || text[used] != '-') return false;
-    const auto second = ScanInt(text.substr(used + 1));
-    if (!second) return false;
-    lo = *first;
-    hi = *second;
-    return true;
+bool ScanBandEntry(std::string_view text, std::int64_t& lo, std::int64_t& hi) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    const auto readRun = [&](std::size_t& pos, std::int64_t& out) {
+        const std::size_t start = pos;
+        std::int64_t v = 0;
+        while (pos < text.size() && isDigit(text[pos])) {
+            if (v < 100000000000LL) v = v * 10 + (text[pos] - '0');
+            ++pos;
+        }
+        out = v;
+        return pos > start;
+    };
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
+    if (!readRun(pos, lo)) return false;
+    const std::size_t gap = pos;
+    while (pos < text.size() && !isDigit(text[pos])) ++pos;
+    return pos > gap && readRun(pos, hi);
 }
 
 const std::array<const char*, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnTitles() {
@@ -144,7 +131,7 @@ std::optional<BandLimits> ChannelTablePresenter::BandOfEntry(int index) const {
     std::int64_t lo = 0;
     std::int64_t hi = 0;
     BandLimits chosen;
-    if (!ScanDigitRuns(state_.bandEntries[static_cast<std::size_t>(index)], lo, hi) ||
+    if (!ScanBandEntry(state_.bandEntries[static_cast<std::size_t>(index)], lo, hi) ||
         !MhzToBandEdge(lo, chosen.lower) || !MhzToBandEdge(hi, chosen.upper))
         return std::nullopt;
     return chosen;
@@ -180,7 +167,7 @@ void ChannelTablePresenter::SelectBandFromImage() {
         std::int64_t loMhz = 0;
         std::int64_t hiMhz = 0;
         BandLimits entry;
-        if (!ScanBandRange(state_.bandEntries[k], loMhz, hiMhz) ||
+        if (!ScanBandEntry(state_.bandEntries[k], loMhz, hiMhz) ||
             !MhzToBandEdge(loMhz, entry.lower) || !MhzToBandEdge(hiMhz, entry.upper))
             continue;
         const std::int32_t lo = entry.lower;
@@ -213,7 +200,7 @@ void ChannelTablePresenter::StoreGridToImage() {
     std::int64_t loMhz = 0;
     std::int64_t hiMhz = 0;
     BandLimits chosen;
-    if (ScanBandRange(bandText, loMhz, hiMhz) && MhzToBandEdge(loMhz, chosen.lower) &&
+    if (ScanBandEntry(bandText, loMhz, hiMhz) && MhzToBandEdge(loMhz, chosen.lower) &&
         MhzToBandEdge(hiMhz, chosen.upper)) {
         band_ = chosen;
         SetBcdFrequency(image_, layout::kTableBandLower, chosen.lower);

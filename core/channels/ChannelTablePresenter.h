@@ -208,8 +208,11 @@ class ChannelTablePresenter {
     std::string notice_;
 };
 
-// Reads "lo-hi" the way "%d-%d" does (also the start of "400-470MHz").
-// Gives false when either number is missing.
-bool ScanBandRange(std::string_view text, std::int64_t& lo, std::int64_t& hi);
+// The band of a "Freq range" entry, in MHz: a digit run (after blanks), at
+// least one other character, a second digit run ("400-470MHz", "400 - 470").
+// One reading for choosing an entry, storing its band in the band bytes and
+// finding the entry of a file's band, so that a band the list changes to is
+// the band the file keeps. Gives false when either number is missing.
+bool ScanBandEntry(std::string_view text, std::int64_t& lo, std::int64_t& hi);
 
 }  // namespace dpmr

@@ -71,6 +71,9 @@ class DpmrParamDlgTest : public QObject {
         FlexGrid* grid = page->Grid();
         QLineEdit* edit = page->TextEditor();
         QCOMPARE(Column(grid, 1), QString("Ann,Bob,Cy"));
+        QStringList titles;
+        for (int c = 0; c < grid->Cols(); ++c) titles << grid->TextMatrix(0, c);
+        QCOMPARE(titles, QStringList({"No.", "Name", "Number", "Type"}));
 
         ClickCell(grid, 2, 1);  // a click opens the editor over the cell
         QVERIFY(edit->isVisible() && edit->hasFocus());

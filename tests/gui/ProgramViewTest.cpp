@@ -10,8 +10,8 @@
 #include <tuple>
 
 #include "TestMainWindow.h"
-#include "image/ChannelRecord.h"
 #include "channels/ChannelTablePrinter.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 
 using namespace dpmr;

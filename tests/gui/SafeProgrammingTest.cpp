@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "TestMainWindow.h"
-#include "image/ChannelRecord.h"
 #include "codec/FrequencyCodec.h"
+#include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "link/SampleCodeplug.h"
 #include "link/VirtualRadio.h"

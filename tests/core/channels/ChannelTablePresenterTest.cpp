@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "ProjectPaths.h"
-#include "image/ChannelRecord.h"
 #include "codec/FrequencyCodec.h"
 #include "document/NewDocument.h"
+#include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
 #include "support/TempDir.h"
@@ -194,7 +194,8 @@ TEST_F(TableTest, FreqRangeEntriesAndBandMatching) {
              {"136-174MHz;400-470MHz", 20000000, 26000000, -1, {20000000, 26000000}},
              {"VHF;x-1MHz;136-174MHz", 14000000, 15000000, 2, {13600000, 17400000}},
              {"136-174MHz;400-470MHz", ~0u, ~0u, 1, {40000000, 47000000}},  // 0xFF bytes
-             {"136-174MHz;400-470MHz", 0, 0, 1, {40000000, 47000000}}}) {
+             {"136-174MHz;400-470MHz", 0, 0, 1, {40000000, 47000000}},
+             {"136-174MHz; 400 - 480 MHz", 40000000, 47000000, 1, {40000000, 48000000}}}) {
         WriteFreqRange(setting);
         SetImageBand(lower, upper);
         if (lower == ~0u) image.FillFF(layout::kTableBandLower, 8);
@@ -225,6 +226,17 @@ TEST_F(TableTest, ChoosingAnotherBandClearsAllChannelsTheSameBandNothing) {
     EXPECT_FALSE(table.HasChannels() || table.ChangeBandClearsChannels(1));
     table.StoreGridToImage();  // the band bytes follow at the next store
     EXPECT_EQ(Hex(image, layout::kTableBandLower, 8), "0000601300004017");
+    // An entry written with blanks is a band like any other: chosen, stored
+    // and found again when the file is opened.
+    WriteFreqRange("136-174MHz;410 - 430 MHz");
+    table.SelectBandFromImage();
+    table.ChangeBand(1);
+    table.StoreGridToImage();
+    EXPECT_EQ(Hex(image, layout::kTableBandLower, 8), "0000004100000043");
+    band = BandLimits{};
+    table.SelectBandFromImage();
+    EXPECT_EQ(table.BandSelection(), 1);
+    EXPECT_EQ(band, (BandLimits{41000000, 43000000}));
 }
 
 TEST_F(TableTest, StoreWritesTheDerivedBytesAndTheScanBitmap) {

@@ -9,9 +9,9 @@
 #include <tuple>
 #include <vector>
 
-#include "image/ChannelRecord.h"
 #include "codec/FrequencyCodec.h"
 #include "codec/ToneCodec.h"
+#include "image/ChannelRecord.h"
 #include "support/ImageBytes.h"
 #include "util/DecimalText.h"
 

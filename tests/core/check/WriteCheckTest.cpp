@@ -6,12 +6,12 @@
 
 #include <functional>
 
-#include "image/ChannelRecord.h"
+#include "check/WriteCheck.h"
 #include "codec/FrequencyCodec.h"
 #include "codec/ToneCodec.h"
-#include "check/WriteCheck.h"
-#include "form/DtmfSymbols.h"
 #include "document/NewDocument.h"
+#include "form/DtmfSymbols.h"
+#include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "link/SampleCodeplug.h"
 #include "support/ContactImages.h"

@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "image/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
+#include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "support/DemoCodeplug.h"
 #include "support/ImageBytes.h"

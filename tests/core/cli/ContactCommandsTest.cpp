@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "image/ChannelRecord.h"
 #include "dpmr/ContactRecord.h"
+#include "image/ChannelRecord.h"
 #include "support/ContactImages.h"
 #include "support/DemoCodeplug.h"
 #include "support/ImageBytes.h"

@@ -79,6 +79,52 @@ TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
     EXPECT_TRUE(Image() == expected);
 }
 
+// A channel's fields go through the channel dialog opened on it: an empty
+// channel takes only an Rx freq (the rest is greyed out, and said why); a
+// typed Rx freq makes the channel (Tx follows), then the others apply.
+TEST_F(DpmrtoolFields, ChannelFieldsAsTheChannelDialogEditsThem) {
+    const std::string fields = "\n" + Tool({"fields"}).out;
+    for (const char* key : {"channel1.rx_freq", "channel3.tx_contact", "channel16.tx_color_code"})
+        EXPECT_NE(fields.find(std::string("\n") + key + " "), std::string::npos) << key;
+
+    const std::string empty = FileText(file_);
+    const ToolRun greyed = Tool({"set", file_, "channel2.power=High"});
+    EXPECT_EQ(greyed.status, 2);
+    EXPECT_EQ(greyed.err,
+              "dpmrtool: step 1 \"channel2.power=High\": \"channel2.power\" (Tx power) is greyed "
+              "out in \"Channel edit\": the channel is empty: give it an Rx freq first\n");
+    EXPECT_EQ(FileText(file_), empty);
+
+    const ToolRun r = Tool({"set", file_, "channel2.rx_freq=446.00625", "channel2.power=High",
+                            "channel2.bandwidth=Narrow", "channel2.channel_type=Digit",
+                            "channel2.rx_color_code=5"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(Tool({"get", file_, "channel2.rx_freq", "channel2.tx_freq", "channel2.power",
+                    "channel2.bandwidth", "channel2.channel_type", "channel2.rx_color_code",
+                    "channel1.rx_freq"})
+                  .out,
+              "channel2.rx_freq=446.006250\nchannel2.tx_freq=446.006250\nchannel2.power=High\n"
+              "channel2.bandwidth=Narrow\nchannel2.channel_type=Digit\n"
+              "channel2.rx_color_code=5\nchannel1.rx_freq=\n");
+    // The table shows what the dialog stored.
+    EXPECT_NE(Tool({"show", file_}).out.find("446.006250"), std::string::npos);
+
+    // A value no entry of its list has, or a frequency corrected, as elsewhere.
+    const std::string made = FileText(file_);
+    const ToolRun medium = Tool({"set", file_, "channel2.power=Medium"});
+    EXPECT_EQ(medium.status, 2);
+    EXPECT_NE(medium.err.find("\"Medium\" is not an entry of \"Tx power\""), std::string::npos)
+        << medium.err;
+    EXPECT_EQ(FileText(file_), made);
+    const ToolRun strict = Tool({"set", "--strict", file_, "channel2.tx_freq=446.0101"});
+    EXPECT_EQ(strict.status, 2);
+    EXPECT_NE(strict.err.find("channel2.tx_freq: \"446.0101\" stored as 446.010000"),
+              std::string::npos)
+        << strict.err;
+    EXPECT_EQ(FileText(file_), made);
+}
+
 TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {
     const std::pair<std::vector<std::string>, const char*> rows[] = {
         {{"option.nope=1"}, R"j(step 1 "option.nope=1": unknown key "option.nope")j"},

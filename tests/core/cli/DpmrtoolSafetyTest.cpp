@@ -9,11 +9,11 @@
 
 #include "ProjectPaths.h"
 #include "backup/BackupStore.h"
-#include "image/ChannelRecord.h"
 #include "codec/FrequencyCodec.h"
 #include "core/link/LinkTestSupport.h"
-#include "form/DtmfSymbols.h"
 #include "document/NewDocument.h"
+#include "form/DtmfSymbols.h"
+#include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
 #include "support/ToolProcess.h"
@@ -109,9 +109,10 @@ TEST_F(DpmrtoolSafety, WriteVerifyMatchesOrNamesTheSettingKeptWrongly) {
     radio_->SetFaults({.corruptByteAt = 0x0105});
     EXPECT_EQ(Tool({"write", "--port", port_, "--verify", file_}), 1);
     EXPECT_EQ(Out(), "");
-    EXPECT_EQ(Err(),
-              "Verify failed\nthe radio holds other values for channel 1 Tx Freq.\nWrite again "
-              "before using the radio.\n");
+    EXPECT_EQ(
+        Err(),
+        "Verify failed\nthe radio holds other values for channel 1 Tx freq (MHz).\nWrite again "
+        "before using the radio.\n");
 }
 
 TEST_F(DpmrtoolSafety, WriteRefusesErrorsUnlessForcedAndShowsWarnings) {

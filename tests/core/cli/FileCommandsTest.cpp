@@ -8,8 +8,8 @@
 
 #include "BuildInfo.h"
 #include "ProjectPaths.h"
-#include "image/ChannelRecord.h"
 #include "document/NewDocument.h"
+#include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "image/ChannelRecord.h"
 #include "dpmr/ContactRecord.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 #include "support/ContactImages.h"
 #include "support/ImageBytes.h"

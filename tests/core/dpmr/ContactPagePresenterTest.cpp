@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "image/ChannelRecord.h"
 #include "dpmr/ContactChecks.h"
 #include "dpmr/ContactRecord.h"
+#include "image/ChannelRecord.h"
 #include "support/ContactImages.h"
 #include "support/ImageBytes.h"
 

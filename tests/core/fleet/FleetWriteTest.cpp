@@ -310,6 +310,15 @@ TEST_F(FleetWrite, KeptIdentitiesGoBackIntoEachRadio) {
     std::vector<BackupEntry> backups;
     ASSERT_TRUE(BackupStore(dir_.File("backups")).List(backups).ok());
     EXPECT_EQ(backups.size(), 4u);
+
+    // A name pattern still names each radio, from its own ID, and the report
+    // gives the name it got.
+    const auto named = Run({std::nullopt, 1, "U{id:3}", true}, {});
+    for (std::size_t k = 0; k < 2; ++k) {
+        ASSERT_TRUE(named[k].succeeded()) << named[k].message;
+        EXPECT_EQ(named[k].name, "U77" + std::to_string(k));
+        EXPECT_EQ(ImageRadioName(radios_[k]->Memory()), named[k].name);
+    }
 }
 
 TEST_F(FleetWrite, TwoRadiosWithTheSameIdAreReportedAndNoneIsWritten) {

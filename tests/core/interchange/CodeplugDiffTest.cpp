@@ -11,9 +11,9 @@
 #include <random>
 #include <string>
 
-#include "image/ChannelRecord.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
+#include "image/ChannelRecord.h"
 #include "interchange/CodeplugDiff.h"
 #include "support/DemoCodeplug.h"
 
@@ -101,8 +101,7 @@ TEST(CodeplugDiff, ABytePatternTheModelReadsAlikeIsListedRaw) {
     RadioImage d = a;
     c.Fill(ch + channel::kTxTone, 2, 0xFF);
     d.Fill(ch + channel::kTxTone, 2, 0x00);
-    std::snprintf(buf, sizeof buf, "channel 1 record +0x%02zX: FFFF -> 0000\n",
-                  channel::kTxTone);
+    std::snprintf(buf, sizeof buf, "channel 1 record +0x%02zX: FFFF -> 0000\n", channel::kTxTone);
     EXPECT_EQ(DifferencesAsText(DiffCodeplugs(c, d)), buf);
     // The diff names Tx contact changes by the contact's name.
     RadioImage e = DemoImage();

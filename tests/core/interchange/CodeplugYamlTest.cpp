@@ -10,16 +10,19 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "document/NewDocument.h"
-#include "image/ChannelRecord.h"
+#include "ProjectPaths.h"
 #include "channels/ChannelRowText.h"
 #include "config/AppSettings.h"
 #include "dialogs/DialogRegistry.h"
+#include "document/NewDocument.h"
+#include "image/ChannelRecord.h"
 #include "interchange/CodeplugYaml.h"
 #include "interchange/YamlText.h"
 #include "support/ContactImages.h"
@@ -131,25 +134,29 @@ TEST_F(CodeplugYaml, ChangedValuesGoThroughTheirControlsRules) {
     const std::size_t ch9 = channel::RecordOffset(9);
     const auto expectOnly = [&](const RadioImage& image, std::size_t at, std::uint8_t value) {
         EXPECT_EQ(image.U8(at), value);
-        for (std::size_t k = 0; k < RadioImage::kSize; ++k)
-            if (k != at) ASSERT_EQ(image.U8(k), demo.U8(k)) << "offset " << k;
+        for (std::size_t k = 0; k < RadioImage::kSize; ++k) {
+            if (k != at) {
+                ASSERT_EQ(image.U8(k), demo.U8(k)) << "offset " << k;
+            }
+        }
     };
     const std::string nine = "    tx_contact: Name 1\n";
-    expectOnly(ImportOk(Edited(yaml, nine, "    tx_contact: None\n")),
-               ch9 + channel::kTxContact, 0x00);
+    expectOnly(ImportOk(Edited(yaml, nine, "    tx_contact: None\n")), ch9 + channel::kTxContact,
+               0x00);
     const std::size_t at9 = yaml.find(nine);
     const std::string after9 = yaml.substr(at9);
-    expectOnly(ImportOk(yaml.substr(0, at9) + Edited(after9, "    rx_color_code: Auto\n",
-                                                     "    rx_color_code: 5\n")),
+    expectOnly(ImportOk(yaml.substr(0, at9) +
+                        Edited(after9, "    rx_color_code: Auto\n", "    rx_color_code: 5\n")),
                ch9 + channel::kRxColourCode, 0x05);
     expectOnly(ImportOk(yaml.substr(0, at9) +
                         Edited(after9, "    call1_type: \"Off\"\n", "    call1_type: Call\n")),
-               ch9 + channel::kCall1Message, static_cast<std::uint8_t>((demo.U8(ch9 + channel::kCall1Message) & 0x3F) | 0x40));
+               ch9 + channel::kCall1Message,
+               static_cast<std::uint8_t>((demo.U8(ch9 + channel::kCall1Message) & 0x3F) | 0x40));
 
     // A changed frequency is stored as the channel table stores its row (the
     // offset follows); tones, flags and what only the dialog shows stay.
-    const RadioImage moved = ImportOk(
-        Edited(yaml, "  - rx_freq: \"446.006250\"", "  - rx_freq: 446.01875"));
+    const RadioImage moved =
+        ImportOk(Edited(yaml, "  - rx_freq: \"446.006250\"", "  - rx_freq: 446.01875"));
     EXPECT_EQ(ChannelRowFromImage(moved, 1)[0], "446.018750");
     EXPECT_EQ(ChannelRowFromImage(moved, 1)[1], "446.006250");
     const std::size_t rec = channel::RecordOffset(1);
@@ -309,6 +316,36 @@ TEST_F(CodeplugYaml, PlainFilesOfTheFirstReleaseImportAlike) {
         const Status s = Import(old, back);
         ASSERT_TRUE(s.ok()) << s.message();
         EXPECT_EQ(back, image);
+    }
+}
+
+// Files exported by release 0.1.0, with a channel as its table cells and its
+// record, import to the bytes they were exported from.
+TEST_F(CodeplugYaml, FilesOfRelease010ImportToTheirBytes) {
+    const auto bytesOf = [](const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    // The fuzz corpus image is the start of an image; the rest is erased.
+    RadioImage unlisted;
+    unlisted.Fill(0, RadioImage::kSize, 0xFF);
+    const std::string start =
+        bytesOf(SourceDir() + "/fuzz/corpus/FuzzDialogs/channels-with-unlisted-contacts");
+    ASSERT_FALSE(start.empty());
+    for (std::size_t k = 0; k < start.size(); ++k)
+        unlisted.SetU8(k, static_cast<std::uint8_t>(start[k]));
+    RadioImage factory;
+    ASSERT_TRUE(LoadImageFile(SourceDir() + "/res/Factory.dat", factory).ok());
+    const std::pair<const char*, RadioImage> files[] = {
+        {"demo", DemoImage()}, {"factory", factory}, {"channels-with-unlisted-contacts", unlisted}};
+    for (const auto& [name, image] : files) {
+        const std::string text =
+            bytesOf(SourceDir() + "/tests/core/interchange/data/" + name + "-0.1.0.yaml");
+        ASSERT_NE(text.find("program: dpmrcps 0.1.0\n"), std::string::npos) << name;
+        RadioImage back;
+        const Status s = Import(text, back);
+        ASSERT_TRUE(s.ok()) << name << ": " << s.message();
+        EXPECT_EQ(back, image) << name;
     }
 }
 

@@ -131,6 +131,8 @@ TEST(TransferFailure, EveryFailureSaysWhyAndLeavesTheImage) {
         {kWrite, {.nakWriteAt = 0x2160}, kEndW, at("0x2160", true)},  // the closing block
         {kWrite, {.silentAfterBlocks = 300}, kEndW, at("0x2660", true)},  // time-out
         {kWriteAdjust, {.nakWriteAt = 0x0048}, {}, at("0x0048")},
+        {kReadAdjust, {.wrongWakeAnswers = four}, {}, "the radio did not answer the wake-up with 'A'"},
+        {kWriteSquelch, {.missingWakeAnswers = four}, {}, none},
         {kReadSquelch, {.shortReadAt = 0x3E3A}, kEndR, at("0x3E3A")},
     };
     // clang-format on

@@ -45,7 +45,8 @@ TEST(VerifyAfterWriteTest, MatchAndEveryWayToFail) {
     };
     std::string channels;
     for (int n = 1; n <= 10; ++n)
-        channels += (n > 1 ? ", " : "") + std::string("channel ") + std::to_string(n) + " Rx Freq";
+        channels +=
+            (n > 1 ? ", " : "") + std::string("channel ") + std::to_string(n) + " Rx freq (MHz)";
     const std::string again = ".\nWrite again before using the radio.";
     const std::tuple<VirtualRadioFaults, std::function<void(RadioImage&)>, std::string> cases[] = {
         {{}, {}, "Write verified"},

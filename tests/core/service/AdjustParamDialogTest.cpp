@@ -7,9 +7,9 @@
 #include <map>
 
 #include "dialogs/DialogRegistry.h"
+#include "dialogs/FormSession.h"
 #include "form/FieldKinds.h"
 #include "form/FormDialog.h"
-#include "dialogs/FormSession.h"
 #include "image/ImageLayout.h"
 #include "service/AdjustParamDialog.h"
 

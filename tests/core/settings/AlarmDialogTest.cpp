@@ -39,6 +39,11 @@ TEST(AlarmDialogTest, LeavingABoxKeepsAValidNumberOrPutsTheDefaultInAndSpinsWrap
     start.SetU8(0x357, 0);
     start.SetU8(0x373, 0xFF);
     test::ExpectEdits(cases, start);
+    // Typed as a user types: a box takes no more characters than its limit,
+    // so "1000" is 100 (in range), not 1000 (out of range: the default).
+    RadioImage typed = test::NewImage();
+    test::SetFields(typed, {"alarm.exit_delay=1000"});
+    EXPECT_EQ(test::ShownField(typed, "alarm.exit_delay"), "100");
 }
 
 // Bytes in the image -> what the dialog shows -> what closing it stores.
