@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "codec/FrequencyCodec.h"
 #include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
+#include "support/DemoCodeplug.h"
 
 namespace dpmr {
 namespace {
@@ -80,6 +83,109 @@ struct Fixture {
     BandLimits band;
     std::unique_ptr<ChannelEditPresenter> p;
 };
+
+// Records stored by the first release's channel dialog (0.1.0): channel n
+// of the demo codeplug given a record, then the user's events, in the
+// controls' order of EditControl: "Tc=text" types and leaves, "Sc=i"
+// chooses entry i (-1: none), "Cc=0/1" sets a check box, "Kc=0/1" presses
+// Enter / Escape in control c. The dialog, closed, stores what 0.1.0 stored.
+TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
+    const std::tuple<int, const char*, const char*, const char*> vectors[] = {
+        {1, "2506604425020044013FBB4A3F6D38FFC740FF440380263FF54401054A506410",
+         "T25=446,00625 S29=10 T17=i754 S12=0 T30=23",
+         "2506604450020044FFFF21513F6D38FFC740FC0009000000FFFFFF3FFF7F6410"},
+        {2, "250660442506603F806356435001447780FBC57700445BC376FF02B826C27144", "S30=2 C20=1 K8=1",
+         "250660442506604580635643500144770078C50000000000FFFFFFBFFF3F7144"},
+        {3, "25066044B74C60440D05D2FFD30254E080D0C968AE474058F280440503004005",
+         "C9=1 S27=6 T25=0 S10=3 K26=1 C15=0",
+         "2506604412536044FFFFFFFFD30254E00450C80000000000FFFFFF3FFF3F4005"},
+        {4, "143F3AFF103F440233019B02058044FF444029EE1400F603718302400305FF44",
+         "T10=0 C25=1 T29=88.5",
+         "FFFFFFFFFFFFFFFFFFFFFFFF00000600010040FFFF0001FFFFFFFFFFFFFFFFFF"},
+        {5, "FD02BBFF3F8044800300CCFF800303FF7BD84499C95DFF4405713F406D3F3185",
+         "S14=6 C31=0 C7=1 K25=0 S27=0 K12=0",
+         "FFFFFFFFFFFFFFFFFFFFFFFF00000600010040FFFF0001FFFFFFFFFFFFFFFFFF"},
+        {6, "25066044250660440003FF9F923F0202BC04013F3C8403803F0340051C034001",
+         "S29=6 T14=abc C1=0 K31=1 T22= S19=9",
+         "2506604425066044000365A0923F02023C04013F05000100FFFFFF3FFF3F4001"},
+        {7, "25066044250603440380017DA197FF75800C005D443F3F80834E261BFC800387", "T1=446.1 T22=470",
+         "000061442506034403809979A197FF75000C000000000000FFFFFF3FFFBF0387"},
+        {8, "7593604475936044FFFFFFFF00000000020000FFFF0001FFFFFFFFFFFFFFFFFF",
+         "T6=99 C8=1 T22=0 T27=i754 T6=67 S6=3",
+         "7593604475936044FFFFFFFF00000000120000FFFF000100FFFFFF3FFF3FFFFF"},
+        {9, "25066044257303F866F3CFA86F44DFA4E672D5020040AA442E80D540860580C4",
+         "T2=145.125 C23=0 S22=4 C6=1 S8=3",
+         "250660440000004066F335A96F44DFA4E670D50200000000FFFFFF7FFF3F80C4"},
+        {10, "7518614475186144FFFFFFFF00000000030040FFFF0101FFFFFFFFFFFFFFFFFF", "S13=7 S19=-1",
+         "7518614475186144FFFFFFFF00000000030040FFFFFF0100FFFFFF3FFF3FFFFF"},
+        {11, "250660442506606EC700A000FF453723505501D9609BC740EF40D7444000003F",
+         "C19=1 C22=0 S15=10 T24=145.125",
+         "2506604425066074FFFFFFFFFF4537231055010000000000FFFFFF3FFF3F003F"},
+        {12, "25066044250360C505920526407D806B0080C9FF80C60291A8363F1700FF624D", "K16=0 T25=446.1",
+         "2506604499999999FFFF0526407D806B0000C9FF00000000FFFFFF3FFF3F624D"},
+        {13, "2506604425063F443F010302375173AC024033012F4E5DFF030544440501EBC0",
+         "C31=1 T25=446.1 K21=0",
+         "2506604425064544FFFF0302375173AC024030012F000000FFFFFF7FFF3FEBC0"},
+        {14, "250660446806D04480803F3744DD2E809E80FF00E3B04401F1E86980FF800540", "S6=1 C6=1",
+         "25066044250630458080453744DD2E803E00FC0000000000FFFFFFBFFFBF0540"},
+        {15, "250660440B063F0F1A8A05BF40053F674A3F3FAA7B406B16194401853F053F03", "S18=9 C1=0 K16=0",
+         "2506604425064515208A05BF40053F670A3C3C0000000000FFFF01BFFF3F3F03"},
+        {16, "250660442514440042973F353F549A003F4F05763944A900ECCE0103052DFC45",
+         "T26=446.1 S10=3 K16=1 S23=8 C6=0 T13=D023N",
+         "25066044FFFFFFFF4297FFFF3F549A001F4C050039000000FFFFFF3FFF3FFC45"}};
+    const auto hex = [](const RadioImage& image, std::size_t at) {
+        std::string out;
+        char digits[3];
+        for (std::size_t k = 0; k < layout::kChannelSize; ++k) {
+            std::snprintf(digits, sizeof digits, "%02X", image.U8(at + k));
+            out += digits;
+        }
+        return out;
+    };
+    for (const auto& [n, before, script, after] : vectors) {
+        SCOPED_TRACE(script);
+        RadioImage image = test::DemoImage();
+        const std::size_t at = channel::RecordOffset(n);
+        const std::string in = before;
+        for (std::size_t k = 0; k < layout::kChannelSize; ++k)
+            image.SetU8(at + k,
+                        static_cast<std::uint8_t>(std::stoi(in.substr(2 * k, 2), nullptr, 16)));
+        const RadioImage loaded = image;
+        BandLimits band;
+        ChannelEditPresenter p(image, band, n, "");
+        std::istringstream events(script);
+        for (std::string e; events >> e;) {
+            const std::size_t eq = e.find('=');
+            const auto c = static_cast<C>(std::stoi(e.substr(1, eq - 1)));
+            const std::string arg = e.substr(eq + 1);
+            switch (e[0]) {
+                case 'T':
+                    p.FocusIn(c);
+                    p.SetText(c, arg);
+                    p.FocusOut(c);
+                    break;
+                case 'S':
+                    p.Select(c, std::stoi(arg));
+                    break;
+                case 'C':
+                    p.SetChecked(c, arg == "1");
+                    break;
+                default:
+                    p.Key(c, arg == "1" ? EditKey::kEscape : EditKey::kEnter);
+                    break;
+            }
+        }
+        p.Close();
+        EXPECT_EQ(hex(image, at), after);
+        // Nothing outside the record changes but the scan bitmap.
+        for (std::size_t k = 0; k < RadioImage::kSize; ++k) {
+            if ((k < at || k >= at + layout::kChannelSize) && k != layout::kScanBitmap &&
+                k != layout::kScanBitmap + 1) {
+                ASSERT_EQ(image.U8(k), loaded.U8(k)) << k;
+            }
+        }
+    }
+}
 
 // Each record shown after the analog one (whose tones are in the list) and
 // stored back with one change (Busy) byte for byte: a free tone (100.5) never
