@@ -3,6 +3,7 @@
 // the way of a transfer), `backups`, `write --verify` with a radio that keeps
 // a byte wrongly, a write refused for errors unless --force, and `check`.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <filesystem>
 #include <tuple>
@@ -113,6 +114,19 @@ TEST_F(DpmrtoolSafety, WriteVerifyMatchesOrNamesTheSettingKeptWrongly) {
         Err(),
         "Verify failed\nthe radio holds other values for channel 1 Tx freq (MHz).\nWrite again "
         "before using the radio.\n");
+    // The same radio from a shell, as the README shows it, the address in hex.
+    TempDir simDir;
+    ToolProcess sim({"sim", "--corrupt-byte", "0x0105"}, simDir.path());
+    std::string port;
+    ASSERT_TRUE(Eventually([&] {
+        port = FileText(simDir.File("tool.out"));
+        return !port.empty() && port.back() == '\n';
+    }));
+    port.pop_back();
+    EXPECT_EQ(Tool({"write", "--port", port, "--verify", file_}), 1);
+    EXPECT_NE(Err().find("other values for channel 1 Tx freq (MHz)"), std::string::npos) << Err();
+    ::kill(sim.pid, SIGTERM);
+    EXPECT_EQ(sim.Wait(), 0);
 }
 
 TEST_F(DpmrtoolSafety, WriteRefusesErrorsUnlessForcedAndShowsWarnings) {

@@ -32,6 +32,7 @@ TEST(AlarmDialogTest, LeavingABoxKeepsAValidNumberOrPutsTheDefaultInAndSpinsWrap
         {"alarm.alarm_time", "255", 1, "1"},     {"alarm.alarm_time", "1", -1, "255"},
         {"alarm.cycle", "continue", -1, "255"},  {"alarm.cycle", "255", 1, "continue"},
         {"alarm.exit_delay", "254", 1, "unlimited"}, {"alarm.exit_delay", "unlimited", 1, "0"},
+        {"alarm.work_alone_time", "1", 0, "1"},  {"alarm.work_alone_time", "0", 0, "10"},
         {"alarm.tx_interval", "60", 1, "10"}};
     // clang-format on
     // The words come from the image: they cannot be typed.
