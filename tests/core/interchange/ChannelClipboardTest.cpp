@@ -48,7 +48,10 @@ TEST_F(Clipboard, CopyGivesTextAndRecordsThatPasteBackWhole) {
                              "3\t438.500000\t431.100000\tD023I\tNone\tLow\tAdd\tWide\tMixed(Digit)\n"
                              "4\t\t\t\t\t\t\t\t\n");
     // clang-format on
+    // An edit made in another row before the paste stays.
+    t.table.EnterCellText(6, 1, "446.1");
     const auto report = PasteChannelRecords(t.table, t.image, 9, clip.records);
+    EXPECT_EQ(t.table.Cell(6, 1), "446.100000");
     ASSERT_TRUE(report);
     EXPECT_EQ(std::pair(report->first, report->last), std::pair(9, 11));
     EXPECT_EQ(test::ImageBytes(t.image, channel::RecordOffset(9), 3 * 32),
