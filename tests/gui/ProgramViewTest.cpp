@@ -74,6 +74,13 @@ class ProgramViewTest : public QObject {
         grid()->SetCurrentCell(2, 9);
         QTest::keyClick(grid(), Qt::Key_Right);  // wraps to the next row
         QCOMPARE(Current(), QPoint(1, 3));
+        for (int row : {2, 1, 1}) {  // up a row at a time, and not past the first
+            QTest::keyClick(grid(), Qt::Key_Up);
+            QCOMPARE(Current(), QPoint(1, row));
+        }
+        QTest::keyClick(grid(), Qt::Key_Down);
+        QTest::keyClick(grid(), Qt::Key_Left);  // wraps to the row above
+        QCOMPARE(Current(), QPoint(9, 1));
         grid()->SetCurrentCell(2, 5);
         QTest::keyClick(grid(), Qt::Key_Enter);
         QComboBox* list = view_->listEditor();
