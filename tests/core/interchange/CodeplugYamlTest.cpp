@@ -107,6 +107,10 @@ TEST_F(CodeplugYaml, ProgramsOwnFilesAreValuesWithoutBytes) {
     EXPECT_NE(yaml.find("  - {name: Name 1, number: \"0000001\", type: Group call, slot: 1}"),
               std::string::npos);
     EXPECT_EQ(yaml.find("contact_bytes"), std::string::npos);
+    // The demo's channels, made in the table and the dialog, are their
+    // fields alone: Tx contact by name.
+    EXPECT_EQ(yaml.find("\n    bytes: "), std::string::npos);
+    EXPECT_NE(yaml.find("\n    tx_contact: Name 1\n"), std::string::npos);
     EXPECT_EQ(yaml.find("members:"), std::string::npos);
     EXPECT_NE(yaml.find("raw:\n  \"0x0000\": \"01000000\"\n"), std::string::npos);
 }
