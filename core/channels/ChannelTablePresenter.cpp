@@ -61,7 +61,7 @@ const std::vector<std::string>& ListTextsOfColumn(int col) {
 
 }  // namespace
 
-bool ScanBandEntry(std::string_view text, std::int64_t& lo, std::int64_t& hi) {
+std::optional<BandLimits> BandOfEntryText(std::string_view text) {
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     const auto readRun = [&](std::size_t& pos, std::int64_t& out) {
         const std::size_t start = pos;
@@ -73,12 +73,18 @@ bool ScanBandEntry(std::string_view text, std::int64_t& lo, std::int64_t& hi) {
         out = v;
         return pos > start;
     };
+    std::int64_t lo = 0;
+    std::int64_t hi = 0;
     std::size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-    if (!readRun(pos, lo)) return false;
+    if (!readRun(pos, lo)) return std::nullopt;
     const std::size_t gap = pos;
     while (pos < text.size() && !isDigit(text[pos])) ++pos;
-    return pos > gap && readRun(pos, hi);
+    BandLimits band;
+    if (pos == gap || !readRun(pos, hi) || !MhzToBandEdge(lo, band.lower) ||
+        !MhzToBandEdge(hi, band.upper))
+        return std::nullopt;
+    return band;
 }
 
 const std::array<const char*, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnTitles() {
@@ -128,13 +134,7 @@ std::string ChannelTablePresenter::BandText() const {
 
 std::optional<BandLimits> ChannelTablePresenter::BandOfEntry(int index) const {
     if (index < 0 || index >= static_cast<int>(state_.bandEntries.size())) return std::nullopt;
-    std::int64_t lo = 0;
-    std::int64_t hi = 0;
-    BandLimits chosen;
-    if (!ScanBandEntry(state_.bandEntries[static_cast<std::size_t>(index)], lo, hi) ||
-        !MhzToBandEdge(lo, chosen.lower) || !MhzToBandEdge(hi, chosen.upper))
-        return std::nullopt;
-    return chosen;
+    return BandOfEntryText(state_.bandEntries[static_cast<std::size_t>(index)]);
 }
 
 void ChannelTablePresenter::ChangeBand(int index) {
@@ -164,20 +164,16 @@ void ChannelTablePresenter::SelectBandFromImage() {
     const BandLimits decoded = BandLimitsInImage(image_).value_or(band_);
     band_ = decoded;
     for (std::size_t k = 0; k < state_.bandEntries.size(); ++k) {
-        std::int64_t loMhz = 0;
-        std::int64_t hiMhz = 0;
-        BandLimits entry;
-        if (!ScanBandEntry(state_.bandEntries[k], loMhz, hiMhz) ||
-            !MhzToBandEdge(loMhz, entry.lower) || !MhzToBandEdge(hiMhz, entry.upper))
-            continue;
-        const std::int32_t lo = entry.lower;
-        const std::int32_t hi = entry.upper;
+        const std::optional<BandLimits> entry = BandOfEntryText(state_.bandEntries[k]);
+        if (!entry) continue;
+        const std::int32_t lo = entry->lower;
+        const std::int32_t hi = entry->upper;
         const bool matches = (decoded.lower >= lo && decoded.upper <= hi) ||
                              (decoded.lower < lo && lo < decoded.upper) ||
                              (decoded.lower < hi && hi < decoded.upper);
         if (matches) {
             state_.bandSelection = static_cast<int>(k);
-            band_ = entry;
+            band_ = *entry;
             break;
         }
     }
@@ -197,14 +193,10 @@ void ChannelTablePresenter::StoreGridToImage() {
     CommitOpenEditors();
 
     const std::string bandText = BandText();
-    std::int64_t loMhz = 0;
-    std::int64_t hiMhz = 0;
-    BandLimits chosen;
-    if (ScanBandEntry(bandText, loMhz, hiMhz) && MhzToBandEdge(loMhz, chosen.lower) &&
-        MhzToBandEdge(hiMhz, chosen.upper)) {
-        band_ = chosen;
-        SetBcdFrequency(image_, layout::kTableBandLower, chosen.lower);
-        SetBcdFrequency(image_, layout::kTableBandUpper, chosen.upper);
+    if (const std::optional<BandLimits> chosen = BandOfEntryText(bandText)) {
+        band_ = *chosen;
+        SetBcdFrequency(image_, layout::kTableBandLower, chosen->lower);
+        SetBcdFrequency(image_, layout::kTableBandUpper, chosen->upper);
     }
     image_.SetU8(layout::kBandSelector, EqualsIgnoringCase(bandText, kSelectorBand) ? 1 : 0);
 
