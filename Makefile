@@ -16,6 +16,9 @@ DEB_BUILD ?= build-deb
 PREFIX ?= /usr/local
 DESTDIR ?=
 JOBS ?= $(shell nproc)
+# Many suites spend much of their time waiting on pseudo-terminals, pacing and
+# child processes: ctest runs twice as many as there are cores.
+TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 PACKAGES = cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools \
            qt6-serialport-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
            libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml \
@@ -67,7 +70,7 @@ check-build: deps
 	  echo "Build time (checking configuration): $$(( $$(date +%s) - start )) s"
 
 test: check-build
-	@start=$$(date +%s); cd $(CHECK_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --repeat until-pass:2; \
+	@start=$$(date +%s); cd $(CHECK_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(TEST_JOBS) --repeat until-pass:2; \
 	  rc=$$?; echo "Test time: $$(( $$(date +%s) - start )) s"; exit $$rc
 
 # Each target runs for FUZZ_SECONDS from its kept inputs (fuzz/corpus/NAME);

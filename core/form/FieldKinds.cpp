@@ -219,12 +219,20 @@ void StoreHex(const FieldDecl& f, const std::string& text, RadioImage& image) {
 }  // namespace
 
 ListItems ListItemsFor(const FieldDecl& f, const RadioImage& image) {
-    ListItems items;
     if (f.kind == FieldKind::kTone) {
-        for (const std::string& t : ToneList())
-            items.push_back({t, static_cast<int>(items.size())});
-        return items;
+        // Every channel dialog, table row and file export has two tone
+        // lists of the same few hundred items: made once.
+        static const ListItems tones = [] {
+            ListItems all;
+            all.reserve(ToneList().size());
+            for (const std::string& t : ToneList())
+                all.push_back({t, static_cast<int>(all.size())});
+            return all;
+        }();
+        return tones;
     }
+    ListItems items;
+    items.reserve(f.list.items.size());
     for (std::size_t i = 0; i < f.list.items.size(); ++i) {
         const int code = i < f.list.codes.size() ? f.list.codes[i] : static_cast<int>(i);
         items.push_back({f.list.items[i], code});
