@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 #include "ProjectPaths.h"
+#include "support/ToolRun.h"
 
 namespace dpmr::test {
 
@@ -22,10 +23,12 @@ struct ToolProcess {
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
+        const std::string sanitizer = ToolSanitizerOptions();
         if ((pid = ::fork()) != 0) return;
         ::setenv("XDG_CONFIG_HOME", (folder + "config").c_str(), 1);
         ::setenv("XDG_STATE_HOME", (folder + "state").c_str(), 1);
         ::setenv("HOME", folder.c_str(), 1);
+        ::setenv("ASAN_OPTIONS", sanitizer.c_str(), 1);
         ::dup2(::open((folder + "tool.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         ::dup2(::open((folder + "tool.err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         ::execv(argv[0], argv.data());
