@@ -48,6 +48,8 @@ TEST(DpmrBasicPage, LoadEditAndStoreEachField) {
         {"tx_delay", 0x37B, {0xFF}, no, 0, "5.0", {50}},
         // Lists: fallbacks of stored values without an entry.
         {"codec_type", 0x39F, {0xCB}, no, 0, "AMBE+2C", {0xC8}},
+        {"dial_access", 0x398, {8}, no, 0, "7", {7}},
+        {"dial_access", 0x398, {0}, no, 0, "0", {0}},
         // Data type in bits 3-4 of 0x378: 00 and 11 show "1" and store 01;
         // the bits the page does not own stay.
         {"data_type", 0x378, {0xE6}, no, 0, "1", {0xEE}},
