@@ -1,10 +1,10 @@
 # Source batches for the checking build: a library's .cpp files compiled a
 # few at a time, each batch one translation unit that includes its files.
 # Most of what a GUI or command file costs to compile is the same headers
-# loaded again; in batches of eight, the GUI library and dpmrtool's commands
-# compile in a third of the time. Only the checking build batches (the
-# programs users run keep one object per file, and so does the core, whose
-# one-file rebuild `make test` waits for).
+# loaded again; in batches of eight, the GUI library, dpmrtool's commands
+# and the core suites of a folder compile in a third to a half of the time.
+# Only the checking build batches (the programs users run keep one object per
+# file, and so does the core, whose one-file rebuild `make test` waits for).
 #
 # CMake's own unity build names the files by absolute path, which differs
 # from one checkout folder to the next and would make every batch miss the

@@ -11,9 +11,10 @@ it, since each file is right on its own.
 Every type defined at namespace scope (outside an anonymous namespace, whose
 types belong to their file) in the programs' sources is collected with its
 qualified name. Core, cli, gui and the test and fuzz support are in every
-program that uses them, so a name defined in two of those files is a clash; a
-suite, a fuzz target or a benchmark is a program of its own and clashes only
-with those shared files. Comments, strings and preprocessor lines are taken
+program that uses them, so a name defined in two of those files is a clash.
+The core suites of one folder of tests/core make one program; a GUI suite, a
+fuzz target or a benchmark is a program of its own. Those clash with the
+shared files and with the other files of their program. Comments, strings and preprocessor lines are taken
 out first; the sources are clang-formatted, so a definition is the type's
 keyword, its name and, before the next `;`, its opening brace.
 """
@@ -69,11 +70,17 @@ def definitions(path):
         pos = brace.end()
 
 
-def own_program(path):
-    """A file that is a program of its own: a suite, a fuzz target, a benchmark."""
+def program(path):
+    """The program a file belongs to alone (None for the shared files): its
+    folder for a core suite, the file itself for a GUI suite, a fuzz target or
+    a benchmark."""
     rel = path.relative_to(root).as_posix()
-    return (path.name.endswith("Test.cpp") or rel.startswith("bench/")
-            or re.match(r"fuzz/Fuzz\w*\.cpp$", rel) is not None)
+    if rel.startswith("tests/core/") and path.name.endswith("Test.cpp"):
+        return path.parent.relative_to(root).as_posix()
+    if (path.name.endswith("Test.cpp") or rel.startswith("bench/")
+            or re.match(r"fuzz/Fuzz\w*\.cpp$", rel) is not None):
+        return rel
+    return None
 
 
 places = {}
@@ -88,9 +95,9 @@ for folder in FOLDERS:
 
 clashes = 0
 for name, where in sorted(places.items()):
-    shared = [w for w in where if not own_program(w[0])]
-    own = [w for w in where if own_program(w[0])]
-    if len(shared) >= 2 or (shared and own):
+    shared = [w for w in where if program(w[0]) is None]
+    programs = [program(w[0]) for w in where if program(w[0]) is not None]
+    if len(shared) >= 2 or (shared and programs) or len(set(programs)) < len(programs):
         clashes += 1
         print(f"{name} is defined more than once in one program:")
         for path, line in where:

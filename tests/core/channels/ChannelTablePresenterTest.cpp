@@ -247,9 +247,9 @@ TEST_F(TableTest, StoreWritesTheDerivedBytesAndTheScanBitmap) {
     image.SetU8(layout::kToneLight, 0x12);
     image.SetU8(layout::kToneLight2, 0x00);
     // The band list's text gives the band bytes (none without a band) and 0x3FD6.
-    using C = std::tuple<std::string, int, std::uint32_t>;
+    using Band = std::tuple<std::string, int, std::uint32_t>;
     for (const auto& [setting, selector, upper] :
-         {C{"400-470mhz", 1, 47000000}, C{"136-174MHz", 0, 47000000}}) {
+         {Band{"400-470mhz", 1, 47000000}, Band{"136-174MHz", 0, 47000000}}) {
         WriteFreqRange(setting);
         table.SelectBandFromImage();
         Type(2, 6, "Del", true);

@@ -19,7 +19,7 @@ using test::FileText;
 using test::ToolRun;
 
 // Runs dpmrtool, each argument quoted (none holds a quote).
-ToolRun Tool(const std::vector<std::string>& args) {
+ToolRun QuotedTool(const std::vector<std::string>& args) {
     std::string line;
     for (const std::string& a : args) line += " '" + a + "'";
     return test::Tool(line);
@@ -27,7 +27,7 @@ ToolRun Tool(const std::vector<std::string>& args) {
 
 class DpmrtoolFields : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(Tool({"new", "-o", file_}).status, 0); }
+    void SetUp() override { ASSERT_EQ(QuotedTool({"new", "-o", file_}).status, 0); }
     RadioImage Image() const {
         RadioImage image;
         EXPECT_TRUE(LoadImageFile(file_, image).ok());
@@ -40,7 +40,7 @@ class DpmrtoolFields : public ::testing::Test {
 // One JSON object a line, one for every field, in the dialogs' own words
 // (typos included); the plain list says where each field is.
 TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
-    const ToolRun r = Tool({"fields", "--json"});
+    const ToolRun r = QuotedTool({"fields", "--json"});
     ASSERT_TRUE(r.status == 0 && r.err.empty()) << r.err;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'),
               static_cast<std::ptrdiff_t>(form::AllFields().size() + 2));
@@ -50,7 +50,7 @@ TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
                          R"j("kind": "number", "offset": 778, "size": 1, "bits": "0-7", )j"
                          R"j("hidden": false, "service": false},)j"),
               std::string::npos);
-    const std::string plain = Tool({"fields"}).out;
+    const std::string plain = QuotedTool({"fields"}).out;
     for (const char* line :
          {" number  0x0308+2     Basic setting > Option > \"TOT (s)\"\n",
           "  0x0322       Basic setting > Side Key > TK1 > \"Short press\" (hidden)\n"})
@@ -64,11 +64,12 @@ TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
 // Each value stored other than typed is said (a value a spin reached is not).
 TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
     RadioImage expected = Image();
-    EXPECT_EQ(Tool({"get", file_, "scan.stop_time", "sidekey.tk1_short"}).out,
+    EXPECT_EQ(QuotedTool({"get", file_, "scan.stop_time", "sidekey.tk1_short"}).out,
               "scan.stop_time=2.0\nsidekey.tk1_short=EMI\n");
     EXPECT_TRUE(Image() == expected);  // get changes nothing
-    const ToolRun r = Tool({"set", file_, "scan.stop_time=1.3", "option.tot~=95", "option.tot--",
-                            "option.vox_delay--", "option.tot_rekey~=99", "scan.mode=Time"});
+    const ToolRun r =
+        QuotedTool({"set", file_, "scan.stop_time=1.3", "option.tot~=95", "option.tot--",
+                    "option.vox_delay--", "option.tot_rekey~=99", "scan.mode=Time"});
     ASSERT_TRUE(r.status == 0 && r.out.empty()) << r.err;
     EXPECT_EQ(r.err,
               "scan.stop_time: \"1.3\" stored as 1.0 (0.5 to 10.0 in steps of 0.5)\n"
@@ -83,41 +84,41 @@ TEST_F(DpmrtoolFields, SetStepsThroughTheDialogs) {
 // channel takes only an Rx freq (the rest is greyed out, and said why); a
 // typed Rx freq makes the channel (Tx follows), then the others apply.
 TEST_F(DpmrtoolFields, ChannelFieldsAsTheChannelDialogEditsThem) {
-    const std::string fields = "\n" + Tool({"fields"}).out;
+    const std::string fields = "\n" + QuotedTool({"fields"}).out;
     for (const char* key : {"channel1.rx_freq", "channel3.tx_contact", "channel16.tx_color_code"})
         EXPECT_NE(fields.find(std::string("\n") + key + " "), std::string::npos) << key;
 
     const std::string empty = FileText(file_);
-    const ToolRun greyed = Tool({"set", file_, "channel2.power=High"});
+    const ToolRun greyed = QuotedTool({"set", file_, "channel2.power=High"});
     EXPECT_EQ(greyed.status, 2);
     EXPECT_EQ(greyed.err,
               "dpmrtool: step 1 \"channel2.power=High\": \"channel2.power\" (Tx power) is greyed "
               "out in \"Channel edit\": the channel is empty: give it an Rx freq first\n");
     EXPECT_EQ(FileText(file_), empty);
 
-    const ToolRun r = Tool({"set", file_, "channel2.rx_freq=446.00625", "channel2.power=High",
-                            "channel2.bandwidth=Narrow", "channel2.channel_type=Digit",
-                            "channel2.rx_color_code=5"});
+    const ToolRun r = QuotedTool({"set", file_, "channel2.rx_freq=446.00625", "channel2.power=High",
+                                  "channel2.bandwidth=Narrow", "channel2.channel_type=Digit",
+                                  "channel2.rx_color_code=5"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(Tool({"get", file_, "channel2.rx_freq", "channel2.tx_freq", "channel2.power",
-                    "channel2.bandwidth", "channel2.channel_type", "channel2.rx_color_code",
-                    "channel1.rx_freq"})
+    EXPECT_EQ(QuotedTool({"get", file_, "channel2.rx_freq", "channel2.tx_freq", "channel2.power",
+                          "channel2.bandwidth", "channel2.channel_type", "channel2.rx_color_code",
+                          "channel1.rx_freq"})
                   .out,
               "channel2.rx_freq=446.006250\nchannel2.tx_freq=446.006250\nchannel2.power=High\n"
               "channel2.bandwidth=Narrow\nchannel2.channel_type=Digit\n"
               "channel2.rx_color_code=5\nchannel1.rx_freq=\n");
     // The table shows what the dialog stored.
-    EXPECT_NE(Tool({"show", file_}).out.find("446.006250"), std::string::npos);
+    EXPECT_NE(QuotedTool({"show", file_}).out.find("446.006250"), std::string::npos);
 
     // A value no entry of its list has, or a frequency corrected, as elsewhere.
     const std::string made = FileText(file_);
-    const ToolRun medium = Tool({"set", file_, "channel2.power=Medium"});
+    const ToolRun medium = QuotedTool({"set", file_, "channel2.power=Medium"});
     EXPECT_EQ(medium.status, 2);
     EXPECT_NE(medium.err.find("\"Medium\" is not an entry of \"Tx power\""), std::string::npos)
         << medium.err;
     EXPECT_EQ(FileText(file_), made);
-    const ToolRun strict = Tool({"set", "--strict", file_, "channel2.tx_freq=446.0101"});
+    const ToolRun strict = QuotedTool({"set", "--strict", file_, "channel2.tx_freq=446.0101"});
     EXPECT_EQ(strict.status, 2);
     EXPECT_NE(strict.err.find("channel2.tx_freq: \"446.0101\" stored as 446.010000"),
               std::string::npos)
@@ -140,7 +141,7 @@ TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {
     for (const auto& [steps, part] : rows) {
         std::vector<std::string> args{"set", file_};
         args.insert(args.end(), steps.begin(), steps.end());
-        const ToolRun r = Tool(args);
+        const ToolRun r = QuotedTool(args);
         EXPECT_TRUE(r.status == 2 && r.out.empty() && r.err.starts_with("dpmrtool: ") &&
                     r.err.find('\n') == r.err.size() - 1 && r.err.find(part) != std::string::npos)
             << part << ": " << r.status << " " << r.err;
@@ -149,7 +150,7 @@ TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {
     // A file of the wrong size is no radio file: refused and left as it was.
     const std::string odd = dir_.File("odd.dat"), bytes(100, '\x5A');
     std::ofstream(odd, std::ios::binary) << bytes;
-    const ToolRun r = Tool({"set", odd, "option.tot=90"});
+    const ToolRun r = QuotedTool({"set", odd, "option.tot=90"});
     EXPECT_TRUE(r.status == 2 && r.err.find(odd) != std::string::npos) << r.err;
     EXPECT_EQ(FileText(odd), bytes);
 }
@@ -174,17 +175,17 @@ TEST_F(DpmrtoolFields, SetSaysEveryCorrectionAndStrictRefusesIt) {
         {{"dpmr.radio_id=123", "option.apo=1H", "tonelight.shock=1", "scan.stop_time=2.50"}, ""},
     };
     for (const auto& [steps, err] : rows) {
-        ASSERT_EQ(Tool({"new", "-o", file_}).status, 0);
+        ASSERT_EQ(QuotedTool({"new", "-o", file_}).status, 0);
         std::vector<std::string> args{"set", file_};
         args.insert(args.end(), steps.begin(), steps.end());
-        const ToolRun r = Tool(args);
+        const ToolRun r = QuotedTool(args);
         EXPECT_EQ(r.status, 0) << steps.front();
         EXPECT_EQ(r.err, err);
 
-        ASSERT_EQ(Tool({"new", "-o", file_}).status, 0);
+        ASSERT_EQ(QuotedTool({"new", "-o", file_}).status, 0);
         const std::string before = FileText(file_);
         args.insert(args.begin() + 1, "--strict");
-        const ToolRun strict = Tool(args);
+        const ToolRun strict = QuotedTool(args);
         EXPECT_EQ(strict.status, err.empty() ? 0 : 2) << steps.front();
         if (!err.empty()) {
             EXPECT_EQ(strict.err,

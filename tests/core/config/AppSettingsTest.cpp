@@ -22,10 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Put(const std::string& path, const std::string& text) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+using test::PutFile;
 
 // Each test gets its own program folder and its own $XDG_CONFIG_HOME.
 class AppSettingsTest : public ::testing::Test {
@@ -50,10 +47,10 @@ TEST_F(AppSettingsTest, DefaultsProgramFolderKeysUserPortAndBaudRate) {
     AppSettings s = LoadAppSettings(prog_);
     EXPECT_EQ(summary(s), " HM-842R Software  9600");
     EXPECT_EQ(s.portSettingsPath, prog_ + "Program.ini");
-    Put(prog_ + "Program.ini",
-        "[Setup]\nCOM=/dev/ttyUSB0\nModel=QX-1\nBaudRate=19200\nFreqRange=A;B\n");
+    PutFile(prog_ + "Program.ini",
+            "[Setup]\nCOM=/dev/ttyUSB0\nModel=QX-1\nBaudRate=19200\nFreqRange=A;B\n");
     EXPECT_EQ(summary(LoadAppSettings(prog_)), "/dev/ttyUSB0 QX-1 Software A;B 19200");
-    Put(userIni_, "[Setup]\nCOM=/dev/ttyACM0\nModel=User\n");
+    PutFile(userIni_, "[Setup]\nCOM=/dev/ttyACM0\nModel=User\n");
     s = LoadAppSettings(prog_);
     EXPECT_EQ(summary(s), "/dev/ttyACM0 QX-1 Software A;B 19200");
     EXPECT_EQ(s.portSettingsPath, userIni_);
@@ -71,7 +68,7 @@ TEST_F(AppSettingsTest, DefaultsProgramFolderKeysUserPortAndBaudRate) {
 // folder permissions do not count), the port goes to the user's copy, alone:
 // the program folder's other keys go on being read from there.
 TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
-    Put(prog_ + "Program.ini", "[Setup]\r\nCOM=COM1\r\nModel=M\r\n");
+    PutFile(prog_ + "Program.ini", "[Setup]\r\nCOM=COM1\r\nModel=M\r\n");
     AppSettings s = LoadAppSettings(prog_);
     s.portName = "";
     EXPECT_FALSE(SavePortName(s));
@@ -86,13 +83,13 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
         4092 - std::string("Program.ini").size();  // + a temporary suffix > 4095
     while (folder.size() + 201 < want) folder.append(200, 'd').append("/");
     folder += std::string(want - folder.size() - 1, 'e') + "/";
-    Put(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Kept\n");
+    PutFile(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Kept\n");
     s = LoadAppSettings(folder);
     s.portName = "/dev/ttyUSB3";
     EXPECT_TRUE(SavePortName(s));
     EXPECT_EQ(test::FileText(folder + "Program.ini"), "[Setup]\nCOM=COM1\nModel=Kept\n");
     EXPECT_EQ(test::FileText(userIni_), "[Setup]\nCOM=/dev/ttyUSB3\n");
-    Put(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Edited\n");
+    PutFile(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Edited\n");
     s = LoadAppSettings(folder);
     EXPECT_EQ(s.portName + " " + s.modelName, "/dev/ttyUSB3 Edited");
 }
@@ -101,10 +98,10 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
 // where the port is, and moves to the user's copy with it.
 TEST_F(AppSettingsTest, VerifyAfterWriteIsKeptWhereThePortIs) {
     EXPECT_FALSE(LoadAppSettings(prog_).verifyAfterWrite);
-    Put(prog_ + "Program.ini", "[Setup]\nVerifyAfterWrite=1\n");
-    Put(userIni_, "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=yes\n");  // only 1 is on
+    PutFile(prog_ + "Program.ini", "[Setup]\nVerifyAfterWrite=1\n");
+    PutFile(userIni_, "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=yes\n");  // only 1 is on
     EXPECT_FALSE(LoadAppSettings(prog_).verifyAfterWrite);
-    Put(userIni_, "[Setup]\nCOM=/dev/ttyUSB0\n");  // the program folder's value then
+    PutFile(userIni_, "[Setup]\nCOM=/dev/ttyUSB0\n");  // the program folder's value then
     AppSettings s = LoadAppSettings(prog_);
     EXPECT_TRUE(s.verifyAfterWrite);
     s.verifyAfterWrite = false;
@@ -126,9 +123,9 @@ TEST_F(AppSettingsTest, ProgramFolderBesideTheExecutableOrUnderThePrefix) {
         return l.folder + (l.installed ? " installed" : " portable");
     };
     EXPECT_EQ(located(), bin + " portable");
-    Put(data + "Program.ini", "[Setup]\n");
+    PutFile(data + "Program.ini", "[Setup]\n");
     EXPECT_EQ(located(), data + " installed");
-    Put(bin + "Program.ini", "[Setup]\n");
+    PutFile(bin + "Program.ini", "[Setup]\n");
     EXPECT_EQ(located(), bin + " portable");
 }
 
@@ -141,7 +138,7 @@ TEST_F(AppSettingsTest, InstalledTemplateAndUsersSettings) {
     const std::string data = dir_.File("usr/share/dpmrcps/");
     fs::create_directories(bin);
     const std::string shipped = "[Setup]\nCOM=\nModel=T-1\nBaudRate=19200\nFreqRange=A;B\n";
-    Put(data + "Program.ini", shipped);
+    PutFile(data + "Program.ini", shipped);
     AppSettings s = LoadAppSettings(bin);
     EXPECT_TRUE(s.installed);
     EXPECT_EQ(s.programFolder, data);
@@ -154,7 +151,7 @@ TEST_F(AppSettingsTest, InstalledTemplateAndUsersSettings) {
     EXPECT_EQ(test::FileText(userIni_), "[Setup]\nCOM=/dev/ttyUSB0\n");
     EXPECT_EQ(test::FileText(data + "Program.ini"), shipped);
 
-    Put(userIni_, "[Setup]\nCOM=/dev/ttyACM1\nModel=Mine\nFreqRange=C\n");
+    PutFile(userIni_, "[Setup]\nCOM=/dev/ttyACM1\nModel=Mine\nFreqRange=C\n");
     s = LoadAppSettings(bin);
     EXPECT_EQ(s.Caption() + " " + FreqRangeSetting(s) + " " + std::to_string(s.baudRate) + " [" +
                   s.portName + "]",

@@ -16,9 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void Put(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using test::PutFile;
 
 // Sections and keys match without regard to case or blanks, quotes are
 // dropped, a key outside any section or in another section is not seen,
@@ -26,9 +24,9 @@ void Put(const std::string& path, const std::string& text) {
 TEST(CIniFileTest, ReadsValuesWithDefaults) {
     test::TempDir dir;
     const CIniFile ini(dir.File("Program.ini"));
-    Put(ini.path(),
-        "Model=Stray\r\n[setup]\r\n  com =  COM3  \r\nModel=\"Quoted\"\r\nEmpty=\r\nLong=" +
-            std::string(300, 'x') + "\r\n[About]\r\nVersion=1.0\r\n");
+    PutFile(ini.path(),
+            "Model=Stray\r\n[setup]\r\n  com =  COM3  \r\nModel=\"Quoted\"\r\nEmpty=\r\nLong=" +
+                std::string(300, 'x') + "\r\n[About]\r\nVersion=1.0\r\n");
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"Setup", "COM", "COM3"},  {"SETUP", "Model", "Quoted"}, {"Setup", "Empty", ""},
         {"Setup", "Version", "d"}, {"About", "version", "1.0"},  {"Missing", "COM", "d"},
@@ -54,7 +52,7 @@ TEST(CIniFileTest, WriteKeepsEveryOtherByteOrIsRefused) {
     const CIniFile ini(dir.File("Program.ini"));
     for (auto [before, after] : cases) {
         fs::remove(ini.path());
-        if (before) Put(ini.path(), before);
+        if (before) PutFile(ini.path(), before);
         EXPECT_TRUE(ini.WriteString("Setup", "COM", "ttyUSB0")) << (before ? before : "no file");
         EXPECT_EQ(test::FileText(ini.path()), after);
         EXPECT_EQ(ini.GetString("Setup", "COM", ""), "ttyUSB0");
@@ -73,7 +71,7 @@ TEST(CIniFileTest, WriteKeepsEveryOtherByteOrIsRefused) {
     // A file too large to be a settings file is read but never rewritten
     // (that would cut it).
     const CIniFile huge(dir.File("huge.ini"));
-    Put(huge.path(), "[Setup]\nCOM=COM1\n" + std::string(3 << 20, 'z'));
+    PutFile(huge.path(), "[Setup]\nCOM=COM1\n" + std::string(3 << 20, 'z'));
     EXPECT_EQ(huge.GetString("Setup", "COM", ""), "COM1");
     EXPECT_FALSE(huge.WriteString("Setup", "COM", "COM2"));
     EXPECT_EQ(fs::file_size(huge.path()), 17u + (3u << 20));
