@@ -3,8 +3,8 @@
 // read and checked whole, then every row's cells entered into the channel
 // table. What the import leaves exports to a file that reads back.
 #include "TargetSupport.h"
-#include "image/BandLimits.h"
 #include "channels/ChannelTablePresenter.h"
+#include "image/BandLimits.h"
 #include "interchange/ChirpCsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,14 +5,14 @@
 // table and the channel dialog of each channel. The input is the file's
 // bytes from address 0 (see ImageFromInput).
 #include "TargetSupport.h"
-#include "image/BandLimits.h"
 #include "channels/ChannelEditPresenter.h"
 #include "channels/ChannelTablePresenter.h"
+#include "dialogs/DialogRegistry.h"
 #include "dpmr/ContactChecks.h"
 #include "dpmr/ContactPagePresenter.h"
 #include "dpmr/GroupRxListPresenter.h"
-#include "dialogs/DialogRegistry.h"
 #include "form/FormDialog.h"
+#include "image/BandLimits.h"
 
 namespace {
 

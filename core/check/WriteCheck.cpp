@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "image/ChannelRecord.h"
 #include "codec/FrequencyCodec.h"
 #include "codec/ToneCodec.h"
+#include "dialogs/DialogRegistry.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
-#include "dialogs/DialogRegistry.h"
 #include "form/DtmfSymbols.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 
 namespace dpmr {

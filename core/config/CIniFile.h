@@ -8,7 +8,7 @@
 namespace dpmr {
 
 class CIniFile {
-public:
+  public:
     // Longest value handed back; longer values are cut.
     static constexpr std::size_t kMaxValue = 255;
 
@@ -32,7 +32,7 @@ public:
     bool WriteString(const std::string& section, const std::string& key,
                      const std::string& value) const;
 
-private:
+  private:
     std::string path_ = "./Program.ini";
 };
 

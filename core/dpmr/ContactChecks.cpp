@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "image/ChannelRecord.h"
 #include "dpmr/ContactPagePresenter.h"
 #include "dpmr/ContactRecord.h"
 #include "dpmr/GroupRxList.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 #include "util/PlainText.h"
 

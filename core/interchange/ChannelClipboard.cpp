@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <map>
 
-#include "image/ChannelRecord.h"
 #include "channels/ChannelRowText.h"
 #include "codec/FrequencyCodec.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 #include "util/Csv.h"
 #include "util/PlainText.h"

@@ -2,11 +2,11 @@
 // channels filled in, as the channel table would store them.
 #include "link/SampleCodeplug.h"
 
-#include "image/BandLimits.h"
-#include "image/ChannelRecord.h"
 #include "codec/FrequencyCodec.h"
 #include "codec/ToneCodec.h"
 #include "document/NewDocument.h"
+#include "image/BandLimits.h"
+#include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
 

@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <vector>
 
-#include "image/BandLimits.h"
 #include "form/DialogDecl.h"
+#include "image/BandLimits.h"
 #include "image/RadioImage.h"
 
 namespace dpmr {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "image/BandLimits.h"
 #include "form/FieldPage.h"
+#include "image/BandLimits.h"
 #include "service/SqlCalibrationDialog.h"
 
 namespace dpmr {

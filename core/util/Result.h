@@ -9,7 +9,7 @@
 namespace dpmr {
 
 class Status {
-public:
+  public:
     static Status Ok() { return Status(); }
     static Status Error(std::string message) { return Status(std::move(message)); }
 
@@ -17,7 +17,7 @@ public:
     explicit operator bool() const { return ok(); }
     const std::string& message() const { return message_; }
 
-private:
+  private:
     Status() = default;
     explicit Status(std::string message) : failed_(true), message_(std::move(message)) {}
     bool failed_ = false;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "image/BandLimits.h"
 #include "config/AppSettings.h"
+#include "image/BandLimits.h"
 #include "image/DocumentSession.h"
 #include "image/RadioImage.h"
 #include "link/ProgramTransfer.h"

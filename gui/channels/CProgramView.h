@@ -12,9 +12,9 @@
 #include <array>
 #include <functional>
 
-#include "image/BandLimits.h"
 #include "channels/ChannelTablePresenter.h"
 #include "config/AppSettings.h"
+#include "image/BandLimits.h"
 #include "image/RadioImage.h"
 
 class QComboBox;

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include "image/ChannelRecord.h"
 #include "channels/ChannelTablePresenter.h"
 #include "codec/FrequencyCodec.h"
+#include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 #include "support/TempDir.h"
 

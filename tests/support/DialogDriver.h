@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "dialogs/DialogRegistry.h"
-#include "form/FormDialog.h"
 #include "dialogs/FormSession.h"
 #include "document/NewDocument.h"
+#include "form/FormDialog.h"
 #include "image/Document.h"
 #include "support/ImageBytes.h"
 

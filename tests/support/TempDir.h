@@ -7,7 +7,7 @@
 namespace dpmr::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::string& path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + name; }
 
-private:
+  private:
     std::string path_;
 };
 
