@@ -48,9 +48,10 @@ bool RequestRead(SerialPort& port, std::uint16_t address, std::uint8_t length, s
     port.Purge();
     Send(port, {'R', static_cast<std::uint8_t>(address >> 8),
                 static_cast<std::uint8_t>(address & 0xFF), length});
+    // The echo's bytes are not checked, but all four must come: were the
+    // rest of a late echo taken as data, the block would land shifted.
     std::uint8_t echo[4];
-    port.Read(echo, sizeof echo);
-    return ReadExactly(port, out, length);
+    return ReadExactly(port, echo, sizeof echo) && ReadExactly(port, out, length);
 }
 
 bool Acknowledge(SerialPort& port) {

@@ -35,6 +35,8 @@ constexpr auto kWakeAnswerDelay = std::chrono::milliseconds(10);
 // Bytes sent or received within this time of the previous one count as one
 // burst, so that pacing does not drift by the scheduler's lateness.
 constexpr auto kBurstSlack = std::chrono::microseconds(300);
+// Longer than either of the program's waits between two bytes.
+constexpr auto kEchoHiccup = std::chrono::milliseconds(250);
 
 Clock::duration ByteTime(int baud) {
     // 10 bits a byte: start, 8 data, stop.
@@ -420,16 +422,24 @@ void VirtualRadio::HandleHeader() {
     if (GoSilentNow()) return;
     std::vector<std::uint8_t> data(length, 0xFF);
     bool shortBlock = false;
+    bool lateEcho = false;
     {
         std::lock_guard lock(mutex_);
         for (std::size_t i = 0; i < length && address + i < RadioImage::kSize; ++i) {
             data[i] = memory_.U8(address + i);
         }
         shortBlock = options_.faults.shortReadAt == address;
+        lateEcho = options_.faults.lateEchoAt == address;
         nakPending_ = options_.faults.nakReadAt == address;
     }
     if (shortBlock && !data.empty()) data.pop_back();
-    Send(header);
+    if (lateEcho) {
+        Send({header.begin(), header.begin() + 2});
+        std::this_thread::sleep_for(kEchoHiccup);
+        Send({header.begin() + 2, header.end()});
+    } else {
+        Send(header);
+    }
     Send(data);
 }
 

@@ -36,6 +36,10 @@ struct VirtualRadioFaults {
     std::set<int> badOpeningAcks{};
     // 'R' at this address: the echo and one byte less than asked.
     std::optional<std::uint16_t> shortReadAt{};
+    // 'R' at this address: the echo stops after two bytes for longer than the
+    // program waits between two bytes, then its rest and the data follow (a
+    // line that hiccups).
+    std::optional<std::uint16_t> lateEchoAt{};
     // 'R' at this address: its data is sent, the PC's 'A' is answered wrongly.
     std::optional<std::uint16_t> nakReadAt{};
     // 'W' at this address: answered with a wrong byte instead of 'A'.

@@ -125,6 +125,7 @@ TEST(TransferFailure, EveryFailureSaysWhyAndLeavesTheImage) {
         {kWrite, {.shortIdentities = {2}}, {}, "the radio's identity block was cut short"},  // 2nd pass
         {kRead, {.badOpeningAcks = {1}}, {}, opening},
         {kWrite, {.shortReadAt = 0x2160}, kEndR, at("0x2160")},  // the first pass reads
+        {kRead, {.lateEchoAt = 0x0400}, kEndR, at("0x0400")},  // not taken shifted
         {kRead, {.nakReadAt = 0x3FE0}, kEndR, at("0x3FE0")},  // the last block
         {kWrite, {.nakWriteAt = 0x0100}, kEndW, at("0x0100")},  // nothing taken yet
         {kWrite, {.nakWriteAt = 0x2178}, kEndW, at("0x2178", true)},
@@ -134,6 +135,7 @@ TEST(TransferFailure, EveryFailureSaysWhyAndLeavesTheImage) {
         {kReadAdjust, {.wrongWakeAnswers = four}, {}, "the radio did not answer the wake-up with 'A'"},
         {kWriteSquelch, {.missingWakeAnswers = four}, {}, none},
         {kReadSquelch, {.shortReadAt = 0x3E3A}, kEndR, at("0x3E3A")},
+        {kReadAdjust, {.lateEchoAt = 0x0050}, {}, at("0x0050")},
     };
     // clang-format on
     for (std::size_t k = 0; k < std::size(rows); ++k) {
