@@ -67,9 +67,10 @@ class CodeplugYaml : public ::testing::Test {
 };
 
 // 102 random images and the 256 images of one repeated byte (every field out
-// of its range or holding a code no list has, at least once), each in parts
-// that ctest runs side by side; every part draws from its own fixed start,
-// so the same images every run.
+// of its range or holding a code no list has, at least once), each in three
+// parts, so that each of the three runs ctest makes of this suite side by
+// side gets one part of both; every random part draws from its own fixed
+// start, so the same images every run.
 class CodeplugYamlRandom : public CodeplugYaml, public ::testing::WithParamInterface<int> {};
 
 TEST_P(CodeplugYamlRandom, RoundTripsRandomImagesByteForByte) {
@@ -87,13 +88,13 @@ INSTANTIATE_TEST_SUITE_P(Parts, CodeplugYamlRandom, ::testing::Values(0, 1, 2));
 class CodeplugYamlEveryByte : public CodeplugYaml, public ::testing::WithParamInterface<int> {};
 
 TEST_P(CodeplugYamlEveryByte, RoundTripsImagesOfOneRepeatedByte) {
-    for (int b = GetParam(); b < 256; b += 4) {
+    for (int b = GetParam(); b < 256; b += 3) {
         RadioImage image;
         image.Fill(0, RadioImage::kSize, static_cast<std::uint8_t>(b));
         ExpectRoundTrip(image, "every byte " + std::to_string(b));
     }
 }
-INSTANTIATE_TEST_SUITE_P(Parts, CodeplugYamlEveryByte, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Parts, CodeplugYamlEveryByte, ::testing::Values(0, 1, 2));
 
 TEST_F(CodeplugYaml, RoundTripsANewAndTheDemoImage) {
     RadioImage fresh;
