@@ -7,6 +7,7 @@
 # user's settings.
 #   InstallTest.sh BUILD_DIR SOURCE_DIR
 set -u
+PYTHON3=${PYTHON3:-python3}
 build=$1
 source=$2
 work=$(mktemp -d)
@@ -109,9 +110,9 @@ rule=$stage/usr/lib/udev/rules.d/60-dpmrcps.rules
 if command -v udevadm >/dev/null && udevadm verify --help >/dev/null 2>&1; then
     udevadm verify "$rule" >"$work/udev.log" 2>&1 || fail "udevadm verify: $(cat "$work/udev.log")"
 fi
-python3 "$source/tests/install/check_udev_rules.py" "$rule" || fail "the udev rule does not parse"
+"$PYTHON3" "$source/tests/install/check_udev_rules.py" "$rule" || fail "the udev rule does not parse"
 sed 's/ATTRS{idVendor}=="1a86"/ATTRS{idVendor}="1a86/' "$rule" >"$work/broken.rules"
-python3 "$source/tests/install/check_udev_rules.py" "$work/broken.rules" >/dev/null &&
+"$PYTHON3" "$source/tests/install/check_udev_rules.py" "$work/broken.rules" >/dev/null &&
     fail "the udev syntax check passes a broken rule"
 grep -q 'ENV{ID_MM_DEVICE_IGNORE}="1"' "$rule" || fail "the udev rule does not set ID_MM_DEVICE_IGNORE"
 # Each chip of the rule is a modalias of the metainfo, so software centres

@@ -7,6 +7,7 @@
 # on images of repeated and random bytes.
 #   PyYamlRoundTripTest.sh BUILD_DIR SOURCE_DIR
 set -u
+PYTHON3=${PYTHON3:-python3}
 tool=$1/bin/dpmrtool
 source=$2
 work=$(mktemp -d)
@@ -17,7 +18,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-python3 -c 'import yaml' || { echo "FAIL: python3-yaml is not installed (make deps)"; exit 1; }
+"$PYTHON3" -c 'import yaml' || { echo "FAIL: python3-yaml is not installed (make deps)"; exit 1; }
 
 # Exports $1, runs it through PyYAML, imports the result and compares.
 # Each codeplug is exported, then PyYAML loads and dumps every export in one
@@ -67,7 +68,7 @@ got=$("$tool" get "$nasty" dpmr.radio_id dpmr.radio_name dtmfcontact.code1)
 # Images of one repeated byte (every hex text all digits: "0000", "1111") and
 # random images (hex texts such as "0E00" or "1E05" that read as floats), the
 # same every run.
-python3 -c 'import random, sys
+"$PYTHON3" -c 'import random, sys
 for b in (0x00, 0x11):
     open("%s/byte%02X.dat" % (sys.argv[1], b), "wb").write(bytes([b]) * 16384)
 draw = random.Random(20261207)
@@ -77,7 +78,7 @@ for n in range(3):
 for image in "$work"/*.dat; do
     export_codeplug "$image"
 done
-python3 -c 'import sys, yaml
+"$PYTHON3" -c 'import sys, yaml
 Loader = getattr(yaml, "CSafeLoader", yaml.SafeLoader)
 for name in sys.argv[1:]:
     data = yaml.load(open(name + ".yaml", encoding="utf-8"), Loader=Loader)
