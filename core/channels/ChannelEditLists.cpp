@@ -44,7 +44,7 @@ std::vector<int> ExistingDtmfCodes(const RadioImage& image) {
 namespace {
 
 ListItems Numbered(const std::vector<int>& numbers) {
-    ListItems items;
+    std::vector<ListItem> items;
     for (int n : numbers) items.push_back({std::to_string(n), n});
     return items;
 }
@@ -52,7 +52,7 @@ ListItems Numbered(const std::vector<int>& numbers) {
 }  // namespace
 
 ListItems ContactItems(const RadioImage& image) {
-    ListItems items;
+    std::vector<ListItem> items;
     for (const ContactChoice& c : ContactsInIndexOrder(image)) items.push_back({c.name, c.number});
     return items;
 }

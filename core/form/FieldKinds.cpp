@@ -221,17 +221,17 @@ void StoreHex(const FieldDecl& f, const std::string& text, RadioImage& image) {
 ListItems ListItemsFor(const FieldDecl& f, const RadioImage& image) {
     if (f.kind == FieldKind::kTone) {
         // Every channel dialog, table row and file export has two tone
-        // lists of the same few hundred items: made once.
+        // lists of the same few hundred items: made once, and shared.
         static const ListItems tones = [] {
-            ListItems all;
+            std::vector<ListItem> all;
             all.reserve(ToneList().size());
             for (const std::string& t : ToneList())
                 all.push_back({t, static_cast<int>(all.size())});
-            return all;
+            return ListItems(std::move(all));
         }();
         return tones;
     }
-    ListItems items;
+    std::vector<ListItem> items;
     items.reserve(f.list.items.size());
     for (std::size_t i = 0; i < f.list.items.size(); ++i) {
         const int code = i < f.list.codes.size() ? f.list.codes[i] : static_cast<int>(i);

@@ -1,9 +1,14 @@
 // ListItems: the entries of a drop list as the editors keep them: each entry's
 // text and the number it stands for (a stored code, a contact number, or the
 // entry's position), with the whole-text and number searches every editor
-// selects with.
+// selects with. The entries are shared and never change once made: every
+// channel page, table row and file export holds the same two tone lists of a
+// few hundred entries, and a copy of a control's state costs a count, not a
+// list.
 #pragma once
 
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +20,26 @@ struct ListItem {
     int data = 0;
     bool operator==(const ListItem&) const = default;
 };
-using ListItems = std::vector<ListItem>;
+
+class ListItems {
+  public:
+    ListItems() = default;
+    // Not explicit: a list is made from its entries wherever a list is asked for.
+    ListItems(std::vector<ListItem> items)
+        : items_(std::make_shared<const std::vector<ListItem>>(std::move(items))) {}
+
+    std::size_t size() const { return items_ ? items_->size() : 0; }
+    bool empty() const { return size() == 0; }
+    const ListItem& operator[](std::size_t i) const { return (*items_)[i]; }
+    std::vector<ListItem>::const_iterator begin() const { return Entries().begin(); }
+    std::vector<ListItem>::const_iterator end() const { return Entries().end(); }
+    const std::vector<ListItem>& Entries() const { return items_ ? *items_ : kNone; }
+    bool operator==(const ListItems& other) const { return Entries() == other.Entries(); }
+
+  private:
+    static inline const std::vector<ListItem> kNone{};
+    std::shared_ptr<const std::vector<ListItem>> items_;
+};
 
 // Index of the first item whose whole text is `text`, or -1.
 int FindItemText(const ListItems& items, std::string_view text);
