@@ -248,6 +248,13 @@ bool HasItems(const FieldDecl& f) {
     return f.kind == FieldKind::kList || f.kind == FieldKind::kTone;
 }
 
+bool SameEntries(const FieldDecl& a, const FieldDecl& b) {
+    if (!HasItems(a) || a.kind != b.kind) return false;
+    if (a.kind == FieldKind::kTone) return true;
+    return a.list.source == b.list.source && a.list.items == b.list.items &&
+           a.list.codes == b.list.codes;
+}
+
 void LoadField(const FieldDecl& f, const RadioImage& image, ControlState& s) {
     // A control that stores nothing keeps what it shows.
     if (f.at.size == 0) return;

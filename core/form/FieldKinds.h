@@ -20,6 +20,9 @@ namespace dpmr::form {
 ListItems ListItemsFor(const FieldDecl& field, const RadioImage& image);
 // Whether the control has entries (a list or a tone box).
 bool HasItems(const FieldDecl& field);
+// Whether two fields' lists have the same entries on every image: both tone
+// lists, or lists of the same fixed entries and codes taking the same source.
+bool SameEntries(const FieldDecl& a, const FieldDecl& b);
 
 // Shows the stored value in `state` (its items must already be filled).
 void LoadField(const FieldDecl& field, const RadioImage& image, ControlState& state);

@@ -10,8 +10,14 @@ FieldPage::FieldPage(const PageDecl& decl, RadioImage& image)
       decl_(&decl),
       states_(decl.fields.size()),
       touched_(decl.fields.size(), false) {
-    for (std::size_t i = 0; i < states_.size(); ++i)
-        if (HasItems(Field(i))) states_[i].items = ListItemsFor(Field(i), image_);
+    // Fields with the same entries (a channel's three contact lists, its two
+    // message lists, its two tone lists, ...) share one list, made once.
+    for (std::size_t i = 0; i < states_.size(); ++i) {
+        if (!HasItems(Field(i))) continue;
+        std::size_t same = 0;
+        while (same < i && !SameEntries(Field(same), Field(i))) ++same;
+        states_[i].items = same < i ? states_[same].items : ListItemsFor(Field(i), image_);
+    }
 }
 
 int FieldPage::IndexOf(const std::string& key) const {
