@@ -16,6 +16,7 @@ namespace dpmr {
 namespace {
 
 using test::FileText;
+using test::PutFile;
 using test::ToolRun;
 
 // Runs dpmrtool, each argument quoted (none holds a quote).
@@ -174,15 +175,16 @@ TEST_F(DpmrtoolFields, SetSaysEveryCorrectionAndStrictRefusesIt) {
         {{"option.tot=abc", "option.tot++"}, ""},  // spun to: no text was given
         {{"dpmr.radio_id=123", "option.apo=1H", "tonelight.shock=1", "scan.stop_time=2.50"}, ""},
     };
+    const std::string fresh = FileText(file_);  // the new file of SetUp
     for (const auto& [steps, err] : rows) {
-        ASSERT_EQ(QuotedTool({"new", "-o", file_}).status, 0);
+        PutFile(file_, fresh);
         std::vector<std::string> args{"set", file_};
         args.insert(args.end(), steps.begin(), steps.end());
         const ToolRun r = QuotedTool(args);
         EXPECT_EQ(r.status, 0) << steps.front();
         EXPECT_EQ(r.err, err);
 
-        ASSERT_EQ(QuotedTool({"new", "-o", file_}).status, 0);
+        PutFile(file_, fresh);
         const std::string before = FileText(file_);
         args.insert(args.begin() + 1, "--strict");
         const ToolRun strict = QuotedTool(args);
