@@ -37,8 +37,10 @@ FUZZ_TARGETS = $(basename $(notdir $(wildcard fuzz/Fuzz*.cpp)))
 all: build
 
 deps fuzz-deps:
-	@missing=""; for p in $(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(PACKAGES)); do \
-	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	@wanted="$(if $(filter fuzz-deps,$@),$(FUZZ_PACKAGES),$(PACKAGES))"; \
+	installed=" $$(dpkg-query -W -f='$${db:Status-Status}:$${Package} ' $$wanted 2>/dev/null)"; \
+	missing=""; for p in $$wanted; do \
+	  case "$$installed" in *" installed:$$p "*) ;; *) missing="$$missing $$p";; esac; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
