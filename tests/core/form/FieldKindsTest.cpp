@@ -7,9 +7,11 @@
 #include <string>
 #include <tuple>
 
+#include "codec/ToneCodec.h"
 #include "dialogs/DialogRegistry.h"
 #include "document/NewDocument.h"
 #include "form/FieldKinds.h"
+#include "form/FieldPage.h"
 #include "image/Document.h"
 #include "support/ImageBytes.h"
 
@@ -156,6 +158,45 @@ TEST(FieldKindsTest, EditsLoadAndStore) {
         EXPECT_EQ(Loaded(f, image).text, shown) << name;
         Store(f, text, image);
         EXPECT_EQ(ImageBytes(image, kAt, after.size()), after) << name;
+    }
+}
+
+// A page makes each list's entries from its own items, codes and source,
+// sharing them only between fields whose three are the same.
+TEST(FieldKindsTest, ListsOfAPageHaveTheirOwnEntries) {
+    const ItemSource more = [](const RadioImage& image) {
+        return ListItems({{"more", image.U8(kAt)}});
+    };
+    FieldDecl sourced = CodedList("s", "S", Byte(kAt + 3), {"x", "y"}, {1, 2}, 0, 0);
+    sourced.list.source = more;
+    const PageDecl decl{"p",
+                        "P",
+                        {
+                            CodedList("a", "A", Byte(kAt), {"x", "y"}, {1, 2}, 0, 0),
+                            CodedList("b", "B", Byte(kAt + 1), {"x", "y"}, {1, 3}, 0, 0),
+                            CodedList("c", "C", Byte(kAt + 2), {"x", "z"}, {1, 2}, 0, 0),
+                            sourced,
+                            CodedList("d", "D", Byte(kAt + 4), {"x", "y"}, {1, 2}, 0, 0),
+                            Tone("t", "T", Word(kAt + 5)),
+                            Tone("u", "U", Word(kAt + 7)),
+                        }};
+    RadioImage image = WithBytes({7});
+    const FieldPage page(decl, image);
+    const auto entries = [&](std::size_t i) {
+        std::string all;
+        for (const ListItem& item : page.State(i).items)
+            all += item.text + "=" + std::to_string(item.data) + " ";
+        return all;
+    };
+    EXPECT_EQ(entries(0), "x=1 y=2 ");
+    EXPECT_EQ(entries(1), "x=1 y=3 ");
+    EXPECT_EQ(entries(2), "x=1 z=2 ");
+    EXPECT_EQ(entries(3), "x=1 y=2 more=7 ");
+    EXPECT_EQ(entries(4), "x=1 y=2 ");
+    for (std::size_t i : {5u, 6u}) {
+        ASSERT_EQ(page.State(i).items.size(), ToneList().size());
+        for (std::size_t k = 0; k < ToneList().size(); ++k)
+            EXPECT_EQ(page.State(i).items[k], (ListItem{ToneList()[k], static_cast<int>(k)}));
     }
 }
 
