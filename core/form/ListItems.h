@@ -29,14 +29,12 @@ class ListItems {
         : items_(std::make_shared<const std::vector<ListItem>>(std::move(items))) {}
 
     std::size_t size() const { return items_ ? items_->size() : 0; }
-    bool empty() const { return size() == 0; }
     const ListItem& operator[](std::size_t i) const { return (*items_)[i]; }
     std::vector<ListItem>::const_iterator begin() const { return Entries().begin(); }
     std::vector<ListItem>::const_iterator end() const { return Entries().end(); }
-    const std::vector<ListItem>& Entries() const { return items_ ? *items_ : kNone; }
-    bool operator==(const ListItems& other) const { return Entries() == other.Entries(); }
 
   private:
+    const std::vector<ListItem>& Entries() const { return items_ ? *items_ : kNone; }
     static inline const std::vector<ListItem> kNone{};
     std::shared_ptr<const std::vector<ListItem>> items_;
 };
