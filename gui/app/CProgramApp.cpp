@@ -7,7 +7,9 @@
 #include <cstring>
 
 #include "BuildInfo.h"
+#include "app/CDocumentController.h"
 #include "app/CMainFrame.h"
+#include "app/CRadioCommands.h"
 #include "app/DemoRadio.h"
 #include "backup/BackupStore.h"
 #include "help/ProgramHelp.h"
@@ -89,10 +91,10 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
 
     frame_ = std::make_unique<CMainFrame>(context_);
     // A file that cannot be opened leaves the new document.
-    frame_->NewDocument();
-    if (!file.isEmpty()) frame_->OpenDocument(file);
+    frame_->controller().NewDocument();
+    if (!file.isEmpty()) frame_->controller().OpenDocument(file);
     frame_->show();
-    if (adjust) QTimer::singleShot(0, frame_.get(), &CMainFrame::OnAdjustParam);
+    if (adjust) QTimer::singleShot(0, frame_.get(), [this] { frame_->radio().AdjustParam(); });
     return std::nullopt;
 }
 

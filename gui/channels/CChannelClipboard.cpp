@@ -22,8 +22,9 @@ QString Channels(int first, int last) {
 
 }  // namespace
 
-CChannelClipboard::CChannelClipboard(dpmr::RadioImage& image, CProgramView& view, QObject* parent)
-    : QObject(parent), image_(image), view_(view) {}
+CChannelClipboard::CChannelClipboard(dpmr::RadioImage& image, CProgramView& view,
+                                     ImageEditorRunner runEditor, QObject* parent)
+    : QObject(parent), image_(image), view_(view), runEditor_(std::move(runEditor)) {}
 
 std::pair<int, int> CChannelClipboard::SelectedRows() const {
     int first = dpmr::ChannelTablePresenter::kLastRow;
@@ -59,7 +60,7 @@ void CChannelClipboard::Paste() {
     const std::string text = mime->text().toStdString();
     const int first = SelectedRows().first;
     std::optional<dpmr::PasteReport> report;
-    view_.RunImageEditor(
+    runEditor_(
         [&] {
             const auto* bytes = reinterpret_cast<const std::uint8_t*>(records.constData());
             report = dpmr::PasteChannelRecords(view_.presenter(), image_, first,

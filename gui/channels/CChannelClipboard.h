@@ -12,14 +12,14 @@
 #include <QString>
 #include <utility>
 
+#include "channels/CProgramView.h"
 #include "image/RadioImage.h"
-
-class CProgramView;
 
 class CChannelClipboard : public QObject {
     Q_OBJECT
   public:
-    CChannelClipboard(dpmr::RadioImage& image, CProgramView& view, QObject* parent = nullptr);
+    CChannelClipboard(dpmr::RadioImage& image, CProgramView& view, ImageEditorRunner runEditor,
+                      QObject* parent = nullptr);
 
     // The rows a copy takes and a paste starts at: those of the table's
     // selection when it spans several rows (row numbers clicked, Shift with
@@ -37,4 +37,5 @@ class CChannelClipboard : public QObject {
   private:
     dpmr::RadioImage& image_;
     CProgramView& view_;
+    ImageEditorRunner runEditor_;
 };

@@ -20,8 +20,12 @@ QString Count(int channels) {
 }  // namespace
 
 CChannelCsvCommands::CChannelCsvCommands(dpmr::RadioImage& image, CProgramView& view,
-                                         QWidget* parent)
-    : QObject(parent), image_(image), view_(view), parent_(parent) {}
+                                         ImageEditorRunner runEditor, QWidget* parent)
+    : QObject(parent),
+      image_(image),
+      view_(view),
+      runEditor_(std::move(runEditor)),
+      parent_(parent) {}
 
 QString CChannelCsvCommands::ChooseFile(bool forSave) {
     const QString document = documentPath_ ? documentPath_() : QString();
@@ -64,8 +68,8 @@ void CChannelCsvCommands::OnImportCsv() {
         return;
     }
     dpmr::ChirpImportReport report;
-    view_.RunImageEditor([&] { report = dpmr::ImportChirpRows(view_.presenter(), rows); },
-                         "Import Channels from CSV");
+    runEditor_([&] { report = dpmr::ImportChirpRows(view_.presenter(), rows); },
+               "Import Channels from CSV");
     const QString summary = "Imported " + Count(report.channels) + " from " + name;
     emit Notice(summary);
     if (!report.lines.empty())

@@ -10,14 +10,14 @@
 #include <QString>
 #include <functional>
 
+#include "channels/CProgramView.h"
 #include "image/RadioImage.h"
-
-class CProgramView;
 
 class CChannelCsvCommands : public QObject {
     Q_OBJECT
   public:
-    CChannelCsvCommands(dpmr::RadioImage& image, CProgramView& view, QWidget* parent);
+    CChannelCsvCommands(dpmr::RadioImage& image, CProgramView& view, ImageEditorRunner runEditor,
+                        QWidget* parent);
 
     // How the file is asked for (a seam for tests); default: the file dialog,
     // opened on `suggested`. An empty name cancels.
@@ -43,6 +43,7 @@ class CChannelCsvCommands : public QObject {
 
     dpmr::RadioImage& image_;
     CProgramView& view_;
+    ImageEditorRunner runEditor_;
     QWidget* parent_;
     FileChooser chooseFile_;
     std::function<QString()> documentPath_;

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 
 #include "form/FormBinder.h"
 #include "form/QtText.h"
+#include "widgets/GridKeys.h"
 
 using dpmr::ControlKind;
 using dpmr::EditControl;
@@ -186,9 +188,17 @@ void CChannelEditDlg::BuildLayout() {
     notice_->setObjectName("notice");
     notice_->setWordWrap(true);
     notice_->hide();
+    // The way out for the keyboard and for a window without a title bar: the
+    // same as the close box, so the channel on show is kept. Enter presses
+    // it only when it has the focus; elsewhere Enter keeps its meaning.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close_ = buttons->button(QDialogButtonBox::Close);
+    close_->setObjectName("closeButton");
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* page = new QVBoxLayout(this);
     page->addLayout(columns);
     page->addWidget(notice_);
+    page->addWidget(buttons);
 }
 
 bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -202,21 +212,16 @@ bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event) {
 
 bool CChannelEditDlg::HandleKey(EditControl c, QKeyEvent* event) {
     std::optional<dpmr::EditKey> key;
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
+    switch (grid_keys::InEditor(*event)) {
+        case grid_keys::Action::kCommit:
             key = dpmr::EditKey::kEnter;
             break;
-        case Qt::Key_Escape:
+        case grid_keys::Action::kCancel:
             key = dpmr::EditKey::kEscape;
             break;
-        case Qt::Key_Up:
-            key = dpmr::EditKey::kUp;
-            break;
-        case Qt::Key_Down:
-            key = dpmr::EditKey::kDown;
-            break;
         default:
+            if (grid_keys::MoveOf(*event) == grid_keys::Move::kUp) key = dpmr::EditKey::kUp;
+            if (grid_keys::MoveOf(*event) == grid_keys::Move::kDown) key = dpmr::EditKey::kDown;
             break;
     }
     if (key) {

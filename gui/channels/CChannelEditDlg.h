@@ -15,6 +15,7 @@
 
 class FormBinder;
 class QLabel;
+class QPushButton;
 class QToolButton;
 
 class CChannelEditDlg : public QDialog {
@@ -33,6 +34,7 @@ class CChannelEditDlg : public QDialog {
     // The line under the controls that says what a tone commit changed or
     // refused; hidden while there is nothing to say.
     QLabel* Notice() const { return notice_; }
+    QPushButton* CloseButton() const { return close_; }
     int CurrentChannel() const { return presenter_.CurrentChannel(); }
 
     void done(int result) override;
@@ -55,6 +57,7 @@ class CChannelEditDlg : public QDialog {
     QToolButton* spinUp_ = nullptr;
     QToolButton* spinDown_ = nullptr;
     QLabel* notice_ = nullptr;
+    QPushButton* close_ = nullptr;
     bool refreshing_ = false;
     bool refreshAgain_ = false;
 };

@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -21,11 +19,10 @@
 #include <QValidator>
 #include <vector>
 
-#include "channels/CChannelEditDlg.h"
 #include "channels/ChannelTablePrinter.h"
 #include "codec/ToneCodec.h"
 #include "dpmr/ContactChecks.h"
-#include "widgets/DialogCaptionWatcher.h"
+#include "form/QtText.h"
 #include "widgets/FlexGrid.h"
 #include "widgets/GridKeys.h"
 
@@ -48,19 +45,19 @@ class FrequencyValidator : public QValidator {
     }
 };
 
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-// Tab moves one cell on (+1), Shift+Tab one back (-1); 0 for other keys.
-int TabStep(const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Backtab) return -1;
-    if (event.key() != Qt::Key_Tab) return 0;
-    return (event.modifiers() & Qt::ShiftModifier) ? -1 : 1;
+// The table's move of a key that moves the current cell.
+dpmr::TableKey TableMove(grid_keys::Move move) {
+    switch (move) {
+        case grid_keys::Move::kLeft:
+        case grid_keys::Move::kPrevious:
+            return dpmr::TableKey::kLeft;
+        case grid_keys::Move::kUp:
+            return dpmr::TableKey::kUp;
+        case grid_keys::Move::kDown:
+            return dpmr::TableKey::kDown;
+        default:
+            return dpmr::TableKey::kRight;
+    }
 }
 
 }  // namespace
@@ -91,9 +88,9 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     const auto& widths = ChannelTablePresenter::ColumnWidths();
     grid_->SetColWidths(std::vector<int>(widths.begin(), widths.end()));
     for (int c = 0; c < ChannelTablePresenter::kCols; ++c)
-        grid_->SetTextMatrix(0, c, Q(presenter_.Cell(0, c)));
+        grid_->SetTextMatrix(0, c, ToQt(presenter_.Cell(0, c)));
     for (int r = 1; r < ChannelTablePresenter::kRows; ++r)
-        grid_->SetTextMatrix(r, 0, Q(presenter_.Cell(r, 0)));
+        grid_->SetTextMatrix(r, 0, ToQt(presenter_.Cell(r, 0)));
 
     // Rows are selected for Copy by their numbers, by Shift with the arrows
     // or the mouse, or by Ctrl+A.
@@ -113,18 +110,23 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     toneCombo_->setEditable(true);
     toneCombo_->setInsertPolicy(QComboBox::NoInsert);
     toneCombo_->setCompleter(nullptr);  // typed tones are taken as typed
-    for (const std::string& tone : dpmr::ToneList()) toneCombo_->addItem(Q(tone));
+    for (const std::string& tone : dpmr::ToneList()) toneCombo_->addItem(ToQt(tone));
     toneCombo_->setMaxVisibleItems(16);
     listCombo_ = new QComboBox(grid_->viewport());
-    for (QWidget* editor : Editors()) {
-        editor->hide();
-        editor->installEventFilter(this);
+    editors_ = {
+        CellEditorWidget{freqEdit_, freqEdit_, &ChannelTablePresenter::FrequencyEditorEnter},
+        CellEditorWidget{toneCombo_, toneCombo_->lineEdit(),
+                         &ChannelTablePresenter::ToneEditorEnter},
+        CellEditorWidget{listCombo_, nullptr, &ChannelTablePresenter::ListEditorEnter}};
+    for (const CellEditorWidget& editor : editors_) {
+        editor.widget->hide();
+        editor.widget->installEventFilter(this);
+        if (editor.line && editor.line != editor.widget) editor.line->installEventFilter(this);
     }
-    toneCombo_->lineEdit()->installEventFilter(this);
     grid_->installEventFilter(this);
 
     connect(bandList_, &QComboBox::activated, this, &CProgramView::OnBandActivated);
-    connect(editButton_, &QPushButton::clicked, this, &CProgramView::OnChannelEdit);
+    connect(editButton_, &QPushButton::clicked, this, &CProgramView::ChannelEditRequested);
     connect(factoryButton_, &QPushButton::clicked, this, &CProgramView::OnFactory);
     connect(grid_, &FlexGrid::MouseDown, this, &CProgramView::OnGridMouseDown);
     connect(grid_, &FlexGrid::EnterCell, this, &CProgramView::OnGridCurrentChanged);
@@ -168,47 +170,6 @@ void CProgramView::PrintTable(QPrinter* printer) {
     ChannelTablePrinter(presenter_, image_).Print(*printer);
 }
 
-void CProgramView::FilePrint() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) PrintTable(&printer);
-}
-
-void CProgramView::FilePrintPreview() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &CProgramView::PrintTable);
-    preview.exec();
-}
-
-void CProgramView::RunImageEditor(const std::function<void()>& run, const QString& name) {
-    const dpmr::RadioImage before = image_;
-    StoreGridToImage();
-    const dpmr::RadioImage stored = image_;
-    DialogCaptionWatcher caption;
-    run();
-    // An editor that changed nothing leaves every byte as it was, and the
-    // table too (it may hold what the image does not yet).
-    if (image_ == stored)
-        image_ = before;
-    else
-        SelectBandFromImage();
-    grid_->setFocus();
-    if (!name.isEmpty())
-        emit Edited(name);
-    else
-        emit Edited(caption.Caption().isEmpty() ? QString("Edit") : caption.Caption());
-}
-
-void CProgramView::OnChannelEdit() {
-    RunImageEditor([this] {
-        const int row = presenter_.CurrentRow();
-        const QString rxText = Q(presenter_.Cell(row, ChannelTablePresenter::kRxFreqCol));
-        CChannelEditDlg dialog(image_, band_, row, rxText, this);
-        dialog.exec();
-    });
-}
-
 void CProgramView::OnFactory() {
     CommitEditor();
     if (presenter_.LoadFactoryReplacesChannels() &&
@@ -221,7 +182,8 @@ void CProgramView::OnFactory() {
 }
 
 void CProgramView::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::Warning, window()->windowTitle(), Q(text), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, window()->windowTitle(), ToQt(text), QMessageBox::Ok,
+                    this);
     box.exec();
 }
 
@@ -271,7 +233,7 @@ void CProgramView::ClearCorrection() {
 void CProgramView::ShowOpenedEditor(bool selectAll) {
     // The next edit begins: the last correction has been seen.
     ClearCorrection();
-    const QString text = Q(presenter_.EditorText());
+    const QString text = ToQt(presenter_.EditorText());
     switch (presenter_.OpenEditor()) {
         case CellEditor::kFrequency:
             freqEdit_->setText(text);
@@ -285,7 +247,8 @@ void CProgramView::ShowOpenedEditor(bool selectAll) {
         case CellEditor::kList: {
             const QSignalBlocker block(listCombo_);
             listCombo_->clear();
-            for (const std::string& item : presenter_.EditorItems()) listCombo_->addItem(Q(item));
+            for (const std::string& item : presenter_.EditorItems())
+                listCombo_->addItem(ToQt(item));
             listCombo_->setCurrentIndex(presenter_.EditorSelection());
             break;
         }
@@ -293,39 +256,34 @@ void CProgramView::ShowOpenedEditor(bool selectAll) {
             break;
     }
     ShowPresenterState();
-    switch (presenter_.OpenEditor()) {
-        case CellEditor::kFrequency:
-            freqEdit_->setFocus();
-            selectAll ? freqEdit_->selectAll() : freqEdit_->end(false);
-            break;
-        case CellEditor::kTone:
-            toneCombo_->setFocus();
-            selectAll ? toneCombo_->lineEdit()->selectAll() : toneCombo_->lineEdit()->end(false);
-            break;
-        case CellEditor::kList:
-            listCombo_->setFocus();
-            break;
-        case CellEditor::kNone:
-            break;
+    if (const CellEditorWidget* open = OpenEditorWidget()) {
+        open->widget->setFocus();
+        if (open->line) selectAll ? open->line->selectAll() : open->line->end(false);
     }
 }
 
+const CProgramView::CellEditorWidget* CProgramView::OpenEditorWidget() const {
+    const CellEditor open = presenter_.OpenEditor();
+    if (open == CellEditor::kNone) return nullptr;
+    return &editors_[static_cast<std::size_t>(open) -
+                     static_cast<std::size_t>(CellEditor::kFrequency)];
+}
+
+std::vector<QWidget*> CProgramView::EditorWidgets() const {
+    std::vector<QWidget*> widgets;
+    for (const CellEditorWidget& editor : editors_) widgets.push_back(editor.widget);
+    return widgets;
+}
+
 void CProgramView::CopyEditorTextToPresenter() {
-    switch (presenter_.OpenEditor()) {
-        case CellEditor::kFrequency:
-            presenter_.SetEditorText(freqEdit_->text().toStdString());
-            break;
-        case CellEditor::kTone:
-            presenter_.SetEditorText(toneCombo_->currentText().toStdString());
-            break;
-        case CellEditor::kList:
-            presenter_.SetEditorText(listCombo_->currentIndex() < 0
-                                         ? std::string()
-                                         : listCombo_->currentText().toStdString());
-            break;
-        case CellEditor::kNone:
-            break;
-    }
+    const CellEditorWidget* open = OpenEditorWidget();
+    if (!open) return;
+    if (open->line)
+        presenter_.SetEditorText(open->line->text().toStdString());
+    else
+        presenter_.SetEditorText(listCombo_->currentIndex() < 0
+                                     ? std::string()
+                                     : listCombo_->currentText().toStdString());
 }
 
 void CProgramView::CommitEditor() {
@@ -343,27 +301,9 @@ void CProgramView::AnnounceCellEdit() {
                     .arg(titles[static_cast<std::size_t>(presenter_.EditCol())]));
 }
 
-std::array<QWidget*, 3> CProgramView::Editors() const {
-    return {freqEdit_, toneCombo_, listCombo_};
-}
-
-QWidget* CProgramView::OpenEditorWidget() const {
-    switch (presenter_.OpenEditor()) {
-        case CellEditor::kFrequency:
-            return freqEdit_;
-        case CellEditor::kTone:
-            return toneCombo_;
-        case CellEditor::kList:
-            return listCombo_;
-        case CellEditor::kNone:
-            break;
-    }
-    return nullptr;
-}
-
 bool CProgramView::IsEditorWidget(const QWidget* widget) const {
-    for (const QWidget* editor : Editors()) {
-        if (widget && (widget == editor || editor->isAncestorOf(widget))) return true;
+    for (const CellEditorWidget& editor : editors_) {
+        if (widget && (widget == editor.widget || editor.widget->isAncestorOf(widget))) return true;
     }
     return false;
 }
@@ -384,87 +324,68 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         if (focus->reason() != Qt::PopupFocusReason && !IsEditorWidget(QApplication::focusWidget()))
             CommitEditor();
     } else if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == grid_) return HandleGridKey(key);
-        if (const int step = TabStep(*key); step != 0) {
-            // As in a spreadsheet: the cell is committed and the next one
-            // (the previous one for Shift+Tab) becomes current.
-            CommitEditor();
-            presenter_.TableArrow(step > 0 ? dpmr::TableKey::kRight : dpmr::TableKey::kLeft);
-            grid_->setFocus();
-            ShowPresenterState();
-            return true;
-        }
-        return HandleEditorKey(watched, key->key());
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        const grid_keys::Move move = grid_keys::MoveOf(key);
+        if (move == grid_keys::Move::kNext || move == grid_keys::Move::kPrevious)
+            return HandleTab(watched == grid_, key, move);
+        if (watched == grid_) return HandleGridKey(key, move);
+        return HandleEditorKey(key);
     }
     return QWidget::eventFilter(watched, event);
 }
 
-bool CProgramView::HandleGridKey(const QKeyEvent* event) {
-    const int key = event->key();
-    if (IsEnterKey(key) || key == Qt::Key_F2) {
-        BeginCellEdit();
+bool CProgramView::HandleTab(bool onGrid, const QKeyEvent& event, grid_keys::Move move) {
+    if (onGrid && (event.modifiers() & Qt::ControlModifier)) {
+        focusNextPrevChild(move == grid_keys::Move::kNext);
         return true;
     }
-    if (const int step = TabStep(*event); step != 0) {
-        // Tab and Shift+Tab move between cells as in a spreadsheet (wrapping
-        // to the next or previous row); Ctrl+Tab leaves the table.
-        if (event->modifiers() & Qt::ControlModifier) {
-            focusNextPrevChild(step > 0);
-        } else {
-            presenter_.TableArrow(step > 0 ? dpmr::TableKey::kRight : dpmr::TableKey::kLeft);
-            ShowPresenterState();
-        }
-        return true;
-    }
-    // Shift with Up or Down extends the selection of rows (the grid's own
-    // handling).
-    if ((event->modifiers() & Qt::ShiftModifier) && (key == Qt::Key_Up || key == Qt::Key_Down))
-        return false;
-    dpmr::TableKey move;
-    switch (key) {
-        case Qt::Key_Left:
-            move = dpmr::TableKey::kLeft;
-            break;
-        case Qt::Key_Right:
-            move = dpmr::TableKey::kRight;
-            break;
-        case Qt::Key_Up:
-            move = dpmr::TableKey::kUp;
-            break;
-        case Qt::Key_Down:
-            move = dpmr::TableKey::kDown;
-            break;
-        default: {
-            // A character typed on a cell starts editing it with that
-            // character; one its editor does not take is dropped rather than
-            // sending the current cell to another row.
-            if (grid_keys::OnGrid(*event) != grid_keys::Action::kTypeInto) return false;
-            if (presenter_.TypeIntoCell(grid_keys::Typed(*event))) ShowOpenedEditor(false);
-            return true;
-        }
-    }
-    presenter_.TableArrow(move);
+    // As in a spreadsheet: the cell is committed and the next one (the
+    // previous one for Shift+Tab) becomes current, wrapping to the next or
+    // previous row.
+    CommitEditor();
+    presenter_.TableArrow(TableMove(move));
+    grid_->setFocus();
     ShowPresenterState();
     return true;
 }
 
-bool CProgramView::HandleEditorKey(QObject* watched, int key) {
-    if (key == Qt::Key_Escape) {
+bool CProgramView::HandleGridKey(const QKeyEvent& event, grid_keys::Move move) {
+    const grid_keys::Action action = grid_keys::OnGrid(event);
+    if (action == grid_keys::Action::kEdit) {
+        BeginCellEdit();
+        return true;
+    }
+    if (move != grid_keys::Move::kNone) {
+        // Shift with Up or Down extends the selection of rows (the grid's own
+        // handling).
+        if ((event.modifiers() & Qt::ShiftModifier) &&
+            (move == grid_keys::Move::kUp || move == grid_keys::Move::kDown))
+            return false;
+        presenter_.TableArrow(TableMove(move));
+        ShowPresenterState();
+        return true;
+    }
+    // A character typed on a cell starts editing it with that character; one
+    // its editor does not take is dropped rather than sending the current
+    // cell to another row.
+    if (action != grid_keys::Action::kTypeInto) return false;
+    if (presenter_.TypeIntoCell(grid_keys::Typed(event))) ShowOpenedEditor(false);
+    return true;
+}
+
+bool CProgramView::HandleEditorKey(const QKeyEvent& event) {
+    const grid_keys::Action action = grid_keys::InEditor(event);
+    if (action == grid_keys::Action::kCancel) {
         // The cell keeps the text the editor opened with.
         presenter_.CancelEditor();
         grid_->setFocus();
         ShowPresenterState();
         return true;
     }
-    if (!IsEnterKey(key)) return false;
+    const CellEditorWidget* open = OpenEditorWidget();
+    if (action != grid_keys::Action::kCommit || !open) return false;
     CopyEditorTextToPresenter();
-    if (watched == freqEdit_)
-        presenter_.FrequencyEditorEnter();
-    else if (watched == listCombo_)
-        presenter_.ListEditorEnter();
-    else
-        presenter_.ToneEditorEnter();
+    (presenter_.*(open->enter))();
     // The editor is closed already, so the focus change commits nothing more.
     grid_->setFocus();
     ShowPresenterState();
@@ -475,9 +396,15 @@ bool CProgramView::HandleEditorKey(QObject* watched, int key) {
 void CProgramView::ShowPresenterState() {
     const bool wasSyncing = syncing_;
     syncing_ = true;
-    for (int r = 1; r < ChannelTablePresenter::kRows; ++r)
-        for (int c = 1; c < ChannelTablePresenter::kCols; ++c)
-            grid_->SetTextMatrix(r, c, Q(presenter_.Cell(r, c)));
+    bool changed = false;
+    for (int r = 1; r < ChannelTablePresenter::kRows; ++r) {
+        for (int c = 1; c < ChannelTablePresenter::kCols; ++c) {
+            const QString text = ToQt(presenter_.Cell(r, c));
+            if (grid_->TextMatrix(r, c) == text) continue;
+            grid_->SetTextMatrix(r, c, text);
+            changed = true;
+        }
+    }
     grid_->SetCurrentCell(presenter_.CurrentRow(), presenter_.CurrentCol());
 
     const auto& entries = presenter_.BandEntries();
@@ -485,16 +412,17 @@ void CProgramView::ShowPresenterState() {
         const QSignalBlocker block(bandList_);
         bool same = bandList_->count() == static_cast<int>(entries.size());
         for (int k = 0; same && k < bandList_->count(); ++k)
-            same = bandList_->itemText(k) == Q(entries[static_cast<std::size_t>(k)]);
+            same = bandList_->itemText(k) == ToQt(entries[static_cast<std::size_t>(k)]);
         if (!same) {
             bandList_->clear();
-            for (const std::string& entry : entries) bandList_->addItem(Q(entry));
+            for (const std::string& entry : entries) bandList_->addItem(ToQt(entry));
         }
+        changed = changed || !same || bandList_->currentIndex() != presenter_.BandSelection();
         bandList_->setCurrentIndex(presenter_.BandSelection());
     }
 
-    const auto editors = Editors();
-    grid_->ShowEditor(OpenEditorWidget(), {editors.begin(), editors.end()}, presenter_.EditRow(),
+    const CellEditorWidget* open = OpenEditorWidget();
+    grid_->ShowEditor(open ? open->widget : nullptr, EditorWidgets(), presenter_.EditRow(),
                       presenter_.EditCol());
     syncing_ = wasSyncing;
     if (const std::string notice = presenter_.TakeNotice(); !notice.empty()) {
@@ -503,13 +431,13 @@ void CProgramView::ShowPresenterState() {
         ClearCorrection();
         markedRow_ = presenter_.EditRow();
         markedCol_ = presenter_.EditCol();
-        grid_->SetCellMark(markedRow_, markedCol_, Q(notice));
-        emit Notice(Q(notice));
+        grid_->SetCellMark(markedRow_, markedCol_, ToQt(notice));
+        emit Notice(ToQt(notice));
     }
-    emit TableChanged();
+    if (changed) emit TableChanged();
 }
 
 void CProgramView::PlaceEditor() {
-    if (QWidget* editor = OpenEditorWidget())
-        grid_->PlaceOverCell(editor, presenter_.EditRow(), presenter_.EditCol());
+    if (const CellEditorWidget* open = OpenEditorWidget())
+        grid_->PlaceOverCell(open->widget, presenter_.EditRow(), presenter_.EditCol());
 }

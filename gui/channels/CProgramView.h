@@ -4,13 +4,14 @@
 // dpmr::ChannelTablePresenter; this class forwards events and draws. A choice
 // that would empty the table asks first; the band box takes the mouse wheel
 // only when it has the focus. Every change of the document made here (a
-// committed cell, a band change, "Factroy", a dialog run through
-// RunImageEditor) is announced by Edited with the name of its undo step.
+// committed cell, a band change, "Factroy") is announced by Edited with the
+// name of its undo step; "Channel edit" asks the document to run its dialog.
 #pragma once
 
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "channels/ChannelTablePresenter.h"
 #include "config/AppSettings.h"
@@ -23,6 +24,15 @@ class QLineEdit;
 class QPrinter;
 class QPushButton;
 class FlexGrid;
+
+// Runs an editor of the image as one change of the document, named for the
+// undo history (the document controller's RunImageEditor).
+using ImageEditorRunner =
+    std::function<void(const std::function<void()>& edit, const QString& stepName)>;
+
+namespace grid_keys {
+enum class Move;
+}
 
 class CProgramView : public QWidget {
     Q_OBJECT
@@ -46,15 +56,6 @@ class CProgramView : public QWidget {
     // edges and rebuilds the table.
     void SelectBandFromImage();
 
-    // Runs an editor of the image (a modal dialog): the table is stored into
-    // the channel records first, so that the editor sees what the table
-    // shows, and rebuilt from the image afterwards, so that the table shows
-    // what the editor left. An editor that changed nothing gets the image
-    // back as it was before the table was stored, and the table stays. Every
-    // dialog that edits the image runs here; its undo step is named by the
-    // caption of the first dialog it shows.
-    void RunImageEditor(const std::function<void()>& run, const QString& name = {});
-
     // Commits the open in-place editor (as the editor losing the focus does).
     void CommitEditor();
 
@@ -71,7 +72,8 @@ class CProgramView : public QWidget {
     QPushButton* factoryButton() const { return factoryButton_; }
 
   signals:
-    // The table may differ from what it showed before (for the title's mark).
+    // The table shows other texts than before (for the title's mark); a move
+    // of the current cell alone is no change.
     void TableChanged();
     // A commit changed (or refused) what was typed: the words for the status
     // bar, which stay until the next edit begins; then an empty text. The
@@ -81,17 +83,26 @@ class CProgramView : public QWidget {
     // its undo step ("Channel 3 Rx Freq", "Freq range", "Factroy", a
     // dialog's caption).
     void Edited(const QString& stepName);
+    // The "Channel edit" button: the document runs the dialog on the
+    // current row.
+    void ChannelEditRequested();
 
   public slots:
-    void FilePrint();
-    void FilePrintPreview();
-    void OnChannelEdit();
     void OnFactory();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // An in-place editor of the table: the widget shown over the cell, the
+    // line its text is typed in (none for the drop-down list), and what
+    // Enter in it does.
+    struct CellEditorWidget {
+        QWidget* widget = nullptr;
+        QLineEdit* line = nullptr;
+        void (dpmr::ChannelTablePresenter::*enter)() = nullptr;
+    };
+
     void OnBandActivated(int index);
     void OnGridMouseDown(int row, int col, Qt::MouseButton button);
     void OnGridCurrentChanged(int row, int col);
@@ -104,11 +115,16 @@ class CProgramView : public QWidget {
     // Edited for the cell the last editor was open on.
     void AnnounceCellEdit();
     void CopyEditorTextToPresenter();
-    std::array<QWidget*, 3> Editors() const;
-    QWidget* OpenEditorWidget() const;
+    // The editor the presenter has open, or none.
+    const CellEditorWidget* OpenEditorWidget() const;
+    std::vector<QWidget*> EditorWidgets() const;
     bool IsEditorWidget(const QWidget* widget) const;
-    bool HandleEditorKey(QObject* watched, int key);
-    bool HandleGridKey(const QKeyEvent* event);
+    // Tab and Shift+Tab, on the grid or in an editor: the cell is committed
+    // and the next (or previous) one becomes current; Ctrl+Tab on the grid
+    // leaves the table.
+    bool HandleTab(bool onGrid, const QKeyEvent& event, grid_keys::Move move);
+    bool HandleEditorKey(const QKeyEvent& event);
+    bool HandleGridKey(const QKeyEvent& event, grid_keys::Move move);
     void ShowPresenterState();
     void PlaceEditor();
     void ShowMessage(const std::string& text);
@@ -125,6 +141,7 @@ class CProgramView : public QWidget {
     QLineEdit* freqEdit_ = nullptr;
     QComboBox* toneCombo_ = nullptr;
     QComboBox* listCombo_ = nullptr;
+    std::array<CellEditorWidget, 3> editors_{};  // frequency, tone, list
     bool syncing_ = false;
     int markedRow_ = 0;  // the cell last corrected (0: none)
     int markedCol_ = 0;

@@ -1,7 +1,9 @@
 // The settings dialogs' host: tabs, pages, and storing on every way out.
 #include "form/CTabDialog.h"
 
+#include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -15,7 +17,7 @@ CTabDialog::CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& ima
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < presenter_.PageCount(); ++i) {
         dpmr::form::FormPage& page = presenter_.Page(i);
-        CPageWidget* widget = makePage ? makePage(page, i) : nullptr;
+        CPageWidget* widget = makePage ? makePage(page) : nullptr;
         if (!widget) widget = new CFormPage(*presenter_.FieldPageAt(i));
         pages_.push_back(widget);
     }
@@ -27,18 +29,36 @@ CTabDialog::CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& ima
         connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
             const int left = presenter_.CurrentPage();
             presenter_.SelectPage(index);
-            if (left >= 0 && left < static_cast<int>(pages_.size()))
-                pages_[static_cast<std::size_t>(left)]->Refresh();
-            pages_[static_cast<std::size_t>(index)]->Refresh();
+            if (left >= 0 && left < PageCount()) PageWidget(left)->Refresh();
+            PageWidget(index)->Refresh();
         });
     } else {
         for (CPageWidget* page : pages_) layout->addWidget(page);
     }
+    // The way out for the keyboard and for a window without a title bar: the
+    // same as the close box, so the edits are kept. Enter presses it only
+    // when it has the focus; elsewhere Enter keeps its meaning in each dialog.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    close_ = buttons->button(QDialogButtonBox::Close);
+    close_->setObjectName("closeButton");
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 CTabDialog::~CTabDialog() {
     StoreAndDetach();
+}
+
+void CTabDialog::ReloadPages() {
+    for (int i = 0; i < PageCount(); ++i) {
+        presenter_.Page(i).LoadFromImage();
+        PageWidget(i)->Refresh();
+    }
+}
+
+void CTabDialog::StorePages() {
+    for (int i = 0; i < PageCount(); ++i) presenter_.Page(i).SaveToImage();
 }
 
 void CTabDialog::StoreAndDetach() {
@@ -53,14 +73,18 @@ void CTabDialog::done(int result) {
 }
 
 void CTabDialog::keyPressEvent(QKeyEvent* event) {
-    const bool enterOrEscape = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-                               event->key() == Qt::Key_Escape;
-    if (!enterOrEscape) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    if (!enter && !escape) {
         QDialog::keyPressEvent(event);
         return;
     }
     event->accept();
     // A dialog without tabs closes with either key (and stores); a tab dialog
-    // is closed only from its caption.
-    if (!presenter_.Decl().tabbed) done(QDialog::Accepted);
+    // is closed from its caption or its Close button (or Escape, where it
+    // says so).
+    if (!presenter_.Decl().tabbed)
+        done(QDialog::Accepted);
+    else if (escape && escapeCloses_)
+        reject();
 }

@@ -2,8 +2,9 @@
 // presenter and a Qt page per page: with tabs, a tab change stores the page
 // left and loads the page entered, and Enter and Escape are swallowed; without
 // tabs (one page), Enter and Escape close the dialog. Closing the dialog in
-// any way stores every page, in tab order, once. There is no OK or Cancel:
-// what the user changed is in the image when the dialog has closed.
+// any way (its Close button, the close box, a key) stores every page, in tab
+// order, once. There is no OK or Cancel: what the user changed is in the
+// image when the dialog has closed.
 #pragma once
 
 #include <QDialog>
@@ -13,14 +14,15 @@
 #include "form/CPageWidget.h"
 #include "form/FormDialog.h"
 
+class QPushButton;
 class QTabWidget;
 
 class CTabDialog : public QDialog {
     Q_OBJECT
   public:
-    // Makes the Qt page of page `index`; nullptr for the generic page of a
-    // field table.
-    using PageMaker = std::function<CPageWidget*(dpmr::form::FormPage& page, int index)>;
+    // Makes the Qt page of a page; nullptr for the generic page of a field
+    // table.
+    using PageMaker = std::function<CPageWidget*(dpmr::form::FormPage& page)>;
 
     CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& image,
                QWidget* parent = nullptr, const PageMaker& makePage = {});
@@ -28,7 +30,18 @@ class CTabDialog : public QDialog {
 
     dpmr::form::FormDialog& Presenter() { return presenter_; }
     QTabWidget* Tabs() const { return tabs_; }
+    int PageCount() const { return static_cast<int>(pages_.size()); }
     CPageWidget* PageWidget(int index) const { return pages_[static_cast<std::size_t>(index)]; }
+    QPushButton* CloseButton() const { return close_; }
+
+    // A tab dialog that Escape closes as well (the factory adjustment).
+    void SetEscapeCloses(bool on) { escapeCloses_ = on; }
+
+    // Every page loads from the image again and shows it (after a transfer
+    // from the radio).
+    void ReloadPages();
+    // Every page stores into the image (before a transfer to the radio).
+    void StorePages();
 
     void done(int result) override;
 
@@ -40,5 +53,7 @@ class CTabDialog : public QDialog {
 
     dpmr::form::FormDialog presenter_;
     QTabWidget* tabs_ = nullptr;
+    QPushButton* close_ = nullptr;
     std::vector<CPageWidget*> pages_;
+    bool escapeCloses_ = false;
 };

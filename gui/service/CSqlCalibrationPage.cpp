@@ -200,3 +200,7 @@ bool CSqlCalibrationPage::eventFilter(QObject* watched, QEvent* event) {
     }
     return CPageWidget::eventFilter(watched, event);
 }
+
+std::pair<QAbstractButton*, QAbstractButton*> CSqlCalibrationPage::TransferButtons() const {
+    return {read_, write_};
+}

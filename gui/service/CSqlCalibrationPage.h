@@ -37,6 +37,7 @@ class CSqlCalibrationPage : public CPageWidget {
 
     void Refresh() override;
     void Detach() override { binder_.Detach(); }
+    std::pair<QAbstractButton*, QAbstractButton*> TransferButtons() const override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -29,6 +29,25 @@ char Typed(const QKeyEvent& event) {
     return event.text()[0].toLatin1();
 }
 
+Move MoveOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Left:
+            return Move::kLeft;
+        case Qt::Key_Right:
+            return Move::kRight;
+        case Qt::Key_Up:
+            return Move::kUp;
+        case Qt::Key_Down:
+            return Move::kDown;
+        case Qt::Key_Backtab:
+            return Move::kPrevious;
+        case Qt::Key_Tab:
+            return (event.modifiers() & Qt::ShiftModifier) ? Move::kPrevious : Move::kNext;
+        default:
+            return Move::kNone;
+    }
+}
+
 Action OnGrid(const QKeyEvent& event) {
     if (IsEnter(event.key()) || event.key() == Qt::Key_F2) return Action::kEdit;
     return IsTyping(event) ? Action::kTypeInto : Action::kNone;

@@ -25,6 +25,11 @@ enum class Action {
     kCancel,    // in the editor: Escape restores the cell's text
 };
 
+// A key that moves the current cell (or, in the channel dialog, the current
+// channel): the arrows, Tab for the next cell and Shift+Tab for the previous.
+enum class Move { kNone, kLeft, kRight, kUp, kDown, kNext, kPrevious };
+Move MoveOf(const QKeyEvent& event);
+
 // A key pressed while the grid has the focus. kTypeInto for one plain
 // printable character (no Ctrl, Alt or Meta): the grid swallows it whether
 // or not the cell takes it, so that it never jumps to another row.

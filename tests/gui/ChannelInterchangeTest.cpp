@@ -43,7 +43,7 @@ class ChannelInterchangeTest : public QObject {
     }
     // Triggers the action, closes the message box it shows and returns its
     // text (and remarks).
-    QString Answer(const char* action, bool withRemarks = true) {
+    QString Answer(ActionId action, bool withRemarks = true) {
         auto remarks = std::make_shared<QString>();
         auto box = dpmr::test::OnNextModal([remarks](QWidget* modal) {
             *remarks = qobject_cast<QMessageBox*>(modal)->informativeText();
@@ -62,8 +62,8 @@ class ChannelInterchangeTest : public QObject {
                 suggestedCsv_ = suggested;
                 return nextCsv_;
             });
-        QVERIFY(
-            w_->frame->OpenDocument(QString::fromStdString(SourceDir() + "/res/pmr446-demo.dat")));
+        QVERIFY(w_->frame->controller().OpenDocument(
+            QString::fromStdString(SourceDir() + "/res/pmr446-demo.dat")));
         dpmr::test::ShowActive(w_->frame.get());
     }
     void cleanup() { w_.reset(); }
@@ -108,13 +108,13 @@ class ChannelInterchangeTest : public QObject {
     void pasteSpreadsheetTextAndGarbage() {
         QGuiApplication::clipboard()->setText("Power\tRx Freq\tRx Tone\nhigh\t446.5\t23\n");
         ClickRowNumber(1);
-        QCOMPARE(Answer("actionPaste"),
+        QCOMPARE(Answer(ActionId::kPaste),
                  QString("Pasted channel 1. / channel 1, Rx Tone: 23 was taken as DCS D023N"));
         QCOMPARE(Row(1), QString("446.500000|446.006250|D023N|None|High|Add|Narrow|Analog"));
 
         const auto before = Records(1, 16);
         QGuiApplication::clipboard()->setText("Dear all,\nthe repeater is down.");
-        QCOMPARE(Answer("actionPaste", false), QString("Nothing pasted."));
+        QCOMPARE(Answer(ActionId::kPaste, false), QString("Nothing pasted."));
         QCOMPARE(Records(1, 16), before);
     }
 
@@ -124,7 +124,7 @@ class ChannelInterchangeTest : public QObject {
     void exportAndImportCsv() {
         w_->view()->presenter().EnterCellText(5, 2, "446.1");  // typed, not stored yet
         nextCsv_ = QString::fromStdString(w_->dir.File("out.csv"));
-        w_->Action("actionExportCsv")->trigger();
+        w_->Action(ActionId::kExportCsv)->trigger();
         dpmr::RadioImage shown = w_->context.image;
         w_->view()->StoreGridInto(shown);
         QCOMPARE(dpmr::test::FileText(w_->dir.File("out.csv")), dpmr::ChannelsToChirpCsv(shown));
@@ -137,7 +137,7 @@ class ChannelInterchangeTest : public QObject {
         const auto before = Records(1, 16);
         nextCsv_ = QString::fromStdString(w_->dir.File("bad.csv"));
         QCOMPARE(
-            Answer("actionImportCsv"),
+            Answer(ActionId::kImportCsv),
             QString("Cannot import bad.csv. / line 3: Frequency \"four\" is not a frequency in "
                     "MHz\nNo channel was changed."));
         QCOMPARE(Records(1, 16), before);
@@ -149,7 +149,8 @@ class ChannelInterchangeTest : public QObject {
                "2,2m,145.5,,,,,,NFM,1.0W\n"
                "99,Far,446.1,,,,,,FM,4.0W\n";
         nextCsv_ = QString::fromStdString(w_->dir.File("other.csv"));
-        QCOMPARE(Answer("actionImportCsv", false), QString("Imported 2 channels from other.csv."));
+        QCOMPARE(Answer(ActionId::kImportCsv, false),
+                 QString("Imported 2 channels from other.csv."));
         QCOMPARE(Row(1), QString("439.500000|431.900000|88.5|88.5|High|Add|Wide|Analog"));
         QVERIFY(w_->frame->isWindowModified());
     }

@@ -9,6 +9,7 @@
 
 #include "ModalHelper.h"
 #include "ProjectPaths.h"
+#include "app/CDocumentController.h"
 #include "app/CMainFrame.h"
 #include "channels/CProgramView.h"
 #include "dialogs/DialogRegistry.h"
@@ -31,7 +32,7 @@ class CodeplugMenuTest : public QObject {
     QString suggested_;      // what the last file dialog offered
     dpmr::RadioImage demo_;  // the document as opened (or exported)
 
-    void Trigger(const char* name) { frame_->action(name)->trigger(); }
+    void Trigger(ActionId id) { frame_->Action(id)->trigger(); }
 
   private slots:
     void init() {
@@ -41,11 +42,12 @@ class CodeplugMenuTest : public QObject {
         context_ = std::make_unique<AppContext>();
         context_->settings = dpmr::LoadAppSettings(ProgramDir() + "/");
         frame_ = std::make_unique<CMainFrame>(*context_);
-        frame_->SetFileChooser([this](bool, const QString& suggested) {
+        frame_->controller().SetFileChooser([this](bool, const QString& suggested) {
             suggested_ = suggested;
             return nextFile_;
         });
-        QVERIFY(frame_->OpenDocument(QString::fromStdString(SourceDir() + "/res/pmr446-demo.dat")));
+        QVERIFY(frame_->controller().OpenDocument(
+            QString::fromStdString(SourceDir() + "/res/pmr446-demo.dat")));
         demo_ = context_->image;  // as opened: the contact checks have run
         frame_->show();
         QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
@@ -60,26 +62,26 @@ class CodeplugMenuTest : public QObject {
 
     void exportThenImportOpensTheSameBytesAsANewModifiedDocument() {
         nextFile_ = QString::fromStdString(dir_->File("radio.yaml"));
-        Trigger("actionExportCodeplug");
+        Trigger(ActionId::kExportCodeplug);
         QVERIFY(!dpmr::test::FileText(dir_->File("radio.yaml")).empty());
         // Offered beside the open file, named after it.
         QCOMPARE(suggested_, QString::fromStdString(SourceDir() + "/res/pmr446-demo.yaml"));
         demo_ = context_->image;  // as exported: the table stored first
 
-        frame_->NewDocument();
+        frame_->controller().NewDocument();
         QVERIFY(!(context_->image == demo_));
-        Trigger("actionImportCodeplug");
+        Trigger(ActionId::kImportCodeplug);
         QVERIFY(context_->image == demo_);
         QVERIFY(frame_->isWindowModified());
         QCOMPARE(frame_->view()->grid()->TextMatrix(1, 1), QString("446.006250"));
 
         // With changes, the question comes first; Cancel leaves all as it was.
-        frame_->NewDocument();
+        frame_->controller().NewDocument();
         QTest::keyClicks(frame_->view()->grid(), "4");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(frame_->isWindowModified());
         const auto asked = dpmr::test::ClickOnNextMessageBox(QMessageBox::Cancel);
-        Trigger("actionImportCodeplug");
+        Trigger(ActionId::kImportCodeplug);
         QVERIFY(asked->seen);
         QCOMPARE(asked->text, QString("Save changes?"));
         QVERIFY(!(context_->image == demo_));
@@ -94,7 +96,7 @@ class CodeplugMenuTest : public QObject {
             if (mb) message = mb->text();
             qobject_cast<QDialog*>(modal)->accept();
         });
-        Trigger("actionImportCodeplug");
+        Trigger(ActionId::kImportCodeplug);
         QVERIFY(box->seen);
         QVERIFY2(message.contains("line 4, column 10: option.tot: expected a text"),
                  qPrintable(message));
@@ -115,7 +117,7 @@ class CodeplugMenuTest : public QObject {
             }
             qobject_cast<QDialog*>(modal)->accept();
         });
-        Trigger("actionImportCodeplug");
+        Trigger(ActionId::kImportCodeplug);
         QVERIFY(box->seen);
         QCOMPARE(summary, QString("Imported tot.yaml: 1 value(s) stored other than written."));
         QCOMPARE(lines,

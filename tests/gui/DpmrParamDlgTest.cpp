@@ -8,9 +8,9 @@
 
 #include "TestMainWindow.h"
 #include "dpmr/CContactPage.h"
-#include "dpmr/CDpmrParamDlg.h"
 #include "dpmr/CGroupRxListPage.h"
 #include "dpmr/ContactRecord.h"
+#include "dpmr/DpmrParamDialog.h"
 #include "support/ContactImages.h"
 
 using namespace dpmr::test;
@@ -35,12 +35,12 @@ class DpmrParamDlgTest : public QObject {
     Q_OBJECT
 
     dpmr::RadioImage image_;
-    std::unique_ptr<CDpmrParamDlg> dialog_;
+    std::unique_ptr<CTabDialog> dialog_;
 
     // The dialog open on the image, showing page `tab`.
     template <class Page>
     Page* Open(int tab) {
-        dialog_ = std::make_unique<CDpmrParamDlg>(image_);
+        dialog_ = OpenDialog(dpmr::DpmrParamDialogDecl(), image_);
         ShowActive(dialog_.get());
         dialog_->Tabs()->setCurrentIndex(tab);
         return static_cast<Page*>(dialog_->PageWidget(tab));

@@ -5,7 +5,7 @@
 
 #include "TestMainWindow.h"
 #include "settings/CDtmfContactPage.h"
-#include "settings/CDtmfDlg.h"
+#include "settings/DtmfDialog.h"
 #include "support/ImageBytes.h"
 
 using namespace dpmr::test;
@@ -31,7 +31,8 @@ class DtmfAlarmDialogsTest : public QObject {
     void contactCodesAreEditedInPlaceAndStoredWithThePage() {
         image_.SetU8(0x2060, 0x01);
         image_.SetU8(0x2062, 0x02);  // after a 0xFF: not shown
-        CDtmfDlg dialog(image_);
+        const auto owned = OpenDialog(dpmr::DtmfDialogDecl(), image_);
+        CTabDialog& dialog = *owned;
         ShowActive(&dialog);
         dialog.Tabs()->setCurrentIndex(2);
         auto* page = static_cast<CDtmfContactPage*>(dialog.PageWidget(2));
@@ -110,7 +111,8 @@ class DtmfAlarmDialogsTest : public QObject {
     // hidden or left, and read again when it is shown.
     void encodePageLoadsWhenShownAndStoresWhenHidden() {
         image_.SetU8(0x2001, 1);
-        CDtmfDlg dialog(image_);
+        const auto owned = OpenDialog(dpmr::DtmfDialogDecl(), image_);
+        CTabDialog& dialog = *owned;
         ShowActive(&dialog);
         auto* page = static_cast<CFormPage*>(dialog.PageWidget(0));
         QWidget* delay = page->Control("first_digit_delay");
@@ -129,7 +131,8 @@ class DtmfAlarmDialogsTest : public QObject {
     }
 
     void theChineseLabelIsShownWithAFontThatHasItsGlyphs() {
-        CDtmfDlg dialog(image_);
+        const auto owned = OpenDialog(dpmr::DtmfDialogDecl(), image_);
+        CTabDialog& dialog = *owned;
         ShowActive(&dialog);
         QLabel* found = nullptr;
         for (QLabel* label : dialog.PageWidget(0)->findChildren<QLabel*>())

@@ -187,7 +187,7 @@ class FleetWriteDlgTest : public QObject {
             QVERIFY(!dialog->keepCalibrationBox()->isChecked());  // off at first
             dialog->keepCalibrationBox()->setChecked(true);
         });
-        w.Action("actionWrite")->trigger();
+        w.Action(ActionId::kWrite)->trigger();
         QCOMPARE(radio.Memory().U8(dpmr::layout::kSquelchValues), std::uint8_t{77});
         QCOMPARE(w.context.image.U8(dpmr::layout::kSquelchValues), std::uint8_t{11});
         QCOMPARE(
@@ -199,20 +199,9 @@ class FleetWriteDlgTest : public QObject {
             checked = dialog->keepCalibrationBox()->isChecked();
             dialog->keepCalibrationBox()->setChecked(false);
         });
-        w.Action("actionWrite")->trigger();
+        w.Action(ActionId::kWrite)->trigger();
         QVERIFY(checked);
         QCOMPARE(radio.Memory().U8(dpmr::layout::kSquelchValues), std::uint8_t{11});
-    }
-
-    void theProgramMenuOffersIt() {
-        dpmr::test::TestMainWindow window;
-        QAction* fleet = window.frame->findChild<QAction*>("actionFleetWrite");
-        QVERIFY(fleet);
-        QCOMPARE(fleet->text(), QString("Write to Several Radios..."));
-        bool inProgramMenu = false;
-        for (QAction* menu : window.frame->menuBar()->actions())
-            if (menu->text() == "&Program") inProgramMenu = menu->menu()->actions().contains(fleet);
-        QVERIFY(inProgramMenu);
     }
 };
 

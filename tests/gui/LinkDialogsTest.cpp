@@ -223,17 +223,17 @@ class LinkDialogsTest : public QObject {
         dpmr::test::TestMainWindow w(radio.DevicePath());
         w.context.image.SetU8(0x0300, 0x07);  // unsaved work
         auto cancel = ClickOnNextMessageBox(QMessageBox::Cancel);
-        w.Action("actionRead")->trigger();
+        w.Action(ActionId::kRead)->trigger();
         QCOMPARE(cancel->text, QString("Save changes?"));
         QVERIFY(radio.Traffic().empty());
         QCOMPARE(w.context.image.U8(0x0300), std::uint8_t{0x07});
         ClickOnNextMessageBox(QMessageBox::Discard);
         dpmr::test::StartNextTransfer();
-        w.Action("actionRead")->trigger();
+        w.Action(ActionId::kRead)->trigger();
         QCOMPARE(w.view()->presenter().Cell(16, 1), std::string("446.193750"));
         QCOMPARE(w.context.image.Text(0x0548, 8), std::string("Name 1"));
         QCOMPARE(w.context.image.U8(0x0100 + 0x15), std::uint8_t{0xFF});
-        QVERIFY(w.frame->IsModified() && w.frame->isWindowModified());
+        QVERIFY(w.frame->controller().IsModified() && w.frame->isWindowModified());
     }
 };
 

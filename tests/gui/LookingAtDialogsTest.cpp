@@ -11,9 +11,9 @@
 #include <random>
 
 #include "TestMainWindow.h"
-#include "dpmr/CDpmrParamDlg.h"
+#include "dpmr/DpmrParamDialog.h"
 #include "service/CServicePasswordDlg.h"
-#include "settings/CAlarmDlg.h"
+#include "settings/AlarmDialog.h"
 
 using namespace dpmr::test;
 
@@ -52,15 +52,15 @@ class LookingAtDialogsTest : public QObject {
     void ExpectLookingChangesNothing(const char* what, const std::function<void()>& open,
                                      bool escape) {
         const dpmr::RadioImage before = w_->context.image;
-        const std::size_t steps = w_->frame->history().StepCount();
-        const bool modified = w_->frame->IsModified();
+        const std::size_t steps = w_->frame->controller().history().StepCount();
+        const bool modified = w_->frame->controller().IsModified();
         auto looked = OnNextModal([escape](QWidget* modal) { LookThrough(modal, escape); }, 10000,
                                   [](QWidget* modal) { return qobject_cast<CTabDialog*>(modal); });
         open();
         QVERIFY2(looked->seen, what);
         QVERIFY2(w_->context.image == before, what);
-        QCOMPARE(w_->frame->IsModified(), modified);
-        QCOMPARE(w_->frame->history().StepCount(), steps);
+        QCOMPARE(w_->frame->controller().IsModified(), modified);
+        QCOMPARE(w_->frame->controller().history().StepCount(), steps);
     }
 
   private slots:
@@ -76,24 +76,24 @@ class LookingAtDialogsTest : public QObject {
                 std::string bytes(dpmr::RadioImage::kSize, '\0');
                 for (char& c : bytes) c = static_cast<char>(gen());
                 std::ofstream(w_->dir.File("random.dat"), std::ios::binary) << bytes;
-                QVERIFY(
-                    w_->frame->OpenDocument(QString::fromStdString(w_->dir.File("random.dat"))));
+                QVERIFY(w_->frame->controller().OpenDocument(
+                    QString::fromStdString(w_->dir.File("random.dat"))));
                 ShowActive(w_->frame.get());
                 ClickCell(w_->view()->grid(), 2, 1);
                 QTest::keyClicks(w_->view()->frequencyEditor(), "446.1");
                 QTest::keyClick(w_->view()->frequencyEditor(), Qt::Key_Return);
-                QVERIFY(w_->frame->IsModified());
+                QVERIFY(w_->frame->controller().IsModified());
             }
             CMainFrame* frame = w_->frame.get();
-            for (const char* action : {"actionScanInfo", "actionBasicSetting", "actionAlarm",
-                                       "actionDtmf", "actionDpmr"})
+            for (ActionId action : {ActionId::kScanInfo, ActionId::kBasicSetting, ActionId::kAlarm,
+                                    ActionId::kDtmf, ActionId::kDpmr})
                 for (bool escape : {true, false})
                     ExpectLookingChangesNothing(
-                        action, [&] { w_->Action(action)->trigger(); }, escape);
+                        ActionOf(action).text, [&] { w_->Action(action)->trigger(); }, escape);
             // Ctrl+Shift+F12: the factory adjustment dialog (Escape closes it).
             for (bool escape : {true, false})
                 ExpectLookingChangesNothing(
-                    "adjustment", [&] { frame->OnAdjustParam(); }, escape);
+                    "adjustment", [&] { frame->radio().AdjustParam(); }, escape);
             // Ctrl+F11 and the password: squelch calibration.
             for (bool escape : {true, false}) {
                 auto gate = OnNextModal(
@@ -107,7 +107,7 @@ class LookingAtDialogsTest : public QObject {
                     10000,
                     [](QWidget* modal) { return qobject_cast<CServicePasswordDlg*>(modal); });
                 ExpectLookingChangesNothing(
-                    "squelch", [&] { frame->OnServicePassword(); }, escape);
+                    "squelch", [&] { frame->radio().ServicePassword(); }, escape);
                 QVERIFY(gate->seen);
             }
         }
@@ -115,7 +115,7 @@ class LookingAtDialogsTest : public QObject {
 
     // A change the user makes in a dialog is one undo step, as before.
     void aChangeInADialogIsStoredAndOneStep() {
-        const std::size_t steps = w_->frame->history().StepCount();
+        const std::size_t steps = w_->frame->controller().history().StepCount();
         auto changed = OnNextModal(
             [](QWidget* modal) {
                 auto* dialog = qobject_cast<CTabDialog*>(modal);
@@ -123,18 +123,19 @@ class LookingAtDialogsTest : public QObject {
                 dialog->close();
             },
             10000, [](QWidget* modal) { return qobject_cast<CTabDialog*>(modal); });
-        w_->Action("actionAlarm")->trigger();
+        w_->Action(ActionId::kAlarm)->trigger();
         QVERIFY(changed->seen);
         QCOMPARE(w_->context.image.U8(0x354), std::uint8_t{20});
-        QCOMPARE(w_->frame->history().StepCount(), steps + 1);
-        QVERIFY(w_->frame->IsModified());
+        QCOMPARE(w_->frame->controller().history().StepCount(), steps + 1);
+        QVERIFY(w_->frame->controller().IsModified());
     }
 
     // The bytes 0x378..0x37A are settings of both dialogs: a line under each
     // such control says so, visible without hovering.
     void sharedBytesAreNotedUnderTheirControls() {
         dpmr::RadioImage image;
-        CAlarmDlg alarm(image);
+        const auto alarmDialog = OpenDialog(dpmr::AlarmDialogDecl(), image);
+        CTabDialog& alarm = *alarmDialog;
         ShowActive(&alarm);
         const struct {
             const char* name;
@@ -155,7 +156,8 @@ class LookingAtDialogsTest : public QObject {
         }
         alarm.close();
 
-        CDpmrParamDlg dpmr(image);
+        const auto dpmrDialog = OpenDialog(dpmr::DpmrParamDialogDecl(), image);
+        CTabDialog& dpmr = *dpmrDialog;
         ShowActive(&dpmr);
         const struct {
             const char* name;

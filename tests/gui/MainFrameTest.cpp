@@ -14,6 +14,7 @@
 #include "BuildInfo.h"
 #include "ProjectPaths.h"
 #include "TestMainWindow.h"
+#include "image/ChannelRecord.h"
 #include "app/CProgramApp.h"
 #include "app/CUserGuideDlg.h"
 #include "support/FileSizeLimit.h"
@@ -40,7 +41,7 @@ class MainFrameTest : public QObject {
     std::string File(const char* name) const { return w_->dir.File(name); }
     void SaveAs(const std::string& path) {
         w_->nextFile = QString::fromStdString(path);
-        QVERIFY(frame()->OnFileSaveAs());
+        QVERIFY(frame()->controller().SaveDocumentAs());
     }
 
   private slots:
@@ -63,19 +64,68 @@ class MainFrameTest : public QObject {
         QVERIFY(!frame()->isWindowModified());
     }
 
-    // The keys of the commands a user repeats: each taken once, none of the
-    // service keys.
-    void shortcuts() {
-        const std::pair<const char*, const char*> keys[] = {
-            {"actionSaveAs", "Ctrl+Shift+S"}, {"actionRead", "Ctrl+R"}, {"actionWrite", "Ctrl+W"}};
-        for (auto [name, key] : keys) QCOMPARE(w_->Action(name)->shortcut(), QKeySequence(key));
+    // The menus and the toolbar are built from the action table: every row
+    // sits in its menu once, with a mnemonic of its own there; a shortcut is
+    // taken once (never a service key); the settings dialogs have both.
+    void everyActionInItsMenuWithItsOwnKeys() {
         QSet<QKeySequence> taken;
-        for (QAction* a : frame()->findChildren<QAction*>())
+        for (const ActionDecl& row : Actions()) {
+            QAction* a = frame()->Action(row.id);
+            QVERIFY2(a && a->objectName().isEmpty(), row.text);  // never found by a name
             for (const QKeySequence& key : a->shortcuts()) {
                 QVERIFY2(!taken.contains(key), qPrintable(key.toString()));
                 QVERIFY(key != QKeySequence("Ctrl+F11") && key != QKeySequence("Ctrl+Shift+F12"));
                 taken.insert(key);
             }
+        }
+        int placed = 0;
+        for (QAction* top : frame()->menuBar()->actions()) {
+            QSet<QChar> mnemonics;
+            for (QAction* item : top->menu()->actions()) {
+                if (item->isSeparator()) continue;
+                const int amp = item->text().indexOf('&');
+                QVERIFY2(amp >= 0, qPrintable(item->text()));
+                const QChar key = item->text().at(amp + 1).toLower();
+                QVERIFY2(!mnemonics.contains(key), qPrintable(item->text()));
+                mnemonics.insert(key);
+                for (const ActionDecl& row : Actions())
+                    if (frame()->Action(row.id) == item) ++placed;
+            }
+        }
+        QCOMPARE(placed, static_cast<int>(Actions().size()));
+        for (ActionId id : {ActionId::kScanInfo, ActionId::kBasicSetting, ActionId::kAlarm,
+                            ActionId::kDtmf, ActionId::kDpmr})
+            QVERIFY(!frame()->Action(id)->shortcut().isEmpty());
+        const std::pair<ActionId, const char*> keys[] = {{ActionId::kSaveAs, "Ctrl+Shift+S"},
+                                                         {ActionId::kRead, "Ctrl+R"},
+                                                         {ActionId::kWrite, "Ctrl+W"}};
+        for (auto [id, key] : keys) QCOMPARE(frame()->Action(id)->shortcut(), QKeySequence(key));
+    }
+
+    // "Channel edit" stores the table into the records first and rebuilds it
+    // from the image after the dialog, as one undo step.
+    void channelEditStoresFirstAndRebuildsAfter() {
+        dpmr::test::ShowActive(frame());
+        CProgramView* view = w_->view();
+        dpmr::test::ClickCell(view->grid(), 4, 1);
+        QTest::keyClicks(view->frequencyEditor(), "446.1");
+        bool storedBeforeDialog = false;
+        dpmr::test::OnNextModal([&](QWidget* modal) {
+            storedBeforeDialog = image().Bcd4(dpmr::channel::RecordOffset(4)) == 44610000u;
+            image().SetBcd4(dpmr::channel::RecordOffset(7), 44620000);  // the dialog's change
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        const std::size_t steps = frame()->controller().history().StepCount();
+        // The click commits the cell (a step), then the dialog's change is one.
+        QTest::mouseClick(view->channelEditButton(), Qt::LeftButton);
+        QTRY_VERIFY(storedBeforeDialog);
+        QCOMPARE(view->grid()->TextMatrix(7, 1) + view->grid()->TextMatrix(4, 1),
+                 QString("446.200000446.100000"));
+        QCOMPARE(frame()->controller().history().StepCount(), steps + 2);
+        QCOMPARE(frame()->controller().history().UndoName(), std::string("Channel edit"));
+        // The offscreen platform does not activate the window again after the
+        // dialog; the grid is the widget that gets the focus when it is.
+        QCOMPARE(view->focusWidget(), static_cast<QWidget*>(view->grid()));
     }
 
     // A cell's correction stays in the status bar until the next edit.
@@ -129,7 +179,7 @@ class MainFrameTest : public QObject {
         std::ofstream(File("notes.txt")) << "x";
         QVERIFY(!drop(File("notes.txt")));
         w_->nextFile = QString::fromStdString(File("b.yaml"));
-        frame()->OnExportCodeplug();
+        frame()->controller().ExportCodeplug();
         image().SetU8(0x0300, 0x42);
         SaveAs(File("c.dat"));
         image().SetU8(0x0300, 0x43);
@@ -147,32 +197,32 @@ class MainFrameTest : public QObject {
         QVERIFY(drop(File("b.yaml")));
         QTRY_VERIFY(w_->context.document.path().empty());
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x05});
-        QVERIFY(frame()->IsModified());  // an import is a document nobody saved
+        QVERIFY(frame()->controller().IsModified());  // an import is a document nobody saved
     }
 
     // A file that cannot be read at all, or is too short to be a radio file,
     // leaves the open document, its file and its unsaved changes as they
     // were. (Which files load: DocumentTest.)
     void openShortAndUnreadableFiles() {
-        QVERIFY(!frame()->IsModified());  // right after New
+        QVERIFY(!frame()->controller().IsModified());  // right after New
         SaveAs(File("copy.dat"));
         image().SetU8(0x0300, 0x42);
         for (const std::string& unreadable : {File("missing.dat"), w_->dir.path()}) {
             auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
-            QVERIFY(!frame()->OpenDocument(QString::fromStdString(unreadable)));
+            QVERIFY(!frame()->controller().OpenDocument(QString::fromStdString(unreadable)));
             QVERIFY(ok->text.startsWith("Cannot open"));
             QCOMPARE(w_->context.document.path(), File("copy.dat"));
             QCOMPARE(image().U8(0x0300), std::uint8_t{0x42});
-            QVERIFY(frame()->IsModified());
+            QVERIFY(frame()->controller().IsModified());
         }
 
         WriteBytes(File("small.dat"), 100, 1);
         auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
-        QVERIFY(!frame()->OpenDocument(QString::fromStdString(File("small.dat"))));
+        QVERIFY(!frame()->controller().OpenDocument(QString::fromStdString(File("small.dat"))));
         QVERIFY(ok->text.contains("nexpected file format"));
         QCOMPARE(w_->context.document.path(), File("copy.dat"));
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x42});
-        QVERIFY(frame()->IsModified());
+        QVERIFY(frame()->controller().IsModified());
     }
 
     // File > Open on a modified document, "Discard" answered, then a file
@@ -183,8 +233,8 @@ class MainFrameTest : public QObject {
         dpmr::test::ClickCell(w_->view()->grid(), 1, 1);
         QTest::keyClicks(w_->view()->frequencyEditor(), "446.1");
         QTest::keyClick(w_->view()->frequencyEditor(), Qt::Key_Return);
-        QVERIFY(frame()->IsModified());
-        const std::size_t steps = frame()->history().StepCount();
+        QVERIFY(frame()->controller().IsModified());
+        const std::size_t steps = frame()->controller().history().StepCount();
         QVERIFY(steps > 0);
         const dpmr::RadioImage before = image();
         WriteBytes(File("small.dat"), 100, 1);
@@ -196,12 +246,12 @@ class MainFrameTest : public QObject {
                 static_cast<QMessageBox*>(modal)->button(QMessageBox::Discard)->click();
             },
             10000, [](QWidget* modal) { return qobject_cast<QMessageBox*>(modal) != nullptr; });
-        w_->Action("actionOpen")->trigger();
+        w_->Action(ActionId::kOpen)->trigger();
         QVERIFY(discard->seen);
         QVERIFY(*ok && (*ok)->seen && (*ok)->text.contains("nexpected file format"));
-        QVERIFY(frame()->IsModified());
+        QVERIFY(frame()->controller().IsModified());
         QVERIFY(image() == before);
-        QCOMPARE(frame()->history().StepCount(), steps);
+        QCOMPARE(frame()->controller().history().StepCount(), steps);
         QCOMPARE(QString::fromStdString(w_->view()->presenter().Cell(1, 1)), QString("446.100000"));
         QVERIFY(frame()->windowTitle().contains("Untitled"));
     }
@@ -211,13 +261,13 @@ class MainFrameTest : public QObject {
     void unsavedChangesQuestion() {
         image().SetU8(0x0300, 0x07);
         auto cancel = ClickOnNextMessageBox(QMessageBox::Cancel);
-        w_->Action("actionNew")->trigger();
+        w_->Action(ActionId::kNew)->trigger();
         QCOMPARE(cancel->text, QString("Save changes?"));
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x07});
 
         w_->nextFile = QString::fromStdString(File("kept.dat"));
         auto save = ClickOnNextMessageBox(QMessageBox::Save);
-        w_->Action("actionNew")->trigger();
+        w_->Action(ActionId::kNew)->trigger();
         QVERIFY(save->seen);
         QCOMPARE(FileText(File("kept.dat"))[0x0300], '\x07');
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x05});
@@ -225,7 +275,7 @@ class MainFrameTest : public QObject {
         // Changing a byte back to what was saved is no change at all.
         image().SetU8(0x0300, 0x09);
         image().SetU8(0x0300, 0x05);
-        QVERIFY(!frame()->IsModified());
+        QVERIFY(!frame()->controller().IsModified());
 
         frame()->show();
         image().SetU8(0x0301, 0x01);
@@ -251,7 +301,7 @@ class MainFrameTest : public QObject {
             QVERIFY(!demo.InitInstance({"dpmrcps", "--demo"}));
             QVERIFY(demo.context().settings.portName.rfind("/dev/pts/", 0) == 0);
             dpmr::test::StartNextTransfer();
-            demo.mainFrame()->action("actionRead")->trigger();
+            demo.mainFrame()->Action(ActionId::kRead)->trigger();
             QCOMPARE(demo.mainFrame()->view()->presenter().Cell(1, 1), std::string("446.006250"));
             demo.ExitInstance();
         }
@@ -271,8 +321,8 @@ class MainFrameTest : public QObject {
     void userGuideOnF1() {
         dpmr::test::ShowActive(frame());
         const QList<QAction*> help = frame()->menuBar()->actions().last()->menu()->actions();
-        QCOMPARE(help.first(), w_->Action("actionUserGuide"));
-        QCOMPARE(help.last(), w_->Action("actionAbout"));
+        QCOMPARE(help.first(), w_->Action(ActionId::kUserGuide));
+        QCOMPARE(help.last(), w_->Action(ActionId::kAbout));
         for (int press = 0; press < 2; ++press) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
             QTRY_VERIFY(frame()->findChildren<QDialog*>("userGuide").size() == 1);
@@ -284,13 +334,10 @@ class MainFrameTest : public QObject {
              {"The first Read", "Editing", "Save", "Write", "Backups", "Undo", "YAML and CSV",
               "Troubleshooting the port", "dialout", "ModemManager", "60-dpmrcps.rules"})
             QVERIFY2(text.contains(part), part);
-        bool fleet = false;
-        for (const QAction* a : frame()->findChildren<QAction*>())
-            fleet = fleet || a->text().startsWith("Write to Several Radios");
-        QCOMPARE(text.contains("Several radios"), fleet);
+        QVERIFY(text.contains("Several radios"));
         QVERIFY(CUserGuideDlg::GuideHtml(true).contains("Write to Several Radios"));
         QVERIFY(!CUserGuideDlg::GuideHtml(false).contains("Several"));
-        QVERIFY(!frame()->IsModified());
+        QVERIFY(!frame()->controller().IsModified());
     }
 
     // --help and --version answer without a display to open the window on.
@@ -313,20 +360,20 @@ class MainFrameTest : public QObject {
     void failedSaveKeepsTheOldFile() {
         WriteBytes(File("old.dat"), 16384, 9);
         const std::string before = FileText(File("old.dat"));
-        QVERIFY(frame()->OpenDocument(QString::fromStdString(File("old.dat"))));
+        QVERIFY(frame()->controller().OpenDocument(QString::fromStdString(File("old.dat"))));
         image().SetU8(0x0300, 0x01);
         const QStringList files = QDir(QString::fromStdString(w_->dir.path())).entryList();
         auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
         bool saved = true;
         {
             dpmr::test::FileSizeLimit full(1000);
-            saved = frame()->OnFileSave();
+            saved = frame()->controller().SaveDocument();
         }
         QVERIFY(!saved);
         QVERIFY(ok->text.startsWith("Cannot save"));
         QVERIFY(FileText(File("old.dat")) == before);
         QCOMPARE(QDir(QString::fromStdString(w_->dir.path())).entryList(), files);  // no temp left
-        QVERIFY(frame()->IsModified());
+        QVERIFY(frame()->controller().IsModified());
     }
 };
 

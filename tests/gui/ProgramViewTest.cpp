@@ -91,23 +91,6 @@ class ProgramViewTest : public QObject {
         QVERIFY(!list->isVisible() && grid()->hasFocus() && grid()->Col() == 6);
     }
 
-    void channelEditStoresFirstAndRebuildsAfter() {
-        ClickCell(4, 1);
-        QTest::keyClicks(view_->frequencyEditor(), "160");
-        bool storedBeforeDialog = false;
-        test::OnNextModal([&](QWidget* modal) {
-            storedBeforeDialog = image_.Bcd4(channel::RecordOffset(4)) == 16000000u;
-            image_.SetBcd4(channel::RecordOffset(7), 16100000);  // the dialog's change
-            qobject_cast<QDialog*>(modal)->reject();
-        });
-        QTest::mouseClick(view_->channelEditButton(), Qt::LeftButton);
-        QTRY_VERIFY(storedBeforeDialog);
-        QCOMPARE(Cell(7, 1) + Cell(4, 1), QString("161.000000160.000000"));
-        // The offscreen platform does not activate the window again after the
-        // dialog; the grid is the widget that gets the focus when it is.
-        QCOMPARE(view_->focusWidget(), grid());
-    }
-
     // The band box: a wheel over it without the focus changes nothing; a
     // change that would empty present channels asks first, and No keeps
     // band and channels. "Factroy" asks the same way when the file is there.

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "TestMainWindow.h"
+#include "backup/BackupStore.h"
 #include "codec/FrequencyCodec.h"
 #include "image/ChannelRecord.h"
 #include "image/Document.h"
@@ -27,8 +28,9 @@ class SafeProgrammingTest : public QObject {
     QString Cell(int row, int col) {
         return QString::fromStdString(w_->view()->presenter().Cell(row, col));
     }
-    QString UndoText() { return w_->Action("actionUndo")->text(); }
-    QString RedoText() { return w_->Action("actionRedo")->text(); }
+    // The menu texts without their mnemonic marks.
+    QString UndoText() { return w_->Action(ActionId::kUndo)->text().remove('&'); }
+    QString RedoText() { return w_->Action(ActionId::kRedo)->text().remove('&'); }
     bool Modified() { return w_->frame->isWindowModified(); }
     // Keys pressed on the table, with the main window active again.
     void Key(const char* keys) {
@@ -52,7 +54,7 @@ class SafeProgrammingTest : public QObject {
             if (change) box->setCurrentIndex(1 - box->currentIndex());
             dialog->close();
         });
-        w_->Action("actionAlarm")->trigger();
+        w_->Action(ActionId::kAlarm)->trigger();
     }
     std::vector<dpmr::BackupEntry> Backups() {
         std::vector<dpmr::BackupEntry> entries;
@@ -65,7 +67,7 @@ class SafeProgrammingTest : public QObject {
         auto start = StartNextTransfer([notice](CProgressDlg* dialog) {
             *notice = dialog->findChild<QLabel*>("notice")->text();
         });
-        w_->Action("actionWrite")->trigger();
+        w_->Action(ActionId::kWrite)->trigger();
         start->stopped = true;  // when the Write was called off
         return *notice;
     }
@@ -91,9 +93,9 @@ class SafeProgrammingTest : public QObject {
         QCOMPARE(UndoText(), QString("Undo Channel 1 Tx Freq"));
         TypeIntoCell(1, 2, "445.1");  // the same again: no step
         OpenAlarmDialog(false);       // closed without a change: no step
-        QCOMPARE(w_->frame->history().StepCount(), 2u);
+        QCOMPARE(w_->frame->controller().history().StepCount(), 2u);
         w_->nextFile = QString::fromStdString(w_->dir.File("saved.dat"));
-        QVERIFY(w_->frame->OnFileSaveAs());
+        QVERIFY(w_->frame->controller().SaveDocumentAs());
         OpenAlarmDialog(true);
         QCOMPARE(UndoText(), QString("Undo Alarm"));
         QVERIFY(Modified());
@@ -109,7 +111,7 @@ class SafeProgrammingTest : public QObject {
         QVERIFY(!Modified());
         Key("Ctrl+Shift+Z");
         QCOMPARE(UndoText(), QString("Undo Alarm"));
-        QVERIFY(Modified() && !w_->Action("actionRedo")->isEnabled());
+        QVERIFY(Modified() && !w_->Action(ActionId::kRedo)->isEnabled());
 
         // A band change that empties the table is one step.
         ClickOnNextMessageBox(QMessageBox::Yes);
@@ -118,14 +120,14 @@ class SafeProgrammingTest : public QObject {
         QTest::keyClick(bands, Qt::Key_Down);
         QCOMPARE(UndoText(), QString("Undo Freq range"));
         QCOMPARE(Cell(1, 1), QString());
-        w_->Action("actionUndo")->trigger();
+        w_->Action(ActionId::kUndo)->trigger();
         QCOMPARE(bands->currentText(), QString("400-470MHz"));
         QCOMPARE(Cell(1, 1), QString("446.100000"));
         // Read replaces the document: one step, and undoing it brings the
         // table back as it was, with its changes still unsaved.
         ClickOnNextMessageBox(QMessageBox::Discard);
         StartNextTransfer();
-        w_->Action("actionRead")->trigger();
+        w_->Action(ActionId::kRead)->trigger();
         QCOMPARE(Cell(1, 1), QString("446.006250"));
         QCOMPARE(UndoText(), QString("Undo Read"));
         Key("Ctrl+Z");
@@ -133,8 +135,9 @@ class SafeProgrammingTest : public QObject {
         QVERIFY(Modified());
 
         ClickOnNextMessageBox(QMessageBox::Discard);
-        w_->Action("actionNew")->trigger();
-        QVERIFY(!w_->Action("actionUndo")->isEnabled() && !w_->Action("actionRedo")->isEnabled());
+        w_->Action(ActionId::kNew)->trigger();
+        QVERIFY(!w_->Action(ActionId::kUndo)->isEnabled() &&
+                !w_->Action(ActionId::kRedo)->isEnabled());
     }
 
     // Undo while a cell is typed in takes back that typing (Redo brings it
@@ -142,18 +145,18 @@ class SafeProgrammingTest : public QObject {
     void undoWhileTypingAndWhileADialogIsOpen() {
         TypeIntoCell(1, 1, "446.1");
         TypeIntoCell(2, 1, "430", false);
-        w_->Action("actionUndo")->trigger();
+        w_->Action(ActionId::kUndo)->trigger();
         QCOMPARE(Cell(2, 1), QString());
         QCOMPARE(RedoText(), QString("Redo Channel 2 Rx Freq"));
-        w_->Action("actionRedo")->trigger();
+        w_->Action(ActionId::kRedo)->trigger();
         QCOMPARE(Cell(2, 1), QString("430.000000"));
 
         const dpmr::RadioImage before = w_->context.image;
         OnNextModal([this](QWidget* modal) {
-            w_->Action("actionUndo")->trigger();
+            w_->Action(ActionId::kUndo)->trigger();
             qobject_cast<QDialog*>(modal)->close();
         });
-        w_->Action("actionBasicSetting")->trigger();
+        w_->Action(ActionId::kBasicSetting)->trigger();
         QVERIFY(w_->context.image == before);
         QCOMPARE(UndoText(), QString("Undo Channel 2 Rx Freq"));
     }
@@ -217,7 +220,7 @@ class SafeProgrammingTest : public QObject {
                 QCOMPARE(dialog->exitButton()->text(), QString("Close"));
                 result = dialog->hintLabel()->text();
             });
-        w_->Action("actionWrite")->trigger();
+        w_->Action(ActionId::kWrite)->trigger();
         QCOMPARE(result, QString("Verify failed\nthe radio holds other values for option.tot.\n"
                                  "Write again before using the radio."));
         // While it runs, the line says which block it is at.
@@ -234,7 +237,7 @@ class SafeProgrammingTest : public QObject {
         StartNextTransfer(
             [&checked](CProgressDlg* dialog) { checked = dialog->verifyBox()->isChecked(); },
             [&result](CProgressDlg* dialog) { result = dialog->hintLabel()->text(); });
-        w_->Action("actionWrite")->trigger();
+        w_->Action(ActionId::kWrite)->trigger();
         QVERIFY(checked);
         QCOMPARE(result, QString("Written and verified"));
         QCOMPARE(w_->frame->statusBar()->currentMessage(), QString("Write verified"));
@@ -244,7 +247,7 @@ class SafeProgrammingTest : public QObject {
         w_->context.settings.portName = w_->dir.File("no-such-port");
         StartNextTransfer(
             {}, [&result](CProgressDlg* dialog) { result = dialog->hintLabel()->text(); });
-        w_->Action("actionWrite")->trigger();
+        w_->Action(ActionId::kWrite)->trigger();
         QVERIFY(result.startsWith("Cound not open the port.\n"));
         const std::vector<dpmr::BackupEntry> backups = Backups();
         QCOMPARE(backups.size(), std::size_t{3});
@@ -258,7 +261,7 @@ class SafeProgrammingTest : public QObject {
     // folder and opens the copy as a new document.
     void backupsOfReadAndWriteAndOpenBackup() {
         StartNextTransfer();
-        w_->Action("actionRead")->trigger();
+        w_->Action(ActionId::kRead)->trigger();
         const std::string readName = w_->context.image.Text(0x3F88, 8);
         w_->context.image.SetText(0x3F88, 8, "Unit 2");
         Write();
@@ -272,17 +275,17 @@ class SafeProgrammingTest : public QObject {
 
         ClickOnNextMessageBox(QMessageBox::Discard);
         w_->nextFile = QString::fromStdString(backups[1].path);
-        w_->Action("actionOpenBackup")->trigger();
+        w_->Action(ActionId::kOpenBackup)->trigger();
         QCOMPARE(w_->offeredFolder, QString::fromStdString(w_->context.backupFolder));
         QVERIFY(w_->context.document.path().empty() && !Modified());
         QCOMPARE(w_->context.image.Text(0x3F88, 8), readName);
-        QVERIFY(!w_->Action("actionUndo")->isEnabled());
+        QVERIFY(!w_->Action(ActionId::kUndo)->isEnabled());
 
         // A file where the folder belongs: the Read goes on and says so.
         w_->context.backupFolder = w_->dir.File("Program.ini/backups");
         radio_->SetMemory(dpmr::RadioImage());  // an erased radio
         StartNextTransfer();
-        w_->Action("actionRead")->trigger();
+        w_->Action(ActionId::kRead)->trigger();
         QCOMPARE(Cell(1, 1), QString());
         QVERIFY(w_->frame->statusBar()->currentMessage().startsWith(
             "Read from the radio. No backup of the read was kept: cannot make the folder"));

@@ -7,13 +7,13 @@
 #include <QStatusBar>
 #include <map>
 
+#include <QMenuBar>
 #include "TestMainWindow.h"
 #include "image/ImageLayout.h"
 #include "link/VirtualRadio.h"
-#include "service/CAdjustParamDlg.h"
 #include "service/CServicePasswordDlg.h"
-#include "service/CSqlCalibrationDlg.h"
 #include "service/CSqlCalibrationPage.h"
+#include "service/SqlCalibrationDialog.h"
 #include "support/ImageBytes.h"
 
 using namespace dpmr::test;
@@ -33,7 +33,9 @@ class DialogWatcher : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* dialog = qobject_cast<QDialog*>(watched);
         if (event->type() != QEvent::Show || !dialog || !dialog->isWindow()) return false;
-        const QString name = dialog->metaObject()->className();
+        // A settings dialog goes by its caption, the others by their class.
+        const QString name = qobject_cast<CTabDialog*>(dialog) ? dialog->windowTitle()
+                                                               : dialog->metaObject()->className();
         if (name == "QMessageBox" || name == "CTransferWaitDlg") return false;
         shown << name;
         auto act = answers.contains(name) ? answers[name] : [](QDialog* d) { d->reject(); };
@@ -45,6 +47,14 @@ class DialogWatcher : public QObject {
         return false;
     }
 };
+
+// The adjustment dialog's menu bar: "Read" and "Write".
+QAction* ReadAction(QDialog* dialog) {
+    return dialog->findChild<QMenuBar*>()->actions().value(0);
+}
+QAction* WriteAction(QDialog* dialog) {
+    return dialog->findChild<QMenuBar*>()->actions().value(1);
+}
 
 dpmr::RadioImage Banded(std::uint32_t lowMhz, std::uint32_t highMhz) {
     dpmr::RadioImage image = Filled(0x22);
@@ -84,7 +94,7 @@ class ServiceDialogsTest : public QObject {
             {kCellEditor, ctrl, "463rtv", 2},
             {kDroppedList, ctrl, "463RTV", 2},
         };
-        const QStringList dialogs = {"CServicePasswordDlg", "CSqlCalibrationDlg"};
+        const QStringList dialogs = {"CServicePasswordDlg", "Sql"};
         for (const auto& c : cases) {
             DialogWatcher watcher;
             watcher.answers["CServicePasswordDlg"] = [&c](QDialog* gate) {
@@ -132,9 +142,10 @@ class ServiceDialogsTest : public QObject {
     void squelchCellsAndThresholdsAsAUserEditsThem() {
         dpmr::RadioImage image = Banded(403, 470);
         dpmr::RadioImage expected = image;
-        CSqlCalibrationDlg dialog(image, {"/dev/null", 9600});
-        ShowActive(&dialog);
-        CSqlCalibrationPage* page = dialog.Page();
+        const auto dialog =
+            OpenDialog(dpmr::SqlCalibrationDialogDecl(), image, {}, {"/dev/null", 9600});
+        ShowActive(dialog.get());
+        auto* page = static_cast<CSqlCalibrationPage*>(dialog->PageWidget(0));
         FlexGrid* grid = page->Grid();
         QCOMPARE(grid->Rows(), 16);  // the title row and 15 points
         QCOMPARE(grid->TextMatrix(2, 1) + grid->TextMatrix(15, 1),
@@ -145,7 +156,7 @@ class ServiceDialogsTest : public QObject {
         ClickCell(grid, 2, 2);
         QTest::keyClicks(page->CellEditor(2), "150");
         QTest::keyClick(page->CellEditor(2), Qt::Key_Return);
-        QVERIFY(dialog.isVisible() && grid->hasFocus());
+        QVERIFY(dialog->isVisible() && grid->hasFocus());
         // Enter moved down a row. A digit typed on the cell opens its editor
         // with it; Escape puts the value back and keeps the dialog open; F2
         // opens the editor with the cell's value.
@@ -154,7 +165,7 @@ class ServiceDialogsTest : public QObject {
         QVERIFY(page->CellEditor(3)->hasFocus());
         QCOMPARE(TextOf(page->CellEditor(3)), QString("9"));
         QTest::keyClick(page->CellEditor(3), Qt::Key_Escape);
-        QVERIFY(dialog.isVisible() && grid->hasFocus());
+        QVERIFY(dialog->isVisible() && grid->hasFocus());
         QCOMPARE(grid->TextMatrix(3, 2), QString("34"));
         QTest::keyClick(grid, Qt::Key_F2);
         QCOMPARE(EditOf(page->CellEditor(3))->selectedText(), QString("34"));
@@ -171,7 +182,7 @@ class ServiceDialogsTest : public QObject {
         Wheel(page->Threshold(2), 120);
         QCOMPARE(TextOf(page->Threshold(2)), QString("34"));
         QTest::keyClick(page->Threshold(3), Qt::Key_Escape);
-        QVERIFY(!dialog.isVisible());
+        QVERIFY(!dialog->isVisible());
         const std::pair<std::size_t, std::uint8_t> stored[] = {
             {0x3E01, 150}, {0x3E02, 7}, {0x3E04, 60}, {0x3E3A, 20}};
         for (auto [off, value] : stored) expected.SetU8(off, value);
@@ -192,18 +203,21 @@ class ServiceDialogsTest : public QObject {
         dpmr::RadioImage image = Banded(400, 520);
 
         {  // No port: the message, and nothing changes.
-            CSqlCalibrationDlg dialog(image, {"/dev/no-such-port", 9600});
-            ShowActive(&dialog);
+            const auto dialog = OpenDialog(dpmr::SqlCalibrationDialogDecl(), image, {},
+                                           {"/dev/no-such-port", 9600});
+            ShowActive(dialog.get());
+            auto* page = static_cast<CSqlCalibrationPage*>(dialog->PageWidget(0));
             const dpmr::RadioImage before = image;
             auto box = ClickOnNextMessageBox(QMessageBox::Ok);
-            QTest::mouseClick(dialog.Page()->ReadButton(), Qt::LeftButton);
+            QTest::mouseClick(page->ReadButton(), Qt::LeftButton);
             QCOMPARE(box->text.section(QChar(0x0A), 0, 0), QString("Could ont open the port"));
             QVERIFY(image == before);
-            QCOMPARE(dialog.Page()->Grid()->TextMatrix(1, 2), QString("34"));
+            QCOMPARE(page->Grid()->TextMatrix(1, 2), QString("34"));
         }
-        CSqlCalibrationDlg dialog(image, {radio.DevicePath(), 9600});
-        ShowActive(&dialog);
-        CSqlCalibrationPage* page = dialog.Page();
+        const auto dialog =
+            OpenDialog(dpmr::SqlCalibrationDialogDecl(), image, {}, {radio.DevicePath(), 9600});
+        ShowActive(dialog.get());
+        auto* page = static_cast<CSqlCalibrationPage*>(dialog->PageWidget(0));
         QCOMPARE(page->Grid()->Rows(), 18);
         QCOMPARE(page->Grid()->TextMatrix(17, 1), QString("480"));
         QVERIFY(page->RowsNote()->isVisible() && page->RowsNote()->text().contains("25 points"));
@@ -234,14 +248,14 @@ class ServiceDialogsTest : public QObject {
 
         DialogWatcher watcher;
         QStringList seen;
-        watcher.answers["CAdjustParamDlg"] = [&](QDialog* d) {
-            auto* dialog = static_cast<CAdjustParamDlg*>(d);
+        watcher.answers["可调节参数"] = [&](QDialog* d) {
+            auto* dialog = static_cast<CTabDialog*>(d);
             seen << dialog->windowTitle();
             for (int i = 0; i < dialog->Tabs()->count(); ++i) seen << dialog->Tabs()->tabText(i);
             const dpmr::RadioImage before = window_->context.image;
             radio.SetFaults({.nakReadAt = 0x60});  // the fifth of nine blocks fails
             auto box = ClickOnNextMessageBox(QMessageBox::Ok);
-            dialog->readAction()->trigger();
+            ReadAction(dialog)->trigger();
             seen << box->text.section(QChar(0x0A), 0, 0);
             if (window_->context.image == before &&
                 TextOf(Control(*dialog, 0, "lout_dc_offset")) == "FFFF")
@@ -250,24 +264,24 @@ class ServiceDialogsTest : public QObject {
         };
         QTest::keyClick(window_->view()->grid(), Qt::Key_F12,
                         Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(watcher.shown, QStringList({"CAdjustParamDlg"}));
+        QCOMPARE(watcher.shown, QStringList({"可调节参数"}));
         QCOMPARE(seen, QStringList(
                            {"可调节参数", "Tx", "Rx", "DTMF", "Communication error", "unchanged"}));
 
         QStringList messages;
-        watcher.answers["CAdjustParamDlg"] = [&](QDialog* d) {
-            auto* dialog = static_cast<CAdjustParamDlg*>(d);
+        watcher.answers["可调节参数"] = [&](QDialog* d) {
+            auto* dialog = static_cast<CTabDialog*>(d);
             ShowActive(dialog);
             radio.SetFaults({});
             auto box = ClickOnNextMessageBox(QMessageBox::Ok);
-            dialog->readAction()->trigger();
+            ReadAction(dialog)->trigger();
             messages << box->text;
             messages << TextOf(Control(*dialog, 0, "lout_dc_offset"));  // 0x00, 0x01 low first
             dialog->Tabs()->setCurrentIndex(2);
             auto* vco = static_cast<QComboBox*>(Control(*dialog, 2, "vco_gain"));
             vco->setCurrentIndex(vco->findText("6"));
             box = ClickOnNextMessageBox(QMessageBox::Ok);
-            dialog->writeAction()->trigger();
+            WriteAction(dialog)->trigger();
             messages << box->text;
             QTest::keyClick(dialog, Qt::Key_Escape);
         };

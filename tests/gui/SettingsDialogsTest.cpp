@@ -7,9 +7,9 @@
 
 #include "TestMainWindow.h"
 #include "dialogs/DialogRegistry.h"
-#include "settings/CBasicSettingDlg.h"
-#include "settings/CScanInfoDlg.h"
+#include "settings/BasicSettingDialog.h"
 #include "settings/CSideKeyPage.h"
+#include "settings/ScanInfoDialog.h"
 
 using namespace dpmr::test;
 
@@ -25,7 +25,8 @@ class SettingsDialogsTest : public QObject {
     }
 
     void tabChangeStoresThePageLeftAndClosingStoresEveryPage() {
-        CBasicSettingDlg dialog(image_, {});
+        const auto owned = OpenDialog(dpmr::BasicSettingDialogDecl(), image_);
+        CTabDialog& dialog = *owned;
         ShowActive(&dialog);
         QWidget* tot = Control(dialog, 0, "tot");
         Type(tot, "95");
@@ -57,8 +58,10 @@ class SettingsDialogsTest : public QObject {
         image_.SetU16Le(0x308, 65535);  // TOT
         image_.SetU8(0x30B, 255);       // TOT re-key time
         image_.SetU8(0x344, 255);       // scan resume delay, 25.5 s
-        CBasicSettingDlg basic(image_, {});
-        CScanInfoDlg scan(image_);
+        const auto basicDialog = OpenDialog(dpmr::BasicSettingDialogDecl(), image_);
+        const auto scanDialog = OpenDialog(dpmr::ScanInfoDialogDecl(), image_);
+        CTabDialog& basic = *basicDialog;
+        CTabDialog& scan = *scanDialog;
         const struct {
             CTabDialog* dialog;
             const char* key;
@@ -83,7 +86,8 @@ class SettingsDialogsTest : public QObject {
 
     // The wheel turns neither a list nor a spin box without the focus.
     void theWheelLeavesUnfocusedBoxesAlone() {
-        CBasicSettingDlg dialog(image_, {});
+        const auto owned = OpenDialog(dpmr::BasicSettingDialogDecl(), image_);
+        CTabDialog& dialog = *owned;
         ShowActive(&dialog);
         auto* sql = static_cast<QComboBox*>(Control(dialog, 0, "sql"));
         const int before = sql->currentIndex();
@@ -101,7 +105,9 @@ class SettingsDialogsTest : public QObject {
         sk1.fill(Qt::red);
         QVERIFY(sk1.save(QString::fromStdString(pictures.File("SK1.bmp")), "BMP"));
 
-        CBasicSettingDlg dialog(image_, QString::fromStdString(pictures.path()));
+        const auto owned = OpenDialog(dpmr::BasicSettingDialogDecl(), image_,
+                                      QString::fromStdString(pictures.path()));
+        CTabDialog& dialog = *owned;
         ShowActive(&dialog);
         dialog.Tabs()->setCurrentIndex(1);
         auto* page = static_cast<CSideKeyPage*>(dialog.PageWidget(1));
@@ -119,7 +125,8 @@ class SettingsDialogsTest : public QObject {
 
     void scanInfoClosesWithEnterOrEscapeAndStores() {
         for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-            CScanInfoDlg dialog(image_);
+            const auto owned = OpenDialog(dpmr::ScanInfoDialogDecl(), image_);
+            CTabDialog& dialog = *owned;
             ShowActive(&dialog);
             auto* mode = static_cast<QComboBox*>(Control(dialog, 0, "mode"));
             mode->setCurrentIndex(key == Qt::Key_Return ? 0 : 1);
@@ -147,20 +154,21 @@ class SettingsDialogsTest : public QObject {
             priority->setCurrentIndex(1);
             dialog->close();
         });
-        w.Action("actionScanInfo")->trigger();
+        w.Action(ActionId::kScanInfo)->trigger();
         QCOMPARE(offered, QStringList({"None", "3"}));
         QCOMPARE(w.context.image.U8(0x348), 3);
-        QVERIFY(w.frame->IsModified());
+        QVERIFY(w.frame->controller().IsModified());
 
         const struct {
-            const char *action, *title, *key, *typed;
+            ActionId action;
+            const char *title, *key, *typed;
             std::size_t off;
             int stored;
         } menu[] = {
-            {"actionBasicSetting", "Basic setting", "tot", "700", 0x308, 600 & 0xFF},
-            {"actionDpmr", "dPMR param", "radio_id", "124", 0x38E, 4},
-            {"actionAlarm", "Alarm", "alarm_time", "300", 0x354, 10},
-            {"actionDtmf", "DTMF", "first_digit_delay", "250", 0x2001, 2},
+            {ActionId::kBasicSetting, "Basic setting", "tot", "700", 0x308, 600 & 0xFF},
+            {ActionId::kDpmr, "dPMR param", "radio_id", "124", 0x38E, 4},
+            {ActionId::kAlarm, "Alarm", "alarm_time", "300", 0x354, 10},
+            {ActionId::kDtmf, "DTMF", "first_digit_delay", "250", 0x2001, 2},
         };
         for (const auto& m : menu) {
             QString title;

@@ -19,10 +19,13 @@
 
 #include "ModalHelper.h"
 #include "ProjectPaths.h"
+#include "app/CDocumentController.h"
 #include "app/CMainFrame.h"
+#include "app/CRadioCommands.h"
 #include "channels/CProgramView.h"
 #include "form/CFormPage.h"
 #include "form/CTabDialog.h"
+#include "form/DialogLauncher.h"
 #include "link/CProgressDlg.h"
 #include "support/TempDir.h"
 #include "widgets/FlexGrid.h"
@@ -44,17 +47,17 @@ struct TestMainWindow {
         if (!port.empty()) context.settings.portName = port;
         context.backupFolder = dir.File("backups/");
         frame = std::make_unique<CMainFrame>(context);
-        frame->SetFileChooser([this](bool, const QString& offered) {
+        frame->controller().SetFileChooser([this](bool, const QString& offered) {
             offeredFolder = offered;
             return nextFile;
         });
-        frame->NewDocument();
+        frame->controller().NewDocument();
     }
     ~TestMainWindow() {
         frame.reset();
         qunsetenv("XDG_CONFIG_HOME");
     }
-    QAction* Action(const char* name) const { return frame->action(name); }
+    QAction* Action(ActionId id) const { return frame->Action(id); }
     CProgramView* view() const { return frame->view(); }
 };
 
@@ -92,6 +95,13 @@ inline void Wheel(QWidget* w, int dy) {
     QWheelEvent wheel(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), {}, {0, dy}, Qt::NoButton, {},
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &wheel);
+}
+
+// A settings dialog as the program makes it, on `image`.
+inline std::unique_ptr<CTabDialog> OpenDialog(const form::DialogDecl& decl, RadioImage& image,
+                                              const QString& pictures = {},
+                                              LinkSettings link = {}) {
+    return MakeSettingsDialog(decl, image, {pictures, std::move(link)}, nullptr);
 }
 
 inline QWidget* Control(CTabDialog& dialog, int page, const char* key) {

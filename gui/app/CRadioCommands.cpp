@@ -1,0 +1,159 @@
+// CRadioCommands: Read, Write, the fleet, the port and the service entries.
+#include "app/CRadioCommands.h"
+
+#include <QMessageBox>
+#include <QStringList>
+#include <ctime>
+
+#include "app/CDocumentController.h"
+#include "backup/BackupStore.h"
+#include "channels/CProgramView.h"
+#include "check/WriteCheck.h"
+#include "fleet/CFleetWriteDlg.h"
+#include "form/DialogLauncher.h"
+#include "form/QtText.h"
+#include "link/CPortSettingDlg.h"
+#include "link/CProgressDlg.h"
+#include "link/PosixSerialPort.h"
+#include "service/AdjustParamDialog.h"
+#include "service/CServicePasswordDlg.h"
+#include "service/SqlCalibrationDialog.h"
+
+CRadioCommands::CRadioCommands(AppContext& context, CDocumentController& document,
+                               CProgramView& view, QWidget* window)
+    : QObject(window), context_(context), document_(document), view_(view), window_(window) {}
+
+dpmr::LinkSettings CRadioCommands::Link() const {
+    return {context_.settings.portName, context_.settings.baudRate};
+}
+
+QString CRadioCommands::Caption() const {
+    return ToQt(context_.settings.Caption());
+}
+
+void CRadioCommands::Read() {
+    // What the radio sends replaces the document, as New and Open do.
+    if (!document_.MaybeSave()) return;
+    CProgressDlg dialog(CProgressDlg::Direction::kRead, context_.image, Link(), context_.transfer,
+                        window_);
+    dialog.exec();
+    if (!dialog.Succeeded()) return;
+    // The copy is what the radio sent, before the checks touch it.
+    const dpmr::Status backup =
+        dpmr::BackupStore(context_.backupFolder)
+            .Save(context_.image, dpmr::BackupKind::kRead, std::time(nullptr));
+    document_.ReplaceDocument(context_.image, DocumentOrigin::kRadio);
+    if (backup)
+        emit StatusMessage("Read from the radio", 4000);
+    else
+        emit StatusMessage("Read from the radio. " + ToQt(backup.message()), 30000);
+}
+
+bool CRadioCommands::CheckBeforeWrite(QString& notice) {
+    const std::vector<dpmr::WriteProblem> problems = dpmr::CheckBeforeWrite(context_.image);
+    QStringList lines;
+    for (const dpmr::WriteProblem& p : problems) lines << ToQt(dpmr::ProblemLine(p));
+    // A long list is cut where it is shown; the box's "Show Details..." has
+    // it all.
+    constexpr int kShown = 12;
+    QStringList shown = lines.mid(0, kShown);
+    if (lines.size() > kShown) shown << QString("... and %1 more").arg(lines.size() - kShown);
+    notice = shown.join('\n');
+    if (!dpmr::HasErrors(problems)) return true;
+    QMessageBox box(QMessageBox::Warning, Caption(), "Write anyway?",
+                    QMessageBox::Yes | QMessageBox::No, window_);
+    box.setObjectName("writeAnywayBox");
+    box.setInformativeText("The radio cannot use this configuration as it stands:\n\n" + notice);
+    if (lines.size() > kShown) box.setDetailedText(lines.join('\n'));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void CRadioCommands::Write() {
+    // The check sees what is written: the table stored first.
+    view_.StoreGridToImage();
+    QString notice;
+    if (!CheckBeforeWrite(notice)) return;
+    CProgressDlg dialog(CProgressDlg::Direction::kWrite, context_.image, Link(), context_.transfer,
+                        window_);
+    dialog.SetVerify(context_.settings.verifyAfterWrite);
+    dialog.SetKeepCalibration(context_.settings.keepCalibration);
+    if (!notice.isEmpty()) dialog.SetNotice("Note before writing:\n" + notice);
+    QString backupFailure;
+    std::string backup;
+    dialog.SetBeforeStart([&] {
+        const dpmr::Status s =
+            dpmr::BackupStore(context_.backupFolder)
+                .Save(context_.image, dpmr::BackupKind::kWrite, std::time(nullptr), &backup);
+        if (!s) {
+            backupFailure = ToQt(s.message());
+            emit StatusMessage(backupFailure, 0);
+        }
+    });
+    dialog.exec();
+    if (dialog.VerifyChecked() != context_.settings.verifyAfterWrite) {
+        context_.settings.verifyAfterWrite = dialog.VerifyChecked();
+        dpmr::SaveVerifyAfterWrite(context_.settings);
+    }
+    if (dialog.KeepCalibrationChecked() != context_.settings.keepCalibration) {
+        context_.settings.keepCalibration = dialog.KeepCalibrationChecked();
+        dpmr::SaveKeepCalibration(context_.settings);
+    }
+    if (!dialog.Succeeded()) {
+        // The copy kept before the first byte is not what the radio holds:
+        // File > Open Backup and `dpmrtool backups` show it as a failed write.
+        if (!backup.empty()) {
+            const dpmr::Status s = dpmr::BackupStore(context_.backupFolder).MarkFailed(backup);
+            if (!s) emit StatusMessage(ToQt(s.message()), 30000);
+        }
+        return;
+    }
+    QString done = dialog.result().message.empty() ? QString("Written to the radio")
+                                                   : ToQt(dialog.result().message);
+    if (!backupFailure.isEmpty()) done += ". " + backupFailure;
+    emit StatusMessage(done, backupFailure.isEmpty() ? 10000 : 30000);
+}
+
+void CRadioCommands::FleetWrite() {
+    // The check sees what is written: the table stored first.
+    view_.StoreGridToImage();
+    QString notice;
+    if (!CheckBeforeWrite(notice)) return;
+    CFleetWriteDlg dialog(context_.image, context_.settings.baudRate, context_.backupFolder,
+                          context_.settings.verifyAfterWrite, /*force=*/true, window_);
+    for (std::size_t k = 0; k < context_.demoFleetPorts.size(); ++k) {
+        dialog.AddPort({ToQt(context_.demoFleetPorts[k]),
+                        QString("Virtual radio %1 (demo)").arg(k + 1),
+                        true,
+                        {}});
+    }
+    for (const CPortSettingDlg::PortEntry& e : CPortSettingDlg::SystemPorts())
+        dialog.AddPort({e.devicePath, e.label, e.available, e.reason});
+    if (!context_.settings.portName.empty()) {
+        dialog.AddPort({ToQt(dpmr::DevicePathForPortName(context_.settings.portName)),
+                        "the port of Read and Write",
+                        true,
+                        {}});
+    }
+    dialog.exec();
+}
+
+void CRadioCommands::PortSetting() {
+    CPortSettingDlg dialog(context_.settings.portName, context_.demoPortName,
+                           context_.startDemoRadio, window_);
+    dialog.exec();
+}
+
+void CRadioCommands::ServicePassword() {
+    CServicePasswordDlg gate(window_);
+    if (gate.exec() != QDialog::Accepted) {
+        if (gate.WrongPassword())
+            emit StatusMessage("Wrong service password: squelch calibration not opened", 10000);
+        return;
+    }
+    document_.RunSettingsDialog(dpmr::SqlCalibrationDialogDecl());
+}
+
+void CRadioCommands::AdjustParam() {
+    document_.RunSettingsDialog(dpmr::AdjustParamDialogDecl());
+}
