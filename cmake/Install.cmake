@@ -7,8 +7,6 @@
 
 set(DPMR_APP_ID "org.dpmrcps.dpmrcps" CACHE STRING
     "AppStream component ID, also the name of the .desktop file")
-set(DPMR_HOMEPAGE "https://dpmrcps.org" CACHE STRING
-    "The project's home page (AppStream, Debian package)")
 set(DPMR_UDEV_RULES_DIR "lib/udev/rules.d" CACHE STRING
     "Where the udev rule goes, relative to the prefix (or absolute)")
 set(DPMR_DATA_DIR ${CMAKE_INSTALL_DATADIR}/dpmrcps)

@@ -53,9 +53,18 @@ std::string UserSettingsPath() {
 }
 
 std::string ResolvePortSettingsPath(const std::string& programFolder) {
+    const std::string folderFile = programFolder + "Program.ini";
     const std::string user = UserSettingsPath();
-    if (!user.empty() && FileExists(user)) return user;
-    return programFolder + "Program.ini";
+    if (user.empty() || CheckCanSave(folderFile)) return folderFile;
+    return user;
+}
+
+std::string WherePortIsKept(const AppSettings& settings) {
+    if (settings.portSettingsPath.empty() || settings.portSettingsPath == settings.settingsPath)
+        return {};
+    if (settings.installed) return "The port is kept in " + settings.portSettingsPath + ".";
+    return "The port is kept in " + settings.portSettingsPath + ", because " +
+           settings.settingsPath + " cannot be written.";
 }
 
 std::int32_t ParseBaudRate(const std::string& text) {
@@ -73,6 +82,9 @@ AppSettings LoadAppSettings(const std::string& executableFolder) {
     // choices even when the folder could be written (as root).
     s.portSettingsPath =
         s.installed ? UserSettingsPath() : ResolvePortSettingsPath(s.programFolder);
+    // The choices come from the file that keeps them; the program folder's
+    // file gives what that file does not hold (both are one file when the
+    // folder can be written).
     const CIniFile ini = s.Ini();
     const CIniFile user(s.portSettingsPath);
     s.portName = user.GetString("Setup", "COM", ini.GetString("Setup", "COM", ""));

@@ -2,9 +2,11 @@
 // file (serial port, model name, speed), where that file lives, and the
 // program folder that holds the files shipped with the program. Run from its
 // build or an unpacked folder, the program keeps the rules of "Program.ini"
-// beside it: the port the user chooses may be kept in a file of the user's
-// own, everything else is always read from the program folder's file, so that
-// editing it is never silently overruled by an old copy. Installed under a
+// beside it: the port the user chooses is read from and written to that file
+// whenever it can be written, and kept in a file of the user's own only when
+// it cannot (a read-only folder); everything else is always read from the
+// program folder's file, so that editing it is never silently overruled by
+// an old copy. Installed under a
 // prefix, its folder is read-only: the user's file keeps the choices, and
 // values written there win over the installed template.
 #pragma once
@@ -64,8 +66,13 @@ std::string UserFolder(const char* variable, const char* underHome);
 std::string UserSettingsPath();
 
 // The file that keeps the port of a program run from its own folder: the
-// user's copy when it exists, else the program folder's "Program.ini".
+// program folder's "Program.ini" whenever it can be written, so that an edit
+// of it is never overruled by an older copy; else the user's copy.
 std::string ResolvePortSettingsPath(const std::string& programFolder);
+
+// Where Setting > Port says the port is kept, when that is not the program
+// folder's "Program.ini" (empty then).
+std::string WherePortIsKept(const AppSettings& settings);
 
 // A speed that is not a positive number gives 9600.
 std::int32_t ParseBaudRate(const std::string& text);

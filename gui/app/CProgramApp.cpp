@@ -48,8 +48,9 @@ CProgramApp::~CProgramApp() {
     demoFleet_.clear();
 }
 
-std::optional<int> CProgramApp::InitInstance(const QStringList& arguments) {
-    context_.settings = dpmr::LoadAppSettings(dpmr::ExecutableFolder());
+std::optional<int> CProgramApp::InitInstance(const QStringList& arguments,
+                                             const std::string& executableFolder) {
+    context_.settings = dpmr::LoadAppSettings(executableFolder);
     context_.backupFolder = dpmr::DefaultBackupFolder();
 
     QString file;

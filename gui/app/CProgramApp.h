@@ -30,8 +30,10 @@ class CProgramApp {
 
     // Nothing when the main window is up; otherwise the status the program
     // ends with: 2 when the command line cannot be processed or the virtual
-    // radio cannot be started.
-    std::optional<int> InitInstance(const QStringList& arguments);
+    // radio cannot be started. The settings are found from the folder of the
+    // executable (another one for tests).
+    std::optional<int> InitInstance(const QStringList& arguments,
+                                    const std::string& executableFolder = dpmr::ExecutableFolder());
     void ExitInstance();
 
     CMainFrame* mainFrame() const { return frame_.get(); }

@@ -141,6 +141,7 @@ void CRadioCommands::FleetWrite() {
 void CRadioCommands::PortSetting() {
     CPortSettingDlg dialog(context_.settings.portName, context_.demoPortName,
                            context_.startDemoRadio, window_);
+    dialog.SetKeptNote(ToQt(dpmr::WherePortIsKept(context_.settings)));
     dialog.exec();
 }
 

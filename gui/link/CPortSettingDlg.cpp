@@ -106,9 +106,20 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     layout->addWidget(list_, 1);
     layout->addLayout(form);
     layout->addWidget(modemNote_);
+    keptNote_ = new QLabel;
+    keptNote_->setObjectName("portKeptNote");
+    keptNote_->setWordWrap(true);
+    keptNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    keptNote_->hide();
+    layout->addWidget(keptNote_);
     layout->addWidget(buttons);
     resize(560, 340);
     SelectCurrent();
+}
+
+void CPortSettingDlg::SetKeptNote(const QString& text) {
+    keptNote_->setText(text);
+    keptNote_->setVisible(!text.isEmpty());
 }
 
 void CPortSettingDlg::showEvent(QShowEvent* event) {

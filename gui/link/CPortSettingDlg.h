@@ -40,6 +40,10 @@ class CPortSettingDlg : public QDialog {
     QListWidget* portList() const { return list_; }
     QLineEdit* pathEdit() const { return path_; }
     QLabel* modemManagerNote() const { return modemNote_; }
+    // The line that says where the choice is kept when that is not the
+    // program folder's "Program.ini" (hidden when `text` is empty).
+    void SetKeptNote(const QString& text);
+    QLabel* keptNote() const { return keptNote_; }
 
     // What is said of a device path about ModemManager (empty: nothing);
     // dpmr::ModemManagerNoteFor unless a test hands in facts of its own.
@@ -64,5 +68,6 @@ class CPortSettingDlg : public QDialog {
     QListWidget* list_ = nullptr;
     QLineEdit* path_ = nullptr;
     QLabel* modemNote_ = nullptr;
+    QLabel* keptNote_ = nullptr;
     std::function<std::string(const std::string&)> modemManagerCheck_;
 };

@@ -1,9 +1,9 @@
 // A dialog looked at and closed changes nothing, offscreen: every dialog of
 // the Edit menu and the two service dialogs, opened from the main window on a
 // new document and on a file of random bytes, every tab clicked, closed with
-// Escape or the close box: every byte, the modified mark and the undo history
-// stay as they were. The alarm and dPMR dialogs show which setting of the
-// other dialog uses the same byte, on the page itself.
+// Escape, the close box or the Close button: every byte, the modified mark
+// and the undo history stay as they were. The notes of the declarations
+// (which setting of another dialog uses the same byte) show on the page.
 #include <QDialogButtonBox>
 #include <QTabBar>
 #include <QTreeWidget>
@@ -19,9 +19,13 @@ using namespace dpmr::test;
 
 namespace {
 
+// How a user closes a dialog.
+enum class Way { kEscape, kCloseBox, kCloseButton };
+constexpr Way kWays[] = {Way::kEscape, Way::kCloseBox, Way::kCloseButton};
+
 // Clicks every tab of a settings dialog (and every list of the group receive
 // tree), then closes it as a user does.
-void LookThrough(QWidget* modal, bool escape) {
+void LookThrough(QWidget* modal, Way way) {
     auto* dialog = qobject_cast<CTabDialog*>(modal);
     QVERIFY2(dialog, modal->metaObject()->className());
     if (QTabWidget* tabs = dialog->Tabs()) {
@@ -35,9 +39,13 @@ void LookThrough(QWidget* modal, bool escape) {
                         tree->setCurrentItem(tree->topLevelItem(n));
             }
     }
-    if (escape)
+    if (way == Way::kEscape)
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog,
                         Qt::Key_Escape);
+    if (way == Way::kCloseButton) {
+        QTest::mouseClick(dialog->CloseButton(), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+    }
     if (dialog->isVisible()) dialog->close();
 }
 
@@ -49,12 +57,11 @@ class LookingAtDialogsTest : public QObject {
     std::unique_ptr<TestMainWindow> w_;
 
     // Opens the dialog, looks through it and closes it; nothing may change.
-    void ExpectLookingChangesNothing(const char* what, const std::function<void()>& open,
-                                     bool escape) {
+    void ExpectLookingChangesNothing(const char* what, const std::function<void()>& open, Way way) {
         const dpmr::RadioImage before = w_->context.image;
         const std::size_t steps = w_->frame->controller().history().StepCount();
         const bool modified = w_->frame->controller().IsModified();
-        auto looked = OnNextModal([escape](QWidget* modal) { LookThrough(modal, escape); }, 10000,
+        auto looked = OnNextModal([way](QWidget* modal) { LookThrough(modal, way); }, 10000,
                                   [](QWidget* modal) { return qobject_cast<CTabDialog*>(modal); });
         open();
         QVERIFY2(looked->seen, what);
@@ -87,15 +94,15 @@ class LookingAtDialogsTest : public QObject {
             CMainFrame* frame = w_->frame.get();
             for (ActionId action : {ActionId::kScanInfo, ActionId::kBasicSetting, ActionId::kAlarm,
                                     ActionId::kDtmf, ActionId::kDpmr})
-                for (bool escape : {true, false})
+                for (Way way : kWays)
                     ExpectLookingChangesNothing(
-                        ActionOf(action).text, [&] { w_->Action(action)->trigger(); }, escape);
+                        ActionOf(action).text, [&] { w_->Action(action)->trigger(); }, way);
             // Ctrl+Shift+F12: the factory adjustment dialog (Escape closes it).
-            for (bool escape : {true, false})
+            for (Way way : kWays)
                 ExpectLookingChangesNothing(
-                    "adjustment", [&] { frame->radio().AdjustParam(); }, escape);
+                    "adjustment", [&] { frame->radio().AdjustParam(); }, way);
             // Ctrl+F11 and the password: squelch calibration.
-            for (bool escape : {true, false}) {
+            for (Way way : kWays) {
                 auto gate = OnNextModal(
                     [](QWidget* modal) {
                         auto* dialog = qobject_cast<CServicePasswordDlg*>(modal);
@@ -107,7 +114,7 @@ class LookingAtDialogsTest : public QObject {
                     10000,
                     [](QWidget* modal) { return qobject_cast<CServicePasswordDlg*>(modal); });
                 ExpectLookingChangesNothing(
-                    "squelch", [&] { frame->radio().ServicePassword(); }, escape);
+                    "squelch", [&] { frame->radio().ServicePassword(); }, way);
                 QVERIFY(gate->seen);
             }
         }
@@ -130,49 +137,29 @@ class LookingAtDialogsTest : public QObject {
         QVERIFY(w_->frame->controller().IsModified());
     }
 
-    // The bytes 0x378..0x37A are settings of both dialogs: a line under each
-    // such control says so, visible without hovering.
-    void sharedBytesAreNotedUnderTheirControls() {
+    // A note a field's declaration carries (the bytes 0x378..0x37A are
+    // settings of both the alarm and the dPMR dialog) is a line under its
+    // control, visible without hovering.
+    void declaredNotesShowUnderTheirControls() {
         dpmr::RadioImage image;
-        const auto alarmDialog = OpenDialog(dpmr::AlarmDialogDecl(), image);
-        CTabDialog& alarm = *alarmDialog;
-        ShowActive(&alarm);
-        const struct {
-            const char* name;
-            const char* text;
-        } alarmNotes[] = {
-            {"alarm.auto_contact.note",
-             "Same byte as dPMR param > Basic > OACSU and Data type; written only when changed "
-             "here"},
-            {"alarm.tx_interval.note",
-             "Same byte as dPMR param > Basic > ACK reply delay; written only when changed here"},
-            {"alarm.query_interval.note",
-             "Same byte as dPMR param > Basic > ACK reply wait; written only when changed here"},
-        };
-        for (const auto& n : alarmNotes) {
-            auto* label = alarm.findChild<QLabel*>(n.name);
-            QVERIFY2(label && label->isVisible(), n.name);
-            QCOMPARE(label->text(), QString(n.text));
+        int notes = 0;
+        for (const dpmr::form::DialogDecl* decl :
+             {&dpmr::AlarmDialogDecl(), &dpmr::DpmrParamDialogDecl()}) {
+            const auto dialog = OpenDialog(*decl, image);
+            ShowActive(dialog.get());
+            for (const dpmr::form::PageEntry& page : decl->pages) {
+                if (!page.table) continue;
+                for (const dpmr::form::FieldDecl& f : page.table->fields) {
+                    if (f.note.empty()) continue;
+                    const QString name = QString::fromStdString(page.table->key + "." + f.key);
+                    auto* label = dialog->findChild<QLabel*>(name + ".note");
+                    QVERIFY2(label && label->isVisible(), qPrintable(name));
+                    QCOMPARE(label->text(), QString::fromStdString(f.note));
+                    ++notes;
+                }
+            }
         }
-        alarm.close();
-
-        const auto dpmrDialog = OpenDialog(dpmr::DpmrParamDialogDecl(), image);
-        CTabDialog& dpmr = *dpmrDialog;
-        ShowActive(&dpmr);
-        const struct {
-            const char* name;
-            const char* text;
-        } dpmrNotes[] = {
-            {"dpmr.oacsu.note", "Same byte as Alarm > Auto contact"},
-            {"dpmr.data_type.note", "Same byte as Alarm > Auto contact"},
-            {"dpmr.ack_reply_delay.note", "Same byte as Alarm > Tx interval (s)"},
-            {"dpmr.ack_reply_wait.note", "Same byte as Alarm > Query interval (min)"},
-        };
-        for (const auto& n : dpmrNotes) {
-            auto* label = dpmr.findChild<QLabel*>(n.name);
-            QVERIFY2(label && label->isVisible(), n.name);
-            QCOMPARE(label->text(), QString(n.text));
-        }
+        QCOMPARE(notes, 7);
     }
 };
 

@@ -14,9 +14,10 @@
 #include "BuildInfo.h"
 #include "ProjectPaths.h"
 #include "TestMainWindow.h"
-#include "image/ChannelRecord.h"
 #include "app/CProgramApp.h"
 #include "app/CUserGuideDlg.h"
+#include "image/ChannelRecord.h"
+#include "link/CPortSettingDlg.h"
 #include "support/FileSizeLimit.h"
 #include "support/ToolRun.h"
 
@@ -126,6 +127,55 @@ class MainFrameTest : public QObject {
         // The offscreen platform does not activate the window again after the
         // dialog; the grid is the widget that gets the focus when it is.
         QCOMPARE(view->focusWidget(), static_cast<QWidget*>(view->grid()));
+    }
+
+    // About names the program's version, its home page and where to report
+    // a problem; the [About] lines of ./Program.ini show as typed, markup
+    // and all.
+    void aboutShowsTheVersionAndPlainLines() {
+        std::filesystem::create_directory(File("here"));
+        std::ofstream(File("here/Program.ini"))
+            << "[About]\nVersion=V 7\nCompany=<font color=red>RedCo</font>\n";
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QString::fromStdString(File("here"))));
+        QStringList shown;
+        auto about = dpmr::test::OnNextModal([&shown](QWidget* modal) {
+            for (const char* name : {"aboutProgramVersion", "aboutVersion", "aboutCompany"}) {
+                auto* label = modal->findChild<QLabel*>(name);
+                shown << (label && label->textFormat() == Qt::PlainText ? label->text() : "?");
+            }
+            shown << modal->findChild<QLabel*>("aboutReport")->text();
+            static_cast<QDialog*>(modal)->accept();
+        });
+        frame()->Action(ActionId::kAbout)->trigger();
+        QDir::setCurrent(cwd);
+        QVERIFY(about->seen);
+        QCOMPARE(shown.mid(0, 3), QStringList({QString("dpmrcps ") + DPMR_VERSION, "V 7",
+                                               "<font color=red>RedCo</font>"}));
+        QVERIFY(shown[3].contains(DPMR_REPORT_URL));
+    }
+
+    // Setting > Port says where the port is kept when that is not the
+    // program folder's Program.ini.
+    void portDialogSaysWhereThePortIsKept() {
+        QStringList notes;
+        const auto look = [&notes] {
+            return dpmr::test::OnNextModal([&notes](QWidget* modal) {
+                auto* note = static_cast<CPortSettingDlg*>(modal)->keptNote();
+                notes << (note->isVisibleTo(modal) ? note->text() : QString());
+                static_cast<QDialog*>(modal)->reject();
+            });
+        };
+        auto first = look();
+        frame()->Action(ActionId::kPort)->trigger();
+        w_->context.settings.portSettingsPath = File("config/dpmrcps/Program.ini");
+        auto second = look();
+        frame()->Action(ActionId::kPort)->trigger();
+        QVERIFY(first->seen && second->seen);
+        QCOMPARE(notes.value(0), QString());
+        QVERIFY2(notes.value(1).startsWith("The port is kept in " +
+                                           QString::fromStdString(File("config/dpmrcps"))),
+                 qPrintable(notes.value(1)));
     }
 
     // A cell's correction stays in the status bar until the next edit.
@@ -290,15 +340,14 @@ class MainFrameTest : public QObject {
     // The demo's virtual radio serves Read; its port is never written to the
     // settings file, while a port the user chose is.
     void demoPortIsNotRemembered() {
-        const std::string ini = File("dpmrcps/Program.ini");
-        QVERIFY(QDir().mkpath(QString::fromStdString(File("dpmrcps"))));
+        // The program's folder is the test's own, with the shipped Program.ini.
+        const std::string ini = File("Program.ini");
         std::ofstream(ini) << "[Setup]\nCOM=/dev/ttyUSB3\n";
-        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(w_->dir.path()));
         const QByteArray state = qgetenv("XDG_STATE_HOME");
         qputenv("XDG_STATE_HOME", QByteArray::fromStdString(w_->dir.path()));  // the Read's backup
         {
             CProgramApp demo;
-            QVERIFY(!demo.InitInstance({"dpmrcps", "--demo"}));
+            QVERIFY(!demo.InitInstance({"dpmrcps", "--demo"}, w_->dir.path()));
             QVERIFY(demo.context().settings.portName.rfind("/dev/pts/", 0) == 0);
             dpmr::test::StartNextTransfer();
             demo.mainFrame()->Action(ActionId::kRead)->trigger();
@@ -307,7 +356,8 @@ class MainFrameTest : public QObject {
         }
         QCOMPARE(FileText(ini), std::string("[Setup]\nCOM=/dev/ttyUSB3\n"));
         CProgramApp chosen;
-        QVERIFY(!chosen.InitInstance({"dpmrcps"}));
+        QVERIFY(!chosen.InitInstance({"dpmrcps"}, w_->dir.path()));
+        QCOMPARE(chosen.context().settings.portName, std::string("/dev/ttyUSB3"));
         chosen.context().settings.portName = "/dev/ttyACM1";
         chosen.ExitInstance();
         qputenv("XDG_STATE_HOME", state);

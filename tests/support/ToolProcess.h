@@ -1,7 +1,9 @@
 // ToolProcess: dpmrtool started as a child process whose stdout and stderr go
 // to tool.out and tool.err in a test folder, which also holds its home,
 // settings and state (so its backups), so that the user's never apply and
-// nothing reaches the user's own folders.
+// nothing reaches the user's own folders. A test that needs settings of its
+// own runs a copy of dpmrtool from a folder of its own (PortableTool), as a
+// user runs an unpacked copy with its Program.ini beside it.
 #pragma once
 
 #include <fcntl.h>
@@ -10,16 +12,32 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
+
 #include "ProjectPaths.h"
 #include "support/ToolRun.h"
 
 namespace dpmr::test {
 
+// A copy of dpmrtool in `folder`prog/, with `programIni` as the Program.ini
+// beside it; returns the copy's path.
+inline std::string PortableTool(const std::string& folder, const std::string& programIni) {
+    const std::string prog = folder + "prog/";
+    std::filesystem::create_directories(prog);
+    std::filesystem::copy_file(ProgramDir() + "/dpmrtool", prog + "dpmrtool",
+                               std::filesystem::copy_options::skip_existing);
+    std::ofstream(prog + "Program.ini") << programIni;
+    return prog + "dpmrtool";
+}
+
 struct ToolProcess {
-    ToolProcess(std::vector<std::string> args, const std::string& folder) {
-        args.insert(args.begin(), ProgramDir() + "/dpmrtool");
+    // Runs `program` (the built dpmrtool unless given) with `args`.
+    ToolProcess(std::vector<std::string> args, const std::string& folder,
+                const std::string& program = {}) {
+        args.insert(args.begin(), program.empty() ? ProgramDir() + "/dpmrtool" : program);
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);

@@ -35,15 +35,17 @@ class AppSettingsTest : public ::testing::Test {
     const std::string userIni_ = dir_.File("config/dpmrcps/Program.ini");
 };
 
-// The port comes from the user's copy when it exists (from the program
-// folder's file when the copy has none); Model, BaudRate and FreqRange always
-// come from the program folder. An $XDG_CONFIG_HOME that is not absolute is
-// ignored rather than taken relative to wherever the program runs.
+// The port comes from the program folder's file while that can be written,
+// whatever a user's copy holds (an edit of the folder's file is never
+// overruled); Model, BaudRate and FreqRange always come from the program
+// folder. An $XDG_CONFIG_HOME that is not absolute is ignored rather than
+// taken relative to wherever the program runs.
 TEST_F(AppSettingsTest, DefaultsProgramFolderKeysUserPortAndBaudRate) {
     const auto summary = [](const AppSettings& a) {
         return a.portName + " " + a.Caption() + " " + FreqRangeSetting(a) + " " +
                std::to_string(a.baudRate);
     };
+    fs::create_directories(prog_);
     AppSettings s = LoadAppSettings(prog_);
     EXPECT_EQ(summary(s), " HM-842R Software  9600");
     EXPECT_EQ(s.portSettingsPath, prog_ + "Program.ini");
@@ -52,8 +54,9 @@ TEST_F(AppSettingsTest, DefaultsProgramFolderKeysUserPortAndBaudRate) {
     EXPECT_EQ(summary(LoadAppSettings(prog_)), "/dev/ttyUSB0 QX-1 Software A;B 19200");
     PutFile(userIni_, "[Setup]\nCOM=/dev/ttyACM0\nModel=User\n");
     s = LoadAppSettings(prog_);
-    EXPECT_EQ(summary(s), "/dev/ttyACM0 QX-1 Software A;B 19200");
-    EXPECT_EQ(s.portSettingsPath, userIni_);
+    EXPECT_EQ(summary(s), "/dev/ttyUSB0 QX-1 Software A;B 19200");
+    EXPECT_EQ(s.portSettingsPath, prog_ + "Program.ini");
+    EXPECT_EQ(WherePortIsKept(s), "");
     setenv("XDG_CONFIG_HOME", "relative/dir", 1);
     EXPECT_EQ(UserSettingsPath().rfind("relative", 0), std::string::npos);
     // A speed that is no positive number gives 9600.
@@ -92,22 +95,25 @@ TEST_F(AppSettingsTest, SavePortNameWritesOnlyComOrFallsBackToUserCopy) {
     PutFile(folder + "Program.ini", "[Setup]\nCOM=COM1\nModel=Edited\n");
     s = LoadAppSettings(folder);
     EXPECT_EQ(s.portName + " " + s.modelName, "/dev/ttyUSB3 Edited");
+    // Setting > Port says so, and why.
+    EXPECT_EQ(WherePortIsKept(s), "The port is kept in " + userIni_ + ", because " + folder +
+                                      "Program.ini cannot be written.");
 }
 
 // "Verify after writing" is off unless a file says 1; it is read and kept
-// where the port is, and moves to the user's copy with it.
+// where the port is: the program folder's file while it can be written.
 TEST_F(AppSettingsTest, VerifyAfterWriteIsKeptWhereThePortIs) {
     EXPECT_FALSE(LoadAppSettings(prog_).verifyAfterWrite);
-    PutFile(prog_ + "Program.ini", "[Setup]\nVerifyAfterWrite=1\n");
-    PutFile(userIni_, "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=yes\n");  // only 1 is on
+    PutFile(prog_ + "Program.ini", "[Setup]\nVerifyAfterWrite=yes\n");  // only 1 is on
+    PutFile(userIni_, "[Setup]\nVerifyAfterWrite=1\n");                 // not where it is kept
     EXPECT_FALSE(LoadAppSettings(prog_).verifyAfterWrite);
-    PutFile(userIni_, "[Setup]\nCOM=/dev/ttyUSB0\n");  // the program folder's value then
+    PutFile(prog_ + "Program.ini", "[Setup]\nVerifyAfterWrite=1\n");
     AppSettings s = LoadAppSettings(prog_);
     EXPECT_TRUE(s.verifyAfterWrite);
     s.verifyAfterWrite = false;
     EXPECT_TRUE(SaveVerifyAfterWrite(s));
-    EXPECT_EQ(test::FileText(userIni_), "[Setup]\nCOM=/dev/ttyUSB0\nVerifyAfterWrite=0\n");
-    EXPECT_EQ(test::FileText(prog_ + "Program.ini"), "[Setup]\nVerifyAfterWrite=1\n");
+    EXPECT_EQ(test::FileText(prog_ + "Program.ini"), "[Setup]\nVerifyAfterWrite=0\n");
+    EXPECT_EQ(test::FileText(userIni_), "[Setup]\nVerifyAfterWrite=1\n");
 }
 
 // Where the shipped files are: beside the executable when "Program.ini" is
@@ -143,6 +149,7 @@ TEST_F(AppSettingsTest, InstalledTemplateAndUsersSettings) {
     EXPECT_TRUE(s.installed);
     EXPECT_EQ(s.programFolder, data);
     EXPECT_EQ(s.portSettingsPath, userIni_);
+    EXPECT_EQ(WherePortIsKept(s), "The port is kept in " + userIni_ + ".");
     EXPECT_EQ(s.Caption() + " " + FreqRangeSetting(s) + " " + std::to_string(s.baudRate) + " [" +
                   s.portName + "]",
               "T-1 Software A;B 19200 []");

@@ -26,12 +26,11 @@ class DpmrtoolTransfer : public ::testing::Test {
         radio_->SetMemory(memory_);
         ASSERT_TRUE(SaveImageFile(file_, PatternImage(150)).ok());
     }
-    int Tool(std::vector<std::string> args) { return ToolProcess(args, dir_.path()).Wait(); }
+    int Tool(std::vector<std::string> args) { return ToolProcess(args, dir_.path(), tool_).Wait(); }
     std::string Err() const { return FileText(dir_.File("tool.err")); }
-    void PutSettings(const std::string& text) {
-        fs::create_directories(dir_.File("config/dpmrcps"));
-        std::ofstream(dir_.File("config/dpmrcps/Program.ini")) << text;
-    }
+    // dpmrtool from a folder of its own with this Program.ini beside it.
+    void PutSettings(const std::string& text) { tool_ = PortableTool(dir_.path(), text); }
+    std::string tool_;
     TempDir dir_;
     std::unique_ptr<VirtualRadio> radio_ = StartRadio({.bandLowMhz = 136, .bandHighMhz = 174});
     RadioImage memory_ = PatternImage(21);
@@ -83,7 +82,7 @@ TEST_F(DpmrtoolTransfer, ServiceCommandsUpdateTheFileInPlaceAndPrintTheirText) {
 // reaches the radio.
 TEST_F(DpmrtoolTransfer, FailuresExitWithTheirStatusAndTextAndWriteNothing) {
     radio_->SetFaults({.nakReadAt = 0x3000});
-    PutSettings("[Setup]\nCOM=\n");  // the user's settings hold no port
+    PutSettings("[Setup]\nCOM=\n");  // the settings hold no port
     // clang-format off
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
         {{"read", "--port", port_, "-o", out_}, 1, "Communication error\nthe transfer broke off at address 0x3000\n"},
