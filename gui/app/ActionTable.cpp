@@ -269,21 +269,9 @@ const ActionDecl& ActionOf(ActionId id) {
 }
 
 const char* MenuTitle(MenuId menu) {
-    switch (menu) {
-        case MenuId::kFile:
-            return "&File";
-        case MenuId::kEdit:
-            return "&Edit";
-        case MenuId::kProgram:
-            return "&Program";
-        case MenuId::kView:
-            return "&View";
-        case MenuId::kSetting:
-            return "&Setting";
-        case MenuId::kHelp:
-            return "&Help";
-    }
-    return "";
+    static constexpr const char* kTitles[] = {"&File", "&Edit",    "&Program",
+                                              "&View", "&Setting", "&Help"};
+    return kTitles[static_cast<std::size_t>(menu)];
 }
 
 std::span<const MenuId> Menus() {

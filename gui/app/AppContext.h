@@ -1,6 +1,5 @@
 // AppContext: the values that live for the whole run of dpmrcps: the settings
-// read at start-up, the one radio image, the band of the channel table and the
-// document it belongs to.
+// read at start-up, the one radio image and the band of the channel table.
 #pragma once
 
 #include <functional>
@@ -9,7 +8,6 @@
 
 #include "config/AppSettings.h"
 #include "image/BandLimits.h"
-#include "image/DocumentSession.h"
 #include "image/RadioImage.h"
 #include "link/ProgramTransfer.h"
 
@@ -17,7 +15,6 @@ struct AppContext {
     dpmr::AppSettings settings;
     dpmr::RadioImage image;
     dpmr::BandLimits band;
-    dpmr::DocumentSession document;
     // Where Read and Write keep their backups (set at start-up; empty: no
     // place for them, which the status bar then says).
     std::string backupFolder;

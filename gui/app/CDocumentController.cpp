@@ -46,7 +46,7 @@ CDocumentController::CDocumentController(AppContext& context, CProgramView& view
     const ImageEditorRunner runEditor = [this](const std::function<void()>& edit,
                                                const QString& name) { RunImageEditor(edit, name); };
     csvCommands_ = new CChannelCsvCommands(context_.image, view_, runEditor, window_);
-    csvCommands_->SetDocumentPath([this] { return ToQt(context_.document.path()); });
+    csvCommands_->SetDocumentPath([this] { return ToQt(session_.path()); });
     clipboard_ = new CChannelClipboard(context_.image, view_, runEditor, this);
     const auto notice = [this](const QString& text) { emit StatusMessage(text, 4000); };
     connect(csvCommands_, &CChannelCsvCommands::Notice, this, notice);
@@ -89,11 +89,11 @@ bool CDocumentController::IsModified() {
 }
 
 bool CDocumentController::ShowsModified() {
-    return context_.document.IsModified(WouldWrite());
+    return session_.IsModified(WouldWrite());
 }
 
 QString CDocumentController::DisplayName() const {
-    return ToQt(context_.document.DisplayName());
+    return ToQt(session_.DisplayName());
 }
 
 void CDocumentController::RecordStep(const QString& name) {
@@ -123,14 +123,14 @@ void CDocumentController::ReplaceDocument(const dpmr::RadioImage& image, Documen
             RecordStep("Read");
             return;
         case DocumentOrigin::kFile:
-            context_.document.Reset(QFileInfo(path).absoluteFilePath().toStdString(), WouldWrite());
+            session_.Reset(QFileInfo(path).absoluteFilePath().toStdString(), WouldWrite());
             break;
         case DocumentOrigin::kNew:
         case DocumentOrigin::kBackup:
-            context_.document.Reset({}, WouldWrite());
+            session_.Reset({}, WouldWrite());
             break;
         case DocumentOrigin::kImport:
-            context_.document.ResetUnsaved(WouldWrite());
+            session_.ResetUnsaved(WouldWrite());
             break;
     }
     history_.Reset(WouldWrite());
@@ -224,7 +224,7 @@ bool CDocumentController::SaveTo(const QString& path) {
         ShowMessage(ToQt(s.message()));
         return false;
     }
-    context_.document.Reset(QFileInfo(path).absoluteFilePath().toStdString(), context_.image);
+    session_.Reset(QFileInfo(path).absoluteFilePath().toStdString(), context_.image);
     MarkStale();
     RememberFile(path);
     emit StatusMessage(QString("Saved %1").arg(FileName(path)), 4000);
@@ -232,12 +232,12 @@ bool CDocumentController::SaveTo(const QString& path) {
 }
 
 bool CDocumentController::SaveDocument() {
-    if (context_.document.path().empty()) return SaveDocumentAs();
-    return SaveTo(ToQt(context_.document.path()));
+    if (session_.path().empty()) return SaveDocumentAs();
+    return SaveTo(ToQt(session_.path()));
 }
 
 bool CDocumentController::SaveDocumentAs() {
-    QString suggested = ToQt(context_.document.path());
+    QString suggested = ToQt(session_.path());
     if (suggested.isEmpty()) suggested = "Untitled.dat";
     const QString path = ChooseFile(true, suggested);
     return !path.isEmpty() && SaveTo(path);
@@ -277,7 +277,7 @@ void CDocumentController::ShowMessage(const QString& text) {
 
 QString CDocumentController::ChooseCodeplugFile(bool forSave) {
     // Beside the document, named after it: radio.dat <-> radio.yaml.
-    const QString document = ToQt(context_.document.path());
+    const QString document = ToQt(session_.path());
     const QString suggested =
         forSave ? SuggestBesideDocument(document, "yaml", "codeplug.yaml")
                 : (document.isEmpty() ? QString() : QFileInfo(document).absolutePath());

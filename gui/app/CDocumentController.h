@@ -17,6 +17,7 @@
 #include "config/RecentFiles.h"
 #include "form/DialogDecl.h"
 #include "history/UndoHistory.h"
+#include "image/DocumentSession.h"
 
 class CChannelClipboard;
 class CChannelCsvCommands;
@@ -112,6 +113,7 @@ class CDocumentController : public QObject {
     // "radio.dat", or "Untitled".
     QString DisplayName() const;
     const dpmr::UndoHistory& history() const { return history_; }
+    const dpmr::DocumentSession& session() const { return session_; }
     const std::vector<std::string>& RecentPaths() const { return recent_->Paths(); }
     // Undo and Redo wait while a transfer or a dialog is open.
     bool CanChangeHistoryNow() const;
@@ -148,6 +150,7 @@ class CDocumentController : public QObject {
     CProgramView& view_;
     QWidget* window_;
     dpmr::UndoHistory history_;
+    dpmr::DocumentSession session_;
     std::unique_ptr<dpmr::RecentFiles> recent_;
     CChannelCsvCommands* csvCommands_ = nullptr;
     CChannelClipboard* clipboard_ = nullptr;

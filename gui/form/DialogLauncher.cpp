@@ -115,10 +115,8 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
     }
     auto* menu = new QMenuBar(&dialog);
     QAction* readAction = menu->addAction("&Read");
-    readAction->setObjectName("actionReadService");
     readAction->setStatusTip(service.readTip);
     QAction* writeAction = menu->addAction("&Write");
-    writeAction->setObjectName("actionWriteService");
     writeAction->setStatusTip(service.writeTip);
     dialog.layout()->setMenuBar(menu);
     QObject::connect(readAction, &QAction::triggered, &dialog, read);

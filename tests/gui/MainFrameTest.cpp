@@ -213,7 +213,7 @@ class MainFrameTest : public QObject {
         menu->actions()[1]->trigger();
         QVERIFY(ok->text.contains("no longer exists"));
         QCOMPARE(titles(), QString("&1 b.dat"));
-        QCOMPARE(w_->context.document.path(), File("b.dat"));
+        QCOMPARE(w_->frame->controller().session().path(), File("b.dat"));
 
         // A drop: the document has a change, so the question comes first.
         const auto drop = [this](const std::string& path) {
@@ -239,13 +239,13 @@ class MainFrameTest : public QObject {
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x43});
         auto discard = ClickOnNextMessageBox(QMessageBox::Discard);
         QVERIFY(drop(File("b.dat")));
-        QTRY_COMPARE(w_->context.document.path(), File("b.dat"));
+        QTRY_COMPARE(w_->frame->controller().session().path(), File("b.dat"));
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x05});
         QCOMPARE(titles(), QString("&1 b.dat &2 c.dat"));
         image().SetU8(0x0300, 0x44);
         discard = ClickOnNextMessageBox(QMessageBox::Discard);
         QVERIFY(drop(File("b.yaml")));
-        QTRY_VERIFY(w_->context.document.path().empty());
+        QTRY_VERIFY(w_->frame->controller().session().path().empty());
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x05});
         QVERIFY(frame()->controller().IsModified());  // an import is a document nobody saved
     }
@@ -261,7 +261,7 @@ class MainFrameTest : public QObject {
             auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
             QVERIFY(!frame()->controller().OpenDocument(QString::fromStdString(unreadable)));
             QVERIFY(ok->text.startsWith("Cannot open"));
-            QCOMPARE(w_->context.document.path(), File("copy.dat"));
+            QCOMPARE(w_->frame->controller().session().path(), File("copy.dat"));
             QCOMPARE(image().U8(0x0300), std::uint8_t{0x42});
             QVERIFY(frame()->controller().IsModified());
         }
@@ -270,7 +270,7 @@ class MainFrameTest : public QObject {
         auto ok = ClickOnNextMessageBox(QMessageBox::Ok);
         QVERIFY(!frame()->controller().OpenDocument(QString::fromStdString(File("small.dat"))));
         QVERIFY(ok->text.contains("nexpected file format"));
-        QCOMPARE(w_->context.document.path(), File("copy.dat"));
+        QCOMPARE(w_->frame->controller().session().path(), File("copy.dat"));
         QCOMPARE(image().U8(0x0300), std::uint8_t{0x42});
         QVERIFY(frame()->controller().IsModified());
     }

@@ -277,7 +277,7 @@ class SafeProgrammingTest : public QObject {
         w_->nextFile = QString::fromStdString(backups[1].path);
         w_->Action(ActionId::kOpenBackup)->trigger();
         QCOMPARE(w_->offeredFolder, QString::fromStdString(w_->context.backupFolder));
-        QVERIFY(w_->context.document.path().empty() && !Modified());
+        QVERIFY(w_->frame->controller().session().path().empty() && !Modified());
         QCOMPARE(w_->context.image.Text(0x3F88, 8), readName);
         QVERIFY(!w_->Action(ActionId::kUndo)->isEnabled());
 
