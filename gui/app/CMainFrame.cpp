@@ -23,7 +23,6 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QWindow>
-#include <ctime>
 
 #include "app/CAboutDlg.h"
 #include "app/CUserGuideDlg.h"
@@ -771,21 +770,17 @@ dpmr::LinkSettings CMainFrame::Link() const {
     return {context_.settings.portName, context_.settings.baudRate};
 }
 
-QString CMainFrame::KeepBackup(dpmr::BackupKind kind, std::string* written) {
-    const dpmr::Status s = dpmr::BackupStore(context_.backupFolder)
-                               .Save(context_.image, kind, std::time(nullptr), written);
-    return s ? QString() : QString::fromStdString(s.message());
-}
-
 void CMainFrame::OnRead() {
     // What the radio sends replaces the document, as New and Open do.
     if (!MaybeSave()) return;
     CProgressDlg dialog(CProgressDlg::Direction::kRead, context_.image, Link(), context_.transfer,
-                        this);
+                        context_.backupFolder, this);
     dialog.exec();
     if (!dialog.Succeeded()) return;
-    // The copy is what the radio sent, before the checks below touch it.
-    const QString backupFailure = KeepBackup(dpmr::BackupKind::kRead);
+    // The dialog kept its backup of what the radio sent; the document takes
+    // it here, on this thread, now that the worker has ended.
+    context_.image = dialog.ReadImage();
+    const QString backupFailure = dialog.BackupMessage();
     // The image was replaced underneath the table: rebuild it, then check the
     // contacts the radio sent.
     view_->SelectBandFromImage();
@@ -826,16 +821,10 @@ void CMainFrame::OnWrite() {
     QString notice;
     if (!CheckBeforeWrite(notice)) return;
     CProgressDlg dialog(CProgressDlg::Direction::kWrite, context_.image, Link(), context_.transfer,
-                        this);
+                        context_.backupFolder, this);
     dialog.SetVerify(context_.settings.verifyAfterWrite);
     dialog.SetKeepCalibration(context_.settings.keepCalibration);
     if (!notice.isEmpty()) dialog.SetNotice("Note before writing:\n" + notice);
-    QString backupFailure;
-    std::string backup;
-    dialog.SetBeforeStart([&] {
-        backupFailure = KeepBackup(dpmr::BackupKind::kWrite, &backup);
-        if (!backupFailure.isEmpty()) statusBar()->showMessage(backupFailure);
-    });
     dialog.exec();
     if (dialog.VerifyChecked() != context_.settings.verifyAfterWrite) {
         context_.settings.verifyAfterWrite = dialog.VerifyChecked();
@@ -845,13 +834,11 @@ void CMainFrame::OnWrite() {
         context_.settings.keepCalibration = dialog.KeepCalibrationChecked();
         dpmr::SaveKeepCalibration(context_.settings);
     }
+    // The dialog kept a backup of what it sent, marked as a failed write
+    // when the write did not end well.
+    const QString backupFailure = dialog.BackupMessage();
     if (!dialog.Succeeded()) {
-        // The copy kept before the first byte is not what the radio holds:
-        // File > Open Backup and `dpmrtool backups` show it as a failed write.
-        if (!backup.empty()) {
-            const dpmr::Status s = dpmr::BackupStore(context_.backupFolder).MarkFailed(backup);
-            if (!s) statusBar()->showMessage(QString::fromStdString(s.message()), 30000);
-        }
+        if (!backupFailure.isEmpty()) statusBar()->showMessage(backupFailure, 30000);
         return;
     }
     QString done = dialog.result().message.empty()
@@ -874,8 +861,7 @@ void CMainFrame::OnFleetWrite() {
                         true,
                         {}});
     }
-    for (const CPortSettingDlg::PortEntry& e : CPortSettingDlg::SystemPorts())
-        dialog.AddPort({e.devicePath, e.label, e.available, e.reason});
+    for (const PortEntry& e : SystemPorts()) dialog.AddPort(e);
     if (!context_.settings.portName.empty()) {
         dialog.AddPort(
             {QString::fromStdString(dpmr::DevicePathForPortName(context_.settings.portName)),

@@ -117,8 +117,6 @@ class CMainFrame : public QMainWindow {
     void RestoreFromHistory(const dpmr::RadioImage& state);
     // What Save would write now.
     dpmr::RadioImage WouldWrite();
-    // Keeps a backup of the image; the reason when it could not be kept.
-    QString KeepBackup(dpmr::BackupKind kind, std::string* written = nullptr);
     // The check before a Write: false when it has errors and the user does
     // not want to write anyway. `notice` receives the problems to show.
     bool CheckBeforeWrite(QString& notice);
