@@ -229,7 +229,8 @@ class SafeProgrammingTest : public QObject {
         w_->Action("actionWrite")->trigger();
         QCOMPARE(result, QString("Verify failed\nthe radio holds other values for option.tot.\n"
                                  "Write again before using the radio."));
-        QVERIFY2(doing.contains("Writing block 0x1200...") &&
+        QVERIFY2(doing.at(0) == "Connecting to the radio..." &&
+                     doing.contains("Writing block 0x1200...") &&
                      doing.contains("Verifying block 0x1200..."),
                  qPrintable(doing.join('|')));
         dpmr::CIniFile ini(w_->dir.File("Program.ini"));
@@ -275,8 +276,14 @@ class SafeProgrammingTest : public QObject {
         QCOMPARE(w_->context.image.Text(0x3F88, 8), readName);
         QVERIFY(!w_->Action("actionUndo")->isEnabled());
 
-        // A file where the folder belongs: the Read goes on and says so.
+        // A file where the folder belongs: a Write says so, a Read goes on
+        // and says so.
         w_->context.backupFolder = w_->dir.File("Program.ini/backups");
+        w_->context.settings.portName = w_->dir.File("no-port");
+        Write();
+        QVERIFY(w_->frame->statusBar()->currentMessage().startsWith(
+            "No backup of the write was kept: cannot make the folder"));
+        w_->context.settings.portName = radio_->DevicePath();
         radio_->SetMemory(dpmr::RadioImage());  // an erased radio
         StartNextTransfer();
         w_->Action("actionRead")->trigger();

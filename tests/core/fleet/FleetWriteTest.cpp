@@ -266,7 +266,8 @@ TEST_F(FleetWrite, KeptIdentitiesGoBackIntoEachRadio) {
     const auto results = Run({std::nullopt, 1, "", true}, {});
     for (std::size_t k = 0; k < 2; ++k) {
         ASSERT_TRUE(results[k].succeeded()) << results[k].message;
-        EXPECT_EQ(results[k].radioId, "000777" + std::to_string(k));
+        EXPECT_EQ(results[k].radioId + results[k].name,
+                  "000777" + std::to_string(k) + "Old " + std::to_string(k));
         RadioImage expected = Expected(k, results[k].radioId, "Old " + std::to_string(k));
         EXPECT_EQ(radios_[k]->Memory(), expected);
     }
