@@ -231,7 +231,7 @@ class SafeProgrammingTest : public QObject {
                                  "Write again before using the radio."));
         QVERIFY2(doing.at(0) == "Connecting to the radio..." &&
                      doing.contains("Writing block 0x1200...") &&
-                     doing.contains("Verifying block 0x1200..."),
+                     doing.contains("Verifying block 0x0120..."),
                  qPrintable(doing.join('|')));
         dpmr::CIniFile ini(w_->dir.File("Program.ini"));
         QCOMPARE(ini.GetString("Setup", "VerifyAfterWrite", "") +
