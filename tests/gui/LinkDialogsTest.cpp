@@ -72,7 +72,6 @@ class LinkDialogsTest : public QObject {
         image = read.ReadImage();
         QVERIFY(SameTransferredRanges(image, radio.Memory()));
         QCOMPARE(image.U8(0x0000), std::uint8_t{0x5A});  // never transferred
-        QCOMPARE(image.Bcd4(0x3F80), 40000000u);         // the radio's band, filled in
 
         radio.SetMemory(Filled(0xFF));
         CProgressDlg write(Direction::kWrite, image, {radio.DevicePath(), 9600}, control, {});
@@ -99,18 +98,15 @@ class LinkDialogsTest : public QObject {
         struct Case {
             Direction direction;
             int paceBaud;
-            bool badPort;
             int stopAt;       // bar position at which the radio is pulled (or Exit pressed)
             bool pullCable;   // else: Exit
             QString message;  // how the result shown starts
         };
         const Case cases[] = {
-            {Direction::kRead, 0, true, 0, false,
-             "Cound not open the port.\n/dev/no-such-port: No such file or directory"},
-            {Direction::kRead, 0, false, 20, true,
+            {Direction::kRead, 0, 20, true,
              "Communication error\nthe transfer broke off at address 0x"},
-            {Direction::kRead, 9600, false, 3, false, "Stopped: the document is as it was."},
-            {Direction::kWrite, 9600, false, 3, false,
+            {Direction::kRead, 9600, 3, false, "Stopped: the document is as it was."},
+            {Direction::kWrite, 9600, 3, false,
              "The radio may now hold a partly written configuration: write it again before "
              "using it."},
         };
@@ -119,10 +115,9 @@ class LinkDialogsTest : public QObject {
                 dpmr::VirtualRadioOptions{.paceBaud = c.paceBaud});
             radio->SetMemory(dpmr::BuildSampleCodeplug());
             QVERIFY(radio->Start().ok());
-            const std::string port = c.badPort ? "/dev/no-such-port" : radio->DevicePath();
             dpmr::RadioImage image = Filled(0x44);
             dpmr::TransferControl control;
-            CProgressDlg dialog(c.direction, image, {port, 9600}, control, {});
+            CProgressDlg dialog(c.direction, image, {radio->DevicePath(), 9600}, control, {});
             QCOMPARE(dialog.findChild<QLabel*>("hint")->text(),
                      QString("Connect the radio, switch it on, then press Start."));
             auto box = ClickOnNextMessageBox(QMessageBox::Ok);
@@ -138,7 +133,7 @@ class LinkDialogsTest : public QObject {
             box->stopped = true;
             QVERIFY(!box->seen);  // the result is in the dialog, not in a box over it
             QVERIFY2(result.startsWith(c.message), qPrintable(result));
-            QCOMPARE(dialog.result().cancelled(), !c.pullCable && !c.badPort);
+            QCOMPARE(dialog.result().cancelled(), !c.pullCable);
             // Exit still closed the session properly (the radio answers its
             // end frame on its own thread, whenever it gets to it).
             if (dialog.result().cancelled())
