@@ -149,8 +149,7 @@ int RunFleetCommand(const std::vector<std::string>& args) {
                               "'");
         run.baudRate = static_cast<std::int32_t>(*value);
     }
-    run.keepIdentity = identity.keepIdentity;
-    run.namePattern = identity.namePattern;
+    run.identity = identity;
     run.verify = p.Has("--verify");
     run.force = p.Has("--force");
     run.copyCalibration = p.Has("--copy-calibration");
@@ -170,15 +169,7 @@ int RunFleetCommand(const std::vector<std::string>& args) {
         return UsageError(s.message());
     for (const std::string& note : notes) std::cerr << "dpmrtool: " << note << "\n";
 
-    // The problems of what the first radio gets (the document with that
-    // radio's identity), once, before anything is sent.
-    RadioImage first = document;
-    if (!targets[0].radioId.empty() || targets[0].name) {
-        StoreRadioIdentity(first,
-                           targets[0].radioId.empty() ? ImageRadioId(first) : targets[0].radioId,
-                           targets[0].name.value_or(ImageRadioName(first)));
-    }
-    const std::vector<WriteProblem> problems = CheckBeforeWrite(first);
+    const std::vector<WriteProblem> problems = CheckFirstRadio(document, targets);
     std::set<std::string> shown;
     for (const WriteProblem& problem : problems) {
         std::cerr << ProblemLine(problem) << "\n";
@@ -197,11 +188,9 @@ int RunFleetCommand(const std::vector<std::string>& args) {
             [&lines](const FleetProgress& progress) { lines.Update(progress); }, gFleetStop);
     }
     for (const FleetRadioResult& r : results) {
-        for (const std::string& note : r.notes) {
-            if (!shown.count(note))
-                std::cerr << "radio " << r.target.number << " " << r.target.port << ": " << note
-                          << "\n";
-        }
+        for (const std::string& note : UnshownNotes(r, shown))
+            std::cerr << "radio " << r.target.number << " " << r.target.port << ": " << note
+                      << "\n";
     }
     PrintSummary(results);
     if (const auto partly = PartlyWrittenPorts(results); !partly.empty()) {

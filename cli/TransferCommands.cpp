@@ -10,21 +10,18 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <ctime>
 #include <iostream>
 
 #include "ArgParser.h"
 #include "Command.h"
 #include "FileError.h"
 #include "InterruptScope.h"
-#include "backup/BackupStore.h"
 #include "check/WriteCheck.h"
 #include "config/AppSettings.h"
 #include "document/NewDocument.h"
-#include "fleet/FleetPlan.h"
 #include "image/Document.h"
-#include "link/ProgramTransfer.h"
 #include "link/ServiceTransfers.h"
+#include "link/WriteSequence.h"
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
 
@@ -81,23 +78,34 @@ bool ParseLink(const ArgParser& p, LinkSettings& link, std::string& error) {
     return true;
 }
 
+// The Write's stages on the same bar: each stage's blocks from 1 on.
+WriteProgress TerminalStages() {
+    const ProgressCallback bar = TerminalProgress();
+    if (!bar) return {};
+    return [bar](WriteStage, int done, int total) {
+        if (done > 0) bar(done, total);
+    };
+}
+
+// Ends a bar left unfinished, so that what follows has a line of its own.
+void EndBar() {
+    if (gBarOpen) std::fputc('\n', stderr);
+    gBarOpen = false;
+}
+
 // The failure text (its fixed first line, then the reason) on stderr, status
 // 1; or 130 for a cancel, with the partly-written warning of a Write.
 int TransferExit(const TransferResult& result) {
-    if (gBarOpen) std::fputc('\n', stderr);  // the message goes on a line of its own
+    EndBar();
     if (!result.message.empty()) std::cerr << result.message << "\n";
     return result.cancelled() ? kExitCancelled : kExitTransferFailed;
 }
 
-// A backup of `image` in the user's state folder; one that cannot be kept is
-// reported on stderr and the command goes on. Returns the backup's path
-// (empty when none was kept).
-std::string KeepBackup(const RadioImage& image, BackupKind kind) {
-    std::string path;
-    const Status s =
-        BackupStore(DefaultBackupFolder()).Save(image, kind, std::time(nullptr), &path);
-    if (!s) std::cerr << "dpmrtool: " << s.message() << "\n";
-    return path;
+// A backup that could not be kept, said on stderr; the command goes on.
+void SayBackupProblem(const std::string& message) {
+    if (message.empty()) return;
+    EndBar();
+    std::cerr << "dpmrtool: " << message << "\n";
 }
 
 int RunRead(const std::vector<std::string>& args) {
@@ -118,13 +126,14 @@ int RunRead(const std::vector<std::string>& args) {
     } else {
         NewImage(image, ProgramFolder(), BandLimits{});
     }
-    TransferResult result;
+    ReadOutcome read;
     {
         InterruptScope interrupt(OnInterrupt);
-        result = ReadFromRadio(link, image, TerminalProgress(), gControl);
+        BackupSink backups(DefaultBackupFolder());
+        read = ReadDocument(link, image, backups, TerminalProgress(), gControl);
     }
-    if (!result.succeeded()) return TransferExit(result);
-    KeepBackup(image, BackupKind::kRead);
+    if (!read.result.succeeded()) return TransferExit(read.result);
+    SayBackupProblem(read.backupMessage);
     if (Status s = SaveImageFile(*out, image); !s) return FileError(s);
     return kExitOk;
 }
@@ -146,31 +155,18 @@ int RunWrite(const std::vector<std::string>& args) {
     for (const WriteProblem& problem : problems) std::cerr << ProblemLine(problem) << "\n";
     if (HasErrors(problems) && !p.Has("--force"))
         return UsageError(file + " has errors and was not written (--force writes it anyway)");
-    if (p.Has("--keep-calibration")) {
-        // The radio's own squelch calibration goes back into it unchanged.
-        RadioImage radio = image;
-        if (const TransferResult read = ReadSquelch(link, radio); !read.succeeded())
-            return TransferExit(read);
-        CopySquelchCalibration(radio, image);
-    }
-    const std::string backup = KeepBackup(image, BackupKind::kWrite);
-    TransferResult result;
+    WriteOutcome written;
     {
         InterruptScope interrupt(OnInterrupt);
-        result = WriteToRadio(link, image, TerminalProgress(), gControl);
-        if (result.succeeded() && p.Has("--verify"))
-            result = VerifyRadio(link, image, TerminalProgress(), gControl);
+        BackupSink backups(DefaultBackupFolder());
+        written = WriteDocument(
+            link, image,
+            {.keepCalibration = p.Has("--keep-calibration"), .verify = p.Has("--verify")}, backups,
+            TerminalStages(), gControl);
     }
-    if (!result.succeeded()) {
-        // The copy kept beforehand is not what the radio holds: the list of
-        // backups says so.
-        if (!backup.empty()) {
-            if (Status s = BackupStore(DefaultBackupFolder()).MarkFailed(backup); !s)
-                std::cerr << "dpmrtool: " << s.message() << "\n";
-        }
-        return TransferExit(result);
-    }
-    if (!result.message.empty()) std::cout << result.message << "\n";
+    SayBackupProblem(written.backupMessage);
+    if (!written.result.succeeded()) return TransferExit(written.result);
+    if (!written.result.message.empty()) std::cout << written.result.message << "\n";
     return kExitOk;
 }
 

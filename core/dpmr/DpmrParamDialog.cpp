@@ -1,6 +1,7 @@
 // Field table of the "Basic" page and the pages of "dPMR param".
 #include "dpmr/DpmrParamDialog.h"
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -110,6 +111,26 @@ const PageDecl& DpmrBasicPageDecl() {
                 .Note(AlarmNote("Auto contact")),
         }};
     return page;
+}
+
+namespace {
+
+const FieldDecl& BasicField(const std::string& key) {
+    for (const FieldDecl& f : DpmrBasicPageDecl().fields)
+        if (f.key == key) return f;
+    std::abort();  // the page declares both identity fields
+}
+
+}  // namespace
+
+const FieldDecl& DpmrRadioIdField() {
+    static const FieldDecl& field = BasicField("radio_id");
+    return field;
+}
+
+const FieldDecl& DpmrRadioNameField() {
+    static const FieldDecl& field = BasicField("radio_name");
+    return field;
 }
 
 const DialogDecl& DpmrParamDialogDecl() {

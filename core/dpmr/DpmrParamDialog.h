@@ -9,6 +9,10 @@
 namespace dpmr {
 
 const form::PageDecl& DpmrBasicPageDecl();
+// The radio's dPMR identity as that page declares it: where the radio ID and
+// the radio name live and how they are kept.
+const form::FieldDecl& DpmrRadioIdField();
+const form::FieldDecl& DpmrRadioNameField();
 const form::DialogDecl& DpmrParamDialogDecl();
 
 }  // namespace dpmr

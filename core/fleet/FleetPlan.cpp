@@ -5,8 +5,9 @@
 #include <map>
 #include <set>
 
+#include "dpmr/DpmrParamDialog.h"
 #include "form/DtmfSymbols.h"
-#include "image/ImageLayout.h"
+#include "form/FieldKinds.h"
 #include "util/DecimalText.h"
 
 namespace dpmr {
@@ -72,11 +73,11 @@ Status FleetRadioName(const std::string& pattern, int number, const std::string&
     std::string full;
     if (Status s = ExpandNamePattern(pattern, number, radioId, full); !s) return s;
     note.clear();
-    if (full.size() > kFleetRadioNameSize) {
+    const std::size_t room = DpmrRadioNameField().at.size;
+    if (full.size() > room) {
         note = "radio " + std::to_string(number) + ": the name \"" + full +
-               "\" is cut to the radio's 8 characters: \"" + full.substr(0, kFleetRadioNameSize) +
-               "\"";
-        full.resize(kFleetRadioNameSize);
+               "\" is cut to the radio's 8 characters: \"" + full.substr(0, room) + "\"";
+        full.resize(room);
     }
     name = std::move(full);
     return Status::Ok();
@@ -155,37 +156,55 @@ Status PlanFleet(const std::vector<std::string>& ports, const FleetIdentityOptio
     return Status::Ok();
 }
 
+namespace {
+
+// Loads a field of the dPMR page as its control shows it.
+std::string Shown(const form::FieldDecl& field, const RadioImage& image) {
+    ControlState state;
+    form::LoadField(field, image, state);
+    return form::ShownText(field, state);
+}
+
+// Stores `text` as typed into a field of the dPMR page.
+void Store(const form::FieldDecl& field, const std::string& text, RadioImage& image) {
+    ControlState state;
+    state.text = text;
+    form::StoreField(field, state, image);
+}
+
+void CopyBytes(const form::FieldDecl& field, const RadioImage& from, RadioImage& to) {
+    for (std::size_t i = 0; i < field.at.size; ++i)
+        to.SetU8(field.at.offset + i, from.U8(field.at.offset + i));
+}
+
+}  // namespace
+
 std::string ImageRadioId(const RadioImage& image) {
-    return NormalizeSevenDigitId(ReadDtmfSymbols(image, kFleetRadioIdOffset, kFleetRadioIdSize),
-                                 "0000001");
+    return Shown(DpmrRadioIdField(), image);
 }
 
 std::string ImageRadioName(const RadioImage& image) {
-    return image.Text(layout::kRadioName, kFleetRadioNameSize);
+    return Shown(DpmrRadioNameField(), image);
 }
 
 void StoreRadioIdentity(RadioImage& image, const std::string& radioId, const std::string& name) {
-    WriteDtmfSymbols(image, kFleetRadioIdOffset, kFleetRadioIdSize, PadSevenDigits(radioId));
+    Store(DpmrRadioIdField(), radioId, image);
     StoreRadioName(image, name);
 }
 
 void StoreRadioName(RadioImage& image, const std::string& name) {
-    image.FillFF(layout::kRadioName, kFleetRadioNameSize);
-    image.SetText(layout::kRadioName, kFleetRadioNameSize, name.substr(0, kFleetRadioNameSize));
+    Store(DpmrRadioNameField(), name, image);
 }
 
 void CopyRadioIdentity(const RadioImage& from, RadioImage& to) {
-    for (std::size_t i = 0; i < kFleetRadioIdSize; ++i)
-        to.SetU8(kFleetRadioIdOffset + i, from.U8(kFleetRadioIdOffset + i));
-    for (std::size_t i = 0; i < kFleetRadioNameSize; ++i)
-        to.SetU8(layout::kRadioName + i, from.U8(layout::kRadioName + i));
+    CopyBytes(DpmrRadioIdField(), from, to);
+    CopyBytes(DpmrRadioNameField(), from, to);
 }
 
-void CopySquelchCalibration(const RadioImage& from, RadioImage& to) {
-    for (std::size_t i = 0; i < layout::kSquelchValuesSize; ++i)
-        to.SetU8(layout::kSquelchValues + i, from.U8(layout::kSquelchValues + i));
-    for (std::size_t i = 0; i < layout::kSquelchThresholdsSize; ++i)
-        to.SetU8(layout::kSquelchThresholds + i, from.U8(layout::kSquelchThresholds + i));
+void ApplyPlannedIdentity(RadioImage& image, const FleetTarget& target) {
+    if (target.radioId.empty() && !target.name) return;
+    StoreRadioIdentity(image, target.radioId.empty() ? ImageRadioId(image) : target.radioId,
+                       target.name.value_or(ImageRadioName(image)));
 }
 
 std::vector<std::string> RepeatedIds(const std::vector<FleetTarget>& targets) {

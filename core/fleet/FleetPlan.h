@@ -16,11 +16,6 @@
 
 namespace dpmr {
 
-// Where the radio ID and radio name live in the image.
-inline constexpr std::size_t kFleetRadioIdOffset = 0x0388;
-inline constexpr std::size_t kFleetRadioIdSize = 7;
-inline constexpr std::size_t kFleetRadioNameSize = 8;
-
 struct FleetIdentityOptions {
     // The first radio's ID and the step to the next; no start value keeps the
     // document's ID, which is refused for more than one radio (it repeats).
@@ -66,7 +61,8 @@ Status ExpandNamePattern(const std::string& pattern, int number, const std::stri
 Status FleetRadioName(const std::string& pattern, int number, const std::string& radioId,
                       std::string& name, std::string& note);
 
-// The radio ID as the dPMR settings show it (7 digits) and the radio name.
+// The radio ID and the radio name as the dPMR settings show them (7 digits;
+// up to 8 characters). Read and written through that page's fields.
 std::string ImageRadioId(const RadioImage& image);
 std::string ImageRadioName(const RadioImage& image);
 
@@ -79,8 +75,10 @@ void StoreRadioName(RadioImage& image, const std::string& name);
 // Copies the radio ID and name bytes from `from` as they are.
 void CopyRadioIdentity(const RadioImage& from, RadioImage& to);
 
-// Copies the squelch calibration (values and noise thresholds) from `from`.
-void CopySquelchCalibration(const RadioImage& from, RadioImage& to);
+// The identity the plan gave `target` written into `image`: when the target
+// has an ID or a name, both are written, the one it lacks as the image shows
+// it; otherwise the image keeps its own.
+void ApplyPlannedIdentity(RadioImage& image, const FleetTarget& target);
 
 // The IDs that occur more than once, each with the ports that hold it:
 // "ID 1000002 on /dev/pts/3 and /dev/pts/5". Empty when all differ.

@@ -1,19 +1,16 @@
 // The fleet write: a worker per port, each a Read (when identities are kept),
-// a squelch read, the check, a backup, the Write and the read-back of one
-// radio. With identities kept every radio is read before any is written, so
-// that two radios holding the same ID are found before a byte is sent.
+// the check and the write sequence (calibration, backup, write, read-back)
+// of one radio. With identities kept every radio is read before any is
+// written, so that two radios holding the same ID are found before a byte is
+// sent.
 #include "fleet/FleetWrite.h"
 
 #include <chrono>
 #include <deque>
-#include <map>
 #include <mutex>
 #include <thread>
 
-#include "backup/BackupStore.h"
-#include "check/WriteCheck.h"
-#include "link/ProgramTransfer.h"
-#include "link/ServiceTransfers.h"
+#include "link/WriteSequence.h"
 #include "util/Csv.h"
 
 namespace dpmr {
@@ -29,13 +26,25 @@ std::string OneLine(const std::string& text) {
     return out;
 }
 
+FleetStage StageOf(WriteStage stage) {
+    switch (stage) {
+        case WriteStage::kCalibration:
+            return FleetStage::kReadingCalibration;
+        case WriteStage::kWriting:
+            break;
+        case WriteStage::kVerifying:
+            return FleetStage::kVerifying;
+    }
+    return FleetStage::kWriting;
+}
+
 // Everything the workers share.
 class FleetRun {
   public:
     FleetRun(const RadioImage& document, const std::vector<FleetTarget>& targets,
              const FleetRunOptions& options, const FleetProgressCallback& progress,
              const std::atomic<bool>& cancel)
-        : document_(document), options_(options), progress_(progress), cancel_(cancel) {
+        : options_(options), progress_(progress), cancel_(cancel), backups_(options.backupFolder) {
         for (const FleetTarget& t : targets) {
             Radio& r = radios_.emplace_back();
             r.result.target = t;
@@ -49,17 +58,12 @@ class FleetRun {
     std::vector<FleetRadioResult> Run() {
         const auto start = Clock::now();
         for (std::size_t i = 0; i < radios_.size(); ++i) radios_[i].start = start;
-        if (options_.keepIdentity) {
+        if (options_.identity.keepIdentity) {
             // Every radio read first, then their IDs compared, then the writes.
             ForEachRadio([this](std::size_t i) { ReadPhase(i); });
             RefuseRepeatedIds();
-            ForEachRadio([this](std::size_t i) { WritePhase(i); });
-        } else {
-            ForEachRadio([this](std::size_t i) {
-                ReadPhase(i);
-                WritePhase(i);
-            });
         }
+        ForEachRadio([this](std::size_t i) { WritePhase(i); });
         std::vector<FleetRadioResult> out;
         for (Radio& r : radios_) out.push_back(std::move(r.result));
         return out;
@@ -90,19 +94,12 @@ class FleetRun {
         return LinkSettings{radios_[i].result.target.port, options_.baudRate};
     }
 
+    // Reports progress and passes a stop request on to the radio's transfers.
     void Report(std::size_t i, FleetStage stage, int percent) {
+        if (cancel_.load()) radios_[i].control.cancelRequested = true;
         if (!progress_) return;
         std::lock_guard lock(progressMutex_);
         progress_(FleetProgress{i, stage, percent});
-    }
-
-    // The transfer's progress, which also passes a stop request on to it.
-    ProgressCallback StageProgress(std::size_t i, FleetStage stage, bool* blocksTaken = nullptr) {
-        return [this, i, stage, blocksTaken](int done, int total) {
-            if (blocksTaken && done > 0) *blocksTaken = true;
-            if (cancel_.load()) radios_[i].control.cancelRequested = true;
-            Report(i, stage, ProgressPercent(done, total));
-        };
     }
 
     void End(std::size_t i, FleetStage outcome, const std::string& message) {
@@ -133,53 +130,29 @@ class FleetRun {
         return true;
     }
 
-    void Backup(std::size_t i, const RadioImage& image, BackupKind kind) {
-        Radio& r = radios_[i];
-        if (options_.backupFolder.empty()) {
-            r.result.notes.push_back(std::string("no ") + BackupKindName(kind) +
-                                     " backup kept: there is no folder for backups");
-            return;
-        }
-        std::string written;
-        // One at a time, so that two radios' copies never race over names or
-        // over the removal of the oldest.
-        std::unique_lock lock(backupMutex_);
-        const Status s =
-            BackupStore(options_.backupFolder).Save(image, kind, std::time(nullptr), &written);
-        lock.unlock();
-        if (!s) {
-            r.result.notes.push_back(s.message());
-        } else if (kind == BackupKind::kWrite) {
-            r.result.backupFile = written;
-        }
+    // A backup that could not be kept, in the radio's notes.
+    void NoteBackup(std::size_t i, BackupKind kind, const std::string& problem) {
+        if (problem.empty()) return;
+        radios_[i].result.notes.push_back(backups_.HasFolder()
+                                              ? problem
+                                              : std::string("no ") + BackupKindName(kind) +
+                                                    " backup kept: there is no folder for backups");
     }
 
     void ReadPhase(std::size_t i) {
         Radio& r = radios_[i];
-        r.control.cancelRequested = false;
         if (Stopped(i)) return;
-        if (options_.keepIdentity) {
-            Report(i, FleetStage::kReadingRadio, 0);
-            const TransferResult read = ReadFromRadio(
-                Link(i), r.own, StageProgress(i, FleetStage::kReadingRadio), r.control);
-            if (EndedBy(i, read, "stopped while reading the radio; nothing was sent")) return;
-            Backup(i, r.own, BackupKind::kRead);
-            r.result.radioId = ImageRadioId(r.own);
-            r.result.name = ImageRadioName(r.own);
-            if (Stopped(i)) return;
-        }
-        if (!options_.copyCalibration) {
-            Report(i, FleetStage::kReadingCalibration, 0);
-            RadioImage calibration = document_;
-            const TransferResult read = ReadSquelch(Link(i), calibration);
-            if (!read.succeeded()) {
-                End(i, FleetStage::kFailed,
-                    "its squelch calibration could not be read, so nothing was sent: " +
-                        OneLine(read.message));
-                return;
-            }
-            CopySquelchCalibration(calibration, r.own);
-        }
+        Report(i, FleetStage::kReadingRadio, 0);
+        const ReadOutcome read = ReadDocument(
+            Link(i), r.own, backups_,
+            [this, i](int done, int total) {
+                Report(i, FleetStage::kReadingRadio, ProgressPercent(done, total));
+            },
+            r.control);
+        if (EndedBy(i, read.result, "stopped while reading the radio; nothing was sent")) return;
+        NoteBackup(i, BackupKind::kRead, read.backupMessage);
+        r.result.radioId = ImageRadioId(r.own);
+        r.result.name = ImageRadioName(r.own);
     }
 
     // With identities kept: radios that hold the same ID are not written,
@@ -203,25 +176,22 @@ class FleetRun {
     void BuildImage(std::size_t i) {
         Radio& r = radios_[i];
         const FleetTarget& t = r.result.target;
-        if (options_.keepIdentity) {
+        const FleetIdentityOptions& identity = options_.identity;
+        if (identity.keepIdentity) {
             CopyRadioIdentity(r.own, r.image);
-            if (!options_.namePattern.empty()) {
+            if (!identity.namePattern.empty()) {
                 std::string name, note;
-                if (FleetRadioName(options_.namePattern, t.number, r.result.radioId, name, note)) {
+                if (FleetRadioName(identity.namePattern, t.number, r.result.radioId, name, note)) {
                     StoreRadioName(r.image, name);
                     r.result.name = name;
                     if (!note.empty()) r.result.notes.push_back(note);
                 }
             }
         } else {
-            if (!t.radioId.empty() || t.name) {
-                StoreRadioIdentity(r.image, t.radioId.empty() ? ImageRadioId(r.image) : t.radioId,
-                                   t.name.value_or(ImageRadioName(r.image)));
-            }
+            ApplyPlannedIdentity(r.image, t);
             r.result.radioId = ImageRadioId(r.image);
             r.result.name = ImageRadioName(r.image);
         }
-        if (!options_.copyCalibration) CopySquelchCalibration(r.own, r.image);
     }
 
     void WritePhase(std::size_t i) {
@@ -245,31 +215,34 @@ class FleetRun {
             }
             r.result.notes.push_back("written despite errors: " + errors);
         }
-        Backup(i, r.image, BackupKind::kWrite);
-        if (Stopped(i)) return;
 
-        Report(i, FleetStage::kWriting, 0);
-        bool blocksTaken = false;
-        const TransferResult write = WriteToRadio(
-            Link(i), r.image, StageProgress(i, FleetStage::kWriting, &blocksTaken), r.control);
-        if (!write.succeeded()) r.result.partlyWritten = blocksTaken;
-        if (EndedBy(i, write, "stopped before its configuration was sent")) return;
-        if (options_.verify) {
-            Report(i, FleetStage::kVerifying, 0);
-            const TransferResult verify =
-                VerifyRadio(Link(i), r.image, StageProgress(i, FleetStage::kVerifying), r.control);
-            if (EndedBy(i, verify, msg::kVerifyStopped)) return;
+        const WriteOptions write{.keepCalibration = !options_.copyCalibration,
+                                 .verify = options_.verify};
+        const WriteOutcome outcome = WriteDocument(
+            Link(i), r.image, write, backups_,
+            [this, i](WriteStage stage, int done, int total) {
+                Report(i, StageOf(stage), ProgressPercent(done, total));
+            },
+            r.control);
+        r.result.backupFile = outcome.backupPath;
+        r.result.partlyWritten = outcome.partlyWritten;
+        NoteBackup(i, BackupKind::kWrite, outcome.backupMessage);
+        if (outcome.stage == WriteStage::kCalibration && outcome.result.failed()) {
+            End(i, FleetStage::kFailed,
+                "its squelch calibration could not be read, so nothing was sent: " +
+                    OneLine(outcome.result.message));
+            return;
         }
+        if (EndedBy(i, outcome.result, "stopped before its configuration was sent")) return;
         End(i, FleetStage::kDone, {});
     }
 
-    const RadioImage& document_;
     const FleetRunOptions& options_;
     const FleetProgressCallback& progress_;
     const std::atomic<bool>& cancel_;
+    BackupSink backups_;
     std::deque<Radio> radios_;  // a radio's control cannot move
     std::mutex progressMutex_;
-    std::mutex backupMutex_;
 };
 
 }  // namespace
@@ -304,6 +277,35 @@ std::vector<FleetRadioResult> RunFleet(const RadioImage& document,
                                        const FleetProgressCallback& progress,
                                        const std::atomic<bool>& cancel) {
     return FleetRun(document, targets, options, progress, cancel).Run();
+}
+
+std::vector<WriteProblem> CheckFirstRadio(const RadioImage& document,
+                                          const std::vector<FleetTarget>& targets) {
+    RadioImage first = document;
+    if (!targets.empty()) ApplyPlannedIdentity(first, targets[0]);
+    return CheckBeforeWrite(first);
+}
+
+std::vector<std::string> UnshownNotes(const FleetRadioResult& result,
+                                      const std::set<std::string>& shown) {
+    std::vector<std::string> out;
+    for (const std::string& note : result.notes)
+        if (!shown.count(note)) out.push_back(note);
+    return out;
+}
+
+void MergeRetryResults(std::vector<FleetRadioResult>& results,
+                       const std::vector<FleetRadioResult>& retried) {
+    for (const FleetRadioResult& r : retried) {
+        bool replaced = false;
+        for (FleetRadioResult& old : results) {
+            if (old.target.port == r.target.port) {
+                old = r;
+                replaced = true;
+            }
+        }
+        if (!replaced) results.push_back(r);
+    }
 }
 
 std::string FleetResultText(const FleetRadioResult& result) {

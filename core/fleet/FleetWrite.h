@@ -12,9 +12,11 @@
 #include <atomic>
 #include <ctime>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "check/WriteCheck.h"
 #include "fleet/FleetPlan.h"
 #include "image/RadioImage.h"
 
@@ -39,10 +41,10 @@ const char* FleetStageText(FleetStage stage);
 
 struct FleetRunOptions {
     std::int32_t baudRate = 9600;
-    // Read each radio first and write back its own ID and name (a name
+    // The options the targets were planned with. Keeping identities, each
+    // radio is read first and written back with its own ID and name (a name
     // pattern, when given, still names it from its own ID).
-    bool keepIdentity = false;
-    std::string namePattern{};
+    FleetIdentityOptions identity{};
     bool verify = false;
     // Write the document's squelch calibration into every radio instead of
     // each radio's own (the user's deliberate choice).
@@ -91,6 +93,21 @@ std::vector<FleetRadioResult> RunFleet(const RadioImage& document,
                                        const FleetRunOptions& options,
                                        const FleetProgressCallback& progress,
                                        const std::atomic<bool>& cancel);
+
+// The check of what the first radio gets (the document with that radio's
+// identity): what the user is told once, before anything is sent.
+std::vector<WriteProblem> CheckFirstRadio(const RadioImage& document,
+                                          const std::vector<FleetTarget>& targets);
+
+// The notes of `result` the user has not been told yet: those not among
+// `shown` (such as the lines of CheckFirstRadio).
+std::vector<std::string> UnshownNotes(const FleetRadioResult& result,
+                                      const std::set<std::string>& shown);
+
+// A retry's results in place of the earlier results of the radios it ran
+// (the same port); a radio not run before is added at the end.
+void MergeRetryResults(std::vector<FleetRadioResult>& results,
+                       const std::vector<FleetRadioResult>& retried);
 
 // The result's words for a table or a log: "done", or the outcome and its
 // reason on one line ("failed: Communication error: no answer ...").

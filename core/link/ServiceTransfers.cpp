@@ -205,4 +205,11 @@ TransferResult WriteSquelch(const LinkSettings& link, const RadioImage& image) {
     return WriteSquelch(port, link, image);
 }
 
+void CopySquelchCalibration(const RadioImage& from, RadioImage& to) {
+    for (std::size_t i = 0; i < layout::kSquelchValuesSize; ++i)
+        to.SetU8(layout::kSquelchValues + i, from.U8(layout::kSquelchValues + i));
+    for (std::size_t i = 0; i < layout::kSquelchThresholdsSize; ++i)
+        to.SetU8(layout::kSquelchThresholds + i, from.U8(layout::kSquelchThresholds + i));
+}
+
 }  // namespace dpmr

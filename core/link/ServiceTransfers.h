@@ -26,4 +26,7 @@ TransferResult WriteAdjustment(const LinkSettings& link, const RadioImage& image
 TransferResult ReadSquelch(const LinkSettings& link, RadioImage& image);
 TransferResult WriteSquelch(const LinkSettings& link, const RadioImage& image);
 
+// Copies the squelch calibration (values and noise thresholds) from `from`.
+void CopySquelchCalibration(const RadioImage& from, RadioImage& to);
+
 }  // namespace dpmr

@@ -3,10 +3,8 @@
 
 #include <QMessageBox>
 #include <QStringList>
-#include <ctime>
 
 #include "app/CDocumentController.h"
-#include "backup/BackupStore.h"
 #include "channels/CProgramView.h"
 #include "check/WriteCheck.h"
 #include "fleet/CFleetWriteDlg.h"
@@ -14,6 +12,7 @@
 #include "form/QtText.h"
 #include "link/CPortSettingDlg.h"
 #include "link/CProgressDlg.h"
+#include "link/PortEntry.h"
 #include "link/PosixSerialPort.h"
 #include "service/AdjustParamDialog.h"
 #include "service/CServicePasswordDlg.h"
@@ -35,18 +34,17 @@ void CRadioCommands::Read() {
     // What the radio sends replaces the document, as New and Open do.
     if (!document_.MaybeSave()) return;
     CProgressDlg dialog(CProgressDlg::Direction::kRead, context_.image, Link(), context_.transfer,
-                        window_);
+                        context_.backupFolder, window_);
     dialog.exec();
     if (!dialog.Succeeded()) return;
-    // The copy is what the radio sent, before the checks touch it.
-    const dpmr::Status backup =
-        dpmr::BackupStore(context_.backupFolder)
-            .Save(context_.image, dpmr::BackupKind::kRead, std::time(nullptr));
-    document_.ReplaceDocument(context_.image, DocumentOrigin::kRadio);
-    if (backup)
+    // The dialog kept its backup of what the radio sent; the document takes
+    // the image here, on this thread, now that the worker has ended.
+    document_.ReplaceDocument(dialog.ReadImage(), DocumentOrigin::kRadio);
+    const QString backupFailure = dialog.BackupMessage();
+    if (backupFailure.isEmpty())
         emit StatusMessage("Read from the radio", 4000);
     else
-        emit StatusMessage("Read from the radio. " + ToQt(backup.message()), 30000);
+        emit StatusMessage("Read from the radio. " + backupFailure, 30000);
 }
 
 bool CRadioCommands::CheckBeforeWrite(QString& notice) {
@@ -75,21 +73,10 @@ void CRadioCommands::Write() {
     QString notice;
     if (!CheckBeforeWrite(notice)) return;
     CProgressDlg dialog(CProgressDlg::Direction::kWrite, context_.image, Link(), context_.transfer,
-                        window_);
+                        context_.backupFolder, window_);
     dialog.SetVerify(context_.settings.verifyAfterWrite);
     dialog.SetKeepCalibration(context_.settings.keepCalibration);
     if (!notice.isEmpty()) dialog.SetNotice("Note before writing:\n" + notice);
-    QString backupFailure;
-    std::string backup;
-    dialog.SetBeforeStart([&] {
-        const dpmr::Status s =
-            dpmr::BackupStore(context_.backupFolder)
-                .Save(context_.image, dpmr::BackupKind::kWrite, std::time(nullptr), &backup);
-        if (!s) {
-            backupFailure = ToQt(s.message());
-            emit StatusMessage(backupFailure, 0);
-        }
-    });
     dialog.exec();
     if (dialog.VerifyChecked() != context_.settings.verifyAfterWrite) {
         context_.settings.verifyAfterWrite = dialog.VerifyChecked();
@@ -99,13 +86,11 @@ void CRadioCommands::Write() {
         context_.settings.keepCalibration = dialog.KeepCalibrationChecked();
         dpmr::SaveKeepCalibration(context_.settings);
     }
+    // The dialog kept a backup of what it sent, marked as a failed write
+    // when the write did not end well.
+    const QString backupFailure = dialog.BackupMessage();
     if (!dialog.Succeeded()) {
-        // The copy kept before the first byte is not what the radio holds:
-        // File > Open Backup and `dpmrtool backups` show it as a failed write.
-        if (!backup.empty()) {
-            const dpmr::Status s = dpmr::BackupStore(context_.backupFolder).MarkFailed(backup);
-            if (!s) emit StatusMessage(ToQt(s.message()), 30000);
-        }
+        if (!backupFailure.isEmpty()) emit StatusMessage(backupFailure, 30000);
         return;
     }
     QString done = dialog.result().message.empty() ? QString("Written to the radio")
@@ -127,8 +112,7 @@ void CRadioCommands::FleetWrite() {
                         true,
                         {}});
     }
-    for (const CPortSettingDlg::PortEntry& e : CPortSettingDlg::SystemPorts())
-        dialog.AddPort({e.devicePath, e.label, e.available, e.reason});
+    for (const PortEntry& e : SystemPorts()) dialog.AddPort(e);
     if (!context_.settings.portName.empty()) {
         dialog.AddPort({ToQt(dpmr::DevicePathForPortName(context_.settings.portName)),
                         "the port of Read and Write",

@@ -43,7 +43,20 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
       force_(force) {
     setObjectName("fleetWriteDlg");
     setWindowTitle("Write to Several Radios");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Radios (one per port, all written at the same time):", this));
+    layout->addWidget(BuildPortTable(), 1);
+    layout->addLayout(BuildAddPortRow());
+    layout->addWidget(BuildIdentityBox(verify));
+    BuildResults();
+    layout->addWidget(message_);
+    layout->addWidget(summary_, 1);
+    layout->addLayout(BuildButtons());
+    resize(760, 720);
+    UpdateButtons();
+}
 
+QTableWidget* CFleetWriteDlg::BuildPortTable() {
     ports_ = new QTableWidget(0, 4, this);
     ports_->setObjectName("fleetPorts");
     ports_->setHorizontalHeaderLabels({"Port", "Description", "Progress", "Status"});
@@ -54,7 +67,10 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
     ports_->setColumnWidth(kPortCol, 150);
     ports_->setColumnWidth(kDescriptionCol, 170);
     ports_->setColumnWidth(kProgressCol, 110);
+    return ports_;
+}
 
+QHBoxLayout* CFleetWriteDlg::BuildAddPortRow() {
     addPath_ = new QLineEdit(this);
     addPath_->setObjectName("fleetAddPath");
     addPath_->setPlaceholderText("/dev/ttyUSB1 or a virtual radio's /dev/pts/N");
@@ -70,10 +86,13 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
         SetPortChecked(path, true);
         addPath_->clear();
     });
-    auto* addRow = new QHBoxLayout;
-    addRow->addWidget(addPath_, 1);
-    addRow->addWidget(add);
+    auto* row = new QHBoxLayout;
+    row->addWidget(addPath_, 1);
+    row->addWidget(add);
+    return row;
+}
 
+QGroupBox* CFleetWriteDlg::BuildIdentityBox(bool verify) {
     idFrom_ = new QLineEdit(this);
     idFrom_->setObjectName("fleetIdFrom");
     idFrom_->setMaxLength(7);
@@ -113,7 +132,10 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
     form->addRow(keepIdentity_);
     form->addRow(verify_);
     form->addRow(copyCalibration_);
+    return identity;
+}
 
+void CFleetWriteDlg::BuildResults() {
     message_ = new QLabel(this);
     message_->setObjectName("fleetMessage");
     message_->setWordWrap(true);
@@ -126,23 +148,21 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
     summary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     summary_->horizontalHeader()->setSectionResizeMode(kSumResult, QHeaderView::Stretch);
     summary_->hide();
+}
 
-    start_ = new QPushButton("Start", this);
-    start_->setObjectName("fleetStart");
+QHBoxLayout* CFleetWriteDlg::BuildButtons() {
+    const auto button = [this](const char* text, const char* name, void (CFleetWriteDlg::*slot)()) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(name);
+        connect(b, &QPushButton::clicked, this, slot);
+        return b;
+    };
+    start_ = button("Start", "fleetStart", &CFleetWriteDlg::OnStart);
     start_->setDefault(true);
-    retry_ = new QPushButton("Retry Failed", this);
-    retry_->setObjectName("fleetRetry");
-    saveLog_ = new QPushButton("Save Log...", this);
-    saveLog_->setObjectName("fleetSaveLog");
-    stop_ = new QPushButton("Stop", this);
-    stop_->setObjectName("fleetStop");
-    close_ = new QPushButton("Close", this);
-    close_->setObjectName("fleetClose");
-    connect(start_, &QPushButton::clicked, this, &CFleetWriteDlg::OnStart);
-    connect(retry_, &QPushButton::clicked, this, &CFleetWriteDlg::OnRetryFailed);
-    connect(saveLog_, &QPushButton::clicked, this, &CFleetWriteDlg::OnSaveLog);
-    connect(stop_, &QPushButton::clicked, this, &CFleetWriteDlg::OnStop);
-    connect(close_, &QPushButton::clicked, this, &CFleetWriteDlg::reject);
+    retry_ = button("Retry Failed", "fleetRetry", &CFleetWriteDlg::OnRetryFailed);
+    saveLog_ = button("Save Log...", "fleetSaveLog", &CFleetWriteDlg::OnSaveLog);
+    stop_ = button("Stop", "fleetStop", &CFleetWriteDlg::OnStop);
+    close_ = button("Close", "fleetClose", &CFleetWriteDlg::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(start_);
     buttons->addWidget(retry_);
@@ -150,17 +170,7 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
     buttons->addStretch(1);
     buttons->addWidget(stop_);
     buttons->addWidget(close_);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Radios (one per port, all written at the same time):", this));
-    layout->addWidget(ports_, 1);
-    layout->addLayout(addRow);
-    layout->addWidget(identity);
-    layout->addWidget(message_);
-    layout->addWidget(summary_, 1);
-    layout->addLayout(buttons);
-    resize(760, 720);
-    UpdateButtons();
+    return buttons;
 }
 
 CFleetWriteDlg::~CFleetWriteDlg() {
@@ -179,7 +189,7 @@ void CFleetWriteDlg::AddPort(const PortEntry& entry) {
                                    : Qt::ItemIsUserCheckable);
     port->setCheckState(Qt::Unchecked);
     ports_->setItem(row, kPortCol, port);
-    auto* description = new QTableWidgetItem(entry.description);
+    auto* description = new QTableWidgetItem(entry.label);
     description->setFlags(entry.available ? Qt::ItemIsEnabled : Qt::NoItemFlags);
     ports_->setItem(row, kDescriptionCol, description);
     auto* bar = new QProgressBar(ports_);
@@ -239,17 +249,21 @@ void CFleetWriteDlg::OnStart() {
         message_->setText("Nothing was sent: " + Q(s.message()) + ".");
         return;
     }
-    runOptions_ = {};
-    runOptions_.baudRate = baudRate_;
-    runOptions_.keepIdentity = identity.keepIdentity;
-    runOptions_.namePattern = identity.namePattern;
-    runOptions_.verify = verify_->isChecked();
-    runOptions_.copyCalibration = copyCalibration_->isChecked();
-    runOptions_.force = force_;
-    runOptions_.backupFolder = backupFolder_;
+    runOptions_ = {.baudRate = baudRate_,
+                   .identity = identity,
+                   .verify = verify_->isChecked(),
+                   .copyCalibration = copyCalibration_->isChecked(),
+                   .force = force_,
+                   .backupFolder = backupFolder_};
     results_.clear();
+    // What the first radio's check finds is said once, here; the radios'
+    // notes that repeat it are not.
+    shown_.clear();
+    for (const dpmr::WriteProblem& p : dpmr::CheckFirstRadio(document_, targets))
+        shown_.insert(dpmr::ProblemLine(p));
     QStringList said;
     for (const std::string& note : notes) said << Q(note);
+    for (const std::string& line : shown_) said << Q(line);
     message_->setText(said.join('\n'));
     targets_ = targets;
     rows_ = rows;
@@ -313,17 +327,7 @@ void CFleetWriteDlg::OnProgress(const dpmr::FleetProgress& p) {
 void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
     if (worker_.joinable()) worker_.join();
     running_ = false;
-    // A retry replaces the results of the radios it ran.
-    for (dpmr::FleetRadioResult& r : results) {
-        bool replaced = false;
-        for (dpmr::FleetRadioResult& old : results_) {
-            if (old.target.port == r.target.port) {
-                old = r;
-                replaced = true;
-            }
-        }
-        if (!replaced) results_.push_back(r);
-    }
+    dpmr::MergeRetryResults(results_, results);
     for (std::size_t i = 0; i < results.size() && i < runRows_.size(); ++i) {
         const dpmr::FleetRadioResult& r = results[i];
         QTableWidgetItem* status = ports_->item(runRows_[i], kStatusCol);
@@ -337,8 +341,8 @@ void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
     if (!message_->text().isEmpty()) lines << message_->text();
     lines << QString("%1 of %2 radios written.").arg(done).arg(results_.size());
     for (const dpmr::FleetRadioResult& r : results)
-        for (const std::string& note : r.notes)
-            if (note.rfind("warning: ", 0) != 0) lines << Q(r.target.port + ": " + note);
+        for (const std::string& note : dpmr::UnshownNotes(r, shown_))
+            lines << Q(r.target.port + ": " + note);
     const std::vector<std::string> partly = dpmr::PartlyWrittenPorts(results_);
     if (!partly.empty()) {
         QStringList names;

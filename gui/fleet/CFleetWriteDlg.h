@@ -13,14 +13,18 @@
 
 #include <QDialog>
 #include <atomic>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "fleet/FleetWrite.h"
 #include "image/RadioImage.h"
+#include "link/PortEntry.h"
 
 class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -30,13 +34,6 @@ class QTableWidget;
 class CFleetWriteDlg : public QDialog {
     Q_OBJECT
   public:
-    struct PortEntry {
-        QString devicePath;
-        QString description;
-        bool available = true;
-        QString reason;  // why it cannot be used
-    };
-
     // `document` is what is written (the table already stored into it).
     // `force`: the user agreed to write a document with errors.
     CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t baudRate,
@@ -85,6 +82,12 @@ class CFleetWriteDlg : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The parts of the dialog, made once by the constructor.
+    QTableWidget* BuildPortTable();
+    QHBoxLayout* BuildAddPortRow();
+    QGroupBox* BuildIdentityBox(bool verify);
+    void BuildResults();
+    QHBoxLayout* BuildButtons();
     // Runs `targets` (rows of the port table) on the worker.
     void Run(std::vector<dpmr::FleetTarget> targets, std::vector<int> rows);
     void OnProgress(const dpmr::FleetProgress& progress);
@@ -106,6 +109,8 @@ class CFleetWriteDlg : public QDialog {
     std::vector<dpmr::FleetTarget> targets_;
     std::vector<int> rows_;
     std::vector<int> runRows_;  // the rows of the run in progress
+    // The lines said when the run started (the first radio's check).
+    std::set<std::string> shown_;
     std::vector<dpmr::FleetRadioResult> results_;
     std::thread worker_;
     std::atomic<bool> cancel_{false};

@@ -2,18 +2,13 @@
 #include "link/CPortSettingDlg.h"
 
 #include <QDialogButtonBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSerialPortInfo>
 #include <QVBoxLayout>
-#include <map>
 
 #include "link/ModemManagerCheck.h"
-#include "link/PortProbe.h"
 #include "link/PosixSerialPort.h"
 
 namespace {
@@ -22,47 +17,7 @@ constexpr const char* kDemoLabel = "Virtual radio (demo)";
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDemoRole = Qt::UserRole + 1;
 
-// /dev/serial/by-id names, keyed by the device they point at.
-std::map<QString, QString> ByIdNames() {
-    std::map<QString, QString> names;
-    const QDir dir("/dev/serial/by-id");
-    for (const QFileInfo& link :
-         dir.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot))
-        names[link.canonicalFilePath()] = link.fileName();
-    return names;
-}
-
-QString Canonical(const QString& path) {
-    const QString c = QFileInfo(path).canonicalFilePath();
-    return c.isEmpty() ? path : c;
-}
-
 }  // namespace
-
-std::vector<CPortSettingDlg::PortEntry> CPortSettingDlg::SystemPorts() {
-    std::vector<PortEntry> entries;
-    const auto byId = ByIdNames();
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString path = info.systemLocation();
-        const QString name = info.portName();
-        if (!name.startsWith("ttyS") && !name.startsWith("ttyUSB") && !name.startsWith("ttyACM"))
-            continue;
-        PortEntry e;
-        e.devicePath = path;
-        QStringList parts{path};
-        QString description = info.description();
-        if (!info.manufacturer().isEmpty() && !description.contains(info.manufacturer()))
-            description = info.manufacturer() + " " + description;
-        if (!description.trimmed().isEmpty()) parts << description.trimmed();
-        if (auto it = byId.find(Canonical(path)); it != byId.end()) parts << it->second;
-        e.label = parts.join("  —  ");
-        const dpmr::PortProbeResult probe = dpmr::ProbeSerialPort(path.toStdString());
-        e.available = probe.available;
-        e.reason = QString::fromStdString(probe.reason);
-        entries.push_back(e);
-    }
-    return entries;
-}
 
 CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName,
                                  std::function<std::string()> startDemoRadio, QWidget* parent)
@@ -156,11 +111,12 @@ void CPortSettingDlg::SelectCurrent() {
     list_->setCurrentItem(nullptr);
     if (current.isEmpty()) return;
     const QString device =
-        Canonical(QString::fromStdString(dpmr::DevicePathForPortName(portName_)));
+        CanonicalDevicePath(QString::fromStdString(dpmr::DevicePathForPortName(portName_)));
     for (int i = 0; i < list_->count(); ++i) {
         QListWidgetItem* item = list_->item(i);
         const QString path = item->data(kPathRole).toString();
-        if (!path.isEmpty() && Canonical(path) == device && (item->flags() & Qt::ItemIsEnabled)) {
+        if (!path.isEmpty() && CanonicalDevicePath(path) == device &&
+            (item->flags() & Qt::ItemIsEnabled)) {
             list_->setCurrentItem(item);
             return;
         }

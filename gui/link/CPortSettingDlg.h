@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "link/PortEntry.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -19,23 +21,12 @@ class QListWidgetItem;
 class CPortSettingDlg : public QDialog {
     Q_OBJECT
   public:
-    struct PortEntry {
-        QString devicePath;  // what is stored as the port name
-        QString label;       // shown in the list
-        bool available = true;
-        QString reason;  // why it cannot be chosen
-    };
-
     // `portName` is read when the dialog opens and written on OK.
     // `demoPortName` is the virtual radio's device path while it runs (empty
     // otherwise); `startDemoRadio` starts it on demand and returns its device
     // path (empty when it cannot be started).
     CPortSettingDlg(std::string& portName, std::string demoPortName,
                     std::function<std::string()> startDemoRadio, QWidget* parent = nullptr);
-
-    // The serial devices of this computer: ttyS*, ttyUSB*, ttyACM*, with what
-    // the system says about them. Exposed for tests and for the list.
-    static std::vector<PortEntry> SystemPorts();
 
     QListWidget* portList() const { return list_; }
     QLineEdit* pathEdit() const { return path_; }

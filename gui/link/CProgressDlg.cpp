@@ -9,16 +9,15 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "fleet/FleetPlan.h"
-#include "link/ServiceTransfers.h"
-
-CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::LinkSettings link,
-                           dpmr::TransferControl& control, QWidget* parent)
+CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document,
+                           dpmr::LinkSettings link, dpmr::TransferControl& control,
+                           std::string backupFolder, QWidget* parent)
     : QDialog(parent),
       direction_(direction),
-      image_(image),
+      document_(document),
       link_(std::move(link)),
-      control_(control) {
+      control_(control),
+      backups_(std::move(backupFolder)) {
     setWindowTitle(direction == Direction::kRead ? "Read data" : "Write data");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -66,7 +65,7 @@ CProgressDlg::CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::L
 }
 
 CProgressDlg::~CProgressDlg() {
-    // Never leave a worker behind that still writes into the image.
+    // Never leave a worker behind that still talks to the radio.
     control_.cancelRequested = true;
     if (worker_.joinable()) worker_.join();
 }
@@ -99,7 +98,7 @@ void CProgressDlg::OnStart() {
     start_->setEnabled(false);
     if (verify_) verify_->setEnabled(false);
     if (keepCalibration_) keepCalibration_->setEnabled(false);
-    if (beforeStart_) beforeStart_();
+    staging_ = document_;
     // Mark the transfer busy before the worker starts, so that "Exit" pressed
     // right away is taken as a stop request, not as closing the dialog; an
     // earlier request (from a dialog closed before it started) is forgotten.
@@ -108,36 +107,40 @@ void CProgressDlg::OnStart() {
     // The dialog outlives the worker (its destructor joins it), and calls
     // queued to a dialog that is gone are dropped by Qt, so `this` is a safe
     // receiver for the worker's reports.
-    auto progress = [this](int done, int total) {
-        QMetaObject::invokeMethod(
-            this, [this, done, total] { OnProgress(done, total); }, Qt::QueuedConnection);
+    const auto onUi = [this](auto call) {
+        QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
     };
-    const bool verify = VerifyChecked();
+    const dpmr::WriteOptions options{.keepCalibration = KeepCalibrationChecked(),
+                                     .verify = VerifyChecked()};
     hint_->setText("Connecting to the radio...");
-    const bool keepCalibration = KeepCalibrationChecked();
-    worker_ = std::thread([this, progress, verify, keepCalibration] {
-        // With the radio's calibration kept, what is sent is a copy of the
-        // image holding it; the document itself stays as it is.
-        dpmr::RadioImage sent = image_;
-        dpmr::TransferResult result = dpmr::TransferResult::Success();
-        if (keepCalibration) {
-            dpmr::RadioImage radio = image_;
-            result = dpmr::ReadSquelch(link_, radio);
-            if (result.succeeded()) dpmr::CopySquelchCalibration(radio, sent);
-        }
-        if (result.succeeded()) {
-            result = direction_ == Direction::kRead
-                         ? dpmr::ReadFromRadio(link_, image_, progress, control_)
-                         : dpmr::WriteToRadio(link_, sent, progress, control_);
-        }
-        if (verify && result.succeeded()) {
-            QMetaObject::invokeMethod(
-                this, [this] { OnVerifying(); }, Qt::QueuedConnection);
-            result = dpmr::VerifyRadio(link_, sent, progress, control_);
+    worker_ = std::thread([this, onUi, options] {
+        dpmr::TransferResult result;
+        std::string backupMessage;
+        if (direction_ == Direction::kRead) {
+            const dpmr::ReadOutcome read = dpmr::ReadDocument(
+                link_, staging_, backups_,
+                [&onUi, this](int done, int total) {
+                    onUi([this, done, total] { OnProgress(done, total); });
+                },
+                control_);
+            result = read.result;
+            backupMessage = read.backupMessage;
+        } else {
+            // A stage's start: the read-back says so; the others keep the line.
+            const dpmr::WriteOutcome written = dpmr::WriteDocument(
+                link_, staging_, options, backups_,
+                [&onUi, this](dpmr::WriteStage stage, int done, int total) {
+                    if (stage == dpmr::WriteStage::kVerifying && done == 0)
+                        onUi([this] { OnVerifying(); });
+                    else if (done > 0)
+                        onUi([this, done, total] { OnProgress(done, total); });
+                },
+                control_);
+            result = written.result;
+            backupMessage = written.backupMessage;
         }
         control_.busy = false;
-        QMetaObject::invokeMethod(
-            this, [this, result] { OnFinished(result); }, Qt::QueuedConnection);
+        onUi([this, result, backupMessage] { OnFinished(result, backupMessage); });
     });
 }
 
@@ -177,10 +180,11 @@ QString CProgressDlg::ResultText() const {
     return write ? "Stopped." : "Stopped: the document is as it was.";
 }
 
-void CProgressDlg::OnFinished(dpmr::TransferResult result) {
+void CProgressDlg::OnFinished(dpmr::TransferResult result, std::string backupMessage) {
     if (worker_.joinable()) worker_.join();
     running_ = false;
     result_ = std::move(result);
+    backupMessage_ = QString::fromStdString(backupMessage);
     succeeded_ = result_.succeeded();
     // The dialog stays open with the result (success, or the failure and its
     // reason) until the user closes it.

@@ -6,15 +6,19 @@
 // the dialog stays open with the result ("Written and verified", "Written",
 // "Read from the radio", or the failure with its reason) until "Close". The
 // Write dialog can read the radio back after a successful write and compare
-// ("Verify after writing"); a difference is a failure like any other.
+// ("Verify after writing"); a difference is a failure like any other. The
+// transfer itself, with its backups, is the core's (ReadDocument,
+// WriteDocument); the dialog adds the thread and the progress. The document
+// is never written by the dialog: a Read lands in the dialog's own image,
+// which the caller takes once the dialog has closed.
 #pragma once
 
 #include <QDialog>
-#include <functional>
+#include <string>
 #include <thread>
 
 #include "image/RadioImage.h"
-#include "link/ProgramTransfer.h"
+#include "link/WriteSequence.h"
 
 class QCheckBox;
 class QLabel;
@@ -26,16 +30,24 @@ class CProgressDlg : public QDialog {
   public:
     enum class Direction { kRead, kWrite };
 
-    // Read replaces the image's transferred ranges only when the whole read
-    // succeeded; Write sends the image as it is.
-    CProgressDlg(Direction direction, dpmr::RadioImage& image, dpmr::LinkSettings link,
-                 dpmr::TransferControl& control, QWidget* parent = nullptr);
+    // Read starts from a copy of `document` taken at "Start" and replaces its
+    // transferred ranges only when the whole read succeeded; Write sends that
+    // copy. Backups go to `backupFolder` (empty: none, which the dialog's
+    // BackupMessage() then says).
+    CProgressDlg(Direction direction, const dpmr::RadioImage& document, dpmr::LinkSettings link,
+                 dpmr::TransferControl& control, std::string backupFolder,
+                 QWidget* parent = nullptr);
     ~CProgressDlg() override;
 
     bool Succeeded() const { return succeeded_; }
     // Whether the transfer has ended (the result is shown).
     bool Ended() const { return started_ && !running_; }
     const dpmr::TransferResult& result() const { return result_; }
+    // Read: what the radio sent, once the transfer has succeeded.
+    const dpmr::RadioImage& ReadImage() const { return staging_; }
+    // Why no backup was kept (or a failed Write's could not be marked as
+    // such); empty when all went well.
+    QString BackupMessage() const { return backupMessage_; }
 
     // Write only: the "Verify after writing" box and its state.
     void SetVerify(bool on);
@@ -44,9 +56,6 @@ class CProgressDlg : public QDialog {
     // read first and written back unchanged instead of the image's.
     void SetKeepCalibration(bool on);
     bool KeepCalibrationChecked() const;
-    // Runs on the user-interface thread when "Start" starts the transfer,
-    // before the first byte is sent (Write keeps its backup there).
-    void SetBeforeStart(std::function<void()> hook) { beforeStart_ = std::move(hook); }
     // Words shown above the bar (the problems found before a Write); none
     // when empty.
     void SetNotice(const QString& text);
@@ -72,20 +81,23 @@ class CProgressDlg : public QDialog {
   private:
     void OnProgress(int blocksDone, int totalBlocks);
     void OnVerifying();
-    void OnFinished(dpmr::TransferResult result);
+    void OnFinished(dpmr::TransferResult result, std::string backupMessage);
     QString ResultText() const;
 
     Direction direction_;
-    dpmr::RadioImage& image_;
+    const dpmr::RadioImage& document_;
+    // The worker's image: what is sent, or where a Read lands.
+    dpmr::RadioImage staging_;
     dpmr::LinkSettings link_;
     dpmr::TransferControl& control_;
+    dpmr::BackupSink backups_;
     std::thread worker_;
     bool started_ = false;
     bool running_ = false;
     bool succeeded_ = false;
     bool verifying_ = false;
     dpmr::TransferResult result_;
-    std::function<void()> beforeStart_;
+    QString backupMessage_;
     QLabel* hint_ = nullptr;
     QLabel* notice_ = nullptr;
     QCheckBox* verify_ = nullptr;

@@ -1,8 +1,9 @@
 // Safe programming in the main window, driven through its real widgets
 // offscreen against the virtual radio on a pseudo-terminal: undo and redo
 // across table edits, the band, a dialog and a Read with the modified mark
-// following; the check before a Write; "Verify after writing"; the backups
-// of Read and Write and File > Open Backup.
+// following; the check before a Write; the Write dialog's "Verify after
+// writing" and "Keep the radio's squelch calibration"; the backups of Read
+// and Write and File > Open Backup.
 #include <QProgressBar>
 #include <QStatusBar>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include "codec/FrequencyCodec.h"
 #include "image/ChannelRecord.h"
 #include "image/Document.h"
+#include "image/ImageLayout.h"
 #include "link/SampleCodeplug.h"
 #include "link/VirtualRadio.h"
 
@@ -198,20 +200,27 @@ class SafeProgrammingTest : public QObject {
         QCOMPARE(radio_->Memory().Bcd4(0x0104), 44610000u);
     }
 
-    // The box is remembered in Program.ini; a radio that keeps a byte
-    // wrongly fails the write naming the setting, and the dialog stays open
-    // with that result until Close; a good one says so. The backup of the
-    // failed write is marked as such.
-    void verifyAfterWritingIsRememberedAndFindsAWrongByte() {
+    // The Write dialog's two boxes, off at first and remembered in
+    // Program.ini. Both ticked: a radio that keeps a byte wrongly fails the
+    // write naming the setting, the line says which block the transfer is
+    // at, the dialog stays open with the result until Close; a good radio
+    // gets its own calibration back, the newest backup is what it received
+    // and the document stays as it is.
+    void writeDialogVerifiesAndKeepsTheRadiosCalibration() {
+        dpmr::RadioImage memory = radio_->Memory();
+        memory.SetU8(dpmr::layout::kSquelchValues, 77);
+        radio_->SetMemory(memory);
         w_->context.image.SetText(0x3F88, 8, "Unit 1");
+        w_->context.image.SetU8(dpmr::layout::kSquelchValues, 11);
         radio_->SetFaults({.corruptByteAt = 0x0308});  // TOT
         QString result;
         QStringList doing;
         StartNextTransfer(
             [&doing](CProgressDlg* dialog) {
-                QVERIFY(!dialog->verifyBox()->isChecked());  // off at first
-                QCOMPARE(dialog->verifyBox()->text(), QString("Verify after writing"));
+                QVERIFY(!dialog->verifyBox()->isChecked());
+                QVERIFY(!dialog->keepCalibrationBox()->isChecked());
                 dialog->verifyBox()->setChecked(true);
+                dialog->keepCalibrationBox()->setChecked(true);
                 QObject::connect(dialog->progressBar(), &QProgressBar::valueChanged, dialog,
                                  [&doing, dialog] { doing << dialog->hintLabel()->text(); });
             },
@@ -223,66 +232,61 @@ class SafeProgrammingTest : public QObject {
         w_->Action(ActionId::kWrite)->trigger();
         QCOMPARE(result, QString("Verify failed\nthe radio holds other values for option.tot.\n"
                                  "Write again before using the radio."));
-        // While it runs, the line says which block it is at.
-        QVERIFY2(doing.contains("Writing block 0x1200...") &&
-                     doing.contains("Verifying block 0x1200..."),
+        QVERIFY2(doing.at(0) == "Connecting to the radio..." &&
+                     doing.contains("Writing block 0x1200...") &&
+                     doing.contains("Verifying block 0x0120..."),
                  qPrintable(doing.join('|')));
-        QCOMPARE(Backups().at(0).kind, dpmr::BackupKind::kFailedWrite);
-        QCOMPARE(
-            dpmr::CIniFile(w_->dir.File("Program.ini")).GetString("Setup", "VerifyAfterWrite", ""),
-            std::string("1"));
+        dpmr::CIniFile ini(w_->dir.File("Program.ini"));
+        QCOMPARE(ini.GetString("Setup", "VerifyAfterWrite", "") +
+                     ini.GetString("Setup", "KeepCalibration", ""),
+                 std::string("11"));
 
         radio_->SetFaults({});
         bool checked = false;
         StartNextTransfer(
-            [&checked](CProgressDlg* dialog) { checked = dialog->verifyBox()->isChecked(); },
+            [&checked](CProgressDlg* dialog) {
+                checked =
+                    dialog->verifyBox()->isChecked() && dialog->keepCalibrationBox()->isChecked();
+            },
             [&result](CProgressDlg* dialog) { result = dialog->hintLabel()->text(); });
         w_->Action(ActionId::kWrite)->trigger();
         QVERIFY(checked);
         QCOMPARE(result, QString("Written and verified"));
         QCOMPARE(w_->frame->statusBar()->currentMessage(), QString("Write verified"));
-        QCOMPARE(Backups().at(0).kind, dpmr::BackupKind::kWrite);
-
-        // A write that never reached the radio is kept as a failed write.
-        w_->context.settings.portName = w_->dir.File("no-such-port");
-        StartNextTransfer(
-            {}, [&result](CProgressDlg* dialog) { result = dialog->hintLabel()->text(); });
-        w_->Action(ActionId::kWrite)->trigger();
-        QVERIFY(result.startsWith("Cound not open the port.\n"));
-        const std::vector<dpmr::BackupEntry> backups = Backups();
-        QCOMPARE(backups.size(), std::size_t{3});
-        QCOMPARE(backups[0].kind, dpmr::BackupKind::kFailedWrite);
-        QVERIFY(backups[0].fileName.ends_with("_write-failed.dat") ||
-                backups[0].fileName.ends_with("_write-failed-2.dat"));
+        QCOMPARE(radio_->Memory().U8(dpmr::layout::kSquelchValues), std::uint8_t{77});
+        QCOMPARE(w_->context.image.U8(dpmr::layout::kSquelchValues), std::uint8_t{11});
+        dpmr::RadioImage kept;
+        QVERIFY(dpmr::LoadImageFile(Backups().at(0).path, kept).ok());
+        QVERIFY(dpmr::DifferingAddresses(kept, radio_->Memory()).empty());
     }
 
-    // Read and Write keep their copies; a copy that cannot be kept is said
-    // in the status bar and the transfer goes on. Open Backup offers the
-    // folder and opens the copy as a new document.
+    // Read keeps its copy (Write's: above); a copy that cannot be kept is
+    // said in the status bar and the transfer goes on. Open Backup offers
+    // the folder and opens the copy as a new document.
     void backupsOfReadAndWriteAndOpenBackup() {
         StartNextTransfer();
         w_->Action(ActionId::kRead)->trigger();
         const std::string readName = w_->context.image.Text(0x3F88, 8);
         w_->context.image.SetText(0x3F88, 8, "Unit 2");
-        Write();
         const std::vector<dpmr::BackupEntry> backups = Backups();
-        QCOMPARE(backups.size(), std::size_t{2});
-        QCOMPARE(backups[0].kind, dpmr::BackupKind::kWrite);
-        QCOMPARE(backups[1].kind, dpmr::BackupKind::kRead);
-        dpmr::RadioImage written;
-        QVERIFY(dpmr::LoadImageFile(backups[0].path, written).ok());
-        QVERIFY(written == w_->context.image);
+        QCOMPARE(backups.at(0).kind, dpmr::BackupKind::kRead);
 
         ClickOnNextMessageBox(QMessageBox::Discard);
-        w_->nextFile = QString::fromStdString(backups[1].path);
+        w_->nextFile = QString::fromStdString(backups[0].path);
         w_->Action(ActionId::kOpenBackup)->trigger();
         QCOMPARE(w_->offeredFolder, QString::fromStdString(w_->context.backupFolder));
         QVERIFY(w_->frame->controller().session().path().empty() && !Modified());
         QCOMPARE(w_->context.image.Text(0x3F88, 8), readName);
         QVERIFY(!w_->Action(ActionId::kUndo)->isEnabled());
 
-        // A file where the folder belongs: the Read goes on and says so.
+        // A file where the folder belongs: a Write says so, a Read goes on
+        // and says so.
         w_->context.backupFolder = w_->dir.File("Program.ini/backups");
+        w_->context.settings.portName = w_->dir.File("no-port");
+        Write();
+        QVERIFY(w_->frame->statusBar()->currentMessage().startsWith(
+            "No backup of the write was kept: cannot make the folder"));
+        w_->context.settings.portName = radio_->DevicePath();
         radio_->SetMemory(dpmr::RadioImage());  // an erased radio
         StartNextTransfer();
         w_->Action(ActionId::kRead)->trigger();

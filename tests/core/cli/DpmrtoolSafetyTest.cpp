@@ -1,7 +1,7 @@
 // dpmrtool's safety net, run as the built program against the virtual radio:
-// the backups of read and write (kept before the first byte is sent, never in
-// the way of a transfer), `backups`, `write --verify` with a radio that keeps
-// a byte wrongly, a write refused for errors unless --force, and `check`.
+// the backups of read and write (what the sequence keeps is WriteSequenceTest's;
+// here that the commands keep and list them), `backups`, `write --verify` and
+// --keep-calibration, a write refused for errors unless --force, and `check`.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -16,6 +16,7 @@
 #include "form/DtmfSymbols.h"
 #include "image/ChannelRecord.h"
 #include "image/Document.h"
+#include "image/ImageLayout.h"
 #include "support/TempDir.h"
 #include "support/ToolProcess.h"
 
@@ -57,64 +58,23 @@ class DpmrtoolSafety : public ::testing::Test {
 };
 
 TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
-    radio_->SetMemory(Codeplug("Unit 7"));
+    RadioImage memory = Codeplug("Unit 7");
+    memory.SetU8(layout::kSquelchValues, 77);  // the radio's own calibration
+    radio_->SetMemory(memory);
     ASSERT_EQ(Tool({"read", "--port", port_, "-o", out_}), 0) << Err();
     std::vector<BackupEntry> backups = Backups();
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_EQ(backups[0].kind, BackupKind::kRead);
     EXPECT_EQ(FileText(backups[0].path), FileText(out_));
 
-    // A write keeps its copy before the first byte goes out: even when the
-    // port cannot be opened; such a write is listed as failed, a good one
-    // as a write. Bytes of the name that would upset a terminal are listed
-    // as "?".
+    // A write to a radio from a shell that keeps a byte wrongly, as the
+    // README shows it (the address in hex), fails its verify naming the
+    // setting, status 1, and is listed as failed; a good one as a write:
+    // what the radio got, its own calibration kept. Bytes of the name that
+    // would upset a terminal are listed as "?".
     RadioImage sent = Codeplug("U ~\x1F\x7F\x80");
     sent.FillFF(0x388, 7);  // no radio ID
     ASSERT_TRUE(SaveImageFile(file_, sent).ok());
-    EXPECT_EQ(Tool({"write", "--port", dir_.File("no-port"), file_}), 1);
-    backups = Backups();
-    ASSERT_EQ(backups.size(), 2u);
-    EXPECT_EQ(backups[0].kind, BackupKind::kFailedWrite);
-    EXPECT_EQ(FileText(backups[0].path), Bytes(sent));
-    ASSERT_EQ(Tool({"write", "--port", port_, file_}), 0) << Err();
-    backups = Backups();
-    ASSERT_EQ(backups.size(), 3u);
-    EXPECT_EQ(backups[0].kind, BackupKind::kWrite);
-
-    ASSERT_EQ(Tool({"backups"}), 0) << Err();
-    EXPECT_EQ(Out(), backups[0].time + "  write         U ~???             " + backups[0].path +
-                         "\n" + backups[1].time + "  write-failed  U ~???             " +
-                         backups[1].path + "\n" + backups[2].time +
-                         "  read          Unit 7    1234567  " + backups[2].path + "\n");
-}
-
-// A backup that cannot be kept (here: a file where its folder belongs) is
-// reported and the transfer goes on.
-TEST_F(DpmrtoolSafety, ABackupThatCannotBeKeptNeverStopsTheTransfer) {
-    fs::create_directories(dir_.File("state"));
-    std::ofstream(dir_.File("state/dpmrcps")) << "in the way";
-    radio_->SetMemory(Codeplug("Unit 7"));
-    ASSERT_EQ(Tool({"read", "--port", port_, "-o", out_}), 0);
-    EXPECT_EQ(Err(), "dpmrtool: No backup of the read was kept: cannot make the folder \"" +
-                         dir_.File("state/dpmrcps/backups") + "\": Not a directory.\n");
-    RadioImage got;
-    ASSERT_TRUE(LoadImageFile(out_, got).ok());
-    EXPECT_EQ(got.Text(0x3F88, 8), "Unit 7");
-}
-
-TEST_F(DpmrtoolSafety, WriteVerifyMatchesOrNamesTheSettingKeptWrongly) {
-    ASSERT_TRUE(SaveImageFile(file_, Codeplug("Unit 7")).ok());
-    ASSERT_EQ(Tool({"write", "--verify", "--port", port_, file_}), 0) << Err();
-    EXPECT_EQ(Out(), "Write verified\n");
-
-    radio_->SetFaults({.corruptByteAt = 0x0105});
-    EXPECT_EQ(Tool({"write", "--port", port_, "--verify", file_}), 1);
-    EXPECT_EQ(Out(), "");
-    EXPECT_EQ(
-        Err(),
-        "Verify failed\nthe radio holds other values for channel 1 Tx freq (MHz).\nWrite again "
-        "before using the radio.\n");
-    // The same radio from a shell, as the README shows it, the address in hex.
     TempDir simDir;
     ToolProcess sim({"sim", "--corrupt-byte", "0x0105"}, simDir.path());
     std::string port;
@@ -124,9 +84,29 @@ TEST_F(DpmrtoolSafety, WriteVerifyMatchesOrNamesTheSettingKeptWrongly) {
     }));
     port.pop_back();
     EXPECT_EQ(Tool({"write", "--port", port, "--verify", file_}), 1);
-    EXPECT_NE(Err().find("other values for channel 1 Tx freq (MHz)"), std::string::npos) << Err();
+    EXPECT_EQ(Out(), "");
+    EXPECT_EQ(Err(),
+              "Verify failed\nthe radio holds other values for channel 1 Tx freq (MHz).\nWrite "
+              "again before using the radio.\n");
     ::kill(sim.pid, SIGTERM);
     EXPECT_EQ(sim.Wait(), 0);
+    ASSERT_EQ(Tool({"write", "--keep-calibration", "--verify", "--port", port_, file_}), 0)
+        << Err();
+    EXPECT_EQ(Out(), "Write verified\n");
+    backups = Backups();
+    ASSERT_EQ(backups.size(), 3u);
+    EXPECT_EQ(backups[0].kind, BackupKind::kWrite);
+    EXPECT_EQ(backups[1].kind, BackupKind::kFailedWrite);
+    RadioImage kept;
+    ASSERT_TRUE(LoadImageFile(backups[0].path, kept).ok());
+    EXPECT_EQ(kept.U8(layout::kSquelchValues), 77);
+    EXPECT_TRUE(DifferingAddresses(kept, radio_->Memory()).empty());
+
+    ASSERT_EQ(Tool({"backups"}), 0) << Err();
+    EXPECT_EQ(Out(), backups[0].time + "  write         U ~???             " + backups[0].path +
+                         "\n" + backups[1].time + "  write-failed  U ~???             " +
+                         backups[1].path + "\n" + backups[2].time +
+                         "  read          Unit 7    1234567  " + backups[2].path + "\n");
 }
 
 TEST_F(DpmrtoolSafety, WriteRefusesErrorsUnlessForcedAndShowsWarnings) {
@@ -180,6 +160,8 @@ TEST_F(DpmrtoolSafety, CheckListsProblemsWithItsExitStatus) {
     EXPECT_EQ(Out(), "No problems found.\n");
 }
 
+// A file where the backup folder belongs: `backups` says so, and a read
+// says that it kept no backup and goes on.
 TEST_F(DpmrtoolSafety, BackupsWithNoneOrAnUnreadableFolder) {
     EXPECT_EQ(Tool({"backups"}), 0);
     EXPECT_EQ(Err(), "No backups in " + folder_ + "\n");
@@ -188,6 +170,11 @@ TEST_F(DpmrtoolSafety, BackupsWithNoneOrAnUnreadableFolder) {
     EXPECT_EQ(Tool({"backups"}), 2);
     EXPECT_EQ(Err(),
               "dpmrtool: Cannot read the backup folder \"" + folder_ + "\": Not a directory.\n");
+    radio_->SetMemory(Codeplug("Unit 7"));
+    ASSERT_EQ(Tool({"read", "--port", port_, "-o", out_}), 0);
+    EXPECT_EQ(Err(), "dpmrtool: No backup of the read was kept: \"" +
+                         dir_.File("state/dpmrcps/backups") + "\" is not a folder.\n");
+    EXPECT_EQ(FileText(out_).size(), RadioImage::kSize);
 }
 
 }  // namespace

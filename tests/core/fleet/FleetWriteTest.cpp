@@ -1,7 +1,8 @@
 // The fleet write: the identities planned before anything is sent (refused
 // IDs, name patterns), then real parallel writes against virtual radios on
 // pseudo-terminals: every radio's image, its calibration kept, one failing
-// radio among good ones, a stop, identities kept with a repeated ID, the log.
+// radio among good ones, identities kept with a repeated ID, the log. (A
+// stop: DpmrtoolFleetTest and FleetWriteDlgTest.)
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -30,51 +31,20 @@ struct PlanCase {
 
 TEST(FleetPlan, IdsAndNamesOrTheRefusalBeforeAnythingIsSent) {
     using O = FleetIdentityOptions;
+    // clang-format off
     const PlanCase cases[] = {
-        {"ids and numbered names",
-         4,
-         O{1000001, 1, "Unit {n}", false},
-         {"1000001", "1000002", "1000003", "1000004"},
-         {"Unit 1", "Unit 2", "Unit 3", "Unit 4"},
-         nullptr},
-        {"step and last digits",
-         3,
-         O{123, 10, "R{id:4}", false},
-         {"0000123", "0000133", "0000143"},
-         {"R0123", "R0133", "R0143"},
-         nullptr},
+        {"ids and numbered names", 4, O{1000001, 1, "Unit {n}", false},
+         {"1000001", "1000002", "1000003", "1000004"}, {"Unit 1", "Unit 2", "Unit 3", "Unit 4"}, nullptr},
+        {"step and last digits", 3, O{123, 10, "R{id:4}", false},
+         {"0000123", "0000133", "0000143"}, {"R0123", "R0133", "R0143"}, nullptr},
         {"braces", 1, O{8999999, 1, "{{{id:6}}}", false}, {"8999999"}, {"{999999}"}, nullptr},
-        {"negative step",
-         2,
-         O{5000002, -1, "", false},
-         {"5000002", "5000001"},
-         {"-", "-"},
-         nullptr},
-        {"one radio keeps the document's id",
-         1,
-         O{std::nullopt, 1, "Base", false},
-         {""},
-         {"Base"},
-         nullptr},
-        {"the rule refuses a round million",
-         3,
-         O{1999999, 1, "", false},
-         {},
-         {},
+        {"negative step", 2, O{5000002, -1, "", false}, {"5000002", "5000001"}, {"-", "-"}, nullptr},
+        {"one radio keeps the document's id", 1, O{std::nullopt, 1, "Base", false}, {""}, {"Base"}, nullptr},
+        {"the rule refuses a round million", 3, O{1999999, 1, "", false}, {}, {},
          "would get the ID 2000000, which the radio does not take"},
-        {"above 9000000",
-         2,
-         O{8999999, 2, "", false},
-         {},
-         {},
-         "radio 2 (p2) would get the ID 9000001"},
+        {"above 9000000", 2, O{8999999, 2, "", false}, {}, {}, "radio 2 (p2) would get the ID 9000001"},
         {"a round million", 1, O{9000000, 1, "", false}, {}, {}, "ID 9000000, which"},
-        {"past 7 digits",
-         2,
-         O{8999999, 1000001, "", false},
-         {},
-         {},
-         "10000000, which has no 7-digit"},
+        {"past 7 digits", 2, O{8999999, 1000001, "", false}, {}, {}, "10000000, which has no 7-digit"},
         {"below 1", 2, O{1, -1, "", false}, {}, {}, "no 7-digit form"},
         {"a step of 0 repeats", 2, O{1234, 0, "", false}, {}, {}, "ID 0001234 on p1 and p2"},
         {"several radios, the document's id", 2, O{}, {}, {}, "would get the document's ID"},
@@ -86,6 +56,7 @@ TEST(FleetPlan, IdsAndNamesOrTheRefusalBeforeAnythingIsSent) {
         {"not ASCII", 1, O{7, 1, "Ünit", false}, {}, {}, "cannot show"},
         {"keep: pattern checked now", 2, O{std::nullopt, 1, "{x}", true}, {}, {}, "{x}"},
     };
+    // clang-format on
     RadioImage document = DemoImage();
     for (const PlanCase& c : cases) {
         SCOPED_TRACE(c.what);
@@ -132,12 +103,30 @@ TEST(FleetPlan, IdentityBytesAreWrittenAsTheDpmrSettingsKeepThem) {
     RadioImage image = DemoImage();
     StoreRadioIdentity(image, "0012345", "Unit 7");
     const std::uint8_t id[] = {0, 0, 1, 2, 3, 4, 5};
-    for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(image.U8(kFleetRadioIdOffset + i), id[i]);
+    for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(image.U8(0x388 + i), id[i]);
     EXPECT_EQ(image.Text(layout::kRadioName, 8), "Unit 7");
     EXPECT_EQ(image.U8(layout::kRadioName + 6), 0xFF);
     EXPECT_EQ(ImageRadioId(image), "0012345");
-    image.FillFF(kFleetRadioIdOffset, 7);  // erased: shown as the replacement
+    // Only a name planned: the ID the image shows is written with it.
+    image.FillFF(0x388, 7);  // erased: shown as the replacement
     EXPECT_EQ(ImageRadioId(image), "0000001");
+    ApplyPlannedIdentity(image, {1, "p", "", "Base"});
+    EXPECT_EQ(image.U8(0x388 + 6), 1);
+    EXPECT_EQ(ImageRadioName(image), "Base");
+}
+
+// A retry's results replace those of the radios it ran (by port).
+TEST(FleetPlan, RetryResultsReplaceByPort) {
+    std::vector<FleetRadioResult> results(2);
+    results[0].target.port = "a";
+    results[1].target.port = "b";
+    FleetRadioResult retried = results[1], added = results[1];
+    retried.outcome = FleetStage::kDone;
+    added.target.port = "c";
+    MergeRetryResults(results, {retried, added});
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(FleetResultText(results[0]) + FleetResultText(results[1]), "waitingdone");
+    EXPECT_EQ(results[2].target.port, "c");
 }
 
 // ---- writes against virtual radios -----------------------------------------
@@ -163,8 +152,7 @@ class FleetWrite : public ::testing::Test {
         std::vector<std::string> notes;
         const Status s = PlanFleet(ports_, identity, document_, targets, notes);
         EXPECT_TRUE(s.ok()) << s.message();
-        run.keepIdentity = identity.keepIdentity;
-        run.namePattern = identity.namePattern;
+        run.identity = identity;
         run.backupFolder = dir_.File("backups");
         return RunFleet(document_, targets, run, progress, cancel_);
     }
@@ -234,6 +222,8 @@ TEST_F(FleetWrite, CopyCalibrationWritesTheDocumentsSquelchValuesAndReadsNoSquel
     }
 }
 
+// One silent radio among good ones fails alone, with its reason, and the log
+// has a line per radio.
 TEST_F(FleetWrite, ASilentRadioFailsWithItsReasonAndTheOthersAreWritten) {
     StartRadios(4, {{}, {}, {.faults = {.silent = true}}, {}});
     const auto results = Run({1000001, 1, "Unit {n}", false}, {.verify = true});
@@ -249,47 +239,18 @@ TEST_F(FleetWrite, ASilentRadioFailsWithItsReasonAndTheOthersAreWritten) {
     EXPECT_FALSE(results[2].partlyWritten);
     EXPECT_EQ(radios_[2]->Memory(), Before(2));
 
-    // Retrying the failed radio alone, once it answers, finishes the fleet.
-    radios_[2]->SetFaults({});
-    std::vector<FleetTarget> targets;
-    std::vector<std::string> notes;
-    ASSERT_TRUE(PlanFleet(ports_, {1000001, 1, "Unit {n}", false}, document_, targets, notes).ok());
-    const auto retry = RunFleet(document_, {targets[2]}, {}, {}, cancel_);
-    ASSERT_TRUE(retry[0].succeeded()) << retry[0].message;
-    EXPECT_EQ(radios_[2]->Memory(), Expected(2, "1000003", "Unit 3"));
-}
-
-TEST_F(FleetWrite, ARadioFallingSilentMidwayIsNamedAsPartlyWritten) {
-    StartRadios(2, {{}, {.faults = {.silentAfterBlocks = 100}}});
-    const auto results = Run({1000001, 1, "", false}, {});
-    EXPECT_TRUE(results[0].succeeded());
-    EXPECT_EQ(results[1].outcome, FleetStage::kFailed);
-    EXPECT_TRUE(results[1].partlyWritten);
-    EXPECT_EQ(PartlyWrittenPorts(results), std::vector<std::string>{ports_[1]});
-}
-
-TEST_F(FleetWrite, AStopEndsEveryTransferAndNamesThePartlyWrittenRadios) {
-    // Paced radios, so that the stop comes while every write is running.
-    StartRadios(3, {{.paceBaud = 9600}, {.paceBaud = 9600}, {.paceBaud = 9600}});
-    std::vector<FleetRadioResult> results;
-    std::thread worker([&] { results = Run({1000001, 1, "", false}, {}); });
-    EXPECT_TRUE(Eventually([&] {
-        for (const auto& r : radios_)
-            if (!Requested(*r, 0x0120)) return false;
-        return true;
-    }));
-    cancel_ = true;
-    worker.join();
-    for (std::size_t k = 0; k < 3; ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_EQ(results[k].outcome, FleetStage::kCancelled);
-        EXPECT_TRUE(results[k].partlyWritten);
-        EXPECT_EQ(results[k].message, msg::kPartlyWritten);
-        // The write ended properly, after the squelch read's session.
-        EXPECT_TRUE(Eventually([&] { return CountFrames(radios_[k]->Traffic(), kEndW) == 1; }));
-        EXPECT_EQ(SentToRadio(radios_[k]->Traffic()).back(), kEndW);
-    }
-    EXPECT_EQ(PartlyWrittenPorts(results), ports_);
+    std::vector<CsvRecord> rows;
+    ASSERT_TRUE(ParseCsv(FleetLogCsv(results), rows).ok());
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].fields, (std::vector<std::string>{"time", "port", "radio ID", "name",
+                                                        "result", "backup file"}));
+    EXPECT_EQ(rows[1].fields[0].size(), 19u);  // 2026-12-07 03:30:05
+    EXPECT_EQ(
+        std::vector(rows[1].fields.begin() + 1, rows[1].fields.end()),
+        (std::vector<std::string>{ports_[0], "1000001", "Unit 1", "done", results[0].backupFile}));
+    EXPECT_EQ(rows[3].fields[2], "1000003");
+    EXPECT_EQ(rows[3].fields[4], FleetResultText(results[2]));
+    EXPECT_EQ(rows[3].fields[5], "");
 }
 
 TEST_F(FleetWrite, KeptIdentitiesGoBackIntoEachRadio) {
@@ -302,7 +263,8 @@ TEST_F(FleetWrite, KeptIdentitiesGoBackIntoEachRadio) {
     const auto results = Run({std::nullopt, 1, "", true}, {});
     for (std::size_t k = 0; k < 2; ++k) {
         ASSERT_TRUE(results[k].succeeded()) << results[k].message;
-        EXPECT_EQ(results[k].radioId, "000777" + std::to_string(k));
+        EXPECT_EQ(results[k].radioId + results[k].name,
+                  "000777" + std::to_string(k) + "Old " + std::to_string(k));
         RadioImage expected = Expected(k, results[k].radioId, "Old " + std::to_string(k));
         EXPECT_EQ(radios_[k]->Memory(), expected);
     }
@@ -336,25 +298,6 @@ TEST_F(FleetWrite, TwoRadiosWithTheSameIdAreReportedAndNoneIsWritten) {
                       " and " + ports_[2]);
         EXPECT_EQ(CountFrames(radios_[k]->Traffic(), kEndW), 0);
     }
-}
-
-TEST_F(FleetWrite, TheLogHasALinePerRadio) {
-    StartRadios(2, {{}, {.faults = {.silent = true}}});
-    const auto results = Run({1000001, 1, "U{n}", false}, {});
-    std::vector<CsvRecord> rows;
-    ASSERT_TRUE(ParseCsv(FleetLogCsv(results), rows).ok());
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].fields, (std::vector<std::string>{"time", "port", "radio ID", "name",
-                                                        "result", "backup file"}));
-    EXPECT_EQ(rows[1].fields[1], ports_[0]);
-    EXPECT_EQ(rows[1].fields[2], "1000001");
-    EXPECT_EQ(rows[1].fields[3], "U1");
-    EXPECT_EQ(rows[1].fields[4], "done");
-    EXPECT_EQ(rows[1].fields[5], results[0].backupFile);
-    EXPECT_EQ(rows[1].fields[0].size(), 19u);  // 2026-12-07 03:30:05
-    EXPECT_EQ(rows[2].fields[2], "1000002");
-    EXPECT_EQ(rows[2].fields[4].rfind("failed: ", 0), 0u);
-    EXPECT_EQ(rows[2].fields[5], "");
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ class DpmrtoolTransfer : public ::testing::Test {
     const std::string out_ = dir_.File("out.dat");
 };
 
-TEST_F(DpmrtoolTransfer, ReadSavesTheBaseWithTheRadiosRangesAndWriteSendsTheFile) {
+// (Write: DpmrtoolSafetyTest.)
+TEST_F(DpmrtoolTransfer, ReadSavesTheBaseWithTheRadiosRanges) {
     ASSERT_EQ(Tool({"read", "--port", port_, "--baud", "19200", "--base", file_, "-o", out_}), 0)
         << Err();
     EXPECT_EQ(Err(), "");  // no progress bar when stderr is not a terminal
@@ -49,12 +50,6 @@ TEST_F(DpmrtoolTransfer, ReadSavesTheBaseWithTheRadiosRangesAndWriteSendsTheFile
     // What an in-process read gives, band edges filled in.
     ASSERT_TRUE(RunTransfer(Kind::kRead, port_, expected).succeeded());
     EXPECT_EQ(got, expected);
-
-    // The pattern is no sensible configuration: the check before writing
-    // would refuse it.
-    ASSERT_EQ(Tool({"write", "--force", "--port", port_, file_}), 0) << Err();
-    EXPECT_EQ(radio_->Memory().U8(0x1000), PatternImage(150).U8(0x1000));
-    EXPECT_EQ(radio_->Memory().U8(0x0050), memory_.U8(0x0050));  // adjustment area not sent
 }
 
 // The service commands update the file in place and print the texts users
