@@ -208,11 +208,4 @@ class ChannelTablePresenter {
     std::string notice_;
 };
 
-// The band of a "Freq range" entry: a digit run of MHz (after blanks), at
-// least one other character, a second digit run ("400-470MHz", "400 - 470").
-// One reading for choosing an entry, storing its band in the band bytes and
-// finding the entry of a file's band, so that a band the list changes to is
-// the band the file keeps. Nothing when either number is missing or too large.
-std::optional<BandLimits> BandOfEntryText(std::string_view text);
-
 }  // namespace dpmr

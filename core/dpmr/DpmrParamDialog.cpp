@@ -113,16 +113,17 @@ const PageDecl& DpmrBasicPageDecl() {
 }
 
 const DialogDecl& DpmrParamDialogDecl() {
-    static const DialogDecl dialog{"dPMR param",
-                                   true,
-                                   {{&DpmrBasicPageDecl(), {}},
-                                    {nullptr,
-                                     [](RadioImage& image) -> std::unique_ptr<FormPage> {
-                                         return std::make_unique<ContactPagePresenter>(image);
-                                     }},
-                                    {nullptr, [](RadioImage& image) -> std::unique_ptr<FormPage> {
-                                         return std::make_unique<GroupRxListPresenter>(image);
-                                     }}}};
+    static const DialogDecl dialog{
+        "dPMR param",
+        true,
+        {{&DpmrBasicPageDecl(), {}},
+         {nullptr,
+          [](RadioImage& image, const PageContext&) -> std::unique_ptr<FormPage> {
+              return std::make_unique<ContactPagePresenter>(image);
+          }},
+         {nullptr, [](RadioImage& image, const PageContext&) -> std::unique_ptr<FormPage> {
+              return std::make_unique<GroupRxListPresenter>(image);
+          }}}};
     return dialog;
 }
 

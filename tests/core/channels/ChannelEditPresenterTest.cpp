@@ -11,8 +11,10 @@
 #include <tuple>
 #include <vector>
 
+#include "channels/ChannelEditDialog.h"
 #include "channels/ChannelEditPresenter.h"
 #include "codec/FrequencyCodec.h"
+#include "form/FormDialog.h"
 #include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 #include "support/DemoCodeplug.h"
@@ -351,6 +353,30 @@ TEST(ChannelEditPresenter, ToneBoxesRefuseCodesThatDoNotExist) {
     EXPECT_EQ(f.p->Text(C::kTxTone), "D067N");
     f.p->Close();
     EXPECT_EQ(f.Stored(1, 8, 4), (Record{0x19, 0x07, 0x67, 0x80}));
+}
+
+// The declaration's pages (dpmrtool, the codeplug files) clamp to the band
+// the channel table chooses for the image: the first "Freq range" entry that
+// matches its band bytes, else those bytes.
+TEST(ChannelEditPresenter, DeclaredPagesClampToTheTablesBand) {
+    const std::vector<std::string> shipped{"400-470MHz", "136-174MHz", "350-390MHz"};
+    const std::tuple<std::uint32_t, std::uint32_t, std::vector<std::string>, const char*,
+                     const char*>
+        cases[] = {{14400000, 14800000, shipped, "140", "140.000000"},
+                   {38000000, 48000000, shipped, "385", "400.000000"},
+                   {14400000, 14800000, {"400-470MHz"}, "140", "144.000000"},
+                   {14400000, 14800000, {}, "149", "148.000000"}};
+    for (const auto& [lower, upper, entries, typed, shown] : cases) {
+        RadioImage image;
+        image.SetBcd4(layout::kTableBandLower, lower);
+        image.SetBcd4(layout::kTableBandUpper, upper);
+        form::FormDialog dialog(ChannelEditDialogDecl(), image, {entries});
+        auto& page = static_cast<ChannelEditPresenter&>(dialog.Page(0));
+        page.FocusIn(C::kRxFreq);
+        page.SetText(C::kRxFreq, typed);
+        page.FocusOut(C::kRxFreq);
+        EXPECT_EQ(page.Text(C::kRxFreq), shown) << lower << " " << entries.size();
+    }
 }
 
 TEST(ChannelEditPresenter, NavigationStoresFirstAndWraps) {
