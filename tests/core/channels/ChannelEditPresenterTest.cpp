@@ -87,53 +87,61 @@ struct Fixture {
 };
 
 // Records stored by the first release's channel dialog (0.1.0): channel n
-// of the demo codeplug given a record, then the user's events, in the
-// controls' order of EditControl: "Tc=text" types and leaves, "Sc=i"
-// chooses entry i (-1: none), "Cc=0/1" sets a check box, "Kc=0/1" presses
-// Enter / Escape in control c. The dialog, closed, stores what 0.1.0 stored.
+// of the demo codeplug given a record, then the user's events on controls
+// named by their keys: "Tkey=text" types and leaves, "Skey=i" chooses entry
+// i (-1: none), "Ckey=0/1" sets a check box, "Kkey=0/1" presses Enter /
+// Escape in the control. The dialog, closed, stores what 0.1.0 stored.
 TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
     const std::tuple<int, const char*, const char*, const char*> vectors[] = {
         {1, "2506604425020044013FBB4A3F6D38FFC740FF440380263FF54401054A506410",
-         "T25=446,00625 S29=10 T17=i754 S12=0 T30=23",
+         "Trx_tone=446,00625 Stx_color_code=10 Tcall1_msg=i754 Srepeat=0 Toffset_direction=23",
          "2506604450020044FFFF21513F6D38FFC740FC0009000000FFFFFF3FFF7F6410"},
-        {2, "250660442506603F806356435001447780FBC57700445BC376FF02B826C27144", "S30=2 C20=1 K8=1",
+        {2, "250660442506603F806356435001447780FBC57700445BC376FF02B826C27144",
+         "Soffset_direction=2 Ccall2_msg=1 Ktalk_around=1",
          "250660442506604580635643500144770078C50000000000FFFFFFBFFF3F7144"},
         {3, "25066044B74C60440D05D2FFD30254E080D0C968AE474058F280440503004005",
-         "C9=1 S27=6 T25=0 S10=3 K26=1 C15=0",
+         "Cauto_contact=1 Sbusy=6 Trx_tone=0 Swork_alone=3 Ktx_tone=1 Ccall1_type=0",
          "2506604412536044FFFFFFFFD30254E00450C80000000000FFFFFF3FFF3F4005"},
         {4, "143F3AFF103F440233019B02058044FF444029EE1400F603718302400305FF44",
-         "T10=0 C25=1 T29=88.5",
+         "Twork_alone=0 Crx_tone=1 Ttx_color_code=88.5",
          "FFFFFFFFFFFFFFFFFFFFFFFF00000600010040FFFF0001FFFFFFFFFFFFFFFFFF"},
         {5, "FD02BBFF3F8044800300CCFF800303FF7BD84499C95DFF4405713F406D3F3185",
-         "S14=6 C31=0 C7=1 K25=0 S27=0 K12=0",
+         "Sgroup_list=6 Coffset_freq=0 Cscan=1 Krx_tone=0 Sbusy=0 Krepeat=0",
          "FFFFFFFFFFFFFFFFFFFFFFFF00000600010040FFFF0001FFFFFFFFFFFFFFFFFF"},
         {6, "25066044250660440003FF9F923F0202BC04013F3C8403803F0340051C034001",
-         "S29=6 T14=abc C1=0 K31=1 T22= S19=9",
+         "Stx_color_code=6 Tgroup_list=abc Crx_freq=0 Koffset_freq=1 Tanalog_call1= "
+         "Scall2_contact=9",
          "2506604425066044000365A0923F02023C04013F05000100FFFFFF3FFF3F4001"},
-        {7, "25066044250603440380017DA197FF75800C005D443F3F80834E261BFC800387", "T1=446.1 T22=470",
+        {7, "25066044250603440380017DA197FF75800C005D443F3F80834E261BFC800387",
+         "Trx_freq=446.1 Tanalog_call1=470",
          "000061442506034403809979A197FF75000C000000000000FFFFFF3FFFBF0387"},
         {8, "7593604475936044FFFFFFFF00000000020000FFFF0001FFFFFFFFFFFFFFFFFF",
-         "T6=99 C8=1 T22=0 T27=i754 T6=67 S6=3",
+         "Treverse=99 Ctalk_around=1 Tanalog_call1=0 Tbusy=i754 Treverse=67 Sreverse=3",
          "7593604475936044FFFFFFFF00000000120000FFFF000100FFFFFF3FFF3FFFFF"},
         {9, "25066044257303F866F3CFA86F44DFA4E672D5020040AA442E80D540860580C4",
-         "T2=145.125 C23=0 S22=4 C6=1 S8=3",
+         "Ttx_freq=145.125 Canalog_call2=0 Sanalog_call1=4 Creverse=1 Stalk_around=3",
          "250660440000004066F335A96F44DFA4E670D50200000000FFFFFF7FFF3F80C4"},
-        {10, "7518614475186144FFFFFFFF00000000030040FFFF0101FFFFFFFFFFFFFFFFFF", "S13=7 S19=-1",
+        {10, "7518614475186144FFFFFFFF00000000030040FFFF0101FFFFFFFFFFFFFFFFFF",
+         "Stx_contact=7 Scall2_contact=-1",
          "7518614475186144FFFFFFFF00000000030040FFFFFF0100FFFFFF3FFF3FFFFF"},
         {11, "250660442506606EC700A000FF453723505501D9609BC740EF40D7444000003F",
-         "C19=1 C22=0 S15=10 T24=145.125",
+         "Ccall2_contact=1 Canalog_call1=0 Scall1_type=10 Tpttid=145.125",
          "2506604425066074FFFFFFFFFF4537231055010000000000FFFFFF3FFF3F003F"},
-        {12, "25066044250360C505920526407D806B0080C9FF80C60291A8363F1700FF624D", "K16=0 T25=446.1",
+        {12, "25066044250360C505920526407D806B0080C9FF80C60291A8363F1700FF624D",
+         "Kcall1_contact=0 Trx_tone=446.1",
          "2506604499999999FFFF0526407D806B0000C9FF00000000FFFFFF3FFF3F624D"},
         {13, "2506604425063F443F010302375173AC024033012F4E5DFF030544440501EBC0",
-         "C31=1 T25=446.1 K21=0",
+         "Coffset_freq=1 Trx_tone=446.1 Ksignal_type=0",
          "2506604425064544FFFF0302375173AC024030012F000000FFFFFF7FFF3FEBC0"},
-        {14, "250660446806D04480803F3744DD2E809E80FF00E3B04401F1E86980FF800540", "S6=1 C6=1",
+        {14, "250660446806D04480803F3744DD2E809E80FF00E3B04401F1E86980FF800540",
+         "Sreverse=1 Creverse=1",
          "25066044250630458080453744DD2E803E00FC0000000000FFFFFFBFFFBF0540"},
-        {15, "250660440B063F0F1A8A05BF40053F674A3F3FAA7B406B16194401853F053F03", "S18=9 C1=0 K16=0",
+        {15, "250660440B063F0F1A8A05BF40053F674A3F3FAA7B406B16194401853F053F03",
+         "Scall2_type=9 Crx_freq=0 Kcall1_contact=0",
          "2506604425064515208A05BF40053F670A3C3C0000000000FFFF01BFFF3F3F03"},
         {16, "250660442514440042973F353F549A003F4F05763944A900ECCE0103052DFC45",
-         "T26=446.1 S10=3 K16=1 S23=8 C6=0 T13=D023N",
+         "Ttx_tone=446.1 Swork_alone=3 Kcall1_contact=1 Sanalog_call2=8 Creverse=0 "
+         "Ttx_contact=D023N",
          "25066044FFFFFFFF4297FFFF3F549A001F4C050039000000FFFFFF3FFF3FFC45"}};
     const auto hex = [](const RadioImage& image, std::size_t at) {
         std::string out;
@@ -158,7 +166,10 @@ TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
         std::istringstream events(script);
         for (std::string e; events >> e;) {
             const std::size_t eq = e.find('=');
-            const auto c = static_cast<C>(std::stoi(e.substr(1, eq - 1)));
+            const auto& rows = ChannelRecordDecl().fields;
+            const auto row = std::ranges::find(rows, e.substr(1, eq - 1), &form::FieldDecl::key);
+            ASSERT_NE(row, rows.end()) << e;
+            const auto c = static_cast<C>(row - rows.begin());
             const std::string arg = e.substr(eq + 1);
             switch (e[0]) {
                 case 'T':
@@ -248,8 +259,9 @@ TEST(ChannelEditPresenter, OnlyAnEmptyRxBoxEmptiesTheChannel) {
         Fixture f(6, c.record);
         if (c.typed && c.commit) f.Type(C::kRxFreq, c.typed);
         if (c.typed && !c.commit) f.p->SetText(C::kRxFreq, c.typed);
-        for (std::size_t i = 1; c.emptied && i < kEditControlCount; ++i) {  // 0: Channel no.
+        for (std::size_t i = 0; c.emptied && i < kEditControlCount; ++i) {
             const auto ctl = static_cast<C>(i);
+            if (ctl == C::kChannelNo) continue;
             // Only rx is never usable: its bit is always written as 0.
             EXPECT_EQ(f.Show({ctl}), ctl == C::kRxFreq ? "" : "[]") << LabelOf(ctl);
         }
