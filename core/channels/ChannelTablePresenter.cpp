@@ -28,27 +28,27 @@ constexpr const char* kSelectorBand = "400-470MHz";
 
 const std::string kEmpty;
 
-const std::vector<std::string>& ListTextsOfColumn(int col) {
-    static const std::array<std::vector<std::string>, 4> lists{
-        std::vector<std::string>(kPowerTexts.begin(), kPowerTexts.end()),
-        std::vector<std::string>(kScanTexts.begin(), kScanTexts.end()),
-        std::vector<std::string>(kBandwidthTexts.begin(), kBandwidthTexts.end()),
-        std::vector<std::string>(kChannelTypeTexts.begin(), kChannelTypeTexts.end())};
-    return lists[static_cast<std::size_t>(col - ChannelTablePresenter::kPowerCol)];
+const ChannelColumn& Column(int col) {
+    return ChannelColumns()[static_cast<std::size_t>(col)];
 }
 
 }  // namespace
 
 const std::array<const char*, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnTitles() {
-    static const std::array<const char*, kCols> titles{
-        "",      "Rx Freq", "Tx Freq",   "Rx Tone",      "Tx Tone",
-        "Power", "Scan",    "Bandwidth", "Channel type", ""};
+    static const std::array<const char*, kCols> titles = [] {
+        std::array<const char*, kCols> all{};
+        for (int c = 0; c < kCols; ++c) all[static_cast<std::size_t>(c)] = Column(c).title;
+        return all;
+    }();
     return titles;
 }
 
 const std::array<int, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnWidths() {
-    static const std::array<int, kCols> widths{500,  1400, 1400, 1100, 1100,
-                                               1100, 1000, 1000, 1500, 1200};
+    static const std::array<int, kCols> widths = [] {
+        std::array<int, kCols> all{};
+        for (int c = 0; c < kCols; ++c) all[static_cast<std::size_t>(c)] = Column(c).width;
+        return all;
+    }();
     return widths;
 }
 
@@ -212,21 +212,15 @@ void ChannelTablePresenter::BeginCellEdit() {
     state_.editRow = state_.row;
     state_.editCol = col;
     state_.listItems.clear();
-    if (col == kRxFreqCol || col == kTxFreqCol) {
-        state_.editor = CellEditor::kFrequency;
-        state_.editorText = text;
-        state_.textAtEditStart = text;
-    } else if (col == kRxToneCol || col == kTxToneCol) {
-        state_.editor = CellEditor::kTone;
-        state_.editorText = text;
-    } else if (col >= kPowerCol && col <= kTypeCol) {
-        state_.editor = CellEditor::kList;
-        state_.listItems = ListTextsOfColumn(col);
+    state_.editor = Column(col).editor;
+    if (state_.editor == CellEditor::kNone) return;
+    state_.editorText = text;
+    if (state_.editor == CellEditor::kFrequency) state_.textAtEditStart = text;
+    if (state_.editor == CellEditor::kList) {
+        state_.listItems = Column(col).listTexts;
         const bool listed = std::find(state_.listItems.begin(), state_.listItems.end(), text) !=
                             state_.listItems.end();
-        state_.editorText = listed ? text : std::string();
-    } else {
-        state_.editor = CellEditor::kNone;
+        if (!listed) state_.editorText.clear();
     }
 }
 
@@ -351,8 +345,8 @@ std::string ChannelTablePresenter::EnterCellText(int row, int col, std::string_v
     notice_.clear();
     std::string typed(text);
     bool enter = EditColumn() == col;
-    if (enter && col >= kPowerCol) {
-        const auto& items = ListTextsOfColumn(col);
+    if (enter && Column(col).editor == CellEditor::kList) {
+        const auto& items = Column(col).listTexts;
         const auto it = std::find_if(items.begin(), items.end(), [&](const std::string& item) {
             return EqualsIgnoringCase(item, text);
         });
@@ -394,22 +388,28 @@ bool ChannelTablePresenter::TypeIntoCell(char c) {
     const int col = EditColumn();
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     std::string text(1, c);
-    if (col == kRxFreqCol || col == kTxFreqCol) {
-        if (c == '\b' || !IsFrequencyChar(c)) return false;
-        text = FilterFrequencyText(text);
-    } else if (col == kRxToneCol || col == kTxToneCol) {
-        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != ',' && upper != 'D' &&
-            upper != 'N' && upper != 'I')
+    switch (Column(col).editor) {
+        case CellEditor::kFrequency:
+            if (c == '\b' || !IsFrequencyChar(c)) return false;
+            text = FilterFrequencyText(text);
+            break;
+        case CellEditor::kTone:
+            if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != ',' &&
+                upper != 'D' && upper != 'N' && upper != 'I')
+                return false;
+            break;
+        case CellEditor::kList: {
+            const auto& items = Column(col).listTexts;
+            const auto it =
+                std::find_if(items.begin(), items.end(), [upper](const std::string& item) {
+                    return std::toupper(static_cast<unsigned char>(item.front())) == upper;
+                });
+            if (it == items.end()) return false;
+            text = *it;
+            break;
+        }
+        case CellEditor::kNone:
             return false;
-    } else if (col >= kPowerCol && col <= kTypeCol) {
-        const auto& items = ListTextsOfColumn(col);
-        const auto it = std::find_if(items.begin(), items.end(), [upper](const std::string& item) {
-            return std::toupper(static_cast<unsigned char>(item.front())) == upper;
-        });
-        if (it == items.end()) return false;
-        text = *it;
-    } else {
-        return false;
     }
     BeginCellEdit();
     state_.editorText = text;

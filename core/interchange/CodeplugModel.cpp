@@ -271,26 +271,19 @@ std::vector<NamedContact> NamedContacts(const std::vector<CodeplugContact>& cont
 
 // ---- Channels ---------------------------------------------------------------
 
+// Column c + 1 of the table (c is 0-based from "Rx Freq").
+const ChannelColumn& TableColumn(int c) {
+    return ChannelColumns()[static_cast<std::size_t>(c + 1)];
+}
+
 bool IsListColumn(int c) {
-    return c >= ChannelTablePresenter::kPowerCol - 1;
+    return TableColumn(c).editor == CellEditor::kList;
 }
 
 std::optional<std::string> ListColumnItem(int c, const std::string& text) {
-    auto find = [&](const auto& items) -> std::optional<std::string> {
-        for (const char* item : items)
-            if (EqualsIgnoringCase(item, text)) return std::string(item);
-        return std::nullopt;
-    };
-    switch (c + 1) {
-        case ChannelTablePresenter::kPowerCol:
-            return find(kPowerTexts);
-        case ChannelTablePresenter::kScanCol:
-            return find(kScanTexts);
-        case ChannelTablePresenter::kBandwidthCol:
-            return find(kBandwidthTexts);
-        default:
-            return find(kChannelTypeTexts);
-    }
+    for (const std::string& item : TableColumn(c).listTexts)
+        if (EqualsIgnoringCase(item, text)) return item;
+    return std::nullopt;
 }
 
 struct CellEdit {
