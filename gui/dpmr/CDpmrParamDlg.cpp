@@ -1,10 +1,10 @@
 // The "dPMR param" dialog: its three pages on the shared tab host.
 #include "dpmr/CDpmrParamDlg.h"
 
+#include "dialogs/SharedByteDialogs.h"
 #include "dpmr/CContactPage.h"
 #include "dpmr/CDpmrBasicPage.h"
 #include "dpmr/CGroupRxListPage.h"
-#include "dpmr/DpmrParamDialog.h"
 
 CDpmrParamDlg::CDpmrParamDlg(dpmr::RadioImage& image, QWidget* parent)
     : CTabDialog(

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dpmr/DpmrParamDialog.h"
+#include "dialogs/SharedByteDialogs.h"
 #include "form/FieldPage.h"
 #include "support/ImageBytes.h"
 

@@ -5,8 +5,8 @@
 // the dPMR settings, and a round trip that touches nothing else.
 #include <gtest/gtest.h>
 
+#include "dialogs/SharedByteDialogs.h"
 #include "document/NewDocument.h"
-#include "settings/AlarmDialog.h"
 #include "support/DialogDriver.h"
 
 namespace dpmr {
