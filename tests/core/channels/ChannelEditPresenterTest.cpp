@@ -326,14 +326,15 @@ TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
 // One byte of the analog record changed: what shows, and what is stored back
 // once something else (the Tx tone) changed. Group list 1 and message 3 are
 // absent (never "10"); 5 is the second "Bob"; 65 names no listed
-// contact; bit 7 of +0x11 (Only rx) is always cleared.
+// contact; bit 7 of +0x11 (Only rx) is always cleared; a call of type
+// "Off" shows no contact.
 TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
     // clang-format off
     const std::tuple<std::size_t, int, C, const char*, int> cases[] = {
         {0x1B, 0x43, C::kCall1Msg, "Off", 0x7F},    {0x19, 2, C::kAnalogCall2, "None", 0xFF},
         {0x15, 5, C::kTxContact, "Bob", 5},         {0x17, 1, C::kGroupList, "None", 0},
         {0x11, 0xFD, C::kSignalType, "DTMF", 0x7D}, {0x12, 0x13, C::kBusy, "Off", 0x10},
-        {0x15, 65, C::kTxContact, "None", 0}};
+        {0x15, 65, C::kTxContact, "None", 0},       {0x1D, 0x3F, C::kCall2Contact, "None", 0x3F}};
     // clang-format on
     for (const auto& [off, byte, control, shown, stored] : cases) {
         Record rec = kAnalogRecord;

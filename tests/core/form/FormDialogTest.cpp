@@ -8,12 +8,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "dialogs/DialogRegistry.h"
+#include "dpmr/ContactPagePresenter.h"
+#include "dpmr/GroupRxListPresenter.h"
+#include "form/FieldKinds.h"
+#include "support/ContactImages.h"
 #include "support/DemoCodeplug.h"
 #include "support/DialogDriver.h"
 #include "support/ImageBytes.h"
@@ -54,6 +61,114 @@ TEST(FormDialog, LookingThroughEveryDialogLeavesEveryByte) {
             EXPECT_FALSE(dialog.UserChanged());
             dialog.Close();
             EXPECT_TRUE(image == start);
+        }
+    }
+}
+
+// One thing a user does on a page, and what a field page shows of it.
+using Shown = std::function<std::string(form::FormPage&)>;
+struct Action {
+    std::string name;
+    int page = 0;
+    std::function<void(form::FormPage&)> act;
+    Shown shown = [](form::FormPage&) { return std::string(); };
+};
+
+// Every change a user can make, one each: on a field page every control that
+// stores, enabled, gets an entry chosen, its check flipped, its spin clicked
+// or a text typed (the first that it then shows other than before); the
+// contact page's and the group list page's buttons are pressed.
+std::vector<Action> ActionsOf(const form::DialogDecl& decl, RadioImage image) {
+    using P = ContactPagePresenter;
+    using G = GroupRxListPresenter;
+    std::vector<Action> actions;
+    form::FormDialog dialog(decl, image);
+    for (int p = 0; p < dialog.PageCount(); ++p) {
+        dialog.SelectPage(p);
+        form::FieldPage* page = dialog.FieldPageAt(p);
+        for (std::size_t i = 0; page && i < page->FieldCount(); ++i) {
+            const form::FieldDecl& f = page->Field(i);
+            const ControlState& s = page->State(i);
+            if (f.at.size == 0 || !s.enabled) continue;
+            const auto add = [&](const char* what, std::function<void(form::FieldPage&)> event) {
+                const auto act = [i, event](form::FormPage& pg) {
+                    auto& fp = static_cast<form::FieldPage&>(pg);
+                    fp.FocusIn(i);
+                    event(fp);
+                    fp.FocusOut(i);
+                };
+                const Shown shown = [i](form::FormPage& pg) {
+                    return static_cast<form::FieldPage&>(pg).Shown(i);
+                };
+                actions.push_back({page->Key() + "." + f.key + " " + what, p, act, shown});
+            };
+            std::vector<std::string> texts{"1234567", "7654321", "446.1", "1A", "2B"};
+            if (auto down = form::SpinText(f, page->Shown(i), -1))
+                texts.insert(texts.begin(), *down);
+            const int next = (s.selected + 1) % std::max<int>(1, static_cast<int>(s.items.size()));
+            if (form::HasItems(f)) {
+                add("chosen", [i, next](form::FieldPage& fp) { fp.Choose(i, next); });
+            } else if (f.kind == form::FieldKind::kCheck) {
+                add("checked", [i, on = !s.checked](form::FieldPage& fp) { fp.Check(i, on); });
+            } else {
+                if (f.HasSpin()) add("spun", [i](form::FieldPage& fp) { fp.Spin(i, 1); });
+                add("typed", [i, texts](form::FieldPage& fp) {
+                    const std::string before = fp.Shown(i);
+                    for (std::size_t k = 0; k < texts.size() && fp.Shown(i) == before; ++k) {
+                        fp.Type(i, texts[k]);
+                        fp.FocusOut(i);
+                    }
+                });
+            }
+        }
+        // The buttons of the contact page (on its first row) and of the group
+        // list page (on the first candidate or member, Up on the second).
+        for (const auto& [name, button] :
+             {std::pair{"Add", &P::Add}, {"Insert", &P::Insert}, {"Del", &P::Delete}}) {
+            if (dynamic_cast<P*>(&dialog.Page(p)))
+                actions.push_back(
+                    {std::string("contacts ") + name, p, [button](form::FormPage& pg) {
+                         static_cast<P&>(pg).SetCurrentCell(1, P::kNameCol);
+                         (static_cast<P&>(pg).*button)();
+                     }});
+        }
+        for (const auto& [name, member, row, button] :
+             {std::tuple{"Add", false, 0, &G::Add}, std::tuple{"Del", true, 0, &G::Del},
+              std::tuple{"Up", true, 1, &G::Up}, std::tuple{"Down", true, 0, &G::Down}}) {
+            if (dynamic_cast<G*>(&dialog.Page(p)))
+                actions.push_back({std::string("group list ") + name, p, [=](form::FormPage& pg) {
+                                       auto& g = static_cast<G&>(pg);
+                                       member ? g.SelectAllocated({row})
+                                              : g.SelectUnallocated({row});
+                                       (g.*button)();
+                                   }});
+        }
+    }
+    return actions;
+}
+
+// Each of them alone, then the dialog closed, is kept in the image: the image
+// changed, and the dialog opened again shows what the control showed, which
+// is not what it showed before.
+TEST(FormDialog, EveryActionAloneIsKept) {
+    RadioImage start = test::DemoImage();
+    test::PutContacts(start, {{1, "A"}, {2, "B"}, {3, "C"}});
+    test::PutGroupList(start, 1, {1, 2});
+    for (const form::DialogDecl* decl : form::AllDialogs()) {
+        for (const Action& a : ActionsOf(*decl, start)) {
+            SCOPED_TRACE(decl->caption + ": " + a.name);
+            RadioImage image = start;
+            form::FormDialog dialog(*decl, image);
+            dialog.SelectPage(a.page);
+            const std::string before = a.shown(dialog.Page(a.page));
+            a.act(dialog.Page(a.page));
+            const std::string after = a.shown(dialog.Page(a.page));
+            dialog.Close();
+            EXPECT_FALSE(image == start);
+            EXPECT_TRUE(after != before || after.empty());
+            form::FormDialog again(*decl, image);
+            again.SelectPage(a.page);
+            EXPECT_EQ(a.shown(again.Page(a.page)), after);
         }
     }
 }
