@@ -301,6 +301,8 @@ TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
     Fixture f(5);
     f.p->SetText(C::kRxFreq, "4a8-0.1 23 4567");  // above the band, off the raster
     EXPECT_EQ(f.p->Text(C::kRxFreq), "480.123456");
+    EXPECT_TRUE(!f.p->AcceptsChar(C::kRxFreq, 'a') && f.p->AcceptsChar(C::kRxFreq, '4') &&
+                f.p->AcceptsChar(C::kBusy, 'a'));  // a list takes any key
     f.p->SetText(C::kTxFreq, "145.126");
     EXPECT_EQ(f.p->Key(C::kTxFreq, EditKey::kEnter), KeyAction::kConsumed);  // no commit
     f.p->Spin(1);
@@ -394,8 +396,8 @@ TEST(ChannelEditPresenter, DeclaredPagesClampToTheTablesBand) {
 
 TEST(ChannelEditPresenter, NavigationStoresFirstAndWraps) {
     // "+" and "-": one click of the spin; else typed into the Channel no. box.
-    const std::tuple<int, std::string, int> cases[] = {
-        {16, "+", 1}, {1, "-", 16}, {5, "0", 1}, {5, "99", 16}, {5, "x7.", 7}};
+    const std::tuple<int, std::string, int> cases[] = {{16, "+", 1}, {1, "-", 16},  {2, "-", 1},
+                                                       {5, "0", 1},  {5, "99", 16}, {5, "x7.", 7}};
     for (const auto& [from, typed, to] : cases) {
         Fixture f(from);
         f.p->SetChecked(C::kScan, false);

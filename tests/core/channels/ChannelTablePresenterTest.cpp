@@ -72,7 +72,8 @@ class TableTest : public ::testing::Test {
 };
 
 TEST_F(TableTest, TypingMakesClampsAndClearsChannels) {
-    table.SelectBandFromImage();  // 136..174 MHz
+    EXPECT_TRUE(table.CurrentRow() == 1 && table.CurrentCol() == 1);  // where a new table starts
+    table.SelectBandFromImage();                                      // 136..174 MHz
     Type(1, 1, "145.125");
     EXPECT_EQ(Row(1),
               (Texts{"145.125000", "145.125000", "None", "None", "High", "Add", "Wide", "Digit"}));
@@ -90,6 +91,8 @@ TEST_F(TableTest, TypingMakesClampsAndClearsChannels) {
     EXPECT_TRUE(image == reset);
     Type(2, 1, "0");  // no frequency: no channel
     EXPECT_EQ(table.Cell(2, 1), "");
+    Type(3, 1, "1a45,12500009", true);  // digits and points (a comma is one), 10 at most
+    EXPECT_EQ(table.EditorText(), "145.125000");
 }
 
 // A store writes only the table's fields: the bits of +0x10 and +0x12 that
