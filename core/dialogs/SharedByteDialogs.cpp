@@ -57,19 +57,21 @@ struct JoinedPages {
             for (const char* key : shared.dpmrKeys) {
                 FieldDecl& dpmrField = FieldOf(dpmr, key);
                 dpmrLabels += (dpmrLabels.empty() ? "" : " and ") + dpmrField.label;
-                dpmrField.tip = std::string("The ") + kAlarmCaption +
-                                " dialog uses the same byte (" + OffsetText(dpmrField.at.offset) +
-                                ") for \"" + alarmField.label +
-                                "\"; it writes the byte only when that control is changed there.";
-                dpmrField.note =
-                    std::string("Same byte as ") + kAlarmCaption + " > " + alarmField.label;
+                dpmrField =
+                    dpmrField
+                        .Tip(std::string("The ") + kAlarmCaption + " dialog uses the same byte (" +
+                             OffsetText(dpmrField.at.offset) + ") for \"" + alarmField.label +
+                             "\"; it writes the byte only when that control is changed there.")
+                        .Note(std::string("Same byte as ") + kAlarmCaption + " > " +
+                              alarmField.label);
             }
-            alarmField.tip = "The dPMR settings use the same byte (" + dpmrLabels +
-                             "): this dialog writes it only when you change this control.";
-            alarmField.note = std::string("Same byte as ") + kDpmrParamCaption + " > " +
-                              dpmr.caption + " > " + dpmrLabels +
-                              "; written only when changed here";
-            alarmField.storedOnlyWhenChanged = true;
+            alarmField =
+                alarmField
+                    .Tip("The dPMR settings use the same byte (" + dpmrLabels +
+                         "): this dialog writes it only when you change this control.")
+                    .Note(std::string("Same byte as ") + kDpmrParamCaption + " > " + dpmr.caption +
+                          " > " + dpmrLabels + "; written only when changed here")
+                    .StoredOnlyWhenChanged();
         }
     }
 };
