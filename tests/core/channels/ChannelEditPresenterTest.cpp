@@ -96,18 +96,6 @@ TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
         {1, "2506604425020044013FBB4A3F6D38FFC740FF440380263FF54401054A506410",
          "Trx_tone=446,00625 Stx_color_code=10 Tcall1_msg=i754 Srepeat=0 Toffset_direction=23",
          "2506604450020044FFFF21513F6D38FFC740FC0009000000FFFFFF3FFF7F6410"},
-        {2, "250660442506603F806356435001447780FBC57700445BC376FF02B826C27144",
-         "Soffset_direction=2 Ccall2_msg=1 Ktalk_around=1",
-         "250660442506604580635643500144770078C50000000000FFFFFFBFFF3F7144"},
-        {3, "25066044B74C60440D05D2FFD30254E080D0C968AE474058F280440503004005",
-         "Cauto_contact=1 Sbusy=6 Trx_tone=0 Swork_alone=3 Ktx_tone=1 Ccall1_type=0",
-         "2506604412536044FFFFFFFFD30254E00450C80000000000FFFFFF3FFF3F4005"},
-        {4, "143F3AFF103F440233019B02058044FF444029EE1400F603718302400305FF44",
-         "Twork_alone=0 Crx_tone=1 Ttx_color_code=88.5",
-         "FFFFFFFFFFFFFFFFFFFFFFFF00000600010040FFFF0001FFFFFFFFFFFFFFFFFF"},
-        {5, "FD02BBFF3F8044800300CCFF800303FF7BD84499C95DFF4405713F406D3F3185",
-         "Sgroup_list=6 Coffset_freq=0 Cscan=1 Krx_tone=0 Sbusy=0 Krepeat=0",
-         "FFFFFFFFFFFFFFFFFFFFFFFF00000600010040FFFF0001FFFFFFFFFFFFFFFFFF"},
         {6, "25066044250660440003FF9F923F0202BC04013F3C8403803F0340051C034001",
          "Stx_color_code=6 Tgroup_list=abc Crx_freq=0 Koffset_freq=1 Tanalog_call1= "
          "Scall2_contact=9",
@@ -115,34 +103,9 @@ TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
         {7, "25066044250603440380017DA197FF75800C005D443F3F80834E261BFC800387",
          "Trx_freq=446.1 Tanalog_call1=470",
          "000061442506034403809979A197FF75000C000000000000FFFFFF3FFFBF0387"},
-        {8, "7593604475936044FFFFFFFF00000000020000FFFF0001FFFFFFFFFFFFFFFFFF",
-         "Treverse=99 Ctalk_around=1 Tanalog_call1=0 Tbusy=i754 Treverse=67 Sreverse=3",
-         "7593604475936044FFFFFFFF00000000120000FFFF000100FFFFFF3FFF3FFFFF"},
         {9, "25066044257303F866F3CFA86F44DFA4E672D5020040AA442E80D540860580C4",
          "Ttx_freq=145.125 Canalog_call2=0 Sanalog_call1=4 Creverse=1 Stalk_around=3",
-         "250660440000004066F335A96F44DFA4E670D50200000000FFFFFF7FFF3F80C4"},
-        {10, "7518614475186144FFFFFFFF00000000030040FFFF0101FFFFFFFFFFFFFFFFFF",
-         "Stx_contact=7 Scall2_contact=-1",
-         "7518614475186144FFFFFFFF00000000030040FFFFFF0100FFFFFF3FFF3FFFFF"},
-        {11, "250660442506606EC700A000FF453723505501D9609BC740EF40D7444000003F",
-         "Ccall2_contact=1 Canalog_call1=0 Scall1_type=10 Tpttid=145.125",
-         "2506604425066074FFFFFFFFFF4537231055010000000000FFFFFF3FFF3F003F"},
-        {12, "25066044250360C505920526407D806B0080C9FF80C60291A8363F1700FF624D",
-         "Kcall1_contact=0 Trx_tone=446.1",
-         "2506604499999999FFFF0526407D806B0000C9FF00000000FFFFFF3FFF3F624D"},
-        {13, "2506604425063F443F010302375173AC024033012F4E5DFF030544440501EBC0",
-         "Coffset_freq=1 Trx_tone=446.1 Ksignal_type=0",
-         "2506604425064544FFFF0302375173AC024030012F000000FFFFFF7FFF3FEBC0"},
-        {14, "250660446806D04480803F3744DD2E809E80FF00E3B04401F1E86980FF800540",
-         "Sreverse=1 Creverse=1",
-         "25066044250630458080453744DD2E803E00FC0000000000FFFFFFBFFFBF0540"},
-        {15, "250660440B063F0F1A8A05BF40053F674A3F3FAA7B406B16194401853F053F03",
-         "Scall2_type=9 Crx_freq=0 Kcall1_contact=0",
-         "2506604425064515208A05BF40053F670A3C3C0000000000FFFF01BFFF3F3F03"},
-        {16, "250660442514440042973F353F549A003F4F05763944A900ECCE0103052DFC45",
-         "Ttx_tone=446.1 Swork_alone=3 Kcall1_contact=1 Sanalog_call2=8 Creverse=0 "
-         "Ttx_contact=D023N",
-         "25066044FFFFFFFF4297FFFF3F549A001F4C050039000000FFFFFF3FFF3FFC45"}};
+         "250660440000004066F335A96F44DFA4E670D50200000000FFFFFF7FFF3F80C4"}};
     const auto hex = [](const RadioImage& image, std::size_t at) {
         std::string out;
         char digits[3];
@@ -285,8 +248,10 @@ TEST(ChannelEditPresenter, NewChannelGetsDefaultsAndStoresThem) {
     f.p->SetText(C::kRxFreq, "446.00625");
     EXPECT_EQ(f.p->Key(C::kRxFreq, EditKey::kEnter), KeyAction::kConsumed);
     EXPECT_EQ(f.Show({C::kRxFreq, C::kTxFreq, C::kRepeat, C::kChannelType, C::kOffsetFreq,
-                      C::kAnalogCall1, C::kCall1Contact, C::kRxTone, C::kTxColourCode}),
-              "446.006250 446.006250 [Off] Digit 0.600000 [None] [None] None Auto");
+                      C::kAnalogCall1, C::kCall1Contact, C::kCall2Contact, C::kRxTone,
+                      C::kTxColourCode, C::kTxPower, C::kBandwidth}),
+              "446.006250 446.006250 [Off] Digit 0.600000 [None] [None] [None] None Auto Low "
+              "Wide");
     f.p->Close();
     Record expected = kDigitRecord;  // with both colour codes "Auto"
     expected[0x13] = expected[0x14] = 0xFF;
@@ -329,14 +294,15 @@ TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
 // once something else (the Tx tone) changed. Group list 1 and message 3 are
 // absent (never "10"); 5 is the second "Bob"; 65 names no listed
 // contact; bit 7 of +0x11 (Only rx) is always cleared; a call of type
-// "Off" shows no contact.
+// "Off" shows no contact, a signal type "Off" no analog call.
 TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
     // clang-format off
     const std::tuple<std::size_t, int, C, const char*, int> cases[] = {
         {0x1B, 0x43, C::kCall1Msg, "Off", 0x7F},    {0x19, 2, C::kAnalogCall2, "None", 0xFF},
         {0x15, 5, C::kTxContact, "Bob", 5},         {0x17, 1, C::kGroupList, "None", 0},
         {0x11, 0xFD, C::kSignalType, "DTMF", 0x7D}, {0x12, 0x13, C::kBusy, "Off", 0x10},
-        {0x15, 65, C::kTxContact, "None", 0},       {0x1D, 0x3F, C::kCall2Contact, "None", 0x3F}};
+        {0x15, 65, C::kTxContact, "None", 0},       {0x1D, 0x3F, C::kCall2Contact, "None", 0x3F},
+        {0x1B, 0x3F, C::kCall1Contact, "None", 0x3F}, {0x11, 0x2C, C::kAnalogCall1, "None", 0x2C}};
     // clang-format on
     for (const auto& [off, byte, control, shown, stored] : cases) {
         Record rec = kAnalogRecord;
@@ -347,6 +313,11 @@ TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
         f.p->Close();
         EXPECT_EQ(f.Stored(1)[off], stored) << off << " " << byte;
     }
+    // Choosing "Off" does the same to what is there.
+    Fixture f(1);
+    for (C type : {C::kSignalType, C::kCall1Type, C::kCall2Type}) f.p->Select(type, 0);
+    EXPECT_EQ(f.Show({C::kAnalogCall1, C::kCall1Contact, C::kCall2Contact}),
+              "[None] [None] [None]");
 }
 
 // The tone boxes follow the table's tone cells: a comma is the point, a DCS
@@ -404,9 +375,14 @@ TEST(ChannelEditPresenter, NavigationStoresFirstAndWraps) {
         typed == "+" || typed == "-" ? f.p->Spin(typed == "+" ? 1 : -1)
                                      : f.Type(C::kChannelNo, typed);
         EXPECT_EQ(f.Show({C::kChannelNo}), std::to_string(to)) << from << " " << typed;
+        EXPECT_EQ(f.p->CurrentChannel(), to) << from << " " << typed;
         EXPECT_FALSE(f.Stored(from)[0x10] & 1) << "not stored first";
     }
     EXPECT_EQ(Fixture(40, nullptr).p->CurrentChannel(), 16);  // opened out of range
+    Fixture back(1);  // through an empty channel and back: usable again
+    back.p->Spin(1);
+    back.p->Spin(-1);
+    EXPECT_EQ(back.Show({C::kBusy}), "Carrier");
 }
 
 }  // namespace
