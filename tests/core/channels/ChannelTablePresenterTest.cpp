@@ -14,6 +14,7 @@
 #include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
+#include "interchange/CodeplugModel.h"
 #include "support/TempDir.h"
 
 namespace dpmr {
@@ -23,10 +24,7 @@ using Texts = std::vector<std::string>;
 
 // `len` image bytes from `off` as hex digits, e.g. "00255114".
 std::string Hex(const RadioImage& image, std::size_t off, std::size_t len) {
-    std::string out;
-    for (std::size_t k = off; k < off + len; ++k)
-        out += {"0123456789ABCDEF"[image.U8(k) >> 4], "0123456789ABCDEF"[image.U8(k) & 15]};
-    return out;
+    return HexText(image.Data() + off, len);
 }
 
 // One table on a fresh image with a "FreqRange" setting and band bytes.
