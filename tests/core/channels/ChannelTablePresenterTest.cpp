@@ -165,6 +165,10 @@ TEST_F(TableTest, ToneCellsTakeCommasAndRefuseCodesThatDoNotExist) {
     EXPECT_NE(table.EnterCellText(2, 4, "98"), "");
     EXPECT_EQ(table.Cell(2, 4), "D067N");
     table.SetCurrentCell(2, 3);
+    for (const char c : {'d', 'N', 'i', 'x'}) {  // the letters of a DCS code, nothing else
+        EXPECT_EQ(table.TypeIntoCell(c), c != 'x') << c;
+        table.CancelEditor();
+    }
     EXPECT_TRUE(table.TypeIntoCell(','));
     EXPECT_EQ(table.EditorText(), ",");
     // Enter in the tone editor commits and moves on, as in the other editors.

@@ -68,8 +68,7 @@ TEST(FormDialog, LookingThroughEveryDialogLeavesEveryByte) {
 // One thing a user does on a page (to field `field` of a field page).
 struct Action {
     std::string name;
-    int page = 0;
-    int field = -1;
+    int page = 0, field = -1;
     std::function<void(form::FormPage&)> act;
 };
 

@@ -302,8 +302,7 @@ TEST_F(CodeplugYaml, NamesAndNumbersLikeOtherTypesRoundTrip) {
                               "[\"Off\", \"NULL\", \"Null\"]"})
         EXPECT_NE(yaml.find(shown), std::string::npos) << shown;
     ExpectRoundTrip(image, "contacts named like other types");
-    // Written plain, as the first release wrote the names that were letters
-    // and digits only, they read alike.
+    // Written plain, as the first release wrote names of letters and digits: read alike.
     std::string plain = yaml;
     for (const std::string quoted : {"\"Off\"", "\"0x10\"", "\"1e3\"", "\"0000100\""})
         for (std::size_t at; (at = plain.find(quoted)) != std::string::npos;)
