@@ -11,6 +11,7 @@
 #include "ArgParser.h"
 #include "Command.h"
 #include "FileError.h"
+#include "config/AppSettings.h"
 #include "dialogs/DialogRegistry.h"
 #include "dialogs/FormSession.h"
 #include "form/FieldKinds.h"
@@ -55,6 +56,13 @@ std::string Hex4(std::size_t v) {
     return buf;
 }
 
+// What the dialogs open with: the "Freq range" entries of the settings beside
+// dpmrtool, from which the channel dialog takes the band it clamps to, as the
+// desktop program's channel table chooses it.
+form::PageContext ToolPageContext() {
+    return {FreqRangeEntries(LoadAppSettings(ExecutableFolder()))};
+}
+
 // One line of `dpmrtool fields`: a field where its dialog shows it.
 struct FieldLine {
     std::string key;
@@ -72,9 +80,10 @@ std::vector<FieldLine> ListFields(const RadioImage* image) {
             lines.push_back({r.Key(), r.dialog, r.Page().caption, r.Decl()});
         return lines;
     }
+    const form::PageContext context = ToolPageContext();
     for (const form::DialogDecl* dialog : form::AllDialogs()) {
         RadioImage copy = *image;  // looking never changes the file
-        form::FormDialog shown(*dialog, copy);
+        form::FormDialog shown(*dialog, copy, context);
         for (int p = 0; p < shown.PageCount(); ++p) {
             const form::FieldPage* page = shown.FieldPageAt(p);
             if (!page) continue;
@@ -155,11 +164,12 @@ int RunGet(const std::vector<std::string>& args) {
     // Each dialog is opened once, on a copy: looking never changes the file.
     std::map<const form::DialogDecl*, std::unique_ptr<form::FormDialog>> open;
     RadioImage scratch = image;
+    const form::PageContext context = ToolPageContext();
     for (const FieldRef& r : wanted) {
         auto& dialog = open[r.dialog];
         if (!dialog) {
             scratch = image;
-            dialog = std::make_unique<form::FormDialog>(*r.dialog, scratch);
+            dialog = std::make_unique<form::FormDialog>(*r.dialog, scratch, context);
         }
         const form::FieldPage* page = dialog->FieldPageAt(r.page);
         const auto i = static_cast<std::size_t>(r.field);
@@ -184,7 +194,7 @@ int RunSet(const std::vector<std::string>& args) {
     RadioImage image;
     if (Status s = LoadExactImageFile(path, image); !s) return FileError(s);
 
-    form::FormSession session(image, p.Has("--service"));
+    form::FormSession session(image, p.Has("--service"), ToolPageContext());
     for (std::size_t k = 1; k < p.Positional().size(); ++k) {
         const std::string& text = p.Positional()[k];
         const std::string name = "step " + std::to_string(k) + " " + QuoteInput(text) + ": ";
@@ -244,7 +254,9 @@ const RegisterCommand kSet{
      "shown, and a step of another dialog closes the open one first (closing\n"
      "stores every page). A channel's fields (channel3.tx_contact=Base,\n"
      "channel16.rx_freq=446.1) are set in the channel dialog opened on that\n"
-     "channel; the table is not involved. FILE.dat must be\n"
+     "channel; the table is not involved, but its band is: a frequency is\n"
+     "clamped to the \"Freq range\" entry (Program.ini beside dpmrtool) that\n"
+     "matches the file's band, or to the file's band. FILE.dat must be\n"
      "a radio file of exactly 16384 bytes; it is written once, at the end.\n"
      "The fields of the service dialogs (\"Sql\", \"可调节参数\") are factory\n"
      "values of the radio: a step on one needs --service.\n"

@@ -18,9 +18,11 @@ const form::DialogDecl& ChannelEditDialogDecl() {
         for (int n = 1; n <= layout::kChannelCount; ++n) {
             form::PageEntry page;
             page.table = &ChannelPageDecl(n);
-            // Frequencies are clamped to the band the file was stored with.
-            page.make = [n](RadioImage& image) -> std::unique_ptr<form::FormPage> {
-                const BandLimits band = BandLimitsInImage(image).value_or(BandLimits{});
+            // Frequencies are clamped to the band the channel table works in
+            // for the file: the "Freq range" entry its band bytes match.
+            page.make = [n](RadioImage& image,
+                            const form::PageContext& context) -> std::unique_ptr<form::FormPage> {
+                const BandLimits band = BandForImage(image, context.freqRanges).band;
                 return std::make_unique<ChannelEditPresenter>(image, band, n, "");
             };
             d.pages.push_back(std::move(page));

@@ -11,7 +11,8 @@
 
 namespace dpmr {
 
-// The dialog's controls, in the order of the declaration's rows. Auto
+// The dialog's controls; their order is the order of the declaration's rows
+// (each row is put at the place of its control). Auto
 // contact, Work alone and Only rx are hidden; Offset direction, Offset freq
 // and both Msg no. lists lie in the part of the dialog that is cut off. All
 // of them still load, store and enable like the others. Channel no., Offset

@@ -3,6 +3,7 @@
 // by its field kind, except where the table's own rules differ (below).
 #include "channels/ChannelRowText.h"
 
+#include "channels/ChannelColumns.h"
 #include "channels/ChannelFields.h"
 #include "codec/FrequencyCodec.h"
 #include "form/FieldKinds.h"
@@ -14,12 +15,13 @@ namespace {
 
 using C = EditControl;
 
-// The field of each column (index 0 is "Rx Freq").
-constexpr std::array<C, 8> kColumnFields{C::kRxFreq,  C::kTxFreq, C::kRxTone,    C::kTxTone,
-                                         C::kTxPower, C::kScan,   C::kBandwidth, C::kChannelType};
+// The field the table's column shows (index 0 is "Rx Freq", column 1).
+C FieldOfColumn(std::size_t column) {
+    return *ChannelColumns()[column + 1].field;
+}
 
 const form::FieldDecl& ColumnField(int n, std::size_t column) {
-    return ChannelPageDecl(n).fields[FieldIndex(kColumnFields[column])];
+    return ChannelPageDecl(n).fields[FieldIndex(FieldOfColumn(column))];
 }
 
 }  // namespace
@@ -34,7 +36,7 @@ ChannelRowTexts ChannelRowFromImage(const RadioImage& image, int n) {
         form::LoadField(f, image, s);
         // The table shows the scan bit as "Add" or "Del", not as a check mark.
         row[c] =
-            kColumnFields[c] == C::kScan ? kScanTexts[s.checked ? 0 : 1] : form::ShownText(f, s);
+            FieldOfColumn(c) == C::kScan ? kScanTexts[s.checked ? 0 : 1] : form::ShownText(f, s);
     }
     return row;
 }
@@ -57,7 +59,7 @@ void StoreChannelRow(RadioImage& image, int n, const ChannelRowTexts& row) {
         s.selected = FindItemText(s.items, row[c]);
         s.checked = row[c] == kScanTexts[0];
         // A text the list lacks is "Analog" in the table (the dialog: "Digit").
-        if (kColumnFields[c] == C::kChannelType && s.selected < 0) s.selected = 0;
+        if (FieldOfColumn(c) == C::kChannelType && s.selected < 0) s.selected = 0;
         form::StoreField(f, s, image);
     }
     const std::size_t r = channel::RecordOffset(n);

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <limits>
 #include <utility>
 
 #include "channels/ChannelRowText.h"
@@ -23,80 +22,33 @@ using namespace channel;
 
 namespace {
 
-constexpr std::int64_t kMhz = 100000;  // tens of Hz in one MHz
 constexpr const char* kFactoryFile = "Factory.dat";
 constexpr const char* kFactoryMissing = "Not find factory.dat";
 constexpr const char* kSelectorBand = "400-470MHz";
 
 const std::string kEmpty;
 
-// Band edge in tens of Hz, or false when MHz * 100000 leaves the 32-bit range.
-bool MhzToBandEdge(std::int64_t mhz, std::int32_t& edge) {
-    const std::int64_t v = mhz * kMhz;
-    if (v < 0 || v > std::numeric_limits<std::int32_t>::max()) return false;
-    edge = static_cast<std::int32_t>(v);
-    return true;
-}
-
-std::vector<std::string> SplitEntries(const std::string& value) {
-    std::vector<std::string> entries;
-    std::size_t start = 0;
-    while (start <= value.size()) {
-        std::size_t end = value.find(';', start);
-        if (end == std::string::npos) end = value.size();
-        if (end > start) entries.push_back(value.substr(start, end - start));
-        start = end + 1;
-    }
-    return entries;
-}
-
-const std::vector<std::string>& ListTextsOfColumn(int col) {
-    static const std::array<std::vector<std::string>, 4> lists{
-        std::vector<std::string>(kPowerTexts.begin(), kPowerTexts.end()),
-        std::vector<std::string>(kScanTexts.begin(), kScanTexts.end()),
-        std::vector<std::string>(kBandwidthTexts.begin(), kBandwidthTexts.end()),
-        std::vector<std::string>(kChannelTypeTexts.begin(), kChannelTypeTexts.end())};
-    return lists[static_cast<std::size_t>(col - ChannelTablePresenter::kPowerCol)];
+const ChannelColumn& Column(int col) {
+    return ChannelColumns()[static_cast<std::size_t>(col)];
 }
 
 }  // namespace
 
-std::optional<BandLimits> BandOfEntryText(std::string_view text) {
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
-    const auto readRun = [&](std::size_t& pos, std::int64_t& out) {
-        const std::size_t start = pos;
-        std::int64_t v = 0;
-        while (pos < text.size() && isDigit(text[pos])) {
-            if (v < 100000000000LL) v = v * 10 + (text[pos] - '0');
-            ++pos;
-        }
-        out = v;
-        return pos > start;
-    };
-    std::int64_t lo = 0;
-    std::int64_t hi = 0;
-    std::size_t pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) ++pos;
-    if (!readRun(pos, lo)) return std::nullopt;
-    const std::size_t gap = pos;
-    while (pos < text.size() && !isDigit(text[pos])) ++pos;
-    BandLimits band;
-    if (pos == gap || !readRun(pos, hi) || !MhzToBandEdge(lo, band.lower) ||
-        !MhzToBandEdge(hi, band.upper))
-        return std::nullopt;
-    return band;
-}
-
 const std::array<const char*, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnTitles() {
-    static const std::array<const char*, kCols> titles{
-        "",      "Rx Freq", "Tx Freq",   "Rx Tone",      "Tx Tone",
-        "Power", "Scan",    "Bandwidth", "Channel type", ""};
+    static const std::array<const char*, kCols> titles = [] {
+        std::array<const char*, kCols> all{};
+        for (int c = 0; c < kCols; ++c) all[static_cast<std::size_t>(c)] = Column(c).title;
+        return all;
+    }();
     return titles;
 }
 
 const std::array<int, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnWidths() {
-    static const std::array<int, kCols> widths{500,  1400, 1400, 1100, 1100,
-                                               1100, 1000, 1000, 1500, 1200};
+    static const std::array<int, kCols> widths = [] {
+        std::array<int, kCols> all{};
+        for (int c = 0; c < kCols; ++c) all[static_cast<std::size_t>(c)] = Column(c).width;
+        return all;
+    }();
     return widths;
 }
 
@@ -156,27 +108,11 @@ bool ChannelTablePresenter::ChangeBandClearsChannels(int index) const {
 
 void ChannelTablePresenter::SelectBandFromImage() {
     state_.editor = CellEditor::kNone;
-    state_.bandEntries = SplitEntries(FreqRangeSetting(settings_));
-    state_.bandSelection = -1;
-
-    // Band bytes that are not decimal digits (a file without them holds 0xFF)
-    // or that name no band keep the band in use.
-    const BandLimits decoded = BandLimitsInImage(image_).value_or(band_);
-    band_ = decoded;
-    for (std::size_t k = 0; k < state_.bandEntries.size(); ++k) {
-        const std::optional<BandLimits> entry = BandOfEntryText(state_.bandEntries[k]);
-        if (!entry) continue;
-        const std::int32_t lo = entry->lower;
-        const std::int32_t hi = entry->upper;
-        const bool matches = (decoded.lower >= lo && decoded.upper <= hi) ||
-                             (decoded.lower < lo && lo < decoded.upper) ||
-                             (decoded.lower < hi && hi < decoded.upper);
-        if (matches) {
-            state_.bandSelection = static_cast<int>(k);
-            band_ = *entry;
-            break;
-        }
-    }
+    state_.bandEntries = FreqRangeEntries(settings_);
+    // Band bytes that name no band keep the band in use.
+    const BandChoice choice = BandForImage(image_, state_.bandEntries, band_);
+    band_ = choice.band;
+    state_.bandSelection = choice.entry;
     LoadImageToGrid();
 }
 
@@ -276,21 +212,15 @@ void ChannelTablePresenter::BeginCellEdit() {
     state_.editRow = state_.row;
     state_.editCol = col;
     state_.listItems.clear();
-    if (col == kRxFreqCol || col == kTxFreqCol) {
-        state_.editor = CellEditor::kFrequency;
-        state_.editorText = text;
-        state_.textAtEditStart = text;
-    } else if (col == kRxToneCol || col == kTxToneCol) {
-        state_.editor = CellEditor::kTone;
-        state_.editorText = text;
-    } else if (col >= kPowerCol && col <= kTypeCol) {
-        state_.editor = CellEditor::kList;
-        state_.listItems = ListTextsOfColumn(col);
+    state_.editor = Column(col).editor;
+    if (state_.editor == CellEditor::kNone) return;
+    state_.editorText = text;
+    if (state_.editor == CellEditor::kFrequency) state_.textAtEditStart = text;
+    if (state_.editor == CellEditor::kList) {
+        state_.listItems = Column(col).listTexts;
         const bool listed = std::find(state_.listItems.begin(), state_.listItems.end(), text) !=
                             state_.listItems.end();
-        state_.editorText = listed ? text : std::string();
-    } else {
-        state_.editor = CellEditor::kNone;
+        if (!listed) state_.editorText.clear();
     }
 }
 
@@ -415,8 +345,8 @@ std::string ChannelTablePresenter::EnterCellText(int row, int col, std::string_v
     notice_.clear();
     std::string typed(text);
     bool enter = EditColumn() == col;
-    if (enter && col >= kPowerCol) {
-        const auto& items = ListTextsOfColumn(col);
+    if (enter && Column(col).editor == CellEditor::kList) {
+        const auto& items = Column(col).listTexts;
         const auto it = std::find_if(items.begin(), items.end(), [&](const std::string& item) {
             return EqualsIgnoringCase(item, text);
         });
@@ -458,22 +388,28 @@ bool ChannelTablePresenter::TypeIntoCell(char c) {
     const int col = EditColumn();
     const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     std::string text(1, c);
-    if (col == kRxFreqCol || col == kTxFreqCol) {
-        if (c == '\b' || !IsFrequencyChar(c)) return false;
-        text = FilterFrequencyText(text);
-    } else if (col == kRxToneCol || col == kTxToneCol) {
-        if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != ',' && upper != 'D' &&
-            upper != 'N' && upper != 'I')
+    switch (Column(col).editor) {
+        case CellEditor::kFrequency:
+            if (c == '\b' || !IsFrequencyChar(c)) return false;
+            text = FilterFrequencyText(text);
+            break;
+        case CellEditor::kTone:
+            if (!std::isdigit(static_cast<unsigned char>(c)) && c != '.' && c != ',' &&
+                upper != 'D' && upper != 'N' && upper != 'I')
+                return false;
+            break;
+        case CellEditor::kList: {
+            const auto& items = Column(col).listTexts;
+            const auto it =
+                std::find_if(items.begin(), items.end(), [upper](const std::string& item) {
+                    return std::toupper(static_cast<unsigned char>(item.front())) == upper;
+                });
+            if (it == items.end()) return false;
+            text = *it;
+            break;
+        }
+        case CellEditor::kNone:
             return false;
-    } else if (col >= kPowerCol && col <= kTypeCol) {
-        const auto& items = ListTextsOfColumn(col);
-        const auto it = std::find_if(items.begin(), items.end(), [upper](const std::string& item) {
-            return std::toupper(static_cast<unsigned char>(item.front())) == upper;
-        });
-        if (it == items.end()) return false;
-        text = *it;
-    } else {
-        return false;
     }
     BeginCellEdit();
     state_.editorText = text;

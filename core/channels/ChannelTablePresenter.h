@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "channels/ChannelColumns.h"
 #include "config/AppSettings.h"
 #include "image/BandLimits.h"
 #include "image/RadioImage.h"
@@ -22,17 +23,13 @@
 
 namespace dpmr {
 
-// Which in-place editor is shown: the frequency edit (columns 1, 2), the tone
-// combo with edit field (3, 4) or the drop-down list (5..8).
-enum class CellEditor { kNone, kFrequency, kTone, kList };
-
 // Keys the table reacts to itself.
 enum class TableKey { kLeft, kRight, kUp, kDown };
 
 class ChannelTablePresenter {
   public:
-    static constexpr int kRows = 17;  // title row + 16 channels
-    static constexpr int kCols = 10;  // number column + 9
+    static constexpr int kRows = 17;                   // title row + 16 channels
+    static constexpr int kCols = kChannelColumnCount;  // number column + 9
     static constexpr int kLastCol = kCols - 1;
     static constexpr int kLastRow = kRows - 1;
     static constexpr std::size_t kMaxFrequencyChars = 10;
@@ -53,7 +50,8 @@ class ChannelTablePresenter {
     static constexpr const char* kLoadFactoryQuestion =
         "Loading factory.dat replaces all channels and settings. Continue?";
 
-    // Column titles and relative widths (the old grid's twips).
+    // Column titles and relative widths (the old grid's twips), as
+    // ChannelColumns() gives them.
     static const std::array<const char*, kCols>& ColumnTitles();
     static const std::array<int, kCols>& ColumnWidths();
 
@@ -207,12 +205,5 @@ class ChannelTablePresenter {
     State state_;
     std::string notice_;
 };
-
-// The band of a "Freq range" entry: a digit run of MHz (after blanks), at
-// least one other character, a second digit run ("400-470MHz", "400 - 470").
-// One reading for choosing an entry, storing its band in the band bytes and
-// finding the entry of a file's band, so that a band the list changes to is
-// the band the file keeps. Nothing when either number is missing or too large.
-std::optional<BandLimits> BandOfEntryText(std::string_view text);
 
 }  // namespace dpmr

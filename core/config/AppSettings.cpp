@@ -143,4 +143,17 @@ std::string FreqRangeSetting(const AppSettings& settings) {
     return SetupValue(settings, "FreqRange", "");
 }
 
+std::vector<std::string> FreqRangeEntries(const AppSettings& settings) {
+    const std::string value = FreqRangeSetting(settings);
+    std::vector<std::string> entries;
+    std::size_t start = 0;
+    while (start <= value.size()) {
+        std::size_t end = value.find(';', start);
+        if (end == std::string::npos) end = value.size();
+        if (end > start) entries.push_back(value.substr(start, end - start));
+        start = end + 1;
+    }
+    return entries;
+}
+
 }  // namespace dpmr

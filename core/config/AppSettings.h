@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "config/CIniFile.h"
 
@@ -100,8 +101,10 @@ bool SaveVerifyAfterWrite(AppSettings& settings);
 // Writes [Setup] "KeepCalibration" (1 or 0) the same way.
 bool SaveKeepCalibration(AppSettings& settings);
 
-// The "Freq range" entries of [Setup] "FreqRange", read at each rebuild of
-// the channel table.
+// [Setup] "FreqRange" as it stands: the "Freq range" entries, separated by ";".
 std::string FreqRangeSetting(const AppSettings& settings);
+// The "Freq range" entries: the setting split at each ";", empty pieces left
+// out, in order; read at each rebuild of the channel table.
+std::vector<std::string> FreqRangeEntries(const AppSettings& settings);
 
 }  // namespace dpmr

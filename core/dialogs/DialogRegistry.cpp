@@ -2,11 +2,10 @@
 #include "dialogs/DialogRegistry.h"
 
 #include "channels/ChannelEditDialog.h"
-#include "dpmr/DpmrParamDialog.h"
+#include "dialogs/SharedByteDialogs.h"
 #include "form/FieldKinds.h"
 #include "service/AdjustParamDialog.h"
 #include "service/SqlCalibrationDialog.h"
-#include "settings/AlarmDialog.h"
 #include "settings/BasicSettingDialog.h"
 #include "settings/DtmfDialog.h"
 #include "settings/ScanInfoDialog.h"

@@ -1,6 +1,8 @@
 // Steps through the settings dialogs as a user would.
 #include "dialogs/FormSession.h"
 
+#include <utility>
+
 #include "form/FieldKinds.h"
 #include "util/PlainText.h"
 
@@ -27,14 +29,14 @@ std::optional<Step> ParseStep(std::string_view text) {
     return step;
 }
 
-FormSession::FormSession(RadioImage& image, bool serviceAllowed)
-    : image_(image), serviceAllowed_(serviceAllowed) {}
+FormSession::FormSession(RadioImage& image, bool serviceAllowed, PageContext context)
+    : image_(image), serviceAllowed_(serviceAllowed), context_(std::move(context)) {}
 
 FormSession::~FormSession() = default;
 
 void FormSession::Open(const DialogDecl& dialog) {
     Finish();
-    open_ = std::make_unique<FormDialog>(dialog, image_);
+    open_ = std::make_unique<FormDialog>(dialog, image_, context_);
     openDecl_ = &dialog;
 }
 
@@ -50,7 +52,7 @@ std::vector<std::string> FormSession::Corrections() const {
         // What the control shows when its dialog opens again, as `get`
         // prints it; opened on a copy, since opening may tidy the image.
         RadioImage copy = image_;
-        FormDialog reopened(*ref.dialog, copy);
+        FormDialog reopened(*ref.dialog, copy, context_);
         const FieldPage* page = reopened.FieldPageAt(ref.page);
         const auto i = static_cast<std::size_t>(ref.field);
         if (!page || i >= page->FieldCount()) continue;

@@ -44,8 +44,8 @@ Status EnterControlText(FieldPage& page, std::size_t i, const std::string& key,
 class FormSession {
   public:
     // Steps on the fields of service dialogs (factory values) fail unless
-    // `serviceAllowed`.
-    explicit FormSession(RadioImage& image, bool serviceAllowed = false);
+    // `serviceAllowed`. Every dialog opens with `context`.
+    explicit FormSession(RadioImage& image, bool serviceAllowed = false, PageContext context = {});
     ~FormSession();
 
     // Runs one step. A failure (unknown key, a field of a service dialog
@@ -67,6 +67,7 @@ class FormSession {
 
     RadioImage& image_;
     bool serviceAllowed_ = false;
+    PageContext context_;
     const DialogDecl* openDecl_ = nullptr;
     // The texts given, by full key, the last one of each field.
     std::vector<std::pair<FieldRef, std::string>> given_;

@@ -1,18 +1,20 @@
 // The "dPMR param" dialog as data: the "Basic" page's field table (the
 // radio's dPMR identity, call timers, codec, kill and active codes, transmit
 // timing and acknowledgements) and the "Contact" and "Group rx list" pages,
-// which have presenters of their own.
+// which have presenters of their own. The dialog itself is made where it is
+// joined with "Alarm" (dialogs/SharedByteDialogs), which notes the controls on
+// the bytes the two dialogs share.
 #pragma once
 
 #include "form/DialogDecl.h"
 
 namespace dpmr {
 
-const form::PageDecl& DpmrBasicPageDecl();
-// The radio's dPMR identity as that page declares it: where the radio ID and
-// the radio name live and how they are kept.
-const form::FieldDecl& DpmrRadioIdField();
-const form::FieldDecl& DpmrRadioNameField();
-const form::DialogDecl& DpmrParamDialogDecl();
+inline constexpr const char* kDpmrParamCaption = "dPMR param";
+
+// The "Basic" page's fields, without what the joining adds.
+form::PageDecl MakeDpmrBasicPage();
+// The dialog: `basic` as its first tab, then "Contact" and "Group rx list".
+form::DialogDecl MakeDpmrParamDialog(const form::PageDecl& basic);
 
 }  // namespace dpmr

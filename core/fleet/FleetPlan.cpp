@@ -5,7 +5,7 @@
 #include <map>
 #include <set>
 
-#include "dpmr/DpmrParamDialog.h"
+#include "dialogs/SharedByteDialogs.h"
 #include "form/DtmfSymbols.h"
 #include "form/FieldKinds.h"
 #include "util/DecimalText.h"

@@ -15,11 +15,19 @@
 
 namespace dpmr::form {
 
+// What a page may need besides the image, from the program's settings: the
+// "Freq range" entries ([Setup] "FreqRange"), from which the pages that
+// clamp frequencies or follow the band take it (see BandForImage). Empty: the
+// band is the image's own band bytes.
+struct PageContext {
+    std::vector<std::string> freqRanges;
+};
+
 struct PageEntry {
     // The page's field table, when it has one (dpmrtool lists these fields).
     const PageDecl* table = nullptr;
     // Makes a page with behaviour of its own; empty: a FieldPage of `table`.
-    std::function<std::unique_ptr<FormPage>(RadioImage&)> make;
+    std::function<std::unique_ptr<FormPage>(RadioImage&, const PageContext&)> make;
 };
 
 struct DialogDecl {

@@ -3,11 +3,12 @@
 
 namespace dpmr::form {
 
-FormDialog::FormDialog(const DialogDecl& decl, RadioImage& image)
+FormDialog::FormDialog(const DialogDecl& decl, RadioImage& image, const PageContext& context)
     : decl_(decl), image_(image), atOpen_(image) {
     for (const PageEntry& entry : decl_.pages) {
-        std::unique_ptr<FormPage> page =
-            entry.make ? entry.make(image) : std::make_unique<FieldPage>(*entry.table, image);
+        std::unique_ptr<FormPage> page = entry.make
+                                             ? entry.make(image, context)
+                                             : std::make_unique<FieldPage>(*entry.table, image);
         page->LoadFromImage();
         pages_.push_back(std::move(page));
     }

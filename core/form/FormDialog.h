@@ -19,7 +19,8 @@ namespace dpmr::form {
 
 class FormDialog {
   public:
-    FormDialog(const DialogDecl& decl, RadioImage& image);
+    // `context` is handed to the pages that make themselves.
+    FormDialog(const DialogDecl& decl, RadioImage& image, const PageContext& context = {});
     ~FormDialog();
     FormDialog(const FormDialog&) = delete;
     FormDialog& operator=(const FormDialog&) = delete;

@@ -271,26 +271,19 @@ std::vector<NamedContact> NamedContacts(const std::vector<CodeplugContact>& cont
 
 // ---- Channels ---------------------------------------------------------------
 
+// Column c + 1 of the table (c is 0-based from "Rx Freq").
+const ChannelColumn& TableColumn(int c) {
+    return ChannelColumns()[static_cast<std::size_t>(c + 1)];
+}
+
 bool IsListColumn(int c) {
-    return c >= ChannelTablePresenter::kPowerCol - 1;
+    return TableColumn(c).editor == CellEditor::kList;
 }
 
 std::optional<std::string> ListColumnItem(int c, const std::string& text) {
-    auto find = [&](const auto& items) -> std::optional<std::string> {
-        for (const char* item : items)
-            if (EqualsIgnoringCase(item, text)) return std::string(item);
-        return std::nullopt;
-    };
-    switch (c + 1) {
-        case ChannelTablePresenter::kPowerCol:
-            return find(kPowerTexts);
-        case ChannelTablePresenter::kScanCol:
-            return find(kScanTexts);
-        case ChannelTablePresenter::kBandwidthCol:
-            return find(kBandwidthTexts);
-        default:
-            return find(kChannelTypeTexts);
-    }
+    for (const std::string& item : TableColumn(c).listTexts)
+        if (EqualsIgnoringCase(item, text)) return item;
+    return std::nullopt;
 }
 
 struct CellEdit {
@@ -361,19 +354,10 @@ Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, Ra
 
 // ---- Channel fields -----------------------------------------------------------
 
-// The band the channel table works in for this image: the "Freq range"
-// entry of the settings that matches the image's band bytes.
-BandLimits TableBand(const RadioImage& image, const AppSettings& settings) {
-    RadioImage work = image;
-    BandLimits band;
-    ChannelTablePresenter table(work, band, settings);
-    table.SelectBandFromImage();
-    return band;
-}
-
-// The band of the image's own band bytes, where no settings are at hand.
+// The band of the image's own band bytes, where no settings are at hand
+// (the export types back only what the dialog shows, which no clamp moves).
 BandLimits ImageBand(const RadioImage& image) {
-    return BandLimitsInImage(image).value_or(BandLimits{});
+    return BandForImage(image, {}).band;
 }
 
 // The dialog opened on channel n of a copy of the image.
@@ -714,7 +698,7 @@ Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& setting
     // The channels' dialog fields last: their lists name what is built above.
     // Records they change take the scan bitmap along, as the table's store does.
     const RadioImage channelsBefore = built;
-    const BandLimits band = TableBand(built, settings);
+    const BandLimits band = BandForImage(built, FreqRangeEntries(settings)).band;
     for (int n = 1; n <= layout::kChannelCount; ++n) {
         const ChannelEntry& entry = model.channels[static_cast<std::size_t>(n - 1)];
         if (!entry.present || entry.fields.empty()) continue;

@@ -60,10 +60,6 @@ std::vector<int> SquelchPointsMhz(const BandLimits& band) {
     return points;
 }
 
-BandLimits SquelchBand(const RadioImage& image) {
-    return BandLimitsInImage(image).value_or(BandLimits{});
-}
-
 PageDecl SqlCalibrationTable(const std::vector<int>& pointsMhz) {
     PageDecl page{"sql", "", Thresholds()};
     const int rows = std::min(static_cast<int>(pointsMhz.size()), kSquelchRows);
@@ -83,14 +79,15 @@ const PageDecl& SqlCalibrationPageDecl() {
 }
 
 const DialogDecl& SqlCalibrationDialogDecl() {
-    static const DialogDecl dialog{"Sql",
-                                   false,
-                                   {{&SqlCalibrationPageDecl(),
-                                     [](RadioImage& image) -> std::unique_ptr<FormPage> {
-                                         return std::make_unique<SqlCalibrationPage>(
-                                             image, SquelchBand(image));
-                                     }}},
-                                   true};
+    static const DialogDecl dialog{
+        "Sql",
+        false,
+        {{&SqlCalibrationPageDecl(),
+          [](RadioImage& image, const PageContext& context) -> std::unique_ptr<FormPage> {
+              return std::make_unique<SqlCalibrationPage>(
+                  image, BandForImage(image, context.freqRanges).band);
+          }}},
+        true};
     return dialog;
 }
 

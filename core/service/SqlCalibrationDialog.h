@@ -27,15 +27,13 @@ constexpr std::size_t SquelchRowField(int row) {
 // to 17.
 std::vector<int> SquelchPointsMhz(const BandLimits& band);
 
-// The band the rows follow: the image's band bytes, else 400-470 MHz.
-BandLimits SquelchBand(const RadioImage& image);
-
 // The thresholds and the rows of the given points (at most 17 are taken),
 // each row grouped under its frequency ("405 MHz").
 form::PageDecl SqlCalibrationTable(const std::vector<int>& pointsMhz);
 // The table with all 17 rows and no frequencies, as dpmrtool lists it.
 const form::PageDecl& SqlCalibrationPageDecl();
-// The dialog; its page follows the band of the image it opens on.
+// The dialog; its page follows the band of the image it opens on, as the
+// channel table decides it (BandForImage with the context's entries).
 const form::DialogDecl& SqlCalibrationDialogDecl();
 
 }  // namespace dpmr

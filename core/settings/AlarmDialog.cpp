@@ -34,22 +34,10 @@ NumberRule WithWord(int value, std::string word, std::string invalid) {
             .specialWord = std::move(word)};
 }
 
-// A field whose byte the dPMR settings also write, with another meaning: the
-// dialog writes it only when the user changed the control, so that opening
-// and closing the alarm dialog never turns a dPMR setting into another. The
-// note under the control and its tooltip say so.
-FieldDecl SharedWithDpmr(FieldDecl field, const std::string& dpmrLabel) {
-    return field
-        .Tip("The dPMR settings use the same byte (" + dpmrLabel +
-             "): this dialog writes it only when you change this control.")
-        .Note("Same byte as dPMR param > Basic > " + dpmrLabel + "; written only when changed here")
-        .StoredOnlyWhenChanged();
-}
-
 }  // namespace
 
-const PageDecl& AlarmPageDecl() {
-    static const PageDecl page{
+PageDecl MakeAlarmPage() {
+    return {
         "alarm",
         "",
         {
@@ -84,29 +72,24 @@ const PageDecl& AlarmPageDecl() {
                 .Hidden(),
             Number("exit_delay", "Exit delay (s)", Byte(0x373), WithWord(255, "unlimited", "10"), 3)
                 .Hidden(),
-            SharedWithDpmr(List("auto_contact", "Auto contact", Byte(0x378), kProhibitAllow, 0, 0),
-                           "OACSU and Data type"),
+            // The dPMR settings' bytes, with the alarm's meanings.
+            List("auto_contact", "Auto contact", Byte(0x378), kProhibitAllow, 0, 0),
             // Multiples of 5 from 10 to 60: leaving the box rounds down to
             // the grid, a number outside the range becomes 25.
-            SharedWithDpmr(Number("tx_interval", "Tx interval (s)", Byte(0x379),
-                                  {.min = 10,
-                                   .max = 60,
-                                   .step = 5,
-                                   .commit = NumberCommit::kValidate,
-                                   .invalidText = "25",
-                                   .reformat = true},
-                                  2),
-                           "ACK reply delay"),
-            SharedWithDpmr(
-                Number("query_interval", "Query interval (min)", Byte(0x37A), Checked(1, 10, 1), 2),
-                "ACK reply wait"),
+            Number("tx_interval", "Tx interval (s)", Byte(0x379),
+                   {.min = 10,
+                    .max = 60,
+                    .step = 5,
+                    .commit = NumberCommit::kValidate,
+                    .invalidText = "25",
+                    .reformat = true},
+                   2),
+            Number("query_interval", "Query interval (min)", Byte(0x37A), Checked(1, 10, 1), 2),
         }};
-    return page;
 }
 
-const DialogDecl& AlarmDialogDecl() {
-    static const DialogDecl dialog{"Alarm", false, {{&AlarmPageDecl(), {}}}};
-    return dialog;
+DialogDecl MakeAlarmDialog(const PageDecl& page) {
+    return {kAlarmCaption, false, {{&page, {}}}};
 }
 
 }  // namespace dpmr

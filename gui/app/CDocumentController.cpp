@@ -416,7 +416,8 @@ void CDocumentController::RunSettingsDialog(const dpmr::form::DialogDecl& decl) 
             const std::unique_ptr<CTabDialog> dialog =
                 MakeSettingsDialog(decl, context_.image,
                                    {ToQt(context_.settings.pictureFolder),
-                                    {context_.settings.portName, context_.settings.baudRate}},
+                                    {context_.settings.portName, context_.settings.baudRate},
+                                    dpmr::FreqRangeEntries(context_.settings)},
                                    window_);
             dialog->exec();
         },

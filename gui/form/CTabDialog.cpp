@@ -11,8 +11,8 @@
 #include "form/QtText.h"
 
 CTabDialog::CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& image, QWidget* parent,
-                       const PageMaker& makePage)
-    : QDialog(parent), presenter_(decl, image) {
+                       const PageMaker& makePage, const dpmr::form::PageContext& context)
+    : QDialog(parent), presenter_(decl, image, context) {
     setWindowTitle(ToQt(decl.caption));
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < presenter_.PageCount(); ++i) {

@@ -24,8 +24,11 @@ class CTabDialog : public QDialog {
     // table.
     using PageMaker = std::function<CPageWidget*(dpmr::form::FormPage& page)>;
 
+    // `context`: what pages take from outside the image (the "Freq range"
+    // entries of the squelch calibration's band).
     CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& image,
-               QWidget* parent = nullptr, const PageMaker& makePage = {});
+               QWidget* parent = nullptr, const PageMaker& makePage = {},
+               const dpmr::form::PageContext& context = {});
     ~CTabDialog() override;
 
     dpmr::form::FormDialog& Presenter() { return presenter_; }

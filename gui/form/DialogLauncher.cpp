@@ -128,12 +128,14 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
 std::unique_ptr<CTabDialog> MakeSettingsDialog(const dpmr::form::DialogDecl& decl,
                                                dpmr::RadioImage& image, const DialogEnv& env,
                                                QWidget* parent) {
-    auto dialog =
-        std::make_unique<CTabDialog>(decl, image, parent, [&env](FormPage& page) -> CPageWidget* {
+    auto dialog = std::make_unique<CTabDialog>(
+        decl, image, parent,
+        [&env](FormPage& page) -> CPageWidget* {
             for (const PageWidgetDecl& w : kPageWidgets)
                 if (w.key == page.Key()) return w.make(page, env);
             return nullptr;
-        });
+        },
+        dpmr::form::PageContext{env.freqRanges});
     for (const ServiceDialogDecl& service : kServiceDialogs) {
         if (&service.dialog() != &decl) continue;
         AddServiceTransfers(*dialog, service, env.link, image);

@@ -15,8 +15,9 @@
 
 // What pages and transfers need from outside the image.
 struct DialogEnv {
-    QString pictureFolder;    // the side key pictures
-    dpmr::LinkSettings link;  // the port of Setting > Port, for the service transfers
+    QString pictureFolder;                  // the side key pictures
+    dpmr::LinkSettings link;                // the port of Setting > Port, for the service transfers
+    std::vector<std::string> freqRanges{};  // the "Freq range" entries (the squelch band)
 };
 
 std::unique_ptr<CTabDialog> MakeSettingsDialog(const dpmr::form::DialogDecl& decl,

@@ -7,10 +7,10 @@
 #include <QTreeWidget>
 
 #include "TestMainWindow.h"
+#include "dialogs/SharedByteDialogs.h"
 #include "dpmr/CContactPage.h"
 #include "dpmr/CGroupRxListPage.h"
 #include "dpmr/ContactRecord.h"
-#include "dpmr/DpmrParamDialog.h"
 #include "support/ContactImages.h"
 
 using namespace dpmr::test;

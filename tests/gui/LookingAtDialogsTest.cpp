@@ -11,9 +11,8 @@
 #include <random>
 
 #include "TestMainWindow.h"
-#include "dpmr/DpmrParamDialog.h"
+#include "dialogs/SharedByteDialogs.h"
 #include "service/CServicePasswordDlg.h"
-#include "settings/AlarmDialog.h"
 
 using namespace dpmr::test;
 

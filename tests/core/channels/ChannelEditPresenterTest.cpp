@@ -4,17 +4,19 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "channels/ChannelEditDialog.h"
 #include "channels/ChannelEditPresenter.h"
 #include "codec/FrequencyCodec.h"
+#include "form/FormDialog.h"
 #include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
+#include "interchange/CodeplugModel.h"
 #include "support/DemoCodeplug.h"
 
 namespace dpmr {
@@ -85,78 +87,34 @@ struct Fixture {
 };
 
 // Records stored by the first release's channel dialog (0.1.0): channel n
-// of the demo codeplug given a record, then the user's events, in the
-// controls' order of EditControl: "Tc=text" types and leaves, "Sc=i"
-// chooses entry i (-1: none), "Cc=0/1" sets a check box, "Kc=0/1" presses
-// Enter / Escape in control c. The dialog, closed, stores what 0.1.0 stored.
+// of the demo codeplug given a record, then the user's events on controls
+// named by their keys: "Tkey=text" types and leaves, "Skey=i" chooses entry
+// i (-1: none), "Ckey=0/1" sets a check box, "Kkey=0/1" presses Enter /
+// Escape in the control. The dialog, closed, stores what 0.1.0 stored.
 TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
     const std::tuple<int, const char*, const char*, const char*> vectors[] = {
-        {1, "2506604425020044013FBB4A3F6D38FFC740FF440380263FF54401054A506410",
-         "T25=446,00625 S29=10 T17=i754 S12=0 T30=23",
-         "2506604450020044FFFF21513F6D38FFC740FC0009000000FFFFFF3FFF7F6410"},
-        {2, "250660442506603F806356435001447780FBC57700445BC376FF02B826C27144", "S30=2 C20=1 K8=1",
-         "250660442506604580635643500144770078C50000000000FFFFFFBFFF3F7144"},
-        {3, "25066044B74C60440D05D2FFD30254E080D0C968AE474058F280440503004005",
-         "C9=1 S27=6 T25=0 S10=3 K26=1 C15=0",
-         "2506604412536044FFFFFFFFD30254E00450C80000000000FFFFFF3FFF3F4005"},
-        {4, "143F3AFF103F440233019B02058044FF444029EE1400F603718302400305FF44",
-         "T10=0 C25=1 T29=88.5",
-         "FFFFFFFFFFFFFFFFFFFFFFFF00000600010040FFFF0001FFFFFFFFFFFFFFFFFF"},
-        {5, "FD02BBFF3F8044800300CCFF800303FF7BD84499C95DFF4405713F406D3F3185",
-         "S14=6 C31=0 C7=1 K25=0 S27=0 K12=0",
-         "FFFFFFFFFFFFFFFFFFFFFFFF00000600010040FFFF0001FFFFFFFFFFFFFFFFFF"},
         {6, "25066044250660440003FF9F923F0202BC04013F3C8403803F0340051C034001",
-         "S29=6 T14=abc C1=0 K31=1 T22= S19=9",
+         "Stx_color_code=6 Tgroup_list=abc Crx_freq=0 Koffset_freq=1 Tanalog_call1= "
+         "Scall2_contact=9",
          "2506604425066044000365A0923F02023C04013F05000100FFFFFF3FFF3F4001"},
-        {7, "25066044250603440380017DA197FF75800C005D443F3F80834E261BFC800387", "T1=446.1 T22=470",
-         "000061442506034403809979A197FF75000C000000000000FFFFFF3FFFBF0387"},
-        {8, "7593604475936044FFFFFFFF00000000020000FFFF0001FFFFFFFFFFFFFFFFFF",
-         "T6=99 C8=1 T22=0 T27=i754 T6=67 S6=3",
-         "7593604475936044FFFFFFFF00000000120000FFFF000100FFFFFF3FFF3FFFFF"},
         {9, "25066044257303F866F3CFA86F44DFA4E672D5020040AA442E80D540860580C4",
-         "T2=145.125 C23=0 S22=4 C6=1 S8=3",
-         "250660440000004066F335A96F44DFA4E670D50200000000FFFFFF7FFF3F80C4"},
-        {10, "7518614475186144FFFFFFFF00000000030040FFFF0101FFFFFFFFFFFFFFFFFF", "S13=7 S19=-1",
-         "7518614475186144FFFFFFFF00000000030040FFFFFF0100FFFFFF3FFF3FFFFF"},
-        {11, "250660442506606EC700A000FF453723505501D9609BC740EF40D7444000003F",
-         "C19=1 C22=0 S15=10 T24=145.125",
-         "2506604425066074FFFFFFFFFF4537231055010000000000FFFFFF3FFF3F003F"},
-        {12, "25066044250360C505920526407D806B0080C9FF80C60291A8363F1700FF624D", "K16=0 T25=446.1",
-         "2506604499999999FFFF0526407D806B0000C9FF00000000FFFFFF3FFF3F624D"},
-        {13, "2506604425063F443F010302375173AC024033012F4E5DFF030544440501EBC0",
-         "C31=1 T25=446.1 K21=0",
-         "2506604425064544FFFF0302375173AC024030012F000000FFFFFF7FFF3FEBC0"},
-        {14, "250660446806D04480803F3744DD2E809E80FF00E3B04401F1E86980FF800540", "S6=1 C6=1",
-         "25066044250630458080453744DD2E803E00FC0000000000FFFFFFBFFFBF0540"},
-        {15, "250660440B063F0F1A8A05BF40053F674A3F3FAA7B406B16194401853F053F03", "S18=9 C1=0 K16=0",
-         "2506604425064515208A05BF40053F670A3C3C0000000000FFFF01BFFF3F3F03"},
-        {16, "250660442514440042973F353F549A003F4F05763944A900ECCE0103052DFC45",
-         "T26=446.1 S10=3 K16=1 S23=8 C6=0 T13=D023N",
-         "25066044FFFFFFFF4297FFFF3F549A001F4C050039000000FFFFFF3FFF3FFC45"}};
-    const auto hex = [](const RadioImage& image, std::size_t at) {
-        std::string out;
-        char digits[3];
-        for (std::size_t k = 0; k < layout::kChannelSize; ++k) {
-            std::snprintf(digits, sizeof digits, "%02X", image.U8(at + k));
-            out += digits;
-        }
-        return out;
-    };
+         "Ttx_freq=145.125 Canalog_call2=0 Sanalog_call1=4 Creverse=1 Stalk_around=3",
+         "250660440000004066F335A96F44DFA4E670D50200000000FFFFFF7FFF3F80C4"}};
     for (const auto& [n, before, script, after] : vectors) {
         SCOPED_TRACE(script);
         RadioImage image = test::DemoImage();
         const std::size_t at = channel::RecordOffset(n);
-        const std::string in = before;
-        for (std::size_t k = 0; k < layout::kChannelSize; ++k)
-            image.SetU8(at + k,
-                        static_cast<std::uint8_t>(std::stoi(in.substr(2 * k, 2), nullptr, 16)));
+        std::ranges::copy(ParseHexText(before).value(), image.Data() + at);
         const RadioImage loaded = image;
         BandLimits band;
         ChannelEditPresenter p(image, band, n, "");
         std::istringstream events(script);
         for (std::string e; events >> e;) {
             const std::size_t eq = e.find('=');
-            const auto c = static_cast<C>(std::stoi(e.substr(1, eq - 1)));
+            const auto& rows = ChannelRecordDecl().fields;
+            const auto row = std::ranges::find(rows, e.substr(1, eq - 1), &form::FieldDecl::key);
+            ASSERT_NE(row, rows.end()) << e;
+            const auto c = static_cast<C>(row - rows.begin());
             const std::string arg = e.substr(eq + 1);
             switch (e[0]) {
                 case 'T':
@@ -176,7 +134,7 @@ TEST(ChannelEditPresenter, StoresTheRecordsOfTheFirstRelease) {
             }
         }
         p.Close();
-        EXPECT_EQ(hex(image, at), after);
+        EXPECT_EQ(HexText(image.Data() + at, layout::kChannelSize), after);
         // Nothing outside the record changes but the scan bitmap.
         for (std::size_t k = 0; k < RadioImage::kSize; ++k) {
             if ((k < at || k >= at + layout::kChannelSize) && k != layout::kScanBitmap &&
@@ -221,6 +179,8 @@ TEST(ChannelEditPresenter, ChannelLeftWithoutAChangeKeepsEveryByte) {
     EXPECT_TRUE(f.image == before);
     f.p->Reopen();
     f.p->SetChecked(C::kPttid, true);
+    f.Type(C::kTxFreq, "446.1");  // Tx made to differ from Rx: Repeat "On", usable
+    EXPECT_EQ(f.Show({C::kRepeat}), "On");
     f.p->Close();
     EXPECT_EQ(f.Stored(6, 0x11, 1), Record{0x04});
     EXPECT_EQ(f.Stored(6, 0x17, 7), (Record{0x00, 0xFF, 0xFF, 0xFF, 0x3F, 0xFF, 0x3F}));
@@ -246,8 +206,9 @@ TEST(ChannelEditPresenter, OnlyAnEmptyRxBoxEmptiesTheChannel) {
         Fixture f(6, c.record);
         if (c.typed && c.commit) f.Type(C::kRxFreq, c.typed);
         if (c.typed && !c.commit) f.p->SetText(C::kRxFreq, c.typed);
-        for (std::size_t i = 1; c.emptied && i < kEditControlCount; ++i) {  // 0: Channel no.
+        for (std::size_t i = 0; c.emptied && i < kEditControlCount; ++i) {
             const auto ctl = static_cast<C>(i);
+            if (ctl == C::kChannelNo) continue;
             // Only rx is never usable: its bit is always written as 0.
             EXPECT_EQ(f.Show({ctl}), ctl == C::kRxFreq ? "" : "[]") << LabelOf(ctl);
         }
@@ -271,8 +232,10 @@ TEST(ChannelEditPresenter, NewChannelGetsDefaultsAndStoresThem) {
     f.p->SetText(C::kRxFreq, "446.00625");
     EXPECT_EQ(f.p->Key(C::kRxFreq, EditKey::kEnter), KeyAction::kConsumed);
     EXPECT_EQ(f.Show({C::kRxFreq, C::kTxFreq, C::kRepeat, C::kChannelType, C::kOffsetFreq,
-                      C::kAnalogCall1, C::kCall1Contact, C::kRxTone, C::kTxColourCode}),
-              "446.006250 446.006250 [Off] Digit 0.600000 [None] [None] None Auto");
+                      C::kAnalogCall1, C::kCall1Contact, C::kCall2Contact, C::kRxTone,
+                      C::kTxColourCode, C::kTxPower, C::kBandwidth}),
+              "446.006250 446.006250 [Off] Digit 0.600000 [None] [None] [None] None Auto Low "
+              "Wide");
     f.p->Close();
     Record expected = kDigitRecord;  // with both colour codes "Auto"
     expected[0x13] = expected[0x14] = 0xFF;
@@ -287,6 +250,8 @@ TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
     Fixture f(5);
     f.p->SetText(C::kRxFreq, "4a8-0.1 23 4567");  // above the band, off the raster
     EXPECT_EQ(f.p->Text(C::kRxFreq), "480.123456");
+    EXPECT_TRUE(!f.p->AcceptsChar(C::kRxFreq, 'a') && f.p->AcceptsChar(C::kRxFreq, '4') &&
+                f.p->AcceptsChar(C::kBusy, 'a'));  // a list takes any key
     f.p->SetText(C::kTxFreq, "145.126");
     EXPECT_EQ(f.p->Key(C::kTxFreq, EditKey::kEnter), KeyAction::kConsumed);  // no commit
     f.p->Spin(1);
@@ -312,14 +277,17 @@ TEST(ChannelEditPresenter, UncommittedTextIsStoredAsTyped) {
 // One byte of the analog record changed: what shows, and what is stored back
 // once something else (the Tx tone) changed. Group list 1 and message 3 are
 // absent (never "10"); 5 is the second "Bob"; 65 names no listed
-// contact; bit 7 of +0x11 (Only rx) is always cleared.
+// contact; bit 7 of +0x11 (Only rx) is always cleared; a call of type
+// "Off" (or of no type: 3) shows no contact, a signal type "Off" no analog call.
 TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
     // clang-format off
     const std::tuple<std::size_t, int, C, const char*, int> cases[] = {
         {0x1B, 0x43, C::kCall1Msg, "Off", 0x7F},    {0x19, 2, C::kAnalogCall2, "None", 0xFF},
         {0x15, 5, C::kTxContact, "Bob", 5},         {0x17, 1, C::kGroupList, "None", 0},
         {0x11, 0xFD, C::kSignalType, "DTMF", 0x7D}, {0x12, 0x13, C::kBusy, "Off", 0x10},
-        {0x15, 65, C::kTxContact, "None", 0}};
+        {0x15, 65, C::kTxContact, "None", 0},       {0x1D, 0x3F, C::kCall2Contact, "None", 0x3F},
+        {0x1B, 0x3F, C::kCall1Contact, "None", 0x3F}, {0x11, 0x2C, C::kAnalogCall1, "None", 0x2C},
+        {0x1D, 0xFF, C::kCall2Type, "Off", 0x3F}};
     // clang-format on
     for (const auto& [off, byte, control, shown, stored] : cases) {
         Record rec = kAnalogRecord;
@@ -330,6 +298,11 @@ TEST(ChannelEditPresenter, SingleFieldsLoadAndStoreWithTheirFallbacks) {
         f.p->Close();
         EXPECT_EQ(f.Stored(1)[off], stored) << off << " " << byte;
     }
+    // Choosing "Off" does the same to what is there.
+    Fixture f(1);
+    for (C type : {C::kSignalType, C::kCall1Type, C::kCall2Type}) f.p->Select(type, 0);
+    EXPECT_EQ(f.Show({C::kAnalogCall1, C::kCall1Contact, C::kCall2Contact}),
+              "[None] [None] [None]");
 }
 
 // The tone boxes follow the table's tone cells: a comma is the point, a DCS
@@ -353,19 +326,44 @@ TEST(ChannelEditPresenter, ToneBoxesRefuseCodesThatDoNotExist) {
     EXPECT_EQ(f.Stored(1, 8, 4), (Record{0x19, 0x07, 0x67, 0x80}));
 }
 
+// The declaration's pages (dpmrtool, the codeplug files) clamp to the band
+// the channel table chooses for the image: the first "Freq range" entry that
+// matches its band bytes.
+TEST(ChannelEditPresenter, DeclaredPagesClampToTheTablesBand) {
+    const std::vector<std::string> entries{"400-470MHz", "136-174MHz", "350-390MHz"};
+    for (const auto& [lower, upper, typed, shown] :
+         {std::tuple{14400000u, 14800000u, "140", "140.000000"},
+          std::tuple{38000000u, 48000000u, "385", "400.000000"}}) {
+        RadioImage image;
+        image.SetBcd4(layout::kTableBandLower, lower);
+        image.SetBcd4(layout::kTableBandUpper, upper);
+        form::FormDialog dialog(ChannelEditDialogDecl(), image, {entries});
+        auto& page = static_cast<ChannelEditPresenter&>(dialog.Page(0));
+        page.FocusIn(C::kRxFreq);
+        page.SetText(C::kRxFreq, typed);
+        page.FocusOut(C::kRxFreq);
+        EXPECT_EQ(page.Text(C::kRxFreq), shown) << lower;
+    }
+}
+
 TEST(ChannelEditPresenter, NavigationStoresFirstAndWraps) {
     // "+" and "-": one click of the spin; else typed into the Channel no. box.
-    const std::tuple<int, std::string, int> cases[] = {
-        {16, "+", 1}, {1, "-", 16}, {5, "0", 1}, {5, "99", 16}, {5, "x7.", 7}};
+    const std::tuple<int, std::string, int> cases[] = {{16, "+", 1}, {1, "-", 16},  {2, "-", 1},
+                                                       {5, "0", 1},  {5, "99", 16}, {5, "x7.", 7}};
     for (const auto& [from, typed, to] : cases) {
         Fixture f(from);
         f.p->SetChecked(C::kScan, false);
         typed == "+" || typed == "-" ? f.p->Spin(typed == "+" ? 1 : -1)
                                      : f.Type(C::kChannelNo, typed);
         EXPECT_EQ(f.Show({C::kChannelNo}), std::to_string(to)) << from << " " << typed;
+        EXPECT_EQ(f.p->CurrentChannel(), to) << from << " " << typed;
         EXPECT_FALSE(f.Stored(from)[0x10] & 1) << "not stored first";
     }
     EXPECT_EQ(Fixture(40, nullptr).p->CurrentChannel(), 16);  // opened out of range
+    Fixture back(1);  // through an empty channel and back: usable again
+    back.p->Spin(1);
+    back.p->Spin(-1);
+    EXPECT_EQ(back.Show({C::kBusy}), "Carrier");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "image/ChannelRecord.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
+#include "interchange/CodeplugModel.h"
 #include "support/TempDir.h"
 
 namespace dpmr {
@@ -23,10 +24,7 @@ using Texts = std::vector<std::string>;
 
 // `len` image bytes from `off` as hex digits, e.g. "00255114".
 std::string Hex(const RadioImage& image, std::size_t off, std::size_t len) {
-    std::string out;
-    for (std::size_t k = off; k < off + len; ++k)
-        out += {"0123456789ABCDEF"[image.U8(k) >> 4], "0123456789ABCDEF"[image.U8(k) & 15]};
-    return out;
+    return HexText(image.Data() + off, len);
 }
 
 // One table on a fresh image with a "FreqRange" setting and band bytes.
@@ -72,7 +70,8 @@ class TableTest : public ::testing::Test {
 };
 
 TEST_F(TableTest, TypingMakesClampsAndClearsChannels) {
-    table.SelectBandFromImage();  // 136..174 MHz
+    EXPECT_TRUE(table.CurrentRow() == 1 && table.CurrentCol() == 1);  // where a new table starts
+    table.SelectBandFromImage();                                      // 136..174 MHz
     Type(1, 1, "145.125");
     EXPECT_EQ(Row(1),
               (Texts{"145.125000", "145.125000", "None", "None", "High", "Add", "Wide", "Digit"}));
@@ -90,6 +89,8 @@ TEST_F(TableTest, TypingMakesClampsAndClearsChannels) {
     EXPECT_TRUE(image == reset);
     Type(2, 1, "0");  // no frequency: no channel
     EXPECT_EQ(table.Cell(2, 1), "");
+    Type(3, 1, "1a45,12500009", true);  // digits and points (a comma is one), 10 at most
+    EXPECT_EQ(table.EditorText(), "145.125000");
 }
 
 // A store writes only the table's fields: the bits of +0x10 and +0x12 that
@@ -164,6 +165,10 @@ TEST_F(TableTest, ToneCellsTakeCommasAndRefuseCodesThatDoNotExist) {
     EXPECT_NE(table.EnterCellText(2, 4, "98"), "");
     EXPECT_EQ(table.Cell(2, 4), "D067N");
     table.SetCurrentCell(2, 3);
+    for (const char c : {'d', 'N', 'i', 'x'}) {  // the letters of a DCS code, nothing else
+        EXPECT_EQ(table.TypeIntoCell(c), c != 'x') << c;
+        table.CancelEditor();
+    }
     EXPECT_TRUE(table.TypeIntoCell(','));
     EXPECT_EQ(table.EditorText(), ",");
     // Enter in the tone editor commits and moves on, as in the other editors.

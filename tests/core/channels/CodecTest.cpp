@@ -164,7 +164,8 @@ TEST(ToneCodecTest, NormaliseTypedTones) {
     const std::pair<const char*, const char*> cases[] = {
         {"23", "D023N"},    {"67.0", "67.0"},   {"59.9", "None"}, {"60.0", "60.0"},
         {"280.0", "280.0"}, {"280.1", "None"},  {"778", "None"},  {"777", "D777N"},
-        {"DI23", "D023I"},  {"d023n", "D023N"}, {"", ""},         {"DXN", "None"}};
+        {"DI23", "D023I"},  {"d023n", "D023N"}, {"", ""},         {"DXN", "None"},
+        {"88.5.3", "88.5"}};
     for (auto [typed, shown] : cases) {
         std::string text = typed;
         NormalizeToneText(text);

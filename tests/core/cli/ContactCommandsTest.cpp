@@ -70,6 +70,11 @@ TEST_F(ContactCommands, ExportPrintsTheListAndItsImportChangesNoByte) {
         EXPECT_EQ(in.status, 0) << args << ": " << in.err;
         EXPECT_TRUE(FileText(file_) == before) << args;
     }
+    // As many rows as listed, one of them changed, is no export: it is imported.
+    std::string changed = out.out;
+    changed.replace(changed.find("Ann,"), 3, "Anna");
+    Tool("contacts " + file_ + " --import " + Write("d.csv", changed));
+    EXPECT_NE(FileText(file_).find("Anna"), std::string::npos);
 }
 
 // Known numbers keep their records; left-out contacts are freed and lose

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "dialogs/DialogRegistry.h"
 #include "image/Document.h"
+#include "image/ImageLayout.h"
 #include "support/TempDir.h"
 #include "support/ToolRun.h"
 
@@ -125,6 +127,23 @@ TEST_F(DpmrtoolFields, ChannelFieldsAsTheChannelDialogEditsThem) {
               std::string::npos)
         << strict.err;
     EXPECT_EQ(FileText(file_), made);
+}
+
+// A channel's frequency is clamped to the band the desktop program's table
+// works in for the file: the entry of the shipped "Freq range" list
+// (400-470, 136-174, 350-390 MHz) that matches the file's band bytes.
+TEST_F(DpmrtoolFields, ChannelFrequenciesFollowTheTablesBand) {
+    for (const auto& [lower, upper, typed, stored] :
+         {std::tuple{14400000u, 14800000u, "140", "140.000000"},
+          std::tuple{38000000u, 48000000u, "385", "400.000000"}}) {
+        RadioImage image = Image();
+        image.SetBcd4(layout::kTableBandLower, lower);
+        image.SetBcd4(layout::kTableBandUpper, upper);
+        ASSERT_TRUE(SaveImageFile(file_, image).ok());
+        QuotedTool({"set", file_, std::string("channel1.rx_freq=") + typed});
+        EXPECT_EQ(QuotedTool({"get", file_, "channel1.rx_freq"}).out,
+                  std::string("channel1.rx_freq=") + stored + "\n");
+    }
 }
 
 TEST_F(DpmrtoolFields, ErrorsStopWithOneLineAndLeaveTheFile) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dpmr/DpmrParamDialog.h"
+#include "dialogs/SharedByteDialogs.h"
 #include "form/FieldPage.h"
 #include "support/ImageBytes.h"
 
@@ -43,6 +43,7 @@ TEST(DpmrBasicPage, LoadEditAndStoreEachField) {
         {"tx_pre_carrier", 0x399, {0}, no, -1, "1000", {50}},
         {"tx_pre_carrier", 0x399, {60}, no, 0, "1000", {50}},
         {"mixed_reset", 0x39C, {200}, no, 0, "30", {30}},
+        {"single_call", 0x39B, {0}, "123", 0, "12", {12}},  // two digits at most
         // Tenths of a second and the ACK replies.
         {"ack_reply_delay", 0x379, {5}, "7", 0, "5.0", {50}},
         {"tx_delay", 0x37B, {0xFF}, no, 0, "5.0", {50}},

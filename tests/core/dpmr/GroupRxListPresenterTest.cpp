@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/SharedByteDialogs.h"
 #include "dpmr/ContactPagePresenter.h"
-#include "dpmr/DpmrParamDialog.h"
 #include "form/FormDialog.h"
 #include "support/ContactImages.h"
 

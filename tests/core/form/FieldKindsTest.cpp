@@ -84,8 +84,8 @@ TEST(FieldKindsTest, ListsLoadWithFallbacksAndStoreCodes) {
 TEST(FieldKindsTest, CommitsAndSpins) {
     NumberRule noWrap = kVox;
     noWrap.byteWrap = false;
-    NumberRule validate{.min = 10, .max = 60, .step = 5, .commit = NumberCommit::kValidate};
-    validate.invalidText = "30";
+    NumberRule validate{
+        .min = 10, .max = 60, .step = 5, .commit = NumberCommit::kValidate, .invalidText = "30"};
     NumberRule reformat = validate;
     reformat.reformat = true;
     const std::tuple<const char*, NumberRule, const char*, const char*> rows[] = {

@@ -22,18 +22,18 @@ TEST(SqlCalibration, RowsFollowTheImagesBandAndStopAt17WithANote) {
     RadioImage image;
     image.SetBcd4(layout::kTableBandLower, 40300000);
     image.SetBcd4(layout::kTableBandUpper, 47000000);
-    EXPECT_EQ(SquelchBand(image), Band(403, 470));
-    SqlCalibrationPage page(image, SquelchBand(image));
+    EXPECT_EQ(BandForImage(image, {}).band, Band(403, 470));
+    SqlCalibrationPage page(image, BandForImage(image, {}).band);
     EXPECT_EQ(page.RowCount(), 15);
     EXPECT_EQ(page.Field(SquelchRowField(2)).group, "405 MHz");
     EXPECT_EQ(page.RowsNote(), "");
 
     // Band bytes that are not decimal, or the wrong way round, give 400-470.
     image.SetU8(layout::kTableBandLower, 0xFA);
-    EXPECT_EQ(SquelchBand(image), BandLimits{});
+    EXPECT_EQ(BandForImage(image, {}).band, BandLimits{});
     image.SetBcd4(layout::kTableBandLower, 47000000);
     image.SetBcd4(layout::kTableBandUpper, 40000000);
-    EXPECT_EQ(SquelchBand(image), BandLimits{});
+    EXPECT_EQ(BandForImage(image, {}).band, BandLimits{});
 
     // 80 MHz gives exactly 17 points; more are cut to 17 and said so.
     EXPECT_EQ(SqlCalibrationPage(image, Band(400, 480)).RowsNote(), "");

@@ -2,11 +2,10 @@
 // default when it is left, the spins with their wrap (and "continue" and
 // "unlimited" in them), the Tx interval grid, the two alarm ids with the
 // 7-digit rule, the list fallbacks, the cut-off part, the bytes shared with
-// the dPMR settings, and a round trip that touches nothing else.
+// the dPMR settings.
 #include <gtest/gtest.h>
 
 #include "document/NewDocument.h"
-#include "settings/AlarmDialog.h"
 #include "support/DialogDriver.h"
 
 namespace dpmr {
@@ -70,15 +69,6 @@ TEST(AlarmDialogTest, AlarmIdsLoadAndStore) {
     SetFields(image, {"alarm.digit_id=12345", "alarm.analog_id=ABCD1234"});
     EXPECT_EQ(ImageBytes(image, 0x358, 15),
               (Bytes{10, 11, 12, 13, 1, 2, 3, 4, 0, 0, 1, 2, 3, 4, 5}));
-}
-
-TEST(AlarmDialogTest, ARoundTripLeavesEveryOtherByteAlone) {
-    test::ExpectClosingKeepsWhatIsNotOwned(
-        AlarmDialogDecl(), test::NewImage(),
-        test::OwnedBytes(0x350, 0x37F,
-                         {0x352, 0x353, 0x367, 0x36B, 0x36C, 0x36D, 0x36E, 0x36F, 0x374, 0x375,
-                          0x376, 0x377, 0x37B, 0x37C, 0x37D, 0x37E, 0x37F}),
-        {"alarm.id_type=DTMF"});
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The "Basic setting" dialog: leaving boxes, spins, stored values and their
-// fallbacks, tab changes, and the bits no page owns.
+// fallbacks, tab changes, and check boxes that share their bytes.
 #include <gtest/gtest.h>
 
 #include "document/NewDocument.h"
@@ -123,15 +123,6 @@ TEST(BasicSettingTest, ToneAndLightChecksShowAndStoreTheirOwnBits) {
     EXPECT_EQ(shown, "10101010010101010");  // in the order of the keys
     d.dialog.Close();
     EXPECT_EQ(ImageBytes(image, 0x318, 4), (Bytes{0xAA, 0x41, 0x54, 0x01}));
-}
-
-TEST(BasicSettingTest, ClosingKeepsEveryBitNoPageOwns) {
-    std::map<std::size_t, std::uint8_t> owned{
-        {0x307, 0xCC}, {0x318, 0xFF}, {0x319, 0xC3}, {0x31A, 0xFC}, {0x31B, 0x01}};
-    for (std::size_t off : {0x300, 0x301, 0x302, 0x303, 0x308, 0x309, 0x30A, 0x30B, 0x30C, 0x310,
-                            0x311, 0x312, 0x320, 0x322, 0x323, 0x324, 0x325, 0x326, 0x327})
-        owned[off] = 0xFF;
-    test::ExpectClosingKeepsWhatIsNotOwned(BasicSettingDialogDecl(), NewImage(), owned);
 }
 
 }  // namespace

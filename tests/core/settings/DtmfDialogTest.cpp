@@ -1,14 +1,12 @@
 // The "DTMF" dialog's rules through its field tables: the symbol strings, the
 // millisecond and tenths boxes (leaving, spinning, load and store), the
 // coded lists (speed, group call code, decode response), the bit fields that
-// keep their neighbours, the kill code's terminator, the contact codes, and
-// a round trip that touches no byte the dialog does not own.
+// keep their neighbours, the kill code's terminator and the contact codes.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "document/NewDocument.h"
-#include "settings/DtmfDialog.h"
 #include "support/DialogDriver.h"
 
 namespace dpmr {
@@ -96,17 +94,6 @@ TEST(DtmfDialogTest, DigitStringsStoreOneSymbolAByteAndTheKillCodeItsTerminator)
     EXPECT_EQ(ShownField(image, "dtmfdecode.kill_code"), "##############");
     image.Fill(0x2050, 16, 0x01);
     EXPECT_EQ(ShownField(image, "dtmfdecode.kill_code"), "111111111111111");
-}
-
-TEST(DtmfDialogTest, ARoundTripLeavesEveryOtherByteAlone) {
-    RadioImage image = test::NewImage();
-    image.SetU8(0x2000, 50);  // the built-in speed code 10 is stored back as 50
-    test::ExpectClosingKeepsWhatIsNotOwned(
-        DtmfDialogDecl(), image,
-        test::OwnedBytes(0x2000, 0x215F, {0x2004, 0x2006, 0x200A, 0x200B, 0x200C, 0x200D, 0x200E,
-                                          0x200F, 0x2032, 0x2033, 0x2035, 0x2036, 0x2038, 0x2039,
-                                          0x203A, 0x203B, 0x203C, 0x203D, 0x203E, 0x203F}),
-        {"dtmfencode.speed=5", "dtmfdecode.kill_code=1", "dtmfcontact.code8=2"});
 }
 
 }  // namespace

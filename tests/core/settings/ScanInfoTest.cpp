@@ -1,10 +1,9 @@
-// The "Scan Info" dialog: the two time boxes and their spins, list fallbacks,
-// the channel lists, and the bits the dialog does not own.
+// The "Scan Info" dialog: the two time boxes and their spins, list fallbacks
+// and the channel lists.
 #include <gtest/gtest.h>
 
 #include "document/NewDocument.h"
 #include "image/ChannelRecord.h"
-#include "settings/ScanInfoDialog.h"
 #include "support/DialogDriver.h"
 
 namespace dpmr {
@@ -46,13 +45,6 @@ TEST(ScanInfoTest, ListsFallBackAndStoreTheirDefaults) {
         {"scan.specified_channel", 0x34A, 1, "1", 0, ""}};
     // clang-format on
     test::ExpectLoadsAndStoresBack(cases, WithChannels());
-}
-
-// The time boxes are not owned: they are shown and stored back as they are.
-TEST(ScanInfoTest, ClosingKeepsEveryBitTheDialogDoesNotOwn) {
-    test::ExpectClosingKeepsWhatIsNotOwned(
-        ScanInfoDialogDecl(), WithChannels(),
-        {{0x340, 0xFF}, {0x341, 0xFF}, {0x347, 0xCD}, {0x348, 0xFF}, {0x34A, 0xFF}});
 }
 
 }  // namespace
