@@ -424,6 +424,20 @@ void ChannelTablePresenter::MoveDown() {
     state_.row = std::min(state_.row + 1, kLastRow);
 }
 
+void ChannelTablePresenter::MoveToNextEditedCell() {
+    // The last column with an editor ends the row: Enter there goes on to
+    // the first column of the next row, never into the empty last column.
+    int last = kLastCol;
+    while (last > 1 && ChannelColumns()[static_cast<std::size_t>(last)].editor == CellEditor::kNone)
+        --last;
+    if (state_.col < last) {
+        state_.col += 1;
+    } else if (state_.row < kLastRow) {
+        state_.row += 1;
+        state_.col = 1;
+    }
+}
+
 void ChannelTablePresenter::FrequencyEditorEnter() {
     if (state_.editor != CellEditor::kFrequency) return;
     const bool wasEmpty = state_.editorText.empty();
@@ -431,19 +445,19 @@ void ChannelTablePresenter::FrequencyEditorEnter() {
     if (wasEmpty)
         MoveDown();
     else
-        MoveRight();
+        MoveToNextEditedCell();
 }
 
 void ChannelTablePresenter::ListEditorEnter() {
     if (state_.editor != CellEditor::kList) return;
     CommitListEditor();
-    MoveRight();
+    MoveToNextEditedCell();
 }
 
 void ChannelTablePresenter::ToneEditorEnter() {
     if (state_.editor != CellEditor::kTone) return;
     CommitToneEditor();
-    MoveRight();
+    MoveToNextEditedCell();
 }
 
 void ChannelTablePresenter::TableArrow(TableKey key) {

@@ -150,7 +150,8 @@ class ChannelTablePresenter {
     // with it. Anything else opens nothing. True when an editor opened.
     bool TypeIntoCell(char c);
     // Enter in the frequency editor: commit, then one column right, or one
-    // row down when the editor was empty.
+    // row down when the editor was empty. From "Channel type", the last
+    // column with an editor, Enter goes on to the next row's "Rx Freq".
     void FrequencyEditorEnter();
     // Enter in the drop-down list: commit, then one column right.
     void ListEditorEnter();
@@ -198,6 +199,9 @@ class ChannelTablePresenter {
     void RebuildScanBitmap();
     void MoveRight();
     void MoveDown();
+    // Enter's move after a commit: the next column with an editor, else the
+    // first column of the next row (the same cell in the last row).
+    void MoveToNextEditedCell();
 
     RadioImage& image_;
     BandLimits& band_;

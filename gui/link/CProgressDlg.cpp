@@ -191,11 +191,22 @@ void CProgressDlg::OnFinished(dpmr::TransferResult result, std::string backupMes
     hint_->setText(ResultText());
     hint_->setProperty("outcome", succeeded_ ? "succeeded" : "failed");
     hint_->setStyleSheet(succeeded_ ? "font-weight: bold" : "font-weight: bold; color: #b00000");
+    hint_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     start_->hide();
+    FitText();
     exit_->setText("Close");
     exit_->setDefault(true);
     exit_->setFocus();
     emit TransferEnded();
+}
+
+void CProgressDlg::FitText() {
+    // A message of several lines (the reason and the advice on the last ones)
+    // makes the dialog taller rather than being cut at its top and bottom.
+    layout()->activate();
+    const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width())
+                                                     : sizeHint().height();
+    if (height() < needed) resize(width(), needed);
 }
 
 void CProgressDlg::reject() {

@@ -83,6 +83,8 @@ class CProgressDlg : public QDialog {
     void OnVerifying();
     void OnFinished(dpmr::TransferResult result, std::string backupMessage);
     QString ResultText() const;
+    // Grows the dialog so that the line above the bar shows whole.
+    void FitText();
 
     Direction direction_;
     const dpmr::RadioImage& document_;

@@ -25,22 +25,28 @@ bool SameTransferredRanges(const dpmr::RadioImage& a, const dpmr::RadioImage& b)
 }
 
 // Runs one dialog: Start is clicked, `onBlock` sees every bar position; when
-// the transfer has ended, the dialog is still open with its result, which
-// `result` receives before Close is clicked.
+// the transfer has ended, the dialog is still open with its result, shown
+// whole (however many lines it wraps to), which `result` receives before
+// Close is clicked.
 int Run(CProgressDlg& dialog, std::function<void(int)> onBlock = {}, QString* result = nullptr) {
     QTimer::singleShot(0, dialog.startButton(), &QPushButton::click);
     if (onBlock)
         QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, &dialog, onBlock);
+    QString cut;  // the result, when the dialog shows it cut
     QObject::connect(
         &dialog, &CProgressDlg::TransferEnded, &dialog,
-        [&dialog, result] {
+        [&dialog, result, &cut] {
             QVERIFY(dialog.isVisible());
             QCOMPARE(dialog.exitButton()->text(), QString("Close"));
-            if (result) *result = dialog.hintLabel()->text();
+            QLabel* hint = dialog.hintLabel();
+            if (hint->height() < hint->heightForWidth(hint->width())) cut = hint->text();
+            if (result) *result = hint->text();
             dialog.exitButton()->click();
         },
         Qt::QueuedConnection);
-    return dialog.exec();
+    const int status = dialog.exec();
+    if (!cut.isEmpty()) qWarning("shown cut: %s", qPrintable(cut));
+    return cut.isEmpty() ? status : -1;
 }
 
 }  // namespace

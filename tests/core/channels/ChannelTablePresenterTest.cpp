@@ -178,6 +178,22 @@ TEST_F(TableTest, ToneCellsTakeCommasAndRefuseCodesThatDoNotExist) {
     EXPECT_EQ(table.CurrentCol(), 4);
 }
 
+// "Channel type" ends a row for Enter: the next row's "Rx Freq" follows, not
+// the empty last column; in the last row Enter stays on the cell.
+TEST_F(TableTest, EnterInTheLastEditedColumnGoesToTheNextRow) {
+    PutChannel(15, 14512500);
+    PutChannel(16, 14512500);
+    table.SelectBandFromImage();
+    for (const auto& [row, after] :
+         {std::pair{15, std::pair{16, 1}}, std::pair{16, std::pair{16, 8}}}) {
+        table.SetCurrentCell(row, 8);
+        table.BeginCellEdit();
+        ASSERT_EQ(table.OpenEditor(), CellEditor::kList);
+        table.ListEditorEnter();
+        EXPECT_EQ(std::pair(table.CurrentRow(), table.CurrentCol()), after) << row;
+    }
+}
+
 TEST_F(TableTest, EditorCommitsToTheCellItWasOpenedOn) {
     PutChannel(2, 14512500);
     table.SelectBandFromImage();
