@@ -82,6 +82,12 @@ TEST_F(TableTest, TypingMakesClampsAndClearsChannels) {
     EXPECT_EQ(image.U8(r + 0x10), 0xC1);
     EXPECT_EQ(image.U8(r + 0x12), 0x40);
     EXPECT_EQ(image.U8(r + 0x16), 1);
+    // A Tx commit that changes the text says at once whether Rx and Tx are
+    // the same: 0, then 1 again (no store needed).
+    Type(1, 2, "146");
+    EXPECT_EQ(image.U8(r + 0x16), 0);
+    Type(1, 2, "145.125");
+    EXPECT_EQ(image.U8(r + 0x16), 1);
     Type(1, 1, "");  // clearing "Rx Freq" empties the row and resets the record
     EXPECT_EQ(Row(1), Texts(8));
     RadioImage reset = image;

@@ -35,6 +35,9 @@ class ContactCommands : public test::DemoFileTest {
         image_.FillFF(ContactSlot(4) + 2, 5);
         test::PutGroupList(image_, 1, {7, 4});
         test::PutGroupList(image_, 2, {1});
+        // A single call in a group list: what the page would not let be
+        // chosen, but a file may hold; its own export imports unchanged.
+        test::PutGroupList(image_, 3, {2});
         for (int n = 1; n <= 4; ++n) {
             image_.SetU8(channel::RecordOffset(n) + channel::kTxContact, n);
             image_.SetU8(channel::RecordOffset(n) + channel::kGroupList, n);

@@ -85,5 +85,21 @@ TEST(PosixSerialPort, PurgeDropsInputButNeverWhatWasSent) {
     EXPECT_EQ(far.Receive(), request);
 }
 
+// The line runs at the speed asked for, or at the nearest standard speed
+// below it: 9600 for anything slower that the system has no speed for.
+TEST(PosixSerialPort, LineSpeedIsTheStandardOneAtOrBelowTheRateAsked) {
+    const std::pair<std::int32_t, speed_t> rates[] = {
+        {9600, B9600}, {19200, B19200}, {19199, B9600},  {10000, B9600},
+        {5000, B9600}, {2400, B2400},   {57601, B57600}, {1000000, B921600}};
+    for (auto [baud, speed] : rates) {
+        FarEnd far;
+        PosixSerialPort port;
+        ASSERT_TRUE(port.Open(far.path, baud, TimeoutProfile::kProgramming).ok());
+        termios tio{};
+        ASSERT_EQ(::tcgetattr(far.holder, &tio), 0);
+        EXPECT_EQ(::cfgetospeed(&tio), speed) << baud;
+    }
+}
+
 }  // namespace
 }  // namespace dpmr::test
