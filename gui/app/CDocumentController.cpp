@@ -51,11 +51,9 @@ CDocumentController::CDocumentController(AppContext& context, CProgramView& view
     const auto notice = [this](const QString& text) { emit StatusMessage(text, 4000); };
     connect(csvCommands_, &CChannelCsvCommands::Notice, this, notice);
     connect(clipboard_, &CChannelClipboard::Notice, this, notice);
-    // The table changed what it shows: the modified mark is worked out anew.
-    connect(&view_, &CProgramView::TableChanged, this, [this] {
-        MarkStale();
-        emit DocumentChanged();
-    });
+    // The table changed what it shows: the modified mark is worked out anew
+    // when next asked (every change of the table ends in a step, which asks).
+    connect(&view_, &CProgramView::TableChanged, this, &CDocumentController::MarkStale);
     connect(&view_, &CProgramView::Edited, this, &CDocumentController::RecordStep);
     connect(&view_, &CProgramView::ChannelEditRequested, this, &CDocumentController::ChannelEdit);
 }
