@@ -84,8 +84,10 @@ std::string WireTrace::Text() const {
 }
 
 bool ParseTraceDataLine(const std::string& line, TraceDataLine& out) {
-    const std::size_t at = line.find("  @");
-    if (at == std::string::npos || at + 8 > line.size() || line.compare(at + 7, 2, "  ") != 0)
+    // "-> @0100  " or "<- @0100  ": the arrow, the address, two blanks.
+    const std::size_t at =
+        line.find("> @") != std::string::npos ? line.find("> @") : line.find("- @");
+    if (at == std::string::npos || at + 9 > line.size() || line.compare(at + 7, 2, "  ") != 0)
         return false;
     unsigned address = 0;
     for (std::size_t i = at + 3; i < at + 7; ++i) {

@@ -15,7 +15,7 @@
 namespace dpmr::test {
 namespace {
 
-using Kind = PortChange::Kind;
+using Change = PortChange::Kind;
 
 // The changes the watcher reports until `count` have come (the bound only
 // fails a hung test).
@@ -41,17 +41,18 @@ TEST(PortWatcher, FollowsAPortThatAppearsAndGoes) {
     std::filesystem::create_symlink(pty, dev.File("notes.txt"));
     std::filesystem::create_symlink(pty, dev.File("ttyUSB7"));
     const std::string port = dev.File("ttyUSB7");
-    EXPECT_EQ(Changes(watcher, 1), (std::vector<PortChange>{{Kind::kAdded, port}}));
+    EXPECT_EQ(Changes(watcher, 1), (std::vector<PortChange>{{Change::kAdded, port}}));
     // What the lists then say of it: the port it leads to.
     const PortDiagnosis d = CheckPort(port);
     EXPECT_TRUE(d.Usable()) << DiagnosisText(d);
     EXPECT_TRUE(d.Has(FindingKind::kVirtualPort));
     std::filesystem::remove(port);
     ::close(master);
-    EXPECT_EQ(Changes(watcher, 1), (std::vector<PortChange>{{Kind::kRemoved, port}}));
+    EXPECT_EQ(Changes(watcher, 1), (std::vector<PortChange>{{Change::kRemoved, port}}));
     std::filesystem::create_symlink(pty, dev.File("ttyACM0.tmp"));
     std::filesystem::rename(dev.File("ttyACM0.tmp"), dev.File("ttyACM0"));
-    EXPECT_EQ(Changes(watcher, 1), (std::vector<PortChange>{{Kind::kAdded, dev.File("ttyACM0")}}));
+    EXPECT_EQ(Changes(watcher, 1),
+              (std::vector<PortChange>{{Change::kAdded, dev.File("ttyACM0")}}));
     EXPECT_FALSE(PortWatcher(dev.File("no-folder")).Watching());
 }
 
