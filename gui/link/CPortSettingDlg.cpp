@@ -168,8 +168,13 @@ void CPortSettingDlg::RemovePort(const QString& devicePath) {
 }
 
 void CPortSettingDlg::OnPortAdded(const PortEntry& entry) {
+    // What the user was typing stays, unless the new cable becomes the choice.
+    const QString typed = path_->text();
     AddPort(entry);
-    if (!entry.available) return;
+    if (!entry.available) {
+        path_->setText(typed);
+        return;
+    }
     // A cable that works is what the user plugged in to use.
     for (int i = 0; i < list_->count(); ++i) {
         QListWidgetItem* item = list_->item(i);

@@ -54,6 +54,7 @@ class PortFixture {
     // A path of the tree as the system names it ("/dev/ttyUSB0") in the folder.
     std::string Path(const std::string& systemPath) const { return Root() + systemPath; }
     unsigned DeviceGroup() const { return group_; }
+    unsigned UserId() const { return uid_; }
 
     void Put(const std::string& systemPath, const std::string& text) const {
         PutFile(Path(systemPath), text);

@@ -102,6 +102,19 @@ TEST(ConnectionDoctor, EachCauseHasItsOwnFindingAndFix) {
          false,
          "was added to the group dialout",
          "log out and in again"},
+        {"the group is the session's own",
+         [](PortFixture& f) {
+             f.SetUser(false, false);
+             const std::string u = std::to_string(f.UserId());
+             f.Put("/proc/self/status", "Uid:\t" + u + "\t" + u + "\t" + u + "\t" + u +
+                                            "\nGid:\t5000\t" + std::to_string(f.DeviceGroup()) +
+                                            "\t0\t0\nGroups:\t24\n");
+         },
+         "/dev/ttyUSB0",
+         {K::kWhatItIs},
+         true,
+         "CH340",
+         ""},
         {"open for everyone",
          [](PortFixture& f) {
              f.SetUser(false, false);
