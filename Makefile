@@ -20,8 +20,8 @@ JOBS ?= $(shell nproc)
 # child processes: ctest runs twice as many as there are cores.
 TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 PACKAGES = cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools \
-           qt6-serialport-dev qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
-           libyaml-cpp-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml \
+           qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
+           libyaml-cpp-dev libudev-dev zlib1g-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml \
            desktop-file-utils appstream man-db groff-base file bsdextrautils gzip
 # What `make deb` and `make deb-test` need beyond that.
 DEB_PACKAGES = dpkg-dev lintian x11-utils

@@ -5,6 +5,7 @@
 
 #include "ArgParser.h"
 #include "Command.h"
+#include "FileError.h"
 #include "channels/ChannelRowText.h"
 #include "config/AppSettings.h"
 #include "document/NewDocument.h"
@@ -16,15 +17,6 @@ namespace dpmr::cli {
 
 namespace {
 
-// File messages may span lines (they are written for a message box); on
-// stderr they must stay one line so that scripts can read them.
-int FileError(const std::string& message) {
-    std::string line = message;
-    for (char& c : line)
-        if (c == '\n' || c == '\r') c = ' ';
-    return UsageError(line);
-}
-
 int RunNew(const std::vector<std::string>& args) {
     ArgParser p({"-o", "--output"}, {});
     if (!p.Parse(args)) return UsageError(p.error());
@@ -33,7 +25,7 @@ int RunNew(const std::vector<std::string>& args) {
     if (!out || !p.Positional().empty()) return UsageError("usage: dpmrtool new -o OUT.dat");
     RadioImage image;
     NewImage(image, ProgramFolder(), BandLimits{});
-    if (Status s = SaveImageFile(*out, image); !s) return FileError(s.message());
+    if (Status s = SaveImageFile(*out, image); !s) return FileError(s);
     return kExitOk;
 }
 
@@ -46,7 +38,7 @@ int RunShow(const std::vector<std::string>& args) {
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) return UsageError("usage: dpmrtool show FILE.dat");
     RadioImage image;
-    if (Status s = LoadExactImageFile(p.Positional()[0], image); !s) return FileError(s.message());
+    if (Status s = LoadExactImageFile(p.Positional()[0], image); !s) return FileError(s);
 
     std::cout << "File: " << p.Positional()[0] << "\n";
     if (image.U8(layout::kTableBandLower + 3) == 0xFF) {

@@ -21,6 +21,7 @@
 #include "document/NewDocument.h"
 #include "image/Document.h"
 #include "link/ServiceTransfers.h"
+#include "link/TransferTrace.h"
 #include "link/WriteSequence.h"
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
@@ -101,21 +102,28 @@ int TransferExit(const TransferResult& result) {
     return result.cancelled() ? kExitCancelled : kExitTransferFailed;
 }
 
-// A backup that could not be kept, said on stderr; the command goes on.
+// A backup or trace that could not be kept, said on stderr; the command
+// goes on.
 void SayBackupProblem(const std::string& message) {
     if (message.empty()) return;
     EndBar();
     std::cerr << "dpmrtool: " << message << "\n";
 }
 
+// The transfer's trace: among the last ones, and in --trace FILE when given.
+TransferTrace MakeTrace(const std::string& what, const LinkSettings& link, const ArgParser& p) {
+    return TransferTrace(what, link, DefaultTraceFolder(), p.Value("--trace").value_or(""));
+}
+
 int RunRead(const std::vector<std::string>& args) {
-    ArgParser p({"--port", "--baud", "--base", "-o", "--output"}, {});
+    ArgParser p({"--port", "--baud", "--base", "-o", "--output", "--trace"}, {});
     if (!p.Parse(args)) return UsageError(p.error());
     auto out = p.Value("-o");
     if (!out) out = p.Value("--output");
     if (!out || out->empty() || !p.Positional().empty()) {
         return UsageError(
-            "usage: dpmrtool read [--port DEV] [--baud N] [--base FILE.dat] -o OUT.dat");
+            "usage: dpmrtool read [--port DEV] [--baud N] [--base FILE.dat] [--trace FILE] -o "
+            "OUT.dat");
     }
     LinkSettings link;
     if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
@@ -127,11 +135,14 @@ int RunRead(const std::vector<std::string>& args) {
         NewImage(image, ProgramFolder(), BandLimits{});
     }
     ReadOutcome read;
+    TransferTrace trace = MakeTrace("read", link, p);
     {
         InterruptScope interrupt(OnInterrupt);
         BackupSink backups(DefaultBackupFolder());
-        read = ReadDocument(link, image, backups, TerminalProgress(), gControl);
+        read = ReadDocument(trace.Link(), image, backups, TerminalProgress(), gControl);
     }
+    trace.Finish(read.result);
+    SayBackupProblem(trace.Problem());
     if (!read.result.succeeded()) return TransferExit(read.result);
     SayBackupProblem(read.backupMessage);
     if (Status s = SaveImageFile(*out, image); !s) return FileError(s);
@@ -139,12 +150,12 @@ int RunRead(const std::vector<std::string>& args) {
 }
 
 int RunWrite(const std::vector<std::string>& args) {
-    ArgParser p({"--port", "--baud"}, {"--verify", "--force", "--keep-calibration"});
+    ArgParser p({"--port", "--baud", "--trace"}, {"--verify", "--force", "--keep-calibration"});
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) {
         return UsageError(
             "usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force] "
-            "[--keep-calibration] FILE.dat");
+            "[--keep-calibration] [--trace FILE] FILE.dat");
     }
     LinkSettings link;
     if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
@@ -156,15 +167,18 @@ int RunWrite(const std::vector<std::string>& args) {
     if (HasErrors(problems) && !p.Has("--force"))
         return UsageError(file + " has errors and was not written (--force writes it anyway)");
     WriteOutcome written;
+    TransferTrace trace = MakeTrace("write", link, p);
     {
         InterruptScope interrupt(OnInterrupt);
         BackupSink backups(DefaultBackupFolder());
         written = WriteDocument(
-            link, image,
+            trace.Link(), image,
             {.keepCalibration = p.Has("--keep-calibration"), .verify = p.Has("--verify")}, backups,
             TerminalStages(), gControl);
     }
+    trace.Finish(written.result);
     SayBackupProblem(written.backupMessage);
+    SayBackupProblem(trace.Problem());
     if (!written.result.succeeded()) return TransferExit(written.result);
     if (!written.result.message.empty()) std::cout << written.result.message << "\n";
     return kExitOk;
@@ -176,17 +190,21 @@ using ServiceWrite = TransferResult (*)(const LinkSettings&, const RadioImage&);
 // A service transfer on FILE.dat; a read updates the file in place on success.
 int RunService(const std::vector<std::string>& args, const std::string& name, ServiceRead read,
                ServiceWrite write) {
-    ArgParser p({"--port", "--baud"}, {});
+    ArgParser p({"--port", "--baud", "--trace"}, {});
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) {
-        return UsageError("usage: dpmrtool " + name + " [--port DEV] [--baud N] FILE.dat");
+        return UsageError("usage: dpmrtool " + name +
+                          " [--port DEV] [--baud N] [--trace FILE] FILE.dat");
     }
     LinkSettings link;
     if (std::string error; !ParseLink(p, link, error)) return UsageError(error);
     const std::string& file = p.Positional()[0];
     RadioImage image;
     if (Status s = LoadExactImageFile(file, image); !s) return FileError(s);
-    const TransferResult result = read ? read(link, image) : write(link, image);
+    TransferTrace trace = MakeTrace(name, link, p);
+    TransferResult result = read ? read(trace.Link(), image) : write(trace.Link(), image);
+    trace.Finish(result);
+    SayBackupProblem(trace.Problem());
     if (!result.succeeded()) return TransferExit(result);
     if (read) {
         if (Status s = SaveImageFile(file, image); !s) return FileError(s);
@@ -198,15 +216,19 @@ int RunService(const std::vector<std::string>& args, const std::string& name, Se
 const char* const kLinkOptions =
     "  --port DEV   serial device (/dev/ttyUSB0, a virtual radio's /dev/pts/N, or COMn\n"
     "               meaning /dev/ttyS(n-1)); default: [Setup] COM of Program.ini\n"
-    "  --baud N     line speed in bits per second; default: [Setup] BaudRate, else 9600\n";
+    "  --baud N     line speed in bits per second; default: [Setup] BaudRate, else 9600\n"
+    "  --trace FILE write the transfer's wire trace (every frame with its time) to FILE;\n"
+    "               the last 20 are kept anyway, see dpmrtool report\n";
 
 const char* const kExitText =
     "\nExit status: 0 success; 1 transfer failed (the message on stderr: its first\n"
-    "line the program's fixed text, then the reason); 2 usage or file error.\n";
+    "line the program's fixed text, then the reason, and where the wire trace is);\n"
+    "2 usage or file error.\n";
 
 const RegisterCommand kRead{
     {"read", "read the configuration from the radio into a file",
-     std::string("Usage: dpmrtool read [--port DEV] [--baud N] [--base FILE.dat] -o OUT.dat\n\n"
+     std::string("Usage: dpmrtool read [--port DEV] [--baud N] [--base FILE.dat] [--trace FILE]\n"
+                 "                     -o OUT.dat\n\n"
                  "Reads the radio's configuration. OUT.dat is the base image (File > New's,\n"
                  "or FILE.dat) with every range the radio sends replaced, and the radio's\n"
                  "band edges filled in when the image has none. Ctrl+C stops after the\n"
@@ -222,7 +244,7 @@ const RegisterCommand kRead{
 const RegisterCommand kWrite{
     {"write", "write a file's configuration into the radio",
      std::string("Usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force]\n"
-                 "                      [--keep-calibration] FILE.dat\n\n"
+                 "                      [--keep-calibration] [--trace FILE] FILE.dat\n\n"
                  "Writes the configuration of FILE.dat into the radio. Ctrl+C stops after\n"
                  "the block in progress (exit status 130). A write that ends early after\n"
                  "the radio took blocks says so: the radio then holds a partly written\n"
@@ -246,7 +268,7 @@ const RegisterCommand kWrite{
 
 const RegisterCommand kReadSquelch{
     {"read-squelch", "read the squelch calibration into a file (in place)",
-     std::string("Usage: dpmrtool read-squelch [--port DEV] [--baud N] FILE.dat\n\n"
+     std::string("Usage: dpmrtool read-squelch [--port DEV] [--baud N] [--trace FILE] FILE.dat\n\n"
                  "Reads the squelch values and noise thresholds from the radio and stores\n"
                  "them in FILE.dat, which changes only when the read succeeded.\n\n"
                  "Options:\n") +
@@ -257,7 +279,7 @@ const RegisterCommand kReadSquelch{
 
 const RegisterCommand kWriteSquelch{
     {"write-squelch", "write the squelch calibration of a file into the radio",
-     std::string("Usage: dpmrtool write-squelch [--port DEV] [--baud N] FILE.dat\n\n"
+     std::string("Usage: dpmrtool write-squelch [--port DEV] [--baud N] [--trace FILE] FILE.dat\n\n"
                  "Writes the squelch values and noise thresholds of FILE.dat into the\n"
                  "radio and prints \"Success\".\n\nOptions:\n") +
          kLinkOptions + kExitText,
@@ -267,7 +289,7 @@ const RegisterCommand kWriteSquelch{
 
 const RegisterCommand kReadAdjust{
     {"read-adjust", "read the factory adjustment into a file (in place)",
-     std::string("Usage: dpmrtool read-adjust [--port DEV] [--baud N] FILE.dat\n\n"
+     std::string("Usage: dpmrtool read-adjust [--port DEV] [--baud N] [--trace FILE] FILE.dat\n\n"
                  "Reads the factory adjustment values from the radio and stores them in\n"
                  "FILE.dat, which changes only when the read succeeded; prints\n"
                  "\"Read successfully\".\n\nOptions:\n") +
@@ -278,7 +300,7 @@ const RegisterCommand kReadAdjust{
 
 const RegisterCommand kWriteAdjust{
     {"write-adjust", "write the factory adjustment of a file into the radio",
-     std::string("Usage: dpmrtool write-adjust [--port DEV] [--baud N] FILE.dat\n\n"
+     std::string("Usage: dpmrtool write-adjust [--port DEV] [--baud N] [--trace FILE] FILE.dat\n\n"
                  "Writes the factory adjustment values of FILE.dat into the radio and\n"
                  "prints \"Write successfully\".\n\nOptions:\n") +
          kLinkOptions + kExitText,

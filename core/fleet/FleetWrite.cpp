@@ -7,9 +7,11 @@
 
 #include <chrono>
 #include <deque>
+#include <memory>
 #include <mutex>
 #include <thread>
 
+#include "link/TransferTrace.h"
 #include "link/WriteSequence.h"
 #include "util/Csv.h"
 
@@ -52,6 +54,8 @@ class FleetRun {
             r.result.name = t.name.value_or("");
             r.image = document;
             r.own = document;
+            r.trace =
+                std::make_unique<TransferTrace>("fleet", LinkSettings{t.port, options.baudRate});
         }
     }
 
@@ -77,6 +81,7 @@ class FleetRun {
         bool ended = false;
         Clock::time_point start;
         TransferControl control;
+        std::unique_ptr<TransferTrace> trace;  // both phases' sessions
     };
 
     template <typename Work>
@@ -90,9 +95,7 @@ class FleetRun {
         for (std::thread& t : workers) t.join();
     }
 
-    LinkSettings Link(std::size_t i) const {
-        return LinkSettings{radios_[i].result.target.port, options_.baudRate};
-    }
+    LinkSettings Link(std::size_t i) const { return radios_[i].trace->Link(); }
 
     // Reports progress and passes a stop request on to the radio's transfers.
     void Report(std::size_t i, FleetStage stage, int percent) {
@@ -109,6 +112,12 @@ class FleetRun {
         r.result.message = message;
         r.result.seconds = std::chrono::duration<double>(Clock::now() - r.start).count();
         r.result.finishedAt = std::time(nullptr);
+        if (r.trace->Recorded()) {
+            const std::string trace =
+                r.trace->Keep(FleetStageText(outcome) + (message.empty() ? "" : "\n" + message));
+            if (outcome == FleetStage::kFailed && !trace.empty())
+                r.result.notes.push_back("wire trace: " + trace);
+        }
         Report(i, outcome, outcome == FleetStage::kDone ? 100 : 0);
     }
 

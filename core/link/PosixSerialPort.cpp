@@ -15,7 +15,7 @@
 #include <cstring>
 #include <thread>
 
-#include "link/ModemManagerCheck.h"
+#include "link/ConnectionDoctor.h"
 
 namespace dpmr {
 
@@ -94,8 +94,8 @@ Status PosixSerialPort::Open(const std::string& portName, std::int32_t baudRate,
     const std::string path = DevicePathForPortName(portName);
     if (path.empty()) return Status::Error("no port is chosen: choose one under Setting > Port");
     const auto failed = [&path](const std::string& why) {
-        // A cable that ModemManager may be probing says so, with the fix.
-        const std::string note = ModemManagerNoteFor(path);
+        // What the connection doctor finds wrong with the port, each with its fix.
+        const std::string note = OpenFailureNote(path);
         return Status::Error(path + ": " + why + (note.empty() ? "" : "\n" + note));
     };
     // Non-blocking so that a modem line without carrier cannot hang the open;

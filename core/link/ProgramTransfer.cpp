@@ -10,7 +10,7 @@
 #include "image/ImageLayout.h"
 #include "interchange/CodeplugDiff.h"
 #include "link/LinkFrames.h"
-#include "link/PosixSerialPort.h"
+#include "link/WireTrace.h"
 
 namespace dpmr {
 
@@ -277,20 +277,20 @@ TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const Rad
 
 TransferResult ReadFromRadio(const LinkSettings& link, RadioImage& image,
                              const ProgressCallback& progress, TransferControl& control) {
-    PosixSerialPort port;
-    return ReadFromRadio(port, link, image, progress, control);
+    const auto port = SystemPort(link.trace);
+    return ReadFromRadio(*port, link, image, progress, control);
 }
 
 TransferResult WriteToRadio(const LinkSettings& link, const RadioImage& image,
                             const ProgressCallback& progress, TransferControl& control) {
-    PosixSerialPort port;
-    return WriteToRadio(port, link, image, progress, control);
+    const auto port = SystemPort(link.trace);
+    return WriteToRadio(*port, link, image, progress, control);
 }
 
 TransferResult VerifyRadio(const LinkSettings& link, const RadioImage& sent,
                            const ProgressCallback& progress, TransferControl& control) {
-    PosixSerialPort port;
-    return VerifyRadio(port, link, sent, progress, control);
+    const auto port = SystemPort(link.trace);
+    return VerifyRadio(*port, link, sent, progress, control);
 }
 
 }  // namespace dpmr

@@ -17,10 +17,15 @@
 
 namespace dpmr {
 
+class WireTrace;
+
 // Which port and speed a transfer uses.
 struct LinkSettings {
     std::string portName;  // "COMn" or a device path
     std::int32_t baudRate = 9600;
+    // Where the transfers over the system's port record their frames; none
+    // when null (TransferTrace hands one out).
+    WireTrace* trace = nullptr;
 };
 
 // A half-open range of radio addresses (= image offsets).
@@ -74,7 +79,8 @@ TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const Ra
 TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const RadioImage& sent,
                            const ProgressCallback& progress, TransferControl& control);
 
-// The same over the system's serial port (PosixSerialPort).
+// The same over the system's serial port (PosixSerialPort), traced into
+// the link's trace when it has one.
 TransferResult ReadFromRadio(const LinkSettings& link, RadioImage& image,
                              const ProgressCallback& progress, TransferControl& control);
 TransferResult WriteToRadio(const LinkSettings& link, const RadioImage& image,

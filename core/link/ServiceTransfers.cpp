@@ -7,7 +7,7 @@
 
 #include "image/ImageLayout.h"
 #include "link/LinkFrames.h"
-#include "link/PosixSerialPort.h"
+#include "link/WireTrace.h"
 
 namespace dpmr {
 
@@ -189,20 +189,20 @@ TransferResult WriteSquelch(SerialPort& port, const LinkSettings& link, const Ra
 }
 
 TransferResult ReadAdjustment(const LinkSettings& link, RadioImage& image) {
-    PosixSerialPort port;
-    return ReadAdjustment(port, link, image);
+    const auto port = SystemPort(link.trace);
+    return ReadAdjustment(*port, link, image);
 }
 TransferResult WriteAdjustment(const LinkSettings& link, const RadioImage& image) {
-    PosixSerialPort port;
-    return WriteAdjustment(port, link, image);
+    const auto port = SystemPort(link.trace);
+    return WriteAdjustment(*port, link, image);
 }
 TransferResult ReadSquelch(const LinkSettings& link, RadioImage& image) {
-    PosixSerialPort port;
-    return ReadSquelch(port, link, image);
+    const auto port = SystemPort(link.trace);
+    return ReadSquelch(*port, link, image);
 }
 TransferResult WriteSquelch(const LinkSettings& link, const RadioImage& image) {
-    PosixSerialPort port;
-    return WriteSquelch(port, link, image);
+    const auto port = SystemPort(link.trace);
+    return WriteSquelch(*port, link, image);
 }
 
 void CopySquelchCalibration(const RadioImage& from, RadioImage& to) {

@@ -20,7 +20,8 @@ TransferResult WriteAdjustment(SerialPort& port, const LinkSettings& link, const
 TransferResult ReadSquelch(SerialPort& port, const LinkSettings& link, RadioImage& image);
 TransferResult WriteSquelch(SerialPort& port, const LinkSettings& link, const RadioImage& image);
 
-// The same over the system's serial port (PosixSerialPort).
+// The same over the system's serial port (PosixSerialPort), traced into
+// the link's trace when it has one.
 TransferResult ReadAdjustment(const LinkSettings& link, RadioImage& image);
 TransferResult WriteAdjustment(const LinkSettings& link, const RadioImage& image);
 TransferResult ReadSquelch(const LinkSettings& link, RadioImage& image);

@@ -232,6 +232,13 @@ const std::vector<ActionDecl>& Rows() {
          .icon = QStyle::SP_DialogHelpButton,
          .menu = MenuId::kHelp,
          .run = &F::UserGuide},
+        {.id = ActionId::kReportProblem,
+         .text = "&Report a Problem...",
+         .statusTip = "Gather what is needed to look into a problem into one file to attach; "
+                      "nothing is sent",
+         .toolTip = "Report a Problem",
+         .menu = MenuId::kHelp,
+         .run = &F::ReportProblem},
         {.id = ActionId::kAbout,
          .text = "&About ...",
          .statusTip = "Display program information, version number and copyright",

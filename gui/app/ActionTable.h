@@ -47,6 +47,7 @@ enum class ActionId {
     kStatusBar,
     kPort,
     kUserGuide,
+    kReportProblem,
     kAbout,
     kCount
 };

@@ -20,6 +20,7 @@
 #include <QWindow>
 
 #include "app/CAboutDlg.h"
+#include "app/CReportDlg.h"
 #include "app/CDocumentController.h"
 #include "app/CRadioCommands.h"
 #include "app/CUserGuideDlg.h"
@@ -187,6 +188,14 @@ void CMainFrame::ShowStatusBar() {
 
 void CMainFrame::About() {
     CAboutDlg dialog(Caption(), this);
+    dialog.exec();
+}
+
+void CMainFrame::ReportProblem() {
+    // The configuration as the user sees it: the table stored into a copy.
+    dpmr::RadioImage codeplug = context_.image;
+    view_->StoreGridInto(codeplug);
+    CReportDlg dialog(context_, codeplug, this);
     dialog.exec();
 }
 

@@ -42,7 +42,8 @@ class CMainFrame : public QMainWindow {
     void Exit();
     void ShowToolBar();
     void ShowStatusBar();
-    void UserGuide();  // Help > User Guide (F1)
+    void UserGuide();      // Help > User Guide (F1)
+    void ReportProblem();  // Help > Report a Problem...
     void About();
 
   protected:

@@ -17,7 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "link/PortProbe.h"
+#include "link/CPortWatch.h"
 #include "link/PosixSerialPort.h"
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
@@ -54,6 +54,10 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
     layout->addLayout(BuildButtons());
     resize(760, 720);
     UpdateButtons();
+    // A cable plugged in adds its radio's row; one pulled out takes it away.
+    auto* watch = new CPortWatch(this);
+    connect(watch, &CPortWatch::PortAdded, this, &CFleetWriteDlg::AddPort);
+    connect(watch, &CPortWatch::PortRemoved, this, &CFleetWriteDlg::RemovePort);
 }
 
 QTableWidget* CFleetWriteDlg::BuildPortTable() {
@@ -80,9 +84,9 @@ QHBoxLayout* CFleetWriteDlg::BuildAddPortRow() {
         const QString path = addPath_->text().trimmed();
         if (path.isEmpty()) return;
         // A port that cannot be opened now is listed with the reason, unticked.
-        const dpmr::PortProbeResult probe =
-            dpmr::ProbeSerialPort(dpmr::DevicePathForPortName(path.toStdString()));
-        AddPort({path, "added by hand", probe.available, QString::fromStdString(probe.reason)});
+        const PortEntry found =
+            EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(path.toStdString())));
+        AddPort({path, "added by hand", found.available, found.reason});
         SetPortChecked(path, true);
         addPath_->clear();
     });
@@ -201,6 +205,22 @@ void CFleetWriteDlg::AddPort(const PortEntry& entry) {
     status->setFlags(entry.available ? Qt::ItemIsEnabled : Qt::NoItemFlags);
     if (!entry.available) status->setToolTip(entry.reason);
     ports_->setItem(row, kStatusCol, status);
+}
+
+void CFleetWriteDlg::RemovePort(const QString& devicePath) {
+    for (int row = 0; row < ports_->rowCount(); ++row) {
+        if (ports_->item(row, kPortCol)->text() != devicePath) continue;
+        // Rows a run has results for keep their place, unplugged.
+        if (running_ || !results_.empty()) {
+            ports_->item(row, kPortCol)->setCheckState(Qt::Unchecked);
+            ports_->item(row, kPortCol)->setFlags(Qt::ItemIsUserCheckable);
+            ports_->item(row, kStatusCol)->setText("unplugged");
+            return;
+        }
+        ports_->removeRow(row);
+        entries_.erase(entries_.begin() + row);
+        return;
+    }
 }
 
 void CFleetWriteDlg::SetPortChecked(const QString& devicePath, bool checked) {

@@ -43,6 +43,9 @@ class CFleetWriteDlg : public QDialog {
     // Adds a port to the list (the system's ports, the demo radios; tests
     // add pseudo-terminals). A port already listed is left as it is.
     void AddPort(const PortEntry& entry);
+    // Takes an unplugged port off the list (a port a run has results for
+    // stays, marked unplugged and unticked).
+    void RemovePort(const QString& devicePath);
     // Ticks or clears a listed port's box.
     void SetPortChecked(const QString& devicePath, bool checked);
 

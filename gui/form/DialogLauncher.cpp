@@ -12,6 +12,7 @@
 #include "dpmr/CDpmrBasicPage.h"
 #include "dpmr/CGroupRxListPage.h"
 #include "link/ServiceTransfers.h"
+#include "link/TransferTrace.h"
 #include "service/AdjustParamDialog.h"
 #include "service/CAdjustTxPage.h"
 #include "service/CSqlCalibrationPage.h"
@@ -74,16 +75,17 @@ struct ServiceDialogDecl {
     dpmr::TransferResult (*read)(const dpmr::LinkSettings&, dpmr::RadioImage&);
     dpmr::TransferResult (*write)(const dpmr::LinkSettings&, const dpmr::RadioImage&);
     bool escapeCloses;
+    const char* traceName;  // the transfers' wire traces: "read-" or "write-" and this
 };
 
 const ServiceDialogDecl kServiceDialogs[] = {
     {&dpmr::SqlCalibrationDialogDecl, "Reading the squelch calibration from the radio...",
      "Writing the squelch calibration to the radio...", nullptr, nullptr, &dpmr::ReadSquelch,
-     &dpmr::WriteSquelch, false},
+     &dpmr::WriteSquelch, false, "squelch"},
     {&dpmr::AdjustParamDialogDecl, "Reading the adjustment values from the radio...",
      "Writing the adjustment values to the radio...", "Read the adjustment values from the radio",
      "Write the adjustment values to the radio", &dpmr::ReadAdjustment, &dpmr::WriteAdjustment,
-     true},
+     true, "adjust"},
 };
 
 // "Read" and "Write" of a service dialog: the page's own buttons when it has
@@ -92,8 +94,11 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
                          const dpmr::LinkSettings& link, dpmr::RadioImage& image) {
     const auto read = [&dialog, &image, service, link] {
         const dpmr::TransferResult result = RunServiceTransfer(
-            &dialog, service.readBusy, image,
-            [service, link](dpmr::RadioImage& copy) { return service.read(link, copy); });
+            &dialog, service.readBusy, image, [service, link](dpmr::RadioImage& copy) {
+                return dpmr::RunTraced(
+                    std::string("read-") + service.traceName, link,
+                    [&](const dpmr::LinkSettings& l) { return service.read(l, copy); });
+            });
         if (!result.succeeded()) return;
         // What the radio sent is the user's change: the dialog keeps it at close.
         dialog.Presenter().MarkChanged();
@@ -104,8 +109,11 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
         dialog.Presenter().MarkChanged();
         dialog.StorePages();
         RunServiceTransfer(
-            &dialog, service.writeBusy, image,
-            [service, link](dpmr::RadioImage& copy) { return service.write(link, copy); });
+            &dialog, service.writeBusy, image, [service, link](dpmr::RadioImage& copy) {
+                return dpmr::RunTraced(
+                    std::string("write-") + service.traceName, link,
+                    [&](const dpmr::LinkSettings& l) { return service.write(l, copy); });
+            });
     };
     auto [readButton, writeButton] = dialog.PageWidget(0)->TransferButtons();
     if (readButton && writeButton) {

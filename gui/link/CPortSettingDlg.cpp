@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "link/ModemManagerCheck.h"
+#include "link/CPortWatch.h"
+#include "link/ConnectionDoctor.h"
 #include "link/PosixSerialPort.h"
 
 namespace {
@@ -29,13 +31,17 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     path_ = new QLineEdit;
     path_->setObjectName("portPath");
     path_->setPlaceholderText("/dev/ttyUSB0");
-    modemNote_ = new QLabel;
-    modemNote_->setObjectName("modemManagerNote");
-    modemNote_->setWordWrap(true);
-    modemNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    modemNote_->hide();
-    modemManagerCheck_ = dpmr::ModemManagerNoteFor;
-    connect(path_, &QLineEdit::textChanged, this, &CPortSettingDlg::UpdateModemManagerNote);
+    findings_ = new QLabel;
+    findings_->setObjectName("connectionFindings");
+    findings_->setWordWrap(true);
+    findings_->setTextFormat(Qt::PlainText);
+    findings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    findings_->hide();
+    check_ = new QPushButton("&Check the connection");
+    check_->setObjectName("checkConnection");
+    check_->setToolTip(
+        "Look for what keeps the program from the radio on this port, and how to fix it");
+    connect(check_, &QPushButton::clicked, this, [this] { CheckConnection(); });
 
     for (const PortEntry& e : SystemPorts()) AddPort(e);
     auto* demo = new QListWidgetItem(kDemoLabel, list_);
@@ -49,7 +55,10 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     });
 
     auto* form = new QFormLayout;
-    form->addRow("Device:", path_);
+    auto* pathRow = new QHBoxLayout;
+    pathRow->addWidget(path_, 1);
+    pathRow->addWidget(check_);
+    form->addRow("Device:", pathRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPortSettingDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPortSettingDlg::reject);
@@ -60,7 +69,7 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     layout->addWidget(label);
     layout->addWidget(list_, 1);
     layout->addLayout(form);
-    layout->addWidget(modemNote_);
+    layout->addWidget(findings_);
     keptNote_ = new QLabel;
     keptNote_->setObjectName("portKeptNote");
     keptNote_->setWordWrap(true);
@@ -68,8 +77,12 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     keptNote_->hide();
     layout->addWidget(keptNote_);
     layout->addWidget(buttons);
-    resize(560, 340);
+    resize(600, 380);
     SelectCurrent();
+    // Cables plugged in and out while the dialog is open.
+    watch_ = new CPortWatch(this);
+    connect(watch_, &CPortWatch::PortAdded, this, &CPortSettingDlg::OnPortAdded);
+    connect(watch_, &CPortWatch::PortRemoved, this, &CPortSettingDlg::RemovePort);
 }
 
 void CPortSettingDlg::SetKeptNote(const QString& text) {
@@ -90,6 +103,8 @@ void CPortSettingDlg::showEvent(QShowEvent* event) {
 }
 
 void CPortSettingDlg::AddPort(const PortEntry& entry) {
+    for (int i = 0; i < list_->count(); ++i)
+        if (list_->item(i)->data(kPathRole).toString() == entry.devicePath) return;
     // Keep the demo entry last.
     int row = list_->count();
     if (row > 0 && list_->item(row - 1)->data(kDemoRole).toBool()) --row;
@@ -135,21 +150,52 @@ void CPortSettingDlg::OnItemChanged(QListWidgetItem* item) {
         item->setData(kPathRole, QString::fromStdString(path));
     }
     path_->setText(item->data(kPathRole).toString());
+    CheckConnection();
 }
 
-void CPortSettingDlg::SetModemManagerCheck(std::function<std::string(const std::string&)> check) {
-    modemManagerCheck_ = std::move(check);
-    UpdateModemManagerNote();
+void CPortSettingDlg::RemovePort(const QString& devicePath) {
+    for (int i = 0; i < list_->count(); ++i) {
+        QListWidgetItem* item = list_->item(i);
+        if (item->data(kDemoRole).toBool() || item->data(kPathRole).toString() != devicePath)
+            continue;
+        const QString label = item->text();
+        const QSignalBlocker block(list_);
+        delete list_->takeItem(i);
+        findings_->setText("Unplugged: " + label);
+        findings_->show();
+        return;
+    }
 }
 
-void CPortSettingDlg::UpdateModemManagerNote() {
+void CPortSettingDlg::OnPortAdded(const PortEntry& entry) {
+    // What the user was typing stays, unless the new cable becomes the choice.
+    const QString typed = path_->text();
+    AddPort(entry);
+    if (!entry.available) {
+        path_->setText(typed);
+        return;
+    }
+    // A cable that works is what the user plugged in to use.
+    for (int i = 0; i < list_->count(); ++i) {
+        QListWidgetItem* item = list_->item(i);
+        if (item->data(kPathRole).toString() != entry.devicePath) continue;
+        const QSignalBlocker block(list_);
+        list_->setCurrentItem(item);
+        path_->setText(entry.devicePath);
+    }
+    CheckConnection("Plugged in: " + entry.label + "\n");
+}
+
+void CPortSettingDlg::CheckConnection(const QString& before) {
     const QString chosen = path_->text().trimmed();
-    const std::string note =
-        chosen.isEmpty() || !modemManagerCheck_
-            ? std::string()
-            : modemManagerCheck_(dpmr::DevicePathForPortName(chosen.toStdString()));
-    modemNote_->setText(QString::fromStdString(note));
-    modemNote_->setVisible(!note.empty());
+    if (chosen.isEmpty()) {
+        findings_->setText(before + "Choose a port, or type its device path.");
+    } else {
+        const dpmr::PortDiagnosis d =
+            dpmr::CheckPort(dpmr::DevicePathForPortName(chosen.toStdString()), doctorRoot_);
+        findings_->setText(before + QString::fromStdString(dpmr::DiagnosisText(d)).trimmed());
+    }
+    findings_->show();
 }
 
 void CPortSettingDlg::accept() {

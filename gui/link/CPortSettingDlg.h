@@ -1,8 +1,10 @@
-// CPortSettingDlg: "Port setting": the serial ports this computer has (with
-// their USB description and stable /dev/serial/by-id name), the demo mode's
+// CPortSettingDlg: "Port setting": the serial ports this computer has (named
+// by the connection doctor: "CH340 cable on /dev/ttyUSB0"), the demo mode's
 // virtual radio, and a field for any device path. Ports that cannot be opened
-// right now are shown disabled with the reason. Under the list, a note says
-// when ModemManager may probe the chosen port, and how to stop it. OK stores
+// right now are shown disabled with the reason. The list follows cables as
+// they are plugged in and out; a cable plugged in that can be used becomes
+// the choice. Under the list, the doctor's findings for the chosen port (and
+// for any path, with "Check the connection"), each with its fix. OK stores
 // the choice in the port name; Cancel changes nothing.
 #pragma once
 
@@ -13,8 +15,10 @@
 
 #include "link/PortEntry.h"
 
+class CPortWatch;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QListWidget;
 class QListWidgetItem;
 
@@ -30,18 +34,24 @@ class CPortSettingDlg : public QDialog {
 
     QListWidget* portList() const { return list_; }
     QLineEdit* pathEdit() const { return path_; }
-    QLabel* modemManagerNote() const { return modemNote_; }
+    // The connection doctor's findings for the chosen port.
+    QLabel* findingsLabel() const { return findings_; }
+    QPushButton* checkButton() const { return check_; }
+    CPortWatch* portWatch() const { return watch_; }
     // The line that says where the choice is kept when that is not the
     // program folder's "Program.ini" (hidden when `text` is empty).
     void SetKeptNote(const QString& text);
     QLabel* keptNote() const { return keptNote_; }
 
-    // What is said of a device path about ModemManager (empty: nothing);
-    // dpmr::ModemManagerNoteFor unless a test hands in facts of its own.
-    void SetModemManagerCheck(std::function<std::string(const std::string&)> check);
+    // The folder the doctor reads the system's facts from ("/" unless a test
+    // hands in a tree of its own).
+    void SetDoctorRoot(const std::string& root) { doctorRoot_ = root; }
 
     // Adds an entry (used for the system's ports; tests add pseudo-terminals).
+    // A port already listed is left as it is.
     void AddPort(const PortEntry& entry);
+    // Takes a port that went away off the list.
+    void RemovePort(const QString& devicePath);
 
   public slots:
     void accept() override;
@@ -52,13 +62,17 @@ class CPortSettingDlg : public QDialog {
   private:
     void SelectCurrent();
     void OnItemChanged(QListWidgetItem* item);
-    void UpdateModemManagerNote();
+    // The doctor's findings for the path in the field; `before` comes first.
+    void CheckConnection(const QString& before = {});
+    void OnPortAdded(const PortEntry& entry);
 
     std::string& portName_;
     std::function<std::string()> startDemoRadio_;
     QListWidget* list_ = nullptr;
     QLineEdit* path_ = nullptr;
-    QLabel* modemNote_ = nullptr;
+    QLabel* findings_ = nullptr;
+    QPushButton* check_ = nullptr;
     QLabel* keptNote_ = nullptr;
-    std::function<std::string(const std::string&)> modemManagerCheck_;
+    CPortWatch* watch_ = nullptr;
+    std::string doctorRoot_ = "/";
 };

@@ -4,10 +4,15 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <vector>
+
+#include "link/ConnectionDoctor.h"
+#include "link/PosixSerialPort.h"
+#include "link/TransferTrace.h"
 
 CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document,
                            dpmr::LinkSettings link, dpmr::TransferControl& control,
@@ -40,6 +45,17 @@ CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document
     exit_ = new QPushButton("Exit");
     connect(start_, &QPushButton::clicked, this, &CProgressDlg::OnStart);
     connect(exit_, &QPushButton::clicked, this, &CProgressDlg::reject);
+    check_ = new QPushButton("Check the connection");
+    check_->setObjectName("checkConnection");
+    check_->hide();
+    connect(check_, &QPushButton::clicked, this, [this] {
+        const std::string device = dpmr::DevicePathForPortName(link_.portName);
+        QMessageBox box(QMessageBox::Information, "Check the connection",
+                        QString::fromStdString(dpmr::DiagnosisText(dpmr::CheckPort(device))),
+                        QMessageBox::Ok, this);
+        box.setObjectName("connectionCheckBox");
+        box.exec();
+    });
 
     auto* buttons = new QHBoxLayout;
     if (direction == Direction::kWrite) {
@@ -53,6 +69,7 @@ CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document
         buttons->addWidget(keepCalibration_);
     }
     buttons->addStretch();
+    buttons->addWidget(check_);
     buttons->addWidget(start_);
     buttons->addWidget(exit_);
     auto* layout = new QVBoxLayout(this);
@@ -116,9 +133,11 @@ void CProgressDlg::OnStart() {
     worker_ = std::thread([this, onUi, options] {
         dpmr::TransferResult result;
         std::string backupMessage;
+        // Every session of the transfer on the wire, kept among the last ones.
+        dpmr::TransferTrace trace(direction_ == Direction::kRead ? "read" : "write", link_);
         if (direction_ == Direction::kRead) {
             const dpmr::ReadOutcome read = dpmr::ReadDocument(
-                link_, staging_, backups_,
+                trace.Link(), staging_, backups_,
                 [&onUi, this](int done, int total) {
                     onUi([this, done, total] { OnProgress(done, total); });
                 },
@@ -128,7 +147,7 @@ void CProgressDlg::OnStart() {
         } else {
             // A stage's start: the read-back says so; the others keep the line.
             const dpmr::WriteOutcome written = dpmr::WriteDocument(
-                link_, staging_, options, backups_,
+                trace.Link(), staging_, options, backups_,
                 [&onUi, this](dpmr::WriteStage stage, int done, int total) {
                     if (stage == dpmr::WriteStage::kVerifying && done == 0)
                         onUi([this] { OnVerifying(); });
@@ -139,6 +158,7 @@ void CProgressDlg::OnStart() {
             result = written.result;
             backupMessage = written.backupMessage;
         }
+        trace.Finish(result);
         control_.busy = false;
         onUi([this, result, backupMessage] { OnFinished(result, backupMessage); });
     });
@@ -193,6 +213,9 @@ void CProgressDlg::OnFinished(dpmr::TransferResult result, std::string backupMes
     hint_->setStyleSheet(succeeded_ ? "font-weight: bold" : "font-weight: bold; color: #b00000");
     hint_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     start_->hide();
+    const std::string openFailed = dpmr::msg::kProgramOpenFailed;
+    check_->setVisible(result_.failed() && !link_.portName.empty() &&
+                       result_.message.starts_with(openFailed + "\n"));
     FitText();
     exit_->setText("Close");
     exit_->setDefault(true);

@@ -4,7 +4,9 @@
 // closes the dialog while nothing runs). While the transfer runs, the line
 // above the bar says what it does ("Writing block 0x1200..."); when it ends,
 // the dialog stays open with the result ("Written and verified", "Written",
-// "Read from the radio", or the failure with its reason) until "Close". The
+// "Read from the radio", or the failure with its reason and where its wire
+// trace is; a port that could not be opened offers "Check the connection")
+// until "Close". The
 // Write dialog can read the radio back after a successful write and compare
 // ("Verify after writing"); a difference is a failure like any other. The
 // transfer itself, with its backups, is the core's (ReadDocument,
@@ -64,6 +66,9 @@ class CProgressDlg : public QDialog {
     QLabel* hintLabel() const { return hint_; }
     QPushButton* startButton() const { return start_; }
     QPushButton* exitButton() const { return exit_; }
+    // "Check the connection": shown when the port could not be opened; shows
+    // the connection doctor's findings for the port.
+    QPushButton* checkButton() const { return check_; }
     QProgressBar* progressBar() const { return bar_; }
     QLabel* percentLabel() const { return percent_; }
     QCheckBox* verifyBox() const { return verify_; }
@@ -108,4 +113,5 @@ class CProgressDlg : public QDialog {
     QLabel* percent_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* exit_ = nullptr;
+    QPushButton* check_ = nullptr;
 };

@@ -2,12 +2,21 @@
 // a pseudo-terminal (success, cancel, failures), the port setting dialog, and
 // Read/Write from the main window.
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 
+#include <filesystem>
+
 #include "TestMainWindow.h"
+#include "app/CReportDlg.h"
+#include "fleet/CFleetWriteDlg.h"
 #include "link/CPortSettingDlg.h"
+#include "link/CPortWatch.h"
+#include "link/ConnectionDoctor.h"
 #include "link/SampleCodeplug.h"
 #include "link/VirtualRadio.h"
+#include "support/PortFixture.h"
+#include "support/ReportArchive.h"
 
 using dpmr::test::ClickOnNextMessageBox;
 using dpmr::test::Filled;
@@ -182,32 +191,119 @@ class LinkDialogsTest : public QObject {
         QCOMPARE(unknown, std::string("/dev/ttyUSB7"));
     }
 
-    // Choosing a port asks about ModemManager for its device (a COM name
-    // through its device path) and shows the answer under the list; a port
-    // with nothing to say, or no port, shows no note.
-    void portDialogSaysWhenModemManagerMayProbe() {
-        std::string portName = "/dev/ttyS0";
+    // "Check the connection" shows the connection doctor's findings for the
+    // path typed, the same lines dpmrtool doctor prints: a port only root may
+    // open, one another program holds and one that is missing each get
+    // their own finding and fix. Choosing a port in the list shows them too.
+    void checkTheConnectionShowsTheDoctorsFindings() {
+        struct Case {
+            std::function<void(dpmr::test::PortFixture&)> change;
+            const char* problem;
+            const char* fix;
+        };
+        const Case cases[] = {
+            {[](auto& f) { f.SetMode("/dev/ttyUSB0", 0600); }, "may open /dev/ttyUSB0",
+             "Fix: install the udev rule"},
+            {[](auto& f) { f.Hold(4242, "minicom", "/dev/ttyUSB0"); },
+             "in use by another program: minicom (process 4242)", "kill 4242"},
+            {[](auto& f) { f.Remove("/dev/ttyUSB0"); }, "/dev/ttyUSB0 does not exist",
+             "Fix: plug the cable"},
+        };
+        for (const Case& c : cases) {
+            dpmr::test::PortFixture fixture;
+            c.change(fixture);
+            std::string portName = "/dev/ttyUSB0";
+            CPortSettingDlg dialog(portName, {}, {});
+            dialog.SetDoctorRoot(fixture.Root());
+            dpmr::test::ShowActive(&dialog);
+            QVERIFY(dialog.findingsLabel()->isHidden());
+            QTest::mouseClick(dialog.checkButton(), Qt::LeftButton);
+            const QString shown = dialog.findingsLabel()->text();
+            QVERIFY(dialog.findingsLabel()->isVisible());
+            QCOMPARE(shown, QString::fromStdString(dpmr::DiagnosisText(dpmr::CheckPort(
+                                                       "/dev/ttyUSB0", fixture.Root())))
+                                .trimmed());
+            QVERIFY2(shown.contains(c.problem) && shown.contains(c.fix), qPrintable(shown));
+            QVERIFY(shown.startsWith("/dev/ttyUSB0: cannot be used\n"));
+            dialog.reject();
+        }
+        // A port chosen in the list is checked as it is chosen.
+        dpmr::VirtualRadio radio;
+        QVERIFY(radio.Start().ok());
+        std::string portName;
         CPortSettingDlg dialog(portName, {}, {});
-        std::vector<std::string> asked;
-        dialog.SetModemManagerCheck([&asked](const std::string& device) {
-            asked.push_back(device);
-            return device == "/dev/ttyUSB4" ? std::string("ModemManager is running ... Fix: ...")
-                                            : std::string();
-        });
-        dpmr::test::ShowActive(&dialog);
-        QVERIFY(dialog.modemManagerNote()->isHidden());
-        dialog.AddPort({"/dev/ttyUSB4", "/dev/ttyUSB4  —  CH340", true, {}});
+        dialog.AddPort({QString::fromStdString(radio.DevicePath()), "the radio", true, {}});
         QListWidget* list = dialog.portList();
-        list->setCurrentItem(list->findItems("/dev/ttyUSB4", Qt::MatchStartsWith)[0]);
-        QVERIFY(dialog.modemManagerNote()->isVisible());
-        QVERIFY(dialog.modemManagerNote()->text().contains("Fix:"));
-        dialog.pathEdit()->setText("COM2");
-        QCOMPARE(asked.back(), std::string("/dev/ttyS1"));
-        QVERIFY(dialog.modemManagerNote()->isHidden());
-        dialog.pathEdit()->clear();
-        QVERIFY(dialog.modemManagerNote()->isHidden());
-        dialog.reject();
-        QCOMPARE(portName, std::string("/dev/ttyS0"));
+        list->setCurrentItem(list->findItems("the radio", Qt::MatchExactly)[0]);
+        QVERIFY(dialog.findingsLabel()->text().contains("can be used\n  a virtual port"));
+    }
+
+    // Cables plugged in and pulled out while the port lists are open: a
+    // working one is offered by name and chosen; the fleet gets its row.
+    void portListsFollowCablesAsTheyComeAndGo() {
+        dpmr::test::TempDir dev;
+        dpmr::VirtualRadio radio;  // a pseudo-terminal, as a cable's port
+        QVERIFY(radio.Start().ok());
+        const QString port = QString::fromStdString(dev.File("ttyUSB5"));
+        std::string portName;
+        CPortSettingDlg dialog(portName, {}, {});
+        dialog.portWatch()->Watch(QString::fromStdString(dev.path()));
+        CFleetWriteDlg fleet(dpmr::RadioImage{}, 9600, {}, false, false);
+        fleet.findChild<CPortWatch*>()->Watch(QString::fromStdString(dev.path()));
+        const int fleetRows = fleet.portTable()->rowCount();
+        std::filesystem::create_symlink(radio.DevicePath(), port.toStdString());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !dialog.portList()->findItems("virtual port " + port, Qt::MatchExactly).isEmpty(),
+            30000);
+        QCOMPARE(dialog.pathEdit()->text(), port);
+        QVERIFY(dialog.findingsLabel()->text().startsWith("Plugged in: virtual port " + port));
+        QTRY_COMPARE_WITH_TIMEOUT(fleet.portTable()->rowCount(), fleetRows + 1, 30000);
+        std::filesystem::remove(port.toStdString());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            dialog.portList()->findItems("virtual port " + port, Qt::MatchExactly).isEmpty(),
+            30000);
+        QVERIFY(dialog.findingsLabel()->text().startsWith("Unplugged: virtual port"));
+        QTRY_COMPARE_WITH_TIMEOUT(fleet.portTable()->rowCount(), fleetRows, 30000);
+    }
+
+    // A Read whose port cannot be opened says so with the doctor's finding
+    // and offers "Check the connection"; a failure on the wire does not.
+    void failedOpenOffersTheConnectionCheck() {
+        dpmr::test::TempDir dir;
+        dpmr::RadioImage image = Filled(0x11);
+        dpmr::TransferControl control;
+        CProgressDlg dialog(Direction::kRead, image, {dir.File("ttyUSB8"), 9600}, control, {});
+        QString result;
+        Run(dialog, {}, &result);
+        QVERIFY2(result.contains("Problem: " + QString::fromStdString(dir.File("ttyUSB8")) +
+                                 " does not exist"),
+                 qPrintable(result));
+        QVERIFY(result.contains("\nWire trace: "));
+        QVERIFY(!dialog.checkButton()->isHidden());
+    }
+
+    // Help > Report a Problem... lists what goes in before anything is
+    // written; the configuration goes only while its box stays ticked.
+    void reportDialogListsWhatGoesIn() {
+        dpmr::test::TestMainWindow w;
+        CReportDlg dialog(w.context, dpmr::BuildSampleCodeplug());
+        const auto names = [&dialog] {
+            QStringList n;
+            for (const dpmr::ReportPart& p : dialog.Parts()) n << QString::fromStdString(p.name);
+            return n;
+        };
+        QVERIFY(dialog.codeplugBox()->isChecked());
+        QVERIFY(names().contains("codeplug.dat") && names().contains("doctor.txt"));
+        QVERIFY(dialog.contentsView()->toPlainText().contains("codeplug.dat ("));
+        dialog.codeplugBox()->click();
+        QVERIFY(!names().contains("codeplug.dat"));
+        QVERIFY(!dialog.contentsView()->toPlainText().contains("codeplug.dat"));
+        dpmr::test::TempDir dir;
+        QString error;
+        QVERIFY(dialog.SaveTo(QString::fromStdString(dir.File("r.tar.gz")), error));
+        QCOMPARE(dpmr::test::UnpackReport(dir.File("r.tar.gz")).size(),
+                 std::size_t(names().size()));
+        QVERIFY(dialog.messageLabel()->text().startsWith("Saved to "));
     }
 
     // Read asks the unsaved-changes question first, leaves the document as

@@ -230,8 +230,10 @@ class SafeProgrammingTest : public QObject {
                 result = dialog->hintLabel()->text();
             });
         w_->Action(ActionId::kWrite)->trigger();
-        QCOMPARE(result, QString("Verify failed\nthe radio holds other values for option.tot.\n"
-                                 "Write again before using the radio."));
+        // Then where the write's wire trace is, named by its time.
+        QCOMPARE(result.left(result.indexOf("\nWire trace: ")),
+                 QString("Verify failed\nthe radio holds other values for option.tot.\n"
+                         "Write again before using the radio."));
         QVERIFY2(doing.at(0) == "Connecting to the radio..." &&
                      doing.contains("Writing block 0x1200...") &&
                      doing.contains("Verifying block 0x0120..."),

@@ -11,6 +11,8 @@
 #include "core/link/LinkTestSupport.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
+#include "link/TraceStore.h"
+#include "support/ReportArchive.h"
 #include "support/TempDir.h"
 #include "support/ToolProcess.h"
 
@@ -80,7 +82,8 @@ TEST_F(DpmrtoolTransfer, FailuresExitWithTheirStatusAndTextAndWriteNothing) {
     PutSettings("[Setup]\nCOM=\n");  // the settings hold no port
     // clang-format off
     const std::tuple<std::vector<std::string>, int, std::string> cases[] = {
-        {{"read", "--port", port_, "-o", out_}, 1, "Communication error\nthe transfer broke off at address 0x3000\n"},
+        {{"read", "--port", port_, "-o", out_}, 1, "Communication error\nthe transfer broke off at address 0x3000\n"
+         "Wire trace: " + dir_.File("state/dpmrcps/traces/")},
         {{"read", "-o", out_}, 2,
          "dpmrtool: no serial port given: use --port DEV (or set COM in Program.ini)\n"},
         {{"read", "--port", port_, "-o", dir_.File("no-folder/out.dat")}, 2, ""},
@@ -90,11 +93,66 @@ TEST_F(DpmrtoolTransfer, FailuresExitWithTheirStatusAndTextAndWriteNothing) {
         SCOPED_TRACE(args[0] + " " + args.back());
         EXPECT_EQ(Tool(args), status);
         const std::string err = Err();  // empty `text`: any one line
-        EXPECT_TRUE(text.empty() ? std::count(err.begin(), err.end(), '\n') == 1 : err == text)
+        // A trace's name holds the time: the text names its folder.
+        EXPECT_TRUE(text.empty() ? std::count(err.begin(), err.end(), '\n') == 1
+                                 : err.substr(0, text.size()) == text)
             << err;
     }
     EXPECT_FALSE(fs::exists(out_));
     EXPECT_TRUE(SessionsCompleted(*radio_, 1));
+}
+
+// --trace FILE keeps the transfer's frames in a file of the user's choosing
+// (the block data at its address), as well as among the last traces; the
+// doctor passes the virtual radio's port and fails a missing one.
+TEST_F(DpmrtoolTransfer, TraceFileAndDoctor) {
+    const std::string trace = dir_.File("read.trace");
+    ASSERT_EQ(Tool({"read", "--port", port_, "--trace", trace, "-o", out_}), 0) << Err();
+    const std::string text = FileText(trace);
+    EXPECT_NE(text.find("# transfer: read\n# port: " + port_ + " at 9600 bit/s\n"),
+              std::string::npos);
+    EXPECT_NE(text.find(" -> 52 21 60 20\n"), std::string::npos);  // the first pass's block
+    EXPECT_NE(text.find(" <- @0100  "), std::string::npos);
+    EXPECT_NE(text.find(" -> 45 4e 44 52\n"), std::string::npos);  // ENDR
+    EXPECT_EQ(text.substr(text.size() - 20), "# result: succeeded\n");
+    const auto kept = TraceStore(dir_.File("state/dpmrcps/traces")).List();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(FileText(kept[0]), text);
+    EXPECT_EQ(Tool({"doctor", "--port", port_}), 0) << FileText(dir_.File("tool.out"));
+    EXPECT_NE(FileText(dir_.File("tool.out")).find(port_ + ": can be used\n  a virtual port"),
+              std::string::npos);
+    EXPECT_EQ(Tool({"doctor", "--port", dir_.File("ttyUSB3")}), 1);
+    EXPECT_NE(FileText(dir_.File("tool.out"))
+                  .find("Problem: " + dir_.File("ttyUSB3") + " does not exist"),
+              std::string::npos);
+}
+
+// After a failed write, the report holds that write's trace and no radio ID,
+// name, contact or code of the file, in the trace or the configuration.
+TEST_F(DpmrtoolTransfer, ReportAfterAFailedWriteHoldsItsTraceAndNoIdentity) {
+    const KnownIdentity known = WithKnownIdentity(PatternImage(150));
+    ASSERT_TRUE(SaveImageFile(file_, known.image).ok());
+    radio_->SetFaults({.nakWriteAt = 0x3000});
+    ASSERT_EQ(Tool({"write", "--force", "--port", port_, file_}), 1);
+    const std::string err = Err();
+    const std::size_t at = err.find("Wire trace: ");
+    ASSERT_NE(at, std::string::npos) << err;
+    const std::string trace = err.substr(at + 12, err.find('\n', at) - at - 12);
+    EXPECT_TRUE(trace.ends_with("_write.trace")) << trace;
+    const std::string report = dir_.File("r.tar.gz");
+    ASSERT_EQ(Tool({"report", "--codeplug", file_, "-o", report}), 0) << Err();
+    const auto files = UnpackReport(report);
+    const std::string name = "traces/" + trace.substr(trace.rfind('/') + 1);
+    ASSERT_TRUE(files.count(name)) << FileText(dir_.File("tool.out"));
+    EXPECT_NE(files.at(name).find("-> 57 30 00 20"), std::string::npos);
+    EXPECT_TRUE(files.count("codeplug.dat"));
+    for (const auto& [file, text] : files) {
+        for (const std::string& value : known.texts)
+            EXPECT_EQ(text.find(value), std::string::npos) << file << ": " << value;
+        for (const std::string& bytes : known.wire)
+            EXPECT_EQ(text.find(bytes), std::string::npos) << file << ": " << bytes;
+    }
+    EXPECT_NE(FileText(dir_.File("tool.out")).find(name + " ("), std::string::npos);
 }
 
 // Ctrl+C once the block loop runs ends the transfer properly: the end frame
