@@ -16,3 +16,14 @@ std::string WithReason(const std::string& first, const std::string& reason) {
 }
 
 }  // namespace dpmr::msg
+
+namespace dpmr {
+
+bool PortCouldNotOpen(const TransferResult& result) {
+    if (!result.failed()) return false;
+    const std::string first = result.message.substr(0, result.message.find('\n'));
+    return first == msg::kProgramOpenFailed || first == msg::kAdjustmentOpenFailed ||
+           first == msg::kSquelchOpenFailed;
+}
+
+}  // namespace dpmr

@@ -66,4 +66,9 @@ std::string BrokeOffAt(std::uint16_t address);
 std::string WithReason(const std::string& first, const std::string& reason);
 }  // namespace msg
 
+// Whether the transfer failed because its port could not be opened (any of
+// the three open texts as the first line): the cases where the connection
+// doctor can say why.
+bool PortCouldNotOpen(const TransferResult& result);
+
 }  // namespace dpmr

@@ -94,7 +94,8 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
                          const dpmr::LinkSettings& link, dpmr::RadioImage& image) {
     const auto read = [&dialog, &image, service, link] {
         const dpmr::TransferResult result = RunServiceTransfer(
-            &dialog, service.readBusy, image, [service, link](dpmr::RadioImage& copy) {
+            &dialog, service.readBusy, link.portName, image,
+            [service, link](dpmr::RadioImage& copy) {
                 return dpmr::RunTraced(
                     std::string("read-") + service.traceName, link,
                     [&](const dpmr::LinkSettings& l) { return service.read(l, copy); });
@@ -108,12 +109,13 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
         // The values sent are stored, and stay stored when the dialog closes.
         dialog.Presenter().MarkChanged();
         dialog.StorePages();
-        RunServiceTransfer(
-            &dialog, service.writeBusy, image, [service, link](dpmr::RadioImage& copy) {
-                return dpmr::RunTraced(
-                    std::string("write-") + service.traceName, link,
-                    [&](const dpmr::LinkSettings& l) { return service.write(l, copy); });
-            });
+        RunServiceTransfer(&dialog, service.writeBusy, link.portName, image,
+                           [service, link](dpmr::RadioImage& copy) {
+                               return dpmr::RunTraced(std::string("write-") + service.traceName,
+                                                      link, [&](const dpmr::LinkSettings& l) {
+                                                          return service.write(l, copy);
+                                                      });
+                           });
     };
     auto [readButton, writeButton] = dialog.PageWidget(0)->TransferButtons();
     if (readButton && writeButton) {

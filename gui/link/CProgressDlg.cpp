@@ -10,8 +10,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "link/ConnectionDoctor.h"
-#include "link/PosixSerialPort.h"
+#include "link/ConnectionCheck.h"
 #include "link/TransferTrace.h"
 
 CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document,
@@ -48,14 +47,8 @@ CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document
     check_ = new QPushButton("Check the connection");
     check_->setObjectName("checkConnection");
     check_->hide();
-    connect(check_, &QPushButton::clicked, this, [this] {
-        const std::string device = dpmr::DevicePathForPortName(link_.portName);
-        QMessageBox box(QMessageBox::Information, "Check the connection",
-                        QString::fromStdString(dpmr::DiagnosisText(dpmr::CheckPort(device))),
-                        QMessageBox::Ok, this);
-        box.setObjectName("connectionCheckBox");
-        box.exec();
-    });
+    connect(check_, &QPushButton::clicked, this,
+            [this] { ShowConnectionCheck(this, link_.portName); });
 
     auto* buttons = new QHBoxLayout;
     if (direction == Direction::kWrite) {
@@ -213,9 +206,7 @@ void CProgressDlg::OnFinished(dpmr::TransferResult result, std::string backupMes
     hint_->setStyleSheet(succeeded_ ? "font-weight: bold" : "font-weight: bold; color: #b00000");
     hint_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     start_->hide();
-    const std::string openFailed = dpmr::msg::kProgramOpenFailed;
-    check_->setVisible(result_.failed() && !link_.portName.empty() &&
-                       result_.message.starts_with(openFailed + "\n"));
+    check_->setVisible(!link_.portName.empty() && dpmr::PortCouldNotOpen(result_));
     FitText();
     exit_->setText("Close");
     exit_->setDefault(true);

@@ -2,9 +2,11 @@
 #include "service/ServiceTransfer.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 #include "link/CTransferWaitDlg.h"
+#include "link/ConnectionCheck.h"
 
 namespace {
 
@@ -18,7 +20,8 @@ QString ProgramCaption(QWidget* widget) {
 }  // namespace
 
 dpmr::TransferResult RunServiceTransfer(QWidget* dialog, const QString& busyText,
-                                        dpmr::RadioImage& image, ImageTransfer transfer) {
+                                        const std::string& portName, dpmr::RadioImage& image,
+                                        ImageTransfer transfer) {
     dpmr::RadioImage copy = image;
     const dpmr::TransferResult result = CTransferWaitDlg::Run(
         dialog, busyText, [&copy, transfer = std::move(transfer)] { return transfer(copy); });
@@ -27,7 +30,12 @@ dpmr::TransferResult RunServiceTransfer(QWidget* dialog, const QString& busyText
         QMessageBox box(result.failed() ? QMessageBox::Warning : QMessageBox::Information,
                         ProgramCaption(dialog), QString::fromStdString(result.message),
                         QMessageBox::Ok, dialog);
+        // A port that would not open: the doctor can say why, and how to fix it.
+        QPushButton* check = nullptr;
+        if (!portName.empty() && dpmr::PortCouldNotOpen(result))
+            check = box.addButton("&Check the connection", QMessageBox::ActionRole);
         box.exec();
+        if (check && box.clickedButton() == check) ShowConnectionCheck(dialog, portName);
     }
     return result;
 }

@@ -3,11 +3,13 @@
 // wait dialog, so that the window keeps painting with a busy cursor; the
 // image takes the copy back only when the transfer succeeded. A failure is
 // shown in a warning box, a completion text (if the transfer has one) in a
-// box owned by the service dialog; both carry the main window's caption.
+// box owned by the service dialog; both carry the main window's caption. A
+// port that would not open offers "Check the connection" in the warning.
 #pragma once
 
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "image/RadioImage.h"
 #include "link/TransferResult.h"
@@ -17,4 +19,5 @@ class QWidget;
 using ImageTransfer = std::function<dpmr::TransferResult(dpmr::RadioImage& image)>;
 
 dpmr::TransferResult RunServiceTransfer(QWidget* dialog, const QString& busyText,
-                                        dpmr::RadioImage& image, ImageTransfer transfer);
+                                        const std::string& portName, dpmr::RadioImage& image,
+                                        ImageTransfer transfer);

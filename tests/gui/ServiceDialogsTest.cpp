@@ -208,9 +208,23 @@ class ServiceDialogsTest : public QObject {
             ShowActive(dialog.get());
             auto* page = static_cast<CSqlCalibrationPage*>(dialog->PageWidget(0));
             const dpmr::RadioImage before = image;
-            auto box = ClickOnNextMessageBox(QMessageBox::Ok);
+            // The warning offers the connection doctor, whose box names the port.
+            std::shared_ptr<ModalAnswer> check;
+            auto box = OnNextModal(
+                [&check](QWidget* modal) {
+                    auto* warning = qobject_cast<QMessageBox*>(modal);
+                    QAbstractButton* offered = nullptr;
+                    for (QAbstractButton* b : warning->buttons())
+                        if (b->text() == "&Check the connection") offered = b;
+                    if (!offered) return warning->reject();
+                    check = ClickOnNextMessageBox(QMessageBox::Ok);
+                    offered->click();
+                },
+                10000, [](QWidget* modal) { return qobject_cast<QMessageBox*>(modal) != nullptr; });
             QTest::mouseClick(page->ReadButton(), Qt::LeftButton);
             QCOMPARE(box->text.section(QChar(0x0A), 0, 0), QString("Could ont open the port"));
+            QVERIFY(check && check->seen);
+            QVERIFY2(check->text.contains("/dev/no-such-port"), qPrintable(check->text));
             QVERIFY(image == before);
             QCOMPARE(page->Grid()->TextMatrix(1, 2), QString("34"));
         }
