@@ -229,8 +229,7 @@ void CDocumentController::OpenBackup() {
     if (!folder.isEmpty()) QDir().mkpath(folder);
     const QString path = ChooseFile(false, folder);
     dpmr::RadioImage image = context_.image;
-    dpmr::FileStamp stamp;
-    if (path.isEmpty() || !ReadImageFile(path, image, &stamp)) return;
+    if (path.isEmpty() || !ReadImageFile(path, image, nullptr)) return;
     // A backup opens as a new document: Save asks for a name, so that an
     // edit never replaces the copy kept (nor goes where old copies are
     // deleted).
@@ -383,7 +382,7 @@ void CDocumentController::ReloadFromDisk() {
     view_.CommitEditor();
     RecordStep("Edit");
     ReplaceDocument(image, DocumentOrigin::kReload, path, stamp);
-    emit StatusMessage(QString("Reloaded %1.").arg(FileName(path)), 4000);
+    emit StatusMessage(QString("Reloaded %1").arg(FileName(path)), 4000);
     SayWhatWasNotLoaded(path, stamp);
 }
 

@@ -20,11 +20,11 @@ namespace {
 
 constexpr std::size_t kSize = dpmr::RadioImage::kSize;
 
-// Clicks the "Save As..." button of the next question before a Save.
-std::shared_ptr<dpmr::test::ModalAnswer> SaveAsOnNextQuestion() {
-    return OnNextModal(
-        [](QWidget* modal) { modal->findChild<QPushButton*>("saveAsButton")->click(); }, 10000,
-        [](QWidget* modal) { return modal->objectName() == "replaceFileBox"; });
+// Answers the next question before a Save with Enter: its default button,
+// which is "Save As...".
+std::shared_ptr<dpmr::test::ModalAnswer> EnterOnNextQuestion() {
+    return OnNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); }, 10000,
+                       [](QWidget* modal) { return modal->objectName() == "replaceFileBox"; });
 }
 
 }  // namespace
@@ -72,7 +72,7 @@ class DocumentFilesTest : public QObject {
         QVERIFY(FileText(longFile) == bytes);
         QVERIFY(controller().IsModified());
         w_->nextFile = QString::fromStdString(File("cut.dat"));
-        auto saveAs = SaveAsOnNextQuestion();
+        auto saveAs = EnterOnNextQuestion();
         QVERIFY(controller().SaveDocument());
         QVERIFY(saveAs->seen);
         QVERIFY(FileText(longFile) == bytes);
@@ -210,12 +210,14 @@ class DocumentFilesTest : public QObject {
         QVERIFY(!std::filesystem::exists(gone));
         QVERIFY(std::filesystem::exists(running) && std::filesystem::exists(another));
 
-        dpmr::test::PutFile(gone, "part");
+        const std::string gone2 = File("radio.dat.1073741825.0123abcd.tmp");
+        for (const std::string& temp : {gone, gone2}) dpmr::test::PutFile(temp, "part");
         QVERIFY(controller().SaveDocument());
         QCOMPARE(StatusText(), QString("Saved radio.dat. An earlier save of radio.dat did not "
                                        "finish; the temporary file it left "
-                                       "(radio.dat.1073741824.0123abcd.tmp) was removed."));
-        QVERIFY(!std::filesystem::exists(gone));
+                                       "(radio.dat.1073741824.0123abcd.tmp and 1 more) was "
+                                       "removed."));
+        QVERIFY(!std::filesystem::exists(gone) && !std::filesystem::exists(gone2));
         QVERIFY(controller().SaveDocument());
         QCOMPARE(StatusText(), QString("Saved radio.dat"));
     }

@@ -206,7 +206,7 @@ TEST(FileIoTest, TheNextSaveRemovesWhatKilledSavesLeft) {
 TEST(FileIoTest, ASaveKilledLeavesTheFileWholeAndTheNextSaveCleansUp) {
     test::TempDir dir;
     const std::string path = dir.File("radio.dat");
-    const Bytes before(1 << 22, 0x11), after(1 << 22, 0x22);
+    const Bytes before(1 << 20, 0x11), after(1 << 20, 0x22);
     const auto temporaries = [&] {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir.path()))
@@ -219,7 +219,7 @@ TEST(FileIoTest, ASaveKilledLeavesTheFileWholeAndTheNextSaveCleansUp) {
         if (child == 0) {
             for (;;) WriteFileAtomically(path, after);
         }
-        while (temporaries().empty()) {
+        for (int look = 0; look < 1000000 && temporaries().empty(); ++look) {
         }
         ::kill(child, SIGKILL);
         int status = 0;
