@@ -107,8 +107,7 @@ class DocumentFilesTest : public QObject {
         const std::string f = File("f.dat");
         SaveAs(f);
         dpmr::test::ShowActive(w_->frame.get());
-        image().SetU8(0x0300, 0x07);  // an edit of this window's own
-        controller().RecordStep("Edit");
+        image().SetU8(0x0300, 0x07);  // an edit of this window's own, no step yet
         const auto set = [&](const char* value) {
             const dpmr::test::ToolRun r = dpmr::test::Tool("set " + f + " option.tot=" + value);
             QVERIFY2(r.status == 0, r.err.c_str());
@@ -125,9 +124,18 @@ class DocumentFilesTest : public QObject {
         };
         QVERIFY(!changedBytes(theirs).empty());
 
-        auto reload = ClickOnNextMessageBox(QMessageBox::Yes);
+        QString buttons;
+        auto reload = OnNextModal(
+            [&buttons](QWidget* modal) {
+                auto* box = static_cast<QMessageBox*>(modal);
+                buttons = box->button(QMessageBox::Yes)->text() + " " +
+                          box->button(QMessageBox::No)->text() + " " + box->defaultButton()->text();
+                box->button(QMessageBox::Yes)->click();
+            },
+            10000, [](QWidget* modal) { return modal->objectName() == "changedOnDiskBox"; });
         controller().CheckFileOnDisk();
         QCOMPARE(reload->text, QString("f.dat was changed on disk."));
+        QCOMPARE(buttons, QString("&Reload &Keep Mine &Keep Mine"));  // Keep Mine: it has changes
         const std::string now(reinterpret_cast<const char*>(image().Data()), kSize);
         QVERIFY(changedBytes(now) == changedBytes(theirs));
         QVERIFY(!controller().IsModified());
