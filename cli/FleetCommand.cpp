@@ -157,7 +157,10 @@ int RunFleetCommand(const std::vector<std::string>& args) {
 
     const std::string& file = p.Positional()[0];
     RadioImage document;
-    if (Status s = LoadImageFile(file, document); !s) return FileError(s);
+    FileStamp stamp;
+    if (Status s = LoadImageFile(file, document, &stamp); !s) return FileError(s);
+    if (stamp.size > RadioImage::kSize)
+        std::cerr << "dpmrtool: " << LongerThanImageNote(file, stamp.size) << "\n";
     const auto log = p.Value("--log");
     if (log) {
         if (Status s = CheckCanSave(*log); !s) return FileError(s);

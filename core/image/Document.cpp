@@ -1,6 +1,7 @@
 // Open and Save of the radio image.
 #include "image/Document.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "image/ImageLayout.h"
@@ -8,35 +9,60 @@
 
 namespace dpmr {
 
-Status LoadImageFile(const std::string& path, RadioImage& image, bool* tooShort) {
+namespace {
+
+std::string FileName(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+std::string NotARadioFileMessage(const std::string& path, std::uint64_t size) {
+    return "\"" + path + "\" is not a radio file: it holds " + std::to_string(size) +
+           " bytes; a radio file holds " + std::to_string(RadioImage::kSize) + ".";
+}
+
+std::string LongerThanImageNote(const std::string& path, std::uint64_t size) {
+    return FileName(path) + " holds " + std::to_string(size) +
+           " bytes, more than a radio image: only its first " + std::to_string(RadioImage::kSize) +
+           " bytes are loaded, and the rest is not kept.";
+}
+
+Status LoadImageFile(const std::string& path, RadioImage& image, FileStamp* stamp) {
     std::vector<std::uint8_t> bytes;
-    if (tooShort) *tooShort = false;
-    if (Status s = ReadFilePrefix(path, RadioImage::kSize, bytes); !s) return s;
-    if (tooShort) *tooShort = bytes.size() < RadioImage::kSize;
+    FileFacts facts;
+    if (Status s = ReadFilePrefix(path, kMaxImageFileBytes + 1, bytes, &facts); !s) return s;
+    const std::uint64_t size = std::max<std::uint64_t>(facts.size, bytes.size());
+    if (size > kMaxImageFileBytes) return Status::Error(NotARadioFileMessage(path, size));
     if (bytes.size() < RadioImage::kSize)
         return Status::Error("Unexpected file format.\n\"" + path + "\" holds " +
                              std::to_string(bytes.size()) + " bytes; a radio file holds " +
                              std::to_string(RadioImage::kSize) + ".");
-    std::copy(bytes.begin(), bytes.end(), image.Data());
+    std::copy_n(bytes.begin(), RadioImage::kSize, image.Data());
+    if (stamp) *stamp = FileStamp::OfBytes(bytes, facts.mtimeNs);
     return Status::Ok();
 }
 
 Status LoadExactImageFile(const std::string& path, RadioImage& image) {
     std::vector<std::uint8_t> bytes;
-    if (Status s = ReadFilePrefix(path, RadioImage::kSize + 1, bytes); !s) return s;
-    if (bytes.size() != RadioImage::kSize)
-        return Status::Error("\"" + path + "\" is not a radio file: it holds " +
-                             (bytes.size() > RadioImage::kSize
-                                  ? std::string("more than ") + std::to_string(RadioImage::kSize)
-                                  : std::to_string(bytes.size())) +
-                             " bytes, a radio file holds " + std::to_string(RadioImage::kSize) +
-                             ".");
+    FileFacts facts;
+    if (Status s = ReadFilePrefix(path, RadioImage::kSize + 1, bytes, &facts); !s) return s;
+    if (bytes.size() != RadioImage::kSize || facts.size != RadioImage::kSize)
+        return Status::Error(
+            NotARadioFileMessage(path, std::max<std::uint64_t>(facts.size, bytes.size())));
     std::copy(bytes.begin(), bytes.end(), image.Data());
     return Status::Ok();
 }
 
-Status SaveImageFile(const std::string& path, const RadioImage& image) {
-    return WriteFileAtomically(path, image.Span(0, RadioImage::kSize));
+Status SaveImageFile(const std::string& path, const RadioImage& image, FileStamp* stamp) {
+    const auto bytes = image.Span(0, RadioImage::kSize);
+    if (Status s = WriteFileAtomically(path, bytes); !s) return s;
+    // The content is what was written; the time is the file's own. (Were it
+    // replaced again in between, its content would differ from this stamp,
+    // which is what counts.)
+    if (stamp) *stamp = FileStamp::OfBytes(bytes, FileStamp::OfFile(path).mtimeNs);
+    return Status::Ok();
 }
 
 }  // namespace dpmr

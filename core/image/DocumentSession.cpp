@@ -4,19 +4,22 @@
 namespace dpmr {
 
 std::string DocumentSession::DisplayName() const {
-    if (path_.empty()) return "Untitled";
+    if (path_.empty()) return untitledName_;
     const auto slash = path_.find_last_of('/');
     return slash == std::string::npos ? path_ : path_.substr(slash + 1);
 }
 
-void DocumentSession::Reset(std::string path, const RadioImage& wouldWrite) {
+void DocumentSession::Reset(std::string path, const RadioImage& wouldWrite, const FileStamp& disk) {
     path_ = std::move(path);
+    untitledName_ = "Untitled";
     baseline_ = wouldWrite;
+    disk_ = disk;
     unsaved_ = false;
 }
 
-void DocumentSession::ResetUnsaved(const RadioImage& wouldWrite) {
+void DocumentSession::ResetUnsaved(const RadioImage& wouldWrite, std::string untitledName) {
     Reset({}, wouldWrite);
+    untitledName_ = std::move(untitledName);
     unsaved_ = true;
 }
 

@@ -2,6 +2,7 @@
 #include "app/CDocumentController.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 #include "channels/CChannelClipboard.h"
 #include "channels/CChannelCsvCommands.h"
@@ -33,6 +35,33 @@ constexpr const char* kCodeplugFilter = "Codeplug (*.yaml *.yml);;All Files (*)"
 QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
+
+// A file's last change as the user reads it: "2026-12-08 09:40:12".
+QString TimeText(const dpmr::FileStamp& stamp) {
+    return QDateTime::fromMSecsSinceEpoch(stamp.mtimeNs / 1000000).toString("yyyy-MM-dd HH:mm:ss");
+}
+
+// The temporary files a killed save had left beside `path`, removed now.
+// What the file holds is whole: the rename is the last step of a save, so
+// it holds what it held before that save, or all of it.
+QString StaleTemporariesNote(const QString& path, bool atOpen) {
+    const std::vector<std::string> removed = dpmr::RemoveStaleTemporaries(path.toStdString());
+    if (removed.empty()) return {};
+    const QString name = FileName(path);
+    QString note =
+        QString(
+            " An earlier save of %1 did not finish; the temporary file it left "
+            "(%2) was removed.")
+            .arg(name, ToQt(removed.front()) +
+                           (removed.size() > 1 ? QString(" and %1 more").arg(removed.size() - 1)
+                                               : QString()));
+    if (atOpen)
+        note += QString(" %1 itself is whole, as last saved on %2.")
+                    .arg(name, TimeText(dpmr::FileStamp::OfFile(path.toStdString())));
+    return note;
+}
+
+constexpr const char* kReadTitle = "Untitled (read from the radio)";
 
 }  // namespace
 
@@ -101,7 +130,7 @@ void CDocumentController::RecordStep(const QString& name) {
 }
 
 void CDocumentController::ReplaceDocument(const dpmr::RadioImage& image, DocumentOrigin origin,
-                                          const QString& path) {
+                                          const QString& path, const dpmr::FileStamp& disk) {
     if (&image != &context_.image) context_.image = image;
     // The image was replaced underneath the table: rebuild it, then look the
     // contacts over. A Read checks the references first, as the radio sent
@@ -118,10 +147,17 @@ void CDocumentController::ReplaceDocument(const dpmr::RadioImage& image, Documen
     MarkStale();
     switch (origin) {
         case DocumentOrigin::kRadio:
+            // What a radio holds is a document of its own: Save asks for a
+            // name, so that the file open before is never replaced by it.
+            session_.ResetUnsaved(WouldWrite(), kReadTitle);
             RecordStep("Read");
             return;
+        case DocumentOrigin::kReload:
+            session_.Reset(session_.path(), WouldWrite(), disk);
+            RecordStep("Reload");
+            return;
         case DocumentOrigin::kFile:
-            session_.Reset(QFileInfo(path).absoluteFilePath().toStdString(), WouldWrite());
+            session_.Reset(QFileInfo(path).absoluteFilePath().toStdString(), WouldWrite(), disk);
             break;
         case DocumentOrigin::kNew:
         case DocumentOrigin::kBackup:
@@ -147,24 +183,35 @@ void CDocumentController::New() {
     NewDocument();
 }
 
-bool CDocumentController::ReadImageFile(const QString& path, dpmr::RadioImage& image) {
-    // A file that is no radio file (too short) or cannot be read at all
-    // (missing, no access, a folder) leaves the open document, its file, its
-    // unsaved changes and its undo history as they were, whatever the
-    // unsaved-changes question was answered.
-    if (dpmr::Status s = dpmr::LoadImageFile(path.toStdString(), image); !s) {
+bool CDocumentController::ReadImageFile(const QString& path, dpmr::RadioImage& image,
+                                        dpmr::FileStamp* stamp) {
+    // A file that is no radio file (too short, far too long) or cannot be
+    // read at all (missing, no access, a folder) leaves the open document,
+    // its file, its unsaved changes and its undo history as they were,
+    // whatever the unsaved-changes question was answered.
+    if (dpmr::Status s = dpmr::LoadImageFile(path.toStdString(), image, stamp); !s) {
         ShowMessage(ToQt(s.message()));
         return false;
     }
     return true;
 }
 
+void CDocumentController::SayWhatWasNotLoaded(const QString& path, const dpmr::FileStamp& stamp) {
+    if (stamp.size > dpmr::RadioImage::kSize)
+        ShowMessage(ToQt(dpmr::LongerThanImageNote(path.toStdString(), stamp.size)));
+}
+
 bool CDocumentController::OpenDocument(const QString& path) {
     dpmr::RadioImage image = context_.image;
-    if (!ReadImageFile(path, image)) return false;
-    ReplaceDocument(image, DocumentOrigin::kFile, path);
+    dpmr::FileStamp stamp;
+    if (!ReadImageFile(path, image, &stamp)) return false;
+    ReplaceDocument(image, DocumentOrigin::kFile, path, stamp);
     RememberFile(path);
-    emit StatusMessage(QString("Opened %1").arg(FileName(path)), 4000);
+    const QString stale = StaleTemporariesNote(path, /*atOpen=*/true);
+    emit StatusMessage(
+        QString("Opened %1").arg(FileName(path)) + (stale.isEmpty() ? "" : "." + stale),
+        stale.isEmpty() ? 4000 : 30000);
+    SayWhatWasNotLoaded(path, stamp);
     return true;
 }
 
@@ -182,7 +229,7 @@ void CDocumentController::OpenBackup() {
     if (!folder.isEmpty()) QDir().mkpath(folder);
     const QString path = ChooseFile(false, folder);
     dpmr::RadioImage image = context_.image;
-    if (path.isEmpty() || !ReadImageFile(path, image)) return;
+    if (path.isEmpty() || !ReadImageFile(path, image, nullptr)) return;
     // A backup opens as a new document: Save asks for a name, so that an
     // edit never replaces the copy kept (nor goes where old copies are
     // deleted).
@@ -218,20 +265,66 @@ void CDocumentController::RememberFile(const QString& path) {
 
 bool CDocumentController::SaveTo(const QString& path) {
     view_.StoreGridToImage();
-    if (dpmr::Status s = dpmr::SaveImageFile(path.toStdString(), context_.image); !s) {
+    const QString stale = StaleTemporariesNote(path, /*atOpen=*/false);
+    dpmr::FileStamp stamp;
+    if (dpmr::Status s = dpmr::SaveImageFile(path.toStdString(), context_.image, &stamp); !s) {
         ShowMessage(ToQt(s.message()));
         return false;
     }
-    session_.Reset(QFileInfo(path).absoluteFilePath().toStdString(), context_.image);
+    session_.Reset(QFileInfo(path).absoluteFilePath().toStdString(), context_.image, stamp);
     MarkStale();
     RememberFile(path);
-    emit StatusMessage(QString("Saved %1").arg(FileName(path)), 4000);
+    emit StatusMessage(
+        QString("Saved %1").arg(FileName(path)) + (stale.isEmpty() ? "" : "." + stale),
+        stale.isEmpty() ? 4000 : 30000);
     return true;
+}
+
+CDocumentController::ReplaceAnswer CDocumentController::AskBeforeReplacing() {
+    const dpmr::FileStamp now = dpmr::FileStamp::OfFile(session_.path());
+    QString question, why;
+    if (session_.ChangedOnDisk(now)) {
+        question = QString("Replace the changes made to %1 elsewhere?").arg(DisplayName());
+        why = QString(
+                  "%1 was changed on disk on %2, by another program or window, since it was "
+                  "opened or saved here. Saving replaces those changes with this document.")
+                  .arg(DisplayName(), TimeText(now));
+    } else if (now.exists && now.size > dpmr::RadioImage::kSize) {
+        question = QString("Replace all of %1?").arg(DisplayName());
+        why = QString(
+                  "%1 holds %2 bytes, more than a radio image. Saving replaces it with the "
+                  "%3 bytes of this document, and the rest is lost.")
+                  .arg(DisplayName())
+                  .arg(now.size)
+                  .arg(dpmr::RadioImage::kSize);
+    } else {
+        return ReplaceAnswer::kReplace;
+    }
+    QMessageBox box(QMessageBox::Warning, ToQt(context_.settings.Caption()), question,
+                    QMessageBox::Save | QMessageBox::Cancel, window_);
+    box.setObjectName("replaceFileBox");
+    box.setInformativeText(why);
+    box.button(QMessageBox::Save)->setText("&Replace");
+    QPushButton* saveAs = box.addButton("Save &As...", QMessageBox::AcceptRole);
+    saveAs->setObjectName("saveAsButton");
+    box.setDefaultButton(saveAs);
+    box.exec();
+    if (box.clickedButton() == saveAs) return ReplaceAnswer::kSaveAs;
+    return box.clickedButton() == box.button(QMessageBox::Save) ? ReplaceAnswer::kReplace
+                                                                : ReplaceAnswer::kCancel;
 }
 
 bool CDocumentController::SaveDocument() {
     if (session_.path().empty()) return SaveDocumentAs();
-    return SaveTo(ToQt(session_.path()));
+    switch (AskBeforeReplacing()) {
+        case ReplaceAnswer::kReplace:
+            return SaveTo(ToQt(session_.path()));
+        case ReplaceAnswer::kSaveAs:
+            return SaveDocumentAs();
+        case ReplaceAnswer::kCancel:
+            break;
+    }
+    return false;
 }
 
 bool CDocumentController::SaveDocumentAs() {
@@ -239,6 +332,58 @@ bool CDocumentController::SaveDocumentAs() {
     if (suggested.isEmpty()) suggested = "Untitled.dat";
     const QString path = ChooseFile(true, suggested);
     return !path.isEmpty() && SaveTo(path);
+}
+
+void CDocumentController::CheckFileOnDisk() {
+    if (askingAboutDisk_ || session_.path().empty() || !CanChangeHistoryNow()) return;
+    const dpmr::FileStamp now = dpmr::FileStamp::OfFile(session_.path());
+    if (!session_.ChangedOnDisk(now)) return;
+    // The box takes the focus from the window and gives it back: that
+    // activation must not ask again.
+    askingAboutDisk_ = true;
+    const bool modified = IsModified();
+    QMessageBox box(QMessageBox::Warning, ToQt(context_.settings.Caption()),
+                    QString("%1 was changed on disk.").arg(DisplayName()),
+                    QMessageBox::Yes | QMessageBox::No, window_);
+    box.setObjectName("changedOnDiskBox");
+    box.setInformativeText(
+        QString("Another program or window saved it on %1, after it was opened or saved here%2. "
+                "Reload puts the file's content here (Undo brings this document back); Keep "
+                "Mine keeps this document, and Save then replaces the file with it.")
+            .arg(TimeText(now), modified ? ", and this document has changes of its own" : ""));
+    box.button(QMessageBox::Yes)->setText("&Reload");
+    box.button(QMessageBox::No)->setText("&Keep Mine");
+    box.setDefaultButton(modified ? QMessageBox::No : QMessageBox::Yes);
+    const bool reload = box.exec() == QMessageBox::Yes;
+    askingAboutDisk_ = false;
+    if (reload)
+        ReloadFromDisk();
+    else
+        KeepMine(now);
+}
+
+void CDocumentController::KeepMine(const dpmr::FileStamp& now) {
+    session_.KeepOverDiskChange(now);
+    MarkStale();
+    emit DocumentChanged();
+}
+
+void CDocumentController::ReloadFromDisk() {
+    const QString path = ToQt(session_.path());
+    dpmr::RadioImage image = context_.image;
+    dpmr::FileStamp stamp;
+    // A file that became unreadable, or no radio file, is said; the
+    // document stays as it is, as for Keep Mine.
+    if (!ReadImageFile(path, image, &stamp)) {
+        KeepMine(dpmr::FileStamp::OfFile(path.toStdString()));
+        return;
+    }
+    // A change no step named yet stays within reach of Undo.
+    view_.CommitEditor();
+    RecordStep("Edit");
+    ReplaceDocument(image, DocumentOrigin::kReload, path, stamp);
+    emit StatusMessage(QString("Reloaded %1").arg(FileName(path)), 4000);
+    SayWhatWasNotLoaded(path, stamp);
 }
 
 bool CDocumentController::MaybeSave() {

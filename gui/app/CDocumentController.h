@@ -33,7 +33,8 @@ enum class DocumentOrigin {
     kFile,    // File > Open, Recent Files, a dropped file: the document is that file
     kBackup,  // File > Open Backup: a new document, so Save asks for a name
     kImport,  // a YAML codeplug: a new document that counts as changed
-    kRadio,   // Read: one step of the history
+    kRadio,   // Read: one step of the history, and a new document that counts as changed
+    kReload,  // the file again, changed on disk: one step of the history
 };
 
 class CDocumentController : public QObject {
@@ -76,6 +77,9 @@ class CDocumentController : public QObject {
     void Redo();
 
     // Save; false when the user cancelled the file dialog or the save failed.
+    // Replacing the document's own file asks first when that file changed
+    // on disk since it was opened or saved here, or holds more than a radio
+    // image (Replace, Save As or Cancel).
     bool SaveDocument();
     bool SaveDocumentAs();
     // Asks "Save changes?" when there are changes; false when the user
@@ -86,7 +90,13 @@ class CDocumentController : public QObject {
     // and Read hand it in): the table is rebuilt, the contact checks run in
     // that origin's order, and the session and history start from it.
     void ReplaceDocument(const dpmr::RadioImage& image, DocumentOrigin origin,
-                         const QString& path = {});
+                         const QString& path = {}, const dpmr::FileStamp& disk = {});
+
+    // When the window is active again: a document file that another program
+    // or window changed on disk since it was opened or saved here is said,
+    // with the choice to reload it (one undo step) or keep this document.
+    // Waits while a transfer or a dialog is open.
+    void CheckFileOnDisk();
 
     // Runs an editor of the image (a modal dialog, a paste, an import): the
     // table is stored into the channel records first, so that the editor
@@ -139,8 +149,15 @@ class CDocumentController : public QObject {
     void MarkStale();
     void RestoreFromHistory(const dpmr::RadioImage& state);
     bool SaveTo(const QString& path);
+    enum class ReplaceAnswer { kReplace, kSaveAs, kCancel };
+    // Before Save replaces the document's own file (see SaveDocument).
+    ReplaceAnswer AskBeforeReplacing();
     // Reads a .dat file; a file that is not a radio file is said, and false.
-    bool ReadImageFile(const QString& path, dpmr::RadioImage& image);
+    bool ReadImageFile(const QString& path, dpmr::RadioImage& image, dpmr::FileStamp* stamp);
+    // Said after a file was opened: one longer than a radio image.
+    void SayWhatWasNotLoaded(const QString& path, const dpmr::FileStamp& stamp);
+    void ReloadFromDisk();
+    void KeepMine(const dpmr::FileStamp& now);
     void ImportCodeplugFile(const QString& path);
     void RememberFile(const QString& path);
     // The same for a codeplug (.yaml), beside the document.
@@ -158,4 +175,5 @@ class CDocumentController : public QObject {
     FileChooser chooseFile_;
     dpmr::RadioImage wouldWrite_;
     bool stale_ = true;
+    bool askingAboutDisk_ = false;
 };

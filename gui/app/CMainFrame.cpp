@@ -20,9 +20,9 @@
 #include <QWindow>
 
 #include "app/CAboutDlg.h"
-#include "app/CReportDlg.h"
 #include "app/CDocumentController.h"
 #include "app/CRadioCommands.h"
+#include "app/CReportDlg.h"
 #include "app/CUserGuideDlg.h"
 #include "app/Resources.h"
 #include "channels/CProgramView.h"
@@ -253,6 +253,10 @@ bool CMainFrame::event(QEvent* event) {
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
         if (windowHandle() && windowHandle()->frameMargins() != placedFrame_) PlaceOverWorkArea();
     }
+    // Back from another program or window: has the document's file been
+    // changed there? Asked once this activation has been handled.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, controller_, &CDocumentController::CheckFileOnDisk);
     return QMainWindow::event(event);
 }
 

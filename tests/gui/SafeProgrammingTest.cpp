@@ -16,6 +16,7 @@
 #include "image/ImageLayout.h"
 #include "link/SampleCodeplug.h"
 #include "link/VirtualRadio.h"
+#include "support/ToolRun.h"
 
 using dpmr::test::ClickOnNextMessageBox;
 using dpmr::test::OnNextModal;
@@ -260,6 +261,32 @@ class SafeProgrammingTest : public QObject {
         dpmr::RadioImage kept;
         QVERIFY(dpmr::LoadImageFile(Backups().at(0).path, kept).ok());
         QVERIFY(dpmr::DifferingAddresses(kept, radio_->Memory()).empty());
+    }
+
+    // What a radio sent is a new document, also over an open file: Save asks
+    // for a name, so the file stays as it was; the Read's backup is the
+    // radio's configuration all the same.
+    void aReadOverAnOpenFileIsANewDocument() {
+        const std::string company = w_->dir.File("company.dat");
+        w_->nextFile = QString::fromStdString(company);
+        QVERIFY(w_->frame->controller().SaveDocumentAs());
+        const std::string master = dpmr::test::FileText(company);
+        StartNextTransfer();
+        w_->Action(ActionId::kRead)->trigger();
+        QCOMPARE(Cell(1, 1), QString("446.006250"));
+        QCOMPARE(w_->frame->windowTitle(),
+                 QString("HM-842R Software - Untitled (read from the radio)[*]"));
+        QVERIFY(Modified() && w_->frame->controller().session().path().empty());
+        w_->nextFile.clear();  // the Save As that Ctrl+S opens is cancelled
+        w_->offeredFolder.clear();
+        Key("Ctrl+S");
+        QCOMPARE(w_->offeredFolder, QString("Untitled.dat"));
+        QVERIFY(dpmr::test::FileText(company) == master);
+        QVERIFY(Modified());
+        dpmr::RadioImage kept;
+        QVERIFY(dpmr::LoadImageFile(Backups().at(0).path, kept).ok());
+        QVERIFY(
+            std::ranges::equal(kept.Span(0x0100, 0x2060), radio_->Memory().Span(0x0100, 0x2060)));
     }
 
     // Read keeps its copy (Write's: above); a copy that cannot be kept is

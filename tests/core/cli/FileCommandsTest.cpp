@@ -77,8 +77,10 @@ TEST(FileCommandsTest, HelpVersionAndErrorsWithStatus2AndOneLine) {
 }
 
 // Every command reads a radio file by one rule: a file of more than 16384
-// bytes is no radio file, refused with status 2 and one line, never read in
-// part.
+// bytes is no radio file, refused with status 2 and one line that gives its
+// size, never read in part; a 2 GB sparse file too. `fleet`, which takes
+// the first 16384 bytes of a longer file as the desktop program does, says
+// so, and refuses what is far too long in the same words.
 TEST(FileCommandsTest, EveryCommandRefusesAFileLongerThanARadioFile) {
     test::TempDir dir;
     const std::string big = dir.File("big.dat");
@@ -94,9 +96,25 @@ TEST(FileCommandsTest, EveryCommandRefusesAFileLongerThanARadioFile) {
                                     "write " + big + " --port /dev/null"};
     for (const std::string& args : commands) {
         const ToolRun r = Tool(args);
-        EXPECT_TRUE(r.status == 2 && r.err.find("more than 16384") != std::string::npos &&
+        EXPECT_TRUE(r.status == 2 &&
+                    r.err.find("holds 16385 bytes; a radio file holds 16384") !=
+                        std::string::npos &&
                     r.err.find('\n') == r.err.size() - 1)
             << args << ": " << r.status << " " << r.err;
+    }
+    const std::string log = " --port /dev/null --log " + dir.File("none/log.csv");
+    ToolRun r = Tool("fleet " + big + log);
+    EXPECT_EQ(r.err.substr(0, r.err.find('\n')),
+              "dpmrtool: big.dat holds 16385 bytes, more than a radio image: only its first 16384 "
+              "bytes are loaded, and the rest is not kept.");
+    fs::resize_file(big, std::uint64_t{2} << 30);
+    for (const std::string& args : {"show " + big, "fleet " + big + log}) {
+        r = Tool(args);
+        EXPECT_EQ(r.err, "dpmrtool: \"" + big +
+                             "\" is not a radio file: it holds 2147483648 bytes; a radio file "
+                             "holds 16384.\n")
+            << args;
+        EXPECT_EQ(r.status, 2) << args;
     }
 }
 

@@ -144,5 +144,39 @@ TEST(DocumentFileTest, OpenAndSave) {
     EXPECT_EQ(EntryCount(dir.path()), 3);
 }
 
+// A file longer than a radio image loads its first 16384 bytes, and its
+// stamp tells its whole size (which Open says); one past 1 MiB, a 2 GB sparse
+// file too, is refused with its size in the words of both programs and leaves
+// the image as it was, as the loader of dpmrtool refuses any other size.
+TEST(DocumentFileTest, LongAndFarTooLongFiles) {
+    test::TempDir dir;
+    const std::string path = dir.File("long.dat");
+    RadioImage image;
+    for (const std::uint64_t size : {kSize + 1, std::uint64_t{20000}, kMaxImageFileBytes}) {
+        std::ofstream(path, std::ios::binary) << Pattern(size);
+        FileStamp stamp;
+        ASSERT_TRUE(LoadImageFile(path, image, &stamp).ok()) << size;
+        EXPECT_EQ(Text(image), Pattern(kSize)) << size;
+        EXPECT_EQ(stamp.size, size);
+        EXPECT_TRUE(stamp.SameContentAs(FileStamp::OfFile(path))) << size;
+        EXPECT_EQ(LoadExactImageFile(path, image).message(), NotARadioFileMessage(path, size));
+    }
+    EXPECT_EQ(LongerThanImageNote(path, 20000),
+              "long.dat holds 20000 bytes, more than a radio image: only its first 16384 bytes "
+              "are loaded, and the rest is not kept.");
+    image.Fill(0, kSize, 0x11);
+    for (const std::uint64_t size : {kMaxImageFileBytes + 1, std::uint64_t{2} << 30}) {
+        std::ofstream{path};
+        fs::resize_file(path, size);
+        const Status s = LoadImageFile(path, image);
+        EXPECT_EQ(s.message(), "\"" + path + "\" is not a radio file: it holds " +
+                                   std::to_string(size) + " bytes; a radio file holds 16384.");
+        EXPECT_EQ(LoadExactImageFile(path, image).message(), s.message());
+        EXPECT_EQ(Text(image), std::string(kSize, '\x11')) << size;
+    }
+    std::ofstream(path, std::ios::binary) << Pattern(100);
+    EXPECT_EQ(LoadExactImageFile(path, image).message(), NotARadioFileMessage(path, 100));
+}
+
 }  // namespace
 }  // namespace dpmr

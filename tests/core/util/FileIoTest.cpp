@@ -1,7 +1,7 @@
 // Whole-file reads and atomic writes on real files: what a save refuses,
-// where it goes through a link, and the temporary file
-// when a signal ends the program. Reading a prefix and replacing a whole file
-// are covered through Open and Save of radio files.
+// where it goes through a link, the temporary file when a signal ends the
+// program, and what a killed save left, removed by the next one. Reading a prefix and replacing a
+// whole file are covered through Open and Save of radio files.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -134,6 +135,102 @@ TEST(FileIoTest, TemporaryFileGoesWithTheProgram) {
             << c.signal;
         EXPECT_EQ(fs::exists(temp), c.status == 0 || c.released) << c.signal;
     }
+}
+
+// The temporary files of saves that were killed go at the next save of that
+// file (and when asked, as Open does): only names of the program's pattern
+// for that very file, and only those whose program has ended: a PID that
+// runs no more, or, for the names of earlier versions without a PID, a file
+// older than this run. A save going on, another file's temporaries and the
+// user's own files stay.
+TEST(FileIoTest, TheNextSaveRemovesWhatKilledSavesLeft) {
+    test::TempDir dir;
+    fs::create_directory(dir.File("store"));
+    const std::string gone = "1073741824";  // above any PID the kernel hands out
+    const std::string running = std::to_string(::getppid()), own = std::to_string(::getpid());
+    struct Case {
+        std::string name;
+        bool stale;
+    };
+    const Case cases[] = {
+        {"radio.dat." + gone + ".0123abcd.tmp", true},
+        {"radio.dat.89abcdef.tmp", true},   // made an hour ago, by an earlier version
+        {"radio.dat.89abcdee.tmp", false},  // the same, made during this run
+        {"radio.dat." + running + ".0123abcd.tmp", false},
+        {"radio.dat." + own + ".0123abcd.tmp", false},
+        {"radio.dat." + gone + ".0123ABCD.tmp", false},
+        {"radio.dat." + gone + ".0123abc.tmp", false},
+        {"radio.dat." + gone + ".0123abcd.tmp.keep", false},
+        {"radio.dat.x" + gone + ".0123abcd.tmp", false},
+        {"radio.dat..0123abcd.tmp", false},
+        {"xradio.dat." + gone + ".0123abcd.tmp", false},
+        {"radio.da." + gone + ".0123abcd.tmp", false},
+        {"other.dat." + gone + ".0123abcd.tmp", false},
+    };
+    const auto place = [&](const std::string& folder) {
+        for (const Case& c : cases) {
+            std::ofstream(folder + "/" + c.name) << "part";
+            // An hour before this run, and a minute into it.
+            const auto now = fs::file_time_type::clock::now();
+            if (c.name == "radio.dat.89abcdef.tmp")
+                fs::last_write_time(folder + "/" + c.name, now - std::chrono::hours(1));
+            if (c.name == "radio.dat.89abcdee.tmp")
+                fs::last_write_time(folder + "/" + c.name, now + std::chrono::minutes(1));
+        }
+    };
+    const auto check = [&](const std::string& folder) {
+        for (const Case& c : cases)
+            EXPECT_EQ(fs::exists(folder + "/" + c.name), !c.stale) << c.name;
+    };
+    place(dir.path());
+    fs::create_directory(dir.File("radio.dat." + gone + ".00000000.tmp"));  // no file: stays
+    ASSERT_TRUE(WriteFileAtomically(dir.File("radio.dat"), Bytes{1}).ok());
+    check(dir.path());
+    EXPECT_TRUE(fs::is_directory(dir.File("radio.dat." + gone + ".00000000.tmp")));
+    EXPECT_EQ(Slurp(dir.File("radio.dat")), Bytes{1});
+
+    // Asked for: the names removed, without their folder. Through a link,
+    // the folder of the file the link names, as a save goes there.
+    place(dir.File("store"));
+    fs::create_symlink(dir.File("store/radio.dat"), dir.File("link.dat"));
+    EXPECT_EQ(RemoveStaleTemporaries(dir.File("link.dat")),
+              (std::vector<std::string>{"radio.dat." + gone + ".0123abcd.tmp",
+                                        "radio.dat.89abcdef.tmp"}));
+    check(dir.File("store"));
+    EXPECT_TRUE(RemoveStaleTemporaries(dir.File("link.dat")).empty());
+}
+
+// A save killed outright (SIGKILL: nothing can remove its temporary file
+// then) leaves the file whole, old or new, never a mix; the next save removes
+// the temporary file it left.
+TEST(FileIoTest, ASaveKilledLeavesTheFileWholeAndTheNextSaveCleansUp) {
+    test::TempDir dir;
+    const std::string path = dir.File("radio.dat");
+    const Bytes before(1 << 20, 0x11), after(1 << 20, 0x22);
+    const auto temporaries = [&] {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            if (entry.path().extension() == ".tmp") names.push_back(entry.path().filename());
+        return names;
+    };
+    for (int attempt = 0; attempt < 100 && temporaries().empty(); ++attempt) {
+        ASSERT_TRUE(WriteFileAtomically(path, before).ok());
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (;;) WriteFileAtomically(path, after);
+        }
+        for (int look = 0; look < 1000000 && temporaries().empty(); ++look) {
+        }
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        const Bytes now = Slurp(path);
+        EXPECT_TRUE(now == before || now == after) << now.size();
+    }
+    ASSERT_EQ(temporaries().size(), 1u);
+    ASSERT_TRUE(WriteFileAtomically(path, Bytes{3}).ok());
+    EXPECT_TRUE(temporaries().empty());
+    EXPECT_EQ(Slurp(path), Bytes{3});
 }
 
 }  // namespace
