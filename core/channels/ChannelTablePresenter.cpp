@@ -162,6 +162,8 @@ void ChannelTablePresenter::StoreGridInto(RadioImage& target) const {
     BandLimits band = band_;
     ChannelTablePresenter copy(target, band, settings_);
     copy.state_ = state_;
+    // An editor open on a selection commits to all of it, here as in the table.
+    copy.selected_ = selected_;
     copy.StoreGridToImage();
 }
 

@@ -159,5 +159,19 @@ TEST(BulkSet, StoredRecordsHoldTheValueForEverySelectedChannel) {
     EXPECT_EQ(t.image.U8(channel::RecordOffset(5) + channel::kRxFreq + 3), 0xFF);
 }
 
+TEST(BulkSet, WhatSaveWouldWriteWithAnEditorOpenOnASelectionHoldsEveryRow) {
+    BulkTable t;
+    t.table.SetCurrentCell(2, T::kPowerCol);
+    t.table.BeginCellEdit();
+    t.table.SetEditorText("Low");
+    RadioImage target = t.image;
+    t.table.StoreGridInto(target);
+    for (int n : {1, 2, 3, 4, 6})
+        EXPECT_EQ(target.U8(channel::RecordOffset(n) + channel::kFlags) & 0xC0, 0) << n;
+    // The table itself is left as it was, its editor still open.
+    EXPECT_EQ(t.table.OpenEditor(), CellEditor::kList);
+    EXPECT_EQ(t.table.Cell(1, T::kPowerCol), "High");
+}
+
 }  // namespace
 }  // namespace dpmr
