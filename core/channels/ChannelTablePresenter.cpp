@@ -235,7 +235,7 @@ void ChannelTablePresenter::BeginCellEdit() {
     state_.editor = Column(col).editor;
     if (state_.editor == CellEditor::kNone) return;
     state_.editorText = text;
-    if (state_.editor == CellEditor::kFrequency) state_.textAtEditStart = text;
+    state_.textAtEditStart = text;
     if (state_.editor == CellEditor::kList) {
         state_.listItems = Column(col).listTexts;
         const bool listed = std::find(state_.listItems.begin(), state_.listItems.end(), text) !=
@@ -410,8 +410,10 @@ void ChannelTablePresenter::SetSelectedRows(std::set<int> rows) {
 }
 
 std::optional<std::set<int>> ChannelTablePresenter::BulkRowsOfEditor() const {
+    // An editor left as it opened gives nothing to the other rows: clicking
+    // away from a selection never copies one cell over it.
     if (enteringText_ || selected_.size() < 2 || !selected_.contains(state_.editRow) ||
-        !IsBulkColumn(state_.editCol))
+        !IsBulkColumn(state_.editCol) || state_.editorText == state_.textAtEditStart)
         return std::nullopt;
     return selected_;
 }

@@ -186,8 +186,9 @@ class ChannelTablePresenter {
     static bool IsBulkColumn(int col);
     // The rows (1..16) the table's selection spans. While it spans two or
     // more, the commit of a tone or list editor opened on one of them puts
-    // the same text into that column of every one of them (SetColumnText);
-    // otherwise a commit changes its own cell alone.
+    // the same text into that column of every one of them (SetColumnText)
+    // when the user changed the editor's text; otherwise a commit changes its
+    // own cell alone.
     void SetSelectedRows(std::set<int> rows);
     const std::set<int>& SelectedRows() const { return selected_; }
     // Puts `text` into column `col` (a bulk column) of each of `rows` through

@@ -104,6 +104,14 @@ class BulkEditTest : public QObject {
         ShiftClickCell(6, ChannelTablePresenter::kPowerCol);
         QComboBox* list = w_->view()->listEditor();
         QVERIFY(list->isVisible());
+        // Clicked away from without a choice: nothing changes anywhere.
+        dpmr::test::ClickCell(grid(), 12, ChannelTablePresenter::kTxFreqCol);
+        QCOMPARE(history().StepCount(), steps);
+        QVERIFY(w_->view()->frequencyEditor()->isVisible());
+        QTest::keyClick(w_->view()->frequencyEditor(), Qt::Key_Escape);
+        dpmr::test::ClickCell(grid(), 3, ChannelTablePresenter::kPowerCol);
+        ShiftClickCell(6, ChannelTablePresenter::kPowerCol);
+        QVERIFY(list->isVisible());
         list->setCurrentIndex(list->findText("Low"));
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(Column(ChannelTablePresenter::kPowerCol, 2, 7),

@@ -52,10 +52,11 @@ TEST(BulkSet, ListCommitOnASelectionSetsEveryChannelAndSaysTheEmptyOne) {
     // Rows outside the selection keep what they had.
     t.table.SetSelectedRows({1, 2});
     t.Choose(7, T::kRxFreqCol, "446.1");  // a new channel, "High" by the table's defaults
-    t.Choose(7, T::kPowerCol, "High");
+    t.Choose(7, T::kPowerCol, "Low");
     t.table.SetSelectedRows({6, 7});
-    t.Choose(7, T::kPowerCol, "High");
+    t.Choose(6, T::kPowerCol, "High");
     EXPECT_EQ(t.table.Cell(6, T::kPowerCol), "High");
+    EXPECT_EQ(t.table.Cell(7, T::kPowerCol), "High");
     EXPECT_EQ(t.table.Cell(2, T::kPowerCol), "Low");
 }
 
@@ -107,6 +108,24 @@ TEST(BulkSet, SelectionNotHoldingTheEditedRowOrOfOneRowIsASingleEdit) {
     t.Choose(4, T::kPowerCol, "Low");
     EXPECT_EQ(t.table.Cell(6, T::kPowerCol), "High");
     EXPECT_EQ(t.table.LastEditRows(), (std::set<int>{4}));
+    // A single edit's notice names no channels.
+    t.Choose(4, T::kRxToneCol, "23");
+    EXPECT_EQ(t.table.TakeNotice(), "23 was taken as DCS D023N");
+}
+
+TEST(BulkSet, AnEditorLeftAsItOpenedGivesNothingToTheSelection) {
+    BulkTable t;
+    t.table.SetSelectedRows({1});
+    t.Choose(1, T::kPowerCol, "Low");
+    t.table.SetSelectedRows({1, 2, 3, 4});
+    t.Choose(2, T::kPowerCol, "High");  // as it was: row 1 keeps Low
+    EXPECT_EQ(t.table.Cell(1, T::kPowerCol), "Low");
+    EXPECT_EQ(t.table.LastEditRows(), (std::set<int>{2}));
+    t.table.SetCurrentCell(3, T::kRxToneCol);
+    t.table.BeginCellEdit();
+    t.table.CommitOpenEditors();
+    EXPECT_EQ(t.table.LastEditRows(), (std::set<int>{3}));
+    EXPECT_EQ(t.table.TakeNotice(), "");
 }
 
 TEST(BulkSet, ApplyCellToSelectionAndWhyItDoesNothing) {

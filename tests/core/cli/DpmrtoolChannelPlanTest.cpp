@@ -73,6 +73,7 @@ TEST_F(DpmrtoolChannelPlan, RangesThatAreWrongOrHoldARefusalLeaveTheFile) {
     const std::string before = FileText(file_);
     const std::vector<std::pair<std::string, std::string>> cases{
         {"channel8-1.power=Low", "channel range \"channel8-1\" is not channelA-B"},
+        {"channel5-4.power=Low", "channel range \"channel5-4\""},
         {"channel0-3.power=Low", "channel range \"channel0-3\""},
         {"channel1-17.power=Low", "channel range \"channel1-17\""},
         {"channel1-x.power=Low", "channel range \"channel1-x\""},
