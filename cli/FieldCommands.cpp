@@ -200,7 +200,11 @@ int RunSet(const std::vector<std::string>& args) {
         const std::string name = "step " + std::to_string(k) + " " + QuoteInput(text) + ": ";
         const std::optional<form::Step> step = form::ParseStep(text);
         if (!step) return UsageError(name + "expected KEY=TEXT, KEY~=TEXT, KEY++ or KEY--");
-        if (Status s = session.Apply(*step); !s) return UsageError(name + s.message());
+        std::vector<form::Step> steps;
+        if (Status s = form::ExpandChannelRange(*step, steps); !s)
+            return UsageError(name + s.message());
+        for (const form::Step& one : steps)
+            if (Status s = session.Apply(one); !s) return UsageError(name + s.message());
     }
     session.Finish();
     // A value stored other than given is said, never silently different.
@@ -256,7 +260,10 @@ const RegisterCommand kSet{
      "channel16.rx_freq=446.1) are set in the channel dialog opened on that\n"
      "channel; the table is not involved, but its band is: a frequency is\n"
      "clamped to the \"Freq range\" entry (Program.ini beside dpmrtool) that\n"
-     "matches the file's band, or to the file's band. FILE.dat must be\n"
+     "matches the file's band, or to the file's band. A range of channels\n"
+     "(channel1-8.power=Low) is the same step on each of them in turn; a\n"
+     "channel of the range that refuses it (an empty one greys its fields\n"
+     "out) stops the whole set, the file untouched. FILE.dat must be\n"
      "a radio file of exactly 16384 bytes; it is written once, at the end.\n"
      "The fields of the service dialogs (\"Sql\", \"可调节参数\") are factory\n"
      "values of the radio: a step on one needs --service.\n"

@@ -34,6 +34,24 @@ const ChannelColumn& Column(int col) {
 
 }  // namespace
 
+std::string ChannelNumbersText(const std::set<int>& channels) {
+    std::string out;
+    for (auto it = channels.begin(); it != channels.end();) {
+        const int first = *it;
+        int last = first;
+        while (++it != channels.end() && *it == last + 1) last = *it;
+        if (!out.empty()) out += ", ";
+        out += std::to_string(first);
+        if (last > first) out += (last == first + 1 ? ", " : "-") + std::to_string(last);
+    }
+    return out;
+}
+
+std::string ChannelsText(const std::set<int>& channels, bool capital) {
+    const char* word = channels.size() == 1 ? "hannel " : "hannels ";
+    return std::string(capital ? "C" : "c") + word + ChannelNumbersText(channels);
+}
+
 const std::array<const char*, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnTitles() {
     static const std::array<const char*, kCols> titles = [] {
         std::array<const char*, kCols> all{};
@@ -144,6 +162,8 @@ void ChannelTablePresenter::StoreGridInto(RadioImage& target) const {
     BandLimits band = band_;
     ChannelTablePresenter copy(target, band, settings_);
     copy.state_ = state_;
+    // An editor open on a selection commits to all of it, here as in the table.
+    copy.selected_ = selected_;
     copy.StoreGridToImage();
 }
 
@@ -215,7 +235,7 @@ void ChannelTablePresenter::BeginCellEdit() {
     state_.editor = Column(col).editor;
     if (state_.editor == CellEditor::kNone) return;
     state_.editorText = text;
-    if (state_.editor == CellEditor::kFrequency) state_.textAtEditStart = text;
+    state_.textAtEditStart = text;
     if (state_.editor == CellEditor::kList) {
         state_.listItems = Column(col).listTexts;
         const bool listed = std::find(state_.listItems.begin(), state_.listItems.end(), text) !=
@@ -254,6 +274,7 @@ void ChannelTablePresenter::SetSameFrequency(int row, bool same) {
 void ChannelTablePresenter::CommitFrequencyEditor() {
     if (state_.editor != CellEditor::kFrequency) return;
     state_.editor = CellEditor::kNone;
+    lastEditRows_ = {state_.editRow};
     notice_.clear();
     // The edit belongs to the cell it was opened on, even when the current
     // cell has moved on since.
@@ -300,6 +321,8 @@ void ChannelTablePresenter::CommitFrequencyEditor() {
 
 void ChannelTablePresenter::CommitToneEditor() {
     if (state_.editor != CellEditor::kTone) return;
+    if (const auto rows = BulkRowsOfEditor()) return CommitEditorToRows(*rows);
+    lastEditRows_ = {state_.editRow};
     state_.editor = CellEditor::kNone;
     notice_.clear();
     auto& cells = state_.cells[static_cast<std::size_t>(state_.editRow)];
@@ -315,6 +338,10 @@ void ChannelTablePresenter::CommitToneEditor() {
 
 void ChannelTablePresenter::CommitListEditor() {
     if (state_.editor != CellEditor::kList) return;
+    // A list left without a choice has no text to give the other rows.
+    if (const auto rows = BulkRowsOfEditor(); rows && !state_.editorText.empty())
+        return CommitEditorToRows(*rows);
+    lastEditRows_ = {state_.editRow};
     state_.editor = CellEditor::kNone;
     auto& cells = state_.cells[static_cast<std::size_t>(state_.editRow)];
     cells[static_cast<std::size_t>(state_.editCol)] =
@@ -361,13 +388,103 @@ std::string ChannelTablePresenter::EnterCellText(int row, int col, std::string_v
         }
     }
     if (enter) {
+        // Text from elsewhere goes into its own cell, whatever is selected.
+        enteringText_ = true;
         BeginCellEdit();
         SetEditorText(typed);
         CommitOpenEditors();
+        enteringText_ = false;
     }
     state_.row = currentRow;
     state_.col = currentCol;
     return TakeNotice();
+}
+
+bool ChannelTablePresenter::IsBulkColumn(int col) {
+    return col >= kRxToneCol && col <= kTypeCol;
+}
+
+void ChannelTablePresenter::SetSelectedRows(std::set<int> rows) {
+    std::erase_if(rows, [](int r) { return r < 1 || r > kLastRow; });
+    selected_ = std::move(rows);
+}
+
+std::optional<std::set<int>> ChannelTablePresenter::BulkRowsOfEditor() const {
+    // An editor left as it opened gives nothing to the other rows: clicking
+    // away from a selection never copies one cell over it.
+    if (enteringText_ || selected_.size() < 2 || !selected_.contains(state_.editRow) ||
+        !IsBulkColumn(state_.editCol) || state_.editorText == state_.textAtEditStart)
+        return std::nullopt;
+    return selected_;
+}
+
+void ChannelTablePresenter::CommitEditorToRows(const std::set<int>& rows) {
+    const std::string text = state_.editorText;
+    state_.editor = CellEditor::kNone;
+    const int editRow = state_.editRow;
+    const int editCol = state_.editCol;
+    std::string said = SetColumnText(rows, editCol, text);
+    // The edit stays the one the user made, for the mark of its notice.
+    state_.editRow = editRow;
+    state_.editCol = editCol;
+    notice_ = std::move(said);
+}
+
+std::string ChannelTablePresenter::SetColumnText(const std::set<int>& rows, int col,
+                                                 std::string_view text) {
+    // What is said, in the order first said, with the rows it is said of.
+    std::vector<std::pair<std::string, std::set<int>>> said;
+    const auto say = [&said](int row, std::string words) {
+        const auto it = std::find_if(said.begin(), said.end(),
+                                     [&](const auto& entry) { return entry.first == words; });
+        if (it != said.end())
+            it->second.insert(row);
+        else
+            said.push_back({std::move(words), {row}});
+    };
+    std::set<int> written;
+    if (!IsBulkColumn(col)) return {};
+    for (int row : rows) {
+        if (row < 1 || row > kLastRow) continue;
+        written.insert(row);
+        if (Cell(row, kRxFreqCol).empty()) {
+            say(row, "no channel: left empty");
+            continue;
+        }
+        if (std::string words = EnterCellText(row, col, text); !words.empty())
+            say(row, std::move(words));
+    }
+    lastEditRows_ = std::move(written);
+    std::string out;
+    for (const auto& [words, where] : said)
+        out += (out.empty() ? "" : "; ") + ChannelsText(where) + ": " + words;
+    return out;
+}
+
+bool ChannelTablePresenter::ApplyCellToSelection() {
+    CommitOpenEditors();
+    const int row = state_.row;
+    const int col = state_.col;
+    notice_.clear();
+    if (selected_.size() < 2 || !selected_.contains(row)) {
+        notice_ =
+            "Select two or more channels first (their row numbers, or Shift with the "
+            "arrows)";
+        return false;
+    }
+    if (!IsBulkColumn(col)) {
+        notice_ = std::string(ColumnTitles()[static_cast<std::size_t>(col)]) +
+                  " is set one channel at a time: choose a cell of Rx Tone to Channel type";
+        return false;
+    }
+    if (Cell(row, kRxFreqCol).empty()) {
+        notice_ = ChannelsText({row}) + " holds no channel: nothing to apply";
+        return false;
+    }
+    state_.editRow = row;
+    state_.editCol = col;
+    notice_ = SetColumnText(selected_, col, Cell(row, col));
+    return true;
 }
 
 bool ChannelTablePresenter::IsFrequencyChar(char c) {

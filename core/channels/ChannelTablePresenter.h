@@ -26,6 +26,11 @@ namespace dpmr {
 // Keys the table reacts to itself.
 enum class TableKey { kLeft, kRight, kUp, kDown };
 
+// Channel numbers as a short list: "3", "1-4", "1, 3, 5-7".
+std::string ChannelNumbersText(const std::set<int>& channels);
+// "Channel 3" or "Channels 1-4" (`capital` false: "channel 3").
+std::string ChannelsText(const std::set<int>& channels, bool capital = true);
+
 class ChannelTablePresenter {
   public:
     static constexpr int kRows = 17;                   // title row + 16 channels
@@ -65,6 +70,9 @@ class ChannelTablePresenter {
     void SetCurrentCell(int row, int col);
     // Whether any row holds a channel (a receive frequency).
     bool HasChannels() const;
+
+    // The band the table works in (the "Freq range" choice).
+    const BandLimits& Band() const { return band_; }
 
     // ---- "Freq range" list ----
     const std::vector<std::string>& BandEntries() const { return state_.bandEntries; }
@@ -172,6 +180,33 @@ class ChannelTablePresenter {
     // text, in words (empty when it took the text as it was).
     std::string EnterCellText(int row, int col, std::string_view text);
 
+    // ---- Several channels at once ----
+    // Whether a column can be set for several channels in one go: the tones
+    // and the four list columns (a frequency belongs to one channel).
+    static bool IsBulkColumn(int col);
+    // The rows (1..16) the table's selection spans. While it spans two or
+    // more, the commit of a tone or list editor opened on one of them puts
+    // the same text into that column of every one of them (SetColumnText)
+    // when the user changed the editor's text; otherwise a commit changes its
+    // own cell alone.
+    void SetSelectedRows(std::set<int> rows);
+    const std::set<int>& SelectedRows() const { return selected_; }
+    // Puts `text` into column `col` (a bulk column) of each of `rows` through
+    // EnterCellText, with all the column's rules. A row without a channel is
+    // left empty and a value a row refuses leaves that row as it was; both
+    // are said, grouped by what is said ("Channels 5, 9: no channel: left
+    // empty"). Returns those words ("" when every row took the text).
+    std::string SetColumnText(const std::set<int>& rows, int col, std::string_view text);
+    // Edit > Apply to Selected Channels: the current cell's text put into its
+    // column of every selected row, as SetColumnText. Says why nothing was
+    // done when the selection spans fewer than two rows, holds no current
+    // cell or its column is no bulk column. Leaves the words in TakeNotice().
+    // True when it ran.
+    bool ApplyCellToSelection();
+    // The rows the last commit or bulk set wrote into (the edited row alone
+    // for a single commit).
+    const std::set<int>& LastEditRows() const { return lastEditRows_; }
+
   private:
     struct State {
         std::array<std::array<std::string, kCols>, kRows> cells;
@@ -202,12 +237,20 @@ class ChannelTablePresenter {
     // Enter's move after a commit: the next column with an editor, else the
     // first column of the next row (the same cell in the last row).
     void MoveToNextEditedCell();
+    // The selected rows when the open editor's commit is to go to all of
+    // them; nothing otherwise.
+    std::optional<std::set<int>> BulkRowsOfEditor() const;
+    // Closes the open editor and puts its text into every row of `rows`.
+    void CommitEditorToRows(const std::set<int>& rows);
 
     RadioImage& image_;
     BandLimits& band_;
     const AppSettings& settings_;
     State state_;
     std::string notice_;
+    std::set<int> selected_;
+    std::set<int> lastEditRows_;
+    bool enteringText_ = false;  // EnterCellText's own commit: never to the selection
 };
 
 }  // namespace dpmr

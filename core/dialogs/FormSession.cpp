@@ -29,6 +29,40 @@ std::optional<Step> ParseStep(std::string_view text) {
     return step;
 }
 
+Status ExpandChannelRange(const Step& step, std::vector<Step>& steps) {
+    steps.clear();
+    constexpr std::string_view kPrefix = "channel";
+    const std::string_view key = step.key;
+    const std::size_t dot = key.find('.');
+    const std::string_view head = key.substr(0, dot);
+    const std::size_t dash = head.find('-');
+    if (!head.starts_with(kPrefix) || dash == std::string_view::npos ||
+        dot == std::string_view::npos) {
+        steps.push_back(step);
+        return Status::Ok();
+    }
+    const auto number = [](std::string_view digits) -> std::optional<int> {
+        if (digits.empty() || digits.size() > 2) return std::nullopt;
+        int n = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9') return std::nullopt;
+            n = n * 10 + (c - '0');
+        }
+        return n;
+    };
+    const auto first = number(head.substr(kPrefix.size(), dash - kPrefix.size()));
+    const auto last = number(head.substr(dash + 1));
+    if (!first || !last || *first < 1 || *last > 16 || *first > *last)
+        return Status::Error("channel range " + QuoteInput(head) +
+                             " is not channelA-B with 1 <= A <= B <= 16");
+    for (int n = *first; n <= *last; ++n) {
+        Step one = step;
+        one.key = std::string(kPrefix) + std::to_string(n) + std::string(key.substr(dot));
+        steps.push_back(std::move(one));
+    }
+    return Status::Ok();
+}
+
 FormSession::FormSession(RadioImage& image, bool serviceAllowed, PageContext context)
     : image_(image), serviceAllowed_(serviceAllowed), context_(std::move(context)) {}
 

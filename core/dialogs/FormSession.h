@@ -33,6 +33,12 @@ struct Step {
 // Reads "KEY=TEXT", "KEY~=TEXT", "KEY++" or "KEY--"; nothing for anything else.
 std::optional<Step> ParseStep(std::string_view text);
 
+// A step on a range of channels, "channelA-B.KEY..." with 1 <= A <= B <= 16,
+// as the same step on channel A, A+1, ... B, in that order; any other step as
+// it is. Fails, saying why, for a range outside 1..16 or one running
+// backwards (channel8-1).
+Status ExpandChannelRange(const Step& step, std::vector<Step>& steps);
+
 // Puts `text` into control i of `page` as a user does: chooses the list entry
 // with that text, checks ("1") or clears ("0") a check box, or types it
 // into an edit. The control keeps the focus; the caller lets it go. Fails,

@@ -35,6 +35,8 @@ enum class ActionId {
     kRedo,
     kCopy,
     kPaste,
+    kApplyToSelection,
+    kFillChannels,
     kScanInfo,
     kBasicSetting,
     kAlarm,

@@ -15,7 +15,9 @@
 #include "channels/CChannelClipboard.h"
 #include "channels/CChannelCsvCommands.h"
 #include "channels/CChannelEditDlg.h"
+#include "channels/CFillChannelsDlg.h"
 #include "channels/CProgramView.h"
+#include "channels/DigitalFieldSpread.h"
 #include "channels/ReportBox.h"
 #include "document/NewDocument.h"
 #include "dpmr/ContactChecks.h"
@@ -486,6 +488,19 @@ void CDocumentController::Paste() {
     clipboard_->Paste();
 }
 
+void CDocumentController::ApplyToSelection() {
+    view_.ApplyCellToSelection();
+}
+
+void CDocumentController::FillChannels() {
+    view_.CommitEditor();
+    const dpmr::ChannelTablePresenter& table = view_.presenter();
+    CFillChannelsDlg dialog(table.Band(), table.SelectedRows(), window_);
+    if (dialog.exec() != QDialog::Accepted) return;
+    view_.FillChannels(dialog.Request());
+    view_.grid()->setFocus();
+}
+
 // ---- Printing ---------------------------------------------------------------
 
 void CDocumentController::Print() {
@@ -568,13 +583,31 @@ void CDocumentController::RunSettingsDialog(const dpmr::form::DialogDecl& decl) 
 }
 
 void CDocumentController::ChannelEdit() {
+    dpmr::ChannelTablePresenter& table = view_.presenter();
+    const int row = table.CurrentRow();
+    // With several channels selected, the digital fields changed on this one
+    // go to the others too, in the same undo step.
+    std::set<int> selected = table.SelectedRows();
+    if (selected.size() < 2 || !selected.contains(row)) selected.clear();
+    dpmr::SpreadReport spread;
     RunImageEditor(
-        [this] {
-            dpmr::ChannelTablePresenter& table = view_.presenter();
-            const int row = table.CurrentRow();
+        [&] {
             const QString rxText = ToQt(table.Cell(row, dpmr::ChannelTablePresenter::kRxFreqCol));
+            const dpmr::RadioImage before = context_.image;
             CChannelEditDlg dialog(context_.image, context_.band, row, rxText, window_);
+            if (!selected.empty())
+                dialog.SetSpreadNote(
+                    ToQt("Rx and Tx color code, Tx contact and Group rx list changed on channel " +
+                         std::to_string(row) + " go to " + dpmr::ChannelsText(selected, false) +
+                         " as well."));
             dialog.exec();
+            if (!selected.empty())
+                spread =
+                    dpmr::SpreadDigitalFields(context_.image, before, context_.band, row, selected);
         },
         "Channel edit");
+    if (spread.lines.empty()) return;
+    emit StatusMessage(ToQt(spread.lines.front()), 0);
+    if (spread.lines.size() > 1)
+        ShowReport(window_, QMessageBox::Information, "Channel edit.", spread.lines);
 }

@@ -70,6 +70,10 @@ class CDocumentController : public QObject {
     void ImportCsv();
     void Copy();
     void Paste();
+    // Edit > Apply to Selected Channels, and Edit > Fill Channels (its
+    // dialog, then the fill, one undo step).
+    void ApplyToSelection();
+    void FillChannels();
     void Print();
     void PrintPreview();
     void PrintSetup();

@@ -3,9 +3,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QItemSelectionModel>
 #include <QMimeData>
-#include <algorithm>
 #include <optional>
 
 #include "channels/CProgramView.h"
@@ -27,15 +25,7 @@ CChannelClipboard::CChannelClipboard(dpmr::RadioImage& image, CProgramView& view
     : QObject(parent), image_(image), view_(view), runEditor_(std::move(runEditor)) {}
 
 std::pair<int, int> CChannelClipboard::SelectedRows() const {
-    int first = dpmr::ChannelTablePresenter::kLastRow;
-    int last = 1;
-    const FlexGrid* grid = view_.grid();
-    for (const QModelIndex& index : grid->selectionModel()->selectedIndexes()) {
-        first = std::min(first, index.row() + 1);
-        last = std::max(last, index.row() + 1);
-    }
-    if (first >= last) first = last = view_.presenter().CurrentRow();
-    return {first, last};
+    return view_.SelectedRowRange();
 }
 
 void CChannelClipboard::Copy() {

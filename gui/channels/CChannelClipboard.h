@@ -21,9 +21,8 @@ class CChannelClipboard : public QObject {
     CChannelClipboard(dpmr::RadioImage& image, CProgramView& view, ImageEditorRunner runEditor,
                       QObject* parent = nullptr);
 
-    // The rows a copy takes and a paste starts at: those of the table's
-    // selection when it spans several rows (row numbers clicked, Shift with
-    // the arrows or the mouse, Ctrl+A), else the current row.
+    // The rows a copy takes and a paste starts at (the view's
+    // SelectedRowRange).
     std::pair<int, int> SelectedRows() const;
 
   public slots:

@@ -183,6 +183,9 @@ void CChannelEditDlg::BuildLayout() {
     columns->addLayout(leftColumn);
     columns->addLayout(rightColumn);
 
+    spreadNote_ = new QLabel(this);
+    spreadNote_->setWordWrap(true);
+    spreadNote_->hide();
     // What a tone box's commit changed or refused of the text as typed.
     notice_ = new QLabel(this);
     notice_->setObjectName("notice");
@@ -197,8 +200,14 @@ void CChannelEditDlg::BuildLayout() {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* page = new QVBoxLayout(this);
     page->addLayout(columns);
+    page->addWidget(spreadNote_);
     page->addWidget(notice_);
     page->addWidget(buttons);
+}
+
+void CChannelEditDlg::SetSpreadNote(const QString& text) {
+    spreadNote_->setText(text);
+    spreadNote_->setVisible(!text.isEmpty());
 }
 
 bool CChannelEditDlg::eventFilter(QObject* watched, QEvent* event) {

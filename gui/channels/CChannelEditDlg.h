@@ -35,6 +35,10 @@ class CChannelEditDlg : public QDialog {
     // refused; hidden while there is nothing to say.
     QLabel* Notice() const { return notice_; }
     QPushButton* CloseButton() const { return close_; }
+    // A line above the notice that stays while the dialog is open (the
+    // channels the digital fields go to as well); hidden while empty.
+    void SetSpreadNote(const QString& text);
+    QLabel* SpreadNote() const { return spreadNote_; }
     int CurrentChannel() const { return presenter_.CurrentChannel(); }
 
     void done(int result) override;
@@ -57,6 +61,7 @@ class CChannelEditDlg : public QDialog {
     QToolButton* spinUp_ = nullptr;
     QToolButton* spinDown_ = nullptr;
     QLabel* notice_ = nullptr;
+    QLabel* spreadNote_ = nullptr;
     QPushButton* close_ = nullptr;
     bool refreshing_ = false;
     bool refreshAgain_ = false;

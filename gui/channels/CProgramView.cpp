@@ -8,6 +8,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "channels/ChannelTablePrinter.h"
+#include "channels/ReportBox.h"
 #include "codec/ToneCodec.h"
 #include "dpmr/ContactChecks.h"
 #include "form/QtText.h"
@@ -132,6 +134,8 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     connect(grid_, &FlexGrid::EnterCell, this, &CProgramView::OnGridCurrentChanged);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionResized, this,
             &CProgramView::PlaceEditor);
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CProgramView::OnSelectionChanged);
 
     ShowPresenterState();
 }
@@ -217,6 +221,49 @@ void CProgramView::OnGridCurrentChanged(int row, int col) {
     if (!syncing_) presenter_.SetCurrentCell(row, col);
 }
 
+void CProgramView::OnSelectionChanged() {
+    std::set<int> rows;
+    for (const QModelIndex& index : grid_->selectionModel()->selectedIndexes())
+        rows.insert(index.row() + 1);
+    presenter_.SetSelectedRows(std::move(rows));
+}
+
+std::pair<int, int> CProgramView::SelectedRowRange() const {
+    const std::set<int>& rows = presenter_.SelectedRows();
+    if (rows.size() < 2) return {presenter_.CurrentRow(), presenter_.CurrentRow()};
+    return {*rows.begin(), *rows.rbegin()};
+}
+
+void CProgramView::ApplyCellToSelection() {
+    CopyEditorTextToPresenter();
+    const bool ran = presenter_.ApplyCellToSelection();
+    if (!ran) {
+        // Nothing changed: the words go to the status bar, no cell is marked.
+        const std::string why = presenter_.TakeNotice();
+        ShowPresenterState();
+        emit Notice(ToQt(why));
+        return;
+    }
+    ShowPresenterState();
+    AnnounceCellEdit();
+}
+
+void CProgramView::FillChannels(const dpmr::FillRequest& request) {
+    CommitEditor();
+    dpmr::FillReport report;
+    const dpmr::Status status = dpmr::FillChannels(presenter_, request, report);
+    ShowPresenterState();
+    if (!status) {
+        ShowMessage(status.message());
+        return;
+    }
+    emit Edited("Fill Channels");
+    if (!report.lines.empty()) emit Notice(ToQt(report.lines.front()));
+    if (report.lines.size() > 1)
+        ShowReport(this, QMessageBox::Information, ToQt(report.lines.front()) + ".",
+                   {report.lines.begin() + 1, report.lines.end()});
+}
+
 void CProgramView::BeginCellEdit() {
     CommitEditor();
     presenter_.BeginCellEdit();
@@ -296,9 +343,10 @@ void CProgramView::CommitEditor() {
 
 void CProgramView::AnnounceCellEdit() {
     const auto& titles = ChannelTablePresenter::ColumnTitles();
-    emit Edited(QString("Channel %1 %2")
-                    .arg(presenter_.EditRow())
-                    .arg(titles[static_cast<std::size_t>(presenter_.EditCol())]));
+    const std::set<int>& rows = presenter_.LastEditRows();
+    const std::string channels =
+        dpmr::ChannelsText(rows.empty() ? std::set<int>{presenter_.EditRow()} : rows);
+    emit Edited(ToQt(channels + " " + titles[static_cast<std::size_t>(presenter_.EditCol())]));
 }
 
 bool CProgramView::IsEditorWidget(const QWidget* widget) const {

@@ -6,13 +6,17 @@
 // only when it has the focus. Every change of the document made here (a
 // committed cell, a band change, "Factroy") is announced by Edited with the
 // name of its undo step; "Channel edit" asks the document to run its dialog.
+// With several rows selected, a tone or list cell committed on one of them
+// is set for all of them (one step, "Channels 1-4 Power").
 #pragma once
 
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
+#include "channels/ChannelPlan.h"
 #include "channels/ChannelTablePresenter.h"
 #include "config/AppSettings.h"
 #include "image/BandLimits.h"
@@ -58,6 +62,19 @@ class CProgramView : public QWidget {
 
     // Commits the open in-place editor (as the editor losing the focus does).
     void CommitEditor();
+
+    // The rows a copy takes and a paste starts at: those of the table's
+    // selection when it spans several rows (row numbers clicked, Shift with
+    // the arrows or the mouse, Ctrl+A), else the current row.
+    std::pair<int, int> SelectedRowRange() const;
+
+    // Edit > Apply to Selected Channels: the current cell's text into its
+    // column of every selected row, one change of the document.
+    void ApplyCellToSelection();
+    // Edit > Fill Channels: the plan into the table, one change of the
+    // document; what was done goes to the status bar, and what was left out
+    // or changed besides into a message.
+    void FillChannels(const dpmr::FillRequest& request);
 
     // Draws the band and the 16 rows onto `printer`, page after page.
     void PrintTable(QPrinter* printer);
@@ -106,6 +123,8 @@ class CProgramView : public QWidget {
     void OnBandActivated(int index);
     void OnGridMouseDown(int row, int col, Qt::MouseButton button);
     void OnGridCurrentChanged(int row, int col);
+    // The grid's selection changed: the presenter learns its rows.
+    void OnSelectionChanged();
     void BeginCellEdit();
     // Shows the editor the presenter opened, with the focus; typed text keeps
     // the cursor at its end, a cell's own text is selected whole.

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "ProjectPaths.h"
 #include "support/TempDir.h"
@@ -49,6 +50,13 @@ inline ToolRun Tool(const std::string& args, const std::string& exe = ProgramDir
                                 args + " >" + io.File("o") + " 2>" + io.File("e"))
                                    .c_str());
     return {WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, FileText(io.File("o")), FileText(io.File("e"))};
+}
+
+// Runs dpmrtool with each argument quoted (none may hold a quote).
+inline ToolRun QuotedTool(const std::vector<std::string>& args) {
+    std::string line;
+    for (const std::string& a : args) line += " '" + a + "'";
+    return Tool(line);
 }
 
 }  // namespace dpmr::test

@@ -19,14 +19,8 @@ namespace {
 
 using test::FileText;
 using test::PutFile;
+using test::QuotedTool;
 using test::ToolRun;
-
-// Runs dpmrtool, each argument quoted (none holds a quote).
-ToolRun QuotedTool(const std::vector<std::string>& args) {
-    std::string line;
-    for (const std::string& a : args) line += " '" + a + "'";
-    return test::Tool(line);
-}
 
 class DpmrtoolFields : public ::testing::Test {
   protected:
