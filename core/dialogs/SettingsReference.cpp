@@ -37,7 +37,7 @@ std::vector<ReferenceEntry> TableEntries(const form::PageDecl& page, const std::
         if (end - i > 1) {
             const FieldDecl& last = page.fields[end - 1];
             e.title = first.group.empty() || last.group.empty()
-                          ? first.label + " (" + std::to_string(end - i) + " rows)"
+                          ? first.label + ", rows 1 to " + std::to_string(end - i)
                           : first.label + " " + first.group + " to " + last.group;
             if (!e.keys.empty()) e.keys += " to " + keyPrefix + last.key;
         }

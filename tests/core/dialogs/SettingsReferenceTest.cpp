@@ -54,6 +54,7 @@ TEST(SettingsReference, RunsOfAlikeFieldsAreOneEntry) {
         if (s.dialog == "Sql") {
             ASSERT_EQ(s.entries.size(), 5u);  // four thresholds and the rows
             EXPECT_EQ(s.entries[4].keys.rfind("sql.row1 to sql.row", 0), 0u);
+            EXPECT_EQ(s.entries[4].title.rfind("Sql, rows 1 to ", 0), 0u);
         }
         // The side keys' lists share a label but not their help: one entry each.
         if (s.page == "Side Key") {
