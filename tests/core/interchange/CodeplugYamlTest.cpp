@@ -181,6 +181,20 @@ TEST_F(CodeplugYaml, SettingsHelpIsACommentAboveEachKey) {
     EXPECT_EQ(back, DemoImage());
 }
 
+// With the first channels empty, the first channel written has the comments.
+TEST_F(CodeplugYaml, ChannelHelpGoesAboveTheFirstChannelWritten) {
+    RadioImage image = DemoImage();
+    ResetChannelRecord(image, 1);
+    ResetChannelRecord(image, 2);
+    const std::string yaml = CodeplugToYaml(image);
+    const std::string help = ChannelRecordDecl().fields[FieldIndex(EditControl::kRxFreq)].help;
+    const std::string comment = "  # " + WrapWords(help, 75)[0] + "\n";
+    const std::size_t at = yaml.find(comment);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_LT(yaml.find("  - ~\n  - ~\n"), at);
+    EXPECT_EQ(yaml.find(comment, at + 1), std::string::npos);
+}
+
 TEST_F(CodeplugYaml, ChangedValuesGoThroughTheirControlsRules) {
     const RadioImage demo = DemoImage();
     const std::string yaml = CodeplugToYaml(demo);
