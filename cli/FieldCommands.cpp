@@ -14,6 +14,7 @@
 #include "config/AppSettings.h"
 #include "dialogs/DialogRegistry.h"
 #include "dialogs/FormSession.h"
+#include "dialogs/SettingsReference.h"
 #include "form/FieldKinds.h"
 #include "form/FormDialog.h"
 #include "image/Document.h"
@@ -96,9 +97,16 @@ std::vector<FieldLine> ListFields(const RadioImage* image) {
 }
 
 int RunFields(const std::vector<std::string>& args) {
-    ArgParser p({}, {"--json"});
+    ArgParser p({}, {"--json", "--reference"});
     if (!p.Parse(args)) return UsageError(p.error());
-    if (p.Positional().size() > 1) return UsageError("usage: dpmrtool fields [--json] [FILE.dat]");
+    if (p.Positional().size() > 1)
+        return UsageError("usage: dpmrtool fields [--json | --reference] [FILE.dat]");
+    if (p.Has("--reference")) {
+        if (p.Has("--json") || !p.Positional().empty())
+            return UsageError("usage: dpmrtool fields --reference");
+        std::cout << SettingsReferenceHtml() << std::flush;
+        return kExitOk;
+    }
     RadioImage image;
     const bool withImage = !p.Positional().empty();
     if (withImage) {
@@ -119,7 +127,8 @@ int RunFields(const std::vector<std::string>& args) {
                       << ", \"offset\": " << f.at.offset << ", \"size\": " << f.at.size
                       << ", \"bits\": " << JsonString(BitsText(f.at))
                       << ", \"hidden\": " << (f.hidden ? "true" : "false")
-                      << ", \"service\": " << (r.dialog->service ? "true" : "false") << "}"
+                      << ", \"service\": " << (r.dialog->service ? "true" : "false")
+                      << ", \"help\": " << JsonString(f.help) << "}"
                       << (k + 1 < fields.size() ? "," : "") << "\n";
         }
         std::cout << "]\n";
@@ -135,9 +144,9 @@ int RunFields(const std::vector<std::string>& args) {
         std::string path = r.dialog->caption;
         if (!r.page.empty()) path += " > " + r.page;
         if (!f.group.empty()) path += " > " + f.group;
-        std::printf("%-34s %-7s %-12s %s > \"%s\"%s%s\n", r.key.c_str(), form::KindName(f.kind),
+        std::printf("%-34s %-7s %-12s %s > \"%s\"%s%s  %s\n", r.key.c_str(), form::KindName(f.kind),
                     where.c_str(), path.c_str(), f.label.c_str(), f.hidden ? " (hidden)" : "",
-                    r.dialog->service ? " (service)" : "");
+                    r.dialog->service ? " (service)" : "", f.help.c_str());
     }
     std::fflush(stdout);
     return kExitOk;
@@ -220,17 +229,20 @@ int RunSet(const std::vector<std::string>& args) {
 
 const RegisterCommand kFields{
     {"fields", "list the fields of the settings dialogs",
-     "Usage: dpmrtool fields [--json] [FILE.dat]\n\n"
+     "Usage: dpmrtool fields [--json] [FILE.dat]\n"
+     "       dpmrtool fields --reference\n\n"
      "Lists every field of the settings dialogs and of the channel dialog (keys\n"
      "channel1.rx_freq .. channel16.tx_color_code, the place relative to the\n"
      "channel's 32-byte record), one a line: its key, kind,\n"
-     "place in the radio file (offset, and bits for a bit field) and where the\n"
-     "dialogs show it (dialog > page > group > \"label\"); hidden controls and\n"
-     "the factory values of the service dialogs are marked. With FILE.dat the\n"
-     "fields are those the dialogs show for that file: the rows of \"Sql\"\n"
-     "follow its band, one per point, grouped under their frequency.\n"
+     "place in the radio file (offset, and bits for a bit field), where the\n"
+     "dialogs show it (dialog > page > group > \"label\") and what it does on\n"
+     "the radio; hidden controls and the factory values of the service dialogs\n"
+     "are marked. With FILE.dat the fields are those the dialogs show for that\n"
+     "file: the rows of \"Sql\" follow its band, one per point, grouped under\n"
+     "their frequency.\n"
      "--json prints an array of objects with the members key, dialog, page,\n"
-     "group, label, kind, offset, size, bits, hidden and service.\n",
+     "group, label, kind, offset, size, bits, hidden, service and help.\n"
+     "--reference prints the user guide's settings reference as HTML.\n",
      RunFields}};
 
 const RegisterCommand kGet{

@@ -18,7 +18,13 @@ const std::array<ChannelColumn, kChannelColumnCount>& ChannelColumns() {
     using C = EditControl;
     using E = CellEditor;
     static const std::array<ChannelColumn, kChannelColumnCount> columns{{
-        {"", 500, E::kNone, std::nullopt, {}},
+        {"",
+         500,
+         E::kNone,
+         std::nullopt,
+         {},
+         "The channel's number, 1 to 16. An empty row is an empty channel: type a receive "
+         "frequency to make it."},
         {"Rx Freq", 1400, E::kFrequency, C::kRxFreq, {}},
         {"Tx Freq", 1400, E::kFrequency, C::kTxFreq, {}},
         {"Rx Tone", 1100, E::kTone, C::kRxTone, {}},
@@ -31,6 +37,13 @@ const std::array<ChannelColumn, kChannelColumnCount>& ChannelColumns() {
         {"", 1200, E::kNone, std::nullopt, {}},
     }};
     return columns;
+}
+
+std::string ChannelColumnHelp(int column) {
+    const ChannelColumn& c = ChannelColumns()[static_cast<std::size_t>(column)];
+    if (c.help) return c.help;
+    if (!c.field) return "";
+    return ChannelRecordDecl().fields[FieldIndex(*c.field)].help;
 }
 
 }  // namespace dpmr

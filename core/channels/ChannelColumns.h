@@ -27,11 +27,18 @@ struct ChannelColumn {
     std::optional<EditControl> field;
     // The drop-down list's entries, in order (CellEditor::kList only).
     std::vector<std::string> listTexts;
+    // What the column shows, for a column without a field; a column with a
+    // field says what its field's help says.
+    const char* help = nullptr;
 };
 
 inline constexpr int kChannelColumnCount = 10;
 
 // Column 0 is the channel number, 1..8 the fields, 9 is empty.
 const std::array<ChannelColumn, kChannelColumnCount>& ChannelColumns();
+
+// The help of column `column`: its own, or its field's ("" for the last,
+// empty column).
+std::string ChannelColumnHelp(int column);
 
 }  // namespace dpmr

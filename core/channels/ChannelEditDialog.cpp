@@ -14,6 +14,9 @@ const form::DialogDecl& ChannelEditDialogDecl() {
     static const form::DialogDecl decl = [] {
         form::DialogDecl d;
         d.caption = "Channel edit";
+        d.help =
+            "One channel at a time, with its analog and its digital settings; Channel no. and "
+            "its spin step through the 16 channels. Closing keeps the edits.";
         d.tabbed = false;
         for (int n = 1; n <= layout::kChannelCount; ++n) {
             form::PageEntry page;

@@ -60,16 +60,18 @@ struct JoinedPages {
                 dpmrLabels += (dpmrLabels.empty() ? "" : " and ") + dpmrField.label;
                 dpmrField =
                     dpmrField
-                        .Tip(std::string("The ") + kAlarmCaption + " dialog uses the same byte (" +
-                             OffsetText(dpmrField.at.offset) + ") for \"" + alarmField.label +
-                             "\"; it writes the byte only when that control is changed there.")
+                        .Help(dpmrField.help + " The " + kAlarmCaption +
+                              " dialog uses the same byte (" + OffsetText(dpmrField.at.offset) +
+                              ") for \"" + alarmField.label +
+                              "\"; it writes the byte only when that control is changed there.")
                         .Note(std::string("Same byte as ") + kAlarmCaption + " > " +
                               alarmField.label);
             }
             alarmField =
                 alarmField
-                    .Tip("The dPMR settings use the same byte (" + dpmrLabels +
-                         "): this dialog writes it only when you change this control.")
+                    .Help(alarmField.help + " " + kDpmrParamCaption + " > " + dpmr.caption +
+                          " uses the same byte (" + OffsetText(alarmField.at.offset) + ") for " +
+                          dpmrLabels + ": this dialog writes it only when you change this control.")
                     .Note(std::string("Same byte as ") + kDpmrParamCaption + " > " + dpmr.caption +
                           " > " + dpmrLabels + "; written only when changed here")
                     .StoredOnlyWhenChanged();

@@ -36,6 +36,19 @@ const std::array<const char*, ContactPagePresenter::kCols>& ContactPagePresenter
     return titles;
 }
 
+const std::array<const char*, ContactPagePresenter::kCols>& ContactPagePresenter::ColumnHelp() {
+    static const std::array<const char*, kCols> help{
+        "The contact's place in the list, 1 to 64; the list is sorted by name when the page "
+        "stores.",
+        "The contact's name, up to 8 characters, different from every other contact's: the "
+        "radio shows it, and channels and group receive lists choose contacts by it.",
+        "The contact's dPMR number, 7 characters of 0-9 and *, different from every other "
+        "contact's: the number the radio calls.",
+        "Single call: one radio. Group call: a group of radios sharing the number; only group "
+        "calls can be members of a group receive list."};
+    return help;
+}
+
 const std::array<int, ContactPagePresenter::kCols>& ContactPagePresenter::ColumnWidths() {
     static const std::array<int, kCols> widths{50, 80, 80, 80};
     return widths;

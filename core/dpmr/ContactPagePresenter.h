@@ -37,6 +37,8 @@ class ContactPagePresenter : public form::FormPage {
     static constexpr int kMaxContacts = 64;
 
     static const std::array<const char*, kCols>& ColumnTitles();
+    // What each column holds, for its header's help and the codeplug file.
+    static const std::array<const char*, kCols>& ColumnHelp();
     // Relative column widths (pixels of the original page).
     static const std::array<int, kCols>& ColumnWidths();
     // The entries of the "Type" column.

@@ -54,6 +54,17 @@ std::string GroupRxListPresenter::ListTitle(int n) {
     return "Group rx list " + std::to_string(n);
 }
 
+const GroupRxListPresenter::PageHelp& GroupRxListPresenter::Help() {
+    static const PageHelp help{
+        "The 16 group receive lists. A channel that uses a list (Channel edit > Group rx "
+        "list) receives the group calls to its members; choose a list to edit them.",
+        "The members of the list, up to 8 group-call contacts, in order. Del << takes the "
+        "selected ones out; Up and Down move them.",
+        "The group-call contacts that are not members of the list; Add >> makes the selected "
+        "ones members. Single-call contacts are never offered."};
+    return help;
+}
+
 GroupRxListPresenter::GroupRxListPresenter(RadioImage& image) : image_(image) {}
 
 const std::string& GroupRxListPresenter::Key() const {

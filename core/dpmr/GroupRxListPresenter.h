@@ -33,6 +33,15 @@ class GroupRxListPresenter : public form::FormPage {
     // "Group rx list n", the tree's text of list n.
     static std::string ListTitle(int n);
 
+    // What the page's three lists hold: the tree of lists, the members of the
+    // selected list ("Allocated:") and the other group-call contacts.
+    struct PageHelp {
+        const char* lists;
+        const char* allocated;
+        const char* unallocated;
+    };
+    static const PageHelp& Help();
+
     explicit GroupRxListPresenter(RadioImage& image);
 
     const std::string& Key() const override;

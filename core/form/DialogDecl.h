@@ -41,6 +41,8 @@ struct DialogDecl {
     // calibration): `dpmrtool set` changes its fields only when asked to
     // with --service.
     bool service = false;
+    // What the dialog is for: its What's This, and the settings reference.
+    std::string help{};
 };
 
 }  // namespace dpmr::form

@@ -39,9 +39,9 @@ FieldDecl FieldDecl::Hidden() const {
     return f;
 }
 
-FieldDecl FieldDecl::Tip(std::string t) const {
+FieldDecl FieldDecl::Help(std::string h) const {
     FieldDecl f = *this;
-    f.tip = std::move(t);
+    f.help = std::move(h);
     return f;
 }
 

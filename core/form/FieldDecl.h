@@ -153,7 +153,11 @@ struct FieldDecl {
     Location at;
     std::size_t limit = 0;  // most characters an edit takes (0: no limit)
     bool hidden = false;    // created invisible (or cut off): loads and stores all the same
-    std::string tip;        // tooltip
+    // What the field does on the radio, its unit and range, what its
+    // choices mean: the control's tooltip, What's This and accessible
+    // description, `dpmrtool fields`, the comment above the key in the YAML
+    // codeplug and the settings reference of the user guide.
+    std::string help;
     // A line shown under the control (bytes another dialog also writes).
     std::string note;
     // The byte is another dialog's too, with another meaning: the page writes
@@ -169,7 +173,7 @@ struct FieldDecl {
     // Chained modifiers for the tables.
     FieldDecl InGroup(std::string g) const;
     FieldDecl Hidden() const;
-    FieldDecl Tip(std::string t) const;
+    FieldDecl Help(std::string h) const;
     FieldDecl Limit(std::size_t n) const;
     FieldDecl Note(std::string n) const;
     FieldDecl StoredOnlyWhenChanged() const;

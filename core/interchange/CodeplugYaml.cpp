@@ -5,6 +5,7 @@
 #include <yaml-cpp/yaml.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <set>
@@ -13,6 +14,8 @@
 #include "BuildInfo.h"
 #include "channels/ChannelFields.h"
 #include "dpmr/ContactList.h"
+#include "dpmr/ContactPagePresenter.h"
+#include "dpmr/GroupRxListPresenter.h"
 #include "interchange/CodeplugModel.h"
 #include "interchange/YamlText.h"
 #include "util/PlainText.h"
@@ -119,6 +122,106 @@ void EmitGroupLists(YAML::Emitter& out, const CodeplugModel& model) {
         out << YAML::Key << Text{"bytes"} << YAML::Value << Hex(*g.bytes) << YAML::EndMap;
     }
     out << YAML::EndSeq;
+}
+
+// ---- Help comments ------------------------------------------------------------
+
+// Comment lines end by this column.
+constexpr std::size_t kCommentWidth = 79;
+
+void AddComment(std::string& out, std::string_view indent, const std::string& help) {
+    for (const std::string& line : WrapWords(help, kCommentWidth - indent.size() - 2))
+        out.append(indent).append("# ").append(line).append("\n");
+}
+
+std::string ContactsHelp() {
+    const auto& help = ContactPagePresenter::ColumnHelp();
+    return std::string("The contacts of dPMR param > Contact, in list order. name: ") +
+           help[ContactPagePresenter::kNameCol] +
+           " number: " + help[ContactPagePresenter::kNumberCol] +
+           " type: " + help[ContactPagePresenter::kTypeCol] +
+           " slot: the record (1 to 64) that holds the contact, by which channels and group "
+           "lists refer to it.";
+}
+
+std::string GroupListsHelp() {
+    const auto& help = GroupRxListPresenter::Help();
+    return std::string(
+               "The 16 group receive lists of dPMR param > Group rx list, each the "
+               "names of its members. ") +
+           help.lists + " " + help.allocated;
+}
+
+// The key of a block mapping's line ("    sql: ..." is "sql" at indent 4),
+// or "" for any other line. Every key a comment goes above is a plain
+// lower-case name, which the emitter never quotes.
+std::string_view KeyOf(std::string_view line, std::size_t indent) {
+    if (line.size() <= indent ||
+        line.substr(0, indent).find_first_not_of(' ') != std::string_view::npos)
+        return {};
+    const std::string_view rest = line.substr(indent);
+    const std::size_t colon = rest.find(':');
+    if (colon == 0 || colon == std::string_view::npos) return {};
+    const std::string_view key = rest.substr(0, colon);
+    for (char c : key)
+        if (!(std::islower(static_cast<unsigned char>(c)) ||
+              std::isdigit(static_cast<unsigned char>(c)) || c == '_'))
+            return {};
+    return key;
+}
+
+// The emitted file with each setting's help above its key, the help of the
+// channel fields above the first channel's keys, and what the contacts and
+// group lists hold above theirs. yaml-cpp writes a comment after the value
+// before it, so the comments are set in afterwards, line by line; reading
+// ignores them.
+std::string WithHelpComments(const std::string& yaml, const CodeplugModel& model) {
+    std::map<std::string, const std::string*, std::less<>> settingHelp;
+    for (const FieldEntry& f : model.fields)
+        settingHelp[f.ref.Page().key + "." + f.ref.Decl().key] = &f.ref.Decl().help;
+    std::map<std::string, const std::string*, std::less<>> channelHelp;
+    for (const form::FieldDecl& f : ChannelRecordDecl().fields) channelHelp[f.key] = &f.help;
+
+    enum class Part { kOther, kChannels, kSettings };
+    Part part = Part::kOther;
+    int channelsCommented = 0;  // 0: none yet, 1: the first channel's keys, 2: done
+    std::string page;
+    std::string out;
+    std::size_t at = 0;
+    while (at < yaml.size()) {
+        const std::size_t end = std::min(yaml.find('\n', at), yaml.size());
+        const std::string_view line = std::string_view(yaml).substr(at, end - at);
+        at = end + 1;
+        if (const std::string_view top = KeyOf(line, 0); !top.empty()) {
+            part = top == "channels"   ? Part::kChannels
+                   : top == "settings" ? Part::kSettings
+                                       : Part::kOther;
+            if (top == "contacts") AddComment(out, "", ContactsHelp());
+            if (top == "group_rx_lists") AddComment(out, "", GroupListsHelp());
+        } else if (part == Part::kSettings) {
+            if (const std::string_view key = KeyOf(line, 2); !key.empty()) page = key;
+            if (const std::string_view key = KeyOf(line, 4); !key.empty()) {
+                const auto it = settingHelp.find(page + "." + std::string(key));
+                if (it != settingHelp.end()) AddComment(out, "    ", *it->second);
+            }
+        } else if (part == Part::kChannels && channelsCommented < 2) {
+            std::string_view key;
+            std::string_view indent = "    ";
+            if (line.rfind("  - ", 0) == 0) {
+                ++channelsCommented;
+                key = KeyOf(line.substr(4), 0);
+                indent = "  ";
+                if (key.empty()) channelsCommented = 0;  // an empty channel: the next one
+            } else {
+                key = KeyOf(line, 4);
+            }
+            const auto it = channelHelp.find(key);
+            if (channelsCommented == 1 && !key.empty() && it != channelHelp.end())
+                AddComment(out, indent, *it->second);
+        }
+        out.append(line).append("\n");
+    }
+    return out;
 }
 
 // ---- Reading ------------------------------------------------------------------
@@ -431,7 +534,8 @@ std::string CodeplugToYaml(const RadioImage& image) {
     out << YAML::Comment(
         "dpmrcps codeplug: the radio's whole configuration. Values are as the\n"
         "program shows them; a value beside \"bytes\" is kept as those bytes\n"
-        "unless you change it. raw: bytes no field owns (others are FF).");
+        "unless you change it. raw: bytes no field owns (others are FF).\n"
+        "The comment above a key says what the setting does; reading ignores it.");
     out << YAML::BeginMap;
     out << YAML::Key << Text{"format"} << YAML::Value << kCodeplugFormat;
     out << YAML::Key << Text{"program"} << YAML::Value
@@ -443,7 +547,7 @@ std::string CodeplugToYaml(const RadioImage& image) {
     out << YAML::Key << Text{"raw"} << YAML::Value;
     EmitRuns(out, model.raw);
     out << YAML::EndMap;
-    return std::string(out.c_str()) + "\n";
+    return WithHelpComments(std::string(out.c_str()) + "\n", model);
 }
 
 Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, RadioImage& image,

@@ -28,7 +28,11 @@ FieldDecl RowField(int row, std::string group) {
                    .keepTyped = true,
                    .emptyStores = 60},
                   3)
-        .InGroup(std::move(group));
+        .InGroup(std::move(group))
+        .Help(
+            "Squelch calibration at this frequency of the band, 1 to 255 (an empty cell stores "
+            "60): the reference the radio's SQL levels are set from near this frequency. A "
+            "factory calibration: change it only with a signal generator at hand.");
 }
 
 // 0..127; leaving the box turns anything else (and an empty box) into 0.
@@ -42,12 +46,20 @@ FieldDecl Threshold(std::string key, std::string label, std::size_t off) {
                   3);
 }
 
+std::string ThresholdHelp(const char* width, const char* what) {
+    return std::string("Noise squelch threshold of ") + width + " channels, 0 to 127: the noise " +
+           "level at which the squelch " + what + ". A factory calibration: change it only with " +
+           "a signal generator at hand.";
+}
+
 std::vector<FieldDecl> Thresholds() {
     const std::size_t t = layout::kSquelchThresholds;
-    return {Threshold("wide_open", "Wide noise open", t),
-            Threshold("wide_close", "Wide noise close", t + 1),
-            Threshold("narrow_open", "Narrow noise open", t + 2),
-            Threshold("narrow_close", "Narrow noise close", t + 3)};
+    return {
+        Threshold("wide_open", "Wide noise open", t).Help(ThresholdHelp("wide", "opens")),
+        Threshold("wide_close", "Wide noise close", t + 1).Help(ThresholdHelp("wide", "closes")),
+        Threshold("narrow_open", "Narrow noise open", t + 2).Help(ThresholdHelp("narrow", "opens")),
+        Threshold("narrow_close", "Narrow noise close", t + 3)
+            .Help(ThresholdHelp("narrow", "closes"))};
 }
 
 }  // namespace
@@ -87,7 +99,10 @@ const DialogDecl& SqlCalibrationDialogDecl() {
               return std::make_unique<SqlCalibrationPage>(
                   image, BandForImage(image, context.freqRanges).band);
           }}},
-        true};
+        true,
+        "Squelch calibration: the noise thresholds at which the squelch opens and closes, and "
+        "a squelch reference at points across the band. A factory calibration: change it only "
+        "with a signal generator at hand."};
     return dialog;
 }
 

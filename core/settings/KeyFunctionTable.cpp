@@ -61,4 +61,18 @@ std::vector<std::string> LongPressFunctions() {
     return items;
 }
 
+const std::string& KeyFunctionsHelp() {
+    static const std::string help =
+        "None: nothing. Monitor (long press only): opens the squelch to listen to weak "
+        "signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel "
+        "scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low "
+        "power: changes the transmit power. Power detect: tells the battery level. EMI: "
+        "raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch "
+        "that function. Call 1, Call 2: send the channel's call. Channel type: changes "
+        "between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many "
+        "analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority "
+        "channel. Kill, Wake: send the remote kill or wake-up command.";
+    return help;
+}
+
 }  // namespace dpmr

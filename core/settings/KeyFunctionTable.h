@@ -21,4 +21,7 @@ int KeyFunctionCode(std::string_view name);
 std::vector<std::string> ShortPressFunctions();
 std::vector<std::string> LongPressFunctions();
 
+// What the functions the lists offer do, for the side-key lists' help.
+const std::string& KeyFunctionsHelp();
+
 }  // namespace dpmr

@@ -90,4 +90,25 @@ std::string QuoteInput(std::string_view text, std::size_t most) {
     return out;
 }
 
+std::vector<std::string> WrapWords(std::string_view text, std::size_t width) {
+    std::vector<std::string> lines;
+    std::string line;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t space = text.find(' ', at);
+        const std::string_view word =
+            text.substr(at, space == std::string_view::npos ? text.size() - at : space - at);
+        at = space == std::string_view::npos ? text.size() : space + 1;
+        if (word.empty()) continue;
+        if (!line.empty() && line.size() + 1 + word.size() > width) {
+            lines.push_back(line);
+            line.clear();
+        }
+        if (!line.empty()) line += ' ';
+        line += word;
+    }
+    if (!line.empty()) lines.push_back(line);
+    return lines;
+}
+
 }  // namespace dpmr

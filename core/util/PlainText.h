@@ -1,11 +1,13 @@
 // Small helpers for texts read from files and typed by users: blanks around
 // a value, comparing words without regard to letter case (ASCII), and a text
-// quoted in a message so that it cannot upset the terminal or the message.
+// quoted in a message so that it cannot upset the terminal or the message,
+// and a text broken into lines.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace dpmr {
 
@@ -30,5 +32,9 @@ inline constexpr std::size_t kQuotedTextMost = 64;
 // characters is cut after them and the quotes are followed by "..." and its
 // length in bytes: "abc..."... (900000 bytes).
 std::string QuoteInput(std::string_view text, std::size_t most = kQuotedTextMost);
+
+// `text` broken at spaces into lines of at most `width` bytes (a longer word
+// stands on a line of its own); no line break is kept, none is added at the end.
+std::vector<std::string> WrapWords(std::string_view text, std::size_t width);
 
 }  // namespace dpmr

@@ -7,18 +7,33 @@
 
 #include "app/Resources.h"
 
+namespace {
+
+QString ResourceText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+// Puts `with` in place of the part of `html` between the comments
+// "<!-- name -->" and "<!-- /name -->", both included.
+void ReplacePart(QString& html, const QString& name, const QString& with) {
+    const QString begin = "<!-- " + name + " -->";
+    const QString end = "<!-- /" + name + " -->";
+    const qsizetype from = html.indexOf(begin);
+    const qsizetype to = html.indexOf(end);
+    if (from >= 0 && to > from) html.replace(from, to + end.size() - from, with);
+}
+
+}  // namespace
+
 QString CUserGuideDlg::GuideHtml(bool withFleet) {
     InitResources();
-    QFile file(":/guide/user-guide.html");
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QString html = QString::fromUtf8(file.readAll());
-    if (!withFleet) {
-        const QString begin = "<!-- fleet -->";
-        const QString end = "<!-- /fleet -->";
-        const qsizetype from = html.indexOf(begin);
-        const qsizetype to = html.indexOf(end);
-        if (from >= 0 && to > from) html.remove(from, to + end.size() - from);
-    }
+    QString html = ResourceText(":/guide/user-guide.html");
+    if (!withFleet) ReplacePart(html, "fleet", {});
+    // The installed guide points to the reference beside it; here it is the
+    // guide's last chapter.
+    ReplacePart(html, "settings-reference", ResourceText(":/guide/settings-reference.html"));
     return html;
 }
 

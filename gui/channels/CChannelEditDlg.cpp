@@ -16,6 +16,7 @@
 #include <optional>
 #include <tuple>
 
+#include "channels/ChannelEditDialog.h"
 #include "form/FormBinder.h"
 #include "form/QtText.h"
 #include "widgets/GridKeys.h"
@@ -39,7 +40,9 @@ constexpr C kTabOrder[] = {
 CChannelEditDlg::CChannelEditDlg(dpmr::RadioImage& image, const dpmr::BandLimits& band, int channel,
                                  const QString& rxText, QWidget* parent)
     : QDialog(parent), presenter_(image, band, channel, FromQt(rxText)) {
-    setWindowTitle("Channel edit");
+    setWindowTitle(ToQt(dpmr::ChannelEditDialogDecl().caption));
+    setWhatsThis(ToQt(dpmr::ChannelEditDialogDecl().help));
+    setAccessibleDescription(whatsThis());
     binder_ = new FormBinder(presenter_, this);
     for (std::size_t i = 0; i < dpmr::kEditControlCount; ++i)
         widgets_[i] = MakeControl(static_cast<EditControl>(i));
@@ -115,9 +118,12 @@ void CChannelEditDlg::BuildLayout() {
     spinLayout->setSpacing(0);
     spinUp_ = new QToolButton(spin);
     spinDown_ = new QToolButton(spin);
-    for (auto [button, arrow, step] :
-         {std::tuple{spinUp_, Qt::UpArrow, 1}, std::tuple{spinDown_, Qt::DownArrow, -1}}) {
+    for (auto [button, arrow, step, name] :
+         {std::tuple{spinUp_, Qt::UpArrow, 1, "Next channel"},
+          std::tuple{spinDown_, Qt::DownArrow, -1, "Previous channel"}}) {
         button->setArrowType(arrow);
+        button->setAccessibleName(name);
+        button->setToolTip(name);
         button->setFocusPolicy(Qt::NoFocus);  // a click leaves the focus where it is
         button->setAutoRepeat(true);
         button->setFixedHeight(12);
@@ -160,6 +166,7 @@ void CChannelEditDlg::BuildLayout() {
     for (auto [title, type, contact] : {std::tuple{"Call 1", C::kCall1Type, C::kCall1Contact},
                                         std::tuple{"Call 2", C::kCall2Type, C::kCall2Contact}}) {
         auto* call = new QGroupBox(title, digit);
+        call->setAccessibleName(title);
         auto* callForm = new QFormLayout(call);
         row(callForm, type);
         row(callForm, contact);

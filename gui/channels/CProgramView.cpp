@@ -20,6 +20,7 @@
 #include <QValidator>
 #include <vector>
 
+#include "channels/ChannelColumns.h"
 #include "channels/ChannelTablePrinter.h"
 #include "channels/ReportBox.h"
 #include "codec/ToneCodec.h"
@@ -68,8 +69,10 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
                            const dpmr::AppSettings& settings, QWidget* parent)
     : QWidget(parent), image_(image), band_(band), presenter_(image, band, settings) {
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel("Freq range", this));
+    auto* bandLabel = new QLabel("Freq range", this);
+    top->addWidget(bandLabel);
     bandList_ = new QComboBox(this);
+    bandLabel->setBuddy(bandList_);
     // A wheel turned over the box while the pointer merely rests there must
     // not change the band: the box takes the focus from Tab or a click only,
     // and without the focus it lets the wheel pass (see eventFilter).
@@ -89,8 +92,11 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     grid_->SetSize(ChannelTablePresenter::kRows, ChannelTablePresenter::kCols);
     const auto& widths = ChannelTablePresenter::ColumnWidths();
     grid_->SetColWidths(std::vector<int>(widths.begin(), widths.end()));
-    for (int c = 0; c < ChannelTablePresenter::kCols; ++c)
+    grid_->setAccessibleName("Channels");
+    for (int c = 0; c < ChannelTablePresenter::kCols; ++c) {
         grid_->SetTextMatrix(0, c, ToQt(presenter_.Cell(0, c)));
+        grid_->SetColumnHelp(c, ToQt(dpmr::ChannelColumnHelp(c)));
+    }
     for (int r = 1; r < ChannelTablePresenter::kRows; ++r)
         grid_->SetTextMatrix(r, 0, ToQt(presenter_.Cell(r, 0)));
 

@@ -62,6 +62,7 @@ CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
     : CPageWidget(parent), presenter_(presenter) {
     grid_ = new FlexGrid(this);
     grid_->setObjectName("contactGrid");
+    grid_->setAccessibleName("Contacts");
     std::vector<int> widths;
     for (int w : ContactPagePresenter::ColumnWidths()) widths.push_back(w * kTwipsPerPixel);
     grid_->SetColWidths(widths);
@@ -249,9 +250,11 @@ void CContactPage::Refresh() {
     syncing_ = true;
     const int rows = presenter_.RowCount();
     if (grid_->Rows() != rows + 1) grid_->SetSize(rows + 1, ContactPagePresenter::kCols);
-    for (int c = 0; c < ContactPagePresenter::kCols; ++c)
-        grid_->SetTextMatrix(0, c,
-                             ContactPagePresenter::ColumnTitles()[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < ContactPagePresenter::kCols; ++c) {
+        const auto column = static_cast<std::size_t>(c);
+        grid_->SetTextMatrix(0, c, ContactPagePresenter::ColumnTitles()[column]);
+        grid_->SetColumnHelp(c, ContactPagePresenter::ColumnHelp()[column]);
+    }
     for (int r = 1; r <= rows; ++r)
         for (int c = 0; c < ContactPagePresenter::kCols; ++c)
             grid_->SetTextMatrix(r, c, ToQt(presenter_.Cell(r, c)));

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <tuple>
 #include <vector>
 
 #include "form/QtText.h"
@@ -76,10 +77,25 @@ CGroupRxListPage::CGroupRxListPage(GroupRxListPresenter& presenter, QWidget* par
     order->addStretch(1);
     auto* layout = new QGridLayout(this);
     layout->addWidget(tree_, 0, 0, 2, 1);
-    layout->addWidget(new QLabel("Unallocated:", this), 0, 1);
+    auto* unallocatedLabel = new QLabel("Unallocated:", this);
+    unallocatedLabel->setBuddy(unallocated_);
+    auto* allocatedLabel = new QLabel("Allocated:", this);
+    allocatedLabel->setBuddy(allocated_);
+    const GroupRxListPresenter::PageHelp& help = GroupRxListPresenter::Help();
+    const std::tuple<QWidget*, QString, const char*> described[] = {
+        {tree_, "Group rx lists", help.lists},
+        {unallocated_, unallocatedLabel->text(), help.unallocated},
+        {allocated_, allocatedLabel->text(), help.allocated}};
+    for (const auto& [widget, name, text] : described) {
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(ToQt(text));
+        widget->setToolTip(ToQt(text));
+        widget->setWhatsThis(ToQt(text));
+    }
+    layout->addWidget(unallocatedLabel, 0, 1);
     layout->addWidget(unallocated_, 1, 1);
     layout->addLayout(middle, 1, 2);
-    layout->addWidget(new QLabel("Allocated:", this), 0, 3);
+    layout->addWidget(allocatedLabel, 0, 3);
     layout->addWidget(allocated_, 1, 3);
     layout->addLayout(order, 1, 4);
 

@@ -4,6 +4,7 @@
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -14,6 +15,8 @@ CTabDialog::CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& ima
                        const PageMaker& makePage, const dpmr::form::PageContext& context)
     : QDialog(parent), presenter_(decl, image, context) {
     setWindowTitle(ToQt(decl.caption));
+    setWhatsThis(ToQt(decl.help));
+    setAccessibleDescription(ToQt(decl.help));
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < presenter_.PageCount(); ++i) {
         dpmr::form::FormPage& page = presenter_.Page(i);
@@ -23,6 +26,9 @@ CTabDialog::CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& ima
     }
     if (decl.tabbed) {
         tabs_ = new QTabWidget(this);
+        // What a screen reader says for the pages and their row of tabs.
+        tabs_->setAccessibleName(ToQt(decl.caption));
+        tabs_->tabBar()->setAccessibleName(ToQt(decl.caption));
         for (int i = 0; i < presenter_.PageCount(); ++i)
             tabs_->addTab(pages_[static_cast<std::size_t>(i)], ToQt(presenter_.Page(i).Caption()));
         layout->addWidget(tabs_);

@@ -25,11 +25,30 @@ QLineEdit* EditOf(QWidget* w) {
 
 }  // namespace
 
+QString AccessibleLabel(const dpmr::form::FieldDecl& field) {
+    const QString label = ToQt(field.label);
+    return field.group.empty() ? label : ToQt(field.group) + ": " + label;
+}
+
+void DescribeControl(QWidget* w, const dpmr::form::FieldDecl& field) {
+    const QString help = ToQt(field.help);
+    w->setToolTip(help);
+    w->setWhatsThis(help);
+    w->setAccessibleName(AccessibleLabel(field));
+    w->setAccessibleDescription(help);
+    // A spin edit's own box, and a tone box's, is what takes the focus.
+    QLineEdit* edit = EditOf(w);
+    if (auto* box = qobject_cast<QComboBox*>(w)) edit = box->lineEdit();
+    if (edit && edit != w) {
+        edit->setAccessibleName(w->accessibleName());
+        edit->setAccessibleDescription(help);
+    }
+}
+
 void FormBinder::Bind(std::size_t i, QWidget* w) {
     widgets_[i] = w;
     w->installEventFilter(this);
     const dpmr::form::FieldDecl& field = page_.Field(i);
-    if (!field.tip.empty()) w->setToolTip(ToQt(field.tip));
 
     if (auto* box = qobject_cast<QComboBox*>(w)) {
         box->setFocusPolicy(Qt::StrongFocus);
@@ -71,6 +90,8 @@ void FormBinder::Bind(std::size_t i, QWidget* w) {
             };
         }
     }
+    // After the tone box got its edit.
+    DescribeControl(w, field);
     RefreshField(i);
 }
 

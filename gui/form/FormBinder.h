@@ -24,6 +24,12 @@ bool RefusesKey(const dpmr::form::FieldPage& page, std::size_t i, const QKeyEven
 // upper-cased), keeping the cursor where it was. `typingLimit` (0: none) is
 // the most characters that can be typed; a longer text is still shown whole.
 void ShowEditText(QLineEdit* edit, const QString& text, std::size_t typingLimit = 0);
+// The name a screen reader says for a field's control: its label, after its
+// group ("SK1: Short press").
+QString AccessibleLabel(const dpmr::form::FieldDecl& field);
+// Gives a field's control its help as tooltip, What's This and accessible
+// description, and its label as accessible name.
+void DescribeControl(QWidget* w, const dpmr::form::FieldDecl& field);
 
 class FormBinder : public QObject {
     Q_OBJECT

@@ -33,6 +33,9 @@ CSqlCalibrationPage::CSqlCalibrationPage(dpmr::SqlCalibrationPage& page, QWidget
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     grid_->SetTextMatrix(0, kFreqCol, "Freq");
     grid_->SetTextMatrix(0, kSqlCol, "Sql");
+    grid_->SetColumnHelp(kFreqCol, "The frequency of the band, in MHz, that the row calibrates.");
+    if (rows > 0) grid_->SetColumnHelp(kSqlCol, ToQt(page_.Field(dpmr::SquelchRowField(1)).help));
+    grid_->setAccessibleName("Squelch calibration points");
     for (int r = 1; r <= rows; ++r) {
         grid_->SetTextMatrix(r, 0, QString::number(r));
         grid_->SetTextMatrix(r, kFreqCol, QString::number(page_.RowMhz(r)));

@@ -71,6 +71,13 @@ void FlexGrid::SetTextMatrix(int row, int col, const QString& text) {
     if (target && target->text() != text) target->setText(text);
 }
 
+void FlexGrid::SetColumnHelp(int col, const QString& help) {
+    QTableWidgetItem* title = horizontalHeaderItem(col - 1);
+    if (!title) return;
+    title->setToolTip(help);
+    title->setWhatsThis(help);
+}
+
 void FlexGrid::SetCellMark(int row, int col, const QString& why) {
     QTableWidgetItem* target = item(row - 1, col - 1);
     if (!target) return;
@@ -147,6 +154,17 @@ void FlexGrid::ShowEditor(QWidget* open, const std::vector<QWidget*>& editors, i
     for (QWidget* editor : editors)
         if (editor != open && editor->isVisible()) editor->hide();
     if (!open) return;
+    const QTableWidgetItem* title = horizontalHeaderItem(col - 1);
+    const QString name = TextMatrix(0, col) + ", row " + TextMatrix(row, 0);
+    const QString help = title ? title->toolTip() : QString();
+    std::vector<QWidget*> parts{open};
+    // An editable list's own edit is what has the focus.
+    if (auto* box = qobject_cast<QComboBox*>(open); box && box->lineEdit())
+        parts.push_back(box->lineEdit());
+    for (QWidget* part : parts) {
+        part->setAccessibleName(name);
+        part->setAccessibleDescription(help);
+    }
     PlaceOverCell(open, row, col);
     open->show();
     open->raise();

@@ -22,6 +22,9 @@ class FlexGrid : public QTableWidget {
     // of the number column.
     void SetTextMatrix(int row, int col, const QString& text);
     QString TextMatrix(int row, int col) const;
+    // What the data column `col` holds: the tooltip and What's This of its
+    // title, and the accessible description of its in-place editors.
+    void SetColumnHelp(int col, const QString& help);
 
     // Marks a data cell whose text the program corrected: a coloured
     // background and `why` as its tooltip. An empty `why` takes the mark off.
@@ -50,7 +53,8 @@ class FlexGrid : public QTableWidget {
     // draw its text, centred on a lower cell.
     void PlaceOverCell(QWidget* editor, int row, int col) const;
     // Shows `open` (one of `editors`, or nullptr for none) over the cell and
-    // hides the others.
+    // hides the others. The editor shown is named after the cell's column
+    // and row ("Rx Freq, row 3") for screen readers.
     void ShowEditor(QWidget* open, const std::vector<QWidget*>& editors, int row, int col) const;
 
     QSize sizeHint() const override;

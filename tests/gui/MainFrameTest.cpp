@@ -387,6 +387,11 @@ class MainFrameTest : public QObject {
         QVERIFY(text.contains("Several radios"));
         QVERIFY(CUserGuideDlg::GuideHtml(true).contains("Write to Several Radios"));
         QVERIFY(!CUserGuideDlg::GuideHtml(false).contains("Several"));
+        // The settings reference is the guide's last chapter, in place of the
+        // installed guide's pointer to its file.
+        QVERIFY(text.contains("Settings reference"));
+        QVERIFY(text.contains("Off Air Call Set-Up"));
+        QVERIFY(!text.contains("settings-reference.html"));
         QVERIFY(!frame()->controller().IsModified());
     }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "dialogs/DialogRegistry.h"
+#include "dialogs/SettingsReference.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
 #include "support/TempDir.h"
@@ -45,13 +46,39 @@ TEST_F(DpmrtoolFields, FieldsJsonUsesTheDialogsWords) {
     EXPECT_NE(r.out.find(R"j(  {"key": "option.tot_pre_alert", "dialog": "Basic setting", )j"
                          R"j("page": "Option", "group": "", "label": "TOT pre-aleat  (s)", )j"
                          R"j("kind": "number", "offset": 778, "size": 1, "bits": "0-7", )j"
-                         R"j("hidden": false, "service": false},)j"),
+                         R"j("hidden": false, "service": false, "help": "Seconds before )j"),
               std::string::npos);
     const std::string plain = QuotedTool({"fields"}).out;
-    for (const char* line :
-         {" number  0x0308+2     Basic setting > Option > \"TOT (s)\"\n",
-          "  0x0322       Basic setting > Side Key > TK1 > \"Short press\" (hidden)\n"})
+    const auto help = [](const std::string& key) { return form::FindField(key)->Decl().help; };
+    for (const std::string& line :
+         {" number  0x0308+2     Basic setting > Option > \"TOT (s)\"  " + help("option.tot") +
+              "\n",
+          "  0x0322       Basic setting > Side Key > TK1 > \"Short press\" (hidden)  " +
+              help("sidekey.tk1_short") + "\n"})
         EXPECT_NE(plain.find(line), std::string::npos) << line;
+    // Each field's help, in both forms, is its declaration's, quotes escaped.
+    for (const form::FieldRef& ref : form::AllFields()) {
+        std::string json;
+        for (char c : ref.Decl().help) json += c == '"' ? std::string("\\\"") : std::string(1, c);
+        EXPECT_NE(r.out.find("\"help\": \"" + json + "\"}"), std::string::npos) << ref.Key();
+        EXPECT_NE(plain.find("  " + ref.Decl().help + "\n"), std::string::npos) << ref.Key();
+    }
+}
+
+// The user guide's settings reference, as its shipped chapter is made.
+TEST_F(DpmrtoolFields, ReferencePrintsTheGuidesChapter) {
+    const ToolRun r = QuotedTool({"fields", "--reference"});
+    ASSERT_TRUE(r.status == 0 && r.err.empty()) << r.err;
+    EXPECT_EQ(r.out, SettingsReferenceHtml());
+    for (const std::vector<std::string>& wrong :
+         {std::vector<std::string>{"fields", "--reference", "--json"},
+          {"fields", "--reference", file_}}) {
+        const ToolRun refused = QuotedTool(wrong);
+        EXPECT_EQ(refused.status, 2);
+        EXPECT_TRUE(refused.out.empty());
+        EXPECT_NE(refused.err.find("usage: dpmrtool fields --reference"), std::string::npos)
+            << refused.err;
+    }
 }
 
 // Scan Info, then Basic setting (closing Scan Info), then Scan Info again

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "ProjectPaths.h"
+#include "channels/ChannelFields.h"
 #include "channels/ChannelRowText.h"
 #include "config/AppSettings.h"
 #include "dialogs/DialogRegistry.h"
@@ -137,6 +138,61 @@ TEST_F(CodeplugYaml, ProgramsOwnFilesAreValuesWithoutBytes) {
     EXPECT_NE(yaml.find("\n    tx_contact: Name 1\n"), std::string::npos);
     EXPECT_EQ(yaml.find("members:"), std::string::npos);
     EXPECT_NE(yaml.find("raw:\n  \"0x0000\": \"01000000\"\n"), std::string::npos);
+}
+
+// The help of each setting stands as a comment above its key (wrapped, at the
+// key's indent); the first channel's keys have theirs, the others none; the
+// contacts and group lists say what they hold. Reading skips them all.
+TEST_F(CodeplugYaml, SettingsHelpIsACommentAboveEachKey) {
+    const std::string yaml = CodeplugToYaml(DemoImage());
+    const auto commentAbove = [&yaml](const std::string& keyLine, const std::string& indent,
+                                      const std::string& help) {
+        std::string comment;
+        for (const std::string& line : WrapWords(help, 79 - indent.size() - 2))
+            comment += indent + "# " + line + "\n";
+        return yaml.find(comment + keyLine) != std::string::npos;
+    };
+    for (const form::FieldRef& ref : form::AllFields()) {
+        if (ref.dialog->service || ref.Page().key.rfind("channel", 0) == 0) continue;
+        EXPECT_TRUE(commentAbove("    " + ref.Decl().key + ":", "    ", ref.Decl().help))
+            << ref.Key();
+    }
+    const auto& record = ChannelRecordDecl().fields;
+    const auto help = [&record](EditControl c) { return record[FieldIndex(c)].help; };
+    EXPECT_TRUE(commentAbove("  - rx_freq: ", "  ", help(EditControl::kRxFreq)));
+    EXPECT_TRUE(commentAbove("    tx_tone: ", "    ", help(EditControl::kTxTone)));
+    const std::string firstLine = "# " + WrapWords(help(EditControl::kTxTone), 73)[0] + "\n";
+    std::size_t seen = 0;
+    for (std::size_t at = yaml.find(firstLine); at != std::string::npos;
+         at = yaml.find(firstLine, at + 1))
+        ++seen;
+    EXPECT_EQ(seen, 1u);
+    EXPECT_NE(yaml.find("# The contacts of dPMR param > Contact"), std::string::npos);
+    EXPECT_NE(yaml.find("\n# The 16 group receive lists"), std::string::npos);
+    EXPECT_EQ(yaml.find("#  "), std::string::npos);
+    std::istringstream lines(yaml);
+    for (std::string line; std::getline(lines, line);)
+        if (line.find_first_not_of(' ') == line.find('#')) {
+            EXPECT_LE(line.size(), 79u) << line;
+        }
+    // What reads it back sees no comment.
+    RadioImage back;
+    ASSERT_TRUE(Import(yaml, back).ok());
+    EXPECT_EQ(back, DemoImage());
+}
+
+// With the first channels empty, the first channel written has the comments.
+TEST_F(CodeplugYaml, ChannelHelpGoesAboveTheFirstChannelWritten) {
+    RadioImage image = DemoImage();
+    ResetChannelRecord(image, 1);
+    ResetChannelRecord(image, 2);
+    const std::string yaml = CodeplugToYaml(image);
+    const std::string help = ChannelRecordDecl().fields[FieldIndex(EditControl::kRxFreq)].help;
+    const std::string comment = "  # " + WrapWords(help, 75)[0] + "\n";
+    const std::size_t at = yaml.find(comment);
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_LT(yaml.find("  - ~\n  - ~\n"), at);
+    EXPECT_EQ(yaml.find(comment, at + 1), std::string::npos);
 }
 
 TEST_F(CodeplugYaml, ChangedValuesGoThroughTheirControlsRules) {
@@ -386,12 +442,16 @@ TEST_F(CodeplugYaml, ValuesStoredOtherThanWrittenAreListed) {
               std::string::npos)
         << corrections[0];
     corrections.clear();
-    ASSERT_TRUE(
-        CodeplugFromYaml(Edited(yaml, "  - rx_freq: \"446.006250\"", "  - rx_freq: 446.0101"),
-                         settings_, image, &corrections)
-            .ok());
+    const std::string rxFreq = "  - rx_freq: \"446.006250\"";
+    const auto rxLine =
+        1 + std::count(yaml.begin(), yaml.begin() + static_cast<std::ptrdiff_t>(yaml.find(rxFreq)),
+                       '\n');
+    ASSERT_TRUE(CodeplugFromYaml(Edited(yaml, rxFreq, "  - rx_freq: 446.0101"), settings_, image,
+                                 &corrections)
+                    .ok());
     ASSERT_EQ(corrections.size(), 1u);
-    EXPECT_NE(corrections[0].find("line 7, column 14: channel1.rx_freq: \"446.0101\" stored as "
+    EXPECT_NE(corrections[0].find("line " + std::to_string(rxLine) +
+                                  ", column 14: channel1.rx_freq: \"446.0101\" stored as "
                                   "446.010000 (band edges and the channel raster)"),
               std::string::npos)
         << corrections[0];

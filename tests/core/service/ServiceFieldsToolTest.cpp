@@ -44,7 +44,9 @@ TEST(ServiceFieldsTool, SetChangesFactoryValuesOnlyWithService) {
     // Looking needs no --service; every field shows where its dialog has it.
     const std::string fields = Tool("fields").out;
     EXPECT_TRUE(Has(fields, "sql.row17 ") &&
-                Has(fields, "可调节参数 > Tx > 数字 > \"MIC输入增益调节 (db)\" (service)\n"))
+                Has(fields,
+                    "可调节参数 > Tx > 数字 > \"MIC输入增益调节 (db)\" (service)  "
+                    "Microphone input gain on digital channels."))
         << fields;
     EXPECT_EQ(Tool("get " + file + " sql.row1 adjustdtmf.amplitude").out,
               "sql.row1=255\nadjustdtmf.amplitude=FF\n");

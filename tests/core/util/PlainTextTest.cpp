@@ -1,11 +1,12 @@
 // Texts quoted in messages: what a file or the user gave is shown so that it
 // can neither recolour the terminal nor split the message, and a huge text
-// is cut.
+// is cut. Help texts are broken into lines at spaces.
 #include "util/PlainText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace dpmr {
 namespace {
@@ -42,6 +43,26 @@ TEST(PlainText, QuoteInputCutsALongTextByCharacters) {
     for (int k = 0; k < 5; ++k) wide += "可";
     EXPECT_EQ(QuoteInput(wide, 3), "\"可可可\"... (15 bytes)");
     EXPECT_EQ(QuoteInput("\n\n\n\n", 2), "\"\\n\\n\"... (4 bytes)");
+}
+
+TEST(PlainText, WrapWordsBreaksAtSpacesWithinTheWidth) {
+    struct Case {
+        const char* text;
+        std::size_t width;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"", 10, {}},
+        {"one", 10, {"one"}},
+        {"one two three", 7, {"one two", "three"}},
+        {"one two three", 8, {"one two", "three"}},
+        {"one two three", 13, {"one two three"}},
+        // A word longer than the width stands alone, uncut.
+        {"a verylongword b", 5, {"a", "verylongword", "b"}},
+        // Runs of spaces and spaces at the ends make no empty words.
+        {"  one   two  ", 20, {"one two"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WrapWords(c.text, c.width), c.lines) << c.text;
 }
 
 }  // namespace
