@@ -14,6 +14,7 @@
 #include "channels/ChannelFields.h"
 #include "dpmr/ContactList.h"
 #include "interchange/CodeplugModel.h"
+#include "interchange/DuplicateYamlKeys.h"
 #include "interchange/YamlText.h"
 #include "util/PlainText.h"
 
@@ -451,6 +452,7 @@ Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, Radi
     CodeplugModel model;
     if (Status s = CheckCharacters(text); !s) return s;
     try {
+        if (Status s = CheckDuplicateYamlKeys(text); !s) return s;
         ReadModel(YAML::Load(std::string(text)), model);
     } catch (const ReadError& e) {
         return e.status;

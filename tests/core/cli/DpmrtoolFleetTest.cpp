@@ -145,6 +145,41 @@ TEST_F(DpmrtoolFleet, ASilentSimRadioFailsAlone) {
     }
 }
 
+// Each --radio K of `dpmrtool sim` starts a group of fault options for that
+// radio alone; those before any --radio are every radio's.
+TEST_F(DpmrtoolFleet, EachSimRadioGroupGetsItsOwnFaults) {
+    TempDir simDir;
+    ToolProcess sim({"sim", "--count", "4", "--radio", "1", "--silent", "--radio", "3",
+                     "--nak-write=0x1000", "--radio", "4", "--corrupt-byte", "0x0105"},
+                    simDir.path());
+    std::vector<std::string> ports;
+    ASSERT_TRUE(Eventually([&] {
+        std::istringstream in(FileText(simDir.File("tool.out")));
+        ports.clear();
+        for (std::string line; std::getline(in, line);) ports.push_back(line);
+        return ports.size() == 4;
+    })) << FileText(simDir.File("tool.err"));
+    std::vector<std::string> args{"fleet", file_, "--id-from", "1000001", "--verify"};
+    for (const auto& p : ports) args.insert(args.end(), {"--port", p});
+    EXPECT_EQ(Tool(args), 1) << Err();
+    EXPECT_NE(Row(ports[0]).find(msg::kNoAnswer), std::string::npos) << Out();
+    EXPECT_NE(Row(ports[1]).find(" done"), std::string::npos) << Out();
+    EXPECT_NE(Row(ports[2]).find("broke off at address 0x1000"), std::string::npos) << Out();
+    EXPECT_NE(Row(ports[3]).find("failed: Verify failed"), std::string::npos) << Out();
+    ::kill(sim.pid, SIGTERM);
+    EXPECT_EQ(sim.Wait(), 0);
+
+    // A radio that is not there, a group without its radio: refused.
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"sim", "--count", "2", "--radio", "3", "--silent"},
+          {"sim", "--radio", "1", "--silent", "--radio", "0"},
+          {"sim", "--silent", "--radio"},
+          {"sim", "--radio", "1", "--nak-write", "0x10000"}}) {
+        EXPECT_EQ(Tool(bad), 2) << bad.back();
+        EXPECT_EQ(Err().rfind("dpmrtool: ", 0), 0u) << Err();
+    }
+}
+
 TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
     StartRadios(2, {.paceBaud = 9600});
     ToolProcess tool(Args({"--id-from", "1000001"}), dir_.path());
