@@ -83,7 +83,9 @@ TEST_F(DpmrtoolFleet, FourRadiosGetTheirOwnIdsTheWarningOnceAndTheLog) {
     ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[4].fields[1], radios_[3]->DevicePath());
-    EXPECT_EQ(rows[4].fields[4], "done");
+    EXPECT_EQ(rows[4].fields[4],
+              "done: Written and verified, except the 24-byte closing block, which the radio "
+              "does not send back");
     EXPECT_TRUE(fs::exists(rows[4].fields[5])) << rows[4].fields[5];
 }
 
@@ -195,6 +197,38 @@ TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
     for (const auto& r : radios_) {
         EXPECT_TRUE(Eventually([&] { return CountFrames(r->Traffic(), kEndW) == 1; }));
         EXPECT_EQ(SentToRadio(r->Traffic()).back(), kEndW);
+    }
+}
+
+// SIGTERM or SIGHUP is taken as Ctrl+C is: every radio stops between blocks,
+// the partly written ones are named, each backup is listed as a failed write
+// and the log points at it; the exit status is the signal's.
+TEST_F(DpmrtoolFleet, TermAndHupStopEveryRadioAndMarkTheirBackupsInTheLog) {
+    StartRadios(2, {.paceBaud = 9600});
+    for (const int signo : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signo);
+        for (const auto& r : radios_) r->ClearTraffic();
+        const std::string log = dir_.File("fleet-" + std::to_string(signo) + ".csv");
+        ToolProcess tool(Args({"--id-from", "1000001", "--log", log}), dir_.path());
+        ASSERT_TRUE(Eventually(
+            [&] { return Requested(*radios_[0], 0x0120) && Requested(*radios_[1], 0x0120); }));
+        ::kill(tool.pid, signo);
+        EXPECT_EQ(tool.Wait(), 128 + signo);
+        EXPECT_NE(Err().find("partly written configuration: write them again before using them: " +
+                             radios_[0]->DevicePath() + " " + radios_[1]->DevicePath()),
+                  std::string::npos)
+            << Err();
+        std::vector<CsvRecord> rows;
+        ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
+        ASSERT_EQ(rows.size(), 3u);
+        for (std::size_t k = 1; k < 3; ++k) {
+            EXPECT_EQ(rows[k].fields[4].rfind("cancelled: ", 0), 0u) << rows[k].fields[4];
+            EXPECT_NE(rows[k].fields[5].find("_write-failed"), std::string::npos)
+                << rows[k].fields[5];
+            EXPECT_TRUE(fs::exists(rows[k].fields[5]));
+        }
+        for (const auto& r : radios_)
+            EXPECT_TRUE(Eventually([&] { return CountFrames(r->Traffic(), kEndW) == 1; }));
     }
 }
 
