@@ -168,7 +168,8 @@ TEST_F(ContactCommands, BadRowsStopWithStatus2TheirLineAndTheFileUntouched) {
         // CRLF is one line break, a cut UTF-8 character is no character.
         {header + "Ann,7,Group call\r\nM\xFCller,1,Group call\n",
          "line 3, column 2: the byte 0xFC is not UTF-8 text: save the file as UTF-8"},
-        {header + "\xC3\xA9l\xC3\xA9" "a\xE9,1,Group call\n",
+        {header + "\xC3\xA9l\xC3\xA9"
+                  "a\xE9,1,Group call\n",
          "line 2, column 5: the byte 0xE9 is not UTF-8 text"},
         {header + "A,1,Group call\n\"B\nC\xC3\",2,Group call\n",
          "line 4, column 2: the byte 0xC3 is not UTF-8 text"},
