@@ -84,7 +84,7 @@ start_sim() {
     shift
     "$TOOL" sim --count "$count" "$@" >"$WORK/sim.out" 2>"$WORK/sim.err" &
     SIM_PID=$!
-    for _ in $(seq 1 200); do
+    for _ in $(seq 1 1000); do
         [ -e "$WORK/sim.out" ] && [ "$(wc -l <"$WORK/sim.out")" -ge "$count" ] && break
         sleep 0.02
     done
