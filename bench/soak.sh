@@ -78,18 +78,28 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 found() { echo "soak.sh: $*" >&2; }
 
 # Starts a sim with `count` radios and the given options; PORTS holds their
-# devices.
+# devices. A sim that does not come up (tried three times) ends the soak.
 start_sim() {
-    local count=$1
+    local count=$1 try
     shift
-    "$TOOL" sim --count "$count" "$@" >"$WORK/sim.out" 2>"$WORK/sim.err" &
-    SIM_PID=$!
-    for _ in $(seq 1 1000); do
-        [ -e "$WORK/sim.out" ] && [ "$(wc -l <"$WORK/sim.out")" -ge "$count" ] && break
-        sleep 0.02
+    for try in 1 2 3; do
+        : >"$WORK/sim.out"
+        "$TOOL" sim --count "$count" "$@" >>"$WORK/sim.out" 2>"$WORK/sim.err" &
+        SIM_PID=$!
+        for _ in $(seq 1 1500); do
+            [ "$(wc -l <"$WORK/sim.out")" -ge "$count" ] && break
+            kill -0 "$SIM_PID" 2>/dev/null || break
+            sleep 0.02
+        done
+        mapfile -t PORTS <"$WORK/sim.out"
+        [ "${#PORTS[@]}" -ge "$count" ] && return
+        kill -TERM "$SIM_PID" 2>/dev/null
+        wait "$SIM_PID"
+        found "sim $* did not start (try $try, status $?): $(cat "$WORK/sim.err")"
+        SIM_PID=
+        SIM_RETRIES=$((SIM_RETRIES + 1))
     done
-    mapfile -t PORTS <"$WORK/sim.out"
-    [ "${#PORTS[@]}" -ge "$count" ] || { echo "soak.sh: sim did not start: $(cat "$WORK/sim.err")" >&2; exit 2; }
+    exit 2
 }
 stop_sim() {
     kill -TERM "$SIM_PID" 2>/dev/null
@@ -138,7 +148,7 @@ write_faults() {
     esac
 }
 
-MIXED=0 FALSE_SUCCESS=0 UNMARKED=0 UNSAID=0 CLAIMED=0 CRASHED=0
+SIM_RETRIES=0 CLOSING_WRONG=0 MIXED=0 FALSE_SUCCESS=0 UNMARKED=0 UNSAID=0 CLAIMED=0 CRASHED=0
 TMP_AFTER_KILL=0 KILLS_WITH_TMP=0 TMP_AFTER_SAVE=0
 R_OK=0 R_FAILED=0 W_OK=0 W_FAILED=0 W_UNVERIFIED_WRONG=0 F_DONE=0 F_NOT=0
 K_SET=0 K_IMPORT=0 K_READ=0 K_OLD=0 K_NEW=0
@@ -164,6 +174,7 @@ stop_sim
 
 # ---- reads ------------------------------------------------------------------
 for i in $(seq 1 "$READS"); do
+    [ $((i % 50)) = 0 ] && echo "soak.sh: read $i of $READS" >&2
     read_faults
     start_sim 1 --image "$DEMO" "${FAULTS[@]}"
     out=$WORK/read.dat
@@ -190,6 +201,7 @@ done
 # ---- writes -----------------------------------------------------------------
 newest_backup() { ls -t "$BACKUPS" 2>/dev/null | head -1; }
 for i in $(seq 1 "$WRITES"); do
+    [ $((i % 50)) = 0 ] && echo "soak.sh: write $i of $WRITES" >&2
     write_faults
     file=$WORK/w$((RANDOM % 3 + 1)).dat
     verify=()
@@ -209,9 +221,12 @@ for i in $(seq 1 "$WRITES"); do
             [ "$(compare "$WORK/mem.dat" "$file" compared)" = same ] ||
                 { FALSE_SUCCESS=$((FALSE_SUCCESS + 1)); found "write $i (${FAULTS[*]}): verified, radio differs"; }
             # A verify that passed over a wrong closing byte must say what it compared.
-            if [ "$(compare "$WORK/mem.dat" "$file" closing)" = diff ] &&
-                ! grep -q "except the 24-byte closing block" "$WORK/w.out"; then
-                CLAIMED=$((CLAIMED + 1)); found "write $i (${FAULTS[*]}): verified without naming the closing block"
+            if [ "$(compare "$WORK/mem.dat" "$file" closing)" = diff ]; then
+                CLOSING_WRONG=$((CLOSING_WRONG + 1))
+                grep -q "except the 24-byte closing block" "$WORK/w.out" || {
+                    CLAIMED=$((CLAIMED + 1))
+                    found "write $i (${FAULTS[*]}): verified without naming the closing block"
+                }
             fi
         elif [ "$(compare "$WORK/mem.dat" "$file" written)" = diff ]; then
             # Without a verify only a byte the radio kept wrongly may differ.
@@ -364,9 +379,10 @@ echo "fleet runs:  $FLEETS ($((F_DONE + F_NOT)) radios: done $F_DONE, not done $
 echo "kills:       $KILLS (set $K_SET, import $K_IMPORT, read -o $K_READ; file old $K_OLD, new $K_NEW)"
 echo "files mixed or cut:                        $MIXED"
 echo "failures reported as success:              $FALSE_SUCCESS"
-echo "verifies that claimed more than compared:  $CLAIMED"
+echo "verifies that claimed more than compared:  $CLAIMED (of $CLOSING_WRONG passed over a wrong closing byte)"
 echo "failures not said (or partly written not said): $UNSAID"
 echo "backups of failed writes not marked:       $UNMARKED"
 echo "crashes (signals, sanitizer reports):      $CRASHED"
+echo "sims started again after a failed start:   $SIM_RETRIES"
 echo "stale temporaries after a kill:            $TMP_AFTER_KILL (after $KILLS_WITH_TMP of $KILLS kills)"
 echo "stale temporaries after the next save:     $TMP_AFTER_SAVE"

@@ -80,6 +80,34 @@ TEST_F(ContactCommands, ExportPrintsTheListAndItsImportChangesNoByte) {
     EXPECT_NE(FileText(file_).find("Anna"), std::string::npos);
 }
 
+// A name another program stored in another encoding is exported as its
+// bytes, and that export imports without a change; a file that changes the
+// list is held to UTF-8 and says where it is not.
+TEST_F(ContactCommands, AnExportOfANameInAnotherEncodingImportsUnchanged) {
+    test::PutContacts(image_, {{4, "Zed", "12"},
+                               {1,
+                                "M\xFC"
+                                "ller",
+                                "0000001"},
+                               {2, "say \"x\"", "5*", false},
+                               {7, "Ann", "0000007"}});
+    Save(image_);
+    const ToolRun out = Tool("contacts " + file_ + " -o " + dir_.File("c.csv"));
+    ASSERT_EQ(out.status, 0) << out.err;
+    const std::string before = FileText(file_);
+    const ToolRun same = Tool("contacts " + file_ + " --import " + dir_.File("c.csv"));
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_TRUE(FileText(file_) == before);
+    std::string changed = FileText(dir_.File("c.csv"));
+    changed.replace(changed.find("Ann,"), 3, "Anna");
+    const ToolRun other = Tool("contacts " + file_ + " --import " + Write("d.csv", changed));
+    EXPECT_EQ(other.status, 2);
+    EXPECT_NE(other.err.find("line 3, column 2: the byte 0xFC is not UTF-8 text"),
+              std::string::npos)
+        << other.err;
+    EXPECT_TRUE(FileText(file_) == before);
+}
+
 // Known numbers keep their records; left-out contacts are freed and lose
 // their channels and list places before a new contact takes a record.
 TEST_F(ContactCommands, ImportKeepsRecordsOfKnownNumbersAndChecksReferences) {

@@ -176,7 +176,8 @@ TEST_F(DpmrtoolFleet, EachSimRadioGroupGetsItsOwnFaults) {
          {std::vector<std::string>{"sim", "--count", "2", "--radio", "3", "--silent"},
           {"sim", "--radio", "1", "--silent", "--radio", "0"},
           {"sim", "--silent", "--radio"},
-          {"sim", "--radio", "1", "--nak-write", "0x10000"}}) {
+          {"sim", "--radio", "1", "--nak-write", "0x10000"},
+          {"sim", "--band-high", "65536"}}) {
         EXPECT_EQ(Tool(bad), 2) << bad.back();
         EXPECT_EQ(Err().rfind("dpmrtool: ", 0), 0u) << Err();
     }
