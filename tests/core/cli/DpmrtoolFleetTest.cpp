@@ -186,8 +186,10 @@ TEST_F(DpmrtoolFleet, EachSimRadioGroupGetsItsOwnFaults) {
 TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
     StartRadios(2, {.paceBaud = 9600});
     ToolProcess tool(Args({"--id-from", "1000001"}), dir_.path());
-    ASSERT_TRUE(Eventually(
-        [&] { return Requested(*radios_[0], 0x0120) && Requested(*radios_[1], 0x0120); }));
+    ASSERT_TRUE(Eventually([&] {
+        return Requested(*radios_[0], 0x0120) && Requested(*radios_[1], 0x0120);
+    })) << Err()
+        << radios_[0]->Traffic().size() << " " << radios_[1]->Traffic().size();
     ::kill(tool.pid, SIGINT);
     EXPECT_EQ(tool.Wait(), 130);
     const std::string err = Err();
