@@ -68,7 +68,7 @@ int RunPorts(const std::vector<std::string>& args) {
         return kExitTransferFailed;
     }
     std::cout << "Watching for cables (Ctrl+C ends)...\n" << std::flush;
-    InterruptScope interrupt(OnWatchInterrupt);
+    InterruptScope interrupt(OnWatchInterrupt, {SIGINT});
     gStopWatching = false;
     // A signal ends the wait early; then the flag says whether to stop.
     while (!gStopWatching) {

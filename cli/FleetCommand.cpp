@@ -28,9 +28,9 @@ namespace dpmr::cli {
 
 namespace {
 
-// Ctrl+C asks every transfer to stop after its block in progress (a
-// lock-free atomic store is safe in a signal handler); a second one ends the
-// program at once.
+// Ctrl+C, SIGTERM or SIGHUP asks every transfer to stop after its block in
+// progress (a lock-free atomic store is safe in a signal handler); the same
+// signal again ends the program at once.
 std::atomic<bool> gFleetStop{false};
 static_assert(std::atomic<bool>::is_always_lock_free);
 
@@ -205,7 +205,7 @@ int RunFleetCommand(const std::vector<std::string>& args) {
     int status = kExitOk;
     for (const FleetRadioResult& r : results)
         if (!r.succeeded()) status = kExitTransferFailed;
-    if (gFleetStop.load()) status = kExitCancelled;
+    if (gFleetStop.load()) status = StoppedExitStatus();
     if (log) {
         const std::string text = FleetLogCsv(results);
         if (Status s = WriteFileAtomically(
@@ -233,9 +233,10 @@ const RegisterCommand kFleet{
      "(0000001 to 9000000, not 1000000, 2000000, ... 9000000) or one that\n"
      "repeats is refused before anything is sent. Each radio's image is checked\n"
      "(see dpmrtool check) and backed up (see dpmrtool backups) before it is\n"
-     "sent. A failure on one port never stops the others. Ctrl+C stops every\n"
-     "transfer after its block in progress and names the radios that may now\n"
-     "hold a partly written configuration.\n\n"
+     "sent. A failure on one port never stops the others. Ctrl+C, SIGTERM or\n"
+     "SIGHUP (a logout) stops every transfer after its block in progress, marks\n"
+     "the backups of the radios it stopped as failed writes and names the radios\n"
+     "that may now hold a partly written configuration.\n\n"
      "While it runs, one line per radio on stderr shows what it is doing; at the\n"
      "end a table on stdout gives each radio's port, radio ID, name, seconds and\n"
      "result.\n\n"
@@ -252,13 +253,16 @@ const RegisterCommand kFleet{
      "                      found with the same ID are reported and none is written\n"
      "  --copy-calibration  write the file's squelch calibration into every radio\n"
      "                      instead of each radio's own\n"
-     "  --verify            read each radio back afterwards and compare\n"
+     "  --verify            read each radio back afterwards and compare (all but\n"
+     "                      the closing block's first 24 bytes, 0x2160-0x2177,\n"
+     "                      which the radio does not send back: the result says so)\n"
      "  --force             write a file that has errors\n"
      "  --log LOG.csv       write a log: time, port, radio ID, name, result,\n"
      "                      backup file\n\n"
      "Without --id-from or --keep-identity, a single radio keeps the file's ID.\n\n"
      "Exit status: 0 every radio succeeded; 1 a radio failed (the table says\n"
-     "which); 2 usage or file error, nothing sent; 130 cancelled by Ctrl+C.\n",
+     "which); 2 usage or file error, nothing sent; 130, 143, 129 stopped by\n"
+     "Ctrl+C, SIGTERM, SIGHUP.\n",
      RunFleetCommand}};
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "image/Document.h"
 #include "link/VirtualRadio.h"
 #include "util/DecimalText.h"
+#include "util/PlainText.h"
 
 namespace dpmr::cli {
 
@@ -69,16 +70,61 @@ std::string NumberedPath(const std::string& path, int n) {
     return hasExtension ? path.substr(0, dot) + suffix + path.substr(dot) : path + suffix;
 }
 
-int RunSim(const std::vector<std::string>& args) {
-    ArgParser p(
-        {"--image", "--save", "--pace-baud", "--band-low", "--band-high", "--wrong-wake",
-         "--missing-wake", "--short-identity", "--bad-opening-ack", "--short-read", "--nak-read",
-         "--nak-write", "--corrupt-byte", "--silent-after", "--count", "--radio"},
-        {"--silent"});
-    if (!p.Parse(args)) return UsageError(p.error());
-    if (!p.Positional().empty()) return UsageError("sim takes no file arguments (see --help)");
+// The fault options: given before any --radio they apply to every radio;
+// each --radio K starts a group of them for radio K alone.
+const std::set<std::string> kFaultValues{"--wrong-wake",      "--missing-wake", "--short-identity",
+                                         "--bad-opening-ack", "--short-read",   "--nak-read",
+                                         "--nak-write",       "--corrupt-byte", "--silent-after"};
+const std::set<std::string> kFaultFlags{"--silent"};
+const std::set<std::string> kSimValues{"--image",    "--save",      "--pace-baud",
+                                       "--band-low", "--band-high", "--count"};
 
-    VirtualRadioOptions options;
+// The arguments of one group of fault options: every radio's (no radio
+// named) or radio K's.
+struct FaultGroup {
+    std::optional<std::string> radio;  // K as given
+    std::vector<std::string> args;
+};
+
+// Splits the arguments into the sim's own options (anywhere) and the groups
+// of fault options, the first one every radio's. "--name=value" and "--name
+// value" alike; an option's value is never taken for an option.
+void SplitFaultGroups(const std::vector<std::string>& args, std::vector<std::string>& own,
+                      std::vector<FaultGroup>& groups) {
+    groups.assign(1, FaultGroup{});
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const std::string name = a.rfind("--", 0) == 0 ? a.substr(0, a.find('=')) : a;
+        const bool inlineValue = name.size() != a.size();
+        const bool valued = kFaultValues.count(name) || kSimValues.count(name) || name == "--radio";
+        std::vector<std::string> taken{a};
+        if (valued && !inlineValue && i + 1 < args.size()) taken.push_back(args[++i]);
+        if (name == "--radio") {
+            FaultGroup group;
+            group.radio = inlineValue ? a.substr(a.find('=') + 1)
+                                      : (taken.size() > 1 ? taken[1] : std::string());
+            groups.push_back(std::move(group));
+            if (taken.size() == 1) own.push_back(a);  // no value: the parser says so
+        } else if (kFaultValues.count(name) || kFaultFlags.count(name)) {
+            groups.back().args.insert(groups.back().args.end(), taken.begin(), taken.end());
+        } else {
+            own.insert(own.end(), taken.begin(), taken.end());
+        }
+    }
+}
+
+// Applies one group's fault options onto `f` (what is not given stays);
+// false with `error` set on a bad option or value.
+bool ApplyFaults(const std::vector<std::string>& args, VirtualRadioFaults& f, std::string& error) {
+    ArgParser p(kFaultValues, kFaultFlags);
+    if (!p.Parse(args)) {
+        error = p.error();
+        return false;
+    }
+    if (!p.Positional().empty()) {
+        error = "sim takes no file arguments (see --help)";
+        return false;
+    }
     const auto number = [&](const std::string& name, long long max, auto assign) -> bool {
         const auto text = p.Value(name);
         if (!text) return true;
@@ -89,24 +135,15 @@ int RunSim(const std::vector<std::string>& args) {
     };
     const auto list = [&](const std::string& name, std::set<int>& out) -> bool {
         const auto text = p.Value(name);
-        return !text || ParseList(*text, out);
+        if (!text) return true;
+        out.clear();
+        return ParseList(*text, out);
     };
-    VirtualRadioFaults& f = options.faults;
-    f.silent = p.Has("--silent");
-    int count = 1;
-    int faultyRadio = 0;  // 0: the faults apply to every radio
+    if (p.Has("--silent")) f.silent = true;
     const struct {
         const char* name;
         bool ok;
     } checks[] = {
-        {"--pace-baud", number("--pace-baud", 4000000,
-                               [&](long long v) { options.paceBaud = static_cast<int>(v); })},
-        {"--band-low",
-         number("--band-low", 65535,
-                [&](long long v) { options.bandLowMhz = static_cast<std::uint16_t>(v); })},
-        {"--band-high",
-         number("--band-high", 65535,
-                [&](long long v) { options.bandHighMhz = static_cast<std::uint16_t>(v); })},
         {"--short-read",
          number("--short-read", 0xFFFF,
                 [&](long long v) { f.shortReadAt = static_cast<std::uint16_t>(v); })},
@@ -119,14 +156,54 @@ int RunSim(const std::vector<std::string>& args) {
                 [&](long long v) { f.corruptByteAt = static_cast<std::uint16_t>(v); })},
         {"--silent-after", number("--silent-after", 100000,
                                   [&](long long v) { f.silentAfterBlocks = static_cast<int>(v); })},
-        {"--count",
-         number("--count", kMaxRadios, [&](long long v) { count = static_cast<int>(v); })},
-        {"--radio",
-         number("--radio", kMaxRadios, [&](long long v) { faultyRadio = static_cast<int>(v); })},
         {"--wrong-wake", list("--wrong-wake", f.wrongWakeAnswers)},
         {"--missing-wake", list("--missing-wake", f.missingWakeAnswers)},
         {"--short-identity", list("--short-identity", f.shortIdentities)},
         {"--bad-opening-ack", list("--bad-opening-ack", f.badOpeningAcks)},
+    };
+    for (const auto& c : checks) {
+        if (!c.ok) {
+            error = std::string("bad value for ") + c.name + " (see dpmrtool sim --help)";
+            return false;
+        }
+    }
+    return true;
+}
+
+int RunSim(const std::vector<std::string>& args) {
+    std::vector<std::string> ownArgs;
+    std::vector<FaultGroup> groups;
+    SplitFaultGroups(args, ownArgs, groups);
+    std::set<std::string> valued = kSimValues;
+    valued.insert("--radio");  // here only when its value is missing
+    ArgParser p(valued, {});
+    if (!p.Parse(ownArgs)) return UsageError(p.error());
+    if (!p.Positional().empty()) return UsageError("sim takes no file arguments (see --help)");
+
+    VirtualRadioOptions options;
+    const auto number = [&](const std::string& name, long long max, auto assign) -> bool {
+        const auto text = p.Value(name);
+        if (!text) return true;
+        const auto v = ParseNumber(*text, max);
+        if (!v) return false;
+        assign(*v);
+        return true;
+    };
+    int count = 1;
+    const struct {
+        const char* name;
+        bool ok;
+    } checks[] = {
+        {"--pace-baud", number("--pace-baud", 4000000,
+                               [&](long long v) { options.paceBaud = static_cast<int>(v); })},
+        {"--band-low",
+         number("--band-low", 65535,
+                [&](long long v) { options.bandLowMhz = static_cast<std::uint16_t>(v); })},
+        {"--band-high",
+         number("--band-high", 65535,
+                [&](long long v) { options.bandHighMhz = static_cast<std::uint16_t>(v); })},
+        {"--count",
+         number("--count", kMaxRadios, [&](long long v) { count = static_cast<int>(v); })},
     };
     for (const auto& c : checks) {
         if (!c.ok)
@@ -135,9 +212,20 @@ int RunSim(const std::vector<std::string>& args) {
     }
     if (count < 1)
         return UsageError("--count needs 1 to " + std::to_string(kMaxRadios) + " radios");
-    if (p.Has("--radio") && (faultyRadio < 1 || faultyRadio > count))
-        return UsageError("--radio names one of the " + std::to_string(count) + " radios (1 to " +
-                          std::to_string(count) + ")");
+
+    // Every radio's faults, then each group's onto its radio's.
+    std::string error;
+    if (!ApplyFaults(groups[0].args, options.faults, error)) return UsageError(error);
+    std::vector<VirtualRadioFaults> faults(static_cast<std::size_t>(count), options.faults);
+    for (std::size_t g = 1; g < groups.size(); ++g) {
+        const auto k = ParseNumber(*groups[g].radio, kMaxRadios);
+        if (!k || *k < 1 || *k > count)
+            return UsageError("--radio names one of the " + std::to_string(count) +
+                              " radios (1 to " + std::to_string(count) + "), not " +
+                              QuoteInput(*groups[g].radio));
+        if (!ApplyFaults(groups[g].args, faults[static_cast<std::size_t>(*k - 1)], error))
+            return UsageError(error);
+    }
 
     RadioImage memory;
     if (auto image = p.Value("--image")) {
@@ -157,7 +245,7 @@ int RunSim(const std::vector<std::string>& args) {
     std::vector<std::unique_ptr<VirtualRadio>> radios;
     for (int n = 1; n <= count; ++n) {
         VirtualRadioOptions own = options;
-        if (faultyRadio != 0 && n != faultyRadio) own.faults = {};
+        own.faults = faults[static_cast<std::size_t>(n - 1)];
         radios.push_back(std::make_unique<VirtualRadio>(own));
         radios.back()->SetMemory(memory);
         if (Status s = radios.back()->Start(); !s) return UsageError(s.message());
@@ -182,7 +270,7 @@ const RegisterCommand kSim{
     {"sim", "run a virtual radio on a pseudo-terminal",
      "Usage: dpmrtool sim [--count N] [--image FILE.dat] [--save FILE.dat]\n"
      "                    [--pace-baud N] [--band-low MHz --band-high MHz]\n"
-     "                    [--radio K] [fault options]\n\n"
+     "                    [fault options] [--radio K fault options]...\n\n"
      "Runs simulated radios on pseudo-terminals. Each radio's device is printed on\n"
      "a line of its own, in order, to give as --port (or as the port name of the\n"
      "desktop program). The radios serve one transfer after another until SIGINT\n"
@@ -197,9 +285,11 @@ const RegisterCommand kSim{
      "                      a byte) like a real serial line; default: full speed\n"
      "  --band-low MHz      lower band edge the radio reports (default 400)\n"
      "  --band-high MHz     upper band edge the radio reports (default 470)\n\n"
-     "Fault options apply to every radio, or with --radio K to radio K alone\n"
-     "(LIST is a comma-separated list of counts, 1 = the first one\n"
-     "since the start; ADDR is decimal or 0x hexadecimal):\n"
+     "Fault options given before any --radio apply to every radio; each --radio K\n"
+     "starts a group of fault options for radio K alone, added to those (\"--radio 1\n"
+     "--silent --radio 3 --nak-write 0x1000\" makes radio 1 silent and radio 3\n"
+     "refuse a block). LIST is a comma-separated list of counts, 1 = the first\n"
+     "one since the start; ADDR is decimal or 0x hexadecimal:\n"
      "  --wrong-wake LIST      answer these wake-up sequences with a wrong byte\n"
      "  --missing-wake LIST    do not answer these wake-up sequences\n"
      "  --short-identity LIST  send only 10 bytes of these identity blocks\n"

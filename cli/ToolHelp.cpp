@@ -25,7 +25,8 @@ help::ProgramHelp ToolHelp() {
          "the transfer with the radio failed (the message is on stderr, its reason\n"
          "on the next line); check: problems listed; diff: the files differ"},
         {"2", "a usage or file error; nothing was written"},
-        {"130", "the transfer was cancelled by Ctrl+C"},
+        {"130", "the transfer was stopped by Ctrl+C"},
+        {"143, 129", "the transfer was stopped by SIGTERM or SIGHUP (a logout)"},
     };
     h.environment = help::SharedEnvironment();
     h.files = help::SharedFiles();

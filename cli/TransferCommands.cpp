@@ -30,9 +30,10 @@ namespace dpmr::cli {
 
 namespace {
 
-// The running transfer's control; Ctrl+C asks it to stop after the block in
-// progress (a lock-free atomic store is safe in a signal handler). A second
-// Ctrl+C ends the program at once; no output file has been written by then.
+// The running transfer's control; Ctrl+C, SIGTERM or SIGHUP asks it to stop
+// after the block in progress (a lock-free atomic store is safe in a signal
+// handler). The same signal again ends the program at once; no output file
+// has been written by then.
 TransferControl gControl;
 static_assert(std::atomic<bool>::is_always_lock_free);
 
@@ -95,11 +96,12 @@ void EndBar() {
 }
 
 // The failure text (its fixed first line, then the reason) on stderr, status
-// 1; or 130 for a cancel, with the partly-written warning of a Write.
+// 1; or for a stop, the partly-written warning of a Write and the status of
+// the signal that stopped it (130 for Ctrl+C).
 int TransferExit(const TransferResult& result) {
     EndBar();
     if (!result.message.empty()) std::cerr << result.message << "\n";
-    return result.cancelled() ? kExitCancelled : kExitTransferFailed;
+    return result.cancelled() ? StoppedExitStatus() : kExitTransferFailed;
 }
 
 // A backup or trace that could not be kept, said on stderr; the command
@@ -231,39 +233,43 @@ const RegisterCommand kRead{
                  "                     -o OUT.dat\n\n"
                  "Reads the radio's configuration. OUT.dat is the base image (File > New's,\n"
                  "or FILE.dat) with every range the radio sends replaced, and the radio's\n"
-                 "band edges filled in when the image has none. Ctrl+C stops after the\n"
-                 "block in progress (exit status 130). Nothing is written unless the whole\n"
-                 "read succeeded; OUT.dat must be writable before the transfer starts.\n"
+                 "band edges filled in when the image has none. Ctrl+C, SIGTERM or SIGHUP\n"
+                 "stops after the block in progress (exit status 130, 143 or 129). Nothing\n"
+                 "is written unless the whole read succeeded; OUT.dat must be writable\n"
+                 "before the transfer starts.\n"
                  "A copy of what was read is also kept (see dpmrtool backups).\n\n"
                  "Options:\n") +
          kLinkOptions + "  --base FILE  start from this file instead of File > New's image\n" +
          "  -o, --output OUT.dat   where to save what was read\n" + kExitText +
-         "130 cancelled by Ctrl+C.\n",
+         "130, 143, 129 stopped by Ctrl+C, SIGTERM, SIGHUP.\n",
      RunRead}};
 
 const RegisterCommand kWrite{
     {"write", "write a file's configuration into the radio",
      std::string("Usage: dpmrtool write [--port DEV] [--baud N] [--verify] [--force]\n"
                  "                      [--keep-calibration] [--trace FILE] FILE.dat\n\n"
-                 "Writes the configuration of FILE.dat into the radio. Ctrl+C stops after\n"
-                 "the block in progress (exit status 130). A write that ends early after\n"
-                 "the radio took blocks says so: the radio then holds a partly written\n"
-                 "configuration and is to be written again.\n\n"
+                 "Writes the configuration of FILE.dat into the radio. Ctrl+C, SIGTERM or\n"
+                 "SIGHUP (a logout) stops after the block in progress (exit status 130,\n"
+                 "143 or 129), says what the radio holds and marks the backup. A write\n"
+                 "that ends early after the radio took blocks says so: the radio then\n"
+                 "holds a partly written configuration and is to be written again.\n\n"
                  "The file is checked first (see dpmrtool check): its problems are listed on\n"
                  "stderr, and a file with errors is not written (exit status 2) unless\n"
                  "--force is given. A copy of what is written is kept beforehand (see\n"
                  "dpmrtool backups); it is marked as a failed write when the write does\n"
                  "not end well.\n\nOptions:\n") +
          kLinkOptions +
-         "  --verify     read the radio back afterwards and compare: prints \"Write\n"
-         "               verified\", or fails with \"Verify failed\" and the settings\n"
+         "  --verify     read the radio back afterwards and compare: prints \"Written\n"
+         "               and verified, except the 24-byte closing block, which the\n"
+         "               radio does not send back\" (0x2160-0x2177 cannot be read\n"
+         "               back), or fails with \"Verify failed\" and the settings\n"
          "               that differ, as dpmrtool diff names them (this doubles the\n"
          "               time taken)\n"
          "  --force      write a file that has errors\n"
          "  --keep-calibration  read the radio's squelch calibration first and write\n"
          "               it back unchanged instead of the file's (the file's is the\n"
          "               radio's it was read from, set for that radio at the factory)\n" +
-         kExitText + "130 cancelled by Ctrl+C.\n",
+         kExitText + "130, 143, 129 stopped by Ctrl+C, SIGTERM, SIGHUP.\n",
      RunWrite}};
 
 const RegisterCommand kReadSquelch{

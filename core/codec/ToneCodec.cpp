@@ -172,9 +172,13 @@ TypedTone TakeTypedTone(std::string_view typed) {
     } else if (tone.text.front() == 'D') {
         if (number) tone.notice = said + " was taken as DCS " + tone.text + ctcssHint;
     } else if (tone.text == "None" && !EqualsIgnoringCase(typed, "None")) {
-        tone.notice = QuoteInput(typed) + " is not a tone: set to None";
+        tone.notice = NotAToneNotice(typed);
     }
     return tone;
+}
+
+std::string NotAToneNotice(std::string_view typed) {
+    return QuoteInput(typed) + " is not a tone: set to None";
 }
 
 bool IsNonStandardDcs(ToneCode code) {

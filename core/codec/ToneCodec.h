@@ -41,6 +41,10 @@ struct TypedTone {
 };
 TypedTone TakeTypedTone(std::string_view typed);
 
+// The notice of a text that names no tone: "\"1000\" is not a tone: set to
+// None".
+std::string NotAToneNotice(std::string_view typed);
+
 // Whether the code is a DCS code (normal or inverted) other than the 107 of
 // the tone list: radios of other makes may not decode it. False for CTCSS
 // tones and "None".

@@ -90,6 +90,9 @@ Status ImportContactsCsv(RadioImage& image, std::string_view csv) {
         if (same) return Status::Ok();
     }
 
+    // A name in another encoding would be stored as bytes the radio and
+    // this program show as something else: the user saves the file as UTF-8.
+    if (Status s = CheckCsvUtf8(csv); !s) return s;
     std::vector<ImportRow> rows;
     if (Status s = ReadRows(records, rows); !s) return s;
 

@@ -22,7 +22,8 @@ std::string ContactsToCsv(const RadioImage& image);
 // take free records, and the list is stored as the page stores it (sorted by
 // name, references to contacts no longer listed cleared). A CSV that lists
 // exactly what the image holds changes nothing. A bad row fails with
-// "line N: reason" and leaves `image` as it was.
+// "line N: reason", a file that is not UTF-8 text with the line and column
+// of its first byte that is not (CheckCsvUtf8), and leaves `image` as it was.
 Status ImportContactsCsv(RadioImage& image, std::string_view csv);
 
 }  // namespace dpmr

@@ -243,7 +243,8 @@ class FleetRun {
             return;
         }
         if (EndedBy(i, outcome.result, "stopped before its configuration was sent")) return;
-        End(i, FleetStage::kDone, {});
+        // A verified radio's result says what the verify compared.
+        End(i, FleetStage::kDone, outcome.result.message);
     }
 
     const FleetRunOptions& options_;

@@ -68,7 +68,9 @@ struct FleetRadioResult {
     std::string radioId;  // what the radio got (or holds, when not written)
     std::string name;
     FleetStage outcome = FleetStage::kWaiting;  // kDone, kFailed, kCancelled or kNotWritten
-    std::string message;                        // the reason, for every outcome but kDone
+    // The reason, for every outcome but kDone; for kDone after a read-back,
+    // what the verify compared.
+    std::string message;
     // The write had begun and did not complete: the radio may hold a partly
     // written configuration.
     bool partlyWritten = false;
@@ -109,8 +111,9 @@ std::vector<std::string> UnshownNotes(const FleetRadioResult& result,
 void MergeRetryResults(std::vector<FleetRadioResult>& results,
                        const std::vector<FleetRadioResult>& retried);
 
-// The result's words for a table or a log: "done", or the outcome and its
-// reason on one line ("failed: Communication error: no answer ...").
+// The result's words for a table or a log: "done" (with what the verify
+// compared when the radio was read back), or the outcome and its reason on
+// one line ("failed: Communication error: no answer ...").
 std::string FleetResultText(const FleetRadioResult& result);
 
 // The ports of the results that may hold a partly written configuration.

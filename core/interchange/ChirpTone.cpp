@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "codec/ToneCodec.h"
 #include "util/DecimalText.h"
 #include "util/PlainText.h"
 
@@ -33,21 +34,42 @@ std::string Trimmed(std::string_view text) {
     return std::string(TrimBlanks(text));
 }
 
+// `line` added to the notes of a row, once.
+void AddNote(std::string& notes, const std::string& line) {
+    if (notes.find(line) != std::string::npos) return;
+    notes += (notes.empty() ? "" : "; ") + line;
+}
+
+// A number in exponent form ("1e4", "1E+04") names no tone, though the
+// table's commit would read its first digits as a DCS code ("1e4" as D001N):
+// the side gets no tone, and the note says so as the table says it of any
+// other text that is not a tone. True when `value` was one.
+bool ExponentIsNoTone(const std::string& column, const std::string& value, std::string& text,
+                      std::string& note) {
+    if (!IsExponentNumber(value)) return false;
+    AddNote(note, column + ": " + NotAToneNotice(value));
+    text = "None";
+    return true;
+}
+
 // A CTCSS column as the table's tone text: a number is written with one
 // decimal ("88.50" -> "88.5"); anything else is passed on for the table to
 // judge.
-Status CtcssText(const std::string& column, const std::string& value, std::string& text) {
+Status CtcssText(const std::string& column, const std::string& value, std::string& text,
+                 std::string& note) {
     text = Trimmed(value);
     if (text.empty()) return Status::Error(column + " is empty");
+    if (ExponentIsNoTone(column, text, text, note)) return Status::Ok();
     if (const auto tenths = ParseDecimalText(text, 1)) text = FormatScaled(*tenths, 1);
     return Status::Ok();
 }
 
 // A DCS column with its polarity letter as the table's tone text ("D023N").
-Status DcsText(const std::string& column, const std::string& code, char polarity,
-               std::string& text) {
+Status DcsText(const std::string& column, const std::string& code, char polarity, std::string& text,
+               std::string& note) {
     const std::string digits = Trimmed(code);
     if (digits.empty()) return Status::Error(column + " is empty");
+    if (ExponentIsNoTone(column, digits, text, note)) return Status::Ok();
     text = "D" + digits + (polarity == 'R' ? "I" : "N");
     return Status::Ok();
 }
@@ -105,10 +127,12 @@ Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::s
     // Files written before CHIRP had RxDtcsCode receive on DtcsCode.
     const std::string& rxCode =
         TrimBlanks(fields.rxDtcsCode).empty() ? fields.dtcsCode : fields.rxDtcsCode;
-    const auto txCtcss = [&] { return CtcssText("rToneFreq", fields.rToneFreq, tones.tx); };
-    const auto rxCtcss = [&] { return CtcssText("cToneFreq", fields.cToneFreq, tones.rx); };
-    const auto txDcs = [&] { return DcsText("DtcsCode", fields.dtcsCode, polarity[0], tones.tx); };
-    const auto rxDcs = [&] { return DcsText("RxDtcsCode", rxCode, polarity[1], tones.rx); };
+    const auto txCtcss = [&] { return CtcssText("rToneFreq", fields.rToneFreq, tones.tx, note); };
+    const auto rxCtcss = [&] { return CtcssText("cToneFreq", fields.cToneFreq, tones.rx, note); };
+    const auto txDcs = [&] {
+        return DcsText("DtcsCode", fields.dtcsCode, polarity[0], tones.tx, note);
+    };
+    const auto rxDcs = [&] { return DcsText("RxDtcsCode", rxCode, polarity[1], tones.rx, note); };
 
     const std::string_view mode = TrimBlanks(fields.tone);
     const auto is = [&mode](std::string_view name) { return EqualsIgnoringCase(mode, name); };
@@ -121,7 +145,7 @@ Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::s
     }
     if (is("DTCS")) {
         if (!(s = txDcs())) return s;
-        return DcsText("DtcsCode", fields.dtcsCode, polarity[1], tones.rx);
+        return DcsText("DtcsCode", fields.dtcsCode, polarity[1], tones.rx, note);
     }
     if (is("TSQL-R") || is("DTCS-R")) {
         note = "tone mode " + std::string(mode) + " (reverse squelch) is not available: no tones";

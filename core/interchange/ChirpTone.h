@@ -38,7 +38,9 @@ ChirpToneFields ChirpTonesOf(const ChannelTones& tones);
 // the table's tone commit to judge ("12x" becomes "None" there). A tone mode,
 // cross mode or polarity CHIRP does not have, or a used value column left
 // empty, fails with the reason. Reverse squelch (TSQL-R, DTCS-R), which the
-// radio cannot do, gives no tones and says so in `note`.
+// radio cannot do, gives no tones and says so in `note`; so does a value in
+// exponent form ("1e4"), which is no tone, for its side (notes joined by
+// "; ").
 Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::string& note);
 
 }  // namespace dpmr

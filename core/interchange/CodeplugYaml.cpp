@@ -17,6 +17,7 @@
 #include "dpmr/ContactPagePresenter.h"
 #include "dpmr/GroupRxListPresenter.h"
 #include "interchange/CodeplugModel.h"
+#include "interchange/DuplicateYamlKeys.h"
 #include "interchange/YamlText.h"
 #include "util/PlainText.h"
 
@@ -555,6 +556,7 @@ Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, Radi
     CodeplugModel model;
     if (Status s = CheckCharacters(text); !s) return s;
     try {
+        if (Status s = CheckDuplicateYamlKeys(text); !s) return s;
         ReadModel(YAML::Load(std::string(text)), model);
     } catch (const ReadError& e) {
         return e.status;

@@ -72,7 +72,8 @@ TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const Ra
                             const ProgressCallback& progress, TransferControl& control);
 
 // Verify after a Write: reads the three ranges back in a session of its own
-// and compares them with `sent`. Succeeds with "Write verified"; a difference
+// and compares them with `sent`. Succeeds with msg::kWriteVerified, which
+// names the bytes of the closing block the read-back cannot carry; a difference
 // fails with "Verify failed", the settings that differ (named as `dpmrtool
 // diff` names them) and the advice to write again, and so does a read-back
 // that fails (with its reason). `sent` is never changed.

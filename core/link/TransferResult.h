@@ -41,9 +41,13 @@ inline constexpr const char* kCommunicationError = "Communication error";
 inline constexpr const char* kReadSuccessfully = "Read successfully";
 inline constexpr const char* kWriteSuccessfully = "Write successfully";
 inline constexpr const char* kSuccess = "Success";
-// The read-back after a Write.
+// The read-back after a Write. The closing block the Write ends with
+// (0x2160-0x217F) is sent but the programming Read carries only its last 8
+// bytes, so a verify that found no difference says which bytes it could not
+// compare.
 inline constexpr const char* kVerifyFailed = "Verify failed";
-inline constexpr const char* kWriteVerified = "Write verified";
+inline constexpr const char* kWriteVerified =
+    "Written and verified, except the 24-byte closing block, which the radio does not send back";
 // The last line of a verify that found differences.
 inline constexpr const char* kWriteAgain = "Write again before using the radio.";
 inline constexpr const char* kVerifyStopped =

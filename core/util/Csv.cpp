@@ -1,6 +1,10 @@
 // Reading and writing comma-separated text.
 #include "util/Csv.h"
 
+#include <cstdio>
+
+#include "util/PlainText.h"
+
 namespace dpmr {
 
 namespace {
@@ -13,6 +17,32 @@ bool IsLineBreak(char c) {
 
 Status CsvLineError(std::size_t line, const std::string& reason) {
     return Status::Error("line " + std::to_string(line) + ": " + reason);
+}
+
+Status CheckCsvUtf8(std::string_view text) {
+    std::size_t line = 1;
+    std::size_t column = 1;
+    for (std::size_t k = 0; k < text.size();) {
+        const auto u = static_cast<unsigned char>(text[k]);
+        if (u == '\r' || u == '\n') {
+            // CRLF is one line break, as ParseCsv counts them.
+            k += u == '\r' && k + 1 < text.size() && text[k + 1] == '\n' ? 2 : 1;
+            ++line;
+            column = 1;
+            continue;
+        }
+        const std::size_t length = u < 0x80 ? 1 : Utf8CharLength(text, k);
+        if (length == 0) {
+            char byte[8];
+            std::snprintf(byte, sizeof byte, "0x%02X", u);
+            return Status::Error("line " + std::to_string(line) + ", column " +
+                                 std::to_string(column) + ": the byte " + byte +
+                                 " is not UTF-8 text: save the file as UTF-8");
+        }
+        k += length;
+        ++column;
+    }
+    return Status::Ok();
 }
 
 Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records, char separator) {

@@ -32,6 +32,12 @@ Status ParseCsvTable(std::string_view text, const std::vector<std::string>& head
 // "line N: reason", the message of a fault on line N.
 Status CsvLineError(std::size_t line, const std::string& reason);
 
+// Fails at the first byte of `text` that is not part of a well-formed UTF-8
+// character (a name saved as Windows-1252 or Latin-1, "M\xFCller"), naming
+// its line and column (in characters, from 1) and the byte: "line 3, column
+// 2: the byte 0xFC is not UTF-8 text: save the file as UTF-8".
+Status CheckCsvUtf8(std::string_view text);
+
 // One record as a line ending in "\n", each field quoted when it holds the
 // separator, a quote or a line break.
 std::string CsvLine(const std::vector<std::string>& fields, char separator = ',');

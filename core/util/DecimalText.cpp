@@ -1,6 +1,7 @@
 // Exact decimal parsing and formatting of frequency, tone and time texts.
 #include "util/DecimalText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 
@@ -167,6 +168,30 @@ std::optional<std::int64_t> ParseDecimalText(std::string_view text, int power) {
     }
     if (digits == 0 || points > 1) return std::nullopt;
     return ScaleDecimalText(text, power);
+}
+
+bool IsExponentNumber(std::string_view text) {
+    const std::size_t e = text.find_first_of("eE");
+    if (e == std::string_view::npos) return false;
+    std::string_view mantissa = text.substr(0, e);
+    std::string_view exponent = text.substr(e + 1);
+    const auto dropSign = [](std::string_view& part) {
+        if (!part.empty() && (part.front() == '-' || part.front() == '+')) part.remove_prefix(1);
+    };
+    dropSign(mantissa);
+    dropSign(exponent);
+    int digits = 0;
+    int points = 0;
+    for (char c : mantissa) {
+        if (IsDigit(c))
+            ++digits;
+        else if (c == '.')
+            ++points;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1 && !exponent.empty() &&
+           std::all_of(exponent.begin(), exponent.end(), IsDigit);
 }
 
 std::optional<long long> ParseWholeNumber(std::string_view text) {

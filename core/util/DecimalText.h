@@ -37,6 +37,12 @@ std::string FormatScaled(std::int64_t value, int decimals);
 // files, where "12abc" is a fault and not 12.
 std::optional<std::int64_t> ParseDecimalText(std::string_view text, int power);
 
+// Whether the whole of `text` is a number in exponent form: an optional sign,
+// digits with at most one point, "e" or "E", an optional sign and digits
+// ("1e4", "1E+04", "-2.5e-3"). Spreadsheets write such numbers; no field of
+// the radio takes one.
+bool IsExponentNumber(std::string_view text);
+
 // Parses a whole text as a non-negative decimal integer (no sign, no blanks).
 std::optional<long long> ParseWholeNumber(std::string_view text);
 

@@ -1,6 +1,7 @@
 // CProgramApp: settings, main window, command line, and the port at exit.
 #include "app/CProgramApp.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTimer>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "app/CDocumentController.h"
 #include "app/CMainFrame.h"
 #include "app/CRadioCommands.h"
+#include "app/CSessionEnd.h"
 #include "app/DemoRadio.h"
 #include "backup/BackupStore.h"
 #include "help/ProgramHelp.h"
@@ -43,6 +45,7 @@ CProgramApp::CProgramApp() = default;
 
 CProgramApp::~CProgramApp() {
     // The window goes before the virtual radio it may still be talking to.
+    sessionEnd_.reset();
     frame_.reset();
     demoRadio_.reset();
     demoFleet_.clear();
@@ -91,6 +94,8 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments,
     }
 
     frame_ = std::make_unique<CMainFrame>(context_);
+    sessionEnd_ = std::make_unique<CSessionEnd>(context_.transfer,
+                                                [](int status) { QCoreApplication::exit(status); });
     // A file that cannot be opened leaves the new document.
     frame_->controller().NewDocument();
     if (!file.isEmpty()) frame_->controller().OpenDocument(file);

@@ -2,7 +2,8 @@
 // creates the main window, processes the command line (nothing: File > New; a
 // file name: open it; --demo: use the built-in virtual radio; --adjust: open
 // the factory adjustment dialog) and writes the chosen serial port back to the
-// settings file at exit.
+// settings file at exit. The end of the session (a logout, SIGTERM, SIGHUP)
+// stops a transfer between blocks before the program ends.
 #pragma once
 
 #include <QStringList>
@@ -13,6 +14,7 @@
 #include "app/AppContext.h"
 
 class CMainFrame;
+class CSessionEnd;
 
 namespace dpmr {
 class VirtualRadio;
@@ -45,6 +47,8 @@ class CProgramApp {
 
     AppContext context_;
     std::unique_ptr<CMainFrame> frame_;
+    // A logout or SIGTERM/SIGHUP: a transfer stops between blocks first.
+    std::unique_ptr<CSessionEnd> sessionEnd_;
     std::unique_ptr<dpmr::VirtualRadio> demoRadio_;
     std::vector<std::unique_ptr<dpmr::VirtualRadio>> demoFleet_;  // radios 2 to 4 of --demo
 };

@@ -187,7 +187,8 @@ QString CProgressDlg::ResultText() const {
     const bool write = direction_ == Direction::kWrite;
     if (result_.succeeded()) {
         if (!write) return "Read from the radio";
-        return verifying_ ? "Written and verified" : "Written";
+        // A verify's own words: what it compared.
+        return verifying_ ? message : "Written";
     }
     if (!message.isEmpty()) return message;
     return write ? "Stopped." : "Stopped: the document is as it was.";

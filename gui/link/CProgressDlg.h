@@ -3,12 +3,12 @@
 // block, "Exit" asks the transfer to stop after the block in progress (or
 // closes the dialog while nothing runs). While the transfer runs, the line
 // above the bar says what it does ("Writing block 0x1200..."); when it ends,
-// the dialog stays open with the result ("Written and verified", "Written",
-// "Read from the radio", or the failure with its reason and where its wire
-// trace is; a port that could not be opened offers "Check the connection")
-// until "Close". The
-// Write dialog can read the radio back after a successful write and compare
-// ("Verify after writing"); a difference is a failure like any other. The
+// the dialog stays open with the result (the verify's words on what it
+// compared, "Written", "Read from the radio", or the failure with its reason
+// and where its wire trace is; a port that could not be opened offers "Check
+// the connection") until "Close". The Write dialog can read the radio back
+// after a successful write and compare ("Verify after writing"); a
+// difference is a failure like any other. The
 // transfer itself, with its backups, is the core's (ReadDocument,
 // WriteDocument); the dialog adds the thread and the progress. The document
 // is never written by the dialog: a Read lands in the dialog's own image,

@@ -4,11 +4,15 @@
 // following; the check before a Write; the Write dialog's "Verify after
 // writing" and "Keep the radio's squelch calibration"; the backups of Read
 // and Write and File > Open Backup.
+#include <signal.h>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <QTimer>
+
 #include <fstream>
 
 #include "TestMainWindow.h"
+#include "app/CSessionEnd.h"
 #include "backup/BackupStore.h"
 #include "codec/FrequencyCodec.h"
 #include "image/ChannelRecord.h"
@@ -254,8 +258,12 @@ class SafeProgrammingTest : public QObject {
             [&result](CProgressDlg* dialog) { result = dialog->hintLabel()->text(); });
         w_->Action(ActionId::kWrite)->trigger();
         QVERIFY(checked);
-        QCOMPARE(result, QString("Written and verified"));
-        QCOMPARE(w_->frame->statusBar()->currentMessage(), QString("Write verified"));
+        // What the verify compared, in the dialog and the status bar alike.
+        const QString verified(
+            "Written and verified, except the 24-byte closing block, which "
+            "the radio does not send back");
+        QCOMPARE(result, verified);
+        QCOMPARE(w_->frame->statusBar()->currentMessage(), verified);
         QCOMPARE(radio_->Memory().U8(dpmr::layout::kSquelchValues), std::uint8_t{77});
         QCOMPARE(w_->context.image.U8(dpmr::layout::kSquelchValues), std::uint8_t{11});
         dpmr::RadioImage kept;
@@ -292,6 +300,53 @@ class SafeProgrammingTest : public QObject {
     // Read keeps its copy (Write's: above); a copy that cannot be kept is
     // said in the status bar and the transfer goes on. Open Backup offers
     // the folder and opens the copy as a new document.
+    // A logout's SIGTERM or SIGHUP during a Write stops it between blocks
+    // as Exit does: the radio gets its end frame, the dialog says it holds a
+    // partly written configuration, the backup is marked as a failed write,
+    // and the program is asked to end with the signal's status. The session
+    // manager's request to save stops it the same way, without ending.
+    void aSessionEndStopsAWriteBetweenBlocksAndMarksItsBackup() {
+        for (const int signo : {SIGTERM, SIGHUP, 0}) {
+            auto radio = std::make_unique<dpmr::VirtualRadio>(
+                dpmr::VirtualRadioOptions{.paceBaud = 9600});  // a full write takes 20 s
+            radio->SetMemory(dpmr::BuildSampleCodeplug());
+            QVERIFY(radio->Start().ok());
+            w_->context.settings.portName = radio->DevicePath();
+            int quitWith = 0;
+            CSessionEnd end(w_->context.transfer, [&quitWith](int status) { quitWith = status; });
+            QTimer watch;
+            QObject::connect(&watch, &QTimer::timeout, [&] {
+                for (const dpmr::WireFrame& f : radio->Traffic()) {
+                    if (f.direction != dpmr::WireFrame::Direction::kToRadio || f.bytes.size() < 3 ||
+                        f.bytes[0] != 'W' || f.bytes[1] != 0x02)
+                        continue;
+                    watch.stop();  // the block at 0x0200 is on its way
+                    if (signo != 0)
+                        ::raise(signo);
+                    else
+                        end.StopTransfer();
+                    return;
+                }
+            });
+            watch.start(20);
+            QString result;
+            StartNextTransfer(
+                {}, [&result](CProgressDlg* dialog) { result = dialog->hintLabel()->text(); });
+            const std::size_t before = Backups().size();
+            w_->Action(ActionId::kWrite)->trigger();
+            QCOMPARE(quitWith, signo == 0 ? 0 : 128 + signo);
+            QCOMPARE(result, QString(dpmr::msg::kPartlyWritten));
+            const std::vector<dpmr::BackupEntry> backups = Backups();
+            QCOMPARE(backups.size(), before + 1);
+            QCOMPARE(backups.at(0).kind, dpmr::BackupKind::kFailedWrite);
+            QTRY_VERIFY(radio->CompletedSessions() == 1);
+            std::vector<std::uint8_t> last;
+            for (const dpmr::WireFrame& f : radio->Traffic())
+                if (f.direction == dpmr::WireFrame::Direction::kToRadio) last = f.bytes;
+            QVERIFY(last == std::vector<std::uint8_t>({'E', 'N', 'D', 'W'}));
+        }
+    }
+
     void backupsOfReadAndWriteAndOpenBackup() {
         StartNextTransfer();
         w_->Action(ActionId::kRead)->trigger();

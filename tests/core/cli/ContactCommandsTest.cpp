@@ -80,6 +80,34 @@ TEST_F(ContactCommands, ExportPrintsTheListAndItsImportChangesNoByte) {
     EXPECT_NE(FileText(file_).find("Anna"), std::string::npos);
 }
 
+// A name another program stored in another encoding is exported as its
+// bytes, and that export imports without a change; a file that changes the
+// list is held to UTF-8 and says where it is not.
+TEST_F(ContactCommands, AnExportOfANameInAnotherEncodingImportsUnchanged) {
+    test::PutContacts(image_, {{4, "Zed", "12"},
+                               {1,
+                                "M\xFC"
+                                "ller",
+                                "0000001"},
+                               {2, "say \"x\"", "5*", false},
+                               {7, "Ann", "0000007"}});
+    Save(image_);
+    const ToolRun out = Tool("contacts " + file_ + " -o " + dir_.File("c.csv"));
+    ASSERT_EQ(out.status, 0) << out.err;
+    const std::string before = FileText(file_);
+    const ToolRun same = Tool("contacts " + file_ + " --import " + dir_.File("c.csv"));
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_TRUE(FileText(file_) == before);
+    std::string changed = FileText(dir_.File("c.csv"));
+    changed.replace(changed.find("Ann,"), 3, "Anna");
+    const ToolRun other = Tool("contacts " + file_ + " --import " + Write("d.csv", changed));
+    EXPECT_EQ(other.status, 2);
+    EXPECT_NE(other.err.find("line 3, column 2: the byte 0xFC is not UTF-8 text"),
+              std::string::npos)
+        << other.err;
+    EXPECT_TRUE(FileText(file_) == before);
+}
+
 // Known numbers keep their records; left-out contacts are freed and lose
 // their channels and list places before a new contact takes a record.
 TEST_F(ContactCommands, ImportKeepsRecordsOfKnownNumbersAndChecksReferences) {
@@ -163,6 +191,16 @@ TEST_F(ContactCommands, BadRowsStopWithStatus2TheirLineAndTheFileUntouched) {
         {header + "\"A\nB\",1,Group call\n",
          "line 2: the name \"A\\nB\" holds a control character"},
         {many, "line 66: more than 64 contacts"},
+        // A name saved as Windows-1252 is refused where its byte is, and
+        // never stored to show as "M?ller": columns count characters, a
+        // CRLF is one line break, a cut UTF-8 character is no character.
+        {header + "Ann,7,Group call\r\nM\xFCller,1,Group call\n",
+         "line 3, column 2: the byte 0xFC is not UTF-8 text: save the file as UTF-8"},
+        {header + "\xC3\xA9l\xC3\xA9"
+                  "a\xE9,1,Group call\n",
+         "line 2, column 5: the byte 0xE9 is not UTF-8 text"},
+        {header + "A,1,Group call\n\"B\nC\xC3\",2,Group call\n",
+         "line 4, column 2: the byte 0xC3 is not UTF-8 text"},
     };
     const std::string lists =
         "List,Member1,Member2,Member3,Member4,Member5,Member6,Member7,Member8\n";

@@ -83,7 +83,9 @@ TEST_F(DpmrtoolFleet, FourRadiosGetTheirOwnIdsTheWarningOnceAndTheLog) {
     ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[4].fields[1], radios_[3]->DevicePath());
-    EXPECT_EQ(rows[4].fields[4], "done");
+    EXPECT_EQ(rows[4].fields[4],
+              "done: Written and verified, except the 24-byte closing block, which the radio "
+              "does not send back");
     EXPECT_TRUE(fs::exists(rows[4].fields[5])) << rows[4].fields[5];
 }
 
@@ -145,11 +147,49 @@ TEST_F(DpmrtoolFleet, ASilentSimRadioFailsAlone) {
     }
 }
 
+// Each --radio K of `dpmrtool sim` starts a group of fault options for that
+// radio alone; those before any --radio are every radio's.
+TEST_F(DpmrtoolFleet, EachSimRadioGroupGetsItsOwnFaults) {
+    TempDir simDir;
+    ToolProcess sim({"sim", "--count", "4", "--radio", "1", "--silent", "--radio", "3",
+                     "--nak-write=0x1000", "--radio", "4", "--corrupt-byte", "0x0105"},
+                    simDir.path());
+    std::vector<std::string> ports;
+    ASSERT_TRUE(Eventually([&] {
+        std::istringstream in(FileText(simDir.File("tool.out")));
+        ports.clear();
+        for (std::string line; std::getline(in, line);) ports.push_back(line);
+        return ports.size() == 4;
+    })) << FileText(simDir.File("tool.err"));
+    std::vector<std::string> args{"fleet", file_, "--id-from", "1000001", "--verify"};
+    for (const auto& p : ports) args.insert(args.end(), {"--port", p});
+    EXPECT_EQ(Tool(args), 1) << Err();
+    EXPECT_NE(Row(ports[0]).find(msg::kNoAnswer), std::string::npos) << Out();
+    EXPECT_NE(Row(ports[1]).find(" done"), std::string::npos) << Out();
+    EXPECT_NE(Row(ports[2]).find("broke off at address 0x1000"), std::string::npos) << Out();
+    EXPECT_NE(Row(ports[3]).find("failed: Verify failed"), std::string::npos) << Out();
+    ::kill(sim.pid, SIGTERM);
+    EXPECT_EQ(sim.Wait(), 0);
+
+    // A radio that is not there, a group without its radio: refused.
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"sim", "--count", "2", "--radio", "3", "--silent"},
+          {"sim", "--radio", "1", "--silent", "--radio", "0"},
+          {"sim", "--silent", "--radio"},
+          {"sim", "--radio", "1", "--nak-write", "0x10000"},
+          {"sim", "--band-high", "65536"}}) {
+        EXPECT_EQ(Tool(bad), 2) << bad.back();
+        EXPECT_EQ(Err().rfind("dpmrtool: ", 0), 0u) << Err();
+    }
+}
+
 TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
     StartRadios(2, {.paceBaud = 9600});
     ToolProcess tool(Args({"--id-from", "1000001"}), dir_.path());
-    ASSERT_TRUE(Eventually(
-        [&] { return Requested(*radios_[0], 0x0120) && Requested(*radios_[1], 0x0120); }));
+    ASSERT_TRUE(Eventually([&] {
+        return Requested(*radios_[0], 0x0120) && Requested(*radios_[1], 0x0120);
+    })) << Err()
+        << radios_[0]->Traffic().size() << " " << radios_[1]->Traffic().size();
     ::kill(tool.pid, SIGINT);
     EXPECT_EQ(tool.Wait(), 130);
     const std::string err = Err();
@@ -160,6 +200,38 @@ TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
     for (const auto& r : radios_) {
         EXPECT_TRUE(Eventually([&] { return CountFrames(r->Traffic(), kEndW) == 1; }));
         EXPECT_EQ(SentToRadio(r->Traffic()).back(), kEndW);
+    }
+}
+
+// SIGTERM or SIGHUP is taken as Ctrl+C is: every radio stops between blocks,
+// the partly written ones are named, each backup is listed as a failed write
+// and the log points at it; the exit status is the signal's.
+TEST_F(DpmrtoolFleet, TermAndHupStopEveryRadioAndMarkTheirBackupsInTheLog) {
+    StartRadios(2, {.paceBaud = 9600});
+    for (const int signo : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signo);
+        for (const auto& r : radios_) r->ClearTraffic();
+        const std::string log = dir_.File("fleet-" + std::to_string(signo) + ".csv");
+        ToolProcess tool(Args({"--id-from", "1000001", "--log", log}), dir_.path());
+        ASSERT_TRUE(Eventually(
+            [&] { return Requested(*radios_[0], 0x0120) && Requested(*radios_[1], 0x0120); }));
+        ::kill(tool.pid, signo);
+        EXPECT_EQ(tool.Wait(), 128 + signo);
+        EXPECT_NE(Err().find("partly written configuration: write them again before using them: " +
+                             radios_[0]->DevicePath() + " " + radios_[1]->DevicePath()),
+                  std::string::npos)
+            << Err();
+        std::vector<CsvRecord> rows;
+        ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
+        ASSERT_EQ(rows.size(), 3u);
+        for (std::size_t k = 1; k < 3; ++k) {
+            EXPECT_EQ(rows[k].fields[4].rfind("cancelled: ", 0), 0u) << rows[k].fields[4];
+            EXPECT_NE(rows[k].fields[5].find("_write-failed"), std::string::npos)
+                << rows[k].fields[5];
+            EXPECT_TRUE(fs::exists(rows[k].fields[5]));
+        }
+        for (const auto& r : radios_)
+            EXPECT_TRUE(Eventually([&] { return CountFrames(r->Traffic(), kEndW) == 1; }));
     }
 }
 

@@ -93,7 +93,9 @@ TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
     EXPECT_EQ(sim.Wait(), 0);
     ASSERT_EQ(Tool({"write", "--keep-calibration", "--verify", "--port", port_, file_}), 0)
         << Err();
-    EXPECT_EQ(Out(), "Write verified\n");
+    EXPECT_EQ(Out(),
+              "Written and verified, except the 24-byte closing block, which the radio does not "
+              "send back\n");
     backups = Backups();
     ASSERT_EQ(backups.size(), 3u);
     EXPECT_EQ(backups[0].kind, BackupKind::kWrite);
@@ -108,6 +110,31 @@ TEST_F(DpmrtoolSafety, ReadAndWriteKeepBackupsThatBackupsLists) {
                          "\n" + backups[1].time + "  write-failed  U ~???             " +
                          backups[1].path + "\n" + backups[2].time +
                          "  read          Unit 7    1234567  " + backups[2].path + "\n");
+}
+
+// SIGTERM (a shutdown, `kill`) and SIGHUP (a logout, a closed terminal)
+// during a write are taken as Ctrl+C is: the write stops between blocks, the
+// radio gets its end frame, the user is told it holds a partly written
+// configuration, the backup is listed as a failed write, and the exit status
+// is the signal's.
+TEST_F(DpmrtoolSafety, TermAndHupStopAWriteBetweenBlocksAndMarkItsBackup) {
+    ASSERT_TRUE(SaveImageFile(file_, Codeplug("Unit 7")).ok());
+    for (const int signo : {SIGTERM, SIGHUP, SIGINT}) {
+        SCOPED_TRACE(signo);
+        auto radio = StartRadio({.paceBaud = 9600});  // a full write takes 20 s
+        ToolProcess tool({"write", "--port", radio->DevicePath(), file_}, dir_.path());
+        ASSERT_TRUE(Eventually([&] { return Requested(*radio, 0x0200); }));
+        ::kill(tool.pid, signo);
+        EXPECT_EQ(tool.Wait(), 128 + signo);
+        EXPECT_EQ(Err().substr(0, Err().rfind("Wire trace: ")),
+                  std::string(msg::kPartlyWritten) + "\n");
+        EXPECT_TRUE(SessionsCompleted(*radio, 1));
+        ExpectEndFrame(*radio, kEndW);
+        const std::vector<BackupEntry> backups = Backups();
+        ASSERT_FALSE(backups.empty());
+        EXPECT_EQ(backups[0].kind, BackupKind::kFailedWrite);
+        for (const BackupEntry& b : backups) fs::remove(b.path);
+    }
 }
 
 TEST_F(DpmrtoolSafety, WriteRefusesErrorsUnlessForcedAndShowsWarnings) {

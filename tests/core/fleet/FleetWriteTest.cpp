@@ -5,6 +5,7 @@
 // stop: DpmrtoolFleetTest and FleetWriteDlgTest.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "backup/BackupStore.h"
@@ -194,7 +195,7 @@ TEST_F(FleetWrite, EveryRadioGetsTheDocumentWithItsOwnIdentityAndKeepsItsCalibra
         SCOPED_TRACE(k);
         const std::string id = "100000" + std::to_string(k + 1);
         const std::string name = "Unit " + std::to_string(k + 1);
-        EXPECT_EQ(FleetResultText(results[k]), "done");
+        EXPECT_EQ(FleetResultText(results[k]), std::string("done: ") + msg::kWriteVerified);
         EXPECT_EQ(results[k].radioId, id);
         EXPECT_EQ(results[k].name, name);
         EXPECT_FALSE(results[k].partlyWritten);
@@ -247,10 +248,51 @@ TEST_F(FleetWrite, ASilentRadioFailsWithItsReasonAndTheOthersAreWritten) {
     EXPECT_EQ(rows[1].fields[0].size(), 19u);  // 2026-12-07 03:30:05
     EXPECT_EQ(
         std::vector(rows[1].fields.begin() + 1, rows[1].fields.end()),
-        (std::vector<std::string>{ports_[0], "1000001", "Unit 1", "done", results[0].backupFile}));
+        (std::vector<std::string>{ports_[0], "1000001", "Unit 1",
+                                  "done: Written and verified, except the 24-byte closing block, "
+                                  "which the radio does not send back",
+                                  results[0].backupFile}));
     EXPECT_EQ(rows[3].fields[2], "1000003");
     EXPECT_EQ(rows[3].fields[4], FleetResultText(results[2]));
     EXPECT_EQ(rows[3].fields[5], "");
+}
+
+// Every radio whose write did not end well has its backup marked as a
+// failed write, as the single Write does, and the log points at the marked
+// file: one that broke off, one that failed its verify, one stopped in its
+// write; a good one keeps a plain write backup.
+TEST_F(FleetWrite, BackupsOfRadiosThatBrokeOffFailedTheirVerifyOrWereStoppedAreMarkedFailed) {
+    StartRadios(3, {{}, {.faults = {.nakWriteAt = 0x1000}}, {.faults = {.corruptByteAt = 0x0105}}});
+    auto results = Run({1000001, 1, "", false}, {.verify = true});
+    StartRadios(1, {{.paceBaud = 19200}});
+    ports_.erase(ports_.begin(), ports_.begin() + 3);
+    // The fourth radio is stopped once a tenth of its write is done.
+    const auto stopped = Run({1000004, 1, "", false}, {}, [this](const FleetProgress& p) {
+        if (p.stage == FleetStage::kWriting && p.percent >= 10) cancel_ = true;
+    });
+    results.insert(results.end(), stopped.begin(), stopped.end());
+    ASSERT_EQ(results.size(), 4u);
+    const FleetStage outcomes[] = {FleetStage::kDone, FleetStage::kFailed, FleetStage::kFailed,
+                                   FleetStage::kCancelled};
+    std::vector<CsvRecord> rows;
+    ASSERT_TRUE(ParseCsv(FleetLogCsv(results), rows).ok());
+    std::vector<BackupEntry> backups;
+    ASSERT_TRUE(BackupStore(dir_.File("backups")).List(backups).ok());
+    ASSERT_EQ(backups.size(), 4u);
+    for (std::size_t k = 0; k < 4; ++k) {
+        SCOPED_TRACE(k);
+        EXPECT_EQ(results[k].outcome, outcomes[k]) << results[k].message;
+        const std::string& file = results[k].backupFile;
+        ASSERT_TRUE(std::filesystem::exists(file)) << file;
+        EXPECT_EQ(file.find("_write-failed") != std::string::npos, k > 0) << file;
+        EXPECT_EQ(rows[k + 1].fields[5], file);
+        const auto entry = std::find_if(backups.begin(), backups.end(),
+                                        [&](const BackupEntry& e) { return e.path == file; });
+        ASSERT_NE(entry, backups.end());
+        EXPECT_EQ(entry->kind, k == 0 ? BackupKind::kWrite : BackupKind::kFailedWrite);
+    }
+    EXPECT_TRUE(results[1].partlyWritten);
+    EXPECT_TRUE(results[3].partlyWritten);
 }
 
 TEST_F(FleetWrite, KeptIdentitiesGoBackIntoEachRadio) {

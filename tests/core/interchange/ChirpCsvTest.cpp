@@ -126,6 +126,28 @@ TEST(ChirpCsv, AnotherRadiosExportGoesThroughTheTableRules) {
 }
 // clang-format on
 
+// A tone in exponent form, as a spreadsheet saves 10000, is reported as a
+// bad tone like 10000 itself, never taken as DCS 001.
+TEST(ChirpCsv, AToneInExponentFormIsReportedLikeAnyBadTone) {
+    test::ChannelTable t;
+    const ChirpImportReport report =
+        Import(t,
+               "Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,CrossMode\n"
+               "1,446.1,Tone,1e4,88.5,023,\n"
+               "2,446.1,Tone,10000,88.5,023,\n"
+               "3,446.1,DTCS,88.5,88.5,1E+04,\n"
+               "4,446.1,Cross,1e400,88.5,023,Tone->Tone\n");
+    EXPECT_EQ(report.channels, 4);
+    EXPECT_EQ(report.lines,
+              (Lines{"line 2: channel 1: rToneFreq: \"1e4\" is not a tone: set to None",
+                     "line 3: channel 2, Tx Tone: \"10000.0\" is not a tone: set to None",
+                     "line 4: channel 3: DtcsCode: \"1E+04\" is not a tone: set to None",
+                     "line 5: channel 4: rToneFreq: \"1e400\" is not a tone: set to None"}));
+    for (int n = 1; n <= 3; ++n)
+        EXPECT_EQ(t.Row(n), "446.100000|446.100000|None|None|High|Add|Wide|Analog") << n;
+    EXPECT_EQ(t.Row(4), "446.100000|446.100000|88.5|None|High|Add|Wide|Analog");
+}
+
 // Columns by name in any order, case and blanks, after a byte order mark;
 // extra ones ignored, missing ones empty.
 TEST(ChirpCsv, ColumnsAreFoundByName) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace dpmr {
 namespace {
@@ -61,6 +62,32 @@ TEST(ChirpTone, RowsFromElsewhereGiveTheirPair) {
         std::string note;
         ASSERT_TRUE(ChannelTonesOf(fields, tones, note).ok()) << Row(fields);
         EXPECT_EQ(tones, want) << Row(fields);
+    }
+}
+
+// A value in exponent form, as a spreadsheet may write it, is no tone
+// (never a DCS code made of its first digit): that side gets none, and the
+// note names the column.
+TEST(ChirpTone, ExponentFormIsNoToneAndSaysSo) {
+    const std::string no = " is not a tone: set to None";
+    // clang-format off
+    const std::tuple<ChirpToneFields, ChannelTones, std::string> cases[] = {
+        {{"Tone", "1e4", "88.5", "023", "NN", "023", ""}, {"None", "None"}, "rToneFreq: \"1e4\"" + no},
+        {{"TSQL", "88.5", "1E+04", "023", "NN", "023", ""}, {"None", "None"}, "cToneFreq: \"1E+04\"" + no},
+        {{"DTCS", "88.5", "88.5", "1e400", "NN", "023", ""}, {"None", "None"}, "DtcsCode: \"1e400\"" + no},
+        {{"Cross", "8.85e1", "88.5", "023", "NN", "2e1", "Tone->DTCS"}, {"None", "None"},
+         "rToneFreq: \"8.85e1\"" + no + "; RxDtcsCode: \"2e1\"" + no},
+        {{"Cross", "88.5", "67.0", "1e4", "NN", "023", "DTCS->Tone"}, {"67.0", "None"}, "DtcsCode: \"1e4\"" + no},
+        // A column the mode does not read is not looked at.
+        {{"Tone", "88.5", "1e4", "023", "NN", "023", ""}, {"None", "88.5"}, ""},
+    };
+    // clang-format on
+    for (const auto& [fields, want, said] : cases) {
+        ChannelTones tones;
+        std::string note;
+        ASSERT_TRUE(ChannelTonesOf(fields, tones, note).ok()) << Row(fields);
+        EXPECT_EQ(tones, want) << Row(fields);
+        EXPECT_EQ(note, said) << Row(fields);
     }
 }
 

@@ -293,6 +293,44 @@ TEST_F(CodeplugYaml, BrokenFilesNameTheirPlaceAndChangeNothing) {
     EXPECT_EQ(Import("sql: 5\n  bad: [", image).message().rfind("line 2, column ", 0), 0u);
 }
 
+// A key given twice in one mapping is a fault naming both lines, whatever
+// the mapping (settings page, channel, flow mapping, the top); the same key
+// in two mappings is not. (yaml-cpp keeps both, and the last would win.)
+TEST_F(CodeplugYaml, AKeyGivenTwiceInOneMappingNamesBothLines) {
+    const std::string yaml = CodeplugToYaml(DemoImage());
+    const auto lineOf = [](const std::string& text, const std::string& what) {
+        const std::size_t at = text.find(what);
+        return 1 + std::count(text.begin(), text.begin() + static_cast<long>(at), '\n');
+    };
+    struct Case {
+        std::string from, to, key;
+        int repeatColumn;
+    };
+    const Case cases[] = {
+        {"    tot: ", "    tot: \"120\"\n    tot: ", "tot", 5},
+        {"    power: Low\n", "    power: Low\n    power: High\n", "power", 5},
+        {"format: 1\n", "format: 1\nformat: 1\n", "format", 1},
+        {"  - {name: Name 1,", "  - {name: Name 1, name: Other,", "name", 20},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.to);
+        const std::string edited = Edited(yaml, c.from, c.to);
+        const long first = lineOf(edited, c.to);
+        const long second = first + (c.repeatColumn == 20 ? 0 : 1);
+        const std::string where = first == second ? "on line " + std::to_string(first)
+                                                  : "on lines " + std::to_string(first) + " and " +
+                                                        std::to_string(second);
+        RadioImage image = DemoImage();
+        EXPECT_EQ(Import(edited, image).message(),
+                  "line " + std::to_string(second) + ", column " + std::to_string(c.repeatColumn) +
+                      ": the key \"" + c.key + "\" is given twice in one mapping, " + where);
+        EXPECT_EQ(image, DemoImage());
+    }
+    // The same key in many mappings (every channel's power, every contact's
+    // name) is no fault.
+    ImportOk(yaml);
+}
+
 // A text another YAML reader would take for a truth value, null, a number or
 // a date (YAML 1.1 as PyYAML reads it, or YAML 1.2's core schema) is quoted;
 // one that looks like nothing else stays plain. Either way yaml-cpp reads it

@@ -51,7 +51,7 @@ TEST(WriteSequence, EachEndingWithItsBackup) {
     // clang-format off
     const WriteCase cases[] = {
         {"written", {}, {}, {}, kSucceeded, "", kWriting, "W.", false, kKept},
-        {"own calibration, verified", {true, true}, {}, {}, kSucceeded, "Write verified", kVerifying, "CW.V.", false, kKept},
+        {"own calibration, verified", {true, true}, {}, {}, kSucceeded, msg::kWriteVerified, kVerifying, "CW.V.", false, kKept},
         {"verify failed", kVerify, {.corruptByteAt = 0x0105}, {}, kFailed,
          "Verify failed\nthe radio holds other values for ", kVerifying, "W.V.", false, kMarked},
         {"broke off", {}, {.nakWriteAt = 0x1000}, {}, kFailed, brokeOff + "1000\n" + partly, kWriting, "W", true, kMarked},

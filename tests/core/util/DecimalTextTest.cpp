@@ -47,5 +47,13 @@ TEST(DecimalTextTest, ParseDecimalTextTakesWholePlainNumbersOnly) {
         EXPECT_FALSE(ParseDecimalText(bad, 5).has_value()) << bad;
 }
 
+TEST(DecimalTextTest, ExponentFormIsKnownWhole) {
+    for (const char* text : {"1e4", "1E+04", "1e400", "-2.5e-3", "+.5E1", "8.85e1", "7.e0"})
+        EXPECT_TRUE(IsExponentNumber(text)) << text;
+    for (const char* text : {"", "e4", "1e", "1e+", "10000", "1.2.3e4", "1e4.5", "1e4x", "D1e4N",
+                             " 1e4", "1ee4", ".e4", "e"})
+        EXPECT_FALSE(IsExponentNumber(text)) << text;
+}
+
 }  // namespace
 }  // namespace dpmr
