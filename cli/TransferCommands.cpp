@@ -21,6 +21,7 @@
 #include "document/NewDocument.h"
 #include "image/Document.h"
 #include "link/ServiceTransfers.h"
+#include "link/TraceStore.h"
 #include "link/TransferTrace.h"
 #include "link/WriteSequence.h"
 #include "util/DecimalText.h"
