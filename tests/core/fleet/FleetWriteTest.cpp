@@ -87,13 +87,13 @@ TEST(FleetPlan, ANameLongerThanTheFieldIsCutAndSaidAndAPortTwiceIsRefused) {
     std::vector<FleetTarget> targets;
     std::vector<std::string> notes;
     ASSERT_TRUE(
-        PlanFleet({"a", "b"}, {1000001, 1, "Station {id}", false}, DemoImage(), targets, notes)
+        PlanFleet({"a", "b"}, {1000001, 1, "{id}Station", false}, DemoImage(), targets, notes)
             .ok());
-    EXPECT_EQ(targets[1].name, "Station ");
+    EXPECT_EQ(targets[1].name, "1000002S");
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[1],
-              "radio 2: the name \"Station 1000002\" is cut to the radio's 8 characters: "
-              "\"Station \"");
+              "radio 2: the name \"1000002Station\" is cut to the radio's 8 characters: "
+              "\"1000002S\"");
 
     const Status twice = PlanFleet({"a", "b", "a"}, {1, 1, "", false}, DemoImage(), targets, notes);
     EXPECT_EQ(twice.message(), "the port a is given twice");
