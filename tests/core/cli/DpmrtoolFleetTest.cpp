@@ -145,6 +145,82 @@ TEST_F(DpmrtoolFleet, ASilentSimRadioFailsAlone) {
     }
 }
 
+// The shop's list of six radios: each gets its own row, the first row on
+// the port it names, the others in port order; with an ID twice nothing is
+// sent to any radio.
+TEST_F(DpmrtoolFleet, ASixRadioListProgramsEachRadioAndAListWithAnIdTwiceSendsNothing) {
+    StartRadios(6);
+    const char* names[] = {"Alfa", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot"};
+    const char* ids[] = {"2310417", "2310422", "2310438", "2310501", "2310777", "2310903"};
+    const auto listText = [&](const char* lastId) {
+        std::string text = "Name,dPMR ID,Port\n";
+        for (int k = 0; k < 6; ++k) {
+            text += std::string(names[k]) + "," + (k == 5 ? lastId : ids[k]);
+            if (k == 0) text += "," + radios_[5]->DevicePath();
+            text += "\n";
+        }
+        return text;
+    };
+    const std::string list = dir_.File("radios.csv");
+    PutFile(list, listText("2310501"));
+    std::vector<std::string> ports;  // the five cables the list names none for
+    for (std::size_t k = 0; k < 5; ++k)
+        ports.insert(ports.end(), {"--port", radios_[k]->DevicePath()});
+    std::vector<std::string> args{"fleet", file_, "--list", list, "--verify"};
+    args.insert(args.end(), ports.begin(), ports.end());
+    EXPECT_EQ(Tool(args), 2);
+    EXPECT_EQ(Err(),
+              "dpmrtool: line 7 (\"Foxtrot\"): the dPMR ID 2310501 is given twice: also line 5 "
+              "(\"Delta\")\ndpmrtool: nothing was sent: mend " +
+                  list + " first\n");
+    for (const auto& r : radios_) EXPECT_TRUE(r->Traffic().empty());
+
+    PutFile(list, listText("2310903"));
+    ASSERT_EQ(Tool(args), 0) << Err();
+    EXPECT_EQ(Err().find("every radio keeps the file's name"), std::string::npos) << Err();
+    for (std::size_t k = 0; k < 6; ++k) {
+        SCOPED_TRACE(k);
+        // Radio k of the list is on cable k - 1, the first on the last cable.
+        const VirtualRadio& radio = *radios_[k == 0 ? 5 : k - 1];
+        EXPECT_EQ(ImageRadioId(radio.Memory()), ids[k]);
+        EXPECT_EQ(ImageRadioName(radio.Memory()), names[k]);
+        const std::string row = Row(radio.DevicePath());
+        EXPECT_NE(row.find(std::string(ids[k]) + " "), std::string::npos) << Out();
+        EXPECT_NE(row.find(" done"), std::string::npos) << row;
+    }
+}
+
+// An option given twice, or one another makes pointless, is refused; with
+// no name given, the file's name for every radio is said once.
+TEST_F(DpmrtoolFleet, OptionsGivenTwiceOrToNoPurposeAreRefusedAndTheKeptNameIsSaid) {
+    StartRadios(2);
+    const std::string list = dir_.File("radios.csv");
+    PutFile(list, "A,2310417\nB,2310422\n");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--id-from", "1", "--id-from", "5"},
+         "--id-from is given twice (\"1\" and \"5\"): give it once"},
+        {{"--id-from", "1", "--name", "a", "--name", "b", "--name", "c"},
+         "--name is given 3 times (\"a\", \"b\" and \"c\"): give it once"},
+        {{"--list", list, "--id-from", "5"},
+         "--list gives every radio its ID and name, so --id-from has no use with it"},
+        {{"--list", list, "--name", "U{n}"},
+         "--list gives every radio its ID and name, so --name has no use with it"},
+    };
+    for (const auto& [extra, message] : cases) {
+        SCOPED_TRACE(message);
+        EXPECT_EQ(Tool(Args(extra)), 2);
+        EXPECT_EQ(Err(), "dpmrtool: " + message + "\n");
+    }
+    for (const auto& r : radios_) EXPECT_TRUE(r->Traffic().empty());
+
+    ASSERT_EQ(Tool(Args({"--id-from", "2310417"})), 0) << Err();
+    const std::string err = Err();
+    const std::string note =
+        "every radio keeps the file's name \"" + ImageRadioName(DemoImage()) + "\"";
+    EXPECT_NE(err.find(note), std::string::npos) << err;
+    EXPECT_EQ(err.find(note, err.find(note) + 1), std::string::npos) << err;
+}
+
 TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
     StartRadios(2, {.paceBaud = 9600});
     ToolProcess tool(Args({"--id-from", "1000001"}), dir_.path());
