@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <ctime>
 #include <iomanip>
 #include <iostream>
 #include <set>
@@ -19,6 +20,7 @@
 #include "backup/BackupStore.h"
 #include "check/WriteCheck.h"
 #include "config/AppSettings.h"
+#include "fleet/FleetJob.h"
 #include "fleet/FleetList.h"
 #include "fleet/FleetWrite.h"
 #include "image/Document.h"
@@ -253,6 +255,12 @@ int RunFleetCommand(const std::vector<std::string>& args) {
                   << QuoteInput(ImageRadioName(document)) << "\n";
     }
 
+    // The radios the backups know: an ID on another radio is asked about.
+    if (Status s = LoadWrittenRadios(run.backupFolder, run.history); !s)
+        std::cerr << "dpmrtool: the backups were not looked through: " << s.message() << "\n";
+    const bool yes = p.Has("--yes");
+    run.confirm = [yes](const std::vector<std::string>& warnings) { return GoOn(warnings, yes); };
+    const std::time_t started = std::time(nullptr);
     std::vector<FleetRadioResult> results;
     {
         ProgressLines lines(targets);
@@ -279,7 +287,7 @@ int RunFleetCommand(const std::vector<std::string>& args) {
         if (!r.succeeded()) status = kExitTransferFailed;
     if (gFleetStop.load()) status = kExitCancelled;
     if (log) {
-        const std::string text = FleetLogCsv(results);
+        const std::string text = FleetJobCsv(MakeFleetJob(started, file, document, results));
         if (Status s = WriteFileAtomically(
                 *log, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
             !s) {
@@ -338,8 +346,13 @@ const RegisterCommand kFleet{
      "                      instead of each radio's own\n"
      "  --verify            read each radio back afterwards and compare\n"
      "  --force             write a file that has errors\n"
-     "  --log LOG.csv       write a log: time, port, radio ID, name, result,\n"
-     "                      backup file\n\n"
+     "  --log LOG.csv       write the job report: one row a radio with the date,\n"
+     "                      the file and its CRC-32, the port, what tells the\n"
+     "                      radio apart (its squelch calibration and identity\n"
+     "                      block), radio ID, name, result, verify, backup file\n\n"
+     "Before any radio is written, each radio's squelch calibration is read; an\n"
+     "ID that the backups show on another radio (another calibration) is asked\n"
+     "about (--yes goes on).\n\n"
      "Without --id-from or --keep-identity, a single radio keeps the file's ID;\n"
      "without --name or --list, every radio keeps the file's name (said once).\n"
      "An option is given once: one given twice, or one another makes pointless\n"

@@ -26,6 +26,9 @@ struct LinkSettings {
     // Where the transfers over the system's port record their frames; none
     // when null (TransferTrace hands one out).
     WireTrace* trace = nullptr;
+    // Receives the 16 bytes of the identity block each programming session
+    // opens with, when not null (a fleet tells its radios apart by them).
+    std::vector<std::uint8_t>* identityBlock = nullptr;
 };
 
 // A half-open range of radio addresses (= image offsets).
@@ -74,8 +77,9 @@ TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const Ra
 // Verify after a Write: reads the three ranges back in a session of its own
 // and compares them with `sent`. Succeeds with "Write verified"; a difference
 // fails with "Verify failed", the settings that differ (named as `dpmrtool
-// diff` names them) and the advice to write again, and so does a read-back
-// that fails (with its reason). `sent` is never changed.
+// diff` names them) and the advice to write again; a read-back that broke
+// off fails with "... broke off while verifying." and its reason, as it
+// compared nothing. `sent` is never changed.
 TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const RadioImage& sent,
                            const ProgressCallback& progress, TransferControl& control);
 

@@ -46,6 +46,9 @@ inline constexpr const char* kVerifyFailed = "Verify failed";
 inline constexpr const char* kWriteVerified = "Write verified";
 // The last line of a verify that found differences.
 inline constexpr const char* kWriteAgain = "Write again before using the radio.";
+// A read-back that broke off checked nothing: no "Verify failed".
+inline constexpr const char* kVerifyBrokeOff =
+    "The write was completed; the read-back broke off while verifying.";
 inline constexpr const char* kVerifyStopped =
     "The write was completed; checking it was stopped before the end.";
 

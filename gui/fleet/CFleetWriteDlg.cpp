@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "fleet/FleetJob.h"
 #include "link/CPortWatch.h"
 #include "link/PosixSerialPort.h"
 #include "util/DecimalText.h"
@@ -413,7 +414,8 @@ void CFleetWriteDlg::OnStop() {
 }
 
 bool CFleetWriteDlg::SaveLogTo(const QString& path, QString& error) const {
-    const std::string text = dpmr::FleetLogCsv(results_);
+    const std::string text =
+        dpmr::FleetJobCsv(dpmr::MakeFleetJob(std::time(nullptr), {}, document_, results_));
     const dpmr::Status s = dpmr::WriteFileAtomically(
         path.toStdString(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     if (!s) error = Q(s.message());

@@ -117,8 +117,8 @@ class FleetWriteDlgTest : public QObject {
         QVERIFY(dialog->SaveLogTo(QString::fromStdString(dir.File("log.csv")), error));
         const std::string log = dpmr::test::FileText(dir.File("log.csv"));
         QCOMPARE(std::count(log.begin(), log.end(), '\n'), 5L);
-        QVERIFY(log.find("," + fleet.Port(2).toStdString() + ",1000003,Unit 3,done,") !=
-                std::string::npos);
+        QVERIFY(log.find("," + fleet.Port(2).toStdString() + ",") != std::string::npos);
+        QVERIFY(log.find(",1000003,Unit 3,done,verified,") != std::string::npos);
     }
 
     void aRefusedIdSendsNothingAndSaysWhy() {

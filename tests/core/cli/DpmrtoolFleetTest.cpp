@@ -82,9 +82,11 @@ TEST_F(DpmrtoolFleet, FourRadiosGetTheirOwnIdsTheWarningOnceAndTheLog) {
     std::vector<CsvRecord> rows;
     ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[4].fields[1], radios_[3]->DevicePath());
-    EXPECT_EQ(rows[4].fields[4], "done");
-    EXPECT_TRUE(fs::exists(rows[4].fields[5])) << rows[4].fields[5];
+    EXPECT_EQ(rows[4].fields[1], file_);
+    EXPECT_EQ(rows[4].fields[3], radios_[3]->DevicePath());
+    EXPECT_EQ(rows[4].fields[7], "done");
+    EXPECT_EQ(rows[4].fields[8], "verified");
+    EXPECT_TRUE(fs::exists(rows[4].fields[9])) << rows[4].fields[9];
 }
 
 // Refusals come before anything is sent, with status 2 and one line.
