@@ -63,8 +63,8 @@ Status ParseFleetList(std::string_view text, std::vector<FleetListRow>& rows) {
     return Status::Ok();
 }
 
-std::string FleetRowLabel(const FleetListRow& row) {
-    return "line " + std::to_string(row.line) +
+std::string FleetRowLabel(const FleetListRow& row, const char* place) {
+    return std::string(place) + " " + std::to_string(row.line) +
            (row.name.empty() ? std::string() : " (" + QuoteInput(row.name, 20) + ")");
 }
 
@@ -82,10 +82,13 @@ std::vector<std::string> FleetListPlan::Texts(bool refusals) const {
 }
 
 FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
-                            const std::vector<std::string>& ports) {
+                            const std::vector<std::string>& ports, const std::string& oneCable,
+                            const char* place) {
     FleetListPlan plan;
-    const auto say = [&plan](bool refusal, const FleetListRow& row, const std::string& text) {
-        plan.findings.push_back({refusal, FleetRowLabel(row) + ": " + text});
+    const auto label = [place](const FleetListRow& row) { return FleetRowLabel(row, place); };
+    const auto say = [&plan, &label](bool refusal, const FleetListRow& row,
+                                     const std::string& text) {
+        plan.findings.push_back({refusal, label(row) + ": " + text});
     };
     const std::size_t room = DpmrRadioNameField().at.size;
 
@@ -93,12 +96,11 @@ FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
     std::set<std::string> named;
     std::map<std::string, const FleetListRow*> portRow;
     for (const FleetListRow& row : rows) {
-        if (row.port.empty()) continue;
+        if (row.port.empty() || !oneCable.empty()) continue;
         named.insert(row.port);
         const auto [at, fresh] = portRow.emplace(row.port, &row);
         if (!fresh)
-            say(true, row,
-                "the port " + row.port + " is also " + FleetRowLabel(*at->second) + "'s");
+            say(true, row, "the port " + row.port + " is also " + label(*at->second) + "'s");
     }
     std::vector<std::string> free;
     std::set<std::string> given;
@@ -117,7 +119,7 @@ FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
         const FleetListRow& row = rows[i];
         FleetTarget t;
         t.number = static_cast<int>(i) + 1;
-        t.port = row.port;
+        t.port = oneCable.empty() ? row.port : oneCable;
         if (t.port.empty()) {
             if (nextFree < free.size()) {
                 t.port = free[nextFree++];
@@ -142,8 +144,7 @@ FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
                         " (it takes 0000001 to 9000000, not 1000000, 2000000, ... 9000000)");
             } else if (const auto [at, fresh] = byId.emplace(t.radioId, &row); !fresh) {
                 say(true, row,
-                    "the dPMR ID " + t.radioId + " is given twice: also " +
-                        FleetRowLabel(*at->second));
+                    "the dPMR ID " + t.radioId + " is given twice: also " + label(*at->second));
             }
         }
 
@@ -166,11 +167,10 @@ FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
                 if (!fresh && (cut || at->second.second)) {
                     say(true, row,
                         "cut to 8 characters, the name is \"" + name + "\", the same as " +
-                            FleetRowLabel(*at->second.first) + "'s");
+                            label(*at->second.first) + "'s");
                 } else if (!fresh) {
                     say(false, row,
-                        "the name \"" + name + "\" is also " + FleetRowLabel(*at->second.first) +
-                            "'s");
+                        "the name \"" + name + "\" is also " + label(*at->second.first) + "'s");
                 }
             }
             t.name = name;

@@ -31,8 +31,9 @@ struct FleetListRow {
 // than two or three columns fails naming its line, and `rows` is left empty.
 Status ParseFleetList(std::string_view text, std::vector<FleetListRow>& rows);
 
-// "line 4 (Bravo)": a row as the findings name it.
-std::string FleetRowLabel(const FleetListRow& row);
+// "line 4 ("Bravo")": a row as the findings name it; `place` is "line" for
+// a file's rows, "row" for a table's.
+std::string FleetRowLabel(const FleetListRow& row, const char* place = "line");
 
 struct FleetFinding {
     bool refusal = true;  // false: a question the user may answer with "go on"
@@ -54,8 +55,11 @@ struct FleetListPlan {
 // would replace; an ID given twice; a name the radio cannot show; two names
 // that are the same once cut to the radio's 8 characters; a row left without
 // a port or two rows on one port. Asked: a name cut to 8 characters, a port
-// given that no row uses. A row without a name keeps the file's name.
+// given that no row uses. A row without a name keeps the file's name. With
+// `oneCable`, every row goes to that one port, one radio after another
+// (the ports the rows name are not used).
 FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
-                            const std::vector<std::string>& ports);
+                            const std::vector<std::string>& ports, const std::string& oneCable = {},
+                            const char* place = "line");
 
 }  // namespace dpmr
