@@ -118,6 +118,48 @@ void PrintSummary(const std::vector<FleetRadioResult>& results) {
     }
 }
 
+// One cable: the list's radios one after another, each asked for with
+// Enter (or "q" to stop), the next row and what the last one got said. A
+// radio that failed is asked for again. Every row has a result: those not
+// reached are "waiting".
+std::vector<FleetRadioResult> RunOneCable(const RadioImage& document,
+                                          const std::vector<FleetTarget>& targets,
+                                          const FleetRunOptions& run) {
+    std::vector<FleetRadioResult> results;
+    for (const FleetTarget& t : targets) {
+        FleetRadioResult waiting;
+        waiting.target = t;
+        waiting.radioId = t.radioId;
+        waiting.name = t.name.value_or(ImageRadioName(document));
+        results.push_back(waiting);
+    }
+    InterruptScope interrupt(OnFleetInterrupt);
+    gFleetStop = false;
+    for (std::size_t k = 0; k < targets.size() && !gFleetStop.load();) {
+        const FleetTarget& t = targets[k];
+        std::cerr << (results[k].outcome == FleetStage::kWaiting ? "Next" : "Again") << ": radio "
+                  << t.number << " of " << targets.size() << ", ID " << t.radioId << " \""
+                  << results[k].name
+                  << "\": put it on the cable and press Enter (q and Enter stops)\n";
+        std::string answer;
+        if (!std::getline(std::cin, answer) || answer == "q") {
+            std::cerr << "dpmrtool: stopped before the end of the list\n";
+            break;
+        }
+        {
+            const std::vector<FleetTarget> one{t};
+            ProgressLines lines(one);
+            results[k] = RunFleet(
+                document, one, run,
+                [&lines](const FleetProgress& progress) { lines.Update(progress); }, gFleetStop)[0];
+        }
+        std::cerr << "radio " << t.number << " got " << results[k].radioId << " \""
+                  << results[k].name << "\": " << FleetResultText(results[k]) << "\n";
+        if (results[k].succeeded()) ++k;
+    }
+    return results;
+}
+
 // A question of the list's check: yes with --yes; asked on a terminal;
 // otherwise nothing is sent.
 bool GoOn(const std::vector<std::string>& questions, bool yes) {
@@ -162,14 +204,22 @@ Status RefusePointless(const ArgParser& p) {
                                      other + " has no use with it");
         }
     }
+    if (p.Has("--one-port")) {
+        if (!p.Has("--list"))
+            return Status::Error("--one-port needs --list: the radios' IDs and names, in order");
+        if (p.Has("--port"))
+            return Status::Error(
+                "--one-port writes every radio through one cable, so --port has no use with it");
+    }
     if (p.Has("--id-step") && !p.Has("--id-from"))
         return Status::Error("--id-step needs --id-from");
     return Status::Ok();
 }
 
 int RunFleetCommand(const std::vector<std::string>& args) {
-    ArgParser p({"--port", "--baud", "--id-from", "--id-step", "--name", "--log", "--list"},
-                {"--keep-identity", "--verify", "--force", "--copy-calibration", "--yes"});
+    ArgParser p(
+        {"--port", "--baud", "--id-from", "--id-step", "--name", "--log", "--list", "--one-port"},
+        {"--keep-identity", "--verify", "--force", "--copy-calibration", "--yes"});
     if (!p.Parse(args)) return UsageError(p.error());
     if (p.Positional().size() != 1) {
         return UsageError(
@@ -181,6 +231,7 @@ int RunFleetCommand(const std::vector<std::string>& args) {
     if (Status s = RefusePointless(p); !s) return UsageError(s.message());
     const std::vector<std::string> ports = p.Values("--port");
     const auto list = p.Value("--list");
+    const auto onePort = p.Value("--one-port");
     if (ports.empty() && !list)
         return UsageError("no radio given: name each radio's port with --port");
 
@@ -227,7 +278,7 @@ int RunFleetCommand(const std::vector<std::string>& args) {
         std::vector<FleetListRow> rows;
         if (Status s = ParseFleetList(text, rows); !s)
             return UsageError(*list + ": " + s.message());
-        const FleetListPlan plan = PlanFleetList(rows, ports);
+        const FleetListPlan plan = PlanFleetList(rows, ports, onePort.value_or(""));
         if (plan.Refused()) {
             for (const std::string& refusal : plan.Texts(true))
                 std::cerr << "dpmrtool: " << refusal << "\n";
@@ -262,7 +313,9 @@ int RunFleetCommand(const std::vector<std::string>& args) {
     run.confirm = [yes](const std::vector<std::string>& warnings) { return GoOn(warnings, yes); };
     const std::time_t started = std::time(nullptr);
     std::vector<FleetRadioResult> results;
-    {
+    if (onePort) {
+        results = RunOneCable(document, targets, run);
+    } else {
         ProgressLines lines(targets);
         InterruptScope interrupt(OnFleetInterrupt);
         gFleetStop = false;
@@ -304,7 +357,8 @@ const RegisterCommand kFleet{
      "                      [--id-from N] [--id-step K] [--name PATTERN]\n"
      "                      [--keep-identity] [--copy-calibration] [--verify]\n"
      "                      [--force] [--log LOG.csv]\n"
-     "       dpmrtool fleet FILE.dat --list LIST.csv [--port P1 ...] [--yes] ...\n\n"
+     "       dpmrtool fleet FILE.dat --list LIST.csv [--port P1 ...] [--yes] ...\n"
+     "       dpmrtool fleet FILE.dat --one-port P --list LIST.csv [--yes] ...\n\n"
      "Writes the configuration of FILE.dat into every radio named with --port,\n"
      "all at the same time (one transfer per port). Each radio gets its own\n"
      "image: the file with that radio's dPMR radio ID and name, and the radio's\n"
@@ -338,6 +392,10 @@ const RegisterCommand kFleet{
      "                      by the cut to 8 characters, a row left without a port\n"
      "                      are refused; a name cut or a port left over is asked\n"
      "                      about\n"
+     "  --one-port P        one cable: the list's radios one after another on the\n"
+     "                      port P; before each, the next row is shown and Enter\n"
+     "                      (on standard input) writes it, q stops; what each got\n"
+     "                      is said; a radio that failed is asked for again\n"
      "  --yes               go on after the list's questions without asking\n"
      "  --keep-identity     read each radio first and keep its own ID and name\n"
      "                      (how an existing fleet gets new channels); two radios\n"

@@ -95,6 +95,10 @@ class FleetRun {
         RadioImage own;    // what was read from the radio
         bool ended = false;
         std::vector<std::uint8_t> identityBlock;  // filled by each session
+        // The last progress reported (by its own worker only).
+        bool reported = false;
+        FleetStage lastStage = FleetStage::kWaiting;
+        int lastPercent = 0;
         Clock::time_point start;
         TransferControl control;
         std::unique_ptr<TransferTrace> trace;  // both phases' sessions
@@ -117,10 +121,17 @@ class FleetRun {
         return link;
     }
 
-    // Reports progress and passes a stop request on to the radio's transfers.
+    // Reports progress and passes a stop request on to the radio's
+    // transfers. Only a change is reported (a stage's percentage moves 100
+    // times where its blocks are 504), so that a slow receiver of the
+    // reports, such as a window's event loop, is never flooded.
     void Report(std::size_t i, FleetStage stage, int percent) {
-        if (cancel_.load()) radios_[i].control.cancelRequested = true;
-        if (!progress_) return;
+        Radio& r = radios_[i];
+        if (cancel_.load()) r.control.cancelRequested = true;
+        if (!progress_ || (r.reported && r.lastStage == stage && r.lastPercent == percent)) return;
+        r.reported = true;
+        r.lastStage = stage;
+        r.lastPercent = percent;
         std::lock_guard lock(progressMutex_);
         progress_(FleetProgress{i, stage, percent});
     }

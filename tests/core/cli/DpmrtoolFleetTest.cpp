@@ -223,6 +223,67 @@ TEST_F(DpmrtoolFleet, OptionsGivenTwiceOrToNoPurposeAreRefusedAndTheKeptNameIsSa
     EXPECT_EQ(err.find(note, err.find(note) + 1), std::string::npos) << err;
 }
 
+// One cable: three radios put on it one after another (the cable's path
+// leads to whichever is plugged in), each written after Enter, the next row
+// and what the last one got said, and the job report of all three.
+TEST_F(DpmrtoolFleet, OneCableWritesTheListRadioByRadioAfterEnter) {
+    const std::string list = dir_.File("radios.csv");
+    PutFile(list, "Alfa,2310417\nBravo,2310422\nCharlie,2310438\n");
+    const std::string cable = dir_.File("cable");
+    const auto plugIn = [&](std::size_t k) {
+        radios_.push_back(StartRadio());
+        radios_.back()->SetMemory(PatternImage(static_cast<std::uint8_t>(20 + k)));
+        fs::remove(cable);
+        fs::create_symlink(radios_.back()->DevicePath(), cable);
+    };
+    EXPECT_EQ(Tool({"fleet", file_, "--one-port", cable}), 2);
+    EXPECT_EQ(Err(), "dpmrtool: --one-port needs --list: the radios' IDs and names, in order\n");
+    EXPECT_EQ(Tool({"fleet", file_, "--one-port", cable, "--list", list, "--port", "/dev/x"}), 2);
+
+    plugIn(0);
+    const std::string log = dir_.File("job.csv");
+    ToolProcess tool({"fleet", file_, "--one-port", cable, "--list", list, "--log", log},
+                     dir_.path(), {}, true);
+    ASSERT_TRUE(Eventually([&] { return Err().find("Next: radio 1 of 3") != std::string::npos; }));
+    EXPECT_TRUE(radios_[0]->Traffic().empty());  // nothing before Enter
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (k > 0) plugIn(k);
+        tool.Send("\n");
+        ASSERT_TRUE(Eventually([&] { return CountFrames(radios_[k]->Traffic(), kEndW) == 1; }));
+    }
+    EXPECT_EQ(tool.Wait(), 0) << Err();
+    const std::string err = Err();
+    EXPECT_NE(err.find("radio 1 got 2310417 \"Alfa\": done\nNext: radio 2 of 3, ID 2310422 "
+                       "\"Bravo\": put it on the cable"),
+              std::string::npos)
+        << err;
+    const char* names[] = {"Alfa", "Bravo", "Charlie"};
+    const char* ids[] = {"2310417", "2310422", "2310438"};
+    std::vector<CsvRecord> rows;
+    ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
+    ASSERT_EQ(rows.size(), 4u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const RadioImage memory = radios_[k]->Memory();
+        EXPECT_EQ(ImageRadioId(memory), ids[k]);
+        EXPECT_EQ(ImageRadioName(memory), names[k]);
+        EXPECT_EQ(memory.U8(layout::kSquelchValues),
+                  PatternImage(static_cast<std::uint8_t>(20 + k)).U8(layout::kSquelchValues));
+        EXPECT_EQ(rows[k + 1].fields[5], ids[k]);
+        EXPECT_EQ(rows[k + 1].fields[7], "done");
+    }
+    // Each radio told apart by its own calibration.
+    EXPECT_NE(rows[1].fields[4], rows[2].fields[4]);
+
+    // "q" stops before the end: the rows not reached are waiting.
+    ToolProcess stopped({"fleet", file_, "--one-port", cable, "--list", list}, dir_.path(), {},
+                        true);
+    tool.CloseInput();
+    stopped.Send("q\n");
+    EXPECT_EQ(stopped.Wait(), 1);
+    EXPECT_NE(Err().find("stopped before the end of the list"), std::string::npos) << Err();
+    EXPECT_EQ(CountFrames(radios_[2]->Traffic(), kEndW), 1);
+}
+
 TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
     StartRadios(2, {.paceBaud = 9600});
     ToolProcess tool(Args({"--id-from", "1000001"}), dir_.path());
