@@ -124,7 +124,7 @@ void PrintSummary(const std::vector<FleetRadioResult>& results) {
 // reached are "waiting".
 std::vector<FleetRadioResult> RunOneCable(const RadioImage& document,
                                           const std::vector<FleetTarget>& targets,
-                                          const FleetRunOptions& run) {
+                                          FleetRunOptions run) {
     std::vector<FleetRadioResult> results;
     for (const FleetTarget& t : targets) {
         FleetRadioResult waiting;
@@ -155,7 +155,13 @@ std::vector<FleetRadioResult> RunOneCable(const RadioImage& document,
         }
         std::cerr << "radio " << t.number << " got " << results[k].radioId << " \""
                   << results[k].name << "\": " << FleetResultText(results[k]) << "\n";
-        if (results[k].succeeded()) ++k;
+        if (results[k].succeeded()) {
+            // The next radio on the cable is told from this one.
+            const FleetRadioResult& r = results[k];
+            run.history.insert(run.history.begin(),
+                               JustWritten(r.target, r.radioId, r.name, r.calibration));
+            ++k;
+        }
     }
     return results;
 }

@@ -46,6 +46,23 @@ bool Telling(const std::vector<std::uint8_t>& calibration, const RadioImage& doc
 
 }  // namespace
 
+std::string SameRadioAgain(const FleetTarget& target, const std::vector<std::uint8_t>& calibration,
+                           const std::vector<WrittenRadio>& history, const RadioImage& document) {
+    if (!Telling(calibration, document)) return {};
+    for (const WrittenRadio& w : history) {
+        if (!w.thisJob || w.calibration != calibration) continue;
+        return "radio " + std::to_string(target.number) + " (" + target.port +
+               ") looks like the radio just written as " + w.time + " (\"" + w.name + "\", " +
+               w.radioId + "): is the next radio on the cable?";
+    }
+    return {};
+}
+
+WrittenRadio JustWritten(const FleetTarget& target, const std::string& radioId,
+                         const std::string& name, const std::vector<std::uint8_t>& calibration) {
+    return {"radio " + std::to_string(target.number), radioId, name, calibration, {}, true};
+}
+
 std::string IdOnAnotherRadio(const FleetTarget& target,
                              const std::vector<std::uint8_t>& calibration,
                              const std::vector<WrittenRadio>& history, const RadioImage& document) {

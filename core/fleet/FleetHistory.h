@@ -23,6 +23,8 @@ struct WrittenRadio {
     std::string name;
     std::vector<std::uint8_t> calibration;  // SquelchCalibrationBytes of the backup
     std::string backupFile;
+    // Written a moment ago in this job (one cable), not found in a backup.
+    bool thisJob = false;
 };
 
 // The squelch values and thresholds of `image`, the bytes that tell one
@@ -44,5 +46,18 @@ Status LoadWrittenRadios(const std::string& folder, std::vector<WrittenRadio>& o
 std::string IdOnAnotherRadio(const FleetTarget& target,
                              const std::vector<std::uint8_t>& calibration,
                              const std::vector<WrittenRadio>& history, const RadioImage& document);
+
+// One cable: the warning when the radio on the cable is one this job has
+// already written (its calibration among the history's `thisJob` radios),
+// as when the radio was not swapped: "radio 2 (/dev/ttyUSB0) looks like the
+// radio just written as radio 1 ("Alfa", 2310417): is the next radio on the
+// cable?"; empty otherwise, and without a telling calibration.
+std::string SameRadioAgain(const FleetTarget& target, const std::vector<std::uint8_t>& calibration,
+                           const std::vector<WrittenRadio>& history, const RadioImage& document);
+
+// The history entry of a radio this job has just written, to go first in
+// the history (the newest).
+WrittenRadio JustWritten(const FleetTarget& target, const std::string& radioId,
+                         const std::string& name, const std::vector<std::uint8_t>& calibration);
 
 }  // namespace dpmr

@@ -239,8 +239,8 @@ class FleetRun {
             if (r.ended || options_.identity.keepIdentity) continue;
             FleetTarget t = r.result.target;
             t.radioId = r.result.radioId;
-            const std::string w =
-                IdOnAnotherRadio(t, r.result.calibration, options_.history, r.image);
+            std::string w = SameRadioAgain(t, r.result.calibration, options_.history, r.image);
+            if (w.empty()) w = IdOnAnotherRadio(t, r.result.calibration, options_.history, r.image);
             if (w.empty()) continue;
             warnings.push_back(w);
             said.emplace_back(i, w);

@@ -596,15 +596,15 @@ dpmr::FleetRunOptions CFleetWriteDlg::MakeRunOptions() {
         options.identity.namePattern = namePattern_->text().toStdString();
     if (!backupFolder_.empty() && !dpmr::LoadWrittenRadios(backupFolder_, options.history))
         Log("The backups could not be looked through for IDs given before.");
+    if (oneCableRun_)
+        options.history.insert(options.history.begin(), cableWritten_.begin(), cableWritten_.end());
     // Asked from the fleet's thread, answered here.
     options.confirm = [this](const std::vector<std::string>& warnings) {
         bool yes = false;
         QMetaObject::invokeMethod(
             this,
             [this, &warnings, &yes] {
-                yes = AskToGoOn(warnings,
-                                "The backups show these IDs on other radios. Write "
-                                "the radios all the same?");
+                yes = AskToGoOn(warnings, "Write the radios all the same?");
             },
             Qt::BlockingQueuedConnection);
         return yes;
@@ -671,6 +671,7 @@ void CFleetWriteDlg::StartOneCable() {
     cableTargets_ = plan.targets;
     cableNext_ = 0;
     cableRow_ = RowOf(Q(ticked[0]));
+    cableWritten_.clear();
     oneCableRun_ = true;
     jobStarted_ = std::time(nullptr);
     results_.clear();
@@ -831,7 +832,12 @@ void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
     const bool cable = oneCableRun_ && results.size() == 1 && cableNext_ < results_.size();
     if (cable) {
         results_[cableNext_] = results[0];
-        if (results[0].succeeded()) ++cableNext_;
+        if (results[0].succeeded()) {
+            const dpmr::FleetRadioResult& r = results[0];
+            cableWritten_.insert(cableWritten_.begin(),
+                                 dpmr::JustWritten(r.target, r.radioId, r.name, r.calibration));
+            ++cableNext_;
+        }
     } else {
         dpmr::MergeRetryResults(results_, results);
     }

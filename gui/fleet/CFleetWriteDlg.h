@@ -178,6 +178,7 @@ class CFleetWriteDlg : public QDialog {
     std::size_t cableNext_ = 0;
     int cableRow_ = -1;
     bool oneCableRun_ = false;
+    std::vector<dpmr::WrittenRadio> cableWritten_;  // this job's radios, newest first
     // The radios of the last Start, their rows and results (a retry replaces
     // the results of the radios it ran; one cable adds a result a radio).
     std::vector<int> rows_;

@@ -282,12 +282,24 @@ class FleetWriteDlgTest : public QObject {
         QVERIFY(dialog->nextLabel()->text().startsWith("Radio 1 got 2310417 \"Alfa\": done."));
         QVERIFY(dialog->nextLabel()->text().contains("put radio 2 of 3"));
         QVERIFY(dialog->nextButton()->hasFocus());
-        plugIn(1);
+        // The first radio left on the cable is told by its calibration and
+        // asked about; No writes nothing and asks for radio 2 again.
+        auto no = ClickOnNextMessageBox(QMessageBox::No);
         QTest::keyClick(dialog->nextButton(), Qt::Key_Space);
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 60000);
+        QVERIFY(no->seen);
+        QCOMPARE(dialog->Results()[1].outcome, dpmr::FleetStage::kNotWritten);
+        QVERIFY(QString::fromStdString(dialog->Results()[1].message)
+                    .contains("looks like the radio just written as radio 1 (\"Alfa\", 2310417)"));
+        QVERIFY(dialog->nextLabel()->text().contains("Again: put radio 2 of 3"));
+        QCOMPARE(QString::fromStdString(dpmr::ImageRadioId(radios[0]->Memory())),
+                 QString("2310417"));
+        plugIn(1);
+        QTest::keyClick(dialog->nextButton(), Qt::Key_Space);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 3, 60000);
         plugIn(2);
         QTest::keyClick(dialog.get(), Qt::Key_Return);  // Enter: the default button
-        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 3, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 4, 60000);
         QVERIFY(dialog->nextLabel()->text().endsWith("The list is done: 3 of 3 radios written."));
         QVERIFY(!dialog->nextButton()->isEnabled());
         const char* names[] = {"Alfa", "Bravo", "Charlie"};

@@ -130,6 +130,25 @@ TEST(FleetHistory, AWarningIsAskedOnceBeforeAnyRadioIsWritten) {
     EXPECT_EQ(noted(1), 1);
 }
 
+// One cable: the radio just written, left on the cable, is told by its
+// calibration; another radio, or one only a backup shows, is not.
+TEST(FleetHistory, TheRadioJustWrittenLeftOnTheCableIsAskedAbout) {
+    const auto own = [](std::uint8_t salt) { return SquelchCalibrationBytes(PatternImage(salt)); };
+    const RadioImage document = DemoImage();
+    const FleetTarget first{1, "/dev/ttyUSB0", "2310417", "Alfa"};
+    const FleetTarget second{2, "/dev/ttyUSB0", "2310422", "Bravo"};
+    std::vector<WrittenRadio> history = {
+        {"2026-12-01 09:00:00", "2310001", "Old", own(3), "/b/1.dat"}};
+    history.insert(history.begin(), JustWritten(first, "2310417", "Alfa", own(1)));
+    EXPECT_EQ(SameRadioAgain(second, own(1), history, document),
+              "radio 2 (/dev/ttyUSB0) looks like the radio just written as radio 1 (\"Alfa\", "
+              "2310417): is the next radio on the cable?");
+    EXPECT_EQ(SameRadioAgain(second, own(2), history, document), "");
+    EXPECT_EQ(SameRadioAgain(second, own(3), history, document), "");  // a backup, not this job
+    history[0].calibration = SquelchCalibrationBytes(document);
+    EXPECT_EQ(SameRadioAgain(second, SquelchCalibrationBytes(document), history, document), "");
+}
+
 TEST(FleetHistory, Crc32IsTheCommonOne) {
     const std::string text = "123456789";
     EXPECT_EQ(Crc32Hex({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}),
