@@ -35,18 +35,24 @@ TEST(FleetHistory, AnIdTheNewestBackupOfAnotherRadioShowsIsAWarning) {
     ASSERT_TRUE(store.Save(RadioWith(2, "2310800", "Echo2"), BackupKind::kRead, day + 7200).ok());
     // A failed write and a copied (the template's) calibration say nothing.
     ASSERT_TRUE(store.Save(RadioWith(3, "2310903", "F"), BackupKind::kFailedWrite, day).ok());
-    RadioImage copied = DemoImage();
+    RadioImage document = DemoImage();  // the template, with a calibration of its own
+    CopySquelchCalibration(PatternImage(5), document);
+    RadioImage copied = document;
     StoreRadioIdentity(copied, "2310438", "C");
     ASSERT_TRUE(store.Save(copied, BackupKind::kWrite, day).ok());
+    RadioImage erased = DemoImage();
+    erased.FillFF(layout::kSquelchValues, layout::kSquelchValuesSize);
+    erased.FillFF(layout::kSquelchThresholds, layout::kSquelchThresholdsSize);
+    StoreRadioIdentity(erased, "2310999", "E");
+    ASSERT_TRUE(store.Save(erased, BackupKind::kWrite, day).ok());
 
     std::vector<WrittenRadio> history;
     ASSERT_TRUE(LoadWrittenRadios(dir.File("backups"), history).ok());
-    ASSERT_EQ(history.size(), 4u);  // newest first, the failed write passed over
+    ASSERT_EQ(history.size(), 5u);  // newest first, the failed write passed over
     EXPECT_EQ(history[0].radioId, "2310800");
     EXPECT_EQ(history[0].calibration, SquelchCalibrationBytes(PatternImage(2)));
 
     const auto own = [](std::uint8_t salt) { return SquelchCalibrationBytes(PatternImage(salt)); };
-    const RadioImage document = DemoImage();
     struct Case {
         const char* what;
         std::string id;
@@ -60,6 +66,7 @@ TEST(FleetHistory, AnIdTheNewestBackupOfAnotherRadioShowsIsAWarning) {
         {"its newest ID", "2310800", own(9), true},
         {"only a failed write showed it", "2310903", own(9), false},
         {"only a copied calibration showed it", "2310438", own(9), false},
+        {"only an erased calibration showed it", "2310999", own(9), false},
         {"this radio's calibration is not known", "2310501", {}, false},
         {"this radio's calibration is the template's", "2310501", SquelchCalibrationBytes(document),
          false},
