@@ -33,7 +33,9 @@ TEST(FleetList, ReadsCsvAndPastedCellsOrSaysWhichLineIsWrong) {
         {"a quoted name with a comma", "\"Smith, J\",42\n", "1:Smith, J|42|;", nullptr},
         {"titles only", "name,ID\n", nullptr, "holds no radio"},
         {"empty", "", nullptr, "holds no radio"},
-        {"one column", "Alfa,2310417\nBravo\n", nullptr, "line 2: a row of the list holds a name"},
+        {"one column", "Alfa,2310417\nBravo\n", nullptr,
+         "line 2: a row of the list holds a name, a dPMR ID and, optionally, a port, but this "
+         "one has 1 column"},
         {"four columns", "Alfa,2310417,/dev/a,x\n", nullptr, "this one has 4 columns"},
         {"broken quoting", "Alfa,2310417\n\"Bravo,1\n", nullptr, "line 2"},
         // A bad ID after the first line is a row: the check names it.
@@ -72,7 +74,8 @@ std::vector<std::string> Ports(int count) {
 
 TEST(FleetList, SixRadiosGetTheirRowsInPortOrderOrTheirNamedPort) {
     std::vector<FleetListRow> rows = SixRadios();
-    rows[0].port = "p6";  // the first row names the last cable
+    rows[0].port = "p6";        // the first row names the last cable
+    rows[2].name = "Charlie8";  // 8 characters: whole
     const FleetListPlan plan = PlanFleetList(rows, Ports(6));
     ASSERT_TRUE(plan.findings.empty()) << plan.findings[0].text;
     ASSERT_EQ(plan.targets.size(), 6u);
