@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
         }
     }
     const std::vector<pid_t> busy = StartBusy(busyCount);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each line as it comes, into a file too
     std::printf(
         "Fleet dialog: %d runs of %d radio(s) paced at %d baud, verify on, %d busy "
         "process(es) beside it\n",
