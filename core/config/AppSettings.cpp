@@ -18,6 +18,22 @@ namespace fs = std::filesystem;
 namespace {
 constexpr const char* kVerifyKey = "VerifyAfterWrite";
 constexpr const char* kKeepCalibrationKey = "KeepCalibration";
+constexpr const char* kFleetPortsKey = "FleetPorts";
+constexpr const char* kFleetVerifyKey = "FleetVerify";
+constexpr const char* kFleetKeepCalibrationKey = "FleetKeepCalibration";
+
+// The entries of a ";"-separated value, empty pieces left out.
+std::vector<std::string> SplitAtSemicolons(const std::string& value) {
+    std::vector<std::string> entries;
+    std::size_t start = 0;
+    while (start <= value.size()) {
+        std::size_t end = value.find(';', start);
+        if (end == std::string::npos) end = value.size();
+        if (end > start) entries.push_back(value.substr(start, end - start));
+        start = end + 1;
+    }
+    return entries;
+}
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -92,6 +108,12 @@ AppSettings LoadAppSettings(const std::string& executableFolder) {
         user.GetString("Setup", kVerifyKey, ini.GetString("Setup", kVerifyKey, "0")) == "1";
     s.keepCalibration = user.GetString("Setup", kKeepCalibrationKey,
                                        ini.GetString("Setup", kKeepCalibrationKey, "0")) == "1";
+    const auto choice = [&](const char* key, const std::string& def) {
+        return user.GetString("Setup", key, ini.GetString("Setup", key, def));
+    };
+    s.fleetPorts = SplitAtSemicolons(choice(kFleetPortsKey, ""));
+    s.fleetVerify = choice(kFleetVerifyKey, s.verifyAfterWrite ? "1" : "0") == "1";
+    s.fleetKeepCalibration = choice(kFleetKeepCalibrationKey, "1") == "1";
     s.modelName = SetupValue(s, "Model", "HM-842R");
     s.baudRate = ParseBaudRate(SetupValue(s, "BaudRate", "9600"));
     s.pictureFolder = s.programFolder + "Img/";
@@ -139,21 +161,21 @@ bool SaveKeepCalibration(AppSettings& settings) {
     return SaveUserChoice(settings, kKeepCalibrationKey, settings.keepCalibration ? "1" : "0");
 }
 
+bool SaveFleetChoices(AppSettings& settings) {
+    std::string ports;
+    for (const std::string& p : settings.fleetPorts) ports += (ports.empty() ? "" : ";") + p;
+    return SaveUserChoice(settings, kFleetPortsKey, ports) &&
+           SaveUserChoice(settings, kFleetVerifyKey, settings.fleetVerify ? "1" : "0") &&
+           SaveUserChoice(settings, kFleetKeepCalibrationKey,
+                          settings.fleetKeepCalibration ? "1" : "0");
+}
+
 std::string FreqRangeSetting(const AppSettings& settings) {
     return SetupValue(settings, "FreqRange", "");
 }
 
 std::vector<std::string> FreqRangeEntries(const AppSettings& settings) {
-    const std::string value = FreqRangeSetting(settings);
-    std::vector<std::string> entries;
-    std::size_t start = 0;
-    while (start <= value.size()) {
-        std::size_t end = value.find(';', start);
-        if (end == std::string::npos) end = value.size();
-        if (end > start) entries.push_back(value.substr(start, end - start));
-        start = end + 1;
-    }
-    return entries;
+    return SplitAtSemicolons(FreqRangeSetting(settings));
 }
 
 }  // namespace dpmr

@@ -32,6 +32,12 @@ struct AppSettings {
     // [Setup] "KeepCalibration": 1 makes Write read the radio's squelch
     // calibration first and send it back unchanged.
     bool keepCalibration = false;
+    // The fleet dialog's choices of the last session: [Setup] "FleetPorts"
+    // (the ticked ports, separated by ";"), "FleetVerify" and
+    // "FleetKeepCalibration" (1 or 0; each radio's own calibration kept).
+    std::vector<std::string> fleetPorts;
+    bool fleetVerify = false;
+    bool fleetKeepCalibration = true;
     std::string modelName = "QT215";
     std::int32_t baudRate = 9600;
     std::string pictureFolder;  // programFolder + "Img/"
@@ -100,6 +106,9 @@ bool SaveVerifyAfterWrite(AppSettings& settings);
 
 // Writes [Setup] "KeepCalibration" (1 or 0) the same way.
 bool SaveKeepCalibration(AppSettings& settings);
+
+// Writes the fleet dialog's three choices the same way.
+bool SaveFleetChoices(AppSettings& settings);
 
 // [Setup] "FreqRange" as it stands: the "Freq range" entries, separated by ";".
 std::string FreqRangeSetting(const AppSettings& settings);

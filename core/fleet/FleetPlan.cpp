@@ -90,6 +90,7 @@ Status PlanFleet(const std::vector<std::string>& ports, const FleetIdentityOptio
     std::vector<std::string> said;
     if (ports.empty()) return Status::Error("no port given: name at least one radio's port");
     std::set<std::string> seen;
+    std::map<std::string, std::pair<int, bool>> names;  // the radio, cut
     for (const std::string& port : ports) {
         if (port.empty()) return Status::Error("an empty port name was given");
         if (!seen.insert(port).second) return Status::Error("the port " + port + " is given twice");
@@ -136,6 +137,14 @@ Status PlanFleet(const std::vector<std::string>& ports, const FleetIdentityOptio
                 if (Status s = FleetRadioName(options.namePattern, t.number, id, name, note); !s)
                     return s;
                 if (!note.empty()) said.push_back(note);
+                const auto [at, fresh] = names.emplace(name, std::pair{t.number, !note.empty()});
+                if (!fresh && (!note.empty() || at->second.second)) {
+                    return Status::Error("radios " + std::to_string(at->second.first) + " and " +
+                                         std::to_string(t.number) + " would both be named \"" +
+                                         name +
+                                         "\" once cut to the radio's 8 characters: shorten the "
+                                         "pattern or put the ID's digits first");
+                }
                 t.name = name;
             }
         } else if (!options.namePattern.empty()) {

@@ -11,9 +11,10 @@
 #include <mutex>
 #include <thread>
 
+#include "link/ServiceTransfers.h"
 #include "link/TransferTrace.h"
 #include "link/WriteSequence.h"
-#include "util/Csv.h"
+#include "util/Checksum.h"
 
 namespace dpmr {
 
@@ -26,6 +27,15 @@ std::string OneLine(const std::string& text) {
     std::string out;
     for (char c : text) out += c == '\n' ? std::string(": ") : std::string(1, c);
     return out;
+}
+
+// The read-back's word for the job report.
+std::string VerifyWord(const WriteOutcome& outcome) {
+    if (outcome.stage != WriteStage::kVerifying) return "not run";
+    if (outcome.result.succeeded()) return "verified";
+    if (outcome.result.cancelled()) return "stopped";
+    if (outcome.result.message.rfind(msg::kVerifyBrokeOff, 0) == 0) return "broke off";
+    return "differs";
 }
 
 FleetStage StageOf(WriteStage stage) {
@@ -52,6 +62,7 @@ class FleetRun {
             r.result.target = t;
             r.result.radioId = t.radioId;
             r.result.name = t.name.value_or("");
+            if (options.verify) r.result.verify = "not run";
             r.image = document;
             r.own = document;
             r.trace =
@@ -67,6 +78,10 @@ class FleetRun {
             ForEachRadio([this](std::size_t i) { ReadPhase(i); });
             RefuseRepeatedIds();
         }
+        if (!options_.copyCalibration) {
+            ForEachRadio([this](std::size_t i) { CalibrationPhase(i); });
+            WarnOfKnownIds();
+        }
         ForEachRadio([this](std::size_t i) { WritePhase(i); });
         std::vector<FleetRadioResult> out;
         for (Radio& r : radios_) out.push_back(std::move(r.result));
@@ -79,6 +94,11 @@ class FleetRun {
         RadioImage image;  // what is sent
         RadioImage own;    // what was read from the radio
         bool ended = false;
+        std::vector<std::uint8_t> identityBlock;  // filled by each session
+        // The last progress reported (by its own worker only).
+        bool reported = false;
+        FleetStage lastStage = FleetStage::kWaiting;
+        int lastPercent = 0;
         Clock::time_point start;
         TransferControl control;
         std::unique_ptr<TransferTrace> trace;  // both phases' sessions
@@ -95,12 +115,23 @@ class FleetRun {
         for (std::thread& t : workers) t.join();
     }
 
-    LinkSettings Link(std::size_t i) const { return radios_[i].trace->Link(); }
+    LinkSettings Link(std::size_t i) {
+        LinkSettings link = radios_[i].trace->Link();
+        link.identityBlock = &radios_[i].identityBlock;
+        return link;
+    }
 
-    // Reports progress and passes a stop request on to the radio's transfers.
+    // Reports progress and passes a stop request on to the radio's
+    // transfers. Only a change is reported (a stage's percentage moves 100
+    // times where its blocks are 504), so that a slow receiver of the
+    // reports, such as a window's event loop, is never flooded.
     void Report(std::size_t i, FleetStage stage, int percent) {
-        if (cancel_.load()) radios_[i].control.cancelRequested = true;
-        if (!progress_) return;
+        Radio& r = radios_[i];
+        if (cancel_.load()) r.control.cancelRequested = true;
+        if (!progress_ || (r.reported && r.lastStage == stage && r.lastPercent == percent)) return;
+        r.reported = true;
+        r.lastStage = stage;
+        r.lastPercent = percent;
         std::lock_guard lock(progressMutex_);
         progress_(FleetProgress{i, stage, percent});
     }
@@ -112,6 +143,7 @@ class FleetRun {
         r.result.message = message;
         r.result.seconds = std::chrono::duration<double>(Clock::now() - r.start).count();
         r.result.finishedAt = std::time(nullptr);
+        r.result.identityBlock = r.identityBlock;
         if (r.trace->Recorded()) {
             const std::string trace =
                 r.trace->Keep(FleetStageText(outcome) + (message.empty() ? "" : "\n" + message));
@@ -182,6 +214,48 @@ class FleetRun {
             if (!radios_[i].ended) End(i, FleetStage::kNotWritten, text);
     }
 
+    // The radio's own squelch calibration, read before anything is written
+    // (it goes back into the radio unchanged and tells it apart).
+    void CalibrationPhase(std::size_t i) {
+        Radio& r = radios_[i];
+        if (r.ended || Stopped(i)) return;
+        Report(i, FleetStage::kReadingCalibration, 0);
+        const TransferResult read = ReadSquelch(Link(i), r.own);
+        if (!read.succeeded()) {
+            End(i, FleetStage::kFailed,
+                "its squelch calibration could not be read, so nothing was sent: " +
+                    OneLine(read.message));
+            return;
+        }
+        r.result.calibration = SquelchCalibrationBytes(r.own);
+    }
+
+    // An ID that the backups show on another radio: asked once, or noted.
+    void WarnOfKnownIds() {
+        std::vector<std::string> warnings;
+        std::vector<std::pair<std::size_t, std::string>> said;
+        for (std::size_t i = 0; i < radios_.size(); ++i) {
+            const Radio& r = radios_[i];
+            if (r.ended || options_.identity.keepIdentity) continue;
+            FleetTarget t = r.result.target;
+            t.radioId = r.result.radioId;
+            std::string w = SameRadioAgain(t, r.result.calibration, options_.history, r.image);
+            if (w.empty()) w = IdOnAnotherRadio(t, r.result.calibration, options_.history, r.image);
+            if (w.empty()) continue;
+            warnings.push_back(w);
+            said.emplace_back(i, w);
+        }
+        if (warnings.empty()) return;
+        if (options_.confirm && !options_.confirm(warnings)) {
+            for (std::size_t i = 0; i < radios_.size(); ++i)
+                if (!radios_[i].ended)
+                    End(i, FleetStage::kNotWritten,
+                        "not written, after the warning: " + warnings.front());
+            return;
+        }
+        for (const auto& [i, w] : said) radios_[i].result.notes.push_back(w);
+    }
+
     void BuildImage(std::size_t i) {
         Radio& r = radios_[i];
         const FleetTarget& t = r.result.target;
@@ -225,8 +299,9 @@ class FleetRun {
             r.result.notes.push_back("written despite errors: " + errors);
         }
 
-        const WriteOptions write{.keepCalibration = !options_.copyCalibration,
-                                 .verify = options_.verify};
+        // The calibration read first goes back unchanged.
+        if (!options_.copyCalibration) CopySquelchCalibration(r.own, r.image);
+        const WriteOptions write{.keepCalibration = false, .verify = options_.verify};
         const WriteOutcome outcome = WriteDocument(
             Link(i), r.image, write, backups_,
             [this, i](WriteStage stage, int done, int total) {
@@ -236,12 +311,7 @@ class FleetRun {
         r.result.backupFile = outcome.backupPath;
         r.result.partlyWritten = outcome.partlyWritten;
         NoteBackup(i, BackupKind::kWrite, outcome.backupMessage);
-        if (outcome.stage == WriteStage::kCalibration && outcome.result.failed()) {
-            End(i, FleetStage::kFailed,
-                "its squelch calibration could not be read, so nothing was sent: " +
-                    OneLine(outcome.result.message));
-            return;
-        }
+        if (options_.verify) r.result.verify = VerifyWord(outcome);
         if (EndedBy(i, outcome.result, "stopped before its configuration was sent")) return;
         // A verified radio's result says what the verify compared.
         End(i, FleetStage::kDone, outcome.result.message);
@@ -331,15 +401,11 @@ std::vector<std::string> PartlyWrittenPorts(const std::vector<FleetRadioResult>&
     return out;
 }
 
-std::string FleetLogCsv(const std::vector<FleetRadioResult>& results) {
-    std::string out = CsvLine({"time", "port", "radio ID", "name", "result", "backup file"});
-    for (const FleetRadioResult& r : results) {
-        char when[32] = "";
-        std::tm local{};
-        if (localtime_r(&r.finishedAt, &local))
-            std::strftime(when, sizeof when, "%Y-%m-%d %H:%M:%S", &local);
-        out += CsvLine({when, r.target.port, r.radioId, r.name, FleetResultText(r), r.backupFile});
-    }
+std::string RadioMarks(const FleetRadioResult& result) {
+    std::string out;
+    if (!result.calibration.empty()) out = "squelch " + Crc32Hex(result.calibration);
+    if (!result.identityBlock.empty())
+        out += (out.empty() ? "" : ", ") + std::string("block ") + Crc32Hex(result.identityBlock);
     return out;
 }
 

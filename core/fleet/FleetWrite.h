@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "check/WriteCheck.h"
+#include "fleet/FleetHistory.h"
 #include "fleet/FleetPlan.h"
 #include "image/RadioImage.h"
 
@@ -53,6 +54,14 @@ struct FleetRunOptions {
     bool force = false;
     // Where the backups go; empty: none are kept (each radio's notes say so).
     std::string backupFolder{};
+    // The radios the backups know (LoadWrittenRadios): once every radio's
+    // calibration is read and before any is written, an ID that they show
+    // on another radio is a warning (IdOnAnotherRadio).
+    std::vector<WrittenRadio> history{};
+    // Asked once with those warnings (from the thread that runs the fleet);
+    // false: no radio is written. None given: the warnings go into the
+    // radios' notes and the run goes on.
+    std::function<bool(const std::vector<std::string>& warnings)> confirm{};
 };
 
 // One radio's progress: its index in the targets, stage and percentage of
@@ -77,6 +86,13 @@ struct FleetRadioResult {
     double seconds = 0;
     std::time_t finishedAt = 0;
     std::string backupFile;  // the backup of what was sent (empty: none kept)
+    // The radio's own squelch calibration as read from it (empty: not read)
+    // and the identity block of its last session (empty: none opened).
+    std::vector<std::uint8_t> calibration;
+    std::vector<std::uint8_t> identityBlock;
+    // The read-back: "verified", "differs", "broke off", "stopped", "not
+    // run" (the write did not complete) or "not asked".
+    std::string verify = "not asked";
     // What the user should know besides: the check's warnings, a backup that
     // could not be kept, a name cut to 8 characters.
     std::vector<std::string> notes;
@@ -119,8 +135,9 @@ std::string FleetResultText(const FleetRadioResult& result);
 // The ports of the results that may hold a partly written configuration.
 std::vector<std::string> PartlyWrittenPorts(const std::vector<FleetRadioResult>& results);
 
-// The log as CSV: a title line, then one line per radio: time, port, radio
-// ID, name, result, backup file.
-std::string FleetLogCsv(const std::vector<FleetRadioResult>& results);
+// What tells the radio apart, as the job report gives it: "squelch
+// 1a2b3c4d, block 0f1e2d3c" (the CRC-32 of its calibration and of its
+// identity block), the parts it has; empty when neither was read.
+std::string RadioMarks(const FleetRadioResult& result);
 
 }  // namespace dpmr

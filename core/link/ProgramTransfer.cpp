@@ -27,6 +27,7 @@ constexpr int kWakeRetries = 3;
 constexpr std::uint64_t kMaxBcd8 = 99999999;
 
 struct Identity {
+    std::array<std::uint8_t, kIdentitySize> block{};
     std::uint16_t bandLowMhz = 0;
     std::uint16_t bandHighMhz = 0;
 };
@@ -55,6 +56,7 @@ bool ProgramHandshake(SerialPort& port, int& attempts, WakeUpAnswers& answers, I
         reason = msg::kShortIdentity;
         return false;
     }
+    identity.block = block;
     identity.bandLowMhz = static_cast<std::uint16_t>(block[12] | (block[13] << 8));
     identity.bandHighMhz = static_cast<std::uint16_t>(block[14] | (block[15] << 8));
     PauseMs(10);
@@ -115,6 +117,8 @@ TransferResult RunBlocks(SerialPort& port, const LinkSettings& link,
     if (!OpenSession(port, identity, reason)) {
         return TransferResult::Failure(msg::WithReason(msg::kCommunicationError, reason));
     }
+    if (link.identityBlock)
+        link.identityBlock->assign(identity.block.begin(), identity.block.end());
 
     const auto& endFrame = writes ? kEndWrite : kEndRead;
     const auto partly = [writes](bool blocksTaken) {
@@ -268,7 +272,7 @@ TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const Rad
     const TransferResult result = ReadBlocks(port, link, readBack, progress, control, identity);
     if (result.cancelled()) return TransferResult::Cancelled(msg::kVerifyStopped);
     if (result.failed())
-        return TransferResult::Failure(msg::WithReason(msg::kVerifyFailed, result.message));
+        return TransferResult::Failure(msg::WithReason(msg::kVerifyBrokeOff, result.message));
     if (DifferingAddresses(sent, readBack).empty())
         return TransferResult::Success(msg::kWriteVerified);
     return TransferResult::Failure(

@@ -26,6 +26,9 @@ struct LinkSettings {
     // Where the transfers over the system's port record their frames; none
     // when null (TransferTrace hands one out).
     WireTrace* trace = nullptr;
+    // Receives the 16 bytes of the identity block each programming session
+    // opens with, when not null (a fleet tells its radios apart by them).
+    std::vector<std::uint8_t>* identityBlock = nullptr;
 };
 
 // A half-open range of radio addresses (= image offsets).
@@ -75,8 +78,9 @@ TransferResult WriteToRadio(SerialPort& port, const LinkSettings& link, const Ra
 // and compares them with `sent`. Succeeds with msg::kWriteVerified, which
 // names the bytes of the closing block the read-back cannot carry; a difference
 // fails with "Verify failed", the settings that differ (named as `dpmrtool
-// diff` names them) and the advice to write again, and so does a read-back
-// that fails (with its reason). `sent` is never changed.
+// diff` names them) and the advice to write again; a read-back that broke
+// off fails with "... broke off while verifying." and its reason, as it
+// compared nothing. `sent` is never changed.
 TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const RadioImage& sent,
                            const ProgressCallback& progress, TransferControl& control);
 

@@ -50,6 +50,9 @@ inline constexpr const char* kWriteVerified =
     "Written and verified, except the 24-byte closing block, which the radio does not send back";
 // The last line of a verify that found differences.
 inline constexpr const char* kWriteAgain = "Write again before using the radio.";
+// A read-back that broke off checked nothing: no "Verify failed".
+inline constexpr const char* kVerifyBrokeOff =
+    "The write was completed; the read-back broke off while verifying.";
 inline constexpr const char* kVerifyStopped =
     "The write was completed; checking it was stopped before the end.";
 

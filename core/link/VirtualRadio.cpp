@@ -150,6 +150,17 @@ std::vector<WireFrame> VirtualRadio::Traffic() const {
 void VirtualRadio::ClearTraffic() {
     std::lock_guard lock(mutex_);
     traffic_.clear();
+    longestLateUs_ = 0;
+}
+
+std::chrono::microseconds VirtualRadio::LongestLateness() const {
+    return std::chrono::microseconds(longestLateUs_.load());
+}
+
+void VirtualRadio::NoteLateness(Clock::time_point scheduled) {
+    const long long late =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - scheduled).count();
+    if (late > longestLateUs_.load()) longestLateUs_ = late;
 }
 
 void VirtualRadio::Record(WireFrame::Direction direction, std::vector<std::uint8_t> bytes) {
@@ -211,6 +222,7 @@ void VirtualRadio::PaceIncoming(Clock::time_point arrived) {
         arrived > incomingFreeAt_ + kBurstSlack ? arrived : incomingFreeAt_;
     incomingFreeAt_ = base + byteTime;
     std::this_thread::sleep_until(incomingFreeAt_);
+    NoteLateness(incomingFreeAt_);
 }
 
 void VirtualRadio::Send(const std::vector<std::uint8_t>& bytes) {
@@ -227,6 +239,7 @@ void VirtualRadio::Send(const std::vector<std::uint8_t>& bytes) {
         const Clock::time_point base = now > outgoingFreeAt_ + kBurstSlack ? now : outgoingFreeAt_;
         outgoingFreeAt_ = base + byteTime;
         std::this_thread::sleep_until(outgoingFreeAt_);
+        NoteLateness(outgoingFreeAt_);
         WriteAll(&byte, 1);
     }
 }

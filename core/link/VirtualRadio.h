@@ -103,6 +103,11 @@ class VirtualRadio {
     // place are recorded as one frame per byte.
     std::vector<WireFrame> Traffic() const;
     void ClearTraffic();
+    // How late the radio's own thread was at worst, paced, behind the line's
+    // schedule of a byte (starved by a loaded machine): a break-off while it
+    // was late by about the program's 50 ms is the virtual radio's doing,
+    // not the program's. Cleared with ClearTraffic.
+    std::chrono::microseconds LongestLateness() const;
 
     // Sessions ended by "ENDR" or "ENDW" and answered. A program does not
     // wait for that answer (it never checks it), so the count can follow the
@@ -164,6 +169,8 @@ class VirtualRadio {
     bool silent_ = false;  // parses what comes but answers nothing
     Clock::time_point incomingFreeAt_{};
     Clock::time_point outgoingFreeAt_{};
+    std::atomic<long long> longestLateUs_{0};
+    void NoteLateness(Clock::time_point scheduled);
 };
 
 }  // namespace dpmr

@@ -119,7 +119,26 @@ void CRadioCommands::FleetWrite() {
                         true,
                         {}});
     }
+    dialog.SetTemplateFile(document_.session().path());
+    dialog.Remember(context_.settings.fleetPorts, context_.settings.fleetVerify,
+                    context_.settings.fleetKeepCalibration);
     dialog.exec();
+    // The dialog's choices for the next session.
+    dpmr::AppSettings& settings = context_.settings;
+    const std::vector<std::string> ticked = dialog.TickedPorts();
+    if (ticked != settings.fleetPorts || dialog.VerifyChecked() != settings.fleetVerify ||
+        dialog.KeepCalibrationChecked() != settings.fleetKeepCalibration) {
+        settings.fleetPorts = ticked;
+        settings.fleetVerify = dialog.VerifyChecked();
+        settings.fleetKeepCalibration = dialog.KeepCalibrationChecked();
+        dpmr::SaveFleetChoices(settings);
+    }
+    if (const std::vector<std::string> partly = dialog.PartlyWritten(); !partly.empty()) {
+        QStringList names;
+        for (const std::string& port : partly) names << ToQt(port);
+        emit StatusMessage(
+            "These radios may hold a partly written configuration: " + names.join(", "), 0);
+    }
 }
 
 void CRadioCommands::PortSetting() {

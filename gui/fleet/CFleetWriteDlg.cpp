@@ -1,22 +1,35 @@
-// The fleet write dialog: the ports, the identity options, a progress bar and
-// status line per radio, the summary, "Retry Failed" and "Save Log...".
+// The fleet write dialog: the ports with each radio's ID and name, the
+// identity options and the list import, a progress bar and status line per
+// radio, one cable's next radio, the summary, the session's log, "Retry
+// Failed" and the job report.
 #include "fleet/CFleetWriteDlg.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "fleet/FleetJob.h"
+#include "form/DtmfSymbols.h"
 #include "link/CPortWatch.h"
 #include "link/PosixSerialPort.h"
 #include "util/DecimalText.h"
@@ -25,11 +38,17 @@
 
 namespace {
 
-enum PortColumn { kPortCol, kDescriptionCol, kProgressCol, kStatusCol };
-enum SummaryColumn { kSumPort, kSumId, kSumName, kSumResult, kSumSeconds };
+enum PortColumn { kPortCol, kDescriptionCol, kIdCol, kNameCol, kProgressCol, kStatusCol };
+enum SummaryColumn { kSumPort, kSumId, kSumName, kSumResult, kSumVerify, kSumSeconds };
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+QString Lines(const std::vector<std::string>& lines) {
+    QStringList out;
+    for (const std::string& line : lines) out << Q(line);
+    return out.join('\n');
 }
 
 }  // namespace
@@ -44,15 +63,20 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
     setObjectName("fleetWriteDlg");
     setWindowTitle("Write to Several Radios");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Radios (one per port, all written at the same time):", this));
+    layout->addWidget(
+        new QLabel("Radios (one per port, all written at the same time), each with its ID and "
+                   "name:",
+                   this));
     layout->addWidget(BuildPortTable(), 1);
     layout->addLayout(BuildAddPortRow());
     layout->addWidget(BuildIdentityBox(verify));
     BuildResults();
     layout->addWidget(message_);
+    layout->addWidget(nextLabel_);
     layout->addWidget(summary_, 1);
+    layout->addWidget(log_);
     layout->addLayout(BuildButtons());
-    resize(760, 720);
+    resize(820, 820);
     UpdateButtons();
     // A cable plugged in adds its radio's row; one pulled out takes it away.
     auto* watch = new CPortWatch(this);
@@ -61,16 +85,21 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
 }
 
 QTableWidget* CFleetWriteDlg::BuildPortTable() {
-    ports_ = new QTableWidget(0, 4, this);
+    ports_ = new QTableWidget(0, 6, this);
     ports_->setObjectName("fleetPorts");
-    ports_->setHorizontalHeaderLabels({"Port", "Description", "Progress", "Status"});
+    ports_->setHorizontalHeaderLabels(
+        {"Port", "Description", "Radio ID", "Name", "Progress", "Status"});
     ports_->verticalHeader()->hide();
-    ports_->setSelectionMode(QAbstractItemView::NoSelection);
-    ports_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ports_->setSelectionMode(QAbstractItemView::SingleSelection);
+    ports_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
     ports_->horizontalHeader()->setSectionResizeMode(kStatusCol, QHeaderView::Stretch);
     ports_->setColumnWidth(kPortCol, 150);
-    ports_->setColumnWidth(kDescriptionCol, 170);
-    ports_->setColumnWidth(kProgressCol, 110);
+    ports_->setColumnWidth(kDescriptionCol, 150);
+    ports_->setColumnWidth(kIdCol, 80);
+    ports_->setColumnWidth(kNameCol, 90);
+    ports_->setColumnWidth(kProgressCol, 100);
+    connect(ports_, &QTableWidget::cellChanged, this, &CFleetWriteDlg::OnPortItemChanged);
     return ports_;
 }
 
@@ -78,21 +107,25 @@ QHBoxLayout* CFleetWriteDlg::BuildAddPortRow() {
     addPath_ = new QLineEdit(this);
     addPath_->setObjectName("fleetAddPath");
     addPath_->setPlaceholderText("/dev/ttyUSB1 or a virtual radio's /dev/pts/N");
+    addPath_->installEventFilter(this);
     auto* add = new QPushButton("Add Port", this);
     add->setObjectName("fleetAddPort");
-    connect(add, &QPushButton::clicked, this, [this] {
-        const QString path = addPath_->text().trimmed();
-        if (path.isEmpty()) return;
-        // A port that cannot be opened now is listed with the reason, unticked.
-        const PortEntry found =
-            EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(path.toStdString())));
-        AddPort({path, "added by hand", found.available, found.reason});
-        SetPortChecked(path, true);
-        addPath_->clear();
-    });
+    add->setAutoDefault(false);
+    connect(add, &QPushButton::clicked, this, &CFleetWriteDlg::AddTypedPort);
+    import_ = new QPushButton("Import list...", this);
+    import_->setObjectName("fleetImport");
+    import_->setAutoDefault(false);
+    import_->setToolTip(
+        "The customer's list: one row a radio with its name, dPMR ID and, optionally, its port; "
+        "from a CSV file, or the rows copied in a spreadsheet");
+    auto* menu = new QMenu(import_);
+    menu->addAction("From a CSV File...", this, &CFleetWriteDlg::OnImportFile);
+    menu->addAction("Paste from the Clipboard", this, &CFleetWriteDlg::OnPasteList);
+    import_->setMenu(menu);
     auto* row = new QHBoxLayout;
     row->addWidget(addPath_, 1);
     row->addWidget(add);
+    row->addWidget(import_);
     return row;
 }
 
@@ -123,9 +156,24 @@ QGroupBox* CFleetWriteDlg::BuildIdentityBox(bool verify) {
     copyCalibration_->setToolTip(
         "Off: each radio keeps the squelch calibration the factory set for it (read first, "
         "written back unchanged)");
-    connect(keepIdentity_, &QCheckBox::toggled, this, [this](bool keep) {
-        idFrom_->setEnabled(!keep);
-        idStep_->setEnabled(!keep);
+    oneCable_ = new QCheckBox("One cable: the list's radios one after another on one port", this);
+    oneCable_->setObjectName("fleetOneCable");
+    oneCable_->setToolTip(
+        "Tick the one port; each radio of the imported list is written in turn, and the dialog "
+        "asks for the next radio (Space or Enter)");
+    connect(keepIdentity_, &QCheckBox::toggled, this, [this] {
+        UpdateButtons();
+        FillFromPattern();
+    });
+    connect(oneCable_, &QCheckBox::toggled, this, &CFleetWriteDlg::UpdateButtons);
+    connect(idFrom_, &QLineEdit::textEdited, this, &CFleetWriteDlg::OnPatternEdited);
+    connect(idFrom_, &QLineEdit::textChanged, this, [this] {
+        if (!listImported_) FillFromPattern();
+    });
+    connect(idStep_, &QSpinBox::valueChanged, this, &CFleetWriteDlg::OnPatternEdited);
+    connect(namePattern_, &QLineEdit::textEdited, this, &CFleetWriteDlg::OnPatternEdited);
+    connect(namePattern_, &QLineEdit::textChanged, this, [this] {
+        if (!listImported_) FillFromPattern();
     });
 
     auto* identity = new QGroupBox("Each radio", this);
@@ -136,6 +184,7 @@ QGroupBox* CFleetWriteDlg::BuildIdentityBox(bool verify) {
     form->addRow(keepIdentity_);
     form->addRow(verify_);
     form->addRow(copyCalibration_);
+    form->addRow(oneCable_);
     return identity;
 }
 
@@ -144,33 +193,45 @@ void CFleetWriteDlg::BuildResults() {
     message_->setObjectName("fleetMessage");
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    nextLabel_ = new QLabel(this);
+    nextLabel_->setObjectName("fleetNextRow");
+    nextLabel_->setWordWrap(true);
+    nextLabel_->hide();
 
-    summary_ = new QTableWidget(0, 5, this);
+    summary_ = new QTableWidget(0, 6, this);
     summary_->setObjectName("fleetSummary");
-    summary_->setHorizontalHeaderLabels({"Port", "Radio ID", "Name", "Result", "Seconds"});
+    summary_->setHorizontalHeaderLabels(
+        {"Port", "Radio ID", "Name", "Result", "Verify", "Seconds"});
     summary_->verticalHeader()->hide();
     summary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     summary_->horizontalHeader()->setSectionResizeMode(kSumResult, QHeaderView::Stretch);
     summary_->hide();
+
+    log_ = new QPlainTextEdit(this);
+    log_->setObjectName("fleetLog");
+    log_->setReadOnly(true);
+    log_->setMaximumBlockCount(5000);
+    log_->setPlaceholderText("Every run and retry of this session is logged here.");
+    log_->setMaximumHeight(120);
 }
 
 QHBoxLayout* CFleetWriteDlg::BuildButtons() {
     const auto button = [this](const char* text, const char* name, void (CFleetWriteDlg::*slot)()) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(name);
+        b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
     start_ = button("Start", "fleetStart", &CFleetWriteDlg::OnStart);
-    start_->setDefault(true);
+    next_ = button("Next Radio", "fleetNext", &CFleetWriteDlg::OnNextRadio);
     retry_ = button("Retry Failed", "fleetRetry", &CFleetWriteDlg::OnRetryFailed);
-    saveLog_ = button("Save Log...", "fleetSaveLog", &CFleetWriteDlg::OnSaveLog);
+    saveReport_ = button("Save Report...", "fleetSaveReport", &CFleetWriteDlg::OnSaveReport);
+    print_ = button("Print Report...", "fleetPrintReport", &CFleetWriteDlg::OnPrintReport);
     stop_ = button("Stop", "fleetStop", &CFleetWriteDlg::OnStop);
     close_ = button("Close", "fleetClose", &CFleetWriteDlg::reject);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(start_);
-    buttons->addWidget(retry_);
-    buttons->addWidget(saveLog_);
+    for (QPushButton* b : {start_, next_, retry_, saveReport_, print_}) buttons->addWidget(b);
     buttons->addStretch(1);
     buttons->addWidget(stop_);
     buttons->addWidget(close_);
@@ -182,9 +243,68 @@ CFleetWriteDlg::~CFleetWriteDlg() {
     if (worker_.joinable()) worker_.join();
 }
 
+void CFleetWriteDlg::Remember(const std::vector<std::string>& ports, bool verify,
+                              bool keepCalibration) {
+    remembered_ = {ports.begin(), ports.end()};
+    verify_->setChecked(verify);
+    copyCalibration_->setChecked(!keepCalibration);
+    for (int row = 0; row < ports_->rowCount(); ++row)
+        if (remembered_.count(CellText(row, kPortCol).toStdString()))
+            SetPortChecked(CellText(row, kPortCol), true);
+}
+
+bool CFleetWriteDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == addPath_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            AddTypedPort();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CFleetWriteDlg::AddTypedPort() {
+    const QString path = addPath_->text().trimmed();
+    if (path.isEmpty() || running_) return;
+    // A port that cannot be opened now is listed with the reason, unticked.
+    const PortEntry found =
+        EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(path.toStdString())));
+    AddPort({path, "added by hand", found.available, found.reason});
+    SetPortChecked(path, true);
+    addPath_->clear();
+}
+
+int CFleetWriteDlg::RowOf(const QString& devicePath) const {
+    for (int row = 0; row < ports_->rowCount(); ++row)
+        if (CellText(row, kPortCol) == devicePath) return row;
+    return -1;
+}
+
+bool CFleetWriteDlg::RowUsable(int row) const {
+    return (ports_->item(row, kPortCol)->flags() & Qt::ItemIsEnabled) != 0;
+}
+
+bool CFleetWriteDlg::RowTicked(int row) const {
+    return RowUsable(row) && ports_->item(row, kPortCol)->checkState() == Qt::Checked;
+}
+
+QString CFleetWriteDlg::CellText(int row, int column) const {
+    const QTableWidgetItem* item = ports_->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void CFleetWriteDlg::SetCell(int row, int column, const QString& text) {
+    const bool was = filling_;
+    filling_ = true;
+    if (QTableWidgetItem* item = ports_->item(row, column)) item->setText(text);
+    filling_ = was;
+}
+
 void CFleetWriteDlg::AddPort(const PortEntry& entry) {
-    for (const PortEntry& e : entries_)
-        if (e.devicePath == entry.devicePath) return;
+    if (RowOf(entry.devicePath) >= 0) return;
+    const bool was = filling_;
+    filling_ = true;
     entries_.push_back(entry);
     const int row = ports_->rowCount();
     ports_->insertRow(row);
@@ -196,6 +316,13 @@ void CFleetWriteDlg::AddPort(const PortEntry& entry) {
     auto* description = new QTableWidgetItem(entry.label);
     description->setFlags(entry.available ? Qt::ItemIsEnabled : Qt::NoItemFlags);
     ports_->setItem(row, kDescriptionCol, description);
+    for (int column : {kIdCol, kNameCol}) {
+        auto* cell = new QTableWidgetItem;
+        cell->setFlags(entry.available
+                           ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                           : Qt::NoItemFlags);
+        ports_->setItem(row, column, cell);
+    }
     auto* bar = new QProgressBar(ports_);
     bar->setRange(0, 100);
     bar->setValue(0);
@@ -205,102 +332,417 @@ void CFleetWriteDlg::AddPort(const PortEntry& entry) {
     status->setFlags(entry.available ? Qt::ItemIsEnabled : Qt::NoItemFlags);
     if (!entry.available) status->setToolTip(entry.reason);
     ports_->setItem(row, kStatusCol, status);
+    filling_ = was;
+    if (!entry.available || running_) return;
+    if (listImported_ && !waiting_.empty()) {
+        // A cable plugged in takes the next row of the list that waits.
+        const dpmr::FleetListRow next = waiting_.front();
+        waiting_.erase(waiting_.begin());
+        SetPortChecked(entry.devicePath, true);
+        SetCell(row, kIdCol, Q(next.radioId));
+        SetCell(row, kNameCol, Q(next.name));
+        Log(QString("%1 takes line %2 of the list").arg(entry.devicePath).arg(next.line));
+    } else if (remembered_.count(entry.devicePath.toStdString())) {
+        SetPortChecked(entry.devicePath, true);
+    }
 }
 
 void CFleetWriteDlg::RemovePort(const QString& devicePath) {
-    for (int row = 0; row < ports_->rowCount(); ++row) {
-        if (ports_->item(row, kPortCol)->text() != devicePath) continue;
-        // Rows a run has results for keep their place, unplugged.
-        if (running_ || !results_.empty()) {
-            ports_->item(row, kPortCol)->setCheckState(Qt::Unchecked);
-            ports_->item(row, kPortCol)->setFlags(Qt::ItemIsUserCheckable);
-            ports_->item(row, kStatusCol)->setText("unplugged");
-            return;
-        }
-        ports_->removeRow(row);
-        entries_.erase(entries_.begin() + row);
+    const int row = RowOf(devicePath);
+    if (row < 0) return;
+    // Rows a run has results for keep their place, unplugged.
+    if (running_ || !results_.empty()) {
+        ports_->item(row, kPortCol)->setCheckState(Qt::Unchecked);
+        ports_->item(row, kPortCol)->setFlags(Qt::ItemIsUserCheckable);
+        ports_->item(row, kStatusCol)->setText("unplugged");
         return;
     }
+    ports_->removeRow(row);
+    entries_.erase(entries_.begin() + row);
 }
 
 void CFleetWriteDlg::SetPortChecked(const QString& devicePath, bool checked) {
-    for (int row = 0; row < ports_->rowCount(); ++row) {
-        QTableWidgetItem* item = ports_->item(row, kPortCol);
-        if (item->text() == devicePath && (item->flags() & Qt::ItemIsEnabled))
-            item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
-    }
+    const int row = RowOf(devicePath);
+    if (row >= 0 && RowUsable(row))
+        ports_->item(row, kPortCol)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
 bool CFleetWriteDlg::VerifyChecked() const {
     return verify_->isChecked();
 }
 
-void CFleetWriteDlg::OnStart() {
-    if (running_) return;
-    std::vector<std::string> ports;
-    std::vector<int> rows;
+bool CFleetWriteDlg::KeepCalibrationChecked() const {
+    return !copyCalibration_->isChecked();
+}
+
+std::vector<std::string> CFleetWriteDlg::TickedPorts() const {
+    std::vector<std::string> out;
+    for (int row = 0; row < ports_->rowCount(); ++row)
+        if (RowTicked(row)) out.push_back(CellText(row, kPortCol).toStdString());
+    return out;
+}
+
+std::vector<std::string> CFleetWriteDlg::PartlyWritten() const {
+    return dpmr::PartlyWrittenPorts(results_);
+}
+
+// ---- each radio's ID and name ------------------------------------------------
+
+void CFleetWriteDlg::OnPatternEdited() {
+    // The pattern typed after a list was imported takes over from the list.
+    if (listImported_) {
+        listImported_ = false;
+        waiting_.clear();
+    }
+    FillFromPattern();
+}
+
+void CFleetWriteDlg::OnPortItemChanged(int, int column) {
+    if (filling_ || column != kPortCol || listImported_) return;
+    FillFromPattern();
+}
+
+void CFleetWriteDlg::FillFromPattern() {
+    if (filling_ || listImported_) return;
+    filling_ = true;
+    const bool keep = keepIdentity_->isChecked();
+    const auto from = dpmr::ParseWholeNumber(idFrom_->text().trimmed().toStdString());
+    const long long step = idStep_->value();
+    const std::string pattern = namePattern_->text().toStdString();
+    int number = 0;
     for (int row = 0; row < ports_->rowCount(); ++row) {
-        QTableWidgetItem* item = ports_->item(row, kPortCol);
-        if ((item->flags() & Qt::ItemIsEnabled) && item->checkState() == Qt::Checked) {
-            ports.push_back(item->text().toStdString());
-            rows.push_back(row);
+        QString id, name;
+        if (RowTicked(row) && !keep) {
+            ++number;
+            std::string radioId = dpmr::ImageRadioId(document_);
+            if (from) {
+                const long long value = *from + step * (number - 1);
+                radioId = value >= 1 && value <= 9999999
+                              ? dpmr::PadSevenDigits(std::to_string(value))
+                              : std::to_string(value);
+            }
+            id = Q(radioId);
+            std::string expanded;
+            if (!pattern.empty() && dpmr::ExpandNamePattern(pattern, number, radioId, expanded))
+                name = Q(expanded);
+        }
+        SetCell(row, kIdCol, id);
+        SetCell(row, kNameCol, name);
+    }
+    filling_ = false;
+}
+
+bool CFleetWriteDlg::ImportListText(const QString& text, const QString& source) {
+    if (running_) return false;
+    std::vector<dpmr::FleetListRow> rows;
+    if (dpmr::Status s = dpmr::ParseFleetList(text.toStdString(), rows); !s) {
+        message_->setText("The list was not taken from " + source + ": " + Q(s.message()) + ".");
+        return false;
+    }
+    listImported_ = true;
+    waiting_.clear();
+    filling_ = true;
+    std::set<int> used;
+    std::vector<dpmr::FleetListRow> unplaced;
+    for (const dpmr::FleetListRow& r : rows) {
+        if (r.port.empty()) {
+            unplaced.push_back(r);
+            continue;
+        }
+        int row = RowOf(Q(r.port));
+        if (row < 0) {
+            const PortEntry found = EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(r.port)));
+            AddPort({Q(r.port), "named in the list", found.available, found.reason});
+            row = RowOf(Q(r.port));
+        }
+        if (!RowUsable(row) || used.count(row)) {
+            waiting_.push_back(r);
+            continue;
+        }
+        used.insert(row);
+        SetCell(row, kIdCol, Q(r.radioId));
+        SetCell(row, kNameCol, Q(r.name));
+    }
+    int next = 0;
+    for (const dpmr::FleetListRow& r : unplaced) {
+        while (next < ports_->rowCount() && (!RowUsable(next) || used.count(next))) ++next;
+        if (next >= ports_->rowCount()) {
+            waiting_.push_back(r);
+            continue;
+        }
+        used.insert(next);
+        SetCell(next, kIdCol, Q(r.radioId));
+        SetCell(next, kNameCol, Q(r.name));
+    }
+    for (int row = 0; row < ports_->rowCount(); ++row) {
+        if (!RowUsable(row)) continue;
+        ports_->item(row, kPortCol)->setCheckState(used.count(row) ? Qt::Checked : Qt::Unchecked);
+        if (!used.count(row)) {
+            SetCell(row, kIdCol, {});
+            SetCell(row, kNameCol, {});
         }
     }
-    if (ports.empty()) {
-        message_->setText("Tick the ports of the radios to write.");
+    filling_ = false;
+    // One cable takes the list in its order, whatever the ports.
+    listRows_ = rows;
+    QString said = QString("%1 radios from %2.").arg(rows.size()).arg(source);
+    if (!waiting_.empty() && !oneCable_->isChecked()) {
+        QStringList names;
+        for (const dpmr::FleetListRow& r : waiting_) names << Q(dpmr::FleetRowLabel(r));
+        said += "\nNo port for " + names.join(", ") +
+                " yet: plug in another cable, or write them with \"One cable\".";
+    }
+    message_->setText(said);
+    Log(QString("Imported %1 rows from %2").arg(rows.size()).arg(source));
+    return true;
+}
+
+void CFleetWriteDlg::OnImportFile() {
+    const QString path = ChooseFileInDialog(
+        this, false, {"Import List", "CSV files (*.csv);;Text files (*.txt);;All Files (*)", "csv"},
+        {});
+    if (path.isEmpty()) return;
+    std::string text;
+    if (dpmr::Status s = dpmr::ReadListFile(path.toStdString(), "fleet list", text); !s) {
+        message_->setText("The list was not read: " + Q(s.message()) + ".");
         return;
     }
-    dpmr::FleetIdentityOptions identity;
-    identity.keepIdentity = keepIdentity_->isChecked();
-    identity.namePattern = namePattern_->text().toStdString();
-    const QString from = idFrom_->text().trimmed();
-    if (!identity.keepIdentity && !from.isEmpty()) {
-        identity.idFrom = dpmr::ParseWholeNumber(from.toStdString());
-        if (!identity.idFrom) {
-            message_->setText("The first radio ID is a number of up to 7 digits, not \"" + from +
-                              "\".");
-            return;
-        }
-        identity.idStep = idStep_->value();
+    ImportListText(Q(text), path);
+}
+
+void CFleetWriteDlg::OnPasteList() {
+    ImportListText(QApplication::clipboard()->text(), "the clipboard");
+}
+
+// ---- checks and runs ---------------------------------------------------------
+
+bool CFleetWriteDlg::AskToGoOn(const std::vector<std::string>& questions, const QString& title) {
+    if (questions.empty()) return true;
+    QMessageBox box(QMessageBox::Question, windowTitle(), title, QMessageBox::Yes | QMessageBox::No,
+                    this);
+    box.setObjectName("fleetQuestionBox");
+    box.setInformativeText(Lines(questions));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool CFleetWriteDlg::PlanKeepingIdentity(std::vector<dpmr::FleetTarget>& targets,
+                                         std::vector<int>& rows) {
+    std::vector<std::string> ports;
+    for (int row = 0; row < ports_->rowCount(); ++row) {
+        if (!RowTicked(row)) continue;
+        ports.push_back(CellText(row, kPortCol).toStdString());
+        rows.push_back(row);
     }
-    std::vector<dpmr::FleetTarget> targets;
+    dpmr::FleetIdentityOptions identity;
+    identity.keepIdentity = true;
+    identity.namePattern = namePattern_->text().toStdString();
     std::vector<std::string> notes;
     if (dpmr::Status s = dpmr::PlanFleet(ports, identity, document_, targets, notes); !s) {
         message_->setText("Nothing was sent: " + Q(s.message()) + ".");
+        return false;
+    }
+    return true;
+}
+
+bool CFleetWriteDlg::PlanFromTable(std::vector<dpmr::FleetTarget>& targets,
+                                   std::vector<int>& rows) {
+    if (!waiting_.empty()) {
+        QStringList names;
+        for (const dpmr::FleetListRow& r : waiting_) names << Q(dpmr::FleetRowLabel(r));
+        message_->setText("Nothing was sent: " + names.join(", ") +
+                          " of the list have no radio: plug in another cable or tick another "
+                          "port.");
+        return false;
+    }
+    const std::string pattern = namePattern_->text().toStdString();
+    if (!listImported_ && !pattern.empty()) {
+        std::string name;
+        if (dpmr::Status s = dpmr::ExpandNamePattern(pattern, 1, "0000001", name); !s) {
+            message_->setText("Nothing was sent: " + Q(s.message()) + ".");
+            return false;
+        }
+    }
+    std::vector<dpmr::FleetListRow> list;
+    for (int row = 0; row < ports_->rowCount(); ++row) {
+        if (!RowTicked(row)) continue;
+        list.push_back(
+            {static_cast<std::size_t>(row) + 1, CellText(row, kNameCol).trimmed().toStdString(),
+             CellText(row, kIdCol).trimmed().toStdString(), CellText(row, kPortCol).toStdString()});
+        rows.push_back(row);
+    }
+    const dpmr::FleetListPlan plan = dpmr::PlanFleetList(list, {}, {}, "row");
+    if (plan.Refused()) {
+        message_->setText("Nothing was sent:\n" + Lines(plan.Texts(true)));
+        return false;
+    }
+    if (!AskToGoOn(plan.Texts(false), "Write the radios all the same?")) {
+        message_->setText("Nothing was sent.");
+        return false;
+    }
+    targets = plan.targets;
+    return true;
+}
+
+dpmr::FleetRunOptions CFleetWriteDlg::MakeRunOptions() {
+    dpmr::FleetRunOptions options{.baudRate = baudRate_,
+                                  .identity = {},
+                                  .verify = verify_->isChecked(),
+                                  .copyCalibration = copyCalibration_->isChecked(),
+                                  .force = force_,
+                                  .backupFolder = backupFolder_};
+    options.identity.keepIdentity = keepIdentity_->isChecked();
+    if (options.identity.keepIdentity)
+        options.identity.namePattern = namePattern_->text().toStdString();
+    if (!backupFolder_.empty() && !dpmr::LoadWrittenRadios(backupFolder_, options.history))
+        Log("The backups could not be looked through for IDs given before.");
+    if (oneCableRun_)
+        options.history.insert(options.history.begin(), cableWritten_.begin(), cableWritten_.end());
+    // Asked from the fleet's thread, answered here.
+    options.confirm = [this](const std::vector<std::string>& warnings) {
+        bool yes = false;
+        QMetaObject::invokeMethod(
+            this,
+            [this, &warnings, &yes] {
+                yes = AskToGoOn(warnings, "Write the radios all the same?");
+            },
+            Qt::BlockingQueuedConnection);
+        return yes;
+    };
+    return options;
+}
+
+void CFleetWriteDlg::OnStart() {
+    if (running_) return;
+    if (oneCable_->isChecked()) {
+        StartOneCable();
         return;
     }
-    runOptions_ = {.baudRate = baudRate_,
-                   .identity = identity,
-                   .verify = verify_->isChecked(),
-                   .copyCalibration = copyCalibration_->isChecked(),
-                   .force = force_,
-                   .backupFolder = backupFolder_};
+    std::vector<dpmr::FleetTarget> targets;
+    std::vector<int> rows;
+    const bool planned = keepIdentity_->isChecked() ? PlanKeepingIdentity(targets, rows)
+                                                    : PlanFromTable(targets, rows);
+    if (!planned) return;
+    if (targets.empty()) {
+        message_->setText("Tick the ports of the radios to write.");
+        return;
+    }
     results_.clear();
+    oneCableRun_ = false;
+    jobStarted_ = std::time(nullptr);
     // What the first radio's check finds is said once, here; the radios'
     // notes that repeat it are not.
     shown_.clear();
     for (const dpmr::WriteProblem& p : dpmr::CheckFirstRadio(document_, targets))
         shown_.insert(dpmr::ProblemLine(p));
     QStringList said;
-    for (const std::string& note : notes) said << Q(note);
     for (const std::string& line : shown_) said << Q(line);
+    bool named = keepIdentity_->isChecked();
+    for (const dpmr::FleetTarget& t : targets) named |= t.name.has_value();
+    if (!named && targets.size() > 1)
+        said << "Every radio keeps the file's name \"" + Q(dpmr::ImageRadioName(document_)) + "\".";
     message_->setText(said.join('\n'));
-    targets_ = targets;
     rows_ = rows;
+    Log(QString("Start: %1 radio(s)%2")
+            .arg(targets.size())
+            .arg(verify_->isChecked() ? ", verify" : ""));
     Run(std::move(targets), std::move(rows));
 }
 
+void CFleetWriteDlg::StartOneCable() {
+    const std::vector<std::string> ticked = TickedPorts();
+    if (ticked.size() != 1) {
+        message_->setText("One cable: tick the one port the radios are put on.");
+        return;
+    }
+    if (listRows_.empty()) {
+        message_->setText("One cable: import the list of radios first (\"Import list...\").");
+        return;
+    }
+    const dpmr::FleetListPlan plan = dpmr::PlanFleetList(listRows_, {}, ticked[0]);
+    if (plan.Refused()) {
+        message_->setText("Nothing was sent:\n" + Lines(plan.Texts(true)));
+        return;
+    }
+    if (!AskToGoOn(plan.Texts(false), "Write the radios all the same?")) {
+        message_->setText("Nothing was sent.");
+        return;
+    }
+    cableTargets_ = plan.targets;
+    cableNext_ = 0;
+    cableRow_ = RowOf(Q(ticked[0]));
+    cableWritten_.clear();
+    oneCableRun_ = true;
+    jobStarted_ = std::time(nullptr);
+    results_.clear();
+    for (const dpmr::FleetTarget& t : cableTargets_) {
+        dpmr::FleetRadioResult waiting;
+        waiting.target = t;
+        waiting.radioId = t.radioId;
+        waiting.name = t.name.value_or("");
+        results_.push_back(waiting);
+    }
+    shown_.clear();
+    message_->clear();
+    Log(QString("One cable on %1: %2 radios").arg(Q(ticked[0])).arg(cableTargets_.size()));
+    ShowSummary();
+    ShowNextRow();
+}
+
+void CFleetWriteDlg::ShowNextRow() {
+    QString text;
+    if (!results_.empty() && cableNext_ > 0) {
+        const dpmr::FleetRadioResult& last = results_[cableNext_ - 1];
+        text = QString("Radio %1 got %2 \"%3\": %4.\n")
+                   .arg(last.target.number)
+                   .arg(Q(last.radioId), Q(last.name), Q(dpmr::FleetResultText(last)));
+    }
+    if (cableNext_ >= cableTargets_.size()) {
+        int done = 0;
+        for (const dpmr::FleetRadioResult& r : results_) done += r.succeeded();
+        text += QString("The list is done: %1 of %2 radios written.")
+                    .arg(done)
+                    .arg(cableTargets_.size());
+        oneCableRun_ = false;
+        Log(text.split('\n').last());
+    } else {
+        const dpmr::FleetTarget& t = cableTargets_[cableNext_];
+        const dpmr::FleetRadioResult& now = results_[cableNext_];
+        text += QString(
+                    "%1: put radio %2 of %3 on the cable (ID %4, \"%5\") and press Space or "
+                    "Enter.")
+                    .arg(now.outcome == dpmr::FleetStage::kWaiting ? "Next" : "Again")
+                    .arg(t.number)
+                    .arg(cableTargets_.size())
+                    .arg(Q(t.radioId), Q(t.name.value_or(dpmr::ImageRadioName(document_))));
+    }
+    nextLabel_->setText(text);
+    nextLabel_->show();
+    UpdateButtons();
+    if (next_->isEnabled()) {
+        next_->setDefault(true);
+        next_->setFocus();
+    }
+}
+
+void CFleetWriteDlg::OnNextRadio() {
+    if (running_ || !oneCableRun_ || cableNext_ >= cableTargets_.size()) return;
+    Log(QString("Radio %1 of %2 on the cable").arg(cableNext_ + 1).arg(cableTargets_.size()));
+    Run({cableTargets_[cableNext_]}, {cableRow_});
+}
+
 void CFleetWriteDlg::OnRetryFailed() {
-    if (running_) return;
+    if (running_ || oneCableRun_) return;
     std::vector<dpmr::FleetTarget> targets;
     std::vector<int> rows;
-    for (std::size_t i = 0; i < results_.size(); ++i) {
+    for (std::size_t i = 0; i < results_.size() && i < rows_.size(); ++i) {
         if (results_[i].succeeded()) continue;
         targets.push_back(results_[i].target);
         rows.push_back(rows_[i]);
     }
     if (targets.empty()) return;
     message_->clear();
+    Log(QString("Retry: %1 radio(s)").arg(targets.size()));
     Run(std::move(targets), std::move(rows));
 }
 
@@ -311,17 +753,19 @@ void CFleetWriteDlg::Run(std::vector<dpmr::FleetTarget> targets, std::vector<int
         ports_->item(row, kStatusCol)->setText(dpmr::FleetStageText(dpmr::FleetStage::kWaiting));
     }
     runRows_ = rows;
+    {
+        std::lock_guard lock(progressMutex_);
+        latest_.assign(targets.size(), {});
+        changed_.assign(targets.size(), false);
+        progressPosted_ = false;
+    }
     cancel_ = false;
     running_ = true;
     UpdateButtons();
-    const dpmr::FleetRunOptions options = runOptions_;
+    const dpmr::FleetRunOptions options = MakeRunOptions();
     worker_ = std::thread([this, targets = std::move(targets), options] {
         std::vector<dpmr::FleetRadioResult> results = dpmr::RunFleet(
-            document_, targets, options,
-            [this](const dpmr::FleetProgress& p) {
-                QMetaObject::invokeMethod(
-                    this, [this, p] { OnProgress(p); }, Qt::QueuedConnection);
-            },
+            document_, targets, options, [this](const dpmr::FleetProgress& p) { PostProgress(p); },
             cancel_);
         QMetaObject::invokeMethod(
             this,
@@ -330,48 +774,97 @@ void CFleetWriteDlg::Run(std::vector<dpmr::FleetTarget> targets, std::vector<int
     });
 }
 
-void CFleetWriteDlg::OnProgress(const dpmr::FleetProgress& p) {
-    if (p.index >= runRows_.size()) return;
-    const int row = runRows_[p.index];
-    auto* bar = static_cast<QProgressBar*>(ports_->cellWidget(row, kProgressCol));
-    // The bar follows the write; the other stages show in the status line.
-    if (p.stage == dpmr::FleetStage::kWriting || p.stage == dpmr::FleetStage::kDone)
-        bar->setValue(p.percent);
-    QString text = dpmr::FleetStageText(p.stage);
-    if (p.stage == dpmr::FleetStage::kReadingRadio || p.stage == dpmr::FleetStage::kWriting ||
-        p.stage == dpmr::FleetStage::kVerifying)
-        text += QString(" %1%").arg(p.percent);
-    ports_->item(row, kStatusCol)->setText(text);
+void CFleetWriteDlg::PostProgress(const dpmr::FleetProgress& p) {
+    std::lock_guard lock(progressMutex_);
+    if (p.index >= latest_.size()) return;
+    latest_[p.index] = p;
+    changed_[p.index] = true;
+    if (progressPosted_) return;
+    progressPosted_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { ShowProgress(); }, Qt::QueuedConnection);
+}
+
+void CFleetWriteDlg::ShowProgress() {
+    std::vector<dpmr::FleetProgress> shown;
+    {
+        std::lock_guard lock(progressMutex_);
+        progressPosted_ = false;
+        for (std::size_t i = 0; i < latest_.size(); ++i) {
+            if (!changed_[i]) continue;
+            changed_[i] = false;
+            shown.push_back(latest_[i]);
+        }
+    }
+    for (const dpmr::FleetProgress& p : shown) {
+        if (p.index >= runRows_.size()) continue;
+        const int row = runRows_[p.index];
+        auto* bar = static_cast<QProgressBar*>(ports_->cellWidget(row, kProgressCol));
+        // The bar follows the write; the other stages show in the status line.
+        if (p.stage == dpmr::FleetStage::kWriting || p.stage == dpmr::FleetStage::kDone)
+            bar->setValue(p.percent);
+        QString text = dpmr::FleetStageText(p.stage);
+        if (p.stage == dpmr::FleetStage::kReadingRadio || p.stage == dpmr::FleetStage::kWriting ||
+            p.stage == dpmr::FleetStage::kVerifying)
+            text += QString(" %1%").arg(p.percent);
+        ports_->item(row, kStatusCol)->setText(text);
+    }
 }
 
 void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
     if (worker_.joinable()) worker_.join();
+    ShowProgress();
     running_ = false;
-    dpmr::MergeRetryResults(results_, results);
     for (std::size_t i = 0; i < results.size() && i < runRows_.size(); ++i) {
         const dpmr::FleetRadioResult& r = results[i];
         QTableWidgetItem* status = ports_->item(runRows_[i], kStatusCol);
         status->setText(Q(dpmr::FleetResultText(r)));
         status->setToolTip(Q(dpmr::FleetResultText(r)));
+        if (r.succeeded()) {
+            static_cast<QProgressBar*>(ports_->cellWidget(runRows_[i], kProgressCol))
+                ->setValue(100);
+        }
+        Log(Q(r.target.port + ": " + r.radioId + " \"" + r.name + "\": " +
+              dpmr::FleetResultText(r) + (r.verify == "not asked" ? "" : ", verify " + r.verify)));
+        for (const std::string& note : dpmr::UnshownNotes(r, shown_))
+            Log(Q(r.target.port + ": " + note));
+    }
+    const bool cable = oneCableRun_ && results.size() == 1 && cableNext_ < results_.size();
+    if (cable) {
+        results_[cableNext_] = results[0];
+        if (results[0].succeeded()) {
+            const dpmr::FleetRadioResult& r = results[0];
+            cableWritten_.insert(cableWritten_.begin(),
+                                 dpmr::JustWritten(r.target, r.radioId, r.name, r.calibration));
+            ++cableNext_;
+        }
+    } else {
+        dpmr::MergeRetryResults(results_, results);
     }
     ShowSummary();
-    int done = 0;
-    for (const dpmr::FleetRadioResult& r : results_) done += r.succeeded();
-    QStringList lines;
-    if (!message_->text().isEmpty()) lines << message_->text();
-    lines << QString("%1 of %2 radios written.").arg(done).arg(results_.size());
-    for (const dpmr::FleetRadioResult& r : results)
-        for (const std::string& note : dpmr::UnshownNotes(r, shown_))
-            lines << Q(r.target.port + ": " + note);
-    const std::vector<std::string> partly = dpmr::PartlyWrittenPorts(results_);
+    const std::vector<std::string> partly = PartlyWritten();
     if (!partly.empty()) {
-        QStringList names;
-        for (const std::string& port : partly) names << Q(port);
-        lines << "These radios may now hold a partly written configuration: write them again "
-                 "before using them: " +
-                     names.join(", ");
+        Log("May hold a partly written configuration: " + Lines(partly).replace('\n', ", "));
     }
-    message_->setText(lines.join('\n'));
+    if (cable && !closeWhenDone_) {
+        if (cancel_) oneCableRun_ = false;
+        ShowNextRow();
+    } else {
+        int done = 0;
+        for (const dpmr::FleetRadioResult& r : results_) done += r.succeeded();
+        QStringList lines;
+        if (!message_->text().isEmpty()) lines << message_->text();
+        lines << QString("%1 of %2 radios written.").arg(done).arg(results_.size());
+        for (const dpmr::FleetRadioResult& r : results)
+            for (const std::string& note : dpmr::UnshownNotes(r, shown_))
+                lines << Q(r.target.port + ": " + note);
+        if (!partly.empty()) {
+            lines << "These radios may now hold a partly written configuration: write them "
+                     "again before using them: " +
+                         Lines(partly).replace('\n', ", ");
+        }
+        message_->setText(lines.join('\n'));
+    }
     UpdateButtons();
     emit RunFinished();
     if (closeWhenDone_) QDialog::reject();
@@ -381,9 +874,10 @@ void CFleetWriteDlg::ShowSummary() {
     summary_->setRowCount(static_cast<int>(results_.size()));
     for (int i = 0; i < static_cast<int>(results_.size()); ++i) {
         const dpmr::FleetRadioResult& r = results_[static_cast<std::size_t>(i)];
-        const QString cells[] = {Q(r.target.port), Q(r.radioId), Q(r.name),
-                                 Q(dpmr::FleetResultText(r)), QString::number(r.seconds, 'f', 1)};
-        for (int c = 0; c < 5; ++c) {
+        const QString cells[] = {Q(r.target.port), Q(r.radioId),
+                                 Q(r.name),        Q(dpmr::FleetResultText(r)),
+                                 Q(r.verify),      QString::number(r.seconds, 'f', 1)};
+        for (int c = 0; c < 6; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             item->setToolTip(cells[c]);
             summary_->setItem(i, c, item);
@@ -396,42 +890,103 @@ void CFleetWriteDlg::ShowSummary() {
 void CFleetWriteDlg::UpdateButtons() {
     bool anyFailed = false;
     for (const dpmr::FleetRadioResult& r : results_) anyFailed |= !r.succeeded();
-    start_->setEnabled(!running_);
-    retry_->setEnabled(!running_ && anyFailed);
-    saveLog_->setEnabled(!running_ && !results_.empty());
-    stop_->setEnabled(running_);
-    ports_->setEnabled(!running_);
+    const bool cable = oneCable_->isChecked();
+    start_->setEnabled(!running_ && !oneCableRun_);
+    next_->setVisible(cable);
+    next_->setEnabled(!running_ && oneCableRun_ && cableNext_ < cableTargets_.size());
+    if (!next_->isEnabled()) next_->setDefault(false);
+    retry_->setEnabled(!running_ && !oneCableRun_ && anyFailed);
+    saveReport_->setEnabled(!running_ && !results_.empty());
+    print_->setEnabled(!running_ && !results_.empty());
+    stop_->setEnabled(running_ || oneCableRun_);
+    ports_->setEnabled(!running_ && !oneCableRun_);
     for (QWidget* w : std::initializer_list<QWidget*>{namePattern_, keepIdentity_, verify_,
-                                                      copyCalibration_, addPath_})
-        w->setEnabled(!running_);
-    idFrom_->setEnabled(!running_ && !keepIdentity_->isChecked());
-    idStep_->setEnabled(!running_ && !keepIdentity_->isChecked());
+                                                      copyCalibration_, addPath_, import_})
+        w->setEnabled(!running_ && !oneCableRun_);
+    oneCable_->setEnabled(!running_ && !oneCableRun_ && !keepIdentity_->isChecked());
+    idFrom_->setEnabled(!running_ && !oneCableRun_ && !keepIdentity_->isChecked());
+    idStep_->setEnabled(!running_ && !oneCableRun_ && !keepIdentity_->isChecked());
+}
+
+void CFleetWriteDlg::Log(const QString& line) {
+    log_->appendPlainText(QDateTime::currentDateTime().toString("HH:mm:ss") + "  " + line);
 }
 
 void CFleetWriteDlg::OnStop() {
-    if (running_) cancel_ = true;
+    if (running_) {
+        cancel_ = true;
+    } else if (oneCableRun_) {
+        // One cable: the user ends the job before the list is done.
+        oneCableRun_ = false;
+        nextLabel_->setText(nextLabel_->text() + "\nStopped before the end of the list.");
+        Log("One cable: stopped before the end of the list");
+        UpdateButtons();
+    }
 }
 
-bool CFleetWriteDlg::SaveLogTo(const QString& path, QString& error) const {
-    const std::string text = dpmr::FleetLogCsv(results_);
+// ---- the job report ------------------------------------------------------------
+
+bool CFleetWriteDlg::SaveReportTo(const QString& path, QString& error) const {
+    const std::string text =
+        dpmr::FleetJobCsv(dpmr::MakeFleetJob(jobStarted_, templateFile_, document_, results_));
     const dpmr::Status s = dpmr::WriteFileAtomically(
         path.toStdString(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     if (!s) error = Q(s.message());
     return s.ok();
 }
 
-void CFleetWriteDlg::OnSaveLog() {
+void CFleetWriteDlg::OnSaveReport() {
     if (results_.empty()) return;
     const QString path = ChooseFileInDialog(
-        this, true, {"Save Log", "CSV files (*.csv);;All Files (*)", "csv"}, "fleet-log.csv");
+        this, true, {"Save Report", "CSV files (*.csv);;All Files (*)", "csv"}, "fleet-job.csv");
     if (path.isEmpty()) return;
     QString error;
-    if (!SaveLogTo(path, error)) {
-        QMessageBox::warning(this, windowTitle(), "The log was not saved.\n" + error);
+    if (!SaveReportTo(path, error)) {
+        QMessageBox::warning(this, windowTitle(), "The report was not saved.\n" + error);
         return;
     }
-    message_->setText(message_->text() + "\nLog saved to " + path);
+    message_->setText(message_->text() + "\nReport saved to " + path);
+    Log("Report saved to " + path);
 }
+
+QString CFleetWriteDlg::ReportHtml() const {
+    const dpmr::FleetJob job = dpmr::MakeFleetJob(jobStarted_, templateFile_, document_, results_);
+    const auto e = [](const std::string& text) { return Q(text).toHtmlEscaped(); };
+    QString html =
+        "<h2>Fleet job</h2><p>Date: " + e(dpmr::LocalTimeText(job.date)) +
+        "<br>Template: " + e(job.templateFile.empty() ? "(not saved)" : job.templateFile) +
+        "<br>Template CRC-32: " + e(job.templateChecksum) + "</p>";
+    html += "<table border='1' cellspacing='0' cellpadding='3'><tr>";
+    const std::vector<std::string>& columns = dpmr::FleetJobColumns();
+    for (std::size_t c = 3; c < columns.size(); ++c) html += "<th>" + e(columns[c]) + "</th>";
+    html += "</tr>";
+    for (const auto& row : dpmr::FleetJobRows(job)) {
+        html += "<tr>";
+        for (std::size_t c = 3; c < row.size(); ++c) html += "<td>" + e(row[c]) + "</td>";
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
+void CFleetWriteDlg::PrintReport(QPrinter* printer) const {
+    if (!printer) return;
+    QTextDocument page;
+    page.setHtml(ReportHtml());
+    page.print(printer);
+}
+
+void CFleetWriteDlg::OnPrintReport() {
+    if (results_.empty()) return;
+    QPrinter printer;
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName("fleetPrintPreview");
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* p) { PrintReport(p); });
+    preview.resize(width(), height());
+    preview.exec();
+}
+
+// ---- closing -------------------------------------------------------------------
 
 bool CFleetWriteDlg::AskToStop() {
     QMessageBox box(QMessageBox::Question, windowTitle(),
@@ -453,6 +1008,7 @@ void CFleetWriteDlg::reject() {
     if (!AskToStop()) return;
     closeWhenDone_ = true;
     cancel_ = true;
+    Log("Closed during the transfer: every radio stopped");
 }
 
 void CFleetWriteDlg::closeEvent(QCloseEvent* event) {

@@ -35,14 +35,25 @@ inline std::string PortableTool(const std::string& folder, const std::string& pr
 
 struct ToolProcess {
     // Runs `program` (the built dpmrtool unless given) with `args`.
+    // With `pipeInput`, its standard input is a pipe that Send writes to.
     ToolProcess(std::vector<std::string> args, const std::string& folder,
-                const std::string& program = {}) {
+                const std::string& program = {}, bool pipeInput = false) {
         args.insert(args.begin(), program.empty() ? ProgramDir() + "/dpmrtool" : program);
         std::vector<char*> argv;
         for (auto& a : args) argv.push_back(a.data());
         argv.push_back(nullptr);
         const std::string sanitizer = ToolSanitizerOptions();
-        if ((pid = ::fork()) != 0) return;
+        int ends[2] = {-1, -1};
+        if (pipeInput && ::pipe(ends) != 0) ends[0] = ends[1] = -1;
+        if ((pid = ::fork()) != 0) {
+            if (ends[0] >= 0) ::close(ends[0]);
+            input = ends[1];
+            return;
+        }
+        if (ends[0] >= 0) {
+            ::dup2(ends[0], 0);
+            ::close(ends[1]);
+        }
         ::setenv("XDG_CONFIG_HOME", (folder + "config").c_str(), 1);
         ::setenv("XDG_STATE_HOME", (folder + "state").c_str(), 1);
         ::setenv("HOME", folder.c_str(), 1);
@@ -53,7 +64,17 @@ struct ToolProcess {
         ::_exit(127);
     }
     ~ToolProcess() {
+        CloseInput();
         if (pid > 0 && status < 0 && ::kill(pid, SIGKILL) == 0) Wait();
+    }
+    // Types `text` into the program's standard input.
+    void Send(const std::string& text) {
+        ::signal(SIGPIPE, SIG_IGN);  // a program that has ended fails the write instead
+        if (input >= 0 && ::write(input, text.data(), text.size()) < 0) CloseInput();
+    }
+    void CloseInput() {
+        if (input >= 0) ::close(input);
+        input = -1;
     }
     ToolProcess(const ToolProcess&) = delete;
     ToolProcess& operator=(const ToolProcess&) = delete;
@@ -65,6 +86,7 @@ struct ToolProcess {
     }
     pid_t pid = -1;
     int status = -1;
+    int input = -1;  // the pipe to its standard input, when asked for
 };
 
 }  // namespace dpmr::test

@@ -82,11 +82,13 @@ TEST_F(DpmrtoolFleet, FourRadiosGetTheirOwnIdsTheWarningOnceAndTheLog) {
     std::vector<CsvRecord> rows;
     ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[4].fields[1], radios_[3]->DevicePath());
-    EXPECT_EQ(rows[4].fields[4],
+    EXPECT_EQ(rows[4].fields[1], file_);
+    EXPECT_EQ(rows[4].fields[3], radios_[3]->DevicePath());
+    EXPECT_EQ(rows[4].fields[7],
               "done: Written and verified, except the 24-byte closing block, which the radio "
               "does not send back");
-    EXPECT_TRUE(fs::exists(rows[4].fields[5])) << rows[4].fields[5];
+    EXPECT_EQ(rows[4].fields[8], "verified");
+    EXPECT_TRUE(fs::exists(rows[4].fields[9])) << rows[4].fields[9];
 }
 
 // Refusals come before anything is sent, with status 2 and one line.
@@ -183,6 +185,143 @@ TEST_F(DpmrtoolFleet, EachSimRadioGroupGetsItsOwnFaults) {
     }
 }
 
+// The shop's list of six radios: each gets its own row, the first row on
+// the port it names, the others in port order; with an ID twice nothing is
+// sent to any radio.
+TEST_F(DpmrtoolFleet, ASixRadioListProgramsEachRadioAndAListWithAnIdTwiceSendsNothing) {
+    StartRadios(6);
+    const char* names[] = {"Alfa", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot"};
+    const char* ids[] = {"2310417", "2310422", "2310438", "2310501", "2310777", "2310903"};
+    const auto listText = [&](const char* lastId) {
+        std::string text = "Name,dPMR ID,Port\n";
+        for (int k = 0; k < 6; ++k) {
+            text += std::string(names[k]) + "," + (k == 5 ? lastId : ids[k]);
+            if (k == 0) text += "," + radios_[5]->DevicePath();
+            text += "\n";
+        }
+        return text;
+    };
+    const std::string list = dir_.File("radios.csv");
+    PutFile(list, listText("2310501"));
+    std::vector<std::string> ports;  // the five cables the list names none for
+    for (std::size_t k = 0; k < 5; ++k)
+        ports.insert(ports.end(), {"--port", radios_[k]->DevicePath()});
+    std::vector<std::string> args{"fleet", file_, "--list", list, "--verify"};
+    args.insert(args.end(), ports.begin(), ports.end());
+    EXPECT_EQ(Tool(args), 2);
+    EXPECT_EQ(Err(),
+              "dpmrtool: line 7 (\"Foxtrot\"): the dPMR ID 2310501 is given twice: also line 5 "
+              "(\"Delta\")\ndpmrtool: nothing was sent: mend " +
+                  list + " first\n");
+    for (const auto& r : radios_) EXPECT_TRUE(r->Traffic().empty());
+
+    PutFile(list, listText("2310903"));
+    ASSERT_EQ(Tool(args), 0) << Err();
+    EXPECT_EQ(Err().find("every radio keeps the file's name"), std::string::npos) << Err();
+    for (std::size_t k = 0; k < 6; ++k) {
+        SCOPED_TRACE(k);
+        // Radio k of the list is on cable k - 1, the first on the last cable.
+        const VirtualRadio& radio = *radios_[k == 0 ? 5 : k - 1];
+        EXPECT_EQ(ImageRadioId(radio.Memory()), ids[k]);
+        EXPECT_EQ(ImageRadioName(radio.Memory()), names[k]);
+        const std::string row = Row(radio.DevicePath());
+        EXPECT_NE(row.find(std::string(ids[k]) + " "), std::string::npos) << Out();
+        EXPECT_NE(row.find(" done"), std::string::npos) << row;
+    }
+}
+
+// An option given twice, or one another makes pointless, is refused; with
+// no name given, the file's name for every radio is said once.
+TEST_F(DpmrtoolFleet, OptionsGivenTwiceOrToNoPurposeAreRefusedAndTheKeptNameIsSaid) {
+    StartRadios(2);
+    const std::string list = dir_.File("radios.csv");
+    PutFile(list, "A,2310417\nB,2310422\n");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--id-from", "1", "--id-from", "5"},
+         "--id-from is given twice (\"1\" and \"5\"): give it once"},
+        {{"--id-from", "1", "--name", "a", "--name", "b", "--name", "c"},
+         "--name is given 3 times (\"a\", \"b\" and \"c\"): give it once"},
+        {{"--list", list, "--id-from", "5"},
+         "--list gives every radio its ID and name, so --id-from has no use with it"},
+        {{"--list", list, "--name", "U{n}"},
+         "--list gives every radio its ID and name, so --name has no use with it"},
+    };
+    for (const auto& [extra, message] : cases) {
+        SCOPED_TRACE(message);
+        EXPECT_EQ(Tool(Args(extra)), 2);
+        EXPECT_EQ(Err(), "dpmrtool: " + message + "\n");
+    }
+    for (const auto& r : radios_) EXPECT_TRUE(r->Traffic().empty());
+
+    ASSERT_EQ(Tool(Args({"--id-from", "2310417"})), 0) << Err();
+    const std::string err = Err();
+    const std::string note =
+        "every radio keeps the file's name \"" + ImageRadioName(DemoImage()) + "\"";
+    EXPECT_NE(err.find(note), std::string::npos) << err;
+    EXPECT_EQ(err.find(note, err.find(note) + 1), std::string::npos) << err;
+}
+
+// One cable: three radios put on it one after another (the cable's path
+// leads to whichever is plugged in), each written after Enter, the next row
+// and what the last one got said, and the job report of all three.
+TEST_F(DpmrtoolFleet, OneCableWritesTheListRadioByRadioAfterEnter) {
+    const std::string list = dir_.File("radios.csv");
+    PutFile(list, "Alfa,2310417\nBravo,2310422\nCharlie,2310438\n");
+    const std::string cable = dir_.File("cable");
+    const auto plugIn = [&](std::size_t k) {
+        radios_.push_back(StartRadio());
+        radios_.back()->SetMemory(PatternImage(static_cast<std::uint8_t>(20 + k)));
+        fs::remove(cable);
+        fs::create_symlink(radios_.back()->DevicePath(), cable);
+    };
+    EXPECT_EQ(Tool({"fleet", file_, "--one-port", cable}), 2);
+    EXPECT_EQ(Err(), "dpmrtool: --one-port needs --list: the radios' IDs and names, in order\n");
+    EXPECT_EQ(Tool({"fleet", file_, "--one-port", cable, "--list", list, "--port", "/dev/x"}), 2);
+
+    plugIn(0);
+    const std::string log = dir_.File("job.csv");
+    ToolProcess tool({"fleet", file_, "--one-port", cable, "--list", list, "--log", log},
+                     dir_.path(), {}, true);
+    ASSERT_TRUE(Eventually([&] { return Err().find("Next: radio 1 of 3") != std::string::npos; }));
+    EXPECT_TRUE(radios_[0]->Traffic().empty());  // nothing before Enter
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (k > 0) plugIn(k);
+        tool.Send("\n");
+        ASSERT_TRUE(Eventually([&] { return CountFrames(radios_[k]->Traffic(), kEndW) == 1; }));
+    }
+    EXPECT_EQ(tool.Wait(), 0) << Err();
+    const std::string err = Err();
+    EXPECT_NE(err.find("radio 1 got 2310417 \"Alfa\": done\nNext: radio 2 of 3, ID 2310422 "
+                       "\"Bravo\": put it on the cable"),
+              std::string::npos)
+        << err;
+    const char* names[] = {"Alfa", "Bravo", "Charlie"};
+    const char* ids[] = {"2310417", "2310422", "2310438"};
+    std::vector<CsvRecord> rows;
+    ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
+    ASSERT_EQ(rows.size(), 4u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        const RadioImage memory = radios_[k]->Memory();
+        EXPECT_EQ(ImageRadioId(memory), ids[k]);
+        EXPECT_EQ(ImageRadioName(memory), names[k]);
+        EXPECT_EQ(memory.U8(layout::kSquelchValues),
+                  PatternImage(static_cast<std::uint8_t>(20 + k)).U8(layout::kSquelchValues));
+        EXPECT_EQ(rows[k + 1].fields[5], ids[k]);
+        EXPECT_EQ(rows[k + 1].fields[7], "done");
+    }
+    // Each radio told apart by its own calibration.
+    EXPECT_NE(rows[1].fields[4], rows[2].fields[4]);
+
+    // "q" stops before the end: the rows not reached are waiting.
+    ToolProcess stopped({"fleet", file_, "--one-port", cable, "--list", list}, dir_.path(), {},
+                        true);
+    tool.CloseInput();
+    stopped.Send("q\n");
+    EXPECT_EQ(stopped.Wait(), 1);
+    EXPECT_NE(Err().find("stopped before the end of the list"), std::string::npos) << Err();
+    EXPECT_EQ(CountFrames(radios_[2]->Traffic(), kEndW), 1);
+}
+
 TEST_F(DpmrtoolFleet, CtrlCStopsEveryRadioWith130AndNamesThePartlyWrittenOnes) {
     StartRadios(2, {.paceBaud = 9600});
     ToolProcess tool(Args({"--id-from", "1000001"}), dir_.path());
@@ -225,10 +364,10 @@ TEST_F(DpmrtoolFleet, TermAndHupStopEveryRadioAndMarkTheirBackupsInTheLog) {
         ASSERT_TRUE(ParseCsv(FileText(log), rows).ok());
         ASSERT_EQ(rows.size(), 3u);
         for (std::size_t k = 1; k < 3; ++k) {
-            EXPECT_EQ(rows[k].fields[4].rfind("cancelled: ", 0), 0u) << rows[k].fields[4];
-            EXPECT_NE(rows[k].fields[5].find("_write-failed"), std::string::npos)
-                << rows[k].fields[5];
-            EXPECT_TRUE(fs::exists(rows[k].fields[5]));
+            EXPECT_EQ(rows[k].fields[7].rfind("cancelled: ", 0), 0u) << rows[k].fields[7];
+            EXPECT_NE(rows[k].fields[9].find("_write-failed"), std::string::npos)
+                << rows[k].fields[9];
+            EXPECT_TRUE(fs::exists(rows[k].fields[9]));
         }
         for (const auto& r : radios_)
             EXPECT_TRUE(Eventually([&] { return CountFrames(r->Traffic(), kEndW) == 1; }));

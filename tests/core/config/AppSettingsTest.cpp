@@ -116,6 +116,25 @@ TEST_F(AppSettingsTest, VerifyAfterWriteIsKeptWhereThePortIs) {
     EXPECT_EQ(test::FileText(userIni_), "[Setup]\nVerifyAfterWrite=1\n");
 }
 
+// The fleet dialog's choices: its ports, Verify (first as "Verify after
+// writing") and each radio's own calibration kept, saved and read back.
+TEST_F(AppSettingsTest, FleetChoicesAreKeptForTheNextSession) {
+    PutFile(prog_ + "Program.ini", "[Setup]\nVerifyAfterWrite=1\n");
+    AppSettings s = LoadAppSettings(prog_);
+    EXPECT_TRUE(s.fleetPorts.empty());
+    EXPECT_TRUE(s.fleetVerify);
+    EXPECT_TRUE(s.fleetKeepCalibration);
+    s.fleetPorts = {"/dev/ttyUSB0", "/dev/ttyUSB1"};
+    s.fleetVerify = false;
+    s.fleetKeepCalibration = false;
+    EXPECT_TRUE(SaveFleetChoices(s));
+    const AppSettings again = LoadAppSettings(prog_);
+    EXPECT_EQ(again.fleetPorts, s.fleetPorts);
+    EXPECT_FALSE(again.fleetVerify);
+    EXPECT_FALSE(again.fleetKeepCalibration);
+    EXPECT_TRUE(again.verifyAfterWrite);  // the single Write's own choice stays
+}
+
 // Where the shipped files are: beside the executable when "Program.ini" is
 // there (a build or an unpacked folder, even with an installed tree around
 // it), else share/dpmrcps/ of the prefix the executable is installed under,

@@ -10,10 +10,12 @@
 
 #include "backup/BackupStore.h"
 #include "core/link/LinkTestSupport.h"
+#include "fleet/FleetJob.h"
 #include "fleet/FleetWrite.h"
 #include "image/ImageLayout.h"
 #include "support/DemoCodeplug.h"
 #include "support/TempDir.h"
+#include "util/Checksum.h"
 #include "util/Csv.h"
 
 namespace dpmr::test {
@@ -88,13 +90,13 @@ TEST(FleetPlan, ANameLongerThanTheFieldIsCutAndSaidAndAPortTwiceIsRefused) {
     std::vector<FleetTarget> targets;
     std::vector<std::string> notes;
     ASSERT_TRUE(
-        PlanFleet({"a", "b"}, {1000001, 1, "Station {id}", false}, DemoImage(), targets, notes)
+        PlanFleet({"a", "b"}, {1000001, 1, "{id}Station", false}, DemoImage(), targets, notes)
             .ok());
-    EXPECT_EQ(targets[1].name, "Station ");
+    EXPECT_EQ(targets[1].name, "1000002S");
     ASSERT_EQ(notes.size(), 2u);
     EXPECT_EQ(notes[1],
-              "radio 2: the name \"Station 1000002\" is cut to the radio's 8 characters: "
-              "\"Station \"");
+              "radio 2: the name \"1000002Station\" is cut to the radio's 8 characters: "
+              "\"1000002S\"");
 
     const Status twice = PlanFleet({"a", "b", "a"}, {1, 1, "", false}, DemoImage(), targets, notes);
     EXPECT_EQ(twice.message(), "the port a is given twice");
@@ -240,21 +242,33 @@ TEST_F(FleetWrite, ASilentRadioFailsWithItsReasonAndTheOthersAreWritten) {
     EXPECT_FALSE(results[2].partlyWritten);
     EXPECT_EQ(radios_[2]->Memory(), Before(2));
 
+    // The job report: a row a radio, what tells it apart, the read-back.
     std::vector<CsvRecord> rows;
-    ASSERT_TRUE(ParseCsv(FleetLogCsv(results), rows).ok());
+    const FleetJob job = MakeFleetJob(1700000000, "/shop/club.dat", document_, results);
+    ASSERT_TRUE(ParseCsv(FleetJobCsv(job), rows).ok());
     ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[0].fields, (std::vector<std::string>{"time", "port", "radio ID", "name",
-                                                        "result", "backup file"}));
-    EXPECT_EQ(rows[1].fields[0].size(), 19u);  // 2026-12-07 03:30:05
+    EXPECT_EQ(rows[0].fields, FleetJobColumns());
+    const std::vector<std::string>& first = rows[1].fields;
+    ASSERT_EQ(first.size(), 11u);
+    EXPECT_EQ(first[0], LocalTimeText(1700000000));
+    EXPECT_EQ(first[0].size(), 19u);  // 2023-11-14 22:13:20
+    EXPECT_EQ(first[1], "/shop/club.dat");
+    EXPECT_EQ(first[2], Crc32Hex(document_.Span(0, RadioImage::kSize)));
     EXPECT_EQ(
-        std::vector(rows[1].fields.begin() + 1, rows[1].fields.end()),
-        (std::vector<std::string>{ports_[0], "1000001", "Unit 1",
+        std::vector(first.begin() + 3, first.end() - 1),
+        (std::vector<std::string>{ports_[0],
+                                  "squelch " + Crc32Hex(SquelchCalibrationBytes(Before(0))) +
+                                      ", block " + Crc32Hex(results[0].identityBlock),
+                                  "1000001", "Unit 1",
                                   "done: Written and verified, except the 24-byte closing block, "
                                   "which the radio does not send back",
-                                  results[0].backupFile}));
-    EXPECT_EQ(rows[3].fields[2], "1000003");
-    EXPECT_EQ(rows[3].fields[4], FleetResultText(results[2]));
-    EXPECT_EQ(rows[3].fields[5], "");
+                                  "verified", results[0].backupFile}));
+    EXPECT_EQ(results[0].identityBlock.size(), 16u);
+    EXPECT_NE(rows[2].fields[4], first[4]);  // another radio, another calibration
+    EXPECT_EQ(rows[3].fields[5], "1000003");
+    EXPECT_EQ(rows[3].fields[7], FleetResultText(results[2]));
+    EXPECT_EQ(rows[3].fields[8], "not run");
+    EXPECT_EQ(rows[3].fields[9], "");
 }
 
 // Every radio whose write did not end well has its backup marked as a
@@ -275,7 +289,8 @@ TEST_F(FleetWrite, BackupsOfRadiosThatBrokeOffFailedTheirVerifyOrWereStoppedAreM
     const FleetStage outcomes[] = {FleetStage::kDone, FleetStage::kFailed, FleetStage::kFailed,
                                    FleetStage::kCancelled};
     std::vector<CsvRecord> rows;
-    ASSERT_TRUE(ParseCsv(FleetLogCsv(results), rows).ok());
+    ASSERT_TRUE(
+        ParseCsv(FleetJobCsv(MakeFleetJob(1700000000, "club.dat", document_, results)), rows).ok());
     std::vector<BackupEntry> backups;
     ASSERT_TRUE(BackupStore(dir_.File("backups")).List(backups).ok());
     ASSERT_EQ(backups.size(), 4u);
@@ -285,7 +300,7 @@ TEST_F(FleetWrite, BackupsOfRadiosThatBrokeOffFailedTheirVerifyOrWereStoppedAreM
         const std::string& file = results[k].backupFile;
         ASSERT_TRUE(std::filesystem::exists(file)) << file;
         EXPECT_EQ(file.find("_write-failed") != std::string::npos, k > 0) << file;
-        EXPECT_EQ(rows[k + 1].fields[5], file);
+        EXPECT_EQ(rows[k + 1].fields[9], file);
         const auto entry = std::find_if(backups.begin(), backups.end(),
                                         [&](const BackupEntry& e) { return e.path == file; });
         ASSERT_NE(entry, backups.end());

@@ -53,7 +53,8 @@ TEST(VerifyAfterWriteTest, MatchAndEveryWayToFail) {
          "Verify failed\nthe radio holds other values for " + channels + " and 3 more" + again},
         {{.nakReadAt = 0x3000},
          {},
-         "Verify failed\nCommunication error\nthe transfer broke off at address 0x3000"},
+         "The write was completed; the read-back broke off while verifying.\nCommunication "
+         "error\nthe transfer broke off at address 0x3000"},
     };
     for (const auto& [faults, between, message] : cases) {
         SCOPED_TRACE(message);
