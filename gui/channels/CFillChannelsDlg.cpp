@@ -64,6 +64,13 @@ CFillChannelsDlg::CFillChannelsDlg(const dpmr::BandLimits& band, const std::set<
         if (tone != "None" && tone.front() != 'D') tone_->addItem(ToQt(tone));
     tone_->setCurrentText("67.0");
 
+    // A control that shares its row gets a label with its buddy set by hand:
+    // its mnemonic then works and a screen reader names the control.
+    const auto labelFor = [this](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(buddy);
+        return label;
+    };
     auto* rows = new QVBoxLayout;
     rows->addWidget(selectedRows_);
     rows->addWidget(allRows_);
@@ -72,12 +79,13 @@ CFillChannelsDlg::CFillChannelsDlg(const dpmr::BandLimits& band, const std::set<
     firstRow->addWidget(range_, 1);
     auto* tones = new QHBoxLayout;
     tones->addWidget(toneMode_, 1);
+    tones->addWidget(labelFor("To&ne:", tone_));
     tones->addWidget(tone_);
     auto* form = new QFormLayout;
     form->addRow("&Plan:", plan_);
-    form->addRow("&First plan channel:", firstRow);
+    form->addRow(labelFor("&First plan channel:", first_), firstRow);
     form->addRow("Fill:", rows);
-    form->addRow("CTCSS &tones:", tones);
+    form->addRow(labelFor("CTCSS &tones:", toneMode_), tones);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(message_);

@@ -58,7 +58,9 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(path_, 1);
     pathRow->addWidget(check_);
-    form->addRow("Device:", pathRow);
+    auto* pathLabel = new QLabel("&Device:");
+    pathLabel->setBuddy(path_);
+    form->addRow(pathLabel, pathRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPortSettingDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CPortSettingDlg::reject);
@@ -66,6 +68,8 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel("Port");
     label->setBuddy(list_);
+    // A list view takes no name from its label for a screen reader: its own.
+    list_->setAccessibleName("Port");
     layout->addWidget(label);
     layout->addWidget(list_, 1);
     layout->addLayout(form);
