@@ -2,65 +2,31 @@
 #include "app/CDocumentController.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QPushButton>
 
+#include "app/CCodeplugCommands.h"
+#include "app/CPrintCommands.h"
+#include "app/DocumentQuestions.h"
 #include "channels/CChannelClipboard.h"
 #include "channels/CChannelCsvCommands.h"
-#include "channels/CChannelEditDlg.h"
-#include "channels/CFillChannelsDlg.h"
+#include "channels/CChannelEditCommands.h"
 #include "channels/CProgramView.h"
-#include "channels/DigitalFieldSpread.h"
-#include "channels/ReportBox.h"
 #include "document/NewDocument.h"
 #include "dpmr/ContactChecks.h"
 #include "form/DialogLauncher.h"
 #include "form/QtText.h"
 #include "image/Document.h"
-#include "interchange/CodeplugYaml.h"
-#include "util/FileIo.h"
 #include "widgets/FileChoice.h"
 #include "widgets/FlexGrid.h"
 
 namespace {
 
 constexpr const char* kDatFilter = "*.dat (*.dat);;All Files (*)";
-constexpr const char* kCodeplugFilter = "Codeplug (*.yaml *.yml);;All Files (*)";
 
 QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
-}
-
-// A file's last change as the user reads it: "2026-12-08 09:40:12".
-QString TimeText(const dpmr::FileStamp& stamp) {
-    return QDateTime::fromMSecsSinceEpoch(stamp.mtimeNs / 1000000).toString("yyyy-MM-dd HH:mm:ss");
-}
-
-// The temporary files a killed save had left beside `path`, removed now.
-// What the file holds is whole: the rename is the last step of a save, so
-// it holds what it held before that save, or all of it.
-QString StaleTemporariesNote(const QString& path, bool atOpen) {
-    const std::vector<std::string> removed = dpmr::RemoveStaleTemporaries(path.toStdString());
-    if (removed.empty()) return {};
-    const QString name = FileName(path);
-    QString note =
-        QString(
-            " An earlier save of %1 did not finish; the temporary file it left "
-            "(%2) was removed.")
-            .arg(name, ToQt(removed.front()) +
-                           (removed.size() > 1 ? QString(" and %1 more").arg(removed.size() - 1)
-                                               : QString()));
-    if (atOpen)
-        note += QString(" %1 itself is whole, as last saved on %2.")
-                    .arg(name, TimeText(dpmr::FileStamp::OfFile(path.toStdString())));
-    return note;
 }
 
 constexpr const char* kReadTitle = "Untitled (read from the radio)";
@@ -73,20 +39,27 @@ CDocumentController::CDocumentController(AppContext& context, CProgramView& view
       view_(view),
       window_(window),
       recent_(std::make_unique<dpmr::RecentFiles>(dpmr::RecentFilesPath())),
-      printer_(std::make_unique<QPrinter>()) {
+      printing_(std::make_unique<CPrintCommands>(view, window)) {
     const ImageEditorRunner runEditor = [this](const std::function<void()>& edit,
                                                const QString& name) { RunImageEditor(edit, name); };
     csvCommands_ = new CChannelCsvCommands(context_.image, view_, runEditor, window_);
     csvCommands_->SetDocumentPath([this] { return ToQt(session_.path()); });
     clipboard_ = new CChannelClipboard(context_.image, view_, runEditor, this);
+    codeplug_ = new CCodeplugCommands(context_, view_, *this, window_);
+    channelEdits_ =
+        new CChannelEditCommands(context_.image, context_.band, view_, runEditor, window_, this);
     const auto notice = [this](const QString& text) { emit StatusMessage(text, 4000); };
     connect(csvCommands_, &CChannelCsvCommands::Notice, this, notice);
     connect(clipboard_, &CChannelClipboard::Notice, this, notice);
+    connect(codeplug_, &CCodeplugCommands::Notice, this, notice);
+    connect(channelEdits_, &CChannelEditCommands::Notice, this,
+            [this](const QString& text) { emit StatusMessage(text, 0); });
     // The table changed what it shows: the modified mark is worked out anew
     // when next asked (every change of the table ends in a step, which asks).
     connect(&view_, &CProgramView::TableChanged, this, &CDocumentController::MarkStale);
     connect(&view_, &CProgramView::Edited, this, &CDocumentController::RecordStep);
-    connect(&view_, &CProgramView::ChannelEditRequested, this, &CDocumentController::ChannelEdit);
+    connect(&view_, &CProgramView::ChannelEditRequested, channelEdits_,
+            &CChannelEditCommands::ChannelEdit);
 }
 
 CDocumentController::~CDocumentController() = default;
@@ -94,6 +67,7 @@ CDocumentController::~CDocumentController() = default;
 void CDocumentController::SetFileChooser(FileChooser chooser) {
     chooseFile_ = std::move(chooser);
     csvCommands_->SetFileChooser(chooseFile_);
+    codeplug_->SetFileChooser(chooseFile_);
 }
 
 // ---- The document's state ---------------------------------------------------
@@ -257,7 +231,7 @@ void CDocumentController::OpenDroppedFile(const QString& path) {
     if (QFileInfo(path).suffix().toLower() == "dat")
         OpenDocument(path);
     else
-        ImportCodeplugFile(path);
+        codeplug_->ImportFile(path);
 }
 
 void CDocumentController::RememberFile(const QString& path) {
@@ -282,43 +256,10 @@ bool CDocumentController::SaveTo(const QString& path) {
     return true;
 }
 
-CDocumentController::ReplaceAnswer CDocumentController::AskBeforeReplacing() {
-    const dpmr::FileStamp now = dpmr::FileStamp::OfFile(session_.path());
-    QString question, why;
-    if (session_.ChangedOnDisk(now)) {
-        question = QString("Replace the changes made to %1 elsewhere?").arg(DisplayName());
-        why = QString(
-                  "%1 was changed on disk on %2, by another program or window, since it was "
-                  "opened or saved here. Saving replaces those changes with this document.")
-                  .arg(DisplayName(), TimeText(now));
-    } else if (now.exists && now.size > dpmr::RadioImage::kSize) {
-        question = QString("Replace all of %1?").arg(DisplayName());
-        why = QString(
-                  "%1 holds %2 bytes, more than a radio image. Saving replaces it with the "
-                  "%3 bytes of this document, and the rest is lost.")
-                  .arg(DisplayName())
-                  .arg(now.size)
-                  .arg(dpmr::RadioImage::kSize);
-    } else {
-        return ReplaceAnswer::kReplace;
-    }
-    QMessageBox box(QMessageBox::Warning, ToQt(context_.settings.Caption()), question,
-                    QMessageBox::Save | QMessageBox::Cancel, window_);
-    box.setObjectName("replaceFileBox");
-    box.setInformativeText(why);
-    box.button(QMessageBox::Save)->setText("&Replace");
-    QPushButton* saveAs = box.addButton("Save &As...", QMessageBox::AcceptRole);
-    saveAs->setObjectName("saveAsButton");
-    box.setDefaultButton(saveAs);
-    box.exec();
-    if (box.clickedButton() == saveAs) return ReplaceAnswer::kSaveAs;
-    return box.clickedButton() == box.button(QMessageBox::Save) ? ReplaceAnswer::kReplace
-                                                                : ReplaceAnswer::kCancel;
-}
-
 bool CDocumentController::SaveDocument() {
     if (session_.path().empty()) return SaveDocumentAs();
-    switch (AskBeforeReplacing()) {
+    switch (
+        AskBeforeReplacing(window_, ToQt(context_.settings.Caption()), DisplayName(), session_)) {
         case ReplaceAnswer::kReplace:
             return SaveTo(ToQt(session_.path()));
         case ReplaceAnswer::kSaveAs:
@@ -344,19 +285,8 @@ void CDocumentController::CheckFileOnDisk() {
     // activation must not ask again.
     askingAboutDisk_ = true;
     const bool modified = IsModified();
-    QMessageBox box(QMessageBox::Warning, ToQt(context_.settings.Caption()),
-                    QString("%1 was changed on disk.").arg(DisplayName()),
-                    QMessageBox::Yes | QMessageBox::No, window_);
-    box.setObjectName("changedOnDiskBox");
-    box.setInformativeText(
-        QString("Another program or window saved it on %1, after it was opened or saved here%2. "
-                "Reload puts the file's content here (Undo brings this document back); Keep "
-                "Mine keeps this document, and Save then replaces the file with it.")
-            .arg(TimeText(now), modified ? ", and this document has changes of its own" : ""));
-    box.button(QMessageBox::Yes)->setText("&Reload");
-    box.button(QMessageBox::No)->setText("&Keep Mine");
-    box.setDefaultButton(modified ? QMessageBox::No : QMessageBox::Yes);
-    const bool reload = box.exec() == QMessageBox::Yes;
+    const bool reload = AskReloadChangedFile(window_, ToQt(context_.settings.Caption()),
+                                             DisplayName(), now, modified);
     askingAboutDisk_ = false;
     if (reload)
         ReloadFromDisk();
@@ -390,13 +320,7 @@ void CDocumentController::ReloadFromDisk() {
 
 bool CDocumentController::MaybeSave() {
     if (!IsModified()) return true;
-    QMessageBox box(QMessageBox::Warning, ToQt(context_.settings.Caption()), "Save changes?",
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window_);
-    box.setObjectName("saveChangesBox");
-    box.setInformativeText(
-        QString("The radio data in \"%1\" has been changed.").arg(DisplayName()));
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
+    switch (AskSaveChanges(window_, ToQt(context_.settings.Caption()), DisplayName())) {
         case QMessageBox::Save:
             return SaveDocument();
         case QMessageBox::Discard:
@@ -418,58 +342,13 @@ void CDocumentController::ShowMessage(const QString& text) {
     box.exec();
 }
 
-// ---- Codeplug files ---------------------------------------------------------
-
-QString CDocumentController::ChooseCodeplugFile(bool forSave) {
-    // Beside the document, named after it: radio.dat <-> radio.yaml.
-    const QString document = ToQt(session_.path());
-    const QString suggested =
-        forSave ? SuggestBesideDocument(document, "yaml", "codeplug.yaml")
-                : (document.isEmpty() ? QString() : QFileInfo(document).absolutePath());
-    if (chooseFile_) return chooseFile_(forSave, suggested);
-    return ChooseFileInDialog(window_, forSave,
-                              {forSave ? "Export" : "Import", kCodeplugFilter, "yaml"}, suggested);
-}
-
 void CDocumentController::ExportCodeplug() {
-    const QString path = ChooseCodeplugFile(true);
-    if (path.isEmpty()) return;
-    view_.StoreGridToImage();
-    const std::string text = dpmr::CodeplugToYaml(context_.image);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    if (dpmr::Status s = dpmr::WriteFileAtomically(path.toStdString(), {bytes, text.size()}); !s) {
-        ShowMessage(ToQt(s.message()));
-        return;
-    }
-    emit StatusMessage(QString("Exported %1").arg(FileName(path)), 4000);
+    codeplug_->Export();
 }
 
 void CDocumentController::ImportCodeplug() {
     if (!MaybeSave()) return;
-    const QString path = ChooseCodeplugFile(false);
-    if (!path.isEmpty()) ImportCodeplugFile(path);
-}
-
-void CDocumentController::ImportCodeplugFile(const QString& path) {
-    std::string text;
-    dpmr::RadioImage image;
-    std::vector<std::string> corrections;
-    dpmr::Status s = dpmr::ReadListFile(path.toStdString(), "codeplug", text);
-    if (s) s = dpmr::CodeplugFromYaml(text, context_.settings, image, &corrections);
-    if (!s) {
-        ShowMessage("Cannot import " + FileName(path) + ":\n" + ToQt(s.message()));
-        return;
-    }
-    // Like Open of a file nobody saved yet: Save asks for a name.
-    ReplaceDocument(image, DocumentOrigin::kImport);
-    const QString summary = QString("Imported %1").arg(FileName(path));
-    emit StatusMessage(summary, 4000);
-    // Values stored other than the file has them are said, never silent.
-    if (!corrections.empty())
-        ShowReport(
-            window_, QMessageBox::Information,
-            summary + QString(": %1 value(s) stored other than written.").arg(corrections.size()),
-            corrections);
+    codeplug_->Import();
 }
 
 void CDocumentController::ExportCsv() {
@@ -493,32 +372,19 @@ void CDocumentController::ApplyToSelection() {
 }
 
 void CDocumentController::FillChannels() {
-    view_.CommitEditor();
-    const dpmr::ChannelTablePresenter& table = view_.presenter();
-    CFillChannelsDlg dialog(table.Band(), table.SelectedRows(), window_);
-    if (dialog.exec() != QDialog::Accepted) return;
-    view_.FillChannels(dialog.Request());
-    view_.grid()->setFocus();
+    channelEdits_->FillChannels();
 }
 
-// ---- Printing ---------------------------------------------------------------
-
 void CDocumentController::Print() {
-    QPrintDialog dialog(printer_.get(), window_);
-    if (dialog.exec() == QDialog::Accepted) view_.PrintTable(printer_.get());
+    printing_->Print();
 }
 
 void CDocumentController::PrintPreview() {
-    QPrintPreviewDialog dialog(printer_.get(), window_);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { view_.PrintTable(printer); });
-    dialog.resize(window_->width() * 3 / 4, window_->height() * 3 / 4);
-    dialog.exec();
+    printing_->PrintPreview();
 }
 
 void CDocumentController::PrintSetup() {
-    QPageSetupDialog dialog(printer_.get(), window_);
-    dialog.exec();
+    printing_->PrintSetup();
 }
 
 // ---- Undo and Redo ----------------------------------------------------------
@@ -580,34 +446,4 @@ void CDocumentController::RunSettingsDialog(const dpmr::form::DialogDecl& decl) 
             dialog->exec();
         },
         ToQt(decl.caption));
-}
-
-void CDocumentController::ChannelEdit() {
-    dpmr::ChannelTablePresenter& table = view_.presenter();
-    const int row = table.CurrentRow();
-    // With several channels selected, the digital fields changed on this one
-    // go to the others too, in the same undo step.
-    std::set<int> selected = table.SelectedRows();
-    if (selected.size() < 2 || !selected.contains(row)) selected.clear();
-    dpmr::SpreadReport spread;
-    RunImageEditor(
-        [&] {
-            const QString rxText = ToQt(table.Cell(row, dpmr::ChannelTablePresenter::kRxFreqCol));
-            const dpmr::RadioImage before = context_.image;
-            CChannelEditDlg dialog(context_.image, context_.band, row, rxText, window_);
-            if (!selected.empty())
-                dialog.SetSpreadNote(
-                    ToQt("Rx and Tx color code, Tx contact and Group rx list changed on channel " +
-                         std::to_string(row) + " go to " + dpmr::ChannelsText(selected, false) +
-                         " as well."));
-            dialog.exec();
-            if (!selected.empty())
-                spread =
-                    dpmr::SpreadDigitalFields(context_.image, before, context_.band, row, selected);
-        },
-        "Channel edit");
-    if (spread.lines.empty()) return;
-    emit StatusMessage(ToQt(spread.lines.front()), 0);
-    if (spread.lines.size() > 1)
-        ShowReport(window_, QMessageBox::Information, "Channel edit.", spread.lines);
 }

@@ -6,6 +6,8 @@
 // commands, Copy and Paste, Print, Undo and Redo, and the settings dialogs.
 // Read, Write and the fleet are CRadioCommands, which come back here to
 // replace the document. The window (CMainFrame) only shows what this says.
+// Codeplug files, printing, the channel dialogs, the CSV commands and the
+// clipboard are classes of their own that this one owns and forwards to.
 #pragma once
 
 #include <QObject>
@@ -20,9 +22,11 @@
 #include "image/DocumentSession.h"
 
 class CChannelClipboard;
+class CChannelEditCommands;
+class CCodeplugCommands;
 class CChannelCsvCommands;
+class CPrintCommands;
 class CProgramView;
-class QPrinter;
 class QWidget;
 
 // Where a new content of the document came from: each way of replacing it
@@ -111,8 +115,6 @@ class CDocumentController : public QObject {
     void RunImageEditor(const std::function<void()>& edit, const QString& stepName);
     // A settings dialog, built from its declaration, run as an editor.
     void RunSettingsDialog(const dpmr::form::DialogDecl& decl);
-    // The table's "Channel edit" button: the dialog on the current row.
-    void ChannelEdit();
 
     // After an action named `name` (a table cell, a dialog, "Read"): one
     // undo step when the document changed.
@@ -153,19 +155,13 @@ class CDocumentController : public QObject {
     void MarkStale();
     void RestoreFromHistory(const dpmr::RadioImage& state);
     bool SaveTo(const QString& path);
-    enum class ReplaceAnswer { kReplace, kSaveAs, kCancel };
-    // Before Save replaces the document's own file (see SaveDocument).
-    ReplaceAnswer AskBeforeReplacing();
     // Reads a .dat file; a file that is not a radio file is said, and false.
     bool ReadImageFile(const QString& path, dpmr::RadioImage& image, dpmr::FileStamp* stamp);
     // Said after a file was opened: one longer than a radio image.
     void SayWhatWasNotLoaded(const QString& path, const dpmr::FileStamp& stamp);
     void ReloadFromDisk();
     void KeepMine(const dpmr::FileStamp& now);
-    void ImportCodeplugFile(const QString& path);
     void RememberFile(const QString& path);
-    // The same for a codeplug (.yaml), beside the document.
-    QString ChooseCodeplugFile(bool forSave);
 
     AppContext& context_;
     CProgramView& view_;
@@ -175,7 +171,9 @@ class CDocumentController : public QObject {
     std::unique_ptr<dpmr::RecentFiles> recent_;
     CChannelCsvCommands* csvCommands_ = nullptr;
     CChannelClipboard* clipboard_ = nullptr;
-    std::unique_ptr<QPrinter> printer_;
+    CCodeplugCommands* codeplug_ = nullptr;
+    CChannelEditCommands* channelEdits_ = nullptr;
+    std::unique_ptr<CPrintCommands> printing_;
     FileChooser chooseFile_;
     dpmr::RadioImage wouldWrite_;
     bool stale_ = true;

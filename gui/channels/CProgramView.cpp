@@ -17,13 +17,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <QValidator>
 #include <vector>
 
 #include "channels/ChannelColumns.h"
 #include "channels/ChannelTablePrinter.h"
 #include "channels/ReportBox.h"
-#include "codec/ToneCodec.h"
 #include "dpmr/ContactChecks.h"
 #include "form/QtText.h"
 #include "widgets/FlexGrid.h"
@@ -33,20 +31,6 @@ using dpmr::CellEditor;
 using dpmr::ChannelTablePresenter;
 
 namespace {
-
-// Lets into the frequency editor only what the table accepts there, a comma
-// made the point.
-class FrequencyValidator : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        const std::string text = input.toStdString();
-        const std::string accepted = ChannelTablePresenter::FilterFrequencyText(text);
-        if (accepted.size() != text.size()) return Invalid;
-        input = QString::fromStdString(accepted);
-        return Acceptable;
-    }
-};
 
 // The table's move of a key that moves the current cell.
 dpmr::TableKey TableMove(grid_keys::Move move) {
@@ -110,27 +94,7 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     layout->addWidget(grid_, 1);
 
     // The in-place editors live on the grid's viewport, over the cell edited.
-    freqEdit_ = new QLineEdit(grid_->viewport());
-    freqEdit_->setMaxLength(static_cast<int>(ChannelTablePresenter::kMaxFrequencyChars));
-    freqEdit_->setValidator(new FrequencyValidator(freqEdit_));
-    freqEdit_->setAlignment(Qt::AlignCenter);
-    toneCombo_ = new QComboBox(grid_->viewport());
-    toneCombo_->setEditable(true);
-    toneCombo_->setInsertPolicy(QComboBox::NoInsert);
-    toneCombo_->setCompleter(nullptr);  // typed tones are taken as typed
-    for (const std::string& tone : dpmr::ToneList()) toneCombo_->addItem(ToQt(tone));
-    toneCombo_->setMaxVisibleItems(16);
-    listCombo_ = new QComboBox(grid_->viewport());
-    editors_ = {
-        CellEditorWidget{freqEdit_, freqEdit_, &ChannelTablePresenter::FrequencyEditorEnter},
-        CellEditorWidget{toneCombo_, toneCombo_->lineEdit(),
-                         &ChannelTablePresenter::ToneEditorEnter},
-        CellEditorWidget{listCombo_, nullptr, &ChannelTablePresenter::ListEditorEnter}};
-    for (const CellEditorWidget& editor : editors_) {
-        editor.widget->hide();
-        editor.widget->installEventFilter(this);
-        if (editor.line && editor.line != editor.widget) editor.line->installEventFilter(this);
-    }
+    editors_ = std::make_unique<ChannelCellEditors>(grid_->viewport(), this);
     grid_->installEventFilter(this);
 
     connect(bandList_, &QComboBox::activated, this, &CProgramView::OnBandActivated);
@@ -286,57 +250,20 @@ void CProgramView::ClearCorrection() {
 void CProgramView::ShowOpenedEditor(bool selectAll) {
     // The next edit begins: the last correction has been seen.
     ClearCorrection();
-    const QString text = ToQt(presenter_.EditorText());
-    switch (presenter_.OpenEditor()) {
-        case CellEditor::kFrequency:
-            freqEdit_->setText(text);
-            break;
-        case CellEditor::kTone:
-            if (presenter_.EditorSelection() >= 0)
-                toneCombo_->setCurrentIndex(presenter_.EditorSelection());
-            else
-                toneCombo_->setEditText(text);
-            break;
-        case CellEditor::kList: {
-            const QSignalBlocker block(listCombo_);
-            listCombo_->clear();
-            for (const std::string& item : presenter_.EditorItems())
-                listCombo_->addItem(ToQt(item));
-            listCombo_->setCurrentIndex(presenter_.EditorSelection());
-            break;
-        }
-        case CellEditor::kNone:
-            break;
-    }
+    editors_->Fill(presenter_);
     ShowPresenterState();
-    if (const CellEditorWidget* open = OpenEditorWidget()) {
+    if (const ChannelCellEditors::Editor* open = OpenEditorWidget()) {
         open->widget->setFocus();
         if (open->line) selectAll ? open->line->selectAll() : open->line->end(false);
     }
 }
 
-const CProgramView::CellEditorWidget* CProgramView::OpenEditorWidget() const {
-    const CellEditor open = presenter_.OpenEditor();
-    if (open == CellEditor::kNone) return nullptr;
-    return &editors_[static_cast<std::size_t>(open) -
-                     static_cast<std::size_t>(CellEditor::kFrequency)];
-}
-
-std::vector<QWidget*> CProgramView::EditorWidgets() const {
-    std::vector<QWidget*> widgets;
-    for (const CellEditorWidget& editor : editors_) widgets.push_back(editor.widget);
-    return widgets;
+const ChannelCellEditors::Editor* CProgramView::OpenEditorWidget() const {
+    return editors_->Open(presenter_);
 }
 
 void CProgramView::CopyEditorTextToPresenter() {
-    const CellEditorWidget* open = OpenEditorWidget();
-    if (!open) return;
-    if (open->line)
-        presenter_.SetEditorText(open->line->text().toStdString());
-    else
-        presenter_.SetEditorText(listCombo_->currentIndex() < 0
-                                     ? std::string()
-                                     : listCombo_->currentText().toStdString());
+    editors_->CopyTextTo(presenter_);
 }
 
 void CProgramView::CommitEditor() {
@@ -355,13 +282,6 @@ void CProgramView::AnnounceCellEdit() {
     emit Edited(ToQt(channels + " " + titles[static_cast<std::size_t>(presenter_.EditCol())]));
 }
 
-bool CProgramView::IsEditorWidget(const QWidget* widget) const {
-    for (const CellEditorWidget& editor : editors_) {
-        if (widget && (widget == editor.widget || editor.widget->isAncestorOf(widget))) return true;
-    }
-    return false;
-}
-
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == bandList_) {
         // Without the focus the wheel scrolls on past the box.
@@ -375,7 +295,8 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         // Losing the focus commits the editor; a popup of the combo itself,
         // or a move between the combo and its own edit field, does not.
         const auto* focus = static_cast<QFocusEvent*>(event);
-        if (focus->reason() != Qt::PopupFocusReason && !IsEditorWidget(QApplication::focusWidget()))
+        if (focus->reason() != Qt::PopupFocusReason &&
+            !editors_->Contains(QApplication::focusWidget()))
             CommitEditor();
     } else if (event->type() == QEvent::KeyPress) {
         const auto& key = *static_cast<QKeyEvent*>(event);
@@ -436,7 +357,7 @@ bool CProgramView::HandleEditorKey(const QKeyEvent& event) {
         ShowPresenterState();
         return true;
     }
-    const CellEditorWidget* open = OpenEditorWidget();
+    const ChannelCellEditors::Editor* open = OpenEditorWidget();
     if (action != grid_keys::Action::kCommit || !open) return false;
     CopyEditorTextToPresenter();
     (presenter_.*(open->enter))();
@@ -475,8 +396,8 @@ void CProgramView::ShowPresenterState() {
         bandList_->setCurrentIndex(presenter_.BandSelection());
     }
 
-    const CellEditorWidget* open = OpenEditorWidget();
-    grid_->ShowEditor(open ? open->widget : nullptr, EditorWidgets(), presenter_.EditRow(),
+    const ChannelCellEditors::Editor* open = OpenEditorWidget();
+    grid_->ShowEditor(open ? open->widget : nullptr, editors_->Widgets(), presenter_.EditRow(),
                       presenter_.EditCol());
     syncing_ = wasSyncing;
     if (const std::string notice = presenter_.TakeNotice(); !notice.empty()) {
@@ -492,6 +413,6 @@ void CProgramView::ShowPresenterState() {
 }
 
 void CProgramView::PlaceEditor() {
-    if (const CellEditorWidget* open = OpenEditorWidget())
+    if (const ChannelCellEditors::Editor* open = OpenEditorWidget())
         grid_->PlaceOverCell(open->widget, presenter_.EditRow(), presenter_.EditCol());
 }

@@ -11,11 +11,12 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 
+#include "channels/ChannelCellEditors.h"
 #include "channels/ChannelPlan.h"
 #include "channels/ChannelTablePresenter.h"
 #include "config/AppSettings.h"
@@ -82,9 +83,9 @@ class CProgramView : public QWidget {
     dpmr::ChannelTablePresenter& presenter() { return presenter_; }
     FlexGrid* grid() const { return grid_; }
     QComboBox* bandList() const { return bandList_; }
-    QLineEdit* frequencyEditor() const { return freqEdit_; }
-    QComboBox* toneEditor() const { return toneCombo_; }
-    QComboBox* listEditor() const { return listCombo_; }
+    QLineEdit* frequencyEditor() const { return editors_->frequency(); }
+    QComboBox* toneEditor() const { return editors_->tone(); }
+    QComboBox* listEditor() const { return editors_->list(); }
     QPushButton* channelEditButton() const { return editButton_; }
     QPushButton* factoryButton() const { return factoryButton_; }
 
@@ -111,15 +112,6 @@ class CProgramView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // An in-place editor of the table: the widget shown over the cell, the
-    // line its text is typed in (none for the drop-down list), and what
-    // Enter in it does.
-    struct CellEditorWidget {
-        QWidget* widget = nullptr;
-        QLineEdit* line = nullptr;
-        void (dpmr::ChannelTablePresenter::*enter)() = nullptr;
-    };
-
     void OnBandActivated(int index);
     void OnGridMouseDown(int row, int col, Qt::MouseButton button);
     void OnGridCurrentChanged(int row, int col);
@@ -135,9 +127,7 @@ class CProgramView : public QWidget {
     void AnnounceCellEdit();
     void CopyEditorTextToPresenter();
     // The editor the presenter has open, or none.
-    const CellEditorWidget* OpenEditorWidget() const;
-    std::vector<QWidget*> EditorWidgets() const;
-    bool IsEditorWidget(const QWidget* widget) const;
+    const ChannelCellEditors::Editor* OpenEditorWidget() const;
     // Tab and Shift+Tab, on the grid or in an editor: the cell is committed
     // and the next (or previous) one becomes current; Ctrl+Tab on the grid
     // leaves the table.
@@ -157,10 +147,7 @@ class CProgramView : public QWidget {
     QPushButton* editButton_ = nullptr;
     QPushButton* factoryButton_ = nullptr;
     FlexGrid* grid_ = nullptr;
-    QLineEdit* freqEdit_ = nullptr;
-    QComboBox* toneCombo_ = nullptr;
-    QComboBox* listCombo_ = nullptr;
-    std::array<CellEditorWidget, 3> editors_{};  // frequency, tone, list
+    std::unique_ptr<ChannelCellEditors> editors_;
     bool syncing_ = false;
     int markedRow_ = 0;  // the cell last corrected (0: none)
     int markedCol_ = 0;
