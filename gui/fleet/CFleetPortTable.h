@@ -1,0 +1,37 @@
+// CFleetPortTable: the fleet dialog's list of ports, one row a radio: the
+// port with its check box (disabled with the reason when it cannot be
+// opened), its description, the radio ID and name it gets, a progress bar
+// and a status line.
+#pragma once
+
+#include <QTableWidget>
+#include <string>
+#include <vector>
+
+#include "fleet/FleetWrite.h"
+#include "link/PortEntry.h"
+
+class CFleetPortTable : public QTableWidget {
+    Q_OBJECT
+  public:
+    enum Column { kPortCol, kDescriptionCol, kIdCol, kNameCol, kProgressCol, kStatusCol };
+
+    explicit CFleetPortTable(QWidget* parent = nullptr);
+
+    // Appends the port's row, unticked, with empty ID and name; returns it.
+    int AppendPort(const PortEntry& entry);
+    int RowOf(const QString& devicePath) const;
+    bool RowUsable(int row) const;
+    bool RowTicked(int row) const;
+    QString CellText(int row, int column) const;
+    void SetText(int row, int column, const QString& text);
+    void SetTicked(int row, bool checked);
+    // The ports ticked now, in the list's order.
+    std::vector<std::string> TickedPorts() const;
+    // An unplugged port's row kept for its results: unticked, disabled.
+    void MarkUnplugged(int row);
+    // The row's bar at zero and its status "waiting" before a run.
+    void ResetProgress(int row);
+    void ShowProgress(int row, const dpmr::FleetProgress& progress);
+    void ShowResult(int row, const dpmr::FleetRadioResult& result);
+};
