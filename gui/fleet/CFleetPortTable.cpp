@@ -3,6 +3,10 @@
 
 #include <QHeaderView>
 #include <QProgressBar>
+#include <set>
+
+#include "fleet/FleetPlan.h"
+#include "form/DtmfSymbols.h"
 
 CFleetPortTable::CFleetPortTable(QWidget* parent) : QTableWidget(0, 6, parent) {
     setObjectName("fleetPorts");
@@ -112,4 +116,75 @@ void CFleetPortTable::ShowResult(int row, const dpmr::FleetRadioResult& r) {
     status->setText(text);
     status->setToolTip(text);
     if (r.succeeded()) static_cast<QProgressBar*>(cellWidget(row, kProgressCol))->setValue(100);
+}
+
+void CFleetPortTable::FillFromPattern(bool keepIdentity, std::optional<long long> from,
+                                      long long step, const std::string& pattern,
+                                      const std::string& documentId) {
+    int number = 0;
+    for (int row = 0; row < rowCount(); ++row) {
+        QString id, name;
+        if (RowTicked(row) && !keepIdentity) {
+            ++number;
+            std::string radioId = documentId;
+            if (from) {
+                const long long value = *from + step * (number - 1);
+                radioId = value >= 1 && value <= 9999999
+                              ? dpmr::PadSevenDigits(std::to_string(value))
+                              : std::to_string(value);
+            }
+            id = QString::fromStdString(radioId);
+            std::string expanded;
+            if (!pattern.empty() && dpmr::ExpandNamePattern(pattern, number, radioId, expanded))
+                name = QString::fromStdString(expanded);
+        }
+        SetText(row, kIdCol, id);
+        SetText(row, kNameCol, name);
+    }
+}
+
+void CFleetPortTable::PlaceList(const std::vector<dpmr::FleetListRow>& rows,
+                                const std::function<void(const std::string& port)>& addPort,
+                                std::vector<dpmr::FleetListRow>& waiting) {
+    const auto place = [this](int row, const dpmr::FleetListRow& r) {
+        SetText(row, kIdCol, QString::fromStdString(r.radioId));
+        SetText(row, kNameCol, QString::fromStdString(r.name));
+    };
+    std::set<int> used;
+    std::vector<dpmr::FleetListRow> unplaced;
+    for (const dpmr::FleetListRow& r : rows) {
+        if (r.port.empty()) {
+            unplaced.push_back(r);
+            continue;
+        }
+        int row = RowOf(QString::fromStdString(r.port));
+        if (row < 0) {
+            addPort(r.port);
+            row = RowOf(QString::fromStdString(r.port));
+        }
+        if (!RowUsable(row) || used.count(row)) {
+            waiting.push_back(r);
+            continue;
+        }
+        used.insert(row);
+        place(row, r);
+    }
+    int next = 0;
+    for (const dpmr::FleetListRow& r : unplaced) {
+        while (next < rowCount() && (!RowUsable(next) || used.count(next))) ++next;
+        if (next >= rowCount()) {
+            waiting.push_back(r);
+            continue;
+        }
+        used.insert(next);
+        place(next, r);
+    }
+    for (int row = 0; row < rowCount(); ++row) {
+        if (!RowUsable(row)) continue;
+        SetTicked(row, used.count(row) != 0);
+        if (!used.count(row)) {
+            SetText(row, kIdCol, {});
+            SetText(row, kNameCol, {});
+        }
+    }
 }

@@ -5,9 +5,12 @@
 #pragma once
 
 #include <QTableWidget>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "fleet/FleetList.h"
 #include "fleet/FleetWrite.h"
 #include "link/PortEntry.h"
 
@@ -34,4 +37,16 @@ class CFleetPortTable : public QTableWidget {
     void ResetProgress(int row);
     void ShowProgress(int row, const dpmr::FleetProgress& progress);
     void ShowResult(int row, const dpmr::FleetRadioResult& result);
+    // The ID and Name columns of the ticked rows from the first ID (none:
+    // the document's ID), the step and the name pattern; `keepIdentity`
+    // empties them (each radio keeps its own).
+    void FillFromPattern(bool keepIdentity, std::optional<long long> from, long long step,
+                         const std::string& pattern, const std::string& documentId);
+    // Puts an imported list's rows on the ports: a row naming its port on
+    // that port (listed first through `addPort` when missing), the others on
+    // the free rows in order. Ticks the rows that got one and empties the
+    // others; the list's rows left without a port go to `waiting`.
+    void PlaceList(const std::vector<dpmr::FleetListRow>& rows,
+                   const std::function<void(const std::string& port)>& addPort,
+                   std::vector<dpmr::FleetListRow>& waiting);
 };

@@ -31,7 +31,6 @@
 #include "fleet/CFleetWorker.h"
 #include "fleet/FleetJob.h"
 #include "fleet/FleetJobReport.h"
-#include "form/DtmfSymbols.h"
 #include "link/CPortWatch.h"
 #include "link/PosixSerialPort.h"
 #include "util/DecimalText.h"
@@ -308,30 +307,9 @@ void CFleetWriteDlg::OnPortItemChanged(int, int column) {
 void CFleetWriteDlg::FillFromPattern() {
     if (filling_ || listImported_) return;
     filling_ = true;
-    const bool keep = keepIdentity_->isChecked();
-    const auto from = dpmr::ParseWholeNumber(idFrom_->text().trimmed().toStdString());
-    const long long step = idStep_->value();
-    const std::string pattern = namePattern_->text().toStdString();
-    int number = 0;
-    for (int row = 0; row < ports_->rowCount(); ++row) {
-        QString id, name;
-        if (ports_->RowTicked(row) && !keep) {
-            ++number;
-            std::string radioId = dpmr::ImageRadioId(document_);
-            if (from) {
-                const long long value = *from + step * (number - 1);
-                radioId = value >= 1 && value <= 9999999
-                              ? dpmr::PadSevenDigits(std::to_string(value))
-                              : std::to_string(value);
-            }
-            id = Q(radioId);
-            std::string expanded;
-            if (!pattern.empty() && dpmr::ExpandNamePattern(pattern, number, radioId, expanded))
-                name = Q(expanded);
-        }
-        SetCell(row, CFleetPortTable::kIdCol, id);
-        SetCell(row, CFleetPortTable::kNameCol, name);
-    }
+    ports_->FillFromPattern(
+        keepIdentity_->isChecked(), dpmr::ParseWholeNumber(idFrom_->text().trimmed().toStdString()),
+        idStep_->value(), namePattern_->text().toStdString(), dpmr::ImageRadioId(document_));
     filling_ = false;
 }
 
@@ -345,46 +323,13 @@ bool CFleetWriteDlg::ImportListText(const QString& text, const QString& source) 
     listImported_ = true;
     waiting_.clear();
     filling_ = true;
-    std::set<int> used;
-    std::vector<dpmr::FleetListRow> unplaced;
-    for (const dpmr::FleetListRow& r : rows) {
-        if (r.port.empty()) {
-            unplaced.push_back(r);
-            continue;
-        }
-        int row = ports_->RowOf(Q(r.port));
-        if (row < 0) {
-            const PortEntry found = EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(r.port)));
-            AddPort({Q(r.port), "named in the list", found.available, found.reason});
-            row = ports_->RowOf(Q(r.port));
-        }
-        if (!ports_->RowUsable(row) || used.count(row)) {
-            waiting_.push_back(r);
-            continue;
-        }
-        used.insert(row);
-        SetCell(row, CFleetPortTable::kIdCol, Q(r.radioId));
-        SetCell(row, CFleetPortTable::kNameCol, Q(r.name));
-    }
-    int next = 0;
-    for (const dpmr::FleetListRow& r : unplaced) {
-        while (next < ports_->rowCount() && (!ports_->RowUsable(next) || used.count(next))) ++next;
-        if (next >= ports_->rowCount()) {
-            waiting_.push_back(r);
-            continue;
-        }
-        used.insert(next);
-        SetCell(next, CFleetPortTable::kIdCol, Q(r.radioId));
-        SetCell(next, CFleetPortTable::kNameCol, Q(r.name));
-    }
-    for (int row = 0; row < ports_->rowCount(); ++row) {
-        if (!ports_->RowUsable(row)) continue;
-        ports_->SetTicked(row, used.count(row) != 0);
-        if (!used.count(row)) {
-            SetCell(row, CFleetPortTable::kIdCol, {});
-            SetCell(row, CFleetPortTable::kNameCol, {});
-        }
-    }
+    ports_->PlaceList(
+        rows,
+        [this](const std::string& port) {
+            const PortEntry found = EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(port)));
+            AddPort({Q(port), "named in the list", found.available, found.reason});
+        },
+        waiting_);
     filling_ = false;
     // One cable takes the list in its order, whatever the ports.
     listRows_ = rows;
