@@ -12,7 +12,6 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,15 +20,17 @@
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
+#include "fleet/CFleetIdentityBox.h"
+#include "fleet/CFleetPortTable.h"
+#include "fleet/CFleetSummaryTable.h"
+#include "fleet/CFleetWorker.h"
 #include "fleet/FleetJob.h"
-#include "form/DtmfSymbols.h"
+#include "fleet/FleetJobReport.h"
 #include "link/CPortWatch.h"
 #include "link/PosixSerialPort.h"
 #include "util/DecimalText.h"
@@ -37,9 +38,6 @@
 #include "widgets/FileChoice.h"
 
 namespace {
-
-enum PortColumn { kPortCol, kDescriptionCol, kIdCol, kNameCol, kProgressCol, kStatusCol };
-enum SummaryColumn { kSumPort, kSumId, kSumName, kSumResult, kSumVerify, kSumSeconds };
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -62,6 +60,12 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
       force_(force) {
     setObjectName("fleetWriteDlg");
     setWindowTitle("Write to Several Radios");
+    worker_ = new CFleetWorker(
+        [this](const dpmr::FleetProgress& p) {
+            if (p.index < runRows_.size()) ports_->ShowProgress(runRows_[p.index], p);
+        },
+        [this](std::vector<dpmr::FleetRadioResult> results) { OnFinished(std::move(results)); },
+        this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
         new QLabel("Radios (one per port, all written at the same time), each with its ID and "
@@ -85,20 +89,7 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
 }
 
 QTableWidget* CFleetWriteDlg::BuildPortTable() {
-    ports_ = new QTableWidget(0, 6, this);
-    ports_->setObjectName("fleetPorts");
-    ports_->setHorizontalHeaderLabels(
-        {"Port", "Description", "Radio ID", "Name", "Progress", "Status"});
-    ports_->verticalHeader()->hide();
-    ports_->setSelectionMode(QAbstractItemView::SingleSelection);
-    ports_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::AnyKeyPressed);
-    ports_->horizontalHeader()->setSectionResizeMode(kStatusCol, QHeaderView::Stretch);
-    ports_->setColumnWidth(kPortCol, 150);
-    ports_->setColumnWidth(kDescriptionCol, 150);
-    ports_->setColumnWidth(kIdCol, 80);
-    ports_->setColumnWidth(kNameCol, 90);
-    ports_->setColumnWidth(kProgressCol, 100);
+    ports_ = new CFleetPortTable(this);
     connect(ports_, &QTableWidget::cellChanged, this, &CFleetWriteDlg::OnPortItemChanged);
     return ports_;
 }
@@ -130,37 +121,14 @@ QHBoxLayout* CFleetWriteDlg::BuildAddPortRow() {
 }
 
 QGroupBox* CFleetWriteDlg::BuildIdentityBox(bool verify) {
-    idFrom_ = new QLineEdit(this);
-    idFrom_->setObjectName("fleetIdFrom");
-    idFrom_->setMaxLength(7);
-    idFrom_->setPlaceholderText("e.g. 1000001");
-    idStep_ = new QSpinBox(this);
-    idStep_->setObjectName("fleetIdStep");
-    idStep_->setRange(-100000, 100000);
-    idStep_->setValue(1);
-    namePattern_ = new QLineEdit(this);
-    namePattern_->setObjectName("fleetNamePattern");
-    namePattern_->setPlaceholderText("Unit {n}, or {id:4} for the ID's last 4 digits");
-    namePattern_->setToolTip(
-        "{n}: the radio's number in the list of ticked ports; {id}: its 7-digit ID; "
-        "{id:4}: the ID's last 4 digits. Cut to the radio's 8 characters.");
-    keepIdentity_ = new QCheckBox("Keep each radio's identity", this);
-    keepIdentity_->setObjectName("fleetKeepIdentity");
-    keepIdentity_->setToolTip(
-        "Read each radio first and write the new configuration with its own ID and name");
-    verify_ = new QCheckBox("Verify after writing", this);
-    verify_->setObjectName("fleetVerify");
-    verify_->setChecked(verify);
-    copyCalibration_ = new QCheckBox("Copy this file's squelch calibration to every radio", this);
-    copyCalibration_->setObjectName("fleetCopyCalibration");
-    copyCalibration_->setToolTip(
-        "Off: each radio keeps the squelch calibration the factory set for it (read first, "
-        "written back unchanged)");
-    oneCable_ = new QCheckBox("One cable: the list's radios one after another on one port", this);
-    oneCable_->setObjectName("fleetOneCable");
-    oneCable_->setToolTip(
-        "Tick the one port; each radio of the imported list is written in turn, and the dialog "
-        "asks for the next radio (Space or Enter)");
+    auto* identity = new CFleetIdentityBox(verify, this);
+    idFrom_ = identity->idFrom();
+    idStep_ = identity->idStep();
+    namePattern_ = identity->namePattern();
+    keepIdentity_ = identity->keepIdentity();
+    verify_ = identity->verify();
+    copyCalibration_ = identity->copyCalibration();
+    oneCable_ = identity->oneCable();
     connect(keepIdentity_, &QCheckBox::toggled, this, [this] {
         UpdateButtons();
         FillFromPattern();
@@ -176,15 +144,6 @@ QGroupBox* CFleetWriteDlg::BuildIdentityBox(bool verify) {
         if (!listImported_) FillFromPattern();
     });
 
-    auto* identity = new QGroupBox("Each radio", this);
-    auto* form = new QFormLayout(identity);
-    form->addRow("First radio ID:", idFrom_);
-    form->addRow("ID step:", idStep_);
-    form->addRow("Name pattern:", namePattern_);
-    form->addRow(keepIdentity_);
-    form->addRow(verify_);
-    form->addRow(copyCalibration_);
-    form->addRow(oneCable_);
     return identity;
 }
 
@@ -198,14 +157,7 @@ void CFleetWriteDlg::BuildResults() {
     nextLabel_->setWordWrap(true);
     nextLabel_->hide();
 
-    summary_ = new QTableWidget(0, 6, this);
-    summary_->setObjectName("fleetSummary");
-    summary_->setHorizontalHeaderLabels(
-        {"Port", "Radio ID", "Name", "Result", "Verify", "Seconds"});
-    summary_->verticalHeader()->hide();
-    summary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    summary_->horizontalHeader()->setSectionResizeMode(kSumResult, QHeaderView::Stretch);
-    summary_->hide();
+    summary_ = new CFleetSummaryTable(this);
 
     log_ = new QPlainTextEdit(this);
     log_->setObjectName("fleetLog");
@@ -239,8 +191,8 @@ QHBoxLayout* CFleetWriteDlg::BuildButtons() {
 }
 
 CFleetWriteDlg::~CFleetWriteDlg() {
-    cancel_ = true;
-    if (worker_.joinable()) worker_.join();
+    worker_->Cancel();
+    worker_->Join();
 }
 
 void CFleetWriteDlg::Remember(const std::vector<std::string>& ports, bool verify,
@@ -249,8 +201,8 @@ void CFleetWriteDlg::Remember(const std::vector<std::string>& ports, bool verify
     verify_->setChecked(verify);
     copyCalibration_->setChecked(!keepCalibration);
     for (int row = 0; row < ports_->rowCount(); ++row)
-        if (remembered_.count(CellText(row, kPortCol).toStdString()))
-            SetPortChecked(CellText(row, kPortCol), true);
+        if (remembered_.count(ports_->CellText(row, CFleetPortTable::kPortCol).toStdString()))
+            SetPortChecked(ports_->CellText(row, CFleetPortTable::kPortCol), true);
 }
 
 bool CFleetWriteDlg::eventFilter(QObject* watched, QEvent* event) {
@@ -275,63 +227,19 @@ void CFleetWriteDlg::AddTypedPort() {
     addPath_->clear();
 }
 
-int CFleetWriteDlg::RowOf(const QString& devicePath) const {
-    for (int row = 0; row < ports_->rowCount(); ++row)
-        if (CellText(row, kPortCol) == devicePath) return row;
-    return -1;
-}
-
-bool CFleetWriteDlg::RowUsable(int row) const {
-    return (ports_->item(row, kPortCol)->flags() & Qt::ItemIsEnabled) != 0;
-}
-
-bool CFleetWriteDlg::RowTicked(int row) const {
-    return RowUsable(row) && ports_->item(row, kPortCol)->checkState() == Qt::Checked;
-}
-
-QString CFleetWriteDlg::CellText(int row, int column) const {
-    const QTableWidgetItem* item = ports_->item(row, column);
-    return item ? item->text() : QString();
-}
-
 void CFleetWriteDlg::SetCell(int row, int column, const QString& text) {
     const bool was = filling_;
     filling_ = true;
-    if (QTableWidgetItem* item = ports_->item(row, column)) item->setText(text);
+    ports_->SetText(row, column, text);
     filling_ = was;
 }
 
 void CFleetWriteDlg::AddPort(const PortEntry& entry) {
-    if (RowOf(entry.devicePath) >= 0) return;
+    if (ports_->RowOf(entry.devicePath) >= 0) return;
     const bool was = filling_;
     filling_ = true;
     entries_.push_back(entry);
-    const int row = ports_->rowCount();
-    ports_->insertRow(row);
-    auto* port = new QTableWidgetItem(entry.devicePath);
-    port->setFlags(entry.available ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable
-                                   : Qt::ItemIsUserCheckable);
-    port->setCheckState(Qt::Unchecked);
-    ports_->setItem(row, kPortCol, port);
-    auto* description = new QTableWidgetItem(entry.label);
-    description->setFlags(entry.available ? Qt::ItemIsEnabled : Qt::NoItemFlags);
-    ports_->setItem(row, kDescriptionCol, description);
-    for (int column : {kIdCol, kNameCol}) {
-        auto* cell = new QTableWidgetItem;
-        cell->setFlags(entry.available
-                           ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                           : Qt::NoItemFlags);
-        ports_->setItem(row, column, cell);
-    }
-    auto* bar = new QProgressBar(ports_);
-    bar->setRange(0, 100);
-    bar->setValue(0);
-    bar->setEnabled(entry.available);
-    ports_->setCellWidget(row, kProgressCol, bar);
-    auto* status = new QTableWidgetItem(entry.available ? QString() : entry.reason);
-    status->setFlags(entry.available ? Qt::ItemIsEnabled : Qt::NoItemFlags);
-    if (!entry.available) status->setToolTip(entry.reason);
-    ports_->setItem(row, kStatusCol, status);
+    const int row = ports_->AppendPort(entry);
     filling_ = was;
     if (!entry.available || running_) return;
     if (listImported_ && !waiting_.empty()) {
@@ -339,8 +247,8 @@ void CFleetWriteDlg::AddPort(const PortEntry& entry) {
         const dpmr::FleetListRow next = waiting_.front();
         waiting_.erase(waiting_.begin());
         SetPortChecked(entry.devicePath, true);
-        SetCell(row, kIdCol, Q(next.radioId));
-        SetCell(row, kNameCol, Q(next.name));
+        SetCell(row, CFleetPortTable::kIdCol, Q(next.radioId));
+        SetCell(row, CFleetPortTable::kNameCol, Q(next.name));
         Log(QString("%1 takes line %2 of the list").arg(entry.devicePath).arg(next.line));
     } else if (remembered_.count(entry.devicePath.toStdString())) {
         SetPortChecked(entry.devicePath, true);
@@ -348,13 +256,11 @@ void CFleetWriteDlg::AddPort(const PortEntry& entry) {
 }
 
 void CFleetWriteDlg::RemovePort(const QString& devicePath) {
-    const int row = RowOf(devicePath);
+    const int row = ports_->RowOf(devicePath);
     if (row < 0) return;
     // Rows a run has results for keep their place, unplugged.
     if (running_ || !results_.empty()) {
-        ports_->item(row, kPortCol)->setCheckState(Qt::Unchecked);
-        ports_->item(row, kPortCol)->setFlags(Qt::ItemIsUserCheckable);
-        ports_->item(row, kStatusCol)->setText("unplugged");
+        ports_->MarkUnplugged(row);
         return;
     }
     ports_->removeRow(row);
@@ -362,9 +268,8 @@ void CFleetWriteDlg::RemovePort(const QString& devicePath) {
 }
 
 void CFleetWriteDlg::SetPortChecked(const QString& devicePath, bool checked) {
-    const int row = RowOf(devicePath);
-    if (row >= 0 && RowUsable(row))
-        ports_->item(row, kPortCol)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    const int row = ports_->RowOf(devicePath);
+    if (row >= 0 && ports_->RowUsable(row)) ports_->SetTicked(row, checked);
 }
 
 bool CFleetWriteDlg::VerifyChecked() const {
@@ -376,10 +281,7 @@ bool CFleetWriteDlg::KeepCalibrationChecked() const {
 }
 
 std::vector<std::string> CFleetWriteDlg::TickedPorts() const {
-    std::vector<std::string> out;
-    for (int row = 0; row < ports_->rowCount(); ++row)
-        if (RowTicked(row)) out.push_back(CellText(row, kPortCol).toStdString());
-    return out;
+    return ports_->TickedPorts();
 }
 
 std::vector<std::string> CFleetWriteDlg::PartlyWritten() const {
@@ -398,37 +300,16 @@ void CFleetWriteDlg::OnPatternEdited() {
 }
 
 void CFleetWriteDlg::OnPortItemChanged(int, int column) {
-    if (filling_ || column != kPortCol || listImported_) return;
+    if (filling_ || column != CFleetPortTable::kPortCol || listImported_) return;
     FillFromPattern();
 }
 
 void CFleetWriteDlg::FillFromPattern() {
     if (filling_ || listImported_) return;
     filling_ = true;
-    const bool keep = keepIdentity_->isChecked();
-    const auto from = dpmr::ParseWholeNumber(idFrom_->text().trimmed().toStdString());
-    const long long step = idStep_->value();
-    const std::string pattern = namePattern_->text().toStdString();
-    int number = 0;
-    for (int row = 0; row < ports_->rowCount(); ++row) {
-        QString id, name;
-        if (RowTicked(row) && !keep) {
-            ++number;
-            std::string radioId = dpmr::ImageRadioId(document_);
-            if (from) {
-                const long long value = *from + step * (number - 1);
-                radioId = value >= 1 && value <= 9999999
-                              ? dpmr::PadSevenDigits(std::to_string(value))
-                              : std::to_string(value);
-            }
-            id = Q(radioId);
-            std::string expanded;
-            if (!pattern.empty() && dpmr::ExpandNamePattern(pattern, number, radioId, expanded))
-                name = Q(expanded);
-        }
-        SetCell(row, kIdCol, id);
-        SetCell(row, kNameCol, name);
-    }
+    ports_->FillFromPattern(
+        keepIdentity_->isChecked(), dpmr::ParseWholeNumber(idFrom_->text().trimmed().toStdString()),
+        idStep_->value(), namePattern_->text().toStdString(), dpmr::ImageRadioId(document_));
     filling_ = false;
 }
 
@@ -442,46 +323,13 @@ bool CFleetWriteDlg::ImportListText(const QString& text, const QString& source) 
     listImported_ = true;
     waiting_.clear();
     filling_ = true;
-    std::set<int> used;
-    std::vector<dpmr::FleetListRow> unplaced;
-    for (const dpmr::FleetListRow& r : rows) {
-        if (r.port.empty()) {
-            unplaced.push_back(r);
-            continue;
-        }
-        int row = RowOf(Q(r.port));
-        if (row < 0) {
-            const PortEntry found = EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(r.port)));
-            AddPort({Q(r.port), "named in the list", found.available, found.reason});
-            row = RowOf(Q(r.port));
-        }
-        if (!RowUsable(row) || used.count(row)) {
-            waiting_.push_back(r);
-            continue;
-        }
-        used.insert(row);
-        SetCell(row, kIdCol, Q(r.radioId));
-        SetCell(row, kNameCol, Q(r.name));
-    }
-    int next = 0;
-    for (const dpmr::FleetListRow& r : unplaced) {
-        while (next < ports_->rowCount() && (!RowUsable(next) || used.count(next))) ++next;
-        if (next >= ports_->rowCount()) {
-            waiting_.push_back(r);
-            continue;
-        }
-        used.insert(next);
-        SetCell(next, kIdCol, Q(r.radioId));
-        SetCell(next, kNameCol, Q(r.name));
-    }
-    for (int row = 0; row < ports_->rowCount(); ++row) {
-        if (!RowUsable(row)) continue;
-        ports_->item(row, kPortCol)->setCheckState(used.count(row) ? Qt::Checked : Qt::Unchecked);
-        if (!used.count(row)) {
-            SetCell(row, kIdCol, {});
-            SetCell(row, kNameCol, {});
-        }
-    }
+    ports_->PlaceList(
+        rows,
+        [this](const std::string& port) {
+            const PortEntry found = EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(port)));
+            AddPort({Q(port), "named in the list", found.available, found.reason});
+        },
+        waiting_);
     filling_ = false;
     // One cable takes the list in its order, whatever the ports.
     listRows_ = rows;
@@ -530,8 +378,8 @@ bool CFleetWriteDlg::PlanKeepingIdentity(std::vector<dpmr::FleetTarget>& targets
                                          std::vector<int>& rows) {
     std::vector<std::string> ports;
     for (int row = 0; row < ports_->rowCount(); ++row) {
-        if (!RowTicked(row)) continue;
-        ports.push_back(CellText(row, kPortCol).toStdString());
+        if (!ports_->RowTicked(row)) continue;
+        ports.push_back(ports_->CellText(row, CFleetPortTable::kPortCol).toStdString());
         rows.push_back(row);
     }
     dpmr::FleetIdentityOptions identity;
@@ -565,10 +413,11 @@ bool CFleetWriteDlg::PlanFromTable(std::vector<dpmr::FleetTarget>& targets,
     }
     std::vector<dpmr::FleetListRow> list;
     for (int row = 0; row < ports_->rowCount(); ++row) {
-        if (!RowTicked(row)) continue;
-        list.push_back(
-            {static_cast<std::size_t>(row) + 1, CellText(row, kNameCol).trimmed().toStdString(),
-             CellText(row, kIdCol).trimmed().toStdString(), CellText(row, kPortCol).toStdString()});
+        if (!ports_->RowTicked(row)) continue;
+        list.push_back({static_cast<std::size_t>(row) + 1,
+                        ports_->CellText(row, CFleetPortTable::kNameCol).trimmed().toStdString(),
+                        ports_->CellText(row, CFleetPortTable::kIdCol).trimmed().toStdString(),
+                        ports_->CellText(row, CFleetPortTable::kPortCol).toStdString()});
         rows.push_back(row);
     }
     const dpmr::FleetListPlan plan = dpmr::PlanFleetList(list, {}, {}, "row");
@@ -670,7 +519,7 @@ void CFleetWriteDlg::StartOneCable() {
     }
     cableTargets_ = plan.targets;
     cableNext_ = 0;
-    cableRow_ = RowOf(Q(ticked[0]));
+    cableRow_ = ports_->RowOf(Q(ticked[0]));
     cableWritten_.clear();
     oneCableRun_ = true;
     jobStarted_ = std::time(nullptr);
@@ -747,83 +596,21 @@ void CFleetWriteDlg::OnRetryFailed() {
 }
 
 void CFleetWriteDlg::Run(std::vector<dpmr::FleetTarget> targets, std::vector<int> rows) {
-    if (worker_.joinable()) worker_.join();
-    for (int row : rows) {
-        static_cast<QProgressBar*>(ports_->cellWidget(row, kProgressCol))->setValue(0);
-        ports_->item(row, kStatusCol)->setText(dpmr::FleetStageText(dpmr::FleetStage::kWaiting));
-    }
+    worker_->Join();
+    for (int row : rows) ports_->ResetProgress(row);
     runRows_ = rows;
-    {
-        std::lock_guard lock(progressMutex_);
-        latest_.assign(targets.size(), {});
-        changed_.assign(targets.size(), false);
-        progressPosted_ = false;
-    }
-    cancel_ = false;
     running_ = true;
     UpdateButtons();
-    const dpmr::FleetRunOptions options = MakeRunOptions();
-    worker_ = std::thread([this, targets = std::move(targets), options] {
-        std::vector<dpmr::FleetRadioResult> results = dpmr::RunFleet(
-            document_, targets, options, [this](const dpmr::FleetProgress& p) { PostProgress(p); },
-            cancel_);
-        QMetaObject::invokeMethod(
-            this,
-            [this, results = std::move(results)]() mutable { OnFinished(std::move(results)); },
-            Qt::QueuedConnection);
-    });
-}
-
-void CFleetWriteDlg::PostProgress(const dpmr::FleetProgress& p) {
-    std::lock_guard lock(progressMutex_);
-    if (p.index >= latest_.size()) return;
-    latest_[p.index] = p;
-    changed_[p.index] = true;
-    if (progressPosted_) return;
-    progressPosted_ = true;
-    QMetaObject::invokeMethod(
-        this, [this] { ShowProgress(); }, Qt::QueuedConnection);
-}
-
-void CFleetWriteDlg::ShowProgress() {
-    std::vector<dpmr::FleetProgress> shown;
-    {
-        std::lock_guard lock(progressMutex_);
-        progressPosted_ = false;
-        for (std::size_t i = 0; i < latest_.size(); ++i) {
-            if (!changed_[i]) continue;
-            changed_[i] = false;
-            shown.push_back(latest_[i]);
-        }
-    }
-    for (const dpmr::FleetProgress& p : shown) {
-        if (p.index >= runRows_.size()) continue;
-        const int row = runRows_[p.index];
-        auto* bar = static_cast<QProgressBar*>(ports_->cellWidget(row, kProgressCol));
-        // The bar follows the write; the other stages show in the status line.
-        if (p.stage == dpmr::FleetStage::kWriting || p.stage == dpmr::FleetStage::kDone)
-            bar->setValue(p.percent);
-        QString text = dpmr::FleetStageText(p.stage);
-        if (p.stage == dpmr::FleetStage::kReadingRadio || p.stage == dpmr::FleetStage::kWriting ||
-            p.stage == dpmr::FleetStage::kVerifying)
-            text += QString(" %1%").arg(p.percent);
-        ports_->item(row, kStatusCol)->setText(text);
-    }
+    worker_->Start(document_, std::move(targets), MakeRunOptions());
 }
 
 void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
-    if (worker_.joinable()) worker_.join();
-    ShowProgress();
+    worker_->Join();
+    worker_->ShowProgress();
     running_ = false;
     for (std::size_t i = 0; i < results.size() && i < runRows_.size(); ++i) {
         const dpmr::FleetRadioResult& r = results[i];
-        QTableWidgetItem* status = ports_->item(runRows_[i], kStatusCol);
-        status->setText(Q(dpmr::FleetResultText(r)));
-        status->setToolTip(Q(dpmr::FleetResultText(r)));
-        if (r.succeeded()) {
-            static_cast<QProgressBar*>(ports_->cellWidget(runRows_[i], kProgressCol))
-                ->setValue(100);
-        }
+        ports_->ShowResult(runRows_[i], r);
         Log(Q(r.target.port + ": " + r.radioId + " \"" + r.name + "\": " +
               dpmr::FleetResultText(r) + (r.verify == "not asked" ? "" : ", verify " + r.verify)));
         for (const std::string& note : dpmr::UnshownNotes(r, shown_))
@@ -847,7 +634,7 @@ void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
         Log("May hold a partly written configuration: " + Lines(partly).replace('\n', ", "));
     }
     if (cable && !closeWhenDone_) {
-        if (cancel_) oneCableRun_ = false;
+        if (worker_->Cancelled()) oneCableRun_ = false;
         ShowNextRow();
     } else {
         int done = 0;
@@ -871,20 +658,7 @@ void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
 }
 
 void CFleetWriteDlg::ShowSummary() {
-    summary_->setRowCount(static_cast<int>(results_.size()));
-    for (int i = 0; i < static_cast<int>(results_.size()); ++i) {
-        const dpmr::FleetRadioResult& r = results_[static_cast<std::size_t>(i)];
-        const QString cells[] = {Q(r.target.port), Q(r.radioId),
-                                 Q(r.name),        Q(dpmr::FleetResultText(r)),
-                                 Q(r.verify),      QString::number(r.seconds, 'f', 1)};
-        for (int c = 0; c < 6; ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setToolTip(cells[c]);
-            summary_->setItem(i, c, item);
-        }
-    }
-    summary_->resizeColumnsToContents();
-    summary_->show();
+    summary_->ShowResults(results_);
 }
 
 void CFleetWriteDlg::UpdateButtons() {
@@ -914,7 +688,7 @@ void CFleetWriteDlg::Log(const QString& line) {
 
 void CFleetWriteDlg::OnStop() {
     if (running_) {
-        cancel_ = true;
+        worker_->Cancel();
     } else if (oneCableRun_) {
         // One cable: the user ends the job before the list is done.
         oneCableRun_ = false;
@@ -927,12 +701,8 @@ void CFleetWriteDlg::OnStop() {
 // ---- the job report ------------------------------------------------------------
 
 bool CFleetWriteDlg::SaveReportTo(const QString& path, QString& error) const {
-    const std::string text =
-        dpmr::FleetJobCsv(dpmr::MakeFleetJob(jobStarted_, templateFile_, document_, results_));
-    const dpmr::Status s = dpmr::WriteFileAtomically(
-        path.toStdString(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-    if (!s) error = Q(s.message());
-    return s.ok();
+    return SaveFleetJobReport(dpmr::MakeFleetJob(jobStarted_, templateFile_, document_, results_),
+                              path, error);
 }
 
 void CFleetWriteDlg::OnSaveReport() {
@@ -950,29 +720,13 @@ void CFleetWriteDlg::OnSaveReport() {
 }
 
 QString CFleetWriteDlg::ReportHtml() const {
-    const dpmr::FleetJob job = dpmr::MakeFleetJob(jobStarted_, templateFile_, document_, results_);
-    const auto e = [](const std::string& text) { return Q(text).toHtmlEscaped(); };
-    QString html =
-        "<h2>Fleet job</h2><p>Date: " + e(dpmr::LocalTimeText(job.date)) +
-        "<br>Template: " + e(job.templateFile.empty() ? "(not saved)" : job.templateFile) +
-        "<br>Template CRC-32: " + e(job.templateChecksum) + "</p>";
-    html += "<table border='1' cellspacing='0' cellpadding='3'><tr>";
-    const std::vector<std::string>& columns = dpmr::FleetJobColumns();
-    for (std::size_t c = 3; c < columns.size(); ++c) html += "<th>" + e(columns[c]) + "</th>";
-    html += "</tr>";
-    for (const auto& row : dpmr::FleetJobRows(job)) {
-        html += "<tr>";
-        for (std::size_t c = 3; c < row.size(); ++c) html += "<td>" + e(row[c]) + "</td>";
-        html += "</tr>";
-    }
-    return html + "</table>";
+    return FleetJobReportHtml(dpmr::MakeFleetJob(jobStarted_, templateFile_, document_, results_));
 }
 
 void CFleetWriteDlg::PrintReport(QPrinter* printer) const {
     if (!printer) return;
-    QTextDocument page;
-    page.setHtml(ReportHtml());
-    page.print(printer);
+    PrintFleetJobReport(dpmr::MakeFleetJob(jobStarted_, templateFile_, document_, results_),
+                        printer);
 }
 
 void CFleetWriteDlg::OnPrintReport() {
@@ -1007,7 +761,7 @@ void CFleetWriteDlg::reject() {
     }
     if (!AskToStop()) return;
     closeWhenDone_ = true;
-    cancel_ = true;
+    worker_->Cancel();
     Log("Closed during the transfer: every radio stopped");
 }
 

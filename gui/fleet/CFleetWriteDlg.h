@@ -17,18 +17,18 @@
 #pragma once
 
 #include <QDialog>
-#include <atomic>
-#include <mutex>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "fleet/CFleetPortTable.h"
+#include "fleet/CFleetSummaryTable.h"
 #include "fleet/FleetList.h"
 #include "fleet/FleetWrite.h"
 #include "image/RadioImage.h"
 #include "link/PortEntry.h"
 
+class CFleetWorker;
 class QCheckBox;
 class QGroupBox;
 class QHBoxLayout;
@@ -131,10 +131,6 @@ class CFleetWriteDlg : public QDialog {
     void BuildResults();
     QHBoxLayout* BuildButtons();
     void AddTypedPort();
-    int RowOf(const QString& devicePath) const;
-    bool RowUsable(int row) const;
-    bool RowTicked(int row) const;
-    QString CellText(int row, int column) const;
     void SetCell(int row, int column, const QString& text);
     // The ID and Name columns from the pattern (while no list is imported).
     void FillFromPattern();
@@ -151,8 +147,6 @@ class CFleetWriteDlg : public QDialog {
     void Run(std::vector<dpmr::FleetTarget> targets, std::vector<int> rows);
     void StartOneCable();
     void ShowNextRow();
-    void PostProgress(const dpmr::FleetProgress& progress);
-    void ShowProgress();
     void OnFinished(std::vector<dpmr::FleetRadioResult> results);
     void ShowSummary();
     void UpdateButtons();
@@ -187,18 +181,11 @@ class CFleetWriteDlg : public QDialog {
     // The lines said when the run started (the first radio's check).
     std::set<std::string> shown_;
     std::vector<dpmr::FleetRadioResult> results_;
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
+    CFleetWorker* worker_ = nullptr;
     bool running_ = false;
     bool closeWhenDone_ = false;
-    // The workers' latest progress per radio, shown by one queued call at a
-    // time: a flood of reports never piles up behind the event loop.
-    std::mutex progressMutex_;
-    std::vector<dpmr::FleetProgress> latest_;
-    std::vector<bool> changed_;
-    bool progressPosted_ = false;
 
-    QTableWidget* ports_ = nullptr;
+    CFleetPortTable* ports_ = nullptr;
     QLineEdit* idFrom_ = nullptr;
     QSpinBox* idStep_ = nullptr;
     QLineEdit* namePattern_ = nullptr;
@@ -209,7 +196,7 @@ class CFleetWriteDlg : public QDialog {
     QLineEdit* addPath_ = nullptr;
     QLabel* message_ = nullptr;
     QLabel* nextLabel_ = nullptr;
-    QTableWidget* summary_ = nullptr;
+    CFleetSummaryTable* summary_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     QPushButton* import_ = nullptr;
     QPushButton* start_ = nullptr;

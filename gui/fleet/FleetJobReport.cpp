@@ -1,0 +1,42 @@
+// The fleet job's report: the CSV file and the printed page.
+#include "fleet/FleetJobReport.h"
+
+#include <QPrinter>
+#include <QTextDocument>
+
+#include "util/FileIo.h"
+
+bool SaveFleetJobReport(const dpmr::FleetJob& job, const QString& path, QString& error) {
+    const std::string text = dpmr::FleetJobCsv(job);
+    const dpmr::Status s = dpmr::WriteFileAtomically(
+        path.toStdString(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+    if (!s) error = QString::fromStdString(s.message());
+    return s.ok();
+}
+
+QString FleetJobReportHtml(const dpmr::FleetJob& job) {
+    const auto e = [](const std::string& text) {
+        return QString::fromStdString(text).toHtmlEscaped();
+    };
+    QString html =
+        "<h2>Fleet job</h2><p>Date: " + e(dpmr::LocalTimeText(job.date)) +
+        "<br>Template: " + e(job.templateFile.empty() ? "(not saved)" : job.templateFile) +
+        "<br>Template CRC-32: " + e(job.templateChecksum) + "</p>";
+    html += "<table border='1' cellspacing='0' cellpadding='3'><tr>";
+    const std::vector<std::string>& columns = dpmr::FleetJobColumns();
+    for (std::size_t c = 3; c < columns.size(); ++c) html += "<th>" + e(columns[c]) + "</th>";
+    html += "</tr>";
+    for (const auto& row : dpmr::FleetJobRows(job)) {
+        html += "<tr>";
+        for (std::size_t c = 3; c < row.size(); ++c) html += "<td>" + e(row[c]) + "</td>";
+        html += "</tr>";
+    }
+    return html + "</table>";
+}
+
+void PrintFleetJobReport(const dpmr::FleetJob& job, QPrinter* printer) {
+    if (!printer) return;
+    QTextDocument page;
+    page.setHtml(FleetJobReportHtml(job));
+    page.print(printer);
+}
