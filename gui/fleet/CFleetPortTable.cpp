@@ -10,6 +10,7 @@
 
 CFleetPortTable::CFleetPortTable(QWidget* parent) : QTableWidget(0, 6, parent) {
     setObjectName("fleetPorts");
+    setAccessibleName("Radios");
     setHorizontalHeaderLabels({"Port", "Description", "Radio ID", "Name", "Progress", "Status"});
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);

@@ -5,6 +5,7 @@
 
 CFleetSummaryTable::CFleetSummaryTable(QWidget* parent) : QTableWidget(0, 6, parent) {
     setObjectName("fleetSummary");
+    setAccessibleName("Results");
     setHorizontalHeaderLabels({"Port", "Radio ID", "Name", "Result", "Verify", "Seconds"});
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);

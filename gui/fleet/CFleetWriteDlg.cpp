@@ -21,9 +21,11 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "fleet/CFleetIdentityBox.h"
 #include "fleet/CFleetPortTable.h"
@@ -80,7 +82,9 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
     layout->addWidget(summary_, 1);
     layout->addWidget(log_);
     layout->addLayout(BuildButtons());
-    resize(820, 820);
+    // Tall enough for the list, the results and the log, but never taller
+    // than the screen: the Start and Close buttons stay in sight at 800 px.
+    resize(820, std::min(820, screen()->availableGeometry().height() - 60));
     UpdateButtons();
     // A cable plugged in adds its radio's row; one pulled out takes it away.
     auto* watch = new CPortWatch(this);
@@ -98,6 +102,7 @@ QHBoxLayout* CFleetWriteDlg::BuildAddPortRow() {
     addPath_ = new QLineEdit(this);
     addPath_->setObjectName("fleetAddPath");
     addPath_->setPlaceholderText("/dev/ttyUSB1 or a virtual radio's /dev/pts/N");
+    addPath_->setAccessibleName("Port to add");
     addPath_->installEventFilter(this);
     auto* add = new QPushButton("Add Port", this);
     add->setObjectName("fleetAddPort");
@@ -152,6 +157,9 @@ void CFleetWriteDlg::BuildResults() {
     message_->setObjectName("fleetMessage");
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable for copying with the mouse, read as text by a screen reader:
+    // not a stop of Tab and not a control without a name while it is empty.
+    message_->setFocusPolicy(Qt::NoFocus);
     nextLabel_ = new QLabel(this);
     nextLabel_->setObjectName("fleetNextRow");
     nextLabel_->setWordWrap(true);
@@ -161,6 +169,7 @@ void CFleetWriteDlg::BuildResults() {
 
     log_ = new QPlainTextEdit(this);
     log_->setObjectName("fleetLog");
+    log_->setAccessibleName("Session log");
     log_->setReadOnly(true);
     log_->setMaximumBlockCount(5000);
     log_->setPlaceholderText("Every run and retry of this session is logged here.");

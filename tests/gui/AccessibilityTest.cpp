@@ -13,12 +13,17 @@
 
 #include "TestMainWindow.h"
 #include "channels/CChannelEditDlg.h"
+#include "channels/CFillChannelsDlg.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ChannelEditDialog.h"
 #include "dialogs/DialogRegistry.h"
 #include "dialogs/SharedByteDialogs.h"
 #include "dpmr/ContactPagePresenter.h"
+#include "fleet/CFleetWriteDlg.h"
 #include "form/FormBinder.h"
+#include "link/CPortSettingDlg.h"
+#include "link/CProgressDlg.h"
+#include "link/SampleCodeplug.h"
 #include "support/DemoCodeplug.h"
 
 using namespace dpmr::test;
@@ -143,6 +148,31 @@ class AccessibilityTest : public QObject {
         const QStringList unnamed = UnnamedIn(&dialog);
         QCOMPARE(unnamed.size(), 1);
         QVERIFY2(unnamed[0].contains("QComboBox"), qPrintable(unnamed[0]));
+    }
+
+    // The windows that are not built from a declaration: the channel plans,
+    // the fleet, the port, a Read.
+    void theOtherWindowsNameEveryControl() {
+        const dpmr::RadioImage document = dpmr::BuildSampleCodeplug();
+        std::vector<std::pair<QString, std::unique_ptr<QWidget>>> windows;
+        windows.emplace_back("Fill Channels", std::make_unique<CFillChannelsDlg>(dpmr::BandLimits{},
+                                                                                 std::set{2, 3}));
+        windows.emplace_back("Fleet",
+                             std::make_unique<CFleetWriteDlg>(document, 9600, "", true, false));
+        std::string port = "/dev/ttyUSB0";
+        windows.emplace_back("Port", std::make_unique<CPortSettingDlg>(port, "", nullptr));
+        dpmr::TransferControl control;
+        windows.emplace_back(
+            "Read", std::make_unique<CProgressDlg>(CProgressDlg::Direction::kRead, document,
+                                                   dpmr::LinkSettings{port, 9600}, control, ""));
+        QStringList missing;
+        for (auto& [caption, window] : windows) {
+            ShowActive(window.get());
+            for (const QString& unnamed : UnnamedIn(window.get()))
+                missing << caption + ": " + unnamed;
+            window->close();
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(missing.join("\n")));
     }
 
     void everyDialogNamesEveryControl() {
