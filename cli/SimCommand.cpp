@@ -113,6 +113,18 @@ void SplitFaultGroups(const std::vector<std::string>& args, std::vector<std::str
     }
 }
 
+// The value of option `name`, when given, as a number up to `max` handed to
+// `assign`; false when it is not one.
+template <typename Assign>
+bool NumberOption(const ArgParser& p, const std::string& name, long long max, Assign assign) {
+    const auto text = p.Value(name);
+    if (!text) return true;
+    const auto v = ParseNumber(*text, max);
+    if (!v) return false;
+    assign(*v);
+    return true;
+}
+
 // Applies one group's fault options onto `f` (what is not given stays);
 // false with `error` set on a bad option or value.
 bool ApplyFaults(const std::vector<std::string>& args, VirtualRadioFaults& f, std::string& error) {
@@ -125,13 +137,8 @@ bool ApplyFaults(const std::vector<std::string>& args, VirtualRadioFaults& f, st
         error = "sim takes no file arguments (see --help)";
         return false;
     }
-    const auto number = [&](const std::string& name, long long max, auto assign) -> bool {
-        const auto text = p.Value(name);
-        if (!text) return true;
-        const auto v = ParseNumber(*text, max);
-        if (!v) return false;
-        assign(*v);
-        return true;
+    const auto number = [&](const std::string& name, long long max, auto assign) {
+        return NumberOption(p, name, max, assign);
     };
     const auto list = [&](const std::string& name, std::set<int>& out) -> bool {
         const auto text = p.Value(name);
@@ -181,13 +188,8 @@ int RunSim(const std::vector<std::string>& args) {
     if (!p.Positional().empty()) return UsageError("sim takes no file arguments (see --help)");
 
     VirtualRadioOptions options;
-    const auto number = [&](const std::string& name, long long max, auto assign) -> bool {
-        const auto text = p.Value(name);
-        if (!text) return true;
-        const auto v = ParseNumber(*text, max);
-        if (!v) return false;
-        assign(*v);
-        return true;
+    const auto number = [&](const std::string& name, long long max, auto assign) {
+        return NumberOption(p, name, max, assign);
     };
     int count = 1;
     const struct {
