@@ -10,14 +10,16 @@
 #   bench/soak.sh                 a short run (20 reads, 20 writes, 3 fleet
 #                                 runs, 20 kills)
 #   bench/soak.sh --long          300 reads, 300 writes, 30 fleet runs, 300 kills
-#   bench/soak.sh --reads N --writes N --fleets N --kills N --seed N
+#   bench/soak.sh --reads N --writes N --fleets N --kills N --random N
+#                                 (--random N starts the random choices at N, so
+#                                 that a run can be repeated)
 #   DPMRTOOL=path/to/dpmrtool bench/soak.sh
 #
 # Everything happens in a folder of its own (its HOME and XDG folders too,
 # so the backups are its own); it is removed at the end unless --keep.
 set -u
 
-READS=20 WRITES=20 FLEETS=3 KILLS=20 SEED=$$ KEEP=0
+READS=20 WRITES=20 FLEETS=3 KILLS=20 RANDOM_START=$$ KEEP=0
 while [ $# -gt 0 ]; do
     case "$1" in
     --long) READS=300 WRITES=300 FLEETS=30 KILLS=300 ;;
@@ -25,14 +27,14 @@ while [ $# -gt 0 ]; do
     --writes) WRITES=$2; shift ;;
     --fleets) FLEETS=$2; shift ;;
     --kills) KILLS=$2; shift ;;
-    --seed) SEED=$2; shift ;;
+    --random) RANDOM_START=$2; shift ;;
     --keep) KEEP=1 ;;
-    -h | --help) sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) sed -n '2,19p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "soak.sh: unknown option $1 (see --help)" >&2; exit 2 ;;
     esac
     shift
 done
-RANDOM=$SEED
+RANDOM=$RANDOM_START
 
 HERE=$(cd "$(dirname "$0")/.." && pwd)
 TOOL=${DPMRTOOL:-}
@@ -372,7 +374,7 @@ done
 stop_sim
 
 SECONDS_TAKEN=$((($(now_ms) - START) / 1000))
-echo "dpmrtool soak (seed $SEED, $TOOL), ${SECONDS_TAKEN} s"
+echo "dpmrtool soak (random start $RANDOM_START, $TOOL), ${SECONDS_TAKEN} s"
 echo "reads:       $READS (succeeded $R_OK, failed $R_FAILED)"
 echo "writes:      $WRITES (succeeded $W_OK, failed $W_FAILED; unverified with a byte kept wrongly: $W_UNVERIFIED_WRONG)"
 echo "fleet runs:  $FLEETS ($((F_DONE + F_NOT)) radios: done $F_DONE, not done $F_NOT)"
