@@ -176,6 +176,7 @@ TEST_F(DpmrtoolFleet, EachSimRadioGroupGetsItsOwnFaults) {
     // A radio that is not there, a group without its radio: refused.
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"sim", "--count", "2", "--radio", "3", "--silent"},
+          {"sim", "--count", "2", "--radio=3", "--silent"},
           {"sim", "--radio", "1", "--silent", "--radio", "0"},
           {"sim", "--silent", "--radio"},
           {"sim", "--radio", "1", "--nak-write", "0x10000"},
