@@ -152,6 +152,12 @@ TEST(BulkSet, ApplyCellToSelectionAndWhyItDoesNothing) {
     EXPECT_FALSE(t.table.ApplyCellToSelection());
     EXPECT_EQ(t.table.TakeNotice(), "Channel 5 holds no channel: nothing to apply");
     EXPECT_EQ(t.table.Cell(4, T::kPowerCol), "High");
+
+    // Two channels are the fewest that make a selection.
+    t.table.SetSelectedRows({1, 6});
+    t.table.SetCurrentCell(1, T::kBandwidthCol);
+    ASSERT_TRUE(t.table.ApplyCellToSelection());
+    EXPECT_EQ(t.table.Cell(6, T::kBandwidthCol), "Wide");
 }
 
 TEST(BulkSet, TextFromElsewhereGoesIntoItsOwnCellWhateverIsSelected) {
