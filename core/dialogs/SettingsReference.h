@@ -5,6 +5,7 @@
 // the shipped chapter (res/guide/settings-reference.html) is its output.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,14 @@ struct ReferenceSection {
     std::vector<ReferenceEntry> entries;
 };
 
-std::vector<ReferenceSection> SettingsReference();
+// What the reference does with each text of a declaration (a label, a help, a
+// caption): the desktop program's guide shows them in the user's language;
+// none (dpmrtool, the shipped chapter) keeps the English.
+using ReferenceText = std::function<std::string(const std::string&)>;
+
+std::vector<ReferenceSection> SettingsReference(const ReferenceText& text = nullptr);
 
 // The chapter as an HTML fragment (an <h2> and what follows it).
-std::string SettingsReferenceHtml();
+std::string SettingsReferenceHtml(const ReferenceText& text = nullptr);
 
 }  // namespace dpmr
