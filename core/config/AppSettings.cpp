@@ -17,6 +17,10 @@ namespace fs = std::filesystem;
 
 namespace {
 constexpr const char* kVerifyKey = "VerifyAfterWrite";
+constexpr const char* kLanguageKey = "Language";
+// The stored choice of the desktop's language (a settings file keeps no
+// empty value).
+constexpr const char* kDesktopLanguage = "desktop";
 constexpr const char* kKeepCalibrationKey = "KeepCalibration";
 constexpr const char* kFleetPortsKey = "FleetPorts";
 constexpr const char* kFleetVerifyKey = "FleetVerify";
@@ -114,6 +118,8 @@ AppSettings LoadAppSettings(const std::string& executableFolder) {
     s.fleetPorts = SplitAtSemicolons(choice(kFleetPortsKey, ""));
     s.fleetVerify = choice(kFleetVerifyKey, s.verifyAfterWrite ? "1" : "0") == "1";
     s.fleetKeepCalibration = choice(kFleetKeepCalibrationKey, "1") == "1";
+    s.language = choice(kLanguageKey, "");
+    if (s.language == kDesktopLanguage) s.language.clear();
     s.modelName = SetupValue(s, "Model", "HM-842R");
     s.baudRate = ParseBaudRate(SetupValue(s, "BaudRate", "9600"));
     s.pictureFolder = s.programFolder + "Img/";
@@ -155,6 +161,11 @@ bool SavePortName(AppSettings& settings) {
 
 bool SaveVerifyAfterWrite(AppSettings& settings) {
     return SaveUserChoice(settings, kVerifyKey, settings.verifyAfterWrite ? "1" : "0");
+}
+
+bool SaveLanguage(AppSettings& settings) {
+    return SaveUserChoice(settings, kLanguageKey,
+                          settings.language.empty() ? kDesktopLanguage : settings.language);
 }
 
 bool SaveKeepCalibration(AppSettings& settings) {

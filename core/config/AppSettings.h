@@ -38,6 +38,9 @@ struct AppSettings {
     std::vector<std::string> fleetPorts;
     bool fleetVerify = false;
     bool fleetKeepCalibration = true;
+    // [Setup] "Language": the desktop program's language ("de", "en", ...);
+    // empty (or "desktop" in the file): the desktop's own.
+    std::string language;
     std::string modelName = "QT215";
     std::int32_t baudRate = 9600;
     std::string pictureFolder;  // programFolder + "Img/"
@@ -107,6 +110,9 @@ bool SaveVerifyAfterWrite(AppSettings& settings);
 // Writes [Setup] "KeepCalibration" (1 or 0) the same way.
 bool SaveKeepCalibration(AppSettings& settings);
 
+// Writes [Setup] "Language" the same way; "" is kept as "desktop", the
+// desktop's language again.
+bool SaveLanguage(AppSettings& settings);
 // Writes the fleet dialog's three choices the same way.
 bool SaveFleetChoices(AppSettings& settings);
 

@@ -237,7 +237,8 @@ const std::vector<ActionDecl>& Rows() {
          .statusTip = "Choose the serial port of the radio",
          .toolTip = "Port",
          .menu = MenuId::kSetting,
-         .run = &R::PortSetting},
+         .run = &R::PortSetting,
+         .languagesAfter = true},
         // Help
         {.id = ActionId::kUserGuide,
          .text = "&User Guide",

@@ -84,6 +84,8 @@ struct ActionDecl {
     ActionRun run;
     // The File menu's "Recent Files" submenu comes right after this action.
     bool recentFilesAfter = false;
+    // The Setting menu's "Language" submenu comes right after this action.
+    bool languagesAfter = false;
 };
 
 // The rows in menu order (and toolbar order among those on it).

@@ -2,6 +2,7 @@
 // read at start-up, the one radio image and the band of the channel table.
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,4 +30,7 @@ struct AppContext {
     // Starts the virtual radio on demand and returns its device path (empty
     // when it cannot be started).
     std::function<std::string()> startDemoRadio;
+    // The language this run speaks ("en", "de", ...): Setting > Language
+    // says which one a change takes the next start to.
+    QString language = "en";
 };

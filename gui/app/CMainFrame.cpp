@@ -21,6 +21,7 @@
 
 #include "app/CAboutDlg.h"
 #include "app/CDocumentController.h"
+#include "app/CLanguageMenu.h"
 #include "app/CRadioCommands.h"
 #include "app/CReportDlg.h"
 #include "app/CUserGuideDlg.h"
@@ -111,6 +112,7 @@ void CMainFrame::CreateMenusAndToolBar() {
             if (row.menu != id) continue;
             if (row.separatorBefore) menu->addSeparator();
             menu->addAction(Action(row.id));
+            if (row.languagesAfter) menu->addMenu(new CLanguageMenu(context_, this));
             if (!row.recentFilesAfter) continue;
             recentMenu_ = menu->addMenu("Recent &Files");
             recentMenu_->setObjectName("menuRecentFiles");
@@ -201,7 +203,7 @@ void CMainFrame::ReportProblem() {
 
 void CMainFrame::UserGuide() {
     // One guide window, kept open beside the main window while the user works.
-    if (!userGuide_) userGuide_ = new CUserGuideDlg(/*withFleet=*/true, this);
+    if (!userGuide_) userGuide_ = new CUserGuideDlg(/*withFleet=*/true, context_.language, this);
     userGuide_->show();
     userGuide_->raise();
     userGuide_->activateWindow();

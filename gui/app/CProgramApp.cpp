@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "app/CRadioCommands.h"
 #include "app/CSessionEnd.h"
 #include "app/DemoRadio.h"
+#include "app/Languages.h"
 #include "backup/BackupStore.h"
 #include "help/ProgramHelp.h"
 
@@ -55,6 +57,7 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments,
                                              const std::string& executableFolder) {
     context_.settings = dpmr::LoadAppSettings(executableFolder);
     context_.backupFolder = dpmr::DefaultBackupFolder();
+    StartLanguage();
 
     QString file;
     bool demo = false;
@@ -102,6 +105,21 @@ std::optional<int> CProgramApp::InitInstance(const QStringList& arguments,
     frame_->show();
     if (adjust) QTimer::singleShot(0, frame_.get(), [this] { frame_->radio().AdjustParam(); });
     return std::nullopt;
+}
+
+void CProgramApp::StartLanguage() {
+    const std::string& setting = context_.settings.language;
+    if (UnknownLanguageSetting(setting))
+        std::fprintf(stderr,
+                     "dpmrcps: [Setup] Language=%s is not a language of this program: the "
+                     "desktop's language is used\n",
+                     setting.c_str());
+    context_.language = ::StartLanguage(setting, QLocale::system().uiLanguages());
+    if (!InstallLanguage(context_.language)) {
+        std::fprintf(stderr, "dpmrcps: the %s translation could not be loaded: English is used\n",
+                     qPrintable(context_.language));
+        context_.language = "en";
+    }
 }
 
 std::string CProgramApp::StartDemoRadio() {

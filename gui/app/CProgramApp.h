@@ -42,6 +42,8 @@ class CProgramApp {
     AppContext& context() { return context_; }
 
   private:
+    // Chooses this run's language and installs its translations.
+    void StartLanguage();
     // Starts the virtual radio once; returns its device path or empty.
     std::string StartDemoRadio();
 

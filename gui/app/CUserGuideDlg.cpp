@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/Resources.h"
+#include "dialogs/SettingsReference.h"
+#include "form/QtText.h"
 
 namespace {
 
@@ -27,23 +29,28 @@ void ReplacePart(QString& html, const QString& name, const QString& with) {
 
 }  // namespace
 
-QString CUserGuideDlg::GuideHtml(bool withFleet) {
+QString CUserGuideDlg::GuideHtml(bool withFleet, const QString& language) {
     InitResources();
-    QString html = ResourceText(":/guide/user-guide.html");
+    // The guide in the window's language, when it has been written in it.
+    QString html = ResourceText(":/guide/user-guide." + language + ".html");
+    if (html.isEmpty()) html = ResourceText(":/guide/user-guide.html");
     if (!withFleet) ReplacePart(html, "fleet", {});
     // The installed guide points to the reference beside it; here it is the
-    // guide's last chapter.
-    ReplacePart(html, "settings-reference", ResourceText(":/guide/settings-reference.html"));
+    // guide's last chapter, made from the declarations in the window's language.
+    const std::string reference = dpmr::SettingsReferenceHtml(
+        [](const std::string& text) { return FromQt(FieldText(text)); });
+    ReplacePart(html, "settings-reference", ToQt(reference));
     return html;
 }
 
-CUserGuideDlg::CUserGuideDlg(bool withFleet, QWidget* parent) : QDialog(parent) {
+CUserGuideDlg::CUserGuideDlg(bool withFleet, const QString& language, QWidget* parent)
+    : QDialog(parent) {
     setWindowTitle("User Guide");
     setObjectName("userGuide");
     browser_ = new QTextBrowser;
     browser_->setObjectName("guideText");
     browser_->setOpenExternalLinks(true);
-    browser_->setHtml(GuideHtml(withFleet));
+    browser_->setHtml(GuideHtml(withFleet, language));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_);
     resize(640, 640);

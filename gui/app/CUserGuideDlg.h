@@ -11,13 +11,14 @@ class CUserGuideDlg : public QDialog {
   public:
     // `withFleet`: the program has fleet programming; without it, the guide's
     // section on it is left out.
-    explicit CUserGuideDlg(bool withFleet, QWidget* parent = nullptr);
+    CUserGuideDlg(bool withFleet, const QString& language, QWidget* parent = nullptr);
 
     QTextBrowser* browser() const { return browser_; }
 
     // The guide's HTML, without the section between <!-- fleet --> and
     // <!-- /fleet --> unless `withFleet`.
-    static QString GuideHtml(bool withFleet);
+    // The guide in `language` ("en", "de", ...), English where it has none.
+    static QString GuideHtml(bool withFleet, const QString& language = "en");
 
   private:
     QTextBrowser* browser_ = nullptr;

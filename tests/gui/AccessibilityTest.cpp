@@ -11,18 +11,15 @@
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
+#include "OtherWindows.h"
 #include "TestMainWindow.h"
 #include "channels/CChannelEditDlg.h"
-#include "channels/CFillChannelsDlg.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ChannelEditDialog.h"
 #include "dialogs/DialogRegistry.h"
 #include "dialogs/SharedByteDialogs.h"
 #include "dpmr/ContactPagePresenter.h"
-#include "fleet/CFleetWriteDlg.h"
 #include "form/FormBinder.h"
-#include "link/CPortSettingDlg.h"
-#include "link/CProgressDlg.h"
 #include "link/SampleCodeplug.h"
 #include "support/DemoCodeplug.h"
 
@@ -153,20 +150,9 @@ class AccessibilityTest : public QObject {
     // The windows that are not built from a declaration: the channel plans,
     // the fleet, the port, a Read.
     void theOtherWindowsNameEveryControl() {
-        const dpmr::RadioImage document = dpmr::BuildSampleCodeplug();
-        std::vector<std::pair<QString, std::unique_ptr<QWidget>>> windows;
-        windows.emplace_back("Fill Channels", std::make_unique<CFillChannelsDlg>(dpmr::BandLimits{},
-                                                                                 std::set{2, 3}));
-        windows.emplace_back("Fleet",
-                             std::make_unique<CFleetWriteDlg>(document, 9600, "", true, false));
-        std::string port = "/dev/ttyUSB0";
-        windows.emplace_back("Port", std::make_unique<CPortSettingDlg>(port, "", nullptr));
-        dpmr::TransferControl control;
-        windows.emplace_back(
-            "Read", std::make_unique<CProgressDlg>(CProgressDlg::Direction::kRead, document,
-                                                   dpmr::LinkSettings{port, 9600}, control, ""));
+        OtherWindows other;
         QStringList missing;
-        for (auto& [caption, window] : windows) {
+        for (auto& [caption, window] : other.windows) {
             ShowActive(window.get());
             for (const QString& unnamed : UnnamedIn(window.get()))
                 missing << caption + ": " + unnamed;
