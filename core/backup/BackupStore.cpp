@@ -15,6 +15,7 @@
 
 #include "config/AppSettings.h"
 #include "util/TempFileGuard.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -28,7 +29,16 @@ std::string Reason(int err) {
 }
 
 std::string NotKept(BackupKind kind, const std::string& why) {
-    return std::string("No backup of the ") + BackupKindName(kind) + " was kept: " + why;
+    // One whole sentence for each kind, so that a translation can word each.
+    switch (kind) {
+        case BackupKind::kRead:
+            return Fill(Tr("backup", "No backup of the read was kept: %1"), {why});
+        case BackupKind::kWrite:
+            return Fill(Tr("backup", "No backup of the write was kept: %1"), {why});
+        case BackupKind::kFailedWrite:
+            break;
+    }
+    return Fill(Tr("backup", "No backup of the write-failed was kept: %1"), {why});
 }
 
 std::string TimeText(std::time_t when) {
@@ -99,15 +109,19 @@ Status MakeFolder(const std::string& folder) {
         path = folder.substr(0, pos);
         if (path.empty()) continue;
         if (::mkdir(path.c_str(), 0700) == 0 || errno == EEXIST) continue;
-        return Status::Error("cannot make the folder \"" + path + "\": " + Reason(errno) + ".");
+        const std::string why = Reason(errno);
+        return Status::Error(Fill(Tr("backup", "cannot make the folder \"%1\": %2."), {path, why}));
     }
     // A trailing '/' would make a file in the way look like any other failure.
     std::string plain = folder;
     while (plain.size() > 1 && plain.back() == '/') plain.pop_back();
     struct stat st {};
-    if (::stat(plain.c_str(), &st) != 0)
-        return Status::Error("cannot use the folder \"" + plain + "\": " + Reason(errno) + ".");
-    if (!S_ISDIR(st.st_mode)) return Status::Error("\"" + plain + "\" is not a folder.");
+    if (::stat(plain.c_str(), &st) != 0) {
+        const std::string why = Reason(errno);
+        return Status::Error(Fill(Tr("backup", "cannot use the folder \"%1\": %2."), {plain, why}));
+    }
+    if (!S_ISDIR(st.st_mode))
+        return Status::Error(Fill(Tr("backup", "\"%1\" is not a folder."), {plain}));
     return Status::Ok();
 }
 
@@ -164,7 +178,7 @@ BackupStore::BackupStore(std::string folder, std::size_t keep)
 Status BackupStore::Save(const RadioImage& image, BackupKind kind, std::time_t when,
                          std::string* written) const {
     if (folder_.empty())
-        return Status::Error(NotKept(kind, "there is no home folder to keep it in."));
+        return Status::Error(NotKept(kind, Tr("backup", "there is no home folder to keep it in.")));
     if (Status s = MakeFolder(folder_); !s) return Status::Error(NotKept(kind, s.message()));
     const std::string time = TimeText(when);
     for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
@@ -173,7 +187,7 @@ Status BackupStore::Save(const RadioImage& image, BackupKind kind, std::time_t w
         if (err == EEXIST) continue;
         if (err != 0)
             return Status::Error(
-                NotKept(kind, "cannot write \"" + path + "\": " + Reason(err) + "."));
+                NotKept(kind, Fill(Tr("backup", "cannot write \"%1\": %2."), {path, Reason(err)})));
         if (written) *written = path;
         // Pruning is housekeeping: a backup that cannot be deleted stays.
         std::vector<BackupEntry> all;
@@ -182,7 +196,8 @@ Status BackupStore::Save(const RadioImage& image, BackupKind kind, std::time_t w
         }
         return Status::Ok();
     }
-    return Status::Error(NotKept(kind, "too many backups made within the same second."));
+    return Status::Error(
+        NotKept(kind, Tr("backup", "too many backups made within the same second.")));
 }
 
 Status BackupStore::MarkFailed(const std::string& path, std::string* renamed) const {
@@ -190,10 +205,12 @@ Status BackupStore::MarkFailed(const std::string& path, std::string* renamed) co
     const std::string folder = path.substr(0, slash == std::string::npos ? 0 : slash + 1);
     const std::optional<ParsedName> parsed = ParseName(path.substr(folder.size()));
     const auto fail = [&](const std::string& why) {
-        return Status::Error("The backup \"" + path +
-                             "\" could not be marked as a failed write: " + why);
+        return Status::Error(
+            Fill(Tr("backup", "The backup \"%1\" could not be marked as a failed write: %2"),
+                 {path, why}));
     };
-    if (!parsed || parsed->kind != BackupKind::kWrite) return fail("it is no write backup.");
+    if (!parsed || parsed->kind != BackupKind::kWrite)
+        return fail(Tr("backup", "it is no write backup."));
     for (int sequence = 1; sequence <= kMaxSequence; ++sequence) {
         const std::string target =
             folder + FileName(parsed->time, BackupKind::kFailedWrite, sequence);
@@ -207,7 +224,7 @@ Status BackupStore::MarkFailed(const std::string& path, std::string* renamed) co
         if (renamed) *renamed = target;
         return Status::Ok();
     }
-    return fail("too many backups made within the same second.");
+    return fail(Tr("backup", "too many backups made within the same second."));
 }
 
 Status BackupStore::List(std::vector<BackupEntry>& out) const {
@@ -215,8 +232,9 @@ Status BackupStore::List(std::vector<BackupEntry>& out) const {
     DIR* dir = ::opendir(folder_.empty() ? "" : folder_.c_str());
     if (!dir) {
         if (errno == ENOENT) return Status::Ok();
-        return Status::Error("Cannot read the backup folder \"" + folder_ + "\": " + Reason(errno) +
-                             ".");
+        const std::string why = Reason(errno);
+        return Status::Error(
+            Fill(Tr("backup", "Cannot read the backup folder \"%1\": %2."), {folder_, why}));
     }
     struct Found {
         BackupEntry entry;

@@ -10,6 +10,7 @@
 #include "InstallPaths.h"
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -82,9 +83,10 @@ std::string ResolvePortSettingsPath(const std::string& programFolder) {
 std::string WherePortIsKept(const AppSettings& settings) {
     if (settings.portSettingsPath.empty() || settings.portSettingsPath == settings.settingsPath)
         return {};
-    if (settings.installed) return "The port is kept in " + settings.portSettingsPath + ".";
-    return "The port is kept in " + settings.portSettingsPath + ", because " +
-           settings.settingsPath + " cannot be written.";
+    if (settings.installed)
+        return Fill(Tr("config", "The port is kept in %1."), {settings.portSettingsPath});
+    return Fill(Tr("config", "The port is kept in %1, because %2 cannot be written."),
+                {settings.portSettingsPath, settings.settingsPath});
 }
 
 std::int32_t ParseBaudRate(const std::string& text) {

@@ -6,6 +6,7 @@
 #include "backup/BackupStore.h"
 #include "image/Document.h"
 #include "image/ImageLayout.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -51,9 +52,10 @@ std::string SameRadioAgain(const FleetTarget& target, const std::vector<std::uin
     if (!Telling(calibration, document)) return {};
     for (const WrittenRadio& w : history) {
         if (!w.thisJob || w.calibration != calibration) continue;
-        return "radio " + std::to_string(target.number) + " (" + target.port +
-               ") looks like the radio just written as " + w.time + " (\"" + w.name + "\", " +
-               w.radioId + "): is the next radio on the cable?";
+        return Fill(Tr("fleet",
+                       "radio %1 (%2) looks like the radio just written as %3 (\"%4\", "
+                       "%5): is the next radio on the cable?"),
+                    {std::to_string(target.number), target.port, w.time, w.name, w.radioId});
     }
     return {};
 }
@@ -77,9 +79,11 @@ std::string IdOnAnotherRadio(const FleetTarget& target,
     for (const auto& [marks, w] : newest)
         if (w->radioId == target.radioId && (!found || w->time > found->time)) found = w;
     if (!found) return {};
-    return "radio " + std::to_string(target.number) + " (" + target.port + ") is to get the ID " +
-           target.radioId + ", which the backups show on another radio: \"" + found->name +
-           "\" (backup of " + found->time + ")";
+    return Fill(
+        Tr("fleet",
+           "radio %1 (%2) is to get the ID %3, which the backups show on another "
+           "radio: \"%4\" (backup of %5)"),
+        {std::to_string(target.number), target.port, target.radioId, found->name, found->time});
 }
 
 }  // namespace dpmr

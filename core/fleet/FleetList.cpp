@@ -9,6 +9,7 @@
 #include "form/DtmfSymbols.h"
 #include "util/Csv.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -51,14 +52,19 @@ Status ParseFleetList(std::string_view text, std::vector<FleetListRow>& rows) {
         if (out.empty() && i == 0 && cells.size() >= 2 && !AllDigits(cells[1])) continue;
         if (cells.size() < 2 || cells.size() > 3) {
             return CsvLineError(records[i].line,
-                                "a row of the list holds a name, a dPMR ID and, optionally, "
-                                "a port, but this one has " +
-                                    std::to_string(cells.size()) + " column" +
-                                    (cells.size() == 1 ? "" : "s"));
+                                cells.size() == 1
+                                    ? Tr("fleet",
+                                         "a row of the list holds a name, a dPMR ID and, "
+                                         "optionally, a port, but this one has 1 column")
+                                    : Fill(Tr("fleet",
+                                              "a row of the list holds a name, a dPMR ID "
+                                              "and, optionally, a port, but this one has "
+                                              "%1 columns"),
+                                           {std::to_string(cells.size())}));
         }
         out.push_back({records[i].line, cells[0], cells[1], cells.size() > 2 ? cells[2] : ""});
     }
-    if (out.empty()) return Status::Error("the list holds no radio");
+    if (out.empty()) return Status::Error(Tr("fleet", "the list holds no radio"));
     rows = std::move(out);
     return Status::Ok();
 }
@@ -100,13 +106,15 @@ FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
         named.insert(row.port);
         const auto [at, fresh] = portRow.emplace(row.port, &row);
         if (!fresh)
-            say(true, row, "the port " + row.port + " is also " + label(*at->second) + "'s");
+            say(true, row,
+                Fill(Tr("fleet", "the port %1 is also %2's"), {row.port, label(*at->second)}));
     }
     std::vector<std::string> free;
     std::set<std::string> given;
     for (const std::string& port : ports) {
         if (!given.insert(port).second) {
-            plan.findings.push_back({true, "the port " + port + " is given twice"});
+            plan.findings.push_back(
+                {true, Fill(Tr("fleet", "the port %1 is given twice"), {port})});
             continue;
         }
         if (!named.count(port)) free.push_back(port);
@@ -125,26 +133,30 @@ FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
                 t.port = free[nextFree++];
             } else {
                 say(true, row,
-                    "no port is left for this row: name its port in the list or connect one more "
-                    "radio");
+                    Tr("fleet",
+                       "no port is left for this row: name its port in the list or "
+                       "connect one more radio"));
             }
         }
 
         if (row.radioId.empty()) {
-            say(true, row, "the row has no dPMR ID");
+            say(true, row, Tr("fleet", "the row has no dPMR ID"));
         } else if (!AllDigits(row.radioId) || row.radioId.size() > 7) {
             say(true, row,
-                "the dPMR ID " + QuoteInput(row.radioId, 20) +
-                    " is not a number of up to 7 digits");
+                Fill(Tr("fleet", "the dPMR ID %1 is not a number of up to 7 digits"),
+                     {QuoteInput(row.radioId, 20)}));
         } else {
             t.radioId = PadSevenDigits(row.radioId);
             if (!IsValidSevenDigitId(t.radioId)) {
                 say(true, row,
-                    "the radio would replace the dPMR ID " + t.radioId +
-                        " (it takes 0000001 to 9000000, not 1000000, 2000000, ... 9000000)");
+                    Fill(Tr("fleet",
+                            "the radio would replace the dPMR ID %1 (it takes 0000001 "
+                            "to 9000000, not 1000000, 2000000, ... 9000000)"),
+                         {t.radioId}));
             } else if (const auto [at, fresh] = byId.emplace(t.radioId, &row); !fresh) {
                 say(true, row,
-                    "the dPMR ID " + t.radioId + " is given twice: also " + label(*at->second));
+                    Fill(Tr("fleet", "the dPMR ID %1 is given twice: also %2"),
+                         {t.radioId, label(*at->second)}));
             }
         }
 
@@ -153,24 +165,30 @@ FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
             const bool cut = name.size() > room;
             if (!Printable(name)) {
                 say(true, row,
-                    "the name " + QuoteInput(name) +
-                        " holds a character the radio cannot show (only plain ASCII letters, "
-                        "digits and signs)");
+                    Fill(Tr("fleet",
+                            "the name %1 holds a character the radio cannot show (only "
+                            "plain ASCII letters, digits and signs)"),
+                         {QuoteInput(name)}));
             } else {
                 if (cut) {
                     name.resize(room);
                     say(false, row,
-                        "the name \"" + row.name + "\" is cut to the radio's 8 characters: \"" +
-                            name + "\"");
+                        Fill(Tr("fleet",
+                                "the name \"%1\" is cut to the radio's 8 characters: "
+                                "\"%2\""),
+                             {row.name, name}));
                 }
                 const auto [at, fresh] = byName.emplace(name, std::pair{&row, cut});
                 if (!fresh && (cut || at->second.second)) {
                     say(true, row,
-                        "cut to 8 characters, the name is \"" + name + "\", the same as " +
-                            label(*at->second.first) + "'s");
+                        Fill(Tr("fleet",
+                                "cut to 8 characters, the name is \"%1\", the same as "
+                                "%2's"),
+                             {name, label(*at->second.first)}));
                 } else if (!fresh) {
                     say(false, row,
-                        "the name \"" + name + "\" is also " + label(*at->second.first) + "'s");
+                        Fill(Tr("fleet", "the name \"%1\" is also %2's"),
+                             {name, label(*at->second.first)}));
                 }
             }
             t.name = name;
@@ -179,7 +197,8 @@ FleetListPlan PlanFleetList(const std::vector<FleetListRow>& rows,
     }
     for (std::size_t k = nextFree; k < free.size(); ++k) {
         plan.findings.push_back(
-            {false, "the port " + free[k] + " has no row of the list and is not written"});
+            {false, Fill(Tr("fleet", "the port %1 has no row of the list and is not written"),
+                         {free[k]})});
     }
     return plan;
 }

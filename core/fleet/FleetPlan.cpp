@@ -9,6 +9,7 @@
 #include "form/DtmfSymbols.h"
 #include "form/FieldKinds.h"
 #include "util/DecimalText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -28,23 +29,28 @@ Status ExpandNamePattern(const std::string& pattern, int number, const std::stri
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const char c = pattern[i];
         if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E) {
-            return Status::Error("the name pattern '" + pattern +
-                                 "' holds a character the radio cannot show (only plain ASCII "
-                                 "letters, digits and signs)");
+            return Status::Error(Fill(Tr("fleet",
+                                         "the name pattern '%1' holds a character the "
+                                         "radio cannot show (only plain ASCII letters, "
+                                         "digits and signs)"),
+                                      {pattern}));
         }
         if ((c == '{' || c == '}') && i + 1 < pattern.size() && pattern[i + 1] == c) {
             out += c;
             ++i;
             continue;
         }
-        if (c == '}') return Status::Error("the name pattern '" + pattern + "' has a lone '}'");
+        if (c == '}')
+            return Status::Error(
+                Fill(Tr("fleet", "the name pattern '%1' has a lone '}'"), {pattern}));
         if (c != '{') {
             out += c;
             continue;
         }
         const std::size_t close = pattern.find('}', i);
         if (close == std::string::npos)
-            return Status::Error("the name pattern '" + pattern + "' has a '{' without '}'");
+            return Status::Error(
+                Fill(Tr("fleet", "the name pattern '%1' has a '{' without '}'"), {pattern}));
         const std::string field = pattern.substr(i + 1, close - i - 1);
         if (field == "n") {
             out += std::to_string(number);
@@ -53,14 +59,16 @@ Status ExpandNamePattern(const std::string& pattern, int number, const std::stri
         } else if (field.rfind("id:", 0) == 0) {
             const auto digits = ParseWholeNumber(field.substr(3));
             if (!digits || *digits < 1 || *digits > 7) {
-                return Status::Error("{" + field +
-                                     "} in the name pattern: the ID has 1 to 7 digits to keep");
+                return Status::Error(
+                    Fill(Tr("fleet", "{%1} in the name pattern: the ID has 1 to 7 digits to keep"),
+                         {field}));
             }
             const auto keep = static_cast<std::size_t>(*digits);
             out += radioId.size() > keep ? radioId.substr(radioId.size() - keep) : radioId;
         } else {
-            return Status::Error("{" + field +
-                                 "} in the name pattern is not known: use {n}, {id} or {id:4}");
+            return Status::Error(
+                Fill(Tr("fleet", "{%1} in the name pattern is not known: use {n}, {id} or {id:4}"),
+                     {field}));
         }
         i = close;
     }
@@ -75,8 +83,10 @@ Status FleetRadioName(const std::string& pattern, int number, const std::string&
     note.clear();
     const std::size_t room = DpmrRadioNameField().at.size;
     if (full.size() > room) {
-        note = "radio " + std::to_string(number) + ": the name \"" + full +
-               "\" is cut to the radio's 8 characters: \"" + full.substr(0, room) + "\"";
+        note = Fill(Tr("fleet",
+                       "radio %1: the name \"%2\" is cut to the radio's 8 characters: "
+                       "\"%3\""),
+                    {std::to_string(number), full, full.substr(0, room)});
         full.resize(room);
     }
     name = std::move(full);
@@ -88,27 +98,31 @@ Status PlanFleet(const std::vector<std::string>& ports, const FleetIdentityOptio
                  std::vector<std::string>& notes) {
     std::vector<FleetTarget> planned;
     std::vector<std::string> said;
-    if (ports.empty()) return Status::Error("no port given: name at least one radio's port");
+    if (ports.empty())
+        return Status::Error(Tr("fleet", "no port given: name at least one radio's port"));
     std::set<std::string> seen;
     std::map<std::string, std::pair<int, bool>> names;  // the radio, cut
     for (const std::string& port : ports) {
-        if (port.empty()) return Status::Error("an empty port name was given");
-        if (!seen.insert(port).second) return Status::Error("the port " + port + " is given twice");
+        if (port.empty()) return Status::Error(Tr("fleet", "an empty port name was given"));
+        if (!seen.insert(port).second)
+            return Status::Error(Fill(Tr("fleet", "the port %1 is given twice"), {port}));
     }
     if (options.keepIdentity && options.idFrom)
         return Status::Error(
-            "an ID start value and keeping each radio's identity exclude "
-            "each other");
+            Tr("fleet", "an ID start value and keeping each radio's identity exclude each other"));
     if (options.idFrom && (*options.idFrom < 1 || *options.idFrom > kLargestSevenDigits))
-        return Status::Error("the first radio ID must have at most 7 digits (1 to 9999999)");
+        return Status::Error(
+            Tr("fleet", "the first radio ID must have at most 7 digits (1 to 9999999)"));
     if (options.idStep < -kLargestSevenDigits || options.idStep > kLargestSevenDigits)
-        return Status::Error("the ID step must have at most 7 digits");
+        return Status::Error(Tr("fleet", "the ID step must have at most 7 digits"));
 
     if (!options.idFrom && !options.keepIdentity && ports.size() > 1) {
-        return Status::Error("every radio needs an ID of its own, but all " +
-                             std::to_string(ports.size()) + " would get the document's ID " +
-                             ImageRadioId(document) +
-                             ": give a first ID and a step, or keep each radio's identity");
+        return Status::Error(
+            Fill(Tr("fleet",
+                    "every radio needs an ID of its own, but all %1 would get the "
+                    "document's ID %2: give a first ID and a step, or keep each radio's "
+                    "identity"),
+                 {std::to_string(ports.size()), ImageRadioId(document)}));
     }
     for (std::size_t i = 0; i < ports.size(); ++i) {
         FleetTarget t;
@@ -117,17 +131,18 @@ Status PlanFleet(const std::vector<std::string>& ports, const FleetIdentityOptio
         if (options.idFrom) {
             const long long id = *options.idFrom + options.idStep * static_cast<long long>(i);
             if (id < 1 || id > kLargestSevenDigits) {
-                return Status::Error("radio " + std::to_string(t.number) + " (" + t.port +
-                                     ") would get the ID " + std::to_string(id) +
-                                     ", which has no 7-digit form");
+                return Status::Error(Fill(
+                    Tr("fleet", "radio %1 (%2) would get the ID %3, which has no 7-digit form"),
+                    {std::to_string(t.number), t.port, std::to_string(id)}));
             }
             t.radioId = SevenDigits(id);
             if (!IsValidSevenDigitId(t.radioId)) {
-                return Status::Error("radio " + std::to_string(t.number) + " (" + t.port +
-                                     ") would get the ID " + t.radioId +
-                                     ", which the radio does not take (0000001 to 9000000, "
-                                     "not 1000000, 2000000, ... 9000000): choose another start "
-                                     "or step");
+                return Status::Error(
+                    Fill(Tr("fleet",
+                            "radio %1 (%2) would get the ID %3, which the radio does not "
+                            "take (0000001 to 9000000, not 1000000, 2000000, ... "
+                            "9000000): choose another start or step"),
+                         {std::to_string(t.number), t.port, t.radioId}));
             }
         }
         if (!options.keepIdentity) {
@@ -139,11 +154,12 @@ Status PlanFleet(const std::vector<std::string>& ports, const FleetIdentityOptio
                 if (!note.empty()) said.push_back(note);
                 const auto [at, fresh] = names.emplace(name, std::pair{t.number, !note.empty()});
                 if (!fresh && (!note.empty() || at->second.second)) {
-                    return Status::Error("radios " + std::to_string(at->second.first) + " and " +
-                                         std::to_string(t.number) + " would both be named \"" +
-                                         name +
-                                         "\" once cut to the radio's 8 characters: shorten the "
-                                         "pattern or put the ID's digits first");
+                    return Status::Error(
+                        Fill(Tr("fleet",
+                                "radios %1 and %2 would both be named \"%3\" once cut to "
+                                "the radio's 8 characters: shorten the pattern or put "
+                                "the ID's digits first"),
+                             {std::to_string(at->second.first), std::to_string(t.number), name}));
                 }
                 t.name = name;
             }
@@ -156,9 +172,10 @@ Status PlanFleet(const std::vector<std::string>& ports, const FleetIdentityOptio
         planned.push_back(std::move(t));
     }
     if (const auto repeats = RepeatedIds(planned); !repeats.empty()) {
-        std::string text = "every radio needs an ID of its own, but the step repeats ";
-        for (std::size_t i = 0; i < repeats.size(); ++i) text += (i ? "; " : "") + repeats[i];
-        return Status::Error(text);
+        std::string list;
+        for (std::size_t i = 0; i < repeats.size(); ++i) list += (i ? "; " : "") + repeats[i];
+        return Status::Error(Fill(
+            Tr("fleet", "every radio needs an ID of its own, but the step repeats %1"), {list}));
     }
     targets = std::move(planned);
     notes.insert(notes.end(), said.begin(), said.end());
@@ -228,10 +245,10 @@ std::vector<std::string> RepeatedIds(const std::vector<FleetTarget>& targets) {
     std::vector<std::string> out;
     for (const std::string& id : order) {
         const auto& ports = byId[id];
-        std::string text = "ID " + id + " on ";
-        for (std::size_t i = 0; i < ports.size(); ++i)
-            text += (i == 0 ? "" : i + 1 == ports.size() ? " and " : ", ") + ports[i];
-        out.push_back(text);
+        std::string named = ports.front();
+        for (std::size_t i = 1; i + 1 < ports.size(); ++i) named += ", " + ports[i];
+        if (ports.size() > 1) named = Fill(Tr("fleet", "%1 and %2"), {named, ports.back()});
+        out.push_back(Fill(Tr("fleet", "ID %1 on %2"), {id, named}));
     }
     return out;
 }

@@ -15,6 +15,7 @@
 #include "link/TransferTrace.h"
 #include "link/WriteSequence.h"
 #include "util/Checksum.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -34,7 +35,7 @@ std::string VerifyWord(const WriteOutcome& outcome) {
     if (outcome.stage != WriteStage::kVerifying) return "not run";
     if (outcome.result.succeeded()) return "verified";
     if (outcome.result.cancelled()) return "stopped";
-    if (outcome.result.message.rfind(msg::kVerifyBrokeOff, 0) == 0) return "broke off";
+    if (outcome.result.message.rfind(Tr("link", msg::kVerifyBrokeOff), 0) == 0) return "broke off";
     return "differs";
 }
 
@@ -148,7 +149,7 @@ class FleetRun {
             const std::string trace =
                 r.trace->Keep(FleetStageText(outcome) + (message.empty() ? "" : "\n" + message));
             if (outcome == FleetStage::kFailed && !trace.empty())
-                r.result.notes.push_back("wire trace: " + trace);
+                r.result.notes.push_back(Fill(Tr("fleet", "wire trace: %1"), {trace}));
         }
         Report(i, outcome, outcome == FleetStage::kDone ? 100 : 0);
     }
@@ -156,7 +157,7 @@ class FleetRun {
     // Ends the radio when a stop was asked for; true when it did.
     bool Stopped(std::size_t i) {
         if (!cancel_.load()) return false;
-        End(i, FleetStage::kCancelled, "stopped before its configuration was sent");
+        End(i, FleetStage::kCancelled, Tr("fleet", "stopped before its configuration was sent"));
         return true;
     }
 
@@ -174,10 +175,14 @@ class FleetRun {
     // A backup that could not be kept, in the radio's notes.
     void NoteBackup(std::size_t i, BackupKind kind, const std::string& problem) {
         if (problem.empty()) return;
-        radios_[i].result.notes.push_back(backups_.HasFolder()
-                                              ? problem
-                                              : std::string("no ") + BackupKindName(kind) +
-                                                    " backup kept: there is no folder for backups");
+        if (backups_.HasFolder()) {
+            radios_[i].result.notes.push_back(problem);
+            return;
+        }
+        radios_[i].result.notes.push_back(
+            kind == BackupKind::kRead
+                ? Tr("fleet", "no read backup kept: there is no folder for backups")
+                : Tr("fleet", "no write backup kept: there is no folder for backups"));
     }
 
     void ReadPhase(std::size_t i) {
@@ -190,7 +195,9 @@ class FleetRun {
                 Report(i, FleetStage::kReadingRadio, ProgressPercent(done, total));
             },
             r.control);
-        if (EndedBy(i, read.result, "stopped while reading the radio; nothing was sent")) return;
+        if (EndedBy(i, read.result,
+                    Tr("fleet", "stopped while reading the radio; nothing was sent")))
+            return;
         NoteBackup(i, BackupKind::kRead, read.backupMessage);
         r.result.radioId = ImageRadioId(r.own);
         r.result.name = ImageRadioName(r.own);
@@ -208,8 +215,10 @@ class FleetRun {
         }
         const std::vector<std::string> repeats = RepeatedIds(read);
         if (repeats.empty()) return;
-        std::string text = "two radios hold the same ID, so none was written: ";
-        for (std::size_t k = 0; k < repeats.size(); ++k) text += (k ? "; " : "") + repeats[k];
+        std::string list;
+        for (std::size_t k = 0; k < repeats.size(); ++k) list += (k ? "; " : "") + repeats[k];
+        const std::string text =
+            Fill(Tr("fleet", "two radios hold the same ID, so none was written: %1"), {list});
         for (std::size_t i = 0; i < radios_.size(); ++i)
             if (!radios_[i].ended) End(i, FleetStage::kNotWritten, text);
     }
@@ -223,8 +232,10 @@ class FleetRun {
         const TransferResult read = ReadSquelch(Link(i), r.own);
         if (!read.succeeded()) {
             End(i, FleetStage::kFailed,
-                "its squelch calibration could not be read, so nothing was sent: " +
-                    OneLine(read.message));
+                Fill(Tr("fleet",
+                        "its squelch calibration could not be read, so nothing was "
+                        "sent: %1"),
+                     {OneLine(read.message)}));
             return;
         }
         r.result.calibration = SquelchCalibrationBytes(r.own);
@@ -250,7 +261,8 @@ class FleetRun {
             for (std::size_t i = 0; i < radios_.size(); ++i)
                 if (!radios_[i].ended)
                     End(i, FleetStage::kNotWritten,
-                        "not written, after the warning: " + warnings.front());
+                        Fill(Tr("fleet", "not written, after the warning: %1"),
+                             {warnings.front()}));
             return;
         }
         for (const auto& [i, w] : said) radios_[i].result.notes.push_back(w);
@@ -293,10 +305,11 @@ class FleetRun {
         if (!errors.empty()) {
             if (!options_.force) {
                 End(i, FleetStage::kFailed,
-                    "its configuration has errors and was not sent: " + errors);
+                    Fill(Tr("fleet", "its configuration has errors and was not sent: %1"),
+                         {errors}));
                 return;
             }
-            r.result.notes.push_back("written despite errors: " + errors);
+            r.result.notes.push_back(Fill(Tr("fleet", "written despite errors: %1"), {errors}));
         }
 
         // The calibration read first goes back unchanged.
@@ -312,7 +325,8 @@ class FleetRun {
         r.result.partlyWritten = outcome.partlyWritten;
         NoteBackup(i, BackupKind::kWrite, outcome.backupMessage);
         if (options_.verify) r.result.verify = VerifyWord(outcome);
-        if (EndedBy(i, outcome.result, "stopped before its configuration was sent")) return;
+        if (EndedBy(i, outcome.result, Tr("fleet", "stopped before its configuration was sent")))
+            return;
         // A verified radio's result says what the verify compared.
         End(i, FleetStage::kDone, outcome.result.message);
     }

@@ -1,5 +1,6 @@
 // The connection doctor's findings, decided from the facts of a port.
 #include "link/ConnectionDoctor.h"
+#include "util/Translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -11,12 +12,13 @@ namespace dpmr {
 namespace {
 
 // How the rule is installed by hand, and applied without a replug.
-const std::string kInstallRule = std::string("install the udev rule ") + kUdevRuleName +
-                                 " (the dpmrcps package does; from the sources: sudo cp "
-                                 "res/linux/" +
-                                 kUdevRuleName +
-                                 " /etc/udev/rules.d/), then: sudo udevadm control --reload && "
-                                 "sudo udevadm trigger --subsystem-match=tty";
+std::string InstallRule() {
+    return Fill(Tr("link",
+                   "install the udev rule %1 (the dpmrcps package does; from the sources: "
+                   "sudo cp res/linux/%1 /etc/udev/rules.d/), then: sudo udevadm control "
+                   "--reload && sudo udevadm trigger --subsystem-match=tty"),
+                {kUdevRuleName});
+}
 
 std::string Octal(unsigned mode) {
     char text[8];
@@ -63,8 +65,10 @@ class Decision {
         }
         if (!virtualPort && (error == ENOTTY || (!port_.kernelTty && !port_.characterDevice))) {
             Add(FindingKind::kNotSerial, FindingLevel::kProblem,
-                port_.path + " is not a serial port",
-                "choose the cable's port, such as /dev/ttyUSB0 (dpmrtool ports lists them)");
+                Fill(Tr("link", "%1 is not a serial port"), {port_.path}),
+                Tr("link",
+                   "choose the cable's port, such as /dev/ttyUSB0 (dpmrtool ports lists "
+                   "them)"));
             return findings_;
         }
         WhatItIs(name, virtualPort);
@@ -75,15 +79,17 @@ class Decision {
             Busy();
         if (permitted && (error == EACCES || error == EPERM)) {
             Add(FindingKind::kRefused, FindingLevel::kProblem,
-                "the system refused to open " + port_.path + " although its permissions allow it",
-                "a sandbox (a snap or flatpak package) or a security policy keeps the program from "
-                "the device: run the program installed from the Debian package or built from the "
-                "sources");
+                Fill(Tr("link", "the system refused to open %1 although its permissions allow it"),
+                     {port_.path}),
+                Tr("link",
+                   "a sandbox (a snap or flatpak package) or a security policy keeps the "
+                   "program from the device: run the program installed from the Debian "
+                   "package or built from the sources"));
         } else if (error != 0 && error != EACCES && error != EPERM && error != EBUSY &&
                    error != EWOULDBLOCK) {
             Add(FindingKind::kRefused, FindingLevel::kProblem,
-                port_.path + " could not be opened: " + std::strerror(error),
-                "plug the cable in again; if that does not help, restart the computer");
+                Fill(Tr("link", "%1 could not be opened: %2"), {port_.path, std::strerror(error)}),
+                Tr("link", "plug the cable in again; if that does not help, restart the computer"));
         }
         if (port_.IsUsb()) UsbCable(name);
         // Information first, then what stops a transfer, then what may.
@@ -109,11 +115,14 @@ class Decision {
 
     void Missing(bool usbCable) {
         Add(FindingKind::kMissing, FindingLevel::kProblem,
-            port_.path +
-                " does not exist: the cable is not plugged in, or its port has another "
-                "name now",
-            "plug the cable into the computer and the radio, then choose the port that appears "
-            "(dpmrtool ports lists them; Setting > Port shows them as they come)");
+            Fill(Tr("link",
+                    "%1 does not exist: the cable is not plugged in, or its port has "
+                    "another name now"),
+                 {port_.path}),
+            Tr("link",
+               "plug the cable into the computer and the radio, then choose the port that "
+               "appears (dpmrtool ports lists them; Setting > Port shows them as they "
+               "come)"));
         if (usbCable && system_.brlttyInstalled && !system_.brltty.chips.empty()) {
             std::string chips;
             for (const KnownChip& c : kChips)
@@ -121,52 +130,63 @@ class Decision {
                     chips += std::string(chips.empty() ? "" : ", ") + c.name;
             if (chips.empty()) return;
             Add(FindingKind::kBrltty, FindingLevel::kWarning,
-                "brltty (a braille display driver) is installed and claims USB serial adapters (" +
-                    chips +
-                    "): if the port disappeared right after the cable was plugged in, brltty took "
-                    "it",
+                Fill(Tr("link",
+                        "brltty (a braille display driver) is installed and claims USB "
+                        "serial adapters (%1): if the port disappeared right after the "
+                        "cable was plugged in, brltty took it"),
+                     {chips}),
                 BrlttyFix());
         }
     }
 
     std::string BrlttyFix() const {
-        return "without a braille display: sudo apt remove brltty, then plug the cable in again; "
-               "with one: comment out the line for the cable's chip in " +
-               (system_.brltty.path.empty() ? std::string("brltty's udev rules")
-                                            : system_.brltty.path);
+        return Fill(Tr("link",
+                       "without a braille display: sudo apt remove brltty, then plug the "
+                       "cable in again; with one: comment out the line for the cable's "
+                       "chip in %1"),
+                    {system_.brltty.path.empty() ? Tr("link", "brltty's udev rules")
+                                                 : system_.brltty.path});
     }
 
     void WhatItIs(const std::string& name, bool virtualPort) {
         if (virtualPort) {
             Add(FindingKind::kVirtualPort, FindingLevel::kInfo,
-                "a virtual port (a pseudo-terminal), such as the virtual radio's: no cable");
+                Tr("link",
+                   "a virtual port (a pseudo-terminal), such as the virtual radio's: no "
+                   "cable"));
             return;
         }
         if (port_.IsUsb()) {
             const std::string chip = ChipName(port_.vendorId, port_.productId);
-            std::string text =
-                (chip.empty() ? std::string("USB serial adapter") : chip + " cable") + ": USB " +
-                port_.Chip();
+            std::string text = chip.empty()
+                                   ? Fill(Tr("link", "USB serial adapter: USB %1"), {port_.Chip()})
+                                   : Fill(Tr("link", "%1 cable: USB %2"), {chip, port_.Chip()});
             std::string words = port_.manufacturer;
             if (!port_.product.empty()) words += (words.empty() ? "" : " ") + port_.product;
             if (!words.empty()) text += " (" + words + ")";
-            if (!port_.driver.empty()) text += ", driver " + port_.driver;
-            if (!port_.byId.empty()) text += ", also " + port_.byId;
+            if (!port_.driver.empty()) text += Fill(Tr("link", ", driver %1"), {port_.driver});
+            if (!port_.byId.empty()) text += Fill(Tr("link", ", also %1"), {port_.byId});
             Add(FindingKind::kWhatItIs, FindingLevel::kInfo, text);
             return;
         }
         if (name.starts_with("rfcomm")) {
             Add(FindingKind::kBluetooth, FindingLevel::kWarning,
-                "a Bluetooth serial port, not the radio's programming cable",
-                "plug the programming cable in and choose its port (/dev/ttyUSB0 or "
-                "/dev/ttyACM0)");
+                Tr("link", "a Bluetooth serial port, not the radio's programming cable"),
+                Tr("link",
+                   "plug the programming cable in and choose its port (/dev/ttyUSB0 or "
+                   "/dev/ttyACM0)"));
             return;
         }
         if (name.starts_with("ttyS"))
             Add(FindingKind::kBuiltInPort, FindingLevel::kInfo,
-                "a serial port built into the computer" +
-                    (port_.driver.empty() ? std::string() : ", driver " + port_.driver) +
-                    ": a USB programming cable is named ttyUSB or ttyACM");
+                port_.driver.empty()
+                    ? Tr("link",
+                         "a serial port built into the computer: a USB programming "
+                         "cable is named ttyUSB or ttyACM")
+                    : Fill(Tr("link",
+                              "a serial port built into the computer, driver %1: a USB "
+                              "programming cable is named ttyUSB or ttyACM"),
+                           {port_.driver}));
     }
 
     // Says what keeps the user out; true when the permissions let them in.
@@ -178,31 +198,38 @@ class Decision {
         if (user.uid == 0 || owner || group || (mode & 0006) == 0006) return true;
         const std::string groupName = GroupName(port_.ownerGid);
         const std::string how =
-            " (owner " +
-            (port_.ownerUid == 0 ? std::string("root") : std::to_string(port_.ownerUid)) +
-            ", group " + groupName + ", mode " + Octal(mode) + ")";
+            Fill(Tr("link", " (owner %1, group %2, mode %3)"),
+                 {port_.ownerUid == 0 ? std::string("root") : std::to_string(port_.ownerUid),
+                  groupName, Octal(mode)});
         if ((mode & 0060) == 0060 && port_.ownerGid != 0) {
             if (user.memberOf.count(port_.ownerGid)) {
                 Add(FindingKind::kLogInAgain, FindingLevel::kProblem,
-                    "your user " + user.name + " was added to the group " + groupName +
-                        ", which may open " + port_.path +
-                        ", but this session started before and does not have the group yet",
-                    "log out and in again (or restart the computer); until then, 'newgrp " +
-                        groupName + "' starts a shell that has it");
+                    Fill(Tr("link",
+                            "your user %1 was added to the group %2, which may open %3, "
+                            "but this session started before and does not have the group "
+                            "yet"),
+                         {user.name, groupName, port_.path}),
+                    Fill(Tr("link",
+                            "log out and in again (or restart the computer); until then, "
+                            "'newgrp %1' starts a shell that has it"),
+                         {groupName}));
             } else {
                 Add(FindingKind::kNotInGroup, FindingLevel::kProblem,
-                    "your user " + user.name + " is not in the group " + groupName +
-                        ", which may open " + port_.path + how,
-                    "sudo adduser " + user.name + " " + groupName + ", then log out and in again");
+                    Fill(Tr("link", "your user %1 is not in the group %2, which may open %3%4"),
+                         {user.name, groupName, port_.path, how}),
+                    Fill(Tr("link", "sudo adduser %1 %2, then log out and in again"),
+                         {user.name, groupName}));
             }
             return false;
         }
         Add(FindingKind::kRootOnly, FindingLevel::kProblem,
-            "only " + (port_.ownerUid == 0 ? std::string("root") : "its owner") + " may open " +
-                port_.path + how,
-            kInstallRule +
-                "; it gives the group dialout the programming cables: then sudo adduser " +
-                user.name + " dialout, and log out and in again");
+            port_.ownerUid == 0
+                ? Fill(Tr("link", "only root may open %1%2"), {port_.path, how})
+                : Fill(Tr("link", "only its owner may open %1%2"), {port_.path, how}),
+            Fill(Tr("link",
+                    "%1; it gives the group dialout the programming cables: then sudo "
+                    "adduser %2 dialout, and log out and in again"),
+                 {InstallRule(), user.name}));
         return false;
     }
 
@@ -210,17 +237,18 @@ class Decision {
         std::string who;
         for (const PortHolder& h : port_.holders)
             who += (who.empty() ? ": " : ", ") +
-                   (h.command.empty() ? std::string("a program") : h.command) + " (process " +
-                   std::to_string(h.pid) + ")";
-        std::string fix = "close the other program";
+                   Fill(Tr("link", "%1 (process %2)"),
+                        {h.command.empty() ? Tr("link", "a program") : h.command,
+                         std::to_string(h.pid)});
+        std::string fix = Tr("link", "close the other program, then try again");
         if (!port_.holders.empty()) {
-            fix = "close " +
-                  (port_.holders[0].command.empty() ? std::string("that program")
-                                                    : port_.holders[0].command) +
-                  " (or end it: kill " + std::to_string(port_.holders[0].pid) + ")";
+            fix = Fill(Tr("link", "close %1 (or end it: kill %2), then try again"),
+                       {port_.holders[0].command.empty() ? Tr("link", "that program")
+                                                         : port_.holders[0].command,
+                        std::to_string(port_.holders[0].pid)});
         }
         Add(FindingKind::kBusy, FindingLevel::kProblem,
-            port_.path + " is in use by another program" + who, fix + ", then try again");
+            Fill(Tr("link", "%1 is in use by another program%2"), {port_.path, who}), fix);
     }
 
     void UsbCable(const std::string& name) {
@@ -229,42 +257,53 @@ class Decision {
         const bool ignored = ignore != port_.properties.end() && ignore->second == "1";
         if (system_.rule.path.empty()) {
             Add(FindingKind::kRuleMissing, FindingLevel::kWarning,
-                std::string("the udev rule ") + kUdevRuleName +
-                    " is not installed: it keeps ModemManager away from the cable and gives the "
-                    "group dialout access to it",
-                kInstallRule);
+                Fill(Tr("link",
+                        "the udev rule %1 is not installed: it keeps ModemManager away "
+                        "from the cable and gives the group dialout access to it"),
+                     {kUdevRuleName}),
+                InstallRule());
         } else if (!system_.rule.chips.count(chip)) {
             Add(FindingKind::kRuleLacksChip, FindingLevel::kWarning,
-                "the udev rule " + system_.rule.path + " does not name this cable's chip (USB " +
-                    chip + ")",
-                "add a line for it to the rule (a copy of one of its lines with idVendor " +
-                    port_.vendorId + " and idProduct " + port_.productId +
-                    "), then: sudo udevadm control --reload && sudo udevadm trigger "
-                    "--subsystem-match=tty");
+                Fill(Tr("link", "the udev rule %1 does not name this cable's chip (USB %2)"),
+                     {system_.rule.path, chip}),
+                Fill(Tr("link",
+                        "add a line for it to the rule (a copy of one of its lines with "
+                        "idVendor %1 and idProduct %2), then: sudo udevadm control "
+                        "--reload && sudo udevadm trigger --subsystem-match=tty"),
+                     {port_.vendorId, port_.productId}));
         } else if (system_.udevRunning && !ignored) {
             Add(FindingKind::kRuleNotApplied, FindingLevel::kWarning,
-                "the udev rule " + system_.rule.path +
-                    " names this cable's chip but has not "
-                    "been applied to " +
-                    port_.path + " yet",
-                "plug the cable in again, or run: sudo udevadm trigger --subsystem-match=tty");
+                Fill(Tr("link",
+                        "the udev rule %1 names this cable's chip but has not been "
+                        "applied to %2 yet"),
+                     {system_.rule.path, port_.path}),
+                Tr("link",
+                   "plug the cable in again, or run: sudo udevadm trigger "
+                   "--subsystem-match=tty"));
         }
         if (system_.modemManagerRunning && StartsWithAny(name, {"ttyUSB", "ttyACM"}) && !ignored) {
             Add(FindingKind::kModemManager, FindingLevel::kWarning,
-                "ModemManager is running and has not been told to leave " + port_.path +
-                    " alone: it may send AT commands to the cable for several seconds after it "
-                    "is plugged in, and a Read or Write started then fails",
-                (system_.rule.path.empty() ? kInstallRule + ", and plug the cable in again"
-                                           : std::string("plug the cable in again")) +
-                    "; or stop ModemManager: sudo systemctl stop ModemManager");
+                Fill(Tr("link",
+                        "ModemManager is running and has not been told to leave %1 "
+                        "alone: it may send AT commands to the cable for several seconds "
+                        "after it is plugged in, and a Read or Write started then fails"),
+                     {port_.path}),
+                system_.rule.path.empty()
+                    ? Fill(Tr("link",
+                              "%1, and plug the cable in again; or stop ModemManager: "
+                              "sudo systemctl stop ModemManager"),
+                           {InstallRule()})
+                    : Tr("link",
+                         "plug the cable in again; or stop ModemManager: sudo systemctl "
+                         "stop ModemManager"));
         }
         if (system_.brlttyInstalled && system_.brltty.chips.count(chip)) {
             Add(FindingKind::kBrltty, FindingLevel::kWarning,
-                "brltty (a braille display driver) is installed and its udev rules claim this "
-                "cable's chip (USB " +
-                    chip +
-                    "): it may take the cable, and the port disappears right after it is "
-                    "plugged in",
+                Fill(Tr("link",
+                        "brltty (a braille display driver) is installed and its udev "
+                        "rules claim this cable's chip (USB %1): it may take the cable, "
+                        "and the port disappears right after it is plugged in"),
+                     {chip}),
                 BrlttyFix());
         }
     }
@@ -300,18 +339,18 @@ std::string ChipName(const std::string& vendorId, const std::string& productId) 
 
 std::string PortLabel(const PortFacts& port) {
     const std::string& path = port.path;
-    if (port.device.starts_with("/dev/pts/")) return "virtual port " + path;
+    if (port.device.starts_with("/dev/pts/")) return Fill(Tr("link", "virtual port %1"), {path});
     if (port.IsUsb()) {
         const std::string chip = ChipName(port.vendorId, port.productId);
-        if (!chip.empty()) return chip + " cable on " + path;
+        if (!chip.empty()) return Fill(Tr("link", "%1 cable on %2"), {chip, path});
         std::string words = port.manufacturer;
         if (!port.product.empty()) words += (words.empty() ? "" : " ") + port.product;
-        return "USB serial adapter" + (words.empty() ? std::string() : " (" + words + ")") +
-               " on " + path;
+        if (words.empty()) return Fill(Tr("link", "USB serial adapter on %1"), {path});
+        return Fill(Tr("link", "USB serial adapter (%1) on %2"), {words, path});
     }
     const std::string name = BaseName(port.device);
-    if (name.starts_with("rfcomm")) return "Bluetooth serial port on " + path;
-    if (name.starts_with("ttyS")) return path + " (built-in serial port)";
+    if (name.starts_with("rfcomm")) return Fill(Tr("link", "Bluetooth serial port on %1"), {path});
+    if (name.starts_with("ttyS")) return Fill(Tr("link", "%1 (built-in serial port)"), {path});
     return path;
 }
 
@@ -345,18 +384,22 @@ namespace {
 
 // A finding as its lines, each indented by `indent`.
 std::string FindingLines(const Finding& f, const std::string& indent) {
-    const char* level = f.level == FindingLevel::kProblem   ? "Problem: "
-                        : f.level == FindingLevel::kWarning ? "Warning: "
-                                                            : "";
-    std::string text = indent + level + f.text + "\n";
-    if (!f.fix.empty()) text += indent + "  Fix: " + f.fix + "\n";
+    const std::string line =
+        f.level == FindingLevel::kProblem   ? Fill(Tr("link", "Problem: %1"), {f.text})
+        : f.level == FindingLevel::kWarning ? Fill(Tr("link", "Warning: %1"), {f.text})
+                                            : f.text;
+    std::string text = indent + line + "\n";
+    if (!f.fix.empty()) text += indent + "  " + Fill(Tr("link", "Fix: %1"), {f.fix}) + "\n";
     return text;
 }
 
 }  // namespace
 
 std::string DiagnosisText(const PortDiagnosis& d) {
-    std::string text = d.path + (d.Usable() ? ": can be used" : ": cannot be used") + "\n";
+    std::string text =
+        Fill(d.Usable() ? Tr("link", "%1: can be used") : Tr("link", "%1: cannot be used"),
+             {d.path}) +
+        "\n";
     for (const Finding& f : d.findings) text += FindingLines(f, "  ");
     return text;
 }

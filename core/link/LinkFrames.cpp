@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "link/TransferResult.h"
+#include "util/Translation.h"
 
 namespace dpmr::link {
 
@@ -36,8 +37,8 @@ bool WakeUpAnswers::Accepted(SerialPort& port) {
     return answer == kAck;
 }
 
-const char* WakeUpAnswers::FailureReason() const {
-    return anyAnswer_ ? msg::kWakeUpRefused : msg::kNoAnswer;
+std::string WakeUpAnswers::FailureReason() const {
+    return anyAnswer_ ? Tr("link", msg::kWakeUpRefused) : Tr("link", msg::kNoAnswer);
 }
 
 bool ReadExactly(SerialPort& port, std::uint8_t* out, std::size_t count) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "link/SerialPort.h"
@@ -39,7 +40,7 @@ class WakeUpAnswers {
     // Reads the answer; true when it is 'A'.
     bool Accepted(SerialPort& port);
     // No answer at all (radio off, cable out) or a wrong one.
-    const char* FailureReason() const;
+    std::string FailureReason() const;
 
   private:
     bool anyAnswer_ = false;

@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "link/ConnectionDoctor.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -80,11 +81,11 @@ std::string DevicePathForPortName(const std::string& portName) {
 }
 
 std::string PortOpenReason(int err) {
-    std::string reason = std::strerror(err);
+    const std::string reason = std::strerror(err);
     if (err == EACCES || err == EPERM)
-        reason += ": add your user to the dialout group and log in again";
-    else if (err == EBUSY || err == EWOULDBLOCK)
-        reason = "in use by another program";
+        return Fill(Tr("link", "%1: add your user to the dialout group and log in again"),
+                    {reason});
+    if (err == EBUSY || err == EWOULDBLOCK) return Tr("link", "in use by another program");
     return reason;
 }
 
@@ -92,7 +93,8 @@ Status PosixSerialPort::Open(const std::string& portName, std::int32_t baudRate,
                              TimeoutProfile profile) {
     Close();
     const std::string path = DevicePathForPortName(portName);
-    if (path.empty()) return Status::Error("no port is chosen: choose one under Setting > Port");
+    if (path.empty())
+        return Status::Error(Tr("link", "no port is chosen: choose one under Setting > Port"));
     const auto failed = [&path](const std::string& why) {
         // What the connection doctor finds wrong with the port, each with its fix.
         const std::string note = OpenFailureNote(path);
@@ -107,7 +109,7 @@ Status PosixSerialPort::Open(const std::string& portName, std::int32_t baudRate,
     termios tio{};
     if (!::isatty(fd) || ::tcgetattr(fd, &tio) != 0) {
         ::close(fd);
-        return failed("not a serial port");
+        return failed(Tr("link", "not a serial port"));
     }
     // Exclusive use: the advisory lock keeps out other programs that honour it
     // (and a second instance of this one), TIOCEXCL keeps out any other open.

@@ -11,6 +11,7 @@
 #include "interchange/CodeplugDiff.h"
 #include "link/LinkFrames.h"
 #include "link/WireTrace.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -53,7 +54,7 @@ bool ProgramHandshake(SerialPort& port, int& attempts, WakeUpAnswers& answers, I
     Send(port, kRequestTail, sizeof kRequestTail);
     std::array<std::uint8_t, kIdentitySize> block{};
     if (!ReadExactly(port, block.data(), block.size())) {
-        reason = msg::kShortIdentity;
+        reason = Tr("link", msg::kShortIdentity);
         return false;
     }
     identity.block = block;
@@ -61,7 +62,7 @@ bool ProgramHandshake(SerialPort& port, int& attempts, WakeUpAnswers& answers, I
     identity.bandHighMhz = static_cast<std::uint16_t>(block[14] | (block[15] << 8));
     PauseMs(10);
     if (Acknowledge(port)) return true;
-    reason = msg::kOpeningRefused;
+    reason = Tr("link", msg::kOpeningRefused);
     return false;
 }
 
@@ -110,25 +111,27 @@ TransferResult RunBlocks(SerialPort& port, const LinkSettings& link,
                          Identity& identity, Block block, Finish finish) {
     BusyScope busy(control);
     if (Status s = port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming); !s) {
-        return TransferResult::Failure(msg::WithReason(msg::kProgramOpenFailed, s.message()));
+        return TransferResult::Failure(
+            msg::WithReason(Tr("link", msg::kProgramOpenFailed), s.message()));
     }
     PortCloser closer(port);
     std::string reason;
     if (!OpenSession(port, identity, reason)) {
-        return TransferResult::Failure(msg::WithReason(msg::kCommunicationError, reason));
+        return TransferResult::Failure(
+            msg::WithReason(Tr("link", msg::kCommunicationError), reason));
     }
     if (link.identityBlock)
         link.identityBlock->assign(identity.block.begin(), identity.block.end());
 
     const auto& endFrame = writes ? kEndWrite : kEndRead;
     const auto partly = [writes](bool blocksTaken) {
-        return writes && blocksTaken ? std::string(msg::kPartlyWritten) : std::string();
+        return writes && blocksTaken ? Tr("link", msg::kPartlyWritten) : std::string();
     };
     const auto brokeOff = [&](std::uint16_t address, bool blocksTaken) {
         SendEndFrame(port, endFrame);
-        return TransferResult::Failure(
-            msg::WithReason(msg::WithReason(msg::kCommunicationError, msg::BrokeOffAt(address)),
-                            partly(blocksTaken)));
+        return TransferResult::Failure(msg::WithReason(
+            msg::WithReason(Tr("link", msg::kCommunicationError), msg::BrokeOffAt(address)),
+            partly(blocksTaken)));
     };
     const std::vector<TransferBlock> blocks = SplitIntoBlocks(ProgramRanges());
     const int total = static_cast<int>(blocks.size());
@@ -219,11 +222,14 @@ std::string DifferenceText(const RadioImage& sent, const RadioImage& readBack) {
             std::snprintf(address, sizeof address, "0x%04X", a);
             names.push_back(address);
         }
-    std::string text = "the radio holds other values for ";
+    std::string named;
     for (std::size_t i = 0; i < names.size() && i < kNamed; ++i)
-        text += (i > 0 ? ", " : "") + names[i];
-    if (names.size() > kNamed) text += " and " + std::to_string(names.size() - kNamed) + " more";
-    return text + ".\n" + msg::kWriteAgain;
+        named += (i > 0 ? ", " : "") + names[i];
+    const std::string text =
+        names.size() > kNamed ? Fill(Tr("link", "the radio holds other values for %1 and %2 more."),
+                                     {named, std::to_string(names.size() - kNamed)})
+                              : Fill(Tr("link", "the radio holds other values for %1."), {named});
+    return text + "\n" + Tr("link", msg::kWriteAgain);
 }
 
 }  // namespace
@@ -270,13 +276,14 @@ TransferResult VerifyRadio(SerialPort& port, const LinkSettings& link, const Rad
     RadioImage readBack = sent;
     Identity identity;
     const TransferResult result = ReadBlocks(port, link, readBack, progress, control, identity);
-    if (result.cancelled()) return TransferResult::Cancelled(msg::kVerifyStopped);
+    if (result.cancelled()) return TransferResult::Cancelled(Tr("link", msg::kVerifyStopped));
     if (result.failed())
-        return TransferResult::Failure(msg::WithReason(msg::kVerifyBrokeOff, result.message));
+        return TransferResult::Failure(
+            msg::WithReason(Tr("link", msg::kVerifyBrokeOff), result.message));
     if (DifferingAddresses(sent, readBack).empty())
-        return TransferResult::Success(msg::kWriteVerified);
+        return TransferResult::Success(Tr("link", msg::kWriteVerified));
     return TransferResult::Failure(
-        msg::WithReason(msg::kVerifyFailed, DifferenceText(sent, readBack)));
+        msg::WithReason(Tr("link", msg::kVerifyFailed), DifferenceText(sent, readBack)));
 }
 
 TransferResult ReadFromRadio(const LinkSettings& link, RadioImage& image,

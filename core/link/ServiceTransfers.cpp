@@ -8,6 +8,7 @@
 #include "image/ImageLayout.h"
 #include "link/LinkFrames.h"
 #include "link/WireTrace.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -40,11 +41,11 @@ bool AdjustmentHandshake(SerialPort& port, std::string& reason) {
     Send(port, kRequestTail, sizeof kRequestTail);
     std::array<std::uint8_t, kIdentitySize> identity{};
     if (!ReadExactly(port, identity.data(), identity.size())) {
-        reason = msg::kShortIdentity;
+        reason = Tr("link", msg::kShortIdentity);
         return false;
     }
     if (Acknowledge(port)) return true;
-    reason = msg::kOpeningRefused;
+    reason = Tr("link", msg::kOpeningRefused);
     return false;
 }
 
@@ -71,12 +72,12 @@ SquelchOpening SquelchHandshake(SerialPort& port, std::string& reason) {
     Send(port, kRequestTail, sizeof kRequestTail);
     std::array<std::uint8_t, kIdentitySize> identity{};
     if (!ReadExactly(port, identity.data(), identity.size())) {
-        reason = msg::kShortIdentity;
+        reason = Tr("link", msg::kShortIdentity);
         return SquelchOpening::kFailed;
     }
     PauseMs(10);
     if (Acknowledge(port)) return SquelchOpening::kOk;
-    reason = msg::kOpeningRefused;
+    reason = Tr("link", msg::kOpeningRefused);
     return SquelchOpening::kFailedAfterIdentity;
 }
 
@@ -90,11 +91,11 @@ constexpr SquelchPiece kSquelchPieces[] = {
 };
 
 TransferResult CommunicationError(const std::string& reason) {
-    return TransferResult::Failure(msg::WithReason(msg::kCommunicationError, reason));
+    return TransferResult::Failure(msg::WithReason(Tr("link", msg::kCommunicationError), reason));
 }
 
 // The port's failure under the transfer's own first line.
-TransferResult OpenFailure(const char* first, const Status& status) {
+TransferResult OpenFailure(const std::string& first, const Status& status) {
     return TransferResult::Failure(msg::WithReason(first, status.message()));
 }
 
@@ -104,7 +105,7 @@ TransferResult OpenFailure(const char* first, const Status& status) {
 std::optional<TransferResult> OpenSquelchSession(SerialPort& port, const LinkSettings& link,
                                                  const std::uint8_t (&endFrame)[4]) {
     if (Status s = port.Open(link.portName, link.baudRate, TimeoutProfile::kProgramming); !s) {
-        return OpenFailure(msg::kSquelchOpenFailed, s);
+        return OpenFailure(Tr("link", msg::kSquelchOpenFailed), s);
     }
     std::string reason;
     const SquelchOpening opening = SquelchHandshake(port, reason);
@@ -116,7 +117,7 @@ std::optional<TransferResult> OpenSquelchSession(SerialPort& port, const LinkSet
 // Opens the port for an adjustment transfer and runs its opening exchange.
 std::optional<TransferResult> OpenAdjustmentSession(SerialPort& port, const LinkSettings& link) {
     if (Status s = port.Open(link.portName, link.baudRate, TimeoutProfile::kAdjustment); !s) {
-        return OpenFailure(msg::kAdjustmentOpenFailed, s);
+        return OpenFailure(Tr("link", msg::kAdjustmentOpenFailed), s);
     }
     std::string reason;
     if (!AdjustmentHandshake(port, reason)) return CommunicationError(reason);
@@ -140,7 +141,7 @@ TransferResult ReadAdjustment(SerialPort& port, const LinkSettings& link, RadioI
         std::copy(data.begin(), data.end(), staging.Span(a, kAdjustmentBlock).begin());
     }
     image = staging;
-    return TransferResult::Success(msg::kReadSuccessfully);
+    return TransferResult::Success(Tr("link", msg::kReadSuccessfully));
 }
 
 TransferResult WriteAdjustment(SerialPort& port, const LinkSettings& link,
@@ -154,7 +155,7 @@ TransferResult WriteAdjustment(SerialPort& port, const LinkSettings& link,
             return CommunicationError(msg::BrokeOffAt(address));
         }
     }
-    return TransferResult::Success(msg::kWriteSuccessfully);
+    return TransferResult::Success(Tr("link", msg::kWriteSuccessfully));
 }
 
 TransferResult ReadSquelch(SerialPort& port, const LinkSettings& link, RadioImage& image) {
@@ -185,7 +186,7 @@ TransferResult WriteSquelch(SerialPort& port, const LinkSettings& link, const Ra
         }
     }
     SendEndFrame(port, kEndWrite);
-    return TransferResult::Success(msg::kSuccess);
+    return TransferResult::Success(Tr("link", msg::kSuccess));
 }
 
 TransferResult ReadAdjustment(const LinkSettings& link, RadioImage& image) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "config/AppSettings.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -59,24 +60,28 @@ TraceStore::TraceStore(std::string folder, std::size_t keep)
 
 Status TraceStore::Keep(const std::string& text, const std::string& what,
                         std::string* written) const {
-    if (folder_.empty()) return Status::Error("there is no home folder to keep it in");
+    if (folder_.empty()) return Status::Error(Tr("link", "there is no home folder to keep it in"));
     std::error_code ec;
     fs::create_directories(folder_, ec);
-    if (ec) return Status::Error("cannot make the folder \"" + folder_ + "\": " + ec.message());
+    if (ec)
+        return Status::Error(
+            Fill(Tr("link", "cannot make the folder \"%1\": %2"), {folder_, ec.message()}));
     const std::string stem = folder_ + TimeText(std::time(nullptr)) + "_" + what;
     for (int sequence = 1; sequence <= 1000; ++sequence) {
         const std::string path =
             stem + (sequence > 1 ? "-" + std::to_string(sequence) : std::string()) + ".trace";
         const int err = WriteNew(path, text);
         if (err == EEXIST) continue;
-        if (err != 0) return Status::Error("cannot write \"" + path + "\": " + std::strerror(err));
+        if (err != 0)
+            return Status::Error(
+                Fill(Tr("link", "cannot write \"%1\": %2"), {path, std::strerror(err)}));
         if (written) *written = path;
         // Housekeeping: a trace that cannot be removed stays.
         const std::vector<std::string> all = List();
         for (std::size_t k = keep_; k < all.size(); ++k) ::unlink(all[k].c_str());
         return Status::Ok();
     }
-    return Status::Error("too many traces within the same second");
+    return Status::Error(Tr("link", "too many traces within the same second"));
 }
 
 std::vector<std::string> TraceStore::List() const {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/Translation.h"
+
 namespace dpmr {
 
 enum class TransferOutcome { kSucceeded, kFailed, kCancelled };
@@ -32,39 +34,47 @@ struct TransferResult {
     }
 };
 
-// Texts shown to the user, letter for letter.
+// Texts shown to the user, letter for letter; each goes through Tr("link", ...)
+// where a result is made, and is compared in that form.
 namespace msg {
-inline constexpr const char* kProgramOpenFailed = "Cound not open the port.";
-inline constexpr const char* kAdjustmentOpenFailed = "Cound not open the port";
-inline constexpr const char* kSquelchOpenFailed = "Could ont open the port";
-inline constexpr const char* kCommunicationError = "Communication error";
-inline constexpr const char* kReadSuccessfully = "Read successfully";
-inline constexpr const char* kWriteSuccessfully = "Write successfully";
-inline constexpr const char* kSuccess = "Success";
+inline constexpr const char* kProgramOpenFailed = DPMR_TR_NOOP("link", "Cound not open the port.");
+inline constexpr const char* kAdjustmentOpenFailed =
+    DPMR_TR_NOOP("link", "Cound not open the port");
+inline constexpr const char* kSquelchOpenFailed = DPMR_TR_NOOP("link", "Could ont open the port");
+inline constexpr const char* kCommunicationError = DPMR_TR_NOOP("link", "Communication error");
+inline constexpr const char* kReadSuccessfully = DPMR_TR_NOOP("link", "Read successfully");
+inline constexpr const char* kWriteSuccessfully = DPMR_TR_NOOP("link", "Write successfully");
+inline constexpr const char* kSuccess = DPMR_TR_NOOP("link", "Success");
 // The read-back after a Write. The closing block the Write ends with
 // (0x2160-0x217F) is sent but the programming Read carries only its last 8
 // bytes, so a verify that found no difference says which bytes it could not
 // compare.
-inline constexpr const char* kVerifyFailed = "Verify failed";
-inline constexpr const char* kWriteVerified =
-    "Written and verified, except the 24-byte closing block, which the radio does not send back";
+inline constexpr const char* kVerifyFailed = DPMR_TR_NOOP("link", "Verify failed");
+inline constexpr const char* kWriteVerified = DPMR_TR_NOOP(
+    "link",
+    "Written and verified, except the 24-byte closing block, which the radio does not send back");
 // The last line of a verify that found differences.
-inline constexpr const char* kWriteAgain = "Write again before using the radio.";
+inline constexpr const char* kWriteAgain =
+    DPMR_TR_NOOP("link", "Write again before using the radio.");
 // A read-back that broke off checked nothing: no "Verify failed".
 inline constexpr const char* kVerifyBrokeOff =
-    "The write was completed; the read-back broke off while verifying.";
+    DPMR_TR_NOOP("link", "The write was completed; the read-back broke off while verifying.");
 inline constexpr const char* kVerifyStopped =
-    "The write was completed; checking it was stopped before the end.";
+    DPMR_TR_NOOP("link", "The write was completed; checking it was stopped before the end.");
 
 // Reasons given on the line after "Communication error".
 inline constexpr const char* kNoAnswer =
-    "no answer from the radio: is it switched on and the cable plugged in?";
-inline constexpr const char* kWakeUpRefused = "the radio did not answer the wake-up with 'A'";
-inline constexpr const char* kShortIdentity = "the radio's identity block was cut short";
-inline constexpr const char* kOpeningRefused = "the radio did not confirm the opening exchange";
+    DPMR_TR_NOOP("link", "no answer from the radio: is it switched on and the cable plugged in?");
+inline constexpr const char* kWakeUpRefused =
+    DPMR_TR_NOOP("link", "the radio did not answer the wake-up with 'A'");
+inline constexpr const char* kShortIdentity =
+    DPMR_TR_NOOP("link", "the radio's identity block was cut short");
+inline constexpr const char* kOpeningRefused =
+    DPMR_TR_NOOP("link", "the radio did not confirm the opening exchange");
 // After a Write that ended once the radio had taken blocks.
-inline constexpr const char* kPartlyWritten =
-    "The radio may now hold a partly written configuration: write it again before using it.";
+inline constexpr const char* kPartlyWritten = DPMR_TR_NOOP(
+    "link",
+    "The radio may now hold a partly written configuration: write it again before using it.");
 
 // "the transfer broke off at address 0x1000"
 std::string BrokeOffAt(std::uint16_t address);

@@ -6,6 +6,7 @@
 #include "BuildInfo.h"
 #include "link/TraceStore.h"
 #include "util/FileIo.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -49,12 +50,12 @@ std::string TransferTrace::Keep(const std::string& outcome) {
     problem_.clear();
     std::string kept;
     if (Status s = TraceStore(folder_).Keep(text, what_, &kept); !s)
-        problem_ = "The wire trace was not kept: " + s.message();
+        problem_ = Fill(Tr("link", "The wire trace was not kept: %1"), {s.message()});
     if (file_.empty()) return kept;
     const Status s = WriteFileAtomically(
         file_, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     if (s) return file_;
-    problem_ = "The wire trace was not written: " + s.message();
+    problem_ = Fill(Tr("link", "The wire trace was not written: %1"), {s.message()});
     return kept;
 }
 
@@ -62,7 +63,8 @@ void TransferTrace::Finish(TransferResult& result) {
     const char* how = result.succeeded() ? "succeeded" : result.cancelled() ? "stopped" : "failed";
     const std::string path =
         Keep(result.message.empty() ? std::string(how) : std::string(how) + "\n" + result.message);
-    if (result.failed() && !path.empty()) result.message += "\nWire trace: " + path;
+    if (result.failed() && !path.empty())
+        result.message += "\n" + Fill(Tr("link", "Wire trace: %1"), {path});
 }
 
 TransferResult RunTraced(const std::string& what, const LinkSettings& link,

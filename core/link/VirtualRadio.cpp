@@ -16,6 +16,7 @@
 
 #include "image/Document.h"
 #include "link/LinkFrames.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -62,11 +63,11 @@ VirtualRadio::~VirtualRadio() {
 Status VirtualRadio::Start() {
     if (thread_.joinable()) return Status::Ok();
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (master_ < 0) return Status::Error("cannot open a pseudo-terminal");
+    if (master_ < 0) return Status::Error(Tr("link", "cannot open a pseudo-terminal"));
     const char* name = nullptr;
     if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0 || !(name = ::ptsname(master_))) {
         Stop();
-        return Status::Error("cannot set up the pseudo-terminal");
+        return Status::Error(Tr("link", "cannot set up the pseudo-terminal"));
     }
     devicePath_ = name;
     // The radio keeps its own handle on the slave side, so that the line
@@ -74,7 +75,7 @@ Status VirtualRadio::Start() {
     slave_ = ::open(devicePath_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (slave_ < 0) {
         Stop();
-        return Status::Error("cannot open " + devicePath_);
+        return Status::Error(Fill(Tr("link", "cannot open %1"), {devicePath_}));
     }
     MakeRaw(slave_);
     MakeRaw(master_);
@@ -86,12 +87,12 @@ Status VirtualRadio::Start() {
     if (closeWatch_ < 0 || ::inotify_add_watch(closeWatch_, devicePath_.c_str(),
                                                IN_CLOSE_WRITE | IN_CLOSE_NOWRITE) < 0) {
         Stop();
-        return Status::Error("cannot watch " + devicePath_);
+        return Status::Error(Fill(Tr("link", "cannot watch %1"), {devicePath_}));
     }
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
     if (::pipe2(stopPipe_, O_CLOEXEC | O_NONBLOCK) != 0) {
         Stop();
-        return Status::Error("cannot create a pipe");
+        return Status::Error(Tr("link", "cannot create a pipe"));
     }
     thread_ = std::thread([this] { Serve(); });
     return Status::Ok();

@@ -3,6 +3,7 @@
 #include "link/WriteSequence.h"
 
 #include "link/ServiceTransfers.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -55,7 +56,7 @@ WriteOutcome WriteDocument(const LinkSettings& link, const RadioImage& document,
         out.result =
             begin(WriteStage::kVerifying, blocks)
                 ? VerifyRadio(link, sent, StageBlocks(progress, WriteStage::kVerifying), control)
-                : TransferResult::Cancelled(msg::kVerifyStopped);
+                : TransferResult::Cancelled(Tr("link", msg::kVerifyStopped));
     }
     // The copy kept is not what the radio holds: the list of backups says so.
     if (!out.result.succeeded() && !out.backupPath.empty()) {

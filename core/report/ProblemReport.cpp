@@ -13,6 +13,7 @@
 #include "link/TraceStore.h"
 #include "report/ReportIdentity.h"
 #include "util/TarArchive.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -72,12 +73,13 @@ std::string About(const ReportInputs& in, std::time_t when) {
 std::vector<ReportPart> GatherReport(const ReportInputs& in) {
     std::vector<ReportPart> parts;
     const std::time_t now = std::time(nullptr);
-    parts.push_back({"about.txt", "version and build, OS, kernel, Qt", About(in, now)});
+    parts.push_back(
+        {"about.txt", Tr("report", "version and build, OS, kernel, Qt"), About(in, now)});
 
     std::string doctor;
     const std::string chosen = in.portName.empty() ? "" : DevicePathForPortName(in.portName);
     for (const PortDiagnosis& d : CheckPorts({chosen}, in.root)) doctor += DiagnosisText(d) + "\n";
-    parts.push_back({"doctor.txt", "the connection doctor's findings for every port",
+    parts.push_back({"doctor.txt", Tr("report", "the connection doctor's findings for every port"),
                      doctor.empty() ? "No serial port was found.\n" : doctor});
 
     int n = 0;
@@ -85,19 +87,19 @@ std::vector<ReportPart> GatherReport(const ReportInputs& in) {
         std::ifstream probe(file);
         if (!probe) continue;
         parts.push_back({"settings/" + std::to_string(++n) + "-" + FileName(file),
-                         "the settings file " + file, ReadText(file)});
+                         Fill(Tr("report", "the settings file %1"), {file}), ReadText(file)});
     }
 
     std::vector<BackupEntry> backups;
     std::string list;
     if (Status s = BackupStore(in.backupFolder).List(backups); !s) list = s.message() + "\n";
     for (const BackupEntry& b : backups) list += b.time + "  " + b.fileName + "\n";
-    parts.push_back({"backups.txt", "the list of backups (names only, not the files)",
+    parts.push_back({"backups.txt", Tr("report", "the list of backups (names only, not the files)"),
                      list.empty() ? "No backups.\n" : list});
 
     for (const std::string& trace : TraceStore(in.traceFolder).List())
         parts.push_back({"traces/" + FileName(trace),
-                         "a wire trace of a transfer, the radio's identity blanked",
+                         Tr("report", "a wire trace of a transfer, the radio's identity blanked"),
                          BlankIdentity(ReadText(trace))});
 
     if (in.codeplug) {
@@ -105,7 +107,8 @@ std::vector<ReportPart> GatherReport(const ReportInputs& in) {
         ReplaceIdentity(image);
         parts.push_back(
             {"codeplug.dat",
-             "the open configuration, its radio ID, name, contacts and codes replaced",
+             Tr("report",
+                "the open configuration, its radio ID, name, contacts and codes replaced"),
              std::string(reinterpret_cast<const char*>(image.Data()), RadioImage::kSize)});
     }
     parts.front().content += "\nContents:\n" + ReportContents(parts);
@@ -115,8 +118,9 @@ std::vector<ReportPart> GatherReport(const ReportInputs& in) {
 std::string ReportContents(const std::vector<ReportPart>& parts) {
     std::string text;
     for (const ReportPart& p : parts)
-        text +=
-            p.name + " (" + std::to_string(p.content.size()) + " bytes): " + p.description + "\n";
+        text += Fill(Tr("report", "%1 (%2 bytes): %3"),
+                     {p.name, std::to_string(p.content.size()), p.description}) +
+                "\n";
     return text;
 }
 

@@ -1,5 +1,6 @@
 // The squelch calibration page: band rows, cell editing, storing.
 #include "service/SqlCalibrationPage.h"
+#include "util/Translation.h"
 
 #include <algorithm>
 
@@ -20,9 +21,11 @@ void SqlCalibrationPage::ClearCell(int row) {
 
 std::string SqlCalibrationPage::RowsNote() const {
     if (PointCount() <= kSquelchRows) return {};
-    return "The band has " + std::to_string(PointCount()) + " points; the radio keeps " +
-           std::to_string(kSquelchRows) + " squelch values, so only " + std::to_string(RowMhz(1)) +
-           " to " + std::to_string(RowMhz(kSquelchRows)) + " MHz are shown.";
+    return Fill(Tr("service",
+                   "The band has %1 points; the radio keeps %2 squelch values, so only "
+                   "%3 to %4 MHz are shown."),
+                {std::to_string(PointCount()), std::to_string(kSquelchRows),
+                 std::to_string(RowMhz(1)), std::to_string(RowMhz(kSquelchRows))});
 }
 
 void SqlCalibrationPage::SaveToImage() {
