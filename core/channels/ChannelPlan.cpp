@@ -169,18 +169,21 @@ Status FillChannels(ChannelTablePresenter& table, const FillRequest& request, Fi
     }
 
     if (!out.rows.empty()) {
-        std::string line =
-            ChannelsText(report.filled) + ": " +
-            PlanRange(plan, out.planChannels.front(), out.planChannels.back()) + " (" +
-            PlanFrequencyText(plan, out.planChannels.front()) +
-            (out.rows.size() > 1 ? " to " + PlanFrequencyText(plan, out.planChannels.back())
-                                 : std::string()) +
-            " MHz), Narrow, " + plan.channelType;
+        const std::string lowest = PlanFrequencyText(plan, out.planChannels.front());
+        const std::string frequencies =
+            out.rows.size() > 1 ? Fill(Tr("channels", "%1 to %2"),
+                                       {lowest, PlanFrequencyText(plan, out.planChannels.back())})
+                                : lowest;
+        std::string line = Fill(Tr("channels", "%1: %2 (%3 MHz), Narrow, %4"),
+                                {ChannelsText(report.filled),
+                                 PlanRange(plan, out.planChannels.front(), out.planChannels.back()),
+                                 frequencies, plan.channelType});
         if (plan.analog)
-            line += request.tones == PlanTones::kNone ? ", no tones"
-                    : request.tones == PlanTones::kSame
-                        ? ", tone " + out.tones.front() + " Hz"
-                        : ", tones " + out.tones.front() + " to " + out.tones.back() + " Hz";
+            line = request.tones == PlanTones::kNone ? Fill(Tr("channels", "%1, no tones"), {line})
+                   : request.tones == PlanTones::kSame
+                       ? Fill(Tr("channels", "%1, tone %2 Hz"), {line, out.tones.front()})
+                       : Fill(Tr("channels", "%1, tones %2 to %3 Hz"),
+                              {line, out.tones.front(), out.tones.back()});
         report.lines.push_back(line);
     }
     if (!out.leftOut.empty())
