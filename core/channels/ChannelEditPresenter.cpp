@@ -11,6 +11,7 @@
 #include "form/FieldKinds.h"
 #include "image/ChannelRecord.h"
 #include "util/DecimalText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -376,24 +377,24 @@ std::string ChannelEditPresenter::WhyDisabled(std::size_t i) const {
     if (i >= FieldCount() || State(i).enabled) return {};
     switch (static_cast<C>(i)) {
         case C::kOnlyRx:
-            return "the channel's receive-only bit is always written as 0";
+            return Tr("channels", "the channel's receive-only bit is always written as 0");
         case C::kAnalogCall1:
         case C::kAnalogCall2:
-            if (!Text(C::kRxFreq).empty()) return "\"Signal type\" is \"Off\"";
+            if (!Text(C::kRxFreq).empty()) return Tr("channels", "\"Signal type\" is \"Off\"");
             break;
         case C::kCall1Contact:
         case C::kCall1Msg:
         case C::kCall2Contact:
         case C::kCall2Msg:
-            if (!Text(C::kRxFreq).empty()) return "the call's \"Type\" is \"Off\"";
+            if (!Text(C::kRxFreq).empty()) return Tr("channels", "the call's \"Type\" is \"Off\"");
             break;
         case C::kRepeat:
-            if (!Text(C::kRxFreq).empty()) return "Rx and Tx freq are equal";
+            if (!Text(C::kRxFreq).empty()) return Tr("channels", "Rx and Tx freq are equal");
             break;
         default:
             break;
     }
-    return "the channel is empty: give it an Rx freq first";
+    return Tr("channels", "the channel is empty: give it an Rx freq first");
 }
 
 KeyAction ChannelEditPresenter::Key(EditControl focus, EditKey key) {

@@ -7,6 +7,7 @@
 #include "codec/ToneCodec.h"
 #include "util/DecimalText.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -68,15 +69,16 @@ std::string WhyPlanNotOffered(const ChannelPlan& plan, const BandLimits& band) {
     // The band edges are in tens of Hz; the plan's lowest is rounded down and
     // its highest up, so that a band must hold it whole.
     if (lowest / 10 < band.lower || (highest + 9) / 10 > band.upper)
-        return std::string(plan.name) + " needs " + MhzTextOfHz(lowest) + "-" +
-               MhzTextOfHz(highest) + " MHz; this file's band is " + MhzText(band.lower) + "-" +
-               MhzText(band.upper) + " MHz";
+        return Fill(Tr("channels", "%1 needs %2-%3 MHz; this file's band is %4-%5 MHz"),
+                    {plan.name, MhzTextOfHz(lowest), MhzTextOfHz(highest), MhzText(band.lower),
+                     MhzText(band.upper)});
     for (int k = 1; k <= plan.count; ++k)
         if (!FrequencyHeldExactly(PlanFrequencyHz(plan, k)))
-            return std::string(plan.name) + " channel " + std::to_string(k) + " (" +
-                   MhzTextOfHz(PlanFrequencyHz(plan, k)) +
-                   " MHz) is not on the file's channel raster: it would be stored as " +
-                   FrequencyToText(PlanFrequencyHz(plan, k) / 10) + " MHz";
+            return Fill(Tr("channels",
+                           "%1 channel %2 (%3 MHz) is not on the file's channel "
+                           "raster: it would be stored as %4 MHz"),
+                        {plan.name, std::to_string(k), MhzTextOfHz(PlanFrequencyHz(plan, k)),
+                         FrequencyToText(PlanFrequencyHz(plan, k) / 10)});
     return {};
 }
 
@@ -84,19 +86,21 @@ Status PlanFill(const FillRequest& request, FillPlanOut& out) {
     out = {};
     const ChannelPlan& plan = PlanOf(request.plan);
     if (request.firstPlanChannel < 1 || request.firstPlanChannel > plan.count)
-        return Status::Error(std::string(plan.name) + " has channels 1 to " +
-                             std::to_string(plan.count) + "; there is no channel " +
-                             std::to_string(request.firstPlanChannel));
+        return Status::Error(Fill(
+            Tr("channels", "%1 has channels 1 to %2; there is no channel %3"),
+            {plan.name, std::to_string(plan.count), std::to_string(request.firstPlanChannel)}));
     std::set<int> rows = request.rows;
     if (rows.empty())
         for (int r = 1; r <= Table::kLastRow; ++r) rows.insert(r);
     for (int r : rows)
         if (r < 1 || r > Table::kLastRow)
-            return Status::Error("the table has channels 1 to 16; there is no channel " +
-                                 std::to_string(r));
+            return Status::Error(
+                Fill(Tr("channels", "the table has channels 1 to 16; there is no channel %1"),
+                     {std::to_string(r)}));
     if (!plan.analog && request.tones != PlanTones::kNone)
-        return Status::Error(std::string(plan.name) +
-                             " channels are digital: CTCSS tones do not apply to them");
+        return Status::Error(
+            Fill(Tr("channels", "%1 channels are digital: CTCSS tones do not apply to them"),
+                 {plan.name}));
 
     int k = request.firstPlanChannel;
     for (int r : rows) {
@@ -116,8 +120,9 @@ Status PlanFill(const FillRequest& request, FillPlanOut& out) {
     }
     const auto it = std::find(ctcss.begin(), ctcss.end(), request.tone);
     if (it == ctcss.end())
-        return Status::Error(QuoteInput(request.tone) +
-                             " is no CTCSS tone of the list (63.0 to 254.1, as \"67.0\")");
+        return Status::Error(
+            Fill(Tr("channels", "%1 is no CTCSS tone of the list (63.0 to 254.1, as \"67.0\")"),
+                 {QuoteInput(request.tone)}));
     const auto first = static_cast<std::size_t>(it - ctcss.begin());
     if (request.tones == PlanTones::kSame) {
         out.tones.assign(out.rows.size(), request.tone);
@@ -125,10 +130,12 @@ Status PlanFill(const FillRequest& request, FillPlanOut& out) {
     }
     const std::size_t needed = out.rows.size();
     if (first + needed > ctcss.size())
-        return Status::Error("one tone per channel from " + request.tone + " Hz needs " +
-                             std::to_string(needed) + " tones; the list has " +
-                             std::to_string(ctcss.size() - first) + " from there (start at " +
-                             ctcss[ctcss.size() - needed] + " Hz or lower)");
+        return Status::Error(
+            Fill(Tr("channels",
+                    "one tone per channel from %1 Hz needs %2 tones; the list has %3 "
+                    "from there (start at %4 Hz or lower)"),
+                 {request.tone, std::to_string(needed), std::to_string(ctcss.size() - first),
+                  ctcss[ctcss.size() - needed]}));
     for (std::size_t n = 0; n < needed; ++n) out.tones.push_back(ctcss[first + n]);
     return Status::Ok();
 }
@@ -145,7 +152,7 @@ Status FillChannels(ChannelTablePresenter& table, const FillRequest& request, Fi
     std::vector<std::string> changed;
     const auto enter = [&](int row, int col, const std::string& text) {
         if (std::string words = table.EnterCellText(row, col, text); !words.empty())
-            changed.push_back("channel " + std::to_string(row) + ": " + words);
+            changed.push_back(Fill(Tr("channels", "channel %1: %2"), {std::to_string(row), words}));
     };
     for (std::size_t n = 0; n < out.rows.size(); ++n) {
         const int row = out.rows[n];
@@ -162,23 +169,27 @@ Status FillChannels(ChannelTablePresenter& table, const FillRequest& request, Fi
     }
 
     if (!out.rows.empty()) {
-        std::string line =
-            ChannelsText(report.filled) + ": " +
-            PlanRange(plan, out.planChannels.front(), out.planChannels.back()) + " (" +
-            PlanFrequencyText(plan, out.planChannels.front()) +
-            (out.rows.size() > 1 ? " to " + PlanFrequencyText(plan, out.planChannels.back())
-                                 : std::string()) +
-            " MHz), Narrow, " + plan.channelType;
+        const std::string lowest = PlanFrequencyText(plan, out.planChannels.front());
+        const std::string frequencies =
+            out.rows.size() > 1 ? Fill(Tr("channels", "%1 to %2"),
+                                       {lowest, PlanFrequencyText(plan, out.planChannels.back())})
+                                : lowest;
+        std::string line = Fill(Tr("channels", "%1: %2 (%3 MHz), Narrow, %4"),
+                                {ChannelsText(report.filled),
+                                 PlanRange(plan, out.planChannels.front(), out.planChannels.back()),
+                                 frequencies, plan.channelType});
         if (plan.analog)
-            line += request.tones == PlanTones::kNone ? ", no tones"
-                    : request.tones == PlanTones::kSame
-                        ? ", tone " + out.tones.front() + " Hz"
-                        : ", tones " + out.tones.front() + " to " + out.tones.back() + " Hz";
+            line = request.tones == PlanTones::kNone ? Fill(Tr("channels", "%1, no tones"), {line})
+                   : request.tones == PlanTones::kSame
+                       ? Fill(Tr("channels", "%1, tone %2 Hz"), {line, out.tones.front()})
+                       : Fill(Tr("channels", "%1, tones %2 to %3 Hz"),
+                              {line, out.tones.front(), out.tones.back()});
         report.lines.push_back(line);
     }
     if (!out.leftOut.empty())
-        report.lines.push_back(ChannelsText(out.leftOut) + " left unchanged: " + plan.name +
-                               " ends at channel " + std::to_string(plan.count));
+        report.lines.push_back(
+            Fill(Tr("channels", "%1 left unchanged: %2 ends at channel %3"),
+                 {ChannelsText(out.leftOut), plan.name, std::to_string(plan.count)}));
     report.lines.insert(report.lines.end(), changed.begin(), changed.end());
     return Status::Ok();
 }

@@ -15,6 +15,7 @@
 #include "util/DecimalText.h"
 #include "util/FileIo.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -23,7 +24,6 @@ using namespace channel;
 namespace {
 
 constexpr const char* kFactoryFile = "Factory.dat";
-constexpr const char* kFactoryMissing = "Not find factory.dat";
 constexpr const char* kSelectorBand = "400-470MHz";
 
 const std::string kEmpty;
@@ -48,8 +48,11 @@ std::string ChannelNumbersText(const std::set<int>& channels) {
 }
 
 std::string ChannelsText(const std::set<int>& channels, bool capital) {
-    const char* word = channels.size() == 1 ? "hannel " : "hannels ";
-    return std::string(capital ? "C" : "c") + word + ChannelNumbersText(channels);
+    const bool one = channels.size() == 1;
+    const std::string pattern =
+        capital ? (one ? Tr("channels", "Channel %1") : Tr("channels", "Channels %1"))
+                : (one ? Tr("channels", "channel %1") : Tr("channels", "channels %1"));
+    return Fill(pattern, {ChannelNumbersText(channels)});
 }
 
 const std::array<const char*, ChannelTablePresenter::kCols>& ChannelTablePresenter::ColumnTitles() {
@@ -209,7 +212,7 @@ Status ChannelTablePresenter::LoadFactory() {
     std::vector<std::uint8_t> bytes;
     // The message names the file tried and why it could not be read.
     if (Status s = ReadFilePrefix(FactoryPath(), RadioImage::kSize, bytes); !s)
-        return Status::Error(std::string(kFactoryMissing) + "\n" + s.message());
+        return Status::Error(Fill(Tr("channels", "Not find factory.dat\n%1"), {s.message()}));
     std::copy(bytes.begin(), bytes.end(), image_.Data());
     SelectBandFromImage();
     return Status::Ok();
@@ -293,10 +296,11 @@ void ChannelTablePresenter::CommitFrequencyEditor() {
         if (v < band_.lower) v = band_.lower;
         if (v != 0) text = FrequencyToText(v);
         if (v != value)
-            notice_ = typed + " is outside " + MhzText(band_.lower) + "-" + MhzText(band_.upper) +
-                      " MHz: set to " + text;
+            notice_ = Fill(Tr("channels", "%1 is outside %2-%3 MHz: set to %4"),
+                           {typed, MhzText(band_.lower), MhzText(band_.upper), text});
         else if (SnapToChannelGrid(v) && v != ScaleDecimalText(typed, 6))  // both in Hz
-            notice_ = typed + " is not on the channel raster: set to " + text;
+            notice_ =
+                Fill(Tr("channels", "%1 is not on the channel raster: set to %2"), {typed, text});
     }
 
     if (col == kRxFreqCol) {
@@ -379,10 +383,15 @@ std::string ChannelTablePresenter::EnterCellText(int row, int col, std::string_v
         });
         if (it == items.end()) {
             enter = false;
-            notice_ = QuoteInput(typed) + " is not ";
+            // The entries as a list: "A, B or C".
+            std::string entries;
             for (std::size_t k = 0; k < items.size(); ++k)
-                notice_ += (k == 0 ? "" : k + 1 == items.size() ? " or " : ", ") + items[k];
-            notice_ += ": left as it was";
+                entries = k == 0 ? items[k]
+                          : k + 1 == items.size()
+                              ? Fill(Tr("channels", "%1 or %2"), {entries, items[k]})
+                              : Fill(Tr("channels", "%1, %2"), {entries, items[k]});
+            notice_ =
+                Fill(Tr("channels", "%1 is not %2: left as it was"), {QuoteInput(typed), entries});
         } else {
             typed = *it;
         }
@@ -448,7 +457,7 @@ std::string ChannelTablePresenter::SetColumnText(const std::set<int>& rows, int 
         if (row < 1 || row > kLastRow) continue;
         written.insert(row);
         if (Cell(row, kRxFreqCol).empty()) {
-            say(row, "no channel: left empty");
+            say(row, Tr("channels", "no channel: left empty"));
             continue;
         }
         if (std::string words = EnterCellText(row, col, text); !words.empty())
@@ -467,18 +476,21 @@ bool ChannelTablePresenter::ApplyCellToSelection() {
     const int col = state_.col;
     notice_.clear();
     if (selected_.size() < 2 || !selected_.contains(row)) {
-        notice_ =
-            "Select two or more channels first (their row numbers, or Shift with the "
-            "arrows)";
+        notice_ = Tr("channels",
+                     "Select two or more channels first (their row numbers, or Shift with the "
+                     "arrows)");
         return false;
     }
     if (!IsBulkColumn(col)) {
-        notice_ = std::string(ColumnTitles()[static_cast<std::size_t>(col)]) +
-                  " is set one channel at a time: choose a cell of Rx Tone to Channel type";
+        notice_ = Fill(Tr("channels",
+                          "%1 is set one channel at a time: choose a cell of Rx Tone "
+                          "to Channel type"),
+                       {ColumnTitles()[static_cast<std::size_t>(col)]});
         return false;
     }
     if (Cell(row, kRxFreqCol).empty()) {
-        notice_ = ChannelsText({row}) + " holds no channel: nothing to apply";
+        notice_ =
+            Fill(Tr("channels", "%1 holds no channel: nothing to apply"), {ChannelsText({row})});
         return false;
     }
     state_.editRow = row;

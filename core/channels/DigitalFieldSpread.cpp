@@ -4,6 +4,7 @@
 #include "channels/ChannelEditPresenter.h"
 #include "channels/ChannelTablePresenter.h"
 #include "form/ListItems.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -30,14 +31,15 @@ SpreadReport SpreadDigitalFields(RadioImage& image, const RadioImage& before,
             const std::size_t i = FieldIndex(control);
             if (!dialog.State(control).enabled) {
                 const std::string why = dialog.WhyDisabled(i);
-                refused.emplace_back(n, dialog.Text(EditControl::kRxFreq).empty() ? "no channel"
-                                        : why.empty()                             ? "greyed out"
-                                                                                  : why);
+                refused.emplace_back(n, dialog.Text(EditControl::kRxFreq).empty()
+                                            ? Tr("channels", "no channel")
+                                        : why.empty() ? Tr("channels", "greyed out")
+                                                      : why);
                 continue;
             }
             const int index = FindItemText(dialog.State(control).items, text);
             if (index < 0) {
-                refused.emplace_back(n, "\"" + text + "\" is not offered");
+                refused.emplace_back(n, Fill(Tr("channels", "\"%1\" is not offered"), {text}));
                 continue;
             }
             dialog.FocusIn(i);
@@ -48,10 +50,11 @@ SpreadReport SpreadDigitalFields(RadioImage& image, const RadioImage& before,
         }
         const std::string label = LabelOf(control);
         if (!given.empty())
-            report.lines.push_back(label + " \"" + text + "\" given to " +
-                                   ChannelsText(given, false) + " as well");
+            report.lines.push_back(Fill(Tr("channels", "%1 \"%2\" given to %3 as well"),
+                                        {label, text, ChannelsText(given, false)}));
         for (const auto& [n, why] : refused)
-            report.lines.push_back(ChannelsText({n}) + " keeps its " + label + ": " + why);
+            report.lines.push_back(
+                Fill(Tr("channels", "%1 keeps its %2: %3"), {ChannelsText({n}), label, why}));
         report.changed.insert(given.begin(), given.end());
     }
     return report;

@@ -9,6 +9,7 @@
 
 #include "util/DecimalText.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -159,7 +160,6 @@ TypedTone TakeTypedTone(std::string_view typed) {
     const std::int64_t tenths = number ? ScaleDecimalText(typed, 1) : 0;
     const std::string ctcss =
         tenths >= 600 && tenths <= 2800 ? FormatScaled(tenths, 1) : std::string();
-    const std::string ctcssHint = ctcss.empty() ? "" : "; type " + ctcss + " for " + ctcss + " Hz";
     // DCS codes are octal: "D088N" names no code the radio can send.
     std::string upper(typed);
     for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -167,10 +167,21 @@ TypedTone TakeTypedTone(std::string_view typed) {
         Contains(upper, '.') || Contains(upper, ',') ? std::nullopt : TypedDcsNumber(upper);
     if (dcs && std::to_string(*dcs).find_first_of("89") != std::string::npos) {
         tone.refused = true;
-        tone.notice = said + " is not a DCS code (DCS codes use the digits 0 to 7)" + ctcssHint +
-                      ": left as it was";
+        tone.notice = ctcss.empty()
+                          ? Fill(Tr("codec",
+                                    "%1 is not a DCS code (DCS codes use the digits 0 to 7): left "
+                                    "as it was"),
+                                 {said})
+                          : Fill(Tr("codec",
+                                    "%1 is not a DCS code (DCS codes use the digits 0 to 7); type "
+                                    "%2 for %2 Hz: left as it was"),
+                                 {said, ctcss});
     } else if (tone.text.front() == 'D') {
-        if (number) tone.notice = said + " was taken as DCS " + tone.text + ctcssHint;
+        if (number)
+            tone.notice = ctcss.empty()
+                              ? Fill(Tr("codec", "%1 was taken as DCS %2"), {said, tone.text})
+                              : Fill(Tr("codec", "%1 was taken as DCS %2; type %3 for %3 Hz"),
+                                     {said, tone.text, ctcss});
     } else if (tone.text == "None" && !EqualsIgnoringCase(typed, "None")) {
         tone.notice = NotAToneNotice(typed);
     }
@@ -178,7 +189,7 @@ TypedTone TakeTypedTone(std::string_view typed) {
 }
 
 std::string NotAToneNotice(std::string_view typed) {
-    return QuoteInput(typed) + " is not a tone: set to None";
+    return Fill(Tr("codec", "%1 is not a tone: set to None"), {QuoteInput(typed)});
 }
 
 bool IsNonStandardDcs(ToneCode code) {

@@ -5,6 +5,7 @@
 
 #include "form/FieldKinds.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr::form {
 
@@ -53,8 +54,9 @@ Status ExpandChannelRange(const Step& step, std::vector<Step>& steps) {
     const auto first = number(head.substr(kPrefix.size(), dash - kPrefix.size()));
     const auto last = number(head.substr(dash + 1));
     if (!first || !last || *first < 1 || *last > 16 || *first > *last)
-        return Status::Error("channel range " + QuoteInput(head) +
-                             " is not channelA-B with 1 <= A <= B <= 16");
+        return Status::Error(
+            Fill(Tr("dialogs", "channel range %1 is not channelA-B with 1 <= A <= B <= 16"),
+                 {QuoteInput(head)}));
     for (int n = *first; n <= *last; ++n) {
         Step one = step;
         one.key = std::string(kPrefix) + std::to_string(n) + std::string(key.substr(dot));
@@ -116,12 +118,14 @@ Status EnterControlText(FieldPage& page, std::size_t i, const std::string& key,
     if (field.kind == FieldKind::kList) {
         const int index = FindItemText(page.State(i).items, text);
         if (index < 0)
-            return Status::Error(QuoteInput(text) + " is not an entry of " + Quoted(field.label) +
-                                 " (" + EntriesOf(page.State(i)) + ")");
+            return Status::Error(
+                Fill(Tr("dialogs", "%1 is not an entry of %2 (%3)"),
+                     {QuoteInput(text), Quoted(field.label), EntriesOf(page.State(i))}));
         page.Choose(i, index);
     } else if (field.kind == FieldKind::kCheck) {
         if (text != "0" && text != "1")
-            return Status::Error(Quoted(key) + " (" + field.label + ") takes 0 or 1");
+            return Status::Error(
+                Fill(Tr("dialogs", "%1 (%2) takes 0 or 1"), {Quoted(key), field.label}));
         page.Check(i, text == "1");
     } else {
         page.Type(i, text);
@@ -132,11 +136,13 @@ Status EnterControlText(FieldPage& page, std::size_t i, const std::string& key,
 Status FormSession::Apply(const Step& step) {
     const std::optional<FieldRef> ref = FindField(step.key);
     if (!ref)
-        return Status::Error("unknown key " + QuoteInput(step.key) + " (see dpmrtool fields)");
+        return Status::Error(
+            Fill(Tr("dialogs", "unknown key %1 (see dpmrtool fields)"), {QuoteInput(step.key)}));
     if (ref->dialog->service && !serviceAllowed_)
-        return Status::Error(Quoted(step.key) +
-                             " is a factory value of the radio (service dialog " +
-                             Quoted(ref->dialog->caption) + "); add --service to change it");
+        return Status::Error(Fill(Tr("dialogs",
+                                     "%1 is a factory value of the radio (service "
+                                     "dialog %2); add --service to change it"),
+                                  {Quoted(step.key), Quoted(ref->dialog->caption)}));
     if (openDecl_ != ref->dialog) Open(*ref->dialog);
     open_->SelectPage(ref->page);
     FieldPage* page = open_->FieldPageAt(ref->page);
@@ -144,20 +150,26 @@ Status FormSession::Apply(const Step& step) {
     // A page whose fields follow the image (the squelch rows follow the band)
     // may show fewer than its table lists.
     if (i >= page->FieldCount())
-        return Status::Error(Quoted(step.key) + " is not shown by " + Quoted(ref->dialog->caption) +
-                             " for this image (see dpmrtool fields FILE.dat)");
+        return Status::Error(Fill(Tr("dialogs",
+                                     "%1 is not shown by %2 for this image (see "
+                                     "dpmrtool fields FILE.dat)"),
+                                  {Quoted(step.key), Quoted(ref->dialog->caption)}));
     const FieldDecl& field = page->Field(i);
     if (!page->State(i).enabled) {
         const std::string why = page->WhyDisabled(i);
-        return Status::Error(Quoted(step.key) + " (" + field.label + ") is greyed out in " +
-                             Quoted(ref->dialog->caption) + (why.empty() ? "" : ": " + why));
+        return Status::Error(
+            why.empty() ? Fill(Tr("dialogs", "%1 (%2) is greyed out in %3"),
+                               {Quoted(step.key), field.label, Quoted(ref->dialog->caption)})
+                        : Fill(Tr("dialogs", "%1 (%2) is greyed out in %3: %4"),
+                               {Quoted(step.key), field.label, Quoted(ref->dialog->caption), why}));
     }
 
     switch (step.action) {
         case Step::Action::kSpinUp:
         case Step::Action::kSpinDown:
             if (!field.HasSpin())
-                return Status::Error(Quoted(step.key) + " (" + field.label + ") has no spin");
+                return Status::Error(
+                    Fill(Tr("dialogs", "%1 (%2) has no spin"), {Quoted(step.key), field.label}));
             page->FocusIn(i);
             page->Spin(i, step.action == Step::Action::kSpinUp ? 1 : -1);
             // A value spun to was never given as a text.

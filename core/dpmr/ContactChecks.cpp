@@ -9,28 +9,30 @@
 #include "image/ChannelRecord.h"
 #include "image/ImageLayout.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
 std::string ContactNameFault(std::string_view name) {
-    if (name.empty()) return "the name is empty";
+    if (name.empty()) return Tr("dpmr", "the name is empty");
     if (name.size() > ContactPagePresenter::kNameLimit)
-        return "the name " + QuoteInput(name) + " is longer than 8 bytes";
+        return Fill(Tr("dpmr", "the name %1 is longer than 8 bytes"), {QuoteInput(name)});
     // 0xFF pads a stored name: one inside would cut it short.
     for (char c : name) {
         const auto u = static_cast<unsigned char>(c);
         if (u < 0x20 || u == 0x7F || u == 0xFF)
-            return "the name " + QuoteInput(name) + " holds a control character";
+            return Fill(Tr("dpmr", "the name %1 holds a control character"), {QuoteInput(name)});
     }
     return {};
 }
 
 std::string ContactNumberFault(std::string_view number) {
-    if (number.empty()) return "the number is empty";
+    if (number.empty()) return Tr("dpmr", "the number is empty");
     if (number.size() > ContactPagePresenter::kNumberLimit)
-        return "the number " + QuoteInput(number) + " is longer than 7 characters";
+        return Fill(Tr("dpmr", "the number %1 is longer than 7 characters"), {QuoteInput(number)});
     if (number.find_first_not_of(kContactNumberChars) != std::string_view::npos)
-        return "the number " + QuoteInput(number) + " may hold only the digits 0 to 9 and \"*\"";
+        return Fill(Tr("dpmr", "the number %1 may hold only the digits 0 to 9 and \"*\""),
+                    {QuoteInput(number)});
     return {};
 }
 
@@ -39,18 +41,20 @@ std::string GroupListMembersFault(const std::vector<std::string>& members,
                                   std::vector<int>& slots) {
     slots.clear();
     if (members.size() > static_cast<std::size_t>(grouplist::kMaxMembers))
-        return "more than 8 members";
+        return Tr("dpmr", "more than 8 members");
     for (const std::string& name : members) {
         const NamedContact* found = nullptr;
         int count = 0;
         for (const NamedContact& c : contacts)
             if (c.name == name) found = &c, ++count;
-        if (count == 0) return "no contact is named " + QuoteInput(name);
-        if (count > 1) return "more than one contact is named " + QuoteInput(name);
+        if (count == 0) return Fill(Tr("dpmr", "no contact is named %1"), {QuoteInput(name)});
+        if (count > 1)
+            return Fill(Tr("dpmr", "more than one contact is named %1"), {QuoteInput(name)});
         if (!found->groupCall)
-            return QuoteInput(name) + " is a single call; the lists take group calls";
+            return Fill(Tr("dpmr", "%1 is a single call; the lists take group calls"),
+                        {QuoteInput(name)});
         if (std::find(slots.begin(), slots.end(), found->slot) != slots.end())
-            return QuoteInput(name) + " is named twice";
+            return Fill(Tr("dpmr", "%1 is named twice"), {QuoteInput(name)});
         slots.push_back(found->slot);
     }
     return {};

@@ -12,6 +12,7 @@
 #include "form/DtmfSymbols.h"
 #include "util/Csv.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -44,28 +45,29 @@ Status ReadRows(const std::vector<CsvRecord>& records, std::vector<ImportRow>& r
     for (std::size_t k = 1; k < records.size(); ++k) {
         const CsvRecord& record = records[k];
         if (rows.size() == ContactPagePresenter::kMaxContacts)
-            return CsvLineError(record.line, "more than 64 contacts");
+            return CsvLineError(record.line, Tr("dpmr", "more than 64 contacts"));
         const auto& f = record.fields;
         if (f.size() != kHeader.size())
-            return CsvLineError(record.line, "expected 3 fields (Name,Number,Type), found " +
-                                                 std::to_string(f.size()));
+            return CsvLineError(record.line,
+                                Fill(Tr("dpmr", "expected 3 fields (Name,Number,Type), found %1"),
+                                     {std::to_string(f.size())}));
         if (Status s = CheckContact(record, f[0], f[1]); !s) return s;
         if (f[2] != kSingleCallText && f[2] != kGroupCallText)
-            return CsvLineError(record.line, "the type " + QuoteInput(f[2]) + " is neither " +
-                                                 QuoteInput(kSingleCallText) + " nor " +
-                                                 QuoteInput(kGroupCallText));
+            return CsvLineError(record.line, Fill(Tr("dpmr", "the type %1 is neither %2 nor %3"),
+                                                  {QuoteInput(f[2]), QuoteInput(kSingleCallText),
+                                                   QuoteInput(kGroupCallText)}));
         const std::string padded = PadSevenDigits(f[1]);
         if (auto [at, fresh] = nameLine.emplace(f[0], record.line); !fresh)
-            return CsvLineError(record.line, "the name " + QuoteInput(f[0]) +
-                                                 " is already on line " +
-                                                 std::to_string(at->second));
+            return CsvLineError(record.line, Fill(Tr("dpmr", "the name %1 is already on line %2"),
+                                                  {QuoteInput(f[0]), std::to_string(at->second)}));
         if (auto [at, fresh] = numberLine.emplace(padded, record.line); !fresh)
-            return CsvLineError(record.line, "the number " + padded + " is already on line " +
-                                                 std::to_string(at->second));
+            return CsvLineError(record.line, Fill(Tr("dpmr", "the number %1 is already on line %2"),
+                                                  {padded, std::to_string(at->second)}));
         rows.push_back({{f[0], padded, f[2] == kGroupCallText, 0}, &record});
     }
     if (rows.empty())
-        return CsvLineError(records.front().line, "no contact follows; the radio needs one");
+        return CsvLineError(records.front().line,
+                            Tr("dpmr", "no contact follows; the radio needs one"));
     return Status::Ok();
 }
 
@@ -119,7 +121,8 @@ Status ImportContactsCsv(RadioImage& image, std::string_view csv) {
         if (r.row.record != 0) continue;
         const std::optional<std::size_t> free = contact::FirstFreeRecord(work, kept);
         if (!free)
-            return CsvLineError(r.source->line, "no free contact record is left for this contact");
+            return CsvLineError(r.source->line,
+                                Tr("dpmr", "no free contact record is left for this contact"));
         r.row.record = *free;
         kept.insert(*free);
         work.SetU8(*free + contact::kType, 0x01);

@@ -8,6 +8,7 @@
 #include "dpmr/ContactChecks.h"
 #include "dpmr/ContactRecord.h"
 #include "form/DtmfSymbols.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -178,7 +179,8 @@ bool ContactPagePresenter::EndEdit(int row, int col, const std::string& text) {
                 const auto owner = std::find_if(
                     rows_.begin(), rows_.end(),
                     [&](const ContactRow& o) { return PadSevenDigits(o.number) == padded; });
-                if (&*owner != &r) notice_ = padded + " is already " + owner->name + "'s";
+                if (&*owner != &r)
+                    notice_ = Fill(Tr("dpmr", "%1 is already %2's"), {padded, owner->name});
                 return false;
             }
             changed_ = changed_ || r.number != padded;

@@ -13,6 +13,7 @@
 #include "util/Csv.h"
 #include "util/DecimalText.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -69,13 +70,14 @@ Status ImportGroupListsCsv(RadioImage& image, std::string_view csv) {
         const CsvRecord& record = records[k];
         const std::optional<long long> n = ParseWholeNumber(record.fields.front());
         if (!n || *n < 1 || *n > GroupRxListPresenter::kListCount)
-            return CsvLineError(record.line, "the list " + QuoteInput(record.fields.front()) +
-                                                 " is no number from 1 to 16");
+            return CsvLineError(record.line,
+                                Fill(Tr("dpmr", "the list %1 is no number from 1 to 16"),
+                                     {QuoteInput(record.fields.front())}));
         const int list = static_cast<int>(*n);
         if (auto [at, fresh] = listLine.emplace(list, record.line); !fresh)
-            return CsvLineError(record.line, "list " + std::to_string(list) +
-                                                 " is already on line " +
-                                                 std::to_string(at->second));
+            return CsvLineError(record.line,
+                                Fill(Tr("dpmr", "list %1 is already on line %2"),
+                                     {std::to_string(list), std::to_string(at->second)}));
         // Cells that are what the image holds leave the list as it is.
         std::vector<std::string> cells = record.fields;
         if (cells.size() < kCells) cells.resize(kCells);

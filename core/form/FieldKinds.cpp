@@ -12,6 +12,7 @@
 #include "form/DtmfSymbols.h"
 #include "util/DecimalText.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr::form {
 
@@ -411,18 +412,18 @@ bool SameValue(const FieldDecl& f, const std::string& text, const std::string& s
     }
 }
 
-const char* AlphabetWords(Alphabet a) {
+std::string AlphabetWords(Alphabet a) {
     switch (a) {
         case Alphabet::kAny:
-            return "printable ASCII characters only";
+            return Tr("form", "printable ASCII characters only");
         case Alphabet::kDigits:
-            return "digits only";
+            return Tr("form", "digits only");
         case Alphabet::kDecimal:
-            return "digits and a point only";
+            return Tr("form", "digits and a point only");
         case Alphabet::kDtmf:
-            return "0-9, A-D, * and # only";
+            return Tr("form", "0-9, A-D, * and # only");
         case Alphabet::kHex:
-            return "hexadecimal digits only";
+            return Tr("form", "hexadecimal digits only");
     }
     return "";
 }
@@ -431,18 +432,19 @@ std::string RangeWords(const NumberRule& rule) {
     const auto show = [&](int v) {
         return rule.scale == Scale::kTenths ? FormatScaled(v, 1) : std::to_string(v);
     };
-    std::string words = show(rule.min) + " to " + show(rule.max);
     if (rule.commit == NumberCommit::kStepDown && rule.step > 1)
-        words += " in steps of " + show(rule.step);
-    return words;
+        return Fill(Tr("form", "%1 to %2 in steps of %3"),
+                    {show(rule.min), show(rule.max), show(rule.step)});
+    return Fill(Tr("form", "%1 to %2"), {show(rule.min), show(rule.max)});
 }
 
 // Why the control changed what was typed: each rule that did, in order.
 std::string CorrectionReason(const FieldDecl& f, const std::string& text) {
-    if (f.kind == FieldKind::kList) return "no entry of the list";
-    if (f.kind == FieldKind::kFrequency) return "band edges and the channel raster";
-    if (f.kind == FieldKind::kTone) return "a CTCSS tone 60.0 to 280.0 Hz or a DCS code";
-    if (f.kind == FieldKind::kCheck) return "0 or 1";
+    if (f.kind == FieldKind::kList) return Tr("form", "no entry of the list");
+    if (f.kind == FieldKind::kFrequency) return Tr("form", "band edges and the channel raster");
+    if (f.kind == FieldKind::kTone)
+        return Tr("form", "a CTCSS tone 60.0 to 280.0 Hz or a DCS code");
+    if (f.kind == FieldKind::kCheck) return Tr("form", "0 or 1");
     std::vector<std::string> reasons;
     const Alphabet alphabet = AlphabetOf(f);
     const auto accepted = static_cast<std::size_t>(
@@ -451,17 +453,18 @@ std::string CorrectionReason(const FieldDecl& f, const std::string& text) {
     const std::string typed = TypedText(f, text);
     if (f.limit != 0 && accepted > f.limit) {
         const bool digits = alphabet == Alphabet::kDigits || alphabet == Alphabet::kHex;
-        reasons.push_back("at most " + std::to_string(f.limit) +
-                          (digits ? " digits" : " characters"));
+        reasons.push_back(
+            Fill(digits ? Tr("form", "at most %1 digits") : Tr("form", "at most %1 characters"),
+                 {std::to_string(f.limit)}));
     }
     if (CommitText(f, typed) != typed) {
         if (f.kind == FieldKind::kNumber)
             reasons.push_back(RangeWords(f.number));
         else if (f.kind == FieldKind::kDigits && f.string.sevenDigits &&
                  CommitText(f, typed) != PadSevenDigits(typed))
-            reasons.push_back("7 digits up to 9000000, not one digit and six 0s");
+            reasons.push_back(Tr("form", "7 digits up to 9000000, not one digit and six 0s"));
     }
-    if (reasons.empty()) return "as the radio keeps it";
+    if (reasons.empty()) return Tr("form", "as the radio keeps it");
     std::string all;
     for (const std::string& r : reasons) all += (all.empty() ? "" : "; ") + r;
     return all;
@@ -476,8 +479,9 @@ std::optional<std::string> CorrectionNote(const FieldDecl& f, const std::string&
     // could be misread (empty, blanks at an end).
     const bool plain = !shown.empty() && shown.front() != ' ' && shown.back() != ' ' &&
                        QuoteInput(shown) == "\"" + shown + "\"";
-    return key + ": " + QuoteInput(text) + " stored as " + (plain ? shown : QuoteInput(shown)) +
-           " (" + CorrectionReason(f, text) + ")";
+    return Fill(
+        Tr("form", "%1: %2 stored as %3 (%4)"),
+        {key, QuoteInput(text), plain ? shown : QuoteInput(shown), CorrectionReason(f, text)});
 }
 
 std::string ShownText(const FieldDecl& f, const ControlState& s) {

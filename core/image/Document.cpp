@@ -6,6 +6,7 @@
 
 #include "image/ImageLayout.h"
 #include "util/FileIo.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -19,14 +20,16 @@ std::string FileName(const std::string& path) {
 }  // namespace
 
 std::string NotARadioFileMessage(const std::string& path, std::uint64_t size) {
-    return "\"" + path + "\" is not a radio file: it holds " + std::to_string(size) +
-           " bytes; a radio file holds " + std::to_string(RadioImage::kSize) + ".";
+    return Fill(
+        Tr("image", "\"%1\" is not a radio file: it holds %2 bytes; a radio file holds %3."),
+        {path, std::to_string(size), std::to_string(RadioImage::kSize)});
 }
 
 std::string LongerThanImageNote(const std::string& path, std::uint64_t size) {
-    return FileName(path) + " holds " + std::to_string(size) +
-           " bytes, more than a radio image: only its first " + std::to_string(RadioImage::kSize) +
-           " bytes are loaded, and the rest is not kept.";
+    return Fill(Tr("image",
+                   "%1 holds %2 bytes, more than a radio image: only its first %3 bytes "
+                   "are loaded, and the rest is not kept."),
+                {FileName(path), std::to_string(size), std::to_string(RadioImage::kSize)});
 }
 
 Status LoadImageFile(const std::string& path, RadioImage& image, FileStamp* stamp) {
@@ -36,9 +39,9 @@ Status LoadImageFile(const std::string& path, RadioImage& image, FileStamp* stam
     const std::uint64_t size = std::max<std::uint64_t>(facts.size, bytes.size());
     if (size > kMaxImageFileBytes) return Status::Error(NotARadioFileMessage(path, size));
     if (bytes.size() < RadioImage::kSize)
-        return Status::Error("Unexpected file format.\n\"" + path + "\" holds " +
-                             std::to_string(bytes.size()) + " bytes; a radio file holds " +
-                             std::to_string(RadioImage::kSize) + ".");
+        return Status::Error(Fill(
+            Tr("image", "Unexpected file format.\n\"%1\" holds %2 bytes; a radio file holds %3."),
+            {path, std::to_string(bytes.size()), std::to_string(RadioImage::kSize)}));
     std::copy_n(bytes.begin(), RadioImage::kSize, image.Data());
     if (stamp) *stamp = FileStamp::OfBytes(bytes, facts.mtimeNs);
     return Status::Ok();

@@ -1,6 +1,7 @@
 // Document path and baseline for the unsaved-changes check.
 #include "image/DocumentSession.h"
 
+#include "util/Translation.h"
 namespace dpmr {
 
 std::string DocumentSession::DisplayName() const {
@@ -11,7 +12,7 @@ std::string DocumentSession::DisplayName() const {
 
 void DocumentSession::Reset(std::string path, const RadioImage& wouldWrite, const FileStamp& disk) {
     path_ = std::move(path);
-    untitledName_ = "Untitled";
+    untitledName_ = Tr("image", "Untitled");
     baseline_ = wouldWrite;
     disk_ = disk;
     unsaved_ = false;

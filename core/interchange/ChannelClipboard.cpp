@@ -11,6 +11,7 @@
 #include "image/ImageLayout.h"
 #include "util/Csv.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -28,8 +29,10 @@ std::string Title(int col) {
 
 void LeftOutBelowLastChannel(int count, PasteReport& report) {
     if (count > 0)
-        report.lines.push_back(std::to_string(count) + (count == 1 ? " row" : " rows") +
-                               " did not fit below channel 16: left out");
+        report.lines.push_back(
+            Fill(count == 1 ? Tr("interchange", "%1 row did not fit below channel 16: left out")
+                            : Tr("interchange", "%1 rows did not fit below channel 16: left out"),
+                 {std::to_string(count)}));
 }
 
 // Which table column each field of a row goes to: by the titles of the first
@@ -72,8 +75,8 @@ std::optional<std::string> FrequencyCellText(std::string_view text) {
 
 void Note(PasteReport& report, int channel, int col, const std::string& text) {
     if (!text.empty())
-        report.lines.push_back("channel " + std::to_string(channel) + ", " + Title(col) + ": " +
-                               text);
+        report.lines.push_back(Fill(Tr("interchange", "channel %1, %2: %3"),
+                                    {std::to_string(channel), Title(col), text}));
 }
 
 // One row of text into channel n: "Rx Freq" first, since it may make the
@@ -89,14 +92,16 @@ bool PasteRow(Table& table, int n, const CsvRecord& record, const ColumnMap& map
         empty = empty && cells[col].empty();
     }
     const auto leaveOut = [&](const std::string& why) {
-        report.lines.push_back("line " + std::to_string(record.line) + ": " + why +
-                               ": row left out");
+        report.lines.push_back(Fill(Tr("interchange", "line %1: %2: row left out"),
+                                    {std::to_string(record.line), why}));
         return false;
     };
     if (const auto rx = cells.find(Table::kRxFreqCol); rx != cells.end()) {
         const auto text = FrequencyCellText(rx->second);
-        if (!text) return leaveOut(QuoteInput(rx->second) + " is no frequency");
-        if (text->empty() && !empty) return leaveOut("no Rx Freq");
+        if (!text)
+            return leaveOut(
+                Fill(Tr("interchange", "%1 is no frequency"), {QuoteInput(rx->second)}));
+        if (text->empty() && !empty) return leaveOut(Tr("interchange", "no Rx Freq"));
         Note(report, n, Table::kRxFreqCol, table.EnterCellText(n, Table::kRxFreqCol, *text));
     }
     for (const auto& [col, text] : cells) {
@@ -105,7 +110,9 @@ bool PasteRow(Table& table, int n, const CsvRecord& record, const ColumnMap& map
         if (col == Table::kTxFreqCol) {
             const auto tx = FrequencyCellText(text);
             if (!tx) {
-                Note(report, n, col, QuoteInput(text) + " is no frequency: left as it was");
+                Note(report, n, col,
+                     Fill(Tr("interchange", "%1 is no frequency: left as it was"),
+                          {QuoteInput(text)}));
                 continue;
             }
             typed = *tx;
@@ -168,13 +175,14 @@ PasteReport PasteChannelText(ChannelTablePresenter& table, int first, std::strin
     PasteReport report{first, first - 1, {}};
     std::vector<CsvRecord> records;
     if (Status s = ParseCsv(text, records, '\t'); !s) {
-        report.lines.push_back("the clipboard text is no table of channels: " + s.message());
+        report.lines.push_back(Fill(
+            Tr("interchange", "the clipboard text is no table of channels: %1"), {s.message()}));
         return report;
     }
     const ColumnMap map = MapColumns(records);
     const std::size_t start = map.header ? 1 : 0;
     if (records.size() <= start) {
-        report.lines.push_back("the clipboard holds no channel rows");
+        report.lines.push_back(Tr("interchange", "the clipboard holds no channel rows"));
         return report;
     }
     int leftOut = 0;

@@ -50,6 +50,7 @@
 #include "util/Csv.h"
 #include "util/DecimalText.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -110,7 +111,9 @@ class RowFields {
 // MHz text to Hz; a fault names the column.
 Status Frequency(const std::string& column, const std::string& text, std::int64_t& hz) {
     const auto v = FrequencyHzFromNumberText(text);
-    if (!v) return Status::Error(column + " " + QuoteInput(text) + " is not a frequency in MHz");
+    if (!v)
+        return Status::Error(
+            Fill(Tr("interchange", "%1 %2 is not a frequency in MHz"), {column, QuoteInput(text)}));
     hz = *v;
     return Status::Ok();
 }
@@ -129,8 +132,8 @@ Status TxFrequency(const RowFields& f, std::int64_t rx, std::string& tx) {
     }
     const bool split = EqualsIgnoringCase(duplex, "split");
     if (duplex != "+" && duplex != "-" && !split)
-        return Status::Error("Duplex " + QuoteInput(f[kDuplex]) +
-                             " is not empty, +, -, split or off");
+        return Status::Error(Fill(Tr("interchange", "Duplex %1 is not empty, +, -, split or off"),
+                                  {QuoteInput(f[kDuplex])}));
     std::int64_t hz = 0;
     if (split) {
         if (Status s = Frequency("Offset", f[kOffset], hz); !s) return s;
@@ -138,17 +141,20 @@ Status TxFrequency(const RowFields& f, std::int64_t rx, std::string& tx) {
         const std::string offset = f[kOffset].empty() ? "0" : f[kOffset];
         const auto shift = ParseDecimalText(offset, 6);
         if (!shift || *shift < 0)
-            return Status::Error("Offset " + QuoteInput(offset) + " is not a number of MHz");
+            return Status::Error(
+                Fill(Tr("interchange", "Offset %1 is not a number of MHz"), {QuoteInput(offset)}));
         // A shift this wide leaves no frequency either way; refused before
         // the sum, which it could carry past the 64-bit range (the text's
         // value saturates there).
         if (*shift >= kFrequencyLimitHz)
-            return Status::Error("Offset " + QuoteInput(offset) +
-                                 " is 10000 MHz or more, no frequency to transmit on");
+            return Status::Error(Fill(
+                Tr("interchange", "Offset %1 is 10000 MHz or more, no frequency to transmit on"),
+                {QuoteInput(offset)}));
         hz = duplex == "+" ? rx + *shift : rx - *shift;
         if (!FrequencyHzFromNumberText(FormatScaled(hz, 6)))
-            return Status::Error("Frequency " + duplex + " Offset gives " + MhzTextOfHz(hz) +
-                                 " MHz, no frequency to transmit on");
+            return Status::Error(Fill(
+                Tr("interchange", "Frequency %1 Offset gives %2 MHz, no frequency to transmit on"),
+                {duplex, MhzTextOfHz(hz)}));
     }
     tx = MhzTextOfHz(hz);
     return Status::Ok();
@@ -167,7 +173,8 @@ std::string PowerOf(const std::string& text, std::string& note) {
     const char first = static_cast<char>(std::tolower(static_cast<unsigned char>(text.front())));
     if (first == 'h') return high;
     if (first == 'l' || first == 'm') return low;
-    note = "Power " + QuoteInput(text) + " is not understood: set to " + high;
+    note =
+        Fill(Tr("interchange", "Power %1 is not understood: set to %2"), {QuoteInput(text), high});
     return high;
 }
 
@@ -215,7 +222,8 @@ Status ReadChannelRow(const RowFields& f, ChirpChannelRow& row, std::vector<std:
 
     const std::string skip = f[kSkip];
     if (!skip.empty() && skip != "S" && skip != "P")
-        return Status::Error("Skip " + QuoteInput(skip) + " is not empty, S or P");
+        return Status::Error(
+            Fill(Tr("interchange", "Skip %1 is not empty, S or P"), {QuoteInput(skip)}));
     row.scan = skip != "S";
     note.clear();
     row.power = PowerOf(f[kPower], note);
@@ -297,8 +305,9 @@ Status ReadChirpCsv(std::string_view text, ChirpCsvRows& rows) {
     }
     if (!at[kLocation] || !at[kFrequency])
         return CsvLineError(records.empty() ? 1 : records.front().line,
-                            "the first line must name the columns, Location and Frequency "
-                            "among them, as CHIRP writes it");
+                            Tr("interchange",
+                               "the first line must name the columns, Location "
+                               "and Frequency among them, as CHIRP writes it"));
 
     ChirpCsvRows out;
     std::map<int, std::size_t> lineOfChannel;
@@ -307,27 +316,30 @@ Status ReadChirpCsv(std::string_view text, ChirpCsvRows& rows) {
         const std::size_t line = records[k].line;
         const RowFields f(at, records[k]);
         const auto leaveOut = [&](const std::string& why) {
-            out.notes.push_back({line, why + ": left out"});
+            out.notes.push_back({line, Fill(Tr("interchange", "%1: left out"), {why})});
         };
         const std::string location = f[kLocation];
         const auto n = ParseWholeNumber(location);
         if (!n || *n < 1 || *n > layout::kChannelCount) {
-            leaveOut("Location " + QuoteInput(location) + " is no channel of this radio (1-16)");
+            leaveOut(Fill(Tr("interchange", "Location %1 is no channel of this radio (1-16)"),
+                          {QuoteInput(location)}));
             continue;
         }
         const int channel = static_cast<int>(*n);
         if (const auto seen = lineOfChannel.find(channel); seen != lineOfChannel.end()) {
-            leaveOut("channel " + location + " is set on line " + std::to_string(seen->second));
+            leaveOut(Fill(Tr("interchange", "channel %1 is set on line %2"),
+                          {location, std::to_string(seen->second)}));
             continue;
         }
         const std::string mode = f[kMode];
         if (!mode.empty() && !EqualsIgnoringCase(mode, "FM") && !EqualsIgnoringCase(mode, "NFM")) {
-            leaveOut("channel " + location + ": Mode " + mode +
-                     " is not available (FM and NFM only)");
+            leaveOut(
+                Fill(Tr("interchange", "channel %1: Mode %2 is not available (FM and NFM only)"),
+                     {location, mode}));
             continue;
         }
         if (f[kFrequency].empty()) {
-            leaveOut("channel " + location + " has no frequency");
+            leaveOut(Fill(Tr("interchange", "channel %1 has no frequency"), {location}));
             continue;
         }
         ChirpChannelRow row;
@@ -336,12 +348,15 @@ Status ReadChirpCsv(std::string_view text, ChirpCsvRows& rows) {
         std::vector<std::string> changes;
         if (Status s = ReadChannelRow(f, row, changes); !s) return CsvLineError(line, s.message());
         for (const std::string& change : changes)
-            out.notes.push_back({line, "channel " + location + ": " + change});
+            out.notes.push_back(
+                {line, Fill(Tr("interchange", "channel %1: %2"), {location, change})});
         names = names || !f[kName].empty();
         lineOfChannel[channel] = line;
         out.channels.push_back(std::move(row));
     }
-    if (names) out.notes.push_back({0, "names are not kept: the radio has no channel names"});
+    if (names)
+        out.notes.push_back(
+            {0, Tr("interchange", "names are not kept: the radio has no channel names")});
     rows = std::move(out);
     return Status::Ok();
 }
@@ -365,9 +380,10 @@ ChirpImportReport ImportChirpRows(ChannelTablePresenter& table, const ChirpCsvRo
             const std::string notice = table.EnterCellText(row.channel, col, text);
             if (!notice.empty())
                 notes.push_back(
-                    {row.line, "channel " + std::to_string(row.channel) + ", " +
-                                   Table::ColumnTitles()[static_cast<std::size_t>(col)] + ": " +
-                                   notice});
+                    {row.line,
+                     Fill(Tr("interchange", "channel %1, %2: %3"),
+                          {std::to_string(row.channel),
+                           Table::ColumnTitles()[static_cast<std::size_t>(col)], notice})});
         }
         ++report.channels;
     }
@@ -378,8 +394,9 @@ ChirpImportReport ImportChirpRows(ChannelTablePresenter& table, const ChirpCsvRo
         return (a.line == 0 ? SIZE_MAX : a.line) < (b.line == 0 ? SIZE_MAX : b.line);
     });
     for (const ChirpNote& note : notes)
-        report.lines.push_back(
-            note.line == 0 ? note.text : "line " + std::to_string(note.line) + ": " + note.text);
+        report.lines.push_back(note.line == 0 ? note.text
+                                              : Fill(Tr("interchange", "line %1: %2"),
+                                                     {std::to_string(note.line), note.text}));
     return report;
 }
 

@@ -7,6 +7,7 @@
 #include "codec/ToneCodec.h"
 #include "util/DecimalText.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -58,7 +59,7 @@ bool ExponentIsNoTone(const std::string& column, const std::string& value, std::
 Status CtcssText(const std::string& column, const std::string& value, std::string& text,
                  std::string& note) {
     text = Trimmed(value);
-    if (text.empty()) return Status::Error(column + " is empty");
+    if (text.empty()) return Status::Error(Fill(Tr("interchange", "%1 is empty"), {column}));
     if (ExponentIsNoTone(column, text, text, note)) return Status::Ok();
     if (const auto tenths = ParseDecimalText(text, 1)) text = FormatScaled(*tenths, 1);
     return Status::Ok();
@@ -68,7 +69,7 @@ Status CtcssText(const std::string& column, const std::string& value, std::strin
 Status DcsText(const std::string& column, const std::string& code, char polarity, std::string& text,
                std::string& note) {
     const std::string digits = Trimmed(code);
-    if (digits.empty()) return Status::Error(column + " is empty");
+    if (digits.empty()) return Status::Error(Fill(Tr("interchange", "%1 is empty"), {column}));
     if (ExponentIsNoTone(column, digits, text, note)) return Status::Ok();
     text = "D" + digits + (polarity == 'R' ? "I" : "N");
     return Status::Ok();
@@ -122,8 +123,8 @@ Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::s
     for (char& c : polarity) c = c == 'n' ? 'N' : c == 'r' ? 'R' : c;
     const auto isPolarity = [](char c) { return c == 'N' || c == 'R'; };
     if (polarity.size() != 2 || !isPolarity(polarity[0]) || !isPolarity(polarity[1]))
-        return Status::Error("DtcsPolarity " + QuoteInput(fields.dtcsPolarity) +
-                             " is not NN, NR, RN or RR");
+        return Status::Error(Fill(Tr("interchange", "DtcsPolarity %1 is not NN, NR, RN or RR"),
+                                  {QuoteInput(fields.dtcsPolarity)}));
     // Files written before CHIRP had RxDtcsCode receive on DtcsCode.
     const std::string& rxCode =
         TrimBlanks(fields.rxDtcsCode).empty() ? fields.dtcsCode : fields.rxDtcsCode;
@@ -148,12 +149,14 @@ Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::s
         return DcsText("DtcsCode", fields.dtcsCode, polarity[1], tones.rx, note);
     }
     if (is("TSQL-R") || is("DTCS-R")) {
-        note = "tone mode " + std::string(mode) + " (reverse squelch) is not available: no tones";
+        note = Fill(Tr("interchange", "tone mode %1 (reverse squelch) is not available: no tones"),
+                    {mode});
         return s;
     }
     if (!is("Cross"))
-        return Status::Error("Tone " + QuoteInput(fields.tone) +
-                             " is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross");
+        return Status::Error(Fill(
+            Tr("interchange", "Tone %1 is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross"),
+            {QuoteInput(fields.tone)}));
 
     // "send->receive", each side empty, Tone or DTCS, not both empty.
     const std::string_view cross = TrimBlanks(fields.crossMode);
@@ -164,9 +167,11 @@ Status ChannelTonesOf(const ChirpToneFields& fields, ChannelTones& tones, std::s
         return side.empty() || EqualsIgnoringCase(side, "Tone") || EqualsIgnoringCase(side, "DTCS");
     };
     if (!known(txSide) || !known(rxSide) || (txSide.empty() && rxSide.empty()))
-        return Status::Error("CrossMode " + QuoteInput(fields.crossMode) +
-                             " is not one of Tone->Tone, Tone->DTCS, DTCS->Tone, ->Tone, "
-                             "->DTCS, DTCS->, DTCS->DTCS, Tone->");
+        return Status::Error(Fill(Tr("interchange",
+                                     "CrossMode %1 is not one of Tone->Tone, "
+                                     "Tone->DTCS, DTCS->Tone, ->Tone, ->DTCS, "
+                                     "DTCS->, DTCS->DTCS, Tone->"),
+                                  {QuoteInput(fields.crossMode)}));
     if (EqualsIgnoringCase(txSide, "Tone")) s = txCtcss();
     if (s && EqualsIgnoringCase(txSide, "DTCS")) s = txDcs();
     if (s && EqualsIgnoringCase(rxSide, "Tone")) s = rxCtcss();

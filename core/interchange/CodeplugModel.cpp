@@ -22,6 +22,7 @@
 #include "form/FieldPage.h"
 #include "image/ChannelRecord.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -137,7 +138,7 @@ std::vector<ByteRun> RunsOf(const RadioImage& image, std::size_t from, std::size
 }
 
 template <typename Allowed>
-Status WriteRuns(const std::vector<ByteRun>& runs, Allowed allowed, const std::string& what,
+Status WriteRuns(const std::vector<ByteRun>& runs, Allowed allowed, const std::string& refusal,
                  RadioImage& image) {
     for (const ByteRun& run : runs) {
         for (std::size_t k = 0; k < run.bytes.size(); ++k) {
@@ -145,7 +146,7 @@ Status WriteRuns(const std::vector<ByteRun>& runs, Allowed allowed, const std::s
             if (off >= RadioImage::kSize || !allowed(off)) {
                 char where[16];
                 std::snprintf(where, sizeof where, "0x%04zX", off);
-                return ErrorAt(run.place, std::string("the byte at ") + where + " is not " + what);
+                return ErrorAt(run.place, Fill(refusal, {where}));
             }
             image.SetU8(off, run.bytes[k]);
         }
@@ -206,13 +207,16 @@ std::vector<int> AssignedSlots(const std::vector<CodeplugContact>& contacts) {
 Status StoreContactEntries(const std::vector<CodeplugContact>& contacts, RadioImage& image) {
     if (contacts.size() > static_cast<std::size_t>(layout::kContactCount))
         return ErrorAt(contacts[layout::kContactCount].place,
-                       "more than " + std::to_string(layout::kContactCount) + " contacts");
+                       Fill(Tr("interchange", "more than %1 contacts"),
+                            {std::to_string(layout::kContactCount)}));
     const std::vector<int> slots = AssignedSlots(contacts);
     RadioImage work = image;
     std::map<std::string, SourcePlace> names, numbers;
     std::set<int> taken;
-    const auto already = [](const SourcePlace& at) {
-        return at.line > 0 ? " is already on line " + std::to_string(at.line) : " is there twice";
+    // `onLine` and `twice` say the same of a contact read from a file or not.
+    const auto already = [](const SourcePlace& at, const std::string& shown,
+                            const std::string& onLine, const std::string& twice) {
+        return at.line > 0 ? Fill(onLine, {shown, std::to_string(at.line)}) : Fill(twice, {shown});
     };
     std::vector<ContactRow> rows;
     for (std::size_t k = 0; k < contacts.size(); ++k) {
@@ -222,14 +226,20 @@ Status StoreContactEntries(const std::vector<CodeplugContact>& contacts, RadioIm
         if (fault.empty()) fault = ContactNumberFault(c.number);
         if (!fault.empty()) return ErrorAt(c.place, fault);
         if (auto [at, fresh] = names.emplace(name, c.place); !fresh)
-            return ErrorAt(c.place, "the name " + QuoteInput(name) + already(at->second));
+            return ErrorAt(c.place, already(at->second, QuoteInput(name),
+                                            Tr("interchange", "the name %1 is already on line %2"),
+                                            Tr("interchange", "the name %1 is there twice")));
         std::string padded = c.number;
         padded.insert(0, contact::kNumberSize - padded.size(), '0');
         if (auto [at, fresh] = numbers.emplace(padded, c.place); !fresh)
-            return ErrorAt(c.place, "the number " + padded + already(at->second));
+            return ErrorAt(c.place,
+                           already(at->second, padded,
+                                   Tr("interchange", "the number %1 is already on line %2"),
+                                   Tr("interchange", "the number %1 is there twice")));
         if (slots[k] < 1 || slots[k] > layout::kContactCount || !taken.insert(slots[k]).second)
-            return ErrorAt(c.place, "contact " + QuoteInput(name) + ": slot " +
-                                        std::to_string(slots[k]) + " is not a free slot 1 to 64");
+            return ErrorAt(c.place,
+                           Fill(Tr("interchange", "contact %1: slot %2 is not a free slot 1 to 64"),
+                                {QuoteInput(name), std::to_string(slots[k])}));
         const std::size_t record = contact::SlotOffset(slots[k]);
         contact::WriteNew(work, record, c.number, name);
         rows.push_back({name, c.number, c.groupCall, record});
@@ -313,10 +323,11 @@ Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, Ra
             if (IsListColumn(c)) {
                 const std::optional<std::string> item = ListColumnItem(c, text);
                 if (!item && !(text.empty() && c > 0))
-                    return ErrorAt(entry.cellPlaces[static_cast<std::size_t>(c)],
-                                   "channel " + std::to_string(n) + ": " + QuoteInput(text) +
-                                       " is not an entry of \"" +
-                                       ChannelColumnNames()[static_cast<std::size_t>(c)] + "\"");
+                    return ErrorAt(
+                        entry.cellPlaces[static_cast<std::size_t>(c)],
+                        Fill(Tr("interchange", "channel %1: %2 is not an entry of \"%3\""),
+                             {std::to_string(n), QuoteInput(text),
+                              ChannelColumnNames()[static_cast<std::size_t>(c)]}));
                 if (item) text = *item;
             }
             edits.push_back({n, c, text});
@@ -334,11 +345,12 @@ Status BuildChannels(const CodeplugModel& model, const AppSettings& settings, Ra
     for (const CellEdit& e : edits) {
         const std::string notice = table.EnterCellText(e.channel, e.column + 1, e.text);
         if (!notice.empty() && corrections)
-            corrections->push_back(TextAt(
-                model.channels[static_cast<std::size_t>(e.channel - 1)]
-                    .cellPlaces[static_cast<std::size_t>(e.column)],
-                "channel " + std::to_string(e.channel) + " " +
-                    ChannelColumnNames()[static_cast<std::size_t>(e.column)] + ": " + notice));
+            corrections->push_back(
+                TextAt(model.channels[static_cast<std::size_t>(e.channel - 1)]
+                           .cellPlaces[static_cast<std::size_t>(e.column)],
+                       Fill(Tr("interchange", "channel %1 %2: %3"),
+                            {std::to_string(e.channel),
+                             ChannelColumnNames()[static_cast<std::size_t>(e.column)], notice})));
     }
     RadioImage stored = work;
     table.StoreGridInto(stored);
@@ -418,9 +430,12 @@ Status ApplyChannelFields(const ChannelEntry& entry, int n, bool bytesGiven, con
         const std::string key = name + "." + field.key;
         if (!dialog.State(i).enabled) {
             const std::string why = dialog.WhyDisabled(i);
-            return ErrorAt(given->place, key + " (" + field.label +
-                                             ") is greyed out in the dialog" +
-                                             (why.empty() ? "" : ": " + why));
+            return ErrorAt(given->place,
+                           why.empty()
+                               ? Fill(Tr("interchange", "%1 (%2) is greyed out in the dialog"),
+                                      {key, field.label})
+                               : Fill(Tr("interchange", "%1 (%2) is greyed out in the dialog: %3"),
+                                      {key, field.label, why}));
         }
         dialog.FocusIn(i);
         if (Status s = form::EnterControlText(dialog, i, key, given->value); !s)
@@ -567,8 +582,8 @@ std::optional<ByteString> ParseHexText(const std::string& text) {
 
 std::string TextAt(const SourcePlace& place, const std::string& message) {
     if (place.line == 0) return message;
-    return "line " + std::to_string(place.line) + ", column " + std::to_string(place.column) +
-           ": " + message;
+    return Fill(Tr("interchange", "line %1, column %2: %3"),
+                {std::to_string(place.line), std::to_string(place.column), message});
 }
 
 Status ErrorAt(const SourcePlace& place, const std::string& message) {
@@ -636,7 +651,10 @@ CodeplugModel ExportCodeplug(const RadioImage& image) {
 Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& settings,
                           RadioImage& image, std::vector<std::string>* corrections) {
     RadioImage built;  // all 0xFF
-    if (Status s = WriteRuns(model.raw, IsRawByte, "one no field owns", built); !s) return s;
+    if (Status s = WriteRuns(model.raw, IsRawByte,
+                             Tr("interchange", "the byte at %1 is not one no field owns"), built);
+        !s)
+        return s;
     if (Status s = BuildChannels(model, settings, built, corrections); !s) return s;
 
     const std::map<int, std::string> names = NamesBySlot(model.contacts);
@@ -651,14 +669,16 @@ Status BuildCodeplugImage(const CodeplugModel& model, const AppSettings& setting
         std::vector<int> slots;
         if (const std::string fault = GroupListMembersFault(entry.members, named, slots);
             !fault.empty())
-            return ErrorAt(entry.place, "group rx list " + std::to_string(n) + ": " + fault);
+            return ErrorAt(entry.place, Fill(Tr("interchange", "group rx list %1: %2"),
+                                             {std::to_string(n), fault}));
         grouplist::Write(built, n, slots);
     }
 
     bool contactsAsStored = false;
     if (model.contactBytes) {
         if (Status s =
-                WriteRuns(*model.contactBytes, InContactRegion, "a byte of the contacts", built);
+                WriteRuns(*model.contactBytes, InContactRegion,
+                          Tr("interchange", "the byte at %1 is not a byte of the contacts"), built);
             !s)
             return s;
         contactsAsStored = SameContacts(ContactEntriesOf(built), model.contacts);

@@ -20,6 +20,7 @@
 #include "interchange/DuplicateYamlKeys.h"
 #include "interchange/YamlText.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -260,9 +261,10 @@ Status CheckCharacters(std::string_view text) {
     for (std::size_t k = 0; k < text.size(); ++k) {
         const auto u = static_cast<unsigned char>(text[k]);
         if ((u < 0x20 && u != '\t' && u != '\n' && u != '\r') || u == 0x7F)
-            return ErrorAt(PlaceOfByte(text, k), "the control character " +
-                                                     QuoteInput(text.substr(k, 1)) +
-                                                     " is not allowed in a YAML file");
+            return ErrorAt(
+                PlaceOfByte(text, k),
+                Fill(Tr("interchange", "the control character %1 is not allowed in a YAML file"),
+                     {QuoteInput(text.substr(k, 1))}));
     }
     return Status::Ok();
 }
@@ -271,14 +273,16 @@ Status CheckCharacters(std::string_view text) {
 std::string SyntaxMessage(const YAML::Exception& e) {
     static const std::string escape = "unknown escape character: ";
     if (e.msg.starts_with(escape))
-        return "a backslash before " + QuoteInput(e.msg.substr(escape.size())) +
-               " starts no YAML escape sequence (a backslash itself is written \\\\)";
+        return Fill(Tr("interchange",
+                       "a backslash before %1 starts no YAML escape sequence (a "
+                       "backslash itself is written \\\\)"),
+                    {QuoteInput(e.msg.substr(escape.size()))});
     std::string plain;
     for (char c : e.msg) {
         const auto u = static_cast<unsigned char>(c);
         plain += u >= 0x20 && u < 0x7F ? c : '?';
     }
-    return "YAML syntax: " + plain;
+    return Fill(Tr("interchange", "YAML syntax: %1"), {plain});
 }
 
 // A failure that carries its place, to leave the reader at once.
@@ -292,7 +296,8 @@ struct ReadError {
 
 std::string TextOf(const YAML::Node& node, const std::string& what) {
     if (node.IsNull()) return "";
-    if (!node.IsScalar()) Fail(node, what + ": expected a text, not a list or mapping");
+    if (!node.IsScalar())
+        Fail(node, Fill(Tr("interchange", "%1: expected a text, not a list or mapping"), {what}));
     return node.Scalar();
 }
 
@@ -306,28 +311,30 @@ int NumberOf(const YAML::Node& node, const std::string& what, int lo, int hi) {
         used = 0;
     }
     if (used == 0 || used != text.size() || value < lo || value > hi)
-        Fail(node,
-             what + ": expected a number from " + std::to_string(lo) + " to " + std::to_string(hi));
+        Fail(node, Fill(Tr("interchange", "%1: expected a number from %2 to %3"),
+                        {what, std::to_string(lo), std::to_string(hi)}));
     return value;
 }
 
 ByteString HexOf(const YAML::Node& node, const std::string& what, std::size_t size = 0) {
     const std::optional<ByteString> bytes = ParseHexText(TextOf(node, what));
     if (!bytes || bytes->empty() || (size != 0 && bytes->size() != size))
-        Fail(node, what + ": expected " +
-                       (size ? std::to_string(size) + " bytes" : std::string("bytes")) +
-                       " as hexadecimal digits");
+        Fail(node,
+             size ? Fill(Tr("interchange", "%1: expected %2 bytes as hexadecimal digits"),
+                         {what, std::to_string(size)})
+                  : Fill(Tr("interchange", "%1: expected bytes as hexadecimal digits"), {what}));
     return *bytes;
 }
 
 void ExpectMap(const YAML::Node& node, const std::string& what) {
-    if (!node.IsMap()) Fail(node, what + ": expected a mapping");
+    if (!node.IsMap()) Fail(node, Fill(Tr("interchange", "%1: expected a mapping"), {what}));
 }
 
 void ExpectSeq(const YAML::Node& node, const std::string& what, std::size_t most) {
-    if (!node.IsSequence()) Fail(node, what + ": expected a list");
+    if (!node.IsSequence()) Fail(node, Fill(Tr("interchange", "%1: expected a list"), {what}));
     if (node.size() > most)
-        Fail(node[most], what + ": more than " + std::to_string(most) + " entries");
+        Fail(node[most],
+             Fill(Tr("interchange", "%1: more than %2 entries"), {what, std::to_string(most)}));
 }
 
 std::vector<ByteRun> RunsOf(const YAML::Node& node, const std::string& what) {
@@ -344,7 +351,8 @@ std::vector<ByteRun> RunsOf(const YAML::Node& node, const std::string& what) {
         }
         if (key.size() < 3 || key.substr(0, 2) != "0x" || used != key.size() ||
             at >= RadioImage::kSize)
-            Fail(kv.first, what + ": " + QuoteInput(key) + " is not an address 0x0000 to 0x3FFF");
+            Fail(kv.first, Fill(Tr("interchange", "%1: %2 is not an address 0x0000 to 0x3FFF"),
+                                {what, QuoteInput(key)}));
         runs.push_back({at, HexOf(kv.second, what + " " + key), PlaceOf(kv.first)});
     }
     return runs;
@@ -380,9 +388,10 @@ void ReadChannels(const YAML::Node& node, CodeplugModel& model) {
             std::size_t c = 0;
             while (c < kChannelColumns && ChannelColumnNames()[c] != key) ++c;
             if (c == kChannelColumns)
-                Fail(kv.first, what + ": unknown key " + QuoteInput(key) +
-                                   " (see dpmrtool fields: the keys after \"channel" +
-                                   std::to_string(n + 1) + ".\")");
+                Fail(kv.first, Fill(Tr("interchange",
+                                       "%1: unknown key %2 (see dpmrtool fields: "
+                                       "the keys after \"channel%3.\")"),
+                                    {what, QuoteInput(key), std::to_string(n + 1)}));
             ch.cells[c] = TextOf(kv.second, what + " " + key);
             ch.cellPlaces[c] = PlaceOf(kv.second);
         }
@@ -406,13 +415,15 @@ void ReadSettings(const YAML::Node& node, CodeplugModel& model) {
         const std::string pageKey = TextOf(page.first, "settings");
         if (!pages.contains(pageKey))
             Fail(page.first,
-                 "unknown settings page " + QuoteInput(pageKey) + " (see dpmrtool fields)");
+                 Fill(Tr("interchange", "unknown settings page %1 (see dpmrtool fields)"),
+                      {QuoteInput(pageKey)}));
         ExpectMap(page.second, pageKey);
         for (const auto& kv : page.second) {
             const std::string key = pageKey + "." + TextOf(kv.first, pageKey);
             const auto it = FieldsByKey().find(key);
             if (it == FieldsByKey().end())
-                Fail(kv.first, "unknown key " + QuoteInput(key) + " (see dpmrtool fields)");
+                Fail(kv.first, Fill(Tr("interchange", "unknown key %1 (see dpmrtool fields)"),
+                                    {QuoteInput(key)}));
             FieldEntry f{it->second, {}, std::nullopt, PlaceOf(kv.second)};
             if (kv.second.IsMap()) {
                 for (const auto& part : kv.second) {
@@ -423,7 +434,8 @@ void ReadSettings(const YAML::Node& node, CodeplugModel& model) {
                         f.bytes = HexOf(part.second, key + " bytes", it->second.Decl().at.size);
                     else
                         Fail(part.first,
-                             key + ": unknown key " + QuoteInput(name) + " (value or bytes)");
+                             Fill(Tr("interchange", "%1: unknown key %2 (value or bytes)"),
+                                  {key, QuoteInput(name)}));
                 }
             } else {
                 f.value = TextOf(kv.second, key);
@@ -449,15 +461,17 @@ void ReadContacts(const YAML::Node& node, CodeplugModel& model) {
             } else if (key == "type") {
                 const std::string type = TextOf(kv.second, "contact type");
                 if (type != kGroupCallText && type != kSingleCallText)
-                    Fail(kv.second, "contact type: " + QuoteInput(type) +
-                                        " is not an entry of \"Type\" (\"" + kSingleCallText +
-                                        "\", \"" + kGroupCallText + "\")");
+                    Fail(kv.second,
+                         Fill(Tr("interchange",
+                                 "contact type: %1 is not an entry of \"Type\" (\"%2\", \"%3\")"),
+                              {QuoteInput(type), kSingleCallText, kGroupCallText}));
                 c.groupCall = type == kGroupCallText;
             } else if (key == "slot") {
                 c.slot = NumberOf(kv.second, "contact slot", 1, layout::kContactCount);
             } else {
                 Fail(kv.first,
-                     "contact: unknown key " + QuoteInput(key) + " (name, number, type, slot)");
+                     Fill(Tr("interchange", "contact: unknown key %1 (name, number, type, slot)"),
+                          {QuoteInput(key)}));
             }
         }
         model.contacts.push_back(std::move(c));
@@ -482,30 +496,33 @@ void ReadGroupLists(const YAML::Node& node, CodeplugModel& model) {
                 else if (key == "bytes")
                     g.bytes = HexOf(kv.second, what + " bytes", layout::kGroupListSize);
                 else
-                    Fail(kv.first,
-                         what + ": unknown key " + QuoteInput(key) + " (members or bytes)");
+                    Fail(kv.first, Fill(Tr("interchange", "%1: unknown key %2 (members or bytes)"),
+                                        {what, QuoteInput(key)}));
             }
         } else {
             members.emplace(entry);
         }
         if (!members || members->IsNull()) continue;
-        if (!members->IsSequence()) Fail(*members, what + ": expected a list of contact names");
+        if (!members->IsSequence())
+            Fail(*members, Fill(Tr("interchange", "%1: expected a list of contact names"), {what}));
         for (std::size_t k = 0; k < members->size(); ++k)
             g.members.push_back(TextOf((*members)[k], what));
     }
 }
 
 void ReadModel(const YAML::Node& root, CodeplugModel& model) {
-    if (!root.IsMap()) Fail(root, "expected a dpmrcps codeplug (a mapping with format: 1)");
+    if (!root.IsMap())
+        Fail(root, Tr("interchange", "expected a dpmrcps codeplug (a mapping with format: 1)"));
     bool hasFormat = false;
     for (const auto& kv : root) {
         const std::string key = TextOf(kv.first, "codeplug");
         if (key == "format") {
             hasFormat = true;
             if (TextOf(kv.second, "format") != std::to_string(kCodeplugFormat))
-                Fail(kv.second, "format " + QuoteInput(TextOf(kv.second, "format")) +
-                                    " is not one this program reads (" +
-                                    std::to_string(kCodeplugFormat) + ")");
+                Fail(kv.second,
+                     Fill(Tr("interchange", "format %1 is not one this program reads (%2)"),
+                          {QuoteInput(TextOf(kv.second, "format")),
+                           std::to_string(kCodeplugFormat)}));
         } else if (key == "program") {
             TextOf(kv.second, "program");
         } else if (key == "channels") {
@@ -521,10 +538,10 @@ void ReadModel(const YAML::Node& root, CodeplugModel& model) {
         } else if (key == "raw") {
             model.raw = RunsOf(kv.second, "raw");
         } else {
-            Fail(kv.first, "unknown key " + QuoteInput(key));
+            Fail(kv.first, Fill(Tr("interchange", "unknown key %1"), {QuoteInput(key)}));
         }
     }
-    if (!hasFormat) Fail(root, "no \"format\": not a dpmrcps codeplug");
+    if (!hasFormat) Fail(root, Tr("interchange", "no \"format\": not a dpmrcps codeplug"));
 }
 
 }  // namespace
@@ -562,8 +579,10 @@ Status CodeplugFromYaml(std::string_view text, const AppSettings& settings, Radi
         return e.status;
     } catch (const YAML::DeepRecursion& e) {
         return ErrorAt(PlaceOfByte(text, static_cast<std::size_t>(e.mark.pos)),
-                       "lists and mappings are nested " + std::to_string(e.depth()) +
-                           " deep here; a codeplug nests at most 4");
+                       Fill(Tr("interchange",
+                               "lists and mappings are nested %1 deep here; a "
+                               "codeplug nests at most 4"),
+                            {std::to_string(e.depth())}));
     } catch (const YAML::Exception& e) {
         const SourcePlace place = e.mark.is_null()
                                       ? SourcePlace{1, 1}

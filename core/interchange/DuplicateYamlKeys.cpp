@@ -12,6 +12,7 @@
 
 #include "interchange/CodeplugModel.h"
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -61,11 +62,14 @@ class KeyWatch : public YAML::EventHandler {
         const int line = mark.line + 1;
         const auto [at, fresh] = stack_.back().keyLines.emplace(key, line);
         if (fresh || !found_.ok()) return;
-        const std::string where = at->second == line ? "on line " + std::to_string(line)
-                                                     : "on lines " + std::to_string(at->second) +
-                                                           " and " + std::to_string(line);
-        found_ = ErrorAt({line, mark.column + 1},
-                         "the key " + QuoteInput(key) + " is given twice in one mapping, " + where);
+        found_ = ErrorAt(
+            {line, mark.column + 1},
+            at->second == line
+                ? Fill(Tr("interchange", "the key %1 is given twice in one mapping, on line %2"),
+                       {QuoteInput(key), std::to_string(line)})
+                : Fill(Tr("interchange",
+                          "the key %1 is given twice in one mapping, on lines %2 and %3"),
+                       {QuoteInput(key), std::to_string(at->second), std::to_string(line)}));
     }
 
     std::vector<Level> stack_;

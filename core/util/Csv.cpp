@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "util/PlainText.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -16,7 +17,7 @@ bool IsLineBreak(char c) {
 }  // namespace
 
 Status CsvLineError(std::size_t line, const std::string& reason) {
-    return Status::Error("line " + std::to_string(line) + ": " + reason);
+    return Status::Error(Fill(Tr("util", "line %1: %2"), {std::to_string(line), reason}));
 }
 
 Status CheckCsvUtf8(std::string_view text) {
@@ -35,9 +36,11 @@ Status CheckCsvUtf8(std::string_view text) {
         if (length == 0) {
             char byte[8];
             std::snprintf(byte, sizeof byte, "0x%02X", u);
-            return Status::Error("line " + std::to_string(line) + ", column " +
-                                 std::to_string(column) + ": the byte " + byte +
-                                 " is not UTF-8 text: save the file as UTF-8");
+            return Status::Error(
+                Fill(Tr("util",
+                        "line %1, column %2: the byte %3 is not UTF-8 text: save the "
+                        "file as UTF-8"),
+                     {std::to_string(line), std::to_string(column), byte}));
         }
         k += length;
         ++column;
@@ -62,7 +65,7 @@ Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records, char sep
                 ++i;
                 for (;;) {
                     if (i >= text.size())
-                        return CsvLineError(opened, "a quoted field is not closed");
+                        return CsvLineError(opened, Tr("util", "a quoted field is not closed"));
                     const char c = text[i++];
                     if (c == '"') {
                         if (i < text.size() && text[i] == '"') {
@@ -77,12 +80,14 @@ Status ParseCsv(std::string_view text, std::vector<CsvRecord>& records, char sep
                     field.push_back(c);
                 }
                 if (i < text.size() && text[i] != separator && !IsLineBreak(text[i]))
-                    return CsvLineError(line, "text after the closing quote of a field");
+                    return CsvLineError(line,
+                                        Tr("util", "text after the closing quote of a field"));
             } else {
                 while (i < text.size() && text[i] != separator && !IsLineBreak(text[i])) {
                     if (text[i] == '"')
-                        return CsvLineError(line,
-                                            "a quote inside a field that does not start with one");
+                        return CsvLineError(
+                            line,
+                            Tr("util", "a quote inside a field that does not start with one"));
                     field.push_back(text[i++]);
                 }
                 if (!field.empty()) blank = false;
@@ -117,7 +122,7 @@ Status ParseCsvTable(std::string_view text, const std::vector<std::string>& head
     line.pop_back();
     const std::size_t at = records.empty() ? 1 : records.front().line;
     records.clear();
-    return CsvLineError(at, "the first line must be " + line);
+    return CsvLineError(at, Fill(Tr("util", "the first line must be %1"), {line}));
 }
 
 std::string CsvLine(const std::vector<std::string>& fields, char separator) {

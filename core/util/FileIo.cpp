@@ -17,6 +17,7 @@
 #include <random>
 
 #include "util/TempFileGuard.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -46,13 +47,16 @@ Status ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::vector
     // Non-blocking open: a pipe or device chosen by mistake must not hang the
     // program waiting for a writer; only regular files are read.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return Status::Error("Cannot open \"" + path + "\": " + Reason(errno) + ".");
+    if (fd < 0)
+        return Status::Error(Fill(Tr("util", "Cannot open \"%1\": %2."), {path, Reason(errno)}));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         const bool folder = S_ISDIR(st.st_mode);
         ::close(fd);
-        return Status::Error("Cannot open \"" + path +
-                             "\": " + (folder ? "it is a folder." : "it is not a regular file."));
+        return Status::Error(Fill(folder
+                                      ? Tr("util", "Cannot open \"%1\": it is a folder.")
+                                      : Tr("util", "Cannot open \"%1\": it is not a regular file."),
+                                  {path}));
     }
     if (facts) *facts = {static_cast<std::uint64_t>(st.st_size), Nanoseconds(st.st_mtim)};
     // The buffer holds what the file holds (one byte more, to see its end
@@ -68,7 +72,7 @@ Status ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::vector
             const int err = errno;
             ::close(fd);
             out.clear();
-            return Status::Error("Cannot read \"" + path + "\": " + Reason(err) + ".");
+            return Status::Error(Fill(Tr("util", "Cannot read \"%1\": %2."), {path, Reason(err)}));
         }
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
@@ -87,8 +91,14 @@ struct SaveTarget {
     mode_t mode = 0;      // permissions of the file that exists
 };
 
+// `why` is a whole sentence: "it is a folder.", or the system's reason with its full stop.
 Status CannotSave(const std::string& path, const std::string& why) {
-    return Status::Error("Cannot save \"" + path + "\": " + why);
+    return Status::Error(Fill(Tr("util", "Cannot save \"%1\": %2"), {path, why}));
+}
+
+// The system's reason for a failed call, as the sentence of a save fault.
+std::string Because(int err) {
+    return Reason(err) + ".";
 }
 
 // Follows symbolic links from `given` to the path they end at, also when
@@ -98,7 +108,7 @@ Status FollowLinks(const std::string& given, std::string& path, struct stat& st,
     path = given;
     for (int links = 0;; ++links) {
         if (::lstat(path.c_str(), &st) != 0) {
-            if (errno != ENOENT) return CannotSave(path, Reason(errno) + ".");
+            if (errno != ENOENT) return CannotSave(path, Because(errno));
             found = false;
             return Status::Ok();
         }
@@ -106,11 +116,11 @@ Status FollowLinks(const std::string& given, std::string& path, struct stat& st,
             found = true;
             return Status::Ok();
         }
-        if (links >= 40) return CannotSave(given, Reason(ELOOP) + ".");
+        if (links >= 40) return CannotSave(given, Because(ELOOP));
         std::string next(static_cast<std::size_t>(st.st_size) + 1, '\0');
         const ssize_t n = ::readlink(path.c_str(), next.data(), next.size());
         if (n < 0 || static_cast<std::size_t>(n) >= next.size())
-            return CannotSave(path, Reason(n < 0 ? errno : ENAMETOOLONG) + ".");
+            return CannotSave(path, Because(n < 0 ? errno : ENAMETOOLONG));
         next.resize(static_cast<std::size_t>(n));
         // A relative link is read from the folder that holds it.
         const std::size_t slash = path.rfind('/');
@@ -126,7 +136,7 @@ Status FollowLinks(const std::string& given, std::string& path, struct stat& st,
 // is refused, since writing beside it and renaming over it would replace it
 // with a regular file.
 Status ResolveSaveTarget(const std::string& given, SaveTarget& target) {
-    if (given.empty()) return Status::Error("Cannot save: no file name given.");
+    if (given.empty()) return Status::Error(Tr("util", "Cannot save: no file name given."));
     std::string path;
     struct stat st {};
     bool found = false;
@@ -135,12 +145,12 @@ Status ResolveSaveTarget(const std::string& given, SaveTarget& target) {
         target = {path, false, 0};
         return Status::Ok();
     }
-    if (S_ISDIR(st.st_mode)) return CannotSave(path, "it is a folder.");
+    if (S_ISDIR(st.st_mode)) return CannotSave(path, Tr("util", "it is a folder."));
     if (!S_ISREG(st.st_mode))
-        return CannotSave(path, "it is not a regular file (a device or a pipe).");
+        return CannotSave(path, Tr("util", "it is not a regular file (a device or a pipe)."));
     // A file the user may not write stays as it is, even though the rename
     // beside it would be allowed by the folder.
-    if (::access(path.c_str(), W_OK) != 0) return CannotSave(path, Reason(errno) + ".");
+    if (::access(path.c_str(), W_OK) != 0) return CannotSave(path, Because(errno));
     target = {path, true, st.st_mode & 07777};
     return Status::Ok();
 }
@@ -226,7 +236,7 @@ Status CheckCanSave(const std::string& path) {
     if (Status s = ResolveSaveTarget(path, target); !s) return s;
     std::string temp;
     const int fd = CreateTempBeside(target.path, temp);
-    if (fd < 0) return CannotSave(target.path, Reason(errno) + ".");
+    if (fd < 0) return CannotSave(target.path, Because(errno));
     ::close(fd);
     ::unlink(temp.c_str());
     return Status::Ok();
@@ -244,8 +254,9 @@ Status ReadListFile(const std::string& path, const std::string& what, std::strin
             std::find(std::make_reverse_iterator(end), bytes.rend(), '\n').base();
         const auto line = 1 + std::count(bytes.begin(), end, '\n');
         const auto column = 1 + (end - lineStart);
-        return Status::Error(path + ": line " + std::to_string(line) + ", column " +
-                             std::to_string(column) + ": larger than 1 MiB, no " + what + " file");
+        return Status::Error(
+            Fill(Tr("util", "%1: line %2, column %3: larger than 1 MiB, no %4 file"),
+                 {path, std::to_string(line), std::to_string(column), what}));
     }
     text.assign(bytes.begin(), bytes.end());
     return Status::Ok();
@@ -259,12 +270,12 @@ Status WriteFileAtomically(const std::string& linkOrPath, std::span<const std::u
     RemoveStaleTemporaries(path);
     std::string temp;
     const int fd = CreateTempBeside(path, temp);
-    if (fd < 0) return CannotSave(path, Reason(errno) + ".");
+    if (fd < 0) return CannotSave(path, Because(errno));
     TempFileGuard guard(temp);
     const auto abandon = [&](int err, bool open) {
         if (open) ::close(fd);
         ::unlink(temp.c_str());
-        return CannotSave(path, Reason(err) + ".");
+        return CannotSave(path, Because(err));
     };
     std::size_t done = 0;
     while (done < bytes.size()) {
