@@ -38,7 +38,7 @@ QString CUserGuideDlg::GuideHtml(bool withFleet) {
 }
 
 CUserGuideDlg::CUserGuideDlg(bool withFleet, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("User Guide");
+    setWindowTitle(tr("User Guide"));
     setObjectName("userGuide");
     browser_ = new QTextBrowser;
     browser_->setObjectName("guideText");
