@@ -34,7 +34,7 @@ QLabel* LinkLine(const QString& words, const QString& url, const QString& name) 
 }  // namespace
 
 CAboutDlg::CAboutDlg(const QString& caption, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     const dpmr::CIniFile ini;  // "./Program.ini" of the current folder
     auto* icon = new QLabel;
     icon->setPixmap(QIcon(":/icons/dpmrcps.png").pixmap(64, 64));
@@ -47,8 +47,8 @@ CAboutDlg::CAboutDlg(const QString& caption, QWidget* parent) : QDialog(parent) 
     title->setFont(bold);
     lines->addWidget(title);
     lines->addWidget(PlainLine(QString("dpmrcps %1").arg(DPMR_VERSION), "aboutProgramVersion"));
-    lines->addWidget(LinkLine("Home page:", DPMR_HOMEPAGE, "aboutHomePage"));
-    lines->addWidget(LinkLine("Report a problem:", DPMR_REPORT_URL, "aboutReport"));
+    lines->addWidget(LinkLine(tr("Home page:"), DPMR_HOMEPAGE, "aboutHomePage"));
+    lines->addWidget(LinkLine(tr("Report a problem:"), DPMR_REPORT_URL, "aboutReport"));
     lines->addSpacing(8);
     for (const char* key : {"Version", "Copyright", "Company"})
         lines->addWidget(PlainLine(ToQt(ini.GetString("About", key, "")), QString("about") + key));

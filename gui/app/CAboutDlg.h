@@ -7,6 +7,8 @@
 #include <QDialog>
 
 class CAboutDlg : public QDialog {
+    Q_OBJECT
+
   public:
     explicit CAboutDlg(const QString& caption, QWidget* parent = nullptr);
 };

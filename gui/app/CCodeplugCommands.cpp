@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr const char* kCodeplugFilter = "Codeplug (*.yaml *.yml);;All Files (*)";
+constexpr const char* kCodeplugFilter =
+    QT_TRANSLATE_NOOP("CCodeplugCommands", "Codeplug (*.yaml *.yml);;All Files (*)");
 
 }  // namespace
 
@@ -36,7 +37,8 @@ QString CCodeplugCommands::ChooseFile(bool forSave) {
                 : (document.isEmpty() ? QString() : QFileInfo(document).absolutePath());
     if (chooseFile_) return chooseFile_(forSave, suggested);
     return ChooseFileInDialog(window_, forSave,
-                              {forSave ? "Export" : "Import", kCodeplugFilter, "yaml"}, suggested);
+                              {forSave ? tr("Export") : tr("Import"), tr(kCodeplugFilter), "yaml"},
+                              suggested);
 }
 
 void CCodeplugCommands::Export() {
@@ -49,7 +51,7 @@ void CCodeplugCommands::Export() {
         document_.ShowMessage(ToQt(s.message()));
         return;
     }
-    emit Notice(QString("Exported %1").arg(QFileInfo(path).fileName()));
+    emit Notice(tr("Exported %1").arg(QFileInfo(path).fileName()));
 }
 
 void CCodeplugCommands::Import() {
@@ -65,17 +67,17 @@ void CCodeplugCommands::ImportFile(const QString& path) {
     if (s) s = dpmr::CodeplugFromYaml(text, context_.settings, image, &corrections);
     const QString name = QFileInfo(path).fileName();
     if (!s) {
-        document_.ShowMessage("Cannot import " + name + ":\n" + ToQt(s.message()));
+        document_.ShowMessage(tr("Cannot import %1:\n%2").arg(name, ToQt(s.message())));
         return;
     }
     // Like Open of a file nobody saved yet: Save asks for a name.
     document_.ReplaceDocument(image, DocumentOrigin::kImport);
-    const QString summary = QString("Imported %1").arg(name);
-    emit Notice(summary);
+    emit Notice(tr("Imported %1").arg(name));
     // Values stored other than the file has them are said, never silent.
     if (!corrections.empty())
-        ShowReport(
-            window_, QMessageBox::Information,
-            summary + QString(": %1 value(s) stored other than written.").arg(corrections.size()),
-            corrections);
+        ShowReport(window_, QMessageBox::Information,
+                   tr("Imported %1: %2 value(s) stored other than written.")
+                       .arg(name)
+                       .arg(corrections.size()),
+                   corrections);
 }

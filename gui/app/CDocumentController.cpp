@@ -23,13 +23,15 @@
 
 namespace {
 
-constexpr const char* kDatFilter = "*.dat (*.dat);;All Files (*)";
+constexpr const char* kDatFilter =
+    QT_TRANSLATE_NOOP("CDocumentController", "*.dat (*.dat);;All Files (*)");
 
 QString FileName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-constexpr const char* kReadTitle = "Untitled (read from the radio)";
+constexpr const char* kReadTitle =
+    QT_TRANSLATE_NOOP("CDocumentController", "Untitled (read from the radio)");
 
 }  // namespace
 
@@ -125,12 +127,12 @@ void CDocumentController::ReplaceDocument(const dpmr::RadioImage& image, Documen
         case DocumentOrigin::kRadio:
             // What a radio holds is a document of its own: Save asks for a
             // name, so that the file open before is never replaced by it.
-            session_.ResetUnsaved(WouldWrite(), kReadTitle);
-            RecordStep("Read");
+            session_.ResetUnsaved(WouldWrite(), FromQt(tr(kReadTitle)));
+            RecordStep(tr("Read"));
             return;
         case DocumentOrigin::kReload:
             session_.Reset(session_.path(), WouldWrite(), disk);
-            RecordStep("Reload");
+            RecordStep(tr("Reload"));
             return;
         case DocumentOrigin::kFile:
             session_.Reset(QFileInfo(path).absoluteFilePath().toStdString(), WouldWrite(), disk);
@@ -184,9 +186,9 @@ bool CDocumentController::OpenDocument(const QString& path) {
     ReplaceDocument(image, DocumentOrigin::kFile, path, stamp);
     RememberFile(path);
     const QString stale = StaleTemporariesNote(path, /*atOpen=*/true);
-    emit StatusMessage(
-        QString("Opened %1").arg(FileName(path)) + (stale.isEmpty() ? "" : "." + stale),
-        stale.isEmpty() ? 4000 : 30000);
+    emit StatusMessage(stale.isEmpty() ? tr("Opened %1").arg(FileName(path))
+                                       : tr("Opened %1.%2").arg(FileName(path), stale),
+                       stale.isEmpty() ? 4000 : 30000);
     SayWhatWasNotLoaded(path, stamp);
     return true;
 }
@@ -210,16 +212,15 @@ void CDocumentController::OpenBackup() {
     // edit never replaces the copy kept (nor goes where old copies are
     // deleted).
     ReplaceDocument(image, DocumentOrigin::kBackup);
-    emit StatusMessage(
-        QString("Opened the backup %1; Save asks for a new name").arg(FileName(path)), 10000);
+    emit StatusMessage(tr("Opened the backup %1; Save asks for a new name").arg(FileName(path)),
+                       10000);
 }
 
 void CDocumentController::OpenRecent(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         recent_->Remove(path.toStdString());
         emit DocumentChanged();
-        ShowMessage(
-            QString("%1 no longer exists; it was removed from the recent files.").arg(path));
+        ShowMessage(tr("%1 no longer exists; it was removed from the recent files.").arg(path));
         return;
     }
     if (!MaybeSave()) return;
@@ -250,9 +251,9 @@ bool CDocumentController::SaveTo(const QString& path) {
     session_.Reset(QFileInfo(path).absoluteFilePath().toStdString(), context_.image, stamp);
     MarkStale();
     RememberFile(path);
-    emit StatusMessage(
-        QString("Saved %1").arg(FileName(path)) + (stale.isEmpty() ? "" : "." + stale),
-        stale.isEmpty() ? 4000 : 30000);
+    emit StatusMessage(stale.isEmpty() ? tr("Saved %1").arg(FileName(path))
+                                       : tr("Saved %1.%2").arg(FileName(path), stale),
+                       stale.isEmpty() ? 4000 : 30000);
     return true;
 }
 
@@ -312,9 +313,9 @@ void CDocumentController::ReloadFromDisk() {
     }
     // A change no step named yet stays within reach of Undo.
     view_.CommitEditor();
-    RecordStep("Edit");
+    RecordStep(tr("Edit"));
     ReplaceDocument(image, DocumentOrigin::kReload, path, stamp);
-    emit StatusMessage(QString("Reloaded %1").arg(FileName(path)), 4000);
+    emit StatusMessage(tr("Reloaded %1").arg(FileName(path)), 4000);
     SayWhatWasNotLoaded(path, stamp);
 }
 
@@ -332,8 +333,8 @@ bool CDocumentController::MaybeSave() {
 
 QString CDocumentController::ChooseFile(bool forSave, const QString& suggested) {
     if (chooseFile_) return chooseFile_(forSave, suggested);
-    return ChooseFileInDialog(window_, forSave, {forSave ? "Save As" : "Open", kDatFilter, "dat"},
-                              suggested);
+    return ChooseFileInDialog(
+        window_, forSave, {forSave ? tr("Save As") : tr("Open"), tr(kDatFilter), "dat"}, suggested);
 }
 
 void CDocumentController::ShowMessage(const QString& text) {
@@ -405,14 +406,14 @@ void CDocumentController::Undo() {
     // A cell being typed in is committed first and is the step taken back;
     // a change that no step recorded becomes one, so that Redo brings it back.
     view_.CommitEditor();
-    RecordStep("Edit");
+    RecordStep(tr("Edit"));
     if (auto state = history_.Undo()) RestoreFromHistory(*state);
 }
 
 void CDocumentController::Redo() {
     if (!CanChangeHistoryNow()) return;
     view_.CommitEditor();
-    RecordStep("Edit");
+    RecordStep(tr("Edit"));
     if (auto state = history_.Redo()) RestoreFromHistory(*state);
 }
 
@@ -445,5 +446,5 @@ void CDocumentController::RunSettingsDialog(const dpmr::form::DialogDecl& decl) 
                                    window_);
             dialog->exec();
         },
-        ToQt(decl.caption));
+        FieldText(decl.caption));
 }

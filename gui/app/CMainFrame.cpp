@@ -76,9 +76,11 @@ CMainFrame::~CMainFrame() {
 
 void CMainFrame::CreateActions() {
     for (const ActionDecl& row : Actions()) {
-        auto* a = new QAction(row.text, this);
-        a->setStatusTip(row.statusTip);
-        a->setToolTip(row.toolTip ? QString(row.toolTip) : QString(row.text).remove('&'));
+        const QString text = QCoreApplication::translate("Action", row.text);
+        auto* a = new QAction(text, this);
+        a->setStatusTip(QCoreApplication::translate("Action", row.statusTip));
+        a->setToolTip(row.toolTip ? QCoreApplication::translate("Action", row.toolTip)
+                                  : QString(text).remove('&'));
         a->setShortcuts(QList<QKeySequence>(row.shortcuts.begin(), row.shortcuts.end()));
         if (row.icon != QStyle::SP_CustomBase) a->setIcon(style()->standardIcon(row.icon));
         a->setCheckable(row.checkable);
@@ -100,21 +102,21 @@ void CMainFrame::Run(const ActionDecl& row) {
 }
 
 void CMainFrame::CreateMenusAndToolBar() {
-    toolBar_ = addToolBar("Standard");
+    toolBar_ = addToolBar(tr("Standard"));
     toolBar_->setObjectName("toolBar");
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(toolBar_, &QToolBar::visibilityChanged, Action(ActionId::kToolbar),
             &QAction::setChecked);
     for (MenuId id : Menus()) {
-        QMenu* menu = menuBar()->addMenu(MenuTitle(id));
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Action", MenuTitle(id)));
         for (const ActionDecl& row : Actions()) {
             if (row.menu != id) continue;
             if (row.separatorBefore) menu->addSeparator();
             menu->addAction(Action(row.id));
             if (row.languagesAfter) menu->addMenu(new CLanguageMenu(context_, this));
             if (!row.recentFilesAfter) continue;
-            recentMenu_ = menu->addMenu("Recent &Files");
+            recentMenu_ = menu->addMenu(tr("Recent &Files"));
             recentMenu_->setObjectName("menuRecentFiles");
         }
     }
@@ -127,8 +129,8 @@ void CMainFrame::CreateMenusAndToolBar() {
 
 void CMainFrame::CreateStatusBar() {
     QStatusBar* bar = statusBar();
-    bar->showMessage("Ready");
-    auto indicator = [bar](const char* text, const char* name) {
+    bar->showMessage(tr("Ready"));
+    auto indicator = [bar](const QString& text, const char* name) {
         auto* label = new QLabel(text);
         label->setObjectName(name);
         label->setAlignment(Qt::AlignCenter);
@@ -138,9 +140,9 @@ void CMainFrame::CreateStatusBar() {
         bar->addPermanentWidget(label);
         return label;
     };
-    capIndicator_ = indicator("CAP", "indicatorCap");
-    numIndicator_ = indicator("NUM", "indicatorNum");
-    scrlIndicator_ = indicator("SCRL", "indicatorScrl");
+    capIndicator_ = indicator(tr("CAP"), "indicatorCap");
+    numIndicator_ = indicator(tr("NUM"), "indicatorNum");
+    scrlIndicator_ = indicator(tr("SCRL"), "indicatorScrl");
 }
 
 void CMainFrame::UpdateFromDocument() {
@@ -148,12 +150,15 @@ void CMainFrame::UpdateFromDocument() {
     if (windowTitle() != title) setWindowTitle(title);
     setWindowModified(controller_->ShowsModified());
     const dpmr::UndoHistory& history = controller_->history();
-    const auto step = [](const char* verb, const std::string& name) {
+    // "&Undo Edit Name": the step's name goes into one sentence a translator can reorder.
+    const auto step = [](const QString& verb, const QString& verbAndName, const std::string& name) {
         const QString escaped = QString::fromStdString(name).replace('&', "&&");
-        return escaped.isEmpty() ? QString(verb) : QString(verb) + " " + escaped;
+        return escaped.isEmpty() ? verb : verbAndName.arg(escaped);
     };
-    Action(ActionId::kUndo)->setText(step("&Undo", history.CanUndo() ? history.UndoName() : ""));
-    Action(ActionId::kRedo)->setText(step("&Redo", history.CanRedo() ? history.RedoName() : ""));
+    Action(ActionId::kUndo)
+        ->setText(step(tr("&Undo"), tr("&Undo %1"), history.CanUndo() ? history.UndoName() : ""));
+    Action(ActionId::kRedo)
+        ->setText(step(tr("&Redo"), tr("&Redo %1"), history.CanRedo() ? history.RedoName() : ""));
     for (const ActionDecl& row : Actions()) {
         if (row.enabled == EnabledWhen::kCanUndo) Action(row.id)->setEnabled(history.CanUndo());
         if (row.enabled == EnabledWhen::kCanRedo) Action(row.id)->setEnabled(history.CanRedo());

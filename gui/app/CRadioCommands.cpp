@@ -42,9 +42,9 @@ void CRadioCommands::Read() {
     document_.ReplaceDocument(dialog.ReadImage(), DocumentOrigin::kRadio);
     const QString backupFailure = dialog.BackupMessage();
     if (backupFailure.isEmpty())
-        emit StatusMessage("Read from the radio", 4000);
+        emit StatusMessage(tr("Read from the radio"), 4000);
     else
-        emit StatusMessage("Read from the radio. " + backupFailure, 30000);
+        emit StatusMessage(tr("Read from the radio. %1").arg(backupFailure), 30000);
 }
 
 bool CRadioCommands::CheckBeforeWrite(QString& notice) {
@@ -55,13 +55,14 @@ bool CRadioCommands::CheckBeforeWrite(QString& notice) {
     // it all.
     constexpr int kShown = 12;
     QStringList shown = lines.mid(0, kShown);
-    if (lines.size() > kShown) shown << QString("... and %1 more").arg(lines.size() - kShown);
+    if (lines.size() > kShown) shown << tr("... and %1 more").arg(lines.size() - kShown);
     notice = shown.join('\n');
     if (!dpmr::HasErrors(problems)) return true;
-    QMessageBox box(QMessageBox::Warning, Caption(), "Write anyway?",
+    QMessageBox box(QMessageBox::Warning, Caption(), tr("Write anyway?"),
                     QMessageBox::Yes | QMessageBox::No, window_);
     box.setObjectName("writeAnywayBox");
-    box.setInformativeText("The radio cannot use this configuration as it stands:\n\n" + notice);
+    box.setInformativeText(
+        tr("The radio cannot use this configuration as it stands:\n\n%1").arg(notice));
     if (lines.size() > kShown) box.setDetailedText(lines.join('\n'));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -76,7 +77,7 @@ void CRadioCommands::Write() {
                         context_.backupFolder, window_);
     dialog.SetVerify(context_.settings.verifyAfterWrite);
     dialog.SetKeepCalibration(context_.settings.keepCalibration);
-    if (!notice.isEmpty()) dialog.SetNotice("Note before writing:\n" + notice);
+    if (!notice.isEmpty()) dialog.SetNotice(tr("Note before writing:\n%1").arg(notice));
     dialog.exec();
     if (dialog.VerifyChecked() != context_.settings.verifyAfterWrite) {
         context_.settings.verifyAfterWrite = dialog.VerifyChecked();
@@ -93,9 +94,9 @@ void CRadioCommands::Write() {
         if (!backupFailure.isEmpty()) emit StatusMessage(backupFailure, 30000);
         return;
     }
-    QString done = dialog.result().message.empty() ? QString("Written to the radio")
+    QString done = dialog.result().message.empty() ? tr("Written to the radio")
                                                    : ToQt(dialog.result().message);
-    if (!backupFailure.isEmpty()) done += ". " + backupFailure;
+    if (!backupFailure.isEmpty()) done = tr("%1. %2").arg(done, backupFailure);
     emit StatusMessage(done, backupFailure.isEmpty() ? 10000 : 30000);
 }
 
@@ -107,15 +108,13 @@ void CRadioCommands::FleetWrite() {
     CFleetWriteDlg dialog(context_.image, context_.settings.baudRate, context_.backupFolder,
                           context_.settings.verifyAfterWrite, /*force=*/true, window_);
     for (std::size_t k = 0; k < context_.demoFleetPorts.size(); ++k) {
-        dialog.AddPort({ToQt(context_.demoFleetPorts[k]),
-                        QString("Virtual radio %1 (demo)").arg(k + 1),
-                        true,
-                        {}});
+        dialog.AddPort(
+            {ToQt(context_.demoFleetPorts[k]), tr("Virtual radio %1 (demo)").arg(k + 1), true, {}});
     }
     for (const PortEntry& e : SystemPorts()) dialog.AddPort(e);
     if (!context_.settings.portName.empty()) {
         dialog.AddPort({ToQt(dpmr::DevicePathForPortName(context_.settings.portName)),
-                        "the port of Read and Write",
+                        tr("the port of Read and Write"),
                         true,
                         {}});
     }
@@ -137,7 +136,8 @@ void CRadioCommands::FleetWrite() {
         QStringList names;
         for (const std::string& port : partly) names << ToQt(port);
         emit StatusMessage(
-            "These radios may hold a partly written configuration: " + names.join(", "), 0);
+            tr("These radios may hold a partly written configuration: %1").arg(names.join(", ")),
+            0);
     }
 }
 
@@ -152,7 +152,7 @@ void CRadioCommands::ServicePassword() {
     CServicePasswordDlg gate(window_);
     if (gate.exec() != QDialog::Accepted) {
         if (gate.WrongPassword())
-            emit StatusMessage("Wrong service password: squelch calibration not opened", 10000);
+            emit StatusMessage(tr("Wrong service password: squelch calibration not opened"), 10000);
         return;
     }
     document_.RunSettingsDialog(dpmr::SqlCalibrationDialogDecl());

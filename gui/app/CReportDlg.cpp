@@ -15,14 +15,14 @@
 CReportDlg::CReportDlg(const AppContext& context, const dpmr::RadioImage& codeplug, QWidget* parent)
     : QDialog(parent), context_(context), image_(codeplug) {
     setObjectName("reportDlg");
-    setWindowTitle("Report a Problem");
+    setWindowTitle(tr("Report a Problem"));
     auto* intro = new QLabel(
-        "This gathers what is needed to look into a connection or a transfer that went wrong "
-        "into one file for you to attach to your report. Nothing is sent anywhere. It holds:");
+        tr("This gathers what is needed to look into a connection or a transfer that went wrong "
+           "into one file for you to attach to your report. Nothing is sent anywhere. It holds:"));
     intro->setWordWrap(true);
-    codeplug_ = new QCheckBox(
-        "&Include the open configuration (radio ID, radio name, contacts "
-        "and codes replaced)");
+    codeplug_ =
+        new QCheckBox(tr("&Include the open configuration (radio ID, radio name, contacts "
+                         "and codes replaced)"));
     codeplug_->setObjectName("reportCodeplug");
     codeplug_->setChecked(true);
     connect(codeplug_, &QCheckBox::toggled, this, &CReportDlg::Gather);
@@ -35,7 +35,7 @@ CReportDlg::CReportDlg(const AppContext& context, const dpmr::RadioImage& codepl
     message_->setWordWrap(true);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    QPushButton* save = buttons->addButton("&Save Report...", QDialogButtonBox::ActionRole);
+    QPushButton* save = buttons->addButton(tr("&Save Report..."), QDialogButtonBox::ActionRole);
     save->setObjectName("reportSave");
     connect(save, &QPushButton::clicked, this, &CReportDlg::OnSave);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -67,14 +67,14 @@ void CReportDlg::Gather() {
 bool CReportDlg::SaveTo(const QString& path, QString& error) {
     const dpmr::Status s = dpmr::WriteReport(path.toStdString(), parts_, std::time(nullptr));
     if (!s) error = QString::fromStdString(s.message());
-    message_->setText(s ? "Saved to " + path + ". Attach this file to your problem report."
-                        : "The report was not saved: " + error);
+    message_->setText(s ? tr("Saved to %1. Attach this file to your problem report.").arg(path)
+                        : tr("The report was not saved: %1").arg(error));
     return s.ok();
 }
 
 void CReportDlg::OnSave() {
     const QString path = ChooseFileInDialog(
-        this, true, {"Save Report", "Report archives (*.tar.gz);;All Files (*)", "tar.gz"},
+        this, true, {tr("Save Report"), tr("Report archives (*.tar.gz);;All Files (*)"), "tar.gz"},
         "dpmrcps-report.tar.gz");
     if (path.isEmpty()) return;
     QString error;

@@ -45,7 +45,7 @@ QString CUserGuideDlg::GuideHtml(bool withFleet, const QString& language) {
 
 CUserGuideDlg::CUserGuideDlg(bool withFleet, const QString& language, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle("User Guide");
+    setWindowTitle(tr("User Guide"));
     setObjectName("userGuide");
     browser_ = new QTextBrowser;
     browser_->setObjectName("guideText");

@@ -8,6 +8,8 @@
 class QTextBrowser;
 
 class CUserGuideDlg : public QDialog {
+    Q_OBJECT
+
   public:
     // `withFleet`: the program has fleet programming; without it, the guide's
     // section on it is left out.

@@ -11,15 +11,6 @@
 #include "interchange/ChannelClipboard.h"
 #include "widgets/FlexGrid.h"
 
-namespace {
-
-QString Channels(int first, int last) {
-    return first == last ? QString("channel %1").arg(first)
-                         : QString("channels %1-%2").arg(first).arg(last);
-}
-
-}  // namespace
-
 CChannelClipboard::CChannelClipboard(dpmr::RadioImage& image, CProgramView& view,
                                      ImageEditorRunner runEditor, QObject* parent)
     : QObject(parent), image_(image), view_(view), runEditor_(std::move(runEditor)) {}
@@ -40,7 +31,8 @@ void CChannelClipboard::Copy() {
                   QByteArray(reinterpret_cast<const char*>(clip.records.data()),
                              static_cast<qsizetype>(clip.records.size())));
     QGuiApplication::clipboard()->setMimeData(mime);
-    emit Notice("Copied " + Channels(first, last));
+    emit Notice(first == last ? tr("Copied channel %1").arg(first)
+                              : tr("Copied channels %1-%2").arg(first).arg(last));
 }
 
 void CChannelClipboard::Paste() {
@@ -57,16 +49,18 @@ void CChannelClipboard::Paste() {
                                                {bytes, static_cast<std::size_t>(records.size())});
             if (!report) report = dpmr::PasteChannelText(view_.presenter(), first, text);
         },
-        "Paste");
+        tr("Paste"));
     const bool pasted = report->last >= report->first;
     // The rows pasted are shown selected, ready to be copied on.
     if (pasted)
         view_.grid()->setRangeSelected(
             {report->first - 1, 0, report->last - 1, view_.grid()->columnCount() - 1}, true);
-    const QString summary =
-        pasted ? "Pasted " + Channels(report->first, report->last) : QString("Nothing pasted");
+    const QString summary = !pasted ? tr("Nothing pasted")
+                            : report->first == report->last
+                                ? tr("Pasted channel %1").arg(report->first)
+                                : tr("Pasted channels %1-%2").arg(report->first).arg(report->last);
     emit Notice(summary);
     if (!report->lines.empty())
-        ShowReport(&view_, pasted ? QMessageBox::Information : QMessageBox::Warning, summary + ".",
-                   report->lines);
+        ShowReport(&view_, pasted ? QMessageBox::Information : QMessageBox::Warning,
+                   tr("%1.").arg(summary), report->lines);
 }

@@ -5,17 +5,15 @@
 
 #include "channels/CProgramView.h"
 #include "channels/ReportBox.h"
+#include "form/QtText.h"
 #include "interchange/ChirpCsv.h"
 #include "util/FileIo.h"
 #include "widgets/FileChoice.h"
 
 namespace {
 
-constexpr const char* kCsvFilter = "CSV files (*.csv);;All Files (*)";
-
-QString Count(int channels) {
-    return QString("%1 channel%2").arg(channels).arg(channels == 1 ? "" : "s");
-}
+constexpr const char* kCsvFilter =
+    QT_TRANSLATE_NOOP("CChannelCsvCommands", "CSV files (*.csv);;All Files (*)");
 
 }  // namespace
 
@@ -35,7 +33,8 @@ QString CChannelCsvCommands::ChooseFile(bool forSave) {
     if (chooseFile_) return chooseFile_(forSave, suggested);
     return ChooseFileInDialog(
         parent_, forSave,
-        {forSave ? "Export Channels as CSV" : "Import Channels from CSV", kCsvFilter, "csv"},
+        {forSave ? tr("Export Channels as CSV") : tr("Import Channels from CSV"), tr(kCsvFilter),
+         "csv"},
         suggested);
 }
 
@@ -51,7 +50,7 @@ void CChannelCsvCommands::OnExportCsv() {
         ShowReport(parent_, QMessageBox::Warning, QString::fromStdString(s.message()), {});
         return;
     }
-    emit Notice("Exported the channels to " + QFileInfo(path).fileName());
+    emit Notice(tr("Exported the channels to %1").arg(QFileInfo(path).fileName()));
 }
 
 void CChannelCsvCommands::OnImportCsv() {
@@ -63,15 +62,17 @@ void CChannelCsvCommands::OnImportCsv() {
     dpmr::Status s = dpmr::ReadListFile(path.toStdString(), "CHIRP CSV", text);
     if (s) s = dpmr::ReadChirpCsv(text, rows);
     if (!s) {
-        ShowReport(parent_, QMessageBox::Warning, "Cannot import " + name + ".",
-                   {s.message(), "No channel was changed."});
+        ShowReport(parent_, QMessageBox::Warning, tr("Cannot import %1.").arg(name),
+                   {s.message(), FromQt(tr("No channel was changed."))});
         return;
     }
     dpmr::ChirpImportReport report;
     runEditor_([&] { report = dpmr::ImportChirpRows(view_.presenter(), rows); },
-               "Import Channels from CSV");
-    const QString summary = "Imported " + Count(report.channels) + " from " + name;
+               tr("Import Channels from CSV"));
+    const QString summary = report.channels == 1
+                                ? tr("Imported 1 channel from %1").arg(name)
+                                : tr("Imported %1 channels from %2").arg(report.channels).arg(name);
     emit Notice(summary);
     if (!report.lines.empty())
-        ShowReport(parent_, QMessageBox::Information, summary + ".", report.lines);
+        ShowReport(parent_, QMessageBox::Information, tr("%1.").arg(summary), report.lines);
 }

@@ -46,16 +46,17 @@ void CChannelEditCommands::ChannelEdit() {
             CChannelEditDlg dialog(image_, band_, row, rxText, window_);
             if (!selected.empty())
                 dialog.SetSpreadNote(
-                    ToQt("Rx and Tx color code, Tx contact and Group rx list changed on channel " +
-                         std::to_string(row) + " go to " + dpmr::ChannelsText(selected, false) +
-                         " as well."));
+                    tr("Rx and Tx color code, Tx contact and Group rx list changed on channel "
+                       "%1 go to %2 as well.")
+                        .arg(row)
+                        .arg(ToQt(dpmr::ChannelsText(selected, false))));
             dialog.exec();
             if (!selected.empty())
                 spread = dpmr::SpreadDigitalFields(image_, before, band_, row, selected);
         },
-        "Channel edit");
+        tr("Channel edit"));
     if (spread.lines.empty()) return;
     emit Notice(ToQt(spread.lines.front()));
     if (spread.lines.size() > 1)
-        ShowReport(window_, QMessageBox::Information, "Channel edit.", spread.lines);
+        ShowReport(window_, QMessageBox::Information, tr("Channel edit."), spread.lines);
 }

@@ -40,8 +40,8 @@ constexpr C kTabOrder[] = {
 CChannelEditDlg::CChannelEditDlg(dpmr::RadioImage& image, const dpmr::BandLimits& band, int channel,
                                  const QString& rxText, QWidget* parent)
     : QDialog(parent), presenter_(image, band, channel, FromQt(rxText)) {
-    setWindowTitle(ToQt(dpmr::ChannelEditDialogDecl().caption));
-    setWhatsThis(ToQt(dpmr::ChannelEditDialogDecl().help));
+    setWindowTitle(FieldText(dpmr::ChannelEditDialogDecl().caption));
+    setWhatsThis(FieldText(dpmr::ChannelEditDialogDecl().help));
     setAccessibleDescription(whatsThis());
     binder_ = new FormBinder(presenter_, this);
     for (std::size_t i = 0; i < dpmr::kEditControlCount; ++i)
@@ -89,7 +89,7 @@ void CChannelEditDlg::showEvent(QShowEvent* event) {
 QWidget* CChannelEditDlg::MakeControl(EditControl c) {
     switch (dpmr::KindOf(c)) {
         case ControlKind::kCheck:
-            return new QCheckBox(dpmr::LabelOf(c), this);
+            return new QCheckBox(FieldText(dpmr::LabelOf(c)), this);
         case ControlKind::kList:
         case ControlKind::kToneBox: {
             auto* box = new QComboBox(this);
@@ -107,7 +107,7 @@ void CChannelEditDlg::BuildLayout() {
         if (dpmr::KindOf(c) == ControlKind::kCheck)
             form->addRow(Control(c));
         else
-            form->addRow(dpmr::LabelOf(c), Control(c));
+            form->addRow(FieldText(dpmr::LabelOf(c)), Control(c));
     };
 
     // Left column: channel, frequencies, type, power, bandwidth.
@@ -119,8 +119,8 @@ void CChannelEditDlg::BuildLayout() {
     spinUp_ = new QToolButton(spin);
     spinDown_ = new QToolButton(spin);
     for (auto [button, arrow, step, name] :
-         {std::tuple{spinUp_, Qt::UpArrow, 1, "Next channel"},
-          std::tuple{spinDown_, Qt::DownArrow, -1, "Previous channel"}}) {
+         {std::tuple{spinUp_, Qt::UpArrow, 1, tr("Next channel")},
+          std::tuple{spinDown_, Qt::DownArrow, -1, tr("Previous channel")}}) {
         button->setArrowType(arrow);
         button->setAccessibleName(name);
         button->setToolTip(name);
@@ -133,10 +133,10 @@ void CChannelEditDlg::BuildLayout() {
     auto* channelRow = new QHBoxLayout;
     channelRow->addWidget(Control(C::kChannelNo));
     channelRow->addWidget(spin);
-    left->addRow(dpmr::LabelOf(C::kChannelNo), channelRow);
+    left->addRow(FieldText(dpmr::LabelOf(C::kChannelNo)), channelRow);
     for (C c : {C::kRxFreq, C::kTxFreq, C::kChannelType, C::kTxPower, C::kBandwidth}) row(left, c);
 
-    auto* analog = new QGroupBox("Analog", this);
+    auto* analog = new QGroupBox(tr("Analog"), this);
     auto* analogForm = new QFormLayout(analog);
     for (C c :
          {C::kSignalType, C::kAnalogCall1, C::kAnalogCall2, C::kPttid, C::kRxTone, C::kTxTone})
@@ -158,13 +158,14 @@ void CChannelEditDlg::BuildLayout() {
     for (C c : {C::kAutoContact, C::kWorkAlone, C::kOnlyRx}) row(hiddenForm, c);
     hidden->hide();
 
-    auto* digit = new QGroupBox("Digit", this);
+    auto* digit = new QGroupBox(tr("Digit"), this);
     auto* digitLayout = new QVBoxLayout(digit);
     auto* digitForm = new QFormLayout;
     for (C c : {C::kRepeat, C::kTxContact, C::kGroupList}) row(digitForm, c);
     digitLayout->addLayout(digitForm);
-    for (auto [title, type, contact] : {std::tuple{"Call 1", C::kCall1Type, C::kCall1Contact},
-                                        std::tuple{"Call 2", C::kCall2Type, C::kCall2Contact}}) {
+    for (auto [title, type, contact] :
+         {std::tuple{tr("Call 1"), C::kCall1Type, C::kCall1Contact},
+          std::tuple{tr("Call 2"), C::kCall2Type, C::kCall2Contact}}) {
         auto* call = new QGroupBox(title, digit);
         call->setAccessibleName(title);
         auto* callForm = new QFormLayout(call);

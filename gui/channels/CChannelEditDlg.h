@@ -19,6 +19,8 @@ class QPushButton;
 class QToolButton;
 
 class CChannelEditDlg : public QDialog {
+    Q_OBJECT
+
   public:
     // `channel` is 1..16 (the table's current row); `rxText` that row's
     // "Rx Freq" text. The dialog edits `image` directly and stores the channel

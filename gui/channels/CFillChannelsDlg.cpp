@@ -22,13 +22,13 @@ using dpmr::PlanTones;
 CFillChannelsDlg::CFillChannelsDlg(const dpmr::BandLimits& band, const std::set<int>& selected,
                                    QWidget* parent)
     : QDialog(parent), band_(band), selected_(selected) {
-    setWindowTitle("Fill Channels");
+    setWindowTitle(tr("Fill Channels"));
     plan_ = new QComboBox(this);
     first_ = new QSpinBox(this);
     first_->setMinimum(1);
     range_ = new QLabel(this);
     selectedRows_ = new QRadioButton(this);
-    allRows_ = new QRadioButton("&All 16 channels", this);
+    allRows_ = new QRadioButton(tr("&All 16 channels"), this);
     toneMode_ = new QComboBox(this);
     tone_ = new QComboBox(this);
     message_ = new QLabel(this);
@@ -40,7 +40,7 @@ CFillChannelsDlg::CFillChannelsDlg(const dpmr::BandLimits& band, const std::set<
     auto* model = new QStandardItemModel(plan_);
     int offered = -1;
     for (const dpmr::ChannelPlan& plan : ChannelPlans()) {
-        auto* item = new QStandardItem(QString("%1 (%2 channels, %3 kHz apart)")
+        auto* item = new QStandardItem(tr("%1 (%2 channels, %3 kHz apart)")
                                            .arg(plan.name)
                                            .arg(plan.count)
                                            .arg(static_cast<double>(plan.stepHz) / 1000.0));
@@ -54,12 +54,14 @@ CFillChannelsDlg::CFillChannelsDlg(const dpmr::BandLimits& band, const std::set<
     plan_->setCurrentIndex(offered < 0 ? 0 : offered);
 
     const bool several = selected_.size() >= 2;
-    selectedRows_->setText(several ? "&Selected " + ToQt(dpmr::ChannelsText(selected_, false))
-                                   : QString("&Selected channels (select two or more first)"));
+    selectedRows_->setText(several
+                               ? tr("&Selected %1").arg(ToQt(dpmr::ChannelsText(selected_, false)))
+                               : tr("&Selected channels (select two or more first)"));
     selectedRows_->setEnabled(several);
     (several ? selectedRows_ : allRows_)->setChecked(true);
 
-    toneMode_->addItems({"None", "The same on every channel", "One per channel, rising"});
+    toneMode_->addItems(
+        {tr("None"), tr("The same on every channel"), tr("One per channel, rising")});
     for (const std::string& tone : dpmr::ToneList())
         if (tone != "None" && tone.front() != 'D') tone_->addItem(ToQt(tone));
     tone_->setCurrentText("67.0");
@@ -79,13 +81,13 @@ CFillChannelsDlg::CFillChannelsDlg(const dpmr::BandLimits& band, const std::set<
     firstRow->addWidget(range_, 1);
     auto* tones = new QHBoxLayout;
     tones->addWidget(toneMode_, 1);
-    tones->addWidget(labelFor("To&ne:", tone_));
+    tones->addWidget(labelFor(tr("To&ne:"), tone_));
     tones->addWidget(tone_);
     auto* form = new QFormLayout;
-    form->addRow("&Plan:", plan_);
-    form->addRow(labelFor("&First plan channel:", first_), firstRow);
-    form->addRow("Fill:", rows);
-    form->addRow(labelFor("CTCSS &tones:", toneMode_), tones);
+    form->addRow(tr("&Plan:"), plan_);
+    form->addRow(labelFor(tr("&First plan channel:"), first_), firstRow);
+    form->addRow(tr("Fill:"), rows);
+    form->addRow(labelFor(tr("CTCSS &tones:"), toneMode_), tones);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(message_);
@@ -127,13 +129,14 @@ void CFillChannelsDlg::Refresh() {
         why.empty() ? dpmr::PlanFill(request, out) : dpmr::Status::Error(why);
     range_->setText(out.rows.empty()
                         ? QString()
-                        : QString("%1 to %2 MHz")
+                        : tr("%1 to %2 MHz")
                               .arg(ToQt(dpmr::PlanFrequencyText(plan, out.planChannels.front())))
                               .arg(ToQt(dpmr::PlanFrequencyText(plan, out.planChannels.back()))));
     QString said = planned ? QString() : ToQt(planned.message());
     if (planned && !out.leftOut.empty())
-        said = ToQt(dpmr::ChannelsText(out.leftOut) + " will stay unchanged: " + plan.name +
-                    " ends at channel " + std::to_string(plan.count));
+        said = tr("%1 will stay unchanged: %2 ends at channel %3")
+                   .arg(ToQt(dpmr::ChannelsText(out.leftOut)), QString::fromUtf8(plan.name))
+                   .arg(plan.count);
     message_->setText(said);
     message_->setVisible(!said.isEmpty());
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(planned.ok());

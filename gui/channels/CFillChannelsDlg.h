@@ -21,6 +21,8 @@ class QRadioButton;
 class QSpinBox;
 
 class CFillChannelsDlg : public QDialog {
+    Q_OBJECT
+
   public:
     // `band` is the table's; `selected` the selected rows (fewer than two:
     // the choice "Selected channels" is greyed out).

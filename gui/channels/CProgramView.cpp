@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "channels/ChannelCellText.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ChannelTablePrinter.h"
 #include "channels/ReportBox.h"
@@ -53,7 +54,7 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
                            const dpmr::AppSettings& settings, QWidget* parent)
     : QWidget(parent), image_(image), band_(band), presenter_(image, band, settings) {
     auto* top = new QHBoxLayout;
-    auto* bandLabel = new QLabel("Freq range", this);
+    auto* bandLabel = new QLabel(tr("Freq range"), this);
     top->addWidget(bandLabel);
     bandList_ = new QComboBox(this);
     bandLabel->setBuddy(bandList_);
@@ -66,8 +67,8 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     bandList_->setMinimumContentsLength(12);
     top->addWidget(bandList_);
     top->addSpacing(24);
-    editButton_ = new QPushButton("Channel edit", this);
-    factoryButton_ = new QPushButton("Factroy", this);
+    editButton_ = new QPushButton(tr("Channel edit"), this);
+    factoryButton_ = new QPushButton(tr("Factroy"), this);
     top->addWidget(editButton_);
     top->addWidget(factoryButton_);
     top->addStretch(1);
@@ -76,10 +77,10 @@ CProgramView::CProgramView(dpmr::RadioImage& image, dpmr::BandLimits& band,
     grid_->SetSize(ChannelTablePresenter::kRows, ChannelTablePresenter::kCols);
     const auto& widths = ChannelTablePresenter::ColumnWidths();
     grid_->SetColWidths(std::vector<int>(widths.begin(), widths.end()));
-    grid_->setAccessibleName("Channels");
+    grid_->setAccessibleName(tr("Channels"));
     for (int c = 0; c < ChannelTablePresenter::kCols; ++c) {
-        grid_->SetTextMatrix(0, c, ToQt(presenter_.Cell(0, c)));
-        grid_->SetColumnHelp(c, ToQt(dpmr::ChannelColumnHelp(c)));
+        grid_->SetTextMatrix(0, c, ChannelCellText(0, c, presenter_.Cell(0, c)));
+        grid_->SetColumnHelp(c, FieldText(dpmr::ChannelColumnHelp(c)));
     }
     for (int r = 1; r < ChannelTablePresenter::kRows; ++r)
         grid_->SetTextMatrix(r, 0, ToQt(presenter_.Cell(r, 0)));
@@ -178,7 +179,7 @@ void CProgramView::OnBandActivated(int index) {
     }
     presenter_.ChangeBand(index);
     ShowPresenterState();
-    emit Edited("Freq range");
+    emit Edited(tr("Freq range"));
 }
 
 void CProgramView::OnGridMouseDown(int row, int col, Qt::MouseButton button) {
@@ -227,7 +228,7 @@ void CProgramView::FillChannels(const dpmr::FillRequest& request) {
         ShowMessage(status.message());
         return;
     }
-    emit Edited("Fill Channels");
+    emit Edited(tr("Fill Channels"));
     if (!report.lines.empty()) emit Notice(ToQt(report.lines.front()));
     if (report.lines.size() > 1)
         ShowReport(this, QMessageBox::Information, ToQt(report.lines.front()) + ".",
@@ -279,7 +280,8 @@ void CProgramView::AnnounceCellEdit() {
     const std::set<int>& rows = presenter_.LastEditRows();
     const std::string channels =
         dpmr::ChannelsText(rows.empty() ? std::set<int>{presenter_.EditRow()} : rows);
-    emit Edited(ToQt(channels + " " + titles[static_cast<std::size_t>(presenter_.EditCol())]));
+    emit Edited(tr("%1 %2").arg(ToQt(channels),
+                                FieldText(titles[static_cast<std::size_t>(presenter_.EditCol())])));
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
@@ -374,7 +376,7 @@ void CProgramView::ShowPresenterState() {
     bool changed = false;
     for (int r = 1; r < ChannelTablePresenter::kRows; ++r) {
         for (int c = 1; c < ChannelTablePresenter::kCols; ++c) {
-            const QString text = ToQt(presenter_.Cell(r, c));
+            const QString text = ChannelCellText(r, c, presenter_.Cell(r, c));
             if (grid_->TextMatrix(r, c) == text) continue;
             grid_->SetTextMatrix(r, c, text);
             changed = true;

@@ -89,7 +89,10 @@ void ChannelCellEditors::Fill(const ChannelTablePresenter& presenter) {
         case CellEditor::kList: {
             const QSignalBlocker block(list_);
             list_->clear();
-            for (const std::string& item : presenter.EditorItems()) list_->addItem(ToQt(item));
+            // The entry shows in the user's language; the presenter gets its
+            // own text back.
+            for (const std::string& item : presenter.EditorItems())
+                list_->addItem(FieldText(item), ToQt(item));
             list_->setCurrentIndex(presenter.EditorSelection());
             break;
         }
@@ -104,6 +107,7 @@ void ChannelCellEditors::CopyTextTo(ChannelTablePresenter& presenter) const {
     if (open->line)
         presenter.SetEditorText(open->line->text().toStdString());
     else
-        presenter.SetEditorText(list_->currentIndex() < 0 ? std::string()
-                                                          : list_->currentText().toStdString());
+        presenter.SetEditorText(list_->currentIndex() < 0
+                                    ? std::string()
+                                    : list_->currentData().toString().toStdString());
 }

@@ -1,10 +1,12 @@
 // Paginated drawing of the channel table.
 #include "channels/ChannelTablePrinter.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <numeric>
 
+#include "channels/ChannelCellText.h"
 #include "dialogs/DialogRegistry.h"
 
 using dpmr::ChannelTablePresenter;
@@ -69,8 +71,10 @@ QString ChannelTablePrinter::Heading() const {
         return text.isEmpty() ? QStringLiteral("-") : text;
     };
     const QString band = QString::fromStdString(table_.BandText());
-    return "Radio name: " + shown("dpmr.radio_name") + "    Radio id: " + shown("dpmr.radio_id") +
-           "    Freq range: " + (band.isEmpty() ? QStringLiteral("-") : band);
+    return QCoreApplication::translate("ChannelTablePrinter",
+                                       "Radio name: %1    Radio id: %2    Freq range: %3")
+        .arg(shown("dpmr.radio_name"), shown("dpmr.radio_id"),
+             band.isEmpty() ? QStringLiteral("-") : band);
 }
 
 QFont ChannelTablePrinter::FittingFont(QFont font, const QString& text, int width,
@@ -92,7 +96,7 @@ void ChannelTablePrinter::DrawRow(QPainter& painter, int row, int top, int heigh
             edges[static_cast<std::size_t>(c)], top,
             edges[static_cast<std::size_t>(c) + 1] - edges[static_cast<std::size_t>(c)], height);
         painter.drawRect(cell);
-        const QString text = QString::fromStdString(table_.Cell(row, c));
+        const QString text = ChannelCellText(row, c, table_.Cell(row, c));
         painter.setFont(FittingFont(font, text, cell.width(), painter.device()));
         painter.drawText(cell, Qt::AlignCenter, text);
     }

@@ -1,6 +1,7 @@
 // ReportBox: a summary with its list of remarks.
 #include "channels/ReportBox.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QWidget>
 
@@ -20,7 +21,8 @@ void ShowReport(QWidget* parent, QMessageBox::Icon icon, const QString& summary,
         box.setInformativeText(all.join('\n'));
     } else {
         box.setInformativeText(all.mid(0, kShownLines).join('\n') +
-                               QString("\n... and %1 more").arg(all.size() - kShownLines));
+                               QCoreApplication::translate("ReportBox", "\n... and %1 more")
+                                   .arg(all.size() - kShownLines));
         box.setDetailedText(all.join('\n'));
     }
     box.exec();

@@ -62,14 +62,14 @@ CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
     : CPageWidget(parent), presenter_(presenter) {
     grid_ = new FlexGrid(this);
     grid_->setObjectName("contactGrid");
-    grid_->setAccessibleName("Contacts");
+    grid_->setAccessibleName(tr("Contacts"));
     std::vector<int> widths;
     for (int w : ContactPagePresenter::ColumnWidths()) widths.push_back(w * kTwipsPerPixel);
     grid_->SetColWidths(widths);
 
-    addButton_ = new QPushButton("Add", this);
-    insertButton_ = new QPushButton("Insert", this);
-    deleteButton_ = new QPushButton("Delete", this);
+    addButton_ = new QPushButton(tr("Add"), this);
+    insertButton_ = new QPushButton(tr("Insert"), this);
+    deleteButton_ = new QPushButton(tr("Delete"), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addButton_);
     buttons->addWidget(insertButton_);
@@ -90,7 +90,7 @@ CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
     textEdit_->setAlignment(Qt::AlignCenter);
     typeCombo_ = new QComboBox(grid_->viewport());
     for (const std::string& choice : ContactPagePresenter::TypeChoices())
-        typeCombo_->addItem(ToQt(choice));
+        typeCombo_->addItem(FieldText(choice), ToQt(choice));  // shown; the presenter's own
     for (QWidget* editor : std::vector<QWidget*>{textEdit_, typeCombo_}) {
         editor->hide();
         editor->installEventFilter(this);
@@ -102,7 +102,7 @@ CContactPage::CContactPage(ContactPagePresenter& presenter, QWidget* parent)
     });
     connect(typeCombo_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!detached_ && !syncing_ && index >= 0)
-            presenter_.SetEditorText(FromQt(typeCombo_->itemText(index)));
+            presenter_.SetEditorText(FromQt(typeCombo_->itemData(index).toString()));
     });
     connect(grid_, &FlexGrid::MouseDown, this, [this](int row, int col, Qt::MouseButton button) {
         if (detached_ || button != Qt::LeftButton) return;
@@ -150,7 +150,7 @@ void CContactPage::BeginEdit() {
     if (presenter_.OpenEditor() == ContactEditor::kChoice) {
         {
             const QSignalBlocker block(typeCombo_);
-            typeCombo_->setCurrentIndex(typeCombo_->findText(text));
+            typeCombo_->setCurrentIndex(typeCombo_->findData(text));
         }
         typeCombo_->setFocus();
     } else {
@@ -252,12 +252,16 @@ void CContactPage::Refresh() {
     if (grid_->Rows() != rows + 1) grid_->SetSize(rows + 1, ContactPagePresenter::kCols);
     for (int c = 0; c < ContactPagePresenter::kCols; ++c) {
         const auto column = static_cast<std::size_t>(c);
-        grid_->SetTextMatrix(0, c, ContactPagePresenter::ColumnTitles()[column]);
-        grid_->SetColumnHelp(c, ContactPagePresenter::ColumnHelp()[column]);
+        grid_->SetTextMatrix(0, c, FieldText(ContactPagePresenter::ColumnTitles()[column]));
+        grid_->SetColumnHelp(c, FieldText(ContactPagePresenter::ColumnHelp()[column]));
     }
     for (int r = 1; r <= rows; ++r)
         for (int c = 0; c < ContactPagePresenter::kCols; ++c)
-            grid_->SetTextMatrix(r, c, ToQt(presenter_.Cell(r, c)));
+            // The type is one of the editor's entries, shown as the editor shows it.
+            grid_->SetTextMatrix(r, c,
+                                 c == ContactPagePresenter::kTypeCol
+                                     ? FieldText(presenter_.Cell(r, c))
+                                     : ToQt(presenter_.Cell(r, c)));
     if (presenter_.CurrentRow() > 0)
         grid_->SetCurrentCell(presenter_.CurrentRow(), presenter_.CurrentCol());
     else

@@ -60,10 +60,10 @@ CGroupRxListPage::CGroupRxListPage(GroupRxListPresenter& presenter, QWidget* par
     }
     unallocated_ = MakeBox(this, "unallocatedBox");
     allocated_ = MakeBox(this, "allocatedBox");
-    addButton_ = new QPushButton("Add >>", this);
-    delButton_ = new QPushButton("Del <<", this);
-    upButton_ = new QPushButton("Up", this);
-    downButton_ = new QPushButton("Down", this);
+    addButton_ = new QPushButton(tr("Add >>"), this);
+    delButton_ = new QPushButton(tr("Del <<"), this);
+    upButton_ = new QPushButton(tr("Up"), this);
+    downButton_ = new QPushButton(tr("Down"), this);
 
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
@@ -77,20 +77,20 @@ CGroupRxListPage::CGroupRxListPage(GroupRxListPresenter& presenter, QWidget* par
     order->addStretch(1);
     auto* layout = new QGridLayout(this);
     layout->addWidget(tree_, 0, 0, 2, 1);
-    auto* unallocatedLabel = new QLabel("Unallocated:", this);
+    auto* unallocatedLabel = new QLabel(tr("Unallocated:"), this);
     unallocatedLabel->setBuddy(unallocated_);
-    auto* allocatedLabel = new QLabel("Allocated:", this);
+    auto* allocatedLabel = new QLabel(tr("Allocated:"), this);
     allocatedLabel->setBuddy(allocated_);
     const GroupRxListPresenter::PageHelp& help = GroupRxListPresenter::Help();
     const std::tuple<QWidget*, QString, const char*> described[] = {
-        {tree_, "Group rx lists", help.lists},
+        {tree_, tr("Group rx lists"), help.lists},
         {unallocated_, unallocatedLabel->text(), help.unallocated},
         {allocated_, allocatedLabel->text(), help.allocated}};
     for (const auto& [widget, name, text] : described) {
         widget->setAccessibleName(name);
-        widget->setAccessibleDescription(ToQt(text));
-        widget->setToolTip(ToQt(text));
-        widget->setWhatsThis(ToQt(text));
+        widget->setAccessibleDescription(FieldText(text));
+        widget->setToolTip(FieldText(text));
+        widget->setWhatsThis(FieldText(text));
     }
     layout->addWidget(unallocatedLabel, 0, 1);
     layout->addWidget(unallocated_, 1, 1);

@@ -10,8 +10,9 @@
 
 CFleetPortTable::CFleetPortTable(QWidget* parent) : QTableWidget(0, 6, parent) {
     setObjectName("fleetPorts");
-    setAccessibleName("Radios");
-    setHorizontalHeaderLabels({"Port", "Description", "Radio ID", "Name", "Progress", "Status"});
+    setAccessibleName(tr("Radios"));
+    setHorizontalHeaderLabels(
+        {tr("Port"), tr("Description"), tr("Radio ID"), tr("Name"), tr("Progress"), tr("Status")});
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -91,7 +92,7 @@ std::vector<std::string> CFleetPortTable::TickedPorts() const {
 void CFleetPortTable::MarkUnplugged(int row) {
     item(row, kPortCol)->setCheckState(Qt::Unchecked);
     item(row, kPortCol)->setFlags(Qt::ItemIsUserCheckable);
-    item(row, kStatusCol)->setText("unplugged");
+    item(row, kStatusCol)->setText(tr("unplugged"));
 }
 
 void CFleetPortTable::ResetProgress(int row) {

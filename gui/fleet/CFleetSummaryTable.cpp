@@ -5,8 +5,9 @@
 
 CFleetSummaryTable::CFleetSummaryTable(QWidget* parent) : QTableWidget(0, 6, parent) {
     setObjectName("fleetSummary");
-    setAccessibleName("Results");
-    setHorizontalHeaderLabels({"Port", "Radio ID", "Name", "Result", "Verify", "Seconds"});
+    setAccessibleName(tr("Results"));
+    setHorizontalHeaderLabels(
+        {tr("Port"), tr("Radio ID"), tr("Name"), tr("Result"), tr("Verify"), tr("Seconds")});
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);  // the result

@@ -61,7 +61,7 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
       backupFolder_(std::move(backupFolder)),
       force_(force) {
     setObjectName("fleetWriteDlg");
-    setWindowTitle("Write to Several Radios");
+    setWindowTitle(tr("Write to Several Radios"));
     worker_ = new CFleetWorker(
         [this](const dpmr::FleetProgress& p) {
             if (p.index < runRows_.size()) ports_->ShowProgress(runRows_[p.index], p);
@@ -70,8 +70,8 @@ CFleetWriteDlg::CFleetWriteDlg(const dpmr::RadioImage& document, std::int32_t ba
         this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
-        new QLabel("Radios (one per port, all written at the same time), each with its ID and "
-                   "name:",
+        new QLabel(tr("Radios (one per port, all written at the same time), each with its ID and "
+                      "name:"),
                    this));
     layout->addWidget(BuildPortTable(), 1);
     layout->addLayout(BuildAddPortRow());
@@ -101,22 +101,22 @@ QTableWidget* CFleetWriteDlg::BuildPortTable() {
 QHBoxLayout* CFleetWriteDlg::BuildAddPortRow() {
     addPath_ = new QLineEdit(this);
     addPath_->setObjectName("fleetAddPath");
-    addPath_->setPlaceholderText("/dev/ttyUSB1 or a virtual radio's /dev/pts/N");
-    addPath_->setAccessibleName("Port to add");
+    addPath_->setPlaceholderText(tr("/dev/ttyUSB1 or a virtual radio's /dev/pts/N"));
+    addPath_->setAccessibleName(tr("Port to add"));
     addPath_->installEventFilter(this);
-    auto* add = new QPushButton("Add Port", this);
+    auto* add = new QPushButton(tr("Add Port"), this);
     add->setObjectName("fleetAddPort");
     add->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, &CFleetWriteDlg::AddTypedPort);
-    import_ = new QPushButton("Import list...", this);
+    import_ = new QPushButton(tr("Import list..."), this);
     import_->setObjectName("fleetImport");
     import_->setAutoDefault(false);
     import_->setToolTip(
-        "The customer's list: one row a radio with its name, dPMR ID and, optionally, its port; "
-        "from a CSV file, or the rows copied in a spreadsheet");
+        tr("The customer's list: one row a radio with its name, dPMR ID and, optionally, its "
+           "port; from a CSV file, or the rows copied in a spreadsheet"));
     auto* menu = new QMenu(import_);
-    menu->addAction("From a CSV File...", this, &CFleetWriteDlg::OnImportFile);
-    menu->addAction("Paste from the Clipboard", this, &CFleetWriteDlg::OnPasteList);
+    menu->addAction(tr("From a CSV File..."), this, &CFleetWriteDlg::OnImportFile);
+    menu->addAction(tr("Paste from the Clipboard"), this, &CFleetWriteDlg::OnPasteList);
     import_->setMenu(menu);
     auto* row = new QHBoxLayout;
     row->addWidget(addPath_, 1);
@@ -169,28 +169,29 @@ void CFleetWriteDlg::BuildResults() {
 
     log_ = new QPlainTextEdit(this);
     log_->setObjectName("fleetLog");
-    log_->setAccessibleName("Session log");
+    log_->setAccessibleName(tr("Session log"));
     log_->setReadOnly(true);
     log_->setMaximumBlockCount(5000);
-    log_->setPlaceholderText("Every run and retry of this session is logged here.");
+    log_->setPlaceholderText(tr("Every run and retry of this session is logged here."));
     log_->setMaximumHeight(120);
 }
 
 QHBoxLayout* CFleetWriteDlg::BuildButtons() {
-    const auto button = [this](const char* text, const char* name, void (CFleetWriteDlg::*slot)()) {
+    const auto button = [this](const QString& text, const char* name,
+                               void (CFleetWriteDlg::*slot)()) {
         auto* b = new QPushButton(text, this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, slot);
         return b;
     };
-    start_ = button("Start", "fleetStart", &CFleetWriteDlg::OnStart);
-    next_ = button("Next Radio", "fleetNext", &CFleetWriteDlg::OnNextRadio);
-    retry_ = button("Retry Failed", "fleetRetry", &CFleetWriteDlg::OnRetryFailed);
-    saveReport_ = button("Save Report...", "fleetSaveReport", &CFleetWriteDlg::OnSaveReport);
-    print_ = button("Print Report...", "fleetPrintReport", &CFleetWriteDlg::OnPrintReport);
-    stop_ = button("Stop", "fleetStop", &CFleetWriteDlg::OnStop);
-    close_ = button("Close", "fleetClose", &CFleetWriteDlg::reject);
+    start_ = button(tr("Start"), "fleetStart", &CFleetWriteDlg::OnStart);
+    next_ = button(tr("Next Radio"), "fleetNext", &CFleetWriteDlg::OnNextRadio);
+    retry_ = button(tr("Retry Failed"), "fleetRetry", &CFleetWriteDlg::OnRetryFailed);
+    saveReport_ = button(tr("Save Report..."), "fleetSaveReport", &CFleetWriteDlg::OnSaveReport);
+    print_ = button(tr("Print Report..."), "fleetPrintReport", &CFleetWriteDlg::OnPrintReport);
+    stop_ = button(tr("Stop"), "fleetStop", &CFleetWriteDlg::OnStop);
+    close_ = button(tr("Close"), "fleetClose", &CFleetWriteDlg::reject);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {start_, next_, retry_, saveReport_, print_}) buttons->addWidget(b);
     buttons->addStretch(1);
@@ -231,7 +232,7 @@ void CFleetWriteDlg::AddTypedPort() {
     // A port that cannot be opened now is listed with the reason, unticked.
     const PortEntry found =
         EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(path.toStdString())));
-    AddPort({path, "added by hand", found.available, found.reason});
+    AddPort({path, tr("added by hand"), found.available, found.reason});
     SetPortChecked(path, true);
     addPath_->clear();
 }
@@ -258,7 +259,7 @@ void CFleetWriteDlg::AddPort(const PortEntry& entry) {
         SetPortChecked(entry.devicePath, true);
         SetCell(row, CFleetPortTable::kIdCol, Q(next.radioId));
         SetCell(row, CFleetPortTable::kNameCol, Q(next.name));
-        Log(QString("%1 takes line %2 of the list").arg(entry.devicePath).arg(next.line));
+        Log(tr("%1 takes line %2 of the list").arg(entry.devicePath).arg(next.line));
     } else if (remembered_.count(entry.devicePath.toStdString())) {
         SetPortChecked(entry.devicePath, true);
     }
@@ -326,7 +327,7 @@ bool CFleetWriteDlg::ImportListText(const QString& text, const QString& source) 
     if (running_) return false;
     std::vector<dpmr::FleetListRow> rows;
     if (dpmr::Status s = dpmr::ParseFleetList(text.toStdString(), rows); !s) {
-        message_->setText("The list was not taken from " + source + ": " + Q(s.message()) + ".");
+        message_->setText(tr("The list was not taken from %1: %2.").arg(source, Q(s.message())));
         return false;
     }
     listImported_ = true;
@@ -336,39 +337,39 @@ bool CFleetWriteDlg::ImportListText(const QString& text, const QString& source) 
         rows,
         [this](const std::string& port) {
             const PortEntry found = EntryOf(dpmr::CheckPort(dpmr::DevicePathForPortName(port)));
-            AddPort({Q(port), "named in the list", found.available, found.reason});
+            AddPort({Q(port), tr("named in the list"), found.available, found.reason});
         },
         waiting_);
     filling_ = false;
     // One cable takes the list in its order, whatever the ports.
     listRows_ = rows;
-    QString said = QString("%1 radios from %2.").arg(rows.size()).arg(source);
+    QString said = tr("%1 radios from %2.").arg(rows.size()).arg(source);
     if (!waiting_.empty() && !oneCable_->isChecked()) {
         QStringList names;
         for (const dpmr::FleetListRow& r : waiting_) names << Q(dpmr::FleetRowLabel(r));
-        said += "\nNo port for " + names.join(", ") +
-                " yet: plug in another cable, or write them with \"One cable\".";
+        said += tr("\nNo port for %1 yet: plug in another cable, or write them with \"One cable\".")
+                    .arg(names.join(", "));
     }
     message_->setText(said);
-    Log(QString("Imported %1 rows from %2").arg(rows.size()).arg(source));
+    Log(tr("Imported %1 rows from %2").arg(rows.size()).arg(source));
     return true;
 }
 
 void CFleetWriteDlg::OnImportFile() {
     const QString path = ChooseFileInDialog(
-        this, false, {"Import List", "CSV files (*.csv);;Text files (*.txt);;All Files (*)", "csv"},
-        {});
+        this, false,
+        {tr("Import List"), tr("CSV files (*.csv);;Text files (*.txt);;All Files (*)"), "csv"}, {});
     if (path.isEmpty()) return;
     std::string text;
     if (dpmr::Status s = dpmr::ReadListFile(path.toStdString(), "fleet list", text); !s) {
-        message_->setText("The list was not read: " + Q(s.message()) + ".");
+        message_->setText(tr("The list was not read: %1.").arg(Q(s.message())));
         return;
     }
     ImportListText(Q(text), path);
 }
 
 void CFleetWriteDlg::OnPasteList() {
-    ImportListText(QApplication::clipboard()->text(), "the clipboard");
+    ImportListText(QApplication::clipboard()->text(), tr("the clipboard"));
 }
 
 // ---- checks and runs ---------------------------------------------------------
@@ -396,7 +397,7 @@ bool CFleetWriteDlg::PlanKeepingIdentity(std::vector<dpmr::FleetTarget>& targets
     identity.namePattern = namePattern_->text().toStdString();
     std::vector<std::string> notes;
     if (dpmr::Status s = dpmr::PlanFleet(ports, identity, document_, targets, notes); !s) {
-        message_->setText("Nothing was sent: " + Q(s.message()) + ".");
+        message_->setText(tr("Nothing was sent: %1.").arg(Q(s.message())));
         return false;
     }
     return true;
@@ -407,16 +408,16 @@ bool CFleetWriteDlg::PlanFromTable(std::vector<dpmr::FleetTarget>& targets,
     if (!waiting_.empty()) {
         QStringList names;
         for (const dpmr::FleetListRow& r : waiting_) names << Q(dpmr::FleetRowLabel(r));
-        message_->setText("Nothing was sent: " + names.join(", ") +
-                          " of the list have no radio: plug in another cable or tick another "
-                          "port.");
+        message_->setText(tr("Nothing was sent: %1 of the list have no radio: plug in another "
+                             "cable or tick another port.")
+                              .arg(names.join(", ")));
         return false;
     }
     const std::string pattern = namePattern_->text().toStdString();
     if (!listImported_ && !pattern.empty()) {
         std::string name;
         if (dpmr::Status s = dpmr::ExpandNamePattern(pattern, 1, "0000001", name); !s) {
-            message_->setText("Nothing was sent: " + Q(s.message()) + ".");
+            message_->setText(tr("Nothing was sent: %1.").arg(Q(s.message())));
             return false;
         }
     }
@@ -431,11 +432,11 @@ bool CFleetWriteDlg::PlanFromTable(std::vector<dpmr::FleetTarget>& targets,
     }
     const dpmr::FleetListPlan plan = dpmr::PlanFleetList(list, {}, {}, "row");
     if (plan.Refused()) {
-        message_->setText("Nothing was sent:\n" + Lines(plan.Texts(true)));
+        message_->setText(tr("Nothing was sent:\n%1").arg(Lines(plan.Texts(true))));
         return false;
     }
-    if (!AskToGoOn(plan.Texts(false), "Write the radios all the same?")) {
-        message_->setText("Nothing was sent.");
+    if (!AskToGoOn(plan.Texts(false), tr("Write the radios all the same?"))) {
+        message_->setText(tr("Nothing was sent."));
         return false;
     }
     targets = plan.targets;
@@ -453,7 +454,7 @@ dpmr::FleetRunOptions CFleetWriteDlg::MakeRunOptions() {
     if (options.identity.keepIdentity)
         options.identity.namePattern = namePattern_->text().toStdString();
     if (!backupFolder_.empty() && !dpmr::LoadWrittenRadios(backupFolder_, options.history))
-        Log("The backups could not be looked through for IDs given before.");
+        Log(tr("The backups could not be looked through for IDs given before."));
     if (oneCableRun_)
         options.history.insert(options.history.begin(), cableWritten_.begin(), cableWritten_.end());
     // Asked from the fleet's thread, answered here.
@@ -462,7 +463,7 @@ dpmr::FleetRunOptions CFleetWriteDlg::MakeRunOptions() {
         QMetaObject::invokeMethod(
             this,
             [this, &warnings, &yes] {
-                yes = AskToGoOn(warnings, "Write the radios all the same?");
+                yes = AskToGoOn(warnings, tr("Write the radios all the same?"));
             },
             Qt::BlockingQueuedConnection);
         return yes;
@@ -482,7 +483,7 @@ void CFleetWriteDlg::OnStart() {
                                                     : PlanFromTable(targets, rows);
     if (!planned) return;
     if (targets.empty()) {
-        message_->setText("Tick the ports of the radios to write.");
+        message_->setText(tr("Tick the ports of the radios to write."));
         return;
     }
     results_.clear();
@@ -498,32 +499,32 @@ void CFleetWriteDlg::OnStart() {
     bool named = keepIdentity_->isChecked();
     for (const dpmr::FleetTarget& t : targets) named |= t.name.has_value();
     if (!named && targets.size() > 1)
-        said << "Every radio keeps the file's name \"" + Q(dpmr::ImageRadioName(document_)) + "\".";
+        said << tr("Every radio keeps the file's name \"%1\".")
+                    .arg(Q(dpmr::ImageRadioName(document_)));
     message_->setText(said.join('\n'));
     rows_ = rows;
-    Log(QString("Start: %1 radio(s)%2")
-            .arg(targets.size())
-            .arg(verify_->isChecked() ? ", verify" : ""));
+    Log((verify_->isChecked() ? tr("Start: %1 radio(s), verify") : tr("Start: %1 radio(s)"))
+            .arg(targets.size()));
     Run(std::move(targets), std::move(rows));
 }
 
 void CFleetWriteDlg::StartOneCable() {
     const std::vector<std::string> ticked = TickedPorts();
     if (ticked.size() != 1) {
-        message_->setText("One cable: tick the one port the radios are put on.");
+        message_->setText(tr("One cable: tick the one port the radios are put on."));
         return;
     }
     if (listRows_.empty()) {
-        message_->setText("One cable: import the list of radios first (\"Import list...\").");
+        message_->setText(tr("One cable: import the list of radios first (\"Import list...\")."));
         return;
     }
     const dpmr::FleetListPlan plan = dpmr::PlanFleetList(listRows_, {}, ticked[0]);
     if (plan.Refused()) {
-        message_->setText("Nothing was sent:\n" + Lines(plan.Texts(true)));
+        message_->setText(tr("Nothing was sent:\n%1").arg(Lines(plan.Texts(true))));
         return;
     }
-    if (!AskToGoOn(plan.Texts(false), "Write the radios all the same?")) {
-        message_->setText("Nothing was sent.");
+    if (!AskToGoOn(plan.Texts(false), tr("Write the radios all the same?"))) {
+        message_->setText(tr("Nothing was sent."));
         return;
     }
     cableTargets_ = plan.targets;
@@ -542,7 +543,7 @@ void CFleetWriteDlg::StartOneCable() {
     }
     shown_.clear();
     message_->clear();
-    Log(QString("One cable on %1: %2 radios").arg(Q(ticked[0])).arg(cableTargets_.size()));
+    Log(tr("One cable on %1: %2 radios").arg(Q(ticked[0])).arg(cableTargets_.size()));
     ShowSummary();
     ShowNextRow();
 }
@@ -551,25 +552,25 @@ void CFleetWriteDlg::ShowNextRow() {
     QString text;
     if (!results_.empty() && cableNext_ > 0) {
         const dpmr::FleetRadioResult& last = results_[cableNext_ - 1];
-        text = QString("Radio %1 got %2 \"%3\": %4.\n")
+        text = tr("Radio %1 got %2 \"%3\": %4.\n")
                    .arg(last.target.number)
                    .arg(Q(last.radioId), Q(last.name), Q(dpmr::FleetResultText(last)));
     }
     if (cableNext_ >= cableTargets_.size()) {
         int done = 0;
         for (const dpmr::FleetRadioResult& r : results_) done += r.succeeded();
-        text += QString("The list is done: %1 of %2 radios written.")
-                    .arg(done)
-                    .arg(cableTargets_.size());
+        text +=
+            tr("The list is done: %1 of %2 radios written.").arg(done).arg(cableTargets_.size());
         oneCableRun_ = false;
         Log(text.split('\n').last());
     } else {
         const dpmr::FleetTarget& t = cableTargets_[cableNext_];
         const dpmr::FleetRadioResult& now = results_[cableNext_];
-        text += QString(
-                    "%1: put radio %2 of %3 on the cable (ID %4, \"%5\") and press Space or "
-                    "Enter.")
-                    .arg(now.outcome == dpmr::FleetStage::kWaiting ? "Next" : "Again")
+        text += (now.outcome == dpmr::FleetStage::kWaiting
+                     ? tr("Next: put radio %1 of %2 on the cable (ID %3, \"%4\") and press "
+                          "Space or Enter.")
+                     : tr("Again: put radio %1 of %2 on the cable (ID %3, \"%4\") and press "
+                          "Space or Enter."))
                     .arg(t.number)
                     .arg(cableTargets_.size())
                     .arg(Q(t.radioId), Q(t.name.value_or(dpmr::ImageRadioName(document_))));
@@ -585,7 +586,7 @@ void CFleetWriteDlg::ShowNextRow() {
 
 void CFleetWriteDlg::OnNextRadio() {
     if (running_ || !oneCableRun_ || cableNext_ >= cableTargets_.size()) return;
-    Log(QString("Radio %1 of %2 on the cable").arg(cableNext_ + 1).arg(cableTargets_.size()));
+    Log(tr("Radio %1 of %2 on the cable").arg(cableNext_ + 1).arg(cableTargets_.size()));
     Run({cableTargets_[cableNext_]}, {cableRow_});
 }
 
@@ -600,7 +601,7 @@ void CFleetWriteDlg::OnRetryFailed() {
     }
     if (targets.empty()) return;
     message_->clear();
-    Log(QString("Retry: %1 radio(s)").arg(targets.size()));
+    Log(tr("Retry: %1 radio(s)").arg(targets.size()));
     Run(std::move(targets), std::move(rows));
 }
 
@@ -620,8 +621,11 @@ void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
     for (std::size_t i = 0; i < results.size() && i < runRows_.size(); ++i) {
         const dpmr::FleetRadioResult& r = results[i];
         ports_->ShowResult(runRows_[i], r);
-        Log(Q(r.target.port + ": " + r.radioId + " \"" + r.name + "\": " +
-              dpmr::FleetResultText(r) + (r.verify == "not asked" ? "" : ", verify " + r.verify)));
+        const QString port = Q(r.target.port), id = Q(r.radioId), name = Q(r.name),
+                      result = Q(dpmr::FleetResultText(r));
+        Log(r.verify == "not asked"
+                ? tr("%1: %2 \"%3\": %4").arg(port, id, name, result)
+                : tr("%1: %2 \"%3\": %4, verify %5").arg(port, id, name, result, Q(r.verify)));
         for (const std::string& note : dpmr::UnshownNotes(r, shown_))
             Log(Q(r.target.port + ": " + note));
     }
@@ -640,7 +644,8 @@ void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
     ShowSummary();
     const std::vector<std::string> partly = PartlyWritten();
     if (!partly.empty()) {
-        Log("May hold a partly written configuration: " + Lines(partly).replace('\n', ", "));
+        Log(tr("May hold a partly written configuration: %1")
+                .arg(Lines(partly).replace('\n', ", ")));
     }
     if (cable && !closeWhenDone_) {
         if (worker_->Cancelled()) oneCableRun_ = false;
@@ -650,14 +655,14 @@ void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
         for (const dpmr::FleetRadioResult& r : results_) done += r.succeeded();
         QStringList lines;
         if (!message_->text().isEmpty()) lines << message_->text();
-        lines << QString("%1 of %2 radios written.").arg(done).arg(results_.size());
+        lines << tr("%1 of %2 radios written.").arg(done).arg(results_.size());
         for (const dpmr::FleetRadioResult& r : results)
             for (const std::string& note : dpmr::UnshownNotes(r, shown_))
                 lines << Q(r.target.port + ": " + note);
         if (!partly.empty()) {
-            lines << "These radios may now hold a partly written configuration: write them "
-                     "again before using them: " +
-                         Lines(partly).replace('\n', ", ");
+            lines << tr("These radios may now hold a partly written configuration: write them "
+                        "again before using them: %1")
+                         .arg(Lines(partly).replace('\n', ", "));
         }
         message_->setText(lines.join('\n'));
     }
@@ -701,8 +706,8 @@ void CFleetWriteDlg::OnStop() {
     } else if (oneCableRun_) {
         // One cable: the user ends the job before the list is done.
         oneCableRun_ = false;
-        nextLabel_->setText(nextLabel_->text() + "\nStopped before the end of the list.");
-        Log("One cable: stopped before the end of the list");
+        nextLabel_->setText(nextLabel_->text() + tr("\nStopped before the end of the list."));
+        Log(tr("One cable: stopped before the end of the list"));
         UpdateButtons();
     }
 }
@@ -717,15 +722,16 @@ bool CFleetWriteDlg::SaveReportTo(const QString& path, QString& error) const {
 void CFleetWriteDlg::OnSaveReport() {
     if (results_.empty()) return;
     const QString path = ChooseFileInDialog(
-        this, true, {"Save Report", "CSV files (*.csv);;All Files (*)", "csv"}, "fleet-job.csv");
+        this, true, {tr("Save Report"), tr("CSV files (*.csv);;All Files (*)"), "csv"},
+        "fleet-job.csv");
     if (path.isEmpty()) return;
     QString error;
     if (!SaveReportTo(path, error)) {
-        QMessageBox::warning(this, windowTitle(), "The report was not saved.\n" + error);
+        QMessageBox::warning(this, windowTitle(), tr("The report was not saved.\n%1").arg(error));
         return;
     }
-    message_->setText(message_->text() + "\nReport saved to " + path);
-    Log("Report saved to " + path);
+    message_->setText(message_->text() + tr("\nReport saved to %1").arg(path));
+    Log(tr("Report saved to %1").arg(path));
 }
 
 QString CFleetWriteDlg::ReportHtml() const {
@@ -753,12 +759,12 @@ void CFleetWriteDlg::OnPrintReport() {
 
 bool CFleetWriteDlg::AskToStop() {
     QMessageBox box(QMessageBox::Question, windowTitle(),
-                    "Radios are being written. Stop every transfer and close?",
+                    tr("Radios are being written. Stop every transfer and close?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName("fleetStopBox");
     box.setInformativeText(
-        "A radio stopped in the middle of its write holds a partly written configuration "
-        "and is to be written again.");
+        tr("A radio stopped in the middle of its write holds a partly written configuration "
+           "and is to be written again."));
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
@@ -771,7 +777,7 @@ void CFleetWriteDlg::reject() {
     if (!AskToStop()) return;
     closeWhenDone_ = true;
     worker_->Cancel();
-    Log("Closed during the transfer: every radio stopped");
+    Log(tr("Closed during the transfer: every radio stopped"));
 }
 
 void CFleetWriteDlg::closeEvent(QCloseEvent* event) {

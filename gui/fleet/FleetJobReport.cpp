@@ -1,6 +1,7 @@
 // The fleet job's report: the CSV file and the printed page.
 #include "fleet/FleetJobReport.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QTextDocument>
 
@@ -18,10 +19,17 @@ QString FleetJobReportHtml(const dpmr::FleetJob& job) {
     const auto e = [](const std::string& text) {
         return QString::fromStdString(text).toHtmlEscaped();
     };
-    QString html =
-        "<h2>Fleet job</h2><p>Date: " + e(dpmr::LocalTimeText(job.date)) +
-        "<br>Template: " + e(job.templateFile.empty() ? "(not saved)" : job.templateFile) +
-        "<br>Template CRC-32: " + e(job.templateChecksum) + "</p>";
+    const QString file =
+        job.templateFile.empty()
+            ? QCoreApplication::translate("FleetJobReport", "(not saved)").toHtmlEscaped()
+            : e(job.templateFile);
+    QString html = QString("<h2>%1</h2><p>%2<br>%3<br>%4</p>")
+                       .arg(QCoreApplication::translate("FleetJobReport", "Fleet job"),
+                            QCoreApplication::translate("FleetJobReport", "Date: %1")
+                                .arg(e(dpmr::LocalTimeText(job.date))),
+                            QCoreApplication::translate("FleetJobReport", "Template: %1").arg(file),
+                            QCoreApplication::translate("FleetJobReport", "Template CRC-32: %1")
+                                .arg(e(job.templateChecksum)));
     html += "<table border='1' cellspacing='0' cellpadding='3'><tr>";
     const std::vector<std::string>& columns = dpmr::FleetJobColumns();
     for (std::size_t c = 3; c < columns.size(); ++c) html += "<th>" + e(columns[c]) + "</th>";

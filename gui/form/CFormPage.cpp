@@ -23,14 +23,14 @@ void AddRow(QFormLayout* form, const FieldDecl& field, QWidget* control) {
     if (field.kind == FieldKind::kCheck) {
         form->addRow(control);
     } else {
-        auto* label = new QLabel(ToQt(field.label));
+        auto* label = new QLabel(FieldText(field.label));
         label->setTextFormat(Qt::PlainText);
         label->setBuddy(control);
         form->addRow(label, control);
     }
     // A field's note stands on the line under it, in a smaller font.
     if (!field.note.empty()) {
-        auto* note = new QLabel(ToQt(field.note));
+        auto* note = new QLabel(FieldText(field.note));
         note->setObjectName(control->objectName() + ".note");
         note->setTextFormat(Qt::PlainText);
         note->setWordWrap(true);
@@ -70,7 +70,7 @@ CFormPage::CFormPage(dpmr::form::FieldPage& page, QWidget* parent)
             continue;
         }
         loose = nullptr;
-        auto* box = new QGroupBox(ToQt(field.group), this);
+        auto* box = new QGroupBox(FieldText(field.group), this);
         auto* form = new QFormLayout(box);
         bool shown = false;
         for (; i < page_.FieldCount() && page_.Field(i).group == field.group; ++i) {
@@ -110,7 +110,7 @@ QWidget* CFormPage::MakeControl(std::size_t i) {
             break;
         }
         case FieldKind::kCheck:
-            control = new QCheckBox(ToQt(field.label), this);
+            control = new QCheckBox(FieldText(field.label), this);
             break;
         default:
             if (field.HasSpin()) {

@@ -14,9 +14,9 @@
 CTabDialog::CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& image, QWidget* parent,
                        const PageMaker& makePage, const dpmr::form::PageContext& context)
     : QDialog(parent), presenter_(decl, image, context) {
-    setWindowTitle(ToQt(decl.caption));
-    setWhatsThis(ToQt(decl.help));
-    setAccessibleDescription(ToQt(decl.help));
+    setWindowTitle(FieldText(decl.caption));
+    setWhatsThis(FieldText(decl.help));
+    setAccessibleDescription(FieldText(decl.help));
     auto* layout = new QVBoxLayout(this);
     for (int i = 0; i < presenter_.PageCount(); ++i) {
         dpmr::form::FormPage& page = presenter_.Page(i);
@@ -27,10 +27,11 @@ CTabDialog::CTabDialog(const dpmr::form::DialogDecl& decl, dpmr::RadioImage& ima
     if (decl.tabbed) {
         tabs_ = new QTabWidget(this);
         // What a screen reader says for the pages and their row of tabs.
-        tabs_->setAccessibleName(ToQt(decl.caption));
-        tabs_->tabBar()->setAccessibleName(ToQt(decl.caption));
+        tabs_->setAccessibleName(FieldText(decl.caption));
+        tabs_->tabBar()->setAccessibleName(FieldText(decl.caption));
         for (int i = 0; i < presenter_.PageCount(); ++i)
-            tabs_->addTab(pages_[static_cast<std::size_t>(i)], ToQt(presenter_.Page(i).Caption()));
+            tabs_->addTab(pages_[static_cast<std::size_t>(i)],
+                          FieldText(presenter_.Page(i).Caption()));
         layout->addWidget(tabs_);
         connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
             const int left = presenter_.CurrentPage();

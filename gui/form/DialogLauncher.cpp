@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <string_view>
@@ -79,13 +80,16 @@ struct ServiceDialogDecl {
 };
 
 const ServiceDialogDecl kServiceDialogs[] = {
-    {&dpmr::SqlCalibrationDialogDecl, "Reading the squelch calibration from the radio...",
-     "Writing the squelch calibration to the radio...", nullptr, nullptr, &dpmr::ReadSquelch,
-     &dpmr::WriteSquelch, false, "squelch"},
-    {&dpmr::AdjustParamDialogDecl, "Reading the adjustment values from the radio...",
-     "Writing the adjustment values to the radio...", "Read the adjustment values from the radio",
-     "Write the adjustment values to the radio", &dpmr::ReadAdjustment, &dpmr::WriteAdjustment,
-     true, "adjust"},
+    {&dpmr::SqlCalibrationDialogDecl,
+     QT_TRANSLATE_NOOP("ServiceDialog", "Reading the squelch calibration from the radio..."),
+     QT_TRANSLATE_NOOP("ServiceDialog", "Writing the squelch calibration to the radio..."), nullptr,
+     nullptr, &dpmr::ReadSquelch, &dpmr::WriteSquelch, false, "squelch"},
+    {&dpmr::AdjustParamDialogDecl,
+     QT_TRANSLATE_NOOP("ServiceDialog", "Reading the adjustment values from the radio..."),
+     QT_TRANSLATE_NOOP("ServiceDialog", "Writing the adjustment values to the radio..."),
+     QT_TRANSLATE_NOOP("ServiceDialog", "Read the adjustment values from the radio"),
+     QT_TRANSLATE_NOOP("ServiceDialog", "Write the adjustment values to the radio"),
+     &dpmr::ReadAdjustment, &dpmr::WriteAdjustment, true, "adjust"},
 };
 
 // "Read" and "Write" of a service dialog: the page's own buttons when it has
@@ -94,8 +98,8 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
                          const dpmr::LinkSettings& link, dpmr::RadioImage& image) {
     const auto read = [&dialog, &image, service, link] {
         const dpmr::TransferResult result = RunServiceTransfer(
-            &dialog, service.readBusy, link.portName, image,
-            [service, link](dpmr::RadioImage& copy) {
+            &dialog, QCoreApplication::translate("ServiceDialog", service.readBusy), link.portName,
+            image, [service, link](dpmr::RadioImage& copy) {
                 return dpmr::RunTraced(
                     std::string("read-") + service.traceName, link,
                     [&](const dpmr::LinkSettings& l) { return service.read(l, copy); });
@@ -109,8 +113,8 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
         // The values sent are stored, and stay stored when the dialog closes.
         dialog.Presenter().MarkChanged();
         dialog.StorePages();
-        RunServiceTransfer(&dialog, service.writeBusy, link.portName, image,
-                           [service, link](dpmr::RadioImage& copy) {
+        RunServiceTransfer(&dialog, QCoreApplication::translate("ServiceDialog", service.writeBusy),
+                           link.portName, image, [service, link](dpmr::RadioImage& copy) {
                                return dpmr::RunTraced(std::string("write-") + service.traceName,
                                                       link, [&](const dpmr::LinkSettings& l) {
                                                           return service.write(l, copy);
@@ -124,10 +128,13 @@ void AddServiceTransfers(CTabDialog& dialog, const ServiceDialogDecl& service,
         return;
     }
     auto* menu = new QMenuBar(&dialog);
-    QAction* readAction = menu->addAction("&Read");
-    readAction->setStatusTip(service.readTip);
-    QAction* writeAction = menu->addAction("&Write");
-    writeAction->setStatusTip(service.writeTip);
+    const auto tip = [](const char* text) {
+        return text ? QCoreApplication::translate("ServiceDialog", text) : QString();
+    };
+    QAction* readAction = menu->addAction(QCoreApplication::translate("ServiceDialog", "&Read"));
+    readAction->setStatusTip(tip(service.readTip));
+    QAction* writeAction = menu->addAction(QCoreApplication::translate("ServiceDialog", "&Write"));
+    writeAction->setStatusTip(tip(service.writeTip));
     dialog.layout()->setMenuBar(menu);
     QObject::connect(readAction, &QAction::triggered, &dialog, read);
     QObject::connect(writeAction, &QAction::triggered, &dialog, write);

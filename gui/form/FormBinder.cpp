@@ -23,15 +23,30 @@ QLineEdit* EditOf(QWidget* w) {
     return qobject_cast<QLineEdit*>(w);
 }
 
+// A box's words (the special word, "continue"; the text a wrong number turns
+// into) show in the user's language; what is typed goes back to the page in
+// the declaration's own words, which is what the page reads.
+QString ShownText(const dpmr::form::FieldDecl& field, const std::string& text) {
+    for (const std::string* word : {&field.number.specialWord, &field.number.invalidText})
+        if (!word->empty() && text == *word) return FieldText(text);
+    return ToQt(text);
+}
+
+std::string PageText(const dpmr::form::FieldDecl& field, const QString& text) {
+    for (const std::string* word : {&field.number.specialWord, &field.number.invalidText})
+        if (!word->empty() && text == FieldText(*word)) return *word;
+    return FromQt(text);
+}
+
 }  // namespace
 
 QString AccessibleLabel(const dpmr::form::FieldDecl& field) {
-    const QString label = ToQt(field.label);
-    return field.group.empty() ? label : ToQt(field.group) + ": " + label;
+    const QString label = FieldText(field.label);
+    return field.group.empty() ? label : FieldText(field.group) + ": " + label;
 }
 
 void DescribeControl(QWidget* w, const dpmr::form::FieldDecl& field) {
-    const QString help = ToQt(field.help);
+    const QString help = FieldText(field.help);
     w->setToolTip(help);
     w->setWhatsThis(help);
     w->setAccessibleName(AccessibleLabel(field));
@@ -53,7 +68,10 @@ void FormBinder::Bind(std::size_t i, QWidget* w) {
     if (auto* box = qobject_cast<QComboBox*>(w)) {
         box->setFocusPolicy(Qt::StrongFocus);
         box->clear();
-        for (const dpmr::ListItem& item : page_.State(i).items) box->addItem(ToQt(item.text));
+        // A list goes by the index chosen, so its entries show translated; a
+        // tone box's entries are texts the page reads back and stay as they are.
+        for (const dpmr::ListItem& item : page_.State(i).items)
+            box->addItem(field.kind == FieldKind::kTone ? ToQt(item.text) : FieldText(item.text));
         if (field.kind == FieldKind::kTone) {
             // A tone box takes any text besides its entries.
             box->setEditable(true);
@@ -79,7 +97,7 @@ void FormBinder::Bind(std::size_t i, QWidget* w) {
     } else if (QLineEdit* edit = EditOf(w)) {
         connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& text) {
             if (refreshing_ || detached_) return;
-            page_.Type(i, FromQt(text));
+            page_.Type(i, PageText(page_.Field(i), text));
             Changed(i);
         });
         if (auto* spin = qobject_cast<SpinEdit*>(w)) {
@@ -167,9 +185,12 @@ void FormBinder::RefreshField(std::size_t i) {
         // A box that shows a word ("continue") holds it whole, though no
         // more than `limit` characters can be typed.
         const dpmr::form::FieldDecl& field = page_.Field(i);
-        const std::size_t limit =
-            field.limit == 0 ? 0 : std::max(field.limit, field.number.specialWord.size());
-        ShowEditText(edit, ToQt(s.text), limit);
+        const QString word = FieldText(field.number.specialWord);
+        const std::size_t limit = field.limit == 0
+                                      ? 0
+                                      : std::max({field.limit, field.number.specialWord.size(),
+                                                  static_cast<std::size_t>(word.size())});
+        ShowEditText(edit, ShownText(field, s.text), limit);
     }
     refreshing_ = false;
 }

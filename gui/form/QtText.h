@@ -13,10 +13,9 @@ inline std::string FromQt(const QString& text) {
     return text.toStdString();
 }
 
-// A text of the core's declarations (a label, a help, a list entry, a
-// caption) in the window's language: they are translated in the context
-// "Field" (see i18n/DeclarationTexts.cpp).
+// A text of the core's declarations (a field's label, help or list item, a
+// dialog's or page's caption, a column's title) in the user's language. The
+// declarations mark their texts with the context "Field".
 inline QString FieldText(const std::string& text) {
-    if (text.empty()) return {};
-    return QCoreApplication::translate("Field", text.c_str());
+    return text.empty() ? QString() : QCoreApplication::translate("Field", text.c_str());
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr const char* kDemoLabel = "Virtual radio (demo)";
+constexpr const char* kDemoLabel = QT_TRANSLATE_NOOP("CPortSettingDlg", "Virtual radio (demo)");
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDemoRole = Qt::UserRole + 1;
 
@@ -24,7 +24,7 @@ constexpr int kDemoRole = Qt::UserRole + 1;
 CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName,
                                  std::function<std::string()> startDemoRadio, QWidget* parent)
     : QDialog(parent), portName_(portName), startDemoRadio_(std::move(startDemoRadio)) {
-    setWindowTitle("Port setting");
+    setWindowTitle(tr("Port setting"));
     list_ = new QListWidget;
     list_->setObjectName("portList");
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -37,14 +37,14 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     findings_->setTextFormat(Qt::PlainText);
     findings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     findings_->hide();
-    check_ = new QPushButton("&Check the connection");
+    check_ = new QPushButton(tr("&Check the connection"));
     check_->setObjectName("checkConnection");
     check_->setToolTip(
-        "Look for what keeps the program from the radio on this port, and how to fix it");
+        tr("Look for what keeps the program from the radio on this port, and how to fix it"));
     connect(check_, &QPushButton::clicked, this, [this] { CheckConnection(); });
 
     for (const PortEntry& e : SystemPorts()) AddPort(e);
-    auto* demo = new QListWidgetItem(kDemoLabel, list_);
+    auto* demo = new QListWidgetItem(tr(kDemoLabel), list_);
     demo->setData(kDemoRole, true);
     if (!demoPortName.empty()) demo->setData(kPathRole, QString::fromStdString(demoPortName));
 
@@ -58,7 +58,7 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(path_, 1);
     pathRow->addWidget(check_);
-    auto* pathLabel = new QLabel("&Device:");
+    auto* pathLabel = new QLabel(tr("&Device:"));
     pathLabel->setBuddy(path_);
     form->addRow(pathLabel, pathRow);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -66,10 +66,10 @@ CPortSettingDlg::CPortSettingDlg(std::string& portName, std::string demoPortName
     connect(buttons, &QDialogButtonBox::rejected, this, &CPortSettingDlg::reject);
 
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel("Port");
+    auto* label = new QLabel(tr("Port"));
     label->setBuddy(list_);
     // A list view takes no name from its label for a screen reader: its own.
-    list_->setAccessibleName("Port");
+    list_->setAccessibleName(tr("Port"));
     layout->addWidget(label);
     layout->addWidget(list_, 1);
     layout->addLayout(form);
@@ -116,7 +116,7 @@ void CPortSettingDlg::AddPort(const PortEntry& entry) {
     item->setData(kPathRole, entry.devicePath);
     if (!entry.available) {
         item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-        item->setText(entry.label + "  (" + entry.reason + ")");
+        item->setText(tr("%1  (%2)").arg(entry.label, entry.reason));
         item->setToolTip(entry.reason);
     }
     list_->insertItem(row, item);
@@ -148,7 +148,7 @@ void CPortSettingDlg::OnItemChanged(QListWidgetItem* item) {
         const std::string path = startDemoRadio_ ? startDemoRadio_() : std::string();
         if (path.empty()) {
             item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
-            item->setText(QString(kDemoLabel) + "  (cannot be started)");
+            item->setText(tr("%1  (cannot be started)").arg(tr(kDemoLabel)));
             return;
         }
         item->setData(kPathRole, QString::fromStdString(path));
@@ -165,7 +165,7 @@ void CPortSettingDlg::RemovePort(const QString& devicePath) {
         const QString label = item->text();
         const QSignalBlocker block(list_);
         delete list_->takeItem(i);
-        findings_->setText("Unplugged: " + label);
+        findings_->setText(tr("Unplugged: %1").arg(label));
         findings_->show();
         return;
     }
@@ -187,13 +187,13 @@ void CPortSettingDlg::OnPortAdded(const PortEntry& entry) {
         list_->setCurrentItem(item);
         path_->setText(entry.devicePath);
     }
-    CheckConnection("Plugged in: " + entry.label + "\n");
+    CheckConnection(tr("Plugged in: %1\n").arg(entry.label));
 }
 
 void CPortSettingDlg::CheckConnection(const QString& before) {
     const QString chosen = path_->text().trimmed();
     if (chosen.isEmpty()) {
-        findings_->setText(before + "Choose a port, or type its device path.");
+        findings_->setText(before + tr("Choose a port, or type its device path."));
     } else {
         const dpmr::PortDiagnosis d =
             dpmr::CheckPort(dpmr::DevicePathForPortName(chosen.toStdString()), doctorRoot_);

@@ -22,11 +22,11 @@ CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document
       link_(std::move(link)),
       control_(control),
       backups_(std::move(backupFolder)) {
-    setWindowTitle(direction == Direction::kRead ? "Read data" : "Write data");
+    setWindowTitle(direction == Direction::kRead ? tr("Read data") : tr("Write data"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     const int blocks = static_cast<int>(dpmr::SplitIntoBlocks(dpmr::ProgramRanges()).size());
-    hint_ = new QLabel("Connect the radio, switch it on, then press Start.");
+    hint_ = new QLabel(tr("Connect the radio, switch it on, then press Start."));
     hint_->setObjectName("hint");
     hint_->setWordWrap(true);
     notice_ = new QLabel;
@@ -39,12 +39,12 @@ CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document
     bar_->setTextVisible(false);
     percent_ = new QLabel("0%");
     percent_->setAlignment(Qt::AlignCenter);
-    start_ = new QPushButton("Start");
+    start_ = new QPushButton(tr("Start"));
     start_->setDefault(true);
-    exit_ = new QPushButton("Exit");
+    exit_ = new QPushButton(tr("Exit"));
     connect(start_, &QPushButton::clicked, this, &CProgressDlg::OnStart);
     connect(exit_, &QPushButton::clicked, this, &CProgressDlg::reject);
-    check_ = new QPushButton("Check the connection");
+    check_ = new QPushButton(tr("Check the connection"));
     check_->setObjectName("checkConnection");
     check_->hide();
     connect(check_, &QPushButton::clicked, this,
@@ -53,12 +53,13 @@ CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document
     auto* buttons = new QHBoxLayout;
     if (direction == Direction::kWrite) {
         // Off by default: reading back doubles the time a Write takes.
-        verify_ = new QCheckBox("Verify after writing");
+        verify_ = new QCheckBox(tr("Verify after writing"));
         buttons->addWidget(verify_);
-        keepCalibration_ = new QCheckBox("Keep the radio's squelch calibration");
+        keepCalibration_ = new QCheckBox(tr("Keep the radio's squelch calibration"));
         keepCalibration_->setToolTip(
-            "Read the radio's own squelch calibration first and write it back unchanged, "
-            "instead of the one in this file (set at the factory for the radio it came from)");
+            tr("Read the radio's own squelch calibration first and write it back unchanged, "
+               "instead of the one in this file (set at the factory for the radio it came "
+               "from)"));
         buttons->addWidget(keepCalibration_);
     }
     buttons->addStretch();
@@ -122,7 +123,7 @@ void CProgressDlg::OnStart() {
     };
     const dpmr::WriteOptions options{.keepCalibration = KeepCalibrationChecked(),
                                      .verify = VerifyChecked()};
-    hint_->setText("Connecting to the radio...");
+    hint_->setText(tr("Connecting to the radio..."));
     worker_ = std::thread([this, onUi, options] {
         dpmr::TransferResult result;
         std::string backupMessage;
@@ -164,20 +165,20 @@ void CProgressDlg::OnProgress(int blocksDone, int totalBlocks) {
     // The line says what the transfer does now: the block after the one done.
     const std::vector<dpmr::TransferBlock> blocks = dpmr::SplitIntoBlocks(dpmr::ProgramRanges());
     if (blocksDone < 0 || blocksDone >= static_cast<int>(blocks.size())) {
-        hint_->setText("Ending the session...");
+        hint_->setText(tr("Ending the session..."));
         return;
     }
-    const char* doing = verifying_                        ? "Verifying"
-                        : direction_ == Direction::kWrite ? "Writing"
-                                                          : "Reading";
     const QString address =
         QString("%1").arg(blocks[static_cast<std::size_t>(blocksDone)].address, 4, 16, QChar('0'));
-    hint_->setText(QString("%1 block 0x%2...").arg(doing, address.toUpper()));
+    const QString doing = verifying_                        ? tr("Verifying block 0x%1...")
+                          : direction_ == Direction::kWrite ? tr("Writing block 0x%1...")
+                                                            : tr("Reading block 0x%1...");
+    hint_->setText(doing.arg(address.toUpper()));
 }
 
 void CProgressDlg::OnVerifying() {
     verifying_ = true;
-    hint_->setText("Written. Reading the radio back to verify...");
+    hint_->setText(tr("Written. Reading the radio back to verify..."));
     bar_->setValue(0);
     percent_->setText("0%");
 }
@@ -186,12 +187,12 @@ QString CProgressDlg::ResultText() const {
     const QString message = QString::fromStdString(result_.message);
     const bool write = direction_ == Direction::kWrite;
     if (result_.succeeded()) {
-        if (!write) return "Read from the radio";
+        if (!write) return tr("Read from the radio");
         // A verify's own words: what it compared.
-        return verifying_ ? message : "Written";
+        return verifying_ ? message : tr("Written");
     }
     if (!message.isEmpty()) return message;
-    return write ? "Stopped." : "Stopped: the document is as it was.";
+    return write ? tr("Stopped.") : tr("Stopped: the document is as it was.");
 }
 
 void CProgressDlg::OnFinished(dpmr::TransferResult result, std::string backupMessage) {
@@ -209,7 +210,7 @@ void CProgressDlg::OnFinished(dpmr::TransferResult result, std::string backupMes
     start_->hide();
     check_->setVisible(!link_.portName.empty() && dpmr::PortCouldNotOpen(result_));
     FitText();
-    exit_->setText("Close");
+    exit_->setText(tr("Close"));
     exit_->setDefault(true);
     exit_->setFocus();
     emit TransferEnded();

@@ -1,6 +1,7 @@
 // The connection doctor's findings for one port, shown in a box.
 #include "link/ConnectionCheck.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "link/ConnectionDoctor.h"
@@ -8,7 +9,8 @@
 
 void ShowConnectionCheck(QWidget* parent, const std::string& portName) {
     const std::string device = dpmr::DevicePathForPortName(portName);
-    QMessageBox box(QMessageBox::Information, "Check the connection",
+    QMessageBox box(QMessageBox::Information,
+                    QCoreApplication::translate("ConnectionCheck", "Check the connection"),
                     QString::fromStdString(dpmr::DiagnosisText(dpmr::CheckPort(device))),
                     QMessageBox::Ok, parent);
     box.setObjectName("connectionCheckBox");

@@ -11,13 +11,13 @@
 #include "service/ServicePassword.h"
 
 CServicePasswordDlg::CServicePasswordDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Password");
+    setWindowTitle(tr("Password"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     edit_ = new QLineEdit(this);
     edit_->setObjectName("passwordEdit");
     edit_->setEchoMode(QLineEdit::Password);
     edit_->setMaxLength(static_cast<int>(dpmr::kServicePasswordMaxChars));
-    auto* label = new QLabel("Pwd", this);
+    auto* label = new QLabel(tr("Pwd"), this);
     label->setBuddy(edit_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);

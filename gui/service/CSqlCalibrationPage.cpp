@@ -31,11 +31,13 @@ CSqlCalibrationPage::CSqlCalibrationPage(dpmr::SqlCalibrationPage& page, QWidget
     grid_->SetColWidths({1000, 1000, 1000});
     // No selection highlight: the current cell shows in red.
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->SetTextMatrix(0, kFreqCol, "Freq");
-    grid_->SetTextMatrix(0, kSqlCol, "Sql");
-    grid_->SetColumnHelp(kFreqCol, "The frequency of the band, in MHz, that the row calibrates.");
-    if (rows > 0) grid_->SetColumnHelp(kSqlCol, ToQt(page_.Field(dpmr::SquelchRowField(1)).help));
-    grid_->setAccessibleName("Squelch calibration points");
+    grid_->SetTextMatrix(0, kFreqCol, tr("Freq"));
+    grid_->SetTextMatrix(0, kSqlCol, tr("Sql"));
+    grid_->SetColumnHelp(kFreqCol,
+                         tr("The frequency of the band, in MHz, that the row calibrates."));
+    if (rows > 0)
+        grid_->SetColumnHelp(kSqlCol, FieldText(page_.Field(dpmr::SquelchRowField(1)).help));
+    grid_->setAccessibleName(tr("Squelch calibration points"));
     for (int r = 1; r <= rows; ++r) {
         grid_->SetTextMatrix(r, 0, QString::number(r));
         grid_->SetTextMatrix(r, kFreqCol, QString::number(page_.RowMhz(r)));
@@ -58,14 +60,14 @@ CSqlCalibrationPage::CSqlCalibrationPage(dpmr::SqlCalibrationPage& page, QWidget
         auto* spin = new SpinEdit(this);
         spin->setObjectName(ToQt("sql." + page_.Field(t).key));
         spin->setMinimumWidth(80);
-        auto* label = new QLabel(ToQt(page_.Field(t).label), this);
+        auto* label = new QLabel(FieldText(page_.Field(t).label), this);
         label->setBuddy(spin);
         form->addRow(label, spin);
         thresholds_.push_back(spin);
         binder_.Bind(t, spin);
     }
-    read_ = new QPushButton("Read", this);
-    write_ = new QPushButton("Write", this);
+    read_ = new QPushButton(tr("Read"), this);
+    write_ = new QPushButton(tr("Write"), this);
     // Neither is the dialog's default: Enter clicks a button only when it has
     // the focus (below).
     for (QPushButton* button : {read_, write_}) {

@@ -1,6 +1,7 @@
 // Service transfers under the wait dialog, with their messages.
 #include "service/ServiceTransfer.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWidget>
@@ -33,7 +34,9 @@ dpmr::TransferResult RunServiceTransfer(QWidget* dialog, const QString& busyText
         // A port that would not open: the doctor can say why, and how to fix it.
         QPushButton* check = nullptr;
         if (!portName.empty() && dpmr::PortCouldNotOpen(result))
-            check = box.addButton("&Check the connection", QMessageBox::ActionRole);
+            check = box.addButton(
+                QCoreApplication::translate("ServiceTransfer", "&Check the connection"),
+                QMessageBox::ActionRole);
         box.exec();
         if (check && box.clickedButton() == check) ShowConnectionCheck(dialog, portName);
     }

@@ -25,10 +25,10 @@ CDtmfContactPage::CDtmfContactPage(dpmr::form::FieldPage& page, QWidget* parent)
     grid_->setObjectName("dtmfCodes");
     grid_->SetSize(rows + 1, 2);
     grid_->SetColWidths({500, 2500});
-    grid_->SetTextMatrix(0, 0, "No.");
-    grid_->SetTextMatrix(0, kCodeCol, "Code");
-    grid_->SetColumnHelp(kCodeCol, ToQt(page_.Field(0).help));
-    grid_->setAccessibleName("DTMF codes");
+    grid_->SetTextMatrix(0, 0, tr("No."));
+    grid_->SetTextMatrix(0, kCodeCol, tr("Code"));
+    grid_->SetColumnHelp(kCodeCol, FieldText(page_.Field(0).help));
+    grid_->setAccessibleName(tr("DTMF codes"));
     for (int r = 1; r <= rows; ++r) grid_->SetTextMatrix(r, 0, QString::number(r));
     grid_->SetCurrentCell(1, kCodeCol);
     grid_->installEventFilter(this);

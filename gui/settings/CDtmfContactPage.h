@@ -19,6 +19,8 @@ class QKeyEvent;
 class QLineEdit;
 
 class CDtmfContactPage : public CPageWidget {
+    Q_OBJECT
+
   public:
     explicit CDtmfContactPage(dpmr::form::FieldPage& page, QWidget* parent = nullptr);
 

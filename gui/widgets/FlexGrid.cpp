@@ -155,7 +155,7 @@ void FlexGrid::ShowEditor(QWidget* open, const std::vector<QWidget*>& editors, i
         if (editor != open && editor->isVisible()) editor->hide();
     if (!open) return;
     const QTableWidgetItem* title = horizontalHeaderItem(col - 1);
-    const QString name = TextMatrix(0, col) + ", row " + TextMatrix(row, 0);
+    const QString name = tr("%1, row %2").arg(TextMatrix(0, col), TextMatrix(row, 0));
     const QString help = title ? title->toolTip() : QString();
     std::vector<QWidget*> parts{open};
     // An editable list's own edit is what has the focus.
