@@ -2,6 +2,1556 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl_NL">
 <context>
+    <name>Action</name>
+    <message>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Backup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a copy kept by an earlier Read or Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Backup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expor&amp;t...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the whole configuration to a readable YAML file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I&amp;mport...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a YAML file written by Export as a new document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export &amp;Channels as CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the channels to a CSV file in CHIRP&apos;s format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import C&amp;hannels from CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set channels from a CSV file in CHIRP&apos;s format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the active document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display full pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Take back the last change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the change taken back last again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the selected channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste channels from the current row down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Appl&amp;y to Selected Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set the current cell&apos;s tone, power, scan, bandwidth or channel type for every selected channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply to Selected Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fill Channels...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill the selected channels, or all 16, with the PMR446 or dPMR446 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scan Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the scan settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Basic setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the basic settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Alarm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the alarm settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;DTMF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the DTMF settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dP&amp;MR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit the dPMR parameters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Data From Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Data to Radio </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to &amp;Several Radios...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write this configuration to several radios at once, each with its own ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to Several Radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle ToolBar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Toggle StatusBar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the serial port of the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the guide to a first Read, editing, Save and Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Report a Problem...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gather what is needed to look into a problem into one file to attach; nothing is sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report a Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report a problem:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CChannelClipboard</name>
+    <message>
+        <source>Copied channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied channels %1-%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing pasted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pasted channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pasted channels %1-%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CChannelCsvCommands</name>
+    <message>
+        <source>CSV files (*.csv);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Channels as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import Channels from CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported the channels to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot import %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No channel was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported 1 channel from %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 channels from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CChannelEditCommands</name>
+    <message>
+        <source>Rx and Tx color code, Tx contact and Group rx list changed on channel %1 go to %2 as well.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CChannelEditDlg</name>
+    <message>
+        <source>Next channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Analog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Digit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCodeplugCommands</name>
+    <message>
+        <source>Codeplug (*.yaml *.yml);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exported %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot import %1:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1: %2 value(s) stored other than written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CContactPage</name>
+    <message>
+        <source>Contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDocumentController</name>
+    <message>
+        <source>*.dat (*.dat);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled (read from the radio)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened %1.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opened the backup %1; Save asks for a new name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no longer exists; it was removed from the recent files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1.%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reloaded %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CDtmfContactPage</name>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTMF codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFillChannelsDlg</name>
+    <message>
+        <source>Fill Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;All 16 channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 channels, %3 kHz apart)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Selected %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Selected channels (select two or more first)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same on every channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One per channel, rising</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To&amp;ne:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Plan:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;First plan channel:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CTCSS &amp;tones:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 will stay unchanged: %2 ends at channel %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFleetIdentityBox</name>
+    <message>
+        <source>Each radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g. 1000001</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit {n}, or {id:4} for the ID&apos;s last 4 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{n}: the radio&apos;s number in the list of ticked ports; {id}: its 7-digit ID; {id:4}: the ID&apos;s last 4 digits. Cut to the radio&apos;s 8 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep each radio&apos;s identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read each radio first and write the new configuration with its own ID and name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy this file&apos;s squelch calibration to every radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Off: each radio keeps the squelch calibration the factory set for it (read first, written back unchanged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One cable: the list&apos;s radios one after another on one port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the one port; each radio of the imported list is written in turn, and the dialog asks for the next radio (Space or Enter)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First radio ID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID step:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name pattern:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFleetPortTable</name>
+    <message>
+        <source>Radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unplugged</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFleetSummaryTable</name>
+    <message>
+        <source>Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFleetWriteDlg</name>
+    <message>
+        <source>Write to Several Radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radios (one per port, all written at the same time), each with its ID and name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>/dev/ttyUSB1 or a virtual radio&apos;s /dev/pts/N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port to add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import list...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The customer&apos;s list: one row a radio with its name, dPMR ID and, optionally, its port; from a CSV file, or the rows copied in a spreadsheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From a CSV File...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste from the Clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every run and retry of this session is logged here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>added by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 takes line %2 of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list was not taken from %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>named in the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 radios from %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+No port for %1 yet: plug in another cable, or write them with &quot;One cable&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imported %1 rows from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;Text files (*.txt);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list was not read: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clipboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent: %1 of the list have no radio: plug in another cable or tick another port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the radios all the same?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backups could not be looked through for IDs given before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tick the ports of the radios to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every radio keeps the file&apos;s name &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start: %1 radio(s), verify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start: %1 radio(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One cable: tick the one port the radios are put on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One cable: import the list of radios first (&quot;Import list...&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One cable on %1: %2 radios</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio %1 got %2 &quot;%3&quot;: %4.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is done: %1 of %2 radios written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Again: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radio %1 of %2 on the cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retry: %1 radio(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot;: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 &quot;%3&quot;: %4, verify %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>May hold a partly written configuration: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 radios written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These radios may now hold a partly written configuration: write them again before using them: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Stopped before the end of the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One cable: stopped before the end of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was not saved.
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Report saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report saved to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Radios are being written. Stop every transfer and close?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A radio stopped in the middle of its write holds a partly written configuration and is to be written again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closed during the transfer: every radio stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CGroupRxListPage</name>
+    <message>
+        <source>Add &gt;&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Del &lt;&lt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unallocated:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allocated:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group rx lists</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CLanguageMenu</name>
+    <message>
+        <source>&amp;Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The &amp;Desktop&apos;s Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choice of language could not be kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language changes the next time dpmrcps starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>Standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recent &amp;Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPortSettingDlg</name>
+    <message>
+        <source>Virtual radio (demo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look for what keeps the program from the radio on this port, and how to fix it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Device:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  (cannot be started)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unplugged: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plugged in: %1
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a port, or type its device path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CProgramView</name>
+    <message>
+        <source>Freq range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factroy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill Channels</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CProgressDlg</name>
+    <message>
+        <source>Read data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect the radio, switch it on, then press Start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep the radio&apos;s squelch calibration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the radio&apos;s own squelch calibration first and write it back unchanged, instead of the one in this file (set at the factory for the radio it came from)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to the radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ending the session...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verifying block 0x%1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing block 0x%1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading block 0x%1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written. Reading the radio back to verify...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped: the document is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CRadioCommands</name>
+    <message>
+        <source>Read from the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read from the radio. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio cannot use this configuration as it stands:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note before writing:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written to the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Virtual radio %1 (demo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port of Read and Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These radios may hold a partly written configuration: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong service password: squelch calibration not opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CReportDlg</name>
+    <message>
+        <source>Report a Problem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This gathers what is needed to look into a connection or a transfer that went wrong into one file for you to attach to your report. Nothing is sent anywhere. It holds:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Include the open configuration (radio ID, radio name, contacts and codes replaced)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Report...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved to %1. Attach this file to your problem report.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report archives (*.tar.gz);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CServicePasswordDlg</name>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pwd</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSqlCalibrationPage</name>
+    <message>
+        <source>Freq</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sql</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The frequency of the band, in MHz, that the row calibrates.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Squelch calibration points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CUserGuideDlg</name>
+    <message>
+        <source>User Guide</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTablePrinter</name>
+    <message>
+        <source>Radio name: %1    Radio id: %2    Freq range: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheck</name>
+    <message>
+        <source>Check the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocumentQuestions</name>
+    <message>
+        <source> An earlier save of %1 did not finish; the temporary file it left (%2 and %3 more) was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> An earlier save of %1 did not finish; the temporary file it left (%2) was removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 itself is whole, as last saved on %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace the changes made to %1 elsewhere?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk on %2, by another program or window, since it was opened or saved here. Saving replaces those changes with this document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace all of %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, more than a radio image. Saving replaces it with the %3 bytes of this document, and the rest is lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was changed on disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program or window saved it on %1, after it was opened or saved here, and this document has changes of its own. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another program or window saved it on %1, after it was opened or saved here. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keep Mine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio data in &quot;%1&quot; has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Field</name>
     <message>
         <source>Channel table</source>
@@ -1921,6 +3471,1452 @@
     </message>
 </context>
 <context>
+    <name>FleetJobReport</name>
+    <message>
+        <source>(not saved)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fleet job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Template CRC-32: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FlexGrid</name>
+    <message>
+        <source>%1, row %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportBox</name>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceDialog</name>
+    <message>
+        <source>Reading the squelch calibration from the radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the squelch calibration to the radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the adjustment values from the radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writing the adjustment values to the radio...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the adjustment values from the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the adjustment values to the radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServiceTransfer</name>
+    <message>
+        <source>&amp;Check the connection</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>backup</name>
+    <message>
+        <source>No backup of the read was kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup of the write was kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No backup of the write-failed was kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the folder &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot use the folder &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many backups made within the same second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The backup &quot;%1&quot; could not be marked as a failed write: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is no write backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read the backup folder &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>channels</name>
+    <message>
+        <source>the channel&apos;s receive-only bit is always written as 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;Signal type&quot; is &quot;Off&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the call&apos;s &quot;Type&quot; is &quot;Off&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rx and Tx freq are equal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the channel is empty: give it an Rx freq first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs %2-%3 MHz; this file&apos;s band is %4-%5 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 channel %2 (%3 MHz) is not on the file&apos;s channel raster: it would be stored as %4 MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has channels 1 to %2; there is no channel %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table has channels 1 to 16; there is no channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 channels are digital: CTCSS tones do not apply to them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no CTCSS tone of the list (63.0 to 254.1, as &quot;67.0&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>one tone per channel from %1 Hz needs %2 tones; the list has %3 from there (start at %4 Hz or lower)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 MHz), Narrow, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, no tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tone %2 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, tones %2 to %3 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left unchanged: %2 ends at channel %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channels %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channels %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not find factory.dat
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside %2-%3 MHz: set to %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not on the channel raster: set to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not %2: left as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no channel: left empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select two or more channels first (their row numbers, or Shift with the arrows)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is set one channel at a time: choose a cell of Rx Tone to Channel type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no channel: nothing to apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no channel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>greyed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not offered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; given to %3 as well</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 keeps its %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>check</name>
+    <message>
+        <source>Channel %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contact %1 does not exist (contacts are 1-64)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contact %1 is a free contact slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The dPMR radio name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tx Freq is empty while Rx Freq is set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rx %1 MHz is outside the band %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tx %1 MHz is outside the band %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rx tone %1 is not a standard DCS code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tx tone %1 is not a standard DCS code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tx %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group rx list %1 does not exist (lists are 1-16)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group rx list %1 has no member</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 selects DTMF code %2, which does not exist (codes are 1-16)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 selects DTMF code %2, which is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group rx list %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group rx list %1: contact %2 is a single call, not a group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Group rx list %1: contact %2 (%3) is a single call, not a group</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>codec</name>
+    <message>
+        <source>%1 is not a DCS code (DCS codes use the digits 0 to 7): left as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a DCS code (DCS codes use the digits 0 to 7); type %2 for %2 Hz: left as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was taken as DCS %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was taken as DCS %2; type %3 for %3 Hz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a tone: set to None</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>config</name>
+    <message>
+        <source>The port is kept in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The port is kept in %1, because %2 cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dialogs</name>
+    <message>
+        <source>channel range %1 is not channelA-B with 1 &lt;= A &lt;= B &lt;= 16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an entry of %2 (%3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) takes 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key %1 (see dpmrtool fields)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a factory value of the radio (service dialog %2); add --service to change it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not shown by %2 for this image (see dpmrtool fields FILE.dat)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is greyed out in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is greyed out in %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) has no spin</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dpmr</name>
+    <message>
+        <source>the name is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name %1 is longer than 8 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name %1 holds a control character</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number %1 is longer than 7 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number %1 may hold only the digits 0 to 9 and &quot;*&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 8 members</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no contact is named %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than one contact is named %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a single call; the lists take group calls</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is named twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than 64 contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected 3 fields (Name,Number,Type), found %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the type %1 is neither %2 nor %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name %1 is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number %1 is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no contact follows; the radio needs one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no free contact record is left for this contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already %2&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list %1 is no number from 1 to 16</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list %1 is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>fleet</name>
+    <message>
+        <source>radio %1 (%2) looks like the radio just written as %3 (&quot;%4&quot;, %5): is the next radio on the cable?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radio %1 (%2) is to get the ID %3, which the backups show on another radio: &quot;%4&quot; (backup of %5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has 1 column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has %1 columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list holds no radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port %1 is also %2&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port %1 is given twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no port is left for this row: name its port in the list or connect one more radio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the row has no dPMR ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the dPMR ID %1 is not a number of up to 7 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio would replace the dPMR ID %1 (it takes 0000001 to 9000000, not 1000000, 2000000, ... 9000000)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the dPMR ID %1 is given twice: also %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name %1 holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is cut to the radio&apos;s 8 characters: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cut to 8 characters, the name is &quot;%1&quot;, the same as %2&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is also %2&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the port %1 has no row of the list and is not written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name pattern &apos;%1&apos; holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name pattern &apos;%1&apos; has a lone &apos;}&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name pattern &apos;%1&apos; has a &apos;{&apos; without &apos;}&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{%1} in the name pattern: the ID has 1 to 7 digits to keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>{%1} in the name pattern is not known: use {n}, {id} or {id:4}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radio %1: the name &quot;%2&quot; is cut to the radio&apos;s 8 characters: &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no port given: name at least one radio&apos;s port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an empty port name was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an ID start value and keeping each radio&apos;s identity exclude each other</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first radio ID must have at most 7 digits (1 to 9999999)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ID step must have at most 7 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every radio needs an ID of its own, but all %1 would get the document&apos;s ID %2: give a first ID and a step, or keep each radio&apos;s identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radio %1 (%2) would get the ID %3, which has no 7-digit form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radio %1 (%2) would get the ID %3, which the radio does not take (0000001 to 9000000, not 1000000, 2000000, ... 9000000): choose another start or step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>radios %1 and %2 would both be named &quot;%3&quot; once cut to the radio&apos;s 8 characters: shorten the pattern or put the ID&apos;s digits first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every radio needs an ID of its own, but the step repeats %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID %1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wire trace: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped before its configuration was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no read backup kept: there is no folder for backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no write backup kept: there is no folder for backups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped while reading the radio; nothing was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>two radios hold the same ID, so none was written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its squelch calibration could not be read, so nothing was sent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not written, after the warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its configuration has errors and was not sent: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>written despite errors: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>form</name>
+    <message>
+        <source>printable ASCII characters only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>digits only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>digits and a point only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0-9, A-D, * and # only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hexadecimal digits only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2 in steps of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no entry of the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>band edges and the channel raster</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a CTCSS tone 60.0 to 280.0 Hz or a DCS code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7 digits up to 9000000, not one digit and six 0s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>as the radio keeps it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 stored as %3 (%4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>image</name>
+    <message>
+        <source>&quot;%1&quot; is not a radio file: it holds %2 bytes; a radio file holds %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 bytes, more than a radio image: only its first %3 bytes are loaded, and the rest is not kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected file format.
+&quot;%1&quot; holds %2 bytes; a radio file holds %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>interchange</name>
+    <message>
+        <source>%1 row did not fit below channel 16: left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 rows did not fit below channel 16: left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1, %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2: row left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no Rx Freq</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no frequency: left as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clipboard text is no table of channels: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the clipboard holds no channel rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a frequency in MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duplex %1 is not empty, +, -, split or off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset %1 is not a number of MHz</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Offset %1 is 10000 MHz or more, no frequency to transmit on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frequency %1 Offset gives %2 MHz, no frequency to transmit on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Power %1 is not understood: set to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip %1 is not empty, S or P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first line must name the columns, Location and Frequency among them, as CHIRP writes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location %1 is no channel of this radio (1-16)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1 is set on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1: Mode %2 is not available (FM and NFM only)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1 has no frequency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names are not kept: the radio has no channel names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DtcsPolarity %1 is not NN, NR, RN or RR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tone mode %1 (reverse squelch) is not available: no tones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tone %1 is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CrossMode %1 is not one of Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more than %1 contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name %1 is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name %1 is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number %1 is already on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number %1 is there twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contact %1: slot %2 is not a free slot 1 to 64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1: %2 is not an entry of &quot;%3&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>channel %1 %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is greyed out in the dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2) is greyed out in the dialog: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the byte at %1 is not one no field owns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>group rx list %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the byte at %1 is not a byte of the contacts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the control character %1 is not allowed in a YAML file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a backslash before %1 starts no YAML escape sequence (a backslash itself is written \\)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>YAML syntax: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expected a text, not a list or mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expected a number from %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expected %2 bytes as hexadecimal digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expected bytes as hexadecimal digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expected a mapping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expected a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: more than %2 entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 is not an address 0x0000 to 0x3FFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown key %2 (see dpmrtool fields: the keys after &quot;channel%3.&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown settings page %1 (see dpmrtool fields)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key %1 (see dpmrtool fields)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown key %2 (value or bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contact type: %1 is not an entry of &quot;Type&quot; (&quot;%2&quot;, &quot;%3&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contact: unknown key %1 (name, number, type, slot)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: unknown key %2 (members or bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: expected a list of contact names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>expected a dpmrcps codeplug (a mapping with format: 1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>format %1 is not one this program reads (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown key %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no &quot;format&quot;: not a dpmrcps codeplug</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lists and mappings are nested %1 deep here; a codeplug nests at most 4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the key %1 is given twice in one mapping, on line %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the key %1 is given twice in one mapping, on lines %2 and %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>link</name>
+    <message>
+        <source>install the udev rule %1 (the dpmrcps package does; from the sources: sudo cp res/linux/%1 /etc/udev/rules.d/), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>choose the cable&apos;s port, such as /dev/ttyUSB0 (dpmrtool ports lists them)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system refused to open %1 although its permissions allow it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sandbox (a snap or flatpak package) or a security policy keeps the program from the device: run the program installed from the Debian package or built from the sources</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plug the cable in again; if that does not help, restart the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist: the cable is not plugged in, or its port has another name now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plug the cable into the computer and the radio, then choose the port that appears (dpmrtool ports lists them; Setting &gt; Port shows them as they come)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brltty (a braille display driver) is installed and claims USB serial adapters (%1): if the port disappeared right after the cable was plugged in, brltty took it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>without a braille display: sudo apt remove brltty, then plug the cable in again; with one: comment out the line for the cable&apos;s chip in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brltty&apos;s udev rules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a virtual port (a pseudo-terminal), such as the virtual radio&apos;s: no cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB serial adapter: USB %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cable: USB %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, driver %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, also %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Bluetooth serial port, not the radio&apos;s programming cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plug the programming cable in and choose its port (/dev/ttyUSB0 or /dev/ttyACM0)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a serial port built into the computer: a USB programming cable is named ttyUSB or ttyACM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a serial port built into the computer, driver %1: a USB programming cable is named ttyUSB or ttyACM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (owner %1, group %2, mode %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your user %1 was added to the group %2, which may open %3, but this session started before and does not have the group yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log out and in again (or restart the computer); until then, &apos;newgrp %1&apos; starts a shell that has it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your user %1 is not in the group %2, which may open %3%4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sudo adduser %1 %2, then log out and in again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only root may open %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>only its owner may open %1%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; it gives the group dialout the programming cables: then sudo adduser %2 dialout, and log out and in again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close the other program, then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close %1 (or end it: kill %2), then try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>that program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the udev rule %1 is not installed: it keeps ModemManager away from the cable and gives the group dialout access to it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the udev rule %1 does not name this cable&apos;s chip (USB %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>add a line for it to the rule (a copy of one of its lines with idVendor %1 and idProduct %2), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the udev rule %1 names this cable&apos;s chip but has not been applied to %2 yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plug the cable in again, or run: sudo udevadm trigger --subsystem-match=tty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ModemManager is running and has not been told to leave %1 alone: it may send AT commands to the cable for several seconds after it is plugged in, and a Read or Write started then fails</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, and plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brltty (a braille display driver) is installed and its udev rules claim this cable&apos;s chip (USB %1): it may take the cable, and the port disappears right after it is plugged in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>virtual port %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cable on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB serial adapter on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB serial adapter (%1) on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bluetooth serial port on %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (built-in serial port)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: can be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: cannot be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: add your user to the dialout group and log in again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in use by another program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no port is chosen: choose one under Setting &gt; Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio holds other values for %1 and %2 more.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio holds other values for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make the folder &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many traces within the same second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the transfer broke off at address %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cound not open the port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cound not open the port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could ont open the port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verify failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Written and verified, except the 24-byte closing block, which the radio does not send back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write again before using the radio.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write was completed; the read-back broke off while verifying.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The write was completed; checking it was stopped before the end.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer from the radio: is it switched on and the cable plugged in?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio did not answer the wake-up with &apos;A&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio&apos;s identity block was cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the radio did not confirm the opening exchange</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The radio may now hold a partly written configuration: write it again before using it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wire trace was not kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The wire trace was not written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wire trace: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open a pseudo-terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot set up the pseudo-terminal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot watch %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create a pipe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>reference</name>
     <message>
         <source>%1, rows 1 to %2</source>
@@ -1955,6 +4951,107 @@ A setting marked &lt;i&gt;not shown&lt;/i&gt; has no control in its dialog: the 
 it as the radio stored it. &lt;i&gt;(factory)&lt;/i&gt; marks the dialogs of the radio&apos;s
 factory adjustment and calibration.&lt;/p&gt;
 </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>report</name>
+    <message>
+        <source>version and build, OS, kernel, Qt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connection doctor&apos;s findings for every port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings file %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the list of backups (names only, not the files)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a wire trace of a transfer, the radio&apos;s identity blanked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the open configuration, its radio ID, name, contacts and codes replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 bytes): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>service</name>
+    <message>
+        <source>The band has %1 points; the radio keeps %2 squelch values, so only %3 to %4 MHz are shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>util</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1, column %2: the byte %3 is not UTF-8 text: save the file as UTF-8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote inside a field that does not start with one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the first line must be %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: it is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot save: no file name given.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a device or a pipe).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: line %2, column %3: larger than 1 MiB, no %4 file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
