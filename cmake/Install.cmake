@@ -46,6 +46,7 @@ endforeach()
 
 install(FILES ${CMAKE_BINARY_DIR}/man/dpmrcps.1.gz ${CMAKE_BINARY_DIR}/man/dpmrtool.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/res/guide/user-guide.html
+file(GLOB DPMR_TRANSLATED_GUIDES ${PROJECT_SOURCE_DIR}/res/guide/user-guide.*.html)
+install(FILES ${PROJECT_SOURCE_DIR}/res/guide/user-guide.html ${DPMR_TRANSLATED_GUIDES}
               ${PROJECT_SOURCE_DIR}/res/guide/settings-reference.html DESTINATION ${DPMR_DOC_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/res/linux/60-dpmrcps.rules DESTINATION ${DPMR_UDEV_RULES_DIR})

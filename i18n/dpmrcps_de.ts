@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kanal bearbeiten</translation>
     </message>
     <message>
         <source>Channel edit.</source>
@@ -492,19 +492,19 @@
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Analog</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Digital</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ruf 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ruf 2</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ja</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -621,11 +621,11 @@
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nr.</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Code</translation>
     </message>
     <message>
         <source>DTMF codes</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Keine</translation>
     </message>
     <message>
         <source>The same on every channel</source>
@@ -774,7 +774,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Name</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Name</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1101,11 +1101,11 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nicht zugeordnet:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Zugeordnet:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
@@ -1234,7 +1234,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kanal bearbeiten</translation>
     </message>
     <message>
         <source>Factroy</source>
@@ -1440,11 +1440,11 @@ Report saved to %1</source>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Frequenz</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
@@ -1555,1919 +1555,1919 @@ Report saved to %1</source>
     <name>Field</name>
     <message>
         <source>Channel table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaltabelle</translation>
     </message>
     <message>
         <source>The main window&apos;s table: each row one channel&apos;s main settings, edited in place; the Channel edit dialog has them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle im Hauptfenster: jede Zeile enthält die wichtigsten Einstellungen eines Kanals, direkt in der Zelle bearbeitet; der Dialog „Kanal bearbeiten“ enthält alle.</translation>
     </message>
     <message>
         <source>*和# tone (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>*和# tone (ms)</translation>
     </message>
     <message>
         <source>10M</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>1750 signal</source>
-        <translation type="unfinished"></translation>
+        <translation>1750-Hz-Ton</translation>
     </message>
     <message>
         <source>1H</source>
-        <translation type="unfinished"></translation>
+        <translation>1 h</translation>
     </message>
     <message>
         <source>2H</source>
-        <translation type="unfinished"></translation>
+        <translation>2 h</translation>
     </message>
     <message>
         <source>30M</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>A DTMF code of up to 16 symbols 0-9, A-D, * and #: a channel sends the code of this number as its Analog call 1 or 2 (Channel edit &gt; Analog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein DTMF-Code aus bis zu 16 Zeichen 0-9, A-D, * und #: ein Kanal sendet den Code dieser Nummer als Analogruf 1 oder 2 („Kanal bearbeiten“ &gt; Analog).</translation>
     </message>
     <message>
         <source>A beep when scanning ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Signalton am Ende des Suchlaufs.</translation>
     </message>
     <message>
         <source>A beep when scanning starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Signalton beim Start des Suchlaufs.</translation>
     </message>
     <message>
         <source>A channel the radio keeps looking at while it scans, so that a call on it is not missed; None for no priority channel. The list offers the channels that hold a frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kanal, den das Funkgerät während des Suchlaufs immer wieder abhört, damit kein Ruf darauf verpasst wird; Keine für keinen Prioritätskanal. Die Liste bietet die Kanäle an, die eine Frequenz haben.</translation>
     </message>
     <message>
         <source>A group code of up to 7 symbols 0-9, A-D, * and # (0x390). Only the bytes are known, not what the radio does with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Gruppencode aus bis zu 7 Zeichen 0-9, A-D, * und # (0x390). Bekannt sind nur die Bytes, nicht, was das Funkgerät damit macht.</translation>
     </message>
     <message>
         <source>A tone when a digital call&apos;s link ends and the radio returns to its channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ton, wenn die Verbindung eines digitalen Rufs endet und das Funkgerät auf seinen Kanal zurückkehrt.</translation>
     </message>
     <message>
         <source>A tone when a group call is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ton, wenn ein Gruppenruf empfangen wird.</translation>
     </message>
     <message>
         <source>A tone when a received transmission ends (a roger beep on reception).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ton, wenn eine empfangene Aussendung endet (ein Roger-Piep beim Empfang).</translation>
     </message>
     <message>
         <source>A tone when a single call (a call to this radio alone) is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ton, wenn ein Einzelruf (ein Ruf nur an dieses Funkgerät) empfangen wird.</translation>
     </message>
     <message>
         <source>A tone when the radio is switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ton beim Ausschalten des Funkgeräts.</translation>
     </message>
     <message>
         <source>A tone when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ton beim Einschalten des Funkgeräts.</translation>
     </message>
     <message>
         <source>A tone when the radio sends a call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ton, wenn das Funkgerät einen Ruf sendet.</translation>
     </message>
     <message>
         <source>A warning tone before the radio shuts itself down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Warnton, bevor sich das Funkgerät selbst abschaltet.</translation>
     </message>
     <message>
         <source>A warning tone when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Warnton, wenn der Akku schwach wird.</translation>
     </message>
     <message>
         <source>ACK reply delay</source>
-        <translation type="unfinished"></translation>
+        <translation>ACK-Verzögerung</translation>
     </message>
     <message>
         <source>ACK reply times</source>
-        <translation type="unfinished"></translation>
+        <translation>ACK-Wiederholungen</translation>
     </message>
     <message>
         <source>ACK reply wait</source>
-        <translation type="unfinished"></translation>
+        <translation>ACK-Wartezeit</translation>
     </message>
     <message>
         <source>AMBE+2C</source>
-        <translation type="unfinished"></translation>
+        <translation>AMBE+2C</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>ASELP</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP</translation>
     </message>
     <message>
         <source>ASELP 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP 2</translation>
     </message>
     <message>
         <source>Active code</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivierungscode</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Adjustable parameters: the factory levels of the radio&apos;s audio, modulation, receive and DTMF paths (数字: digital channels, 模拟: analog channels). Read them from the radio, change them only with measuring equipment, and write them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellbare Parameter: die Werkspegel der Audio-, Modulations-, Empfangs- und DTMF-Pfade des Funkgeräts (数字: digitale Kanäle, 模拟: analoge Kanäle). Aus dem Funkgerät auslesen, nur mit Messgeräten ändern und wieder schreiben.</translation>
     </message>
     <message>
         <source>After a time-out, the seconds the radio waits before it transmits again when PTT is pressed, 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Zeitüberschreitung die Sekunden, die das Funkgerät wartet, bevor es beim Drücken der PTT wieder sendet, 0 bis 60.</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Alarm time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmdauer (s)</translation>
     </message>
     <message>
         <source>Alarm type</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmart</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugeordnet:</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt</translation>
     </message>
     <message>
         <source>Allow all call</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelruf</translation>
     </message>
     <message>
         <source>Allow: after sending a DTMF call the radio waits for an answer for the Response wait time; Inhibit: it does not wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt: Nach dem Senden eines DTMF-Rufs wartet das Funkgerät für die Antwortwartezeit auf eine Antwort; Gesperrt: es wartet nicht.</translation>
     </message>
     <message>
         <source>Allow: you hear the DTMF tones in the speaker while the radio sends them; Inhibit: they are sent silently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt: Sie hören die DTMF-Töne im Lautsprecher, während das Funkgerät sie sendet; Gesperrt: sie werden ohne Ton gesendet.</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analog</translation>
     </message>
     <message>
         <source>Analog alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>Analog-Alarm-ID</translation>
     </message>
     <message>
         <source>Analog call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogruf 1</translation>
     </message>
     <message>
         <source>Analog call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogruf 2</translation>
     </message>
     <message>
         <source>Analog channel width: Wide (25 kHz) or Narrow (12.5 kHz, as PMR446 uses). Radios that talk to each other need the same width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalbreite analog: Breit (25 kHz) oder Schmal (12,5 kHz, wie bei PMR446). Funkgeräte, die miteinander sprechen, brauchen dieselbe Breite.</translation>
     </message>
     <message>
         <source>Analog signalling on this channel: Off, or DTMF (the analog calls and PTTID below).</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoge Signalisierung auf diesem Kanal: Aus oder DTMF (die Analogrufe und PTTID unten).</translation>
     </message>
     <message>
         <source>Analog: FM only. Digit: dPMR digital only. Mixed(Digit) and Mixed(Analog): the channel takes both kinds of call and transmits digital or analog respectively.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analog: nur FM. Digital: nur dPMR digital. Gemischt (digital) und Gemischt (analog): Der Kanal nimmt beide Rufarten an und sendet digital bzw. analog.</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-Kontakt</translation>
     </message>
     <message>
         <source>Auto reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rücksetzzeit (s)</translation>
     </message>
     <message>
         <source>Automatic contact on this channel, the function set in Alarm &gt; Auto contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischer Kontakt auf diesem Kanal, die unter Alarm &gt; Auto-Kontakt eingestellte Funktion.</translation>
     </message>
     <message>
         <source>Automatic contact: allow lets the radio check in by itself at regular times, with the Tx interval and Query interval below; prohibit switches it off. dPMR param &gt; Basic uses the same byte (0x378) for OACSU and Data type: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischer Kontakt: Erlaubt lässt das Funkgerät sich in regelmäßigen Abständen selbst melden, mit Sendeintervall und Abfrageintervall unten; Gesperrt schaltet ihn aus. dPMR-Parameter &gt; Allgemein nutzt dasselbe Byte (0x378) für OACSU und Datentyp: Dieser Dialog schreibt es nur, wenn Sie dieses Element ändern.</translation>
     </message>
     <message>
         <source>Automatic contact: minutes between its queries, 1 to 10 (a value outside becomes 1). dPMR param &gt; Basic uses the same byte (0x37A) for ACK reply wait: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischer Kontakt: Minuten zwischen seinen Abfragen, 1 bis 10 (ein Wert außerhalb wird zu 1). dPMR-Parameter &gt; Allgemein nutzt dasselbe Byte (0x37A) für ACK-Wartezeit: Dieser Dialog schreibt es nur, wenn Sie dieses Element ändern.</translation>
     </message>
     <message>
         <source>Automatic contact: seconds between its transmissions, 10 to 60 in steps of 5 (a typed value is rounded down to a step; a value outside becomes 25). dPMR param &gt; Basic uses the same byte (0x379) for ACK reply delay: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatischer Kontakt: Sekunden zwischen seinen Aussendungen, 10 bis 60 in Schritten von 5 (ein eingegebener Wert wird auf einen Schritt abgerundet; ein Wert außerhalb wird zu 25). dPMR-Parameter &gt; Allgemein nutzt dasselbe Byte (0x379) für ACK-Verzögerung: Dieser Dialog schreibt es nur, wenn Sie dieses Element ändern.</translation>
     </message>
     <message>
         <source>Automatic power off: the radio switches itself off after 10 or 30 minutes, 1 or 2 hours without use; Off never does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatische Abschaltung (APO): Das Funkgerät schaltet sich nach 10 oder 30 Minuten, 1 oder 2 Stunden ohne Benutzung selbst aus; bei Aus nie.</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Beleuchtung</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreite</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundeinstellungen</translation>
     </message>
     <message>
         <source>Battery saving while the radio waits for a signal: Off, or a ratio from 1:1 to 1:12. A larger second number lets the receiver sleep longer, saving battery, but the start of a call may be missed. Default 1:10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromsparen, während das Funkgerät auf ein Signal wartet: Aus oder ein Verhältnis von 1:1 bis 1:12. Je größer die zweite Zahl, desto länger schläft der Empfänger und spart Akku, doch der Anfang eines Rufs kann verloren gehen. Standard 1:10.</translation>
     </message>
     <message>
         <source>Bit 0 of byte 0x31B, named Shock (a vibrating alert, by its name); kept as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 0 von Byte 0x31B, ursprünglich „Shock“ genannt (dem Namen nach ein Vibrationsalarm); bleibt wie gespeichert.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x318; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 von Byte 0x318; was das Funkgerät damit macht, ist nicht bekannt. Die Kanaltabelle setzt dieses Bit jedes Mal, wenn sie die Kanäle speichert.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x31A; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 von Byte 0x31A; was das Funkgerät damit macht, ist nicht bekannt. Die Kanaltabelle setzt dieses Bit jedes Mal, wenn sie die Kanäle speichert.</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Belegtsperre</translation>
     </message>
     <message>
         <source>Busy channel lockout: Carrier keeps the radio from transmitting while a signal is on the channel; Off allows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendesperre bei belegtem Kanal: Träger verhindert das Senden, solange ein Signal auf dem Kanal ist; Aus erlaubt es.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>CTCSS signal gain: the level of the sub-audible CTCSS tone sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS-Signalverstärkung: der Pegel des unhörbaren CTCSS-Tons, der mit analogen Aussendungen gesendet wird. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>CTCSS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS信号增益</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruf</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruf 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruf 2</translation>
     </message>
     <message>
         <source>Call link reset tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton Rufende</translation>
     </message>
     <message>
         <source>Call out tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton beim Rufen</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Träger</translation>
     </message>
     <message>
         <source>Channel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 1</translation>
     </message>
     <message>
         <source>Channel 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 10</translation>
     </message>
     <message>
         <source>Channel 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 11</translation>
     </message>
     <message>
         <source>Channel 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 12</translation>
     </message>
     <message>
         <source>Channel 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 13</translation>
     </message>
     <message>
         <source>Channel 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 14</translation>
     </message>
     <message>
         <source>Channel 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 15</translation>
     </message>
     <message>
         <source>Channel 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 16</translation>
     </message>
     <message>
         <source>Channel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 2</translation>
     </message>
     <message>
         <source>Channel 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 3</translation>
     </message>
     <message>
         <source>Channel 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 4</translation>
     </message>
     <message>
         <source>Channel 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 5</translation>
     </message>
     <message>
         <source>Channel 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 6</translation>
     </message>
     <message>
         <source>Channel 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 7</translation>
     </message>
     <message>
         <source>Channel 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 8</translation>
     </message>
     <message>
         <source>Channel 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal 9</translation>
     </message>
     <message>
         <source>Channel display</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalanzeige</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal bearbeiten</translation>
     </message>
     <message>
         <source>Channel no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal-Nr.</translation>
     </message>
     <message>
         <source>Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaltyp</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinesisch</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Codec type</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Zyklen</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>DCS signal gain: the level of the DCS code sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS-Signalverstärkung: der Pegel des DCS-Codes, der mit analogen Aussendungen gesendet wird. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>DCS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS信号增益</translation>
     </message>
     <message>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <source>DTMF code sent at the end of a transmission (PTTID type Off line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Code am Ende einer Aussendung (PTTID-Art Sendeende oder Beide), bis zu 16 Zeichen 0-9, A-D, * und #.</translation>
     </message>
     <message>
         <source>DTMF code sent at the start of a transmission (PTTID type On line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Code am Anfang einer Aussendung (PTTID-Art Sendebeginn oder Beide), bis zu 16 Zeichen 0-9, A-D, * und #.</translation>
     </message>
     <message>
         <source>DTMF encoding amplitude adjustment: the level of the DTMF tones the radio sends. One byte typed in hexadecimal, 00 to FF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Amplitude der DTMF-Kodierung: der Pegel der DTMF-Töne, die das Funkgerät sendet. Ein Byte, hexadezimal eingegeben, 00 bis FF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>DTMF hold time, 0.5 to 2.0 seconds in steps of 0.1. Only the byte and its range are known, not what the radio times with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Haltezeit, 0.5 bis 2.0 Sekunden in Schritten von 0.1. Bekannt sind nur das Byte und sein Bereich, nicht, was das Funkgerät damit zeitlich steuert.</translation>
     </message>
     <message>
         <source>DTMF编码幅度调节</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF编码幅度调节</translation>
     </message>
     <message>
         <source>Data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentyp</translation>
     </message>
     <message>
         <source>Data type 1 or 2 (bits 3 and 4 of 0x378). Only the bits are known, not which data format each number stands for. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentyp 1 oder 2 (Bits 3 und 4 von 0x378). Bekannt sind nur die Bits, nicht, für welches Datenformat jede Zahl steht. Der Dialog „Alarm“ nutzt dasselbe Byte (0x378) für „Auto-Kontakt“; er schreibt das Byte nur, wenn dieses Element dort geändert wird.</translation>
     </message>
     <message>
         <source>Decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodierung</translation>
     </message>
     <message>
         <source>Decode display</source>
-        <translation type="unfinished"></translation>
+        <translation>Code anzeigen</translation>
     </message>
     <message>
         <source>Decode response</source>
-        <translation type="unfinished"></translation>
+        <translation>Reaktion auf Ruf</translation>
     </message>
     <message>
         <source>Decoder input gain: the level of the received signal fed to the digital decoder. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangsverstärkung des Decoders: der Pegel des empfangenen Signals, das dem Digitaldecoder zugeführt wird. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Delay before the radio transmits, 0.1 to 5.0 seconds. Only the byte and its range are known, not which transmissions the radio delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerung, bevor das Funkgerät sendet, 0.1 bis 5.0 Sekunden. Bekannt sind nur das Byte und sein Bereich, nicht, welche Aussendungen das Funkgerät verzögert.</translation>
     </message>
     <message>
         <source>Dial access</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlzugang</translation>
     </message>
     <message>
         <source>Dial access, 0 to 7 (byte 0x398). Only the byte and its range are known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wahlzugang, 0 bis 7 (Byte 0x398). Bekannt sind nur das Byte und sein Bereich, nicht, was das Funkgerät damit macht.</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>Digit alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital-Alarm-ID</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkt</translation>
     </message>
     <message>
         <source>Direct: digital calls go from radio to radio. Repeat: they go through a dPMR repeater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direkt: Digitale Rufe gehen von Funkgerät zu Funkgerät. Relais: Sie gehen über ein dPMR-Relais.</translation>
     </message>
     <message>
         <source>EMI</source>
-        <translation type="unfinished"></translation>
+        <translation>Notruf</translation>
     </message>
     <message>
         <source>EMI close</source>
-        <translation type="unfinished"></translation>
+        <translation>Notruf aus</translation>
     </message>
     <message>
         <source>Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodierung</translation>
     </message>
     <message>
         <source>Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschlüsselung</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch</translation>
     </message>
     <message>
         <source>Entry delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eintrittsverzögerung (s)</translation>
     </message>
     <message>
         <source>Exit delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Austrittsverzögerung (s)</translation>
     </message>
     <message>
         <source>First digit (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Ziffer (ms)</translation>
     </message>
     <message>
         <source>First digit delay (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlauf erste Ziffer (ms)</translation>
     </message>
     <message>
         <source>Flashlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Taschenlampe</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Gain of the two modulation signals together, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung der beiden Modulationssignale zusammen, auf digitalen Kanälen. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Group call</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenruf</translation>
     </message>
     <message>
         <source>Group call code</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenrufzeichen</translation>
     </message>
     <message>
         <source>Group call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppenrufton</translation>
     </message>
     <message>
         <source>Group code</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppencode</translation>
     </message>
     <message>
         <source>Group hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen-Haltezeit</translation>
     </message>
     <message>
         <source>Group rx list</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Gruppenliste</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Hihg/Low power</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung hoch/niedrig</translation>
     </message>
     <message>
         <source>Hold time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Haltezeit (s)</translation>
     </message>
     <message>
         <source>How fast DTMF digits are sent: 5, 6 or 10 digits a second. Slow down for receivers that miss digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie schnell DTMF-Ziffern gesendet werden: 5, 6 oder 10 Ziffern pro Sekunde. Für Empfänger, die Ziffern verpassen, langsamer einstellen.</translation>
     </message>
     <message>
         <source>How long a side key must be held to count as a long press, 0.5 to 2.5 seconds in steps of 0.1 (a stored value outside shows 1.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange eine Seitentaste gedrückt werden muss, damit es als langer Druck zählt, 0.5 bis 2.5 Sekunden in Schritten von 0.1 (ein gespeicherter Wert außerhalb zeigt 1.0).</translation>
     </message>
     <message>
         <source>How long scanning waits after a transmission or a reception ends before it goes on, 0.1 to 5.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Suchlauf nach dem Ende einer Aussendung oder eines Empfangs wartet, bevor er fortfährt, 0.1 bis 5.0 Sekunden.</translation>
     </message>
     <message>
         <source>How long the alarm lasts, 1 to 255 seconds (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange der Alarm dauert, 1 bis 255 Sekunden (ein Wert außerhalb wird zu 10).</translation>
     </message>
     <message>
         <source>How long the radio keeps transmitting after you stop speaking with VOX, 0.1 to 2.0 seconds in steps of 0.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät mit VOX weitersendet, nachdem Sie aufgehört haben zu sprechen, 0.1 bis 2.0 Sekunden in Schritten von 0.1.</translation>
     </message>
     <message>
         <source>How long the radio listens between the alarm&apos;s transmissions, 1 to 255 seconds (a value outside becomes 8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät zwischen den Aussendungen des Alarms empfängt, 1 bis 255 Sekunden (ein Wert außerhalb wird zu 8).</translation>
     </message>
     <message>
         <source>How long the radio sends carrier before a digital transmission, 0 to 1000 ms in steps of 20 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät vor einer digitalen Aussendung den Träger sendet, 0 bis 1000 ms in Schritten von 20 (ein eingegebener Wert wird auf einen Schritt abgerundet).</translation>
     </message>
     <message>
         <source>How long the radio stays in a group call after its last transmission, so that an answer goes back to the same group; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät nach seiner letzten Aussendung in einem Gruppenruf bleibt, damit eine Antwort an dieselbe Gruppe geht; 0 bis 30, in der geräteeigenen Einheit (diesem Programm nicht bekannt).</translation>
     </message>
     <message>
         <source>How long the radio stays in a single call after its last transmission, so that an answer goes back to the same radio; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät nach seiner letzten Aussendung in einem Einzelruf bleibt, damit eine Antwort an dasselbe Funkgerät geht; 0 bis 30, in der geräteeigenen Einheit (diesem Programm nicht bekannt).</translation>
     </message>
     <message>
         <source>How long the radio transmits in each alarm cycle, 1 to 255 seconds (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät in jedem Alarmzyklus sendet, 1 bis 255 Sekunden (ein Wert außerhalb wird zu 5).</translation>
     </message>
     <message>
         <source>How long the radio waits before it sends an acknowledgement of a call or message, 0.1 to 5.0 seconds. The Alarm dialog uses the same byte (0x379) for &quot;Tx interval (s)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät wartet, bevor es einen Ruf oder eine Nachricht bestätigt, 0.1 bis 5.0 Sekunden. Der Dialog „Alarm“ nutzt dasselbe Byte (0x379) für „Sendeintervall (s)“; er schreibt das Byte nur, wenn dieses Element dort geändert wird.</translation>
     </message>
     <message>
         <source>How long the radio waits for an acknowledgement of its own call, 0 to 10, in the radio&apos;s own unit (not known to this program). The Alarm dialog uses the same byte (0x37A) for &quot;Query interval (min)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät auf die Bestätigung seines eigenen Rufs wartet, 0 bis 10, in der geräteeigenen Einheit (diesem Programm nicht bekannt). Der Dialog „Alarm“ nutzt dasselbe Byte (0x37A) für „Abfrageintervall (min)“; er schreibt das Byte nur, wenn dieses Element dort geändert wird.</translation>
     </message>
     <message>
         <source>How long the radio waits for an answer to a DTMF call, 0.5 to 10.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie lange das Funkgerät auf eine Antwort auf einen DTMF-Ruf wartet, 0.5 bis 10.0 Sekunden.</translation>
     </message>
     <message>
         <source>How many times the radio sends a call that is not acknowledged, 1 to 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie oft das Funkgerät einen unbestätigten Ruf sendet, 1 bis 10.</translation>
     </message>
     <message>
         <source>How many transmit and listen cycles the alarm runs, 1 to 255; continue (0) repeats them until the alarm is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie viele Sende- und Empfangszyklen der Alarm durchläuft, 1 bis 255; Endlos (0) wiederholt sie, bis der Alarm beendet wird.</translation>
     </message>
     <message>
         <source>How scanning goes on after it stops on a busy channel: Time moves on after the stop time even if the signal is still there; Carrier waits until the signal ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie der Suchlauf nach einem Halt auf einem belegten Kanal weitergeht: Zeit geht nach der Verweilzeit weiter, auch wenn das Signal noch da ist; Träger wartet, bis das Signal endet.</translation>
     </message>
     <message>
         <source>How the alarm identity is sent on analog channels: Off (not sent) or DTMF (the Analog alarm id code as DTMF tones).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie die Alarmkennung auf analogen Kanälen gesendet wird: Aus (nicht gesendet) oder DTMF (die Analog-Alarm-ID als DTMF-Töne).</translation>
     </message>
     <message>
         <source>How the radio scans the channels whose Scan is on, and where it stops and answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie das Funkgerät die Kanäle mit eingeschaltetem Suchlauf absucht und wo es anhält und antwortet.</translation>
     </message>
     <message>
         <source>How the radio sends DTMF signalling on analog channels, how it answers received DTMF (calls, remote kill), and the 16 DTMF codes channels can send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie das Funkgerät DTMF-Signalisierung auf analogen Kanälen sendet, wie es auf empfangene DTMF-Signale reagiert (Rufe, Fernstilllegung), und die 16 DTMF-Codes, die Kanäle senden können.</translation>
     </message>
     <message>
         <source>ID type</source>
-        <translation type="unfinished"></translation>
+        <translation>ID-Art</translation>
     </message>
     <message>
         <source>Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>Key lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastensperre</translation>
     </message>
     <message>
         <source>Kill</source>
-        <translation type="unfinished"></translation>
+        <translation>Stilllegen</translation>
     </message>
     <message>
         <source>Kill Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernstilllegung</translation>
     </message>
     <message>
         <source>Kill code</source>
-        <translation type="unfinished"></translation>
+        <translation>Stilllegungscode</translation>
     </message>
     <message>
         <source>Kill type</source>
-        <translation type="unfinished"></translation>
+        <translation>Stilllegungsart</translation>
     </message>
     <message>
         <source>Kill/active decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Fernstilllegung</translation>
     </message>
     <message>
         <source>LOUT DC offset adjustment: the DC offset of the left output (LOUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>LOUT-DC-Offset: der Gleichspannungsversatz des linken Ausgangs (LOUT) des Audiowandlers im Funkgerät. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>LOUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>LOUT直流偏置调节</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsverstärkung des linken Audiokanals, auf analogen Kanälen. Eine Stufe von -57 bis 6. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsverstärkung des linken Audiokanals, auf digitalen Kanälen. Eine Stufe von -57 bis 6. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverstärkung des linken Audiokanals, auf analogen Kanälen. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverstärkung des linken Audiokanals, auf digitalen Kanälen. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Length of the * and # tones, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der Töne * und #, 0 bis 1000 ms in Schritten von 100.</translation>
     </message>
     <message>
         <source>Length of the first DTMF digit, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer der ersten DTMF-Ziffer, 0 bis 1000 ms in Schritten von 100.</translation>
     </message>
     <message>
         <source>Length of the wake-up sent ahead of a digital call, 0 to 1200 in steps of 80, so that radios saving battery are awake when the call begins; 0 sends none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge des Wecksignals vor einem digitalen Ruf, 0 bis 1200 in Schritten von 80, damit stromsparende Funkgeräte wach sind, wenn der Ruf beginnt; 0 sendet keines.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>LED</translation>
     </message>
     <message>
         <source>Lone worker on this channel, the function set in Alarm &gt; Work alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleinarbeit auf diesem Kanal, die unter Alarm &gt; Alleinarbeit eingestellte Funktion.</translation>
     </message>
     <message>
         <source>Lone worker: allow makes the radio ask its user to respond after a time without use and raise the alarm when nobody does; prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleinarbeit: Erlaubt lässt das Funkgerät seinen Benutzer nach einer Zeit ohne Benutzung zu einer Reaktion auffordern und Alarm auslösen, wenn niemand reagiert; Gesperrt schaltet die Funktion aus.</translation>
     </message>
     <message>
         <source>Lone worker: minutes without use before the radio asks its user to respond, 1 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleinarbeit: Minuten ohne Benutzung, bevor das Funkgerät seinen Benutzer zur Reaktion auffordert, 1 bis 255 (ein Wert außerhalb wird zu 10).</translation>
     </message>
     <message>
         <source>Lone worker: seconds of warning before the alarm is raised, 0 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleinarbeit: Sekunden Vorwarnung, bevor der Alarm ausgelöst wird, 0 bis 255 (ein Wert außerhalb wird zu 10).</translation>
     </message>
     <message>
         <source>Long key (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Langdruckzeit (s)</translation>
     </message>
     <message>
         <source>Long press</source>
-        <translation type="unfinished"></translation>
+        <translation>Langer Druck</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Niedrig</translation>
     </message>
     <message>
         <source>Low voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterspannung</translation>
     </message>
     <message>
         <source>Low voltage light</source>
-        <translation type="unfinished"></translation>
+        <translation>LED Unterspannung</translation>
     </message>
     <message>
         <source>MIC输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC输入增益调节 (db)</translation>
     </message>
     <message>
         <source>Man down: allow raises the alarm when the radio stays tipped over (its user may have fallen); prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagealarm: Erlaubt löst den Alarm aus, wenn das Funkgerät gekippt liegen bleibt (sein Benutzer könnte gestürzt sein); Gesperrt schaltet die Funktion aus.</translation>
     </message>
     <message>
         <source>Man down: exit delay, 0 to 254 seconds, or unlimited (255); a value outside becomes 10. Only the byte is known: what the radio times with it is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagealarm: Austrittsverzögerung, 0 bis 254 Sekunden oder Unbegrenzt (255); ein Wert außerhalb wird zu 10. Bekannt ist nur das Byte, nicht, was das Funkgerät damit zeitlich steuert.</translation>
     </message>
     <message>
         <source>Man down: seconds of warning before the alarm is raised, 0 to 59 (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagealarm: Sekunden Vorwarnung, bevor der Alarm ausgelöst wird, 0 bis 59 (ein Wert außerhalb wird zu 5).</translation>
     </message>
     <message>
         <source>Man down: seconds the radio must stay tipped over before the function starts, 1 to 60 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagealarm: Sekunden, die das Funkgerät gekippt bleiben muss, bevor die Funktion anspricht, 1 bis 60 (ein Wert außerhalb wird zu 10).</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht</translation>
     </message>
     <message>
         <source>Microphone input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon-Eingangsverstärkung auf analogen Kanälen. In dB, von -12 bis 35.25 in Schritten von 0.75. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Microphone input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mikrofon-Eingangsverstärkung auf digitalen Kanälen. In dB, von -12 bis 35.25 in Schritten von 0.75. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Mixed mode reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Mischbetrieb-Haltezeit</translation>
     </message>
     <message>
         <source>Mixed(Analog)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt (analog)</translation>
     </message>
     <message>
         <source>Mixed(Digit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt (digital)</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachr.</translation>
     </message>
     <message>
         <source>Msg no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachr.-Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Schmal</translation>
     </message>
     <message>
         <source>Narrow noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle schmal zu</translation>
     </message>
     <message>
         <source>Narrow noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle schmal auf</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Noise ch tmp remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Störkanal ausblenden</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Schwelle schmaler Kanäle, 0 bis 127: der Rauschpegel, bei dem die Rauschsperre schließt. Werkskalibrierung: nur mit einem Messsender zur Hand ändern.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Schwelle schmaler Kanäle, 0 bis 127: der Rauschpegel, bei dem die Rauschsperre öffnet. Werkskalibrierung: nur mit einem Messsender zur Hand ändern.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Schwelle breiter Kanäle, 0 bis 127: der Rauschpegel, bei dem die Rauschsperre schließt. Werkskalibrierung: nur mit einem Messsender zur Hand ändern.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Schwelle breiter Kanäle, 0 bis 127: der Rauschpegel, bei dem die Rauschsperre öffnet. Werkskalibrierung: nur mit einem Messsender zur Hand ändern.</translation>
     </message>
     <message>
         <source>Noise suppression switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschunterdrückung</translation>
     </message>
     <message>
         <source>Non pri ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht-Prio-Kanäle</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine: keine Funktion. Monitor (nur langer Druck): öffnet die Rauschsperre, um schwache Signale zu hören. Suchlauf: startet oder beendet den Suchlauf. Störkanal ausblenden: nimmt den Kanal, auf dem der Suchlauf angehalten hat, vorübergehend aus dem Suchlauf. VOX: schaltet VOX ein oder aus. Leistung hoch/niedrig: wechselt die Sendeleistung. Akkustand: meldet den Ladezustand des Akkus. Notruf: löst den Notalarm aus. Auto-Kontakt, Alleinarbeit, Direktbetrieb, Umkehr: schalten die jeweilige Funktion. Ruf 1, Ruf 2: senden den Ruf des Kanals. Kanaltyp: wechselt zwischen analog und digital. 1750-Hz-Ton: sendet den 1750-Hz-Ton, der viele analoge Relais öffnet. Gruppenruf: ruft eine Gruppe. Prio-Suchlauf: Suchlauf mit dem Prioritätskanal. Stilllegen, Wecken: senden den Befehl zur Fernstilllegung bzw. zum Wecken.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Not detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Prüfung</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>OACSU</source>
-        <translation type="unfinished"></translation>
+        <translation>OACSU</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Off Air Call Set-Up: before a single call the radio first checks that the called radio is there and answers, and only then opens the voice link, so that nobody talks into the void. Off: the call starts at once. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Off Air Call Set-Up: Vor einem Einzelruf prüft das Funkgerät zuerst, ob das gerufene Funkgerät erreichbar ist und antwortet, und öffnet erst dann die Sprachverbindung, damit niemand ins Leere spricht. Aus: Der Ruf beginnt sofort. Der Dialog „Alarm“ nutzt dasselbe Byte (0x378) für „Auto-Kontakt“; er schreibt das Byte nur, wenn dieses Element dort geändert wird.</translation>
     </message>
     <message>
         <source>Off line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeende</translation>
     </message>
     <message>
         <source>Off-line  code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Sendeende</translation>
     </message>
     <message>
         <source>Offset direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablagerichtung</translation>
     </message>
     <message>
         <source>Offset freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablage (MHz)</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>On line</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendebeginn</translation>
     </message>
     <message>
         <source>On mixed channels: how long the radio keeps the mode (analog or digital) of the last call before it listens for both again; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf gemischten Kanälen: wie lange das Funkgerät die Betriebsart (analog oder digital) des letzten Rufs beibehält, bevor es wieder auf beide hört; 0 bis 30, in der geräteeigenen Einheit (diesem Programm nicht bekannt).</translation>
     </message>
     <message>
         <source>On which channels scanning checks the receive tone before it stops: Not detect on none (it stops on any signal), Non pri ch on the channels other than the priority channel, Priority ch on the priority channel only, all ch on every channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf welchen Kanälen der Suchlauf vor dem Anhalten den Rx-Ton prüft: Keine Prüfung auf keinem (er hält bei jedem Signal), Nicht-Prio-Kanäle auf allen Kanälen außer dem Prioritätskanal, Prio-Kanal nur auf dem Prioritätskanal, Alle Kanäle auf jedem Kanal.</translation>
     </message>
     <message>
         <source>On-line code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Sendebeginn</translation>
     </message>
     <message>
         <source>On: pressing PTT while scanning has stopped on a channel answers on that channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein: Drücken der PTT, während der Suchlauf auf einem Kanal angehalten hat, antwortet auf diesem Kanal.</translation>
     </message>
     <message>
         <source>On: the channel works through a repeater, with different receive and transmit frequencies. With both frequencies equal the dialog sets Off and leaves it so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein: Der Kanal arbeitet über ein Relais, mit verschiedenen Empfangs- und Sendefrequenzen. Sind beide Frequenzen gleich, setzt der Dialog Aus und belässt es dabei.</translation>
     </message>
     <message>
         <source>On: the radio obeys the DTMF remote kill (Kill code) and the command that makes it active again; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein: Das Funkgerät befolgt die DTMF-Fernstilllegung (Stilllegungscode) und den Befehl, der es wieder aktiviert; Aus: Es ignoriert sie.</translation>
     </message>
     <message>
         <source>On: the radio obeys the digital remote kill and activate commands (Kill code, Active code); Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein: Das Funkgerät befolgt die digitalen Befehle zum Stilllegen und Aktivieren (Stilllegungscode, Aktivierungscode); Aus: Es ignoriert sie.</translation>
     </message>
     <message>
         <source>On: the radio receives all calls, the calls addressed to every radio; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein: Das Funkgerät empfängt Sammelrufe, die Rufe an alle Funkgeräte; Aus: Es ignoriert sie.</translation>
     </message>
     <message>
         <source>One channel at a time, with its analog and its digital settings; Channel no. and its spin step through the 16 channels. Closing keeps the edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kanal auf einmal, mit seinen analogen und digitalen Einstellungen; Kanal-Nr. und ihr Drehfeld blättern durch die 16 Kanäle. Beim Schließen bleiben die Änderungen erhalten.</translation>
     </message>
     <message>
         <source>Only rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Rx</translation>
     </message>
     <message>
         <source>Only whistle</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Sirene</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>PTTID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTTID</translation>
     </message>
     <message>
         <source>PTTID type</source>
-        <translation type="unfinished"></translation>
+        <translation>PTTID-Art</translation>
     </message>
     <message>
         <source>Pause between the start of the transmission and the first DTMF digit, 100 to 1000 ms in steps of 100, so that the receiver has opened before the digits come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause zwischen dem Beginn der Aussendung und der ersten DTMF-Ziffer, 100 bis 1000 ms in Schritten von 100, damit der Empfänger geöffnet hat, bevor die Ziffern kommen.</translation>
     </message>
     <message>
         <source>Person ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigene ID</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <source>Power detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Akkustand</translation>
     </message>
     <message>
         <source>Power-on light</source>
-        <translation type="unfinished"></translation>
+        <translation>LED beim Einschalten</translation>
     </message>
     <message>
         <source>Power-on tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschaltton</translation>
     </message>
     <message>
         <source>Pri ch scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Prio-Suchlauf</translation>
     </message>
     <message>
         <source>Priority ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Prio-Kanal</translation>
     </message>
     <message>
         <source>Priority channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioritätskanal</translation>
     </message>
     <message>
         <source>Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Abfrageintervall (min)</translation>
     </message>
     <message>
         <source>ROUT DC offset adjustment: the DC offset of the right output (ROUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>ROUT-DC-Offset: der Gleichspannungsversatz des rechten Ausgangs (ROUT) des Audiowandlers im Funkgerät. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>ROUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>ROUT直流偏置调节</translation>
     </message>
     <message>
         <source>Radio id</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-ID</translation>
     </message>
     <message>
         <source>Radio name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätename</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, for example 446.00625 (PMR446 lies from 446.0 to 446.2 MHz). A frequency outside the band in use becomes its lower edge, and one off the 2.5 and 3.125 kHz rasters moves to the nearest point. Clearing it empties the channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangsfrequenz in MHz, zum Beispiel 446.00625 (PMR446 liegt zwischen 446.0 und 446.2 MHz). Eine Frequenz außerhalb des verwendeten Bands wird zu dessen Untergrenze, eine Frequenz neben den Rastern von 2,5 und 3,125 kHz rückt auf den nächsten Rasterpunkt. Löschen der Frequenz leert den Kanal.</translation>
     </message>
     <message>
         <source>Receive input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangs-Eingangsverstärkung auf analogen Kanälen. In dB, von -12 bis 35.25 in Schritten von 0.75. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Receive input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangs-Eingangsverstärkung auf digitalen Kanälen. In dB, von -12 bis 35.25 in Schritten von 0.75. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Receive only (bit 7 of record byte +0x11); the dialog always stores Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Empfang (Bit 7 von Byte +0x11 des Kanaldatensatzes); der Dialog speichert immer Aus.</translation>
     </message>
     <message>
         <source>Received voice output gain on analog channels: the level of the received voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsverstärkung der empfangenen Sprache auf analogen Kanälen: der Pegel der empfangenen Sprache. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme</translation>
     </message>
     <message>
         <source>Remind</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Remind and Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis und Antwort</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais</translation>
     </message>
     <message>
         <source>Repeat mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Relaismodus</translation>
     </message>
     <message>
         <source>Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Response wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort abwarten</translation>
     </message>
     <message>
         <source>Response wait time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwortwartezeit (s)</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Umkehr</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsverstärkung des rechten Audiokanals, auf analogen Kanälen. Eine Stufe von -57 bis 6. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsverstärkung des rechten Audiokanals, auf digitalen Kanälen. Eine Stufe von -57 bis 6. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverstärkung des rechten Audiokanals, auf analogen Kanälen. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverstärkung des rechten Audiokanals, auf digitalen Kanälen. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx</translation>
     </message>
     <message>
         <source>Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Frequenz</translation>
     </message>
     <message>
         <source>Rx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Ton</translation>
     </message>
     <message>
         <source>Rx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Farbcode</translation>
     </message>
     <message>
         <source>Rx exit tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton Empfangsende</translation>
     </message>
     <message>
         <source>Rx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Frequenz (MHz)</translation>
     </message>
     <message>
         <source>Rx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-LED</translation>
     </message>
     <message>
         <source>Rx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangszeit (s)</translation>
     </message>
     <message>
         <source>Rx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Ton</translation>
     </message>
     <message>
         <source>SK1</source>
-        <translation type="unfinished"></translation>
+        <translation>SK1</translation>
     </message>
     <message>
         <source>SK2</source>
-        <translation type="unfinished"></translation>
+        <translation>SK2</translation>
     </message>
     <message>
         <source>SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL</translation>
     </message>
     <message>
         <source>STE</source>
-        <translation type="unfinished"></translation>
+        <translation>STE</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Byte wie Alarm &gt; Auto-Kontakt</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Byte wie Alarm &gt; Abfrageintervall (min)</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Byte wie Alarm &gt; Sendeintervall (s)</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply delay; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Byte wie dPMR-Parameter &gt; Allgemein &gt; ACK-Verzögerung; wird nur bei Änderung hier geschrieben</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply wait; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Byte wie dPMR-Parameter &gt; Allgemein &gt; ACK-Wartezeit; wird nur bei Änderung hier geschrieben</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; OACSU and Data type; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Dasselbe Byte wie dPMR-Parameter &gt; Allgemein &gt; OACSU und Datentyp; wird nur bei Änderung hier geschrieben</translation>
     </message>
     <message>
         <source>Saving delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sparverzögerung (s)</translation>
     </message>
     <message>
         <source>Saving mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Stromsparen</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <source>Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlauf</translation>
     </message>
     <message>
         <source>Scan begin beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton Suchlaufstart</translation>
     </message>
     <message>
         <source>Scan end beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton Suchlaufende</translation>
     </message>
     <message>
         <source>Scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchlaufart</translation>
     </message>
     <message>
         <source>Scan state light</source>
-        <translation type="unfinished"></translation>
+        <translation>LED Suchlauf</translation>
     </message>
     <message>
         <source>Scan tx channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendekanal Suchlauf</translation>
     </message>
     <message>
         <source>Scan tx/rx resume delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen nach Tx/Rx (s)</translation>
     </message>
     <message>
         <source>Seconds PTT must stay released before the time-out timer starts counting afresh, 0 to 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden, die die PTT losgelassen bleiben muss, bevor die Sendezeitbegrenzung von vorn zu zählen beginnt, 0 bis 30.</translation>
     </message>
     <message>
         <source>Seconds after a decoded DTMF call before the radio returns to its normal state, 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden nach einem dekodierten DTMF-Ruf, bis das Funkgerät in seinen Normalzustand zurückkehrt, 0 bis 255.</translation>
     </message>
     <message>
         <source>Seconds before the time-out timer runs out at which the radio warns with a tone, 0 to 15 (0: no warning).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden vor Ablauf der Sendezeitbegrenzung, zu denen das Funkgerät mit einem Ton warnt, 0 bis 15 (0: keine Warnung).</translation>
     </message>
     <message>
         <source>Seconds without activity before battery saving starts, 10 to 60 in steps of 5 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden ohne Aktivität, bevor das Stromsparen beginnt, 10 bis 60 in Schritten von 5 (ein eingegebener Wert wird auf einen Schritt abgerundet).</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Still</translation>
     </message>
     <message>
         <source>Send alarm id</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm-ID senden</translation>
     </message>
     <message>
         <source>Sends the DTMF identity (DTMF &gt; Encode: PTTID type, On-line and Off-line code) with each transmission on this channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet die DTMF-Kennung (DTMF &gt; Kodierung: PTTID-Art, Code Sendebeginn und Code Sendeende) bei jeder Aussendung auf diesem Kanal.</translation>
     </message>
     <message>
         <source>Shock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration</translation>
     </message>
     <message>
         <source>Short beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzton</translation>
     </message>
     <message>
         <source>Short beep, Inhibit or Allow (bit 1 of 0x2007); only the bit is known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzton, Gesperrt oder Erlaubt (Bit 1 von 0x2007); bekannt ist nur das Bit, nicht, was das Funkgerät damit macht.</translation>
     </message>
     <message>
         <source>Short press</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzer Druck</translation>
     </message>
     <message>
         <source>Shutdown pre-aleat tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwarnton Abschaltung</translation>
     </message>
     <message>
         <source>Shutdown tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschaltton</translation>
     </message>
     <message>
         <source>Side Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitentasten</translation>
     </message>
     <message>
         <source>Side tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Mithörton</translation>
     </message>
     <message>
         <source>Signal gain after the limiter, on analog channels: the transmitted deviation of the voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverstärkung nach dem Begrenzer, auf analogen Kanälen: der gesendete Hub der Sprache. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Signal gain before the limiter, on analog channels: how hard the voice drives the deviation limiter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalverstärkung vor dem Begrenzer, auf analogen Kanälen: wie stark die Sprache den Hubbegrenzer aussteuert. Ein 16-Bit-Wert, hexadezimal eingegeben, 0000 bis FFFF. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalisierung</translation>
     </message>
     <message>
         <source>Single call time</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelruf-Haltezeit</translation>
     </message>
     <message>
         <source>Single call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelrufton</translation>
     </message>
     <message>
         <source>Single call: one radio. Group call: a group of radios sharing the number; only group calls can be members of a group receive list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelruf: ein Funkgerät. Gruppenruf: eine Gruppe von Funkgeräten mit gemeinsamer Nummer; nur Gruppenrufe können Mitglieder einer Rx-Gruppenliste sein.</translation>
     </message>
     <message>
         <source>Specified ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester Kanal</translation>
     </message>
     <message>
         <source>Specified channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester Kanal</translation>
     </message>
     <message>
         <source>Speed (digit/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (Ziffern/s)</translation>
     </message>
     <message>
         <source>Spoken announcements of the radio (the channel, for example): Off, in Chinese or in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansagen des Funkgeräts (zum Beispiel der Kanal): Aus, auf Chinesisch oder auf Englisch.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>Squelch calibration at this frequency of the band, 1 to 255 (an empty cell stores 60): the reference the radio&apos;s SQL levels are set from near this frequency. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Kalibrierung bei dieser Frequenz des Bands, 1 bis 255 (eine leere Zelle speichert 60): der Bezugswert, von dem aus die SQL-Stufen des Funkgeräts in der Nähe dieser Frequenz eingestellt werden. Werkskalibrierung: nur mit einem Messsender zur Hand ändern.</translation>
     </message>
     <message>
         <source>Squelch calibration: the noise thresholds at which the squelch opens and closes, and a squelch reference at points across the band. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Kalibrierung: die Rauschschwellen, bei denen die Rauschsperre öffnet und schließt, und ein Bezugswert der Rauschsperre an Punkten über das Band verteilt. Werkskalibrierung: nur mit einem Messsender zur Hand ändern.</translation>
     </message>
     <message>
         <source>Squelch level, 0 to 9: how strong a signal must be before the radio opens its speaker. Low levels let weak signals (and more noise) through, high levels need stronger signals. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperrenstufe, 0 bis 9: wie stark ein Signal sein muss, bevor das Funkgerät den Lautsprecher öffnet. Niedrige Stufen lassen schwache Signale (und mehr Rauschen) durch, hohe Stufen brauchen stärkere Signale. Standard 5.</translation>
     </message>
     <message>
         <source>Squelch tail elimination, against the burst of noise heard when the other radio stops transmitting: Freq, or 120, 180 or 240, the degrees by which the CTCSS tone&apos;s phase is turned at the end of a transmission. Use the setting the other radios of the group use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterdrückung des Rauschschwanzes (Squelch Tail Elimination) gegen den Rauschstoß, der zu hören ist, wenn das andere Funkgerät aufhört zu senden: Frequenz oder 120, 180 bzw. 240, die Grad, um die die Phase des CTCSS-Tons am Ende einer Aussendung gedreht wird. Verwenden Sie die Einstellung der anderen Funkgeräte der Gruppe.</translation>
     </message>
     <message>
         <source>Stop time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verweilzeit (s)</translation>
     </message>
     <message>
         <source>Swaps receive and transmit frequency, to listen on a repeater&apos;s input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertauscht Empfangs- und Sendefrequenz, um die Eingangsfrequenz eines Relais abzuhören.</translation>
     </message>
     <message>
         <source>TCXO (reference oscillator) output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsverstärkung des TCXO (Referenzoszillator). Eine Stufe von -57 bis 6. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>TCXO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>TCXO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>TK1</source>
-        <translation type="unfinished"></translation>
+        <translation>TK1</translation>
     </message>
     <message>
         <source>TOT (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT (s)</translation>
     </message>
     <message>
         <source>TOT pre-aleat  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-Vorwarnung (s)</translation>
     </message>
     <message>
         <source>TOT re-key time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-Sperrzeit (s)</translation>
     </message>
     <message>
         <source>TOT reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-Rücksetzzeit (s)</translation>
     </message>
     <message>
         <source>Talk around</source>
-        <translation type="unfinished"></translation>
+        <translation>Direktbetrieb</translation>
     </message>
     <message>
         <source>Talk back</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückantwort</translation>
     </message>
     <message>
         <source>The 16 group receive lists. A channel that uses a list (Channel edit &gt; Group rx list) receives the group calls to its members; choose a list to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 16 Rx-Gruppenlisten. Ein Kanal, der eine Liste verwendet („Kanal bearbeiten“ &gt; Rx-Gruppenliste), empfängt die Gruppenrufe an ihre Mitglieder; wählen Sie eine Liste aus, um sie zu bearbeiten.</translation>
     </message>
     <message>
         <source>The 7-digit code of the command that makes a killed radio active again. An invalid code (0000000, a whole million, above 9000000) becomes 9999991.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der 7-stellige Code des Befehls, der ein stillgelegtes Funkgerät wieder aktiviert. Ein ungültiger Code (0000000, eine volle Million, über 9000000) wird zu 9999991.</translation>
     </message>
     <message>
         <source>The 7-digit code of the digital kill command this radio obeys. An invalid code (0000000, a whole million, above 9000000) becomes 9999990.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der 7-stellige Code des digitalen Stilllegungsbefehls, den dieses Funkgerät befolgt. Ein ungültiger Code (0000000, eine volle Million, über 9000000) wird zu 9999990.</translation>
     </message>
     <message>
         <source>The 7-digit identity the alarm sends on digital channels. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 9999998.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die 7-stellige Kennung, die der Alarm auf digitalen Kanälen sendet. 0000000, die vollen Millionen 1000000 bis 9000000 und Zahlen über 9000000 sind ungültig und werden zu 9999998.</translation>
     </message>
     <message>
         <source>The CTCSS tone (63.0 to 254.1 Hz) or DCS code (D023N, or D023I inverted) a signal must carry before the radio opens its speaker; None hears every signal. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der CTCSS-Ton (63.0 bis 254.1 Hz) oder DCS-Code (D023N, invertiert D023I), den ein Signal tragen muss, bevor das Funkgerät den Lautsprecher öffnet; Keine hört jedes Signal. Eine Zahl ohne Punkt gilt als DCS-Code.</translation>
     </message>
     <message>
         <source>The CTCSS tone or DCS code sent with each transmission, so that receivers set to it hear you; None sends none. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der CTCSS-Ton oder DCS-Code, der mit jeder Aussendung gesendet wird, damit darauf eingestellte Empfänger Sie hören; Keine sendet keinen. Eine Zahl ohne Punkt gilt als DCS-Code.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 1 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DTMF-Code (DTMF &gt; Kontakt), den die Tastenfunktion Ruf 1 auf diesem Kanal sendet, oder Keine.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 2 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DTMF-Code (DTMF &gt; Kontakt), den die Tastenfunktion Ruf 2 auf diesem Kanal sendet, oder Keine.</translation>
     </message>
     <message>
         <source>The DTMF code that kills the radio when it is received, up to 15 symbols 0-9, A-D, * and #; a # is stored after the last one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der DTMF-Code, der das Funkgerät bei Empfang stilllegt, bis zu 15 Zeichen 0-9, A-D, * und #; nach dem letzten wird ein # gespeichert.</translation>
     </message>
     <message>
         <source>The DTMF symbol that makes a received code a group call (A, B, C, D, * or #), or None for no group calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das DTMF-Zeichen, das einen empfangenen Code zum Gruppenruf macht (A, B, C, D, * oder #), oder Keine für keine Gruppenrufe.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan when Scan tx channel is Specified ch; None for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal, auf dem PTT während eines Suchlaufs sendet, wenn Sendekanal Suchlauf auf Fester Kanal steht; Keine für keinen.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan: the channel in use before the scan began, the last channel where a signal was heard, or the specified channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal, auf dem PTT während eines Suchlaufs sendet: der Kanal vor Beginn des Suchlaufs, der letzte Kanal, auf dem ein Signal zu hören war, oder der feste Kanal.</translation>
     </message>
     <message>
         <source>The channel on show, 1 to 16. The spin and the arrow keys step through the channels (16 follows 1 backwards); the channel left is stored first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der angezeigte Kanal, 1 bis 16. Das Drehfeld und die Pfeiltasten blättern durch die Kanäle (rückwärts folgt 16 auf 1); der verlassene Kanal wird zuerst gespeichert.</translation>
     </message>
     <message>
         <source>The channel takes part in scanning. The channel table shows this as Add or Del.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kanal nimmt am Suchlauf teil. Die Kanaltabelle zeigt dies als Ja oder Nein.</translation>
     </message>
     <message>
         <source>The channel&apos;s number, 1 to 16. An empty row is an empty channel: type a receive frequency to make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer des Kanals, 1 bis 16. Eine leere Zeile ist ein leerer Kanal: Geben Sie eine Empfangsfrequenz ein, um ihn anzulegen.</translation>
     </message>
     <message>
         <source>The contact a digital transmission on this channel calls (dPMR param &gt; Contact), or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontakt, den eine digitale Aussendung auf diesem Kanal ruft (dPMR-Parameter &gt; Kontakt), oder Keine.</translation>
     </message>
     <message>
         <source>The contact the Call 1 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontakt, den die Tastenfunktion Ruf 1 ruft, oder Keine.</translation>
     </message>
     <message>
         <source>The contact the Call 2 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kontakt, den die Tastenfunktion Ruf 2 ruft, oder Keine.</translation>
     </message>
     <message>
         <source>The contact&apos;s dPMR number, 7 characters of 0-9 and *, different from every other contact&apos;s: the number the radio calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die dPMR-Nummer des Kontakts, 7 Zeichen aus 0-9 und *, verschieden von der jedes anderen Kontakts: die Nummer, die das Funkgerät ruft.</translation>
     </message>
     <message>
         <source>The contact&apos;s name, up to 8 characters, different from every other contact&apos;s: the radio shows it, and channels and group receive lists choose contacts by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Kontakts, bis zu 8 Zeichen, verschieden von dem jedes anderen Kontakts: Das Funkgerät zeigt ihn an, und Kanäle und Rx-Gruppenlisten wählen Kontakte über ihn aus.</translation>
     </message>
     <message>
         <source>The contact&apos;s place in the list, 1 to 64; the list is sorted by name when the page stores.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Platz des Kontakts in der Liste, 1 bis 64; beim Speichern der Seite wird die Liste nach Namen sortiert.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, received digital signals must carry, so that groups sharing a frequency do not hear each other; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der dPMR-Farbcode, 0 bis 63, den empfangene digitale Signale tragen müssen, damit sich Gruppen auf derselben Frequenz nicht gegenseitig hören; Auto: die eigene Wahl des Funkgeräts.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, sent with digital transmissions; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der dPMR-Farbcode, 0 bis 63, der mit digitalen Aussendungen gesendet wird; Auto: die eigene Wahl des Funkgeräts.</translation>
     </message>
     <message>
         <source>The direction of a repeater shift, Off, + or -. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Richtung der Relaisablage, Aus, + oder -. Bleibt nur erhalten, solange der Dialog offen ist; sie wird nie gespeichert.</translation>
     </message>
     <message>
         <source>The emergency alarm, the lone worker function (Work alone), the man-down function (Upside) and automatic contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Notalarm, die Alleinarbeiter-Überwachung (Alleinarbeit), die Überwachung bei Sturz (Lagealarm) und der automatische Kontakt.</translation>
     </message>
     <message>
         <source>The group receive list (dPMR param &gt; Group rx list) whose group calls this channel receives, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rx-Gruppenliste (dPMR-Parameter &gt; Rx-Gruppenliste), deren Gruppenrufe dieser Kanal empfängt, oder Keine.</translation>
     </message>
     <message>
         <source>The group-call contacts that are not members of the list; Add &gt;&gt; makes the selected ones members. Single-call contacts are never offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gruppenruf-Kontakte, die nicht Mitglied der Liste sind; Hinzufügen &gt;&gt; macht die ausgewählten zu Mitgliedern. Einzelruf-Kontakte werden nie angeboten.</translation>
     </message>
     <message>
         <source>The identity the alarm sends on analog channels as DTMF tones, up to 8 symbols (0-9, A-D, * and #).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kennung, die der Alarm auf analogen Kanälen als DTMF-Töne sendet, bis zu 8 Zeichen (0-9, A-D, * und #).</translation>
     </message>
     <message>
         <source>The indicator light shows when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzeige-LED leuchtet beim Einschalten des Funkgeräts.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio receives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzeige-LED leuchtet, während das Funkgerät empfängt.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio scans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzeige-LED leuchtet, während der Suchlauf läuft.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio transmits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzeige-LED leuchtet, während das Funkgerät sendet.</translation>
     </message>
     <message>
         <source>The indicator light warns when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzeige-LED warnt, wenn der Akku schwach wird.</translation>
     </message>
     <message>
         <source>The members of the list, up to 8 group-call contacts, in order. Del &lt;&lt; takes the selected ones out; Up and Down move them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Mitglieder der Liste, bis zu 8 Gruppenruf-Kontakte, in ihrer Reihenfolge. Entfernen &lt;&lt; nimmt die ausgewählten heraus; Nach oben und Nach unten verschieben sie.</translation>
     </message>
     <message>
         <source>The radio&apos;s dPMR identity and digital call settings, its contacts and its group receive lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die dPMR-Kennung des Funkgeräts und seine Einstellungen für digitale Rufe, seine Kontakte und seine Rx-Gruppenlisten.</translation>
     </message>
     <message>
         <source>The radio&apos;s general options (squelch, battery saving, time-out, VOX), what its side keys do, and its prompt tones and lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die allgemeinen Optionen des Funkgeräts (Rauschsperre, Stromsparen, Sendezeitbegrenzung, VOX), die Belegung seiner Seitentasten sowie Hinweistöne und LEDs.</translation>
     </message>
     <message>
         <source>The radio&apos;s name, up to 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des Funkgeräts, bis zu 8 Zeichen.</translation>
     </message>
     <message>
         <source>The radio&apos;s own DTMF identity: a received call with this code is for this radio. Up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigene DTMF-Kennung des Funkgeräts: Ein empfangener Ruf mit diesem Code gilt diesem Funkgerät. Bis zu 16 Zeichen 0-9, A-D, * und #.</translation>
     </message>
     <message>
         <source>The radio&apos;s own dPMR identity, 7 digits: other radios call it by this number, and every radio of a group needs its own. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 0000001.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigene dPMR-Kennung des Funkgeräts, 7 Ziffern: Andere Funkgeräte rufen es unter dieser Nummer, und jedes Funkgerät einer Gruppe braucht seine eigene. 0000000, die vollen Millionen 1000000 bis 9000000 und Zahlen über 9000000 sind ungültig und werden zu 0000001.</translation>
     </message>
     <message>
         <source>The repeater shift in MHz, 0 to 50. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Relaisablage in MHz, 0 bis 50. Bleibt nur erhalten, solange der Dialog offen ist; sie wird nie gespeichert.</translation>
     </message>
     <message>
         <source>The short message the Call 1 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurznachricht, die die Tastenfunktion Ruf 1 sendet, 1 bis 16, oder Aus.</translation>
     </message>
     <message>
         <source>The short message the Call 2 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurznachricht, die die Tastenfunktion Ruf 2 sendet, 1 bis 16, oder Aus.</translation>
     </message>
     <message>
         <source>The voice codec of digital calls: AMBE+2C (the codec of the dPMR standard, which other makes of dPMR radio use), ASELP or ASELP 2. Radios that talk to each other need the same codec.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sprachcodec digitaler Rufe: AMBE+2C (der Codec des dPMR-Standards, den auch dPMR-Funkgeräte anderer Hersteller verwenden), ASELP oder ASELP 2. Funkgeräte, die miteinander sprechen, brauchen denselben Codec.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Time-out timer: the longest a single transmission may last, 30 to 600 seconds in steps of 30 (a typed value is rounded down to a step). The radio stops transmitting when it runs out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeitbegrenzung (TOT): die längste Dauer einer einzelnen Aussendung, 30 bis 600 Sekunden in Schritten von 30 (ein eingegebener Wert wird auf einen Schritt abgerundet). Läuft sie ab, beendet das Funkgerät das Senden.</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Tone and Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne und LEDs</translation>
     </message>
     <message>
         <source>Tone scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonprüfung</translation>
     </message>
     <message>
         <source>Transmit frequency in MHz; a new channel gets its receive frequency. A different one (a repeater&apos;s input) switches Repeat on. It is brought into the band and onto the raster like the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendefrequenz in MHz; ein neuer Kanal erhält seine Empfangsfrequenz. Eine abweichende (die Eingangsfrequenz eines Relais) schaltet Relais ein. Sie wird wie die Empfangsfrequenz ins Band und auf das Raster gebracht.</translation>
     </message>
     <message>
         <source>Transmit power, Low or High. Low saves battery; PMR446 allows 0.5 W, so keep to what your licence allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung, Niedrig oder Hoch. Niedrig spart Akku; PMR446 erlaubt 0,5 W, halten Sie sich also an das, was für Sie zugelassen ist.</translation>
     </message>
     <message>
         <source>Transmits on the receive frequency, to reach radios nearby directly when the repeater is out of reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendet auf der Empfangsfrequenz, um Funkgeräte in der Nähe direkt zu erreichen, wenn das Relais außer Reichweite ist.</translation>
     </message>
     <message>
         <source>Tx</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx</translation>
     </message>
     <message>
         <source>Tx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Frequenz</translation>
     </message>
     <message>
         <source>Tx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Ton</translation>
     </message>
     <message>
         <source>Tx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Farbcode</translation>
     </message>
     <message>
         <source>Tx contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Kontakt</translation>
     </message>
     <message>
         <source>Tx delay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeverzögerung</translation>
     </message>
     <message>
         <source>Tx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Frequenz (MHz)</translation>
     </message>
     <message>
         <source>Tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx gesperrt</translation>
     </message>
     <message>
         <source>Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeintervall (s)</translation>
     </message>
     <message>
         <source>Tx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-LED</translation>
     </message>
     <message>
         <source>Tx power</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendeleistung</translation>
     </message>
     <message>
         <source>Tx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sendezeit (s)</translation>
     </message>
     <message>
         <source>Tx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Ton</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht zugeordnet:</translation>
     </message>
     <message>
         <source>Upside</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagealarm</translation>
     </message>
     <message>
         <source>Upside pre-prompt  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagealarm-Vorwarnung (s)</translation>
     </message>
     <message>
         <source>VCO output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsverstärkung des VCO. Eine Stufe von -57 bis 6. Werksabgleich: nur mit Messgeräten zur Hand ändern; wird nur über Auslesen und Schreiben dieses Dialogs übertragen.</translation>
     </message>
     <message>
         <source>VCO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>VCO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <source>VOX delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Verzögerung (s)</translation>
     </message>
     <message>
         <source>VOX sense</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Stufe</translation>
     </message>
     <message>
         <source>VOX sensitivity level, 0 to 9: how readily speech starts a VOX transmission. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-Empfindlichkeit, 0 bis 9: wie leicht Sprache eine VOX-Aussendung auslöst. Standard 5.</translation>
     </message>
     <message>
         <source>Voice broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachansage</translation>
     </message>
     <message>
         <source>Voice store and replay, Off or On (0x39F bit 3): by its name, the radio records calls to play them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachaufzeichnung und -wiedergabe, Aus oder Ein (0x39F Bit 3): dem Namen nach zeichnet das Funkgerät Rufe auf, um sie erneut abzuspielen.</translation>
     </message>
     <message>
         <source>Voice store/replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachaufzeichnung</translation>
     </message>
     <message>
         <source>Voice-operated transmit: On lets the radio transmit when you speak into the microphone (with a headset, for example) without pressing PTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprachgesteuertes Senden: Ein lässt das Funkgerät senden, sobald Sie ins Mikrofon sprechen (zum Beispiel mit einem Headset), ohne dass Sie die PTT drücken.</translation>
     </message>
     <message>
         <source>Wake</source>
-        <translation type="unfinished"></translation>
+        <translation>Wecken</translation>
     </message>
     <message>
         <source>Wake frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Weckrahmen</translation>
     </message>
     <message>
         <source>What a received DTMF kill does: tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Was eine empfangene DTMF-Stilllegung bewirkt: Tx gesperrt (das Funkgerät kann nicht mehr senden), Tx/Rx gesperrt (es kann weder senden noch empfangen) oder Stilllegen (es wird außer Betrieb gesetzt).</translation>
     </message>
     <message>
         <source>What a received digital kill command does: Tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Was ein empfangener digitaler Stilllegungsbefehl bewirkt: Tx gesperrt (das Funkgerät kann nicht mehr senden), Tx/Rx gesperrt (es kann weder senden noch empfangen) oder Stilllegen (es wird außer Betrieb gesetzt).</translation>
     </message>
     <message>
         <source>What a short press on side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion bei kurzem Druck auf die Seitentaste 1. Keine: keine Funktion. Monitor (nur langer Druck): öffnet die Rauschsperre, um schwache Signale zu hören. Suchlauf: startet oder beendet den Suchlauf. Störkanal ausblenden: nimmt den Kanal, auf dem der Suchlauf angehalten hat, vorübergehend aus dem Suchlauf. VOX: schaltet VOX ein oder aus. Leistung hoch/niedrig: wechselt die Sendeleistung. Akkustand: meldet den Ladezustand des Akkus. Notruf: löst den Notalarm aus. Auto-Kontakt, Alleinarbeit, Direktbetrieb, Umkehr: schalten die jeweilige Funktion. Ruf 1, Ruf 2: senden den Ruf des Kanals. Kanaltyp: wechselt zwischen analog und digital. 1750-Hz-Ton: sendet den 1750-Hz-Ton, der viele analoge Relais öffnet. Gruppenruf: ruft eine Gruppe. Prio-Suchlauf: Suchlauf mit dem Prioritätskanal. Stilllegen, Wecken: senden den Befehl zur Fernstilllegung bzw. zum Wecken.</translation>
     </message>
     <message>
         <source>What a short press on side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion bei kurzem Druck auf die Seitentaste 2. Keine: keine Funktion. Monitor (nur langer Druck): öffnet die Rauschsperre, um schwache Signale zu hören. Suchlauf: startet oder beendet den Suchlauf. Störkanal ausblenden: nimmt den Kanal, auf dem der Suchlauf angehalten hat, vorübergehend aus dem Suchlauf. VOX: schaltet VOX ein oder aus. Leistung hoch/niedrig: wechselt die Sendeleistung. Akkustand: meldet den Ladezustand des Akkus. Notruf: löst den Notalarm aus. Auto-Kontakt, Alleinarbeit, Direktbetrieb, Umkehr: schalten die jeweilige Funktion. Ruf 1, Ruf 2: senden den Ruf des Kanals. Kanaltyp: wechselt zwischen analog und digital. 1750-Hz-Ton: sendet den 1750-Hz-Ton, der viele analoge Relais öffnet. Gruppenruf: ruft eine Gruppe. Prio-Suchlauf: Suchlauf mit dem Prioritätskanal. Stilllegen, Wecken: senden den Befehl zur Fernstilllegung bzw. zum Wecken.</translation>
     </message>
     <message>
         <source>What a short press on the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion bei kurzem Druck auf die obere Taste TK1. Keine: keine Funktion. Monitor (nur langer Druck): öffnet die Rauschsperre, um schwache Signale zu hören. Suchlauf: startet oder beendet den Suchlauf. Störkanal ausblenden: nimmt den Kanal, auf dem der Suchlauf angehalten hat, vorübergehend aus dem Suchlauf. VOX: schaltet VOX ein oder aus. Leistung hoch/niedrig: wechselt die Sendeleistung. Akkustand: meldet den Ladezustand des Akkus. Notruf: löst den Notalarm aus. Auto-Kontakt, Alleinarbeit, Direktbetrieb, Umkehr: schalten die jeweilige Funktion. Ruf 1, Ruf 2: senden den Ruf des Kanals. Kanaltyp: wechselt zwischen analog und digital. 1750-Hz-Ton: sendet den 1750-Hz-Ton, der viele analoge Relais öffnet. Gruppenruf: ruft eine Gruppe. Prio-Suchlauf: Suchlauf mit dem Prioritätskanal. Stilllegen, Wecken: senden den Befehl zur Fernstilllegung bzw. zum Wecken.</translation>
     </message>
     <message>
         <source>What holding side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion bei langem Druck auf die Seitentaste 1. Keine: keine Funktion. Monitor (nur langer Druck): öffnet die Rauschsperre, um schwache Signale zu hören. Suchlauf: startet oder beendet den Suchlauf. Störkanal ausblenden: nimmt den Kanal, auf dem der Suchlauf angehalten hat, vorübergehend aus dem Suchlauf. VOX: schaltet VOX ein oder aus. Leistung hoch/niedrig: wechselt die Sendeleistung. Akkustand: meldet den Ladezustand des Akkus. Notruf: löst den Notalarm aus. Auto-Kontakt, Alleinarbeit, Direktbetrieb, Umkehr: schalten die jeweilige Funktion. Ruf 1, Ruf 2: senden den Ruf des Kanals. Kanaltyp: wechselt zwischen analog und digital. 1750-Hz-Ton: sendet den 1750-Hz-Ton, der viele analoge Relais öffnet. Gruppenruf: ruft eine Gruppe. Prio-Suchlauf: Suchlauf mit dem Prioritätskanal. Stilllegen, Wecken: senden den Befehl zur Fernstilllegung bzw. zum Wecken.</translation>
     </message>
     <message>
         <source>What holding side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion bei langem Druck auf die Seitentaste 2. Keine: keine Funktion. Monitor (nur langer Druck): öffnet die Rauschsperre, um schwache Signale zu hören. Suchlauf: startet oder beendet den Suchlauf. Störkanal ausblenden: nimmt den Kanal, auf dem der Suchlauf angehalten hat, vorübergehend aus dem Suchlauf. VOX: schaltet VOX ein oder aus. Leistung hoch/niedrig: wechselt die Sendeleistung. Akkustand: meldet den Ladezustand des Akkus. Notruf: löst den Notalarm aus. Auto-Kontakt, Alleinarbeit, Direktbetrieb, Umkehr: schalten die jeweilige Funktion. Ruf 1, Ruf 2: senden den Ruf des Kanals. Kanaltyp: wechselt zwischen analog und digital. 1750-Hz-Ton: sendet den 1750-Hz-Ton, der viele analoge Relais öffnet. Gruppenruf: ruft eine Gruppe. Prio-Suchlauf: Suchlauf mit dem Prioritätskanal. Stilllegen, Wecken: senden den Befehl zur Fernstilllegung bzw. zum Wecken.</translation>
     </message>
     <message>
         <source>What holding the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funktion bei langem Druck auf die obere Taste TK1. Keine: keine Funktion. Monitor (nur langer Druck): öffnet die Rauschsperre, um schwache Signale zu hören. Suchlauf: startet oder beendet den Suchlauf. Störkanal ausblenden: nimmt den Kanal, auf dem der Suchlauf angehalten hat, vorübergehend aus dem Suchlauf. VOX: schaltet VOX ein oder aus. Leistung hoch/niedrig: wechselt die Sendeleistung. Akkustand: meldet den Ladezustand des Akkus. Notruf: löst den Notalarm aus. Auto-Kontakt, Alleinarbeit, Direktbetrieb, Umkehr: schalten die jeweilige Funktion. Ruf 1, Ruf 2: senden den Ruf des Kanals. Kanaltyp: wechselt zwischen analog und digital. 1750-Hz-Ton: sendet den 1750-Hz-Ton, der viele analoge Relais öffnet. Gruppenruf: ruft eine Gruppe. Prio-Suchlauf: Suchlauf mit dem Prioritätskanal. Stilllegen, Wecken: senden den Befehl zur Fernstilllegung bzw. zum Wecken.</translation>
     </message>
     <message>
         <source>What the Call 1 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Tastenfunktion Ruf 1 auf diesem Kanal sendet: Aus, Ruf (ein Ruf an den Kontakt unten) oder Nachr. (eine Kurznachricht an ihn).</translation>
     </message>
     <message>
         <source>What the Call 2 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Was die Tastenfunktion Ruf 2 auf diesem Kanal sendet: Aus, Ruf (ein Ruf an den Kontakt unten) oder Nachr. (eine Kurznachricht an ihn).</translation>
     </message>
     <message>
         <source>What the emergency alarm does: Off (no alarm), Only whistle (a siren at the radio only), Normal, Secret (no sound at the radio) or Send alarm id (the alarm id code is sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>Was der Notalarm bewirkt: Aus (kein Alarm), Nur Sirene (eine Sirene nur am Funkgerät), Normal, Still (kein Ton am Funkgerät) oder Alarm-ID senden (die Alarm-ID wird gesendet).</translation>
     </message>
     <message>
         <source>What the radio does when it receives a call to its Person ID: None, Remind (an alert at the radio), Reply (it answers automatically) or Remind and Reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was das Funkgerät tut, wenn es einen Ruf an seine Eigene ID empfängt: Keine, Hinweis (ein Signal am Funkgerät), Antwort (es antwortet automatisch) oder Hinweis und Antwort.</translation>
     </message>
     <message>
         <source>When a channel with PTTID sends its identity: On line (the On-line code when PTT is pressed), Off line (the Off-line code when it is released) or Both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wann ein Kanal mit PTTID seine Kennung sendet: Sendebeginn (der Code Sendebeginn beim Drücken der PTT), Sendeende (der Code Sendeende beim Loslassen) oder Beide.</translation>
     </message>
     <message>
         <source>Whether the radio may be copied (cloned) to another radio over a cable: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob das Funkgerät per Kabel auf ein anderes Funkgerät kopiert (geklont) werden darf: Ein erlaubt es, Aus verweigert es.</translation>
     </message>
     <message>
         <source>Whether the radio may copy its configuration to another radio over the air: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ob das Funkgerät seine Konfiguration über Funk auf ein anderes Funkgerät kopieren darf: Ein erlaubt es, Aus verweigert es.</translation>
     </message>
     <message>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Breit</translation>
     </message>
     <message>
         <source>Wide noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle breit zu</translation>
     </message>
     <message>
         <source>Wide noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle breit auf</translation>
     </message>
     <message>
         <source>Wired copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen per Kabel</translation>
     </message>
     <message>
         <source>Wireless copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Klonen per Funk</translation>
     </message>
     <message>
         <source>With scan mode Time: how long scanning stays on a busy channel before it moves on, 0.5 to 10.0 seconds in steps of 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Suchlaufart Zeit: wie lange der Suchlauf auf einem belegten Kanal verweilt, bevor er weitergeht, 0.5 bis 10.0 Sekunden in Schritten von 0.5.</translation>
     </message>
     <message>
         <source>Work alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleinarbeit</translation>
     </message>
     <message>
         <source>Work alone pre-remind (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleinarbeit-Vorwarnung (s)</translation>
     </message>
     <message>
         <source>Work alone time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleinarbeit-Zeit (min)</translation>
     </message>
     <message>
         <source>all ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kanäle</translation>
     </message>
     <message>
         <source>allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt</translation>
     </message>
     <message>
         <source>allow: the radio shows a received DTMF code on its display; prohibit: it does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt: Das Funkgerät zeigt einen empfangenen DTMF-Code auf seinem Display an; Gesperrt: Es zeigt ihn nicht an.</translation>
     </message>
     <message>
         <source>continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Endlos</translation>
     </message>
     <message>
         <source>dPMR param</source>
-        <translation type="unfinished"></translation>
+        <translation>dPMR-Parameter</translation>
     </message>
     <message>
         <source>entry ch before scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Startkanal</translation>
     </message>
     <message>
         <source>last active ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter aktiver Kanal</translation>
     </message>
     <message>
         <source>prohibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesperrt</translation>
     </message>
     <message>
         <source>tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx gesperrt</translation>
     </message>
     <message>
         <source>tx pre-carrier time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Vorträgerzeit</translation>
     </message>
     <message>
         <source>tx/rx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx/Rx gesperrt</translation>
     </message>
     <message>
         <source>unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbegrenzt</translation>
     </message>
     <message>
         <source>两路调制信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>两路调制信号增益调节</translation>
     </message>
     <message>
         <source>可调节参数</source>
-        <translation type="unfinished"></translation>
+        <translation>可调节参数</translation>
     </message>
     <message>
         <source>右通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道信号增益调节</translation>
     </message>
     <message>
         <source>右通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道输出增益调节</translation>
     </message>
     <message>
         <source>左通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道信号增益调节</translation>
     </message>
     <message>
         <source>左通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道输出增益调节</translation>
     </message>
     <message>
         <source>接收话音输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>接收话音输出增益调节</translation>
     </message>
     <message>
         <source>接收输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>接收输入增益调节 (db)</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished"></translation>
+        <translation>数字</translation>
     </message>
     <message>
         <source>模拟</source>
-        <translation type="unfinished"></translation>
+        <translation>模拟</translation>
     </message>
     <message>
         <source>解码输入增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>解码输入增益调节</translation>
     </message>
     <message>
         <source>限幅前信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅前信号增益</translation>
     </message>
     <message>
         <source>限幅后信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅后信号增益</translation>
     </message>
 </context>
 <context>
@@ -3657,7 +3657,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 bis %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
@@ -4207,7 +4207,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 bis %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
@@ -4920,27 +4920,27 @@ Report saved to %1</source>
     <name>reference</name>
     <message>
         <source>%1, rows 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeilen 1 bis %2</translation>
     </message>
     <message>
         <source>%1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 bis %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht angezeigt</translation>
     </message>
     <message>
         <source>(factory)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Werk)</translation>
     </message>
     <message>
         <source>Settings reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsreferenz</translation>
     </message>
     <message>
         <source>&lt;p&gt;Every setting of the window and the dialogs, with what it does on the radio,
@@ -4951,7 +4951,14 @@ A setting marked &lt;i&gt;not shown&lt;/i&gt; has no control in its dialog: the 
 it as the radio stored it. &lt;i&gt;(factory)&lt;/i&gt; marks the dialogs of the radio&apos;s
 factory adjustment and calibration.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Jede Einstellung des Fensters und der Dialoge mit ihrer Wirkung im Funkgerät,
+nach Dialog und Seite geordnet. Die Namen in &lt;code&gt;code&lt;/code&gt; sind die Schlüssel, die
+&lt;code&gt;dpmrtool get&lt;/code&gt;, &lt;code&gt;dpmrtool set&lt;/code&gt; und die YAML-Codeplug-Datei verwenden
+(&lt;code&gt;channelN&lt;/code&gt; steht für &lt;code&gt;channel1&lt;/code&gt; bis &lt;code&gt;channel16&lt;/code&gt;).
+Eine mit &lt;i&gt;nicht angezeigt&lt;/i&gt; markierte Einstellung hat in ihrem Dialog kein Bedienelement: Das Programm
+behält sie so, wie das Funkgerät sie gespeichert hat. &lt;i&gt;(Werk)&lt;/i&gt; kennzeichnet die Dialoge für den
+Werksabgleich und die Kalibrierung des Funkgeräts.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>

@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Editar canal</translation>
     </message>
     <message>
         <source>Channel edit.</source>
@@ -492,19 +492,19 @@
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Analógico</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Digital</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Llamada 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Llamada 2</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Añadir</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -621,11 +621,11 @@
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">N.º</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Código</translation>
     </message>
     <message>
         <source>DTMF codes</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ninguno</translation>
     </message>
     <message>
         <source>The same on every channel</source>
@@ -774,7 +774,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nombre</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nombre</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1101,11 +1101,11 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">No asignados:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Asignados:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
@@ -1234,7 +1234,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Editar canal</translation>
     </message>
     <message>
         <source>Factroy</source>
@@ -1440,11 +1440,11 @@ Report saved to %1</source>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Frec.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
@@ -1555,1919 +1555,1919 @@ Report saved to %1</source>
     <name>Field</name>
     <message>
         <source>Channel table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de canales</translation>
     </message>
     <message>
         <source>The main window&apos;s table: each row one channel&apos;s main settings, edited in place; the Channel edit dialog has them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla de la ventana principal: cada fila contiene los ajustes principales de un canal, que se editan en la propia celda; el diálogo Editar canal los tiene todos.</translation>
     </message>
     <message>
         <source>*和# tone (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>*和# tone (ms)</translation>
     </message>
     <message>
         <source>10M</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>1750 signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Señal 1750</translation>
     </message>
     <message>
         <source>1H</source>
-        <translation type="unfinished"></translation>
+        <translation>1 h</translation>
     </message>
     <message>
         <source>2H</source>
-        <translation type="unfinished"></translation>
+        <translation>2 h</translation>
     </message>
     <message>
         <source>30M</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>A DTMF code of up to 16 symbols 0-9, A-D, * and #: a channel sends the code of this number as its Analog call 1 or 2 (Channel edit &gt; Analog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un código DTMF de hasta 16 símbolos 0-9, A-D, * y #: un canal envía el código de este número como su Llamada analóg. 1 o 2 (Editar canal &gt; Analógico).</translation>
     </message>
     <message>
         <source>A beep when scanning ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pitido al terminar el escaneo.</translation>
     </message>
     <message>
         <source>A beep when scanning starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pitido al empezar el escaneo.</translation>
     </message>
     <message>
         <source>A channel the radio keeps looking at while it scans, so that a call on it is not missed; None for no priority channel. The list offers the channels that hold a frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un canal que la radio sigue vigilando mientras escanea, para no perder una llamada en él; Ninguno si no hay canal prioritario. La lista ofrece los canales que tienen frecuencia.</translation>
     </message>
     <message>
         <source>A group code of up to 7 symbols 0-9, A-D, * and # (0x390). Only the bytes are known, not what the radio does with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un código de grupo de hasta 7 símbolos 0-9, A-D, * y # (0x390). Solo se conocen los bytes, no lo que la radio hace con ellos.</translation>
     </message>
     <message>
         <source>A tone when a digital call&apos;s link ends and the radio returns to its channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono cuando termina el enlace de una llamada digital y la radio vuelve a su canal.</translation>
     </message>
     <message>
         <source>A tone when a group call is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono al recibir una llamada de grupo.</translation>
     </message>
     <message>
         <source>A tone when a received transmission ends (a roger beep on reception).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono cuando termina una transmisión recibida (un «roger beep» en recepción).</translation>
     </message>
     <message>
         <source>A tone when a single call (a call to this radio alone) is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono al recibir una llamada individual (una llamada solo a esta radio).</translation>
     </message>
     <message>
         <source>A tone when the radio is switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono al apagar la radio.</translation>
     </message>
     <message>
         <source>A tone when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono al encender la radio.</translation>
     </message>
     <message>
         <source>A tone when the radio sends a call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono cuando la radio envía una llamada.</translation>
     </message>
     <message>
         <source>A warning tone before the radio shuts itself down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono de aviso antes de que la radio se apague sola.</translation>
     </message>
     <message>
         <source>A warning tone when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono de aviso cuando la batería está baja.</translation>
     </message>
     <message>
         <source>ACK reply delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo ACK</translation>
     </message>
     <message>
         <source>ACK reply times</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeticiones ACK</translation>
     </message>
     <message>
         <source>ACK reply wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera ACK</translation>
     </message>
     <message>
         <source>AMBE+2C</source>
-        <translation type="unfinished"></translation>
+        <translation>AMBE+2C</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>ASELP</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP</translation>
     </message>
     <message>
         <source>ASELP 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP 2</translation>
     </message>
     <message>
         <source>Active code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de activación</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Adjustable parameters: the factory levels of the radio&apos;s audio, modulation, receive and DTMF paths (数字: digital channels, 模拟: analog channels). Read them from the radio, change them only with measuring equipment, and write them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros ajustables: los niveles de fábrica de las etapas de audio, modulación, recepción y DTMF de la radio (数字: canales digitales, 模拟: canales analógicos). Léalos de la radio, cámbielos solo con instrumentos de medida y vuelva a escribirlos.</translation>
     </message>
     <message>
         <source>After a time-out, the seconds the radio waits before it transmits again when PTT is pressed, 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras agotarse el TOT, los segundos que la radio espera antes de volver a transmitir al pulsar PTT, de 0 a 60.</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarma</translation>
     </message>
     <message>
         <source>Alarm time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración alarma (s)</translation>
     </message>
     <message>
         <source>Alarm type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de alarma</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignados:</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir</translation>
     </message>
     <message>
         <source>Allow all call</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada general</translation>
     </message>
     <message>
         <source>Allow: after sending a DTMF call the radio waits for an answer for the Response wait time; Inhibit: it does not wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir: tras enviar una llamada DTMF, la radio espera una respuesta durante el Tiempo espera resp.; Inhibir: no espera.</translation>
     </message>
     <message>
         <source>Allow: you hear the DTMF tones in the speaker while the radio sends them; Inhibit: they are sent silently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permitir: oye los tonos DTMF en el altavoz mientras la radio los envía; Inhibir: se envían en silencio.</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analógico</translation>
     </message>
     <message>
         <source>Analog alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>ID alarma analógica</translation>
     </message>
     <message>
         <source>Analog call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada analóg. 1</translation>
     </message>
     <message>
         <source>Analog call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada analóg. 2</translation>
     </message>
     <message>
         <source>Analog channel width: Wide (25 kHz) or Narrow (12.5 kHz, as PMR446 uses). Radios that talk to each other need the same width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de canal analógico: Ancha (25 kHz) o Estrecha (12.5 kHz, la de PMR446). Las radios que se comunican entre sí necesitan el mismo ancho.</translation>
     </message>
     <message>
         <source>Analog signalling on this channel: Off, or DTMF (the analog calls and PTTID below).</source>
-        <translation type="unfinished"></translation>
+        <translation>Señalización analógica de este canal: Desactivado, o DTMF (las llamadas analógicas y el PTTID de abajo).</translation>
     </message>
     <message>
         <source>Analog: FM only. Digit: dPMR digital only. Mixed(Digit) and Mixed(Analog): the channel takes both kinds of call and transmits digital or analog respectively.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analógico: solo FM. Digital: solo dPMR digital. Mixto (digital) y Mixto (analóg.): el canal acepta ambos tipos de llamada y transmite en digital o en analógico, respectivamente.</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto automático</translation>
     </message>
     <message>
         <source>Auto reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio auto. (s)</translation>
     </message>
     <message>
         <source>Automatic contact on this channel, the function set in Alarm &gt; Auto contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto automático en este canal, la función ajustada en Alarma &gt; Contacto automático.</translation>
     </message>
     <message>
         <source>Automatic contact: allow lets the radio check in by itself at regular times, with the Tx interval and Query interval below; prohibit switches it off. dPMR param &gt; Basic uses the same byte (0x378) for OACSU and Data type: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto automático: permitir hace que la radio se reporte sola a intervalos regulares, con el Intervalo Tx y el Intervalo consulta de abajo; prohibir la desactiva. Parámetros dPMR &gt; Básico usa el mismo byte (0x378) para OACSU y Tipo de datos: este diálogo solo lo escribe cuando usted cambia este control.</translation>
     </message>
     <message>
         <source>Automatic contact: minutes between its queries, 1 to 10 (a value outside becomes 1). dPMR param &gt; Basic uses the same byte (0x37A) for ACK reply wait: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto automático: minutos entre sus consultas, de 1 a 10 (un valor fuera de rango pasa a 1). Parámetros dPMR &gt; Básico usa el mismo byte (0x37A) para Espera ACK: este diálogo solo lo escribe cuando usted cambia este control.</translation>
     </message>
     <message>
         <source>Automatic contact: seconds between its transmissions, 10 to 60 in steps of 5 (a typed value is rounded down to a step; a value outside becomes 25). dPMR param &gt; Basic uses the same byte (0x379) for ACK reply delay: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto automático: segundos entre sus transmisiones, de 10 a 60 en pasos de 5 (un valor escrito se redondea hacia abajo a un paso; un valor fuera de rango pasa a 25). Parámetros dPMR &gt; Básico usa el mismo byte (0x379) para Retardo ACK: este diálogo solo lo escribe cuando usted cambia este control.</translation>
     </message>
     <message>
         <source>Automatic power off: the radio switches itself off after 10 or 30 minutes, 1 or 2 hours without use; Off never does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado automático: la radio se apaga sola tras 10 o 30 minutos, 1 o 2 horas sin uso; con Desactivado no se apaga nunca.</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroiluminación</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de banda</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Básico</translation>
     </message>
     <message>
         <source>Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes básicos</translation>
     </message>
     <message>
         <source>Battery saving while the radio waits for a signal: Off, or a ratio from 1:1 to 1:12. A larger second number lets the receiver sleep longer, saving battery, but the start of a call may be missed. Default 1:10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahorro de batería mientras la radio espera una señal: Desactivado, o una relación de 1:1 a 1:12. Cuanto mayor es el segundo número, más tiempo duerme el receptor y más batería ahorra, pero puede perderse el comienzo de una llamada. Por defecto 1:10.</translation>
     </message>
     <message>
         <source>Bit 0 of byte 0x31B, named Shock (a vibrating alert, by its name); kept as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 0 del byte 0x31B, llamado Vibración (en inglés «Shock»: por su nombre, un aviso por vibración); se conserva tal como está guardado.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x318; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 del byte 0x318; no se sabe qué hace la radio con él. La tabla de canales activa este bit cada vez que guarda los canales.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x31A; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 del byte 0x31A; no se sabe qué hace la radio con él. La tabla de canales activa este bit cada vez que guarda los canales.</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambos</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocupado</translation>
     </message>
     <message>
         <source>Busy channel lockout: Carrier keeps the radio from transmitting while a signal is on the channel; Off allows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de canal ocupado: Portadora impide que la radio transmita mientras haya una señal en el canal; Desactivado lo permite.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>CTCSS signal gain: the level of the sub-audible CTCSS tone sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de señal CTCSS: el nivel del tono subaudible CTCSS que se envía con las transmisiones analógicas. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>CTCSS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS信号增益</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada 2</translation>
     </message>
     <message>
         <source>Call link reset tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono fin de enlace</translation>
     </message>
     <message>
         <source>Call out tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono llamada saliente</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Portadora</translation>
     </message>
     <message>
         <source>Channel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 1</translation>
     </message>
     <message>
         <source>Channel 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 10</translation>
     </message>
     <message>
         <source>Channel 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 11</translation>
     </message>
     <message>
         <source>Channel 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 12</translation>
     </message>
     <message>
         <source>Channel 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 13</translation>
     </message>
     <message>
         <source>Channel 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 14</translation>
     </message>
     <message>
         <source>Channel 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 15</translation>
     </message>
     <message>
         <source>Channel 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 16</translation>
     </message>
     <message>
         <source>Channel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 2</translation>
     </message>
     <message>
         <source>Channel 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 3</translation>
     </message>
     <message>
         <source>Channel 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 4</translation>
     </message>
     <message>
         <source>Channel 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 5</translation>
     </message>
     <message>
         <source>Channel 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 6</translation>
     </message>
     <message>
         <source>Channel 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 7</translation>
     </message>
     <message>
         <source>Channel 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 8</translation>
     </message>
     <message>
         <source>Channel 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 9</translation>
     </message>
     <message>
         <source>Channel display</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar canal</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar canal</translation>
     </message>
     <message>
         <source>Channel no.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º canal</translation>
     </message>
     <message>
         <source>Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de canal</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>Codec type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de códec</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclos</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>DCS signal gain: the level of the DCS code sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de señal DCS: el nivel del código DCS que se envía con las transmisiones analógicas. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>DCS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS信号增益</translation>
     </message>
     <message>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <source>DTMF code sent at the end of a transmission (PTTID type Off line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código DTMF enviado al final de una transmisión (Tipo PTTID Al soltar o Ambos), de hasta 16 símbolos 0-9, A-D, * y #.</translation>
     </message>
     <message>
         <source>DTMF code sent at the start of a transmission (PTTID type On line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Código DTMF enviado al comienzo de una transmisión (Tipo PTTID Al pulsar o Ambos), de hasta 16 símbolos 0-9, A-D, * y #.</translation>
     </message>
     <message>
         <source>DTMF encoding amplitude adjustment: the level of the DTMF tones the radio sends. One byte typed in hexadecimal, 00 to FF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de amplitud de codificación DTMF: el nivel de los tonos DTMF que envía la radio. Un byte en hexadecimal, de 00 a FF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>DTMF hold time, 0.5 to 2.0 seconds in steps of 0.1. Only the byte and its range are known, not what the radio times with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de retención DTMF, de 0.5 a 2.0 segundos en pasos de 0.1. Solo se conocen el byte y su rango, no lo que la radio temporiza con él.</translation>
     </message>
     <message>
         <source>DTMF编码幅度调节</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF编码幅度调节</translation>
     </message>
     <message>
         <source>Data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de datos</translation>
     </message>
     <message>
         <source>Data type 1 or 2 (bits 3 and 4 of 0x378). Only the bits are known, not which data format each number stands for. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de datos 1 o 2 (bits 3 y 4 de 0x378). Solo se conocen los bits, no qué formato de datos representa cada número. El diálogo Alarma usa el mismo byte (0x378) para «Contacto automático»; solo escribe el byte cuando se cambia allí ese control.</translation>
     </message>
     <message>
         <source>Decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificación</translation>
     </message>
     <message>
         <source>Decode display</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar decodificado</translation>
     </message>
     <message>
         <source>Decode response</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta decod.</translation>
     </message>
     <message>
         <source>Decoder input gain: the level of the received signal fed to the digital decoder. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de entrada del decodificador: el nivel de la señal recibida que entra en el decodificador digital. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Delay before the radio transmits, 0.1 to 5.0 seconds. Only the byte and its range are known, not which transmissions the radio delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo antes de que la radio transmita, de 0.1 a 5.0 segundos. Solo se conocen el byte y su rango, no qué transmisiones retrasa la radio.</translation>
     </message>
     <message>
         <source>Dial access</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso marcación</translation>
     </message>
     <message>
         <source>Dial access, 0 to 7 (byte 0x398). Only the byte and its range are known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceso marcación, de 0 a 7 (byte 0x398). Solo se conocen el byte y su rango, no lo que la radio hace con él.</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>Digit alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>ID alarma digital</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Directo</translation>
     </message>
     <message>
         <source>Direct: digital calls go from radio to radio. Repeat: they go through a dPMR repeater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Directo: las llamadas digitales van de radio a radio. Repetidor: pasan por un repetidor dPMR.</translation>
     </message>
     <message>
         <source>EMI</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergencia</translation>
     </message>
     <message>
         <source>EMI close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de emergencia</translation>
     </message>
     <message>
         <source>Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificación</translation>
     </message>
     <message>
         <source>Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrado</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés</translation>
     </message>
     <message>
         <source>Entry delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de entrada (s)</translation>
     </message>
     <message>
         <source>Exit delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de salida (s)</translation>
     </message>
     <message>
         <source>First digit (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer dígito (ms)</translation>
     </message>
     <message>
         <source>First digit delay (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo primer dígito (ms)</translation>
     </message>
     <message>
         <source>Flashlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Linterna</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec.</translation>
     </message>
     <message>
         <source>Gain of the two modulation signals together, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de las dos señales de modulación juntas, en canales digitales. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Group call</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada de grupo</translation>
     </message>
     <message>
         <source>Group call code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código llamada grupo</translation>
     </message>
     <message>
         <source>Group call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono llamada de grupo</translation>
     </message>
     <message>
         <source>Group code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de grupo</translation>
     </message>
     <message>
         <source>Group hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>Retención de grupo</translation>
     </message>
     <message>
         <source>Group rx list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista Rx de grupos</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Hihg/Low power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia alta/baja</translation>
     </message>
     <message>
         <source>Hold time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de retención (s)</translation>
     </message>
     <message>
         <source>How fast DTMF digits are sent: 5, 6 or 10 digits a second. Slow down for receivers that miss digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de envío de los dígitos DTMF: 5, 6 o 10 dígitos por segundo. Redúzcala para receptores que pierden dígitos.</translation>
     </message>
     <message>
         <source>How long a side key must be held to count as a long press, 0.5 to 2.5 seconds in steps of 0.1 (a stored value outside shows 1.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que hay que mantener pulsada una tecla lateral para que cuente como pulsación larga, de 0.5 a 2.5 segundos en pasos de 0.1 (un valor guardado fuera de rango se muestra como 1.0).</translation>
     </message>
     <message>
         <source>How long scanning waits after a transmission or a reception ends before it goes on, 0.1 to 5.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que espera el escaneo tras terminar una transmisión o una recepción antes de continuar, de 0.1 a 5.0 segundos.</translation>
     </message>
     <message>
         <source>How long the alarm lasts, 1 to 255 seconds (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la alarma, de 1 a 255 segundos (un valor fuera de rango pasa a 10).</translation>
     </message>
     <message>
         <source>How long the radio keeps transmitting after you stop speaking with VOX, 0.1 to 2.0 seconds in steps of 0.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio sigue transmitiendo con VOX después de que deje de hablar, de 0.1 a 2.0 segundos en pasos de 0.1.</translation>
     </message>
     <message>
         <source>How long the radio listens between the alarm&apos;s transmissions, 1 to 255 seconds (a value outside becomes 8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio escucha entre las transmisiones de la alarma, de 1 a 255 segundos (un valor fuera de rango pasa a 8).</translation>
     </message>
     <message>
         <source>How long the radio sends carrier before a digital transmission, 0 to 1000 ms in steps of 20 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio emite portadora antes de una transmisión digital, de 0 a 1000 ms en pasos de 20 (un valor escrito se redondea hacia abajo a un paso).</translation>
     </message>
     <message>
         <source>How long the radio stays in a group call after its last transmission, so that an answer goes back to the same group; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio permanece en una llamada de grupo tras su última transmisión, para que una respuesta vuelva al mismo grupo; de 0 a 30, en la unidad propia de la radio (que este programa desconoce).</translation>
     </message>
     <message>
         <source>How long the radio stays in a single call after its last transmission, so that an answer goes back to the same radio; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio permanece en una llamada individual tras su última transmisión, para que una respuesta vuelva a la misma radio; de 0 a 30, en la unidad propia de la radio (que este programa desconoce).</translation>
     </message>
     <message>
         <source>How long the radio transmits in each alarm cycle, 1 to 255 seconds (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio transmite en cada ciclo de alarma, de 1 a 255 segundos (un valor fuera de rango pasa a 5).</translation>
     </message>
     <message>
         <source>How long the radio waits before it sends an acknowledgement of a call or message, 0.1 to 5.0 seconds. The Alarm dialog uses the same byte (0x379) for &quot;Tx interval (s)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio espera antes de enviar el acuse de recibo (ACK) de una llamada o un mensaje, de 0.1 a 5.0 segundos. El diálogo Alarma usa el mismo byte (0x379) para «Intervalo Tx (s)»; solo escribe el byte cuando se cambia allí ese control.</translation>
     </message>
     <message>
         <source>How long the radio waits for an acknowledgement of its own call, 0 to 10, in the radio&apos;s own unit (not known to this program). The Alarm dialog uses the same byte (0x37A) for &quot;Query interval (min)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio espera el acuse de recibo (ACK) de su propia llamada, de 0 a 10, en la unidad propia de la radio (que este programa desconoce). El diálogo Alarma usa el mismo byte (0x37A) para «Intervalo consulta (min)»; solo escribe el byte cuando se cambia allí ese control.</translation>
     </message>
     <message>
         <source>How long the radio waits for an answer to a DTMF call, 0.5 to 10.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo que la radio espera una respuesta a una llamada DTMF, de 0.5 a 10.0 segundos.</translation>
     </message>
     <message>
         <source>How many times the radio sends a call that is not acknowledged, 1 to 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de veces que la radio envía una llamada sin acuse de recibo, de 1 a 10.</translation>
     </message>
     <message>
         <source>How many transmit and listen cycles the alarm runs, 1 to 255; continue (0) repeats them until the alarm is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de ciclos de transmisión y escucha de la alarma, de 1 a 255; continuo (0) los repite hasta que se detiene la alarma.</translation>
     </message>
     <message>
         <source>How scanning goes on after it stops on a busy channel: Time moves on after the stop time even if the signal is still there; Carrier waits until the signal ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo sigue el escaneo tras detenerse en un canal ocupado: con Tiempo continúa pasado el tiempo de parada aunque la señal siga; con Portadora espera a que termine la señal.</translation>
     </message>
     <message>
         <source>How the alarm identity is sent on analog channels: Off (not sent) or DTMF (the Analog alarm id code as DTMF tones).</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se envía la identidad de la alarma en canales analógicos: Desactivado (no se envía) o DTMF (el ID alarma analógica como tonos DTMF).</translation>
     </message>
     <message>
         <source>How the radio scans the channels whose Scan is on, and where it stops and answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo escanea la radio los canales que tienen activado Escaneo, y dónde se detiene y responde.</translation>
     </message>
     <message>
         <source>How the radio sends DTMF signalling on analog channels, how it answers received DTMF (calls, remote kill), and the 16 DTMF codes channels can send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo envía la radio la señalización DTMF en canales analógicos, cómo responde a los DTMF recibidos (llamadas, desactivación remota) y los 16 códigos DTMF que pueden enviar los canales.</translation>
     </message>
     <message>
         <source>ID type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ID</translation>
     </message>
     <message>
         <source>Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhibir</translation>
     </message>
     <message>
         <source>Key lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo de teclas</translation>
     </message>
     <message>
         <source>Kill</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <source>Kill Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivación remota</translation>
     </message>
     <message>
         <source>Kill code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de desactivación</translation>
     </message>
     <message>
         <source>Kill type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de desactivación</translation>
     </message>
     <message>
         <source>Kill/active decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Decod. desact./activ.</translation>
     </message>
     <message>
         <source>LOUT DC offset adjustment: the DC offset of the left output (LOUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de offset DC de LOUT: el offset de continua de la salida izquierda (LOUT) del convertidor de audio de la radio. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>LOUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>LOUT直流偏置调节</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de salida del canal izquierdo, en canales analógicos. Escalón de -57 a 6. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de salida del canal izquierdo, en canales digitales. Escalón de -57 a 6. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de señal del canal izquierdo, en canales analógicos. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de señal del canal izquierdo, en canales digitales. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Length of the * and # tones, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de los tonos * y #, de 0 a 1000 ms en pasos de 100.</translation>
     </message>
     <message>
         <source>Length of the first DTMF digit, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración del primer dígito DTMF, de 0 a 1000 ms en pasos de 100.</translation>
     </message>
     <message>
         <source>Length of the wake-up sent ahead of a digital call, 0 to 1200 in steps of 80, so that radios saving battery are awake when the call begins; 0 sends none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración de la señal de despertar enviada antes de una llamada digital, de 0 a 1200 en pasos de 80, para que las radios en ahorro de batería estén despiertas cuando empiece la llamada; 0 no envía ninguna.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz</translation>
     </message>
     <message>
         <source>Lone worker on this channel, the function set in Alarm &gt; Work alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajador solitario en este canal, la función ajustada en Alarma &gt; Trabajador solitario.</translation>
     </message>
     <message>
         <source>Lone worker: allow makes the radio ask its user to respond after a time without use and raise the alarm when nobody does; prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajador solitario: permitir hace que la radio pida a su usuario que responda tras un tiempo sin uso y active la alarma si nadie lo hace; prohibir desactiva la función.</translation>
     </message>
     <message>
         <source>Lone worker: minutes without use before the radio asks its user to respond, 1 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajador solitario: minutos sin uso antes de que la radio pida a su usuario que responda, de 1 a 255 (un valor fuera de rango pasa a 10).</translation>
     </message>
     <message>
         <source>Lone worker: seconds of warning before the alarm is raised, 0 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajador solitario: segundos de aviso antes de que se active la alarma, de 0 a 255 (un valor fuera de rango pasa a 10).</translation>
     </message>
     <message>
         <source>Long key (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación larga (s)</translation>
     </message>
     <message>
         <source>Long press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación larga</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <source>Low voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Batería baja</translation>
     </message>
     <message>
         <source>Low voltage light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz batería baja</translation>
     </message>
     <message>
         <source>MIC输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC输入增益调节 (db)</translation>
     </message>
     <message>
         <source>Man down: allow raises the alarm when the radio stays tipped over (its user may have fallen); prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hombre caído: permitir activa la alarma cuando la radio permanece volcada (su usuario puede haberse caído); prohibir desactiva la función.</translation>
     </message>
     <message>
         <source>Man down: exit delay, 0 to 254 seconds, or unlimited (255); a value outside becomes 10. Only the byte is known: what the radio times with it is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hombre caído: retardo de salida, de 0 a 254 segundos, o ilimitado (255); un valor fuera de rango pasa a 10. Solo se conoce el byte, no lo que la radio temporiza con él.</translation>
     </message>
     <message>
         <source>Man down: seconds of warning before the alarm is raised, 0 to 59 (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hombre caído: segundos de aviso antes de que se active la alarma, de 0 a 59 (un valor fuera de rango pasa a 5).</translation>
     </message>
     <message>
         <source>Man down: seconds the radio must stay tipped over before the function starts, 1 to 60 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hombre caído: segundos que la radio debe permanecer volcada antes de que se active la función, de 1 a 60 (un valor fuera de rango pasa a 10).</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
     <message>
         <source>Microphone input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de entrada del micrófono en canales analógicos. En dB, de -12 a 35.25 en pasos de 0.75. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Microphone input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de entrada del micrófono en canales digitales. En dB, de -12 a 35.25 en pasos de 0.75. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Mixed mode reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio modo mixto</translation>
     </message>
     <message>
         <source>Mixed(Analog)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixto (analóg.)</translation>
     </message>
     <message>
         <source>Mixed(Digit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixto (digital)</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Mens.</translation>
     </message>
     <message>
         <source>Msg no.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º mensaje</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrecha</translation>
     </message>
     <message>
         <source>Narrow noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre ruido estrecha</translation>
     </message>
     <message>
         <source>Narrow noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura ruido estrecha</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Noise ch tmp remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar canal ruidoso</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral del silenciador de ruido de los canales estrechos, de 0 a 127: el nivel de ruido al que se cierra el silenciador. Calibración de fábrica: cámbiela solo con un generador de señales a mano.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral del silenciador de ruido de los canales estrechos, de 0 a 127: el nivel de ruido al que se abre el silenciador. Calibración de fábrica: cámbiela solo con un generador de señales a mano.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral del silenciador de ruido de los canales anchos, de 0 a 127: el nivel de ruido al que se cierra el silenciador. Calibración de fábrica: cámbiela solo con un generador de señales a mano.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral del silenciador de ruido de los canales anchos, de 0 a 127: el nivel de ruido al que se abre el silenciador. Calibración de fábrica: cámbiela solo con un generador de señales a mano.</translation>
     </message>
     <message>
         <source>Noise suppression switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Supresión de ruido</translation>
     </message>
     <message>
         <source>Non pri ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal no prior.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno: nada. Monitor (solo pulsación larga): abre el silenciador para escuchar señales débiles. Escaneo: inicia o detiene el escaneo. Quitar canal ruidoso: saca de momento del escaneo el canal en el que este se ha detenido. VOX: activa o desactiva el VOX. Potencia alta/baja: cambia la potencia de transmisión. Nivel de batería: indica la carga de la batería. Emergencia: activa la alarma de emergencia. Contacto automático, Trabajador solitario, Sin repetidor, Inversión: activan o desactivan esa función. Llamada 1, Llamada 2: envían la llamada del canal. Tipo de canal: cambia entre analógico y digital. Señal 1750: envía el tono de 1750 Hz que abre muchos repetidores analógicos. Llamada de grupo: llama a un grupo. Escaneo prioritario: escanea con el canal prioritario. Desactivar, Reactivar: envían la orden remota de desactivación o de reactivación.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Not detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin detección</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>OACSU</source>
-        <translation type="unfinished"></translation>
+        <translation>OACSU</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Off Air Call Set-Up: before a single call the radio first checks that the called radio is there and answers, and only then opens the voice link, so that nobody talks into the void. Off: the call starts at once. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Off Air Call Set-Up (establecimiento de la llamada antes de la voz): antes de una llamada individual, la radio comprueba primero que la radio llamada está presente y responde, y solo entonces abre el enlace de voz, para que nadie hable al vacío. Desactivado: la llamada empieza enseguida. El diálogo Alarma usa el mismo byte (0x378) para «Contacto automático»; solo escribe el byte cuando se cambia allí ese control.</translation>
     </message>
     <message>
         <source>Off line</source>
-        <translation type="unfinished"></translation>
+        <translation>Al soltar</translation>
     </message>
     <message>
         <source>Off-line  code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código al soltar</translation>
     </message>
     <message>
         <source>Offset direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sentido desplaz.</translation>
     </message>
     <message>
         <source>Offset freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento (MHz)</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado</translation>
     </message>
     <message>
         <source>On line</source>
-        <translation type="unfinished"></translation>
+        <translation>Al pulsar</translation>
     </message>
     <message>
         <source>On mixed channels: how long the radio keeps the mode (analog or digital) of the last call before it listens for both again; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>En canales mixtos: tiempo que la radio mantiene el modo (analógico o digital) de la última llamada antes de volver a escuchar ambos; de 0 a 30, en la unidad propia de la radio (que este programa desconoce).</translation>
     </message>
     <message>
         <source>On which channels scanning checks the receive tone before it stops: Not detect on none (it stops on any signal), Non pri ch on the channels other than the priority channel, Priority ch on the priority channel only, all ch on every channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>En qué canales comprueba el escaneo el tono de recepción antes de detenerse: Sin detección en ninguno (se detiene con cualquier señal), Canal no prior. en los canales distintos del prioritario, Canal prior. solo en el canal prioritario, todos los canales en todos.</translation>
     </message>
     <message>
         <source>On-line code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código al pulsar</translation>
     </message>
     <message>
         <source>On: pressing PTT while scanning has stopped on a channel answers on that channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado: pulsar PTT mientras el escaneo está detenido en un canal responde en ese canal.</translation>
     </message>
     <message>
         <source>On: the channel works through a repeater, with different receive and transmit frequencies. With both frequencies equal the dialog sets Off and leaves it so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado: el canal funciona a través de un repetidor, con frecuencias de recepción y transmisión distintas. Con ambas frecuencias iguales, el diálogo pone Desactivado y lo deja así.</translation>
     </message>
     <message>
         <source>On: the radio obeys the DTMF remote kill (Kill code) and the command that makes it active again; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado: la radio obedece la desactivación remota DTMF (Código de desactivación) y la orden que la vuelve a activar; Desactivado: las ignora.</translation>
     </message>
     <message>
         <source>On: the radio obeys the digital remote kill and activate commands (Kill code, Active code); Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado: la radio obedece las órdenes digitales remotas de desactivación y activación (Código de desactivación, Código de activación); Desactivado: las ignora.</translation>
     </message>
     <message>
         <source>On: the radio receives all calls, the calls addressed to every radio; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activado: la radio recibe las llamadas generales, dirigidas a todas las radios; Desactivado: las ignora.</translation>
     </message>
     <message>
         <source>One channel at a time, with its analog and its digital settings; Channel no. and its spin step through the 16 channels. Closing keeps the edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un canal cada vez, con sus ajustes analógicos y digitales; N.º canal y su selector recorren los 16 canales. Al cerrar se conservan los cambios.</translation>
     </message>
     <message>
         <source>Only rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo Rx</translation>
     </message>
     <message>
         <source>Only whistle</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo sirena</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>PTTID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTTID</translation>
     </message>
     <message>
         <source>PTTID type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo PTTID</translation>
     </message>
     <message>
         <source>Pause between the start of the transmission and the first DTMF digit, 100 to 1000 ms in steps of 100, so that the receiver has opened before the digits come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa entre el comienzo de la transmisión y el primer dígito DTMF, de 100 a 1000 ms en pasos de 100, para que el receptor se haya abierto antes de que lleguen los dígitos.</translation>
     </message>
     <message>
         <source>Person ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID personal</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <source>Power detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de batería</translation>
     </message>
     <message>
         <source>Power-on light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de encendido</translation>
     </message>
     <message>
         <source>Power-on tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de encendido</translation>
     </message>
     <message>
         <source>Pri ch scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo prioritario</translation>
     </message>
     <message>
         <source>Priority ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal prior.</translation>
     </message>
     <message>
         <source>Priority channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal prioritario</translation>
     </message>
     <message>
         <source>Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo consulta (min)</translation>
     </message>
     <message>
         <source>ROUT DC offset adjustment: the DC offset of the right output (ROUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de offset DC de ROUT: el offset de continua de la salida derecha (ROUT) del convertidor de audio de la radio. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>ROUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>ROUT直流偏置调节</translation>
     </message>
     <message>
         <source>Radio id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de radio</translation>
     </message>
     <message>
         <source>Radio name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de radio</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, for example 446.00625 (PMR446 lies from 446.0 to 446.2 MHz). A frequency outside the band in use becomes its lower edge, and one off the 2.5 and 3.125 kHz rasters moves to the nearest point. Clearing it empties the channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de recepción en MHz, por ejemplo 446.00625 (PMR446 va de 446.0 a 446.2 MHz). Una frecuencia fuera de la banda en uso pasa a su límite inferior, y una que no cae en las rejillas de 2.5 y 3.125 kHz se mueve al punto más cercano. Si la borra, el canal queda vacío.</translation>
     </message>
     <message>
         <source>Receive input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de entrada de recepción en canales analógicos. En dB, de -12 a 35.25 en pasos de 0.75. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Receive input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de entrada de recepción en canales digitales. En dB, de -12 a 35.25 en pasos de 0.75. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Receive only (bit 7 of record byte +0x11); the dialog always stores Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo recepción (bit 7 del byte +0x11 del registro); el diálogo siempre guarda Desactivado.</translation>
     </message>
     <message>
         <source>Received voice output gain on analog channels: the level of the received voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de salida de la voz recibida en canales analógicos: el nivel de la voz recibida. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Remind</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <source>Remind and Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso y respuesta</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetidor</translation>
     </message>
     <message>
         <source>Repeat mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo repetidor</translation>
     </message>
     <message>
         <source>Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Response wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera respuesta</translation>
     </message>
     <message>
         <source>Response wait time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo espera resp. (s)</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de salida del canal derecho, en canales analógicos. Escalón de -57 a 6. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de salida del canal derecho, en canales digitales. Escalón de -57 a 6. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de señal del canal derecho, en canales analógicos. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de señal del canal derecho, en canales digitales. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx</translation>
     </message>
     <message>
         <source>Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. Rx</translation>
     </message>
     <message>
         <source>Rx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Rx</translation>
     </message>
     <message>
         <source>Rx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código color Rx</translation>
     </message>
     <message>
         <source>Rx exit tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono fin de recepción</translation>
     </message>
     <message>
         <source>Rx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. Rx (MHz)</translation>
     </message>
     <message>
         <source>Rx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz Rx</translation>
     </message>
     <message>
         <source>Rx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo Rx (s)</translation>
     </message>
     <message>
         <source>Rx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Rx</translation>
     </message>
     <message>
         <source>SK1</source>
-        <translation type="unfinished"></translation>
+        <translation>SK1</translation>
     </message>
     <message>
         <source>SK2</source>
-        <translation type="unfinished"></translation>
+        <translation>SK2</translation>
     </message>
     <message>
         <source>SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL</translation>
     </message>
     <message>
         <source>STE</source>
-        <translation type="unfinished"></translation>
+        <translation>STE</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Mismo byte que Alarma &gt; Contacto automático</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mismo byte que Alarma &gt; Intervalo consulta (min)</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mismo byte que Alarma &gt; Intervalo Tx (s)</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply delay; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Mismo byte que Parámetros dPMR &gt; Básico &gt; Retardo ACK; solo se escribe si se cambia aquí</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply wait; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Mismo byte que Parámetros dPMR &gt; Básico &gt; Espera ACK; solo se escribe si se cambia aquí</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; OACSU and Data type; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Mismo byte que Parámetros dPMR &gt; Básico &gt; OACSU y Tipo de datos; solo se escribe si se cambia aquí</translation>
     </message>
     <message>
         <source>Saving delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo ahorro (s)</translation>
     </message>
     <message>
         <source>Saving mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo ahorro</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo</translation>
     </message>
     <message>
         <source>Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de escaneo</translation>
     </message>
     <message>
         <source>Scan begin beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido inicio escaneo</translation>
     </message>
     <message>
         <source>Scan end beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido fin escaneo</translation>
     </message>
     <message>
         <source>Scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de escaneo</translation>
     </message>
     <message>
         <source>Scan state light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz de escaneo</translation>
     </message>
     <message>
         <source>Scan tx channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal Tx en escaneo</translation>
     </message>
     <message>
         <source>Scan tx/rx resume delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudación tras Tx/Rx (s)</translation>
     </message>
     <message>
         <source>Seconds PTT must stay released before the time-out timer starts counting afresh, 0 to 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos que PTT debe estar sin pulsar para que el temporizador TOT vuelva a contar desde cero, de 0 a 30.</translation>
     </message>
     <message>
         <source>Seconds after a decoded DTMF call before the radio returns to its normal state, 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos tras una llamada DTMF decodificada antes de que la radio vuelva a su estado normal, de 0 a 255.</translation>
     </message>
     <message>
         <source>Seconds before the time-out timer runs out at which the radio warns with a tone, 0 to 15 (0: no warning).</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos antes de que se agote el temporizador TOT en los que la radio avisa con un tono, de 0 a 15 (0: sin aviso).</translation>
     </message>
     <message>
         <source>Seconds without activity before battery saving starts, 10 to 60 in steps of 5 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos sin actividad antes de que empiece el ahorro de batería, de 10 a 60 en pasos de 5 (un valor escrito se redondea hacia abajo a un paso).</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Secreta</translation>
     </message>
     <message>
         <source>Send alarm id</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar ID alarma</translation>
     </message>
     <message>
         <source>Sends the DTMF identity (DTMF &gt; Encode: PTTID type, On-line and Off-line code) with each transmission on this channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envía la identidad DTMF (DTMF &gt; Codificación: Tipo PTTID, Código al pulsar y Código al soltar) con cada transmisión en este canal.</translation>
     </message>
     <message>
         <source>Shock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibración</translation>
     </message>
     <message>
         <source>Short beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido corto</translation>
     </message>
     <message>
         <source>Short beep, Inhibit or Allow (bit 1 of 0x2007); only the bit is known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitido corto, Inhibir o Permitir (bit 1 de 0x2007); solo se conoce el bit, no lo que la radio hace con él.</translation>
     </message>
     <message>
         <source>Short press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación corta</translation>
     </message>
     <message>
         <source>Shutdown pre-aleat tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono preaviso apagado</translation>
     </message>
     <message>
         <source>Shutdown tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono de apagado</translation>
     </message>
     <message>
         <source>Side Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla lateral</translation>
     </message>
     <message>
         <source>Side tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono local</translation>
     </message>
     <message>
         <source>Signal gain after the limiter, on analog channels: the transmitted deviation of the voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de señal tras el limitador, en canales analógicos: la desviación transmitida de la voz. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Signal gain before the limiter, on analog channels: how hard the voice drives the deviation limiter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia de señal antes del limitador, en canales analógicos: cuánto excita la voz el limitador de desviación. Valor de 16 bits en hexadecimal, de 0000 a FFFF. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de señal</translation>
     </message>
     <message>
         <source>Single call time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo llamada indiv.</translation>
     </message>
     <message>
         <source>Single call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono llamada individual</translation>
     </message>
     <message>
         <source>Single call: one radio. Group call: a group of radios sharing the number; only group calls can be members of a group receive list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada individual: una radio. Llamada de grupo: un grupo de radios que comparten el número; solo las llamadas de grupo pueden ser miembros de una lista Rx de grupos.</translation>
     </message>
     <message>
         <source>Specified ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal designado</translation>
     </message>
     <message>
         <source>Specified channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal designado</translation>
     </message>
     <message>
         <source>Speed (digit/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad (díg./s)</translation>
     </message>
     <message>
         <source>Spoken announcements of the radio (the channel, for example): Off, in Chinese or in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuncios hablados de la radio (el canal, por ejemplo): Desactivado, en chino o en inglés.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>Squelch calibration at this frequency of the band, 1 to 255 (an empty cell stores 60): the reference the radio&apos;s SQL levels are set from near this frequency. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración del silenciador en esta frecuencia de la banda, de 1 a 255 (una celda vacía guarda 60): la referencia a partir de la cual la radio fija sus niveles SQL cerca de esta frecuencia. Calibración de fábrica: cámbiela solo con un generador de señales a mano.</translation>
     </message>
     <message>
         <source>Squelch calibration: the noise thresholds at which the squelch opens and closes, and a squelch reference at points across the band. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración del silenciador: los umbrales de ruido a los que se abre y se cierra el silenciador, y una referencia del silenciador en varios puntos de la banda. Calibración de fábrica: cámbiela solo con un generador de señales a mano.</translation>
     </message>
     <message>
         <source>Squelch level, 0 to 9: how strong a signal must be before the radio opens its speaker. Low levels let weak signals (and more noise) through, high levels need stronger signals. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel del silenciador, de 0 a 9: la intensidad que debe tener una señal para que la radio abra el altavoz. Los niveles bajos dejan pasar señales débiles (y más ruido); los altos necesitan señales más fuertes. Por defecto 5.</translation>
     </message>
     <message>
         <source>Squelch tail elimination, against the burst of noise heard when the other radio stops transmitting: Freq, or 120, 180 or 240, the degrees by which the CTCSS tone&apos;s phase is turned at the end of a transmission. Use the setting the other radios of the group use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminación de la cola del silenciador, contra la ráfaga de ruido que se oye cuando la otra radio deja de transmitir: Frec., o 120, 180 o 240, los grados que se desplaza la fase del tono CTCSS al final de una transmisión. Use el mismo ajuste que las demás radios del grupo.</translation>
     </message>
     <message>
         <source>Stop time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de parada (s)</translation>
     </message>
     <message>
         <source>Swaps receive and transmit frequency, to listen on a repeater&apos;s input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambia las frecuencias de recepción y transmisión, para escuchar en la entrada de un repetidor.</translation>
     </message>
     <message>
         <source>TCXO (reference oscillator) output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de salida del TCXO (oscilador de referencia). Escalón de -57 a 6. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>TCXO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>TCXO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>TK1</source>
-        <translation type="unfinished"></translation>
+        <translation>TK1</translation>
     </message>
     <message>
         <source>TOT (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT (s)</translation>
     </message>
     <message>
         <source>TOT pre-aleat  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preaviso TOT (s)</translation>
     </message>
     <message>
         <source>TOT re-key time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo tras TOT (s)</translation>
     </message>
     <message>
         <source>TOT reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio TOT (s)</translation>
     </message>
     <message>
         <source>Talk around</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin repetidor</translation>
     </message>
     <message>
         <source>Talk back</source>
-        <translation type="unfinished"></translation>
+        <translation>Contestar</translation>
     </message>
     <message>
         <source>The 16 group receive lists. A channel that uses a list (Channel edit &gt; Group rx list) receives the group calls to its members; choose a list to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las 16 listas de recepción de grupos. Un canal que usa una lista (Editar canal &gt; Lista Rx de grupos) recibe las llamadas de grupo dirigidas a sus miembros; elija una lista para editarlos.</translation>
     </message>
     <message>
         <source>The 7-digit code of the command that makes a killed radio active again. An invalid code (0000000, a whole million, above 9000000) becomes 9999991.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de 7 dígitos de la orden que vuelve a activar una radio desactivada. Un código no válido (0000000, un millón exacto, por encima de 9000000) pasa a 9999991.</translation>
     </message>
     <message>
         <source>The 7-digit code of the digital kill command this radio obeys. An invalid code (0000000, a whole million, above 9000000) becomes 9999990.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de 7 dígitos de la orden digital de desactivación que obedece esta radio. Un código no válido (0000000, un millón exacto, por encima de 9000000) pasa a 9999990.</translation>
     </message>
     <message>
         <source>The 7-digit identity the alarm sends on digital channels. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 9999998.</source>
-        <translation type="unfinished"></translation>
+        <translation>La identidad de 7 dígitos que envía la alarma en canales digitales. 0000000, los millones exactos de 1000000 a 9000000 y los números por encima de 9000000 no son válidos y pasan a 9999998.</translation>
     </message>
     <message>
         <source>The CTCSS tone (63.0 to 254.1 Hz) or DCS code (D023N, or D023I inverted) a signal must carry before the radio opens its speaker; None hears every signal. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tono CTCSS (63.0 a 254.1 Hz) o el código DCS (D023N, o D023I invertido) que debe llevar una señal para que la radio abra el altavoz; Ninguno oye todas las señales. Un número escrito sin punto se toma como código DCS.</translation>
     </message>
     <message>
         <source>The CTCSS tone or DCS code sent with each transmission, so that receivers set to it hear you; None sends none. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tono CTCSS o el código DCS que se envía con cada transmisión, para que le oigan los receptores ajustados a él; Ninguno no envía nada. Un número escrito sin punto se toma como código DCS.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 1 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código DTMF (DTMF &gt; Contacto) que envía en este canal la función de tecla Llamada 1, o Ninguno.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 2 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código DTMF (DTMF &gt; Contacto) que envía en este canal la función de tecla Llamada 2, o Ninguno.</translation>
     </message>
     <message>
         <source>The DTMF code that kills the radio when it is received, up to 15 symbols 0-9, A-D, * and #; a # is stored after the last one.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código DTMF que desactiva la radio al recibirlo, de hasta 15 símbolos 0-9, A-D, * y #; tras el último se guarda un #.</translation>
     </message>
     <message>
         <source>The DTMF symbol that makes a received code a group call (A, B, C, D, * or #), or None for no group calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>El símbolo DTMF que convierte un código recibido en llamada de grupo (A, B, C, D, * o #), o Ninguno si no hay llamadas de grupo.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan when Scan tx channel is Specified ch; None for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal en el que transmite PTT durante un escaneo cuando Canal Tx en escaneo es Canal designado; Ninguno si no hay ninguno.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan: the channel in use before the scan began, the last channel where a signal was heard, or the specified channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal en el que transmite PTT durante un escaneo: el canal en uso antes de empezar el escaneo, el último canal en el que se oyó una señal, o el canal designado.</translation>
     </message>
     <message>
         <source>The channel on show, 1 to 16. The spin and the arrow keys step through the channels (16 follows 1 backwards); the channel left is stored first.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal mostrado, de 1 a 16. El selector y las teclas de flecha recorren los canales (hacia atrás, al 1 le sigue el 16); el canal que se deja se guarda primero.</translation>
     </message>
     <message>
         <source>The channel takes part in scanning. The channel table shows this as Add or Del.</source>
-        <translation type="unfinished"></translation>
+        <translation>El canal participa en el escaneo. La tabla de canales lo muestra como Añadir o Quitar.</translation>
     </message>
     <message>
         <source>The channel&apos;s number, 1 to 16. An empty row is an empty channel: type a receive frequency to make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número del canal, de 1 a 16. Una fila vacía es un canal vacío: escriba una frecuencia de recepción para crearlo.</translation>
     </message>
     <message>
         <source>The contact a digital transmission on this channel calls (dPMR param &gt; Contact), or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contacto al que llama una transmisión digital en este canal (Parámetros dPMR &gt; Contacto), o Ninguno.</translation>
     </message>
     <message>
         <source>The contact the Call 1 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contacto al que llama la función de tecla Llamada 1, o Ninguno.</translation>
     </message>
     <message>
         <source>The contact the Call 2 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>El contacto al que llama la función de tecla Llamada 2, o Ninguno.</translation>
     </message>
     <message>
         <source>The contact&apos;s dPMR number, 7 characters of 0-9 and *, different from every other contact&apos;s: the number the radio calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número dPMR del contacto, 7 caracteres de 0-9 y *, distinto del de cualquier otro contacto: el número al que llama la radio.</translation>
     </message>
     <message>
         <source>The contact&apos;s name, up to 8 characters, different from every other contact&apos;s: the radio shows it, and channels and group receive lists choose contacts by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del contacto, de hasta 8 caracteres, distinto del de cualquier otro contacto: la radio lo muestra, y los canales y las listas de recepción de grupos eligen los contactos por él.</translation>
     </message>
     <message>
         <source>The contact&apos;s place in the list, 1 to 64; the list is sorted by name when the page stores.</source>
-        <translation type="unfinished"></translation>
+        <translation>La posición del contacto en la lista, de 1 a 64; la lista se ordena por nombre cuando la página se guarda.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, received digital signals must carry, so that groups sharing a frequency do not hear each other; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de color dPMR, de 0 a 63, que deben llevar las señales digitales recibidas, para que los grupos que comparten frecuencia no se oigan entre sí; Auto: lo elige la propia radio.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, sent with digital transmissions; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de color dPMR, de 0 a 63, que se envía con las transmisiones digitales; Auto: lo elige la propia radio.</translation>
     </message>
     <message>
         <source>The direction of a repeater shift, Off, + or -. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sentido del desplazamiento del repetidor: Desactivado, + o -. Solo se conserva mientras el diálogo está abierto; nunca se guarda.</translation>
     </message>
     <message>
         <source>The emergency alarm, the lone worker function (Work alone), the man-down function (Upside) and automatic contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>La alarma de emergencia, la función de trabajador solitario (Trabajador solitario), la función de hombre caído (Hombre caído) y el contacto automático.</translation>
     </message>
     <message>
         <source>The group receive list (dPMR param &gt; Group rx list) whose group calls this channel receives, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de recepción de grupos (Parámetros dPMR &gt; Lista Rx de grupos) cuyas llamadas de grupo recibe este canal, o Ninguno.</translation>
     </message>
     <message>
         <source>The group-call contacts that are not members of the list; Add &gt;&gt; makes the selected ones members. Single-call contacts are never offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los contactos de llamada de grupo que no son miembros de la lista; Añadir &gt;&gt; convierte en miembros los seleccionados. Nunca se ofrecen contactos de llamada individual.</translation>
     </message>
     <message>
         <source>The identity the alarm sends on analog channels as DTMF tones, up to 8 symbols (0-9, A-D, * and #).</source>
-        <translation type="unfinished"></translation>
+        <translation>La identidad que envía la alarma en canales analógicos como tonos DTMF, de hasta 8 símbolos (0-9, A-D, * y #).</translation>
     </message>
     <message>
         <source>The indicator light shows when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>El indicador luminoso se ilumina al encender la radio.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio receives.</source>
-        <translation type="unfinished"></translation>
+        <translation>El indicador luminoso se ilumina mientras la radio recibe.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio scans.</source>
-        <translation type="unfinished"></translation>
+        <translation>El indicador luminoso se ilumina mientras la radio escanea.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio transmits.</source>
-        <translation type="unfinished"></translation>
+        <translation>El indicador luminoso se ilumina mientras la radio transmite.</translation>
     </message>
     <message>
         <source>The indicator light warns when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>El indicador luminoso avisa cuando la batería está baja.</translation>
     </message>
     <message>
         <source>The members of the list, up to 8 group-call contacts, in order. Del &lt;&lt; takes the selected ones out; Up and Down move them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los miembros de la lista, hasta 8 contactos de llamada de grupo, en orden. Quitar &lt;&lt; saca los seleccionados; Subir y Bajar los mueven.</translation>
     </message>
     <message>
         <source>The radio&apos;s dPMR identity and digital call settings, its contacts and its group receive lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La identidad dPMR de la radio y los ajustes de llamada digital, sus contactos y sus listas de recepción de grupos.</translation>
     </message>
     <message>
         <source>The radio&apos;s general options (squelch, battery saving, time-out, VOX), what its side keys do, and its prompt tones and lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las opciones generales de la radio (silenciador, ahorro de batería, TOT, VOX), la función de sus teclas laterales y sus tonos de aviso y luces.</translation>
     </message>
     <message>
         <source>The radio&apos;s name, up to 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de la radio, de hasta 8 caracteres.</translation>
     </message>
     <message>
         <source>The radio&apos;s own DTMF identity: a received call with this code is for this radio. Up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>La identidad DTMF propia de la radio: una llamada recibida con este código es para esta radio. De hasta 16 símbolos 0-9, A-D, * y #.</translation>
     </message>
     <message>
         <source>The radio&apos;s own dPMR identity, 7 digits: other radios call it by this number, and every radio of a group needs its own. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 0000001.</source>
-        <translation type="unfinished"></translation>
+        <translation>La identidad dPMR propia de la radio, 7 dígitos: las demás radios la llaman por este número, y cada radio de un grupo necesita el suyo. 0000000, los millones exactos de 1000000 a 9000000 y los números por encima de 9000000 no son válidos y pasan a 0000001.</translation>
     </message>
     <message>
         <source>The repeater shift in MHz, 0 to 50. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>El desplazamiento del repetidor en MHz, de 0 a 50. Solo se conserva mientras el diálogo está abierto; nunca se guarda.</translation>
     </message>
     <message>
         <source>The short message the Call 1 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje corto que envía la función de tecla Llamada 1, de 1 a 16, o Desactivado.</translation>
     </message>
     <message>
         <source>The short message the Call 2 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>El mensaje corto que envía la función de tecla Llamada 2, de 1 a 16, o Desactivado.</translation>
     </message>
     <message>
         <source>The voice codec of digital calls: AMBE+2C (the codec of the dPMR standard, which other makes of dPMR radio use), ASELP or ASELP 2. Radios that talk to each other need the same codec.</source>
-        <translation type="unfinished"></translation>
+        <translation>El códec de voz de las llamadas digitales: AMBE+2C (el códec del estándar dPMR, que usan otras marcas de radios dPMR), ASELP o ASELP 2. Las radios que se comunican entre sí necesitan el mismo códec.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo</translation>
     </message>
     <message>
         <source>Time-out timer: the longest a single transmission may last, 30 to 600 seconds in steps of 30 (a typed value is rounded down to a step). The radio stops transmitting when it runs out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporizador de transmisión (TOT): la duración máxima de una sola transmisión, de 30 a 600 segundos en pasos de 30 (un valor escrito se redondea hacia abajo a un paso). La radio deja de transmitir cuando se agota.</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Tone and Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonos y luces</translation>
     </message>
     <message>
         <source>Tone scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo de tonos</translation>
     </message>
     <message>
         <source>Transmit frequency in MHz; a new channel gets its receive frequency. A different one (a repeater&apos;s input) switches Repeat on. It is brought into the band and onto the raster like the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de transmisión en MHz; un canal nuevo recibe su frecuencia de recepción. Una distinta (la entrada de un repetidor) activa Repetidor. Se ajusta a la banda y a la rejilla igual que la frecuencia de recepción.</translation>
     </message>
     <message>
         <source>Transmit power, Low or High. Low saves battery; PMR446 allows 0.5 W, so keep to what your licence allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia de transmisión, Baja o Alta. Baja ahorra batería; PMR446 permite 0.5 W, así que no supere lo que le permita su licencia.</translation>
     </message>
     <message>
         <source>Transmits on the receive frequency, to reach radios nearby directly when the repeater is out of reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmite en la frecuencia de recepción, para llegar directamente a radios cercanas cuando el repetidor está fuera de alcance.</translation>
     </message>
     <message>
         <source>Tx</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx</translation>
     </message>
     <message>
         <source>Tx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. Tx</translation>
     </message>
     <message>
         <source>Tx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Tx</translation>
     </message>
     <message>
         <source>Tx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código color Tx</translation>
     </message>
     <message>
         <source>Tx contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto Tx</translation>
     </message>
     <message>
         <source>Tx delay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo Tx</translation>
     </message>
     <message>
         <source>Tx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. Tx (MHz)</translation>
     </message>
     <message>
         <source>Tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo Tx</translation>
     </message>
     <message>
         <source>Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo Tx (s)</translation>
     </message>
     <message>
         <source>Tx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz Tx</translation>
     </message>
     <message>
         <source>Tx power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia Tx</translation>
     </message>
     <message>
         <source>Tx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo Tx (s)</translation>
     </message>
     <message>
         <source>Tx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Tx</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>No asignados:</translation>
     </message>
     <message>
         <source>Upside</source>
-        <translation type="unfinished"></translation>
+        <translation>Hombre caído</translation>
     </message>
     <message>
         <source>Upside pre-prompt  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preaviso h. caído (s)</translation>
     </message>
     <message>
         <source>VCO output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste de ganancia de salida del VCO. Escalón de -57 a 6. Ajuste de fábrica: cámbielo solo con instrumentos de medida a mano; solo se transfiere con Leer y Escribir de este mismo diálogo.</translation>
     </message>
     <message>
         <source>VCO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>VCO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <source>VOX delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo VOX (s)</translation>
     </message>
     <message>
         <source>VOX sense</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilidad VOX</translation>
     </message>
     <message>
         <source>VOX sensitivity level, 0 to 9: how readily speech starts a VOX transmission. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de sensibilidad del VOX, de 0 a 9: con qué facilidad la voz inicia una transmisión VOX. Por defecto 5.</translation>
     </message>
     <message>
         <source>Voice broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuncios de voz</translation>
     </message>
     <message>
         <source>Voice store and replay, Off or On (0x39F bit 3): by its name, the radio records calls to play them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabación y reproducción de voz, Desactivado o Activado (0x39F bit 3): por su nombre, la radio graba las llamadas para volver a reproducirlas.</translation>
     </message>
     <message>
         <source>Voice store/replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar/reproducir voz</translation>
     </message>
     <message>
         <source>Voice-operated transmit: On lets the radio transmit when you speak into the microphone (with a headset, for example) without pressing PTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión activada por voz: Activado permite que la radio transmita cuando usted habla al micrófono (con unos auriculares, por ejemplo) sin pulsar PTT.</translation>
     </message>
     <message>
         <source>Wake</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivar</translation>
     </message>
     <message>
         <source>Wake frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Trama de despertar</translation>
     </message>
     <message>
         <source>What a received DTMF kill does: tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace una desactivación DTMF recibida: Bloqueo Tx (la radio ya no puede transmitir), Bloqueo Tx/Rx (no puede transmitir ni recibir) o Desactivar (queda inutilizada).</translation>
     </message>
     <message>
         <source>What a received digital kill command does: Tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué hace una orden digital de desactivación recibida: Bloqueo Tx (la radio ya no puede transmitir), Bloqueo Tx/Rx (no puede transmitir ni recibir) o Desactivar (queda inutilizada).</translation>
     </message>
     <message>
         <source>What a short press on side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función de la pulsación corta de la tecla lateral 1. Ninguno: nada. Monitor (solo pulsación larga): abre el silenciador para escuchar señales débiles. Escaneo: inicia o detiene el escaneo. Quitar canal ruidoso: saca de momento del escaneo el canal en el que este se ha detenido. VOX: activa o desactiva el VOX. Potencia alta/baja: cambia la potencia de transmisión. Nivel de batería: indica la carga de la batería. Emergencia: activa la alarma de emergencia. Contacto automático, Trabajador solitario, Sin repetidor, Inversión: activan o desactivan esa función. Llamada 1, Llamada 2: envían la llamada del canal. Tipo de canal: cambia entre analógico y digital. Señal 1750: envía el tono de 1750 Hz que abre muchos repetidores analógicos. Llamada de grupo: llama a un grupo. Escaneo prioritario: escanea con el canal prioritario. Desactivar, Reactivar: envían la orden remota de desactivación o de reactivación.</translation>
     </message>
     <message>
         <source>What a short press on side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función de la pulsación corta de la tecla lateral 2. Ninguno: nada. Monitor (solo pulsación larga): abre el silenciador para escuchar señales débiles. Escaneo: inicia o detiene el escaneo. Quitar canal ruidoso: saca de momento del escaneo el canal en el que este se ha detenido. VOX: activa o desactiva el VOX. Potencia alta/baja: cambia la potencia de transmisión. Nivel de batería: indica la carga de la batería. Emergencia: activa la alarma de emergencia. Contacto automático, Trabajador solitario, Sin repetidor, Inversión: activan o desactivan esa función. Llamada 1, Llamada 2: envían la llamada del canal. Tipo de canal: cambia entre analógico y digital. Señal 1750: envía el tono de 1750 Hz que abre muchos repetidores analógicos. Llamada de grupo: llama a un grupo. Escaneo prioritario: escanea con el canal prioritario. Desactivar, Reactivar: envían la orden remota de desactivación o de reactivación.</translation>
     </message>
     <message>
         <source>What a short press on the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función de la pulsación corta de la tecla superior TK1. Ninguno: nada. Monitor (solo pulsación larga): abre el silenciador para escuchar señales débiles. Escaneo: inicia o detiene el escaneo. Quitar canal ruidoso: saca de momento del escaneo el canal en el que este se ha detenido. VOX: activa o desactiva el VOX. Potencia alta/baja: cambia la potencia de transmisión. Nivel de batería: indica la carga de la batería. Emergencia: activa la alarma de emergencia. Contacto automático, Trabajador solitario, Sin repetidor, Inversión: activan o desactivan esa función. Llamada 1, Llamada 2: envían la llamada del canal. Tipo de canal: cambia entre analógico y digital. Señal 1750: envía el tono de 1750 Hz que abre muchos repetidores analógicos. Llamada de grupo: llama a un grupo. Escaneo prioritario: escanea con el canal prioritario. Desactivar, Reactivar: envían la orden remota de desactivación o de reactivación.</translation>
     </message>
     <message>
         <source>What holding side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función de la pulsación larga de la tecla lateral 1. Ninguno: nada. Monitor (solo pulsación larga): abre el silenciador para escuchar señales débiles. Escaneo: inicia o detiene el escaneo. Quitar canal ruidoso: saca de momento del escaneo el canal en el que este se ha detenido. VOX: activa o desactiva el VOX. Potencia alta/baja: cambia la potencia de transmisión. Nivel de batería: indica la carga de la batería. Emergencia: activa la alarma de emergencia. Contacto automático, Trabajador solitario, Sin repetidor, Inversión: activan o desactivan esa función. Llamada 1, Llamada 2: envían la llamada del canal. Tipo de canal: cambia entre analógico y digital. Señal 1750: envía el tono de 1750 Hz que abre muchos repetidores analógicos. Llamada de grupo: llama a un grupo. Escaneo prioritario: escanea con el canal prioritario. Desactivar, Reactivar: envían la orden remota de desactivación o de reactivación.</translation>
     </message>
     <message>
         <source>What holding side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función de la pulsación larga de la tecla lateral 2. Ninguno: nada. Monitor (solo pulsación larga): abre el silenciador para escuchar señales débiles. Escaneo: inicia o detiene el escaneo. Quitar canal ruidoso: saca de momento del escaneo el canal en el que este se ha detenido. VOX: activa o desactiva el VOX. Potencia alta/baja: cambia la potencia de transmisión. Nivel de batería: indica la carga de la batería. Emergencia: activa la alarma de emergencia. Contacto automático, Trabajador solitario, Sin repetidor, Inversión: activan o desactivan esa función. Llamada 1, Llamada 2: envían la llamada del canal. Tipo de canal: cambia entre analógico y digital. Señal 1750: envía el tono de 1750 Hz que abre muchos repetidores analógicos. Llamada de grupo: llama a un grupo. Escaneo prioritario: escanea con el canal prioritario. Desactivar, Reactivar: envían la orden remota de desactivación o de reactivación.</translation>
     </message>
     <message>
         <source>What holding the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Función de la pulsación larga de la tecla superior TK1. Ninguno: nada. Monitor (solo pulsación larga): abre el silenciador para escuchar señales débiles. Escaneo: inicia o detiene el escaneo. Quitar canal ruidoso: saca de momento del escaneo el canal en el que este se ha detenido. VOX: activa o desactiva el VOX. Potencia alta/baja: cambia la potencia de transmisión. Nivel de batería: indica la carga de la batería. Emergencia: activa la alarma de emergencia. Contacto automático, Trabajador solitario, Sin repetidor, Inversión: activan o desactivan esa función. Llamada 1, Llamada 2: envían la llamada del canal. Tipo de canal: cambia entre analógico y digital. Señal 1750: envía el tono de 1750 Hz que abre muchos repetidores analógicos. Llamada de grupo: llama a un grupo. Escaneo prioritario: escanea con el canal prioritario. Desactivar, Reactivar: envían la orden remota de desactivación o de reactivación.</translation>
     </message>
     <message>
         <source>What the Call 1 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que envía en este canal la función de tecla Llamada 1: Desactivado, Llamada (una llamada al contacto de abajo) o Mens. (un mensaje corto a él).</translation>
     </message>
     <message>
         <source>What the Call 2 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que envía en este canal la función de tecla Llamada 2: Desactivado, Llamada (una llamada al contacto de abajo) o Mens. (un mensaje corto a él).</translation>
     </message>
     <message>
         <source>What the emergency alarm does: Off (no alarm), Only whistle (a siren at the radio only), Normal, Secret (no sound at the radio) or Send alarm id (the alarm id code is sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que hace la alarma de emergencia: Desactivado (sin alarma), Solo sirena (una sirena solo en la radio), Normal, Secreta (sin sonido en la radio) o Enviar ID alarma (se envía el código de ID de la alarma).</translation>
     </message>
     <message>
         <source>What the radio does when it receives a call to its Person ID: None, Remind (an alert at the radio), Reply (it answers automatically) or Remind and Reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que hace la radio al recibir una llamada a su ID personal: Ninguno, Aviso (una alerta en la radio), Respuesta (contesta automáticamente) o Aviso y respuesta.</translation>
     </message>
     <message>
         <source>When a channel with PTTID sends its identity: On line (the On-line code when PTT is pressed), Off line (the Off-line code when it is released) or Both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo envía su identidad un canal con PTTID: Al pulsar (el Código al pulsar cuando se pulsa PTT), Al soltar (el Código al soltar cuando se suelta) o Ambos.</translation>
     </message>
     <message>
         <source>Whether the radio may be copied (cloned) to another radio over a cable: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la radio puede copiarse (clonarse) a otra radio por cable: Activado lo permite, Desactivado lo impide.</translation>
     </message>
     <message>
         <source>Whether the radio may copy its configuration to another radio over the air: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si la radio puede copiar su configuración a otra radio de forma inalámbrica: Activado lo permite, Desactivado lo impide.</translation>
     </message>
     <message>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancha</translation>
     </message>
     <message>
         <source>Wide noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierre ruido ancha</translation>
     </message>
     <message>
         <source>Wide noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura ruido ancha</translation>
     </message>
     <message>
         <source>Wired copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonado por cable</translation>
     </message>
     <message>
         <source>Wireless copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonado inalámbrico</translation>
     </message>
     <message>
         <source>With scan mode Time: how long scanning stays on a busy channel before it moves on, 0.5 to 10.0 seconds in steps of 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con Modo de escaneo Tiempo: cuánto tiempo permanece el escaneo en un canal ocupado antes de continuar, de 0.5 a 10.0 segundos en pasos de 0.5.</translation>
     </message>
     <message>
         <source>Work alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajador solitario</translation>
     </message>
     <message>
         <source>Work alone pre-remind (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preaviso t. solitario (s)</translation>
     </message>
     <message>
         <source>Work alone time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo t. solitario (min)</translation>
     </message>
     <message>
         <source>all ch</source>
-        <translation type="unfinished"></translation>
+        <translation>todos los canales</translation>
     </message>
     <message>
         <source>allow</source>
-        <translation type="unfinished"></translation>
+        <translation>permitir</translation>
     </message>
     <message>
         <source>allow: the radio shows a received DTMF code on its display; prohibit: it does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>permitir: la radio muestra en su pantalla un código DTMF recibido; prohibir: no lo muestra.</translation>
     </message>
     <message>
         <source>continue</source>
-        <translation type="unfinished"></translation>
+        <translation>continuo</translation>
     </message>
     <message>
         <source>dPMR param</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros dPMR</translation>
     </message>
     <message>
         <source>entry ch before scan</source>
-        <translation type="unfinished"></translation>
+        <translation>canal previo al escaneo</translation>
     </message>
     <message>
         <source>last active ch</source>
-        <translation type="unfinished"></translation>
+        <translation>último canal activo</translation>
     </message>
     <message>
         <source>prohibit</source>
-        <translation type="unfinished"></translation>
+        <translation>prohibir</translation>
     </message>
     <message>
         <source>tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo Tx</translation>
     </message>
     <message>
         <source>tx pre-carrier time</source>
-        <translation type="unfinished"></translation>
+        <translation>Preportadora Tx</translation>
     </message>
     <message>
         <source>tx/rx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloqueo Tx/Rx</translation>
     </message>
     <message>
         <source>unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>ilimitado</translation>
     </message>
     <message>
         <source>两路调制信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>两路调制信号增益调节</translation>
     </message>
     <message>
         <source>可调节参数</source>
-        <translation type="unfinished"></translation>
+        <translation>可调节参数</translation>
     </message>
     <message>
         <source>右通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道信号增益调节</translation>
     </message>
     <message>
         <source>右通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道输出增益调节</translation>
     </message>
     <message>
         <source>左通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道信号增益调节</translation>
     </message>
     <message>
         <source>左通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道输出增益调节</translation>
     </message>
     <message>
         <source>接收话音输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>接收话音输出增益调节</translation>
     </message>
     <message>
         <source>接收输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>接收输入增益调节 (db)</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished"></translation>
+        <translation>数字</translation>
     </message>
     <message>
         <source>模拟</source>
-        <translation type="unfinished"></translation>
+        <translation>模拟</translation>
     </message>
     <message>
         <source>解码输入增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>解码输入增益调节</translation>
     </message>
     <message>
         <source>限幅前信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅前信号增益</translation>
     </message>
     <message>
         <source>限幅后信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅后信号增益</translation>
     </message>
 </context>
 <context>
@@ -3657,7 +3657,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 a %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
@@ -4207,7 +4207,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 a %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
@@ -4920,27 +4920,27 @@ Report saved to %1</source>
     <name>reference</name>
     <message>
         <source>%1, rows 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, filas 1 a %2</translation>
     </message>
     <message>
         <source>%1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 a %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>no visible</translation>
     </message>
     <message>
         <source>(factory)</source>
-        <translation type="unfinished"></translation>
+        <translation>(fábrica)</translation>
     </message>
     <message>
         <source>Settings reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia de ajustes</translation>
     </message>
     <message>
         <source>&lt;p&gt;Every setting of the window and the dialogs, with what it does on the radio,
@@ -4951,7 +4951,14 @@ A setting marked &lt;i&gt;not shown&lt;/i&gt; has no control in its dialog: the 
 it as the radio stored it. &lt;i&gt;(factory)&lt;/i&gt; marks the dialogs of the radio&apos;s
 factory adjustment and calibration.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Todos los ajustes de la ventana y de los diálogos, con lo que hace cada uno en la radio,
+agrupados por diálogo y página. Los nombres en letra &lt;code&gt;code&lt;/code&gt; son las claves que usan
+&lt;code&gt;dpmrtool get&lt;/code&gt; y &lt;code&gt;dpmrtool set&lt;/code&gt; y el codeplug YAML
+(&lt;code&gt;channelN&lt;/code&gt; representa de &lt;code&gt;channel1&lt;/code&gt; a &lt;code&gt;channel16&lt;/code&gt;).
+Un ajuste marcado como &lt;i&gt;no visible&lt;/i&gt; no tiene control en su diálogo: el programa lo
+conserva tal como lo guardó la radio. &lt;i&gt;(fábrica)&lt;/i&gt; marca los diálogos de ajuste
+y calibración de fábrica de la radio.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>

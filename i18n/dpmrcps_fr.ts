@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Édition du canal</translation>
     </message>
     <message>
         <source>Channel edit.</source>
@@ -492,19 +492,19 @@
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Analogique</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Numérique</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Appel 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Appel 2</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ajouter</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -621,11 +621,11 @@
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">N°</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Code</translation>
     </message>
     <message>
         <source>DTMF codes</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Aucun</translation>
     </message>
     <message>
         <source>The same on every channel</source>
@@ -774,7 +774,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nom</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nom</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1101,11 +1101,11 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Non attribués&#xa0;:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Attribués&#xa0;:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
@@ -1234,7 +1234,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Édition du canal</translation>
     </message>
     <message>
         <source>Factroy</source>
@@ -1440,11 +1440,11 @@ Report saved to %1</source>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Fréq.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
@@ -1555,1919 +1555,1919 @@ Report saved to %1</source>
     <name>Field</name>
     <message>
         <source>Channel table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des canaux</translation>
     </message>
     <message>
         <source>The main window&apos;s table: each row one channel&apos;s main settings, edited in place; the Channel edit dialog has them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau de la fenêtre principale&#xa0;: chaque ligne contient les réglages principaux d&apos;un canal, modifiables directement&#xa0;; la boîte de dialogue Édition du canal les réunit tous.</translation>
     </message>
     <message>
         <source>*和# tone (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>*和# tone (ms)</translation>
     </message>
     <message>
         <source>10M</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>1750 signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité 1750</translation>
     </message>
     <message>
         <source>1H</source>
-        <translation type="unfinished"></translation>
+        <translation>1 h</translation>
     </message>
     <message>
         <source>2H</source>
-        <translation type="unfinished"></translation>
+        <translation>2 h</translation>
     </message>
     <message>
         <source>30M</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>A DTMF code of up to 16 symbols 0-9, A-D, * and #: a channel sends the code of this number as its Analog call 1 or 2 (Channel edit &gt; Analog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Code DTMF de 16 symboles au plus (0-9, A-D, * et #)&#xa0;: un canal envoie le code de ce numéro comme Appel analog. 1 ou 2 (Édition du canal &gt; Analogique).</translation>
     </message>
     <message>
         <source>A beep when scanning ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bip à la fin du balayage.</translation>
     </message>
     <message>
         <source>A beep when scanning starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bip au début du balayage.</translation>
     </message>
     <message>
         <source>A channel the radio keeps looking at while it scans, so that a call on it is not missed; None for no priority channel. The list offers the channels that hold a frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal que la radio continue de surveiller pendant le balayage, afin de ne pas manquer un appel sur celui-ci&#xa0;; Aucun&#xa0;: pas de canal prioritaire. La liste propose les canaux qui ont une fréquence.</translation>
     </message>
     <message>
         <source>A group code of up to 7 symbols 0-9, A-D, * and # (0x390). Only the bytes are known, not what the radio does with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de groupe de 7 symboles au plus (0-9, A-D, * et #) (0x390). Seuls les octets sont connus, pas l&apos;usage qu&apos;en fait la radio.</translation>
     </message>
     <message>
         <source>A tone when a digital call&apos;s link ends and the radio returns to its channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité quand la liaison d&apos;un appel numérique se termine et que la radio revient à son canal.</translation>
     </message>
     <message>
         <source>A tone when a group call is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité à la réception d&apos;un appel de groupe.</translation>
     </message>
     <message>
         <source>A tone when a received transmission ends (a roger beep on reception).</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité à la fin d&apos;une émission reçue (bip de fin d&apos;émission, ou «&#xa0;roger beep&#xa0;», en réception).</translation>
     </message>
     <message>
         <source>A tone when a single call (a call to this radio alone) is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité à la réception d&apos;un appel individuel (un appel destiné à cette seule radio).</translation>
     </message>
     <message>
         <source>A tone when the radio is switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité à l&apos;arrêt de la radio.</translation>
     </message>
     <message>
         <source>A tone when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité à la mise en marche de la radio.</translation>
     </message>
     <message>
         <source>A tone when the radio sends a call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité quand la radio envoie un appel.</translation>
     </message>
     <message>
         <source>A warning tone before the radio shuts itself down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité d&apos;avertissement avant que la radio ne s&apos;éteigne d&apos;elle-même.</translation>
     </message>
     <message>
         <source>A warning tone when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une tonalité d&apos;avertissement quand la batterie est faible.</translation>
     </message>
     <message>
         <source>ACK reply delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai réponse ACK</translation>
     </message>
     <message>
         <source>ACK reply times</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétitions ACK</translation>
     </message>
     <message>
         <source>ACK reply wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente ACK</translation>
     </message>
     <message>
         <source>AMBE+2C</source>
-        <translation type="unfinished"></translation>
+        <translation>AMBE+2C</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>ASELP</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP</translation>
     </message>
     <message>
         <source>ASELP 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP 2</translation>
     </message>
     <message>
         <source>Active code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de réactivation</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Adjustable parameters: the factory levels of the radio&apos;s audio, modulation, receive and DTMF paths (数字: digital channels, 模拟: analog channels). Read them from the radio, change them only with measuring equipment, and write them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres réglables&#xa0;: les niveaux d&apos;usine des chaînes audio, de modulation, de réception et DTMF de la radio (数字&#xa0;: canaux numériques, 模拟&#xa0;: canaux analogiques). Lisez-les depuis la radio, ne les modifiez qu&apos;avec des appareils de mesure, puis réécrivez-les.</translation>
     </message>
     <message>
         <source>After a time-out, the seconds the radio waits before it transmits again when PTT is pressed, 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après un dépassement du TOT, le nombre de secondes pendant lesquelles la radio attend avant de réémettre quand on appuie sur le PTT, de 0 à 60.</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarme</translation>
     </message>
     <message>
         <source>Alarm time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée alarme (s)</translation>
     </message>
     <message>
         <source>Alarm type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;alarme</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribués&#xa0;:</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser</translation>
     </message>
     <message>
         <source>Allow all call</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser appel général</translation>
     </message>
     <message>
         <source>Allow: after sending a DTMF call the radio waits for an answer for the Response wait time; Inhibit: it does not wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser&#xa0;: après l&apos;envoi d&apos;un appel DTMF, la radio attend une réponse pendant la Durée attente réponse&#xa0;; Interdire&#xa0;: elle n&apos;attend pas.</translation>
     </message>
     <message>
         <source>Allow: you hear the DTMF tones in the speaker while the radio sends them; Inhibit: they are sent silently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoriser&#xa0;: vous entendez les tonalités DTMF dans le haut-parleur pendant que la radio les envoie&#xa0;; Interdire&#xa0;: elles sont envoyées en silence.</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogique</translation>
     </message>
     <message>
         <source>Analog alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ID alarme analog.</translation>
     </message>
     <message>
         <source>Analog call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel analog. 1</translation>
     </message>
     <message>
         <source>Analog call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel analog. 2</translation>
     </message>
     <message>
         <source>Analog channel width: Wide (25 kHz) or Narrow (12.5 kHz, as PMR446 uses). Radios that talk to each other need the same width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de canal analogique&#xa0;: Large (25 kHz) ou Étroite (12,5 kHz, comme en PMR446). Des radios qui communiquent entre elles doivent avoir la même largeur.</translation>
     </message>
     <message>
         <source>Analog signalling on this channel: Off, or DTMF (the analog calls and PTTID below).</source>
-        <translation type="unfinished"></translation>
+        <translation>Signalisation analogique sur ce canal&#xa0;: Désactivé, ou DTMF (les appels analogiques et le PTTID ci-dessous).</translation>
     </message>
     <message>
         <source>Analog: FM only. Digit: dPMR digital only. Mixed(Digit) and Mixed(Analog): the channel takes both kinds of call and transmits digital or analog respectively.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogique&#xa0;: FM uniquement. Numérique&#xa0;: dPMR numérique uniquement. Mixte (numérique) et Mixte (analogique)&#xa0;: le canal accepte les deux types d&apos;appel et émet respectivement en numérique ou en analogique.</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact auto</translation>
     </message>
     <message>
         <source>Auto reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinit. auto (s)</translation>
     </message>
     <message>
         <source>Automatic contact on this channel, the function set in Alarm &gt; Auto contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact automatique sur ce canal&#xa0;: la fonction réglée dans Alarme &gt; Contact auto.</translation>
     </message>
     <message>
         <source>Automatic contact: allow lets the radio check in by itself at regular times, with the Tx interval and Query interval below; prohibit switches it off. dPMR param &gt; Basic uses the same byte (0x378) for OACSU and Data type: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact automatique&#xa0;: autoriser permet à la radio de se signaler d&apos;elle-même à intervalles réguliers, selon l&apos;Intervalle Tx et l&apos;Intervalle requête ci-dessous&#xa0;; interdire désactive la fonction. Paramètres dPMR &gt; Général utilise le même octet (0x378) pour OACSU et Type de données&#xa0;: cette boîte de dialogue ne l&apos;écrit que si vous modifiez ce réglage.</translation>
     </message>
     <message>
         <source>Automatic contact: minutes between its queries, 1 to 10 (a value outside becomes 1). dPMR param &gt; Basic uses the same byte (0x37A) for ACK reply wait: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact automatique&#xa0;: minutes entre ses requêtes, de 1 à 10 (une valeur hors plage devient 1). Paramètres dPMR &gt; Général utilise le même octet (0x37A) pour Attente ACK&#xa0;: cette boîte de dialogue ne l&apos;écrit que si vous modifiez ce réglage.</translation>
     </message>
     <message>
         <source>Automatic contact: seconds between its transmissions, 10 to 60 in steps of 5 (a typed value is rounded down to a step; a value outside becomes 25). dPMR param &gt; Basic uses the same byte (0x379) for ACK reply delay: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact automatique&#xa0;: secondes entre ses émissions, de 10 à 60 par pas de 5 (une valeur saisie est arrondie au pas inférieur&#xa0;; une valeur hors plage devient 25). Paramètres dPMR &gt; Général utilise le même octet (0x379) pour Délai réponse ACK&#xa0;: cette boîte de dialogue ne l&apos;écrit que si vous modifiez ce réglage.</translation>
     </message>
     <message>
         <source>Automatic power off: the radio switches itself off after 10 or 30 minutes, 1 or 2 hours without use; Off never does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt automatique&#xa0;: la radio s&apos;éteint d&apos;elle-même après 10 ou 30 minutes, 1 ou 2 heures sans utilisation&#xa0;; Désactivé&#xa0;: jamais.</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétroéclairage</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de bande</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de base</translation>
     </message>
     <message>
         <source>Battery saving while the radio waits for a signal: Off, or a ratio from 1:1 to 1:12. A larger second number lets the receiver sleep longer, saving battery, but the start of a call may be missed. Default 1:10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Économie de batterie pendant que la radio attend un signal&#xa0;: Désactivé, ou un rapport de 1:1 à 1:12. Plus le second nombre est grand, plus le récepteur dort longtemps, ce qui économise la batterie, mais le début d&apos;un appel peut être manqué. Par défaut 1:10.</translation>
     </message>
     <message>
         <source>Bit 0 of byte 0x31B, named Shock (a vibrating alert, by its name); kept as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 0 de l&apos;octet 0x31B, nommé Shock (une alerte par vibreur, d&apos;après son nom)&#xa0;; conservé tel qu&apos;enregistré.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x318; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 de l&apos;octet 0x318&#xa0;; l&apos;usage qu&apos;en fait la radio n&apos;est pas connu. Le tableau des canaux met ce bit à 1 chaque fois qu&apos;il enregistre les canaux.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x31A; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 de l&apos;octet 0x31A&#xa0;; l&apos;usage qu&apos;en fait la radio n&apos;est pas connu. Le tableau des canaux met ce bit à 1 chaque fois qu&apos;il enregistre les canaux.</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal occupé</translation>
     </message>
     <message>
         <source>Busy channel lockout: Carrier keeps the radio from transmitting while a signal is on the channel; Off allows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage sur canal occupé&#xa0;: Porteuse empêche la radio d&apos;émettre tant qu&apos;un signal est présent sur le canal&#xa0;; Désactivé l&apos;autorise.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>CTCSS signal gain: the level of the sub-audible CTCSS tone sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain du signal CTCSS&#xa0;: le niveau de la tonalité CTCSS subaudible émise avec les transmissions analogiques. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>CTCSS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS信号增益</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel 2</translation>
     </message>
     <message>
         <source>Call link reset tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité fin de liaison</translation>
     </message>
     <message>
         <source>Call out tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité d&apos;appel</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Porteuse</translation>
     </message>
     <message>
         <source>Channel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 1</translation>
     </message>
     <message>
         <source>Channel 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 10</translation>
     </message>
     <message>
         <source>Channel 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 11</translation>
     </message>
     <message>
         <source>Channel 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 12</translation>
     </message>
     <message>
         <source>Channel 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 13</translation>
     </message>
     <message>
         <source>Channel 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 14</translation>
     </message>
     <message>
         <source>Channel 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 15</translation>
     </message>
     <message>
         <source>Channel 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 16</translation>
     </message>
     <message>
         <source>Channel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 2</translation>
     </message>
     <message>
         <source>Channel 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 3</translation>
     </message>
     <message>
         <source>Channel 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 4</translation>
     </message>
     <message>
         <source>Channel 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 5</translation>
     </message>
     <message>
         <source>Channel 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 6</translation>
     </message>
     <message>
         <source>Channel 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 7</translation>
     </message>
     <message>
         <source>Channel 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 8</translation>
     </message>
     <message>
         <source>Channel 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal 9</translation>
     </message>
     <message>
         <source>Channel display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage canal</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition du canal</translation>
     </message>
     <message>
         <source>Channel no.</source>
-        <translation type="unfinished"></translation>
+        <translation>N° canal</translation>
     </message>
     <message>
         <source>Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de canal</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinois</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Codec type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de codec</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycles</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>DCS signal gain: the level of the DCS code sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain du signal DCS&#xa0;: le niveau du code DCS émis avec les transmissions analogiques. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>DCS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS信号增益</translation>
     </message>
     <message>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <source>DTMF code sent at the end of a transmission (PTTID type Off line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code DTMF envoyé à la fin d&apos;une émission (Type PTTID Fin ou Les deux), 16 symboles au plus (0-9, A-D, * et #).</translation>
     </message>
     <message>
         <source>DTMF code sent at the start of a transmission (PTTID type On line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code DTMF envoyé au début d&apos;une émission (Type PTTID Début ou Les deux), 16 symboles au plus (0-9, A-D, * et #).</translation>
     </message>
     <message>
         <source>DTMF encoding amplitude adjustment: the level of the DTMF tones the radio sends. One byte typed in hexadecimal, 00 to FF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage de l&apos;amplitude du codage DTMF&#xa0;: le niveau des tonalités DTMF émises par la radio. Un octet saisi en hexadécimal, de 00 à FF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>DTMF hold time, 0.5 to 2.0 seconds in steps of 0.1. Only the byte and its range are known, not what the radio times with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de maintien DTMF, de 0,5 à 2,0 secondes par pas de 0,1. Seuls l&apos;octet et sa plage sont connus, pas ce que la radio temporise avec.</translation>
     </message>
     <message>
         <source>DTMF编码幅度调节</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF编码幅度调节</translation>
     </message>
     <message>
         <source>Data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de données</translation>
     </message>
     <message>
         <source>Data type 1 or 2 (bits 3 and 4 of 0x378). Only the bits are known, not which data format each number stands for. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de données 1 ou 2 (bits 3 et 4 de 0x378). Seuls les bits sont connus, pas le format de données que désigne chaque numéro. La boîte de dialogue Alarme utilise le même octet (0x378) pour «&#xa0;Contact auto&#xa0;»&#xa0;; elle n&apos;écrit l&apos;octet que si ce réglage y est modifié.</translation>
     </message>
     <message>
         <source>Decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Décodage</translation>
     </message>
     <message>
         <source>Decode display</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage décodage</translation>
     </message>
     <message>
         <source>Decode response</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse au décodage</translation>
     </message>
     <message>
         <source>Decoder input gain: the level of the received signal fed to the digital decoder. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain d&apos;entrée du décodeur&#xa0;: le niveau du signal reçu fourni au décodeur numérique. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr.</translation>
     </message>
     <message>
         <source>Delay before the radio transmits, 0.1 to 5.0 seconds. Only the byte and its range are known, not which transmissions the radio delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai avant que la radio n&apos;émette, de 0,1 à 5,0 secondes. Seuls l&apos;octet et sa plage sont connus, pas les émissions que la radio retarde.</translation>
     </message>
     <message>
         <source>Dial access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès numérotation</translation>
     </message>
     <message>
         <source>Dial access, 0 to 7 (byte 0x398). Only the byte and its range are known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accès numérotation, de 0 à 7 (octet 0x398). Seuls l&apos;octet et sa plage sont connus, pas l&apos;usage qu&apos;en fait la radio.</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Numérique</translation>
     </message>
     <message>
         <source>Digit alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code ID alarme num.</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct</translation>
     </message>
     <message>
         <source>Direct: digital calls go from radio to radio. Repeat: they go through a dPMR repeater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct&#xa0;: les appels numériques vont de radio à radio. Relais&#xa0;: ils passent par un relais dPMR.</translation>
     </message>
     <message>
         <source>EMI</source>
-        <translation type="unfinished"></translation>
+        <translation>Urgence</translation>
     </message>
     <message>
         <source>EMI close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin d&apos;urgence</translation>
     </message>
     <message>
         <source>Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Codage</translation>
     </message>
     <message>
         <source>Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffrement</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais</translation>
     </message>
     <message>
         <source>Entry delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai d&apos;entrée (s)</translation>
     </message>
     <message>
         <source>Exit delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de sortie (s)</translation>
     </message>
     <message>
         <source>First digit (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>1er chiffre (ms)</translation>
     </message>
     <message>
         <source>First digit delay (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai 1er chiffre (ms)</translation>
     </message>
     <message>
         <source>Flashlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Lampe torche</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq.</translation>
     </message>
     <message>
         <source>Gain of the two modulation signals together, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain des deux signaux de modulation ensemble, sur les canaux numériques. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Group call</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de groupe</translation>
     </message>
     <message>
         <source>Group call code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code appel de groupe</translation>
     </message>
     <message>
         <source>Group call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité appel groupe</translation>
     </message>
     <message>
         <source>Group code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de groupe</translation>
     </message>
     <message>
         <source>Group hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien appel groupe</translation>
     </message>
     <message>
         <source>Group rx list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste groupes Rx</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <source>Hihg/Low power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance haute/basse</translation>
     </message>
     <message>
         <source>Hold time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien (s)</translation>
     </message>
     <message>
         <source>How fast DTMF digits are sent: 5, 6 or 10 digits a second. Slow down for receivers that miss digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse d&apos;envoi des chiffres DTMF&#xa0;: 5, 6 ou 10 chiffres par seconde. Ralentissez pour les récepteurs qui perdent des chiffres.</translation>
     </message>
     <message>
         <source>How long a side key must be held to count as a long press, 0.5 to 2.5 seconds in steps of 0.1 (a stored value outside shows 1.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle une touche latérale doit être maintenue pour compter comme un appui long, de 0,5 à 2,5 secondes par pas de 0,1 (une valeur enregistrée hors plage s&apos;affiche 1.0).</translation>
     </message>
     <message>
         <source>How long scanning waits after a transmission or a reception ends before it goes on, 0.1 to 5.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;attente du balayage après la fin d&apos;une émission ou d&apos;une réception, avant de reprendre, de 0,1 à 5,0 secondes.</translation>
     </message>
     <message>
         <source>How long the alarm lasts, 1 to 255 seconds (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de l&apos;alarme, de 1 à 255 secondes (une valeur hors plage devient 10).</translation>
     </message>
     <message>
         <source>How long the radio keeps transmitting after you stop speaking with VOX, 0.1 to 2.0 seconds in steps of 0.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle la radio continue d&apos;émettre en VOX après que vous avez cessé de parler, de 0,1 à 2,0 secondes par pas de 0,1.</translation>
     </message>
     <message>
         <source>How long the radio listens between the alarm&apos;s transmissions, 1 to 255 seconds (a value outside becomes 8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;écoute de la radio entre les émissions de l&apos;alarme, de 1 à 255 secondes (une valeur hors plage devient 8).</translation>
     </message>
     <message>
         <source>How long the radio sends carrier before a digital transmission, 0 to 1000 ms in steps of 20 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle la radio émet la porteuse avant une émission numérique, de 0 à 1000 ms par pas de 20 (une valeur saisie est arrondie au pas inférieur).</translation>
     </message>
     <message>
         <source>How long the radio stays in a group call after its last transmission, so that an answer goes back to the same group; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle la radio reste dans un appel de groupe après sa dernière émission, afin qu&apos;une réponse reparte vers le même groupe&#xa0;; de 0 à 30, dans l&apos;unité propre à la radio (inconnue de ce programme).</translation>
     </message>
     <message>
         <source>How long the radio stays in a single call after its last transmission, so that an answer goes back to the same radio; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle la radio reste dans un appel individuel après sa dernière émission, afin qu&apos;une réponse reparte vers la même radio&#xa0;; de 0 à 30, dans l&apos;unité propre à la radio (inconnue de ce programme).</translation>
     </message>
     <message>
         <source>How long the radio transmits in each alarm cycle, 1 to 255 seconds (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée d&apos;émission de la radio à chaque cycle d&apos;alarme, de 1 à 255 secondes (une valeur hors plage devient 5).</translation>
     </message>
     <message>
         <source>How long the radio waits before it sends an acknowledgement of a call or message, 0.1 to 5.0 seconds. The Alarm dialog uses the same byte (0x379) for &quot;Tx interval (s)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai avant que la radio n&apos;envoie l&apos;accusé de réception d&apos;un appel ou d&apos;un message, de 0,1 à 5,0 secondes. La boîte de dialogue Alarme utilise le même octet (0x379) pour «&#xa0;Intervalle Tx (s)&#xa0;»&#xa0;; elle n&apos;écrit l&apos;octet que si ce réglage y est modifié.</translation>
     </message>
     <message>
         <source>How long the radio waits for an acknowledgement of its own call, 0 to 10, in the radio&apos;s own unit (not known to this program). The Alarm dialog uses the same byte (0x37A) for &quot;Query interval (min)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle la radio attend l&apos;accusé de réception de son propre appel, de 0 à 10, dans l&apos;unité propre à la radio (inconnue de ce programme). La boîte de dialogue Alarme utilise le même octet (0x37A) pour «&#xa0;Intervalle requête (min)&#xa0;»&#xa0;; elle n&apos;écrit l&apos;octet que si ce réglage y est modifié.</translation>
     </message>
     <message>
         <source>How long the radio waits for an answer to a DTMF call, 0.5 to 10.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pendant laquelle la radio attend la réponse à un appel DTMF, de 0,5 à 10,0 secondes.</translation>
     </message>
     <message>
         <source>How many times the radio sends a call that is not acknowledged, 1 to 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de fois que la radio renvoie un appel sans accusé de réception, de 1 à 10.</translation>
     </message>
     <message>
         <source>How many transmit and listen cycles the alarm runs, 1 to 255; continue (0) repeats them until the alarm is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de cycles d&apos;émission et d&apos;écoute de l&apos;alarme, de 1 à 255&#xa0;; continu (0) les répète jusqu&apos;à l&apos;arrêt de l&apos;alarme.</translation>
     </message>
     <message>
         <source>How scanning goes on after it stops on a busy channel: Time moves on after the stop time even if the signal is still there; Carrier waits until the signal ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprise du balayage après un arrêt sur un canal occupé&#xa0;: Temps repart après le temps d&apos;arrêt même si le signal est toujours présent&#xa0;; Porteuse attend la fin du signal.</translation>
     </message>
     <message>
         <source>How the alarm identity is sent on analog channels: Off (not sent) or DTMF (the Analog alarm id code as DTMF tones).</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi de l&apos;identité d&apos;alarme sur les canaux analogiques&#xa0;: Désactivé (pas d&apos;envoi) ou DTMF (le Code ID alarme analog. en tonalités DTMF).</translation>
     </message>
     <message>
         <source>How the radio scans the channels whose Scan is on, and where it stops and answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment la radio balaie les canaux dont le Balayage est activé, où elle s&apos;arrête et où elle répond.</translation>
     </message>
     <message>
         <source>How the radio sends DTMF signalling on analog channels, how it answers received DTMF (calls, remote kill), and the 16 DTMF codes channels can send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment la radio envoie la signalisation DTMF sur les canaux analogiques, comment elle répond au DTMF reçu (appels, neutralisation à distance), et les 16 codes DTMF que les canaux peuvent envoyer.</translation>
     </message>
     <message>
         <source>ID type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type d&apos;ID</translation>
     </message>
     <message>
         <source>Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Interdire</translation>
     </message>
     <message>
         <source>Key lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Verrouillage clavier</translation>
     </message>
     <message>
         <source>Kill</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutralisation</translation>
     </message>
     <message>
         <source>Kill Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutral./réactiv.</translation>
     </message>
     <message>
         <source>Kill code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de neutralisation</translation>
     </message>
     <message>
         <source>Kill type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de neutralisation</translation>
     </message>
     <message>
         <source>Kill/active decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Décodage neutral./réactiv.</translation>
     </message>
     <message>
         <source>LOUT DC offset adjustment: the DC offset of the left output (LOUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du décalage continu LOUT&#xa0;: le décalage en courant continu de la sortie gauche (LOUT) du convertisseur audio de la radio. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>LOUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>LOUT直流偏置调节</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de sortie du canal gauche, sur les canaux analogiques. Valeur en pas, de -57 à 6. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de sortie du canal gauche, sur les canaux numériques. Valeur en pas, de -57 à 6. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de signal du canal gauche, sur les canaux analogiques. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de signal du canal gauche, sur les canaux numériques. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Length of the * and # tones, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée des tonalités * et #, de 0 à 1000 ms par pas de 100.</translation>
     </message>
     <message>
         <source>Length of the first DTMF digit, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du premier chiffre DTMF, de 0 à 1000 ms par pas de 100.</translation>
     </message>
     <message>
         <source>Length of the wake-up sent ahead of a digital call, 0 to 1200 in steps of 80, so that radios saving battery are awake when the call begins; 0 sends none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée du signal de réveil envoyé avant un appel numérique, de 0 à 1200 par pas de 80, afin que les radios en économie de batterie soient réveillées au début de l&apos;appel&#xa0;; 0 n&apos;en envoie pas.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant</translation>
     </message>
     <message>
         <source>Lone worker on this channel, the function set in Alarm &gt; Work alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailleur isolé sur ce canal&#xa0;: la fonction réglée dans Alarme &gt; Travailleur isolé.</translation>
     </message>
     <message>
         <source>Lone worker: allow makes the radio ask its user to respond after a time without use and raise the alarm when nobody does; prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailleur isolé&#xa0;: autoriser fait demander à la radio une réaction de son utilisateur après un temps sans utilisation, et déclencher l&apos;alarme si personne ne réagit&#xa0;; interdire désactive la fonction.</translation>
     </message>
     <message>
         <source>Lone worker: minutes without use before the radio asks its user to respond, 1 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailleur isolé&#xa0;: minutes sans utilisation avant que la radio ne demande une réaction à son utilisateur, de 1 à 255 (une valeur hors plage devient 10).</translation>
     </message>
     <message>
         <source>Lone worker: seconds of warning before the alarm is raised, 0 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailleur isolé&#xa0;: secondes de préalerte avant le déclenchement de l&apos;alarme, de 0 à 255 (une valeur hors plage devient 10).</translation>
     </message>
     <message>
         <source>Long key (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui long (s)</translation>
     </message>
     <message>
         <source>Long press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui long</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Basse</translation>
     </message>
     <message>
         <source>Low voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Batterie faible</translation>
     </message>
     <message>
         <source>Low voltage light</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant batterie faible</translation>
     </message>
     <message>
         <source>MIC输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC输入增益调节 (db)</translation>
     </message>
     <message>
         <source>Man down: allow raises the alarm when the radio stays tipped over (its user may have fallen); prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Homme mort&#xa0;: autoriser déclenche l&apos;alarme quand la radio reste couchée (son utilisateur est peut-être tombé)&#xa0;; interdire désactive la fonction.</translation>
     </message>
     <message>
         <source>Man down: exit delay, 0 to 254 seconds, or unlimited (255); a value outside becomes 10. Only the byte is known: what the radio times with it is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Homme mort&#xa0;: délai de sortie, de 0 à 254 secondes, ou illimité (255)&#xa0;; une valeur hors plage devient 10. Seul l&apos;octet est connu, pas ce que la radio temporise avec.</translation>
     </message>
     <message>
         <source>Man down: seconds of warning before the alarm is raised, 0 to 59 (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Homme mort&#xa0;: secondes de préalerte avant le déclenchement de l&apos;alarme, de 0 à 59 (une valeur hors plage devient 5).</translation>
     </message>
     <message>
         <source>Man down: seconds the radio must stay tipped over before the function starts, 1 to 60 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Homme mort&#xa0;: secondes pendant lesquelles la radio doit rester couchée avant que la fonction ne se déclenche, de 1 à 60 (une valeur hors plage devient 10).</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Microphone input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain d&apos;entrée du microphone sur les canaux analogiques. En dB, de -12 à 35,25 par pas de 0,75. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Microphone input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain d&apos;entrée du microphone sur les canaux numériques. En dB, de -12 à 35,25 par pas de 0,75. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Mixed mode reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinit. mode mixte</translation>
     </message>
     <message>
         <source>Mixed(Analog)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixte (analogique)</translation>
     </message>
     <message>
         <source>Mixed(Digit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mixte (numérique)</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoute</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Msg</translation>
     </message>
     <message>
         <source>Msg no.</source>
-        <translation type="unfinished"></translation>
+        <translation>N° msg</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Étroite</translation>
     </message>
     <message>
         <source>Narrow noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture bruit étroit</translation>
     </message>
     <message>
         <source>Narrow noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture bruit étroit</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Noise ch tmp remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr. temp. canal bruité</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil du squelch de bruit des canaux étroits, de 0 à 127&#xa0;: le niveau de bruit auquel le squelch se ferme. Étalonnage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec un générateur de signaux à portée de main.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil du squelch de bruit des canaux étroits, de 0 à 127&#xa0;: le niveau de bruit auquel le squelch s&apos;ouvre. Étalonnage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec un générateur de signaux à portée de main.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil du squelch de bruit des canaux larges, de 0 à 127&#xa0;: le niveau de bruit auquel le squelch se ferme. Étalonnage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec un générateur de signaux à portée de main.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil du squelch de bruit des canaux larges, de 0 à 127&#xa0;: le niveau de bruit auquel le squelch s&apos;ouvre. Étalonnage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec un générateur de signaux à portée de main.</translation>
     </message>
     <message>
         <source>Noise suppression switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Réducteur de bruit</translation>
     </message>
     <message>
         <source>Non pri ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux non prior.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun&#xa0;: rien. Écoute (appui long uniquement)&#xa0;: ouvre le squelch pour écouter les signaux faibles. Balayage&#xa0;: lance ou arrête le balayage. Suppr. temp. canal bruité&#xa0;: retire pour le moment du balayage le canal sur lequel il s&apos;est arrêté. VOX&#xa0;: active ou désactive le VOX. Puissance haute/basse&#xa0;: change la puissance d&apos;émission. Niveau batterie&#xa0;: indique le niveau de la batterie. Urgence&#xa0;: déclenche l&apos;alarme d&apos;urgence. Contact auto, Travailleur isolé, Hors relais, Inversion&#xa0;: activent ou désactivent cette fonction. Appel 1, Appel 2&#xa0;: envoient l&apos;appel du canal. Type de canal&#xa0;: bascule entre analogique et numérique. Tonalité 1750&#xa0;: envoie la tonalité de 1750 Hz qui ouvre de nombreux relais analogiques. Appel de groupe&#xa0;: appelle un groupe. Balayage prioritaire&#xa0;: balaie avec le canal prioritaire. Neutralisation, Réveil&#xa0;: envoient la commande de neutralisation ou de réveil à distance.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Not detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans détection</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro</translation>
     </message>
     <message>
         <source>OACSU</source>
-        <translation type="unfinished"></translation>
+        <translation>OACSU</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Off Air Call Set-Up: before a single call the radio first checks that the called radio is there and answers, and only then opens the voice link, so that nobody talks into the void. Off: the call starts at once. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Off Air Call Set-Up (établissement d&apos;appel hors antenne)&#xa0;: avant un appel individuel, la radio vérifie d&apos;abord que la radio appelée est présente et répond, et n&apos;ouvre la liaison vocale qu&apos;ensuite, pour que personne ne parle dans le vide. Désactivé&#xa0;: l&apos;appel commence aussitôt. La boîte de dialogue Alarme utilise le même octet (0x378) pour «&#xa0;Contact auto&#xa0;»&#xa0;; elle n&apos;écrit l&apos;octet que si ce réglage y est modifié.</translation>
     </message>
     <message>
         <source>Off line</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Off-line  code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de fin</translation>
     </message>
     <message>
         <source>Offset direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens du décalage</translation>
     </message>
     <message>
         <source>Offset freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage (MHz)</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé</translation>
     </message>
     <message>
         <source>On line</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>On mixed channels: how long the radio keeps the mode (analog or digital) of the last call before it listens for both again; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur les canaux mixtes&#xa0;: durée pendant laquelle la radio garde le mode (analogique ou numérique) du dernier appel avant d&apos;écouter de nouveau les deux&#xa0;; de 0 à 30, dans l&apos;unité propre à la radio (inconnue de ce programme).</translation>
     </message>
     <message>
         <source>On which channels scanning checks the receive tone before it stops: Not detect on none (it stops on any signal), Non pri ch on the channels other than the priority channel, Priority ch on the priority channel only, all ch on every channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux sur lesquels le balayage vérifie la tonalité de réception avant de s&apos;arrêter&#xa0;: Sans détection sur aucun (il s&apos;arrête sur tout signal), Canaux non prior. sur les canaux autres que le canal prioritaire, Canal prior. sur le canal prioritaire seul, tous canaux sur chaque canal.</translation>
     </message>
     <message>
         <source>On-line code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code de début</translation>
     </message>
     <message>
         <source>On: pressing PTT while scanning has stopped on a channel answers on that channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé&#xa0;: appuyer sur le PTT alors que le balayage s&apos;est arrêté sur un canal répond sur ce canal.</translation>
     </message>
     <message>
         <source>On: the channel works through a repeater, with different receive and transmit frequencies. With both frequencies equal the dialog sets Off and leaves it so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé&#xa0;: le canal passe par un relais, avec des fréquences de réception et d&apos;émission différentes. Si les deux fréquences sont égales, la boîte de dialogue règle Désactivé et le laisse ainsi.</translation>
     </message>
     <message>
         <source>On: the radio obeys the DTMF remote kill (Kill code) and the command that makes it active again; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé&#xa0;: la radio obéit à la neutralisation DTMF à distance (Code de neutralisation) et à la commande qui la réactive&#xa0;; Désactivé&#xa0;: elle les ignore.</translation>
     </message>
     <message>
         <source>On: the radio obeys the digital remote kill and activate commands (Kill code, Active code); Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé&#xa0;: la radio obéit aux commandes numériques de neutralisation et de réactivation à distance (Code de neutralisation, Code de réactivation)&#xa0;; Désactivé&#xa0;: elle les ignore.</translation>
     </message>
     <message>
         <source>On: the radio receives all calls, the calls addressed to every radio; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Activé&#xa0;: la radio reçoit les appels généraux, adressés à toutes les radios&#xa0;; Désactivé&#xa0;: elle les ignore.</translation>
     </message>
     <message>
         <source>One channel at a time, with its analog and its digital settings; Channel no. and its spin step through the 16 channels. Closing keeps the edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un canal à la fois, avec ses réglages analogiques et numériques&#xa0;; N° canal et ses flèches parcourent les 16 canaux. La fermeture conserve les modifications.</translation>
     </message>
     <message>
         <source>Only rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx seul</translation>
     </message>
     <message>
         <source>Only whistle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirène seule</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>PTTID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTTID</translation>
     </message>
     <message>
         <source>PTTID type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type PTTID</translation>
     </message>
     <message>
         <source>Pause between the start of the transmission and the first DTMF digit, 100 to 1000 ms in steps of 100, so that the receiver has opened before the digits come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause entre le début de l&apos;émission et le premier chiffre DTMF, de 100 à 1000 ms par pas de 100, pour que le récepteur soit ouvert avant l&apos;arrivée des chiffres.</translation>
     </message>
     <message>
         <source>Person ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID personnel</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <source>Power detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau batterie</translation>
     </message>
     <message>
         <source>Power-on light</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant mise en marche</translation>
     </message>
     <message>
         <source>Power-on tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité mise en marche</translation>
     </message>
     <message>
         <source>Pri ch scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage prioritaire</translation>
     </message>
     <message>
         <source>Priority ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal prior.</translation>
     </message>
     <message>
         <source>Priority channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal prioritaire</translation>
     </message>
     <message>
         <source>Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle requête (min)</translation>
     </message>
     <message>
         <source>ROUT DC offset adjustment: the DC offset of the right output (ROUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du décalage continu ROUT&#xa0;: le décalage en courant continu de la sortie droite (ROUT) du convertisseur audio de la radio. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>ROUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>ROUT直流偏置调节</translation>
     </message>
     <message>
         <source>Radio id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID radio</translation>
     </message>
     <message>
         <source>Radio name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom radio</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, for example 446.00625 (PMR446 lies from 446.0 to 446.2 MHz). A frequency outside the band in use becomes its lower edge, and one off the 2.5 and 3.125 kHz rasters moves to the nearest point. Clearing it empties the channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de réception en MHz, par exemple 446.00625 (la bande PMR446 va de 446.0 à 446.2 MHz). Une fréquence hors de la bande utilisée devient sa limite inférieure, et une fréquence hors des grilles de 2,5 et 3,125 kHz est ramenée au point le plus proche. L&apos;effacer vide le canal.</translation>
     </message>
     <message>
         <source>Receive input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain d&apos;entrée en réception sur les canaux analogiques. En dB, de -12 à 35,25 par pas de 0,75. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Receive input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain d&apos;entrée en réception sur les canaux numériques. En dB, de -12 à 35,25 par pas de 0,75. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Receive only (bit 7 of record byte +0x11); the dialog always stores Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réception seule (bit 7 de l&apos;octet +0x11 de l&apos;enregistrement)&#xa0;; la boîte de dialogue enregistre toujours Désactivé.</translation>
     </message>
     <message>
         <source>Received voice output gain on analog channels: the level of the received voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain de sortie de la voix reçue sur les canaux analogiques&#xa0;: le niveau de la voix reçue. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>Remind</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte</translation>
     </message>
     <message>
         <source>Remind and Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Alerte et réponse</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Relais</translation>
     </message>
     <message>
         <source>Repeat mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode relais</translation>
     </message>
     <message>
         <source>Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Response wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente réponse</translation>
     </message>
     <message>
         <source>Response wait time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée attente réponse (s)</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversion</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de sortie du canal droit, sur les canaux analogiques. Valeur en pas, de -57 à 6. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de sortie du canal droit, sur les canaux numériques. Valeur en pas, de -57 à 6. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de signal du canal droit, sur les canaux analogiques. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de signal du canal droit, sur les canaux numériques. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx</translation>
     </message>
     <message>
         <source>Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. Rx</translation>
     </message>
     <message>
         <source>Rx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité Rx</translation>
     </message>
     <message>
         <source>Rx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code couleur Rx</translation>
     </message>
     <message>
         <source>Rx exit tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité fin Rx</translation>
     </message>
     <message>
         <source>Rx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. Rx (MHz)</translation>
     </message>
     <message>
         <source>Rx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant Rx</translation>
     </message>
     <message>
         <source>Rx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée Rx (s)</translation>
     </message>
     <message>
         <source>Rx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité Rx</translation>
     </message>
     <message>
         <source>SK1</source>
-        <translation type="unfinished"></translation>
+        <translation>SK1</translation>
     </message>
     <message>
         <source>SK2</source>
-        <translation type="unfinished"></translation>
+        <translation>SK2</translation>
     </message>
     <message>
         <source>SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL</translation>
     </message>
     <message>
         <source>STE</source>
-        <translation type="unfinished"></translation>
+        <translation>STE</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Même octet que Alarme &gt; Contact auto</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Même octet que Alarme &gt; Intervalle requête (min)</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Même octet que Alarme &gt; Intervalle Tx (s)</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply delay; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Même octet que Paramètres dPMR &gt; Général &gt; Délai réponse ACK&#xa0;; écrit seulement s&apos;il est modifié ici</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply wait; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Même octet que Paramètres dPMR &gt; Général &gt; Attente ACK&#xa0;; écrit seulement s&apos;il est modifié ici</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; OACSU and Data type; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Même octet que Paramètres dPMR &gt; Général &gt; OACSU et Type de données&#xa0;; écrit seulement s&apos;il est modifié ici</translation>
     </message>
     <message>
         <source>Saving delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai économie (s)</translation>
     </message>
     <message>
         <source>Saving mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode économie</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage</translation>
     </message>
     <message>
         <source>Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos balayage</translation>
     </message>
     <message>
         <source>Scan begin beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip début balayage</translation>
     </message>
     <message>
         <source>Scan end beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip fin balayage</translation>
     </message>
     <message>
         <source>Scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode balayage</translation>
     </message>
     <message>
         <source>Scan state light</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant balayage</translation>
     </message>
     <message>
         <source>Scan tx channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal Tx balayage</translation>
     </message>
     <message>
         <source>Scan tx/rx resume delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai reprise balayage (s)</translation>
     </message>
     <message>
         <source>Seconds PTT must stay released before the time-out timer starts counting afresh, 0 to 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes pendant lesquelles le PTT doit rester relâché avant que le TOT ne reparte de zéro, de 0 à 30.</translation>
     </message>
     <message>
         <source>Seconds after a decoded DTMF call before the radio returns to its normal state, 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes après un appel DTMF décodé avant que la radio ne revienne à son état normal, de 0 à 255.</translation>
     </message>
     <message>
         <source>Seconds before the time-out timer runs out at which the radio warns with a tone, 0 to 15 (0: no warning).</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes avant l&apos;expiration du TOT auxquelles la radio avertit par une tonalité, de 0 à 15 (0&#xa0;: pas d&apos;avertissement).</translation>
     </message>
     <message>
         <source>Seconds without activity before battery saving starts, 10 to 60 in steps of 5 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes sans activité avant le début de l&apos;économie de batterie, de 10 à 60 par pas de 5 (une valeur saisie est arrondie au pas inférieur).</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Discrète</translation>
     </message>
     <message>
         <source>Send alarm id</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi ID alarme</translation>
     </message>
     <message>
         <source>Sends the DTMF identity (DTMF &gt; Encode: PTTID type, On-line and Off-line code) with each transmission on this channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoie l&apos;identité DTMF (DTMF &gt; Codage&#xa0;: Type PTTID, Code de début et Code de fin) à chaque émission sur ce canal.</translation>
     </message>
     <message>
         <source>Shock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibreur</translation>
     </message>
     <message>
         <source>Short beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip court</translation>
     </message>
     <message>
         <source>Short beep, Inhibit or Allow (bit 1 of 0x2007); only the bit is known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip court, Interdire ou Autoriser (bit 1 de 0x2007)&#xa0;; seul le bit est connu, pas l&apos;usage qu&apos;en fait la radio.</translation>
     </message>
     <message>
         <source>Short press</source>
-        <translation type="unfinished"></translation>
+        <translation>Appui court</translation>
     </message>
     <message>
         <source>Shutdown pre-aleat tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité préalerte arrêt</translation>
     </message>
     <message>
         <source>Shutdown tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité d&apos;arrêt</translation>
     </message>
     <message>
         <source>Side Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches latérales</translation>
     </message>
     <message>
         <source>Side tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoute locale</translation>
     </message>
     <message>
         <source>Signal gain after the limiter, on analog channels: the transmitted deviation of the voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain du signal après le limiteur, sur les canaux analogiques&#xa0;: l&apos;excursion émise de la voix. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Signal gain before the limiter, on analog channels: how hard the voice drives the deviation limiter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain du signal avant le limiteur, sur les canaux analogiques&#xa0;: la force avec laquelle la voix attaque le limiteur d&apos;excursion. Valeur de 16 bits saisie en hexadécimal, de 0000 à FFFF. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de signalisation</translation>
     </message>
     <message>
         <source>Single call time</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintien appel indiv.</translation>
     </message>
     <message>
         <source>Single call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité appel individuel</translation>
     </message>
     <message>
         <source>Single call: one radio. Group call: a group of radios sharing the number; only group calls can be members of a group receive list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel individuel&#xa0;: une radio. Appel de groupe&#xa0;: un groupe de radios partageant le numéro&#xa0;; seuls les appels de groupe peuvent faire partie d&apos;une liste de réception de groupes.</translation>
     </message>
     <message>
         <source>Specified ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal désigné</translation>
     </message>
     <message>
         <source>Specified channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal désigné</translation>
     </message>
     <message>
         <source>Speed (digit/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse (chiffres/s)</translation>
     </message>
     <message>
         <source>Spoken announcements of the radio (the channel, for example): Off, in Chinese or in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonces vocales de la radio (le canal, par exemple)&#xa0;: Désactivé, en chinois ou en anglais.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>Squelch calibration at this frequency of the band, 1 to 255 (an empty cell stores 60): the reference the radio&apos;s SQL levels are set from near this frequency. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage du squelch à cette fréquence de la bande, de 1 à 255 (une cellule vide enregistre 60)&#xa0;: la référence à partir de laquelle sont fixés les niveaux SQL de la radio près de cette fréquence. Étalonnage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec un générateur de signaux à portée de main.</translation>
     </message>
     <message>
         <source>Squelch calibration: the noise thresholds at which the squelch opens and closes, and a squelch reference at points across the band. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Étalonnage du squelch&#xa0;: les seuils de bruit auxquels le squelch s&apos;ouvre et se ferme, et une référence de squelch en des points répartis sur la bande. Étalonnage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec un générateur de signaux à portée de main.</translation>
     </message>
     <message>
         <source>Squelch level, 0 to 9: how strong a signal must be before the radio opens its speaker. Low levels let weak signals (and more noise) through, high levels need stronger signals. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de squelch, de 0 à 9&#xa0;: l&apos;intensité que doit avoir un signal pour que la radio ouvre son haut-parleur. Les niveaux bas laissent passer les signaux faibles (et plus de bruit), les niveaux hauts exigent des signaux plus forts. Par défaut 5.</translation>
     </message>
     <message>
         <source>Squelch tail elimination, against the burst of noise heard when the other radio stops transmitting: Freq, or 120, 180 or 240, the degrees by which the CTCSS tone&apos;s phase is turned at the end of a transmission. Use the setting the other radios of the group use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression du bruit de fin d&apos;émission (queue de squelch), contre la rafale de bruit entendue quand l&apos;autre radio cesse d&apos;émettre&#xa0;: Fréq., ou 120, 180 ou 240, les degrés dont la phase de la tonalité CTCSS est décalée à la fin d&apos;une émission. Utilisez le réglage des autres radios du groupe.</translation>
     </message>
     <message>
         <source>Stop time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;arrêt (s)</translation>
     </message>
     <message>
         <source>Swaps receive and transmit frequency, to listen on a repeater&apos;s input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverse les fréquences de réception et d&apos;émission, pour écouter l&apos;entrée d&apos;un relais.</translation>
     </message>
     <message>
         <source>TCXO (reference oscillator) output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de sortie du TCXO (oscillateur de référence). Valeur en pas, de -57 à 6. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>TCXO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>TCXO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>TK1</source>
-        <translation type="unfinished"></translation>
+        <translation>TK1</translation>
     </message>
     <message>
         <source>TOT (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT (s)</translation>
     </message>
     <message>
         <source>TOT pre-aleat  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Préalerte TOT (s)</translation>
     </message>
     <message>
         <source>TOT re-key time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai réémission TOT (s)</translation>
     </message>
     <message>
         <source>TOT reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinit. TOT (s)</translation>
     </message>
     <message>
         <source>Talk around</source>
-        <translation type="unfinished"></translation>
+        <translation>Hors relais</translation>
     </message>
     <message>
         <source>Talk back</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse sur canal</translation>
     </message>
     <message>
         <source>The 16 group receive lists. A channel that uses a list (Channel edit &gt; Group rx list) receives the group calls to its members; choose a list to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les 16 listes de réception de groupes. Un canal qui utilise une liste (Édition du canal &gt; Liste groupes Rx) reçoit les appels de groupe destinés à ses membres&#xa0;; choisissez une liste pour les modifier.</translation>
     </message>
     <message>
         <source>The 7-digit code of the command that makes a killed radio active again. An invalid code (0000000, a whole million, above 9000000) becomes 9999991.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code à 7 chiffres de la commande qui réactive une radio neutralisée. Un code non valide (0000000, un million rond, au-delà de 9000000) devient 9999991.</translation>
     </message>
     <message>
         <source>The 7-digit code of the digital kill command this radio obeys. An invalid code (0000000, a whole million, above 9000000) becomes 9999990.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code à 7 chiffres de la commande numérique de neutralisation à laquelle cette radio obéit. Un code non valide (0000000, un million rond, au-delà de 9000000) devient 9999990.</translation>
     </message>
     <message>
         <source>The 7-digit identity the alarm sends on digital channels. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 9999998.</source>
-        <translation type="unfinished"></translation>
+        <translation>Identité à 7 chiffres que l&apos;alarme envoie sur les canaux numériques. 0000000, les millions ronds de 1000000 à 9000000 et les nombres au-delà de 9000000 ne sont pas valides et deviennent 9999998.</translation>
     </message>
     <message>
         <source>The CTCSS tone (63.0 to 254.1 Hz) or DCS code (D023N, or D023I inverted) a signal must carry before the radio opens its speaker; None hears every signal. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité CTCSS (de 63.0 à 254.1 Hz) ou code DCS (D023N, ou D023I inversé) que doit porter un signal pour que la radio ouvre son haut-parleur&#xa0;; Aucun&#xa0;: tous les signaux sont entendus. Un nombre saisi sans point est pris comme un code DCS.</translation>
     </message>
     <message>
         <source>The CTCSS tone or DCS code sent with each transmission, so that receivers set to it hear you; None sends none. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité CTCSS ou code DCS émis avec chaque émission, pour que les récepteurs réglés dessus vous entendent&#xa0;; Aucun&#xa0;: rien n&apos;est émis. Un nombre saisi sans point est pris comme un code DCS.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 1 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code DTMF (DTMF &gt; Contact) que la fonction de touche Appel 1 envoie sur ce canal, ou Aucun.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 2 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code DTMF (DTMF &gt; Contact) que la fonction de touche Appel 2 envoie sur ce canal, ou Aucun.</translation>
     </message>
     <message>
         <source>The DTMF code that kills the radio when it is received, up to 15 symbols 0-9, A-D, * and #; a # is stored after the last one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code DTMF qui neutralise la radio à sa réception, 15 symboles au plus (0-9, A-D, * et #)&#xa0;; un # est enregistré après le dernier.</translation>
     </message>
     <message>
         <source>The DTMF symbol that makes a received code a group call (A, B, C, D, * or #), or None for no group calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole DTMF qui fait d&apos;un code reçu un appel de groupe (A, B, C, D, * ou #), ou Aucun&#xa0;: pas d&apos;appels de groupe.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan when Scan tx channel is Specified ch; None for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal sur lequel le PTT émet pendant un balayage quand Canal Tx balayage vaut Canal désigné&#xa0;; Aucun&#xa0;: aucun canal.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan: the channel in use before the scan began, the last channel where a signal was heard, or the specified channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal sur lequel le PTT émet pendant un balayage&#xa0;: le canal utilisé avant le début du balayage, le dernier canal où un signal a été entendu, ou le canal désigné.</translation>
     </message>
     <message>
         <source>The channel on show, 1 to 16. The spin and the arrow keys step through the channels (16 follows 1 backwards); the channel left is stored first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canal affiché, de 1 à 16. Les flèches du compteur et du clavier parcourent les canaux (le 16 suit le 1 en reculant)&#xa0;; le canal quitté est enregistré d&apos;abord.</translation>
     </message>
     <message>
         <source>The channel takes part in scanning. The channel table shows this as Add or Del.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le canal participe au balayage. Le tableau des canaux l&apos;indique par Ajouter ou Suppr.</translation>
     </message>
     <message>
         <source>The channel&apos;s number, 1 to 16. An empty row is an empty channel: type a receive frequency to make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro du canal, de 1 à 16. Une ligne vide est un canal vide&#xa0;: saisissez une fréquence de réception pour le créer.</translation>
     </message>
     <message>
         <source>The contact a digital transmission on this channel calls (dPMR param &gt; Contact), or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact qu&apos;appelle une émission numérique sur ce canal (Paramètres dPMR &gt; Contact), ou Aucun.</translation>
     </message>
     <message>
         <source>The contact the Call 1 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact qu&apos;appelle la fonction de touche Appel 1, ou Aucun.</translation>
     </message>
     <message>
         <source>The contact the Call 2 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact qu&apos;appelle la fonction de touche Appel 2, ou Aucun.</translation>
     </message>
     <message>
         <source>The contact&apos;s dPMR number, 7 characters of 0-9 and *, different from every other contact&apos;s: the number the radio calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro dPMR du contact, 7 caractères parmi 0-9 et *, différent de celui de tout autre contact&#xa0;: le numéro que la radio appelle.</translation>
     </message>
     <message>
         <source>The contact&apos;s name, up to 8 characters, different from every other contact&apos;s: the radio shows it, and channels and group receive lists choose contacts by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du contact, 8 caractères au plus, différent de celui de tout autre contact&#xa0;: la radio l&apos;affiche, et les canaux et les listes de réception de groupes choisissent les contacts par ce nom.</translation>
     </message>
     <message>
         <source>The contact&apos;s place in the list, 1 to 64; the list is sorted by name when the page stores.</source>
-        <translation type="unfinished"></translation>
+        <translation>Place du contact dans la liste, de 1 à 64&#xa0;; la liste est triée par nom quand la page est enregistrée.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, received digital signals must carry, so that groups sharing a frequency do not hear each other; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code couleur dPMR, de 0 à 63, que doivent porter les signaux numériques reçus, afin que des groupes partageant une fréquence ne s&apos;entendent pas&#xa0;; Auto&#xa0;: le choix propre de la radio.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, sent with digital transmissions; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Code couleur dPMR, de 0 à 63, envoyé avec les émissions numériques&#xa0;; Auto&#xa0;: le choix propre de la radio.</translation>
     </message>
     <message>
         <source>The direction of a repeater shift, Off, + or -. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sens d&apos;un décalage relais&#xa0;: Désactivé, + ou -. Conservé seulement tant que la boîte de dialogue est ouverte&#xa0;; il n&apos;est jamais enregistré.</translation>
     </message>
     <message>
         <source>The emergency alarm, the lone worker function (Work alone), the man-down function (Upside) and automatic contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;alarme d&apos;urgence, la fonction travailleur isolé (Travailleur isolé), la fonction homme mort (Homme mort) et le contact automatique.</translation>
     </message>
     <message>
         <source>The group receive list (dPMR param &gt; Group rx list) whose group calls this channel receives, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de réception de groupes (Paramètres dPMR &gt; Liste groupes Rx) dont ce canal reçoit les appels de groupe, ou Aucun.</translation>
     </message>
     <message>
         <source>The group-call contacts that are not members of the list; Add &gt;&gt; makes the selected ones members. Single-call contacts are never offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les contacts d&apos;appel de groupe qui ne sont pas membres de la liste&#xa0;; Ajouter &gt;&gt; fait membres ceux qui sont sélectionnés. Les contacts d&apos;appel individuel ne sont jamais proposés.</translation>
     </message>
     <message>
         <source>The identity the alarm sends on analog channels as DTMF tones, up to 8 symbols (0-9, A-D, * and #).</source>
-        <translation type="unfinished"></translation>
+        <translation>Identité que l&apos;alarme envoie sur les canaux analogiques en tonalités DTMF, 8 symboles au plus (0-9, A-D, * et #).</translation>
     </message>
     <message>
         <source>The indicator light shows when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyant s&apos;allume quand la radio est mise en marche.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio receives.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyant s&apos;allume pendant que la radio reçoit.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio scans.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyant s&apos;allume pendant que la radio balaie.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio transmits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyant s&apos;allume pendant que la radio émet.</translation>
     </message>
     <message>
         <source>The indicator light warns when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyant avertit quand la batterie est faible.</translation>
     </message>
     <message>
         <source>The members of the list, up to 8 group-call contacts, in order. Del &lt;&lt; takes the selected ones out; Up and Down move them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les membres de la liste, 8 contacts d&apos;appel de groupe au plus, dans l&apos;ordre. Suppr. &lt;&lt; retire ceux qui sont sélectionnés&#xa0;; Haut et Bas les déplacent.</translation>
     </message>
     <message>
         <source>The radio&apos;s dPMR identity and digital call settings, its contacts and its group receive lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identité dPMR de la radio et ses réglages d&apos;appel numérique, ses contacts et ses listes de réception de groupes.</translation>
     </message>
     <message>
         <source>The radio&apos;s general options (squelch, battery saving, time-out, VOX), what its side keys do, and its prompt tones and lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les options générales de la radio (squelch, économie de batterie, TOT, VOX), le rôle de ses touches latérales, ses tonalités d&apos;alerte et ses voyants.</translation>
     </message>
     <message>
         <source>The radio&apos;s name, up to 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la radio, 8 caractères au plus.</translation>
     </message>
     <message>
         <source>The radio&apos;s own DTMF identity: a received call with this code is for this radio. Up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Identité DTMF propre à la radio&#xa0;: un appel reçu avec ce code est destiné à cette radio. 16 symboles au plus (0-9, A-D, * et #).</translation>
     </message>
     <message>
         <source>The radio&apos;s own dPMR identity, 7 digits: other radios call it by this number, and every radio of a group needs its own. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 0000001.</source>
-        <translation type="unfinished"></translation>
+        <translation>Identité dPMR propre à la radio, 7 chiffres&#xa0;: les autres radios l&apos;appellent par ce numéro, et chaque radio d&apos;un groupe doit avoir le sien. 0000000, les millions ronds de 1000000 à 9000000 et les nombres au-delà de 9000000 ne sont pas valides et deviennent 0000001.</translation>
     </message>
     <message>
         <source>The repeater shift in MHz, 0 to 50. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage relais en MHz, de 0 à 50. Conservé seulement tant que la boîte de dialogue est ouverte&#xa0;; il n&apos;est jamais enregistré.</translation>
     </message>
     <message>
         <source>The short message the Call 1 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Message court que la fonction de touche Appel 1 envoie, de 1 à 16, ou Désactivé.</translation>
     </message>
     <message>
         <source>The short message the Call 2 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Message court que la fonction de touche Appel 2 envoie, de 1 à 16, ou Désactivé.</translation>
     </message>
     <message>
         <source>The voice codec of digital calls: AMBE+2C (the codec of the dPMR standard, which other makes of dPMR radio use), ASELP or ASELP 2. Radios that talk to each other need the same codec.</source>
-        <translation type="unfinished"></translation>
+        <translation>Codec vocal des appels numériques&#xa0;: AMBE+2C (le codec de la norme dPMR, qu&apos;utilisent les autres marques de radios dPMR), ASELP ou ASELP 2. Des radios qui communiquent entre elles doivent avoir le même codec.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps</translation>
     </message>
     <message>
         <source>Time-out timer: the longest a single transmission may last, 30 to 600 seconds in steps of 30 (a typed value is rounded down to a step). The radio stops transmitting when it runs out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuterie d&apos;émission (TOT)&#xa0;: durée maximale d&apos;une émission, de 30 à 600 secondes par pas de 30 (une valeur saisie est arrondie au pas inférieur). La radio cesse d&apos;émettre quand elle expire.</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité</translation>
     </message>
     <message>
         <source>Tone and Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalités et voyants</translation>
     </message>
     <message>
         <source>Tone scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Balayage tonalité</translation>
     </message>
     <message>
         <source>Transmit frequency in MHz; a new channel gets its receive frequency. A different one (a repeater&apos;s input) switches Repeat on. It is brought into the band and onto the raster like the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d&apos;émission en MHz&#xa0;; un nouveau canal reçoit sa fréquence de réception. Une fréquence différente (l&apos;entrée d&apos;un relais) active Relais. Elle est ramenée dans la bande et sur la grille comme la fréquence de réception.</translation>
     </message>
     <message>
         <source>Transmit power, Low or High. Low saves battery; PMR446 allows 0.5 W, so keep to what your licence allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance d&apos;émission, Basse ou Haute. Basse économise la batterie&#xa0;; le PMR446 autorise 0,5 W, respectez donc ce que votre licence autorise.</translation>
     </message>
     <message>
         <source>Transmits on the receive frequency, to reach radios nearby directly when the repeater is out of reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Émet sur la fréquence de réception, pour joindre directement les radios proches quand le relais est hors de portée.</translation>
     </message>
     <message>
         <source>Tx</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx</translation>
     </message>
     <message>
         <source>Tx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. Tx</translation>
     </message>
     <message>
         <source>Tx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité Tx</translation>
     </message>
     <message>
         <source>Tx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code couleur Tx</translation>
     </message>
     <message>
         <source>Tx contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact Tx</translation>
     </message>
     <message>
         <source>Tx delay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai Tx</translation>
     </message>
     <message>
         <source>Tx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. Tx (MHz)</translation>
     </message>
     <message>
         <source>Tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocage Tx</translation>
     </message>
     <message>
         <source>Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle Tx (s)</translation>
     </message>
     <message>
         <source>Tx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant Tx</translation>
     </message>
     <message>
         <source>Tx power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance Tx</translation>
     </message>
     <message>
         <source>Tx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée Tx (s)</translation>
     </message>
     <message>
         <source>Tx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonalité Tx</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non attribués&#xa0;:</translation>
     </message>
     <message>
         <source>Upside</source>
-        <translation type="unfinished"></translation>
+        <translation>Homme mort</translation>
     </message>
     <message>
         <source>Upside pre-prompt  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Préalerte homme mort (s)</translation>
     </message>
     <message>
         <source>VCO output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du gain de sortie du VCO. Valeur en pas, de -57 à 6. Réglage d&apos;usine&#xa0;: ne le modifiez qu&apos;avec des appareils de mesure à portée de main&#xa0;; il n&apos;est transféré que par les boutons Lire et Écrire propres à cette boîte de dialogue.</translation>
     </message>
     <message>
         <source>VCO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>VCO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <source>VOX delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai VOX (s)</translation>
     </message>
     <message>
         <source>VOX sense</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilité VOX</translation>
     </message>
     <message>
         <source>VOX sensitivity level, 0 to 9: how readily speech starts a VOX transmission. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de sensibilité du VOX, de 0 à 9&#xa0;: la facilité avec laquelle la parole déclenche une émission VOX. Par défaut 5.</translation>
     </message>
     <message>
         <source>Voice broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonces vocales</translation>
     </message>
     <message>
         <source>Voice store and replay, Off or On (0x39F bit 3): by its name, the radio records calls to play them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement et relecture de la voix, Désactivé ou Activé (bit 3 de 0x39F)&#xa0;: d&apos;après son nom, la radio enregistre les appels pour les rejouer.</translation>
     </message>
     <message>
         <source>Voice store/replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Enreg./relecture voix</translation>
     </message>
     <message>
         <source>Voice-operated transmit: On lets the radio transmit when you speak into the microphone (with a headset, for example) without pressing PTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Émission commandée par la voix&#xa0;: Activé permet à la radio d&apos;émettre quand vous parlez dans le microphone (avec un casque, par exemple) sans appuyer sur le PTT.</translation>
     </message>
     <message>
         <source>Wake</source>
-        <translation type="unfinished"></translation>
+        <translation>Réveil</translation>
     </message>
     <message>
         <source>Wake frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Trame de réveil</translation>
     </message>
     <message>
         <source>What a received DTMF kill does: tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;une neutralisation DTMF reçue&#xa0;: blocage Tx (la radio ne peut plus émettre), blocage Tx/Rx (elle ne peut plus ni émettre ni recevoir) ou Neutralisation (elle est mise hors service).</translation>
     </message>
     <message>
         <source>What a received digital kill command does: Tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;une commande numérique de neutralisation reçue&#xa0;: Blocage Tx (la radio ne peut plus émettre), blocage Tx/Rx (elle ne peut plus ni émettre ni recevoir) ou Neutralisation (elle est mise hors service).</translation>
     </message>
     <message>
         <source>What a short press on side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;un appui court sur la touche latérale 1. Aucun&#xa0;: rien. Écoute (appui long uniquement)&#xa0;: ouvre le squelch pour écouter les signaux faibles. Balayage&#xa0;: lance ou arrête le balayage. Suppr. temp. canal bruité&#xa0;: retire pour le moment du balayage le canal sur lequel il s&apos;est arrêté. VOX&#xa0;: active ou désactive le VOX. Puissance haute/basse&#xa0;: change la puissance d&apos;émission. Niveau batterie&#xa0;: indique le niveau de la batterie. Urgence&#xa0;: déclenche l&apos;alarme d&apos;urgence. Contact auto, Travailleur isolé, Hors relais, Inversion&#xa0;: activent ou désactivent cette fonction. Appel 1, Appel 2&#xa0;: envoient l&apos;appel du canal. Type de canal&#xa0;: bascule entre analogique et numérique. Tonalité 1750&#xa0;: envoie la tonalité de 1750 Hz qui ouvre de nombreux relais analogiques. Appel de groupe&#xa0;: appelle un groupe. Balayage prioritaire&#xa0;: balaie avec le canal prioritaire. Neutralisation, Réveil&#xa0;: envoient la commande de neutralisation ou de réveil à distance.</translation>
     </message>
     <message>
         <source>What a short press on side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;un appui court sur la touche latérale 2. Aucun&#xa0;: rien. Écoute (appui long uniquement)&#xa0;: ouvre le squelch pour écouter les signaux faibles. Balayage&#xa0;: lance ou arrête le balayage. Suppr. temp. canal bruité&#xa0;: retire pour le moment du balayage le canal sur lequel il s&apos;est arrêté. VOX&#xa0;: active ou désactive le VOX. Puissance haute/basse&#xa0;: change la puissance d&apos;émission. Niveau batterie&#xa0;: indique le niveau de la batterie. Urgence&#xa0;: déclenche l&apos;alarme d&apos;urgence. Contact auto, Travailleur isolé, Hors relais, Inversion&#xa0;: activent ou désactivent cette fonction. Appel 1, Appel 2&#xa0;: envoient l&apos;appel du canal. Type de canal&#xa0;: bascule entre analogique et numérique. Tonalité 1750&#xa0;: envoie la tonalité de 1750 Hz qui ouvre de nombreux relais analogiques. Appel de groupe&#xa0;: appelle un groupe. Balayage prioritaire&#xa0;: balaie avec le canal prioritaire. Neutralisation, Réveil&#xa0;: envoient la commande de neutralisation ou de réveil à distance.</translation>
     </message>
     <message>
         <source>What a short press on the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;un appui court sur la touche supérieure TK1. Aucun&#xa0;: rien. Écoute (appui long uniquement)&#xa0;: ouvre le squelch pour écouter les signaux faibles. Balayage&#xa0;: lance ou arrête le balayage. Suppr. temp. canal bruité&#xa0;: retire pour le moment du balayage le canal sur lequel il s&apos;est arrêté. VOX&#xa0;: active ou désactive le VOX. Puissance haute/basse&#xa0;: change la puissance d&apos;émission. Niveau batterie&#xa0;: indique le niveau de la batterie. Urgence&#xa0;: déclenche l&apos;alarme d&apos;urgence. Contact auto, Travailleur isolé, Hors relais, Inversion&#xa0;: activent ou désactivent cette fonction. Appel 1, Appel 2&#xa0;: envoient l&apos;appel du canal. Type de canal&#xa0;: bascule entre analogique et numérique. Tonalité 1750&#xa0;: envoie la tonalité de 1750 Hz qui ouvre de nombreux relais analogiques. Appel de groupe&#xa0;: appelle un groupe. Balayage prioritaire&#xa0;: balaie avec le canal prioritaire. Neutralisation, Réveil&#xa0;: envoient la commande de neutralisation ou de réveil à distance.</translation>
     </message>
     <message>
         <source>What holding side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;un appui maintenu sur la touche latérale 1. Aucun&#xa0;: rien. Écoute (appui long uniquement)&#xa0;: ouvre le squelch pour écouter les signaux faibles. Balayage&#xa0;: lance ou arrête le balayage. Suppr. temp. canal bruité&#xa0;: retire pour le moment du balayage le canal sur lequel il s&apos;est arrêté. VOX&#xa0;: active ou désactive le VOX. Puissance haute/basse&#xa0;: change la puissance d&apos;émission. Niveau batterie&#xa0;: indique le niveau de la batterie. Urgence&#xa0;: déclenche l&apos;alarme d&apos;urgence. Contact auto, Travailleur isolé, Hors relais, Inversion&#xa0;: activent ou désactivent cette fonction. Appel 1, Appel 2&#xa0;: envoient l&apos;appel du canal. Type de canal&#xa0;: bascule entre analogique et numérique. Tonalité 1750&#xa0;: envoie la tonalité de 1750 Hz qui ouvre de nombreux relais analogiques. Appel de groupe&#xa0;: appelle un groupe. Balayage prioritaire&#xa0;: balaie avec le canal prioritaire. Neutralisation, Réveil&#xa0;: envoient la commande de neutralisation ou de réveil à distance.</translation>
     </message>
     <message>
         <source>What holding side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;un appui maintenu sur la touche latérale 2. Aucun&#xa0;: rien. Écoute (appui long uniquement)&#xa0;: ouvre le squelch pour écouter les signaux faibles. Balayage&#xa0;: lance ou arrête le balayage. Suppr. temp. canal bruité&#xa0;: retire pour le moment du balayage le canal sur lequel il s&apos;est arrêté. VOX&#xa0;: active ou désactive le VOX. Puissance haute/basse&#xa0;: change la puissance d&apos;émission. Niveau batterie&#xa0;: indique le niveau de la batterie. Urgence&#xa0;: déclenche l&apos;alarme d&apos;urgence. Contact auto, Travailleur isolé, Hors relais, Inversion&#xa0;: activent ou désactivent cette fonction. Appel 1, Appel 2&#xa0;: envoient l&apos;appel du canal. Type de canal&#xa0;: bascule entre analogique et numérique. Tonalité 1750&#xa0;: envoie la tonalité de 1750 Hz qui ouvre de nombreux relais analogiques. Appel de groupe&#xa0;: appelle un groupe. Balayage prioritaire&#xa0;: balaie avec le canal prioritaire. Neutralisation, Réveil&#xa0;: envoient la commande de neutralisation ou de réveil à distance.</translation>
     </message>
     <message>
         <source>What holding the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet d&apos;un appui maintenu sur la touche supérieure TK1. Aucun&#xa0;: rien. Écoute (appui long uniquement)&#xa0;: ouvre le squelch pour écouter les signaux faibles. Balayage&#xa0;: lance ou arrête le balayage. Suppr. temp. canal bruité&#xa0;: retire pour le moment du balayage le canal sur lequel il s&apos;est arrêté. VOX&#xa0;: active ou désactive le VOX. Puissance haute/basse&#xa0;: change la puissance d&apos;émission. Niveau batterie&#xa0;: indique le niveau de la batterie. Urgence&#xa0;: déclenche l&apos;alarme d&apos;urgence. Contact auto, Travailleur isolé, Hors relais, Inversion&#xa0;: activent ou désactivent cette fonction. Appel 1, Appel 2&#xa0;: envoient l&apos;appel du canal. Type de canal&#xa0;: bascule entre analogique et numérique. Tonalité 1750&#xa0;: envoie la tonalité de 1750 Hz qui ouvre de nombreux relais analogiques. Appel de groupe&#xa0;: appelle un groupe. Balayage prioritaire&#xa0;: balaie avec le canal prioritaire. Neutralisation, Réveil&#xa0;: envoient la commande de neutralisation ou de réveil à distance.</translation>
     </message>
     <message>
         <source>What the Call 1 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que la fonction de touche Appel 1 envoie sur ce canal&#xa0;: Désactivé, Appel (un appel au contact ci-dessous) ou Msg (un message court à ce contact).</translation>
     </message>
     <message>
         <source>What the Call 2 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que la fonction de touche Appel 2 envoie sur ce canal&#xa0;: Désactivé, Appel (un appel au contact ci-dessous) ou Msg (un message court à ce contact).</translation>
     </message>
     <message>
         <source>What the emergency alarm does: Off (no alarm), Only whistle (a siren at the radio only), Normal, Secret (no sound at the radio) or Send alarm id (the alarm id code is sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet de l&apos;alarme d&apos;urgence&#xa0;: Désactivé (pas d&apos;alarme), Sirène seule (une sirène sur la radio seulement), Normale, Discrète (aucun son sur la radio) ou Envoi ID alarme (le code ID d&apos;alarme est envoyé).</translation>
     </message>
     <message>
         <source>What the radio does when it receives a call to its Person ID: None, Remind (an alert at the radio), Reply (it answers automatically) or Remind and Reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réaction de la radio à la réception d&apos;un appel à son ID personnel&#xa0;: Aucun, Alerte (une alerte sur la radio), Réponse (elle répond automatiquement) ou Alerte et réponse.</translation>
     </message>
     <message>
         <source>When a channel with PTTID sends its identity: On line (the On-line code when PTT is pressed), Off line (the Off-line code when it is released) or Both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand un canal avec PTTID envoie son identité&#xa0;: Début (le Code de début à l&apos;appui sur le PTT), Fin (le Code de fin à son relâchement) ou Les deux.</translation>
     </message>
     <message>
         <source>Whether the radio may be copied (cloned) to another radio over a cable: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorise ou non la copie (clonage) de la radio vers une autre radio par câble&#xa0;: Activé l&apos;autorise, Désactivé la refuse.</translation>
     </message>
     <message>
         <source>Whether the radio may copy its configuration to another radio over the air: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorise ou non la radio à copier sa configuration vers une autre radio par liaison radio&#xa0;: Activé l&apos;autorise, Désactivé la refuse.</translation>
     </message>
     <message>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Large</translation>
     </message>
     <message>
         <source>Wide noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture bruit large</translation>
     </message>
     <message>
         <source>Wide noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture bruit large</translation>
     </message>
     <message>
         <source>Wired copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage filaire</translation>
     </message>
     <message>
         <source>Wireless copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonage sans fil</translation>
     </message>
     <message>
         <source>With scan mode Time: how long scanning stays on a busy channel before it moves on, 0.5 to 10.0 seconds in steps of 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec le mode balayage Temps&#xa0;: durée pendant laquelle le balayage reste sur un canal occupé avant de repartir, de 0,5 à 10,0 secondes par pas de 0,5.</translation>
     </message>
     <message>
         <source>Work alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Travailleur isolé</translation>
     </message>
     <message>
         <source>Work alone pre-remind (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Préalerte trav. isolé (s)</translation>
     </message>
     <message>
         <source>Work alone time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée trav. isolé (min)</translation>
     </message>
     <message>
         <source>all ch</source>
-        <translation type="unfinished"></translation>
+        <translation>tous canaux</translation>
     </message>
     <message>
         <source>allow</source>
-        <translation type="unfinished"></translation>
+        <translation>autoriser</translation>
     </message>
     <message>
         <source>allow: the radio shows a received DTMF code on its display; prohibit: it does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>autoriser&#xa0;: la radio affiche un code DTMF reçu sur son écran&#xa0;; interdire&#xa0;: elle ne l&apos;affiche pas.</translation>
     </message>
     <message>
         <source>continue</source>
-        <translation type="unfinished"></translation>
+        <translation>continu</translation>
     </message>
     <message>
         <source>dPMR param</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres dPMR</translation>
     </message>
     <message>
         <source>entry ch before scan</source>
-        <translation type="unfinished"></translation>
+        <translation>canal avant balayage</translation>
     </message>
     <message>
         <source>last active ch</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier canal actif</translation>
     </message>
     <message>
         <source>prohibit</source>
-        <translation type="unfinished"></translation>
+        <translation>interdire</translation>
     </message>
     <message>
         <source>tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>blocage Tx</translation>
     </message>
     <message>
         <source>tx pre-carrier time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée pré-porteuse Tx</translation>
     </message>
     <message>
         <source>tx/rx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>blocage Tx/Rx</translation>
     </message>
     <message>
         <source>unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>illimité</translation>
     </message>
     <message>
         <source>两路调制信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>两路调制信号增益调节</translation>
     </message>
     <message>
         <source>可调节参数</source>
-        <translation type="unfinished"></translation>
+        <translation>可调节参数</translation>
     </message>
     <message>
         <source>右通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道信号增益调节</translation>
     </message>
     <message>
         <source>右通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道输出增益调节</translation>
     </message>
     <message>
         <source>左通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道信号增益调节</translation>
     </message>
     <message>
         <source>左通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道输出增益调节</translation>
     </message>
     <message>
         <source>接收话音输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>接收话音输出增益调节</translation>
     </message>
     <message>
         <source>接收输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>接收输入增益调节 (db)</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished"></translation>
+        <translation>数字</translation>
     </message>
     <message>
         <source>模拟</source>
-        <translation type="unfinished"></translation>
+        <translation>模拟</translation>
     </message>
     <message>
         <source>解码输入增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>解码输入增益调节</translation>
     </message>
     <message>
         <source>限幅前信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅前信号增益</translation>
     </message>
     <message>
         <source>限幅后信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅后信号增益</translation>
     </message>
 </context>
 <context>
@@ -3657,7 +3657,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 à %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
@@ -4207,7 +4207,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 à %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
@@ -4920,27 +4920,27 @@ Report saved to %1</source>
     <name>reference</name>
     <message>
         <source>%1, rows 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, lignes 1 à %2</translation>
     </message>
     <message>
         <source>%1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 à %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>non affiché</translation>
     </message>
     <message>
         <source>(factory)</source>
-        <translation type="unfinished"></translation>
+        <translation>(usine)</translation>
     </message>
     <message>
         <source>Settings reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Référence des réglages</translation>
     </message>
     <message>
         <source>&lt;p&gt;Every setting of the window and the dialogs, with what it does on the radio,
@@ -4951,7 +4951,14 @@ A setting marked &lt;i&gt;not shown&lt;/i&gt; has no control in its dialog: the 
 it as the radio stored it. &lt;i&gt;(factory)&lt;/i&gt; marks the dialogs of the radio&apos;s
 factory adjustment and calibration.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Tous les réglages de la fenêtre et des boîtes de dialogue, avec leur effet sur la radio,
+regroupés par boîte de dialogue et par page. Les noms en &lt;code&gt;code&lt;/code&gt; sont les clés qu&apos;utilisent
+&lt;code&gt;dpmrtool get&lt;/code&gt;, &lt;code&gt;dpmrtool set&lt;/code&gt; et le codeplug YAML
+(&lt;code&gt;channelN&lt;/code&gt; désigne &lt;code&gt;channel1&lt;/code&gt; à &lt;code&gt;channel16&lt;/code&gt;).
+Un réglage marqué &lt;i&gt;non affiché&lt;/i&gt; n&apos;a pas de commande dans sa boîte de dialogue&#xa0;: le programme le conserve
+tel que la radio l&apos;a enregistré. &lt;i&gt;(usine)&lt;/i&gt; signale les boîtes de dialogue de réglage
+et d&apos;étalonnage d&apos;usine de la radio.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>

@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Modifica canale</translation>
     </message>
     <message>
         <source>Channel edit.</source>
@@ -492,19 +492,19 @@
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Analogico</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Digitale</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Chiamata 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Chiamata 2</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Incluso</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -621,11 +621,11 @@
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">N.</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Codice</translation>
     </message>
     <message>
         <source>DTMF codes</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nessuno</translation>
     </message>
     <message>
         <source>The same on every channel</source>
@@ -774,7 +774,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nome</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nome</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1101,11 +1101,11 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Non assegnati:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Assegnati:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
@@ -1234,7 +1234,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Modifica canale</translation>
     </message>
     <message>
         <source>Factroy</source>
@@ -1440,11 +1440,11 @@ Report saved to %1</source>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Freq.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
@@ -1555,1919 +1555,1919 @@ Report saved to %1</source>
     <name>Field</name>
     <message>
         <source>Channel table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabella dei canali</translation>
     </message>
     <message>
         <source>The main window&apos;s table: each row one channel&apos;s main settings, edited in place; the Channel edit dialog has them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabella della finestra principale: ogni riga contiene le impostazioni principali di un canale, modificabili direttamente nella cella; la finestra Modifica canale le contiene tutte.</translation>
     </message>
     <message>
         <source>*和# tone (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Toni * e # (ms)</translation>
     </message>
     <message>
         <source>10M</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>1750 signal</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono 1750</translation>
     </message>
     <message>
         <source>1H</source>
-        <translation type="unfinished"></translation>
+        <translation>1 h</translation>
     </message>
     <message>
         <source>2H</source>
-        <translation type="unfinished"></translation>
+        <translation>2 h</translation>
     </message>
     <message>
         <source>30M</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>A DTMF code of up to 16 symbols 0-9, A-D, * and #: a channel sends the code of this number as its Analog call 1 or 2 (Channel edit &gt; Analog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un codice DTMF di massimo 16 simboli 0-9, A-D, * e #: un canale invia il codice con questo numero come sua Chiamata analogica 1 o 2 (Modifica canale &gt; Analogico).</translation>
     </message>
     <message>
         <source>A beep when scanning ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bip quando la scansione termina.</translation>
     </message>
     <message>
         <source>A beep when scanning starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bip quando la scansione inizia.</translation>
     </message>
     <message>
         <source>A channel the radio keeps looking at while it scans, so that a call on it is not missed; None for no priority channel. The list offers the channels that hold a frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un canale che la radio continua a controllare durante la scansione, per non perdere una chiamata su di esso; Nessuno per non avere un canale prioritario. L&apos;elenco propone i canali che hanno una frequenza.</translation>
     </message>
     <message>
         <source>A group code of up to 7 symbols 0-9, A-D, * and # (0x390). Only the bytes are known, not what the radio does with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un codice di gruppo di massimo 7 simboli 0-9, A-D, * e # (0x390). Si conoscono solo i byte, non l&apos;uso che ne fa la radio.</translation>
     </message>
     <message>
         <source>A tone when a digital call&apos;s link ends and the radio returns to its channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono quando il collegamento di una chiamata digitale termina e la radio torna al suo canale.</translation>
     </message>
     <message>
         <source>A tone when a group call is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono quando si riceve una chiamata di gruppo.</translation>
     </message>
     <message>
         <source>A tone when a received transmission ends (a roger beep on reception).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono quando termina una trasmissione ricevuta (un roger beep in ricezione).</translation>
     </message>
     <message>
         <source>A tone when a single call (a call to this radio alone) is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono quando si riceve una chiamata singola (una chiamata diretta solo a questa radio).</translation>
     </message>
     <message>
         <source>A tone when the radio is switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono quando la radio viene spenta.</translation>
     </message>
     <message>
         <source>A tone when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono quando la radio viene accesa.</translation>
     </message>
     <message>
         <source>A tone when the radio sends a call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono quando la radio invia una chiamata.</translation>
     </message>
     <message>
         <source>A warning tone before the radio shuts itself down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono di avviso prima che la radio si spenga da sola.</translation>
     </message>
     <message>
         <source>A warning tone when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tono di avviso quando la batteria si sta scaricando.</translation>
     </message>
     <message>
         <source>ACK reply delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo risposta ACK</translation>
     </message>
     <message>
         <source>ACK reply times</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetizioni ACK</translation>
     </message>
     <message>
         <source>ACK reply wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Attesa ACK</translation>
     </message>
     <message>
         <source>AMBE+2C</source>
-        <translation type="unfinished"></translation>
+        <translation>AMBE+2C</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>ASELP</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP</translation>
     </message>
     <message>
         <source>ASELP 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP 2</translation>
     </message>
     <message>
         <source>Active code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice riattivazione</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Incluso</translation>
     </message>
     <message>
         <source>Adjustable parameters: the factory levels of the radio&apos;s audio, modulation, receive and DTMF paths (数字: digital channels, 模拟: analog channels). Read them from the radio, change them only with measuring equipment, and write them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametri regolabili: i livelli di fabbrica dei percorsi audio, di modulazione, di ricezione e DTMF della radio (数字: canali digitali, 模拟: canali analogici). Leggerli dalla radio, modificarli solo con strumenti di misura e riscriverli nella radio.</translation>
     </message>
     <message>
         <source>After a time-out, the seconds the radio waits before it transmits again when PTT is pressed, 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo l&apos;intervento del TOT, i secondi che la radio attende prima di trasmettere di nuovo quando si preme il PTT, da 0 a 60.</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Allarme</translation>
     </message>
     <message>
         <source>Alarm time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata allarme (s)</translation>
     </message>
     <message>
         <source>Alarm type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di allarme</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Assegnati:</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Consentito</translation>
     </message>
     <message>
         <source>Allow all call</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamate a tutti</translation>
     </message>
     <message>
         <source>Allow: after sending a DTMF call the radio waits for an answer for the Response wait time; Inhibit: it does not wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consentito: dopo aver inviato una chiamata DTMF la radio attende una risposta per il Tempo attesa risposta; Inibito: non attende.</translation>
     </message>
     <message>
         <source>Allow: you hear the DTMF tones in the speaker while the radio sends them; Inhibit: they are sent silently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Consentito: si sentono nell&apos;altoparlante i toni DTMF mentre la radio li invia; Inibito: vengono inviati in silenzio.</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogico</translation>
     </message>
     <message>
         <source>Analog alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice ID allarme analogico</translation>
     </message>
     <message>
         <source>Analog call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata analogica 1</translation>
     </message>
     <message>
         <source>Analog call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata analogica 2</translation>
     </message>
     <message>
         <source>Analog channel width: Wide (25 kHz) or Narrow (12.5 kHz, as PMR446 uses). Radios that talk to each other need the same width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza del canale analogico: Larga (25 kHz) o Stretta (12.5 kHz, quella usata dal PMR446). Le radio che comunicano tra loro devono avere la stessa larghezza.</translation>
     </message>
     <message>
         <source>Analog signalling on this channel: Off, or DTMF (the analog calls and PTTID below).</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnalazione analogica su questo canale: Disattivato, oppure DTMF (le chiamate analogiche e il PTTID qui sotto).</translation>
     </message>
     <message>
         <source>Analog: FM only. Digit: dPMR digital only. Mixed(Digit) and Mixed(Analog): the channel takes both kinds of call and transmits digital or analog respectively.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analogico: solo FM. Digitale: solo dPMR digitale. Misto(Digitale) e Misto(Analogico): il canale accetta entrambi i tipi di chiamata e trasmette rispettivamente in digitale o in analogico.</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto automatico</translation>
     </message>
     <message>
         <source>Auto reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di ripristino (s)</translation>
     </message>
     <message>
         <source>Automatic contact on this channel, the function set in Alarm &gt; Auto contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto automatico su questo canale, la funzione impostata in Allarme &gt; Contatto automatico.</translation>
     </message>
     <message>
         <source>Automatic contact: allow lets the radio check in by itself at regular times, with the Tx interval and Query interval below; prohibit switches it off. dPMR param &gt; Basic uses the same byte (0x378) for OACSU and Data type: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto automatico: consentito fa sì che la radio si annunci da sola a intervalli regolari, con l&apos;Intervallo Tx e l&apos;Intervallo interrogazione qui sotto; vietato disattiva la funzione. Parametri dPMR &gt; Base usa lo stesso byte (0x378) per OACSU e Tipo dati: questa finestra lo scrive solo quando si modifica questo controllo.</translation>
     </message>
     <message>
         <source>Automatic contact: minutes between its queries, 1 to 10 (a value outside becomes 1). dPMR param &gt; Basic uses the same byte (0x37A) for ACK reply wait: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto automatico: minuti tra un&apos;interrogazione e la successiva, da 1 a 10 (un valore fuori intervallo diventa 1). Parametri dPMR &gt; Base usa lo stesso byte (0x37A) per Attesa ACK: questa finestra lo scrive solo quando si modifica questo controllo.</translation>
     </message>
     <message>
         <source>Automatic contact: seconds between its transmissions, 10 to 60 in steps of 5 (a typed value is rounded down to a step; a value outside becomes 25). dPMR param &gt; Basic uses the same byte (0x379) for ACK reply delay: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto automatico: secondi tra una trasmissione e la successiva, da 10 a 60 a passi di 5 (un valore digitato viene arrotondato per difetto al passo; un valore fuori intervallo diventa 25). Parametri dPMR &gt; Base usa lo stesso byte (0x379) per Ritardo risposta ACK: questa finestra lo scrive solo quando si modifica questo controllo.</translation>
     </message>
     <message>
         <source>Automatic power off: the radio switches itself off after 10 or 30 minutes, 1 or 2 hours without use; Off never does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegnimento automatico: la radio si spegne da sola dopo 10 o 30 minuti, 1 o 2 ore di inutilizzo; con Disattivato non si spegne mai.</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroilluminazione</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Larg. banda</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di base</translation>
     </message>
     <message>
         <source>Battery saving while the radio waits for a signal: Off, or a ratio from 1:1 to 1:12. A larger second number lets the receiver sleep longer, saving battery, but the start of a call may be missed. Default 1:10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio batteria mentre la radio attende un segnale: Disattivato, oppure un rapporto da 1:1 a 1:12. Con un secondo numero più grande il ricevitore resta inattivo più a lungo e consuma meno batteria, ma si può perdere l&apos;inizio di una chiamata. Predefinito 1:10.</translation>
     </message>
     <message>
         <source>Bit 0 of byte 0x31B, named Shock (a vibrating alert, by its name); kept as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 0 del byte 0x31B, chiamato Vibrazione (dal nome, presumibilmente un avviso a vibrazione); viene mantenuto come è memorizzato.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x318; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 del byte 0x318; non si sa che cosa ne faccia la radio. La tabella dei canali imposta questo bit ogni volta che memorizza i canali.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x31A; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 del byte 0x31A; non si sa che cosa ne faccia la radio. La tabella dei canali imposta questo bit ogni volta che memorizza i canali.</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrambi</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Occupato</translation>
     </message>
     <message>
         <source>Busy channel lockout: Carrier keeps the radio from transmitting while a signal is on the channel; Off allows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco canale occupato: Portante impedisce alla radio di trasmettere mentre sul canale è presente un segnale; Disattivato lo consente.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>CTCSS signal gain: the level of the sub-audible CTCSS tone sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno del segnale CTCSS: il livello del tono subaudio CTCSS inviato con le trasmissioni analogiche. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>CTCSS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS信号增益</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata 2</translation>
     </message>
     <message>
         <source>Call link reset tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono fine collegamento</translation>
     </message>
     <message>
         <source>Call out tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono di chiamata</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Portante</translation>
     </message>
     <message>
         <source>Channel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 1</translation>
     </message>
     <message>
         <source>Channel 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 10</translation>
     </message>
     <message>
         <source>Channel 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 11</translation>
     </message>
     <message>
         <source>Channel 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 12</translation>
     </message>
     <message>
         <source>Channel 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 13</translation>
     </message>
     <message>
         <source>Channel 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 14</translation>
     </message>
     <message>
         <source>Channel 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 15</translation>
     </message>
     <message>
         <source>Channel 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 16</translation>
     </message>
     <message>
         <source>Channel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 2</translation>
     </message>
     <message>
         <source>Channel 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 3</translation>
     </message>
     <message>
         <source>Channel 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 4</translation>
     </message>
     <message>
         <source>Channel 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 5</translation>
     </message>
     <message>
         <source>Channel 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 6</translation>
     </message>
     <message>
         <source>Channel 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 7</translation>
     </message>
     <message>
         <source>Channel 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 8</translation>
     </message>
     <message>
         <source>Channel 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale 9</translation>
     </message>
     <message>
         <source>Channel display</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra canale</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica canale</translation>
     </message>
     <message>
         <source>Channel no.</source>
-        <translation type="unfinished"></translation>
+        <translation>N. canale</translation>
     </message>
     <message>
         <source>Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo canale</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinese</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice</translation>
     </message>
     <message>
         <source>Codec type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo codec</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cicli</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>DCS signal gain: the level of the DCS code sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno del segnale DCS: il livello del codice DCS inviato con le trasmissioni analogiche. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>DCS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS信号增益</translation>
     </message>
     <message>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <source>DTMF code sent at the end of a transmission (PTTID type Off line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice DTMF inviato alla fine di una trasmissione (Tipo PTTID Fine Tx o Entrambi), massimo 16 simboli 0-9, A-D, * e #.</translation>
     </message>
     <message>
         <source>DTMF code sent at the start of a transmission (PTTID type On line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice DTMF inviato all&apos;inizio di una trasmissione (Tipo PTTID Inizio Tx o Entrambi), massimo 16 simboli 0-9, A-D, * e #.</translation>
     </message>
     <message>
         <source>DTMF encoding amplitude adjustment: the level of the DTMF tones the radio sends. One byte typed in hexadecimal, 00 to FF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione dell&apos;ampiezza di codifica DTMF: il livello dei toni DTMF che la radio invia. Un byte da digitare in esadecimale, da 00 a FF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>DTMF hold time, 0.5 to 2.0 seconds in steps of 0.1. Only the byte and its range are known, not what the radio times with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di tenuta DTMF, da 0.5 a 2.0 secondi a passi di 0.1. Si conoscono solo il byte e il suo intervallo, non che cosa la radio temporizzi con esso.</translation>
     </message>
     <message>
         <source>DTMF编码幅度调节</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF编码幅度调节</translation>
     </message>
     <message>
         <source>Data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo dati</translation>
     </message>
     <message>
         <source>Data type 1 or 2 (bits 3 and 4 of 0x378). Only the bits are known, not which data format each number stands for. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo dati 1 o 2 (bit 3 e 4 di 0x378). Si conoscono solo i bit, non il formato dati a cui corrisponde ciascun numero. La finestra Allarme usa lo stesso byte (0x378) per «Contatto automatico»; scrive il byte solo quando quel controllo viene modificato lì.</translation>
     </message>
     <message>
         <source>Decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodifica</translation>
     </message>
     <message>
         <source>Decode display</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra decodifica</translation>
     </message>
     <message>
         <source>Decode response</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta a decodifica</translation>
     </message>
     <message>
         <source>Decoder input gain: the level of the received signal fed to the digital decoder. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno di ingresso del decodificatore: il livello del segnale ricevuto inviato al decodificatore digitale. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Escluso</translation>
     </message>
     <message>
         <source>Delay before the radio transmits, 0.1 to 5.0 seconds. Only the byte and its range are known, not which transmissions the radio delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo prima che la radio trasmetta, da 0.1 a 5.0 secondi. Si conoscono solo il byte e il suo intervallo, non quali trasmissioni la radio ritardi.</translation>
     </message>
     <message>
         <source>Dial access</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso selezione</translation>
     </message>
     <message>
         <source>Dial access, 0 to 7 (byte 0x398). Only the byte and its range are known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesso selezione, da 0 a 7 (byte 0x398). Si conoscono solo il byte e il suo intervallo, non che cosa ne faccia la radio.</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitale</translation>
     </message>
     <message>
         <source>Digit alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice ID allarme digitale</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Diretto</translation>
     </message>
     <message>
         <source>Direct: digital calls go from radio to radio. Repeat: they go through a dPMR repeater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diretto: le chiamate digitali vanno da radio a radio. Ripetitore: passano attraverso un ripetitore dPMR.</translation>
     </message>
     <message>
         <source>EMI</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergenza</translation>
     </message>
     <message>
         <source>EMI close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine emergenza</translation>
     </message>
     <message>
         <source>Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Codifica</translation>
     </message>
     <message>
         <source>Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Crittografia</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglese</translation>
     </message>
     <message>
         <source>Entry delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo di ingresso (s)</translation>
     </message>
     <message>
         <source>Exit delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo di uscita (s)</translation>
     </message>
     <message>
         <source>First digit (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata prima cifra (ms)</translation>
     </message>
     <message>
         <source>First digit delay (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo prima cifra (ms)</translation>
     </message>
     <message>
         <source>Flashlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Torcia</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq.</translation>
     </message>
     <message>
         <source>Gain of the two modulation signals together, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno dei due segnali di modulazione insieme, sui canali digitali. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Group call</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata di gruppo</translation>
     </message>
     <message>
         <source>Group call code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice chiamata di gruppo</translation>
     </message>
     <message>
         <source>Group call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono chiamata di gruppo</translation>
     </message>
     <message>
         <source>Group code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice gruppo</translation>
     </message>
     <message>
         <source>Group hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo attesa gruppo</translation>
     </message>
     <message>
         <source>Group rx list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista gruppi Rx</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Hihg/Low power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza alta/bassa</translation>
     </message>
     <message>
         <source>Hold time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di tenuta (s)</translation>
     </message>
     <message>
         <source>How fast DTMF digits are sent: 5, 6 or 10 digits a second. Slow down for receivers that miss digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità di invio delle cifre DTMF: 5, 6 o 10 cifre al secondo. Ridurla per i ricevitori che perdono cifre.</translation>
     </message>
     <message>
         <source>How long a side key must be held to count as a long press, 0.5 to 2.5 seconds in steps of 0.1 (a stored value outside shows 1.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo un tasto laterale va tenuto premuto perché valga come pressione lunga, da 0.5 a 2.5 secondi a passi di 0.1 (un valore memorizzato fuori intervallo viene mostrato come 1.0).</translation>
     </message>
     <message>
         <source>How long scanning waits after a transmission or a reception ends before it goes on, 0.1 to 5.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto attende la scansione, al termine di una trasmissione o di una ricezione, prima di riprendere, da 0.1 a 5.0 secondi.</translation>
     </message>
     <message>
         <source>How long the alarm lasts, 1 to 255 seconds (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata dell&apos;allarme, da 1 a 255 secondi (un valore fuori intervallo diventa 10).</translation>
     </message>
     <message>
         <source>How long the radio keeps transmitting after you stop speaking with VOX, 0.1 to 2.0 seconds in steps of 0.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo la radio continua a trasmettere con il VOX dopo che si smette di parlare, da 0.1 a 2.0 secondi a passi di 0.1.</translation>
     </message>
     <message>
         <source>How long the radio listens between the alarm&apos;s transmissions, 1 to 255 seconds (a value outside becomes 8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo la radio ascolta tra una trasmissione di allarme e la successiva, da 1 a 255 secondi (un valore fuori intervallo diventa 8).</translation>
     </message>
     <message>
         <source>How long the radio sends carrier before a digital transmission, 0 to 1000 ms in steps of 20 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo la radio invia la portante prima di una trasmissione digitale, da 0 a 1000 ms a passi di 20 (un valore digitato viene arrotondato per difetto al passo).</translation>
     </message>
     <message>
         <source>How long the radio stays in a group call after its last transmission, so that an answer goes back to the same group; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo la radio resta in una chiamata di gruppo dopo l&apos;ultima trasmissione, perché una risposta torni allo stesso gruppo; da 0 a 30, nell&apos;unità propria della radio (non nota a questo programma).</translation>
     </message>
     <message>
         <source>How long the radio stays in a single call after its last transmission, so that an answer goes back to the same radio; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo la radio resta in una chiamata singola dopo l&apos;ultima trasmissione, perché una risposta torni alla stessa radio; da 0 a 30, nell&apos;unità propria della radio (non nota a questo programma).</translation>
     </message>
     <message>
         <source>How long the radio transmits in each alarm cycle, 1 to 255 seconds (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Per quanto tempo la radio trasmette in ogni ciclo di allarme, da 1 a 255 secondi (un valore fuori intervallo diventa 5).</translation>
     </message>
     <message>
         <source>How long the radio waits before it sends an acknowledgement of a call or message, 0.1 to 5.0 seconds. The Alarm dialog uses the same byte (0x379) for &quot;Tx interval (s)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto attende la radio prima di inviare la conferma (ACK) di una chiamata o di un messaggio, da 0.1 a 5.0 secondi. La finestra Allarme usa lo stesso byte (0x379) per «Intervallo Tx (s)»; scrive il byte solo quando quel controllo viene modificato lì.</translation>
     </message>
     <message>
         <source>How long the radio waits for an acknowledgement of its own call, 0 to 10, in the radio&apos;s own unit (not known to this program). The Alarm dialog uses the same byte (0x37A) for &quot;Query interval (min)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto attende la radio la conferma (ACK) di una propria chiamata, da 0 a 10, nell&apos;unità propria della radio (non nota a questo programma). La finestra Allarme usa lo stesso byte (0x37A) per «Intervallo interrog. (min)»; scrive il byte solo quando quel controllo viene modificato lì.</translation>
     </message>
     <message>
         <source>How long the radio waits for an answer to a DTMF call, 0.5 to 10.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanto attende la radio una risposta a una chiamata DTMF, da 0.5 a 10.0 secondi.</translation>
     </message>
     <message>
         <source>How many times the radio sends a call that is not acknowledged, 1 to 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quante volte la radio invia una chiamata di cui non riceve conferma, da 1 a 10.</translation>
     </message>
     <message>
         <source>How many transmit and listen cycles the alarm runs, 1 to 255; continue (0) repeats them until the alarm is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanti cicli di trasmissione e ascolto esegue l&apos;allarme, da 1 a 255; continuo (0) li ripete finché l&apos;allarme non viene fermato.</translation>
     </message>
     <message>
         <source>How scanning goes on after it stops on a busy channel: Time moves on after the stop time even if the signal is still there; Carrier waits until the signal ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Come riprende la scansione dopo essersi fermata su un canale occupato: Tempo riparte allo scadere del tempo di sosta anche se il segnale è ancora presente; Portante attende che il segnale termini.</translation>
     </message>
     <message>
         <source>How the alarm identity is sent on analog channels: Off (not sent) or DTMF (the Analog alarm id code as DTMF tones).</source>
-        <translation type="unfinished"></translation>
+        <translation>Come viene inviata l&apos;identità dell&apos;allarme sui canali analogici: Disattivato (non viene inviata) o DTMF (il Codice ID allarme analogico come toni DTMF).</translation>
     </message>
     <message>
         <source>How the radio scans the channels whose Scan is on, and where it stops and answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Come la radio esegue la scansione dei canali che hanno Scansione attivata, e dove si ferma e risponde.</translation>
     </message>
     <message>
         <source>How the radio sends DTMF signalling on analog channels, how it answers received DTMF (calls, remote kill), and the 16 DTMF codes channels can send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Come la radio invia la segnalazione DTMF sui canali analogici, come risponde ai DTMF ricevuti (chiamate, disabilitazione remota) e i 16 codici DTMF che i canali possono inviare.</translation>
     </message>
     <message>
         <source>ID type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo ID</translation>
     </message>
     <message>
         <source>Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Inibito</translation>
     </message>
     <message>
         <source>Key lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco tasti</translation>
     </message>
     <message>
         <source>Kill</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabilitazione</translation>
     </message>
     <message>
         <source>Kill Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabil./riattiv.</translation>
     </message>
     <message>
         <source>Kill code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice disabilitazione</translation>
     </message>
     <message>
         <source>Kill type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo disabilitazione</translation>
     </message>
     <message>
         <source>Kill/active decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Decod. disabil./riattiv.</translation>
     </message>
     <message>
         <source>LOUT DC offset adjustment: the DC offset of the left output (LOUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione dell&apos;offset DC di LOUT: l&apos;offset in continua dell&apos;uscita sinistra (LOUT) del convertitore audio della radio. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>LOUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>LOUT直流偏置调节</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno di uscita del canale audio sinistro, sui canali analogici. Un livello da -57 a 6. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno di uscita del canale audio sinistro, sui canali digitali. Un livello da -57 a 6. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno del segnale del canale audio sinistro, sui canali analogici. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno del segnale del canale audio sinistro, sui canali digitali. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Length of the * and # tones, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata dei toni * e #, da 0 a 1000 ms a passi di 100.</translation>
     </message>
     <message>
         <source>Length of the first DTMF digit, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata della prima cifra DTMF, da 0 a 1000 ms a passi di 100.</translation>
     </message>
     <message>
         <source>Length of the wake-up sent ahead of a digital call, 0 to 1200 in steps of 80, so that radios saving battery are awake when the call begins; 0 sends none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durata del segnale di risveglio inviato prima di una chiamata digitale, da 0 a 1200 a passi di 80, perché le radio in risparmio batteria siano sveglie quando la chiamata inizia; 0 non ne invia.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia</translation>
     </message>
     <message>
         <source>Lone worker on this channel, the function set in Alarm &gt; Work alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo solo su questo canale, la funzione impostata in Allarme &gt; Uomo solo.</translation>
     </message>
     <message>
         <source>Lone worker: allow makes the radio ask its user to respond after a time without use and raise the alarm when nobody does; prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo solo: consentito fa sì che la radio, dopo un periodo di inutilizzo, chieda all&apos;utente di rispondere e dia l&apos;allarme se nessuno risponde; vietato disattiva la funzione.</translation>
     </message>
     <message>
         <source>Lone worker: minutes without use before the radio asks its user to respond, 1 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo solo: minuti di inutilizzo prima che la radio chieda all&apos;utente di rispondere, da 1 a 255 (un valore fuori intervallo diventa 10).</translation>
     </message>
     <message>
         <source>Lone worker: seconds of warning before the alarm is raised, 0 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo solo: secondi di preavviso prima che venga dato l&apos;allarme, da 0 a 255 (un valore fuori intervallo diventa 10).</translation>
     </message>
     <message>
         <source>Long key (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo pressione lunga (s)</translation>
     </message>
     <message>
         <source>Long press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione lunga</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassa</translation>
     </message>
     <message>
         <source>Low voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Batteria scarica</translation>
     </message>
     <message>
         <source>Low voltage light</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia batteria scarica</translation>
     </message>
     <message>
         <source>MIC输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC输入增益调节 (db)</translation>
     </message>
     <message>
         <source>Man down: allow raises the alarm when the radio stays tipped over (its user may have fallen); prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo a terra: consentito dà l&apos;allarme quando la radio resta inclinata (il suo utente potrebbe essere caduto); vietato disattiva la funzione.</translation>
     </message>
     <message>
         <source>Man down: exit delay, 0 to 254 seconds, or unlimited (255); a value outside becomes 10. Only the byte is known: what the radio times with it is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo a terra: ritardo di uscita, da 0 a 254 secondi, o illimitato (255); un valore fuori intervallo diventa 10. Si conosce solo il byte, non che cosa la radio temporizzi con esso.</translation>
     </message>
     <message>
         <source>Man down: seconds of warning before the alarm is raised, 0 to 59 (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo a terra: secondi di preavviso prima che venga dato l&apos;allarme, da 0 a 59 (un valore fuori intervallo diventa 5).</translation>
     </message>
     <message>
         <source>Man down: seconds the radio must stay tipped over before the function starts, 1 to 60 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo a terra: secondi per cui la radio deve restare inclinata prima che la funzione intervenga, da 1 a 60 (un valore fuori intervallo diventa 10).</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>Microphone input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno di ingresso del microfono sui canali analogici. In dB, da -12 a 35.25 a passi di 0.75. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Microphone input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno di ingresso del microfono sui canali digitali. In dB, da -12 a 35.25 a passi di 0.75. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Mixed mode reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritorno modo misto</translation>
     </message>
     <message>
         <source>Mixed(Analog)</source>
-        <translation type="unfinished"></translation>
+        <translation>Misto(Analogico)</translation>
     </message>
     <message>
         <source>Mixed(Digit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Misto(Digitale)</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Msg</translation>
     </message>
     <message>
         <source>Msg no.</source>
-        <translation type="unfinished"></translation>
+        <translation>N. msg</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Stretta</translation>
     </message>
     <message>
         <source>Narrow noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiusura (banda stretta)</translation>
     </message>
     <message>
         <source>Narrow noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura (banda stretta)</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Noise ch tmp remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Escludi canale disturbato</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia dello squelch a rumore dei canali a banda stretta, da 0 a 127: il livello di rumore al quale lo squelch si chiude. Taratura di fabbrica: modificarla solo con un generatore di segnali a disposizione.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia dello squelch a rumore dei canali a banda stretta, da 0 a 127: il livello di rumore al quale lo squelch si apre. Taratura di fabbrica: modificarla solo con un generatore di segnali a disposizione.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia dello squelch a rumore dei canali a banda larga, da 0 a 127: il livello di rumore al quale lo squelch si chiude. Taratura di fabbrica: modificarla solo con un generatore di segnali a disposizione.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soglia dello squelch a rumore dei canali a banda larga, da 0 a 127: il livello di rumore al quale lo squelch si apre. Taratura di fabbrica: modificarla solo con un generatore di segnali a disposizione.</translation>
     </message>
     <message>
         <source>Noise suppression switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Soppressione rumore</translation>
     </message>
     <message>
         <source>Non pri ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali non prior.</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno: nessuna azione. Monitor (solo pressione lunga): apre lo squelch per ascoltare i segnali deboli. Scansione: avvia o ferma la scansione. Escludi canale disturbato: esclude per il momento dalla scansione il canale su cui la scansione si è fermata. VOX: attiva o disattiva il VOX. Potenza alta/bassa: cambia la potenza di trasmissione. Livello batteria: indica il livello della batteria. Emergenza: attiva l&apos;allarme di emergenza. Contatto automatico, Uomo solo, Isofrequenza, Inversione: attivano o disattivano la rispettiva funzione. Chiamata 1, Chiamata 2: inviano la chiamata del canale. Tipo canale: passa da analogico a digitale e viceversa. Tono 1750: invia il tono a 1750 Hz che apre molti ripetitori analogici. Chiamata di gruppo: chiama un gruppo. Scansione prioritaria: esegue la scansione con il canale prioritario. Disabilitazione, Riattivazione: inviano il comando remoto di disabilitazione o di riattivazione.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Not detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun rilevamento</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero</translation>
     </message>
     <message>
         <source>OACSU</source>
-        <translation type="unfinished"></translation>
+        <translation>OACSU</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>Off Air Call Set-Up: before a single call the radio first checks that the called radio is there and answers, and only then opens the voice link, so that nobody talks into the void. Off: the call starts at once. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Off Air Call Set-Up (instaurazione della chiamata fuori onda): prima di una chiamata singola la radio verifica che la radio chiamata sia presente e risponda, e solo allora apre il collegamento vocale, così nessuno parla a vuoto. Disattivato: la chiamata inizia subito. La finestra Allarme usa lo stesso byte (0x378) per «Contatto automatico»; scrive il byte solo quando quel controllo viene modificato lì.</translation>
     </message>
     <message>
         <source>Off line</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine Tx</translation>
     </message>
     <message>
         <source>Off-line  code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice fine Tx</translation>
     </message>
     <message>
         <source>Offset direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Direzione shift</translation>
     </message>
     <message>
         <source>Offset freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shift (MHz)</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato</translation>
     </message>
     <message>
         <source>On line</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio Tx</translation>
     </message>
     <message>
         <source>On mixed channels: how long the radio keeps the mode (analog or digital) of the last call before it listens for both again; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sui canali misti: per quanto tempo la radio mantiene il modo (analogico o digitale) dell&apos;ultima chiamata prima di tornare ad ascoltarli entrambi; da 0 a 30, nell&apos;unità propria della radio (non nota a questo programma).</translation>
     </message>
     <message>
         <source>On which channels scanning checks the receive tone before it stops: Not detect on none (it stops on any signal), Non pri ch on the channels other than the priority channel, Priority ch on the priority channel only, all ch on every channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su quali canali la scansione controlla il tono di ricezione prima di fermarsi: Nessun rilevamento su nessuno (si ferma su qualsiasi segnale), Canali non prior. sui canali diversi dal canale prioritario, Canale prior. solo sul canale prioritario, tutti i canali su ogni canale.</translation>
     </message>
     <message>
         <source>On-line code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice inizio Tx</translation>
     </message>
     <message>
         <source>On: pressing PTT while scanning has stopped on a channel answers on that channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato: premendo il PTT mentre la scansione è ferma su un canale si risponde su quel canale.</translation>
     </message>
     <message>
         <source>On: the channel works through a repeater, with different receive and transmit frequencies. With both frequencies equal the dialog sets Off and leaves it so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato: il canale lavora tramite un ripetitore, con frequenze di ricezione e trasmissione diverse. Con le due frequenze uguali la finestra imposta Disattivato e lo lascia così.</translation>
     </message>
     <message>
         <source>On: the radio obeys the DTMF remote kill (Kill code) and the command that makes it active again; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato: la radio esegue la disabilitazione remota DTMF (Codice disabilitazione) e il comando che la riattiva; Disattivato: li ignora.</translation>
     </message>
     <message>
         <source>On: the radio obeys the digital remote kill and activate commands (Kill code, Active code); Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato: la radio esegue i comandi remoti digitali di disabilitazione e di riattivazione (Codice disabilitazione, Codice riattivazione); Disattivato: li ignora.</translation>
     </message>
     <message>
         <source>On: the radio receives all calls, the calls addressed to every radio; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attivato: la radio riceve le chiamate a tutti, cioè quelle indirizzate a ogni radio; Disattivato: le ignora.</translation>
     </message>
     <message>
         <source>One channel at a time, with its analog and its digital settings; Channel no. and its spin step through the 16 channels. Closing keeps the edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un canale alla volta, con le sue impostazioni analogiche e digitali; N. canale e le sue frecce scorrono i 16 canali. Alla chiusura le modifiche vengono mantenute.</translation>
     </message>
     <message>
         <source>Only rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo Rx</translation>
     </message>
     <message>
         <source>Only whistle</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo sirena</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni</translation>
     </message>
     <message>
         <source>PTTID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTTID</translation>
     </message>
     <message>
         <source>PTTID type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo PTTID</translation>
     </message>
     <message>
         <source>Pause between the start of the transmission and the first DTMF digit, 100 to 1000 ms in steps of 100, so that the receiver has opened before the digits come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausa tra l&apos;inizio della trasmissione e la prima cifra DTMF, da 100 a 1000 ms a passi di 100, perché il ricevitore sia già aperto quando arrivano le cifre.</translation>
     </message>
     <message>
         <source>Person ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID personale</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza</translation>
     </message>
     <message>
         <source>Power detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello batteria</translation>
     </message>
     <message>
         <source>Power-on light</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia di accensione</translation>
     </message>
     <message>
         <source>Power-on tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono di accensione</translation>
     </message>
     <message>
         <source>Pri ch scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione prioritaria</translation>
     </message>
     <message>
         <source>Priority ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale prior.</translation>
     </message>
     <message>
         <source>Priority channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale prioritario</translation>
     </message>
     <message>
         <source>Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo interrog. (min)</translation>
     </message>
     <message>
         <source>ROUT DC offset adjustment: the DC offset of the right output (ROUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione dell&apos;offset DC di ROUT: l&apos;offset in continua dell&apos;uscita destra (ROUT) del convertitore audio della radio. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>ROUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>ROUT直流偏置调节</translation>
     </message>
     <message>
         <source>Radio id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID radio</translation>
     </message>
     <message>
         <source>Radio name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome radio</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, for example 446.00625 (PMR446 lies from 446.0 to 446.2 MHz). A frequency outside the band in use becomes its lower edge, and one off the 2.5 and 3.125 kHz rasters moves to the nearest point. Clearing it empties the channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di ricezione in MHz, per esempio 446.00625 (il PMR446 va da 446.0 a 446.2 MHz). Una frequenza fuori dalla banda in uso diventa il suo limite inferiore, e una che non cade sui passi di canalizzazione di 2.5 e 3.125 kHz viene spostata sul punto più vicino. Cancellandola, il canale si svuota.</translation>
     </message>
     <message>
         <source>Receive input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno di ingresso in ricezione sui canali analogici. In dB, da -12 a 35.25 a passi di 0.75. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Receive input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno di ingresso in ricezione sui canali digitali. In dB, da -12 a 35.25 a passi di 0.75. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Receive only (bit 7 of record byte +0x11); the dialog always stores Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo ricezione (bit 7 del byte +0x11 del record); la finestra memorizza sempre Disattivato.</translation>
     </message>
     <message>
         <source>Received voice output gain on analog channels: the level of the received voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno di uscita della voce ricevuta sui canali analogici: il livello della voce ricevuta. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione</translation>
     </message>
     <message>
         <source>Remind</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso</translation>
     </message>
     <message>
         <source>Remind and Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso e risposta</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripetitore</translation>
     </message>
     <message>
         <source>Repeat mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo ripetitore</translation>
     </message>
     <message>
         <source>Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta</translation>
     </message>
     <message>
         <source>Response wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Attesa risposta</translation>
     </message>
     <message>
         <source>Response wait time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo attesa risposta (s)</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversione</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno di uscita del canale audio destro, sui canali analogici. Un livello da -57 a 6. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno di uscita del canale audio destro, sui canali digitali. Un livello da -57 a 6. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno del segnale del canale audio destro, sui canali analogici. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno del segnale del canale audio destro, sui canali digitali. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx</translation>
     </message>
     <message>
         <source>Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. Rx</translation>
     </message>
     <message>
         <source>Rx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Rx</translation>
     </message>
     <message>
         <source>Rx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice colore Rx</translation>
     </message>
     <message>
         <source>Rx exit tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono fine ricezione</translation>
     </message>
     <message>
         <source>Rx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. Rx (MHz)</translation>
     </message>
     <message>
         <source>Rx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia Rx</translation>
     </message>
     <message>
         <source>Rx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo Rx (s)</translation>
     </message>
     <message>
         <source>Rx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Rx</translation>
     </message>
     <message>
         <source>SK1</source>
-        <translation type="unfinished"></translation>
+        <translation>SK1</translation>
     </message>
     <message>
         <source>SK2</source>
-        <translation type="unfinished"></translation>
+        <translation>SK2</translation>
     </message>
     <message>
         <source>SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL</translation>
     </message>
     <message>
         <source>STE</source>
-        <translation type="unfinished"></translation>
+        <translation>STE</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Stesso byte di Allarme &gt; Contatto automatico</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stesso byte di Allarme &gt; Intervallo interrog. (min)</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stesso byte di Allarme &gt; Intervallo Tx (s)</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply delay; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Stesso byte di Parametri dPMR &gt; Base &gt; Ritardo risposta ACK; scritto solo se modificato qui</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply wait; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Stesso byte di Parametri dPMR &gt; Base &gt; Attesa ACK; scritto solo se modificato qui</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; OACSU and Data type; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Stesso byte di Parametri dPMR &gt; Base &gt; OACSU e Tipo dati; scritto solo se modificato qui</translation>
     </message>
     <message>
         <source>Saving delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo risparmio (s)</translation>
     </message>
     <message>
         <source>Saving mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Risparmio batteria</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scansione</translation>
     </message>
     <message>
         <source>Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info scansione</translation>
     </message>
     <message>
         <source>Scan begin beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip inizio scansione</translation>
     </message>
     <message>
         <source>Scan end beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip fine scansione</translation>
     </message>
     <message>
         <source>Scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo scansione</translation>
     </message>
     <message>
         <source>Scan state light</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia scansione</translation>
     </message>
     <message>
         <source>Scan tx channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale Tx in scansione</translation>
     </message>
     <message>
         <source>Scan tx/rx resume delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo ripresa dopo Tx/Rx (s)</translation>
     </message>
     <message>
         <source>Seconds PTT must stay released before the time-out timer starts counting afresh, 0 to 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi per cui il PTT deve restare rilasciato prima che il timer TOT riparta da zero, da 0 a 30.</translation>
     </message>
     <message>
         <source>Seconds after a decoded DTMF call before the radio returns to its normal state, 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi dopo una chiamata DTMF decodificata prima che la radio torni allo stato normale, da 0 a 255.</translation>
     </message>
     <message>
         <source>Seconds before the time-out timer runs out at which the radio warns with a tone, 0 to 15 (0: no warning).</source>
-        <translation type="unfinished"></translation>
+        <translation>Quanti secondi prima dello scadere del timer TOT la radio avvisa con un tono, da 0 a 15 (0: nessun avviso).</translation>
     </message>
     <message>
         <source>Seconds without activity before battery saving starts, 10 to 60 in steps of 5 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi di inattività prima che inizi il risparmio batteria, da 10 a 60 a passi di 5 (un valore digitato viene arrotondato per difetto al passo).</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenzioso</translation>
     </message>
     <message>
         <source>Send alarm id</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia ID allarme</translation>
     </message>
     <message>
         <source>Sends the DTMF identity (DTMF &gt; Encode: PTTID type, On-line and Off-line code) with each transmission on this channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Invia l&apos;identità DTMF (DTMF &gt; Codifica: Tipo PTTID, Codice inizio Tx e Codice fine Tx) con ogni trasmissione su questo canale.</translation>
     </message>
     <message>
         <source>Shock</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibrazione</translation>
     </message>
     <message>
         <source>Short beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip breve</translation>
     </message>
     <message>
         <source>Short beep, Inhibit or Allow (bit 1 of 0x2007); only the bit is known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bip breve, Inibito o Consentito (bit 1 di 0x2007); si conosce solo il bit, non che cosa ne faccia la radio.</translation>
     </message>
     <message>
         <source>Short press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressione breve</translation>
     </message>
     <message>
         <source>Shutdown pre-aleat tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono preavviso spegnimento</translation>
     </message>
     <message>
         <source>Shutdown tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono di spegnimento</translation>
     </message>
     <message>
         <source>Side Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasti laterali</translation>
     </message>
     <message>
         <source>Side tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono locale</translation>
     </message>
     <message>
         <source>Signal gain after the limiter, on analog channels: the transmitted deviation of the voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno del segnale dopo il limitatore, sui canali analogici: la deviazione trasmessa della voce. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Signal gain before the limiter, on analog channels: how hard the voice drives the deviation limiter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno del segnale prima del limitatore, sui canali analogici: quanto la voce spinge il limitatore di deviazione. Un valore a 16 bit da digitare in esadecimale, da 0000 a FFFF. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo segnalazione</translation>
     </message>
     <message>
         <source>Single call time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo chiamata singola</translation>
     </message>
     <message>
         <source>Single call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono chiamata singola</translation>
     </message>
     <message>
         <source>Single call: one radio. Group call: a group of radios sharing the number; only group calls can be members of a group receive list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiamata singola: una sola radio. Chiamata di gruppo: un gruppo di radio che condividono il numero; solo le chiamate di gruppo possono far parte di una lista gruppi Rx.</translation>
     </message>
     <message>
         <source>Specified ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale specif.</translation>
     </message>
     <message>
         <source>Specified channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale specificato</translation>
     </message>
     <message>
         <source>Speed (digit/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità (cifre/s)</translation>
     </message>
     <message>
         <source>Spoken announcements of the radio (the channel, for example): Off, in Chinese or in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annunci vocali della radio (per esempio il canale): Disattivato, in cinese o in inglese.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>Squelch calibration at this frequency of the band, 1 to 255 (an empty cell stores 60): the reference the radio&apos;s SQL levels are set from near this frequency. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taratura dello squelch a questa frequenza della banda, da 1 a 255 (una cella vuota memorizza 60): il riferimento da cui la radio ricava i livelli SQL vicino a questa frequenza. Taratura di fabbrica: modificarla solo con un generatore di segnali a disposizione.</translation>
     </message>
     <message>
         <source>Squelch calibration: the noise thresholds at which the squelch opens and closes, and a squelch reference at points across the band. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Taratura dello squelch: le soglie di rumore alle quali lo squelch si apre e si chiude, e un riferimento di squelch in vari punti della banda. Taratura di fabbrica: modificarla solo con un generatore di segnali a disposizione.</translation>
     </message>
     <message>
         <source>Squelch level, 0 to 9: how strong a signal must be before the radio opens its speaker. Low levels let weak signals (and more noise) through, high levels need stronger signals. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di squelch, da 0 a 9: quanto deve essere forte un segnale perché la radio apra l&apos;altoparlante. I livelli bassi lasciano passare i segnali deboli (e più rumore), quelli alti richiedono segnali più forti. Predefinito 5.</translation>
     </message>
     <message>
         <source>Squelch tail elimination, against the burst of noise heard when the other radio stops transmitting: Freq, or 120, 180 or 240, the degrees by which the CTCSS tone&apos;s phase is turned at the end of a transmission. Use the setting the other radios of the group use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminazione della coda di squelch, contro il fruscio che si sente quando l&apos;altra radio smette di trasmettere: Freq., oppure 120, 180 o 240, i gradi di cui viene ruotata la fase del tono CTCSS alla fine di una trasmissione. Usare la stessa impostazione delle altre radio del gruppo.</translation>
     </message>
     <message>
         <source>Stop time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo di sosta (s)</translation>
     </message>
     <message>
         <source>Swaps receive and transmit frequency, to listen on a repeater&apos;s input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scambia le frequenze di ricezione e di trasmissione, per ascoltare sull&apos;ingresso di un ripetitore.</translation>
     </message>
     <message>
         <source>TCXO (reference oscillator) output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno di uscita del TCXO (oscillatore di riferimento). Un livello da -57 a 6. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>TCXO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>TCXO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>TK1</source>
-        <translation type="unfinished"></translation>
+        <translation>TK1</translation>
     </message>
     <message>
         <source>TOT (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT (s)</translation>
     </message>
     <message>
         <source>TOT pre-aleat  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preavviso TOT (s)</translation>
     </message>
     <message>
         <source>TOT re-key time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Attesa dopo TOT (s)</translation>
     </message>
     <message>
         <source>TOT reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo reset TOT (s)</translation>
     </message>
     <message>
         <source>Talk around</source>
-        <translation type="unfinished"></translation>
+        <translation>Isofrequenza</translation>
     </message>
     <message>
         <source>Talk back</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposta in scansione</translation>
     </message>
     <message>
         <source>The 16 group receive lists. A channel that uses a list (Channel edit &gt; Group rx list) receives the group calls to its members; choose a list to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le 16 liste gruppi Rx. Un canale che usa una lista (Modifica canale &gt; Lista gruppi Rx) riceve le chiamate di gruppo dirette ai suoi membri; scegliere una lista per modificarli.</translation>
     </message>
     <message>
         <source>The 7-digit code of the command that makes a killed radio active again. An invalid code (0000000, a whole million, above 9000000) becomes 9999991.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice di 7 cifre del comando che riattiva una radio disabilitata. Un codice non valido (0000000, un milione esatto, oltre 9000000) diventa 9999991.</translation>
     </message>
     <message>
         <source>The 7-digit code of the digital kill command this radio obeys. An invalid code (0000000, a whole million, above 9000000) becomes 9999990.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice di 7 cifre del comando digitale di disabilitazione a cui questa radio obbedisce. Un codice non valido (0000000, un milione esatto, oltre 9000000) diventa 9999990.</translation>
     </message>
     <message>
         <source>The 7-digit identity the alarm sends on digital channels. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 9999998.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identità di 7 cifre che l&apos;allarme invia sui canali digitali. 0000000, i milioni esatti da 1000000 a 9000000 e i numeri oltre 9000000 non sono validi e diventano 9999998.</translation>
     </message>
     <message>
         <source>The CTCSS tone (63.0 to 254.1 Hz) or DCS code (D023N, or D023I inverted) a signal must carry before the radio opens its speaker; None hears every signal. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tono CTCSS (da 63.0 a 254.1 Hz) o il codice DCS (D023N, o D023I invertito) che un segnale deve portare perché la radio apra l&apos;altoparlante; con Nessuno si sente ogni segnale. Un numero digitato senza punto viene preso come codice DCS.</translation>
     </message>
     <message>
         <source>The CTCSS tone or DCS code sent with each transmission, so that receivers set to it hear you; None sends none. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il tono CTCSS o il codice DCS inviato con ogni trasmissione, perché i ricevitori impostati su di esso vi sentano; con Nessuno non se ne invia alcuno. Un numero digitato senza punto viene preso come codice DCS.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 1 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice DTMF (DTMF &gt; Contatto) che la funzione tasto Chiamata 1 invia su questo canale, o Nessuno.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 2 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice DTMF (DTMF &gt; Contatto) che la funzione tasto Chiamata 2 invia su questo canale, o Nessuno.</translation>
     </message>
     <message>
         <source>The DTMF code that kills the radio when it is received, up to 15 symbols 0-9, A-D, * and #; a # is stored after the last one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice DTMF che, quando viene ricevuto, disabilita la radio, massimo 15 simboli 0-9, A-D, * e #; dopo l&apos;ultimo viene memorizzato un #.</translation>
     </message>
     <message>
         <source>The DTMF symbol that makes a received code a group call (A, B, C, D, * or #), or None for no group calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il simbolo DTMF che rende un codice ricevuto una chiamata di gruppo (A, B, C, D, * o #), o Nessuno per non avere chiamate di gruppo.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan when Scan tx channel is Specified ch; None for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale su cui trasmette il PTT durante la scansione quando Canale Tx in scansione è Canale specif.; Nessuno per nessun canale.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan: the channel in use before the scan began, the last channel where a signal was heard, or the specified channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale su cui trasmette il PTT durante la scansione: il canale in uso prima dell&apos;inizio della scansione, l&apos;ultimo canale su cui si è sentito un segnale, o il canale specificato.</translation>
     </message>
     <message>
         <source>The channel on show, 1 to 16. The spin and the arrow keys step through the channels (16 follows 1 backwards); the channel left is stored first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale visualizzato, da 1 a 16. Le frecce del campo e i tasti freccia scorrono i canali (andando indietro, dopo 1 viene 16); il canale che si lascia viene memorizzato per primo.</translation>
     </message>
     <message>
         <source>The channel takes part in scanning. The channel table shows this as Add or Del.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il canale partecipa alla scansione. La tabella dei canali lo indica con Incluso o Escluso.</translation>
     </message>
     <message>
         <source>The channel&apos;s number, 1 to 16. An empty row is an empty channel: type a receive frequency to make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero del canale, da 1 a 16. Una riga vuota è un canale vuoto: digitare una frequenza di ricezione per crearlo.</translation>
     </message>
     <message>
         <source>The contact a digital transmission on this channel calls (dPMR param &gt; Contact), or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contatto chiamato da una trasmissione digitale su questo canale (Parametri dPMR &gt; Contatto), o Nessuno.</translation>
     </message>
     <message>
         <source>The contact the Call 1 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contatto chiamato dalla funzione tasto Chiamata 1, o Nessuno.</translation>
     </message>
     <message>
         <source>The contact the Call 2 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il contatto chiamato dalla funzione tasto Chiamata 2, o Nessuno.</translation>
     </message>
     <message>
         <source>The contact&apos;s dPMR number, 7 characters of 0-9 and *, different from every other contact&apos;s: the number the radio calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il numero dPMR del contatto, 7 caratteri tra 0-9 e *, diverso da quello di ogni altro contatto: il numero che la radio chiama.</translation>
     </message>
     <message>
         <source>The contact&apos;s name, up to 8 characters, different from every other contact&apos;s: the radio shows it, and channels and group receive lists choose contacts by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome del contatto, massimo 8 caratteri, diverso da quello di ogni altro contatto: la radio lo mostra, e i canali e le liste gruppi Rx scelgono i contatti in base al nome.</translation>
     </message>
     <message>
         <source>The contact&apos;s place in the list, 1 to 64; the list is sorted by name when the page stores.</source>
-        <translation type="unfinished"></translation>
+        <translation>La posizione del contatto nell&apos;elenco, da 1 a 64; quando la pagina viene memorizzata l&apos;elenco viene ordinato per nome.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, received digital signals must carry, so that groups sharing a frequency do not hear each other; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice colore dPMR, da 0 a 63, che i segnali digitali ricevuti devono portare, così che i gruppi che condividono una frequenza non si sentano a vicenda; Auto: lo sceglie la radio.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, sent with digital transmissions; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codice colore dPMR, da 0 a 63, inviato con le trasmissioni digitali; Auto: lo sceglie la radio.</translation>
     </message>
     <message>
         <source>The direction of a repeater shift, Off, + or -. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>La direzione dello shift del ripetitore, Disattivato, + o -. Viene mantenuta solo finché la finestra è aperta; non viene mai memorizzata.</translation>
     </message>
     <message>
         <source>The emergency alarm, the lone worker function (Work alone), the man-down function (Upside) and automatic contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;allarme di emergenza, le funzioni Uomo solo (lavoratore isolato) e Uomo a terra, e il contatto automatico.</translation>
     </message>
     <message>
         <source>The group receive list (dPMR param &gt; Group rx list) whose group calls this channel receives, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista gruppi Rx (Parametri dPMR &gt; Lista gruppi Rx) di cui questo canale riceve le chiamate di gruppo, o Nessuno.</translation>
     </message>
     <message>
         <source>The group-call contacts that are not members of the list; Add &gt;&gt; makes the selected ones members. Single-call contacts are never offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>I contatti di chiamata di gruppo che non fanno parte della lista; Aggiungi &gt;&gt; inserisce nella lista quelli selezionati. I contatti di chiamata singola non vengono mai proposti.</translation>
     </message>
     <message>
         <source>The identity the alarm sends on analog channels as DTMF tones, up to 8 symbols (0-9, A-D, * and #).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identità che l&apos;allarme invia sui canali analogici come toni DTMF, massimo 8 simboli (0-9, A-D, * e #).</translation>
     </message>
     <message>
         <source>The indicator light shows when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>La spia si accende quando la radio viene accesa.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio receives.</source>
-        <translation type="unfinished"></translation>
+        <translation>La spia si accende mentre la radio riceve.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio scans.</source>
-        <translation type="unfinished"></translation>
+        <translation>La spia si accende mentre la radio è in scansione.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio transmits.</source>
-        <translation type="unfinished"></translation>
+        <translation>La spia si accende mentre la radio trasmette.</translation>
     </message>
     <message>
         <source>The indicator light warns when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>La spia avvisa quando la batteria si sta scaricando.</translation>
     </message>
     <message>
         <source>The members of the list, up to 8 group-call contacts, in order. Del &lt;&lt; takes the selected ones out; Up and Down move them.</source>
-        <translation type="unfinished"></translation>
+        <translation>I membri della lista, fino a 8 contatti di chiamata di gruppo, in ordine. Togli &lt;&lt; toglie quelli selezionati; Su e Giù li spostano.</translation>
     </message>
     <message>
         <source>The radio&apos;s dPMR identity and digital call settings, its contacts and its group receive lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identità dPMR della radio e le impostazioni delle chiamate digitali, i suoi contatti e le sue liste gruppi Rx.</translation>
     </message>
     <message>
         <source>The radio&apos;s general options (squelch, battery saving, time-out, VOX), what its side keys do, and its prompt tones and lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le opzioni generali della radio (squelch, risparmio batteria, TOT, VOX), le funzioni dei tasti laterali, i toni di avviso e le spie.</translation>
     </message>
     <message>
         <source>The radio&apos;s name, up to 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome della radio, massimo 8 caratteri.</translation>
     </message>
     <message>
         <source>The radio&apos;s own DTMF identity: a received call with this code is for this radio. Up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identità DTMF della radio: una chiamata ricevuta con questo codice è destinata a questa radio. Massimo 16 simboli 0-9, A-D, * e #.</translation>
     </message>
     <message>
         <source>The radio&apos;s own dPMR identity, 7 digits: other radios call it by this number, and every radio of a group needs its own. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 0000001.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identità dPMR della radio, 7 cifre: le altre radio la chiamano con questo numero, e ogni radio di un gruppo deve averne uno proprio. 0000000, i milioni esatti da 1000000 a 9000000 e i numeri oltre 9000000 non sono validi e diventano 0000001.</translation>
     </message>
     <message>
         <source>The repeater shift in MHz, 0 to 50. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo shift del ripetitore in MHz, da 0 a 50. Viene mantenuto solo finché la finestra è aperta; non viene mai memorizzato.</translation>
     </message>
     <message>
         <source>The short message the Call 1 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il messaggio breve che la funzione tasto Chiamata 1 invia, da 1 a 16, o Disattivato.</translation>
     </message>
     <message>
         <source>The short message the Call 2 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il messaggio breve che la funzione tasto Chiamata 2 invia, da 1 a 16, o Disattivato.</translation>
     </message>
     <message>
         <source>The voice codec of digital calls: AMBE+2C (the codec of the dPMR standard, which other makes of dPMR radio use), ASELP or ASELP 2. Radios that talk to each other need the same codec.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il codec vocale delle chiamate digitali: AMBE+2C (il codec dello standard dPMR, usato dalle radio dPMR di altre marche), ASELP o ASELP 2. Le radio che comunicano tra loro devono usare lo stesso codec.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Time-out timer: the longest a single transmission may last, 30 to 600 seconds in steps of 30 (a typed value is rounded down to a step). The radio stops transmitting when it runs out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer di time-out (TOT): la durata massima di una singola trasmissione, da 30 a 600 secondi a passi di 30 (un valore digitato viene arrotondato per difetto al passo). Allo scadere la radio smette di trasmettere.</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Tone and Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Toni e spie</translation>
     </message>
     <message>
         <source>Tone scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo scansione toni</translation>
     </message>
     <message>
         <source>Transmit frequency in MHz; a new channel gets its receive frequency. A different one (a repeater&apos;s input) switches Repeat on. It is brought into the band and onto the raster like the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza di trasmissione in MHz; un canale nuovo riceve la sua frequenza di ricezione. Una frequenza diversa (l&apos;ingresso di un ripetitore) attiva Ripetitore. Viene riportata nella banda e sul passo di canalizzazione come la frequenza di ricezione.</translation>
     </message>
     <message>
         <source>Transmit power, Low or High. Low saves battery; PMR446 allows 0.5 W, so keep to what your licence allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza di trasmissione, Bassa o Alta. Bassa risparmia batteria; il PMR446 ammette 0.5 W, quindi attenersi a quanto consentito dalla propria licenza.</translation>
     </message>
     <message>
         <source>Transmits on the receive frequency, to reach radios nearby directly when the repeater is out of reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmette sulla frequenza di ricezione, per raggiungere direttamente le radio vicine quando il ripetitore è fuori portata.</translation>
     </message>
     <message>
         <source>Tx</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx</translation>
     </message>
     <message>
         <source>Tx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. Tx</translation>
     </message>
     <message>
         <source>Tx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Tx</translation>
     </message>
     <message>
         <source>Tx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice colore Tx</translation>
     </message>
     <message>
         <source>Tx contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatto Tx</translation>
     </message>
     <message>
         <source>Tx delay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo Tx</translation>
     </message>
     <message>
         <source>Tx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. Tx (MHz)</translation>
     </message>
     <message>
         <source>Tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Blocco Tx</translation>
     </message>
     <message>
         <source>Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervallo Tx (s)</translation>
     </message>
     <message>
         <source>Tx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia Tx</translation>
     </message>
     <message>
         <source>Tx power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza Tx</translation>
     </message>
     <message>
         <source>Tx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo Tx (s)</translation>
     </message>
     <message>
         <source>Tx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono Tx</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Non assegnati:</translation>
     </message>
     <message>
         <source>Upside</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo a terra</translation>
     </message>
     <message>
         <source>Upside pre-prompt  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preavviso uomo a terra (s)</translation>
     </message>
     <message>
         <source>VCO output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione del guadagno di uscita del VCO. Un livello da -57 a 6. Regolazione di fabbrica: modificarla solo con strumenti di misura a disposizione; viene letta e scritta solo con i pulsanti Leggi e Scrivi di questa finestra.</translation>
     </message>
     <message>
         <source>VCO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>VCO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <source>VOX delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritardo VOX (s)</translation>
     </message>
     <message>
         <source>VOX sense</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilità VOX</translation>
     </message>
     <message>
         <source>VOX sensitivity level, 0 to 9: how readily speech starts a VOX transmission. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Livello di sensibilità del VOX, da 0 a 9: quanto facilmente la voce avvia una trasmissione VOX. Predefinito 5.</translation>
     </message>
     <message>
         <source>Voice broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida vocale</translation>
     </message>
     <message>
         <source>Voice store and replay, Off or On (0x39F bit 3): by its name, the radio records calls to play them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazione e riascolto della voce, Disattivato o Attivato (0x39F bit 3): a giudicare dal nome, la radio registra le chiamate per riprodurle.</translation>
     </message>
     <message>
         <source>Voice store/replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Registra/riascolta voce</translation>
     </message>
     <message>
         <source>Voice-operated transmit: On lets the radio transmit when you speak into the microphone (with a headset, for example) without pressing PTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasmissione ad attivazione vocale: Attivato permette alla radio di trasmettere quando si parla nel microfono (per esempio con un auricolare) senza premere il PTT.</translation>
     </message>
     <message>
         <source>Wake</source>
-        <translation type="unfinished"></translation>
+        <translation>Riattivazione</translation>
     </message>
     <message>
         <source>Wake frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Trama di risveglio</translation>
     </message>
     <message>
         <source>What a received DTMF kill does: tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto di una disabilitazione DTMF ricevuta: blocco Tx (la radio non può più trasmettere), blocco Tx/Rx (non può né trasmettere né ricevere) o Disabilitazione (la radio viene disattivata).</translation>
     </message>
     <message>
         <source>What a received digital kill command does: Tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Effetto di un comando di disabilitazione digitale ricevuto: Blocco Tx (la radio non può più trasmettere), blocco Tx/Rx (non può né trasmettere né ricevere) o Disabilitazione (la radio viene disattivata).</translation>
     </message>
     <message>
         <source>What a short press on side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa fa una pressione breve del tasto laterale 1. Nessuno: nessuna azione. Monitor (solo pressione lunga): apre lo squelch per ascoltare i segnali deboli. Scansione: avvia o ferma la scansione. Escludi canale disturbato: esclude per il momento dalla scansione il canale su cui la scansione si è fermata. VOX: attiva o disattiva il VOX. Potenza alta/bassa: cambia la potenza di trasmissione. Livello batteria: indica il livello della batteria. Emergenza: attiva l&apos;allarme di emergenza. Contatto automatico, Uomo solo, Isofrequenza, Inversione: attivano o disattivano la rispettiva funzione. Chiamata 1, Chiamata 2: inviano la chiamata del canale. Tipo canale: passa da analogico a digitale e viceversa. Tono 1750: invia il tono a 1750 Hz che apre molti ripetitori analogici. Chiamata di gruppo: chiama un gruppo. Scansione prioritaria: esegue la scansione con il canale prioritario. Disabilitazione, Riattivazione: inviano il comando remoto di disabilitazione o di riattivazione.</translation>
     </message>
     <message>
         <source>What a short press on side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa fa una pressione breve del tasto laterale 2. Nessuno: nessuna azione. Monitor (solo pressione lunga): apre lo squelch per ascoltare i segnali deboli. Scansione: avvia o ferma la scansione. Escludi canale disturbato: esclude per il momento dalla scansione il canale su cui la scansione si è fermata. VOX: attiva o disattiva il VOX. Potenza alta/bassa: cambia la potenza di trasmissione. Livello batteria: indica il livello della batteria. Emergenza: attiva l&apos;allarme di emergenza. Contatto automatico, Uomo solo, Isofrequenza, Inversione: attivano o disattivano la rispettiva funzione. Chiamata 1, Chiamata 2: inviano la chiamata del canale. Tipo canale: passa da analogico a digitale e viceversa. Tono 1750: invia il tono a 1750 Hz che apre molti ripetitori analogici. Chiamata di gruppo: chiama un gruppo. Scansione prioritaria: esegue la scansione con il canale prioritario. Disabilitazione, Riattivazione: inviano il comando remoto di disabilitazione o di riattivazione.</translation>
     </message>
     <message>
         <source>What a short press on the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa fa una pressione breve del tasto superiore TK1. Nessuno: nessuna azione. Monitor (solo pressione lunga): apre lo squelch per ascoltare i segnali deboli. Scansione: avvia o ferma la scansione. Escludi canale disturbato: esclude per il momento dalla scansione il canale su cui la scansione si è fermata. VOX: attiva o disattiva il VOX. Potenza alta/bassa: cambia la potenza di trasmissione. Livello batteria: indica il livello della batteria. Emergenza: attiva l&apos;allarme di emergenza. Contatto automatico, Uomo solo, Isofrequenza, Inversione: attivano o disattivano la rispettiva funzione. Chiamata 1, Chiamata 2: inviano la chiamata del canale. Tipo canale: passa da analogico a digitale e viceversa. Tono 1750: invia il tono a 1750 Hz che apre molti ripetitori analogici. Chiamata di gruppo: chiama un gruppo. Scansione prioritaria: esegue la scansione con il canale prioritario. Disabilitazione, Riattivazione: inviano il comando remoto di disabilitazione o di riattivazione.</translation>
     </message>
     <message>
         <source>What holding side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa fa il tasto laterale 1 tenuto premuto. Nessuno: nessuna azione. Monitor (solo pressione lunga): apre lo squelch per ascoltare i segnali deboli. Scansione: avvia o ferma la scansione. Escludi canale disturbato: esclude per il momento dalla scansione il canale su cui la scansione si è fermata. VOX: attiva o disattiva il VOX. Potenza alta/bassa: cambia la potenza di trasmissione. Livello batteria: indica il livello della batteria. Emergenza: attiva l&apos;allarme di emergenza. Contatto automatico, Uomo solo, Isofrequenza, Inversione: attivano o disattivano la rispettiva funzione. Chiamata 1, Chiamata 2: inviano la chiamata del canale. Tipo canale: passa da analogico a digitale e viceversa. Tono 1750: invia il tono a 1750 Hz che apre molti ripetitori analogici. Chiamata di gruppo: chiama un gruppo. Scansione prioritaria: esegue la scansione con il canale prioritario. Disabilitazione, Riattivazione: inviano il comando remoto di disabilitazione o di riattivazione.</translation>
     </message>
     <message>
         <source>What holding side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa fa il tasto laterale 2 tenuto premuto. Nessuno: nessuna azione. Monitor (solo pressione lunga): apre lo squelch per ascoltare i segnali deboli. Scansione: avvia o ferma la scansione. Escludi canale disturbato: esclude per il momento dalla scansione il canale su cui la scansione si è fermata. VOX: attiva o disattiva il VOX. Potenza alta/bassa: cambia la potenza di trasmissione. Livello batteria: indica il livello della batteria. Emergenza: attiva l&apos;allarme di emergenza. Contatto automatico, Uomo solo, Isofrequenza, Inversione: attivano o disattivano la rispettiva funzione. Chiamata 1, Chiamata 2: inviano la chiamata del canale. Tipo canale: passa da analogico a digitale e viceversa. Tono 1750: invia il tono a 1750 Hz che apre molti ripetitori analogici. Chiamata di gruppo: chiama un gruppo. Scansione prioritaria: esegue la scansione con il canale prioritario. Disabilitazione, Riattivazione: inviano il comando remoto di disabilitazione o di riattivazione.</translation>
     </message>
     <message>
         <source>What holding the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa fa il tasto superiore TK1 tenuto premuto. Nessuno: nessuna azione. Monitor (solo pressione lunga): apre lo squelch per ascoltare i segnali deboli. Scansione: avvia o ferma la scansione. Escludi canale disturbato: esclude per il momento dalla scansione il canale su cui la scansione si è fermata. VOX: attiva o disattiva il VOX. Potenza alta/bassa: cambia la potenza di trasmissione. Livello batteria: indica il livello della batteria. Emergenza: attiva l&apos;allarme di emergenza. Contatto automatico, Uomo solo, Isofrequenza, Inversione: attivano o disattivano la rispettiva funzione. Chiamata 1, Chiamata 2: inviano la chiamata del canale. Tipo canale: passa da analogico a digitale e viceversa. Tono 1750: invia il tono a 1750 Hz che apre molti ripetitori analogici. Chiamata di gruppo: chiama un gruppo. Scansione prioritaria: esegue la scansione con il canale prioritario. Disabilitazione, Riattivazione: inviano il comando remoto di disabilitazione o di riattivazione.</translation>
     </message>
     <message>
         <source>What the Call 1 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa invia la funzione tasto Chiamata 1 su questo canale: Disattivato, Chiamata (una chiamata al contatto qui sotto) o Msg (un messaggio breve al contatto).</translation>
     </message>
     <message>
         <source>What the Call 2 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa invia la funzione tasto Chiamata 2 su questo canale: Disattivato, Chiamata (una chiamata al contatto qui sotto) o Msg (un messaggio breve al contatto).</translation>
     </message>
     <message>
         <source>What the emergency alarm does: Off (no alarm), Only whistle (a siren at the radio only), Normal, Secret (no sound at the radio) or Send alarm id (the alarm id code is sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa fa l&apos;allarme di emergenza: Disattivato (nessun allarme), Solo sirena (una sirena solo sulla radio), Normale, Silenzioso (nessun suono sulla radio) o Invia ID allarme (viene inviato il codice ID allarme).</translation>
     </message>
     <message>
         <source>What the radio does when it receives a call to its Person ID: None, Remind (an alert at the radio), Reply (it answers automatically) or Remind and Reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Che cosa fa la radio quando riceve una chiamata al suo ID personale: Nessuno, Avviso (un avviso sulla radio), Risposta (risponde automaticamente) o Avviso e risposta.</translation>
     </message>
     <message>
         <source>When a channel with PTTID sends its identity: On line (the On-line code when PTT is pressed), Off line (the Off-line code when it is released) or Both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando un canale con PTTID invia la sua identità: Inizio Tx (il Codice inizio Tx quando si preme il PTT), Fine Tx (il Codice fine Tx quando lo si rilascia) o Entrambi.</translation>
     </message>
     <message>
         <source>Whether the radio may be copied (cloned) to another radio over a cable: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se la radio può essere copiata (clonata) su un&apos;altra radio tramite cavo: Attivato lo consente, Disattivato lo rifiuta.</translation>
     </message>
     <message>
         <source>Whether the radio may copy its configuration to another radio over the air: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se la radio può copiare la sua configurazione su un&apos;altra radio via etere: Attivato lo consente, Disattivato lo rifiuta.</translation>
     </message>
     <message>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Larga</translation>
     </message>
     <message>
         <source>Wide noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiusura (banda larga)</translation>
     </message>
     <message>
         <source>Wide noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apertura (banda larga)</translation>
     </message>
     <message>
         <source>Wired copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione via cavo</translation>
     </message>
     <message>
         <source>Wireless copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Clonazione via radio</translation>
     </message>
     <message>
         <source>With scan mode Time: how long scanning stays on a busy channel before it moves on, 0.5 to 10.0 seconds in steps of 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con Modo scansione Tempo: per quanto tempo la scansione resta su un canale occupato prima di proseguire, da 0.5 a 10.0 secondi a passi di 0.5.</translation>
     </message>
     <message>
         <source>Work alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Uomo solo</translation>
     </message>
     <message>
         <source>Work alone pre-remind (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preavviso uomo solo (s)</translation>
     </message>
     <message>
         <source>Work alone time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo uomo solo (min)</translation>
     </message>
     <message>
         <source>all ch</source>
-        <translation type="unfinished"></translation>
+        <translation>tutti i canali</translation>
     </message>
     <message>
         <source>allow</source>
-        <translation type="unfinished"></translation>
+        <translation>consentito</translation>
     </message>
     <message>
         <source>allow: the radio shows a received DTMF code on its display; prohibit: it does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>consentito: la radio mostra sul display un codice DTMF ricevuto; vietato: non lo mostra.</translation>
     </message>
     <message>
         <source>continue</source>
-        <translation type="unfinished"></translation>
+        <translation>continuo</translation>
     </message>
     <message>
         <source>dPMR param</source>
-        <translation type="unfinished"></translation>
+        <translation>Parametri dPMR</translation>
     </message>
     <message>
         <source>entry ch before scan</source>
-        <translation type="unfinished"></translation>
+        <translation>canale prima della scansione</translation>
     </message>
     <message>
         <source>last active ch</source>
-        <translation type="unfinished"></translation>
+        <translation>ultimo canale attivo</translation>
     </message>
     <message>
         <source>prohibit</source>
-        <translation type="unfinished"></translation>
+        <translation>vietato</translation>
     </message>
     <message>
         <source>tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>blocco Tx</translation>
     </message>
     <message>
         <source>tx pre-carrier time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo preportante Tx</translation>
     </message>
     <message>
         <source>tx/rx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>blocco Tx/Rx</translation>
     </message>
     <message>
         <source>unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>illimitato</translation>
     </message>
     <message>
         <source>两路调制信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>两路调制信号增益调节</translation>
     </message>
     <message>
         <source>可调节参数</source>
-        <translation type="unfinished"></translation>
+        <translation>可调节参数</translation>
     </message>
     <message>
         <source>右通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道信号增益调节</translation>
     </message>
     <message>
         <source>右通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道输出增益调节</translation>
     </message>
     <message>
         <source>左通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道信号增益调节</translation>
     </message>
     <message>
         <source>左通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道输出增益调节</translation>
     </message>
     <message>
         <source>接收话音输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>接收话音输出增益调节</translation>
     </message>
     <message>
         <source>接收输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>接收输入增益调节 (db)</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished"></translation>
+        <translation>数字</translation>
     </message>
     <message>
         <source>模拟</source>
-        <translation type="unfinished"></translation>
+        <translation>模拟</translation>
     </message>
     <message>
         <source>解码输入增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>解码输入增益调节</translation>
     </message>
     <message>
         <source>限幅前信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅前信号增益</translation>
     </message>
     <message>
         <source>限幅后信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅后信号增益</translation>
     </message>
 </context>
 <context>
@@ -3657,7 +3657,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 – %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
@@ -4207,7 +4207,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 – %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
@@ -4920,27 +4920,27 @@ Report saved to %1</source>
     <name>reference</name>
     <message>
         <source>%1, rows 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, righe da 1 a %2</translation>
     </message>
     <message>
         <source>%1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 da %2 a %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>non visibile</translation>
     </message>
     <message>
         <source>(factory)</source>
-        <translation type="unfinished"></translation>
+        <translation>(fabbrica)</translation>
     </message>
     <message>
         <source>Settings reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Riferimento delle impostazioni</translation>
     </message>
     <message>
         <source>&lt;p&gt;Every setting of the window and the dialogs, with what it does on the radio,
@@ -4951,7 +4951,14 @@ A setting marked &lt;i&gt;not shown&lt;/i&gt; has no control in its dialog: the 
 it as the radio stored it. &lt;i&gt;(factory)&lt;/i&gt; marks the dialogs of the radio&apos;s
 factory adjustment and calibration.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Tutte le impostazioni della finestra principale e delle finestre di dialogo, con il loro effetto sulla radio,
+raggruppate per finestra e per pagina. I nomi scritti &lt;code&gt;così&lt;/code&gt; sono le chiavi usate da
+&lt;code&gt;dpmrtool get&lt;/code&gt;, da &lt;code&gt;dpmrtool set&lt;/code&gt; e dal codeplug YAML
+(&lt;code&gt;channelN&lt;/code&gt; sta per un canale da &lt;code&gt;channel1&lt;/code&gt; a &lt;code&gt;channel16&lt;/code&gt;).
+Un&apos;impostazione contrassegnata &lt;i&gt;non visibile&lt;/i&gt; non ha un controllo nella sua finestra: il programma
+la conserva così come la radio l&apos;ha memorizzata. &lt;i&gt;(fabbrica)&lt;/i&gt; contrassegna le finestre della regolazione
+e della taratura di fabbrica della radio.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>

@@ -473,7 +473,7 @@
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kanaal bewerken</translation>
     </message>
     <message>
         <source>Channel edit.</source>
@@ -492,19 +492,19 @@
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Analoog</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Digitaal</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Oproep 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Oproep 2</translation>
     </message>
 </context>
 <context>
@@ -547,7 +547,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ja</translation>
     </message>
     <message>
         <source>Insert</source>
@@ -621,11 +621,11 @@
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Nr.</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Code</translation>
     </message>
     <message>
         <source>DTMF codes</source>
@@ -656,7 +656,7 @@
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Geen</translation>
     </message>
     <message>
         <source>The same on every channel</source>
@@ -774,7 +774,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Naam</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -805,7 +805,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Naam</translation>
     </message>
     <message>
         <source>Result</source>
@@ -1101,11 +1101,11 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Niet toegewezen:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Toegewezen:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
@@ -1234,7 +1234,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Kanaal bewerken</translation>
     </message>
     <message>
         <source>Factroy</source>
@@ -1440,11 +1440,11 @@ Report saved to %1</source>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Freq.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
@@ -1555,1919 +1555,1919 @@ Report saved to %1</source>
     <name>Field</name>
     <message>
         <source>Channel table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaaltabel</translation>
     </message>
     <message>
         <source>The main window&apos;s table: each row one channel&apos;s main settings, edited in place; the Channel edit dialog has them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>De tabel van het hoofdvenster: elke rij bevat de belangrijkste instellingen van één kanaal, die u direct in de tabel bewerkt; het dialoogvenster Kanaal bewerken bevat ze allemaal.</translation>
     </message>
     <message>
         <source>*和# tone (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>*和# tone (ms)</translation>
     </message>
     <message>
         <source>10M</source>
-        <translation type="unfinished"></translation>
+        <translation>10 min</translation>
     </message>
     <message>
         <source>1750 signal</source>
-        <translation type="unfinished"></translation>
+        <translation>1750 Hz-toon</translation>
     </message>
     <message>
         <source>1H</source>
-        <translation type="unfinished"></translation>
+        <translation>1 u</translation>
     </message>
     <message>
         <source>2H</source>
-        <translation type="unfinished"></translation>
+        <translation>2 u</translation>
     </message>
     <message>
         <source>30M</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>A DTMF code of up to 16 symbols 0-9, A-D, * and #: a channel sends the code of this number as its Analog call 1 or 2 (Channel edit &gt; Analog).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een DTMF-code van maximaal 16 tekens 0-9, A-D, * en #: een kanaal zendt de code met dit nummer als zijn Analoge oproep 1 of 2 (Kanaal bewerken &gt; Analoog).</translation>
     </message>
     <message>
         <source>A beep when scanning ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een pieptoon wanneer het scannen stopt.</translation>
     </message>
     <message>
         <source>A beep when scanning starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een pieptoon wanneer het scannen begint.</translation>
     </message>
     <message>
         <source>A channel the radio keeps looking at while it scans, so that a call on it is not missed; None for no priority channel. The list offers the channels that hold a frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een kanaal dat de radio tijdens het scannen blijft controleren, zodat een oproep erop niet wordt gemist; Geen voor geen prioriteitskanaal. De lijst biedt de kanalen waarin een frequentie staat.</translation>
     </message>
     <message>
         <source>A group code of up to 7 symbols 0-9, A-D, * and # (0x390). Only the bytes are known, not what the radio does with them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een groepscode van maximaal 7 tekens 0-9, A-D, * en # (0x390). Alleen de bytes zijn bekend, niet wat de radio ermee doet.</translation>
     </message>
     <message>
         <source>A tone when a digital call&apos;s link ends and the radio returns to its channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een toon wanneer de verbinding van een digitale oproep eindigt en de radio terugkeert naar zijn kanaal.</translation>
     </message>
     <message>
         <source>A tone when a group call is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een toon bij ontvangst van een groepsoproep.</translation>
     </message>
     <message>
         <source>A tone when a received transmission ends (a roger beep on reception).</source>
-        <translation type="unfinished"></translation>
+        <translation>Een toon wanneer een ontvangen uitzending eindigt (een rogerpiep bij ontvangst).</translation>
     </message>
     <message>
         <source>A tone when a single call (a call to this radio alone) is received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een toon bij ontvangst van een individuele oproep (een oproep aan alleen deze radio).</translation>
     </message>
     <message>
         <source>A tone when the radio is switched off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een toon wanneer de radio wordt uitgeschakeld.</translation>
     </message>
     <message>
         <source>A tone when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een toon wanneer de radio wordt ingeschakeld.</translation>
     </message>
     <message>
         <source>A tone when the radio sends a call.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een toon wanneer de radio een oproep verstuurt.</translation>
     </message>
     <message>
         <source>A warning tone before the radio shuts itself down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een waarschuwingstoon voordat de radio zichzelf uitschakelt.</translation>
     </message>
     <message>
         <source>A warning tone when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een waarschuwingstoon wanneer de accu bijna leeg is.</translation>
     </message>
     <message>
         <source>ACK reply delay</source>
-        <translation type="unfinished"></translation>
+        <translation>ACK-vertraging</translation>
     </message>
     <message>
         <source>ACK reply times</source>
-        <translation type="unfinished"></translation>
+        <translation>ACK-herhalingen</translation>
     </message>
     <message>
         <source>ACK reply wait</source>
-        <translation type="unfinished"></translation>
+        <translation>ACK-wachttijd</translation>
     </message>
     <message>
         <source>AMBE+2C</source>
-        <translation type="unfinished"></translation>
+        <translation>AMBE+2C</translation>
     </message>
     <message>
         <source>APO</source>
-        <translation type="unfinished"></translation>
+        <translation>APO</translation>
     </message>
     <message>
         <source>ASELP</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP</translation>
     </message>
     <message>
         <source>ASELP 2</source>
-        <translation type="unfinished"></translation>
+        <translation>ASELP 2</translation>
     </message>
     <message>
         <source>Active code</source>
-        <translation type="unfinished"></translation>
+        <translation>Activeringscode</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Adjustable parameters: the factory levels of the radio&apos;s audio, modulation, receive and DTMF paths (数字: digital channels, 模拟: analog channels). Read them from the radio, change them only with measuring equipment, and write them back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelbare parameters: de fabrieksniveaus van de audio-, modulatie-, ontvangst- en DTMF-paden van de radio (数字: digitale kanalen, 模拟: analoge kanalen). Lees ze uit de radio, wijzig ze alleen met meetapparatuur en schrijf ze terug.</translation>
     </message>
     <message>
         <source>After a time-out, the seconds the radio waits before it transmits again when PTT is pressed, 0 to 60.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na een time-out: het aantal seconden dat de radio wacht voordat hij weer zendt als PTT wordt ingedrukt, 0 t/m 60.</translation>
     </message>
     <message>
         <source>Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Alarm time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmduur (s)</translation>
     </message>
     <message>
         <source>Alarm type</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarmtype</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Toegewezen:</translation>
     </message>
     <message>
         <source>Allow</source>
-        <translation type="unfinished"></translation>
+        <translation>Toestaan</translation>
     </message>
     <message>
         <source>Allow all call</source>
-        <translation type="unfinished"></translation>
+        <translation>Algemene oproep</translation>
     </message>
     <message>
         <source>Allow: after sending a DTMF call the radio waits for an answer for the Response wait time; Inhibit: it does not wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toestaan: na het verzenden van een DTMF-oproep wacht de radio gedurende de Wachttijd antwoord op een antwoord; Blokkeren: hij wacht niet.</translation>
     </message>
     <message>
         <source>Allow: you hear the DTMF tones in the speaker while the radio sends them; Inhibit: they are sent silently.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toestaan: u hoort de DTMF-tonen in de luidspreker terwijl de radio ze zendt; Blokkeren: ze worden geluidloos verzonden.</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoog</translation>
     </message>
     <message>
         <source>Analog alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoge alarm-ID</translation>
     </message>
     <message>
         <source>Analog call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoge oproep 1</translation>
     </message>
     <message>
         <source>Analog call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoge oproep 2</translation>
     </message>
     <message>
         <source>Analog channel width: Wide (25 kHz) or Narrow (12.5 kHz, as PMR446 uses). Radios that talk to each other need the same width.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoge kanaalbreedte: Breed (25 kHz) of Smal (12,5 kHz, zoals bij PMR446). Radio&apos;s die met elkaar verbinding maken, hebben dezelfde breedte nodig.</translation>
     </message>
     <message>
         <source>Analog signalling on this channel: Off, or DTMF (the analog calls and PTTID below).</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoge signalering op dit kanaal: Uit, of DTMF (de analoge oproepen en PTTID hieronder).</translation>
     </message>
     <message>
         <source>Analog: FM only. Digit: dPMR digital only. Mixed(Digit) and Mixed(Analog): the channel takes both kinds of call and transmits digital or analog respectively.</source>
-        <translation type="unfinished"></translation>
+        <translation>Analoog: alleen FM. Digitaal: alleen digitaal dPMR. Gemengd (digitaal) en Gemengd (analoog): het kanaal ontvangt beide soorten oproepen; Gemengd (digitaal) zendt digitaal, Gemengd (analoog) zendt analoog.</translation>
     </message>
     <message>
         <source>Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-contact</translation>
     </message>
     <message>
         <source>Auto reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugzettijd (s)</translation>
     </message>
     <message>
         <source>Automatic contact on this channel, the function set in Alarm &gt; Auto contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch contact op dit kanaal, de functie die is ingesteld in Alarm &gt; Auto-contact.</translation>
     </message>
     <message>
         <source>Automatic contact: allow lets the radio check in by itself at regular times, with the Tx interval and Query interval below; prohibit switches it off. dPMR param &gt; Basic uses the same byte (0x378) for OACSU and Data type: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch contact: toestaan laat de radio zich op vaste tijden uit zichzelf melden, met het Zendinterval en Peilinterval hieronder; verbieden schakelt de functie uit. dPMR-parameters &gt; Basis gebruikt dezelfde byte (0x378) voor OACSU en Datatype: dit dialoogvenster schrijft de byte alleen wanneer u deze instelling wijzigt.</translation>
     </message>
     <message>
         <source>Automatic contact: minutes between its queries, 1 to 10 (a value outside becomes 1). dPMR param &gt; Basic uses the same byte (0x37A) for ACK reply wait: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch contact: minuten tussen de peilingen, 1 t/m 10 (een waarde daarbuiten wordt 1). dPMR-parameters &gt; Basis gebruikt dezelfde byte (0x37A) voor ACK-wachttijd: dit dialoogvenster schrijft de byte alleen wanneer u deze instelling wijzigt.</translation>
     </message>
     <message>
         <source>Automatic contact: seconds between its transmissions, 10 to 60 in steps of 5 (a typed value is rounded down to a step; a value outside becomes 25). dPMR param &gt; Basic uses the same byte (0x379) for ACK reply delay: this dialog writes it only when you change this control.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch contact: seconden tussen de uitzendingen, 10 t/m 60 in stappen van 5 (een ingevoerde waarde wordt naar beneden afgerond op een stap; een waarde daarbuiten wordt 25). dPMR-parameters &gt; Basis gebruikt dezelfde byte (0x379) voor ACK-vertraging: dit dialoogvenster schrijft de byte alleen wanneer u deze instelling wijzigt.</translation>
     </message>
     <message>
         <source>Automatic power off: the radio switches itself off after 10 or 30 minutes, 1 or 2 hours without use; Off never does.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch uitschakelen: de radio schakelt zichzelf uit na 10 of 30 minuten, 1 of 2 uur zonder gebruik; bij Uit nooit.</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Backlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlichting</translation>
     </message>
     <message>
         <source>Bandwidth</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandbreedte</translation>
     </message>
     <message>
         <source>Basic</source>
-        <translation type="unfinished"></translation>
+        <translation>Basis</translation>
     </message>
     <message>
         <source>Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Basisinstellingen</translation>
     </message>
     <message>
         <source>Battery saving while the radio waits for a signal: Off, or a ratio from 1:1 to 1:12. A larger second number lets the receiver sleep longer, saving battery, but the start of a call may be missed. Default 1:10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Accubesparing terwijl de radio op een signaal wacht: Uit, of een verhouding van 1:1 t/m 1:12. Een groter tweede getal laat de ontvanger langer slapen en spaart de accu, maar het begin van een oproep kan worden gemist. Standaard 1:10.</translation>
     </message>
     <message>
         <source>Bit 0 of byte 0x31B, named Shock (a vibrating alert, by its name); kept as stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 0 van byte 0x31B, genaamd Trillen (naar de naam een trilalarm); blijft zoals opgeslagen.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x318; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 van byte 0x318; wat de radio ermee doet, is niet bekend. De kanaaltabel zet deze bit telkens wanneer zij de kanalen opslaat.</translation>
     </message>
     <message>
         <source>Bit 7 of byte 0x31A; what the radio does with it is not known. The channel table sets this bit whenever it stores the channels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit 7 van byte 0x31A; wat de radio ermee doet, is niet bekend. De kanaaltabel zet deze bit telkens wanneer zij de kanalen opslaat.</translation>
     </message>
     <message>
         <source>Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide</translation>
     </message>
     <message>
         <source>Busy</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezet</translation>
     </message>
     <message>
         <source>Busy channel lockout: Carrier keeps the radio from transmitting while a signal is on the channel; Off allows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezetblokkering: bij Draaggolf zendt de radio niet zolang er een signaal op het kanaal is; Uit staat zenden toe.</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>CTCSS signal gain: the level of the sub-audible CTCSS tone sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS-signaalversterking: het niveau van de subaudio-CTCSS-toon die met analoge uitzendingen wordt meegezonden. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>CTCSS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS信号增益</translation>
     </message>
     <message>
         <source>Call</source>
-        <translation type="unfinished"></translation>
+        <translation>Oproep</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oproep 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oproep 2</translation>
     </message>
     <message>
         <source>Call link reset tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon einde verbinding</translation>
     </message>
     <message>
         <source>Call out tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon bij oproepen</translation>
     </message>
     <message>
         <source>Carrier</source>
-        <translation type="unfinished"></translation>
+        <translation>Draaggolf</translation>
     </message>
     <message>
         <source>Channel 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 1</translation>
     </message>
     <message>
         <source>Channel 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 10</translation>
     </message>
     <message>
         <source>Channel 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 11</translation>
     </message>
     <message>
         <source>Channel 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 12</translation>
     </message>
     <message>
         <source>Channel 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 13</translation>
     </message>
     <message>
         <source>Channel 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 14</translation>
     </message>
     <message>
         <source>Channel 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 15</translation>
     </message>
     <message>
         <source>Channel 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 16</translation>
     </message>
     <message>
         <source>Channel 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 2</translation>
     </message>
     <message>
         <source>Channel 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 3</translation>
     </message>
     <message>
         <source>Channel 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 4</translation>
     </message>
     <message>
         <source>Channel 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 5</translation>
     </message>
     <message>
         <source>Channel 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 6</translation>
     </message>
     <message>
         <source>Channel 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 7</translation>
     </message>
     <message>
         <source>Channel 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 8</translation>
     </message>
     <message>
         <source>Channel 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal 9</translation>
     </message>
     <message>
         <source>Channel display</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaalweergave</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal bewerken</translation>
     </message>
     <message>
         <source>Channel no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaalnr.</translation>
     </message>
     <message>
         <source>Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaaltype</translation>
     </message>
     <message>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chinees</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Codec type</source>
-        <translation type="unfinished"></translation>
+        <translation>Codectype</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>Cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycli</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>DCS signal gain: the level of the DCS code sent with analog transmissions. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS-signaalversterking: het niveau van de DCS-code die met analoge uitzendingen wordt meegezonden. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>DCS信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>DCS信号增益</translation>
     </message>
     <message>
         <source>DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF</translation>
     </message>
     <message>
         <source>DTMF code sent at the end of a transmission (PTTID type Off line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-code die aan het einde van een uitzending wordt verzonden (PTTID-type Bij loslaten of Beide), maximaal 16 tekens 0-9, A-D, * en #.</translation>
     </message>
     <message>
         <source>DTMF code sent at the start of a transmission (PTTID type On line or Both), up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-code die aan het begin van een uitzending wordt verzonden (PTTID-type Bij indrukken of Beide), maximaal 16 tekens 0-9, A-D, * en #.</translation>
     </message>
     <message>
         <source>DTMF encoding amplitude adjustment: the level of the DTMF tones the radio sends. One byte typed in hexadecimal, 00 to FF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de DTMF-coderingsamplitude: het niveau van de DTMF-tonen die de radio zendt. Eén byte, hexadecimaal ingevoerd, 00 t/m FF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>DTMF hold time, 0.5 to 2.0 seconds in steps of 0.1. Only the byte and its range are known, not what the radio times with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-houdtijd, 0.5 t/m 2.0 seconden in stappen van 0.1. Alleen de byte en het bereik zijn bekend, niet welke tijd de radio ermee bepaalt.</translation>
     </message>
     <message>
         <source>DTMF编码幅度调节</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF编码幅度调节</translation>
     </message>
     <message>
         <source>Data type</source>
-        <translation type="unfinished"></translation>
+        <translation>Datatype</translation>
     </message>
     <message>
         <source>Data type 1 or 2 (bits 3 and 4 of 0x378). Only the bits are known, not which data format each number stands for. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datatype 1 of 2 (bits 3 en 4 van 0x378). Alleen de bits zijn bekend, niet voor welk dataformaat elk nummer staat. Het dialoogvenster Alarm gebruikt dezelfde byte (0x378) voor &quot;Auto-contact&quot;; het schrijft de byte alleen wanneer die instelling daar wordt gewijzigd.</translation>
     </message>
     <message>
         <source>Decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodering</translation>
     </message>
     <message>
         <source>Decode display</source>
-        <translation type="unfinished"></translation>
+        <translation>Code weergeven</translation>
     </message>
     <message>
         <source>Decode response</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactie op oproep</translation>
     </message>
     <message>
         <source>Decoder input gain: the level of the received signal fed to the digital decoder. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingangsversterking van de decoder: het niveau van het ontvangen signaal dat naar de digitale decoder gaat. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="unfinished"></translation>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Delay before the radio transmits, 0.1 to 5.0 seconds. Only the byte and its range are known, not which transmissions the radio delays.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertraging voordat de radio zendt, 0.1 t/m 5.0 seconden. Alleen de byte en het bereik zijn bekend, niet welke uitzendingen de radio vertraagt.</translation>
     </message>
     <message>
         <source>Dial access</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiestoegang</translation>
     </message>
     <message>
         <source>Dial access, 0 to 7 (byte 0x398). Only the byte and its range are known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiestoegang, 0 t/m 7 (byte 0x398). Alleen de byte en het bereik zijn bekend, niet wat de radio ermee doet.</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitaal</translation>
     </message>
     <message>
         <source>Digit alarm id code</source>
-        <translation type="unfinished"></translation>
+        <translation>Digitale alarm-ID</translation>
     </message>
     <message>
         <source>Direct</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct</translation>
     </message>
     <message>
         <source>Direct: digital calls go from radio to radio. Repeat: they go through a dPMR repeater.</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct: digitale oproepen gaan rechtstreeks van radio naar radio. Repeater: ze gaan via een dPMR-repeater.</translation>
     </message>
     <message>
         <source>EMI</source>
-        <translation type="unfinished"></translation>
+        <translation>Noodalarm</translation>
     </message>
     <message>
         <source>EMI close</source>
-        <translation type="unfinished"></translation>
+        <translation>Noodalarm uit</translation>
     </message>
     <message>
         <source>Encode</source>
-        <translation type="unfinished"></translation>
+        <translation>Codering</translation>
     </message>
     <message>
         <source>Encrypt</source>
-        <translation type="unfinished"></translation>
+        <translation>Versleuteling</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>Engels</translation>
     </message>
     <message>
         <source>Entry delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Startvertraging (s)</translation>
     </message>
     <message>
         <source>Exit delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindvertraging (s)</translation>
     </message>
     <message>
         <source>First digit (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste cijfer (ms)</translation>
     </message>
     <message>
         <source>First digit delay (ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertraging 1e cijfer (ms)</translation>
     </message>
     <message>
         <source>Flashlight</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaklamp</translation>
     </message>
     <message>
         <source>Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq.</translation>
     </message>
     <message>
         <source>Gain of the two modulation signals together, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versterking van de twee modulatiesignalen samen, op digitale kanalen. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Group call</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsoproep</translation>
     </message>
     <message>
         <source>Group call code</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsoproepcode</translation>
     </message>
     <message>
         <source>Group call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepsoproeptoon</translation>
     </message>
     <message>
         <source>Group code</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepscode</translation>
     </message>
     <message>
         <source>Group hold time</source>
-        <translation type="unfinished"></translation>
+        <translation>Groepshoudtijd</translation>
     </message>
     <message>
         <source>Group rx list</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-groepslijst</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoog</translation>
     </message>
     <message>
         <source>Hihg/Low power</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoog/laag vermogen</translation>
     </message>
     <message>
         <source>Hold time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Houdtijd (s)</translation>
     </message>
     <message>
         <source>How fast DTMF digits are sent: 5, 6 or 10 digits a second. Slow down for receivers that miss digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe snel DTMF-cijfers worden verzonden: 5, 6 of 10 cijfers per seconde. Kies een lagere snelheid voor ontvangers die cijfers missen.</translation>
     </message>
     <message>
         <source>How long a side key must be held to count as a long press, 0.5 to 2.5 seconds in steps of 0.1 (a stored value outside shows 1.0).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang een zijtoets ingedrukt moet blijven om als lang indrukken te gelden, 0.5 t/m 2.5 seconden in stappen van 0.1 (een opgeslagen waarde daarbuiten wordt getoond als 1.0).</translation>
     </message>
     <message>
         <source>How long scanning waits after a transmission or a reception ends before it goes on, 0.1 to 5.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang het scannen na het einde van een uitzending of ontvangst wacht voordat het verdergaat, 0.1 t/m 5.0 seconden.</translation>
     </message>
     <message>
         <source>How long the alarm lasts, 1 to 255 seconds (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang het alarm duurt, 1 t/m 255 seconden (een waarde daarbuiten wordt 10).</translation>
     </message>
     <message>
         <source>How long the radio keeps transmitting after you stop speaking with VOX, 0.1 to 2.0 seconds in steps of 0.1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio met VOX blijft zenden nadat u bent gestopt met spreken, 0.1 t/m 2.0 seconden in stappen van 0.1.</translation>
     </message>
     <message>
         <source>How long the radio listens between the alarm&apos;s transmissions, 1 to 255 seconds (a value outside becomes 8).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio tussen de uitzendingen van het alarm luistert, 1 t/m 255 seconden (een waarde daarbuiten wordt 8).</translation>
     </message>
     <message>
         <source>How long the radio sends carrier before a digital transmission, 0 to 1000 ms in steps of 20 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio draaggolf zendt vóór een digitale uitzending, 0 t/m 1000 ms in stappen van 20 (een ingevoerde waarde wordt naar beneden afgerond op een stap).</translation>
     </message>
     <message>
         <source>How long the radio stays in a group call after its last transmission, so that an answer goes back to the same group; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio na zijn laatste uitzending in een groepsoproep blijft, zodat een antwoord naar dezelfde groep gaat; 0 t/m 30, in de eigen eenheid van de radio (die dit programma niet kent).</translation>
     </message>
     <message>
         <source>How long the radio stays in a single call after its last transmission, so that an answer goes back to the same radio; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio na zijn laatste uitzending in een individuele oproep blijft, zodat een antwoord naar dezelfde radio gaat; 0 t/m 30, in de eigen eenheid van de radio (die dit programma niet kent).</translation>
     </message>
     <message>
         <source>How long the radio transmits in each alarm cycle, 1 to 255 seconds (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio in elke alarmcyclus zendt, 1 t/m 255 seconden (een waarde daarbuiten wordt 5).</translation>
     </message>
     <message>
         <source>How long the radio waits before it sends an acknowledgement of a call or message, 0.1 to 5.0 seconds. The Alarm dialog uses the same byte (0x379) for &quot;Tx interval (s)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio wacht voordat hij een ontvangstbevestiging van een oproep of bericht zendt, 0.1 t/m 5.0 seconden. Het dialoogvenster Alarm gebruikt dezelfde byte (0x379) voor &quot;Zendinterval (s)&quot;; het schrijft de byte alleen wanneer die instelling daar wordt gewijzigd.</translation>
     </message>
     <message>
         <source>How long the radio waits for an acknowledgement of its own call, 0 to 10, in the radio&apos;s own unit (not known to this program). The Alarm dialog uses the same byte (0x37A) for &quot;Query interval (min)&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio wacht op een ontvangstbevestiging van zijn eigen oproep, 0 t/m 10, in de eigen eenheid van de radio (die dit programma niet kent). Het dialoogvenster Alarm gebruikt dezelfde byte (0x37A) voor &quot;Peilinterval (min)&quot;; het schrijft de byte alleen wanneer die instelling daar wordt gewijzigd.</translation>
     </message>
     <message>
         <source>How long the radio waits for an answer to a DTMF call, 0.5 to 10.0 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe lang de radio wacht op een antwoord op een DTMF-oproep, 0.5 t/m 10.0 seconden.</translation>
     </message>
     <message>
         <source>How many times the radio sends a call that is not acknowledged, 1 to 10.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe vaak de radio een oproep zendt die niet wordt bevestigd, 1 t/m 10.</translation>
     </message>
     <message>
         <source>How many transmit and listen cycles the alarm runs, 1 to 255; continue (0) repeats them until the alarm is stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoeveel zend- en luistercycli het alarm doorloopt, 1 t/m 255; doorlopend (0) herhaalt ze tot het alarm wordt gestopt.</translation>
     </message>
     <message>
         <source>How scanning goes on after it stops on a busy channel: Time moves on after the stop time even if the signal is still there; Carrier waits until the signal ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe het scannen verdergaat nadat het op een bezet kanaal is gestopt: Tijd gaat na de stoptijd verder, ook als het signaal er nog is; Draaggolf wacht tot het signaal eindigt.</translation>
     </message>
     <message>
         <source>How the alarm identity is sent on analog channels: Off (not sent) or DTMF (the Analog alarm id code as DTMF tones).</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe de alarmidentiteit op analoge kanalen wordt verzonden: Uit (niet verzonden) of DTMF (de Analoge alarm-ID als DTMF-tonen).</translation>
     </message>
     <message>
         <source>How the radio scans the channels whose Scan is on, and where it stops and answers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe de radio de kanalen scant waarbij Scan aan staat, en waar hij stopt en antwoordt.</translation>
     </message>
     <message>
         <source>How the radio sends DTMF signalling on analog channels, how it answers received DTMF (calls, remote kill), and the 16 DTMF codes channels can send.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoe de radio DTMF-signalering op analoge kanalen verzendt, hoe hij op ontvangen DTMF reageert (oproepen, uitschakelen op afstand) en de 16 DTMF-codes die kanalen kunnen verzenden.</translation>
     </message>
     <message>
         <source>ID type</source>
-        <translation type="unfinished"></translation>
+        <translation>ID-type</translation>
     </message>
     <message>
         <source>Inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokkeren</translation>
     </message>
     <message>
         <source>Key lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Toetsblokkering</translation>
     </message>
     <message>
         <source>Kill</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakelen</translation>
     </message>
     <message>
         <source>Kill Active</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakelen/activeren</translation>
     </message>
     <message>
         <source>Kill code</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakelcode</translation>
     </message>
     <message>
         <source>Kill type</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakeltype</translation>
     </message>
     <message>
         <source>Kill/active decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakelen/activeren</translation>
     </message>
     <message>
         <source>LOUT DC offset adjustment: the DC offset of the left output (LOUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de DC-offset van LOUT: de gelijkspanningsoffset van de linkeruitgang (LOUT) van de audioconverter van de radio. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>LOUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>LOUT直流偏置调节</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de uitgangsversterking van het linker audiokanaal, op analoge kanalen. Een stap van -57 t/m 6. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Left channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de uitgangsversterking van het linker audiokanaal, op digitale kanalen. Een stap van -57 t/m 6. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de signaalversterking van het linker audiokanaal, op analoge kanalen. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Left channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de signaalversterking van het linker audiokanaal, op digitale kanalen. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Length of the * and # tones, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte van de *- en #-tonen, 0 t/m 1000 ms in stappen van 100.</translation>
     </message>
     <message>
         <source>Length of the first DTMF digit, 0 to 1000 ms in steps of 100.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte van het eerste DTMF-cijfer, 0 t/m 1000 ms in stappen van 100.</translation>
     </message>
     <message>
         <source>Length of the wake-up sent ahead of a digital call, 0 to 1200 in steps of 80, so that radios saving battery are awake when the call begins; 0 sends none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lengte van de wekreeks die vóór een digitale oproep wordt verzonden, 0 t/m 1200 in stappen van 80, zodat radio&apos;s die accu besparen wakker zijn wanneer de oproep begint; 0 zendt geen wekreeks.</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Licht</translation>
     </message>
     <message>
         <source>Lone worker on this channel, the function set in Alarm &gt; Work alone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleenwerken op dit kanaal, de functie die is ingesteld in Alarm &gt; Alleenwerken.</translation>
     </message>
     <message>
         <source>Lone worker: allow makes the radio ask its user to respond after a time without use and raise the alarm when nobody does; prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleenwerken: toestaan laat de radio na een tijd zonder gebruik de gebruiker om een reactie vragen en alarm slaan als niemand reageert; verbieden schakelt de functie uit.</translation>
     </message>
     <message>
         <source>Lone worker: minutes without use before the radio asks its user to respond, 1 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleenwerken: minuten zonder gebruik voordat de radio de gebruiker om een reactie vraagt, 1 t/m 255 (een waarde daarbuiten wordt 10).</translation>
     </message>
     <message>
         <source>Lone worker: seconds of warning before the alarm is raised, 0 to 255 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleenwerken: seconden waarschuwing voordat het alarm afgaat, 0 t/m 255 (een waarde daarbuiten wordt 10).</translation>
     </message>
     <message>
         <source>Long key (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lang indrukken (s)</translation>
     </message>
     <message>
         <source>Long press</source>
-        <translation type="unfinished"></translation>
+        <translation>Lang indrukken</translation>
     </message>
     <message>
         <source>Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Laag</translation>
     </message>
     <message>
         <source>Low voltage</source>
-        <translation type="unfinished"></translation>
+        <translation>Lage spanning</translation>
     </message>
     <message>
         <source>Low voltage light</source>
-        <translation type="unfinished"></translation>
+        <translation>Led bij lage spanning</translation>
     </message>
     <message>
         <source>MIC输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>MIC输入增益调节 (db)</translation>
     </message>
     <message>
         <source>Man down: allow raises the alarm when the radio stays tipped over (its user may have fallen); prohibit switches the function off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Man-down: toestaan slaat alarm wanneer de radio gekanteld blijft liggen (de gebruiker kan gevallen zijn); verbieden schakelt de functie uit.</translation>
     </message>
     <message>
         <source>Man down: exit delay, 0 to 254 seconds, or unlimited (255); a value outside becomes 10. Only the byte is known: what the radio times with it is not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Man-down: eindvertraging, 0 t/m 254 seconden, of onbeperkt (255); een waarde daarbuiten wordt 10. Alleen de byte is bekend, niet welke tijd de radio ermee bepaalt.</translation>
     </message>
     <message>
         <source>Man down: seconds of warning before the alarm is raised, 0 to 59 (a value outside becomes 5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Man-down: seconden waarschuwing voordat het alarm afgaat, 0 t/m 59 (een waarde daarbuiten wordt 5).</translation>
     </message>
     <message>
         <source>Man down: seconds the radio must stay tipped over before the function starts, 1 to 60 (a value outside becomes 10).</source>
-        <translation type="unfinished"></translation>
+        <translation>Man-down: seconden dat de radio gekanteld moet blijven voordat de functie start, 1 t/m 60 (een waarde daarbuiten wordt 10).</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Microphone input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfooningangsversterking op analoge kanalen. In dB, van -12 t/m 35.25 in stappen van 0.75. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Microphone input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Microfooningangsversterking op digitale kanalen. In dB, van -12 t/m 35.25 in stappen van 0.75. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Mixed mode reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset gemengde modus</translation>
     </message>
     <message>
         <source>Mixed(Analog)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemengd (analoog)</translation>
     </message>
     <message>
         <source>Mixed(Digit)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemengd (digitaal)</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor</translation>
     </message>
     <message>
         <source>Msg</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Msg no.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtnr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Narrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Smal</translation>
     </message>
     <message>
         <source>Narrow noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruis smal dicht</translation>
     </message>
     <message>
         <source>Narrow noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruis smal open</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Noise ch tmp remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoorkanaal overslaan</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drempel van de ruissquelch van smalle kanalen, 0 t/m 127: het ruisniveau waarbij de squelch sluit. Een fabriekskalibratie: wijzig deze alleen met een signaalgenerator bij de hand.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of narrow channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drempel van de ruissquelch van smalle kanalen, 0 t/m 127: het ruisniveau waarbij de squelch opengaat. Een fabriekskalibratie: wijzig deze alleen met een signaalgenerator bij de hand.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch closes. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drempel van de ruissquelch van brede kanalen, 0 t/m 127: het ruisniveau waarbij de squelch sluit. Een fabriekskalibratie: wijzig deze alleen met een signaalgenerator bij de hand.</translation>
     </message>
     <message>
         <source>Noise squelch threshold of wide channels, 0 to 127: the noise level at which the squelch opens. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drempel van de ruissquelch van brede kanalen, 0 t/m 127: het ruisniveau waarbij de squelch opengaat. Een fabriekskalibratie: wijzig deze alleen met een signaalgenerator bij de hand.</translation>
     </message>
     <message>
         <source>Noise suppression switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruisonderdrukking aan/uit</translation>
     </message>
     <message>
         <source>Non pri ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet-prio-kanalen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen: niets. Monitor (alleen lang indrukken): opent de squelch om naar zwakke signalen te luisteren. Scan: start of stopt het scannen. Stoorkanaal overslaan: haalt het kanaal waarop het scannen is gestopt voorlopig uit de scan. VOX: schakelt VOX in of uit. Hoog/laag vermogen: wisselt het zendvermogen. Accuniveau: meldt de accuspanning. Noodalarm: activeert het noodalarm. Auto-contact, Alleenwerken, Talkaround, Omkeren: schakelt die functie. Oproep 1, Oproep 2: verstuurt de oproep van het kanaal. Kanaaltype: wisselt tussen analoog en digitaal. 1750 Hz-toon: zendt de toon van 1750 Hz die veel analoge repeaters opent. Groepsoproep: roept een groep op. Prio-kanaalscan: scant met het prioriteitskanaal. Uitschakelen, Activeren: verstuurt de opdracht om op afstand uit te schakelen of weer te activeren.</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normaal</translation>
     </message>
     <message>
         <source>Not detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen controle</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>OACSU</source>
-        <translation type="unfinished"></translation>
+        <translation>OACSU</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit</translation>
     </message>
     <message>
         <source>Off Air Call Set-Up: before a single call the radio first checks that the called radio is there and answers, and only then opens the voice link, so that nobody talks into the void. Off: the call starts at once. The Alarm dialog uses the same byte (0x378) for &quot;Auto contact&quot;; it writes the byte only when that control is changed there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Off Air Call Set-Up: vóór een individuele oproep controleert de radio eerst of de opgeroepen radio aanwezig is en antwoordt, en pas dan opent hij de spraakverbinding, zodat niemand tegen de leegte praat. Uit: de oproep begint meteen. Het dialoogvenster Alarm gebruikt dezelfde byte (0x378) voor &quot;Auto-contact&quot;; het schrijft de byte alleen wanneer die instelling daar wordt gewijzigd.</translation>
     </message>
     <message>
         <source>Off line</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij loslaten</translation>
     </message>
     <message>
         <source>Off-line  code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code bij loslaten</translation>
     </message>
     <message>
         <source>Offset direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Offsetrichting</translation>
     </message>
     <message>
         <source>Offset freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Offsetfreq. (MHz)</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan</translation>
     </message>
     <message>
         <source>On line</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij indrukken</translation>
     </message>
     <message>
         <source>On mixed channels: how long the radio keeps the mode (analog or digital) of the last call before it listens for both again; 0 to 30, in the radio&apos;s own unit (not known to this program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Op gemengde kanalen: hoe lang de radio de modus (analoog of digitaal) van de laatste oproep aanhoudt voordat hij weer naar beide luistert; 0 t/m 30, in de eigen eenheid van de radio (die dit programma niet kent).</translation>
     </message>
     <message>
         <source>On which channels scanning checks the receive tone before it stops: Not detect on none (it stops on any signal), Non pri ch on the channels other than the priority channel, Priority ch on the priority channel only, all ch on every channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Op welke kanalen het scannen de ontvangsttoon controleert voordat het stopt: Geen controle op geen enkel kanaal (het stopt op elk signaal), Niet-prio-kanalen op alle kanalen behalve het prioriteitskanaal, Prio-kanaal alleen op het prioriteitskanaal, alle kanalen op elk kanaal.</translation>
     </message>
     <message>
         <source>On-line code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code bij indrukken</translation>
     </message>
     <message>
         <source>On: pressing PTT while scanning has stopped on a channel answers on that channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan: door PTT in te drukken terwijl het scannen op een kanaal is gestopt, antwoordt u op dat kanaal.</translation>
     </message>
     <message>
         <source>On: the channel works through a repeater, with different receive and transmit frequencies. With both frequencies equal the dialog sets Off and leaves it so.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan: het kanaal werkt via een repeater, met verschillende ontvangst- en zendfrequenties. Zijn beide frequenties gelijk, dan zet het dialoogvenster dit op Uit en laat het zo.</translation>
     </message>
     <message>
         <source>On: the radio obeys the DTMF remote kill (Kill code) and the command that makes it active again; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan: de radio voert de DTMF-opdracht voor uitschakelen op afstand (Uitschakelcode) uit, en ook de opdracht die hem weer activeert; Uit: hij negeert ze.</translation>
     </message>
     <message>
         <source>On: the radio obeys the digital remote kill and activate commands (Kill code, Active code); Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan: de radio voert de digitale opdrachten voor uitschakelen en activeren op afstand uit (Uitschakelcode, Activeringscode); Uit: hij negeert ze.</translation>
     </message>
     <message>
         <source>On: the radio receives all calls, the calls addressed to every radio; Off: it ignores them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aan: de radio ontvangt algemene oproepen, de oproepen aan alle radio&apos;s; Uit: hij negeert ze.</translation>
     </message>
     <message>
         <source>One channel at a time, with its analog and its digital settings; Channel no. and its spin step through the 16 channels. Closing keeps the edits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén kanaal tegelijk, met zijn analoge en digitale instellingen; met Kanaalnr. en de pijltjes ervan bladert u door de 16 kanalen. Bij sluiten blijven de wijzigingen behouden.</translation>
     </message>
     <message>
         <source>Only rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen Rx</translation>
     </message>
     <message>
         <source>Only whistle</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen sirene</translation>
     </message>
     <message>
         <source>Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Opties</translation>
     </message>
     <message>
         <source>PTTID</source>
-        <translation type="unfinished"></translation>
+        <translation>PTTID</translation>
     </message>
     <message>
         <source>PTTID type</source>
-        <translation type="unfinished"></translation>
+        <translation>PTTID-type</translation>
     </message>
     <message>
         <source>Pause between the start of the transmission and the first DTMF digit, 100 to 1000 ms in steps of 100, so that the receiver has opened before the digits come.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauze tussen het begin van de uitzending en het eerste DTMF-cijfer, 100 t/m 1000 ms in stappen van 100, zodat de ontvanger open is voordat de cijfers komen.</translation>
     </message>
     <message>
         <source>Person ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigen ID</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogen</translation>
     </message>
     <message>
         <source>Power detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Accuniveau</translation>
     </message>
     <message>
         <source>Power-on light</source>
-        <translation type="unfinished"></translation>
+        <translation>Led bij inschakelen</translation>
     </message>
     <message>
         <source>Power-on tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Inschakeltoon</translation>
     </message>
     <message>
         <source>Pri ch scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Prio-kanaalscan</translation>
     </message>
     <message>
         <source>Priority ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Prio-kanaal</translation>
     </message>
     <message>
         <source>Priority channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioriteitskanaal</translation>
     </message>
     <message>
         <source>Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Peilinterval (min)</translation>
     </message>
     <message>
         <source>ROUT DC offset adjustment: the DC offset of the right output (ROUT) of the radio&apos;s audio converter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de DC-offset van ROUT: de gelijkspanningsoffset van de rechteruitgang (ROUT) van de audioconverter van de radio. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>ROUT直流偏置调节</source>
-        <translation type="unfinished"></translation>
+        <translation>ROUT直流偏置调节</translation>
     </message>
     <message>
         <source>Radio id</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio-ID</translation>
     </message>
     <message>
         <source>Radio name</source>
-        <translation type="unfinished"></translation>
+        <translation>Radionaam</translation>
     </message>
     <message>
         <source>Receive frequency in MHz, for example 446.00625 (PMR446 lies from 446.0 to 446.2 MHz). A frequency outside the band in use becomes its lower edge, and one off the 2.5 and 3.125 kHz rasters moves to the nearest point. Clearing it empties the channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangstfrequentie in MHz, bijvoorbeeld 446.00625 (PMR446 loopt van 446.0 tot 446.2 MHz). Een frequentie buiten de gebruikte band wordt de onderrand ervan, en een frequentie naast het raster van 2,5 en 3,125 kHz schuift naar het dichtstbijzijnde punt. Maakt u het veld leeg, dan wordt het kanaal leeg.</translation>
     </message>
     <message>
         <source>Receive input gain on analog channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangstingangsversterking op analoge kanalen. In dB, van -12 t/m 35.25 in stappen van 0.75. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Receive input gain on digital channels. In dB, from -12 to 35.25 in steps of 0.75. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ontvangstingangsversterking op digitale kanalen. In dB, van -12 t/m 35.25 in stappen van 0.75. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Receive only (bit 7 of record byte +0x11); the dialog always stores Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleen ontvangen (bit 7 van recordbyte +0x11); het dialoogvenster slaat altijd Uit op.</translation>
     </message>
     <message>
         <source>Received voice output gain on analog channels: the level of the received voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgangsversterking van de ontvangen spraak op analoge kanalen: het niveau van de ontvangen spraak. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnemen</translation>
     </message>
     <message>
         <source>Remind</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden</translation>
     </message>
     <message>
         <source>Remind and Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden en antwoorden</translation>
     </message>
     <message>
         <source>Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeater</translation>
     </message>
     <message>
         <source>Repeat mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeatermodus</translation>
     </message>
     <message>
         <source>Reply</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoorden</translation>
     </message>
     <message>
         <source>Response wait</source>
-        <translation type="unfinished"></translation>
+        <translation>Wacht op antwoord</translation>
     </message>
     <message>
         <source>Response wait time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachttijd antwoord (s)</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Omkeren</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on analog channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de uitgangsversterking van het rechter audiokanaal, op analoge kanalen. Een stap van -57 t/m 6. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Right channel output gain adjustment, on digital channels. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de uitgangsversterking van het rechter audiokanaal, op digitale kanalen. Een stap van -57 t/m 6. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on analog channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de signaalversterking van het rechter audiokanaal, op analoge kanalen. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Right channel signal gain adjustment, on digital channels. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de signaalversterking van het rechter audiokanaal, op digitale kanalen. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Rx</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx</translation>
     </message>
     <message>
         <source>Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-freq.</translation>
     </message>
     <message>
         <source>Rx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-toon</translation>
     </message>
     <message>
         <source>Rx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-kleurcode</translation>
     </message>
     <message>
         <source>Rx exit tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-eindtoon</translation>
     </message>
     <message>
         <source>Rx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-freq. (MHz)</translation>
     </message>
     <message>
         <source>Rx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-led</translation>
     </message>
     <message>
         <source>Rx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luistertijd (s)</translation>
     </message>
     <message>
         <source>Rx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-toon</translation>
     </message>
     <message>
         <source>SK1</source>
-        <translation type="unfinished"></translation>
+        <translation>SK1</translation>
     </message>
     <message>
         <source>SK2</source>
-        <translation type="unfinished"></translation>
+        <translation>SK2</translation>
     </message>
     <message>
         <source>SQL</source>
-        <translation type="unfinished"></translation>
+        <translation>SQL</translation>
     </message>
     <message>
         <source>STE</source>
-        <translation type="unfinished"></translation>
+        <translation>STE</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Auto contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfde byte als Alarm &gt; Auto-contact</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Query interval (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfde byte als Alarm &gt; Peilinterval (min)</translation>
     </message>
     <message>
         <source>Same byte as Alarm &gt; Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfde byte als Alarm &gt; Zendinterval (s)</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply delay; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfde byte als dPMR-parameters &gt; Basis &gt; ACK-vertraging; wordt alleen geschreven als u het hier wijzigt</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; ACK reply wait; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfde byte als dPMR-parameters &gt; Basis &gt; ACK-wachttijd; wordt alleen geschreven als u het hier wijzigt</translation>
     </message>
     <message>
         <source>Same byte as dPMR param &gt; Basic &gt; OACSU and Data type; written only when changed here</source>
-        <translation type="unfinished"></translation>
+        <translation>Zelfde byte als dPMR-parameters &gt; Basis &gt; OACSU en Datatype; wordt alleen geschreven als u het hier wijzigt</translation>
     </message>
     <message>
         <source>Saving delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaarvertraging (s)</translation>
     </message>
     <message>
         <source>Saving mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Spaarstand</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scan</translation>
     </message>
     <message>
         <source>Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Scaninstellingen</translation>
     </message>
     <message>
         <source>Scan begin beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep bij scanstart</translation>
     </message>
     <message>
         <source>Scan end beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Piep bij scaneinde</translation>
     </message>
     <message>
         <source>Scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanmodus</translation>
     </message>
     <message>
         <source>Scan state light</source>
-        <translation type="unfinished"></translation>
+        <translation>Led bij scannen</translation>
     </message>
     <message>
         <source>Scan tx channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendkanaal bij scan</translation>
     </message>
     <message>
         <source>Scan tx/rx resume delay time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervattingsvertraging (s)</translation>
     </message>
     <message>
         <source>Seconds PTT must stay released before the time-out timer starts counting afresh, 0 to 30.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconden dat PTT losgelaten moet blijven voordat de time-outtimer opnieuw begint te tellen, 0 t/m 30.</translation>
     </message>
     <message>
         <source>Seconds after a decoded DTMF call before the radio returns to its normal state, 0 to 255.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconden na een gedecodeerde DTMF-oproep voordat de radio terugkeert naar zijn normale toestand, 0 t/m 255.</translation>
     </message>
     <message>
         <source>Seconds before the time-out timer runs out at which the radio warns with a tone, 0 to 15 (0: no warning).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconden vóór het aflopen van de time-outtimer waarop de radio met een toon waarschuwt, 0 t/m 15 (0: geen waarschuwing).</translation>
     </message>
     <message>
         <source>Seconds without activity before battery saving starts, 10 to 60 in steps of 5 (a typed value is rounded down to a step).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconden zonder activiteit voordat de accubesparing begint, 10 t/m 60 in stappen van 5 (een ingevoerde waarde wordt naar beneden afgerond op een stap).</translation>
     </message>
     <message>
         <source>Secret</source>
-        <translation type="unfinished"></translation>
+        <translation>Stil</translation>
     </message>
     <message>
         <source>Send alarm id</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm-ID zenden</translation>
     </message>
     <message>
         <source>Sends the DTMF identity (DTMF &gt; Encode: PTTID type, On-line and Off-line code) with each transmission on this channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzendt bij elke uitzending op dit kanaal de DTMF-identiteit (DTMF &gt; Codering: PTTID-type, Code bij indrukken en Code bij loslaten).</translation>
     </message>
     <message>
         <source>Shock</source>
-        <translation type="unfinished"></translation>
+        <translation>Trillen</translation>
     </message>
     <message>
         <source>Short beep</source>
-        <translation type="unfinished"></translation>
+        <translation>Korte piep</translation>
     </message>
     <message>
         <source>Short beep, Inhibit or Allow (bit 1 of 0x2007); only the bit is known, not what the radio does with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Korte piep, Blokkeren of Toestaan (bit 1 van 0x2007); alleen de bit is bekend, niet wat de radio ermee doet.</translation>
     </message>
     <message>
         <source>Short press</source>
-        <translation type="unfinished"></translation>
+        <translation>Kort indrukken</translation>
     </message>
     <message>
         <source>Shutdown pre-aleat tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakelwaarschuwing</translation>
     </message>
     <message>
         <source>Shutdown tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitschakeltoon</translation>
     </message>
     <message>
         <source>Side Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Zijtoetsen</translation>
     </message>
     <message>
         <source>Side tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zijtoon</translation>
     </message>
     <message>
         <source>Signal gain after the limiter, on analog channels: the transmitted deviation of the voice. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaalversterking na de begrenzer, op analoge kanalen: de uitgezonden deviatie van de spraak. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Signal gain before the limiter, on analog channels: how hard the voice drives the deviation limiter. A 16-bit value typed in hexadecimal, 0000 to FFFF. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaalversterking vóór de begrenzer, op analoge kanalen: hoe sterk de spraak de deviatiebegrenzer aanstuurt. Een 16-bitswaarde, hexadecimaal ingevoerd, 0000 t/m FFFF. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>Signal type</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaaltype</translation>
     </message>
     <message>
         <source>Single call time</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiv. oproeptijd</translation>
     </message>
     <message>
         <source>Single call tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Indiv. oproeptoon</translation>
     </message>
     <message>
         <source>Single call: one radio. Group call: a group of radios sharing the number; only group calls can be members of a group receive list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Individuele oproep: één radio. Groepsoproep: een groep radio&apos;s die het nummer delen; alleen groepsoproepen kunnen lid zijn van een Rx-groepslijst.</translation>
     </message>
     <message>
         <source>Specified ch</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen kanaal</translation>
     </message>
     <message>
         <source>Specified channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen kanaal</translation>
     </message>
     <message>
         <source>Speed (digit/s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid (cijfers/s)</translation>
     </message>
     <message>
         <source>Spoken announcements of the radio (the channel, for example): Off, in Chinese or in English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesproken meldingen van de radio (bijvoorbeeld het kanaal): Uit, in het Chinees of in het Engels.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished"></translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>Squelch calibration at this frequency of the band, 1 to 255 (an empty cell stores 60): the reference the radio&apos;s SQL levels are set from near this frequency. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelchkalibratie bij deze frequentie van de band, 1 t/m 255 (een lege cel slaat 60 op): de referentie waarvan de SQL-niveaus van de radio in de buurt van deze frequentie worden afgeleid. Een fabriekskalibratie: wijzig deze alleen met een signaalgenerator bij de hand.</translation>
     </message>
     <message>
         <source>Squelch calibration: the noise thresholds at which the squelch opens and closes, and a squelch reference at points across the band. A factory calibration: change it only with a signal generator at hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelchkalibratie: de ruisdrempels waarbij de squelch opengaat en sluit, en een squelchreferentie op punten verspreid over de band. Een fabriekskalibratie: wijzig deze alleen met een signaalgenerator bij de hand.</translation>
     </message>
     <message>
         <source>Squelch level, 0 to 9: how strong a signal must be before the radio opens its speaker. Low levels let weak signals (and more noise) through, high levels need stronger signals. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelchniveau, 0 t/m 9: hoe sterk een signaal moet zijn voordat de radio zijn luidspreker opent. Lage niveaus laten zwakke signalen (en meer ruis) door, hoge niveaus vragen sterkere signalen. Standaard 5.</translation>
     </message>
     <message>
         <source>Squelch tail elimination, against the burst of noise heard when the other radio stops transmitting: Freq, or 120, 180 or 240, the degrees by which the CTCSS tone&apos;s phase is turned at the end of a transmission. Use the setting the other radios of the group use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderdrukking van de squelchstaart, tegen de ruisstoot die te horen is wanneer de andere radio stopt met zenden: Freq., of 120, 180 of 240, het aantal graden waarmee de fase van de CTCSS-toon aan het einde van een uitzending wordt gedraaid. Gebruik dezelfde instelling als de andere radio&apos;s van de groep.</translation>
     </message>
     <message>
         <source>Stop time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoptijd (s)</translation>
     </message>
     <message>
         <source>Swaps receive and transmit frequency, to listen on a repeater&apos;s input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwisselt ontvangst- en zendfrequentie, om op de ingang van een repeater te luisteren.</translation>
     </message>
     <message>
         <source>TCXO (reference oscillator) output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de uitgangsversterking van de TCXO (referentieoscillator). Een stap van -57 t/m 6. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>TCXO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>TCXO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>TK1</source>
-        <translation type="unfinished"></translation>
+        <translation>TK1</translation>
     </message>
     <message>
         <source>TOT (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT (s)</translation>
     </message>
     <message>
         <source>TOT pre-aleat  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-vooralarm (s)</translation>
     </message>
     <message>
         <source>TOT re-key time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-wachttijd (s)</translation>
     </message>
     <message>
         <source>TOT reset time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>TOT-resettijd (s)</translation>
     </message>
     <message>
         <source>Talk around</source>
-        <translation type="unfinished"></translation>
+        <translation>Talkaround</translation>
     </message>
     <message>
         <source>Talk back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terugspreken</translation>
     </message>
     <message>
         <source>The 16 group receive lists. A channel that uses a list (Channel edit &gt; Group rx list) receives the group calls to its members; choose a list to edit them.</source>
-        <translation type="unfinished"></translation>
+        <translation>De 16 Rx-groepslijsten. Een kanaal dat een lijst gebruikt (Kanaal bewerken &gt; Rx-groepslijst), ontvangt de groepsoproepen aan de leden ervan; kies een lijst om de leden te bewerken.</translation>
     </message>
     <message>
         <source>The 7-digit code of the command that makes a killed radio active again. An invalid code (0000000, a whole million, above 9000000) becomes 9999991.</source>
-        <translation type="unfinished"></translation>
+        <translation>De 7-cijferige code van de opdracht die een uitgeschakelde radio weer activeert. Een ongeldige code (0000000, een rond miljoen, boven 9000000) wordt 9999991.</translation>
     </message>
     <message>
         <source>The 7-digit code of the digital kill command this radio obeys. An invalid code (0000000, a whole million, above 9000000) becomes 9999990.</source>
-        <translation type="unfinished"></translation>
+        <translation>De 7-cijferige code van de digitale uitschakelopdracht die deze radio uitvoert. Een ongeldige code (0000000, een rond miljoen, boven 9000000) wordt 9999990.</translation>
     </message>
     <message>
         <source>The 7-digit identity the alarm sends on digital channels. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 9999998.</source>
-        <translation type="unfinished"></translation>
+        <translation>De 7-cijferige identiteit die het alarm op digitale kanalen verzendt. 0000000, de ronde miljoenen 1000000 t/m 9000000 en getallen boven 9000000 zijn ongeldig en worden 9999998.</translation>
     </message>
     <message>
         <source>The CTCSS tone (63.0 to 254.1 Hz) or DCS code (D023N, or D023I inverted) a signal must carry before the radio opens its speaker; None hears every signal. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>De CTCSS-toon (63.0 t/m 254.1 Hz) of DCS-code (D023N, of D023I geïnverteerd) die een signaal moet bevatten voordat de radio zijn luidspreker opent; Geen laat elk signaal door. Een getal zonder punt wordt als DCS-code opgevat.</translation>
     </message>
     <message>
         <source>The CTCSS tone or DCS code sent with each transmission, so that receivers set to it hear you; None sends none. A number typed without a point is taken as a DCS code.</source>
-        <translation type="unfinished"></translation>
+        <translation>De CTCSS-toon of DCS-code die met elke uitzending wordt meegezonden, zodat ontvangers die erop zijn ingesteld u horen; Geen zendt niets mee. Een getal zonder punt wordt als DCS-code opgevat.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 1 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>De DTMF-code (DTMF &gt; Contact) die de toetsfunctie Oproep 1 op dit kanaal verzendt, of Geen.</translation>
     </message>
     <message>
         <source>The DTMF code (DTMF &gt; Contact) the Call 2 key function sends on this channel, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>De DTMF-code (DTMF &gt; Contact) die de toetsfunctie Oproep 2 op dit kanaal verzendt, of Geen.</translation>
     </message>
     <message>
         <source>The DTMF code that kills the radio when it is received, up to 15 symbols 0-9, A-D, * and #; a # is stored after the last one.</source>
-        <translation type="unfinished"></translation>
+        <translation>De DTMF-code die de radio uitschakelt wanneer hij wordt ontvangen, maximaal 15 tekens 0-9, A-D, * en #; na het laatste teken wordt een # opgeslagen.</translation>
     </message>
     <message>
         <source>The DTMF symbol that makes a received code a group call (A, B, C, D, * or #), or None for no group calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het DTMF-teken dat van een ontvangen code een groepsoproep maakt (A, B, C, D, * of #), of Geen voor geen groepsoproepen.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan when Scan tx channel is Specified ch; None for none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het kanaal waarop PTT tijdens een scan zendt wanneer Zendkanaal bij scan op Gekozen kanaal staat; Geen voor geen.</translation>
     </message>
     <message>
         <source>The channel PTT transmits on during a scan: the channel in use before the scan began, the last channel where a signal was heard, or the specified channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het kanaal waarop PTT tijdens een scan zendt: het kanaal dat vóór de scan in gebruik was, het laatste kanaal waarop een signaal werd gehoord, of het gekozen kanaal.</translation>
     </message>
     <message>
         <source>The channel on show, 1 to 16. The spin and the arrow keys step through the channels (16 follows 1 backwards); the channel left is stored first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het getoonde kanaal, 1 t/m 16. Met de pijltjes en de pijltoetsen bladert u door de kanalen (achteruit volgt 16 op 1); het kanaal dat u verlaat, wordt eerst opgeslagen.</translation>
     </message>
     <message>
         <source>The channel takes part in scanning. The channel table shows this as Add or Del.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het kanaal doet mee aan het scannen. De kanaaltabel toont dit als Ja of Nee.</translation>
     </message>
     <message>
         <source>The channel&apos;s number, 1 to 16. An empty row is an empty channel: type a receive frequency to make it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het nummer van het kanaal, 1 t/m 16. Een lege rij is een leeg kanaal: typ een ontvangstfrequentie om het aan te maken.</translation>
     </message>
     <message>
         <source>The contact a digital transmission on this channel calls (dPMR param &gt; Contact), or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contact dat een digitale uitzending op dit kanaal oproept (dPMR-parameters &gt; Contact), of Geen.</translation>
     </message>
     <message>
         <source>The contact the Call 1 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contact dat de toetsfunctie Oproep 1 oproept, of Geen.</translation>
     </message>
     <message>
         <source>The contact the Call 2 key function calls, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het contact dat de toetsfunctie Oproep 2 oproept, of Geen.</translation>
     </message>
     <message>
         <source>The contact&apos;s dPMR number, 7 characters of 0-9 and *, different from every other contact&apos;s: the number the radio calls.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het dPMR-nummer van het contact, 7 tekens uit 0-9 en *, verschillend van dat van elk ander contact: het nummer dat de radio oproept.</translation>
     </message>
     <message>
         <source>The contact&apos;s name, up to 8 characters, different from every other contact&apos;s: the radio shows it, and channels and group receive lists choose contacts by it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van het contact, maximaal 8 tekens, verschillend van die van elk ander contact: de radio toont hem, en kanalen en Rx-groepslijsten kiezen contacten op naam.</translation>
     </message>
     <message>
         <source>The contact&apos;s place in the list, 1 to 64; the list is sorted by name when the page stores.</source>
-        <translation type="unfinished"></translation>
+        <translation>De plaats van het contact in de lijst, 1 t/m 64; de lijst wordt op naam gesorteerd wanneer de pagina opslaat.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, received digital signals must carry, so that groups sharing a frequency do not hear each other; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dPMR-kleurcode, 0 t/m 63, die ontvangen digitale signalen moeten bevatten, zodat groepen die een frequentie delen elkaar niet horen; Auto: de radio kiest zelf.</translation>
     </message>
     <message>
         <source>The dPMR colour code, 0 to 63, sent with digital transmissions; Auto: the radio&apos;s own choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dPMR-kleurcode, 0 t/m 63, die met digitale uitzendingen wordt meegezonden; Auto: de radio kiest zelf.</translation>
     </message>
     <message>
         <source>The direction of a repeater shift, Off, + or -. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>De richting van een repeatershift, Uit, + of -. Wordt alleen bewaard zolang het dialoogvenster open is en nooit opgeslagen.</translation>
     </message>
     <message>
         <source>The emergency alarm, the lone worker function (Work alone), the man-down function (Upside) and automatic contact.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het noodalarm, de alleenwerkerfunctie (Alleenwerken), de man-downfunctie (Man-down) en automatisch contact.</translation>
     </message>
     <message>
         <source>The group receive list (dPMR param &gt; Group rx list) whose group calls this channel receives, or None.</source>
-        <translation type="unfinished"></translation>
+        <translation>De Rx-groepslijst (dPMR-parameters &gt; Rx-groepslijst) waarvan dit kanaal de groepsoproepen ontvangt, of Geen.</translation>
     </message>
     <message>
         <source>The group-call contacts that are not members of the list; Add &gt;&gt; makes the selected ones members. Single-call contacts are never offered.</source>
-        <translation type="unfinished"></translation>
+        <translation>De groepsoproepcontacten die geen lid van de lijst zijn; Toevoegen &gt;&gt; maakt de geselecteerde contacten lid. Contacten voor individuele oproepen worden nooit aangeboden.</translation>
     </message>
     <message>
         <source>The identity the alarm sends on analog channels as DTMF tones, up to 8 symbols (0-9, A-D, * and #).</source>
-        <translation type="unfinished"></translation>
+        <translation>De identiteit die het alarm op analoge kanalen als DTMF-tonen verzendt, maximaal 8 tekens (0-9, A-D, * en #).</translation>
     </message>
     <message>
         <source>The indicator light shows when the radio is switched on.</source>
-        <translation type="unfinished"></translation>
+        <translation>De led brandt wanneer de radio wordt ingeschakeld.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio receives.</source>
-        <translation type="unfinished"></translation>
+        <translation>De led brandt terwijl de radio ontvangt.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio scans.</source>
-        <translation type="unfinished"></translation>
+        <translation>De led brandt terwijl de radio scant.</translation>
     </message>
     <message>
         <source>The indicator light shows while the radio transmits.</source>
-        <translation type="unfinished"></translation>
+        <translation>De led brandt terwijl de radio zendt.</translation>
     </message>
     <message>
         <source>The indicator light warns when the battery runs low.</source>
-        <translation type="unfinished"></translation>
+        <translation>De led waarschuwt wanneer de accu bijna leeg is.</translation>
     </message>
     <message>
         <source>The members of the list, up to 8 group-call contacts, in order. Del &lt;&lt; takes the selected ones out; Up and Down move them.</source>
-        <translation type="unfinished"></translation>
+        <translation>De leden van de lijst, maximaal 8 groepsoproepcontacten, op volgorde. Verwijderen &lt;&lt; haalt de geselecteerde eruit; Omhoog en Omlaag verplaatsen ze.</translation>
     </message>
     <message>
         <source>The radio&apos;s dPMR identity and digital call settings, its contacts and its group receive lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>De dPMR-identiteit en de digitale oproepinstellingen van de radio, zijn contacten en zijn Rx-groepslijsten.</translation>
     </message>
     <message>
         <source>The radio&apos;s general options (squelch, battery saving, time-out, VOX), what its side keys do, and its prompt tones and lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>De algemene opties van de radio (squelch, accubesparing, time-out, VOX), wat de zijtoetsen doen, en de meldtonen en leds.</translation>
     </message>
     <message>
         <source>The radio&apos;s name, up to 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van de radio, maximaal 8 tekens.</translation>
     </message>
     <message>
         <source>The radio&apos;s own DTMF identity: a received call with this code is for this radio. Up to 16 symbols 0-9, A-D, * and #.</source>
-        <translation type="unfinished"></translation>
+        <translation>De eigen DTMF-identiteit van de radio: een ontvangen oproep met deze code is voor deze radio. Maximaal 16 tekens 0-9, A-D, * en #.</translation>
     </message>
     <message>
         <source>The radio&apos;s own dPMR identity, 7 digits: other radios call it by this number, and every radio of a group needs its own. 0000000, the whole millions 1000000 to 9000000 and numbers above 9000000 are not valid and become 0000001.</source>
-        <translation type="unfinished"></translation>
+        <translation>De eigen dPMR-identiteit van de radio, 7 cijfers: andere radio&apos;s roepen hem op met dit nummer, en elke radio van een groep heeft een eigen nummer nodig. 0000000, de ronde miljoenen 1000000 t/m 9000000 en getallen boven 9000000 zijn ongeldig en worden 0000001.</translation>
     </message>
     <message>
         <source>The repeater shift in MHz, 0 to 50. Kept only while the dialog is open; it is never stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>De repeatershift in MHz, 0 t/m 50. Wordt alleen bewaard zolang het dialoogvenster open is en nooit opgeslagen.</translation>
     </message>
     <message>
         <source>The short message the Call 1 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het korte bericht dat de toetsfunctie Oproep 1 verzendt, 1 t/m 16, of Uit.</translation>
     </message>
     <message>
         <source>The short message the Call 2 key function sends, 1 to 16, or Off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het korte bericht dat de toetsfunctie Oproep 2 verzendt, 1 t/m 16, of Uit.</translation>
     </message>
     <message>
         <source>The voice codec of digital calls: AMBE+2C (the codec of the dPMR standard, which other makes of dPMR radio use), ASELP or ASELP 2. Radios that talk to each other need the same codec.</source>
-        <translation type="unfinished"></translation>
+        <translation>De spraakcodec van digitale oproepen: AMBE+2C (de codec van de dPMR-standaard, die ook andere merken dPMR-radio&apos;s gebruiken), ASELP of ASELP 2. Radio&apos;s die met elkaar verbinding maken, hebben dezelfde codec nodig.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijd</translation>
     </message>
     <message>
         <source>Time-out timer: the longest a single transmission may last, 30 to 600 seconds in steps of 30 (a typed value is rounded down to a step). The radio stops transmitting when it runs out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Time-outtimer: de maximale duur van één uitzending, 30 t/m 600 seconden in stappen van 30 (een ingevoerde waarde wordt naar beneden afgerond op een stap). De radio stopt met zenden wanneer de tijd om is.</translation>
     </message>
     <message>
         <source>Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Toon</translation>
     </message>
     <message>
         <source>Tone and Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonen en leds</translation>
     </message>
     <message>
         <source>Tone scan mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Toonscanmodus</translation>
     </message>
     <message>
         <source>Transmit frequency in MHz; a new channel gets its receive frequency. A different one (a repeater&apos;s input) switches Repeat on. It is brought into the band and onto the raster like the receive frequency.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendfrequentie in MHz; een nieuw kanaal krijgt zijn ontvangstfrequentie. Een andere frequentie (de ingang van een repeater) zet Repeater aan. Ze wordt op dezelfde manier als de ontvangstfrequentie binnen de band en op het raster gebracht.</translation>
     </message>
     <message>
         <source>Transmit power, Low or High. Low saves battery; PMR446 allows 0.5 W, so keep to what your licence allows.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendvermogen, Laag of Hoog. Laag spaart de accu; PMR446 staat 0,5 W toe, dus houd u aan wat voor u is toegestaan.</translation>
     </message>
     <message>
         <source>Transmits on the receive frequency, to reach radios nearby directly when the repeater is out of reach.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendt op de ontvangstfrequentie, om radio&apos;s in de buurt rechtstreeks te bereiken wanneer de repeater buiten bereik is.</translation>
     </message>
     <message>
         <source>Tx</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx</translation>
     </message>
     <message>
         <source>Tx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-freq.</translation>
     </message>
     <message>
         <source>Tx Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-toon</translation>
     </message>
     <message>
         <source>Tx color code</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-kleurcode</translation>
     </message>
     <message>
         <source>Tx contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-contact</translation>
     </message>
     <message>
         <source>Tx delay time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendvertraging</translation>
     </message>
     <message>
         <source>Tx freq (MHz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-freq. (MHz)</translation>
     </message>
     <message>
         <source>Tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx blokkeren</translation>
     </message>
     <message>
         <source>Tx interval (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendinterval (s)</translation>
     </message>
     <message>
         <source>Tx light</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-led</translation>
     </message>
     <message>
         <source>Tx power</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendvermogen</translation>
     </message>
     <message>
         <source>Tx time (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zendtijd (s)</translation>
     </message>
     <message>
         <source>Tx tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-toon</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet toegewezen:</translation>
     </message>
     <message>
         <source>Upside</source>
-        <translation type="unfinished"></translation>
+        <translation>Man-down</translation>
     </message>
     <message>
         <source>Upside pre-prompt  (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooralarm man-down (s)</translation>
     </message>
     <message>
         <source>VCO output gain adjustment. A step from -57 to 6. A factory adjustment: change it only with measuring equipment at hand; it travels only with this dialog&apos;s own Read and Write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de uitgangsversterking van de VCO. Een stap van -57 t/m 6. Een fabrieksafstelling: wijzig deze alleen met meetapparatuur bij de hand; ze wordt alleen met Lezen en Schrijven van dit dialoogvenster zelf overgedragen.</translation>
     </message>
     <message>
         <source>VCO输出增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>VCO输出增益调节 (db)</translation>
     </message>
     <message>
         <source>VFO</source>
-        <translation type="unfinished"></translation>
+        <translation>VFO</translation>
     </message>
     <message>
         <source>VOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX</translation>
     </message>
     <message>
         <source>VOX delay (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-vertraging (s)</translation>
     </message>
     <message>
         <source>VOX sense</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-gevoeligheid</translation>
     </message>
     <message>
         <source>VOX sensitivity level, 0 to 9: how readily speech starts a VOX transmission. Default 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>VOX-gevoeligheidsniveau, 0 t/m 9: hoe gemakkelijk spraak een VOX-uitzending start. Standaard 5.</translation>
     </message>
     <message>
         <source>Voice broadcast</source>
-        <translation type="unfinished"></translation>
+        <translation>Spraakmeldingen</translation>
     </message>
     <message>
         <source>Voice store and replay, Off or On (0x39F bit 3): by its name, the radio records calls to play them again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spraak opnemen en afspelen, Uit of Aan (0x39F bit 3): naar de naam te oordelen neemt de radio oproepen op om ze opnieuw af te spelen.</translation>
     </message>
     <message>
         <source>Voice store/replay</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnemen/afspelen</translation>
     </message>
     <message>
         <source>Voice-operated transmit: On lets the radio transmit when you speak into the microphone (with a headset, for example) without pressing PTT.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spraakgestuurd zenden: bij Aan zendt de radio wanneer u in de microfoon spreekt (bijvoorbeeld met een headset), zonder PTT in te drukken.</translation>
     </message>
     <message>
         <source>Wake</source>
-        <translation type="unfinished"></translation>
+        <translation>Activeren</translation>
     </message>
     <message>
         <source>Wake frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Wekreeks</translation>
     </message>
     <message>
         <source>What a received DTMF kill does: tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat een ontvangen DTMF-uitschakelopdracht doet: Tx blokkeren (de radio kan niet meer zenden), Tx/Rx blokkeren (hij kan zenden noch ontvangen) of Uitschakelen (hij wordt buiten werking gesteld).</translation>
     </message>
     <message>
         <source>What a received digital kill command does: Tx inhibit (the radio can no longer transmit), tx/rx inhibit (it can neither transmit nor receive) or Kill (it is disabled).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat een ontvangen digitale uitschakelopdracht doet: Tx blokkeren (de radio kan niet meer zenden), Tx/Rx blokkeren (hij kan zenden noch ontvangen) of Uitschakelen (hij wordt buiten werking gesteld).</translation>
     </message>
     <message>
         <source>What a short press on side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat kort indrukken van zijtoets 1 doet. Geen: niets. Monitor (alleen lang indrukken): opent de squelch om naar zwakke signalen te luisteren. Scan: start of stopt het scannen. Stoorkanaal overslaan: haalt het kanaal waarop het scannen is gestopt voorlopig uit de scan. VOX: schakelt VOX in of uit. Hoog/laag vermogen: wisselt het zendvermogen. Accuniveau: meldt de accuspanning. Noodalarm: activeert het noodalarm. Auto-contact, Alleenwerken, Talkaround, Omkeren: schakelt die functie. Oproep 1, Oproep 2: verstuurt de oproep van het kanaal. Kanaaltype: wisselt tussen analoog en digitaal. 1750 Hz-toon: zendt de toon van 1750 Hz die veel analoge repeaters opent. Groepsoproep: roept een groep op. Prio-kanaalscan: scant met het prioriteitskanaal. Uitschakelen, Activeren: verstuurt de opdracht om op afstand uit te schakelen of weer te activeren.</translation>
     </message>
     <message>
         <source>What a short press on side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat kort indrukken van zijtoets 2 doet. Geen: niets. Monitor (alleen lang indrukken): opent de squelch om naar zwakke signalen te luisteren. Scan: start of stopt het scannen. Stoorkanaal overslaan: haalt het kanaal waarop het scannen is gestopt voorlopig uit de scan. VOX: schakelt VOX in of uit. Hoog/laag vermogen: wisselt het zendvermogen. Accuniveau: meldt de accuspanning. Noodalarm: activeert het noodalarm. Auto-contact, Alleenwerken, Talkaround, Omkeren: schakelt die functie. Oproep 1, Oproep 2: verstuurt de oproep van het kanaal. Kanaaltype: wisselt tussen analoog en digitaal. 1750 Hz-toon: zendt de toon van 1750 Hz die veel analoge repeaters opent. Groepsoproep: roept een groep op. Prio-kanaalscan: scant met het prioriteitskanaal. Uitschakelen, Activeren: verstuurt de opdracht om op afstand uit te schakelen of weer te activeren.</translation>
     </message>
     <message>
         <source>What a short press on the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat kort indrukken van de bovenste toets TK1 doet. Geen: niets. Monitor (alleen lang indrukken): opent de squelch om naar zwakke signalen te luisteren. Scan: start of stopt het scannen. Stoorkanaal overslaan: haalt het kanaal waarop het scannen is gestopt voorlopig uit de scan. VOX: schakelt VOX in of uit. Hoog/laag vermogen: wisselt het zendvermogen. Accuniveau: meldt de accuspanning. Noodalarm: activeert het noodalarm. Auto-contact, Alleenwerken, Talkaround, Omkeren: schakelt die functie. Oproep 1, Oproep 2: verstuurt de oproep van het kanaal. Kanaaltype: wisselt tussen analoog en digitaal. 1750 Hz-toon: zendt de toon van 1750 Hz die veel analoge repeaters opent. Groepsoproep: roept een groep op. Prio-kanaalscan: scant met het prioriteitskanaal. Uitschakelen, Activeren: verstuurt de opdracht om op afstand uit te schakelen of weer te activeren.</translation>
     </message>
     <message>
         <source>What holding side key 1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat lang indrukken van zijtoets 1 doet. Geen: niets. Monitor (alleen lang indrukken): opent de squelch om naar zwakke signalen te luisteren. Scan: start of stopt het scannen. Stoorkanaal overslaan: haalt het kanaal waarop het scannen is gestopt voorlopig uit de scan. VOX: schakelt VOX in of uit. Hoog/laag vermogen: wisselt het zendvermogen. Accuniveau: meldt de accuspanning. Noodalarm: activeert het noodalarm. Auto-contact, Alleenwerken, Talkaround, Omkeren: schakelt die functie. Oproep 1, Oproep 2: verstuurt de oproep van het kanaal. Kanaaltype: wisselt tussen analoog en digitaal. 1750 Hz-toon: zendt de toon van 1750 Hz die veel analoge repeaters opent. Groepsoproep: roept een groep op. Prio-kanaalscan: scant met het prioriteitskanaal. Uitschakelen, Activeren: verstuurt de opdracht om op afstand uit te schakelen of weer te activeren.</translation>
     </message>
     <message>
         <source>What holding side key 2 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat lang indrukken van zijtoets 2 doet. Geen: niets. Monitor (alleen lang indrukken): opent de squelch om naar zwakke signalen te luisteren. Scan: start of stopt het scannen. Stoorkanaal overslaan: haalt het kanaal waarop het scannen is gestopt voorlopig uit de scan. VOX: schakelt VOX in of uit. Hoog/laag vermogen: wisselt het zendvermogen. Accuniveau: meldt de accuspanning. Noodalarm: activeert het noodalarm. Auto-contact, Alleenwerken, Talkaround, Omkeren: schakelt die functie. Oproep 1, Oproep 2: verstuurt de oproep van het kanaal. Kanaaltype: wisselt tussen analoog en digitaal. 1750 Hz-toon: zendt de toon van 1750 Hz die veel analoge repeaters opent. Groepsoproep: roept een groep op. Prio-kanaalscan: scant met het prioriteitskanaal. Uitschakelen, Activeren: verstuurt de opdracht om op afstand uit te schakelen of weer te activeren.</translation>
     </message>
     <message>
         <source>What holding the top key TK1 does. None: nothing. Monitor (long press only): opens the squelch to listen to weak signals. Scan: starts or stops scanning. Noise ch tmp remove: takes the channel scanning stopped on out of the scan for now. VOX: switches VOX on or off. Hihg/Low power: changes the transmit power. Power detect: tells the battery level. EMI: raises the emergency alarm. Auto contact, Work alone, Talk around, Reverse: switch that function. Call 1, Call 2: send the channel&apos;s call. Channel type: changes between analog and digital. 1750 signal: sends the 1750 Hz tone that opens many analog repeaters. Group call: calls a group. Pri ch scan: scans with the priority channel. Kill, Wake: send the remote kill or wake-up command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat lang indrukken van de bovenste toets TK1 doet. Geen: niets. Monitor (alleen lang indrukken): opent de squelch om naar zwakke signalen te luisteren. Scan: start of stopt het scannen. Stoorkanaal overslaan: haalt het kanaal waarop het scannen is gestopt voorlopig uit de scan. VOX: schakelt VOX in of uit. Hoog/laag vermogen: wisselt het zendvermogen. Accuniveau: meldt de accuspanning. Noodalarm: activeert het noodalarm. Auto-contact, Alleenwerken, Talkaround, Omkeren: schakelt die functie. Oproep 1, Oproep 2: verstuurt de oproep van het kanaal. Kanaaltype: wisselt tussen analoog en digitaal. 1750 Hz-toon: zendt de toon van 1750 Hz die veel analoge repeaters opent. Groepsoproep: roept een groep op. Prio-kanaalscan: scant met het prioriteitskanaal. Uitschakelen, Activeren: verstuurt de opdracht om op afstand uit te schakelen of weer te activeren.</translation>
     </message>
     <message>
         <source>What the Call 1 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de toetsfunctie Oproep 1 op dit kanaal verzendt: Uit, Oproep (een oproep aan het contact hieronder) of Bericht (een kort bericht aan dat contact).</translation>
     </message>
     <message>
         <source>What the Call 2 key function sends on this channel: Off, Call (a call to the contact below) or Msg (a short message to it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de toetsfunctie Oproep 2 op dit kanaal verzendt: Uit, Oproep (een oproep aan het contact hieronder) of Bericht (een kort bericht aan dat contact).</translation>
     </message>
     <message>
         <source>What the emergency alarm does: Off (no alarm), Only whistle (a siren at the radio only), Normal, Secret (no sound at the radio) or Send alarm id (the alarm id code is sent).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat het noodalarm doet: Uit (geen alarm), Alleen sirene (een sirene alleen op de radio zelf), Normaal, Stil (geen geluid op de radio) of Alarm-ID zenden (de alarm-ID wordt verzonden).</translation>
     </message>
     <message>
         <source>What the radio does when it receives a call to its Person ID: None, Remind (an alert at the radio), Reply (it answers automatically) or Remind and Reply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wat de radio doet wanneer hij een oproep aan zijn Eigen ID ontvangt: Geen, Melden (een signaal op de radio), Antwoorden (hij antwoordt automatisch) of Melden en antwoorden.</translation>
     </message>
     <message>
         <source>When a channel with PTTID sends its identity: On line (the On-line code when PTT is pressed), Off line (the Off-line code when it is released) or Both.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wanneer een kanaal met PTTID zijn identiteit verzendt: Bij indrukken (de Code bij indrukken wanneer PTT wordt ingedrukt), Bij loslaten (de Code bij loslaten wanneer PTT wordt losgelaten) of Beide.</translation>
     </message>
     <message>
         <source>Whether the radio may be copied (cloned) to another radio over a cable: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Of de radio via een kabel naar een andere radio mag worden gekopieerd (gekloond): Aan staat het toe, Uit weigert het.</translation>
     </message>
     <message>
         <source>Whether the radio may copy its configuration to another radio over the air: On allows it, Off refuses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Of de radio zijn configuratie draadloos naar een andere radio mag kopiëren: Aan staat het toe, Uit weigert het.</translation>
     </message>
     <message>
         <source>Wide</source>
-        <translation type="unfinished"></translation>
+        <translation>Breed</translation>
     </message>
     <message>
         <source>Wide noise close</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruis breed dicht</translation>
     </message>
     <message>
         <source>Wide noise open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruis breed open</translation>
     </message>
     <message>
         <source>Wired copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kabelkopie</translation>
     </message>
     <message>
         <source>Wireless copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Draadloze kopie</translation>
     </message>
     <message>
         <source>With scan mode Time: how long scanning stays on a busy channel before it moves on, 0.5 to 10.0 seconds in steps of 0.5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bij scanmodus Tijd: hoe lang het scannen op een bezet kanaal blijft voordat het verdergaat, 0.5 t/m 10.0 seconden in stappen van 0.5.</translation>
     </message>
     <message>
         <source>Work alone</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleenwerken</translation>
     </message>
     <message>
         <source>Work alone pre-remind (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vooralarm alleenwerken (s)</translation>
     </message>
     <message>
         <source>Work alone time (min)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alleenwerktijd (min)</translation>
     </message>
     <message>
         <source>all ch</source>
-        <translation type="unfinished"></translation>
+        <translation>alle kanalen</translation>
     </message>
     <message>
         <source>allow</source>
-        <translation type="unfinished"></translation>
+        <translation>toestaan</translation>
     </message>
     <message>
         <source>allow: the radio shows a received DTMF code on its display; prohibit: it does not.</source>
-        <translation type="unfinished"></translation>
+        <translation>toestaan: de radio toont een ontvangen DTMF-code op zijn display; verbieden: hij doet dat niet.</translation>
     </message>
     <message>
         <source>continue</source>
-        <translation type="unfinished"></translation>
+        <translation>doorlopend</translation>
     </message>
     <message>
         <source>dPMR param</source>
-        <translation type="unfinished"></translation>
+        <translation>dPMR-parameters</translation>
     </message>
     <message>
         <source>entry ch before scan</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal vóór scan</translation>
     </message>
     <message>
         <source>last active ch</source>
-        <translation type="unfinished"></translation>
+        <translation>laatst actieve kanaal</translation>
     </message>
     <message>
         <source>prohibit</source>
-        <translation type="unfinished"></translation>
+        <translation>verbieden</translation>
     </message>
     <message>
         <source>tx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx blokkeren</translation>
     </message>
     <message>
         <source>tx pre-carrier time</source>
-        <translation type="unfinished"></translation>
+        <translation>Draaggolf vooraf</translation>
     </message>
     <message>
         <source>tx/rx inhibit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx/Rx blokkeren</translation>
     </message>
     <message>
         <source>unlimited</source>
-        <translation type="unfinished"></translation>
+        <translation>onbeperkt</translation>
     </message>
     <message>
         <source>两路调制信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>两路调制信号增益调节</translation>
     </message>
     <message>
         <source>可调节参数</source>
-        <translation type="unfinished"></translation>
+        <translation>可调节参数</translation>
     </message>
     <message>
         <source>右通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道信号增益调节</translation>
     </message>
     <message>
         <source>右通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>右通道输出增益调节</translation>
     </message>
     <message>
         <source>左通道信号增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道信号增益调节</translation>
     </message>
     <message>
         <source>左通道输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>左通道输出增益调节</translation>
     </message>
     <message>
         <source>接收话音输出增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>接收话音输出增益调节</translation>
     </message>
     <message>
         <source>接收输入增益调节 (db)</source>
-        <translation type="unfinished"></translation>
+        <translation>接收输入增益调节 (db)</translation>
     </message>
     <message>
         <source>数字</source>
-        <translation type="unfinished"></translation>
+        <translation>数字</translation>
     </message>
     <message>
         <source>模拟</source>
-        <translation type="unfinished"></translation>
+        <translation>模拟</translation>
     </message>
     <message>
         <source>解码输入增益调节</source>
-        <translation type="unfinished"></translation>
+        <translation>解码输入增益调节</translation>
     </message>
     <message>
         <source>限幅前信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅前信号增益</translation>
     </message>
     <message>
         <source>限幅后信号增益</source>
-        <translation type="unfinished"></translation>
+        <translation>限幅后信号增益</translation>
     </message>
 </context>
 <context>
@@ -3657,7 +3657,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 t/m %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
@@ -4207,7 +4207,7 @@ Report saved to %1</source>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 t/m %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
@@ -4920,27 +4920,27 @@ Report saved to %1</source>
     <name>reference</name>
     <message>
         <source>%1, rows 1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, rijen 1 t/m %2</translation>
     </message>
     <message>
         <source>%1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 t/m %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 t/m %2</translation>
     </message>
     <message>
         <source>not shown</source>
-        <translation type="unfinished"></translation>
+        <translation>niet getoond</translation>
     </message>
     <message>
         <source>(factory)</source>
-        <translation type="unfinished"></translation>
+        <translation>(fabriek)</translation>
     </message>
     <message>
         <source>Settings reference</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingenoverzicht</translation>
     </message>
     <message>
         <source>&lt;p&gt;Every setting of the window and the dialogs, with what it does on the radio,
@@ -4951,7 +4951,14 @@ A setting marked &lt;i&gt;not shown&lt;/i&gt; has no control in its dialog: the 
 it as the radio stored it. &lt;i&gt;(factory)&lt;/i&gt; marks the dialogs of the radio&apos;s
 factory adjustment and calibration.&lt;/p&gt;
 </source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Elke instelling van het hoofdvenster en de dialoogvensters, met wat ze op de radio doet,
+gegroepeerd per dialoogvenster en pagina. De namen in &lt;code&gt;code&lt;/code&gt; zijn de sleutels die
+&lt;code&gt;dpmrtool get&lt;/code&gt;, &lt;code&gt;dpmrtool set&lt;/code&gt; en de YAML-codeplug gebruiken
+(&lt;code&gt;channelN&lt;/code&gt; staat voor &lt;code&gt;channel1&lt;/code&gt; t/m &lt;code&gt;channel16&lt;/code&gt;).
+Een instelling met &lt;i&gt;niet getoond&lt;/i&gt; heeft geen bedieningselement in haar dialoogvenster: het programma
+bewaart haar zoals de radio haar heeft opgeslagen. &lt;i&gt;(fabriek)&lt;/i&gt; markeert de dialoogvensters van de
+fabrieksafstelling en -kalibratie van de radio.&lt;/p&gt;
+</translation>
     </message>
 </context>
 <context>

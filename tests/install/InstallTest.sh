@@ -40,6 +40,7 @@ app_id=$(sed -n 's/^DPMR_APP_ID:STRING=//p' "$build/CMakeCache.txt")
         [ -f "$source/res/$optional" ] && echo "usr/share/dpmrcps/$optional"
     done
     echo usr/share/doc/dpmrcps/user-guide.html
+    for lang in de es fr it nl pl; do echo "usr/share/doc/dpmrcps/user-guide.$lang.html"; done
     echo usr/share/doc/dpmrcps/settings-reference.html
     echo usr/share/doc/dpmrcps/copyright
     echo usr/share/doc/dpmrcps/changelog.Debian.gz
