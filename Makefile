@@ -20,7 +20,7 @@ JOBS ?= $(shell nproc)
 # child processes: ctest runs twice as many as there are cores.
 TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 PACKAGES = cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-base-dev-tools \
-           qt6-svg-dev libgl1-mesa-dev libgtest-dev libgmock-dev \
+           qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl1-mesa-dev libgtest-dev libgmock-dev \
            libyaml-cpp-dev libudev-dev zlib1g-dev fonts-dejavu-core fonts-wqy-microhei xvfb xauth python3-yaml \
            desktop-file-utils appstream man-db groff-base file bsdextrautils gzip
 # What `make deb` and `make deb-test` need beyond that.
@@ -32,7 +32,7 @@ FUZZ_PACKAGES = clang libclang-rt-14-dev
 FUZZ_TARGETS = $(basename $(notdir $(wildcard fuzz/Fuzz*.cpp)))
 
 .PHONY: all deps fuzz-deps deb-deps configure build run test check-build fuzz install deb deb-test bench \
-        buildtimes format clean
+        buildtimes firstwindow translations format clean
 
 all: build
 
@@ -123,6 +123,18 @@ deb-test: deb
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+# Start to main window, this build against an earlier revision's, in one run:
+#   make firstwindow [BEFORE=REV] [RUNS=15]
+BEFORE ?= HEAD~1
+RUNS ?= 15
+firstwindow: build
+	BUILD=$(BUILD) bench/first_window.sh $(BEFORE) $(RUNS)
+
+# After a text of the program changed: lupdate brings i18n/*.ts up to date
+# (new texts unfinished, gone ones dropped) for the translators.
+translations: configure
+	cmake --build $(BUILD) --target translations
 
 # Clean clone with a cold and a warm compiler cache, then one core file touched.
 buildtimes: deps

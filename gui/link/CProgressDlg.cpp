@@ -12,6 +12,7 @@
 
 #include "link/ConnectionCheck.h"
 #include "link/TransferTrace.h"
+#include "widgets/Emphasis.h"
 
 CProgressDlg::CProgressDlg(Direction direction, const dpmr::RadioImage& document,
                            dpmr::LinkSettings link, dpmr::TransferControl& control,
@@ -205,7 +206,9 @@ void CProgressDlg::OnFinished(dpmr::TransferResult result, std::string backupMes
     // reason) until the user closes it.
     hint_->setText(ResultText());
     hint_->setProperty("outcome", succeeded_ ? "succeeded" : "failed");
-    hint_->setStyleSheet(succeeded_ ? "font-weight: bold" : "font-weight: bold; color: #b00000");
+    hint_->setStyleSheet(succeeded_ ? QString("font-weight: bold")
+                                    : "font-weight: bold; color: " +
+                                          emphasis::FailureText(palette()).name());
     hint_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     start_->hide();
     check_->setVisible(!link_.portName.empty() && dpmr::PortCouldNotOpen(result_));

@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <numeric>
 
+#include "widgets/Emphasis.h"
+
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;  // 1440 twips per inch at 96 dpi
@@ -81,9 +83,11 @@ void FlexGrid::SetColumnHelp(int col, const QString& help) {
 void FlexGrid::SetCellMark(int row, int col, const QString& why) {
     QTableWidgetItem* target = item(row - 1, col - 1);
     if (!target) return;
-    // Light amber: seen at a glance, the text stays readable.
+    // Amber with dark text: seen at a glance, readable on any palette.
     target->setData(Qt::BackgroundRole,
-                    why.isEmpty() ? QVariant() : QVariant(QColor(255, 224, 150)));
+                    why.isEmpty() ? QVariant() : QVariant(emphasis::MarkedCellBackground()));
+    target->setData(Qt::ForegroundRole,
+                    why.isEmpty() ? QVariant() : QVariant(emphasis::MarkedCellText()));
     target->setToolTip(why);
 }
 

@@ -5,6 +5,9 @@
 // lack a name; each field's control carries its label as name and its help
 // as description, tooltip and What's This. The grids announce the row and
 // column of a cell, and an open in-place editor says which cell it edits.
+// The colours the window adds stay readable on a light and a dark palette.
+#include <cmath>
+
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QTabBar>
@@ -22,6 +25,7 @@
 #include "form/FormBinder.h"
 #include "link/SampleCodeplug.h"
 #include "support/DemoCodeplug.h"
+#include "widgets/Emphasis.h"
 
 using namespace dpmr::test;
 
@@ -121,6 +125,28 @@ QWidgetList TabChain(QWidget* page) {
             chain << w;
     } while (w != page);
     return chain;
+}
+
+// WCAG's contrast ratio of two colours: 4.5 is enough for body text.
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double x = luminance(a) + 0.05, y = luminance(b) + 0.05;
+    return x > y ? x / y : y / x;
+}
+
+QPalette DarkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 45));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    return dark;
 }
 
 }  // namespace
@@ -257,6 +283,33 @@ class AccessibilityTest : public QObject {
         ExpectCellHeaders(grid, 1, 2, "Number", "1");
         QCOMPARE(grid->horizontalHeaderItem(1)->toolTip(),
                  QString(dpmr::ContactPagePresenter::ColumnHelp()[2]));
+    }
+
+    // A marked channel cell and a failed transfer's result line stay readable
+    // on the desktop's light palette and on a dark one.
+    void markedCellsAndFailuresReadOnLightAndDarkPalettes() {
+        const QPalette original = QApplication::palette();
+        for (const QPalette& palette : {original, DarkPalette()}) {
+            QApplication::setPalette(palette);
+            TestMainWindow w;
+            ShowActive(w.frame.get());
+            FlexGrid* grid = w.frame->findChild<FlexGrid*>();
+            QVERIFY(grid);
+            grid->SetCellMark(2, 1, "out of the band");
+            const QTableWidgetItem* cell = grid->item(1, 0);
+            const QColor back = cell->data(Qt::BackgroundRole).value<QColor>();
+            const QVariant fore = cell->data(Qt::ForegroundRole);
+            const QColor text =
+                fore.isValid() ? fore.value<QColor>() : palette.color(QPalette::Text);
+            QVERIFY2(Contrast(back, text) >= 4.5, qPrintable(text.name() + " on " + back.name()));
+            grid->SetCellMark(2, 1, "");
+            QVERIFY(!cell->data(Qt::BackgroundRole).isValid());
+            QVERIFY(!cell->data(Qt::ForegroundRole).isValid());
+            const QColor failure = emphasis::FailureText(palette);
+            QVERIFY2(Contrast(failure, palette.color(QPalette::Window)) >= 4.5,
+                     qPrintable(failure.name()));
+        }
+        QApplication::setPalette(original);
     }
 
     // Hovering OACSU shows what it does; so does Shift+F1 on it.
