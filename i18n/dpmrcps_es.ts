@@ -5,1550 +5,1561 @@
     <name>Action</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un documento nuevo</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir...</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un documento existente</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Open &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir copia de &amp;seguridad...</translation>
     </message>
     <message>
         <source>Open a copy kept by an earlier Read or Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre una copia guardada por una lectura o una escritura anterior</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir copia de seguridad</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el documento activo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el documento activo con un nombre nuevo</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Expor&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar...</translation>
     </message>
     <message>
         <source>Write the whole configuration to a readable YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe toda la configuración en un archivo YAML legible</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mportar...</translation>
     </message>
     <message>
         <source>Open a YAML file written by Export as a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre como documento nuevo un archivo YAML escrito por Exportar</translation>
     </message>
     <message>
         <source>Export &amp;Channels as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Expor&amp;tar canales a CSV...</translation>
     </message>
     <message>
         <source>Write the channels to a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe los canales en un archivo CSV con el formato de CHIRP</translation>
     </message>
     <message>
         <source>Import C&amp;hannels from CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar canales &amp;desde CSV...</translation>
     </message>
     <message>
         <source>Set channels from a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta los canales desde un archivo CSV con el formato de CHIRP</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprime el documento activo</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista p&amp;revia de impresión</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra páginas completas</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figurar impresión...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la impresora y las opciones de impresión</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar impresión</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sa&amp;lir</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la aplicación; pregunta si desea guardar los documentos</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>Take back the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Anula el último cambio</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Make the change taken back last again</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve a aplicar el último cambio anulado</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;opiar</translation>
     </message>
     <message>
         <source>Copy the selected channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia los canales seleccionados</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;gar</translation>
     </message>
     <message>
         <source>Paste channels from the current row down</source>
-        <translation type="unfinished"></translation>
+        <translation>Pega canales desde la fila actual hacia abajo</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Appl&amp;y to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Apl&amp;icar a los canales seleccionados</translation>
     </message>
     <message>
         <source>Set the current cell&apos;s tone, power, scan, bandwidth or channel type for every selected channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Da el tono, la potencia, el escaneo, el ancho de banda o el tipo de canal de la celda actual a todos los canales seleccionados</translation>
     </message>
     <message>
         <source>Apply to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar a los canales seleccionados</translation>
     </message>
     <message>
         <source>&amp;Fill Channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar ca&amp;nales...</translation>
     </message>
     <message>
         <source>Fill the selected channels, or all 16, with the PMR446 or dPMR446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellena los canales seleccionados, o los 16, con los canales PMR446 o dPMR446</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar canales</translation>
     </message>
     <message>
         <source>&amp;Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de e&amp;scaneo</translation>
     </message>
     <message>
         <source>Edit the scan settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Edita los ajustes de escaneo</translation>
     </message>
     <message>
         <source>&amp;Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes &amp;básicos</translation>
     </message>
     <message>
         <source>Edit the basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Edita los ajustes básicos</translation>
     </message>
     <message>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;larma</translation>
     </message>
     <message>
         <source>Edit the alarm settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Edita los ajustes de alarma</translation>
     </message>
     <message>
         <source>&amp;DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;TMF</translation>
     </message>
     <message>
         <source>Edit the DTMF settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Edita los ajustes DTMF</translation>
     </message>
     <message>
         <source>dP&amp;MR</source>
-        <translation type="unfinished"></translation>
+        <translation>dP&amp;MR</translation>
     </message>
     <message>
         <source>Edit the dPMR parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Edita los parámetros dPMR</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer</translation>
     </message>
     <message>
         <source>Read Data From Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee los datos de la radio</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;scribir</translation>
     </message>
     <message>
         <source>Write Data to Radio </source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe los datos en la radio</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
     <message>
         <source>Write to &amp;Several Radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en varias &amp;radios...</translation>
     </message>
     <message>
         <source>Write this configuration to several radios at once, each with its own ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe esta configuración en varias radios a la vez, cada una con su propio ID</translation>
     </message>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en varias radios</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;herramientas</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de herramientas</translation>
     </message>
     <message>
         <source>Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar barra de herramientas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de e&amp;stado</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de estado</translation>
     </message>
     <message>
         <source>Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar/ocultar barra de estado</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Pue&amp;rto</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el puerto serie de la radio</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guía del usuario</translation>
     </message>
     <message>
         <source>Open the guide to a first Read, editing, Save and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la guía de una primera lectura, la edición, el guardado y la escritura</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del usuario</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informar de un problema...</translation>
     </message>
     <message>
         <source>Gather what is needed to look into a problem into one file to attach; nothing is sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Reúne en un archivo para adjuntar lo necesario para estudiar un problema; no se envía nada</translation>
     </message>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Informar de un problema</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la información del programa, el número de versión y el copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programar</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Home page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web:</translation>
     </message>
     <message>
         <source>Report a problem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Informar de un problema:</translation>
     </message>
 </context>
 <context>
     <name>CChannelClipboard</name>
     <message>
         <source>Copied channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1 copiado</translation>
     </message>
     <message>
         <source>Copied channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales %1-%2 copiados</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Nothing pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha pegado nada</translation>
     </message>
     <message>
         <source>Pasted channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1 pegado</translation>
     </message>
     <message>
         <source>Pasted channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales %1-%2 pegados</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelCsvCommands</name>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Export Channels as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar canales a CSV</translation>
     </message>
     <message>
         <source>Import Channels from CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar canales desde CSV</translation>
     </message>
     <message>
         <source>Exported the channels to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales exportados a %1</translation>
     </message>
     <message>
         <source>Cannot import %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar %1.</translation>
     </message>
     <message>
         <source>No channel was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha cambiado ningún canal.</translation>
     </message>
     <message>
         <source>Imported 1 channel from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 canal importado de %1</translation>
     </message>
     <message>
         <source>Imported %1 channels from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales importados de %2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditCommands</name>
     <message>
         <source>Rx and Tx color code, Tx contact and Group rx list changed on channel %1 go to %2 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los cambios de Código color Rx y Tx, Contacto Tx y Lista Rx de grupos del canal %1 se aplican también a %2.</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Editar canal</translation>
+        <translation>Editar canal</translation>
     </message>
     <message>
         <source>Channel edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar canal.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditDlg</name>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal siguiente</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal anterior</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished">Analógico</translation>
+        <translation>Analógico</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished">Digital</translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished">Llamada 1</translation>
+        <translation>Llamada 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished">Llamada 2</translation>
+        <translation>Llamada 2</translation>
     </message>
 </context>
 <context>
     <name>CCodeplugCommands</name>
     <message>
         <source>Codeplug (*.yaml *.yml);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug (*.yaml *.yml);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Exported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exportado</translation>
     </message>
     <message>
         <source>Cannot import %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar %1:
+%2</translation>
     </message>
     <message>
         <source>Imported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importado</translation>
     </message>
     <message>
         <source>Imported %1: %2 value(s) stored other than written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importado: %2 valor(es) guardado(s) de forma distinta a como estaba(n) escrito(s).</translation>
     </message>
 </context>
 <context>
     <name>CContactPage</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contactos</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Añadir</translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
 </context>
 <context>
     <name>CDocumentController</name>
     <message>
         <source>*.dat (*.dat);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>*.dat (*.dat);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Untitled (read from the radio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título (leído de la radio)</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Recargar</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abierto</translation>
     </message>
     <message>
         <source>Opened %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abierto.%2</translation>
     </message>
     <message>
         <source>Opened the backup %1; Save asks for a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia de seguridad %1 abierta; Guardar pedirá un nombre nuevo</translation>
     </message>
     <message>
         <source>%1 no longer exists; it was removed from the recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya no existe; se ha quitado de los archivos recientes.</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardado</translation>
     </message>
     <message>
         <source>Saved %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 guardado.%2</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Reloaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recargado</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
 </context>
 <context>
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished">N.º</translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished">Código</translation>
+        <translation>Código</translation>
     </message>
     <message>
         <source>DTMF codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos DTMF</translation>
     </message>
 </context>
 <context>
     <name>CFillChannelsDlg</name>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar canales</translation>
     </message>
     <message>
         <source>&amp;All 16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Los 16 canales</translation>
     </message>
     <message>
         <source>%1 (%2 channels, %3 kHz apart)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 canales separados %3 kHz)</translation>
     </message>
     <message>
         <source>&amp;Selected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selección: %1</translation>
     </message>
     <message>
         <source>&amp;Selected channels (select two or more first)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selección (seleccione antes dos canales o más)</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Ninguno</translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>The same on every channel</source>
-        <translation type="unfinished"></translation>
+        <translation>El mismo en todos los canales</translation>
     </message>
     <message>
         <source>One per channel, rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno por canal, ascendente</translation>
     </message>
     <message>
         <source>To&amp;ne:</source>
-        <translation type="unfinished"></translation>
+        <translation>To&amp;no:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plan:</translation>
     </message>
     <message>
         <source>&amp;First plan channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rimer canal del plan:</translation>
     </message>
     <message>
         <source>Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar:</translation>
     </message>
     <message>
         <source>CTCSS &amp;tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonos CTCSS:</translation>
     </message>
     <message>
         <source>%1 to %2 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 MHz</translation>
     </message>
     <message>
         <source>%1 will stay unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin cambios, %2 termina en el canal %3</translation>
     </message>
 </context>
 <context>
     <name>CFleetIdentityBox</name>
     <message>
         <source>Each radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada radio</translation>
     </message>
     <message>
         <source>e.g. 1000001</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ej. 1000001</translation>
     </message>
     <message>
         <source>Unit {n}, or {id:4} for the ID&apos;s last 4 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad {n}, o {id:4} para los 4 últimos dígitos del ID</translation>
     </message>
     <message>
         <source>{n}: the radio&apos;s number in the list of ticked ports; {id}: its 7-digit ID; {id:4}: the ID&apos;s last 4 digits. Cut to the radio&apos;s 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>{n}: el número de la radio en la lista de puertos marcados; {id}: su ID de 7 dígitos; {id:4}: los 4 últimos dígitos del ID. Se recorta a los 8 caracteres de la radio.</translation>
     </message>
     <message>
         <source>Keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la identidad de cada radio</translation>
     </message>
     <message>
         <source>Read each radio first and write the new configuration with its own ID and name</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee primero cada radio y escribe la nueva configuración con su propio ID y su nombre</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar tras escribir</translation>
     </message>
     <message>
         <source>Copy this file&apos;s squelch calibration to every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar a todas las radios la calibración del silenciador de este archivo</translation>
     </message>
     <message>
         <source>Off: each radio keeps the squelch calibration the factory set for it (read first, written back unchanged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado: cada radio conserva la calibración del silenciador que le ajustó la fábrica (se lee primero y se vuelve a escribir sin cambios)</translation>
     </message>
     <message>
         <source>One cable: the list&apos;s radios one after another on one port</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cable: las radios de la lista, una tras otra, en un mismo puerto</translation>
     </message>
     <message>
         <source>Tick the one port; each radio of the imported list is written in turn, and the dialog asks for the next radio (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque el único puerto; las radios de la lista importada se escriben una tras otra, y el diálogo pide la siguiente radio (Espacio o Intro)</translation>
     </message>
     <message>
         <source>First radio ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de la primera radio:</translation>
     </message>
     <message>
         <source>ID step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Incremento de ID:</translation>
     </message>
     <message>
         <source>Name pattern:</source>
-        <translation type="unfinished"></translation>
+        <translation>Patrón de nombre:</translation>
     </message>
 </context>
 <context>
     <name>CFleetPortTable</name>
     <message>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de radio</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>desconectado</translation>
     </message>
 </context>
 <context>
     <name>CFleetSummaryTable</name>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de radio</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nombre</translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verif.</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
 </context>
 <context>
     <name>CFleetWriteDlg</name>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir en varias radios</translation>
     </message>
     <message>
         <source>Radios (one per port, all written at the same time), each with its ID and name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios (una por puerto, todas escritas a la vez), cada una con su ID y su nombre:</translation>
     </message>
     <message>
         <source>/dev/ttyUSB1 or a virtual radio&apos;s /dev/pts/N</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/ttyUSB1 o el /dev/pts/N de una radio virtual</translation>
     </message>
     <message>
         <source>Port to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto que añadir</translation>
     </message>
     <message>
         <source>Add Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir puerto</translation>
     </message>
     <message>
         <source>Import list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lista...</translation>
     </message>
     <message>
         <source>The customer&apos;s list: one row a radio with its name, dPMR ID and, optionally, its port; from a CSV file, or the rows copied in a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista del cliente: una fila por radio con su nombre, su ID dPMR y, opcionalmente, su puerto; desde un archivo CSV o desde filas copiadas de una hoja de cálculo</translation>
     </message>
     <message>
         <source>From a CSV File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde un archivo CSV...</translation>
     </message>
     <message>
         <source>Paste from the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar del portapapeles</translation>
     </message>
     <message>
         <source>Session log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de sesión</translation>
     </message>
     <message>
         <source>Every run and retry of this session is logged here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí se registra cada ejecución y cada reintento de esta sesión.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Next Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio siguiente</translation>
     </message>
     <message>
         <source>Retry Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintentar fallidas</translation>
     </message>
     <message>
         <source>Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe...</translation>
     </message>
     <message>
         <source>Print Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir informe...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>added by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>añadido a mano</translation>
     </message>
     <message>
         <source>%1 takes line %2 of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 toma la línea %2 de la lista</translation>
     </message>
     <message>
         <source>The list was not taken from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha tomado la lista desde %1: %2.</translation>
     </message>
     <message>
         <source>named in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>indicado en la lista</translation>
     </message>
     <message>
         <source>%1 radios from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 radios desde %2.</translation>
     </message>
     <message>
         <source>
 No port for %1 yet: plug in another cable, or write them with &quot;One cable&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Todavía no hay puerto para %1: conecte otro cable, o escríbalas con «Un solo cable».</translation>
     </message>
     <message>
         <source>Imported %1 rows from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas importadas desde %2</translation>
     </message>
     <message>
         <source>Import List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar lista</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;Text files (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Archivos de texto (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The list was not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha leído la lista: %1.</translation>
     </message>
     <message>
         <source>the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>el portapapeles</translation>
     </message>
     <message>
         <source>Nothing was sent: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado nada: %1.</translation>
     </message>
     <message>
         <source>Nothing was sent: %1 of the list have no radio: plug in another cable or tick another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado nada: %1 de la lista no tienen radio: conecte otro cable o marque otro puerto.</translation>
     </message>
     <message>
         <source>Nothing was sent:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado nada:
+%1</translation>
     </message>
     <message>
         <source>Write the radios all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Escribir las radios de todos modos?</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha enviado nada.</translation>
     </message>
     <message>
         <source>The backups could not be looked through for IDs given before.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido revisar las copias de seguridad en busca de ID ya asignados.</translation>
     </message>
     <message>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los puertos de las radios que desea escribir.</translation>
     </message>
     <message>
         <source>Every radio keeps the file&apos;s name &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las radios reciben el nombre de radio de este archivo, «%1».</translation>
     </message>
     <message>
         <source>Start: %1 radio(s), verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio: %1 radio(s), con verificación</translation>
     </message>
     <message>
         <source>Start: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio: %1 radio(s)</translation>
     </message>
     <message>
         <source>One cable: tick the one port the radios are put on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cable: marque el único puerto en el que se conectan las radios.</translation>
     </message>
     <message>
         <source>One cable: import the list of radios first (&quot;Import list...&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cable: importe antes la lista de radios («Importar lista...»).</translation>
     </message>
     <message>
         <source>One cable on %1: %2 radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cable en %1: %2 radios</translation>
     </message>
     <message>
         <source>Radio %1 got %2 &quot;%3&quot;: %4.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La radio %1 ha recibido %2 «%3»: %4.
+</translation>
     </message>
     <message>
         <source>The list is done: %1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista terminada: %1 de %2 radios escritas.</translation>
     </message>
     <message>
         <source>Next: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente: conecte al cable la radio %1 de %2 (ID %3, «%4») y pulse Espacio o Intro.</translation>
     </message>
     <message>
         <source>Again: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra vez: conecte al cable la radio %1 de %2 (ID %3, «%4») y pulse Espacio o Intro.</translation>
     </message>
     <message>
         <source>Radio %1 of %2 on the cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1 de %2 en el cable</translation>
     </message>
     <message>
         <source>Retry: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Reintento: %1 radio(s)</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 «%3»: %4</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4, verify %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 «%3»: %4, verificación %5</translation>
     </message>
     <message>
         <source>May hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pueden contener una configuración escrita a medias: %1</translation>
     </message>
     <message>
         <source>%1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 radios escritas.</translation>
     </message>
     <message>
         <source>These radios may now hold a partly written configuration: write them again before using them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas radios pueden contener ahora una configuración escrita a medias; vuelva a escribirlas antes de usarlas: %1</translation>
     </message>
     <message>
         <source>
 Stopped before the end of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Detenido antes del final de la lista.</translation>
     </message>
     <message>
         <source>One cable: stopped before the end of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cable: detenido antes del final de la lista</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>The report was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado el informe.
+%1</translation>
     </message>
     <message>
         <source>
 Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Informe guardado en %1</translation>
     </message>
     <message>
         <source>Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe guardado en %1</translation>
     </message>
     <message>
         <source>Radios are being written. Stop every transfer and close?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se están escribiendo radios. ¿Detener todas las transferencias y cerrar?</translation>
     </message>
     <message>
         <source>A radio stopped in the middle of its write holds a partly written configuration and is to be written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una radio detenida en mitad de su escritura contiene una configuración escrita a medias y debe volver a escribirse.</translation>
     </message>
     <message>
         <source>Closed during the transfer: every radio stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrado durante la transferencia: se han detenido todas las radios</translation>
     </message>
 </context>
 <context>
     <name>CGroupRxListPage</name>
     <message>
         <source>Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir &gt;&gt;</translation>
     </message>
     <message>
         <source>Del &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar &lt;&lt;</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished">No asignados:</translation>
+        <translation>No asignados:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished">Asignados:</translation>
+        <translation>Asignados:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listas Rx de grupos</translation>
     </message>
 </context>
 <context>
     <name>CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma</translation>
     </message>
     <message>
         <source>The &amp;Desktop&apos;s Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del e&amp;scritorio</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>The choice of language could not be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la elección de idioma en %1.</translation>
     </message>
     <message>
         <source>The language changes the next time dpmrcps starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambiará la próxima vez que se inicie dpmrcps.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arc&amp;hivos recientes</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAYÚS</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DESPL</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer: %1</translation>
     </message>
 </context>
 <context>
     <name>CPortSettingDlg</name>
     <message>
         <source>Virtual radio (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio virtual (demo)</translation>
     </message>
     <message>
         <source>Port setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste del puerto</translation>
     </message>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprobar la conexión</translation>
     </message>
     <message>
         <source>Look for what keeps the program from the radio on this port, and how to fix it</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca qué impide al programa comunicarse con la radio por este puerto, y cómo solucionarlo</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivo:</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>%1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2)</translation>
     </message>
     <message>
         <source>%1  (cannot be started)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (no se puede iniciar)</translation>
     </message>
     <message>
         <source>Unplugged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconectado: %1</translation>
     </message>
     <message>
         <source>Plugged in: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado: %1
+</translation>
     </message>
     <message>
         <source>Choose a port, or type its device path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un puerto o escriba la ruta de su dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>CProgramView</name>
     <message>
         <source>Freq range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de frec.</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Editar canal</translation>
+        <translation>Editar canal</translation>
     </message>
     <message>
         <source>Factroy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fábrica</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar canales</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>CProgressDlg</name>
     <message>
         <source>Read data</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer datos</translation>
     </message>
     <message>
         <source>Write data</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir datos</translation>
     </message>
     <message>
         <source>Connect the radio, switch it on, then press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conecte la radio, enciéndala y pulse Iniciar.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar la conexión</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar tras escribir</translation>
     </message>
     <message>
         <source>Keep the radio&apos;s squelch calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la calibración del silenciador de la radio</translation>
     </message>
     <message>
         <source>Read the radio&apos;s own squelch calibration first and write it back unchanged, instead of the one in this file (set at the factory for the radio it came from)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee primero la calibración del silenciador propia de la radio y la vuelve a escribir sin cambios, en lugar de la de este archivo (ajustada en fábrica para la radio de la que procede)</translation>
     </message>
     <message>
         <source>Connecting to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectando con la radio...</translation>
     </message>
     <message>
         <source>Ending the session...</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminando la sesión...</translation>
     </message>
     <message>
         <source>Verifying block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificando el bloque 0x%1...</translation>
     </message>
     <message>
         <source>Writing block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el bloque 0x%1...</translation>
     </message>
     <message>
         <source>Reading block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el bloque 0x%1...</translation>
     </message>
     <message>
         <source>Written. Reading the radio back to verify...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito. Releyendo la radio para verificar...</translation>
     </message>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído de la radio</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido.</translation>
     </message>
     <message>
         <source>Stopped: the document is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido: el documento sigue como estaba.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído de la radio</translation>
     </message>
     <message>
         <source>Read from the radio. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído de la radio. %1</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más</translation>
     </message>
     <message>
         <source>Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Escribir de todos modos?</translation>
     </message>
     <message>
         <source>The radio cannot use this configuration as it stands:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio no puede usar esta configuración tal como está:
+
+%1</translation>
     </message>
     <message>
         <source>Note before writing:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de escribir, tenga en cuenta:
+%1</translation>
     </message>
     <message>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito en la radio</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Virtual radio %1 (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio virtual %1 (demo)</translation>
     </message>
     <message>
         <source>the port of Read and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto de Leer y Escribir</translation>
     </message>
     <message>
         <source>These radios may hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas radios pueden contener una configuración escrita a medias: %1</translation>
     </message>
     <message>
         <source>Wrong service password: squelch calibration not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de servicio incorrecta: no se ha abierto la calibración del silenciador</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Informar de un problema</translation>
     </message>
     <message>
         <source>This gathers what is needed to look into a connection or a transfer that went wrong into one file for you to attach to your report. Nothing is sent anywhere. It holds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aquí se reúne en un archivo lo necesario para estudiar una conexión o una transferencia que ha fallado, para que lo adjunte a su informe. No se envía nada a ninguna parte. Contiene:</translation>
     </message>
     <message>
         <source>&amp;Include the open configuration (radio ID, radio name, contacts and codes replaced)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Incluir la configuración abierta (con el ID de radio, el nombre de radio, los contactos y los códigos sustituidos)</translation>
     </message>
     <message>
         <source>&amp;Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar informe...</translation>
     </message>
     <message>
         <source>Saved to %1. Attach this file to your problem report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado en %1. Adjunte este archivo a su informe del problema.</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado el informe: %1</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar informe</translation>
     </message>
     <message>
         <source>Report archives (*.tar.gz);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de informe (*.tar.gz);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>CServicePasswordDlg</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Pwd</source>
-        <translation type="unfinished"></translation>
+        <translation>Clave</translation>
     </message>
 </context>
 <context>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished">Frec.</translation>
+        <translation>Frec.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished">Sql</translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia de la banda, en MHz, que calibra la fila.</translation>
     </message>
     <message>
         <source>Squelch calibration points</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de calibración del silenciador</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir</translation>
     </message>
 </context>
 <context>
     <name>CUserGuideDlg</name>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guía del usuario</translation>
     </message>
 </context>
 <context>
     <name>ChannelTablePrinter</name>
     <message>
         <source>Radio name: %1    Radio id: %2    Freq range: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de radio: %1    ID de radio: %2    Rango de frec.: %3</translation>
     </message>
 </context>
 <context>
     <name>ConnectionCheck</name>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprobar la conexión</translation>
     </message>
 </context>
 <context>
     <name>DocumentQuestions</name>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2 and %3 more) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Un guardado anterior de %1 no terminó; se han eliminado los archivos temporales que dejó (%2 y %3 más).</translation>
     </message>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Un guardado anterior de %1 no terminó; se ha eliminado el archivo temporal que dejó (%2).</translation>
     </message>
     <message>
         <source> %1 itself is whole, as last saved on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 está íntegro, tal como se guardó por última vez el %2.</translation>
     </message>
     <message>
         <source>Replace the changes made to %1 elsewhere?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir los cambios hechos en %1 desde otro lugar?</translation>
     </message>
     <message>
         <source>%1 was changed on disk on %2, by another program or window, since it was opened or saved here. Saving replaces those changes with this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa u otra ventana cambió %1 en el disco el %2, después de abrirlo o guardarlo aquí. Al guardar, esos cambios se sustituyen por este documento.</translation>
     </message>
     <message>
         <source>Replace all of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Sustituir todo %1?</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image. Saving replaces it with the %3 bytes of this document, and the rest is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 bytes, más que una imagen de radio. Al guardar, se sustituye por los %3 bytes de este documento, y el resto se pierde.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sustituir</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>%1 was changed on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha cambiado en el disco.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here, and this document has changes of its own. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa u otra ventana lo guardó el %1, después de abrirlo o guardarlo aquí, y este documento tiene cambios propios. Recargar trae aquí el contenido del archivo (Deshacer recupera este documento); Conservar la mía conserva este documento, y Guardar sustituye después el archivo por él.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa u otra ventana lo guardó el %1, después de abrirlo o guardarlo aquí. Recargar trae aquí el contenido del archivo (Deshacer recupera este documento); Conservar la mía conserva este documento, y Guardar sustituye después el archivo por él.</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recargar</translation>
     </message>
     <message>
         <source>&amp;Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conservar la mía</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios?</translation>
     </message>
     <message>
         <source>The radio data in &quot;%1&quot; has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de radio de «%1» han cambiado.</translation>
     </message>
 </context>
 <context>
@@ -3474,30 +3485,30 @@ Report saved to %1</source>
     <name>FleetJobReport</name>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin guardar)</translation>
     </message>
     <message>
         <source>Fleet job</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura en varias radios</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha: %1</translation>
     </message>
     <message>
         <source>Template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla: %1</translation>
     </message>
     <message>
         <source>Template CRC-32: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-32 de la plantilla: %1</translation>
     </message>
 </context>
 <context>
     <name>FlexGrid</name>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, fila %2</translation>
     </message>
 </context>
 <context>
@@ -3505,1415 +3516,1418 @@ Report saved to %1</source>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... y %1 más</translation>
     </message>
 </context>
 <context>
     <name>ServiceDialog</name>
     <message>
         <source>Reading the squelch calibration from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo de la radio la calibración del silenciador...</translation>
     </message>
     <message>
         <source>Writing the squelch calibration to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo en la radio la calibración del silenciador...</translation>
     </message>
     <message>
         <source>Reading the adjustment values from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo de la radio los valores de ajuste...</translation>
     </message>
     <message>
         <source>Writing the adjustment values to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo en la radio los valores de ajuste...</translation>
     </message>
     <message>
         <source>Read the adjustment values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee de la radio los valores de ajuste</translation>
     </message>
     <message>
         <source>Write the adjustment values to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe en la radio los valores de ajuste</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leer</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escribir</translation>
     </message>
 </context>
 <context>
     <name>ServiceTransfer</name>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comprobar la conexión</translation>
     </message>
 </context>
 <context>
     <name>backup</name>
     <message>
         <source>No backup of the read was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado ninguna copia de seguridad de la lectura: %1</translation>
     </message>
     <message>
         <source>No backup of the write was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado ninguna copia de seguridad de la escritura: %1</translation>
     </message>
     <message>
         <source>No backup of the write-failed was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado ninguna copia de seguridad de la escritura fallida: %1</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta «%1»: %2.</translation>
     </message>
     <message>
         <source>cannot use the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede usar la carpeta «%1»: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una carpeta.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay carpeta personal donde guardarla.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir «%1»: %2.</translation>
     </message>
     <message>
         <source>too many backups made within the same second.</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiadas copias de seguridad en el mismo segundo.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; could not be marked as a failed write: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido marcar la copia de seguridad «%1» como escritura fallida: %2</translation>
     </message>
     <message>
         <source>it is no write backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una copia de seguridad de escritura.</translation>
     </message>
     <message>
         <source>Cannot read the backup folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la carpeta de copias de seguridad «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>channels</name>
     <message>
         <source>the channel&apos;s receive-only bit is always written as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>el bit de solo recepción del canal siempre se escribe como 0</translation>
     </message>
     <message>
         <source>&quot;Signal type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Tipo de señal» está en «Desactivado»</translation>
     </message>
     <message>
         <source>the call&apos;s &quot;Type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el «Tipo» de la llamada está en «Desactivado»</translation>
     </message>
     <message>
         <source>Rx and Tx freq are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>las frecuencias Rx y Tx son iguales</translation>
     </message>
     <message>
         <source>the channel is empty: give it an Rx freq first</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal está vacío: asígnele antes una Frec. Rx</translation>
     </message>
     <message>
         <source>%1 needs %2-%3 MHz; this file&apos;s band is %4-%5 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita %2-%3 MHz; la banda de este archivo es %4-%5 MHz</translation>
     </message>
     <message>
         <source>%1 channel %2 (%3 MHz) is not on the file&apos;s channel raster: it would be stored as %4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, canal %2 (%3 MHz): no está en la rejilla de canales del archivo; se guardaría como %4 MHz</translation>
     </message>
     <message>
         <source>%1 has channels 1 to %2; there is no channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene los canales 1 a %2; no existe el canal %3</translation>
     </message>
     <message>
         <source>the table has channels 1 to 16; there is no channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla tiene los canales 1 a 16; no existe el canal %1</translation>
     </message>
     <message>
         <source>%1 channels are digital: CTCSS tones do not apply to them</source>
-        <translation type="unfinished"></translation>
+        <translation>los canales %1 son digitales: los tonos CTCSS no se les aplican</translation>
     </message>
     <message>
         <source>%1 is no CTCSS tone of the list (63.0 to 254.1, as &quot;67.0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un tono CTCSS de la lista (63.0 a 254.1, como «67.0»)</translation>
     </message>
     <message>
         <source>one tone per channel from %1 Hz needs %2 tones; the list has %3 from there (start at %4 Hz or lower)</source>
-        <translation type="unfinished"></translation>
+        <translation>un tono por canal a partir de %1 Hz necesita %2 tonos; la lista tiene %3 desde ahí (empiece en %4 Hz o más abajo)</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1: %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 a %2</translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3 MHz), Estrecha, %4</translation>
     </message>
     <message>
         <source>%1, no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sin tonos</translation>
     </message>
     <message>
         <source>%1, tone %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tono %2 Hz</translation>
     </message>
     <message>
         <source>%1, tones %2 to %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tonos %2 a %3 Hz</translation>
     </message>
     <message>
         <source>%1 left unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin cambios, %2 termina en el canal %3</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1</translation>
     </message>
     <message>
         <source>Channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales %1</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1</translation>
     </message>
     <message>
         <source>channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>canales %1</translation>
     </message>
     <message>
         <source>Not find factory.dat
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra factory.dat
+%1</translation>
     </message>
     <message>
         <source>%1 is outside %2-%3 MHz: set to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de %2-%3 MHz: se ajusta a %4</translation>
     </message>
     <message>
         <source>%1 is not on the channel raster: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está en la rejilla de canales: se ajusta a %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 is not %2: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es %2: se deja como estaba</translation>
     </message>
     <message>
         <source>no channel: left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>sin canal: se deja vacío</translation>
     </message>
     <message>
         <source>Select two or more channels first (their row numbers, or Shift with the arrows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione antes dos canales o más (sus números de fila, o Shift con las flechas)</translation>
     </message>
     <message>
         <source>%1 is set one channel at a time: choose a cell of Rx Tone to Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ajusta canal por canal: elija una celda de las columnas Tono Rx a Tipo de canal</translation>
     </message>
     <message>
         <source>%1 holds no channel: nothing to apply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene ningún canal: nada que aplicar</translation>
     </message>
     <message>
         <source>no channel</source>
-        <translation type="unfinished"></translation>
+        <translation>sin canal</translation>
     </message>
     <message>
         <source>greyed out</source>
-        <translation type="unfinished"></translation>
+        <translation>inactivo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not offered</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no está disponible</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; given to %3 as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» aplicado también a %3</translation>
     </message>
     <message>
         <source>%1 keeps its %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conserva su %2: %3</translation>
     </message>
 </context>
 <context>
     <name>check</name>
     <message>
         <source>Channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1: %2</translation>
     </message>
     <message>
         <source>contact %1 does not exist (contacts are 1-64)</source>
-        <translation type="unfinished"></translation>
+        <translation>el contacto %1 no existe (los contactos son 1-64)</translation>
     </message>
     <message>
         <source>contact %1 is a free contact slot</source>
-        <translation type="unfinished"></translation>
+        <translation>el contacto %1 es una posición de contacto libre</translation>
     </message>
     <message>
         <source>The dPMR radio name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de radio dPMR está vacío</translation>
     </message>
     <message>
         <source>Tx Freq is empty while Rx Freq is set</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. Tx está vacía mientras Frec. Rx tiene valor</translation>
     </message>
     <message>
         <source>Rx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx %1 MHz está fuera de la banda %2</translation>
     </message>
     <message>
         <source>Tx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx %1 MHz está fuera de la banda %2</translation>
     </message>
     <message>
         <source>Rx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>el tono Rx %1 no es un código DCS estándar</translation>
     </message>
     <message>
         <source>Tx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>el tono Tx %1 no es un código DCS estándar</translation>
     </message>
     <message>
         <source>Tx %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx: %1</translation>
     </message>
     <message>
         <source>group rx list %1 does not exist (lists are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista Rx de grupos %1 no existe (las listas son 1-16)</translation>
     </message>
     <message>
         <source>group rx list %1 has no member</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista Rx de grupos %1 no tiene miembros</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which does not exist (codes are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 selecciona el código DTMF %2, que no existe (los códigos son 1-16)</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 selecciona el código DTMF %2, que está vacío</translation>
     </message>
     <message>
         <source>Group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista Rx de grupos %1: %2</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista Rx de grupos %1: el contacto %2 es una llamada individual, no un grupo</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 (%3) is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista Rx de grupos %1: el contacto %2 (%3) es una llamada individual, no un grupo</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>error: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>advertencia: %1</translation>
     </message>
 </context>
 <context>
     <name>codec</name>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7): left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un código DCS (los códigos DCS usan los dígitos 0 a 7): se deja como estaba</translation>
     </message>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7); type %2 for %2 Hz: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un código DCS (los códigos DCS usan los dígitos 0 a 7); escriba %2 para %2 Hz: se deja como estaba</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha tomado como DCS %2</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2; type %3 for %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha tomado como DCS %2; escriba %3 para %3 Hz</translation>
     </message>
     <message>
         <source>%1 is not a tone: set to None</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un tono: se ajusta a Ninguno</translation>
     </message>
 </context>
 <context>
     <name>config</name>
     <message>
         <source>The port is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto se guarda en %1.</translation>
     </message>
     <message>
         <source>The port is kept in %1, because %2 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto se guarda en %1, porque no se puede escribir %2.</translation>
     </message>
 </context>
 <context>
     <name>dialogs</name>
     <message>
         <source>channel range %1 is not channelA-B with 1 &lt;= A &lt;= B &lt;= 16</source>
-        <translation type="unfinished"></translation>
+        <translation>el rango de canales %1 no es channelA-B con 1 &lt;= A &lt;= B &lt;= 16</translation>
     </message>
     <message>
         <source>%1 is not an entry of %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una opción de %2 (%3)</translation>
     </message>
     <message>
         <source>%1 (%2) takes 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) admite 0 o 1</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida %1 (véase dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1 is a factory value of the radio (service dialog %2); add --service to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es un valor de fábrica de la radio (diálogo de servicio %2); añada --service para cambiarlo</translation>
     </message>
     <message>
         <source>%1 is not shown by %2 for this image (see dpmrtool fields FILE.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>%2 no muestra %1 para esta imagen (véase dpmrtool fields FILE.dat)</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) está inactivo en %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) está inactivo en %3: %4</translation>
     </message>
     <message>
         <source>%1 (%2) has no spin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) no tiene flechas de subir/bajar</translation>
     </message>
 </context>
 <context>
     <name>dpmr</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre está vacío</translation>
     </message>
     <message>
         <source>the name %1 is longer than 8 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre %1 tiene más de 8 bytes</translation>
     </message>
     <message>
         <source>the name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre %1 contiene un carácter de control</translation>
     </message>
     <message>
         <source>the number is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el número está vacío</translation>
     </message>
     <message>
         <source>the number %1 is longer than 7 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>el número %1 tiene más de 7 caracteres</translation>
     </message>
     <message>
         <source>the number %1 may hold only the digits 0 to 9 and &quot;*&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el número %1 solo puede contener los dígitos 0 a 9 y «*»</translation>
     </message>
     <message>
         <source>more than 8 members</source>
-        <translation type="unfinished"></translation>
+        <translation>más de 8 miembros</translation>
     </message>
     <message>
         <source>no contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún contacto se llama %1</translation>
     </message>
     <message>
         <source>more than one contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>más de un contacto se llama %1</translation>
     </message>
     <message>
         <source>%1 is a single call; the lists take group calls</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una llamada individual; las listas admiten llamadas de grupo</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece dos veces</translation>
     </message>
     <message>
         <source>more than 64 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>más de 64 contactos</translation>
     </message>
     <message>
         <source>expected 3 fields (Name,Number,Type), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban 3 campos (Name,Number,Type), hay %1</translation>
     </message>
     <message>
         <source>the type %1 is neither %2 nor %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo %1 no es ni %2 ni %3</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre %1 ya está en la línea %2</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el número %1 ya está en la línea %2</translation>
     </message>
     <message>
         <source>no contact follows; the radio needs one</source>
-        <translation type="unfinished"></translation>
+        <translation>no sigue ningún contacto; la radio necesita al menos uno</translation>
     </message>
     <message>
         <source>no free contact record is left for this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>no queda ningún registro de contacto libre para este contacto</translation>
     </message>
     <message>
         <source>%1 is already %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya es el número de %2</translation>
     </message>
     <message>
         <source>the list %1 is no number from 1 to 16</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista %1 no es un número de 1 a 16</translation>
     </message>
     <message>
         <source>list %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista %1 ya está en la línea %2</translation>
     </message>
 </context>
 <context>
     <name>fleet</name>
     <message>
         <source>radio %1 (%2) looks like the radio just written as %3 (&quot;%4&quot;, %5): is the next radio on the cable?</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) parece la que se acaba de escribir como %3 («%4», %5): ¿está en el cable la radio siguiente?</translation>
     </message>
     <message>
         <source>radio %1 (%2) is to get the ID %3, which the backups show on another radio: &quot;%4&quot; (backup of %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) va a recibir el ID %3, que según las copias de seguridad tiene otra radio: «%4» (copia de seguridad del %5)</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has 1 column</source>
-        <translation type="unfinished"></translation>
+        <translation>cada fila de la lista contiene un nombre, un ID dPMR y, opcionalmente, un puerto, pero esta tiene 1 columna</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>cada fila de la lista contiene un nombre, un ID dPMR y, opcionalmente, un puerto, pero esta tiene %1 columnas</translation>
     </message>
     <message>
         <source>the list holds no radio</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista no contiene ninguna radio</translation>
     </message>
     <message>
         <source>the port %1 is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto %1 también es el de %2</translation>
     </message>
     <message>
         <source>the port %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto %1 aparece dos veces</translation>
     </message>
     <message>
         <source>no port is left for this row: name its port in the list or connect one more radio</source>
-        <translation type="unfinished"></translation>
+        <translation>no queda ningún puerto para esta fila: indique su puerto en la lista o conecte una radio más</translation>
     </message>
     <message>
         <source>the row has no dPMR ID</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila no tiene ID dPMR</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is not a number of up to 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>el ID dPMR %1 no es un número de hasta 7 dígitos</translation>
     </message>
     <message>
         <source>the radio would replace the dPMR ID %1 (it takes 0000001 to 9000000, not 1000000, 2000000, ... 9000000)</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio sustituiría el ID dPMR %1 (admite de 0000001 a 9000000, salvo 1000000, 2000000, ... 9000000)</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is given twice: also %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el ID dPMR %1 aparece dos veces: también %2</translation>
     </message>
     <message>
         <source>the name %1 holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre %1 contiene un carácter que la radio no puede mostrar (solo letras, dígitos y signos ASCII simples)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is cut to the radio&apos;s 8 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre «%1» se recorta a los 8 caracteres de la radio: «%2»</translation>
     </message>
     <message>
         <source>cut to 8 characters, the name is &quot;%1&quot;, the same as %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>recortado a 8 caracteres, el nombre es «%1», el mismo que el de %2</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre «%1» también es el de %2</translation>
     </message>
     <message>
         <source>the port %1 has no row of the list and is not written</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto %1 no tiene fila en la lista y no se escribe</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>el patrón de nombre «%1» contiene un carácter que la radio no puede mostrar (solo letras, dígitos y signos ASCII simples)</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a lone &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>el patrón de nombre «%1» tiene una «}» suelta</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a &apos;{&apos; without &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>el patrón de nombre «%1» tiene una «{» sin «}»</translation>
     </message>
     <message>
         <source>{%1} in the name pattern: the ID has 1 to 7 digits to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} en el patrón de nombre: del ID se pueden conservar de 1 a 7 dígitos</translation>
     </message>
     <message>
         <source>{%1} in the name pattern is not known: use {n}, {id} or {id:4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} en el patrón de nombre no se reconoce: use {n}, {id} o {id:4}</translation>
     </message>
     <message>
         <source>radio %1: the name &quot;%2&quot; is cut to the radio&apos;s 8 characters: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>radio %1: el nombre «%2» se recorta a los 8 caracteres de la radio: «%3»</translation>
     </message>
     <message>
         <source>no port given: name at least one radio&apos;s port</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha indicado ningún puerto: indique el puerto de al menos una radio</translation>
     </message>
     <message>
         <source>an empty port name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha indicado un nombre de puerto vacío</translation>
     </message>
     <message>
         <source>an ID start value and keeping each radio&apos;s identity exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>un ID inicial y conservar la identidad de cada radio se excluyen mutuamente</translation>
     </message>
     <message>
         <source>the first radio ID must have at most 7 digits (1 to 9999999)</source>
-        <translation type="unfinished"></translation>
+        <translation>el ID de la primera radio debe tener como máximo 7 dígitos (1 a 9999999)</translation>
     </message>
     <message>
         <source>the ID step must have at most 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>el incremento de ID debe tener como máximo 7 dígitos</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but all %1 would get the document&apos;s ID %2: give a first ID and a step, or keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>cada radio necesita su propio ID, pero las %1 recibirían el ID del documento, %2: indique un primer ID y un incremento, o conserve la identidad de cada radio</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which has no 7-digit form</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) recibiría el ID %3, que no cabe en 7 dígitos</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which the radio does not take (0000001 to 9000000, not 1000000, 2000000, ... 9000000): choose another start or step</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) recibiría el ID %3, que la radio no admite (0000001 a 9000000, salvo 1000000, 2000000, ... 9000000): elija otro inicio u otro incremento</translation>
     </message>
     <message>
         <source>radios %1 and %2 would both be named &quot;%3&quot; once cut to the radio&apos;s 8 characters: shorten the pattern or put the ID&apos;s digits first</source>
-        <translation type="unfinished"></translation>
+        <translation>las radios %1 y %2 se llamarían ambas «%3» al recortarse a los 8 caracteres de la radio: acorte el patrón o ponga primero los dígitos del ID</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but the step repeats %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cada radio necesita su propio ID, pero el incremento repite %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>ID %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 en %2</translation>
     </message>
     <message>
         <source>wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>traza de la transferencia: %1</translation>
     </message>
     <message>
         <source>stopped before its configuration was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>detenida antes de enviar su configuración</translation>
     </message>
     <message>
         <source>no read backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha guardado copia de seguridad de la lectura: no hay carpeta para copias de seguridad</translation>
     </message>
     <message>
         <source>no write backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha guardado copia de seguridad de la escritura: no hay carpeta para copias de seguridad</translation>
     </message>
     <message>
         <source>stopped while reading the radio; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>detenida durante la lectura de la radio; no se ha enviado nada</translation>
     </message>
     <message>
         <source>two radios hold the same ID, so none was written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dos radios tienen el mismo ID, así que no se ha escrito ninguna: %1</translation>
     </message>
     <message>
         <source>its squelch calibration could not be read, so nothing was sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido leer su calibración del silenciador, así que no se ha enviado nada: %1</translation>
     </message>
     <message>
         <source>not written, after the warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no escrita, tras la advertencia: %1</translation>
     </message>
     <message>
         <source>its configuration has errors and was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>su configuración tiene errores y no se ha enviado: %1</translation>
     </message>
     <message>
         <source>written despite errors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>escrita a pesar de los errores: %1</translation>
     </message>
 </context>
 <context>
     <name>form</name>
     <message>
         <source>printable ASCII characters only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo caracteres ASCII imprimibles</translation>
     </message>
     <message>
         <source>digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo dígitos</translation>
     </message>
     <message>
         <source>digits and a point only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo dígitos y un punto</translation>
     </message>
     <message>
         <source>0-9, A-D, * and # only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo 0-9, A-D, * y #</translation>
     </message>
     <message>
         <source>hexadecimal digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo dígitos hexadecimales</translation>
     </message>
     <message>
         <source>%1 to %2 in steps of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a %2 en pasos de %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 a %2</translation>
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una opción de la lista</translation>
     </message>
     <message>
         <source>band edges and the channel raster</source>
-        <translation type="unfinished"></translation>
+        <translation>límites de la banda y rejilla de canales</translation>
     </message>
     <message>
         <source>a CTCSS tone 60.0 to 280.0 Hz or a DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>un tono CTCSS de 60.0 a 280.0 Hz o un código DCS</translation>
     </message>
     <message>
         <source>0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 o 1</translation>
     </message>
     <message>
         <source>at most %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>como máximo %1 dígitos</translation>
     </message>
     <message>
         <source>at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>como máximo %1 caracteres</translation>
     </message>
     <message>
         <source>7 digits up to 9000000, not one digit and six 0s</source>
-        <translation type="unfinished"></translation>
+        <translation>7 dígitos hasta 9000000, no un dígito seguido de seis 0</translation>
     </message>
     <message>
         <source>as the radio keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>tal como lo guarda la radio</translation>
     </message>
     <message>
         <source>%1: %2 stored as %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 guardado como %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>image</name>
     <message>
         <source>&quot;%1&quot; is not a radio file: it holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un archivo de radio: contiene %2 bytes; un archivo de radio contiene %3.</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image: only its first %3 bytes are loaded, and the rest is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 bytes, más que una imagen de radio: solo se cargan sus primeros %3 bytes, y el resto no se conserva.</translation>
     </message>
     <message>
         <source>Unexpected file format.
 &quot;%1&quot; holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de archivo inesperado.
+«%1» contiene %2 bytes; un archivo de radio contiene %3.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
 </context>
 <context>
     <name>interchange</name>
     <message>
         <source>%1 row did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fila no cabía después del canal 16: se ha omitido</translation>
     </message>
     <message>
         <source>%1 rows did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas no cabían después del canal 16: se han omitido</translation>
     </message>
     <message>
         <source>channel %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1, %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2: row left out</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2: fila omitida</translation>
     </message>
     <message>
         <source>%1 is no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una frecuencia</translation>
     </message>
     <message>
         <source>no Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>sin Frec. Rx</translation>
     </message>
     <message>
         <source>%1 is no frequency: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una frecuencia: se deja como estaba</translation>
     </message>
     <message>
         <source>the clipboard text is no table of channels: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto del portapapeles no es una tabla de canales: %1</translation>
     </message>
     <message>
         <source>the clipboard holds no channel rows</source>
-        <translation type="unfinished"></translation>
+        <translation>el portapapeles no contiene filas de canales</translation>
     </message>
     <message>
         <source>%1 %2 is not a frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 no es una frecuencia en MHz</translation>
     </message>
     <message>
         <source>Duplex %1 is not empty, +, -, split or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 no es vacío, +, -, split ni off</translation>
     </message>
     <message>
         <source>Offset %1 is not a number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 no es un número de MHz</translation>
     </message>
     <message>
         <source>Offset %1 is 10000 MHz or more, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 es de 10000 MHz o más: no hay frecuencia en la que transmitir</translation>
     </message>
     <message>
         <source>Frequency %1 Offset gives %2 MHz, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency %1 Offset da %2 MHz: no es una frecuencia en la que transmitir</translation>
     </message>
     <message>
         <source>Power %1 is not understood: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Power %1 no se entiende: se ajusta a %2</translation>
     </message>
     <message>
         <source>Skip %1 is not empty, S or P</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip %1 no es vacío, S ni P</translation>
     </message>
     <message>
         <source>the first line must name the columns, Location and Frequency among them, as CHIRP writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>la primera línea debe nombrar las columnas, entre ellas Location y Frequency, como la escribe CHIRP</translation>
     </message>
     <message>
         <source>%1: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: omitido</translation>
     </message>
     <message>
         <source>Location %1 is no channel of this radio (1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 no es un canal de esta radio (1-16)</translation>
     </message>
     <message>
         <source>channel %1 is set on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal %1 ya se ajusta en la línea %2</translation>
     </message>
     <message>
         <source>channel %1: Mode %2 is not available (FM and NFM only)</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1: Mode %2 no está disponible (solo FM y NFM)</translation>
     </message>
     <message>
         <source>channel %1 has no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>el canal %1 no tiene frecuencia</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1: %2</translation>
     </message>
     <message>
         <source>names are not kept: the radio has no channel names</source>
-        <translation type="unfinished"></translation>
+        <translation>los nombres no se conservan: la radio no tiene nombres de canal</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está vacío</translation>
     </message>
     <message>
         <source>DtcsPolarity %1 is not NN, NR, RN or RR</source>
-        <translation type="unfinished"></translation>
+        <translation>DtcsPolarity %1 no es NN, NR, RN ni RR</translation>
     </message>
     <message>
         <source>tone mode %1 (reverse squelch) is not available: no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>el modo de tono %1 (silenciador inverso) no está disponible: sin tonos</translation>
     </message>
     <message>
         <source>Tone %1 is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone %1 no es vacío, Tone, TSQL, DTCS, TSQL-R, DTCS-R ni Cross</translation>
     </message>
     <message>
         <source>CrossMode %1 is not one of Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>CrossMode %1 no es ninguno de Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</translation>
     </message>
     <message>
         <source>more than %1 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 contactos</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre %1 ya está en la línea %2</translation>
     </message>
     <message>
         <source>the name %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre %1 aparece dos veces</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el número %1 ya está en la línea %2</translation>
     </message>
     <message>
         <source>the number %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>el número %1 aparece dos veces</translation>
     </message>
     <message>
         <source>contact %1: slot %2 is not a free slot 1 to 64</source>
-        <translation type="unfinished"></translation>
+        <translation>contacto %1: la posición %2 no es una posición libre de 1 a 64</translation>
     </message>
     <message>
         <source>channel %1: %2 is not an entry of &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1: %2 no es una opción de «%3»</translation>
     </message>
     <message>
         <source>channel %1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1 %2: %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) está inactivo en el diálogo</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) está inactivo en el diálogo: %3</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2: %3</translation>
     </message>
     <message>
         <source>the byte at %1 is not one no field owns</source>
-        <translation type="unfinished"></translation>
+        <translation>el byte en %1 pertenece a un campo, no a los bytes sin campo</translation>
     </message>
     <message>
         <source>group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lista Rx de grupos %1: %2</translation>
     </message>
     <message>
         <source>the byte at %1 is not a byte of the contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>el byte en %1 no es un byte de los contactos</translation>
     </message>
     <message>
         <source>the control character %1 is not allowed in a YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>el carácter de control %1 no está permitido en un archivo YAML</translation>
     </message>
     <message>
         <source>a backslash before %1 starts no YAML escape sequence (a backslash itself is written \\)</source>
-        <translation type="unfinished"></translation>
+        <translation>una barra invertida antes de %1 no inicia ninguna secuencia de escape YAML (una barra invertida se escribe \\)</translation>
     </message>
     <message>
         <source>YAML syntax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintaxis YAML: %1</translation>
     </message>
     <message>
         <source>%1: expected a text, not a list or mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se esperaba un texto, no una lista ni un mapeo</translation>
     </message>
     <message>
         <source>%1: expected a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se esperaba un número de %2 a %3</translation>
     </message>
     <message>
         <source>%1: expected %2 bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se esperaban %2 bytes en dígitos hexadecimales</translation>
     </message>
     <message>
         <source>%1: expected bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se esperaban bytes en dígitos hexadecimales</translation>
     </message>
     <message>
         <source>%1: expected a mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se esperaba un mapeo</translation>
     </message>
     <message>
         <source>%1: expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se esperaba una lista</translation>
     </message>
     <message>
         <source>%1: more than %2 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: más de %2 entradas</translation>
     </message>
     <message>
         <source>%1: %2 is not an address 0x0000 to 0x3FFF</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 no es una dirección de 0x0000 a 0x3FFF</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (see dpmrtool fields: the keys after &quot;channel%3.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: clave desconocida %2 (véase dpmrtool fields: las claves tras «channel%3.»)</translation>
     </message>
     <message>
         <source>unknown settings page %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>página de ajustes desconocida %1 (véase dpmrtool fields)</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida %1 (véase dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (value or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: clave desconocida %2 (value o bytes)</translation>
     </message>
     <message>
         <source>contact type: %1 is not an entry of &quot;Type&quot; (&quot;%2&quot;, &quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo de contacto: %1 no es una opción de «Tipo» («%2», «%3»)</translation>
     </message>
     <message>
         <source>contact: unknown key %1 (name, number, type, slot)</source>
-        <translation type="unfinished"></translation>
+        <translation>contacto: clave desconocida %1 (name, number, type, slot)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (members or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: clave desconocida %2 (members o bytes)</translation>
     </message>
     <message>
         <source>%1: expected a list of contact names</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se esperaba una lista de nombres de contacto</translation>
     </message>
     <message>
         <source>expected a dpmrcps codeplug (a mapping with format: 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un codeplug de dpmrcps (un mapeo con format: 1)</translation>
     </message>
     <message>
         <source>format %1 is not one this program reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>este programa no lee el formato %1 (%2)</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clave desconocida %1</translation>
     </message>
     <message>
         <source>no &quot;format&quot;: not a dpmrcps codeplug</source>
-        <translation type="unfinished"></translation>
+        <translation>sin «format»: no es un codeplug de dpmrcps</translation>
     </message>
     <message>
         <source>lists and mappings are nested %1 deep here; a codeplug nests at most 4</source>
-        <translation type="unfinished"></translation>
+        <translation>aquí las listas y los mapeos están anidados en %1 niveles; un codeplug anida como máximo 4</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave %1 aparece dos veces en un mismo mapeo, en la línea %2</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on lines %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave %1 aparece dos veces en un mismo mapeo, en las líneas %2 y %3</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>install the udev rule %1 (the dpmrcps package does; from the sources: sudo cp res/linux/%1 /etc/udev/rules.d/), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>instale la regla udev %1 (el paquete dpmrcps lo hace; desde las fuentes: sudo cp res/linux/%1 /etc/udev/rules.d/), y después: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>%1 is not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un puerto serie</translation>
     </message>
     <message>
         <source>choose the cable&apos;s port, such as /dev/ttyUSB0 (dpmrtool ports lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>elija el puerto del cable, como /dev/ttyUSB0 (dpmrtool ports los enumera)</translation>
     </message>
     <message>
         <source>the system refused to open %1 although its permissions allow it</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema se ha negado a abrir %1 aunque sus permisos lo permiten</translation>
     </message>
     <message>
         <source>a sandbox (a snap or flatpak package) or a security policy keeps the program from the device: run the program installed from the Debian package or built from the sources</source>
-        <translation type="unfinished"></translation>
+        <translation>un entorno aislado (un paquete snap o flatpak) o una política de seguridad impide al programa acceder al dispositivo: ejecute el programa instalado desde el paquete Debian o compilado desde las fuentes</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido abrir %1: %2</translation>
     </message>
     <message>
         <source>plug the cable in again; if that does not help, restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>vuelva a conectar el cable; si no sirve, reinicie el ordenador</translation>
     </message>
     <message>
         <source>%1 does not exist: the cable is not plugged in, or its port has another name now</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe: el cable no está conectado, o su puerto tiene ahora otro nombre</translation>
     </message>
     <message>
         <source>plug the cable into the computer and the radio, then choose the port that appears (dpmrtool ports lists them; Setting &gt; Port shows them as they come)</source>
-        <translation type="unfinished"></translation>
+        <translation>conecte el cable al ordenador y a la radio, y elija el puerto que aparezca (dpmrtool ports los enumera; Configuración &gt; Puerto los muestra según aparecen)</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and claims USB serial adapters (%1): if the port disappeared right after the cable was plugged in, brltty took it</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (un controlador de líneas braille) está instalado y reclama los adaptadores serie USB (%1): si el puerto desapareció justo después de conectar el cable, se lo ha quedado brltty</translation>
     </message>
     <message>
         <source>without a braille display: sudo apt remove brltty, then plug the cable in again; with one: comment out the line for the cable&apos;s chip in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sin línea braille: sudo apt remove brltty, y vuelva a conectar el cable; con una: comente la línea del chip del cable en %1</translation>
     </message>
     <message>
         <source>brltty&apos;s udev rules</source>
-        <translation type="unfinished"></translation>
+        <translation>las reglas udev de brltty</translation>
     </message>
     <message>
         <source>a virtual port (a pseudo-terminal), such as the virtual radio&apos;s: no cable</source>
-        <translation type="unfinished"></translation>
+        <translation>un puerto virtual (un pseudoterminal), como el de la radio virtual: sin cable</translation>
     </message>
     <message>
         <source>USB serial adapter: USB %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adaptador serie USB: USB %1</translation>
     </message>
     <message>
         <source>%1 cable: USB %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cable %1: USB %2</translation>
     </message>
     <message>
         <source>, driver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, controlador %1</translation>
     </message>
     <message>
         <source>, also %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, también %1</translation>
     </message>
     <message>
         <source>a Bluetooth serial port, not the radio&apos;s programming cable</source>
-        <translation type="unfinished"></translation>
+        <translation>un puerto serie Bluetooth, no el cable de programación de la radio</translation>
     </message>
     <message>
         <source>plug the programming cable in and choose its port (/dev/ttyUSB0 or /dev/ttyACM0)</source>
-        <translation type="unfinished"></translation>
+        <translation>conecte el cable de programación y elija su puerto (/dev/ttyUSB0 o /dev/ttyACM0)</translation>
     </message>
     <message>
         <source>a serial port built into the computer: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>un puerto serie integrado en el ordenador: un cable de programación USB se llama ttyUSB o ttyACM</translation>
     </message>
     <message>
         <source>a serial port built into the computer, driver %1: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>un puerto serie integrado en el ordenador, controlador %1: un cable de programación USB se llama ttyUSB o ttyACM</translation>
     </message>
     <message>
         <source> (owner %1, group %2, mode %3)</source>
-        <translation type="unfinished"></translation>
+        <translation> (propietario %1, grupo %2, modo %3)</translation>
     </message>
     <message>
         <source>your user %1 was added to the group %2, which may open %3, but this session started before and does not have the group yet</source>
-        <translation type="unfinished"></translation>
+        <translation>su usuario %1 se ha añadido al grupo %2, que puede abrir %3, pero esta sesión empezó antes y todavía no tiene el grupo</translation>
     </message>
     <message>
         <source>log out and in again (or restart the computer); until then, &apos;newgrp %1&apos; starts a shell that has it</source>
-        <translation type="unfinished"></translation>
+        <translation>cierre la sesión y vuelva a entrar (o reinicie el ordenador); mientras tanto, &apos;newgrp %1&apos; abre un shell que lo tiene</translation>
     </message>
     <message>
         <source>your user %1 is not in the group %2, which may open %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>su usuario %1 no pertenece al grupo %2, que puede abrir %3%4</translation>
     </message>
     <message>
         <source>sudo adduser %1 %2, then log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>sudo adduser %1 %2; después cierre la sesión y vuelva a entrar</translation>
     </message>
     <message>
         <source>only root may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>solo root puede abrir %1%2</translation>
     </message>
     <message>
         <source>only its owner may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>solo su propietario puede abrir %1%2</translation>
     </message>
     <message>
         <source>%1; it gives the group dialout the programming cables: then sudo adduser %2 dialout, and log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; la regla da al grupo dialout acceso a los cables de programación: después, sudo adduser %2 dialout, y cierre la sesión y vuelva a entrar</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (proceso %2)</translation>
     </message>
     <message>
         <source>a program</source>
-        <translation type="unfinished"></translation>
+        <translation>un programa</translation>
     </message>
     <message>
         <source>close the other program, then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>cierre el otro programa y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>close %1 (or end it: kill %2), then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>cierre %1 (o termínelo: kill %2) y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>that program</source>
-        <translation type="unfinished"></translation>
+        <translation>ese programa</translation>
     </message>
     <message>
         <source>%1 is in use by another program%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está en uso por otro programa%2</translation>
     </message>
     <message>
         <source>the udev rule %1 is not installed: it keeps ModemManager away from the cable and gives the group dialout access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>la regla udev %1 no está instalada: mantiene a ModemManager alejado del cable y da al grupo dialout acceso a él</translation>
     </message>
     <message>
         <source>the udev rule %1 does not name this cable&apos;s chip (USB %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la regla udev %1 no nombra el chip de este cable (USB %2)</translation>
     </message>
     <message>
         <source>add a line for it to the rule (a copy of one of its lines with idVendor %1 and idProduct %2), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>añada a la regla una línea para él (una copia de una de sus líneas con idVendor %1 e idProduct %2), y después: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>the udev rule %1 names this cable&apos;s chip but has not been applied to %2 yet</source>
-        <translation type="unfinished"></translation>
+        <translation>la regla udev %1 nombra el chip de este cable, pero todavía no se ha aplicado a %2</translation>
     </message>
     <message>
         <source>plug the cable in again, or run: sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>vuelva a conectar el cable, o ejecute: sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>ModemManager is running and has not been told to leave %1 alone: it may send AT commands to the cable for several seconds after it is plugged in, and a Read or Write started then fails</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager se está ejecutando sin que se le haya dicho que deje en paz %1: puede enviar órdenes AT al cable durante varios segundos después de conectarlo, y una lectura o escritura iniciada entonces falla</translation>
     </message>
     <message>
         <source>%1, and plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, y vuelva a conectar el cable; o detenga ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>vuelva a conectar el cable; o detenga ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and its udev rules claim this cable&apos;s chip (USB %1): it may take the cable, and the port disappears right after it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (un controlador de líneas braille) está instalado y sus reglas udev reclaman el chip de este cable (USB %1): puede quedarse con el cable, y el puerto desaparece justo después de conectarlo</translation>
     </message>
     <message>
         <source>virtual port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puerto virtual %1</translation>
     </message>
     <message>
         <source>%1 cable on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cable %1 en %2</translation>
     </message>
     <message>
         <source>USB serial adapter on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adaptador serie USB en %1</translation>
     </message>
     <message>
         <source>USB serial adapter (%1) on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>adaptador serie USB (%1) en %2</translation>
     </message>
     <message>
         <source>Bluetooth serial port on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puerto serie Bluetooth en %1</translation>
     </message>
     <message>
         <source>%1 (built-in serial port)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (puerto serie integrado)</translation>
     </message>
     <message>
         <source>Problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema: %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia: %1</translation>
     </message>
     <message>
         <source>Fix: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solución: %1</translation>
     </message>
     <message>
         <source>%1: can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: se puede usar</translation>
     </message>
     <message>
         <source>%1: cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no se puede usar</translation>
     </message>
     <message>
         <source>%1: add your user to the dialout group and log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: añada su usuario al grupo dialout y vuelva a iniciar sesión</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>en uso por otro programa</translation>
     </message>
     <message>
         <source>no port is chosen: choose one under Setting &gt; Port</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha elegido ningún puerto: elija uno en Configuración &gt; Puerto</translation>
     </message>
     <message>
         <source>not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un puerto serie</translation>
     </message>
     <message>
         <source>the radio holds other values for %1 and %2 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio contiene otros valores en %1 y %2 más.</translation>
     </message>
     <message>
         <source>the radio holds other values for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio contiene otros valores en %1.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay carpeta personal donde guardarla</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta «%1»: %2</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir «%1»: %2</translation>
     </message>
     <message>
         <source>too many traces within the same second</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiadas trazas en el mismo segundo</translation>
     </message>
     <message>
         <source>the transfer broke off at address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la transferencia se interrumpió en la dirección %1</translation>
     </message>
     <message>
         <source>Cound not open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el puerto.</translation>
     </message>
     <message>
         <source>Cound not open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el puerto</translation>
     </message>
     <message>
         <source>Could ont open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el puerto</translation>
     </message>
     <message>
         <source>Communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de comunicación</translation>
     </message>
     <message>
         <source>Read successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído correctamente</translation>
     </message>
     <message>
         <source>Write successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito correctamente</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Correcto</translation>
     </message>
     <message>
         <source>Verify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificación fallida</translation>
     </message>
     <message>
         <source>Written and verified, except the 24-byte closing block, which the radio does not send back</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrito y verificado, salvo el bloque de cierre de 24 bytes, que la radio no devuelve</translation>
     </message>
     <message>
         <source>Write again before using the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelva a escribir antes de usar la radio.</translation>
     </message>
     <message>
         <source>The write was completed; the read-back broke off while verifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura se completó; la relectura se interrumpió durante la verificación.</translation>
     </message>
     <message>
         <source>The write was completed; checking it was stopped before the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La escritura se completó; su comprobación se detuvo antes del final.</translation>
     </message>
     <message>
         <source>no answer from the radio: is it switched on and the cable plugged in?</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio no responde: ¿está encendida y con el cable conectado?</translation>
     </message>
     <message>
         <source>the radio did not answer the wake-up with &apos;A&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio no ha respondido con &apos;A&apos; a la señal de activación</translation>
     </message>
     <message>
         <source>the radio&apos;s identity block was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>el bloque de identidad de la radio ha llegado incompleto</translation>
     </message>
     <message>
         <source>the radio did not confirm the opening exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio no ha confirmado el intercambio de apertura</translation>
     </message>
     <message>
         <source>The radio may now hold a partly written configuration: write it again before using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora la radio puede contener una configuración escrita a medias: vuelva a escribirla antes de usarla.</translation>
     </message>
     <message>
         <source>The wire trace was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha conservado la traza de la transferencia: %1</translation>
     </message>
     <message>
         <source>The wire trace was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha escrito la traza de la transferencia: %1</translation>
     </message>
     <message>
         <source>Wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traza de la transferencia: %1</translation>
     </message>
     <message>
         <source>cannot open a pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir un pseudoterminal</translation>
     </message>
     <message>
         <source>cannot set up the pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede configurar el pseudoterminal</translation>
     </message>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir %1</translation>
     </message>
     <message>
         <source>cannot watch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede vigilar %1</translation>
     </message>
     <message>
         <source>cannot create a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear una tubería</translation>
     </message>
 </context>
 <context>
@@ -4965,101 +4979,101 @@ y calibración de fábrica de la radio.&lt;/p&gt;
     <name>report</name>
     <message>
         <source>version and build, OS, kernel, Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>versión y compilación, sistema operativo, kernel, Qt</translation>
     </message>
     <message>
         <source>the connection doctor&apos;s findings for every port</source>
-        <translation type="unfinished"></translation>
+        <translation>los resultados del diagnóstico de la conexión para cada puerto</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de ajustes %1</translation>
     </message>
     <message>
         <source>the list of backups (names only, not the files)</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de copias de seguridad (solo los nombres, no los archivos)</translation>
     </message>
     <message>
         <source>a wire trace of a transfer, the radio&apos;s identity blanked</source>
-        <translation type="unfinished"></translation>
+        <translation>una traza de una transferencia, con la identidad de la radio borrada</translation>
     </message>
     <message>
         <source>the open configuration, its radio ID, name, contacts and codes replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>la configuración abierta, con su ID de radio, nombre, contactos y códigos sustituidos</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 bytes): %3</translation>
     </message>
 </context>
 <context>
     <name>service</name>
     <message>
         <source>The band has %1 points; the radio keeps %2 squelch values, so only %3 to %4 MHz are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La banda tiene %1 puntos; la radio guarda %2 valores de silenciador, así que solo se muestran de %3 a %4 MHz.</translation>
     </message>
 </context>
 <context>
     <name>util</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: the byte %3 is not UTF-8 text: save the file as UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2: el byte %3 no es texto UTF-8: guarde el archivo como UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas no está cerrado</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>texto tras las comillas de cierre de un campo</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>unas comillas dentro de un campo que no empieza con comillas</translation>
     </message>
     <message>
         <source>the first line must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la primera línea debe ser %1</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir «%1»: es una carpeta.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir «%1»: no es un archivo normal.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar «%1»: %2</translation>
     </message>
     <message>
         <source>Cannot save: no file name given.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar: no se ha indicado ningún nombre de archivo.</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta.</translation>
     </message>
     <message>
         <source>it is not a regular file (a device or a pipe).</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal (es un dispositivo o una tubería).</translation>
     </message>
     <message>
         <source>%1: line %2, column %3: larger than 1 MiB, no %4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: línea %2, columna %3: más de 1 MiB, no es un archivo %4</translation>
     </message>
 </context>
 </TS>

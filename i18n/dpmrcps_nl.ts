@@ -5,1550 +5,1561 @@
     <name>Action</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Een nieuw document maken</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen...</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Een bestaand document openen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
     <message>
         <source>Open &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-&amp;up openen...</translation>
     </message>
     <message>
         <source>Open a copy kept by an earlier Read or Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Een kopie openen die bij een eerdere keer lezen of schrijven is bewaard</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-up openen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Het actieve document opslaan</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan a&amp;ls...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Het actieve document onder een nieuwe naam opslaan</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Expor&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporteren...</translation>
     </message>
     <message>
         <source>Write the whole configuration to a readable YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>De hele configuratie naar een leesbaar YAML-bestand schrijven</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mporteren...</translation>
     </message>
     <message>
         <source>Open a YAML file written by Export as a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Een YAML-bestand dat met Exporteren is geschreven als nieuw document openen</translation>
     </message>
     <message>
         <source>Export &amp;Channels as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kanalen exporteren als CSV...</translation>
     </message>
     <message>
         <source>Write the channels to a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>De kanalen naar een CSV-bestand in het formaat van CHIRP schrijven</translation>
     </message>
     <message>
         <source>Import C&amp;hannels from CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen importeren uit &amp;CSV...</translation>
     </message>
     <message>
         <source>Set channels from a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen instellen vanuit een CSV-bestand in het formaat van CHIRP</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fdrukken...</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Het actieve document afdrukken</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdruk&amp;voorbeeld</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Volledige pagina&apos;s weergeven</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukvoorbeeld</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukins&amp;tellingen...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>De printer en de afdrukopties wijzigen</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukinstellingen</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Afsluiten</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programma afsluiten; vraagt of documenten moeten worden opgeslagen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>Take back the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatste wijziging ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;nieuw</translation>
     </message>
     <message>
         <source>Make the change taken back last again</source>
-        <translation type="unfinished"></translation>
+        <translation>De laatst ongedaan gemaakte wijziging opnieuw uitvoeren</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopiëren</translation>
     </message>
     <message>
         <source>Copy the selected channels</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde kanalen kopiëren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;lakken</translation>
     </message>
     <message>
         <source>Paste channels from the current row down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen plakken vanaf de huidige rij naar beneden</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken</translation>
     </message>
     <message>
         <source>Appl&amp;y to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassen op &amp;geselecteerde kanalen</translation>
     </message>
     <message>
         <source>Set the current cell&apos;s tone, power, scan, bandwidth or channel type for every selected channel</source>
-        <translation type="unfinished"></translation>
+        <translation>De toon, het vermogen, de scan, de bandbreedte of het kanaaltype van de huidige cel instellen voor elk geselecteerd kanaal</translation>
     </message>
     <message>
         <source>Apply to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Toepassen op geselecteerde kanalen</translation>
     </message>
     <message>
         <source>&amp;Fill Channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen &amp;vullen...</translation>
     </message>
     <message>
         <source>Fill the selected channels, or all 16, with the PMR446 or dPMR446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>De geselecteerde kanalen, of alle 16, vullen met de PMR446- of dPMR446-kanalen</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen vullen</translation>
     </message>
     <message>
         <source>&amp;Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scaninstellingen</translation>
     </message>
     <message>
         <source>Edit the scan settings</source>
-        <translation type="unfinished"></translation>
+        <translation>De scaninstellingen bewerken</translation>
     </message>
     <message>
         <source>&amp;Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Basisinst&amp;ellingen</translation>
     </message>
     <message>
         <source>Edit the basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>De basisinstellingen bewerken</translation>
     </message>
     <message>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alarm</translation>
     </message>
     <message>
         <source>Edit the alarm settings</source>
-        <translation type="unfinished"></translation>
+        <translation>De alarminstellingen bewerken</translation>
     </message>
     <message>
         <source>&amp;DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;TMF</translation>
     </message>
     <message>
         <source>Edit the DTMF settings</source>
-        <translation type="unfinished"></translation>
+        <translation>De DTMF-instellingen bewerken</translation>
     </message>
     <message>
         <source>dP&amp;MR</source>
-        <translation type="unfinished"></translation>
+        <translation>dP&amp;MR</translation>
     </message>
     <message>
         <source>Edit the dPMR parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>De dPMR-parameters bewerken</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>Read Data From Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens uit de radio lezen</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrijven</translation>
     </message>
     <message>
         <source>Write Data to Radio </source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens naar de radio schrijven</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven</translation>
     </message>
     <message>
         <source>Write to &amp;Several Radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar &amp;meerdere radio&apos;s schrijven...</translation>
     </message>
     <message>
         <source>Write this configuration to several radios at once, each with its own ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze configuratie tegelijk naar meerdere radio&apos;s schrijven, elk met een eigen ID</translation>
     </message>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar meerdere radio&apos;s schrijven</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>We&amp;rkbalk</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>De werkbalk tonen of verbergen</translation>
     </message>
     <message>
         <source>Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkbalk aan/uit</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusbalk</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>De statusbalk tonen of verbergen</translation>
     </message>
     <message>
         <source>Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusbalk aan/uit</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;oort</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>De seriële poort van de radio kiezen</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gebruikershandleiding</translation>
     </message>
     <message>
         <source>Open the guide to a first Read, editing, Save and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>De handleiding openen voor een eerste keer lezen, bewerken, opslaan en schrijven</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikershandleiding</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem &amp;melden...</translation>
     </message>
     <message>
         <source>Gather what is needed to look into a problem into one file to attach; nothing is sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles wat nodig is om een probleem te onderzoeken in één bestand verzamelen om bij te voegen; er wordt niets verzonden</translation>
     </message>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem melden</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma-informatie, versienummer en copyright weergeven</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;werken</translation>
     </message>
     <message>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programmeren</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>Beel&amp;d</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Instellingen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Over</translation>
     </message>
     <message>
         <source>Home page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Website:</translation>
     </message>
     <message>
         <source>Report a problem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem melden:</translation>
     </message>
 </context>
 <context>
     <name>CChannelClipboard</name>
     <message>
         <source>Copied channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal %1 gekopieerd</translation>
     </message>
     <message>
         <source>Copied channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen %1-%2 gekopieerd</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken</translation>
     </message>
     <message>
         <source>Nothing pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>Niets geplakt</translation>
     </message>
     <message>
         <source>Pasted channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal %1 geplakt</translation>
     </message>
     <message>
         <source>Pasted channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen %1-%2 geplakt</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelCsvCommands</name>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Export Channels as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen exporteren als CSV</translation>
     </message>
     <message>
         <source>Import Channels from CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen importeren uit CSV</translation>
     </message>
     <message>
         <source>Exported the channels to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kanalen zijn geëxporteerd naar %1</translation>
     </message>
     <message>
         <source>Cannot import %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet importeren.</translation>
     </message>
     <message>
         <source>No channel was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen kanaal gewijzigd.</translation>
     </message>
     <message>
         <source>Imported 1 channel from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 kanaal geïmporteerd uit %1</translation>
     </message>
     <message>
         <source>Imported %1 channels from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kanalen geïmporteerd uit %2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditCommands</name>
     <message>
         <source>Rx and Tx color code, Tx contact and Group rx list changed on channel %1 go to %2 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx- en Tx-kleurcode, Tx-contact en Rx-groepslijst die op kanaal %1 worden gewijzigd, gaan ook naar %2.</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Kanaal bewerken</translation>
+        <translation>Kanaal bewerken</translation>
     </message>
     <message>
         <source>Channel edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal bewerken.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditDlg</name>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgend kanaal</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorig kanaal</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished">Analoog</translation>
+        <translation>Analoog</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished">Digitaal</translation>
+        <translation>Digitaal</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished">Oproep 1</translation>
+        <translation>Oproep 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished">Oproep 2</translation>
+        <translation>Oproep 2</translation>
     </message>
 </context>
 <context>
     <name>CCodeplugCommands</name>
     <message>
         <source>Codeplug (*.yaml *.yml);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug (*.yaml *.yml);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importeren</translation>
     </message>
     <message>
         <source>Exported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geëxporteerd</translation>
     </message>
     <message>
         <source>Cannot import %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan %1 niet importeren:
+%2</translation>
     </message>
     <message>
         <source>Imported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geïmporteerd</translation>
     </message>
     <message>
         <source>Imported %1: %2 value(s) stored other than written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geïmporteerd: %2 waarde(n) anders opgeslagen dan geschreven.</translation>
     </message>
 </context>
 <context>
     <name>CContactPage</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacten</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Ja</translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Invoegen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
 </context>
 <context>
     <name>CDocumentController</name>
     <message>
         <source>*.dat (*.dat);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>*.dat (*.dat);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>Untitled (read from the radio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos (gelezen uit de radio)</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw laden</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geopend</translation>
     </message>
     <message>
         <source>Opened %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geopend.%2</translation>
     </message>
     <message>
         <source>Opened the backup %1; Save asks for a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Back-up %1 geopend; Opslaan vraagt om een nieuwe naam</translation>
     </message>
     <message>
         <source>%1 no longer exists; it was removed from the recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet meer; het is uit de recente bestanden verwijderd.</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 opgeslagen</translation>
     </message>
     <message>
         <source>Saved %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 opgeslagen.%2</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bewerken</translation>
     </message>
     <message>
         <source>Reloaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 opnieuw geladen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Openen</translation>
     </message>
 </context>
 <context>
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished">Code</translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>DTMF codes</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-codes</translation>
     </message>
 </context>
 <context>
     <name>CFillChannelsDlg</name>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen vullen</translation>
     </message>
     <message>
         <source>&amp;All 16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle 16 kanalen</translation>
     </message>
     <message>
         <source>%1 (%2 channels, %3 kHz apart)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 kanalen, %3 kHz tussenruimte)</translation>
     </message>
     <message>
         <source>&amp;Selected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geselecteerde %1</translation>
     </message>
     <message>
         <source>&amp;Selected channels (select two or more first)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geselecteerde kanalen (selecteer er eerst twee of meer)</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Geen</translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>The same on every channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezelfde op elk kanaal</translation>
     </message>
     <message>
         <source>One per channel, rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén per kanaal, oplopend</translation>
     </message>
     <message>
         <source>To&amp;ne:</source>
-        <translation type="unfinished"></translation>
+        <translation>Too&amp;n:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plan:</translation>
     </message>
     <message>
         <source>&amp;First plan channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eerste kanaal van het plan:</translation>
     </message>
     <message>
         <source>Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vullen:</translation>
     </message>
     <message>
         <source>CTCSS &amp;tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS-&amp;tonen:</translation>
     </message>
     <message>
         <source>%1 to %2 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 t/m %2 MHz</translation>
     </message>
     <message>
         <source>%1 will stay unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ongewijzigd: %1 (%2 eindigt bij kanaal %3)</translation>
     </message>
 </context>
 <context>
     <name>CFleetIdentityBox</name>
     <message>
         <source>Each radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke radio</translation>
     </message>
     <message>
         <source>e.g. 1000001</source>
-        <translation type="unfinished"></translation>
+        <translation>bijv. 1000001</translation>
     </message>
     <message>
         <source>Unit {n}, or {id:4} for the ID&apos;s last 4 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio {n}, of {id:4} voor de laatste 4 cijfers van de ID</translation>
     </message>
     <message>
         <source>{n}: the radio&apos;s number in the list of ticked ports; {id}: its 7-digit ID; {id:4}: the ID&apos;s last 4 digits. Cut to the radio&apos;s 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>{n}: het nummer van de radio in de lijst van aangevinkte poorten; {id}: zijn 7-cijferige ID; {id:4}: de laatste 4 cijfers van de ID. Ingekort tot de 8 tekens van de radio.</translation>
     </message>
     <message>
         <source>Keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>Identiteit van elke radio behouden</translation>
     </message>
     <message>
         <source>Read each radio first and write the new configuration with its own ID and name</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke radio eerst lezen en de nieuwe configuratie schrijven met zijn eigen ID en naam</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Na schrijven controleren</translation>
     </message>
     <message>
         <source>Copy this file&apos;s squelch calibration to every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelchkalibratie van dit bestand naar elke radio kopiëren</translation>
     </message>
     <message>
         <source>Off: each radio keeps the squelch calibration the factory set for it (read first, written back unchanged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit: elke radio behoudt de squelchkalibratie die de fabriek ervoor heeft ingesteld (eerst gelezen, ongewijzigd teruggeschreven)</translation>
     </message>
     <message>
         <source>One cable: the list&apos;s radios one after another on one port</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén kabel: de radio&apos;s van de lijst na elkaar via één poort</translation>
     </message>
     <message>
         <source>Tick the one port; each radio of the imported list is written in turn, and the dialog asks for the next radio (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink die ene poort aan; elke radio van de geïmporteerde lijst wordt om de beurt geschreven, en het dialoogvenster vraagt om de volgende radio (spatiebalk of Enter)</translation>
     </message>
     <message>
         <source>First radio ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste radio-ID:</translation>
     </message>
     <message>
         <source>ID step:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID-stap:</translation>
     </message>
     <message>
         <source>Name pattern:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naampatroon:</translation>
     </message>
 </context>
 <context>
     <name>CFleetPortTable</name>
     <message>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio&apos;s</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio-ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Voortgang</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>losgekoppeld</translation>
     </message>
 </context>
 <context>
     <name>CFleetSummaryTable</name>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaten</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio-ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Naam</translation>
+        <translation>Naam</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultaat</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconden</translation>
     </message>
 </context>
 <context>
     <name>CFleetWriteDlg</name>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar meerdere radio&apos;s schrijven</translation>
     </message>
     <message>
         <source>Radios (one per port, all written at the same time), each with its ID and name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio&apos;s (één per poort, alle tegelijk geschreven), elk met een eigen ID en naam:</translation>
     </message>
     <message>
         <source>/dev/ttyUSB1 or a virtual radio&apos;s /dev/pts/N</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/ttyUSB1 of /dev/pts/N van een virtuele radio</translation>
     </message>
     <message>
         <source>Port to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Toe te voegen poort</translation>
     </message>
     <message>
         <source>Add Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort toevoegen</translation>
     </message>
     <message>
         <source>Import list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst importeren...</translation>
     </message>
     <message>
         <source>The customer&apos;s list: one row a radio with its name, dPMR ID and, optionally, its port; from a CSV file, or the rows copied in a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst van de klant: één rij per radio met zijn naam, dPMR-ID en eventueel zijn poort; uit een CSV-bestand, of de rijen gekopieerd uit een spreadsheet</translation>
     </message>
     <message>
         <source>From a CSV File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit een CSV-bestand...</translation>
     </message>
     <message>
         <source>Paste from the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Plakken van het klembord</translation>
     </message>
     <message>
         <source>Session log</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessielog</translation>
     </message>
     <message>
         <source>Every run and retry of this session is logged here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke uitvoering en herhaling van deze sessie wordt hier vastgelegd.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Next Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende radio</translation>
     </message>
     <message>
         <source>Retry Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mislukte herhalen</translation>
     </message>
     <message>
         <source>Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport opslaan...</translation>
     </message>
     <message>
         <source>Print Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport afdrukken...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stoppen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>added by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>handmatig toegevoegd</translation>
     </message>
     <message>
         <source>%1 takes line %2 of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 neemt regel %2 van de lijst</translation>
     </message>
     <message>
         <source>The list was not taken from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst is niet overgenomen uit %1: %2.</translation>
     </message>
     <message>
         <source>named in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>genoemd in de lijst</translation>
     </message>
     <message>
         <source>%1 radios from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 radio&apos;s uit %2.</translation>
     </message>
     <message>
         <source>
 No port for %1 yet: plug in another cable, or write them with &quot;One cable&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Nog geen poort voor %1: sluit nog een kabel aan, of schrijf ze met &quot;Eén kabel&quot;.</translation>
     </message>
     <message>
         <source>Imported %1 rows from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rijen geïmporteerd uit %2</translation>
     </message>
     <message>
         <source>Import List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lijst importeren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;Text files (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv);;Tekstbestanden (*.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>The list was not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst is niet gelezen: %1.</translation>
     </message>
     <message>
         <source>the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>het klembord</translation>
     </message>
     <message>
         <source>Nothing was sent: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets verzonden: %1.</translation>
     </message>
     <message>
         <source>Nothing was sent: %1 of the list have no radio: plug in another cable or tick another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets verzonden: er is geen radio voor %1 van de lijst: sluit nog een kabel aan of vink een andere poort aan.</translation>
     </message>
     <message>
         <source>Nothing was sent:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets verzonden:
+%1</translation>
     </message>
     <message>
         <source>Write the radios all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio&apos;s toch schrijven?</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets verzonden.</translation>
     </message>
     <message>
         <source>The backups could not be looked through for IDs given before.</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-ups konden niet worden doorzocht op eerder uitgegeven ID&apos;s.</translation>
     </message>
     <message>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vink de poorten aan van de radio&apos;s die u wilt schrijven.</translation>
     </message>
     <message>
         <source>Every radio keeps the file&apos;s name &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elke radio behoudt de naam &quot;%1&quot; uit het bestand.</translation>
     </message>
     <message>
         <source>Start: %1 radio(s), verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: %1 radio(&apos;s), met controle</translation>
     </message>
     <message>
         <source>Start: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: %1 radio(&apos;s)</translation>
     </message>
     <message>
         <source>One cable: tick the one port the radios are put on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén kabel: vink de ene poort aan waarop de radio&apos;s worden aangesloten.</translation>
     </message>
     <message>
         <source>One cable: import the list of radios first (&quot;Import list...&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén kabel: importeer eerst de lijst met radio&apos;s (&quot;Lijst importeren...&quot;).</translation>
     </message>
     <message>
         <source>One cable on %1: %2 radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén kabel op %1: %2 radio&apos;s</translation>
     </message>
     <message>
         <source>Radio %1 got %2 &quot;%3&quot;: %4.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1 kreeg %2 &quot;%3&quot;: %4.
+</translation>
     </message>
     <message>
         <source>The list is done: %1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>De lijst is klaar: %1 van %2 radio&apos;s geschreven.</translation>
     </message>
     <message>
         <source>Next: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volgende: sluit radio %1 van %2 aan op de kabel (ID %3, &quot;%4&quot;) en druk op de spatiebalk of Enter.</translation>
     </message>
     <message>
         <source>Again: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opnieuw: sluit radio %1 van %2 aan op de kabel (ID %3, &quot;%4&quot;) en druk op de spatiebalk of Enter.</translation>
     </message>
     <message>
         <source>Radio %1 of %2 on the cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1 van %2 op de kabel</translation>
     </message>
     <message>
         <source>Retry: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Herhalen: %1 radio(&apos;s)</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 &quot;%3&quot;: %4</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4, verify %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 &quot;%3&quot;: %4, controle %5</translation>
     </message>
     <message>
         <source>May hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan een gedeeltelijk geschreven configuratie bevatten: %1</translation>
     </message>
     <message>
         <source>%1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 van %2 radio&apos;s geschreven.</translation>
     </message>
     <message>
         <source>These radios may now hold a partly written configuration: write them again before using them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze radio&apos;s kunnen nu een gedeeltelijk geschreven configuratie bevatten: schrijf ze opnieuw voordat u ze gebruikt: %1</translation>
     </message>
     <message>
         <source>
 Stopped before the end of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Gestopt vóór het einde van de lijst.</translation>
     </message>
     <message>
         <source>One cable: stopped before the end of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Eén kabel: gestopt vóór het einde van de lijst</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport opslaan</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
     </message>
     <message>
         <source>The report was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport is niet opgeslagen.
+%1</translation>
     </message>
     <message>
         <source>
 Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Rapport opgeslagen in %1</translation>
     </message>
     <message>
         <source>Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport opgeslagen in %1</translation>
     </message>
     <message>
         <source>Radios are being written. Stop every transfer and close?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er worden radio&apos;s geschreven. Elke overdracht stoppen en sluiten?</translation>
     </message>
     <message>
         <source>A radio stopped in the middle of its write holds a partly written configuration and is to be written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een radio die midden in het schrijven is gestopt, bevat een gedeeltelijk geschreven configuratie en moet opnieuw worden geschreven.</translation>
     </message>
     <message>
         <source>Closed during the transfer: every radio stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesloten tijdens de overdracht: elke radio is gestopt</translation>
     </message>
 </context>
 <context>
     <name>CGroupRxListPage</name>
     <message>
         <source>Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen &gt;&gt;</translation>
     </message>
     <message>
         <source>Del &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen &lt;&lt;</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished">Niet toegewezen:</translation>
+        <translation>Niet toegewezen:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished">Toegewezen:</translation>
+        <translation>Toegewezen:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-groepslijsten</translation>
     </message>
 </context>
 <context>
     <name>CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taal</translation>
     </message>
     <message>
         <source>The &amp;Desktop&apos;s Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal van het &amp;bureaublad</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Taal</translation>
     </message>
     <message>
         <source>The choice of language could not be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taalkeuze kon niet worden bewaard in %1.</translation>
     </message>
     <message>
         <source>The language changes the next time dpmrcps starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal verandert wanneer dpmrcps de volgende keer start.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standaard</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recente bestanden</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Gereed</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>CAP</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCRL</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ongedaan maken: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;nieuw</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;nieuw: %1</translation>
     </message>
 </context>
 <context>
     <name>CPortSettingDlg</name>
     <message>
         <source>Virtual radio (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuele radio (demo)</translation>
     </message>
     <message>
         <source>Port setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Poortinstelling</translation>
     </message>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinding controleren</translation>
     </message>
     <message>
         <source>Look for what keeps the program from the radio on this port, and how to fix it</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoeken wat het programma op deze poort van de radio afhoudt, en hoe u dat verhelpt</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apparaat:</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Poort</translation>
     </message>
     <message>
         <source>%1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2)</translation>
     </message>
     <message>
         <source>%1  (cannot be started)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (kan niet worden gestart)</translation>
     </message>
     <message>
         <source>Unplugged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Losgekoppeld: %1</translation>
     </message>
     <message>
         <source>Plugged in: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aangesloten: %1
+</translation>
     </message>
     <message>
         <source>Choose a port, or type its device path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een poort, of typ het apparaatpad ervan.</translation>
     </message>
 </context>
 <context>
     <name>CProgramView</name>
     <message>
         <source>Freq range</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentiebereik</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Kanaal bewerken</translation>
+        <translation>Kanaal bewerken</translation>
     </message>
     <message>
         <source>Factroy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabriek</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen vullen</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>CProgressDlg</name>
     <message>
         <source>Read data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens lezen</translation>
     </message>
     <message>
         <source>Write data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens schrijven</translation>
     </message>
     <message>
         <source>Connect the radio, switch it on, then press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit de radio aan, zet hem aan en druk dan op Starten.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding controleren</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Na schrijven controleren</translation>
     </message>
     <message>
         <source>Keep the radio&apos;s squelch calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelchkalibratie van de radio behouden</translation>
     </message>
     <message>
         <source>Read the radio&apos;s own squelch calibration first and write it back unchanged, instead of the one in this file (set at the factory for the radio it came from)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerst de eigen squelchkalibratie van de radio lezen en die ongewijzigd terugschrijven, in plaats van die in dit bestand (in de fabriek ingesteld voor de radio waar het vandaan komt)</translation>
     </message>
     <message>
         <source>Connecting to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding maken met de radio...</translation>
     </message>
     <message>
         <source>Ending the session...</source>
-        <translation type="unfinished"></translation>
+        <translation>De sessie wordt beëindigd...</translation>
     </message>
     <message>
         <source>Verifying block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Blok 0x%1 controleren...</translation>
     </message>
     <message>
         <source>Writing block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Blok 0x%1 schrijven...</translation>
     </message>
     <message>
         <source>Reading block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Blok 0x%1 lezen...</translation>
     </message>
     <message>
         <source>Written. Reading the radio back to verify...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschreven. De radio wordt teruggelezen ter controle...</translation>
     </message>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelezen uit de radio</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschreven</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestopt.</translation>
     </message>
     <message>
         <source>Stopped: the document is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestopt: het document is zoals het was.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelezen uit de radio</translation>
     </message>
     <message>
         <source>Read from the radio. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelezen uit de radio. %1</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... en nog %1</translation>
     </message>
     <message>
         <source>Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Toch schrijven?</translation>
     </message>
     <message>
         <source>The radio cannot use this configuration as it stands:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio kan deze configuratie niet gebruiken zoals ze nu is:
+
+%1</translation>
     </message>
     <message>
         <source>Note before writing:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Let op vóór het schrijven:
+%1</translation>
     </message>
     <message>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschreven naar de radio</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Virtual radio %1 (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuele radio %1 (demo)</translation>
     </message>
     <message>
         <source>the port of Read and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>de poort van Lezen en Schrijven</translation>
     </message>
     <message>
         <source>These radios may hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze radio&apos;s kunnen een gedeeltelijk geschreven configuratie bevatten: %1</translation>
     </message>
     <message>
         <source>Wrong service password: squelch calibration not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkeerd servicewachtwoord: squelchkalibratie niet geopend</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem melden</translation>
     </message>
     <message>
         <source>This gathers what is needed to look into a connection or a transfer that went wrong into one file for you to attach to your report. Nothing is sent anywhere. It holds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiermee wordt alles wat nodig is om een mislukte verbinding of overdracht te onderzoeken verzameld in één bestand dat u bij uw melding kunt voegen. Er wordt niets verzonden. Het bevat:</translation>
     </message>
     <message>
         <source>&amp;Include the open configuration (radio ID, radio name, contacts and codes replaced)</source>
-        <translation type="unfinished"></translation>
+        <translation>De geopende configuratie &amp;bijvoegen (radio-ID, radionaam, contacten en codes vervangen)</translation>
     </message>
     <message>
         <source>&amp;Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport &amp;opslaan...</translation>
     </message>
     <message>
         <source>Saved to %1. Attach this file to your problem report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opgeslagen in %1. Voeg dit bestand bij uw probleemmelding.</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het rapport is niet opgeslagen: %1</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport opslaan</translation>
     </message>
     <message>
         <source>Report archives (*.tar.gz);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapportarchieven (*.tar.gz);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
     <name>CServicePasswordDlg</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord</translation>
     </message>
     <message>
         <source>Pwd</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachtwoord</translation>
     </message>
 </context>
 <context>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished">Freq.</translation>
+        <translation>Freq.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished">Sql</translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
-        <translation type="unfinished"></translation>
+        <translation>De frequentie van de band, in MHz, die de rij kalibreert.</translation>
     </message>
     <message>
         <source>Squelch calibration points</source>
-        <translation type="unfinished"></translation>
+        <translation>Squelchkalibratiepunten</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lezen</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijven</translation>
     </message>
 </context>
 <context>
     <name>CUserGuideDlg</name>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruikershandleiding</translation>
     </message>
 </context>
 <context>
     <name>ChannelTablePrinter</name>
     <message>
         <source>Radio name: %1    Radio id: %2    Freq range: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Radionaam: %1    Radio-ID: %2    Frequentiebereik: %3</translation>
     </message>
 </context>
 <context>
     <name>ConnectionCheck</name>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinding controleren</translation>
     </message>
 </context>
 <context>
     <name>DocumentQuestions</name>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2 and %3 more) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Een eerdere opslag van %1 is niet voltooid; het achtergelaten tijdelijke bestand (%2 en nog %3) is verwijderd.</translation>
     </message>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Een eerdere opslag van %1 is niet voltooid; het achtergelaten tijdelijke bestand (%2) is verwijderd.</translation>
     </message>
     <message>
         <source> %1 itself is whole, as last saved on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 zelf is volledig, zoals het laatst is opgeslagen op %2.</translation>
     </message>
     <message>
         <source>Replace the changes made to %1 elsewhere?</source>
-        <translation type="unfinished"></translation>
+        <translation>De elders aangebrachte wijzigingen in %1 vervangen?</translation>
     </message>
     <message>
         <source>%1 was changed on disk on %2, by another program or window, since it was opened or saved here. Saving replaces those changes with this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is op %2 op de schijf gewijzigd door een ander programma of venster, nadat het hier is geopend of opgeslagen. Opslaan vervangt die wijzigingen door dit document.</translation>
     </message>
     <message>
         <source>Replace all of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 helemaal vervangen?</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image. Saving replaces it with the %3 bytes of this document, and the rest is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat %2 bytes, meer dan een radio-image. Opslaan vervangt het door de %3 bytes van dit document, en de rest gaat verloren.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vervangen</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als...</translation>
     </message>
     <message>
         <source>%1 was changed on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is op de schijf gewijzigd.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here, and this document has changes of its own. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ander programma of venster heeft het op %1 opgeslagen, nadat het hier is geopend of opgeslagen, en dit document heeft eigen wijzigingen. Opnieuw laden neemt de inhoud van het bestand over (Ongedaan maken haalt dit document terug); Mijn versie behouden behoudt dit document, en Opslaan vervangt het bestand er daarna door.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ander programma of venster heeft het op %1 opgeslagen, nadat het hier is geopend of opgeslagen. Opnieuw laden neemt de inhoud van het bestand over (Ongedaan maken haalt dit document terug); Mijn versie behouden behoudt dit document, en Opslaan vervangt het bestand er daarna door.</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opnieuw laden</translation>
     </message>
     <message>
         <source>&amp;Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mijn versie behouden</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wijzigingen opslaan?</translation>
     </message>
     <message>
         <source>The radio data in &quot;%1&quot; has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>De radiogegevens in &quot;%1&quot; zijn gewijzigd.</translation>
     </message>
 </context>
 <context>
@@ -3474,30 +3485,30 @@ Report saved to %1</source>
     <name>FleetJobReport</name>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(niet opgeslagen)</translation>
     </message>
     <message>
         <source>Fleet job</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdracht meerdere radio&apos;s</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: %1</translation>
     </message>
     <message>
         <source>Template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sjabloon: %1</translation>
     </message>
     <message>
         <source>Template CRC-32: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-32 van sjabloon: %1</translation>
     </message>
 </context>
 <context>
     <name>FlexGrid</name>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, rij %2</translation>
     </message>
 </context>
 <context>
@@ -3505,1415 +3516,1418 @@ Report saved to %1</source>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... en nog %1</translation>
     </message>
 </context>
 <context>
     <name>ServiceDialog</name>
     <message>
         <source>Reading the squelch calibration from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>De squelchkalibratie wordt uit de radio gelezen...</translation>
     </message>
     <message>
         <source>Writing the squelch calibration to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>De squelchkalibratie wordt naar de radio geschreven...</translation>
     </message>
     <message>
         <source>Reading the adjustment values from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>De afstelwaarden worden uit de radio gelezen...</translation>
     </message>
     <message>
         <source>Writing the adjustment values to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>De afstelwaarden worden naar de radio geschreven...</translation>
     </message>
     <message>
         <source>Read the adjustment values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>De afstelwaarden uit de radio lezen</translation>
     </message>
     <message>
         <source>Write the adjustment values to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>De afstelwaarden naar de radio schrijven</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lezen</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schrijven</translation>
     </message>
 </context>
 <context>
     <name>ServiceTransfer</name>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbinding controleren</translation>
     </message>
 </context>
 <context>
     <name>backup</name>
     <message>
         <source>No backup of the read was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen back-up van het lezen bewaard: %1</translation>
     </message>
     <message>
         <source>No backup of the write was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen back-up van het schrijven bewaard: %1</translation>
     </message>
     <message>
         <source>No backup of the write-failed was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is geen back-up van het mislukte schrijven bewaard: %1</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de map &quot;%1&quot; niet aanmaken: %2.</translation>
     </message>
     <message>
         <source>cannot use the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de map &quot;%1&quot; niet gebruiken: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen map.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen persoonlijke map om de back-up in te bewaren.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>kan &quot;%1&quot; niet schrijven: %2.</translation>
     </message>
     <message>
         <source>too many backups made within the same second.</source>
-        <translation type="unfinished"></translation>
+        <translation>te veel back-ups binnen dezelfde seconde gemaakt.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; could not be marked as a failed write: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>De back-up &quot;%1&quot; kon niet worden gemarkeerd als mislukt schrijven: %2</translation>
     </message>
     <message>
         <source>it is no write backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen back-up van het schrijven.</translation>
     </message>
     <message>
         <source>Cannot read the backup folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de back-upmap &quot;%1&quot; niet lezen: %2.</translation>
     </message>
 </context>
 <context>
     <name>channels</name>
     <message>
         <source>the channel&apos;s receive-only bit is always written as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>de alleen-ontvangenbit van het kanaal wordt altijd als 0 geschreven</translation>
     </message>
     <message>
         <source>&quot;Signal type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Signaaltype&quot; staat op &quot;Uit&quot;</translation>
     </message>
     <message>
         <source>the call&apos;s &quot;Type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Type&quot; van de oproep staat op &quot;Uit&quot;</translation>
     </message>
     <message>
         <source>Rx and Tx freq are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx- en Tx-freq. zijn gelijk</translation>
     </message>
     <message>
         <source>the channel is empty: give it an Rx freq first</source>
-        <translation type="unfinished"></translation>
+        <translation>het kanaal is leeg: geef het eerst een Rx-freq.</translation>
     </message>
     <message>
         <source>%1 needs %2-%3 MHz; this file&apos;s band is %4-%5 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vraagt %2-%3 MHz; de band van dit bestand is %4-%5 MHz</translation>
     </message>
     <message>
         <source>%1 channel %2 (%3 MHz) is not on the file&apos;s channel raster: it would be stored as %4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kanaal %2 (%3 MHz) ligt niet op het kanaalraster van het bestand: het zou worden opgeslagen als %4 MHz</translation>
     </message>
     <message>
         <source>%1 has channels 1 to %2; there is no channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft kanalen 1 t/m %2; er is geen kanaal %3</translation>
     </message>
     <message>
         <source>the table has channels 1 to 16; there is no channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de tabel heeft kanalen 1 t/m 16; er is geen kanaal %1</translation>
     </message>
     <message>
         <source>%1 channels are digital: CTCSS tones do not apply to them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-kanalen zijn digitaal: CTCSS-tonen gelden er niet voor</translation>
     </message>
     <message>
         <source>%1 is no CTCSS tone of the list (63.0 to 254.1, as &quot;67.0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen CTCSS-toon uit de lijst (63.0 t/m 254.1, zoals &quot;67.0&quot;)</translation>
     </message>
     <message>
         <source>one tone per channel from %1 Hz needs %2 tones; the list has %3 from there (start at %4 Hz or lower)</source>
-        <translation type="unfinished"></translation>
+        <translation>één toon per kanaal vanaf %1 Hz vraagt %2 tonen; de lijst heeft er vanaf daar %3 (begin bij %4 Hz of lager)</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1: %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 t/m %2</translation>
+        <translation>%1 t/m %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3 MHz), Smal, %4</translation>
     </message>
     <message>
         <source>%1, no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, geen tonen</translation>
     </message>
     <message>
         <source>%1, tone %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, toon %2 Hz</translation>
     </message>
     <message>
         <source>%1, tones %2 to %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tonen %2 t/m %3 Hz</translation>
     </message>
     <message>
         <source>%1 left unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ongewijzigd gelaten: %2 eindigt bij kanaal %3</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal %1</translation>
     </message>
     <message>
         <source>Channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalen %1</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1</translation>
     </message>
     <message>
         <source>channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kanalen %1</translation>
     </message>
     <message>
         <source>Not find factory.dat
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>factory.dat niet gevonden
+%1</translation>
     </message>
     <message>
         <source>%1 is outside %2-%3 MHz: set to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt buiten %2-%3 MHz: ingesteld op %4</translation>
     </message>
     <message>
         <source>%1 is not on the channel raster: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligt niet op het kanaalraster: ingesteld op %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 of %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 is not %2: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is niet %2: gelaten zoals het was</translation>
     </message>
     <message>
         <source>no channel: left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>geen kanaal: leeg gelaten</translation>
     </message>
     <message>
         <source>Select two or more channels first (their row numbers, or Shift with the arrows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecteer eerst twee of meer kanalen (hun rijnummers, of Shift met de pijltoetsen)</translation>
     </message>
     <message>
         <source>%1 is set one channel at a time: choose a cell of Rx Tone to Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt per kanaal ingesteld: kies een cel van Rx-toon t/m Kanaaltype</translation>
     </message>
     <message>
         <source>%1 holds no channel: nothing to apply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat geen kanaal: niets toe te passen</translation>
     </message>
     <message>
         <source>no channel</source>
-        <translation type="unfinished"></translation>
+        <translation>geen kanaal</translation>
     </message>
     <message>
         <source>greyed out</source>
-        <translation type="unfinished"></translation>
+        <translation>grijs weergegeven</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not offered</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wordt niet aangeboden</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; given to %3 as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &quot;%2&quot; ook gegeven aan %3</translation>
     </message>
     <message>
         <source>%1 keeps its %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 behoudt zijn %2: %3</translation>
     </message>
 </context>
 <context>
     <name>check</name>
     <message>
         <source>Channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanaal %1: %2</translation>
     </message>
     <message>
         <source>contact %1 does not exist (contacts are 1-64)</source>
-        <translation type="unfinished"></translation>
+        <translation>contact %1 bestaat niet (contacten zijn 1-64)</translation>
     </message>
     <message>
         <source>contact %1 is a free contact slot</source>
-        <translation type="unfinished"></translation>
+        <translation>contact %1 is een vrije contactplaats</translation>
     </message>
     <message>
         <source>The dPMR radio name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>De dPMR-radionaam is leeg</translation>
     </message>
     <message>
         <source>Tx Freq is empty while Rx Freq is set</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-freq. is leeg terwijl Rx-freq. is ingesteld</translation>
     </message>
     <message>
         <source>Rx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx %1 MHz ligt buiten de band %2</translation>
     </message>
     <message>
         <source>Tx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx %1 MHz ligt buiten de band %2</translation>
     </message>
     <message>
         <source>Rx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-toon %1 is geen standaard-DCS-code</translation>
     </message>
     <message>
         <source>Tx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-toon %1 is geen standaard-DCS-code</translation>
     </message>
     <message>
         <source>Tx %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-%1</translation>
     </message>
     <message>
         <source>group rx list %1 does not exist (lists are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-groepslijst %1 bestaat niet (lijsten zijn 1-16)</translation>
     </message>
     <message>
         <source>group rx list %1 has no member</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-groepslijst %1 heeft geen leden</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which does not exist (codes are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kiest DTMF-code %2, die niet bestaat (codes zijn 1-16)</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kiest DTMF-code %2, die leeg is</translation>
     </message>
     <message>
         <source>Group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-groepslijst %1: %2</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-groepslijst %1: contact %2 is een individuele oproep, geen groep</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 (%3) is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-groepslijst %1: contact %2 (%3) is een individuele oproep, geen groep</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fout: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>waarschuwing: %1</translation>
     </message>
 </context>
 <context>
     <name>codec</name>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7): left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen DCS-code (DCS-codes gebruiken de cijfers 0 t/m 7): gelaten zoals het was</translation>
     </message>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7); type %2 for %2 Hz: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen DCS-code (DCS-codes gebruiken de cijfers 0 t/m 7); typ %2 voor %2 Hz: gelaten zoals het was</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is opgevat als DCS %2</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2; type %3 for %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is opgevat als DCS %2; typ %3 voor %3 Hz</translation>
     </message>
     <message>
         <source>%1 is not a tone: set to None</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen toon: ingesteld op Geen</translation>
     </message>
 </context>
 <context>
     <name>config</name>
     <message>
         <source>The port is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>De poort wordt bewaard in %1.</translation>
     </message>
     <message>
         <source>The port is kept in %1, because %2 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>De poort wordt bewaard in %1, omdat %2 niet kan worden geschreven.</translation>
     </message>
 </context>
 <context>
     <name>dialogs</name>
     <message>
         <source>channel range %1 is not channelA-B with 1 &lt;= A &lt;= B &lt;= 16</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaalbereik %1 is niet channelA-B met 1 &lt;= A &lt;= B &lt;= 16</translation>
     </message>
     <message>
         <source>%1 is not an entry of %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen keuze uit %2 (%3)</translation>
     </message>
     <message>
         <source>%1 (%2) takes 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) neemt 0 of 1</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende sleutel %1 (zie dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1 is a factory value of the radio (service dialog %2); add --service to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een fabriekswaarde van de radio (servicedialoogvenster %2); voeg --service toe om haar te wijzigen</translation>
     </message>
     <message>
         <source>%1 is not shown by %2 for this image (see dpmrtool fields FILE.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wordt voor deze image niet getoond door %2 (zie dpmrtool fields FILE.dat)</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) is grijs weergegeven in %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) is grijs weergegeven in %3: %4</translation>
     </message>
     <message>
         <source>%1 (%2) has no spin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) heeft geen pijltjes</translation>
     </message>
 </context>
 <context>
     <name>dpmr</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam is leeg</translation>
     </message>
     <message>
         <source>the name %1 is longer than 8 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam %1 is langer dan 8 bytes</translation>
     </message>
     <message>
         <source>the name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam %1 bevat een stuurteken</translation>
     </message>
     <message>
         <source>the number is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>het nummer is leeg</translation>
     </message>
     <message>
         <source>the number %1 is longer than 7 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>het nummer %1 is langer dan 7 tekens</translation>
     </message>
     <message>
         <source>the number %1 may hold only the digits 0 to 9 and &quot;*&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>het nummer %1 mag alleen de cijfers 0 t/m 9 en &quot;*&quot; bevatten</translation>
     </message>
     <message>
         <source>more than 8 members</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan 8 leden</translation>
     </message>
     <message>
         <source>no contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>geen contact heet %1</translation>
     </message>
     <message>
         <source>more than one contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan één contact heet %1</translation>
     </message>
     <message>
         <source>%1 is a single call; the lists take group calls</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is een individuele oproep; de lijsten nemen groepsoproepen</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is twee keer genoemd</translation>
     </message>
     <message>
         <source>more than 64 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan 64 contacten</translation>
     </message>
     <message>
         <source>expected 3 fields (Name,Number,Type), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>3 velden verwacht (Name,Number,Type), %1 gevonden</translation>
     </message>
     <message>
         <source>the type %1 is neither %2 nor %3</source>
-        <translation type="unfinished"></translation>
+        <translation>het type %1 is %2 noch %3</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam %1 staat al op regel %2</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het nummer %1 staat al op regel %2</translation>
     </message>
     <message>
         <source>no contact follows; the radio needs one</source>
-        <translation type="unfinished"></translation>
+        <translation>er volgt geen contact; de radio heeft er een nodig</translation>
     </message>
     <message>
         <source>no free contact record is left for this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen vrij contactrecord meer voor dit contact</translation>
     </message>
     <message>
         <source>%1 is already %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is al van %2</translation>
     </message>
     <message>
         <source>the list %1 is no number from 1 to 16</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijst %1 is geen nummer van 1 t/m 16</translation>
     </message>
     <message>
         <source>list %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lijst %1 staat al op regel %2</translation>
     </message>
 </context>
 <context>
     <name>fleet</name>
     <message>
         <source>radio %1 (%2) looks like the radio just written as %3 (&quot;%4&quot;, %5): is the next radio on the cable?</source>
-        <translation type="unfinished"></translation>
+        <translation>radio %1 (%2) lijkt op de radio die zojuist is geschreven als %3 (&quot;%4&quot;, %5): is de volgende radio wel op de kabel aangesloten?</translation>
     </message>
     <message>
         <source>radio %1 (%2) is to get the ID %3, which the backups show on another radio: &quot;%4&quot; (backup of %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>radio %1 (%2) moet de ID %3 krijgen, die volgens de back-ups op een andere radio staat: &quot;%4&quot; (back-up van %5)</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has 1 column</source>
-        <translation type="unfinished"></translation>
+        <translation>een rij van de lijst bevat een naam, een dPMR-ID en eventueel een poort, maar deze heeft 1 kolom</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>een rij van de lijst bevat een naam, een dPMR-ID en eventueel een poort, maar deze heeft %1 kolommen</translation>
     </message>
     <message>
         <source>the list holds no radio</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijst bevat geen radio</translation>
     </message>
     <message>
         <source>the port %1 is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>de poort %1 is ook van %2</translation>
     </message>
     <message>
         <source>the port %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de poort %1 is twee keer opgegeven</translation>
     </message>
     <message>
         <source>no port is left for this row: name its port in the list or connect one more radio</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen poort meer over voor deze rij: noem de poort in de lijst of sluit nog een radio aan</translation>
     </message>
     <message>
         <source>the row has no dPMR ID</source>
-        <translation type="unfinished"></translation>
+        <translation>de rij heeft geen dPMR-ID</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is not a number of up to 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>de dPMR-ID %1 is geen getal van maximaal 7 cijfers</translation>
     </message>
     <message>
         <source>the radio would replace the dPMR ID %1 (it takes 0000001 to 9000000, not 1000000, 2000000, ... 9000000)</source>
-        <translation type="unfinished"></translation>
+        <translation>de radio zou de dPMR-ID %1 vervangen (hij neemt 0000001 t/m 9000000, niet 1000000, 2000000, ... 9000000)</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is given twice: also %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de dPMR-ID %1 is twee keer opgegeven: ook %2</translation>
     </message>
     <message>
         <source>the name %1 holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam %1 bevat een teken dat de radio niet kan tonen (alleen gewone ASCII-letters, cijfers en tekens)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is cut to the radio&apos;s 8 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam &quot;%1&quot; wordt ingekort tot de 8 tekens van de radio: &quot;%2&quot;</translation>
     </message>
     <message>
         <source>cut to 8 characters, the name is &quot;%1&quot;, the same as %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>ingekort tot 8 tekens is de naam &quot;%1&quot;, dezelfde als die van %2</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam &quot;%1&quot; is ook van %2</translation>
     </message>
     <message>
         <source>the port %1 has no row of the list and is not written</source>
-        <translation type="unfinished"></translation>
+        <translation>de poort %1 heeft geen rij in de lijst en wordt niet geschreven</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>het naampatroon &apos;%1&apos; bevat een teken dat de radio niet kan tonen (alleen gewone ASCII-letters, cijfers en tekens)</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a lone &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>het naampatroon &apos;%1&apos; heeft een losse &apos;}&apos;</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a &apos;{&apos; without &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>het naampatroon &apos;%1&apos; heeft een &apos;{&apos; zonder &apos;}&apos;</translation>
     </message>
     <message>
         <source>{%1} in the name pattern: the ID has 1 to 7 digits to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} in het naampatroon: de ID heeft 1 t/m 7 cijfers om te behouden</translation>
     </message>
     <message>
         <source>{%1} in the name pattern is not known: use {n}, {id} or {id:4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} in het naampatroon is onbekend: gebruik {n}, {id} of {id:4}</translation>
     </message>
     <message>
         <source>radio %1: the name &quot;%2&quot; is cut to the radio&apos;s 8 characters: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>radio %1: de naam &quot;%2&quot; wordt ingekort tot de 8 tekens van de radio: &quot;%3&quot;</translation>
     </message>
     <message>
         <source>no port given: name at least one radio&apos;s port</source>
-        <translation type="unfinished"></translation>
+        <translation>geen poort opgegeven: noem de poort van ten minste één radio</translation>
     </message>
     <message>
         <source>an empty port name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>er is een lege poortnaam opgegeven</translation>
     </message>
     <message>
         <source>an ID start value and keeping each radio&apos;s identity exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>een start-ID en het behouden van de identiteit van elke radio sluiten elkaar uit</translation>
     </message>
     <message>
         <source>the first radio ID must have at most 7 digits (1 to 9999999)</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste radio-ID mag hoogstens 7 cijfers hebben (1 t/m 9999999)</translation>
     </message>
     <message>
         <source>the ID step must have at most 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>de ID-stap mag hoogstens 7 cijfers hebben</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but all %1 would get the document&apos;s ID %2: give a first ID and a step, or keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>elke radio heeft een eigen ID nodig, maar alle %1 zouden de ID %2 van het document krijgen: geef een eerste ID en een stap op, of behoud de identiteit van elke radio</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which has no 7-digit form</source>
-        <translation type="unfinished"></translation>
+        <translation>radio %1 (%2) zou de ID %3 krijgen, die geen 7-cijferige vorm heeft</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which the radio does not take (0000001 to 9000000, not 1000000, 2000000, ... 9000000): choose another start or step</source>
-        <translation type="unfinished"></translation>
+        <translation>radio %1 (%2) zou de ID %3 krijgen, die de radio niet aanneemt (0000001 t/m 9000000, niet 1000000, 2000000, ... 9000000): kies een andere start of stap</translation>
     </message>
     <message>
         <source>radios %1 and %2 would both be named &quot;%3&quot; once cut to the radio&apos;s 8 characters: shorten the pattern or put the ID&apos;s digits first</source>
-        <translation type="unfinished"></translation>
+        <translation>radio&apos;s %1 en %2 zouden allebei &quot;%3&quot; heten na inkorten tot de 8 tekens van de radio: maak het patroon korter of zet de cijfers van de ID vooraan</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but the step repeats %1</source>
-        <translation type="unfinished"></translation>
+        <translation>elke radio heeft een eigen ID nodig, maar de stap herhaalt %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>ID %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 op %2</translation>
     </message>
     <message>
         <source>wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verbindingslog: %1</translation>
     </message>
     <message>
         <source>stopped before its configuration was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>gestopt voordat zijn configuratie was verzonden</translation>
     </message>
     <message>
         <source>no read backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>geen back-up van het lezen bewaard: er is geen map voor back-ups</translation>
     </message>
     <message>
         <source>no write backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>geen back-up van het schrijven bewaard: er is geen map voor back-ups</translation>
     </message>
     <message>
         <source>stopped while reading the radio; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>gestopt tijdens het lezen van de radio; er is niets verzonden</translation>
     </message>
     <message>
         <source>two radios hold the same ID, so none was written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>twee radio&apos;s hebben dezelfde ID, dus er is geen enkele geschreven: %1</translation>
     </message>
     <message>
         <source>its squelch calibration could not be read, so nothing was sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zijn squelchkalibratie kon niet worden gelezen, dus er is niets verzonden: %1</translation>
     </message>
     <message>
         <source>not written, after the warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>niet geschreven, na de waarschuwing: %1</translation>
     </message>
     <message>
         <source>its configuration has errors and was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zijn configuratie bevat fouten en is niet verzonden: %1</translation>
     </message>
     <message>
         <source>written despite errors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ondanks fouten geschreven: %1</translation>
     </message>
 </context>
 <context>
     <name>form</name>
     <message>
         <source>printable ASCII characters only</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen afdrukbare ASCII-tekens</translation>
     </message>
     <message>
         <source>digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen cijfers</translation>
     </message>
     <message>
         <source>digits and a point only</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen cijfers en een punt</translation>
     </message>
     <message>
         <source>0-9, A-D, * and # only</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen 0-9, A-D, * en #</translation>
     </message>
     <message>
         <source>hexadecimal digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen hexadecimale cijfers</translation>
     </message>
     <message>
         <source>%1 to %2 in steps of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 t/m %2 in stappen van %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 t/m %2</translation>
+        <translation>%1 t/m %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>geen keuze uit de lijst</translation>
     </message>
     <message>
         <source>band edges and the channel raster</source>
-        <translation type="unfinished"></translation>
+        <translation>bandgrenzen en het kanaalraster</translation>
     </message>
     <message>
         <source>a CTCSS tone 60.0 to 280.0 Hz or a DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>een CTCSS-toon van 60.0 t/m 280.0 Hz of een DCS-code</translation>
     </message>
     <message>
         <source>0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 of 1</translation>
     </message>
     <message>
         <source>at most %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>hoogstens %1 cijfers</translation>
     </message>
     <message>
         <source>at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>hoogstens %1 tekens</translation>
     </message>
     <message>
         <source>7 digits up to 9000000, not one digit and six 0s</source>
-        <translation type="unfinished"></translation>
+        <translation>7 cijfers tot 9000000, niet één cijfer met zes nullen</translation>
     </message>
     <message>
         <source>as the radio keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>zoals de radio het bewaart</translation>
     </message>
     <message>
         <source>%1: %2 stored as %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 opgeslagen als %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>image</name>
     <message>
         <source>&quot;%1&quot; is not a radio file: it holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; is geen radiobestand: het bevat %2 bytes; een radiobestand bevat er %3.</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image: only its first %3 bytes are loaded, and the rest is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bevat %2 bytes, meer dan een radio-image: alleen de eerste %3 bytes worden geladen, en de rest wordt niet bewaard.</translation>
     </message>
     <message>
         <source>Unexpected file format.
 &quot;%1&quot; holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Onverwacht bestandsformaat.
+&quot;%1&quot; bevat %2 bytes; een radiobestand bevat er %3.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
 </context>
 <context>
     <name>interchange</name>
     <message>
         <source>%1 row did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rij paste niet meer onder kanaal 16: weggelaten</translation>
     </message>
     <message>
         <source>%1 rows did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rijen pasten niet meer onder kanaal 16: weggelaten</translation>
     </message>
     <message>
         <source>channel %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1, %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2: row left out</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2: rij weggelaten</translation>
     </message>
     <message>
         <source>%1 is no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen frequentie</translation>
     </message>
     <message>
         <source>no Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>geen Rx-freq.</translation>
     </message>
     <message>
         <source>%1 is no frequency: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen frequentie: gelaten zoals het was</translation>
     </message>
     <message>
         <source>the clipboard text is no table of channels: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de tekst op het klembord is geen tabel met kanalen: %1</translation>
     </message>
     <message>
         <source>the clipboard holds no channel rows</source>
-        <translation type="unfinished"></translation>
+        <translation>het klembord bevat geen kanaalrijen</translation>
     </message>
     <message>
         <source>%1 %2 is not a frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 is geen frequentie in MHz</translation>
     </message>
     <message>
         <source>Duplex %1 is not empty, +, -, split or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 is niet leeg, +, -, split of off</translation>
     </message>
     <message>
         <source>Offset %1 is not a number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 is geen aantal MHz</translation>
     </message>
     <message>
         <source>Offset %1 is 10000 MHz or more, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 is 10000 MHz of meer: geen frequentie om op te zenden</translation>
     </message>
     <message>
         <source>Frequency %1 Offset gives %2 MHz, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequentie %1 met Offset geeft %2 MHz: geen frequentie om op te zenden</translation>
     </message>
     <message>
         <source>Power %1 is not understood: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Power %1 wordt niet begrepen: ingesteld op %2</translation>
     </message>
     <message>
         <source>Skip %1 is not empty, S or P</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip %1 is niet leeg, S of P</translation>
     </message>
     <message>
         <source>the first line must name the columns, Location and Frequency among them, as CHIRP writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste regel moet de kolommen noemen, waaronder Location en Frequency, zoals CHIRP die schrijft</translation>
     </message>
     <message>
         <source>%1: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: weggelaten</translation>
     </message>
     <message>
         <source>Location %1 is no channel of this radio (1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 is geen kanaal van deze radio (1-16)</translation>
     </message>
     <message>
         <source>channel %1 is set on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1 wordt ingesteld op regel %2</translation>
     </message>
     <message>
         <source>channel %1: Mode %2 is not available (FM and NFM only)</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1: Mode %2 is niet beschikbaar (alleen FM en NFM)</translation>
     </message>
     <message>
         <source>channel %1 has no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1 heeft geen frequentie</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1: %2</translation>
     </message>
     <message>
         <source>names are not kept: the radio has no channel names</source>
-        <translation type="unfinished"></translation>
+        <translation>namen worden niet bewaard: de radio heeft geen kanaalnamen</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is leeg</translation>
     </message>
     <message>
         <source>DtcsPolarity %1 is not NN, NR, RN or RR</source>
-        <translation type="unfinished"></translation>
+        <translation>DtcsPolarity %1 is niet NN, NR, RN of RR</translation>
     </message>
     <message>
         <source>tone mode %1 (reverse squelch) is not available: no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>toonmodus %1 (omgekeerde squelch) is niet beschikbaar: geen tonen</translation>
     </message>
     <message>
         <source>Tone %1 is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone %1 is niet leeg, Tone, TSQL, DTCS, TSQL-R, DTCS-R of Cross</translation>
     </message>
     <message>
         <source>CrossMode %1 is not one of Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>CrossMode %1 is niet een van Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</translation>
     </message>
     <message>
         <source>more than %1 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>meer dan %1 contacten</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam %1 staat al op regel %2</translation>
     </message>
     <message>
         <source>the name %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam %1 staat er twee keer</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>het nummer %1 staat al op regel %2</translation>
     </message>
     <message>
         <source>the number %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>het nummer %1 staat er twee keer</translation>
     </message>
     <message>
         <source>contact %1: slot %2 is not a free slot 1 to 64</source>
-        <translation type="unfinished"></translation>
+        <translation>contact %1: plaats %2 is geen vrije plaats van 1 t/m 64</translation>
     </message>
     <message>
         <source>channel %1: %2 is not an entry of &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1: %2 is geen keuze uit &quot;%3&quot;</translation>
     </message>
     <message>
         <source>channel %1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>kanaal %1 %2: %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) is grijs weergegeven in het dialoogvenster</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) is grijs weergegeven in het dialoogvenster: %3</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1, kolom %2: %3</translation>
     </message>
     <message>
         <source>the byte at %1 is not one no field owns</source>
-        <translation type="unfinished"></translation>
+        <translation>de byte op %1 hoort bij een veld, niet bij de losse bytes</translation>
     </message>
     <message>
         <source>group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-groepslijst %1: %2</translation>
     </message>
     <message>
         <source>the byte at %1 is not a byte of the contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>de byte op %1 is geen byte van de contacten</translation>
     </message>
     <message>
         <source>the control character %1 is not allowed in a YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>het stuurteken %1 is niet toegestaan in een YAML-bestand</translation>
     </message>
     <message>
         <source>a backslash before %1 starts no YAML escape sequence (a backslash itself is written \\)</source>
-        <translation type="unfinished"></translation>
+        <translation>een backslash vóór %1 begint geen YAML-escapereeks (een backslash zelf wordt geschreven als \\)</translation>
     </message>
     <message>
         <source>YAML syntax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>YAML-syntaxis: %1</translation>
     </message>
     <message>
         <source>%1: expected a text, not a list or mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tekst verwacht, geen lijst of mapping</translation>
     </message>
     <message>
         <source>%1: expected a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: getal van %2 t/m %3 verwacht</translation>
     </message>
     <message>
         <source>%1: expected %2 bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 bytes als hexadecimale cijfers verwacht</translation>
     </message>
     <message>
         <source>%1: expected bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: bytes als hexadecimale cijfers verwacht</translation>
     </message>
     <message>
         <source>%1: expected a mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mapping verwacht</translation>
     </message>
     <message>
         <source>%1: expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lijst verwacht</translation>
     </message>
     <message>
         <source>%1: more than %2 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: meer dan %2 items</translation>
     </message>
     <message>
         <source>%1: %2 is not an address 0x0000 to 0x3FFF</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 is geen adres van 0x0000 t/m 0x3FFF</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (see dpmrtool fields: the keys after &quot;channel%3.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: onbekende sleutel %2 (zie dpmrtool fields: de sleutels na &quot;channel%3.&quot;)</translation>
     </message>
     <message>
         <source>unknown settings page %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende instellingenpagina %1 (zie dpmrtool fields)</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende sleutel %1 (zie dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (value or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: onbekende sleutel %2 (value of bytes)</translation>
     </message>
     <message>
         <source>contact type: %1 is not an entry of &quot;Type&quot; (&quot;%2&quot;, &quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>contacttype: %1 is geen keuze uit &quot;Type&quot; (&quot;%2&quot;, &quot;%3&quot;)</translation>
     </message>
     <message>
         <source>contact: unknown key %1 (name, number, type, slot)</source>
-        <translation type="unfinished"></translation>
+        <translation>contact: onbekende sleutel %1 (name, number, type, slot)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (members or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: onbekende sleutel %2 (members of bytes)</translation>
     </message>
     <message>
         <source>%1: expected a list of contact names</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lijst met contactnamen verwacht</translation>
     </message>
     <message>
         <source>expected a dpmrcps codeplug (a mapping with format: 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dpmrcps-codeplug verwacht (een mapping met format: 1)</translation>
     </message>
     <message>
         <source>format %1 is not one this program reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>format %1 is geen formaat dat dit programma leest (%2)</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende sleutel %1</translation>
     </message>
     <message>
         <source>no &quot;format&quot;: not a dpmrcps codeplug</source>
-        <translation type="unfinished"></translation>
+        <translation>geen &quot;format&quot;: geen dpmrcps-codeplug</translation>
     </message>
     <message>
         <source>lists and mappings are nested %1 deep here; a codeplug nests at most 4</source>
-        <translation type="unfinished"></translation>
+        <translation>lijsten en mappings zijn hier %1 niveaus diep genest; een codeplug nest hoogstens 4 niveaus</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>de sleutel %1 staat twee keer in één mapping, op regel %2</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on lines %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>de sleutel %1 staat twee keer in één mapping, op de regels %2 en %3</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>install the udev rule %1 (the dpmrcps package does; from the sources: sudo cp res/linux/%1 /etc/udev/rules.d/), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>installeer de udev-regel %1 (het pakket dpmrcps doet dat; vanuit de broncode: sudo cp res/linux/%1 /etc/udev/rules.d/), daarna: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>%1 is not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is geen seriële poort</translation>
     </message>
     <message>
         <source>choose the cable&apos;s port, such as /dev/ttyUSB0 (dpmrtool ports lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>kies de poort van de kabel, zoals /dev/ttyUSB0 (dpmrtool ports somt ze op)</translation>
     </message>
     <message>
         <source>the system refused to open %1 although its permissions allow it</source>
-        <translation type="unfinished"></translation>
+        <translation>het systeem weigerde %1 te openen, hoewel de rechten het toestaan</translation>
     </message>
     <message>
         <source>a sandbox (a snap or flatpak package) or a security policy keeps the program from the device: run the program installed from the Debian package or built from the sources</source>
-        <translation type="unfinished"></translation>
+        <translation>een sandbox (een snap- of flatpak-pakket) of een beveiligingsbeleid houdt het programma weg van het apparaat: gebruik het programma uit het Debian-pakket of gebouwd uit de broncode</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden geopend: %2</translation>
     </message>
     <message>
         <source>plug the cable in again; if that does not help, restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>sluit de kabel opnieuw aan; helpt dat niet, start dan de computer opnieuw op</translation>
     </message>
     <message>
         <source>%1 does not exist: the cable is not plugged in, or its port has another name now</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestaat niet: de kabel is niet aangesloten, of zijn poort heeft nu een andere naam</translation>
     </message>
     <message>
         <source>plug the cable into the computer and the radio, then choose the port that appears (dpmrtool ports lists them; Setting &gt; Port shows them as they come)</source>
-        <translation type="unfinished"></translation>
+        <translation>sluit de kabel aan op de computer en de radio en kies dan de poort die verschijnt (dpmrtool ports somt ze op; Instellingen &gt; Poort toont ze zodra ze verschijnen)</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and claims USB serial adapters (%1): if the port disappeared right after the cable was plugged in, brltty took it</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (een stuurprogramma voor brailleleesregels) is geïnstalleerd en eist USB-seriële adapters op (%1): verdween de poort meteen nadat de kabel was aangesloten, dan heeft brltty hem genomen</translation>
     </message>
     <message>
         <source>without a braille display: sudo apt remove brltty, then plug the cable in again; with one: comment out the line for the cable&apos;s chip in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zonder brailleleesregel: sudo apt remove brltty en sluit de kabel daarna opnieuw aan; met een brailleleesregel: zet de regel voor de chip van de kabel in %1 uit als commentaar</translation>
     </message>
     <message>
         <source>brltty&apos;s udev rules</source>
-        <translation type="unfinished"></translation>
+        <translation>de udev-regels van brltty</translation>
     </message>
     <message>
         <source>a virtual port (a pseudo-terminal), such as the virtual radio&apos;s: no cable</source>
-        <translation type="unfinished"></translation>
+        <translation>een virtuele poort (een pseudoterminal), zoals die van de virtuele radio: geen kabel</translation>
     </message>
     <message>
         <source>USB serial adapter: USB %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-seriële adapter: USB %1</translation>
     </message>
     <message>
         <source>%1 cable: USB %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-kabel: USB %2</translation>
     </message>
     <message>
         <source>, driver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, stuurprogramma %1</translation>
     </message>
     <message>
         <source>, also %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, ook %1</translation>
     </message>
     <message>
         <source>a Bluetooth serial port, not the radio&apos;s programming cable</source>
-        <translation type="unfinished"></translation>
+        <translation>een Bluetooth-seriële poort, niet de programmeerkabel van de radio</translation>
     </message>
     <message>
         <source>plug the programming cable in and choose its port (/dev/ttyUSB0 or /dev/ttyACM0)</source>
-        <translation type="unfinished"></translation>
+        <translation>sluit de programmeerkabel aan en kies zijn poort (/dev/ttyUSB0 of /dev/ttyACM0)</translation>
     </message>
     <message>
         <source>a serial port built into the computer: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>een seriële poort die in de computer is ingebouwd: een USB-programmeerkabel heet ttyUSB of ttyACM</translation>
     </message>
     <message>
         <source>a serial port built into the computer, driver %1: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>een seriële poort die in de computer is ingebouwd, stuurprogramma %1: een USB-programmeerkabel heet ttyUSB of ttyACM</translation>
     </message>
     <message>
         <source> (owner %1, group %2, mode %3)</source>
-        <translation type="unfinished"></translation>
+        <translation> (eigenaar %1, groep %2, modus %3)</translation>
     </message>
     <message>
         <source>your user %1 was added to the group %2, which may open %3, but this session started before and does not have the group yet</source>
-        <translation type="unfinished"></translation>
+        <translation>uw gebruiker %1 is toegevoegd aan de groep %2, die %3 mag openen, maar deze sessie is eerder begonnen en heeft de groep nog niet</translation>
     </message>
     <message>
         <source>log out and in again (or restart the computer); until then, &apos;newgrp %1&apos; starts a shell that has it</source>
-        <translation type="unfinished"></translation>
+        <translation>meld u af en opnieuw aan (of start de computer opnieuw op); tot dan start &apos;newgrp %1&apos; een shell die de groep heeft</translation>
     </message>
     <message>
         <source>your user %1 is not in the group %2, which may open %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>uw gebruiker %1 is geen lid van de groep %2, die %3 mag openen%4</translation>
     </message>
     <message>
         <source>sudo adduser %1 %2, then log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>sudo adduser %1 %2, en meld u daarna af en opnieuw aan</translation>
     </message>
     <message>
         <source>only root may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen root mag %1 openen%2</translation>
     </message>
     <message>
         <source>only its owner may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>alleen de eigenaar mag %1 openen%2</translation>
     </message>
     <message>
         <source>%1; it gives the group dialout the programming cables: then sudo adduser %2 dialout, and log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; die geeft de groep dialout toegang tot de programmeerkabels: daarna sudo adduser %2 dialout, en meld u af en opnieuw aan</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (proces %2)</translation>
     </message>
     <message>
         <source>a program</source>
-        <translation type="unfinished"></translation>
+        <translation>een programma</translation>
     </message>
     <message>
         <source>close the other program, then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>sluit het andere programma en probeer het opnieuw</translation>
     </message>
     <message>
         <source>close %1 (or end it: kill %2), then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>sluit %1 (of beëindig het: kill %2) en probeer het opnieuw</translation>
     </message>
     <message>
         <source>that program</source>
-        <translation type="unfinished"></translation>
+        <translation>dat programma</translation>
     </message>
     <message>
         <source>%1 is in use by another program%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is in gebruik door een ander programma%2</translation>
     </message>
     <message>
         <source>the udev rule %1 is not installed: it keeps ModemManager away from the cable and gives the group dialout access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>de udev-regel %1 is niet geïnstalleerd: die houdt ModemManager weg van de kabel en geeft de groep dialout er toegang toe</translation>
     </message>
     <message>
         <source>the udev rule %1 does not name this cable&apos;s chip (USB %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>de udev-regel %1 noemt de chip van deze kabel niet (USB %2)</translation>
     </message>
     <message>
         <source>add a line for it to the rule (a copy of one of its lines with idVendor %1 and idProduct %2), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>voeg er een regel voor toe aan de udev-regel (een kopie van een van de regels met idVendor %1 en idProduct %2), daarna: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>the udev rule %1 names this cable&apos;s chip but has not been applied to %2 yet</source>
-        <translation type="unfinished"></translation>
+        <translation>de udev-regel %1 noemt de chip van deze kabel, maar is nog niet toegepast op %2</translation>
     </message>
     <message>
         <source>plug the cable in again, or run: sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>sluit de kabel opnieuw aan, of voer uit: sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>ModemManager is running and has not been told to leave %1 alone: it may send AT commands to the cable for several seconds after it is plugged in, and a Read or Write started then fails</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager is actief en is niet ingesteld om %1 met rust te laten: het kan na het aansluiten enkele seconden lang AT-opdrachten naar de kabel sturen, en lezen of schrijven dat dan wordt gestart, mislukt</translation>
     </message>
     <message>
         <source>%1, and plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en sluit de kabel opnieuw aan; of stop ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>sluit de kabel opnieuw aan; of stop ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and its udev rules claim this cable&apos;s chip (USB %1): it may take the cable, and the port disappears right after it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (een stuurprogramma voor brailleleesregels) is geïnstalleerd en zijn udev-regels eisen de chip van deze kabel op (USB %1): het kan de kabel nemen, waarna de poort meteen na het aansluiten verdwijnt</translation>
     </message>
     <message>
         <source>virtual port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>virtuele poort %1</translation>
     </message>
     <message>
         <source>%1 cable on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-kabel op %2</translation>
     </message>
     <message>
         <source>USB serial adapter on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-seriële adapter op %1</translation>
     </message>
     <message>
         <source>USB serial adapter (%1) on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-seriële adapter (%1) op %2</translation>
     </message>
     <message>
         <source>Bluetooth serial port on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-seriële poort op %1</translation>
     </message>
     <message>
         <source>%1 (built-in serial port)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ingebouwde seriële poort)</translation>
     </message>
     <message>
         <source>Problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleem: %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing: %1</translation>
     </message>
     <message>
         <source>Fix: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oplossing: %1</translation>
     </message>
     <message>
         <source>%1: can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: bruikbaar</translation>
     </message>
     <message>
         <source>%1: cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: niet bruikbaar</translation>
     </message>
     <message>
         <source>%1: add your user to the dialout group and log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: voeg uw gebruiker toe aan de groep dialout en meld u opnieuw aan</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>in gebruik door een ander programma</translation>
     </message>
     <message>
         <source>no port is chosen: choose one under Setting &gt; Port</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen poort gekozen: kies er een onder Instellingen &gt; Poort</translation>
     </message>
     <message>
         <source>not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>geen seriële poort</translation>
     </message>
     <message>
         <source>the radio holds other values for %1 and %2 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>de radio bevat andere waarden voor %1 en nog %2.</translation>
     </message>
     <message>
         <source>the radio holds other values for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>de radio bevat andere waarden voor %1.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in</source>
-        <translation type="unfinished"></translation>
+        <translation>er is geen persoonlijke map om het verbindingslog in te bewaren</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de map &quot;%1&quot; niet aanmaken: %2</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kan &quot;%1&quot; niet schrijven: %2</translation>
     </message>
     <message>
         <source>too many traces within the same second</source>
-        <translation type="unfinished"></translation>
+        <translation>te veel verbindingslogs binnen dezelfde seconde</translation>
     </message>
     <message>
         <source>the transfer broke off at address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de overdracht brak af op adres %1</translation>
     </message>
     <message>
         <source>Cound not open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de poort niet openen.</translation>
     </message>
     <message>
         <source>Cound not open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de poort niet openen</translation>
     </message>
     <message>
         <source>Could ont open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan de poort niet openen</translation>
     </message>
     <message>
         <source>Communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>Communicatiefout</translation>
     </message>
     <message>
         <source>Read successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Met succes gelezen</translation>
     </message>
     <message>
         <source>Write successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Met succes geschreven</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Geslaagd</translation>
     </message>
     <message>
         <source>Verify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Controle mislukt</translation>
     </message>
     <message>
         <source>Written and verified, except the 24-byte closing block, which the radio does not send back</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschreven en gecontroleerd, behalve het afsluitende blok van 24 bytes, dat de radio niet terugstuurt</translation>
     </message>
     <message>
         <source>Write again before using the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrijf opnieuw voordat u de radio gebruikt.</translation>
     </message>
     <message>
         <source>The write was completed; the read-back broke off while verifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het schrijven is voltooid; het teruglezen brak af tijdens de controle.</translation>
     </message>
     <message>
         <source>The write was completed; checking it was stopped before the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het schrijven is voltooid; de controle is vóór het einde gestopt.</translation>
     </message>
     <message>
         <source>no answer from the radio: is it switched on and the cable plugged in?</source>
-        <translation type="unfinished"></translation>
+        <translation>geen antwoord van de radio: staat hij aan en is de kabel aangesloten?</translation>
     </message>
     <message>
         <source>the radio did not answer the wake-up with &apos;A&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>de radio beantwoordde het wekken niet met &apos;A&apos;</translation>
     </message>
     <message>
         <source>the radio&apos;s identity block was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>het identiteitsblok van de radio was afgebroken</translation>
     </message>
     <message>
         <source>the radio did not confirm the opening exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>de radio bevestigde de openingsuitwisseling niet</translation>
     </message>
     <message>
         <source>The radio may now hold a partly written configuration: write it again before using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>De radio kan nu een gedeeltelijk geschreven configuratie bevatten: schrijf hem opnieuw voordat u hem gebruikt.</translation>
     </message>
     <message>
         <source>The wire trace was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verbindingslog is niet bewaard: %1</translation>
     </message>
     <message>
         <source>The wire trace was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het verbindingslog is niet geschreven: %1</translation>
     </message>
     <message>
         <source>Wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindingslog: %1</translation>
     </message>
     <message>
         <source>cannot open a pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>kan geen pseudoterminal openen</translation>
     </message>
     <message>
         <source>cannot set up the pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>kan de pseudoterminal niet instellen</translation>
     </message>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan %1 niet openen</translation>
     </message>
     <message>
         <source>cannot watch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kan %1 niet bewaken</translation>
     </message>
     <message>
         <source>cannot create a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>kan geen pipe aanmaken</translation>
     </message>
 </context>
 <context>
@@ -4965,101 +4979,101 @@ fabrieksafstelling en -kalibratie van de radio.&lt;/p&gt;
     <name>report</name>
     <message>
         <source>version and build, OS, kernel, Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>versie en build, besturingssysteem, kernel, Qt</translation>
     </message>
     <message>
         <source>the connection doctor&apos;s findings for every port</source>
-        <translation type="unfinished"></translation>
+        <translation>de bevindingen van de verbindingscontrole voor elke poort</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>het instellingenbestand %1</translation>
     </message>
     <message>
         <source>the list of backups (names only, not the files)</source>
-        <translation type="unfinished"></translation>
+        <translation>de lijst met back-ups (alleen de namen, niet de bestanden)</translation>
     </message>
     <message>
         <source>a wire trace of a transfer, the radio&apos;s identity blanked</source>
-        <translation type="unfinished"></translation>
+        <translation>een verbindingslog van een overdracht, met de identiteit van de radio weggelaten</translation>
     </message>
     <message>
         <source>the open configuration, its radio ID, name, contacts and codes replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>de geopende configuratie, met radio-ID, naam, contacten en codes vervangen</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 bytes): %3</translation>
     </message>
 </context>
 <context>
     <name>service</name>
     <message>
         <source>The band has %1 points; the radio keeps %2 squelch values, so only %3 to %4 MHz are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>De band heeft %1 punten; de radio bewaart %2 squelchwaarden, dus alleen %3 t/m %4 MHz worden getoond.</translation>
     </message>
 </context>
 <context>
     <name>util</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: the byte %3 is not UTF-8 text: save the file as UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1, kolom %2: de byte %3 is geen UTF-8-tekst: sla het bestand op als UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>een veld tussen aanhalingstekens is niet afgesloten</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>tekst na het afsluitende aanhalingsteken van een veld</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>een aanhalingsteken in een veld dat er niet mee begint</translation>
     </message>
     <message>
         <source>the first line must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de eerste regel moet %1 zijn</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;%1&quot; niet openen: %2.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;%1&quot; niet openen: het is een map.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;%1&quot; niet openen: het is geen gewoon bestand.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;%1&quot; niet lezen: %2.</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan &quot;%1&quot; niet opslaan: %2</translation>
     </message>
     <message>
         <source>Cannot save: no file name given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kan niet opslaan: geen bestandsnaam opgegeven.</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een map.</translation>
     </message>
     <message>
         <source>it is not a regular file (a device or a pipe).</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen gewoon bestand (een apparaat of een pipe).</translation>
     </message>
     <message>
         <source>%1: line %2, column %3: larger than 1 MiB, no %4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: regel %2, kolom %3: groter dan 1 MiB, geen %4-bestand</translation>
     </message>
 </context>
 </TS>
