@@ -12,6 +12,7 @@
 #include "channels/ChannelColumns.h"
 #include "dialogs/DialogRegistry.h"
 #include "dialogs/SettingsReference.h"
+#include "dpmr/ContactPagePresenter.h"
 #include "form/FormDialog.h"
 #include "settings/KeyFunctionTable.h"
 
@@ -69,6 +70,8 @@ int main() {
         for (const std::string& item : column.listTexts) add(item);
     }
     for (const char* name : dpmr::KeyFunctionTable()) add(name);
+    // The contact page's Type column and box.
+    for (const std::string& type : dpmr::ContactPagePresenter::TypeChoices()) add(type);
     add(dpmr::KeyFunctionsHelp());
 
     std::cout << "// Made by dpmr_declaration_texts for lupdate; not built.\n";

@@ -3480,6 +3480,10 @@ Informe guardado en %1</translation>
         <source>限幅后信号增益</source>
         <translation>限幅后信号增益</translation>
     </message>
+    <message>
+        <source>Single call</source>
+        <translation>Llamada individual</translation>
+    </message>
 </context>
 <context>
     <name>FleetJobReport</name>

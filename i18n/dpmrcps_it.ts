@@ -3469,6 +3469,10 @@ Report saved to %1</source>
         <source>限幅后信号增益</source>
         <translation>限幅后信号增益</translation>
     </message>
+    <message>
+        <source>Single call</source>
+        <translation>Chiamata singola</translation>
+    </message>
 </context>
 <context>
     <name>FleetJobReport</name>

@@ -3480,6 +3480,10 @@ Raport zapisano w %1</translation>
         <source>限幅后信号增益</source>
         <translation>Wzmocnienie za ogranicznikiem</translation>
     </message>
+    <message>
+        <source>Single call</source>
+        <translation>Wywołanie indywidualne</translation>
+    </message>
 </context>
 <context>
     <name>FleetJobReport</name>

@@ -68,10 +68,17 @@ void FormBinder::Bind(std::size_t i, QWidget* w) {
     if (auto* box = qobject_cast<QComboBox*>(w)) {
         box->setFocusPolicy(Qt::StrongFocus);
         box->clear();
-        // A list goes by the index chosen, so its entries show translated; a
-        // tone box's entries are texts the page reads back and stay as they are.
+        // A list goes by the index chosen, so its declared entries show
+        // translated; a tone box's entries are texts the page reads back, and
+        // entries made from the radio's data (contact and list names) are the
+        // user's: those stay as they are.
+        const auto& declared = field.list.items;
         for (const dpmr::ListItem& item : page_.State(i).items)
-            box->addItem(field.kind == FieldKind::kTone ? ToQt(item.text) : FieldText(item.text));
+            box->addItem(field.kind != FieldKind::kTone &&
+                                 std::find(declared.begin(), declared.end(), item.text) !=
+                                     declared.end()
+                             ? FieldText(item.text)
+                             : ToQt(item.text));
         if (field.kind == FieldKind::kTone) {
             // A tone box takes any text besides its entries.
             box->setEditable(true);
