@@ -5,1550 +5,1561 @@
     <name>Action</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un nuovo documento</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri...</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre un documento esistente</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Open &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri &amp;backup...</translation>
     </message>
     <message>
         <source>Open a copy kept by an earlier Read or Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre una copia conservata da una lettura o una scrittura precedente</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri backup</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il documento attivo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva il documento attivo con un nuovo nome</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <source>Expor&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esp&amp;orta...</translation>
     </message>
     <message>
         <source>Write the whole configuration to a readable YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive l&apos;intera configurazione in un file YAML leggibile</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;mporta...</translation>
     </message>
     <message>
         <source>Open a YAML file written by Export as a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre come nuovo documento un file YAML scritto da Esporta</translation>
     </message>
     <message>
         <source>Export &amp;Channels as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta cana&amp;li in CSV...</translation>
     </message>
     <message>
         <source>Write the channels to a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive i canali in un file CSV nel formato di CHIRP</translation>
     </message>
     <message>
         <source>Import C&amp;hannels from CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa canali &amp;da CSV...</translation>
     </message>
     <message>
         <source>Set channels from a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta i canali da un file CSV nel formato di CHIRP</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa...</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa il documento attivo</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Antep&amp;rima di stampa</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le pagine intere</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima di stampa</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta stam&amp;pante...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia la stampante e le opzioni di stampa</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta stampante</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiude il programma; chiede di salvare i documenti</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>Take back the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla l&apos;ultima modifica</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>Make the change taken back last again</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripete l&apos;ultima modifica annullata</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copia</translation>
     </message>
     <message>
         <source>Copy the selected channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia i canali selezionati</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;ncolla</translation>
     </message>
     <message>
         <source>Paste channels from the current row down</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla i canali a partire dalla riga corrente verso il basso</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>Appl&amp;y to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;pplica ai canali selezionati</translation>
     </message>
     <message>
         <source>Set the current cell&apos;s tone, power, scan, bandwidth or channel type for every selected channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Imposta il tono, la potenza, la scansione, la larghezza di banda o il tipo di canale della cella corrente su tutti i canali selezionati</translation>
     </message>
     <message>
         <source>Apply to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica ai canali selezionati</translation>
     </message>
     <message>
         <source>&amp;Fill Channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;empi canali...</translation>
     </message>
     <message>
         <source>Fill the selected channels, or all 16, with the PMR446 or dPMR446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempie i canali selezionati, o tutti i 16, con i canali PMR446 o dPMR446</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempi canali</translation>
     </message>
     <message>
         <source>&amp;Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info &amp;scansione</translation>
     </message>
     <message>
         <source>Edit the scan settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica le impostazioni di scansione</translation>
     </message>
     <message>
         <source>&amp;Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni di &amp;base</translation>
     </message>
     <message>
         <source>Edit the basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica le impostazioni di base</translation>
     </message>
     <message>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;llarme</translation>
     </message>
     <message>
         <source>Edit the alarm settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica le impostazioni di allarme</translation>
     </message>
     <message>
         <source>&amp;DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DTMF</translation>
     </message>
     <message>
         <source>Edit the DTMF settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica le impostazioni DTMF</translation>
     </message>
     <message>
         <source>dP&amp;MR</source>
-        <translation type="unfinished"></translation>
+        <translation>dP&amp;MR</translation>
     </message>
     <message>
         <source>Edit the dPMR parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica i parametri dPMR</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi</translation>
     </message>
     <message>
         <source>Read Data From Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge i dati dalla radio</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scrivi</translation>
     </message>
     <message>
         <source>Write Data to Radio </source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive i dati nella radio</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi</translation>
     </message>
     <message>
         <source>Write to &amp;Several Radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi su più &amp;radio...</translation>
     </message>
     <message>
         <source>Write this configuration to several radios at once, each with its own ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive questa configurazione su più radio insieme, ognuna con il proprio ID</translation>
     </message>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi su più radio</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra degli strumenti</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra degli strumenti</translation>
     </message>
     <message>
         <source>Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra/nascondi barra degli strumenti</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra di &amp;stato</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra o nasconde la barra di stato</translation>
     </message>
     <message>
         <source>Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra/nascondi barra di stato</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Porta</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Sceglie la porta seriale della radio</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida utente</translation>
     </message>
     <message>
         <source>Open the guide to a first Read, editing, Save and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Apre la guida a una prima lettura, alla modifica, al salvataggio e alla scrittura</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida utente</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Segnala un problema...</translation>
     </message>
     <message>
         <source>Gather what is needed to look into a problem into one file to attach; nothing is sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccoglie in un unico file da allegare ciò che serve per esaminare un problema; non viene inviato nulla</translation>
     </message>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnala un problema</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>I&amp;nformazioni...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le informazioni sul programma, il numero di versione e il copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programma</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impostazioni</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Home page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito web:</translation>
     </message>
     <message>
         <source>Report a problem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnala un problema:</translation>
     </message>
 </context>
 <context>
     <name>CChannelClipboard</name>
     <message>
         <source>Copied channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiato il canale %1</translation>
     </message>
     <message>
         <source>Copied channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiati i canali %1-%2</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla</translation>
     </message>
     <message>
         <source>Nothing pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dato incollato</translation>
     </message>
     <message>
         <source>Pasted channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Incollato il canale %1</translation>
     </message>
     <message>
         <source>Pasted channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Incollati i canali %1-%2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelCsvCommands</name>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Export Channels as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta canali in CSV</translation>
     </message>
     <message>
         <source>Import Channels from CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa canali da CSV</translation>
     </message>
     <message>
         <source>Exported the channels to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali esportati in %1</translation>
     </message>
     <message>
         <source>Cannot import %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile importare %1.</translation>
     </message>
     <message>
         <source>No channel was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun canale è stato modificato.</translation>
     </message>
     <message>
         <source>Imported 1 channel from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importato 1 canale da %1</translation>
     </message>
     <message>
         <source>Imported %1 channels from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importati %1 canali da %2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditCommands</name>
     <message>
         <source>Rx and Tx color code, Tx contact and Group rx list changed on channel %1 go to %2 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice colore Rx e Tx, Contatto Tx e Lista gruppi Rx modificati sul canale %1 vengono applicati anche a %2.</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Modifica canale</translation>
+        <translation>Modifica canale</translation>
     </message>
     <message>
         <source>Channel edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica canale.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditDlg</name>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale successivo</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale precedente</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished">Analogico</translation>
+        <translation>Analogico</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished">Digitale</translation>
+        <translation>Digitale</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished">Chiamata 1</translation>
+        <translation>Chiamata 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished">Chiamata 2</translation>
+        <translation>Chiamata 2</translation>
     </message>
 </context>
 <context>
     <name>CCodeplugCommands</name>
     <message>
         <source>Codeplug (*.yaml *.yml);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug (*.yaml *.yml);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa</translation>
     </message>
     <message>
         <source>Exported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportato %1</translation>
     </message>
     <message>
         <source>Cannot import %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile importare %1:
+%2</translation>
     </message>
     <message>
         <source>Imported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importato %1</translation>
     </message>
     <message>
         <source>Imported %1: %2 value(s) stored other than written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importato %1: valori memorizzati diversamente da come scritti nel file: %2.</translation>
     </message>
 </context>
 <context>
     <name>CContactPage</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contatti</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Incluso</translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
 </context>
 <context>
     <name>CDocumentController</name>
     <message>
         <source>*.dat (*.dat);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>*.dat (*.dat);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Untitled (read from the radio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo (letto dalla radio)</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricarica</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperto %1</translation>
     </message>
     <message>
         <source>Opened %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperto %1.%2</translation>
     </message>
     <message>
         <source>Opened the backup %1; Save asks for a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperto il backup %1; Salva chiede un nuovo nome</translation>
     </message>
     <message>
         <source>%1 no longer exists; it was removed from the recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste più; è stato rimosso dai file recenti.</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato %1</translation>
     </message>
     <message>
         <source>Saved %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato %1.%2</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Reloaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricaricato %1</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
 </context>
 <context>
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished">N.</translation>
+        <translation>N.</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished">Codice</translation>
+        <translation>Codice</translation>
     </message>
     <message>
         <source>DTMF codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Codici DTMF</translation>
     </message>
 </context>
 <context>
     <name>CFillChannelsDlg</name>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempi canali</translation>
     </message>
     <message>
         <source>&amp;All 16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tutti i 16 canali</translation>
     </message>
     <message>
         <source>%1 (%2 channels, %3 kHz apart)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 canali, spaziati di %3 kHz)</translation>
     </message>
     <message>
         <source>&amp;Selected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Selezionati: %1</translation>
     </message>
     <message>
         <source>&amp;Selected channels (select two or more first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali &amp;selezionati (selezionarne prima almeno due)</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Nessuno</translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>The same on every channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo stesso su ogni canale</translation>
     </message>
     <message>
         <source>One per channel, rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno per canale, crescente</translation>
     </message>
     <message>
         <source>To&amp;ne:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ono:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Piano:</translation>
     </message>
     <message>
         <source>&amp;First plan channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;rimo canale del piano:</translation>
     </message>
     <message>
         <source>Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempi:</translation>
     </message>
     <message>
         <source>CTCSS &amp;tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>Toni &amp;CTCSS:</translation>
     </message>
     <message>
         <source>%1 to %2 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>da %1 a %2 MHz</translation>
     </message>
     <message>
         <source>%1 will stay unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessuna modifica, %2 termina al canale %3</translation>
     </message>
 </context>
 <context>
     <name>CFleetIdentityBox</name>
     <message>
         <source>Each radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni radio</translation>
     </message>
     <message>
         <source>e.g. 1000001</source>
-        <translation type="unfinished"></translation>
+        <translation>es. 1000001</translation>
     </message>
     <message>
         <source>Unit {n}, or {id:4} for the ID&apos;s last 4 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio {n}, o {id:4} per le ultime 4 cifre dell&apos;ID</translation>
     </message>
     <message>
         <source>{n}: the radio&apos;s number in the list of ticked ports; {id}: its 7-digit ID; {id:4}: the ID&apos;s last 4 digits. Cut to the radio&apos;s 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>{n}: il numero della radio nell&apos;elenco delle porte spuntate; {id}: il suo ID di 7 cifre; {id:4}: le ultime 4 cifre dell&apos;ID. Troncato agli 8 caratteri della radio.</translation>
     </message>
     <message>
         <source>Keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni l&apos;identità di ogni radio</translation>
     </message>
     <message>
         <source>Read each radio first and write the new configuration with its own ID and name</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge prima ogni radio e scrive la nuova configurazione con il suo ID e il suo nome</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dopo la scrittura</translation>
     </message>
     <message>
         <source>Copy this file&apos;s squelch calibration to every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia su ogni radio la taratura dello squelch di questo file</translation>
     </message>
     <message>
         <source>Off: each radio keeps the squelch calibration the factory set for it (read first, written back unchanged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Disattivato: ogni radio mantiene la taratura dello squelch impostata in fabbrica per essa (letta prima e riscritta invariata)</translation>
     </message>
     <message>
         <source>One cable: the list&apos;s radios one after another on one port</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cavo: le radio dell&apos;elenco una dopo l&apos;altra su una porta</translation>
     </message>
     <message>
         <source>Tick the one port; each radio of the imported list is written in turn, and the dialog asks for the next radio (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuntare l&apos;unica porta; ogni radio dell&apos;elenco importato viene scritta a turno e la finestra chiede la radio successiva (Spazio o Invio)</translation>
     </message>
     <message>
         <source>First radio ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID prima radio:</translation>
     </message>
     <message>
         <source>ID step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passo ID:</translation>
     </message>
     <message>
         <source>Name pattern:</source>
-        <translation type="unfinished"></translation>
+        <translation>Schema nome:</translation>
     </message>
 </context>
 <context>
     <name>CFleetPortTable</name>
     <message>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descrizione</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID radio</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzamento</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>scollegata</translation>
     </message>
 </context>
 <context>
     <name>CFleetSummaryTable</name>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultati</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID radio</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Risultato</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondi</translation>
     </message>
 </context>
 <context>
     <name>CFleetWriteDlg</name>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi su più radio</translation>
     </message>
     <message>
         <source>Radios (one per port, all written at the same time), each with its ID and name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio (una per porta, tutte scritte contemporaneamente), ognuna con il suo ID e il suo nome:</translation>
     </message>
     <message>
         <source>/dev/ttyUSB1 or a virtual radio&apos;s /dev/pts/N</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/ttyUSB1 o /dev/pts/N di una radio virtuale</translation>
     </message>
     <message>
         <source>Port to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta da aggiungere</translation>
     </message>
     <message>
         <source>Add Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi porta</translation>
     </message>
     <message>
         <source>Import list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa elenco...</translation>
     </message>
     <message>
         <source>The customer&apos;s list: one row a radio with its name, dPMR ID and, optionally, its port; from a CSV file, or the rows copied in a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco del cliente: una riga per radio con nome, ID dPMR e, facoltativamente, porta; da un file CSV o dalle righe copiate da un foglio di calcolo</translation>
     </message>
     <message>
         <source>From a CSV File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Da un file CSV...</translation>
     </message>
     <message>
         <source>Paste from the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Incolla dagli appunti</translation>
     </message>
     <message>
         <source>Session log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro sessione</translation>
     </message>
     <message>
         <source>Every run and retry of this session is logged here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Qui viene registrata ogni esecuzione e ogni ripetizione di questa sessione.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Next Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio successiva</translation>
     </message>
     <message>
         <source>Retry Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Riprova fallite</translation>
     </message>
     <message>
         <source>Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva rapporto...</translation>
     </message>
     <message>
         <source>Print Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa rapporto...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferma</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>added by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiunta a mano</translation>
     </message>
     <message>
         <source>%1 takes line %2 of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 riceve la riga %2 dell&apos;elenco</translation>
     </message>
     <message>
         <source>The list was not taken from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco (%1) non è stato acquisito: %2.</translation>
     </message>
     <message>
         <source>named in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>indicata nell&apos;elenco</translation>
     </message>
     <message>
         <source>%1 radios from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 radio (%2).</translation>
     </message>
     <message>
         <source>
 No port for %1 yet: plug in another cable, or write them with &quot;One cable&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Ancora nessuna porta per %1: collegare un altro cavo, o scriverle con «Un solo cavo».</translation>
     </message>
     <message>
         <source>Imported %1 rows from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Importate %1 righe (%2)</translation>
     </message>
     <message>
         <source>Import List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa elenco</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;Text files (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv);;File di testo (*.txt);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>The list was not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;elenco non è stato letto: %1.</translation>
     </message>
     <message>
         <source>the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>appunti</translation>
     </message>
     <message>
         <source>Nothing was sent: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla: %1.</translation>
     </message>
     <message>
         <source>Nothing was sent: %1 of the list have no radio: plug in another cable or tick another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla: %1 dell&apos;elenco non hanno una radio: collegare un altro cavo o spuntare un&apos;altra porta.</translation>
     </message>
     <message>
         <source>Nothing was sent:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla:
+%1</translation>
     </message>
     <message>
         <source>Write the radios all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere comunque le radio?</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato inviato nulla.</translation>
     </message>
     <message>
         <source>The backups could not be looked through for IDs given before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile cercare nei backup gli ID assegnati in precedenza.</translation>
     </message>
     <message>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spuntare le porte delle radio da scrivere.</translation>
     </message>
     <message>
         <source>Every radio keeps the file&apos;s name &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ogni radio mantiene il nome radio del file: «%1».</translation>
     </message>
     <message>
         <source>Start: %1 radio(s), verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio: %1 radio, con verifica</translation>
     </message>
     <message>
         <source>Start: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio: %1 radio</translation>
     </message>
     <message>
         <source>One cable: tick the one port the radios are put on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cavo: spuntare l&apos;unica porta a cui si collegano le radio.</translation>
     </message>
     <message>
         <source>One cable: import the list of radios first (&quot;Import list...&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cavo: importare prima l&apos;elenco delle radio («Importa elenco...»).</translation>
     </message>
     <message>
         <source>One cable on %1: %2 radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cavo su %1: %2 radio</translation>
     </message>
     <message>
         <source>Radio %1 got %2 &quot;%3&quot;: %4.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La radio %1 ha ricevuto %2 «%3»: %4.
+</translation>
     </message>
     <message>
         <source>The list is done: %1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elenco completato: %1 radio scritte su %2.</translation>
     </message>
     <message>
         <source>Next: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prossima: collegare al cavo la radio %1 di %2 (ID %3, «%4») e premere Spazio o Invio.</translation>
     </message>
     <message>
         <source>Again: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Di nuovo: collegare al cavo la radio %1 di %2 (ID %3, «%4») e premere Spazio o Invio.</translation>
     </message>
     <message>
         <source>Radio %1 of %2 on the cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1 di %2 sul cavo</translation>
     </message>
     <message>
         <source>Retry: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo tentativo: %1 radio</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 «%3»: %4</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4, verify %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 «%3»: %4, verifica %5</translation>
     </message>
     <message>
         <source>May hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Potrebbero contenere una configurazione scritta in parte: %1</translation>
     </message>
     <message>
         <source>%1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 radio scritte su %2.</translation>
     </message>
     <message>
         <source>These radios may now hold a partly written configuration: write them again before using them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste radio potrebbero ora contenere una configurazione scritta in parte: riscriverle prima di usarle: %1</translation>
     </message>
     <message>
         <source>
 Stopped before the end of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Fermato prima della fine dell&apos;elenco.</translation>
     </message>
     <message>
         <source>One cable: stopped before the end of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo cavo: fermato prima della fine dell&apos;elenco</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva rapporto</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>The report was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rapporto non è stato salvato.
+%1</translation>
     </message>
     <message>
         <source>
 Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Rapporto salvato in %1</translation>
     </message>
     <message>
         <source>Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto salvato in %1</translation>
     </message>
     <message>
         <source>Radios are being written. Stop every transfer and close?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura delle radio in corso. Fermare tutti i trasferimenti e chiudere?</translation>
     </message>
     <message>
         <source>A radio stopped in the middle of its write holds a partly written configuration and is to be written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una radio fermata durante la scrittura contiene una configurazione scritta in parte e va riscritta.</translation>
     </message>
     <message>
         <source>Closed during the transfer: every radio stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiuso durante il trasferimento: tutte le radio fermate</translation>
     </message>
 </context>
 <context>
     <name>CGroupRxListPage</name>
     <message>
         <source>Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi &gt;&gt;</translation>
     </message>
     <message>
         <source>Del &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi &lt;&lt;</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Su</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Giù</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished">Non assegnati:</translation>
+        <translation>Non assegnati:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished">Assegnati:</translation>
+        <translation>Assegnati:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste gruppi Rx</translation>
     </message>
 </context>
 <context>
     <name>CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lingua</translation>
     </message>
     <message>
         <source>The &amp;Desktop&apos;s Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua del &amp;desktop</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>The choice of language could not be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile salvare la scelta della lingua in %1.</translation>
     </message>
     <message>
         <source>The language changes the next time dpmrcps starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua cambia al prossimo avvio di dpmrcps.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File recenti</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAIUSC</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>SCORR</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annulla %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripeti %1</translation>
     </message>
 </context>
 <context>
     <name>CPortSettingDlg</name>
     <message>
         <source>Virtual radio (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio virtuale (demo)</translation>
     </message>
     <message>
         <source>Port setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazione porta</translation>
     </message>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifica la connessione</translation>
     </message>
     <message>
         <source>Look for what keeps the program from the radio on this port, and how to fix it</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca che cosa impedisce al programma di comunicare con la radio su questa porta e come risolverlo</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivo:</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>%1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2)</translation>
     </message>
     <message>
         <source>%1  (cannot be started)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (non avviabile)</translation>
     </message>
     <message>
         <source>Unplugged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scollegato: %1</translation>
     </message>
     <message>
         <source>Plugged in: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Collegato: %1
+</translation>
     </message>
     <message>
         <source>Choose a port, or type its device path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere una porta o digitare il percorso del suo dispositivo.</translation>
     </message>
 </context>
 <context>
     <name>CProgramView</name>
     <message>
         <source>Freq range</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma freq.</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Modifica canale</translation>
+        <translation>Modifica canale</translation>
     </message>
     <message>
         <source>Factroy</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabbrica</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempi canali</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
     <name>CProgressDlg</name>
     <message>
         <source>Read data</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dati</translation>
     </message>
     <message>
         <source>Write data</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura dati</translation>
     </message>
     <message>
         <source>Connect the radio, switch it on, then press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Collegare la radio, accenderla e premere Avvia.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica la connessione</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica dopo la scrittura</translation>
     </message>
     <message>
         <source>Keep the radio&apos;s squelch calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantieni la taratura dello squelch della radio</translation>
     </message>
     <message>
         <source>Read the radio&apos;s own squelch calibration first and write it back unchanged, instead of the one in this file (set at the factory for the radio it came from)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge prima la taratura dello squelch della radio stessa e la riscrive invariata, al posto di quella di questo file (impostata in fabbrica per la radio da cui proviene)</translation>
     </message>
     <message>
         <source>Connecting to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connessione alla radio...</translation>
     </message>
     <message>
         <source>Ending the session...</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiusura della sessione...</translation>
     </message>
     <message>
         <source>Verifying block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica del blocco 0x%1...</translation>
     </message>
     <message>
         <source>Writing block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura del blocco 0x%1...</translation>
     </message>
     <message>
         <source>Reading block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura del blocco 0x%1...</translation>
     </message>
     <message>
         <source>Written. Reading the radio back to verify...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto. Rilettura della radio per la verifica...</translation>
     </message>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Letto dalla radio</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermato.</translation>
     </message>
     <message>
         <source>Stopped: the document is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermato: il documento è rimasto com&apos;era.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Letto dalla radio</translation>
     </message>
     <message>
         <source>Read from the radio. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Letto dalla radio. %1</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... e altri %1</translation>
     </message>
     <message>
         <source>Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivere comunque?</translation>
     </message>
     <message>
         <source>The radio cannot use this configuration as it stands:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio non può usare questa configurazione così com&apos;è:
+
+%1</translation>
     </message>
     <message>
         <source>Note before writing:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Da notare prima della scrittura:
+%1</translation>
     </message>
     <message>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto nella radio</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Virtual radio %1 (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio virtuale %1 (demo)</translation>
     </message>
     <message>
         <source>the port of Read and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>la porta di Leggi e Scrivi</translation>
     </message>
     <message>
         <source>These radios may hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Queste radio potrebbero contenere una configurazione scritta in parte: %1</translation>
     </message>
     <message>
         <source>Wrong service password: squelch calibration not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Password di servizio errata: taratura dello squelch non aperta</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Segnala un problema</translation>
     </message>
     <message>
         <source>This gathers what is needed to look into a connection or a transfer that went wrong into one file for you to attach to your report. Nothing is sent anywhere. It holds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccoglie in un unico file, da allegare alla segnalazione, ciò che serve per esaminare una connessione o un trasferimento non riusciti. Non viene inviato nulla. Il file contiene:</translation>
     </message>
     <message>
         <source>&amp;Include the open configuration (radio ID, radio name, contacts and codes replaced)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Includi la configurazione aperta (ID radio, nome radio, contatti e codici sostituiti)</translation>
     </message>
     <message>
         <source>&amp;Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva rapporto...</translation>
     </message>
     <message>
         <source>Saved to %1. Attach this file to your problem report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvato in %1. Allegare questo file alla segnalazione del problema.</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il rapporto non è stato salvato: %1</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva rapporto</translation>
     </message>
     <message>
         <source>Report archives (*.tar.gz);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivi del rapporto (*.tar.gz);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
     <name>CServicePasswordDlg</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Pwd</source>
-        <translation type="unfinished"></translation>
+        <translation>Pwd</translation>
     </message>
 </context>
 <context>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished">Freq.</translation>
+        <translation>Freq.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished">Sql</translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frequenza della banda, in MHz, tarata da questa riga.</translation>
     </message>
     <message>
         <source>Squelch calibration points</source>
-        <translation type="unfinished"></translation>
+        <translation>Punti di taratura dello squelch</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi</translation>
     </message>
 </context>
 <context>
     <name>CUserGuideDlg</name>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida utente</translation>
     </message>
 </context>
 <context>
     <name>ChannelTablePrinter</name>
     <message>
         <source>Radio name: %1    Radio id: %2    Freq range: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome radio: %1    ID radio: %2    Gamma freq.: %3</translation>
     </message>
 </context>
 <context>
     <name>ConnectionCheck</name>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica la connessione</translation>
     </message>
 </context>
 <context>
     <name>DocumentQuestions</name>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2 and %3 more) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Un salvataggio precedente di %1 non è stato completato; il file temporaneo che aveva lasciato (%2 e altri %3) è stato rimosso.</translation>
     </message>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Un salvataggio precedente di %1 non è stato completato; il file temporaneo che aveva lasciato (%2) è stato rimosso.</translation>
     </message>
     <message>
         <source> %1 itself is whole, as last saved on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 è integro, come salvato l&apos;ultima volta il %2.</translation>
     </message>
     <message>
         <source>Replace the changes made to %1 elsewhere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituire le modifiche apportate altrove a %1?</translation>
     </message>
     <message>
         <source>%1 was changed on disk on %2, by another program or window, since it was opened or saved here. Saving replaces those changes with this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato modificato sul disco il %2, da un altro programma o da un&apos;altra finestra, dopo essere stato aperto o salvato qui. Il salvataggio sostituisce quelle modifiche con questo documento.</translation>
     </message>
     <message>
         <source>Replace all of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sostituire tutto %1?</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image. Saving replaces it with the %3 bytes of this document, and the rest is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 byte, più di un&apos;immagine della radio. Il salvataggio lo sostituisce con i %3 byte di questo documento e il resto va perso.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sostituisci</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome...</translation>
     </message>
     <message>
         <source>%1 was changed on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato modificato sul disco.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here, and this document has changes of its own. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma o un&apos;altra finestra lo ha salvato il %1, dopo che era stato aperto o salvato qui, e questo documento ha modifiche proprie. Ricarica porta qui il contenuto del file (Annulla ripristina questo documento); Mantieni la mia conserva questo documento, e Salva sostituisce poi il file con esso.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma o un&apos;altra finestra lo ha salvato il %1, dopo che era stato aperto o salvato qui. Ricarica porta qui il contenuto del file (Annulla ripristina questo documento); Mantieni la mia conserva questo documento, e Salva sostituisce poi il file con esso.</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricarica</translation>
     </message>
     <message>
         <source>&amp;Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mantieni la mia</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche?</translation>
     </message>
     <message>
         <source>The radio data in &quot;%1&quot; has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati della radio in «%1» sono stati modificati.</translation>
     </message>
 </context>
 <context>
@@ -3478,30 +3489,30 @@ Report saved to %1</source>
     <name>FleetJobReport</name>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non salvato)</translation>
     </message>
     <message>
         <source>Fleet job</source>
-        <translation type="unfinished"></translation>
+        <translation>Lavoro su più radio</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Data: %1</translation>
     </message>
     <message>
         <source>Template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modello: %1</translation>
     </message>
     <message>
         <source>Template CRC-32: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-32 del modello: %1</translation>
     </message>
 </context>
 <context>
     <name>FlexGrid</name>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, riga %2</translation>
     </message>
 </context>
 <context>
@@ -3509,1415 +3520,1418 @@ Report saved to %1</source>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... e altri %1</translation>
     </message>
 </context>
 <context>
     <name>ServiceDialog</name>
     <message>
         <source>Reading the squelch calibration from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura della taratura dello squelch dalla radio...</translation>
     </message>
     <message>
         <source>Writing the squelch calibration to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura della taratura dello squelch nella radio...</translation>
     </message>
     <message>
         <source>Reading the adjustment values from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura dei valori di regolazione dalla radio...</translation>
     </message>
     <message>
         <source>Writing the adjustment values to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura dei valori di regolazione nella radio...</translation>
     </message>
     <message>
         <source>Read the adjustment values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Legge i valori di regolazione dalla radio</translation>
     </message>
     <message>
         <source>Write the adjustment values to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive i valori di regolazione nella radio</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggi</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scrivi</translation>
     </message>
 </context>
 <context>
     <name>ServiceTransfer</name>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verifica la connessione</translation>
     </message>
 </context>
 <context>
     <name>backup</name>
     <message>
         <source>No backup of the read was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato conservato alcun backup della lettura: %1</translation>
     </message>
     <message>
         <source>No backup of the write was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato conservato alcun backup della scrittura: %1</translation>
     </message>
     <message>
         <source>No backup of the write-failed was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato conservato alcun backup della scrittura non riuscita: %1</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella «%1»: %2.</translation>
     </message>
     <message>
         <source>cannot use the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile usare la cartella «%1»: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è una cartella.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è una cartella home in cui conservarlo.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere «%1»: %2.</translation>
     </message>
     <message>
         <source>too many backups made within the same second.</source>
-        <translation type="unfinished"></translation>
+        <translation>troppi backup creati nello stesso secondo.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; could not be marked as a failed write: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile contrassegnare il backup «%1» come scrittura non riuscita: %2</translation>
     </message>
     <message>
         <source>it is no write backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un backup di scrittura.</translation>
     </message>
     <message>
         <source>Cannot read the backup folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere la cartella dei backup «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>channels</name>
     <message>
         <source>the channel&apos;s receive-only bit is always written as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>il bit di sola ricezione del canale viene sempre scritto come 0</translation>
     </message>
     <message>
         <source>&quot;Signal type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«Tipo segnalazione» è «Disattivato»</translation>
     </message>
     <message>
         <source>the call&apos;s &quot;Type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il «Tipo» della chiamata è «Disattivato»</translation>
     </message>
     <message>
         <source>Rx and Tx freq are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. Rx e Tx sono uguali</translation>
     </message>
     <message>
         <source>the channel is empty: give it an Rx freq first</source>
-        <translation type="unfinished"></translation>
+        <translation>il canale è vuoto: assegnargli prima una Freq. Rx</translation>
     </message>
     <message>
         <source>%1 needs %2-%3 MHz; this file&apos;s band is %4-%5 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 richiede %2-%3 MHz; la banda di questo file è %4-%5 MHz</translation>
     </message>
     <message>
         <source>%1 channel %2 (%3 MHz) is not on the file&apos;s channel raster: it would be stored as %4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>il canale %2 di %1 (%3 MHz) non rientra nel passo di canalizzazione del file: verrebbe memorizzato come %4 MHz</translation>
     </message>
     <message>
         <source>%1 has channels 1 to %2; there is no channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha i canali da 1 a %2; il canale %3 non esiste</translation>
     </message>
     <message>
         <source>the table has channels 1 to 16; there is no channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabella ha i canali da 1 a 16; il canale %1 non esiste</translation>
     </message>
     <message>
         <source>%1 channels are digital: CTCSS tones do not apply to them</source>
-        <translation type="unfinished"></translation>
+        <translation>I canali %1 sono digitali: i toni CTCSS non si applicano</translation>
     </message>
     <message>
         <source>%1 is no CTCSS tone of the list (63.0 to 254.1, as &quot;67.0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un tono CTCSS dell&apos;elenco (da 63.0 a 254.1, come «67.0»)</translation>
     </message>
     <message>
         <source>one tone per channel from %1 Hz needs %2 tones; the list has %3 from there (start at %4 Hz or lower)</source>
-        <translation type="unfinished"></translation>
+        <translation>un tono per canale da %1 Hz richiede %2 toni; l&apos;elenco ne ha %3 da lì in poi (iniziare da %4 Hz o meno)</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canale %1: %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 – %2</translation>
+        <translation>da %1 a %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3 MHz), Stretta, %4</translation>
     </message>
     <message>
         <source>%1, no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, nessun tono</translation>
     </message>
     <message>
         <source>%1, tone %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tono %2 Hz</translation>
     </message>
     <message>
         <source>%1, tones %2 to %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, toni da %2 a %3 Hz</translation>
     </message>
     <message>
         <source>%1 left unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nessuna modifica, %2 termina al canale %3</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale %1</translation>
     </message>
     <message>
         <source>Channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali %1</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il canale %1</translation>
     </message>
     <message>
         <source>channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>i canali %1</translation>
     </message>
     <message>
         <source>Not find factory.dat
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>factory.dat non trovato
+%1</translation>
     </message>
     <message>
         <source>%1 is outside %2-%3 MHz: set to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è fuori da %2-%3 MHz: impostato a %4</translation>
     </message>
     <message>
         <source>%1 is not on the channel raster: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non rientra nel passo di canalizzazione: impostato a %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 is not %2: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è %2: lasciato com&apos;era</translation>
     </message>
     <message>
         <source>no channel: left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun canale: lasciato vuoto</translation>
     </message>
     <message>
         <source>Select two or more channels first (their row numbers, or Shift with the arrows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Selezionare prima almeno due canali (i loro numeri di riga, oppure Shift con le frecce)</translation>
     </message>
     <message>
         <source>%1 is set one channel at a time: choose a cell of Rx Tone to Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 si imposta un canale alla volta: scegliere una cella delle colonne da Tono Rx a Tipo canale</translation>
     </message>
     <message>
         <source>%1 holds no channel: nothing to apply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è vuoto: niente da applicare</translation>
     </message>
     <message>
         <source>no channel</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun canale</translation>
     </message>
     <message>
         <source>greyed out</source>
-        <translation type="unfinished"></translation>
+        <translation>disabilitato</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not offered</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è disponibile</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; given to %3 as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «%2» vale anche per %3</translation>
     </message>
     <message>
         <source>%1 keeps its %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mantiene il valore di %2: %3</translation>
     </message>
 </context>
 <context>
     <name>check</name>
     <message>
         <source>Channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canale %1: %2</translation>
     </message>
     <message>
         <source>contact %1 does not exist (contacts are 1-64)</source>
-        <translation type="unfinished"></translation>
+        <translation>il contatto %1 non esiste (i contatti sono 1-64)</translation>
     </message>
     <message>
         <source>contact %1 is a free contact slot</source>
-        <translation type="unfinished"></translation>
+        <translation>il contatto %1 è una posizione di contatto libera</translation>
     </message>
     <message>
         <source>The dPMR radio name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome radio dPMR è vuoto</translation>
     </message>
     <message>
         <source>Tx Freq is empty while Rx Freq is set</source>
-        <translation type="unfinished"></translation>
+        <translation>Freq. Tx è vuota mentre Freq. Rx è impostata</translation>
     </message>
     <message>
         <source>Rx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx %1 MHz è fuori dalla banda %2</translation>
     </message>
     <message>
         <source>Tx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx %1 MHz è fuori dalla banda %2</translation>
     </message>
     <message>
         <source>Rx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>il tono Rx %1 non è un codice DCS standard</translation>
     </message>
     <message>
         <source>Tx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>il tono Tx %1 non è un codice DCS standard</translation>
     </message>
     <message>
         <source>Tx %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx: %1</translation>
     </message>
     <message>
         <source>group rx list %1 does not exist (lists are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista gruppi Rx %1 non esiste (le liste sono 1-16)</translation>
     </message>
     <message>
         <source>group rx list %1 has no member</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista gruppi Rx %1 non ha membri</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which does not exist (codes are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seleziona il codice DTMF %2, che non esiste (i codici sono 1-16)</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seleziona il codice DTMF %2, che è vuoto</translation>
     </message>
     <message>
         <source>Group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista gruppi Rx %1: %2</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista gruppi Rx %1: il contatto %2 è una chiamata singola, non un gruppo</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 (%3) is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista gruppi Rx %1: il contatto %2 (%3) è una chiamata singola, non un gruppo</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>errore: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avviso: %1</translation>
     </message>
 </context>
 <context>
     <name>codec</name>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7): left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un codice DCS (i codici DCS usano le cifre da 0 a 7): lasciato com&apos;era</translation>
     </message>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7); type %2 for %2 Hz: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un codice DCS (i codici DCS usano le cifre da 0 a 7); digitare %2 per %2 Hz: lasciato com&apos;era</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato preso come DCS %2</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2; type %3 for %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è stato preso come DCS %2; digitare %3 per %3 Hz</translation>
     </message>
     <message>
         <source>%1 is not a tone: set to None</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un tono: impostato a Nessuno</translation>
     </message>
 </context>
 <context>
     <name>config</name>
     <message>
         <source>The port is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta viene salvata in %1.</translation>
     </message>
     <message>
         <source>The port is kept in %1, because %2 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La porta viene salvata in %1, perché non è possibile scrivere %2.</translation>
     </message>
 </context>
 <context>
     <name>dialogs</name>
     <message>
         <source>channel range %1 is not channelA-B with 1 &lt;= A &lt;= B &lt;= 16</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;intervallo di canali %1 non è nella forma channelA-B con 1 &lt;= A &lt;= B &lt;= 16</translation>
     </message>
     <message>
         <source>%1 is not an entry of %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una voce di %2 (%3)</translation>
     </message>
     <message>
         <source>%1 (%2) takes 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) accetta 0 o 1</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>chiave sconosciuta %1 (vedere dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1 is a factory value of the radio (service dialog %2); add --service to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un valore di fabbrica della radio (finestra di servizio %2); aggiungere --service per modificarlo</translation>
     </message>
     <message>
         <source>%1 is not shown by %2 for this image (see dpmrtool fields FILE.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è mostrato da %2 per questa immagine (vedere dpmrtool fields FILE.dat)</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) è disabilitato in %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) è disabilitato in %3: %4</translation>
     </message>
     <message>
         <source>%1 (%2) has no spin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) non ha frecce di incremento</translation>
     </message>
 </context>
 <context>
     <name>dpmr</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome è vuoto</translation>
     </message>
     <message>
         <source>the name %1 is longer than 8 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome %1 supera gli 8 byte</translation>
     </message>
     <message>
         <source>the name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome %1 contiene un carattere di controllo</translation>
     </message>
     <message>
         <source>the number is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero è vuoto</translation>
     </message>
     <message>
         <source>the number %1 is longer than 7 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero %1 supera i 7 caratteri</translation>
     </message>
     <message>
         <source>the number %1 may hold only the digits 0 to 9 and &quot;*&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero %1 può contenere solo le cifre da 0 a 9 e «*»</translation>
     </message>
     <message>
         <source>more than 8 members</source>
-        <translation type="unfinished"></translation>
+        <translation>più di 8 membri</translation>
     </message>
     <message>
         <source>no contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun contatto si chiama %1</translation>
     </message>
     <message>
         <source>more than one contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>più di un contatto si chiama %1</translation>
     </message>
     <message>
         <source>%1 is a single call; the lists take group calls</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una chiamata singola; le liste accettano chiamate di gruppo</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è indicato due volte</translation>
     </message>
     <message>
         <source>more than 64 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>più di 64 contatti</translation>
     </message>
     <message>
         <source>expected 3 fields (Name,Number,Type), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>attesi 3 campi (Name,Number,Type), trovati %1</translation>
     </message>
     <message>
         <source>the type %1 is neither %2 nor %3</source>
-        <translation type="unfinished"></translation>
+        <translation>il tipo %1 non è né %2 né %3</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome %1 è già alla riga %2</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero %1 è già alla riga %2</translation>
     </message>
     <message>
         <source>no contact follows; the radio needs one</source>
-        <translation type="unfinished"></translation>
+        <translation>non segue alcun contatto; la radio ne richiede almeno uno</translation>
     </message>
     <message>
         <source>no free contact record is left for this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>non resta alcun record di contatto libero per questo contatto</translation>
     </message>
     <message>
         <source>%1 is already %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartiene già a %2</translation>
     </message>
     <message>
         <source>the list %1 is no number from 1 to 16</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista %1 non è un numero da 1 a 16</translation>
     </message>
     <message>
         <source>list %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista %1 è già alla riga %2</translation>
     </message>
 </context>
 <context>
     <name>fleet</name>
     <message>
         <source>radio %1 (%2) looks like the radio just written as %3 (&quot;%4&quot;, %5): is the next radio on the cable?</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) sembra la radio appena scritta il %3 («%4», %5): la radio successiva è collegata al cavo?</translation>
     </message>
     <message>
         <source>radio %1 (%2) is to get the ID %3, which the backups show on another radio: &quot;%4&quot; (backup of %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) deve ricevere l&apos;ID %3, che i backup mostrano su un&apos;altra radio: «%4» (backup del %5)</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has 1 column</source>
-        <translation type="unfinished"></translation>
+        <translation>una riga dell&apos;elenco contiene un nome, un ID dPMR e, facoltativamente, una porta, ma questa ha 1 colonna</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>una riga dell&apos;elenco contiene un nome, un ID dPMR e, facoltativamente, una porta, ma questa ha %1 colonne</translation>
     </message>
     <message>
         <source>the list holds no radio</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;elenco non contiene alcuna radio</translation>
     </message>
     <message>
         <source>the port %1 is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>la porta %1 è anche di %2</translation>
     </message>
     <message>
         <source>the port %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>la porta %1 è indicata due volte</translation>
     </message>
     <message>
         <source>no port is left for this row: name its port in the list or connect one more radio</source>
-        <translation type="unfinished"></translation>
+        <translation>non resta alcuna porta per questa riga: indicarne la porta nell&apos;elenco o collegare un&apos;altra radio</translation>
     </message>
     <message>
         <source>the row has no dPMR ID</source>
-        <translation type="unfinished"></translation>
+        <translation>la riga non ha un ID dPMR</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is not a number of up to 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID dPMR %1 non è un numero di massimo 7 cifre</translation>
     </message>
     <message>
         <source>the radio would replace the dPMR ID %1 (it takes 0000001 to 9000000, not 1000000, 2000000, ... 9000000)</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio sostituirebbe l&apos;ID dPMR %1 (accetta da 0000001 a 9000000, esclusi 1000000, 2000000, ... 9000000)</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is given twice: also %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID dPMR %1 è indicato due volte: anche %2</translation>
     </message>
     <message>
         <source>the name %1 holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome %1 contiene un carattere che la radio non può mostrare (solo lettere, cifre e segni ASCII semplici)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is cut to the radio&apos;s 8 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome «%1» viene troncato agli 8 caratteri della radio: «%2»</translation>
     </message>
     <message>
         <source>cut to 8 characters, the name is &quot;%1&quot;, the same as %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>troncato a 8 caratteri, il nome è «%1», lo stesso di %2</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome «%1» è anche di %2</translation>
     </message>
     <message>
         <source>the port %1 has no row of the list and is not written</source>
-        <translation type="unfinished"></translation>
+        <translation>la porta %1 non ha una riga dell&apos;elenco e non viene scritta</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>lo schema nome &apos;%1&apos; contiene un carattere che la radio non può mostrare (solo lettere, cifre e segni ASCII semplici)</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a lone &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>lo schema nome &apos;%1&apos; ha una &apos;}&apos; isolata</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a &apos;{&apos; without &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>lo schema nome &apos;%1&apos; ha una &apos;{&apos; senza &apos;}&apos;</translation>
     </message>
     <message>
         <source>{%1} in the name pattern: the ID has 1 to 7 digits to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} nello schema nome: le cifre dell&apos;ID da mantenere sono da 1 a 7</translation>
     </message>
     <message>
         <source>{%1} in the name pattern is not known: use {n}, {id} or {id:4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} nello schema nome non è riconosciuto: usare {n}, {id} o {id:4}</translation>
     </message>
     <message>
         <source>radio %1: the name &quot;%2&quot; is cut to the radio&apos;s 8 characters: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>radio %1: il nome «%2» viene troncato agli 8 caratteri della radio: «%3»</translation>
     </message>
     <message>
         <source>no port given: name at least one radio&apos;s port</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna porta indicata: indicare la porta di almeno una radio</translation>
     </message>
     <message>
         <source>an empty port name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>è stato indicato un nome di porta vuoto</translation>
     </message>
     <message>
         <source>an ID start value and keeping each radio&apos;s identity exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>un valore iniziale dell&apos;ID e il mantenimento dell&apos;identità di ogni radio si escludono a vicenda</translation>
     </message>
     <message>
         <source>the first radio ID must have at most 7 digits (1 to 9999999)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID della prima radio deve avere al massimo 7 cifre (da 1 a 9999999)</translation>
     </message>
     <message>
         <source>the ID step must have at most 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>il passo ID deve avere al massimo 7 cifre</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but all %1 would get the document&apos;s ID %2: give a first ID and a step, or keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>ogni radio richiede un proprio ID, ma tutte le %1 riceverebbero l&apos;ID %2 del documento: indicare un primo ID e un passo, oppure mantenere l&apos;identità di ogni radio</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which has no 7-digit form</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) riceverebbe l&apos;ID %3, che non ha una forma a 7 cifre</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which the radio does not take (0000001 to 9000000, not 1000000, 2000000, ... 9000000): choose another start or step</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) riceverebbe l&apos;ID %3, che la radio non accetta (da 0000001 a 9000000, esclusi 1000000, 2000000, ... 9000000): scegliere un altro inizio o un altro passo</translation>
     </message>
     <message>
         <source>radios %1 and %2 would both be named &quot;%3&quot; once cut to the radio&apos;s 8 characters: shorten the pattern or put the ID&apos;s digits first</source>
-        <translation type="unfinished"></translation>
+        <translation>le radio %1 e %2 si chiamerebbero entrambe «%3» una volta troncate agli 8 caratteri della radio: accorciare lo schema o mettere prima le cifre dell&apos;ID</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but the step repeats %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ogni radio richiede un proprio ID, ma il passo ripete %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 e %2</translation>
     </message>
     <message>
         <source>ID %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 su %2</translation>
     </message>
     <message>
         <source>wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>traccia della comunicazione: %1</translation>
     </message>
     <message>
         <source>stopped before its configuration was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>fermata prima dell&apos;invio della sua configurazione</translation>
     </message>
     <message>
         <source>no read backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun backup della lettura conservato: non c&apos;è una cartella per i backup</translation>
     </message>
     <message>
         <source>no write backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun backup della scrittura conservato: non c&apos;è una cartella per i backup</translation>
     </message>
     <message>
         <source>stopped while reading the radio; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>fermata durante la lettura della radio; non è stato inviato nulla</translation>
     </message>
     <message>
         <source>two radios hold the same ID, so none was written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>due radio hanno lo stesso ID, quindi nessuna è stata scritta: %1</translation>
     </message>
     <message>
         <source>its squelch calibration could not be read, so nothing was sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile leggere la sua taratura dello squelch, quindi non è stato inviato nulla: %1</translation>
     </message>
     <message>
         <source>not written, after the warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non scritta, dopo l&apos;avviso: %1</translation>
     </message>
     <message>
         <source>its configuration has errors and was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la sua configurazione contiene errori e non è stata inviata: %1</translation>
     </message>
     <message>
         <source>written despite errors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>scritta nonostante gli errori: %1</translation>
     </message>
 </context>
 <context>
     <name>form</name>
     <message>
         <source>printable ASCII characters only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo caratteri ASCII stampabili</translation>
     </message>
     <message>
         <source>digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo cifre</translation>
     </message>
     <message>
         <source>digits and a point only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo cifre e un punto</translation>
     </message>
     <message>
         <source>0-9, A-D, * and # only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo 0-9, A-D, * e #</translation>
     </message>
     <message>
         <source>hexadecimal digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>solo cifre esadecimali</translation>
     </message>
     <message>
         <source>%1 to %2 in steps of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>da %1 a %2 a passi di %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 – %2</translation>
+        <translation>da %1 a %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una voce dell&apos;elenco</translation>
     </message>
     <message>
         <source>band edges and the channel raster</source>
-        <translation type="unfinished"></translation>
+        <translation>limiti della banda e passo di canalizzazione</translation>
     </message>
     <message>
         <source>a CTCSS tone 60.0 to 280.0 Hz or a DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>un tono CTCSS da 60.0 a 280.0 Hz o un codice DCS</translation>
     </message>
     <message>
         <source>0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 o 1</translation>
     </message>
     <message>
         <source>at most %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>al massimo %1 cifre</translation>
     </message>
     <message>
         <source>at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>al massimo %1 caratteri</translation>
     </message>
     <message>
         <source>7 digits up to 9000000, not one digit and six 0s</source>
-        <translation type="unfinished"></translation>
+        <translation>7 cifre fino a 9000000, non una cifra seguita da sei 0</translation>
     </message>
     <message>
         <source>as the radio keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>come lo conserva la radio</translation>
     </message>
     <message>
         <source>%1: %2 stored as %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 memorizzato come %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>image</name>
     <message>
         <source>&quot;%1&quot; is not a radio file: it holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» non è un file della radio: contiene %2 byte; un file della radio ne contiene %3.</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image: only its first %3 bytes are loaded, and the rest is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene %2 byte, più di un&apos;immagine della radio: vengono caricati solo i primi %3 byte e il resto non viene conservato.</translation>
     </message>
     <message>
         <source>Unexpected file format.
 &quot;%1&quot; holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato di file inatteso.
+«%1» contiene %2 byte; un file della radio ne contiene %3.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
 </context>
 <context>
     <name>interchange</name>
     <message>
         <source>%1 row did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 riga non rientrava sotto il canale 16: tralasciata</translation>
     </message>
     <message>
         <source>%1 rows did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 righe non rientravano sotto il canale 16: tralasciate</translation>
     </message>
     <message>
         <source>channel %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>canale %1, %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2: row left out</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2: riga tralasciata</translation>
     </message>
     <message>
         <source>%1 is no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una frequenza</translation>
     </message>
     <message>
         <source>no Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna Freq. Rx</translation>
     </message>
     <message>
         <source>%1 is no frequency: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una frequenza: lasciato com&apos;era</translation>
     </message>
     <message>
         <source>the clipboard text is no table of channels: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il testo negli appunti non è una tabella di canali: %1</translation>
     </message>
     <message>
         <source>the clipboard holds no channel rows</source>
-        <translation type="unfinished"></translation>
+        <translation>gli appunti non contengono righe di canali</translation>
     </message>
     <message>
         <source>%1 %2 is not a frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 non è una frequenza in MHz</translation>
     </message>
     <message>
         <source>Duplex %1 is not empty, +, -, split or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 non è vuoto, +, -, split o off</translation>
     </message>
     <message>
         <source>Offset %1 is not a number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 non è un numero di MHz</translation>
     </message>
     <message>
         <source>Offset %1 is 10000 MHz or more, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 è di 10000 MHz o più, nessuna frequenza su cui trasmettere</translation>
     </message>
     <message>
         <source>Frequency %1 Offset gives %2 MHz, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency %1 Offset dà %2 MHz, nessuna frequenza su cui trasmettere</translation>
     </message>
     <message>
         <source>Power %1 is not understood: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Power %1 non è riconosciuto: impostato a %2</translation>
     </message>
     <message>
         <source>Skip %1 is not empty, S or P</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip %1 non è vuoto, S o P</translation>
     </message>
     <message>
         <source>the first line must name the columns, Location and Frequency among them, as CHIRP writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>la prima riga deve indicare i nomi delle colonne, tra cui Location e Frequency, come la scrive CHIRP</translation>
     </message>
     <message>
         <source>%1: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: tralasciato</translation>
     </message>
     <message>
         <source>Location %1 is no channel of this radio (1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 non è un canale di questa radio (1-16)</translation>
     </message>
     <message>
         <source>channel %1 is set on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il canale %1 è impostato alla riga %2</translation>
     </message>
     <message>
         <source>channel %1: Mode %2 is not available (FM and NFM only)</source>
-        <translation type="unfinished"></translation>
+        <translation>canale %1: Mode %2 non è disponibile (solo FM e NFM)</translation>
     </message>
     <message>
         <source>channel %1 has no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>il canale %1 non ha una frequenza</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canale %1: %2</translation>
     </message>
     <message>
         <source>names are not kept: the radio has no channel names</source>
-        <translation type="unfinished"></translation>
+        <translation>i nomi non vengono conservati: la radio non ha nomi dei canali</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è vuoto</translation>
     </message>
     <message>
         <source>DtcsPolarity %1 is not NN, NR, RN or RR</source>
-        <translation type="unfinished"></translation>
+        <translation>DtcsPolarity %1 non è NN, NR, RN o RR</translation>
     </message>
     <message>
         <source>tone mode %1 (reverse squelch) is not available: no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>il modo tono %1 (squelch inverso) non è disponibile: nessun tono</translation>
     </message>
     <message>
         <source>Tone %1 is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone %1 non è vuoto, Tone, TSQL, DTCS, TSQL-R, DTCS-R o Cross</translation>
     </message>
     <message>
         <source>CrossMode %1 is not one of Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>CrossMode %1 non è uno tra Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</translation>
     </message>
     <message>
         <source>more than %1 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>più di %1 contatti</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome %1 è già alla riga %2</translation>
     </message>
     <message>
         <source>the name %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome %1 è presente due volte</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero %1 è già alla riga %2</translation>
     </message>
     <message>
         <source>the number %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>il numero %1 è presente due volte</translation>
     </message>
     <message>
         <source>contact %1: slot %2 is not a free slot 1 to 64</source>
-        <translation type="unfinished"></translation>
+        <translation>contatto %1: la posizione %2 non è una posizione libera da 1 a 64</translation>
     </message>
     <message>
         <source>channel %1: %2 is not an entry of &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>canale %1: %2 non è una voce di «%3»</translation>
     </message>
     <message>
         <source>channel %1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>canale %1 %2: %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) è disabilitato nella finestra</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) è disabilitato nella finestra: %3</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2: %3</translation>
     </message>
     <message>
         <source>the byte at %1 is not one no field owns</source>
-        <translation type="unfinished"></translation>
+        <translation>il byte a %1 appartiene a un campo</translation>
     </message>
     <message>
         <source>group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lista gruppi Rx %1: %2</translation>
     </message>
     <message>
         <source>the byte at %1 is not a byte of the contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>il byte a %1 non è un byte dei contatti</translation>
     </message>
     <message>
         <source>the control character %1 is not allowed in a YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>il carattere di controllo %1 non è ammesso in un file YAML</translation>
     </message>
     <message>
         <source>a backslash before %1 starts no YAML escape sequence (a backslash itself is written \\)</source>
-        <translation type="unfinished"></translation>
+        <translation>una barra rovesciata prima di %1 non inizia alcuna sequenza di escape YAML (la barra rovesciata stessa si scrive \\)</translation>
     </message>
     <message>
         <source>YAML syntax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sintassi YAML: %1</translation>
     </message>
     <message>
         <source>%1: expected a text, not a list or mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: atteso un testo, non una lista o una mappa</translation>
     </message>
     <message>
         <source>%1: expected a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: atteso un numero da %2 a %3</translation>
     </message>
     <message>
         <source>%1: expected %2 bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: attesi %2 byte come cifre esadecimali</translation>
     </message>
     <message>
         <source>%1: expected bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: attesi byte come cifre esadecimali</translation>
     </message>
     <message>
         <source>%1: expected a mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: attesa una mappa</translation>
     </message>
     <message>
         <source>%1: expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: attesa una lista</translation>
     </message>
     <message>
         <source>%1: more than %2 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: più di %2 voci</translation>
     </message>
     <message>
         <source>%1: %2 is not an address 0x0000 to 0x3FFF</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 non è un indirizzo da 0x0000 a 0x3FFF</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (see dpmrtool fields: the keys after &quot;channel%3.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: chiave sconosciuta %2 (vedere dpmrtool fields: le chiavi dopo &quot;channel%3.&quot;)</translation>
     </message>
     <message>
         <source>unknown settings page %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>pagina di impostazioni sconosciuta %1 (vedere dpmrtool fields)</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>chiave sconosciuta %1 (vedere dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (value or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: chiave sconosciuta %2 (value o bytes)</translation>
     </message>
     <message>
         <source>contact type: %1 is not an entry of &quot;Type&quot; (&quot;%2&quot;, &quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>tipo di contatto: %1 non è una voce di «Type» («%2», «%3»)</translation>
     </message>
     <message>
         <source>contact: unknown key %1 (name, number, type, slot)</source>
-        <translation type="unfinished"></translation>
+        <translation>contatto: chiave sconosciuta %1 (name, number, type, slot)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (members or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: chiave sconosciuta %2 (members o bytes)</translation>
     </message>
     <message>
         <source>%1: expected a list of contact names</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: attesa una lista di nomi di contatti</translation>
     </message>
     <message>
         <source>expected a dpmrcps codeplug (a mapping with format: 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>atteso un codeplug dpmrcps (una mappa con format: 1)</translation>
     </message>
     <message>
         <source>format %1 is not one this program reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>il formato %1 non è tra quelli che questo programma legge (%2)</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chiave sconosciuta %1</translation>
     </message>
     <message>
         <source>no &quot;format&quot;: not a dpmrcps codeplug</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun &quot;format&quot;: non è un codeplug dpmrcps</translation>
     </message>
     <message>
         <source>lists and mappings are nested %1 deep here; a codeplug nests at most 4</source>
-        <translation type="unfinished"></translation>
+        <translation>qui liste e mappe sono annidate su %1 livelli; un codeplug ne annida al massimo 4</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la chiave %1 è indicata due volte in una stessa mappa, alla riga %2</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on lines %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la chiave %1 è indicata due volte in una stessa mappa, alle righe %2 e %3</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>install the udev rule %1 (the dpmrcps package does; from the sources: sudo cp res/linux/%1 /etc/udev/rules.d/), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>installare la regola udev %1 (lo fa il pacchetto dpmrcps; dai sorgenti: sudo cp res/linux/%1 /etc/udev/rules.d/), poi: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>%1 is not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è una porta seriale</translation>
     </message>
     <message>
         <source>choose the cable&apos;s port, such as /dev/ttyUSB0 (dpmrtool ports lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>scegliere la porta del cavo, per esempio /dev/ttyUSB0 (dpmrtool ports le elenca)</translation>
     </message>
     <message>
         <source>the system refused to open %1 although its permissions allow it</source>
-        <translation type="unfinished"></translation>
+        <translation>il sistema ha rifiutato di aprire %1 nonostante i permessi lo consentano</translation>
     </message>
     <message>
         <source>a sandbox (a snap or flatpak package) or a security policy keeps the program from the device: run the program installed from the Debian package or built from the sources</source>
-        <translation type="unfinished"></translation>
+        <translation>una sandbox (un pacchetto snap o flatpak) o un criterio di sicurezza impedisce al programma di accedere al dispositivo: usare il programma installato dal pacchetto Debian o compilato dai sorgenti</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire %1: %2</translation>
     </message>
     <message>
         <source>plug the cable in again; if that does not help, restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>ricollegare il cavo; se non basta, riavviare il computer</translation>
     </message>
     <message>
         <source>%1 does not exist: the cable is not plugged in, or its port has another name now</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non esiste: il cavo non è collegato, oppure la sua porta ora ha un altro nome</translation>
     </message>
     <message>
         <source>plug the cable into the computer and the radio, then choose the port that appears (dpmrtool ports lists them; Setting &gt; Port shows them as they come)</source>
-        <translation type="unfinished"></translation>
+        <translation>collegare il cavo al computer e alla radio, poi scegliere la porta che compare (dpmrtool ports le elenca; Impostazioni &gt; Porta le mostra man mano che compaiono)</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and claims USB serial adapters (%1): if the port disappeared right after the cable was plugged in, brltty took it</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (un driver per display braille) è installato e si appropria degli adattatori seriali USB (%1): se la porta è scomparsa subito dopo aver collegato il cavo, l&apos;ha presa brltty</translation>
     </message>
     <message>
         <source>without a braille display: sudo apt remove brltty, then plug the cable in again; with one: comment out the line for the cable&apos;s chip in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>senza display braille: sudo apt remove brltty, poi ricollegare il cavo; con un display braille: commentare la riga del chip del cavo in %1</translation>
     </message>
     <message>
         <source>brltty&apos;s udev rules</source>
-        <translation type="unfinished"></translation>
+        <translation>le regole udev di brltty</translation>
     </message>
     <message>
         <source>a virtual port (a pseudo-terminal), such as the virtual radio&apos;s: no cable</source>
-        <translation type="unfinished"></translation>
+        <translation>una porta virtuale (uno pseudo-terminale), come quella della radio virtuale: nessun cavo</translation>
     </message>
     <message>
         <source>USB serial adapter: USB %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adattatore seriale USB: USB %1</translation>
     </message>
     <message>
         <source>%1 cable: USB %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cavo %1: USB %2</translation>
     </message>
     <message>
         <source>, driver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, driver %1</translation>
     </message>
     <message>
         <source>, also %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, anche %1</translation>
     </message>
     <message>
         <source>a Bluetooth serial port, not the radio&apos;s programming cable</source>
-        <translation type="unfinished"></translation>
+        <translation>una porta seriale Bluetooth, non il cavo di programmazione della radio</translation>
     </message>
     <message>
         <source>plug the programming cable in and choose its port (/dev/ttyUSB0 or /dev/ttyACM0)</source>
-        <translation type="unfinished"></translation>
+        <translation>collegare il cavo di programmazione e sceglierne la porta (/dev/ttyUSB0 o /dev/ttyACM0)</translation>
     </message>
     <message>
         <source>a serial port built into the computer: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>una porta seriale integrata nel computer: un cavo di programmazione USB si chiama ttyUSB o ttyACM</translation>
     </message>
     <message>
         <source>a serial port built into the computer, driver %1: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>una porta seriale integrata nel computer, driver %1: un cavo di programmazione USB si chiama ttyUSB o ttyACM</translation>
     </message>
     <message>
         <source> (owner %1, group %2, mode %3)</source>
-        <translation type="unfinished"></translation>
+        <translation> (proprietario %1, gruppo %2, modo %3)</translation>
     </message>
     <message>
         <source>your user %1 was added to the group %2, which may open %3, but this session started before and does not have the group yet</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utente %1 è stato aggiunto al gruppo %2, che può aprire %3, ma questa sessione è iniziata prima e non ha ancora il gruppo</translation>
     </message>
     <message>
         <source>log out and in again (or restart the computer); until then, &apos;newgrp %1&apos; starts a shell that has it</source>
-        <translation type="unfinished"></translation>
+        <translation>uscire dalla sessione e rientrare (o riavviare il computer); fino ad allora, &apos;newgrp %1&apos; avvia una shell che lo ha</translation>
     </message>
     <message>
         <source>your user %1 is not in the group %2, which may open %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;utente %1 non fa parte del gruppo %2, che può aprire %3%4</translation>
     </message>
     <message>
         <source>sudo adduser %1 %2, then log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>sudo adduser %1 %2, poi uscire dalla sessione e rientrare</translation>
     </message>
     <message>
         <source>only root may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>solo root può aprire %1%2</translation>
     </message>
     <message>
         <source>only its owner may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>solo il suo proprietario può aprire %1%2</translation>
     </message>
     <message>
         <source>%1; it gives the group dialout the programming cables: then sudo adduser %2 dialout, and log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; la regola dà al gruppo dialout l&apos;accesso ai cavi di programmazione: poi sudo adduser %2 dialout, e uscire dalla sessione e rientrare</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (processo %2)</translation>
     </message>
     <message>
         <source>a program</source>
-        <translation type="unfinished"></translation>
+        <translation>un programma</translation>
     </message>
     <message>
         <source>close the other program, then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>chiudere l&apos;altro programma, poi riprovare</translation>
     </message>
     <message>
         <source>close %1 (or end it: kill %2), then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>chiudere %1 (o terminarlo: kill %2), poi riprovare</translation>
     </message>
     <message>
         <source>that program</source>
-        <translation type="unfinished"></translation>
+        <translation>quel programma</translation>
     </message>
     <message>
         <source>%1 is in use by another program%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è in uso da un altro programma%2</translation>
     </message>
     <message>
         <source>the udev rule %1 is not installed: it keeps ModemManager away from the cable and gives the group dialout access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>la regola udev %1 non è installata: tiene ModemManager lontano dal cavo e dà al gruppo dialout l&apos;accesso a esso</translation>
     </message>
     <message>
         <source>the udev rule %1 does not name this cable&apos;s chip (USB %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la regola udev %1 non indica il chip di questo cavo (USB %2)</translation>
     </message>
     <message>
         <source>add a line for it to the rule (a copy of one of its lines with idVendor %1 and idProduct %2), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>aggiungere una riga per il chip alla regola (una copia di una delle sue righe con idVendor %1 e idProduct %2), poi: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>the udev rule %1 names this cable&apos;s chip but has not been applied to %2 yet</source>
-        <translation type="unfinished"></translation>
+        <translation>la regola udev %1 indica il chip di questo cavo ma non è ancora stata applicata a %2</translation>
     </message>
     <message>
         <source>plug the cable in again, or run: sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>ricollegare il cavo, oppure eseguire: sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>ModemManager is running and has not been told to leave %1 alone: it may send AT commands to the cable for several seconds after it is plugged in, and a Read or Write started then fails</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager è in esecuzione e non gli è stato detto di lasciare in pace %1: per alcuni secondi dopo il collegamento può inviare comandi AT al cavo, e una lettura o una scrittura avviata in quel momento non riesce</translation>
     </message>
     <message>
         <source>%1, and plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, e ricollegare il cavo; oppure fermare ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>ricollegare il cavo; oppure fermare ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and its udev rules claim this cable&apos;s chip (USB %1): it may take the cable, and the port disappears right after it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (un driver per display braille) è installato e le sue regole udev si appropriano del chip di questo cavo (USB %1): può prendersi il cavo, e la porta scompare subito dopo il collegamento</translation>
     </message>
     <message>
         <source>virtual port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>porta virtuale %1</translation>
     </message>
     <message>
         <source>%1 cable on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>cavo %1 su %2</translation>
     </message>
     <message>
         <source>USB serial adapter on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adattatore seriale USB su %1</translation>
     </message>
     <message>
         <source>USB serial adapter (%1) on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>adattatore seriale USB (%1) su %2</translation>
     </message>
     <message>
         <source>Bluetooth serial port on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>porta seriale Bluetooth su %1</translation>
     </message>
     <message>
         <source>%1 (built-in serial port)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (porta seriale integrata)</translation>
     </message>
     <message>
         <source>Problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Problema: %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviso: %1</translation>
     </message>
     <message>
         <source>Fix: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluzione: %1</translation>
     </message>
     <message>
         <source>%1: can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: utilizzabile</translation>
     </message>
     <message>
         <source>%1: cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non utilizzabile</translation>
     </message>
     <message>
         <source>%1: add your user to the dialout group and log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: aggiungere l&apos;utente al gruppo dialout e accedere di nuovo</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>in uso da un altro programma</translation>
     </message>
     <message>
         <source>no port is chosen: choose one under Setting &gt; Port</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna porta scelta: sceglierne una in Impostazioni &gt; Porta</translation>
     </message>
     <message>
         <source>not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una porta seriale</translation>
     </message>
     <message>
         <source>the radio holds other values for %1 and %2 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio contiene altri valori per %1 e altri %2.</translation>
     </message>
     <message>
         <source>the radio holds other values for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio contiene altri valori per %1.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in</source>
-        <translation type="unfinished"></translation>
+        <translation>non c&apos;è una cartella home in cui conservarla</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella «%1»: %2</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile scrivere «%1»: %2</translation>
     </message>
     <message>
         <source>too many traces within the same second</source>
-        <translation type="unfinished"></translation>
+        <translation>troppe tracce nello stesso secondo</translation>
     </message>
     <message>
         <source>the transfer broke off at address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il trasferimento si è interrotto all&apos;indirizzo %1</translation>
     </message>
     <message>
         <source>Cound not open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la porta.</translation>
     </message>
     <message>
         <source>Cound not open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la porta</translation>
     </message>
     <message>
         <source>Could ont open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la porta</translation>
     </message>
     <message>
         <source>Communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione</translation>
     </message>
     <message>
         <source>Read successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura riuscita</translation>
     </message>
     <message>
         <source>Write successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrittura riuscita</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione riuscita</translation>
     </message>
     <message>
         <source>Verify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Verifica non riuscita</translation>
     </message>
     <message>
         <source>Written and verified, except the 24-byte closing block, which the radio does not send back</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto e verificato, tranne il blocco di chiusura di 24 byte, che la radio non rimanda indietro</translation>
     </message>
     <message>
         <source>Write again before using the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riscrivere prima di usare la radio.</translation>
     </message>
     <message>
         <source>The write was completed; the read-back broke off while verifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura è stata completata; la rilettura si è interrotta durante la verifica.</translation>
     </message>
     <message>
         <source>The write was completed; checking it was stopped before the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scrittura è stata completata; la verifica è stata fermata prima della fine.</translation>
     </message>
     <message>
         <source>no answer from the radio: is it switched on and the cable plugged in?</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuna risposta dalla radio: è accesa e il cavo è collegato?</translation>
     </message>
     <message>
         <source>the radio did not answer the wake-up with &apos;A&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio non ha risposto al risveglio con &apos;A&apos;</translation>
     </message>
     <message>
         <source>the radio&apos;s identity block was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>il blocco di identità della radio è arrivato incompleto</translation>
     </message>
     <message>
         <source>the radio did not confirm the opening exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio non ha confermato lo scambio iniziale</translation>
     </message>
     <message>
         <source>The radio may now hold a partly written configuration: write it again before using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio potrebbe ora contenere una configurazione scritta in parte: riscriverla prima di usarla.</translation>
     </message>
     <message>
         <source>The wire trace was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La traccia della comunicazione non è stata conservata: %1</translation>
     </message>
     <message>
         <source>The wire trace was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La traccia della comunicazione non è stata scritta: %1</translation>
     </message>
     <message>
         <source>Wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Traccia della comunicazione: %1</translation>
     </message>
     <message>
         <source>cannot open a pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire uno pseudo-terminale</translation>
     </message>
     <message>
         <source>cannot set up the pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile configurare lo pseudo-terminale</translation>
     </message>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile aprire %1</translation>
     </message>
     <message>
         <source>cannot watch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile sorvegliare %1</translation>
     </message>
     <message>
         <source>cannot create a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare una pipe</translation>
     </message>
 </context>
 <context>
@@ -4969,101 +4983,101 @@ e della taratura di fabbrica della radio.&lt;/p&gt;
     <name>report</name>
     <message>
         <source>version and build, OS, kernel, Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>versione e build, sistema operativo, kernel, Qt</translation>
     </message>
     <message>
         <source>the connection doctor&apos;s findings for every port</source>
-        <translation type="unfinished"></translation>
+        <translation>i risultati della verifica della connessione per ogni porta</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il file delle impostazioni %1</translation>
     </message>
     <message>
         <source>the list of backups (names only, not the files)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;elenco dei backup (solo i nomi, non i file)</translation>
     </message>
     <message>
         <source>a wire trace of a transfer, the radio&apos;s identity blanked</source>
-        <translation type="unfinished"></translation>
+        <translation>una traccia della comunicazione di un trasferimento, con l&apos;identità della radio cancellata</translation>
     </message>
     <message>
         <source>the open configuration, its radio ID, name, contacts and codes replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>la configurazione aperta, con ID radio, nome, contatti e codici sostituiti</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 byte): %3</translation>
     </message>
 </context>
 <context>
     <name>service</name>
     <message>
         <source>The band has %1 points; the radio keeps %2 squelch values, so only %3 to %4 MHz are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La banda ha %1 punti; la radio conserva %2 valori di squelch, quindi viene mostrato solo l&apos;intervallo da %3 a %4 MHz.</translation>
     </message>
 </context>
 <context>
     <name>util</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: the byte %3 is not UTF-8 text: save the file as UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1, colonna %2: il byte %3 non è testo UTF-8: salvare il file come UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo tra virgolette non è chiuso</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>testo dopo le virgolette di chiusura di un campo</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>una virgoletta all&apos;interno di un campo che non inizia con una virgoletta</translation>
     </message>
     <message>
         <source>the first line must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la prima riga deve essere %1</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire «%1»: è una cartella.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire «%1»: non è un file normale.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare «%1»: %2</translation>
     </message>
     <message>
         <source>Cannot save: no file name given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare: nessun nome di file indicato.</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>è una cartella.</translation>
     </message>
     <message>
         <source>it is not a regular file (a device or a pipe).</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale (è un dispositivo o una pipe).</translation>
     </message>
     <message>
         <source>%1: line %2, column %3: larger than 1 MiB, no %4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: riga %2, colonna %3: più grande di 1 MiB, non è un file %4</translation>
     </message>
 </context>
 </TS>
