@@ -5,1550 +5,1561 @@
     <name>Action</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Dokument anlegen</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen...</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein vorhandenes Dokument öffnen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Open &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;cherung öffnen...</translation>
     </message>
     <message>
         <source>Open a copy kept by an earlier Read or Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Kopie öffnen, die ein früheres Auslesen oder Schreiben aufbewahrt hat</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung öffnen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument speichern</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument unter einem neuen Namen speichern</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Expor&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportieren...</translation>
     </message>
     <message>
         <source>Write the whole configuration to a readable YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Konfiguration in eine lesbare YAML-Datei schreiben</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren...</translation>
     </message>
     <message>
         <source>Open a YAML file written by Export as a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine mit Exportieren geschriebene YAML-Datei als neues Dokument öffnen</translation>
     </message>
     <message>
         <source>Export &amp;Channels as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kanäle als CSV exportieren...</translation>
     </message>
     <message>
         <source>Write the channels to a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kanäle im CSV-Format von CHIRP in eine Datei schreiben</translation>
     </message>
     <message>
         <source>Import C&amp;hannels from CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle aus CSV i&amp;mportieren...</translation>
     </message>
     <message>
         <source>Set channels from a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle aus einer CSV-Datei im CHIRP-Format übernehmen</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktive Dokument drucken</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;vorschau</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Seiten anzeigen</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druck&amp;einrichtung...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker und Druckoptionen ändern</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckeinrichtung</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm beenden; fragt nach, ob Dokumente gespeichert werden sollen</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>Take back the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Änderung zurücknehmen</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Make the change taken back last again</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt zurückgenommene Änderung wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>Copy the selected channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Kanäle kopieren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Paste channels from the current row down</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle ab der aktuellen Zeile abwärts einfügen</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Appl&amp;y to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auf ausgewählte Kanäle anwenden</translation>
     </message>
     <message>
         <source>Set the current cell&apos;s tone, power, scan, bandwidth or channel type for every selected channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton, Leistung, Suchlauf, Bandbreite oder Kanaltyp der aktuellen Zelle für jeden ausgewählten Kanal setzen</translation>
     </message>
     <message>
         <source>Apply to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf ausgewählte Kanäle anwenden</translation>
     </message>
     <message>
         <source>&amp;Fill Channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle &amp;füllen...</translation>
     </message>
     <message>
         <source>Fill the selected channels, or all 16, with the PMR446 or dPMR446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ausgewählten Kanäle oder alle 16 mit den PMR446- oder dPMR446-Kanälen füllen</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle füllen</translation>
     </message>
     <message>
         <source>&amp;Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchlauf</translation>
     </message>
     <message>
         <source>Edit the scan settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Suchlauf-Einstellungen bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grundeinstellungen</translation>
     </message>
     <message>
         <source>Edit the basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Grundeinstellungen bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;larm</translation>
     </message>
     <message>
         <source>Edit the alarm settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Alarm-Einstellungen bearbeiten</translation>
     </message>
     <message>
         <source>&amp;DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DTMF</translation>
     </message>
     <message>
         <source>Edit the DTMF settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DTMF-Einstellungen bearbeiten</translation>
     </message>
     <message>
         <source>dP&amp;MR</source>
-        <translation type="unfinished"></translation>
+        <translation>dP&amp;MR</translation>
     </message>
     <message>
         <source>Edit the dPMR parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Die dPMR-Parameter bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auslesen</translation>
     </message>
     <message>
         <source>Read Data From Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten aus dem Funkgerät auslesen</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslesen</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schreiben</translation>
     </message>
     <message>
         <source>Write Data to Radio </source>
-        <translation type="unfinished"></translation>
+        <translation>Daten ins Funkgerät schreiben</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
     <message>
         <source>Write to &amp;Several Radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;mehrere Funkgeräte schreiben...</translation>
     </message>
     <message>
         <source>Write this configuration to several radios at once, each with its own ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Konfiguration gleichzeitig in mehrere Funkgeräte schreiben, jedes mit seiner eigenen ID</translation>
     </message>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>In mehrere Funkgeräte schreiben</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Werkzeugleiste</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Werkzeugleiste ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste ein/aus</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statusleiste</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Statusleiste ein- oder ausblenden</translation>
     </message>
     <message>
         <source>Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Statusleiste ein/aus</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnittstelle</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Die serielle Schnittstelle des Funkgeräts wählen</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Benutzerhandbuch</translation>
     </message>
     <message>
         <source>Open the guide to a first Read, editing, Save and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch zum ersten Auslesen, Bearbeiten, Speichern und Schreiben öffnen</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problem melden...</translation>
     </message>
     <message>
         <source>Gather what is needed to look into a problem into one file to attach; nothing is sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles, was zur Untersuchung eines Problems nötig ist, in einer Datei zum Anhängen zusammenfassen; nichts wird gesendet</translation>
     </message>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem melden</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über ...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Funkgerät</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Home page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Homepage:</translation>
     </message>
     <message>
         <source>Report a problem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem melden:</translation>
     </message>
 </context>
 <context>
     <name>CChannelClipboard</name>
     <message>
         <source>Copied channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 kopiert</translation>
     </message>
     <message>
         <source>Copied channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle %1-%2 kopiert</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Nothing pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts eingefügt</translation>
     </message>
     <message>
         <source>Pasted channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 eingefügt</translation>
     </message>
     <message>
         <source>Pasted channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle %1-%2 eingefügt</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelCsvCommands</name>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export Channels as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle als CSV exportieren</translation>
     </message>
     <message>
         <source>Import Channels from CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle aus CSV importieren</translation>
     </message>
     <message>
         <source>Exported the channels to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle nach %1 exportiert</translation>
     </message>
     <message>
         <source>Cannot import %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht importiert werden.</translation>
     </message>
     <message>
         <source>No channel was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Kanal geändert.</translation>
     </message>
     <message>
         <source>Imported 1 channel from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kanal aus %1 importiert</translation>
     </message>
     <message>
         <source>Imported %1 channels from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Kanäle aus %2 importiert</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditCommands</name>
     <message>
         <source>Rx and Tx color code, Tx contact and Group rx list changed on channel %1 go to %2 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Kanal %1 geänderte Rx- und Tx-Farbcodes, Tx-Kontakt und Rx-Gruppenliste werden auch für %2 übernommen.</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Kanal bearbeiten</translation>
+        <translation>Kanal bearbeiten</translation>
     </message>
     <message>
         <source>Channel edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal bearbeiten.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditDlg</name>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Kanal</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Kanal</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished">Analog</translation>
+        <translation>Analog</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished">Digital</translation>
+        <translation>Digital</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished">Ruf 1</translation>
+        <translation>Ruf 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished">Ruf 2</translation>
+        <translation>Ruf 2</translation>
     </message>
 </context>
 <context>
     <name>CCodeplugCommands</name>
     <message>
         <source>Codeplug (*.yaml *.yml);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Codeplug (*.yaml *.yml);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Exported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exportiert</translation>
     </message>
     <message>
         <source>Cannot import %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht importiert werden:
+%2</translation>
     </message>
     <message>
         <source>Imported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importiert</translation>
     </message>
     <message>
         <source>Imported %1: %2 value(s) stored other than written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importiert: %2 Wert(e) anders gespeichert als geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>CContactPage</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakte</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Ja</translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>CDocumentController</name>
     <message>
         <source>*.dat (*.dat);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>*.dat (*.dat);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Untitled (read from the radio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt (aus dem Funkgerät ausgelesen)</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslesen</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geöffnet</translation>
     </message>
     <message>
         <source>Opened %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geöffnet.%2</translation>
     </message>
     <message>
         <source>Opened the backup %1; Save asks for a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicherung %1 geöffnet; Speichern fragt nach einem neuen Namen</translation>
     </message>
     <message>
         <source>%1 no longer exists; it was removed from the recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht mehr; die Datei wurde aus der Liste der zuletzt geöffneten Dateien entfernt.</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
     <message>
         <source>Saved %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert.%2</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Reloaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 neu geladen</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished">Nr.</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished">Code</translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>DTMF codes</source>
-        <translation type="unfinished"></translation>
+        <translation>DTMF-Codes</translation>
     </message>
 </context>
 <context>
     <name>CFillChannelsDlg</name>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle füllen</translation>
     </message>
     <message>
         <source>&amp;All 16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle 16 Kanäle</translation>
     </message>
     <message>
         <source>%1 (%2 channels, %3 kHz apart)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 Kanäle im Abstand von %3 kHz)</translation>
     </message>
     <message>
         <source>&amp;Selected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;sgewählte %1</translation>
     </message>
     <message>
         <source>&amp;Selected channels (select two or more first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Au&amp;sgewählte Kanäle (zuerst zwei oder mehr auswählen)</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Keine</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>The same on every channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Derselbe auf jedem Kanal</translation>
     </message>
     <message>
         <source>One per channel, rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Einer je Kanal, aufsteigend</translation>
     </message>
     <message>
         <source>To&amp;ne:</source>
-        <translation type="unfinished"></translation>
+        <translation>To&amp;n:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plan:</translation>
     </message>
     <message>
         <source>&amp;First plan channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erster Plankanal:</translation>
     </message>
     <message>
         <source>Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen:</translation>
     </message>
     <message>
         <source>CTCSS &amp;tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>CTCSS-&amp;Töne:</translation>
     </message>
     <message>
         <source>%1 to %2 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 MHz</translation>
     </message>
     <message>
         <source>%1 will stay unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unverändert: %2 endet bei Kanal %3</translation>
     </message>
 </context>
 <context>
     <name>CFleetIdentityBox</name>
     <message>
         <source>Each radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Funkgerät</translation>
     </message>
     <message>
         <source>e.g. 1000001</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. 1000001</translation>
     </message>
     <message>
         <source>Unit {n}, or {id:4} for the ID&apos;s last 4 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Funk {n}, oder {id:4} für die letzten 4 Ziffern der ID</translation>
     </message>
     <message>
         <source>{n}: the radio&apos;s number in the list of ticked ports; {id}: its 7-digit ID; {id:4}: the ID&apos;s last 4 digits. Cut to the radio&apos;s 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>{n}: die Nummer des Funkgeräts in der Liste der angekreuzten Schnittstellen; {id}: seine 7-stellige ID; {id:4}: die letzten 4 Ziffern der ID. Gekürzt auf die 8 Zeichen des Funkgeräts.</translation>
     </message>
     <message>
         <source>Keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennung jedes Funkgeräts beibehalten</translation>
     </message>
     <message>
         <source>Read each radio first and write the new configuration with its own ID and name</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Funkgerät zuerst auslesen und die neue Konfiguration mit seiner eigenen ID und seinem eigenen Namen schreiben</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben prüfen</translation>
     </message>
     <message>
         <source>Copy this file&apos;s squelch calibration to every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Kalibrierung dieser Datei in jedes Funkgerät kopieren</translation>
     </message>
     <message>
         <source>Off: each radio keeps the squelch calibration the factory set for it (read first, written back unchanged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus: Jedes Funkgerät behält die Rauschsperren-Kalibrierung, die das Werk für es eingestellt hat (zuerst ausgelesen, unverändert zurückgeschrieben)</translation>
     </message>
     <message>
         <source>One cable: the list&apos;s radios one after another on one port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kabel: die Funkgeräte der Liste nacheinander an einer Schnittstelle</translation>
     </message>
     <message>
         <source>Tick the one port; each radio of the imported list is written in turn, and the dialog asks for the next radio (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzen Sie die eine Schnittstelle an; jedes Funkgerät der importierten Liste wird der Reihe nach beschrieben, und der Dialog fragt nach dem nächsten (Leertaste oder Enter)</translation>
     </message>
     <message>
         <source>First radio ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Geräte-ID:</translation>
     </message>
     <message>
         <source>ID step:</source>
-        <translation type="unfinished"></translation>
+        <translation>ID-Schrittweite:</translation>
     </message>
     <message>
         <source>Name pattern:</source>
-        <translation type="unfinished"></translation>
+        <translation>Namensmuster:</translation>
     </message>
 </context>
 <context>
     <name>CFleetPortTable</name>
     <message>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>abgezogen</translation>
     </message>
 </context>
 <context>
     <name>CFleetSummaryTable</name>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Geräte-ID</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
 </context>
 <context>
     <name>CFleetWriteDlg</name>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>In mehrere Funkgeräte schreiben</translation>
     </message>
     <message>
         <source>Radios (one per port, all written at the same time), each with its ID and name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte (eines je Schnittstelle, alle gleichzeitig beschrieben), jedes mit seiner ID und seinem Namen:</translation>
     </message>
     <message>
         <source>/dev/ttyUSB1 or a virtual radio&apos;s /dev/pts/N</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/ttyUSB1 oder /dev/pts/N eines virtuellen Funkgeräts</translation>
     </message>
     <message>
         <source>Port to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzuzufügende Schnittstelle</translation>
     </message>
     <message>
         <source>Add Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle hinzufügen</translation>
     </message>
     <message>
         <source>Import list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste importieren...</translation>
     </message>
     <message>
         <source>The customer&apos;s list: one row a radio with its name, dPMR ID and, optionally, its port; from a CSV file, or the rows copied in a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste des Kunden: eine Zeile je Funkgerät mit Name, dPMR-ID und optional Schnittstelle; aus einer CSV-Datei oder aus einer Tabellenkalkulation kopierte Zeilen</translation>
     </message>
     <message>
         <source>From a CSV File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einer CSV-Datei...</translation>
     </message>
     <message>
         <source>Paste from the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Zwischenablage einfügen</translation>
     </message>
     <message>
         <source>Session log</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzungsprotokoll</translation>
     </message>
     <message>
         <source>Every run and retry of this session is logged here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeder Durchlauf und jede Wiederholung dieser Sitzung wird hier protokolliert.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Next Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Gerät</translation>
     </message>
     <message>
         <source>Retry Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Erneut versuchen</translation>
     </message>
     <message>
         <source>Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern...</translation>
     </message>
     <message>
         <source>Print Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht drucken...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>added by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>von Hand hinzugefügt</translation>
     </message>
     <message>
         <source>%1 takes line %2 of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 übernimmt Zeile %2 der Liste</translation>
     </message>
     <message>
         <source>The list was not taken from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wurde nicht aus %1 übernommen: %2.</translation>
     </message>
     <message>
         <source>named in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Liste genannt</translation>
     </message>
     <message>
         <source>%1 radios from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Funkgeräte aus %2.</translation>
     </message>
     <message>
         <source>
 No port for %1 yet: plug in another cable, or write them with &quot;One cable&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Noch keine Schnittstelle für %1: Stecken Sie ein weiteres Kabel ein oder beschreiben Sie sie mit „Ein Kabel“.</translation>
     </message>
     <message>
         <source>Imported %1 rows from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen aus %2 importiert</translation>
     </message>
     <message>
         <source>Import List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste importieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;Text files (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The list was not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste wurde nicht gelesen: %1.</translation>
     </message>
     <message>
         <source>the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>der Zwischenablage</translation>
     </message>
     <message>
         <source>Nothing was sent: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gesendet: %1.</translation>
     </message>
     <message>
         <source>Nothing was sent: %1 of the list have no radio: plug in another cable or tick another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gesendet: %1 der Liste haben kein Funkgerät: Stecken Sie ein weiteres Kabel ein oder kreuzen Sie eine weitere Schnittstelle an.</translation>
     </message>
     <message>
         <source>Nothing was sent:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gesendet:
+%1</translation>
     </message>
     <message>
         <source>Write the radios all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Funkgeräte trotzdem beschreiben?</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts gesendet.</translation>
     </message>
     <message>
         <source>The backups could not be looked through for IDs given before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherungen konnten nicht nach früher vergebenen IDs durchsucht werden.</translation>
     </message>
     <message>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzen Sie die Schnittstellen der zu beschreibenden Funkgeräte an.</translation>
     </message>
     <message>
         <source>Every radio keeps the file&apos;s name &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Funkgerät behält den Namen „%1“ aus der Datei.</translation>
     </message>
     <message>
         <source>Start: %1 radio(s), verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: %1 Funkgerät(e), mit Prüfung</translation>
     </message>
     <message>
         <source>Start: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Start: %1 Funkgerät(e)</translation>
     </message>
     <message>
         <source>One cable: tick the one port the radios are put on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kabel: Kreuzen Sie die eine Schnittstelle an, an der die Funkgeräte angeschlossen werden.</translation>
     </message>
     <message>
         <source>One cable: import the list of radios first (&quot;Import list...&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kabel: Importieren Sie zuerst die Liste der Funkgeräte („Liste importieren...“).</translation>
     </message>
     <message>
         <source>One cable on %1: %2 radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kabel an %1: %2 Funkgeräte</translation>
     </message>
     <message>
         <source>Radio %1 got %2 &quot;%3&quot;: %4.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %1 erhielt %2 „%3“: %4.
+</translation>
     </message>
     <message>
         <source>The list is done: %1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste ist abgearbeitet: %1 von %2 Funkgeräten beschrieben.</translation>
     </message>
     <message>
         <source>Next: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes: Schließen Sie Funkgerät %1 von %2 an das Kabel an (ID %3, „%4“) und drücken Sie die Leertaste oder Enter.</translation>
     </message>
     <message>
         <source>Again: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch einmal: Schließen Sie Funkgerät %1 von %2 an das Kabel an (ID %3, „%4“) und drücken Sie die Leertaste oder Enter.</translation>
     </message>
     <message>
         <source>Radio %1 of %2 on the cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %1 von %2 am Kabel</translation>
     </message>
     <message>
         <source>Retry: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung: %1 Funkgerät(e)</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 „%3“: %4</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4, verify %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 „%3“: %4, Prüfung %5</translation>
     </message>
     <message>
         <source>May hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthalten möglicherweise eine teilweise geschriebene Konfiguration: %1</translation>
     </message>
     <message>
         <source>%1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Funkgeräten beschrieben.</translation>
     </message>
     <message>
         <source>These radios may now hold a partly written configuration: write them again before using them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Funkgeräte enthalten jetzt möglicherweise eine teilweise geschriebene Konfiguration: Beschreiben Sie sie erneut, bevor Sie sie benutzen: %1</translation>
     </message>
     <message>
         <source>
 Stopped before the end of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Vor dem Ende der Liste gestoppt.</translation>
     </message>
     <message>
         <source>One cable: stopped before the end of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kabel: vor dem Ende der Liste gestoppt</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>The report was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wurde nicht gespeichert.
+%1</translation>
     </message>
     <message>
         <source>
 Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Bericht gespeichert unter %1</translation>
     </message>
     <message>
         <source>Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht gespeichert unter %1</translation>
     </message>
     <message>
         <source>Radios are being written. Stop every transfer and close?</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte werden gerade beschrieben. Alle Übertragungen stoppen und schließen?</translation>
     </message>
     <message>
         <source>A radio stopped in the middle of its write holds a partly written configuration and is to be written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Funkgerät, das mitten im Schreiben gestoppt wird, enthält eine teilweise geschriebene Konfiguration und muss erneut beschrieben werden.</translation>
     </message>
     <message>
         <source>Closed during the transfer: every radio stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Während der Übertragung geschlossen: alle Funkgeräte gestoppt</translation>
     </message>
 </context>
 <context>
     <name>CGroupRxListPage</name>
     <message>
         <source>Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen &gt;&gt;</translation>
     </message>
     <message>
         <source>Del &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen &lt;&lt;</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished">Nicht zugeordnet:</translation>
+        <translation>Nicht zugeordnet:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished">Zugeordnet:</translation>
+        <translation>Zugeordnet:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Gruppenlisten</translation>
     </message>
 </context>
 <context>
     <name>CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;prache</translation>
     </message>
     <message>
         <source>The &amp;Desktop&apos;s Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des &amp;Desktops</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>The choice of language could not be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprachwahl konnte nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>The language changes the next time dpmrcps starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache wechselt beim nächsten Start von dpmrcps.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>UF</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>RF</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen: %1</translation>
     </message>
 </context>
 <context>
     <name>CPortSettingDlg</name>
     <message>
         <source>Virtual radio (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelles Funkgerät (Demo)</translation>
     </message>
     <message>
         <source>Port setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbindung prüfen</translation>
     </message>
     <message>
         <source>Look for what keeps the program from the radio on this port, and how to fix it</source>
-        <translation type="unfinished"></translation>
+        <translation>Ermitteln, was das Programm an dieser Schnittstelle vom Funkgerät fernhält, und wie es sich beheben lässt</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gerät:</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnittstelle</translation>
     </message>
     <message>
         <source>%1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2)</translation>
     </message>
     <message>
         <source>%1  (cannot be started)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (kann nicht gestartet werden)</translation>
     </message>
     <message>
         <source>Unplugged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgezogen: %1</translation>
     </message>
     <message>
         <source>Plugged in: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Eingesteckt: %1
+</translation>
     </message>
     <message>
         <source>Choose a port, or type its device path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie eine Schnittstelle oder geben Sie ihren Gerätepfad ein.</translation>
     </message>
 </context>
 <context>
     <name>CProgramView</name>
     <message>
         <source>Freq range</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenzbereich</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Kanal bearbeiten</translation>
+        <translation>Kanal bearbeiten</translation>
     </message>
     <message>
         <source>Factroy</source>
-        <translation type="unfinished"></translation>
+        <translation>Werksdaten</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle füllen</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>CProgressDlg</name>
     <message>
         <source>Read data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten auslesen</translation>
     </message>
     <message>
         <source>Write data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten schreiben</translation>
     </message>
     <message>
         <source>Connect the radio, switch it on, then press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie das Funkgerät an, schalten Sie es ein und drücken Sie dann Start.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung prüfen</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Schreiben prüfen</translation>
     </message>
     <message>
         <source>Keep the radio&apos;s squelch calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Kalibrierung des Funkgeräts beibehalten</translation>
     </message>
     <message>
         <source>Read the radio&apos;s own squelch calibration first and write it back unchanged, instead of the one in this file (set at the factory for the radio it came from)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die eigene Rauschsperren-Kalibrierung des Funkgeräts zuerst auslesen und unverändert zurückschreiben, statt der aus dieser Datei (im Werk für das Funkgerät eingestellt, von dem sie stammt)</translation>
     </message>
     <message>
         <source>Connecting to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung zum Funkgerät wird hergestellt...</translation>
     </message>
     <message>
         <source>Ending the session...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung wird beendet...</translation>
     </message>
     <message>
         <source>Verifying block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 0x%1 wird geprüft...</translation>
     </message>
     <message>
         <source>Writing block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 0x%1 wird geschrieben...</translation>
     </message>
     <message>
         <source>Reading block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Block 0x%1 wird gelesen...</translation>
     </message>
     <message>
         <source>Written. Reading the radio back to verify...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben. Funkgerät wird zur Prüfung zurückgelesen...</translation>
     </message>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Funkgerät ausgelesen</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt.</translation>
     </message>
     <message>
         <source>Stopped: the document is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestoppt: Das Dokument ist unverändert.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Funkgerät ausgelesen</translation>
     </message>
     <message>
         <source>Read from the radio. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Funkgerät ausgelesen. %1</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... und %1 weitere</translation>
     </message>
     <message>
         <source>Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem schreiben?</translation>
     </message>
     <message>
         <source>The radio cannot use this configuration as it stands:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät kann diese Konfiguration so nicht verwenden:
+
+%1</translation>
     </message>
     <message>
         <source>Note before writing:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis vor dem Schreiben:
+%1</translation>
     </message>
     <message>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Ins Funkgerät geschrieben</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Virtual radio %1 (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Virtuelles Funkgerät %1 (Demo)</translation>
     </message>
     <message>
         <source>the port of Read and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schnittstelle für Auslesen und Schreiben</translation>
     </message>
     <message>
         <source>These radios may hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Funkgeräte enthalten möglicherweise eine teilweise geschriebene Konfiguration: %1</translation>
     </message>
     <message>
         <source>Wrong service password: squelch calibration not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Service-Passwort: Rauschsperren-Kalibrierung nicht geöffnet</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem melden</translation>
     </message>
     <message>
         <source>This gathers what is needed to look into a connection or a transfer that went wrong into one file for you to attach to your report. Nothing is sent anywhere. It holds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier wird alles, was zur Untersuchung einer fehlgeschlagenen Verbindung oder Übertragung nötig ist, in einer Datei zusammengefasst, die Sie Ihrer Meldung anhängen können. Es wird nichts gesendet. Die Datei enthält:</translation>
     </message>
     <message>
         <source>&amp;Include the open configuration (radio ID, radio name, contacts and codes replaced)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geöffnete Konfiguration beifügen (Geräte-ID, Gerätename, Kontakte und Codes ersetzt)</translation>
     </message>
     <message>
         <source>&amp;Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht speichern...</translation>
     </message>
     <message>
         <source>Saved to %1. Attach this file to your problem report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert unter %1. Hängen Sie diese Datei Ihrer Problemmeldung an.</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wurde nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht speichern</translation>
     </message>
     <message>
         <source>Report archives (*.tar.gz);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsarchive (*.tar.gz);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
     <name>CServicePasswordDlg</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Pwd</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
 </context>
 <context>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished">Frequenz</translation>
+        <translation>Frequenz</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished">Sql</translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz des Bands in MHz, die diese Zeile kalibriert.</translation>
     </message>
     <message>
         <source>Squelch calibration points</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalibrierpunkte der Rauschsperre</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslesen</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben</translation>
     </message>
 </context>
 <context>
     <name>CUserGuideDlg</name>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerhandbuch</translation>
     </message>
 </context>
 <context>
     <name>ChannelTablePrinter</name>
     <message>
         <source>Radio name: %1    Radio id: %2    Freq range: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätename: %1    Geräte-ID: %2    Frequenzbereich: %3</translation>
     </message>
 </context>
 <context>
     <name>ConnectionCheck</name>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung prüfen</translation>
     </message>
 </context>
 <context>
     <name>DocumentQuestions</name>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2 and %3 more) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ein früheres Speichern von %1 wurde nicht abgeschlossen; die zurückgebliebenen temporären Dateien (%2 und %3 weitere) wurden entfernt.</translation>
     </message>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Ein früheres Speichern von %1 wurde nicht abgeschlossen; die zurückgebliebene temporäre Datei (%2) wurde entfernt.</translation>
     </message>
     <message>
         <source> %1 itself is whole, as last saved on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 selbst ist vollständig, wie zuletzt am %2 gespeichert.</translation>
     </message>
     <message>
         <source>Replace the changes made to %1 elsewhere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die anderswo an %1 vorgenommenen Änderungen ersetzen?</translation>
     </message>
     <message>
         <source>%1 was changed on disk on %2, by another program or window, since it was opened or saved here. Saving replaces those changes with this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde am %2 von einem anderen Programm oder Fenster auf dem Datenträger geändert, seit die Datei hier geöffnet oder gespeichert wurde. Speichern ersetzt diese Änderungen durch dieses Dokument.</translation>
     </message>
     <message>
         <source>Replace all of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vollständig ersetzen?</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image. Saving replaces it with the %3 bytes of this document, and the rest is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 Bytes, mehr als ein Funkgeräte-Abbild. Speichern ersetzt die Datei durch die %3 Bytes dieses Dokuments, der Rest geht verloren.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>%1 was changed on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde auf dem Datenträger geändert.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here, and this document has changes of its own. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm oder Fenster hat die Datei am %1 gespeichert, nachdem sie hier geöffnet oder gespeichert wurde, und dieses Dokument hat eigene Änderungen. Neu laden holt den Inhalt der Datei hierher (Rückgängig bringt dieses Dokument zurück); Meine behalten behält dieses Dokument, und Speichern ersetzt dann die Datei damit.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm oder Fenster hat die Datei am %1 gespeichert, nachdem sie hier geöffnet oder gespeichert wurde. Neu laden holt den Inhalt der Datei hierher (Rückgängig bringt dieses Dokument zurück); Meine behalten behält dieses Dokument, und Speichern ersetzt dann die Datei damit.</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <source>&amp;Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meine behalten</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen speichern?</translation>
     </message>
     <message>
         <source>The radio data in &quot;%1&quot; has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Funkgerätedaten in „%1“ wurden geändert.</translation>
     </message>
 </context>
 <context>
@@ -3478,30 +3489,30 @@ Report saved to %1</source>
     <name>FleetJobReport</name>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nicht gespeichert)</translation>
     </message>
     <message>
         <source>Fleet job</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmierauftrag</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: %1</translation>
     </message>
     <message>
         <source>Template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage: %1</translation>
     </message>
     <message>
         <source>Template CRC-32: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-32 der Vorlage: %1</translation>
     </message>
 </context>
 <context>
     <name>FlexGrid</name>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2</translation>
     </message>
 </context>
 <context>
@@ -3509,1415 +3520,1454 @@ Report saved to %1</source>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... und %1 weitere</translation>
     </message>
 </context>
 <context>
     <name>ServiceDialog</name>
     <message>
         <source>Reading the squelch calibration from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Kalibrierung wird aus dem Funkgerät ausgelesen...</translation>
     </message>
     <message>
         <source>Writing the squelch calibration to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rauschsperren-Kalibrierung wird ins Funkgerät geschrieben...</translation>
     </message>
     <message>
         <source>Reading the adjustment values from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichwerte werden aus dem Funkgerät ausgelesen...</translation>
     </message>
     <message>
         <source>Writing the adjustment values to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichwerte werden ins Funkgerät geschrieben...</translation>
     </message>
     <message>
         <source>Read the adjustment values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichwerte aus dem Funkgerät auslesen</translation>
     </message>
     <message>
         <source>Write the adjustment values to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgleichwerte ins Funkgerät schreiben</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auslesen</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schreiben</translation>
     </message>
 </context>
 <context>
     <name>ServiceTransfer</name>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbindung prüfen</translation>
     </message>
 </context>
 <context>
     <name>backup</name>
     <message>
         <source>No backup of the read was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Auslesen wurde keine Sicherung aufbewahrt: %1</translation>
     </message>
     <message>
         <source>No backup of the write was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Schreiben wurde keine Sicherung aufbewahrt: %1</translation>
     </message>
     <message>
         <source>No backup of the write-failed was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom fehlgeschlagenen Schreiben wurde keine Sicherung aufbewahrt: %1</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>cannot use the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Ordner.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen Home-Ordner, in dem sie aufbewahrt werden kann.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>too many backups made within the same second.</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Sicherungen innerhalb derselben Sekunde.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; could not be marked as a failed write: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sicherung „%1“ konnte nicht als fehlgeschlagenes Schreiben markiert werden: %2</translation>
     </message>
     <message>
         <source>it is no write backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine Sicherung eines Schreibvorgangs.</translation>
     </message>
     <message>
         <source>Cannot read the backup folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Sicherungsordner „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
 </context>
 <context>
     <name>channels</name>
     <message>
         <source>the channel&apos;s receive-only bit is always written as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>das Nur-Empfang-Bit des Kanals wird immer als 0 geschrieben</translation>
     </message>
     <message>
         <source>&quot;Signal type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„Signalisierung“ steht auf „Aus“</translation>
     </message>
     <message>
         <source>the call&apos;s &quot;Type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„Typ“ des Rufs steht auf „Aus“</translation>
     </message>
     <message>
         <source>Rx and Tx freq are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx- und Tx-Frequenz sind gleich</translation>
     </message>
     <message>
         <source>the channel is empty: give it an Rx freq first</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kanal ist leer: Geben Sie ihm zuerst eine Rx-Frequenz</translation>
     </message>
     <message>
         <source>%1 needs %2-%3 MHz; this file&apos;s band is %4-%5 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 braucht %2-%3 MHz; das Band dieser Datei ist %4-%5 MHz</translation>
     </message>
     <message>
         <source>%1 channel %2 (%3 MHz) is not on the file&apos;s channel raster: it would be stored as %4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Kanal %2 (%3 MHz) liegt nicht auf dem Kanalraster der Datei: Er würde als %4 MHz gespeichert</translation>
     </message>
     <message>
         <source>%1 has channels 1 to %2; there is no channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Kanäle 1 bis %2; es gibt keinen Kanal %3</translation>
     </message>
     <message>
         <source>the table has channels 1 to 16; there is no channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Tabelle hat die Kanäle 1 bis 16; es gibt keinen Kanal %1</translation>
     </message>
     <message>
         <source>%1 channels are digital: CTCSS tones do not apply to them</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Kanäle sind digital: CTCSS-Töne gelten für sie nicht</translation>
     </message>
     <message>
         <source>%1 is no CTCSS tone of the list (63.0 to 254.1, as &quot;67.0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein CTCSS-Ton der Liste (63.0 bis 254.1, etwa „67.0“)</translation>
     </message>
     <message>
         <source>one tone per channel from %1 Hz needs %2 tones; the list has %3 from there (start at %4 Hz or lower)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ton je Kanal ab %1 Hz braucht %2 Töne; die Liste hat ab dort %3 (beginnen Sie bei %4 Hz oder tiefer)</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1: %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 bis %2</translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (%3 MHz), Schmal, %4</translation>
     </message>
     <message>
         <source>%1, no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, keine Töne</translation>
     </message>
     <message>
         <source>%1, tone %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Ton %2 Hz</translation>
     </message>
     <message>
         <source>%1, tones %2 to %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Töne %2 bis %3 Hz</translation>
     </message>
     <message>
         <source>%1 left unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unverändert: %2 endet bei Kanal %3</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1</translation>
     </message>
     <message>
         <source>Channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle %1</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1</translation>
     </message>
     <message>
         <source>channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanäle %1</translation>
     </message>
     <message>
         <source>Not find factory.dat
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>factory.dat nicht gefunden
+%1</translation>
     </message>
     <message>
         <source>%1 is outside %2-%3 MHz: set to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt außerhalb von %2-%3 MHz: auf %4 gesetzt</translation>
     </message>
     <message>
         <source>%1 is not on the channel raster: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nicht auf dem Kanalraster: auf %2 gesetzt</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 is not %2: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist nicht %2: unverändert gelassen</translation>
     </message>
     <message>
         <source>no channel: left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Kanal: leer gelassen</translation>
     </message>
     <message>
         <source>Select two or more channels first (their row numbers, or Shift with the arrows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst zwei oder mehr Kanäle aus (über ihre Zeilennummern oder mit Shift und den Pfeiltasten)</translation>
     </message>
     <message>
         <source>%1 is set one channel at a time: choose a cell of Rx Tone to Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird für jeden Kanal einzeln gesetzt: Wählen Sie eine Zelle von Rx-Ton bis Kanaltyp</translation>
     </message>
     <message>
         <source>%1 holds no channel: nothing to apply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keinen Kanal: nichts anzuwenden</translation>
     </message>
     <message>
         <source>no channel</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Kanal</translation>
     </message>
     <message>
         <source>greyed out</source>
-        <translation type="unfinished"></translation>
+        <translation>ausgegraut</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not offered</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wird nicht angeboten</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; given to %3 as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 „%2“ auch für %3 übernommen</translation>
     </message>
     <message>
         <source>%1 keeps its %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 behält seinen Wert für %2: %3</translation>
     </message>
 </context>
 <context>
     <name>check</name>
     <message>
         <source>Channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1: %2</translation>
     </message>
     <message>
         <source>contact %1 does not exist (contacts are 1-64)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt %1 existiert nicht (Kontakte sind 1-64)</translation>
     </message>
     <message>
         <source>contact %1 is a free contact slot</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt %1 ist ein freier Kontaktplatz</translation>
     </message>
     <message>
         <source>The dPMR radio name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der dPMR-Gerätename ist leer</translation>
     </message>
     <message>
         <source>Tx Freq is empty while Rx Freq is set</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Frequenz ist leer, obwohl Rx-Frequenz gesetzt ist</translation>
     </message>
     <message>
         <source>Rx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx %1 MHz liegt außerhalb des Bands %2</translation>
     </message>
     <message>
         <source>Tx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx %1 MHz liegt außerhalb des Bands %2</translation>
     </message>
     <message>
         <source>Rx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Ton %1 ist kein Standard-DCS-Code</translation>
     </message>
     <message>
         <source>Tx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-Ton %1 ist kein Standard-DCS-Code</translation>
     </message>
     <message>
         <source>Tx %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx-%1</translation>
     </message>
     <message>
         <source>group rx list %1 does not exist (lists are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Gruppenliste %1 existiert nicht (Listen sind 1-16)</translation>
     </message>
     <message>
         <source>group rx list %1 has no member</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Gruppenliste %1 hat kein Mitglied</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which does not exist (codes are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wählt den DTMF-Code %2, den es nicht gibt (Codes sind 1-16)</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wählt den DTMF-Code %2, der leer ist</translation>
     </message>
     <message>
         <source>Group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Gruppenliste %1: %2</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Gruppenliste %1: Kontakt %2 ist ein Einzelruf, keine Gruppe</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 (%3) is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Gruppenliste %1: Kontakt %2 (%3) ist ein Einzelruf, keine Gruppe</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
 </context>
 <context>
     <name>codec</name>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7): left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein DCS-Code (DCS-Codes verwenden die Ziffern 0 bis 7): unverändert gelassen</translation>
     </message>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7); type %2 for %2 Hz: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein DCS-Code (DCS-Codes verwenden die Ziffern 0 bis 7); geben Sie %2 für %2 Hz ein: unverändert gelassen</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde als DCS %2 übernommen</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2; type %3 for %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde als DCS %2 übernommen; geben Sie %3 für %3 Hz ein</translation>
     </message>
     <message>
         <source>%1 is not a tone: set to None</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ton: auf Keine gesetzt</translation>
     </message>
 </context>
 <context>
     <name>config</name>
     <message>
         <source>The port is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle wird in %1 gespeichert.</translation>
     </message>
     <message>
         <source>The port is kept in %1, because %2 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle wird in %1 gespeichert, weil %2 nicht geschrieben werden kann.</translation>
     </message>
 </context>
 <context>
     <name>dialogs</name>
     <message>
         <source>channel range %1 is not channelA-B with 1 &lt;= A &lt;= B &lt;= 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanalbereich %1 hat nicht die Form channelA-B mit 1 &lt;= A &lt;= B &lt;= 16</translation>
     </message>
     <message>
         <source>%1 is not an entry of %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Eintrag von %2 (%3)</translation>
     </message>
     <message>
         <source>%1 (%2) takes 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) nimmt nur 0 oder 1 an</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel %1 (siehe dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1 is a factory value of the radio (service dialog %2); add --service to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Werkswert des Funkgeräts (Service-Dialog %2); fügen Sie --service hinzu, um ihn zu ändern</translation>
     </message>
     <message>
         <source>%1 is not shown by %2 for this image (see dpmrtool fields FILE.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird von %2 für dieses Abbild nicht angezeigt (siehe dpmrtool fields FILE.dat)</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ist in %3 ausgegraut</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ist in %3 ausgegraut: %4</translation>
     </message>
     <message>
         <source>%1 (%2) has no spin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) hat kein Drehfeld</translation>
     </message>
 </context>
 <context>
     <name>dpmr</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name ist leer</translation>
     </message>
     <message>
         <source>the name %1 is longer than 8 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name %1 ist länger als 8 Bytes</translation>
     </message>
     <message>
         <source>the name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name %1 enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>the number is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nummer ist leer</translation>
     </message>
     <message>
         <source>the number %1 is longer than 7 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nummer %1 ist länger als 7 Zeichen</translation>
     </message>
     <message>
         <source>the number %1 may hold only the digits 0 to 9 and &quot;*&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nummer %1 darf nur die Ziffern 0 bis 9 und „*“ enthalten</translation>
     </message>
     <message>
         <source>more than 8 members</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als 8 Mitglieder</translation>
     </message>
     <message>
         <source>no contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Kontakt heißt %1</translation>
     </message>
     <message>
         <source>more than one contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als ein Kontakt heißt %1</translation>
     </message>
     <message>
         <source>%1 is a single call; the lists take group calls</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Einzelruf; die Listen nehmen Gruppenrufe auf</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zweimal genannt</translation>
     </message>
     <message>
         <source>more than 64 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als 64 Kontakte</translation>
     </message>
     <message>
         <source>expected 3 fields (Name,Number,Type), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Felder erwartet (Name,Number,Type), %1 gefunden</translation>
     </message>
     <message>
         <source>the type %1 is neither %2 nor %3</source>
-        <translation type="unfinished"></translation>
+        <translation>der Typ %1 ist weder %2 noch %3</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name %1 steht schon in Zeile %2</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nummer %1 steht schon in Zeile %2</translation>
     </message>
     <message>
         <source>no contact follows; the radio needs one</source>
-        <translation type="unfinished"></translation>
+        <translation>es folgt kein Kontakt; das Funkgerät braucht einen</translation>
     </message>
     <message>
         <source>no free contact record is left for this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>für diesen Kontakt ist kein freier Kontaktdatensatz mehr übrig</translation>
     </message>
     <message>
         <source>%1 is already %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört schon zu %2</translation>
     </message>
     <message>
         <source>the list %1 is no number from 1 to 16</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste %1 ist keine Nummer von 1 bis 16</translation>
     </message>
     <message>
         <source>list %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste %1 steht schon in Zeile %2</translation>
     </message>
 </context>
 <context>
     <name>fleet</name>
     <message>
         <source>radio %1 (%2) looks like the radio just written as %3 (&quot;%4&quot;, %5): is the next radio on the cable?</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %1 (%2) sieht aus wie das eben als %3 beschriebene Funkgerät („%4“, %5): Ist das nächste Funkgerät am Kabel?</translation>
     </message>
     <message>
         <source>radio %1 (%2) is to get the ID %3, which the backups show on another radio: &quot;%4&quot; (backup of %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %1 (%2) soll die ID %3 erhalten, die laut den Sicherungen ein anderes Funkgerät hat: „%4“ (Sicherung vom %5)</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has 1 column</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile der Liste enthält einen Namen, eine dPMR-ID und optional eine Schnittstelle, diese hat aber 1 Spalte</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Zeile der Liste enthält einen Namen, eine dPMR-ID und optional eine Schnittstelle, diese hat aber %1 Spalten</translation>
     </message>
     <message>
         <source>the list holds no radio</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste enthält kein Funkgerät</translation>
     </message>
     <message>
         <source>the port %1 is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schnittstelle %1 gehört auch zu %2</translation>
     </message>
     <message>
         <source>the port %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schnittstelle %1 ist zweimal angegeben</translation>
     </message>
     <message>
         <source>no port is left for this row: name its port in the list or connect one more radio</source>
-        <translation type="unfinished"></translation>
+        <translation>für diese Zeile ist keine Schnittstelle mehr frei: Nennen Sie ihre Schnittstelle in der Liste oder schließen Sie ein weiteres Funkgerät an</translation>
     </message>
     <message>
         <source>the row has no dPMR ID</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zeile hat keine dPMR-ID</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is not a number of up to 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>die dPMR-ID %1 ist keine Zahl mit bis zu 7 Ziffern</translation>
     </message>
     <message>
         <source>the radio would replace the dPMR ID %1 (it takes 0000001 to 9000000, not 1000000, 2000000, ... 9000000)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Funkgerät würde die dPMR-ID %1 ersetzen (es nimmt 0000001 bis 9000000 an, nicht 1000000, 2000000, ... 9000000)</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is given twice: also %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die dPMR-ID %1 ist zweimal angegeben: auch %2</translation>
     </message>
     <message>
         <source>the name %1 holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name %1 enthält ein Zeichen, das das Funkgerät nicht anzeigen kann (nur einfache ASCII-Buchstaben, -Ziffern und -Zeichen)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is cut to the radio&apos;s 8 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name „%1“ wird auf die 8 Zeichen des Funkgeräts gekürzt: „%2“</translation>
     </message>
     <message>
         <source>cut to 8 characters, the name is &quot;%1&quot;, the same as %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>auf 8 Zeichen gekürzt lautet der Name „%1“, genau wie der von %2</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>den Namen „%1“ hat auch %2</translation>
     </message>
     <message>
         <source>the port %1 has no row of the list and is not written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schnittstelle %1 hat keine Zeile in der Liste und wird nicht beschrieben</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Namensmuster „%1“ enthält ein Zeichen, das das Funkgerät nicht anzeigen kann (nur einfache ASCII-Buchstaben, -Ziffern und -Zeichen)</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a lone &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>das Namensmuster „%1“ enthält eine &apos;}&apos; ohne &apos;{&apos;</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a &apos;{&apos; without &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>das Namensmuster „%1“ enthält eine &apos;{&apos; ohne &apos;}&apos;</translation>
     </message>
     <message>
         <source>{%1} in the name pattern: the ID has 1 to 7 digits to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} im Namensmuster: Die ID hat 1 bis 7 Ziffern, die übernommen werden können</translation>
     </message>
     <message>
         <source>{%1} in the name pattern is not known: use {n}, {id} or {id:4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} im Namensmuster ist unbekannt: Verwenden Sie {n}, {id} oder {id:4}</translation>
     </message>
     <message>
         <source>radio %1: the name &quot;%2&quot; is cut to the radio&apos;s 8 characters: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %1: Der Name „%2“ wird auf die 8 Zeichen des Funkgeräts gekürzt: „%3“</translation>
     </message>
     <message>
         <source>no port given: name at least one radio&apos;s port</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Schnittstelle angegeben: Nennen Sie die Schnittstelle mindestens eines Funkgeräts</translation>
     </message>
     <message>
         <source>an empty port name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>ein leerer Schnittstellenname wurde angegeben</translation>
     </message>
     <message>
         <source>an ID start value and keeping each radio&apos;s identity exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>ein ID-Startwert und das Beibehalten der Kennung jedes Funkgeräts schließen sich gegenseitig aus</translation>
     </message>
     <message>
         <source>the first radio ID must have at most 7 digits (1 to 9999999)</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste Geräte-ID darf höchstens 7 Ziffern haben (1 bis 9999999)</translation>
     </message>
     <message>
         <source>the ID step must have at most 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>die ID-Schrittweite darf höchstens 7 Ziffern haben</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but all %1 would get the document&apos;s ID %2: give a first ID and a step, or keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>jedes Funkgerät braucht eine eigene ID, aber alle %1 würden die ID %2 des Dokuments erhalten: Geben Sie eine erste ID und eine Schrittweite an oder behalten Sie die Kennung jedes Funkgeräts bei</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which has no 7-digit form</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %1 (%2) würde die ID %3 erhalten, die keine 7-stellige Form hat</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which the radio does not take (0000001 to 9000000, not 1000000, 2000000, ... 9000000): choose another start or step</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgerät %1 (%2) würde die ID %3 erhalten, die das Funkgerät nicht annimmt (0000001 bis 9000000, nicht 1000000, 2000000, ... 9000000): Wählen Sie einen anderen Startwert oder eine andere Schrittweite</translation>
     </message>
     <message>
         <source>radios %1 and %2 would both be named &quot;%3&quot; once cut to the radio&apos;s 8 characters: shorten the pattern or put the ID&apos;s digits first</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkgeräte %1 und %2 würden nach dem Kürzen auf die 8 Zeichen des Funkgeräts beide „%3“ heißen: Kürzen Sie das Muster oder stellen Sie die Ziffern der ID an den Anfang</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but the step repeats %1</source>
-        <translation type="unfinished"></translation>
+        <translation>jedes Funkgerät braucht eine eigene ID, aber die Schrittweite wiederholt %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>ID %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 an %2</translation>
     </message>
     <message>
         <source>wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitschnitt: %1</translation>
     </message>
     <message>
         <source>stopped before its configuration was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>gestoppt, bevor seine Konfiguration gesendet wurde</translation>
     </message>
     <message>
         <source>no read backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Sicherung des Auslesens aufbewahrt: Es gibt keinen Ordner für Sicherungen</translation>
     </message>
     <message>
         <source>no write backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Sicherung des Schreibens aufbewahrt: Es gibt keinen Ordner für Sicherungen</translation>
     </message>
     <message>
         <source>stopped while reading the radio; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Auslesen des Funkgeräts gestoppt; es wurde nichts gesendet</translation>
     </message>
     <message>
         <source>two radios hold the same ID, so none was written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zwei Funkgeräte haben dieselbe ID, daher wurde keines beschrieben: %1</translation>
     </message>
     <message>
         <source>its squelch calibration could not be read, so nothing was sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Rauschsperren-Kalibrierung konnte nicht ausgelesen werden, daher wurde nichts gesendet: %1</translation>
     </message>
     <message>
         <source>not written, after the warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nach der Warnung nicht beschrieben: %1</translation>
     </message>
     <message>
         <source>its configuration has errors and was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seine Konfiguration hat Fehler und wurde nicht gesendet: %1</translation>
     </message>
     <message>
         <source>written despite errors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>trotz Fehlern beschrieben: %1</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>radio %1</source>
+        <translation>Funkgerät %1</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>nicht ausgeführt</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>broke off</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>weicht ab</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>nicht gewünscht</translation>
     </message>
 </context>
 <context>
     <name>form</name>
     <message>
         <source>printable ASCII characters only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur druckbare ASCII-Zeichen</translation>
     </message>
     <message>
         <source>digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Ziffern</translation>
     </message>
     <message>
         <source>digits and a point only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Ziffern und ein Punkt</translation>
     </message>
     <message>
         <source>0-9, A-D, * and # only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur 0-9, A-D, * und #</translation>
     </message>
     <message>
         <source>hexadecimal digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>nur Hexadezimalziffern</translation>
     </message>
     <message>
         <source>%1 to %2 in steps of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2 in Schritten von %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 bis %2</translation>
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Eintrag der Liste</translation>
     </message>
     <message>
         <source>band edges and the channel raster</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandgrenzen und Kanalraster</translation>
     </message>
     <message>
         <source>a CTCSS tone 60.0 to 280.0 Hz or a DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>ein CTCSS-Ton 60.0 bis 280.0 Hz oder ein DCS-Code</translation>
     </message>
     <message>
         <source>0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 oder 1</translation>
     </message>
     <message>
         <source>at most %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>höchstens %1 Ziffern</translation>
     </message>
     <message>
         <source>at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>höchstens %1 Zeichen</translation>
     </message>
     <message>
         <source>7 digits up to 9000000, not one digit and six 0s</source>
-        <translation type="unfinished"></translation>
+        <translation>7 Ziffern bis 9000000, nicht eine Ziffer und sechs Nullen</translation>
     </message>
     <message>
         <source>as the radio keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>so, wie das Funkgerät es speichert</translation>
     </message>
     <message>
         <source>%1: %2 stored as %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 gespeichert als %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>image</name>
     <message>
         <source>&quot;%1&quot; is not a radio file: it holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Funkgerätedatei: Sie enthält %2 Bytes; eine Funkgerätedatei enthält %3.</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image: only its first %3 bytes are loaded, and the rest is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält %2 Bytes, mehr als ein Funkgeräte-Abbild: Nur die ersten %3 Bytes werden geladen, der Rest wird nicht übernommen.</translation>
     </message>
     <message>
         <source>Unexpected file format.
 &quot;%1&quot; holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwartetes Dateiformat.
+„%1“ enthält %2 Bytes; eine Funkgerätedatei enthält %3.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
 </context>
 <context>
     <name>interchange</name>
     <message>
         <source>%1 row did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeile passte nicht mehr bis Kanal 16: ausgelassen</translation>
     </message>
     <message>
         <source>%1 rows did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen passten nicht mehr bis Kanal 16: ausgelassen</translation>
     </message>
     <message>
         <source>channel %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1, %2: %3</translation>
     </message>
     <message>
         <source>line %1: %2: row left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2: Zeile ausgelassen</translation>
     </message>
     <message>
         <source>%1 is no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Frequenz</translation>
     </message>
     <message>
         <source>no Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Rx-Frequenz</translation>
     </message>
     <message>
         <source>%1 is no frequency: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Frequenz: unverändert gelassen</translation>
     </message>
     <message>
         <source>the clipboard text is no table of channels: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>der Text in der Zwischenablage ist keine Kanaltabelle: %1</translation>
     </message>
     <message>
         <source>the clipboard holds no channel rows</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zwischenablage enthält keine Kanalzeilen</translation>
     </message>
     <message>
         <source>%1 %2 is not a frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ist keine Frequenz in MHz</translation>
     </message>
     <message>
         <source>Duplex %1 is not empty, +, -, split or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 ist nicht leer, +, -, split oder off</translation>
     </message>
     <message>
         <source>Offset %1 is not a number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 ist keine Zahl in MHz</translation>
     </message>
     <message>
         <source>Offset %1 is 10000 MHz or more, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 beträgt 10000 MHz oder mehr, keine Frequenz zum Senden</translation>
     </message>
     <message>
         <source>Frequency %1 Offset gives %2 MHz, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency %1 Offset ergibt %2 MHz, keine Frequenz zum Senden</translation>
     </message>
     <message>
         <source>Power %1 is not understood: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Power %1 wird nicht verstanden: auf %2 gesetzt</translation>
     </message>
     <message>
         <source>Skip %1 is not empty, S or P</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip %1 ist nicht leer, S oder P</translation>
     </message>
     <message>
         <source>the first line must name the columns, Location and Frequency among them, as CHIRP writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste Zeile muss die Spalten benennen, darunter Location und Frequency, so wie CHIRP sie schreibt</translation>
     </message>
     <message>
         <source>%1: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ausgelassen</translation>
     </message>
     <message>
         <source>Location %1 is no channel of this radio (1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 ist kein Kanal dieses Funkgeräts (1-16)</translation>
     </message>
     <message>
         <source>channel %1 is set on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 ist schon in Zeile %2 gesetzt</translation>
     </message>
     <message>
         <source>channel %1: Mode %2 is not available (FM and NFM only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1: Mode %2 ist nicht verfügbar (nur FM und NFM)</translation>
     </message>
     <message>
         <source>channel %1 has no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 hat keine Frequenz</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1: %2</translation>
     </message>
     <message>
         <source>names are not kept: the radio has no channel names</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen werden nicht übernommen: Das Funkgerät hat keine Kanalnamen</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist leer</translation>
     </message>
     <message>
         <source>DtcsPolarity %1 is not NN, NR, RN or RR</source>
-        <translation type="unfinished"></translation>
+        <translation>DtcsPolarity %1 ist nicht NN, NR, RN oder RR</translation>
     </message>
     <message>
         <source>tone mode %1 (reverse squelch) is not available: no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonart %1 (umgekehrte Rauschsperre) ist nicht verfügbar: keine Töne</translation>
     </message>
     <message>
         <source>Tone %1 is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone %1 ist nicht leer, Tone, TSQL, DTCS, TSQL-R, DTCS-R oder Cross</translation>
     </message>
     <message>
         <source>CrossMode %1 is not one of Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>CrossMode %1 ist keiner von Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</translation>
     </message>
     <message>
         <source>more than %1 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr als %1 Kontakte</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name %1 steht schon in Zeile %2</translation>
     </message>
     <message>
         <source>the name %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name %1 kommt zweimal vor</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nummer %1 steht schon in Zeile %2</translation>
     </message>
     <message>
         <source>the number %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nummer %1 kommt zweimal vor</translation>
     </message>
     <message>
         <source>contact %1: slot %2 is not a free slot 1 to 64</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt %1: Platz %2 ist kein freier Platz von 1 bis 64</translation>
     </message>
     <message>
         <source>channel %1: %2 is not an entry of &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1: %2 ist kein Eintrag von „%3“</translation>
     </message>
     <message>
         <source>channel %1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanal %1 %2: %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ist im Dialog ausgegraut</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) ist im Dialog ausgegraut: %3</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: %3</translation>
     </message>
     <message>
         <source>the byte at %1 is not one no field owns</source>
-        <translation type="unfinished"></translation>
+        <translation>das Byte bei %1 gehört zu einem Feld und kann hier nicht als Rohbyte stehen</translation>
     </message>
     <message>
         <source>group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx-Gruppenliste %1: %2</translation>
     </message>
     <message>
         <source>the byte at %1 is not a byte of the contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>das Byte bei %1 ist kein Byte der Kontakte</translation>
     </message>
     <message>
         <source>the control character %1 is not allowed in a YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>das Steuerzeichen %1 ist in einer YAML-Datei nicht erlaubt</translation>
     </message>
     <message>
         <source>a backslash before %1 starts no YAML escape sequence (a backslash itself is written \\)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Backslash vor %1 beginnt keine YAML-Escape-Sequenz (ein Backslash selbst wird \\ geschrieben)</translation>
     </message>
     <message>
         <source>YAML syntax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>YAML-Syntax: %1</translation>
     </message>
     <message>
         <source>%1: expected a text, not a list or mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Text erwartet, keine Liste und kein Mapping</translation>
     </message>
     <message>
         <source>%1: expected a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Zahl von %2 bis %3 erwartet</translation>
     </message>
     <message>
         <source>%1: expected %2 bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Bytes als Hexadezimalziffern erwartet</translation>
     </message>
     <message>
         <source>%1: expected bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Bytes als Hexadezimalziffern erwartet</translation>
     </message>
     <message>
         <source>%1: expected a mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Mapping erwartet</translation>
     </message>
     <message>
         <source>%1: expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Liste erwartet</translation>
     </message>
     <message>
         <source>%1: more than %2 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mehr als %2 Einträge</translation>
     </message>
     <message>
         <source>%1: %2 is not an address 0x0000 to 0x3FFF</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 ist keine Adresse von 0x0000 bis 0x3FFF</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (see dpmrtool fields: the keys after &quot;channel%3.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannter Schlüssel %2 (siehe dpmrtool fields: die Schlüssel nach „channel%3.“)</translation>
     </message>
     <message>
         <source>unknown settings page %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Einstellungsseite %1 (siehe dpmrtool fields)</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel %1 (siehe dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (value or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannter Schlüssel %2 (value oder bytes)</translation>
     </message>
     <message>
         <source>contact type: %1 is not an entry of &quot;Type&quot; (&quot;%2&quot;, &quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakttyp: %1 ist kein Eintrag von „Typ“ („%2“, „%3“)</translation>
     </message>
     <message>
         <source>contact: unknown key %1 (name, number, type, slot)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt: unbekannter Schlüssel %1 (name, number, type, slot)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (members or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannter Schlüssel %2 (members oder bytes)</translation>
     </message>
     <message>
         <source>%1: expected a list of contact names</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Liste von Kontaktnamen erwartet</translation>
     </message>
     <message>
         <source>expected a dpmrcps codeplug (a mapping with format: 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>dpmrcps-Codeplug erwartet (ein Mapping mit format: 1)</translation>
     </message>
     <message>
         <source>format %1 is not one this program reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Format %1 kann dieses Programm nicht lesen (%2)</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Schlüssel %1</translation>
     </message>
     <message>
         <source>no &quot;format&quot;: not a dpmrcps codeplug</source>
-        <translation type="unfinished"></translation>
+        <translation>kein „format“: kein dpmrcps-Codeplug</translation>
     </message>
     <message>
         <source>lists and mappings are nested %1 deep here; a codeplug nests at most 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Listen und Mappings sind hier %1 Ebenen tief verschachtelt; ein Codeplug verschachtelt höchstens 4</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüssel %1 kommt in einem Mapping zweimal vor, in Zeile %2</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on lines %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>der Schlüssel %1 kommt in einem Mapping zweimal vor, in den Zeilen %2 und %3</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>install the udev rule %1 (the dpmrcps package does; from the sources: sudo cp res/linux/%1 /etc/udev/rules.d/), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>Installieren Sie die udev-Regel %1 (das dpmrcps-Paket tut das; aus den Quellen: sudo cp res/linux/%1 /etc/udev/rules.d/), dann: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>%1 is not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine serielle Schnittstelle</translation>
     </message>
     <message>
         <source>choose the cable&apos;s port, such as /dev/ttyUSB0 (dpmrtool ports lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Schnittstelle des Kabels, etwa /dev/ttyUSB0 (dpmrtool ports listet sie auf)</translation>
     </message>
     <message>
         <source>the system refused to open %1 although its permissions allow it</source>
-        <translation type="unfinished"></translation>
+        <translation>das System verweigerte das Öffnen von %1, obwohl die Zugriffsrechte es erlauben</translation>
     </message>
     <message>
         <source>a sandbox (a snap or flatpak package) or a security policy keeps the program from the device: run the program installed from the Debian package or built from the sources</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Sandbox (ein Snap- oder Flatpak-Paket) oder eine Sicherheitsrichtlinie hält das Programm vom Gerät fern: Verwenden Sie das Programm aus dem Debian-Paket oder aus den Quellen gebaut</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>plug the cable in again; if that does not help, restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Stecken Sie das Kabel neu ein; hilft das nicht, starten Sie den Computer neu</translation>
     </message>
     <message>
         <source>%1 does not exist: the cable is not plugged in, or its port has another name now</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existiert nicht: Das Kabel ist nicht eingesteckt, oder seine Schnittstelle heißt jetzt anders</translation>
     </message>
     <message>
         <source>plug the cable into the computer and the radio, then choose the port that appears (dpmrtool ports lists them; Setting &gt; Port shows them as they come)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stecken Sie das Kabel in den Computer und in das Funkgerät und wählen Sie dann die Schnittstelle, die erscheint (dpmrtool ports listet sie auf; Einstellungen &gt; Schnittstelle zeigt sie, sobald sie erscheinen)</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and claims USB serial adapters (%1): if the port disappeared right after the cable was plugged in, brltty took it</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (ein Treiber für Braillezeilen) ist installiert und beansprucht USB-Seriell-Adapter (%1): Ist die Schnittstelle gleich nach dem Einstecken des Kabels verschwunden, hat brltty sie übernommen</translation>
     </message>
     <message>
         <source>without a braille display: sudo apt remove brltty, then plug the cable in again; with one: comment out the line for the cable&apos;s chip in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Braillezeile: sudo apt remove brltty, dann das Kabel neu einstecken; mit Braillezeile: die Zeile für den Chip des Kabels in %1 auskommentieren</translation>
     </message>
     <message>
         <source>brltty&apos;s udev rules</source>
-        <translation type="unfinished"></translation>
+        <translation>den udev-Regeln von brltty</translation>
     </message>
     <message>
         <source>a virtual port (a pseudo-terminal), such as the virtual radio&apos;s: no cable</source>
-        <translation type="unfinished"></translation>
+        <translation>eine virtuelle Schnittstelle (ein Pseudo-Terminal), wie die des virtuellen Funkgeräts: kein Kabel</translation>
     </message>
     <message>
         <source>USB serial adapter: USB %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Seriell-Adapter: USB %1</translation>
     </message>
     <message>
         <source>%1 cable: USB %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Kabel: USB %2</translation>
     </message>
     <message>
         <source>, driver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, Treiber %1</translation>
     </message>
     <message>
         <source>, also %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, auch %1</translation>
     </message>
     <message>
         <source>a Bluetooth serial port, not the radio&apos;s programming cable</source>
-        <translation type="unfinished"></translation>
+        <translation>eine serielle Bluetooth-Schnittstelle, nicht das Programmierkabel des Funkgeräts</translation>
     </message>
     <message>
         <source>plug the programming cable in and choose its port (/dev/ttyUSB0 or /dev/ttyACM0)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stecken Sie das Programmierkabel ein und wählen Sie seine Schnittstelle (/dev/ttyUSB0 oder /dev/ttyACM0)</translation>
     </message>
     <message>
         <source>a serial port built into the computer: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>eine im Computer eingebaute serielle Schnittstelle: Ein USB-Programmierkabel heißt ttyUSB oder ttyACM</translation>
     </message>
     <message>
         <source>a serial port built into the computer, driver %1: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>eine im Computer eingebaute serielle Schnittstelle, Treiber %1: Ein USB-Programmierkabel heißt ttyUSB oder ttyACM</translation>
     </message>
     <message>
         <source> (owner %1, group %2, mode %3)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Besitzer %1, Gruppe %2, Modus %3)</translation>
     </message>
     <message>
         <source>your user %1 was added to the group %2, which may open %3, but this session started before and does not have the group yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Benutzer %1 wurde der Gruppe %2 hinzugefügt, die %3 öffnen darf, aber diese Sitzung hat schon vorher begonnen und hat die Gruppe noch nicht</translation>
     </message>
     <message>
         <source>log out and in again (or restart the computer); until then, &apos;newgrp %1&apos; starts a shell that has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Melden Sie sich ab und wieder an (oder starten Sie den Computer neu); bis dahin startet &apos;newgrp %1&apos; eine Shell, die sie hat</translation>
     </message>
     <message>
         <source>your user %1 is not in the group %2, which may open %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Benutzer %1 ist nicht in der Gruppe %2, die %3%4 öffnen darf</translation>
     </message>
     <message>
         <source>sudo adduser %1 %2, then log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>sudo adduser %1 %2, danach ab- und wieder anmelden</translation>
     </message>
     <message>
         <source>only root may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>nur root darf %1%2 öffnen</translation>
     </message>
     <message>
         <source>only its owner may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>nur der Besitzer darf %1%2 öffnen</translation>
     </message>
     <message>
         <source>%1; it gives the group dialout the programming cables: then sudo adduser %2 dialout, and log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; sie gibt der Gruppe dialout Zugriff auf die Programmierkabel: danach sudo adduser %2 dialout, dann ab- und wieder anmelden</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Prozess %2)</translation>
     </message>
     <message>
         <source>a program</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Programm</translation>
     </message>
     <message>
         <source>close the other program, then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie das andere Programm und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>close %1 (or end it: kill %2), then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen Sie %1 (oder beenden Sie es: kill %2) und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>that program</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Programm</translation>
     </message>
     <message>
         <source>%1 is in use by another program%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von einem anderen Programm belegt%2</translation>
     </message>
     <message>
         <source>the udev rule %1 is not installed: it keeps ModemManager away from the cable and gives the group dialout access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>die udev-Regel %1 ist nicht installiert: Sie hält ModemManager vom Kabel fern und gibt der Gruppe dialout Zugriff darauf</translation>
     </message>
     <message>
         <source>the udev rule %1 does not name this cable&apos;s chip (USB %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die udev-Regel %1 nennt den Chip dieses Kabels nicht (USB %2)</translation>
     </message>
     <message>
         <source>add a line for it to the rule (a copy of one of its lines with idVendor %1 and idProduct %2), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügen Sie der Regel eine Zeile dafür hinzu (eine Kopie einer ihrer Zeilen mit idVendor %1 und idProduct %2), dann: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>the udev rule %1 names this cable&apos;s chip but has not been applied to %2 yet</source>
-        <translation type="unfinished"></translation>
+        <translation>die udev-Regel %1 nennt den Chip dieses Kabels, wurde aber noch nicht auf %2 angewendet</translation>
     </message>
     <message>
         <source>plug the cable in again, or run: sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>Stecken Sie das Kabel neu ein oder führen Sie aus: sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>ModemManager is running and has not been told to leave %1 alone: it may send AT commands to the cable for several seconds after it is plugged in, and a Read or Write started then fails</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager läuft und wurde nicht angewiesen, %1 in Ruhe zu lassen: Er kann nach dem Einstecken mehrere Sekunden lang AT-Befehle an das Kabel senden, und ein in dieser Zeit gestartetes Auslesen oder Schreiben schlägt fehl</translation>
     </message>
     <message>
         <source>%1, and plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, und stecken Sie das Kabel neu ein; oder beenden Sie ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>Stecken Sie das Kabel neu ein; oder beenden Sie ModemManager: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and its udev rules claim this cable&apos;s chip (USB %1): it may take the cable, and the port disappears right after it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (ein Treiber für Braillezeilen) ist installiert, und seine udev-Regeln beanspruchen den Chip dieses Kabels (USB %1): Es kann das Kabel übernehmen, und die Schnittstelle verschwindet dann gleich nach dem Einstecken</translation>
     </message>
     <message>
         <source>virtual port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>virtuelle Schnittstelle %1</translation>
     </message>
     <message>
         <source>%1 cable on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1-Kabel an %2</translation>
     </message>
     <message>
         <source>USB serial adapter on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Seriell-Adapter an %1</translation>
     </message>
     <message>
         <source>USB serial adapter (%1) on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>USB-Seriell-Adapter (%1) an %2</translation>
     </message>
     <message>
         <source>Bluetooth serial port on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Bluetooth-Schnittstelle an %1</translation>
     </message>
     <message>
         <source>%1 (built-in serial port)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (eingebaute serielle Schnittstelle)</translation>
     </message>
     <message>
         <source>Problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Problem: %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung: %1</translation>
     </message>
     <message>
         <source>Fix: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Abhilfe: %1</translation>
     </message>
     <message>
         <source>%1: can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: verwendbar</translation>
     </message>
     <message>
         <source>%1: cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht verwendbar</translation>
     </message>
     <message>
         <source>%1: add your user to the dialout group and log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Fügen Sie Ihren Benutzer der Gruppe dialout hinzu und melden Sie sich neu an</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>von einem anderen Programm belegt</translation>
     </message>
     <message>
         <source>no port is chosen: choose one under Setting &gt; Port</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Schnittstelle gewählt: Wählen Sie eine unter Einstellungen &gt; Schnittstelle</translation>
     </message>
     <message>
         <source>not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>keine serielle Schnittstelle</translation>
     </message>
     <message>
         <source>the radio holds other values for %1 and %2 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Funkgerät enthält andere Werte für %1 und %2 weitere.</translation>
     </message>
     <message>
         <source>the radio holds other values for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>das Funkgerät enthält andere Werte für %1.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in</source>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keinen Home-Ordner, in dem er aufbewahrt werden kann</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner „%1“ kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>too many traces within the same second</source>
-        <translation type="unfinished"></translation>
+        <translation>zu viele Mitschnitte innerhalb derselben Sekunde</translation>
     </message>
     <message>
         <source>the transfer broke off at address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Übertragung brach bei Adresse %1 ab</translation>
     </message>
     <message>
         <source>Cound not open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Cound not open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Could ont open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle konnte nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikationsfehler</translation>
     </message>
     <message>
         <source>Read successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich ausgelesen</translation>
     </message>
     <message>
         <source>Write successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich geschrieben</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich</translation>
     </message>
     <message>
         <source>Verify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Written and verified, except the 24-byte closing block, which the radio does not send back</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben und geprüft, außer dem 24-Byte-Abschlussblock, den das Funkgerät nicht zurücksendet</translation>
     </message>
     <message>
         <source>Write again before using the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben Sie erneut, bevor Sie das Funkgerät benutzen.</translation>
     </message>
     <message>
         <source>The write was completed; the read-back broke off while verifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben wurde abgeschlossen; das Zurücklesen brach während der Prüfung ab.</translation>
     </message>
     <message>
         <source>The write was completed; checking it was stopped before the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Schreiben wurde abgeschlossen; die Prüfung wurde vor dem Ende gestoppt.</translation>
     </message>
     <message>
         <source>no answer from the radio: is it switched on and the cable plugged in?</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort vom Funkgerät: Ist es eingeschaltet und das Kabel eingesteckt?</translation>
     </message>
     <message>
         <source>the radio did not answer the wake-up with &apos;A&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>das Funkgerät hat auf den Weckruf nicht mit &apos;A&apos; geantwortet</translation>
     </message>
     <message>
         <source>the radio&apos;s identity block was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>der Kennungsblock des Funkgeräts war unvollständig</translation>
     </message>
     <message>
         <source>the radio did not confirm the opening exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>das Funkgerät hat den Verbindungsaufbau nicht bestätigt</translation>
     </message>
     <message>
         <source>The radio may now hold a partly written configuration: write it again before using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Funkgerät enthält jetzt möglicherweise eine teilweise geschriebene Konfiguration: Beschreiben Sie es erneut, bevor Sie es benutzen.</translation>
     </message>
     <message>
         <source>The wire trace was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mitschnitt wurde nicht aufbewahrt: %1</translation>
     </message>
     <message>
         <source>The wire trace was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Mitschnitt wurde nicht geschrieben: %1</translation>
     </message>
     <message>
         <source>Wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitschnitt: %1</translation>
     </message>
     <message>
         <source>cannot open a pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Pseudo-Terminal kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>cannot set up the pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>das Pseudo-Terminal kann nicht eingerichtet werden</translation>
     </message>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>cannot watch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht überwacht werden</translation>
     </message>
     <message>
         <source>cannot create a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Pipe kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -4969,101 +5019,101 @@ Werksabgleich und die Kalibrierung des Funkgeräts.&lt;/p&gt;
     <name>report</name>
     <message>
         <source>version and build, OS, kernel, Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Version und Build, Betriebssystem, Kernel, Qt</translation>
     </message>
     <message>
         <source>the connection doctor&apos;s findings for every port</source>
-        <translation type="unfinished"></translation>
+        <translation>die Befunde der Verbindungsprüfung für jede Schnittstelle</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die Einstellungsdatei %1</translation>
     </message>
     <message>
         <source>the list of backups (names only, not the files)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste der Sicherungen (nur Namen, nicht die Dateien)</translation>
     </message>
     <message>
         <source>a wire trace of a transfer, the radio&apos;s identity blanked</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Mitschnitt einer Übertragung, ohne die Kennung des Funkgeräts</translation>
     </message>
     <message>
         <source>the open configuration, its radio ID, name, contacts and codes replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>die geöffnete Konfiguration (Geräte-ID, Name, Kontakte und Codes ersetzt)</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 Bytes): %3</translation>
     </message>
 </context>
 <context>
     <name>service</name>
     <message>
         <source>The band has %1 points; the radio keeps %2 squelch values, so only %3 to %4 MHz are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Band hat %1 Punkte; das Funkgerät speichert %2 Rauschsperrenwerte, daher werden nur %3 bis %4 MHz angezeigt.</translation>
     </message>
 </context>
 <context>
     <name>util</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: the byte %3 is not UTF-8 text: save the file as UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2: Das Byte %3 ist kein UTF-8-Text: Speichern Sie die Datei als UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nach dem schließenden Anführungszeichen eines Felds</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Anführungszeichen in einem Feld, das nicht mit einem beginnt</translation>
     </message>
     <message>
         <source>the first line must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die erste Zeile muss %1 lauten</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: Es ist ein Ordner.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden: Es ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Cannot save: no file name given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich: kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner.</translation>
     </message>
     <message>
         <source>it is not a regular file (a device or a pipe).</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine reguläre Datei (ein Gerät oder eine Pipe).</translation>
     </message>
     <message>
         <source>%1: line %2, column %3: larger than 1 MiB, no %4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Zeile %2, Spalte %3: größer als 1 MiB, keine %4-Datei</translation>
     </message>
 </context>
 </TS>

@@ -4195,6 +4195,42 @@ Informe guardado en %1</translation>
         <source>written despite errors: %1</source>
         <translation>escrita a pesar de los errores: %1</translation>
     </message>
+    <message>
+        <source>row</source>
+        <translation>fila</translation>
+    </message>
+    <message>
+        <source>radio %1</source>
+        <translation>radio %1</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>línea</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>no realizada</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificada</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenida</translation>
+    </message>
+    <message>
+        <source>broke off</source>
+        <translation>interrumpida</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>difiere</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>no pedida</translation>
+    </message>
 </context>
 <context>
     <name>form</name>

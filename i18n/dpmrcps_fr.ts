@@ -5,1550 +5,1561 @@
     <name>Action</name>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Create a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau document</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
         <source>Open an existing document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un document existant</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Open &amp;Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une sauve&amp;garde...</translation>
     </message>
     <message>
         <source>Open a copy kept by an earlier Read or Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une copie conservée lors d&apos;une lecture ou d&apos;une écriture précédente</translation>
     </message>
     <message>
         <source>Open Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une sauvegarde</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Save the active document with a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le document actif sous un nouveau nom</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Expor&amp;t...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter...</translation>
     </message>
     <message>
         <source>Write the whole configuration to a readable YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire toute la configuration dans un fichier YAML lisible</translation>
     </message>
     <message>
         <source>I&amp;mport...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>Open a YAML file written by Export as a new document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir comme nouveau document un fichier YAML écrit par Exporter</translation>
     </message>
     <message>
         <source>Export &amp;Channels as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les &amp;canaux en CSV...</translation>
     </message>
     <message>
         <source>Write the channels to a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les canaux dans un fichier CSV au format de CHIRP</translation>
     </message>
     <message>
         <source>Import C&amp;hannels from CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les canaux &amp;depuis un CSV...</translation>
     </message>
     <message>
         <source>Set channels from a CSV file in CHIRP&apos;s format</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler les canaux depuis un fichier CSV au format de CHIRP</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>Print the active document</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le document actif</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Print Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu a&amp;vant impression</translation>
     </message>
     <message>
         <source>Display full pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher des pages entières</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>P&amp;rint Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configu&amp;rer l&apos;impression...</translation>
     </message>
     <message>
         <source>Change the printer and printing options</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer d&apos;imprimante et les options d&apos;impression</translation>
     </message>
     <message>
         <source>Print Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer l&apos;impression</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter l&apos;application&#xa0;; propose d&apos;enregistrer les documents</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Take back the last change</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Make the change taken back last again</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la dernière modification annulée</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>Copy the selected channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier les canaux sélectionnés</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Paste channels from the current row down</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller des canaux à partir de la ligne courante</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Appl&amp;y to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ppliquer aux canaux sélectionnés</translation>
     </message>
     <message>
         <source>Set the current cell&apos;s tone, power, scan, bandwidth or channel type for every selected channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Donner la tonalité, la puissance, le balayage, la largeur de bande ou le type de canal de la cellule courante à chaque canal sélectionné</translation>
     </message>
     <message>
         <source>Apply to Selected Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer aux canaux sélectionnés</translation>
     </message>
     <message>
         <source>&amp;Fill Channels...</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir les ca&amp;naux...</translation>
     </message>
     <message>
         <source>Fill the selected channels, or all 16, with the PMR446 or dPMR446 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir les canaux sélectionnés, ou les 16, avec les canaux PMR446 ou dPMR446</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir les canaux</translation>
     </message>
     <message>
         <source>&amp;Scan Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Infos balayage</translation>
     </message>
     <message>
         <source>Edit the scan settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les réglages du balayage</translation>
     </message>
     <message>
         <source>&amp;Basic setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de &amp;base</translation>
     </message>
     <message>
         <source>Edit the basic settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les réglages de base</translation>
     </message>
     <message>
         <source>&amp;Alarm</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;larme</translation>
     </message>
     <message>
         <source>Edit the alarm settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les réglages de l&apos;alarme</translation>
     </message>
     <message>
         <source>&amp;DTMF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;DTMF</translation>
     </message>
     <message>
         <source>Edit the DTMF settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les réglages DTMF</translation>
     </message>
     <message>
         <source>dP&amp;MR</source>
-        <translation type="unfinished"></translation>
+        <translation>dP&amp;MR</translation>
     </message>
     <message>
         <source>Edit the dPMR parameters</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les paramètres dPMR</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>Read Data From Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les données de la radio</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;crire</translation>
     </message>
     <message>
         <source>Write Data to Radio </source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les données dans la radio</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
     <message>
         <source>Write to &amp;Several Radios...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire sur &amp;plusieurs radios...</translation>
     </message>
     <message>
         <source>Write this configuration to several radios at once, each with its own ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire cette configuration sur plusieurs radios à la fois, chacune avec son propre ID</translation>
     </message>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire sur plusieurs radios</translation>
     </message>
     <message>
         <source>&amp;Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barre d&apos;outils</translation>
     </message>
     <message>
         <source>Show or hide the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;outils</translation>
     </message>
     <message>
         <source>Toggle ToolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
         <source>Show or hide the status bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la barre d&apos;état</translation>
     </message>
     <message>
         <source>Toggle StatusBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;état</translation>
     </message>
     <message>
         <source>&amp;Port</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Port</translation>
     </message>
     <message>
         <source>Choose the serial port of the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le port série de la radio</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>&amp;User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guide d&apos;utilisation</translation>
     </message>
     <message>
         <source>Open the guide to a first Read, editing, Save and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le guide&#xa0;: une première lecture, la modification, l&apos;enregistrement et l&apos;écriture</translation>
     </message>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide d&apos;utilisation</translation>
     </message>
     <message>
         <source>&amp;Report a Problem...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Signaler un problème...</translation>
     </message>
     <message>
         <source>Gather what is needed to look into a problem into one file to attach; nothing is sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Réunir ce qui est nécessaire pour examiner un problème dans un seul fichier à joindre&#xa0;; rien n&apos;est envoyé</translation>
     </message>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaler un problème</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les informations sur le programme, le numéro de version et le copyright</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programmation</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuration</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
 </context>
 <context>
     <name>CAboutDlg</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Home page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;accueil&#xa0;:</translation>
     </message>
     <message>
         <source>Report a problem:</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaler un problème&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CChannelClipboard</name>
     <message>
         <source>Copied channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1 copié</translation>
     </message>
     <message>
         <source>Copied channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux %1-%2 copiés</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Nothing pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été collé</translation>
     </message>
     <message>
         <source>Pasted channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1 collé</translation>
     </message>
     <message>
         <source>Pasted channels %1-%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux %1-%2 collés</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelCsvCommands</name>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Export Channels as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les canaux en CSV</translation>
     </message>
     <message>
         <source>Import Channels from CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer les canaux depuis un CSV</translation>
     </message>
     <message>
         <source>Exported the channels to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux exportés dans %1</translation>
     </message>
     <message>
         <source>Cannot import %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer %1.</translation>
     </message>
     <message>
         <source>No channel was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun canal n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Imported 1 channel from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 canal importé depuis %1</translation>
     </message>
     <message>
         <source>Imported %1 channels from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canaux importés depuis %2</translation>
     </message>
     <message>
         <source>%1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditCommands</name>
     <message>
         <source>Rx and Tx color code, Tx contact and Group rx list changed on channel %1 go to %2 as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Code couleur Rx et Tx, Contact Tx et Liste groupes Rx modifiés sur le canal %1 s&apos;appliquent aussi à %2.</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Édition du canal</translation>
+        <translation>Édition du canal</translation>
     </message>
     <message>
         <source>Channel edit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition du canal.</translation>
     </message>
 </context>
 <context>
     <name>CChannelEditDlg</name>
     <message>
         <source>Next channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal suivant</translation>
     </message>
     <message>
         <source>Previous channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal précédent</translation>
     </message>
     <message>
         <source>Analog</source>
-        <translation type="unfinished">Analogique</translation>
+        <translation>Analogique</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished">Numérique</translation>
+        <translation>Numérique</translation>
     </message>
     <message>
         <source>Call 1</source>
-        <translation type="unfinished">Appel 1</translation>
+        <translation>Appel 1</translation>
     </message>
     <message>
         <source>Call 2</source>
-        <translation type="unfinished">Appel 2</translation>
+        <translation>Appel 2</translation>
     </message>
 </context>
 <context>
     <name>CCodeplugCommands</name>
     <message>
         <source>Codeplug (*.yaml *.yml);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration (*.yaml *.yml);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Exported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 exporté</translation>
     </message>
     <message>
         <source>Cannot import %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer %1&#xa0;:
+%2</translation>
     </message>
     <message>
         <source>Imported %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importé</translation>
     </message>
     <message>
         <source>Imported %1: %2 value(s) stored other than written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 importé&#xa0;: %2 valeur(s) enregistrée(s) autrement que dans le fichier.</translation>
     </message>
 </context>
 <context>
     <name>CContactPage</name>
     <message>
         <source>Contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacts</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Ajouter</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
 </context>
 <context>
     <name>CDocumentController</name>
     <message>
         <source>*.dat (*.dat);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>*.dat (*.dat);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Untitled (read from the radio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre (lu depuis la radio)</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechargement</translation>
     </message>
     <message>
         <source>Opened %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvert</translation>
     </message>
     <message>
         <source>Opened %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ouvert.%2</translation>
     </message>
     <message>
         <source>Opened the backup %1; Save asks for a new name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde %1 ouverte&#xa0;; Enregistrer demande un nouveau nom</translation>
     </message>
     <message>
         <source>%1 no longer exists; it was removed from the recent files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe plus&#xa0;; il a été retiré des fichiers récents.</translation>
     </message>
     <message>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré</translation>
     </message>
     <message>
         <source>Saved %1.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistré.%2</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modification</translation>
     </message>
     <message>
         <source>Reloaded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechargé</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
 </context>
 <context>
     <name>CDtmfContactPage</name>
     <message>
         <source>No.</source>
-        <translation type="unfinished">N°</translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished">Code</translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>DTMF codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Codes DTMF</translation>
     </message>
 </context>
 <context>
     <name>CFillChannelsDlg</name>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir les canaux</translation>
     </message>
     <message>
         <source>&amp;All 16 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tous les 16 canaux</translation>
     </message>
     <message>
         <source>%1 (%2 channels, %3 kHz apart)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 canaux espacés de %3 kHz)</translation>
     </message>
     <message>
         <source>&amp;Selected %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sélection&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Selected channels (select two or more first)</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux &amp;sélectionnés (en sélectionner d&apos;abord deux ou plus)</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished">Aucun</translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>The same on every channel</source>
-        <translation type="unfinished"></translation>
+        <translation>La même sur chaque canal</translation>
     </message>
     <message>
         <source>One per channel, rising</source>
-        <translation type="unfinished"></translation>
+        <translation>Une par canal, croissante</translation>
     </message>
     <message>
         <source>To&amp;ne:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;onalité&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Plan:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plan&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;First plan channel:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier &amp;canal du plan&#xa0;:</translation>
     </message>
     <message>
         <source>Fill:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir&#xa0;:</translation>
     </message>
     <message>
         <source>CTCSS &amp;tones:</source>
-        <translation type="unfinished"></translation>
+        <translation>To&amp;nalités CTCSS&#xa0;:</translation>
     </message>
     <message>
         <source>%1 to %2 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2 MHz</translation>
     </message>
     <message>
         <source>%1 will stay unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: aucune modification, %2 s&apos;arrête au canal %3</translation>
     </message>
 </context>
 <context>
     <name>CFleetIdentityBox</name>
     <message>
         <source>Each radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque radio</translation>
     </message>
     <message>
         <source>e.g. 1000001</source>
-        <translation type="unfinished"></translation>
+        <translation>p. ex. 1000001</translation>
     </message>
     <message>
         <source>Unit {n}, or {id:4} for the ID&apos;s last 4 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio {n}, ou {id:4} pour les 4 derniers chiffres de l&apos;ID</translation>
     </message>
     <message>
         <source>{n}: the radio&apos;s number in the list of ticked ports; {id}: its 7-digit ID; {id:4}: the ID&apos;s last 4 digits. Cut to the radio&apos;s 8 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>{n}&#xa0;: numéro de la radio dans la liste des ports cochés&#xa0;; {id}&#xa0;: son ID à 7 chiffres&#xa0;; {id:4}&#xa0;: les 4 derniers chiffres de l&apos;ID. Coupé aux 8 caractères de la radio.</translation>
     </message>
     <message>
         <source>Keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder l&apos;identité de chaque radio</translation>
     </message>
     <message>
         <source>Read each radio first and write the new configuration with its own ID and name</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire d&apos;abord chaque radio et écrire la nouvelle configuration avec son propre ID et son propre nom</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier après l&apos;écriture</translation>
     </message>
     <message>
         <source>Copy this file&apos;s squelch calibration to every radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l&apos;étalonnage du squelch de ce fichier dans chaque radio</translation>
     </message>
     <message>
         <source>Off: each radio keeps the squelch calibration the factory set for it (read first, written back unchanged)</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé&#xa0;: chaque radio garde l&apos;étalonnage du squelch réglé en usine pour elle (lu d&apos;abord, réécrit sans changement)</translation>
     </message>
     <message>
         <source>One cable: the list&apos;s radios one after another on one port</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul câble&#xa0;: les radios de la liste l&apos;une après l&apos;autre sur un même port</translation>
     </message>
     <message>
         <source>Tick the one port; each radio of the imported list is written in turn, and the dialog asks for the next radio (Space or Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez le seul port&#xa0;; chaque radio de la liste importée est écrite à son tour, et la boîte de dialogue demande la radio suivante (Espace ou Entrée)</translation>
     </message>
     <message>
         <source>First radio ID:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier ID radio&#xa0;:</translation>
     </message>
     <message>
         <source>ID step:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de l&apos;ID&#xa0;:</translation>
     </message>
     <message>
         <source>Name pattern:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de nom&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>CFleetPortTable</name>
     <message>
         <source>Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID radio</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished"></translation>
+        <translation>État</translation>
     </message>
     <message>
         <source>unplugged</source>
-        <translation type="unfinished"></translation>
+        <translation>débranché</translation>
     </message>
 </context>
 <context>
     <name>CFleetSummaryTable</name>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>Radio ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID radio</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Nom</translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Result</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérif.</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes</translation>
     </message>
 </context>
 <context>
     <name>CFleetWriteDlg</name>
     <message>
         <source>Write to Several Radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire sur plusieurs radios</translation>
     </message>
     <message>
         <source>Radios (one per port, all written at the same time), each with its ID and name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Radios (une par port, toutes écrites en même temps), chacune avec son ID et son nom&#xa0;:</translation>
     </message>
     <message>
         <source>/dev/ttyUSB1 or a virtual radio&apos;s /dev/pts/N</source>
-        <translation type="unfinished"></translation>
+        <translation>/dev/ttyUSB1 ou le /dev/pts/N d&apos;une radio virtuelle</translation>
     </message>
     <message>
         <source>Port to add</source>
-        <translation type="unfinished"></translation>
+        <translation>Port à ajouter</translation>
     </message>
     <message>
         <source>Add Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter le port</translation>
     </message>
     <message>
         <source>Import list...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une liste...</translation>
     </message>
     <message>
         <source>The customer&apos;s list: one row a radio with its name, dPMR ID and, optionally, its port; from a CSV file, or the rows copied in a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste du client&#xa0;: une ligne par radio avec son nom, son ID dPMR et, en option, son port&#xa0;; depuis un fichier CSV, ou les lignes copiées dans un tableur</translation>
     </message>
     <message>
         <source>From a CSV File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis un fichier CSV...</translation>
     </message>
     <message>
         <source>Paste from the Clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller depuis le presse-papiers</translation>
     </message>
     <message>
         <source>Session log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de la session</translation>
     </message>
     <message>
         <source>Every run and retry of this session is logged here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque passe et chaque nouvel essai de cette session sont consignés ici.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Next Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio suivante</translation>
     </message>
     <message>
         <source>Retry Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer les échecs</translation>
     </message>
     <message>
         <source>Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport...</translation>
     </message>
     <message>
         <source>Print Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le rapport...</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>added by hand</source>
-        <translation type="unfinished"></translation>
+        <translation>ajouté à la main</translation>
     </message>
     <message>
         <source>%1 takes line %2 of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 prend la ligne %2 de la liste</translation>
     </message>
     <message>
         <source>The list was not taken from %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;a pas été reprise depuis %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>named in the list</source>
-        <translation type="unfinished"></translation>
+        <translation>nommé dans la liste</translation>
     </message>
     <message>
         <source>%1 radios from %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 radios depuis %2.</translation>
     </message>
     <message>
         <source>
 No port for %1 yet: plug in another cable, or write them with &quot;One cable&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Pas encore de port pour %1&#xa0;: branchez un autre câble, ou écrivez-les avec «&#xa0;Un seul câble&#xa0;».</translation>
     </message>
     <message>
         <source>Imported %1 rows from %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes importées depuis %2</translation>
     </message>
     <message>
         <source>Import List</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer une liste</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;Text files (*.txt);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The list was not read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;a pas été lue&#xa0;: %1.</translation>
     </message>
     <message>
         <source>the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>le presse-papiers</translation>
     </message>
     <message>
         <source>Nothing was sent: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été envoyé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Nothing was sent: %1 of the list have no radio: plug in another cable or tick another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été envoyé&#xa0;: %1 de la liste n&apos;ont pas de radio&#xa0;: branchez un autre câble ou cochez un autre port.</translation>
     </message>
     <message>
         <source>Nothing was sent:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été envoyé&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Write the radios all the same?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les radios quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Nothing was sent.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été envoyé.</translation>
     </message>
     <message>
         <source>The backups could not be looked through for IDs given before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sauvegardes n&apos;ont pas pu être parcourues à la recherche des ID déjà attribués.</translation>
     </message>
     <message>
         <source>Tick the ports of the radios to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les ports des radios à écrire.</translation>
     </message>
     <message>
         <source>Every radio keeps the file&apos;s name &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque radio garde le nom de radio du fichier «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Start: %1 radio(s), verify</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage&#xa0;: %1 radio(s), avec vérification</translation>
     </message>
     <message>
         <source>Start: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrage&#xa0;: %1 radio(s)</translation>
     </message>
     <message>
         <source>One cable: tick the one port the radios are put on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul câble&#xa0;: cochez le seul port sur lequel les radios sont branchées.</translation>
     </message>
     <message>
         <source>One cable: import the list of radios first (&quot;Import list...&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul câble&#xa0;: importez d&apos;abord la liste des radios («&#xa0;Importer une liste...&#xa0;»).</translation>
     </message>
     <message>
         <source>One cable on %1: %2 radios</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul câble sur %1&#xa0;: %2 radios</translation>
     </message>
     <message>
         <source>Radio %1 got %2 &quot;%3&quot;: %4.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La radio %1 a reçu %2 «&#xa0;%3&#xa0;»&#xa0;: %4.
+</translation>
     </message>
     <message>
         <source>The list is done: %1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste est terminée&#xa0;: %1 radios écrites sur %2.</translation>
     </message>
     <message>
         <source>Next: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivante&#xa0;: branchez au câble la radio %1 sur %2 (ID %3, «&#xa0;%4&#xa0;») et appuyez sur Espace ou Entrée.</translation>
     </message>
     <message>
         <source>Again: put radio %1 of %2 on the cable (ID %3, &quot;%4&quot;) and press Space or Enter.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nouveau&#xa0;: branchez au câble la radio %1 sur %2 (ID %3, «&#xa0;%4&#xa0;») et appuyez sur Espace ou Entrée.</translation>
     </message>
     <message>
         <source>Radio %1 of %2 on the cable</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio %1 sur %2 branchée au câble</translation>
     </message>
     <message>
         <source>Retry: %1 radio(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvel essai&#xa0;: %1 radio(s)</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 «&#xa0;%3&#xa0;»&#xa0;: %4</translation>
     </message>
     <message>
         <source>%1: %2 &quot;%3&quot;: %4, verify %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 «&#xa0;%3&#xa0;»&#xa0;: %4, vérification %5</translation>
     </message>
     <message>
         <source>May hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration peut-être partiellement écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 of %2 radios written.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 radios écrites sur %2.</translation>
     </message>
     <message>
         <source>These radios may now hold a partly written configuration: write them again before using them: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces radios contiennent peut-être une configuration partiellement écrite&#xa0;: réécrivez-les avant de les utiliser&#xa0;: %1</translation>
     </message>
     <message>
         <source>
 Stopped before the end of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Arrêté avant la fin de la liste.</translation>
     </message>
     <message>
         <source>One cable: stopped before the end of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Un seul câble&#xa0;: arrêté avant la fin de la liste</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>The report was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas été enregistré.
+%1</translation>
     </message>
     <message>
         <source>
 Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Rapport enregistré dans %1</translation>
     </message>
     <message>
         <source>Report saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport enregistré dans %1</translation>
     </message>
     <message>
         <source>Radios are being written. Stop every transfer and close?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des radios sont en cours d&apos;écriture. Arrêter tous les transferts et fermer&#xa0;?</translation>
     </message>
     <message>
         <source>A radio stopped in the middle of its write holds a partly written configuration and is to be written again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une radio arrêtée au milieu de son écriture contient une configuration partiellement écrite et doit être réécrite.</translation>
     </message>
     <message>
         <source>Closed during the transfer: every radio stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermé pendant le transfert&#xa0;: toutes les radios ont été arrêtées</translation>
     </message>
 </context>
 <context>
     <name>CGroupRxListPage</name>
     <message>
         <source>Add &gt;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter &gt;&gt;</translation>
     </message>
     <message>
         <source>Del &lt;&lt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr. &lt;&lt;</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Unallocated:</source>
-        <translation type="unfinished">Non attribués&#xa0;:</translation>
+        <translation>Non attribués&#xa0;:</translation>
     </message>
     <message>
         <source>Allocated:</source>
-        <translation type="unfinished">Attribués&#xa0;:</translation>
+        <translation>Attribués&#xa0;:</translation>
     </message>
     <message>
         <source>Group rx lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes groupes Rx</translation>
     </message>
 </context>
 <context>
     <name>CLanguageMenu</name>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>The &amp;Desktop&apos;s Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du &amp;bureau</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>The choice of language could not be kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le choix de la langue n&apos;a pas pu être conservé dans %1.</translation>
     </message>
     <message>
         <source>The language changes the next time dpmrcps starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue changera au prochain démarrage de dpmrcps.</translation>
     </message>
 </context>
 <context>
     <name>CMainFrame</name>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Recent &amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichiers récents</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>CAP</source>
-        <translation type="unfinished"></translation>
+        <translation>MAJ</translation>
     </message>
     <message>
         <source>NUM</source>
-        <translation type="unfinished"></translation>
+        <translation>NUM</translation>
     </message>
     <message>
         <source>SCRL</source>
-        <translation type="unfinished"></translation>
+        <translation>DÉFIL</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>CPortSettingDlg</name>
     <message>
         <source>Virtual radio (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio virtuelle (démo)</translation>
     </message>
     <message>
         <source>Port setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du port</translation>
     </message>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier la connexion</translation>
     </message>
     <message>
         <source>Look for what keeps the program from the radio on this port, and how to fix it</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher ce qui empêche le programme d&apos;atteindre la radio sur ce port, et comment y remédier</translation>
     </message>
     <message>
         <source>&amp;Device:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Périphérique&#xa0;:</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>%1  (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (%2)</translation>
     </message>
     <message>
         <source>%1  (cannot be started)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (impossible à démarrer)</translation>
     </message>
     <message>
         <source>Unplugged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Débranché&#xa0;: %1</translation>
     </message>
     <message>
         <source>Plugged in: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Branché&#xa0;: %1
+</translation>
     </message>
     <message>
         <source>Choose a port, or type its device path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un port, ou tapez le chemin de son périphérique.</translation>
     </message>
 </context>
 <context>
     <name>CProgramView</name>
     <message>
         <source>Freq range</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de fréq.</translation>
     </message>
     <message>
         <source>Channel edit</source>
-        <translation type="unfinished">Édition du canal</translation>
+        <translation>Édition du canal</translation>
     </message>
     <message>
         <source>Factroy</source>
-        <translation type="unfinished"></translation>
+        <translation>Usine</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux</translation>
     </message>
     <message>
         <source>Fill Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir les canaux</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>CProgressDlg</name>
     <message>
         <source>Read data</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des données</translation>
     </message>
     <message>
         <source>Write data</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des données</translation>
     </message>
     <message>
         <source>Connect the radio, switch it on, then press Start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Branchez la radio, allumez-la, puis appuyez sur Démarrer.</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la connexion</translation>
     </message>
     <message>
         <source>Verify after writing</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier après l&apos;écriture</translation>
     </message>
     <message>
         <source>Keep the radio&apos;s squelch calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder l&apos;étalonnage du squelch de la radio</translation>
     </message>
     <message>
         <source>Read the radio&apos;s own squelch calibration first and write it back unchanged, instead of the one in this file (set at the factory for the radio it came from)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire d&apos;abord l&apos;étalonnage du squelch propre à la radio et le réécrire sans changement, au lieu de celui de ce fichier (réglé en usine pour la radio dont il provient)</translation>
     </message>
     <message>
         <source>Connecting to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la radio...</translation>
     </message>
     <message>
         <source>Ending the session...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la session...</translation>
     </message>
     <message>
         <source>Verifying block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification du bloc 0x%1...</translation>
     </message>
     <message>
         <source>Writing block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture du bloc 0x%1...</translation>
     </message>
     <message>
         <source>Reading block 0x%1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture du bloc 0x%1...</translation>
     </message>
     <message>
         <source>Written. Reading the radio back to verify...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit. Relecture de la radio pour vérification...</translation>
     </message>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu depuis la radio</translation>
     </message>
     <message>
         <source>Written</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté.</translation>
     </message>
     <message>
         <source>Stopped: the document is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté&#xa0;: le document est resté tel quel.</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>CRadioCommands</name>
     <message>
         <source>Read from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu depuis la radio</translation>
     </message>
     <message>
         <source>Read from the radio. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lu depuis la radio. %1</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... et %1 de plus</translation>
     </message>
     <message>
         <source>Write anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire quand même&#xa0;?</translation>
     </message>
     <message>
         <source>The radio cannot use this configuration as it stands:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio ne peut pas utiliser cette configuration en l&apos;état&#xa0;:
+
+%1</translation>
     </message>
     <message>
         <source>Note before writing:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À noter avant l&apos;écriture&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Written to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit dans la radio</translation>
     </message>
     <message>
         <source>%1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. %2</translation>
     </message>
     <message>
         <source>Virtual radio %1 (demo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio virtuelle %1 (démo)</translation>
     </message>
     <message>
         <source>the port of Read and Write</source>
-        <translation type="unfinished"></translation>
+        <translation>le port de Lire et Écrire</translation>
     </message>
     <message>
         <source>These radios may hold a partly written configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces radios contiennent peut-être une configuration partiellement écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wrong service password: squelch calibration not opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe de service erroné&#xa0;: étalonnage du squelch non ouvert</translation>
     </message>
 </context>
 <context>
     <name>CReportDlg</name>
     <message>
         <source>Report a Problem</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaler un problème</translation>
     </message>
     <message>
         <source>This gathers what is needed to look into a connection or a transfer that went wrong into one file for you to attach to your report. Nothing is sent anywhere. It holds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ceci réunit dans un seul fichier ce qui est nécessaire pour examiner une connexion ou un transfert qui a échoué, à joindre à votre signalement. Rien n&apos;est envoyé nulle part. Il contient&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Include the open configuration (radio ID, radio name, contacts and codes replaced)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inclure la configuration ouverte (ID radio, nom radio, contacts et codes remplacés)</translation>
     </message>
     <message>
         <source>&amp;Save Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le rapport...</translation>
     </message>
     <message>
         <source>Saved to %1. Attach this file to your problem report.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré dans %1. Joignez ce fichier à votre signalement.</translation>
     </message>
     <message>
         <source>The report was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport n&apos;a pas été enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <source>Save Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le rapport</translation>
     </message>
     <message>
         <source>Report archives (*.tar.gz);;All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archives de rapport (*.tar.gz);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>CServicePasswordDlg</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Pwd</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe</translation>
     </message>
 </context>
 <context>
     <name>CSqlCalibrationPage</name>
     <message>
         <source>Freq</source>
-        <translation type="unfinished">Fréq.</translation>
+        <translation>Fréq.</translation>
     </message>
     <message>
         <source>Sql</source>
-        <translation type="unfinished">Sql</translation>
+        <translation>Sql</translation>
     </message>
     <message>
         <source>The frequency of the band, in MHz, that the row calibrates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence de la bande, en MHz, que la ligne étalonne.</translation>
     </message>
     <message>
         <source>Squelch calibration points</source>
-        <translation type="unfinished"></translation>
+        <translation>Points d&apos;étalonnage du squelch</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire</translation>
     </message>
     <message>
         <source>Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire</translation>
     </message>
 </context>
 <context>
     <name>CUserGuideDlg</name>
     <message>
         <source>User Guide</source>
-        <translation type="unfinished"></translation>
+        <translation>Guide d&apos;utilisation</translation>
     </message>
 </context>
 <context>
     <name>ChannelTablePrinter</name>
     <message>
         <source>Radio name: %1    Radio id: %2    Freq range: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom radio&#xa0;: %1    ID radio&#xa0;: %2    Plage de fréq.&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>ConnectionCheck</name>
     <message>
         <source>Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier la connexion</translation>
     </message>
 </context>
 <context>
     <name>DocumentQuestions</name>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2 and %3 more) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Un enregistrement précédent de %1 ne s&apos;est pas terminé&#xa0;; les fichiers temporaires qu&apos;il a laissés (%2 et %3 autres) ont été supprimés.</translation>
     </message>
     <message>
         <source> An earlier save of %1 did not finish; the temporary file it left (%2) was removed.</source>
-        <translation type="unfinished"></translation>
+        <translation> Un enregistrement précédent de %1 ne s&apos;est pas terminé&#xa0;; le fichier temporaire qu&apos;il a laissé (%2) a été supprimé.</translation>
     </message>
     <message>
         <source> %1 itself is whole, as last saved on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 lui-même est intact, tel qu&apos;enregistré pour la dernière fois le %2.</translation>
     </message>
     <message>
         <source>Replace the changes made to %1 elsewhere?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer les modifications apportées ailleurs à %1&#xa0;?</translation>
     </message>
     <message>
         <source>%1 was changed on disk on %2, by another program or window, since it was opened or saved here. Saving replaces those changes with this document.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié sur le disque le %2, par un autre programme ou une autre fenêtre, depuis son ouverture ou son enregistrement ici. L&apos;enregistrement remplace ces modifications par ce document.</translation>
     </message>
     <message>
         <source>Replace all of %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer tout %1&#xa0;?</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image. Saving replaces it with the %3 bytes of this document, and the rest is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient %2 octets, plus qu&apos;une image de radio. L&apos;enregistrement le remplace par les %3 octets de ce document, et le reste est perdu.</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>%1 was changed on disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié sur le disque.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here, and this document has changes of its own. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme ou une autre fenêtre l&apos;a enregistré le %1, après son ouverture ou son enregistrement ici, et ce document a ses propres modifications. Recharger met ici le contenu du fichier (Annuler ramène ce document)&#xa0;; Garder le mien conserve ce document, et Enregistrer remplace alors le fichier par celui-ci.</translation>
     </message>
     <message>
         <source>Another program or window saved it on %1, after it was opened or saved here. Reload puts the file&apos;s content here (Undo brings this document back); Keep Mine keeps this document, and Save then replaces the file with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre programme ou une autre fenêtre l&apos;a enregistré le %1, après son ouverture ou son enregistrement ici. Recharger met ici le contenu du fichier (Annuler ramène ce document)&#xa0;; Garder le mien conserve ce document, et Enregistrer remplace alors le fichier par celui-ci.</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recharger</translation>
     </message>
     <message>
         <source>&amp;Keep Mine</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder le mien</translation>
     </message>
     <message>
         <source>Save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les modifications&#xa0;?</translation>
     </message>
     <message>
         <source>The radio data in &quot;%1&quot; has been changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données radio de «&#xa0;%1&#xa0;» ont été modifiées.</translation>
     </message>
 </context>
 <context>
@@ -3478,30 +3489,30 @@ Report saved to %1</source>
     <name>FleetJobReport</name>
     <message>
         <source>(not saved)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non enregistré)</translation>
     </message>
     <message>
         <source>Fleet job</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture sur plusieurs radios</translation>
     </message>
     <message>
         <source>Date: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Date&#xa0;: %1</translation>
     </message>
     <message>
         <source>Template: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle&#xa0;: %1</translation>
     </message>
     <message>
         <source>Template CRC-32: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC-32 du modèle&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>FlexGrid</name>
     <message>
         <source>%1, row %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2</translation>
     </message>
 </context>
 <context>
@@ -3509,1415 +3520,1454 @@ Report saved to %1</source>
     <message>
         <source>
 ... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>
+... et %1 de plus</translation>
     </message>
 </context>
 <context>
     <name>ServiceDialog</name>
     <message>
         <source>Reading the squelch calibration from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture de l&apos;étalonnage du squelch depuis la radio...</translation>
     </message>
     <message>
         <source>Writing the squelch calibration to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de l&apos;étalonnage du squelch dans la radio...</translation>
     </message>
     <message>
         <source>Reading the adjustment values from the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des valeurs de réglage depuis la radio...</translation>
     </message>
     <message>
         <source>Writing the adjustment values to the radio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture des valeurs de réglage dans la radio...</translation>
     </message>
     <message>
         <source>Read the adjustment values from the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire les valeurs de réglage depuis la radio</translation>
     </message>
     <message>
         <source>Write the adjustment values to the radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire les valeurs de réglage dans la radio</translation>
     </message>
     <message>
         <source>&amp;Read</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <source>&amp;Write</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;crire</translation>
     </message>
 </context>
 <context>
     <name>ServiceTransfer</name>
     <message>
         <source>&amp;Check the connection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vérifier la connexion</translation>
     </message>
 </context>
 <context>
     <name>backup</name>
     <message>
         <source>No backup of the read was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde de la lecture n&apos;a été conservée&#xa0;: %1</translation>
     </message>
     <message>
         <source>No backup of the write was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde de l&apos;écriture n&apos;a été conservée&#xa0;: %1</translation>
     </message>
     <message>
         <source>No backup of the write-failed was kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sauvegarde de l&apos;écriture échouée n&apos;a été conservée&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>cannot use the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;utiliser le dossier «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in.</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas de dossier personnel où la conserver.</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>too many backups made within the same second.</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de sauvegardes faites dans la même seconde.</translation>
     </message>
     <message>
         <source>The backup &quot;%1&quot; could not be marked as a failed write: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La sauvegarde «&#xa0;%1&#xa0;» n&apos;a pas pu être marquée comme écriture échouée&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is no write backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une sauvegarde d&apos;écriture.</translation>
     </message>
     <message>
         <source>Cannot read the backup folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le dossier des sauvegardes «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
     <name>channels</name>
     <message>
         <source>the channel&apos;s receive-only bit is always written as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>le bit de réception seule du canal est toujours écrit à 0</translation>
     </message>
     <message>
         <source>&quot;Signal type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;Type de signalisation&#xa0;» vaut «&#xa0;Désactivé&#xa0;»</translation>
     </message>
     <message>
         <source>the call&apos;s &quot;Type&quot; is &quot;Off&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le «&#xa0;Type&#xa0;» de l&apos;appel vaut «&#xa0;Désactivé&#xa0;»</translation>
     </message>
     <message>
         <source>Rx and Tx freq are equal</source>
-        <translation type="unfinished"></translation>
+        <translation>les fréq. Rx et Tx sont identiques</translation>
     </message>
     <message>
         <source>the channel is empty: give it an Rx freq first</source>
-        <translation type="unfinished"></translation>
+        <translation>le canal est vide&#xa0;: donnez-lui d&apos;abord une fréq. Rx</translation>
     </message>
     <message>
         <source>%1 needs %2-%3 MHz; this file&apos;s band is %4-%5 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nécessite %2-%3 MHz&#xa0;; la bande de ce fichier est %4-%5 MHz</translation>
     </message>
     <message>
         <source>%1 channel %2 (%3 MHz) is not on the file&apos;s channel raster: it would be stored as %4 MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>le canal %2 de %1 (%3 MHz) n&apos;est pas sur la grille des canaux du fichier&#xa0;: il serait enregistré à %4 MHz</translation>
     </message>
     <message>
         <source>%1 has channels 1 to %2; there is no channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a les canaux 1 à %2&#xa0;; il n&apos;y a pas de canal %3</translation>
     </message>
     <message>
         <source>the table has channels 1 to 16; there is no channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le tableau a les canaux 1 à 16&#xa0;; il n&apos;y a pas de canal %1</translation>
     </message>
     <message>
         <source>%1 channels are digital: CTCSS tones do not apply to them</source>
-        <translation type="unfinished"></translation>
+        <translation>les canaux %1 sont numériques&#xa0;: les tonalités CTCSS ne s&apos;y appliquent pas</translation>
     </message>
     <message>
         <source>%1 is no CTCSS tone of the list (63.0 to 254.1, as &quot;67.0&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une tonalité CTCSS de la liste (63.0 à 254.1, sous la forme «&#xa0;67.0&#xa0;»)</translation>
     </message>
     <message>
         <source>one tone per channel from %1 Hz needs %2 tones; the list has %3 from there (start at %4 Hz or lower)</source>
-        <translation type="unfinished"></translation>
+        <translation>une tonalité par canal à partir de %1 Hz nécessite %2 tonalités&#xa0;; la liste en a %3 à partir de là (commencez à %4 Hz ou moins)</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 à %2</translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>%1: %2 (%3 MHz), Narrow, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 (%3 MHz), Étroite, %4</translation>
     </message>
     <message>
         <source>%1, no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, sans tonalité</translation>
     </message>
     <message>
         <source>%1, tone %2 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tonalité %2 Hz</translation>
     </message>
     <message>
         <source>%1, tones %2 to %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, tonalités %2 à %3 Hz</translation>
     </message>
     <message>
         <source>%1 left unchanged: %2 ends at channel %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: aucune modification, %2 s&apos;arrête au canal %3</translation>
     </message>
     <message>
         <source>Channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1</translation>
     </message>
     <message>
         <source>Channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux %1</translation>
     </message>
     <message>
         <source>channel %1</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1</translation>
     </message>
     <message>
         <source>channels %1</source>
-        <translation type="unfinished"></translation>
+        <translation>canaux %1</translation>
     </message>
     <message>
         <source>Not find factory.dat
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>factory.dat introuvable
+%1</translation>
     </message>
     <message>
         <source>%1 is outside %2-%3 MHz: set to %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors de %2-%3 MHz&#xa0;: réglé sur %4</translation>
     </message>
     <message>
         <source>%1 is not on the channel raster: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas sur la grille des canaux&#xa0;: réglé sur %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>%1 is not %2: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas %2&#xa0;: laissé tel quel</translation>
     </message>
     <message>
         <source>no channel: left empty</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de canal&#xa0;: laissé vide</translation>
     </message>
     <message>
         <source>Select two or more channels first (their row numbers, or Shift with the arrows)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez d&apos;abord deux canaux ou plus (leurs numéros de ligne, ou Shift avec les flèches)</translation>
     </message>
     <message>
         <source>%1 is set one channel at a time: choose a cell of Rx Tone to Channel type</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se règle canal par canal&#xa0;: choisissez une cellule entre Tonalité Rx et Type de canal</translation>
     </message>
     <message>
         <source>%1 holds no channel: nothing to apply</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est vide&#xa0;: rien à appliquer</translation>
     </message>
     <message>
         <source>no channel</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de canal</translation>
     </message>
     <message>
         <source>greyed out</source>
-        <translation type="unfinished"></translation>
+        <translation>grisé</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not offered</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas proposé</translation>
     </message>
     <message>
         <source>%1 &quot;%2&quot; given to %3 as well</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 «&#xa0;%2&#xa0;» donné aussi à %3</translation>
     </message>
     <message>
         <source>%1 keeps its %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 garde sa valeur de %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>check</name>
     <message>
         <source>Channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>contact %1 does not exist (contacts are 1-64)</source>
-        <translation type="unfinished"></translation>
+        <translation>le contact %1 n&apos;existe pas (contacts 1 à 64)</translation>
     </message>
     <message>
         <source>contact %1 is a free contact slot</source>
-        <translation type="unfinished"></translation>
+        <translation>le contact %1 est un emplacement de contact libre</translation>
     </message>
     <message>
         <source>The dPMR radio name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom radio dPMR est vide</translation>
     </message>
     <message>
         <source>Tx Freq is empty while Rx Freq is set</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. Tx est vide alors que Fréq. Rx est renseignée</translation>
     </message>
     <message>
         <source>Rx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rx %1 MHz est hors de la bande %2</translation>
     </message>
     <message>
         <source>Tx %1 MHz is outside the band %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tx %1 MHz est hors de la bande %2</translation>
     </message>
     <message>
         <source>Rx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>la tonalité Rx %1 n&apos;est pas un code DCS standard</translation>
     </message>
     <message>
         <source>Tx tone %1 is not a standard DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>la tonalité Tx %1 n&apos;est pas un code DCS standard</translation>
     </message>
     <message>
         <source>Tx %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact Tx&#xa0;: %1</translation>
     </message>
     <message>
         <source>group rx list %1 does not exist (lists are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste groupes Rx %1 n&apos;existe pas (listes 1 à 16)</translation>
     </message>
     <message>
         <source>group rx list %1 has no member</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste groupes Rx %1 n&apos;a aucun membre</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which does not exist (codes are 1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 choisit le code DTMF %2, qui n&apos;existe pas (codes 1 à 16)</translation>
     </message>
     <message>
         <source>%1 selects DTMF code %2, which is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 choisit le code DTMF %2, qui est vide</translation>
     </message>
     <message>
         <source>Group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste groupes Rx %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste groupes Rx %1&#xa0;: le contact %2 est un appel individuel, pas un groupe</translation>
     </message>
     <message>
         <source>Group rx list %1: contact %2 (%3) is a single call, not a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste groupes Rx %1&#xa0;: le contact %2 (%3) est un appel individuel, pas un groupe</translation>
     </message>
     <message>
         <source>error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur&#xa0;: %1</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>codec</name>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7): left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un code DCS (les codes DCS utilisent les chiffres 0 à 7)&#xa0;: laissé tel quel</translation>
     </message>
     <message>
         <source>%1 is not a DCS code (DCS codes use the digits 0 to 7); type %2 for %2 Hz: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un code DCS (les codes DCS utilisent les chiffres 0 à 7)&#xa0;; tapez %2 pour %2 Hz&#xa0;: laissé tel quel</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été pris comme DCS %2</translation>
     </message>
     <message>
         <source>%1 was taken as DCS %2; type %3 for %3 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été pris comme DCS %2&#xa0;; tapez %3 pour %3 Hz</translation>
     </message>
     <message>
         <source>%1 is not a tone: set to None</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une tonalité&#xa0;: réglé sur Aucun</translation>
     </message>
 </context>
 <context>
     <name>config</name>
     <message>
         <source>The port is kept in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port est conservé dans %1.</translation>
     </message>
     <message>
         <source>The port is kept in %1, because %2 cannot be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port est conservé dans %1, car %2 ne peut pas être écrit.</translation>
     </message>
 </context>
 <context>
     <name>dialogs</name>
     <message>
         <source>channel range %1 is not channelA-B with 1 &lt;= A &lt;= B &lt;= 16</source>
-        <translation type="unfinished"></translation>
+        <translation>la plage de canaux %1 n&apos;est pas de la forme channelA-B avec 1 &lt;= A &lt;= B &lt;= 16</translation>
     </message>
     <message>
         <source>%1 is not an entry of %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une entrée de %2 (%3)</translation>
     </message>
     <message>
         <source>%1 (%2) takes 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) prend 0 ou 1</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue %1 (voir dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1 is a factory value of the radio (service dialog %2); add --service to change it</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est une valeur d&apos;usine de la radio (boîte de dialogue de service %2)&#xa0;; ajoutez --service pour la modifier</translation>
     </message>
     <message>
         <source>%1 is not shown by %2 for this image (see dpmrtool fields FILE.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas affiché par %2 pour cette image (voir dpmrtool fields FILE.dat)</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) est grisé dans %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) est grisé dans %3&#xa0;: %4</translation>
     </message>
     <message>
         <source>%1 (%2) has no spin</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) n&apos;a pas de compteur</translation>
     </message>
 </context>
 <context>
     <name>dpmr</name>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est vide</translation>
     </message>
     <message>
         <source>the name %1 is longer than 8 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 dépasse 8 octets</translation>
     </message>
     <message>
         <source>the name %1 holds a control character</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>the number is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro est vide</translation>
     </message>
     <message>
         <source>the number %1 is longer than 7 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 dépasse 7 caractères</translation>
     </message>
     <message>
         <source>the number %1 may hold only the digits 0 to 9 and &quot;*&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 ne peut contenir que les chiffres 0 à 9 et «&#xa0;*&#xa0;»</translation>
     </message>
     <message>
         <source>more than 8 members</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 8 membres</translation>
     </message>
     <message>
         <source>no contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun contact ne s&apos;appelle %1</translation>
     </message>
     <message>
         <source>more than one contact is named %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plusieurs contacts s&apos;appellent %1</translation>
     </message>
     <message>
         <source>%1 is a single call; the lists take group calls</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un appel individuel&#xa0;; les listes prennent des appels de groupe</translation>
     </message>
     <message>
         <source>%1 is named twice</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est nommé deux fois</translation>
     </message>
     <message>
         <source>more than 64 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de 64 contacts</translation>
     </message>
     <message>
         <source>expected 3 fields (Name,Number,Type), found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>3 champs attendus (Name,Number,Type), %1 trouvé(s)</translation>
     </message>
     <message>
         <source>the type %1 is neither %2 nor %3</source>
-        <translation type="unfinished"></translation>
+        <translation>le type %1 n&apos;est ni %2 ni %3</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 est déjà à la ligne %2</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 est déjà à la ligne %2</translation>
     </message>
     <message>
         <source>no contact follows; the radio needs one</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun contact ne suit&#xa0;; la radio en a besoin d&apos;au moins un</translation>
     </message>
     <message>
         <source>no free contact record is left for this contact</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne reste aucun enregistrement de contact libre pour ce contact</translation>
     </message>
     <message>
         <source>%1 is already %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà celui de %2</translation>
     </message>
     <message>
         <source>the list %1 is no number from 1 to 16</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste %1 n&apos;est pas un nombre de 1 à 16</translation>
     </message>
     <message>
         <source>list %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste %1 est déjà à la ligne %2</translation>
     </message>
 </context>
 <context>
     <name>fleet</name>
     <message>
         <source>radio %1 (%2) looks like the radio just written as %3 (&quot;%4&quot;, %5): is the next radio on the cable?</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) ressemble à la radio écrite juste avant à %3 («&#xa0;%4&#xa0;», %5)&#xa0;: la radio suivante est-elle bien sur le câble&#xa0;?</translation>
     </message>
     <message>
         <source>radio %1 (%2) is to get the ID %3, which the backups show on another radio: &quot;%4&quot; (backup of %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) doit recevoir l&apos;ID %3, que les sauvegardes montrent sur une autre radio&#xa0;: «&#xa0;%4&#xa0;» (sauvegarde du %5)</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has 1 column</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de la liste contient un nom, un ID dPMR et, en option, un port, mais celle-ci n&apos;a qu&apos;une colonne</translation>
     </message>
     <message>
         <source>a row of the list holds a name, a dPMR ID and, optionally, a port, but this one has %1 columns</source>
-        <translation type="unfinished"></translation>
+        <translation>une ligne de la liste contient un nom, un ID dPMR et, en option, un port, mais celle-ci a %1 colonnes</translation>
     </message>
     <message>
         <source>the list holds no radio</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste ne contient aucune radio</translation>
     </message>
     <message>
         <source>the port %1 is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>le port %1 est aussi celui de %2</translation>
     </message>
     <message>
         <source>the port %1 is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le port %1 est donné deux fois</translation>
     </message>
     <message>
         <source>no port is left for this row: name its port in the list or connect one more radio</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne reste aucun port pour cette ligne&#xa0;: indiquez son port dans la liste ou branchez une radio de plus</translation>
     </message>
     <message>
         <source>the row has no dPMR ID</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne n&apos;a pas d&apos;ID dPMR</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is not a number of up to 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID dPMR %1 n&apos;est pas un nombre de 7 chiffres au plus</translation>
     </message>
     <message>
         <source>the radio would replace the dPMR ID %1 (it takes 0000001 to 9000000, not 1000000, 2000000, ... 9000000)</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio remplacerait l&apos;ID dPMR %1 (elle accepte 0000001 à 9000000, sauf 1000000, 2000000, ... 9000000)</translation>
     </message>
     <message>
         <source>the dPMR ID %1 is given twice: also %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;ID dPMR %1 est donné deux fois&#xa0;: aussi %2</translation>
     </message>
     <message>
         <source>the name %1 holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 contient un caractère que la radio ne peut pas afficher (uniquement lettres, chiffres et signes ASCII simples)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is cut to the radio&apos;s 8 characters: &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom «&#xa0;%1&#xa0;» est coupé aux 8 caractères de la radio&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>cut to 8 characters, the name is &quot;%1&quot;, the same as %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>coupé à 8 caractères, le nom est «&#xa0;%1&#xa0;», le même que celui de %2</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is also %2&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom «&#xa0;%1&#xa0;» est aussi celui de %2</translation>
     </message>
     <message>
         <source>the port %1 has no row of the list and is not written</source>
-        <translation type="unfinished"></translation>
+        <translation>le port %1 n&apos;a pas de ligne dans la liste et n&apos;est pas écrit</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; holds a character the radio cannot show (only plain ASCII letters, digits and signs)</source>
-        <translation type="unfinished"></translation>
+        <translation>le modèle de nom «&#xa0;%1&#xa0;» contient un caractère que la radio ne peut pas afficher (uniquement lettres, chiffres et signes ASCII simples)</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a lone &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>le modèle de nom «&#xa0;%1&#xa0;» contient une accolade «&#xa0;}&#xa0;» isolée</translation>
     </message>
     <message>
         <source>the name pattern &apos;%1&apos; has a &apos;{&apos; without &apos;}&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>le modèle de nom «&#xa0;%1&#xa0;» contient une «&#xa0;{&#xa0;» sans «&#xa0;}&#xa0;»</translation>
     </message>
     <message>
         <source>{%1} in the name pattern: the ID has 1 to 7 digits to keep</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} dans le modèle de nom&#xa0;: l&apos;ID a de 1 à 7 chiffres à garder</translation>
     </message>
     <message>
         <source>{%1} in the name pattern is not known: use {n}, {id} or {id:4}</source>
-        <translation type="unfinished"></translation>
+        <translation>{%1} dans le modèle de nom est inconnu&#xa0;: utilisez {n}, {id} ou {id:4}</translation>
     </message>
     <message>
         <source>radio %1: the name &quot;%2&quot; is cut to the radio&apos;s 8 characters: &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>radio %1&#xa0;: le nom «&#xa0;%2&#xa0;» est coupé aux 8 caractères de la radio&#xa0;: «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>no port given: name at least one radio&apos;s port</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun port donné&#xa0;: indiquez le port d&apos;au moins une radio</translation>
     </message>
     <message>
         <source>an empty port name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>un nom de port vide a été donné</translation>
     </message>
     <message>
         <source>an ID start value and keeping each radio&apos;s identity exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>un ID de départ et la conservation de l&apos;identité de chaque radio s&apos;excluent</translation>
     </message>
     <message>
         <source>the first radio ID must have at most 7 digits (1 to 9999999)</source>
-        <translation type="unfinished"></translation>
+        <translation>le premier ID radio doit avoir 7 chiffres au plus (1 à 9999999)</translation>
     </message>
     <message>
         <source>the ID step must have at most 7 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>le pas de l&apos;ID doit avoir 7 chiffres au plus</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but all %1 would get the document&apos;s ID %2: give a first ID and a step, or keep each radio&apos;s identity</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque radio a besoin de son propre ID, mais les %1 recevraient l&apos;ID %2 du document&#xa0;: donnez un premier ID et un pas, ou gardez l&apos;identité de chaque radio</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which has no 7-digit form</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) recevrait l&apos;ID %3, qui ne s&apos;écrit pas en 7 chiffres</translation>
     </message>
     <message>
         <source>radio %1 (%2) would get the ID %3, which the radio does not take (0000001 to 9000000, not 1000000, 2000000, ... 9000000): choose another start or step</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio %1 (%2) recevrait l&apos;ID %3, que la radio n&apos;accepte pas (0000001 à 9000000, sauf 1000000, 2000000, ... 9000000)&#xa0;: choisissez un autre départ ou un autre pas</translation>
     </message>
     <message>
         <source>radios %1 and %2 would both be named &quot;%3&quot; once cut to the radio&apos;s 8 characters: shorten the pattern or put the ID&apos;s digits first</source>
-        <translation type="unfinished"></translation>
+        <translation>les radios %1 et %2 s&apos;appelleraient toutes deux «&#xa0;%3&#xa0;» une fois le nom coupé aux 8 caractères de la radio&#xa0;: raccourcissez le modèle ou placez les chiffres de l&apos;ID en premier</translation>
     </message>
     <message>
         <source>every radio needs an ID of its own, but the step repeats %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque radio a besoin de son propre ID, mais le pas répète %1</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>ID %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 sur %2</translation>
     </message>
     <message>
         <source>wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>trace des échanges&#xa0;: %1</translation>
     </message>
     <message>
         <source>stopped before its configuration was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêtée avant l&apos;envoi de sa configuration</translation>
     </message>
     <message>
         <source>no read backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune sauvegarde de lecture conservée&#xa0;: il n&apos;y a pas de dossier pour les sauvegardes</translation>
     </message>
     <message>
         <source>no write backup kept: there is no folder for backups</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune sauvegarde d&apos;écriture conservée&#xa0;: il n&apos;y a pas de dossier pour les sauvegardes</translation>
     </message>
     <message>
         <source>stopped while reading the radio; nothing was sent</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêtée pendant la lecture de la radio&#xa0;; rien n&apos;a été envoyé</translation>
     </message>
     <message>
         <source>two radios hold the same ID, so none was written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>deux radios ont le même ID, aucune n&apos;a donc été écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>its squelch calibration could not be read, so nothing was sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>son étalonnage du squelch n&apos;a pas pu être lu, rien n&apos;a donc été envoyé&#xa0;: %1</translation>
     </message>
     <message>
         <source>not written, after the warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non écrite, après l&apos;avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>its configuration has errors and was not sent: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sa configuration comporte des erreurs et n&apos;a pas été envoyée&#xa0;: %1</translation>
     </message>
     <message>
         <source>written despite errors: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>écrite malgré des erreurs&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>radio %1</source>
+        <translation>radio %1</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>non effectuée</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>vérifiée</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêtée</translation>
+    </message>
+    <message>
+        <source>broke off</source>
+        <translation>interrompue</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>diffère</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>non demandée</translation>
     </message>
 </context>
 <context>
     <name>form</name>
     <message>
         <source>printable ASCII characters only</source>
-        <translation type="unfinished"></translation>
+        <translation>caractères ASCII imprimables uniquement</translation>
     </message>
     <message>
         <source>digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>chiffres uniquement</translation>
     </message>
     <message>
         <source>digits and a point only</source>
-        <translation type="unfinished"></translation>
+        <translation>chiffres et un point uniquement</translation>
     </message>
     <message>
         <source>0-9, A-D, * and # only</source>
-        <translation type="unfinished"></translation>
+        <translation>0-9, A-D, * et # uniquement</translation>
     </message>
     <message>
         <source>hexadecimal digits only</source>
-        <translation type="unfinished"></translation>
+        <translation>chiffres hexadécimaux uniquement</translation>
     </message>
     <message>
         <source>%1 to %2 in steps of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 à %2 par pas de %3</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished">%1 à %2</translation>
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>no entry of the list</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune entrée de la liste</translation>
     </message>
     <message>
         <source>band edges and the channel raster</source>
-        <translation type="unfinished"></translation>
+        <translation>limites de la bande et grille des canaux</translation>
     </message>
     <message>
         <source>a CTCSS tone 60.0 to 280.0 Hz or a DCS code</source>
-        <translation type="unfinished"></translation>
+        <translation>une tonalité CTCSS de 60.0 à 280.0 Hz ou un code DCS</translation>
     </message>
     <message>
         <source>0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>0 ou 1</translation>
     </message>
     <message>
         <source>at most %1 digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chiffres au plus</translation>
     </message>
     <message>
         <source>at most %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères au plus</translation>
     </message>
     <message>
         <source>7 digits up to 9000000, not one digit and six 0s</source>
-        <translation type="unfinished"></translation>
+        <translation>7 chiffres jusqu&apos;à 9000000, pas un chiffre suivi de six 0</translation>
     </message>
     <message>
         <source>as the radio keeps it</source>
-        <translation type="unfinished"></translation>
+        <translation>tel que la radio le conserve</translation>
     </message>
     <message>
         <source>%1: %2 stored as %3 (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 enregistré comme %3 (%4)</translation>
     </message>
 </context>
 <context>
     <name>image</name>
     <message>
         <source>&quot;%1&quot; is not a radio file: it holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un fichier radio&#xa0;: il contient %2 octets&#xa0;; un fichier radio en contient %3.</translation>
     </message>
     <message>
         <source>%1 holds %2 bytes, more than a radio image: only its first %3 bytes are loaded, and the rest is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient %2 octets, plus qu&apos;une image de radio&#xa0;: seuls ses %3 premiers octets sont chargés, et le reste n&apos;est pas conservé.</translation>
     </message>
     <message>
         <source>Unexpected file format.
 &quot;%1&quot; holds %2 bytes; a radio file holds %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier inattendu.
+«&#xa0;%1&#xa0;» contient %2 octets&#xa0;; un fichier radio en contient %3.</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
 </context>
 <context>
     <name>interchange</name>
     <message>
         <source>%1 row did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne dépassait le canal 16&#xa0;: ignorée</translation>
     </message>
     <message>
         <source>%1 rows did not fit below channel 16: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes dépassaient le canal 16&#xa0;: ignorées</translation>
     </message>
     <message>
         <source>channel %1, %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1, %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>line %1: %2: row left out</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2&#xa0;: ligne ignorée</translation>
     </message>
     <message>
         <source>%1 is no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une fréquence</translation>
     </message>
     <message>
         <source>no Rx Freq</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de Fréq. Rx</translation>
     </message>
     <message>
         <source>%1 is no frequency: left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une fréquence&#xa0;: laissé tel quel</translation>
     </message>
     <message>
         <source>the clipboard text is no table of channels: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte du presse-papiers n&apos;est pas un tableau de canaux&#xa0;: %1</translation>
     </message>
     <message>
         <source>the clipboard holds no channel rows</source>
-        <translation type="unfinished"></translation>
+        <translation>le presse-papiers ne contient aucune ligne de canal</translation>
     </message>
     <message>
         <source>%1 %2 is not a frequency in MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 n&apos;est pas une fréquence en MHz</translation>
     </message>
     <message>
         <source>Duplex %1 is not empty, +, -, split or off</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplex %1 n&apos;est ni vide, ni +, -, split ou off</translation>
     </message>
     <message>
         <source>Offset %1 is not a number of MHz</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 n&apos;est pas un nombre de MHz</translation>
     </message>
     <message>
         <source>Offset %1 is 10000 MHz or more, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Offset %1 vaut 10000 MHz ou plus&#xa0;: pas de fréquence d&apos;émission</translation>
     </message>
     <message>
         <source>Frequency %1 Offset gives %2 MHz, no frequency to transmit on</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency %1 Offset donne %2 MHz&#xa0;: pas de fréquence d&apos;émission</translation>
     </message>
     <message>
         <source>Power %1 is not understood: set to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Power %1 non compris&#xa0;: réglé sur %2</translation>
     </message>
     <message>
         <source>Skip %1 is not empty, S or P</source>
-        <translation type="unfinished"></translation>
+        <translation>Skip %1 n&apos;est ni vide, ni S, ni P</translation>
     </message>
     <message>
         <source>the first line must name the columns, Location and Frequency among them, as CHIRP writes it</source>
-        <translation type="unfinished"></translation>
+        <translation>la première ligne doit nommer les colonnes, dont Location et Frequency, comme l&apos;écrit CHIRP</translation>
     </message>
     <message>
         <source>%1: left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ligne ignorée</translation>
     </message>
     <message>
         <source>Location %1 is no channel of this radio (1-16)</source>
-        <translation type="unfinished"></translation>
+        <translation>Location %1 n&apos;est pas un canal de cette radio (1-16)</translation>
     </message>
     <message>
         <source>channel %1 is set on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le canal %1 est déjà réglé à la ligne %2</translation>
     </message>
     <message>
         <source>channel %1: Mode %2 is not available (FM and NFM only)</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1&#xa0;: Mode %2 non disponible (FM et NFM uniquement)</translation>
     </message>
     <message>
         <source>channel %1 has no frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>le canal %1 n&apos;a pas de fréquence</translation>
     </message>
     <message>
         <source>channel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>names are not kept: the radio has no channel names</source>
-        <translation type="unfinished"></translation>
+        <translation>les noms ne sont pas conservés&#xa0;: la radio n&apos;a pas de noms de canaux</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est vide</translation>
     </message>
     <message>
         <source>DtcsPolarity %1 is not NN, NR, RN or RR</source>
-        <translation type="unfinished"></translation>
+        <translation>DtcsPolarity %1 n&apos;est pas NN, NR, RN ou RR</translation>
     </message>
     <message>
         <source>tone mode %1 (reverse squelch) is not available: no tones</source>
-        <translation type="unfinished"></translation>
+        <translation>le mode de tonalité %1 (squelch inversé) n&apos;est pas disponible&#xa0;: sans tonalité</translation>
     </message>
     <message>
         <source>Tone %1 is not empty, Tone, TSQL, DTCS, TSQL-R, DTCS-R or Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone %1 n&apos;est ni vide, ni Tone, TSQL, DTCS, TSQL-R, DTCS-R ou Cross</translation>
     </message>
     <message>
         <source>CrossMode %1 is not one of Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>CrossMode %1 n&apos;est pas l&apos;un de Tone-&gt;Tone, Tone-&gt;DTCS, DTCS-&gt;Tone, -&gt;Tone, -&gt;DTCS, DTCS-&gt;, DTCS-&gt;DTCS, Tone-&gt;</translation>
     </message>
     <message>
         <source>more than %1 contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 contacts</translation>
     </message>
     <message>
         <source>the name %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 est déjà à la ligne %2</translation>
     </message>
     <message>
         <source>the name %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 y figure deux fois</translation>
     </message>
     <message>
         <source>the number %1 is already on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 est déjà à la ligne %2</translation>
     </message>
     <message>
         <source>the number %1 is there twice</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro %1 y figure deux fois</translation>
     </message>
     <message>
         <source>contact %1: slot %2 is not a free slot 1 to 64</source>
-        <translation type="unfinished"></translation>
+        <translation>contact %1&#xa0;: l&apos;emplacement %2 n&apos;est pas un emplacement libre de 1 à 64</translation>
     </message>
     <message>
         <source>channel %1: %2 is not an entry of &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1&#xa0;: %2 n&apos;est pas une entrée de «&#xa0;%3&#xa0;»</translation>
     </message>
     <message>
         <source>channel %1 %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>canal %1 %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) est grisé dans la boîte de dialogue</translation>
     </message>
     <message>
         <source>%1 (%2) is greyed out in the dialog: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2) est grisé dans la boîte de dialogue&#xa0;: %3</translation>
     </message>
     <message>
         <source>line %1, column %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>the byte at %1 is not one no field owns</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;octet à %1 appartient à un champ (seuls les octets hors de tout champ vont ici)</translation>
     </message>
     <message>
         <source>group rx list %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>liste groupes Rx %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the byte at %1 is not a byte of the contacts</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;octet à %1 n&apos;est pas un octet des contacts</translation>
     </message>
     <message>
         <source>the control character %1 is not allowed in a YAML file</source>
-        <translation type="unfinished"></translation>
+        <translation>le caractère de contrôle %1 n&apos;est pas autorisé dans un fichier YAML</translation>
     </message>
     <message>
         <source>a backslash before %1 starts no YAML escape sequence (a backslash itself is written \\)</source>
-        <translation type="unfinished"></translation>
+        <translation>une barre oblique inverse devant %1 ne commence aucune séquence d&apos;échappement YAML (une barre oblique inverse s&apos;écrit elle-même \\)</translation>
     </message>
     <message>
         <source>YAML syntax: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>syntaxe YAML&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: expected a text, not a list or mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: texte attendu, pas une liste ni un mapping</translation>
     </message>
     <message>
         <source>%1: expected a number from %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: nombre de %2 à %3 attendu</translation>
     </message>
     <message>
         <source>%1: expected %2 bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 octets en chiffres hexadécimaux attendus</translation>
     </message>
     <message>
         <source>%1: expected bytes as hexadecimal digits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: octets en chiffres hexadécimaux attendus</translation>
     </message>
     <message>
         <source>%1: expected a mapping</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: mapping attendu</translation>
     </message>
     <message>
         <source>%1: expected a list</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: liste attendue</translation>
     </message>
     <message>
         <source>%1: more than %2 entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: plus de %2 entrées</translation>
     </message>
     <message>
         <source>%1: %2 is not an address 0x0000 to 0x3FFF</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 n&apos;est pas une adresse de 0x0000 à 0x3FFF</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (see dpmrtool fields: the keys after &quot;channel%3.&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: clé inconnue %2 (voir dpmrtool fields&#xa0;: les clés après «&#xa0;channel%3.&#xa0;»)</translation>
     </message>
     <message>
         <source>unknown settings page %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>page de réglages inconnue %1 (voir dpmrtool fields)</translation>
     </message>
     <message>
         <source>unknown key %1 (see dpmrtool fields)</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue %1 (voir dpmrtool fields)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (value or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: clé inconnue %2 (value ou bytes)</translation>
     </message>
     <message>
         <source>contact type: %1 is not an entry of &quot;Type&quot; (&quot;%2&quot;, &quot;%3&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>type de contact&#xa0;: %1 n&apos;est pas une entrée de «&#xa0;Type&#xa0;» («&#xa0;%2&#xa0;», «&#xa0;%3&#xa0;»)</translation>
     </message>
     <message>
         <source>contact: unknown key %1 (name, number, type, slot)</source>
-        <translation type="unfinished"></translation>
+        <translation>contact&#xa0;: clé inconnue %1 (name, number, type, slot)</translation>
     </message>
     <message>
         <source>%1: unknown key %2 (members or bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: clé inconnue %2 (members ou bytes)</translation>
     </message>
     <message>
         <source>%1: expected a list of contact names</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: liste de noms de contacts attendue</translation>
     </message>
     <message>
         <source>expected a dpmrcps codeplug (a mapping with format: 1)</source>
-        <translation type="unfinished"></translation>
+        <translation>configuration dpmrcps attendue (un mapping avec format: 1)</translation>
     </message>
     <message>
         <source>format %1 is not one this program reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>le format %1 n&apos;est pas un de ceux que ce programme lit (%2)</translation>
     </message>
     <message>
         <source>unknown key %1</source>
-        <translation type="unfinished"></translation>
+        <translation>clé inconnue %1</translation>
     </message>
     <message>
         <source>no &quot;format&quot;: not a dpmrcps codeplug</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de «&#xa0;format&#xa0;»&#xa0;: ce n&apos;est pas une configuration dpmrcps</translation>
     </message>
     <message>
         <source>lists and mappings are nested %1 deep here; a codeplug nests at most 4</source>
-        <translation type="unfinished"></translation>
+        <translation>listes et mappings sont imbriqués ici sur %1 niveaux&#xa0;; une configuration en imbrique 4 au plus</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé %1 est donnée deux fois dans un même mapping, à la ligne %2</translation>
     </message>
     <message>
         <source>the key %1 is given twice in one mapping, on lines %2 and %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé %1 est donnée deux fois dans un même mapping, aux lignes %2 et %3</translation>
     </message>
 </context>
 <context>
     <name>link</name>
     <message>
         <source>install the udev rule %1 (the dpmrcps package does; from the sources: sudo cp res/linux/%1 /etc/udev/rules.d/), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>installez la règle udev %1 (le paquet dpmrcps le fait&#xa0;; depuis les sources&#xa0;: sudo cp res/linux/%1 /etc/udev/rules.d/), puis&#xa0;: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>%1 is not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un port série</translation>
     </message>
     <message>
         <source>choose the cable&apos;s port, such as /dev/ttyUSB0 (dpmrtool ports lists them)</source>
-        <translation type="unfinished"></translation>
+        <translation>choisissez le port du câble, par exemple /dev/ttyUSB0 (dpmrtool ports les liste)</translation>
     </message>
     <message>
         <source>the system refused to open %1 although its permissions allow it</source>
-        <translation type="unfinished"></translation>
+        <translation>le système a refusé d&apos;ouvrir %1 bien que ses permissions le permettent</translation>
     </message>
     <message>
         <source>a sandbox (a snap or flatpak package) or a security policy keeps the program from the device: run the program installed from the Debian package or built from the sources</source>
-        <translation type="unfinished"></translation>
+        <translation>un bac à sable (paquet snap ou flatpak) ou une politique de sécurité empêche le programme d&apos;accéder au périphérique&#xa0;: lancez le programme installé depuis le paquet Debian ou compilé depuis les sources</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être ouvert&#xa0;: %2</translation>
     </message>
     <message>
         <source>plug the cable in again; if that does not help, restart the computer</source>
-        <translation type="unfinished"></translation>
+        <translation>rebranchez le câble&#xa0;; si cela ne suffit pas, redémarrez l&apos;ordinateur</translation>
     </message>
     <message>
         <source>%1 does not exist: the cable is not plugged in, or its port has another name now</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas&#xa0;: le câble n&apos;est pas branché, ou son port porte maintenant un autre nom</translation>
     </message>
     <message>
         <source>plug the cable into the computer and the radio, then choose the port that appears (dpmrtool ports lists them; Setting &gt; Port shows them as they come)</source>
-        <translation type="unfinished"></translation>
+        <translation>branchez le câble sur l&apos;ordinateur et sur la radio, puis choisissez le port qui apparaît (dpmrtool ports les liste&#xa0;; Configuration &gt; Port les affiche à mesure qu&apos;ils apparaissent)</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and claims USB serial adapters (%1): if the port disappeared right after the cable was plugged in, brltty took it</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (un pilote d&apos;afficheur braille) est installé et s&apos;approprie les adaptateurs série USB (%1)&#xa0;: si le port a disparu juste après le branchement du câble, c&apos;est brltty qui l&apos;a pris</translation>
     </message>
     <message>
         <source>without a braille display: sudo apt remove brltty, then plug the cable in again; with one: comment out the line for the cable&apos;s chip in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sans afficheur braille&#xa0;: sudo apt remove brltty, puis rebranchez le câble&#xa0;; avec un afficheur&#xa0;: mettez en commentaire la ligne de la puce du câble dans %1</translation>
     </message>
     <message>
         <source>brltty&apos;s udev rules</source>
-        <translation type="unfinished"></translation>
+        <translation>les règles udev de brltty</translation>
     </message>
     <message>
         <source>a virtual port (a pseudo-terminal), such as the virtual radio&apos;s: no cable</source>
-        <translation type="unfinished"></translation>
+        <translation>un port virtuel (un pseudo-terminal), comme celui de la radio virtuelle&#xa0;: pas de câble</translation>
     </message>
     <message>
         <source>USB serial adapter: USB %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adaptateur série USB&#xa0;: USB %1</translation>
     </message>
     <message>
         <source>%1 cable: USB %2</source>
-        <translation type="unfinished"></translation>
+        <translation>câble %1&#xa0;: USB %2</translation>
     </message>
     <message>
         <source>, driver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, pilote %1</translation>
     </message>
     <message>
         <source>, also %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, aussi %1</translation>
     </message>
     <message>
         <source>a Bluetooth serial port, not the radio&apos;s programming cable</source>
-        <translation type="unfinished"></translation>
+        <translation>un port série Bluetooth, pas le câble de programmation de la radio</translation>
     </message>
     <message>
         <source>plug the programming cable in and choose its port (/dev/ttyUSB0 or /dev/ttyACM0)</source>
-        <translation type="unfinished"></translation>
+        <translation>branchez le câble de programmation et choisissez son port (/dev/ttyUSB0 ou /dev/ttyACM0)</translation>
     </message>
     <message>
         <source>a serial port built into the computer: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>un port série intégré à l&apos;ordinateur&#xa0;: un câble de programmation USB s&apos;appelle ttyUSB ou ttyACM</translation>
     </message>
     <message>
         <source>a serial port built into the computer, driver %1: a USB programming cable is named ttyUSB or ttyACM</source>
-        <translation type="unfinished"></translation>
+        <translation>un port série intégré à l&apos;ordinateur, pilote %1&#xa0;: un câble de programmation USB s&apos;appelle ttyUSB ou ttyACM</translation>
     </message>
     <message>
         <source> (owner %1, group %2, mode %3)</source>
-        <translation type="unfinished"></translation>
+        <translation> (propriétaire %1, groupe %2, mode %3)</translation>
     </message>
     <message>
         <source>your user %1 was added to the group %2, which may open %3, but this session started before and does not have the group yet</source>
-        <translation type="unfinished"></translation>
+        <translation>votre utilisateur %1 a été ajouté au groupe %2, qui peut ouvrir %3, mais cette session a commencé avant et n&apos;a pas encore ce groupe</translation>
     </message>
     <message>
         <source>log out and in again (or restart the computer); until then, &apos;newgrp %1&apos; starts a shell that has it</source>
-        <translation type="unfinished"></translation>
+        <translation>fermez la session et rouvrez-la (ou redémarrez l&apos;ordinateur)&#xa0;; d&apos;ici là, «&#xa0;newgrp %1&#xa0;» ouvre un shell qui a ce groupe</translation>
     </message>
     <message>
         <source>your user %1 is not in the group %2, which may open %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>votre utilisateur %1 ne fait pas partie du groupe %2, qui peut ouvrir %3%4</translation>
     </message>
     <message>
         <source>sudo adduser %1 %2, then log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>sudo adduser %1 %2, puis fermez la session et rouvrez-la</translation>
     </message>
     <message>
         <source>only root may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>seul root peut ouvrir %1%2</translation>
     </message>
     <message>
         <source>only its owner may open %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>seul son propriétaire peut ouvrir %1%2</translation>
     </message>
     <message>
         <source>%1; it gives the group dialout the programming cables: then sudo adduser %2 dialout, and log out and in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;; elle donne au groupe dialout l&apos;accès aux câbles de programmation&#xa0;: puis sudo adduser %2 dialout, et fermez la session et rouvrez-la</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (processus %2)</translation>
     </message>
     <message>
         <source>a program</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme</translation>
     </message>
     <message>
         <source>close the other program, then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>fermez l&apos;autre programme, puis réessayez</translation>
     </message>
     <message>
         <source>close %1 (or end it: kill %2), then try again</source>
-        <translation type="unfinished"></translation>
+        <translation>fermez %1 (ou arrêtez-le&#xa0;: kill %2), puis réessayez</translation>
     </message>
     <message>
         <source>that program</source>
-        <translation type="unfinished"></translation>
+        <translation>ce programme</translation>
     </message>
     <message>
         <source>%1 is in use by another program%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par un autre programme%2</translation>
     </message>
     <message>
         <source>the udev rule %1 is not installed: it keeps ModemManager away from the cable and gives the group dialout access to it</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle udev %1 n&apos;est pas installée&#xa0;: elle tient ModemManager à l&apos;écart du câble et donne au groupe dialout l&apos;accès à celui-ci</translation>
     </message>
     <message>
         <source>the udev rule %1 does not name this cable&apos;s chip (USB %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle udev %1 ne nomme pas la puce de ce câble (USB %2)</translation>
     </message>
     <message>
         <source>add a line for it to the rule (a copy of one of its lines with idVendor %1 and idProduct %2), then: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>ajoutez-lui une ligne dans la règle (copie de l&apos;une de ses lignes avec idVendor %1 et idProduct %2), puis&#xa0;: sudo udevadm control --reload &amp;&amp; sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>the udev rule %1 names this cable&apos;s chip but has not been applied to %2 yet</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle udev %1 nomme la puce de ce câble mais n&apos;a pas encore été appliquée à %2</translation>
     </message>
     <message>
         <source>plug the cable in again, or run: sudo udevadm trigger --subsystem-match=tty</source>
-        <translation type="unfinished"></translation>
+        <translation>rebranchez le câble, ou exécutez&#xa0;: sudo udevadm trigger --subsystem-match=tty</translation>
     </message>
     <message>
         <source>ModemManager is running and has not been told to leave %1 alone: it may send AT commands to the cable for several seconds after it is plugged in, and a Read or Write started then fails</source>
-        <translation type="unfinished"></translation>
+        <translation>ModemManager est en cours d&apos;exécution et n&apos;a pas reçu l&apos;instruction de laisser %1 tranquille&#xa0;: il peut envoyer des commandes AT au câble pendant plusieurs secondes après son branchement, et une lecture ou une écriture lancée à ce moment échoue</translation>
     </message>
     <message>
         <source>%1, and plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, et rebranchez le câble&#xa0;; ou arrêtez ModemManager&#xa0;: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>plug the cable in again; or stop ModemManager: sudo systemctl stop ModemManager</source>
-        <translation type="unfinished"></translation>
+        <translation>rebranchez le câble&#xa0;; ou arrêtez ModemManager&#xa0;: sudo systemctl stop ModemManager</translation>
     </message>
     <message>
         <source>brltty (a braille display driver) is installed and its udev rules claim this cable&apos;s chip (USB %1): it may take the cable, and the port disappears right after it is plugged in</source>
-        <translation type="unfinished"></translation>
+        <translation>brltty (un pilote d&apos;afficheur braille) est installé et ses règles udev s&apos;approprient la puce de ce câble (USB %1)&#xa0;: il peut prendre le câble, et le port disparaît alors juste après le branchement</translation>
     </message>
     <message>
         <source>virtual port %1</source>
-        <translation type="unfinished"></translation>
+        <translation>port virtuel %1</translation>
     </message>
     <message>
         <source>%1 cable on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>câble %1 sur %2</translation>
     </message>
     <message>
         <source>USB serial adapter on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adaptateur série USB sur %1</translation>
     </message>
     <message>
         <source>USB serial adapter (%1) on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>adaptateur série USB (%1) sur %2</translation>
     </message>
     <message>
         <source>Bluetooth serial port on %1</source>
-        <translation type="unfinished"></translation>
+        <translation>port série Bluetooth sur %1</translation>
     </message>
     <message>
         <source>%1 (built-in serial port)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (port série intégré)</translation>
     </message>
     <message>
         <source>Problem: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Problème&#xa0;: %1</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>Fix: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Solution&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: can be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: utilisable</translation>
     </message>
     <message>
         <source>%1: cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: inutilisable</translation>
     </message>
     <message>
         <source>%1: add your user to the dialout group and log in again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ajoutez votre utilisateur au groupe dialout et reconnectez-vous</translation>
     </message>
     <message>
         <source>in use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>utilisé par un autre programme</translation>
     </message>
     <message>
         <source>no port is chosen: choose one under Setting &gt; Port</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun port n&apos;est choisi&#xa0;: choisissez-en un dans Configuration &gt; Port</translation>
     </message>
     <message>
         <source>not a serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un port série</translation>
     </message>
     <message>
         <source>the radio holds other values for %1 and %2 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio contient d&apos;autres valeurs pour %1 et %2 autres réglages.</translation>
     </message>
     <message>
         <source>the radio holds other values for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio contient d&apos;autres valeurs pour %1.</translation>
     </message>
     <message>
         <source>there is no home folder to keep it in</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas de dossier personnel où la conserver</translation>
     </message>
     <message>
         <source>cannot make the folder &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>cannot write &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>too many traces within the same second</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de traces dans la même seconde</translation>
     </message>
     <message>
         <source>the transfer broke off at address %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le transfert s&apos;est interrompu à l&apos;adresse %1</translation>
     </message>
     <message>
         <source>Cound not open the port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port.</translation>
     </message>
     <message>
         <source>Cound not open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port</translation>
     </message>
     <message>
         <source>Could ont open the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port</translation>
     </message>
     <message>
         <source>Communication error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de communication</translation>
     </message>
     <message>
         <source>Read successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture réussie</translation>
     </message>
     <message>
         <source>Write successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture réussie</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussite</translation>
     </message>
     <message>
         <source>Verify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la vérification</translation>
     </message>
     <message>
         <source>Written and verified, except the 24-byte closing block, which the radio does not send back</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit et vérifié, sauf le bloc de clôture de 24 octets, que la radio ne renvoie pas</translation>
     </message>
     <message>
         <source>Write again before using the radio.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réécrivez la radio avant de l&apos;utiliser.</translation>
     </message>
     <message>
         <source>The write was completed; the read-back broke off while verifying.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture s&apos;est terminée&#xa0;; la relecture s&apos;est interrompue pendant la vérification.</translation>
     </message>
     <message>
         <source>The write was completed; checking it was stopped before the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écriture s&apos;est terminée&#xa0;; sa vérification a été arrêtée avant la fin.</translation>
     </message>
     <message>
         <source>no answer from the radio: is it switched on and the cable plugged in?</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse de la radio&#xa0;: est-elle allumée et le câble est-il branché&#xa0;?</translation>
     </message>
     <message>
         <source>the radio did not answer the wake-up with &apos;A&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio n&apos;a pas répondu «&#xa0;A&#xa0;» au réveil</translation>
     </message>
     <message>
         <source>the radio&apos;s identity block was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>le bloc d&apos;identité de la radio a été tronqué</translation>
     </message>
     <message>
         <source>the radio did not confirm the opening exchange</source>
-        <translation type="unfinished"></translation>
+        <translation>la radio n&apos;a pas confirmé l&apos;échange d&apos;ouverture</translation>
     </message>
     <message>
         <source>The radio may now hold a partly written configuration: write it again before using it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La radio contient peut-être maintenant une configuration partiellement écrite&#xa0;: réécrivez-la avant de l&apos;utiliser.</translation>
     </message>
     <message>
         <source>The wire trace was not kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La trace des échanges n&apos;a pas été conservée&#xa0;: %1</translation>
     </message>
     <message>
         <source>The wire trace was not written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La trace des échanges n&apos;a pas été écrite&#xa0;: %1</translation>
     </message>
     <message>
         <source>Wire trace: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace des échanges&#xa0;: %1</translation>
     </message>
     <message>
         <source>cannot open a pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir un pseudo-terminal</translation>
     </message>
     <message>
         <source>cannot set up the pseudo-terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de configurer le pseudo-terminal</translation>
     </message>
     <message>
         <source>cannot open %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ouvrir %1</translation>
     </message>
     <message>
         <source>cannot watch %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de surveiller %1</translation>
     </message>
     <message>
         <source>cannot create a pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer un tube</translation>
     </message>
 </context>
 <context>
@@ -4969,101 +5019,101 @@ et d&apos;étalonnage d&apos;usine de la radio.&lt;/p&gt;
     <name>report</name>
     <message>
         <source>version and build, OS, kernel, Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>version et compilation, système d&apos;exploitation, noyau, Qt</translation>
     </message>
     <message>
         <source>the connection doctor&apos;s findings for every port</source>
-        <translation type="unfinished"></translation>
+        <translation>les constats du diagnostic de connexion pour chaque port</translation>
     </message>
     <message>
         <source>the settings file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de réglages %1</translation>
     </message>
     <message>
         <source>the list of backups (names only, not the files)</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des sauvegardes (noms seulement, pas les fichiers)</translation>
     </message>
     <message>
         <source>a wire trace of a transfer, the radio&apos;s identity blanked</source>
-        <translation type="unfinished"></translation>
+        <translation>une trace des échanges d&apos;un transfert, sans l&apos;identité de la radio</translation>
     </message>
     <message>
         <source>the open configuration, its radio ID, name, contacts and codes replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>la configuration ouverte, avec ID radio, nom, contacts et codes remplacés</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 octets)&#xa0;: %3</translation>
     </message>
 </context>
 <context>
     <name>service</name>
     <message>
         <source>The band has %1 points; the radio keeps %2 squelch values, so only %3 to %4 MHz are shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bande a %1 points&#xa0;; la radio conserve %2 valeurs de squelch, seules les fréquences de %3 à %4 MHz sont donc affichées.</translation>
     </message>
 </context>
 <context>
     <name>util</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1, column %2: the byte %3 is not UTF-8 text: save the file as UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2&#xa0;: l&apos;octet %3 n&apos;est pas du texte UTF-8&#xa0;: enregistrez le fichier en UTF-8</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n&apos;est pas fermé</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>texte après le guillemet fermant d&apos;un champ</translation>
     </message>
     <message>
         <source>a quote inside a field that does not start with one</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet dans un champ qui ne commence pas par un guillemet</translation>
     </message>
     <message>
         <source>the first line must be %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la première ligne doit être %1</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: c&apos;est un dossier.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: it is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;»&#xa0;: ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Cannot save &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot save: no file name given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer&#xa0;: aucun nom de fichier donné.</translation>
     </message>
     <message>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier.</translation>
     </message>
     <message>
         <source>it is not a regular file (a device or a pipe).</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire (un périphérique ou un tube).</translation>
     </message>
     <message>
         <source>%1: line %2, column %3: larger than 1 MiB, no %4 file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ligne %2, colonne %3&#xa0;: plus de 1 Mio, ce n&apos;est pas un fichier %4</translation>
     </message>
 </context>
 </TS>

@@ -4195,6 +4195,42 @@ Rapporto salvato in %1</translation>
         <source>written despite errors: %1</source>
         <translation>scritta nonostante gli errori: %1</translation>
     </message>
+    <message>
+        <source>row</source>
+        <translation>riga</translation>
+    </message>
+    <message>
+        <source>radio %1</source>
+        <translation>radio %1</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>riga</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>non eseguita</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>verificata</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>fermata</translation>
+    </message>
+    <message>
+        <source>broke off</source>
+        <translation>interrotta</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>differisce</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>non richiesta</translation>
+    </message>
 </context>
 <context>
     <name>form</name>

@@ -4195,6 +4195,42 @@ Rapport opgeslagen in %1</translation>
         <source>written despite errors: %1</source>
         <translation>ondanks fouten geschreven: %1</translation>
     </message>
+    <message>
+        <source>row</source>
+        <translation>rij</translation>
+    </message>
+    <message>
+        <source>radio %1</source>
+        <translation>radio %1</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>regel</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>niet uitgevoerd</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>gecontroleerd</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>gestopt</translation>
+    </message>
+    <message>
+        <source>broke off</source>
+        <translation>afgebroken</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>wijkt af</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>niet gevraagd</translation>
+    </message>
 </context>
 <context>
     <name>form</name>

@@ -4195,6 +4195,42 @@ Raport zapisano w %1</translation>
         <source>written despite errors: %1</source>
         <translation>zapisano mimo błędów: %1</translation>
     </message>
+    <message>
+        <source>row</source>
+        <translation>wiersz</translation>
+    </message>
+    <message>
+        <source>radio %1</source>
+        <translation>radiotelefon %1</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>wiersz</translation>
+    </message>
+    <message>
+        <source>not run</source>
+        <translation>nie wykonano</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>zweryfikowano</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>zatrzymano</translation>
+    </message>
+    <message>
+        <source>broke off</source>
+        <translation>przerwano</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>różni się</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>nie zlecono</translation>
+    </message>
 </context>
 <context>
     <name>form</name>

@@ -177,7 +177,7 @@ Status FillChannels(ChannelTablePresenter& table, const FillRequest& request, Fi
         std::string line = Fill(Tr("channels", "%1: %2 (%3 MHz), Narrow, %4"),
                                 {ChannelsText(report.filled),
                                  PlanRange(plan, out.planChannels.front(), out.planChannels.back()),
-                                 frequencies, plan.channelType});
+                                 frequencies, Tr("Field", plan.channelType)});
         if (plan.analog)
             line = request.tones == PlanTones::kNone ? Fill(Tr("channels", "%1, no tones"), {line})
                    : request.tones == PlanTones::kSame

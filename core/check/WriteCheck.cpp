@@ -128,14 +128,14 @@ class Checker {
                     OnChannel(n, Fill(Tr("check",
                                          "%1 selects DTMF code %2, which does not exist "
                                          "(codes are 1-16)"),
-                                      {label, number})));
+                                      {Tr("Field", label), number})));
             else if (ReadDtmfSymbols(image_,
                                      layout::kDtmfCodes + layout::kDtmfCodeSize * (code - 1u),
                                      layout::kDtmfCodeSize)
                          .empty())
                 Add(Severity::kWarning,
                     OnChannel(n, Fill(Tr("check", "%1 selects DTMF code %2, which is empty"),
-                                      {label, number})));
+                                      {Tr("Field", label), number})));
         }
     }
 

@@ -62,7 +62,12 @@ std::string SameRadioAgain(const FleetTarget& target, const std::vector<std::uin
 
 WrittenRadio JustWritten(const FleetTarget& target, const std::string& radioId,
                          const std::string& name, const std::vector<std::uint8_t>& calibration) {
-    return {"radio " + std::to_string(target.number), radioId, name, calibration, {}, true};
+    return {Fill(Tr("fleet", "radio %1"), {std::to_string(target.number)}),
+            radioId,
+            name,
+            calibration,
+            {},
+            true};
 }
 
 std::string IdOnAnotherRadio(const FleetTarget& target,

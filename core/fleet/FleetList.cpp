@@ -70,7 +70,7 @@ Status ParseFleetList(std::string_view text, std::vector<FleetListRow>& rows) {
 }
 
 std::string FleetRowLabel(const FleetListRow& row, const char* place) {
-    return std::string(place) + " " + std::to_string(row.line) +
+    return Tr("fleet", place) + " " + std::to_string(row.line) +
            (row.name.empty() ? std::string() : " (" + QuoteInput(row.name, 20) + ")");
 }
 

@@ -14,6 +14,7 @@
 #include "fleet/FleetPlan.h"
 #include "image/RadioImage.h"
 #include "util/Result.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -33,7 +34,8 @@ Status ParseFleetList(std::string_view text, std::vector<FleetListRow>& rows);
 
 // "line 4 ("Bravo")": a row as the findings name it; `place` is "line" for
 // a file's rows, "row" for a table's.
-std::string FleetRowLabel(const FleetListRow& row, const char* place = "line");
+std::string FleetRowLabel(const FleetListRow& row,
+                          const char* place = DPMR_TR_NOOP("fleet", "line"));
 
 struct FleetFinding {
     bool refusal = true;  // false: a question the user may answer with "go on"

@@ -30,13 +30,15 @@ std::string OneLine(const std::string& text) {
     return out;
 }
 
-// The read-back's word for the job report.
+// The read-back's word for the job report (English there; the window shows
+// it translated).
 std::string VerifyWord(const WriteOutcome& outcome) {
-    if (outcome.stage != WriteStage::kVerifying) return "not run";
-    if (outcome.result.succeeded()) return "verified";
-    if (outcome.result.cancelled()) return "stopped";
-    if (outcome.result.message.rfind(Tr("link", msg::kVerifyBrokeOff), 0) == 0) return "broke off";
-    return "differs";
+    if (outcome.stage != WriteStage::kVerifying) return DPMR_TR_NOOP("fleet", "not run");
+    if (outcome.result.succeeded()) return DPMR_TR_NOOP("fleet", "verified");
+    if (outcome.result.cancelled()) return DPMR_TR_NOOP("fleet", "stopped");
+    if (outcome.result.message.rfind(Tr("link", msg::kVerifyBrokeOff), 0) == 0)
+        return DPMR_TR_NOOP("fleet", "broke off");
+    return DPMR_TR_NOOP("fleet", "differs");
 }
 
 FleetStage StageOf(WriteStage stage) {
@@ -63,7 +65,7 @@ class FleetRun {
             r.result.target = t;
             r.result.radioId = t.radioId;
             r.result.name = t.name.value_or("");
-            if (options.verify) r.result.verify = "not run";
+            if (options.verify) r.result.verify = DPMR_TR_NOOP("fleet", "not run");
             r.image = document;
             r.own = document;
             r.trace =

@@ -20,6 +20,7 @@
 #include "fleet/FleetHistory.h"
 #include "fleet/FleetPlan.h"
 #include "image/RadioImage.h"
+#include "util/Translation.h"
 
 namespace dpmr {
 
@@ -92,7 +93,7 @@ struct FleetRadioResult {
     std::vector<std::uint8_t> identityBlock;
     // The read-back: "verified", "differs", "broke off", "stopped", "not
     // run" (the write did not complete) or "not asked".
-    std::string verify = "not asked";
+    std::string verify = DPMR_TR_NOOP("fleet", "not asked");
     // What the user should know besides: the check's warnings, a backup that
     // could not be kept, a name cut to 8 characters.
     std::vector<std::string> notes;

@@ -18,10 +18,12 @@ void CFleetSummaryTable::ShowResults(const std::vector<dpmr::FleetRadioResult>& 
     setRowCount(static_cast<int>(results.size()));
     for (int i = 0; i < static_cast<int>(results.size()); ++i) {
         const dpmr::FleetRadioResult& r = results[static_cast<std::size_t>(i)];
-        const QString cells[] = {
-            QString::fromStdString(r.target.port), QString::fromStdString(r.radioId),
-            QString::fromStdString(r.name),        QString::fromStdString(dpmr::FleetResultText(r)),
-            QString::fromStdString(r.verify),      QString::number(r.seconds, 'f', 1)};
+        const QString cells[] = {QString::fromStdString(r.target.port),
+                                 QString::fromStdString(r.radioId),
+                                 QString::fromStdString(r.name),
+                                 QString::fromStdString(dpmr::FleetResultText(r)),
+                                 QCoreApplication::translate("fleet", r.verify.c_str()),
+                                 QString::number(r.seconds, 'f', 1)};
         for (int c = 0; c < 6; ++c) {
             auto* cell = new QTableWidgetItem(cells[c]);
             cell->setToolTip(cells[c]);

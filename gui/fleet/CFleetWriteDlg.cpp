@@ -430,7 +430,8 @@ bool CFleetWriteDlg::PlanFromTable(std::vector<dpmr::FleetTarget>& targets,
                         ports_->CellText(row, CFleetPortTable::kPortCol).toStdString()});
         rows.push_back(row);
     }
-    const dpmr::FleetListPlan plan = dpmr::PlanFleetList(list, {}, {}, "row");
+    const dpmr::FleetListPlan plan =
+        dpmr::PlanFleetList(list, {}, {}, DPMR_TR_NOOP("fleet", "row"));
     if (plan.Refused()) {
         message_->setText(tr("Nothing was sent:\n%1").arg(Lines(plan.Texts(true))));
         return false;
@@ -625,7 +626,9 @@ void CFleetWriteDlg::OnFinished(std::vector<dpmr::FleetRadioResult> results) {
                       result = Q(dpmr::FleetResultText(r));
         Log(r.verify == "not asked"
                 ? tr("%1: %2 \"%3\": %4").arg(port, id, name, result)
-                : tr("%1: %2 \"%3\": %4, verify %5").arg(port, id, name, result, Q(r.verify)));
+                : tr("%1: %2 \"%3\": %4, verify %5")
+                      .arg(port, id, name, result,
+                           QCoreApplication::translate("fleet", r.verify.c_str())));
         for (const std::string& note : dpmr::UnshownNotes(r, shown_))
             Log(Q(r.target.port + ": " + note));
     }
